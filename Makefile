@@ -1,0 +1,30 @@
+# The three commands of the README.  Each one installs whatever Debian
+# packages are missing, configures and builds; `run` then starts the game,
+# `test` runs every test, `dist` only assembles the portable folder.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build dist run test clean
+
+all: dist
+
+deps:
+	./scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+dist: build
+
+run: dist
+	./dist/karvelun
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD)
