@@ -1,0 +1,164 @@
+#include "setup/form1.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRect>
+#include <QtGlobal>
+
+#include "setup/hscrollbar.h"
+#include "setup/setup_ini.h"
+
+namespace setup {
+namespace {
+
+// The window is laid out in twips, 15 to a pixel.
+constexpr int kTwipsPerPixel = 15;
+
+QRect Twips(int left, int top, int width, int height) {
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                 height / kTwipsPerPixel);
+}
+
+// 8.25 points on the 96-dots-per-inch screen the layout was made for, fixed
+// in pixels so the controls keep their sizes whatever the desktop's DPI.
+constexpr int kFontPixels = 11;
+
+void ShowErrorBox(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+}
+
+}  // namespace
+
+Form1::Form1(const QString& appFolder, QWidget* parent) : QWidget(parent), appFolder_(appFolder) {
+    ShowError = [this](const QString& title, const QString& text) {
+        ShowErrorBox(this, title, text);
+    };
+    CreateControls();
+    ConnectHandlers();
+    Form_Load();
+}
+
+void Form1::CreateControls() {
+    setWindowTitle(QStringLiteral("Orvane Setup v1.0"));
+    const QRect client = Twips(0, 0, 3135, 1830);
+    setFixedSize(client.size());
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(kFontPixels);
+    setFont(font);
+
+    Frame1 = new QFrame(this);
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);  // the etched border of a group frame
+    Frame1->setGeometry(Twips(0, 0, 3135, 1815));
+
+    // Created in tab order: the box, the button, then the two bars.
+    Check1 = new QCheckBox(QStringLiteral("Zvuky"), Frame1);
+    Check1->setGeometry(Twips(120, 240, 855, 255));
+    Check1->setChecked(true);
+
+    Command1 = new QPushButton(QStringLiteral("Uložit a skončit"), Frame1);
+    Command1->setGeometry(Twips(1680, 240, 1335, 255));
+
+    Label3 = new QLabel(QStringLiteral("Hlasitost zvuků"), Frame1);
+    Label3->setGeometry(Twips(120, 600, 1455, 255));
+
+    HScroll2 = new HScrollBar(Frame1);
+    HScroll2->setGeometry(Twips(120, 840, 1455, 255));
+    HScroll2->setRange(0, kVolumeMax);
+    HScroll2->setSingleStep(1);
+    HScroll2->setPageStep(10);
+    HScroll2->setValue(kVolumeMax);
+
+    Label4 = new QLabel(QStringLiteral("100%"), Frame1);
+    Label4->setGeometry(Twips(1680, 840, 1335, 255));
+
+    Label2 = new QLabel(QStringLiteral("Nastavení ticku"), Frame1);
+    Label2->setGeometry(Twips(120, 1200, 1455, 255));
+
+    HScroll1 = new HScrollBar(Frame1);
+    HScroll1->setGeometry(Twips(120, 1440, 1455, 255));
+    HScroll1->setRange(0, kTickMax);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(100);
+    HScroll1->setValue(0);
+
+    Label1 = new QLabel(QStringLiteral("Tick=0"), Frame1);
+    Label1->setGeometry(Twips(1680, 1440, 1215, 255));
+}
+
+void Form1::ConnectHandlers() {
+    // toggled fires for clicks, keys and changes made in code alike, as
+    // long as the state really changes.
+    connect(Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
+    connect(HScroll1, &QScrollBar::sliderMoved, this, &Form1::HScroll1_Scroll);
+    connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
+    connect(HScroll2, &QScrollBar::sliderMoved, this, &Form1::HScroll2_Scroll);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+}
+
+void Form1::Form_Load() {
+    // Without a readable file the controls keep their initial states.
+    const std::optional<SetupValues> values = ReadSetupIni(SetupIniPath(appFolder_));
+    if (!values) return;
+
+    if (values->soundOn) {
+        Check1->setChecked(true);
+    } else {
+        Check1->setChecked(false);
+        HScroll2->setEnabled(false);
+    }
+    HScroll2->setValue(values->volume);
+    HScroll1->setValue(values->tick);
+}
+
+void Form1::Check1_Click() {
+    HScroll2->setEnabled(Check1->isChecked());
+}
+
+void Form1::HScroll1_Change() {
+    Label1->setText(QStringLiteral("Tick=%1").arg(HScroll1->value()));
+}
+
+void Form1::HScroll1_Scroll() {
+    HScroll1_Change();
+}
+
+void Form1::HScroll2_Change() {
+    Label4->setText(QStringLiteral("%1%").arg(HScroll2->value()));
+}
+
+void Form1::HScroll2_Scroll() {
+    HScroll2_Change();
+}
+
+SetupValues Form1::CurrentValues() const {
+    SetupValues values;
+    values.soundOn = Check1->isChecked();
+    values.volume = HScroll2->value();
+    values.tick = HScroll1->value();
+    return values;
+}
+
+void Form1::Command1_Click() {
+    const QString path = SetupIniPath(appFolder_);
+    QString reason;
+    if (!WriteSetupIni(path, CurrentValues(), &reason)) {
+        // Closing now would look as if the settings were saved: stay open so
+        // the player can free the disk or the folder and try again.
+        qWarning("setup: cannot write %s: %s", qPrintable(path), qPrintable(reason));
+        ShowError(QStringLiteral("CHYBA!"),
+                  QStringLiteral("Nastavení se nepodařilo uložit do souboru\n%1\n\n"
+                                 "Zkontrolujte, zda lze do složky zapisovat a zda je na disku "
+                                 "volné místo, a zkuste to znovu.")
+                      .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    close();
+}
+
+}  // namespace setup

@@ -1,0 +1,58 @@
+// Form1, the settings tool's one window: sound on or off, the volume and the
+// game's tick, saved to setup.ini beside the program by "Uložit a skončit".
+#pragma once
+
+#include <functional>
+
+#include <QString>
+#include <QWidget>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace setup {
+
+class HScrollBar;
+struct SetupValues;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+  public:
+    // appFolder is the folder setup.ini lives in: the program's own.
+    explicit Form1(const QString& appFolder, QWidget* parent = nullptr);
+
+    // Shows a failure to the user.  A message box by default; tests put
+    // something that does not wait for a click in its place.
+    std::function<void(const QString& title, const QString& text)> ShowError;
+
+    const QString& AppFolder() const { return appFolder_; }
+    SetupValues CurrentValues() const;
+
+    QFrame* Frame1 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    HScrollBar* HScroll1 = nullptr;
+    HScrollBar* HScroll2 = nullptr;
+
+    void Form_Load();
+    void Check1_Click();
+    void HScroll1_Change();
+    void HScroll1_Scroll();
+    void HScroll2_Change();
+    void HScroll2_Scroll();
+    void Command1_Click();
+
+  private:
+    void CreateControls();
+    void ConnectHandlers();
+
+    QString appFolder_;
+};
+
+}  // namespace setup

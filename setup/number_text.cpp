@@ -1,0 +1,91 @@
+#include "setup/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace setup {
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The parts of a number at the front of a text.
+struct Scan {
+    bool negative = false;
+    std::string_view body;  // digits and at most one point, no sign
+    std::size_t end = 0;    // where the number stops in the text
+    bool hasDigit = false;
+};
+
+Scan ScanNumber(std::string_view text) {
+    Scan scan;
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        scan.negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t bodyStart = i;
+    bool seenPoint = false;
+    while (i < text.size()) {
+        if (IsDigit(text[i])) {
+            scan.hasDigit = true;
+        } else if (text[i] == '.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+        ++i;
+    }
+    scan.body = text.substr(bodyStart, i - bodyStart);
+    scan.end = i;
+    return scan;
+}
+
+// Whether the whole part of the digits is above zero; decides which way a
+// number that a double cannot hold went out of range.
+bool WholePartIsNonZero(std::string_view body) {
+    for (char c : body) {
+        if (c == '.') return false;
+        if (c != '0') return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+    const Scan scan = ScanNumber(text);
+    if (!scan.hasDigit) return 0.0;
+
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(scan.body.data(), scan.body.data() + scan.body.size(),
+                                           value, std::chars_format::fixed);
+    (void)ptr;
+    if (ec == std::errc::result_out_of_range) {
+        value = WholePartIsNonZero(scan.body) ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return scan.negative ? -value : value;
+}
+
+bool IsNumber(std::string_view text) {
+    const Scan scan = ScanNumber(text);
+    if (!scan.hasDigit) return false;
+    std::size_t i = scan.end;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    return i == text.size();
+}
+
+int RoundHalfEven(double value) {
+    // nearbyint follows the default rounding mode, which rounds halves to even.
+    return static_cast<int>(std::nearbyint(value));
+}
+
+}  // namespace setup
