@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# The settings tool end to end: the real dist/setup on its own Xvfb display,
+# driven with xdotool like a player would, and the setup.ini it leaves behind
+# compared byte for byte.
+#
+#   setup_e2e.sh <path of the built dist/setup>
+#
+# Exits 77 (skipped) only when Xvfb or xdotool is not installed.
+set -euo pipefail
+
+setup_program=${1:?usage: setup_e2e.sh <path of dist/setup>}
+[[ -x $setup_program ]] || { echo "setup_e2e: no program at $setup_program" >&2; exit 1; }
+
+for tool in Xvfb xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "setup_e2e: $tool is not installed, skipping"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/setup_e2e.XXXXXX")
+xvfb_pid=""
+setup_pid=""
+cleanup() {
+    [[ -n $setup_pid ]] && kill "$setup_pid" 2>/dev/null || true
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "setup_e2e: FAIL: $*" >&2
+    exit 1
+}
+
+# Xvfb picks a free display number itself and writes it to the given
+# descriptor, so parallel runs never fight over one.
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [[ -s $work/display ]] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
+    sleep 0.1
+done
+[[ -s $work/display ]] || fail "Xvfb gave no display number"
+export DISPLAY=":$(head -n1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# The window's client area is 209 x 122 pixels and, with no window manager,
+# sits at the screen's top left.  Control centres, from their twip positions:
+check1=(30 24)    # "Zvuky"
+command1=(156 24) # "Uložit a skončit"
+
+# Starts a copy of the tool in its own dist-like folder ($1) and waits for its
+# window; sets window_id.
+start_setup() {
+    local folder=$1
+    cp "$setup_program" "$folder/setup"
+    (cd / && exec "$folder/setup") >"$folder/setup.log" 2>&1 &
+    setup_pid=$!
+    window_id=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvane Setup v1\.0$' |
+        head -n1) || fail "the window did not appear"
+    [[ -n $window_id ]] || fail "the window did not appear"
+    xdotool windowfocus --sync "$window_id"
+}
+
+click() {
+    xdotool mousemove --sync --window "$window_id" "$1" "$2" click 1
+}
+
+# Waits for the tool to end on its own after the button and checks it ended well.
+expect_exit() {
+    local status=0
+    for _ in $(seq 100); do
+        kill -0 "$setup_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$setup_pid" 2>/dev/null && fail "setup still runs after its button"
+    wait "$setup_pid" || status=$?
+    setup_pid=""
+    [[ $status -eq 0 ]] || fail "setup ended with status $status"
+}
+
+# expect_file <folder> <printf format of the expected bytes>
+expect_file() {
+    printf "$2" >"$work/expected"
+    cmp "$work/expected" "$1/setup.ini" || {
+        echo "expected:" >&2; od -c "$work/expected" >&2
+        echo "written:" >&2; od -c "$1/setup.ini" >&2
+        fail "setup.ini in $1 differs"
+    }
+}
+
+# 1. Saving unchanged rewrites a file with odd key names in the canonical form.
+case1="$work/unchanged"
+mkdir "$case1"
+printf 'sound: ANO please\nLoudness: 55\nTICK:123' >"$case1/setup.ini"
+start_setup "$case1"
+click "${command1[@]}"
+expect_exit
+expect_file "$case1" 'Zvuky=Ano\r\nHlasitost=55\r\nTick=123\r\n'
+echo "setup_e2e: unchanged settings saved canonically"
+
+# 2. No file: the initial states; unchecking "Zvuky" keeps the volume.
+case2="$work/nofile"
+mkdir "$case2"
+start_setup "$case2"
+click "${check1[@]}"
+click "${command1[@]}"
+expect_exit
+expect_file "$case2" 'Zvuky=Ne\r\nHlasitost=100\r\nTick=0\r\n'
+echo "setup_e2e: sound switched off, volume kept"
+
+# 3. The keyboard: Tab to the volume bar, Left twice; Tab to the tick bar,
+#    Right three times; then the button.
+case3="$work/keys"
+mkdir "$case3"
+printf 'Zvuky=Ano\r\nHlasitost=50\r\nTick=10\r\n' >"$case3/setup.ini"
+start_setup "$case3"
+xdotool key --delay 50 Tab Tab Left Left Tab Right Right Right
+click "${command1[@]}"
+expect_exit
+expect_file "$case3" 'Zvuky=Ano\r\nHlasitost=48\r\nTick=13\r\n'
+echo "setup_e2e: arrow keys move the bars the way they point"
+
+echo "setup_e2e: PASS"

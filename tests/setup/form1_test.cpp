@@ -1,0 +1,253 @@
+// The settings window on the offscreen platform: its layout, what it shows for
+// a given setup.ini, its keys, and what its button writes.
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "setup/form1.h"
+#include "setup/hscrollbar.h"
+#include "setup/setup_ini.h"
+
+namespace setup {
+namespace {
+
+class Form1Test : public testing::Test {
+  protected:
+    QString IniPath() const { return SetupIniPath(dir_.path()); }
+
+    void WriteIni(const QByteArray& bytes) {
+        QFile file(IniPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    QByteArray ReadIni() const {
+        QFile file(IniPath());
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        return file.readAll();
+    }
+
+    // A window over the test's folder whose error boxes are only recorded.
+    std::unique_ptr<Form1> Open() {
+        auto form = std::make_unique<Form1>(dir_.path());
+        form->ShowError = [this](const QString& title, const QString& text) {
+            errors_.push_back(title + QLatin1Char('|') + text);
+        };
+        form->show();
+        return form;
+    }
+
+    QTemporaryDir dir_;
+    QStringList errors_;
+};
+
+TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
+    auto form = Open();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Orvane Setup v1.0"));
+    EXPECT_EQ(form->size(), QSize(209, 122));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_EQ(form->Frame1->geometry(), QRect(0, 0, 209, 121));
+
+    EXPECT_EQ(form->Check1->geometry(), QRect(8, 16, 57, 17));
+    EXPECT_EQ(form->Command1->geometry(), QRect(112, 16, 89, 17));
+    EXPECT_EQ(form->Label3->geometry(), QRect(8, 40, 97, 17));
+    EXPECT_EQ(form->HScroll2->geometry(), QRect(8, 56, 97, 17));
+    EXPECT_EQ(form->Label4->geometry(), QRect(112, 56, 89, 17));
+    EXPECT_EQ(form->Label2->geometry(), QRect(8, 80, 97, 17));
+    EXPECT_EQ(form->HScroll1->geometry(), QRect(8, 96, 97, 17));
+    EXPECT_EQ(form->Label1->geometry(), QRect(112, 96, 81, 17));
+    for (QWidget* control : form->Frame1->findChildren<QWidget*>()) {
+        EXPECT_EQ(control->parentWidget(), form->Frame1);
+    }
+
+    EXPECT_EQ(form->Check1->text(), QStringLiteral("Zvuky"));
+    EXPECT_EQ(form->Command1->text(), QStringLiteral("Uložit a skončit"));
+    EXPECT_EQ(form->Label3->text(), QStringLiteral("Hlasitost zvuků"));
+    EXPECT_EQ(form->Label2->text(), QStringLiteral("Nastavení ticku"));
+
+    EXPECT_EQ(form->HScroll2->orientation(), Qt::Horizontal);
+    EXPECT_EQ(form->HScroll2->minimum(), 0);
+    EXPECT_EQ(form->HScroll2->maximum(), 100);
+    EXPECT_EQ(form->HScroll2->singleStep(), 1);
+    EXPECT_EQ(form->HScroll2->pageStep(), 10);
+    EXPECT_EQ(form->HScroll1->minimum(), 0);
+    EXPECT_EQ(form->HScroll1->maximum(), 20000);
+    EXPECT_EQ(form->HScroll1->singleStep(), 1);
+    EXPECT_EQ(form->HScroll1->pageStep(), 100);
+
+    const QFontInfo font(form->Command1->font());
+    EXPECT_EQ(font.family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(font.pixelSize(), 11);
+    // The button's caption fits inside it.
+    EXPECT_LE(form->Command1->fontMetrics().horizontalAdvance(form->Command1->text()),
+              form->Command1->width());
+}
+
+TEST_F(Form1Test, WithoutAFileTheControlsKeepTheirInitialStates) {
+    auto form = Open();
+    EXPECT_TRUE(form->Check1->isChecked());
+    EXPECT_TRUE(form->HScroll2->isEnabled());
+    EXPECT_EQ(form->HScroll2->value(), 100);
+    EXPECT_EQ(form->Label4->text(), QStringLiteral("100%"));
+    EXPECT_EQ(form->HScroll1->value(), 0);
+    EXPECT_EQ(form->Label1->text(), QStringLiteral("Tick=0"));
+}
+
+struct LoadCase {
+    const char* file;
+    bool checked;
+    int volume;
+    int tick;
+};
+
+class Form1Load : public Form1Test, public testing::WithParamInterface<LoadCase> {};
+
+TEST_P(Form1Load, ShowsTheFileThroughItsRules) {
+    const LoadCase& c = GetParam();
+    WriteIni(c.file);
+    auto form = Open();
+    EXPECT_EQ(form->Check1->isChecked(), c.checked);
+    EXPECT_EQ(form->HScroll2->isEnabled(), c.checked);
+    EXPECT_EQ(form->HScroll2->value(), c.volume);
+    EXPECT_EQ(form->Label4->text(), QStringLiteral("%1%").arg(c.volume));
+    EXPECT_EQ(form->HScroll1->value(), c.tick);
+    EXPECT_EQ(form->Label1->text(), QStringLiteral("Tick=%1").arg(c.tick));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EdgeCases, Form1Load,
+    testing::Values(LoadCase{"Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\n", true, 80, 50},
+                    LoadCase{"zvuky=ano\r\nHlasitost=80\r\nTick=50\r\n", true, 80, 50},
+                    LoadCase{"Zvuky=Ne\r\nHlasitost=80\r\nTick=50\r\n", false, 80, 50},
+                    LoadCase{"\r\nHlasitost=80\r\nTick=50\r\n", false, 80, 50},
+                    LoadCase{"Zvuky=Ano\r\nHlasitost=150\r\nTick=25000\r\n", true, 100, 20000},
+                    LoadCase{"Zvuky=Ano\r\nHlasitost=-5\r\nTick=-1\r\n", true, 0, 0},
+                    LoadCase{"Zvuky=Ano\r\nHlasitost=abc\r\nTick=x\r\n", true, 100, 0},
+                    LoadCase{"Zvuky=Ano\r\nHlasitost=\r\nTick=\r\n", true, 100, 0},
+                    LoadCase{"Zvuky=Ne\r\n", false, 100, 0}, LoadCase{"", false, 100, 0}));
+
+TEST_F(Form1Test, UncheckingDisablesTheVolumeButKeepsItsValue) {
+    WriteIni("Zvuky=Ano\r\nHlasitost=35\r\nTick=7\r\n");
+    auto form = Open();
+    QTest::mouseClick(form->Check1, Qt::LeftButton);
+    EXPECT_FALSE(form->Check1->isChecked());
+    EXPECT_FALSE(form->HScroll2->isEnabled());
+    EXPECT_EQ(form->HScroll2->value(), 35);
+
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    EXPECT_EQ(ReadIni(), QByteArray("Zvuky=Ne\r\nHlasitost=35\r\nTick=7\r\n"));
+}
+
+TEST_F(Form1Test, CheckingAgainEnablesTheVolume) {
+    WriteIni("Zvuky=Ne\r\nHlasitost=35\r\nTick=7\r\n");
+    auto form = Open();
+    QTest::mouseClick(form->Check1, Qt::LeftButton);
+    EXPECT_TRUE(form->HScroll2->isEnabled());
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    EXPECT_EQ(ReadIni(), QByteArray("Zvuky=Ano\r\nHlasitost=35\r\nTick=7\r\n"));
+}
+
+TEST_F(Form1Test, SavingUnchangedWritesTheCanonicalLinesAndCloses) {
+    WriteIni("sound: ANO please\nLoudness: 55\nTICK:123");
+    auto form = Open();
+    ASSERT_TRUE(form->isVisible());
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    EXPECT_EQ(ReadIni(), QByteArray("Zvuky=Ano\r\nHlasitost=55\r\nTick=123\r\n"));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(errors_.isEmpty());
+}
+
+TEST_F(Form1Test, SavingWithoutAFileWritesTheInitialStates) {
+    auto form = Open();
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    EXPECT_EQ(ReadIni(), QByteArray("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n"));
+}
+
+TEST_F(Form1Test, ClosingWithoutTheButtonWritesNothing) {
+    const QByteArray before("zvuky=ano\nHlasitost=abc\nTick=x\n");
+    WriteIni(before);
+    auto form = Open();
+    form->HScroll1->setValue(999);
+    form->close();
+    EXPECT_EQ(ReadIni(), before);
+
+    QFile::remove(IniPath());
+    auto fresh = Open();
+    fresh->close();
+    EXPECT_FALSE(QFile::exists(IniPath()));
+}
+
+TEST_F(Form1Test, AFailedSaveSaysSoInCzechAndStaysOpen) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("setup.ini")));  // in the file's way
+    auto form = Open();
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    ASSERT_EQ(errors_.size(), 1);
+    EXPECT_TRUE(errors_[0].startsWith(QStringLiteral("CHYBA!|Nastavení se nepodařilo uložit")))
+        << errors_[0].toStdString();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(QFileInfo(IniPath()).isDir());
+
+    // Once the way is clear, the same window saves and closes.
+    ASSERT_TRUE(QDir(dir_.path()).rmdir(QStringLiteral("setup.ini")));
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    EXPECT_EQ(errors_.size(), 1);
+    EXPECT_EQ(ReadIni(), QByteArray("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n"));
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(Form1Test, AFolderThatIsGoneIsAFailureToo) {
+    auto form = std::make_unique<Form1>(dir_.filePath(QStringLiteral("gone")));
+    int shown = 0;
+    form->ShowError = [&shown](const QString&, const QString&) { ++shown; };
+    form->show();
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(Form1Test, ArrowKeysMoveTheBarsTheWayTheyPoint) {
+    WriteIni("Zvuky=Ano\r\nHlasitost=50\r\nTick=500\r\n");
+    auto form = Open();
+    HScrollBar* volume = form->HScroll2;
+    const std::pair<Qt::Key, int> volumeKeys[] = {
+        {Qt::Key_Left, 49},     {Qt::Key_Right, 50}, {Qt::Key_Right, 51},
+        {Qt::Key_Up, 50},       {Qt::Key_Down, 51},  {Qt::Key_PageUp, 41},
+        {Qt::Key_PageDown, 51}, {Qt::Key_Home, 0},   {Qt::Key_End, 100},
+    };
+    for (const auto& [key, expected] : volumeKeys) {
+        QTest::keyClick(volume, key);
+        EXPECT_EQ(volume->value(), expected) << QTest::toString(key);
+    }
+    EXPECT_EQ(form->Label4->text(), QStringLiteral("100%"));
+
+    HScrollBar* tick = form->HScroll1;
+    QTest::keyClick(tick, Qt::Key_Left);
+    EXPECT_EQ(tick->value(), 499);
+    QTest::keyClick(tick, Qt::Key_PageDown);
+    EXPECT_EQ(tick->value(), 599);
+    QTest::keyClick(tick, Qt::Key_PageUp);
+    QTest::keyClick(tick, Qt::Key_Right);
+    EXPECT_EQ(tick->value(), 500);
+    EXPECT_EQ(form->Label1->text(), QStringLiteral("Tick=500"));
+}
+
+TEST_F(Form1Test, DraggingTheBarsUpdatesTheirLabels) {
+    auto form = Open();
+    form->HScroll2->setSliderDown(true);
+    form->HScroll2->setSliderPosition(42);
+    EXPECT_EQ(form->Label4->text(), QStringLiteral("42%"));
+    form->HScroll2->setSliderDown(false);
+    form->HScroll1->setSliderDown(true);
+    form->HScroll1->setSliderPosition(1234);
+    EXPECT_EQ(form->Label1->text(), QStringLiteral("Tick=1234"));
+}
+
+}  // namespace
+}  // namespace setup
