@@ -152,9 +152,9 @@ void Form1::Command1_Click() {
         // the player can free the disk or the folder and try again.
         qWarning("setup: cannot write %s: %s", qPrintable(path), qPrintable(reason));
         ShowError(QStringLiteral("CHYBA!"),
-                  QStringLiteral("Nastavení se nepodařilo uložit do souboru\n%1\n\n"
-                                 "Zkontrolujte, zda lze do složky zapisovat a zda je na disku "
-                                 "volné místo, a zkuste to znovu.")
+                  QStringLiteral("Nastavení se nepodařilo uložit:\n%1\n\n"
+                                 "Zkontrolujte, zda lze do složky zapisovat\n"
+                                 "a zda je na disku volné místo, a zkuste to znovu.")
                       .arg(QDir::toNativeSeparators(path)));
         return;
     }

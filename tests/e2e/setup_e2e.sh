@@ -62,7 +62,7 @@ start_setup() {
     cp "$setup_program" "$folder/setup"
     (cd / && exec "$folder/setup") >"$folder/setup.log" 2>&1 &
     setup_pid=$!
-    window_id=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvane Setup v1\.0$' |
+    window_id=$(timeout 60 xdotool search --sync --onlyvisible --name '^Orvane Setup v1\.0$' |
         head -n1) || fail "the window did not appear"
     [[ -n $window_id ]] || fail "the window did not appear"
     xdotool windowfocus --sync "$window_id"
@@ -74,15 +74,18 @@ click() {
 
 # Waits for the tool to end on its own after the button and checks it ended well.
 expect_exit() {
-    local status=0
-    for _ in $(seq 100); do
+    local folder=$1 status=0
+    for _ in $(seq 300); do
         kill -0 "$setup_pid" 2>/dev/null || break
         sleep 0.1
     done
-    kill -0 "$setup_pid" 2>/dev/null && fail "setup still runs after its button"
+    if kill -0 "$setup_pid" 2>/dev/null; then
+        cat "$folder/setup.log" >&2
+        fail "setup still runs after its button"
+    fi
     wait "$setup_pid" || status=$?
     setup_pid=""
-    [[ $status -eq 0 ]] || fail "setup ended with status $status"
+    [[ $status -eq 0 ]] || { cat "$folder/setup.log" >&2; fail "setup ended with status $status"; }
 }
 
 # expect_file <folder> <printf format of the expected bytes>
@@ -101,7 +104,7 @@ mkdir "$case1"
 printf 'sound: ANO please\nLoudness: 55\nTICK:123' >"$case1/setup.ini"
 start_setup "$case1"
 click "${command1[@]}"
-expect_exit
+expect_exit "$case1"
 expect_file "$case1" 'Zvuky=Ano\r\nHlasitost=55\r\nTick=123\r\n'
 echo "setup_e2e: unchanged settings saved canonically"
 
@@ -111,7 +114,7 @@ mkdir "$case2"
 start_setup "$case2"
 click "${check1[@]}"
 click "${command1[@]}"
-expect_exit
+expect_exit "$case2"
 expect_file "$case2" 'Zvuky=Ne\r\nHlasitost=100\r\nTick=0\r\n'
 echo "setup_e2e: sound switched off, volume kept"
 
@@ -123,8 +126,20 @@ printf 'Zvuky=Ano\r\nHlasitost=50\r\nTick=10\r\n' >"$case3/setup.ini"
 start_setup "$case3"
 xdotool key --delay 50 Tab Tab Left Left Tab Right Right Right
 click "${command1[@]}"
-expect_exit
+expect_exit "$case3"
 expect_file "$case3" 'Zvuky=Ano\r\nHlasitost=48\r\nTick=13\r\n'
 echo "setup_e2e: arrow keys move the bars the way they point"
+
+# 4. A setup.ini that cannot be replaced (a folder in its way): the tool says
+#    so in a message box and stays open instead of ending as if it had saved.
+case4="$work/blocked"
+mkdir -p "$case4/setup.ini"
+start_setup "$case4"
+click "${command1[@]}"
+timeout 60 xdotool search --sync --onlyvisible --name '^CHYBA!$' >/dev/null ||
+    fail "no message box after a failed save"
+kill -0 "$setup_pid" 2>/dev/null || fail "setup ended although nothing was saved"
+[[ -d $case4/setup.ini ]] || fail "the folder in the way was touched"
+echo "setup_e2e: a failed save is reported and the window stays"
 
 echo "setup_e2e: PASS"
