@@ -1,7 +1,7 @@
 #include <cstdlib>
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv) {
     // A QApplication without a display aborts, so window tests run offscreen

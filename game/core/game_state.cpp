@@ -1,0 +1,178 @@
+#include "game/core/game_state.h"
+
+#include <cmath>
+
+#include "game/core/progression.h"
+#include "game/platform/rounding.h"
+#include "game/world/world_effects.h"
+
+namespace game {
+
+const char* CueFile(int16_t slot) {
+    static constexpr const char* kFiles[] = {"death.wav",  "bum.wav",      "killing.wav",
+                                             "impact.wav", "tlacitko.wav", "puma.wav",
+                                             "magic.wav",  "new.wav",      "click.wav"};
+    return slot >= 0 && slot < 9 ? kFiles[slot] : "";
+}
+
+namespace {
+
+// Lowers a coordinate to the tile it lies in (floor division by 20).
+int32_t TileCoordinate(int32_t v) {
+    return v >= 0 ? v / kTileSize : -((-v + kTileSize - 1) / kTileSize);
+}
+
+}  // namespace
+
+int32_t TileIndex(int32_t x, int32_t y) {
+    return TileCoordinate(x) + TileCoordinate(y) * kGridSize;
+}
+
+int32_t TileIndexOf(float x, float y) {
+    return TileIndex(platform::CInt(x), platform::CInt(y));
+}
+
+void InitTileCoordinates() {
+    for (int i = 0; i < kTileCount; ++i) {
+        Tiles[i].X = static_cast<int16_t>((i % kGridSize) * kTileSize);
+        Tiles[i].Y = static_cast<int16_t>((i / kGridSize) * kTileSize);
+    }
+}
+
+void UpdateMonsterRects() {
+    MonsterRects.resize(Monsters.size());
+    for (int i = 0; i < MonsterCount; ++i) {
+        const Monster& m = Monsters[i];
+        MonsterRects[i] = Rect{platform::FloorLng(m.X), platform::FloorLng(m.Y),
+                               platform::FloorLng(m.X + 15.0f), platform::FloorLng(m.Y + 15.0f)};
+    }
+}
+
+void AddExplosion(int16_t x, int16_t y) {
+    int16_t i = AppendEntry(Explosions, ExplosionCount);
+    Explosions[i] = Animation{static_cast<int16_t>(x - 10), static_cast<int16_t>(y - 10), 0, 0};
+}
+
+void AddTileEffect(int16_t x, int16_t y) {
+    int16_t i = AppendEntry(TileEffects, TileEffectCount);
+    TileEffects[i] = Animation{static_cast<int16_t>(x - 10), static_cast<int16_t>(y - 10), 0, 0};
+}
+
+void RemoveMissile(int16_t& i) {
+    SwapRemove(Missiles, MissileCount, i);
+}
+
+void RemoveFragment(int16_t& i) {
+    SwapRemove(Fragments, FragmentCount, i);
+    if (FragmentCount == 0) {
+        // The blast is over: everything it marked can be hit by the next one.
+        HeroBlastHit = false;
+        for (Monster& m : Monsters)
+            m.BlastHit = false;
+        for (Tile& t : Tiles)
+            if (t.Kind == kDestructibleWall) t.BlastHit = false;
+    }
+}
+
+void RemoveItem(int16_t& i) {
+    SwapRemove(Items, ItemCount, i);
+}
+void RemoveExplosion(int16_t& i) {
+    SwapRemove(Explosions, ExplosionCount, i);
+}
+void RemoveTileEffect(int16_t& i) {
+    SwapRemove(TileEffects, TileEffectCount, i);
+}
+void RemoveFloatText(int16_t& i) {
+    SwapRemove(FloatTexts, FloatTextCount, i);
+}
+
+void RemoveMonster(int16_t& i) {
+    if (LevelNumber == 80) {
+        // Every kill in the last hall shakes it open.
+        static const std::string kHallShakes = "Zabitím monstra se otřásla celá hala!";
+        Tile& gate = Tiles[136];
+        gate.Kind = kFloor;
+        AddTileEffect(static_cast<int16_t>(gate.X + 10), static_cast<int16_t>(gate.Y + 10));
+        AddFloatText(HeroX + 7, HeroY + 7, kHallShakes, Rgb(255, 255, 255));
+        AddLogLine(kHallShakes);
+    }
+    // Only the monster record moves; its rectangle is rebuilt next frame.
+    SwapRemove(Monsters, MonsterCount, i);
+    MonsterRects.resize(Monsters.size());
+}
+
+void ResetHero() {
+    HeroDead = false;
+    HeroX = Tiles[591].X + 2;
+    HeroY = Tiles[591].Y + 2;
+    Lives = 10;
+    MaxLives = 10;
+    HeroStepX = 0.8f;
+    HeroStepY = 0.8f;
+    HeroSpeed = 0.6f;
+    MissileStrength = 1;
+    MissileRange = 35;
+    BombStrength = 5;
+    BombRange = 30;
+    BombArmed = false;
+    BombTime = 0;
+    HeroBlastHit = false;
+    KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
+    FireHeld = false;
+    MissileCooldown = 0;
+    HeroFacing = 0;
+    Experience = 0;
+    HeroLevel = 0;
+    Gold = 0;
+    UpdateStatus();
+}
+
+void PlayCue(int16_t slot, float speed, bool adjust) {
+    if (!SoundOn || Sound == nullptr || slot < 0 || slot > 8) return;
+    try {
+        SoundSlots[slot] = Sound->IndexLoad(AppFolder + "/data/zvuky/" + CueFile(slot),
+                                            tembra::kFalse, tembra::kTrue);
+        if (adjust) Sound->IndexSet(SoundSlots[slot], Volume, 0.0f, speed, tembra::kUnchanged);
+    } catch (const tembra::SoundError&) {
+        // A missing or broken sound file costs the sound, never the game.
+    }
+}
+
+void ResetGameState() {
+    AppFolder.clear();
+    ClearList(Surfaces, SurfaceCount);
+    Tiles = {};
+    ClearList(Monsters, MonsterCount);
+    MonsterRects.assign(1, Rect{});
+    ClearList(Items, ItemCount);
+    LevelNumber = 0;
+    HeroX = HeroY = 0;
+    HeroFacing = 0;
+    HeroStepX = HeroStepY = HeroSpeed = 0;
+    KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = FireHeld = false;
+    Lives = MaxLives = 0;
+    Gold = Experience = 0;
+    HeroLevel = 0;
+    MissileStrength = MissileRange = MissileCooldown = 0;
+    BombArmed = false;
+    BombTime = 0;
+    BombX = BombY = BombStage = BombStrength = BombRange = 0;
+    HeroBlastHit = HeroDead = false;
+    ClearList(Missiles, MissileCount);
+    ClearList(Fragments, FragmentCount);
+    ClearList(Explosions, ExplosionCount);
+    ClearList(TileEffects, TileEffectCount);
+    ClearList(FloatTexts, FloatTextCount);
+    LastHeroTile = 0;
+    TrapTime = 0;
+    Paused = GameSuspended = CanResume = CanSave = CheatMode = false;
+    Sound = nullptr;
+    SoundSlots = {};
+    SoundOn = false;
+    Volume = 0;
+    TickDelay = 0;
+    ShutdownRequested = false;
+}
+
+}  // namespace game

@@ -1,0 +1,251 @@
+// The game's whole running state: plain records, the globals every routine
+// shares, and the small list operations all the rules use.  Everything lives
+// on the user-interface thread; nothing is locked.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tembra/soundsys.h"
+
+namespace game {
+
+// A Boolean that is stored in files or compared with -1: True is -1.
+inline constexpr int16_t kTrue = -1;
+inline constexpr int16_t kFalse = 0;
+
+inline constexpr int kGridSize = 25;
+inline constexpr int kTileCount = kGridSize * kGridSize;  // tiles 0 to 624
+inline constexpr int kTileSize = 20;
+inline constexpr int kFieldSize = 500;
+
+// Tile kinds.
+inline constexpr int16_t kFloor = 0, kSolidWall = 1, kDestructibleWall = 2, kSign = 3,
+                         kTeleport = 4, kLevelExit = 5, kMechanism = 6, kTrapFloor = 7,
+                         kMessageScreen = 8;
+
+struct Tile {
+    int16_t X = 0;  // left edge in pixels, set once at start-up
+    int16_t Y = 0;
+    int16_t Picture = 0;  // 0: nothing is drawn
+    int16_t Kind = 0;
+    std::string Param1;
+    std::string Param2;
+    int16_t Revealed = kFalse;  // kTrue once seen
+    bool BlastHit = false;
+};
+
+struct Monster {
+    float X = 0, Y = 0;
+    int16_t Picture = 0;
+    int16_t Kind = 0;
+    int16_t HitPoints = 0;
+    int16_t Damage = 0;
+    float DX = 0, DY = 0;
+    bool Chasing = false;
+    float LastHitTime = 0;
+    bool InContact = false;
+    bool BlastHit = false;
+};
+
+struct Item {
+    int16_t X = 0, Y = 0;
+    int16_t Picture = 0;
+    int16_t Kind = 0;
+};
+
+// Hero missiles and bomb fragments.
+struct Projectile {
+    float X = 0, Y = 0;
+    float StartX = 0, StartY = 0;
+    float DX = 0, DY = 0;
+};
+
+// Explosions and tile effects.
+struct Animation {
+    int16_t X = 0, Y = 0;
+    int16_t Tick = 0;
+    int16_t Frame = 0;
+};
+
+struct FloatText {
+    float X = 0, Y = 0;
+    int16_t Age = 0;
+    std::string Text;
+    int32_t Colour = 0;  // red + 256 green + 65536 blue
+};
+
+// A picture sheet in memory: a device context with its bitmap.
+struct Surface {
+    int32_t Dc = 0;
+    int32_t Bitmap = 0;
+    int16_t Width = 0;
+    int16_t Height = 0;
+};
+
+// Left and top inclusive, right and bottom exclusive.
+struct Rect {
+    int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+
+// Colours the rules use, as red + 256 green + 65536 blue.
+constexpr int32_t Rgb(int r, int g, int b) {
+    return r + 256 * g + 65536 * b;
+}
+
+// ---------------------------------------------------------------------------
+// Globals.  Growable lists are arrays with a separate count; an empty list
+// keeps one entry at index 0 that does not count.
+
+inline std::string AppFolder;
+
+inline std::vector<Surface> Surfaces(1);
+inline int16_t SurfaceCount = 0;
+
+inline std::array<Tile, kTileCount> Tiles;
+
+inline std::vector<Monster> Monsters(1);
+inline int16_t MonsterCount = 0;
+inline std::vector<Rect> MonsterRects(1);
+
+inline std::vector<Item> Items(1);
+inline int16_t ItemCount = 0;
+
+inline int32_t LevelNumber = 0;
+
+inline float HeroX = 0, HeroY = 0;
+inline int16_t HeroFacing = 0;  // 0 down, 1 up, 2 right, 3 left
+inline float HeroStepX = 0, HeroStepY = 0;
+inline float HeroSpeed = 0;
+inline bool KeyUpHeld = false, KeyDownHeld = false, KeyLeftHeld = false, KeyRightHeld = false;
+inline bool FireHeld = false;
+
+inline int16_t Lives = 0, MaxLives = 0;
+inline int32_t Gold = 0;
+inline int32_t Experience = 0;
+inline int16_t HeroLevel = 0;
+
+inline int16_t MissileStrength = 0, MissileRange = 0;
+inline int16_t MissileCooldown = 0;
+inline bool BombArmed = false;
+inline float BombTime = 0;
+inline int16_t BombX = 0, BombY = 0;
+inline int16_t BombStage = 0;
+inline int16_t BombStrength = 0, BombRange = 0;
+inline bool HeroBlastHit = false;
+inline bool HeroDead = false;
+
+inline std::vector<Projectile> Missiles(1);
+inline int16_t MissileCount = 0;
+inline std::vector<Projectile> Fragments(1);
+inline int16_t FragmentCount = 0;
+inline std::vector<Animation> Explosions(1);
+inline int16_t ExplosionCount = 0;
+inline std::vector<Animation> TileEffects(1);
+inline int16_t TileEffectCount = 0;
+inline std::vector<FloatText> FloatTexts(1);
+inline int16_t FloatTextCount = 0;
+
+inline int16_t LastHeroTile = 0;
+inline float TrapTime = 0;
+
+inline bool Paused = false;
+inline bool GameSuspended = false;
+inline bool CanResume = false;
+inline bool CanSave = false;
+inline bool CheatMode = false;
+
+// The sound library's object; created at start-up only when sound is on.
+inline tembra::_SoundSys* Sound = nullptr;
+inline std::array<int16_t, 9> SoundSlots{};
+inline bool SoundOn = false;
+inline float Volume = 0;
+inline int16_t TickDelay = 0;
+
+// Set when the program is shutting down: loops and modal waits leave at once
+// and no rule runs on the freed state afterwards.
+inline bool ShutdownRequested = false;
+
+// ---------------------------------------------------------------------------
+// Sound cues: SoundSlots entry, file under data/zvuky.
+enum Cue : int16_t {
+    kCueHurt = 0,       // death.wav
+    kCueBoom = 1,       // bum.wav
+    kCueHit = 2,        // killing.wav
+    kCueImpact = 3,     // impact.wav
+    kCueButton = 4,     // tlacitko.wav
+    kCueCountdown = 5,  // puma.wav
+    kCueMissile = 6,    // magic.wav
+    kCueNew = 7,        // new.wav
+    kCueClick = 8,      // click.wav
+};
+const char* CueFile(int16_t slot);
+
+// ---------------------------------------------------------------------------
+// Shared helpers.
+
+// Tile index of a pixel position: each coordinate lowered to a multiple of 20
+// (also below zero), then column + 25 * row.  No range check: callers test
+// for 0 to 624 themselves.
+int32_t TileIndex(int32_t x, int32_t y);
+// The same for a float position, each coordinate rounded half to even first.
+int32_t TileIndexOf(float x, float y);
+inline bool IsTileIndex(int32_t t) {
+    return t >= 0 && t < kTileCount;
+}
+
+void InitTileCoordinates();
+void UpdateMonsterRects();
+void AddExplosion(int16_t x, int16_t y);
+void AddTileEffect(int16_t x, int16_t y);
+
+void RemoveMissile(int16_t& i);
+void RemoveFragment(int16_t& i);
+void RemoveItem(int16_t& i);
+void RemoveExplosion(int16_t& i);
+void RemoveTileEffect(int16_t& i);
+void RemoveFloatText(int16_t& i);
+void RemoveMonster(int16_t& i);
+
+// The new-game values of the hero.
+void ResetHero();
+
+// Plays a cue while sound is on: load the file into a slot, then set volume,
+// speed and balance.  A sound failure never stops the game.  With adjust
+// false only the load is made (the levels' "new.wav" after the hero's death).
+void PlayCue(int16_t slot, float speed = 1.0f, bool adjust = true);
+
+// Empties a list down to its one non-counting entry.
+template <typename T>
+void ClearList(std::vector<T>& list, int16_t& count) {
+    list.assign(1, T{});
+    count = 0;
+}
+
+// Appends a zeroed entry and returns its index.
+template <typename T>
+int16_t AppendEntry(std::vector<T>& list, int16_t& count) {
+    list.resize(static_cast<size_t>(count) + 1);
+    list[count] = T{};
+    return count++;
+}
+
+// Removal by moving the last entry into the freed index.
+template <typename T>
+void SwapRemove(std::vector<T>& list, int16_t& count, int16_t i) {
+    if (count < 2) {
+        ClearList(list, count);
+        return;
+    }
+    if (i < 0 || i >= count) return;
+    list[i] = list[count - 1];
+    list.resize(static_cast<size_t>(count) - 1);
+    --count;
+}
+
+// Every global back to its start-of-program value (tests).
+void ResetGameState();
+
+}  // namespace game

@@ -1,0 +1,67 @@
+#include "game/core/sound_component.h"
+
+#include <dlfcn.h>
+
+namespace game {
+namespace {
+
+class LibraryComponent final : public SoundComponent {
+  public:
+    explicit LibraryComponent(const std::string& path) {
+        handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!handle_) return;
+        register_ = reinterpret_cast<EntryPoint>(dlsym(handle_, "DllRegisterServer"));
+        unregister_ = reinterpret_cast<EntryPoint>(dlsym(handle_, "DllUnregisterServer"));
+        getClassObject_ = reinterpret_cast<GetClassObject>(dlsym(handle_, "DllGetClassObject"));
+    }
+    // The library stays loaded to the end of the process: objects and
+    // exceptions that came from it may outlive this handle.
+    ~LibraryComponent() override = default;
+
+    std::optional<int32_t> Register() override {
+        if (!register_) return std::nullopt;
+        return register_();
+    }
+    std::optional<int32_t> Unregister() override {
+        if (!unregister_) return std::nullopt;
+        return unregister_();
+    }
+    tembra::_SoundSys* CreateSoundSys() override {
+        if (!getClassObject_) return nullptr;
+        void* factory = nullptr;
+        if (getClassObject_(tembra::kSoundSysClassId, tembra::kSoundSysInterfaceId, &factory) !=
+                tembra::kOk ||
+            !factory)
+            return nullptr;
+        return static_cast<tembra::ClassFactory*>(factory)->CreateInstance(
+            tembra::kSoundSysInterfaceId);
+    }
+
+  private:
+    using EntryPoint = int32_t (*)();
+    using GetClassObject = int32_t (*)(const char*, const char*, void**);
+    void* handle_ = nullptr;
+    EntryPoint register_ = nullptr;
+    EntryPoint unregister_ = nullptr;
+    GetClassObject getClassObject_ = nullptr;
+};
+
+std::unique_ptr<SoundComponent>& Current() {
+    static std::unique_ptr<SoundComponent> component;
+    return component;
+}
+
+}  // namespace
+
+std::unique_ptr<SoundComponent> LoadSoundComponent(const std::string& folder) {
+    return std::make_unique<LibraryComponent>(folder + "/libtembra.so");
+}
+
+SoundComponent* CurrentSoundComponent() {
+    return Current().get();
+}
+void SetSoundComponent(std::unique_ptr<SoundComponent> component) {
+    Current() = std::move(component);
+}
+
+}  // namespace game

@@ -1,0 +1,144 @@
+#include "game/core/startup.h"
+
+#include <cstdio>
+
+#include "game/core/game_state.h"
+#include "game/core/settings.h"
+#include "game/core/sound_component.h"
+#include "game/core/windows.h"
+#include "game/levels/working_levels.h"
+#include "game/platform/random.h"
+
+namespace game {
+namespace {
+
+constexpr const char* kProgramTitle = "Karvelun";
+bool shutDownDone = false;
+
+bool LoadBackgroundOrFail(Form form, const std::string& name) {
+    std::string path = AppFolder + "/data/obr/" + name;
+    if (Windows().LoadBackground(form, path)) return true;
+    Windows().ShowMessageBox("Nelze načíst obrázek " + path + ".", kProgramTitle);
+    return false;
+}
+
+void ReleaseSound() {
+    if (Sound) {
+        Sound->Release();
+        Sound = nullptr;
+    }
+}
+
+}  // namespace
+
+bool RegisterSoundLibrary() {
+    SoundComponent* component = CurrentSoundComponent();
+    if (!component) return true;
+    auto result = component->Register();
+    if (result && *result != 0) {
+        Windows().ShowMessageBox("Chyba během načítání!", kProgramTitle);
+        Windows().CloseMainWindow();
+        return false;
+    }
+    return true;
+}
+
+void StartSound() {
+    SoundComponent* component = CurrentSoundComponent();
+    Sound = component ? component->CreateSoundSys() : nullptr;
+    if (!Sound) {
+        std::fprintf(stderr, "karvelun: no sound library, playing silently\n");
+        return;
+    }
+    try {
+        std::string devices = Sound->DsInit_PRE();
+        if (devices.empty()) {
+            std::fprintf(stderr, "karvelun: no sound output device, playing silently\n");
+            ReleaseSound();
+            return;
+        }
+        Sound->DsInit(0, Windows().MainWindowHandle(), tembra::kFalse, 32);
+    } catch (const tembra::SoundError& e) {
+        std::fprintf(stderr,
+                     "karvelun: the sound device could not be opened (%s), playing silently\n",
+                     e.what());
+        ReleaseSound();
+        return;
+    }
+    SoundOn = true;
+}
+
+void UnregisterSoundLibrary() {
+    SoundComponent* component = CurrentSoundComponent();
+    if (!component) return;
+    auto result = component->Unregister();
+    if (result && *result != 0)
+        Windows().ShowMessageBox("Chyba při čištění paměti!", kProgramTitle);
+}
+
+bool Main(const std::string& appFolder) {
+    GameWindows& windows = Windows();
+    shutDownDone = false;
+    ShutdownRequested = false;
+
+    windows.SetBusyCursor(true);
+    AppFolder = appFolder;
+    platform::RandomizeFromClock();
+    if (!LoadBackgroundOrFail(Form::Progress, "gui2")) return false;
+    windows.ShowLoadingNotice();
+
+    if (!RegisterSoundLibrary()) return false;
+
+    Settings settings = ReadSettings(AppFolder + "/setup.ini");
+    if (settings.soundOn) StartSound();
+    Volume = settings.volume;
+    TickDelay = settings.tickDelay;
+    windows.AdvanceProgress(4);
+
+    static constexpr struct {
+        Form form;
+        const char* picture;
+    } kBackgrounds[] = {{Form::Game, "gui"},     {Form::Notice, "gui2"},   {Form::Menu, "gui3"},
+                        {Form::Credits, "gui2"}, {Form::Question, "gui2"}, {Form::Load, "gui2"},
+                        {Form::Save, "gui2"}};
+    for (const auto& background : kBackgrounds) {
+        if (!LoadBackgroundOrFail(background.form, background.picture)) return false;
+        windows.AdvanceProgress(4);
+    }
+
+    std::string failedPath;
+    if (!windows.LoadSurfaces(&failedPath)) {
+        windows.ShowMessageBox("Nelze načíst obrázek " + failedPath + ".", kProgramTitle);
+        return false;
+    }
+    windows.AdvanceProgress(4);
+
+    InitTileCoordinates();
+    windows.AdvanceProgress(4);
+
+    windows.SetBusyCursor(false);
+    windows.ShowMainMenu();
+    return true;
+}
+
+void ShutDown() {
+    if (shutDownDone) return;
+    shutDownDone = true;
+    ShutdownRequested = true;
+
+    ClearWorkingLevels();
+    Windows().FreeSurfaces();
+    if (SoundOn && Sound) {
+        try {
+            Sound->StopAll();
+            Sound->DsClose();
+        } catch (const tembra::SoundError& e) {
+            std::fprintf(stderr, "karvelun: closing the sound device failed (%s)\n", e.what());
+        }
+    }
+    UnregisterSoundLibrary();
+    Windows().UnloadWindows();
+    ReleaseSound();
+}
+
+}  // namespace game

@@ -1,0 +1,32 @@
+// Start-up and shut-down of the game program.
+#pragma once
+
+#include <string>
+
+namespace game {
+
+// The start-up, in its order: busy cursor, AppFolder, seeding, the loading
+// notice, the sound library, setup.ini, the window backgrounds, the picture
+// sheets, the tile grid, then the main menu.  False when the program cannot
+// go on (a picture file missing or unreadable, a failed registration of the
+// sound library); a message box has said why and the shut-down has run.
+bool Main(const std::string& appFolder);
+
+// DllRegisterServer of the sound library; a missing library is ignored, a
+// non-zero result shows "Chyba během načítání!" and closes the game window.
+// False in that case.
+bool RegisterSoundLibrary();
+
+// Opens the sound device for the game window when sound is on.  A machine
+// without a sound device plays silently: SoundOn then stays false and one
+// line on stderr says why.
+void StartSound();
+
+// DllUnregisterServer; a non-zero result shows "Chyba při čištění paměti!".
+void UnregisterSoundLibrary();
+
+// The shut-down of the game window's unload, in its order.  Runs once; the
+// frame loop and modal waits see ShutdownRequested and leave.
+void ShutDown();
+
+}  // namespace game

@@ -1,0 +1,196 @@
+#include "game/core/window_set.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include "game/core/form1.h"
+#include "game/core/game_state.h"
+#include "game/core/sheets.h"
+#include "game/levels/form5.h"
+#include "game/levels/form6.h"
+#include "game/levels/form7.h"
+#include "game/platform/pacing.h"
+#include "game/platform/picture.h"
+#include "game/ui/form2.h"
+#include "game/ui/form3.h"
+#include "game/ui/form4.h"
+#include "game/ui/form8.h"
+
+namespace game {
+
+WindowSet::WindowSet()
+    : form1_(std::make_unique<Form1>()),
+      form2_(std::make_unique<Form2>()),
+      form3_(std::make_unique<Form3>()),
+      form4_(std::make_unique<Form4>()),
+      form5_(std::make_unique<Form5>()),
+      form6_(std::make_unique<Form6>()),
+      form7_(std::make_unique<Form7>()),
+      form8_(std::make_unique<Form8>()) {}
+
+WindowSet::~WindowSet() {
+    if (busy_) QApplication::restoreOverrideCursor();
+}
+
+int WindowSet::LogLineCount() {
+    return form1_->Text1->document()->blockCount();
+}
+
+void WindowSet::ClearLog() {
+    form1_->Text1->clear();
+}
+
+void WindowSet::AppendLogLine(const std::string& text) {
+    // appendPlainText adds one paragraph without re-reading the whole log,
+    // so a long log stays as fast as a short one; it also shows the end.
+    form1_->Text1->appendPlainText(QString::fromStdString(text));
+}
+
+int WindowSet::TextWidth(const std::string& text) {
+    return form1_->TextWidth(QString::fromStdString(text));
+}
+
+void WindowSet::ShowStatus(const StatusCaptions&) {}
+
+void WindowSet::SetLivesCaption(const std::string&) {}
+
+void WindowSet::ShowNotice(const std::string& text) {
+    form2_->ShowNotice(QString::fromStdString(text));
+}
+
+void WindowSet::ShowMessageBox(const std::string& text, const std::string& title) {
+    if (ShutdownRequested) return;
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
+                    QString::fromStdString(text), QMessageBox::Ok);
+    box.exec();
+}
+
+void WindowSet::ShowProgress() {
+    form8_->ResetBar();
+    form8_->CentreOnScreen();
+    form8_->show();
+    form8_->repaint();
+}
+
+void WindowSet::AdvanceProgress(int dashes) {
+    form8_->AdvanceProgress(dashes);
+}
+
+void WindowSet::HideProgress() {
+    form8_->hide();
+}
+
+void WindowSet::SetBusyCursor(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void WindowSet::EndGameToMenu() {
+    platform::SetTimerInterval(*form1_->Timer1, 0);
+    platform::SetTimerInterval(*form3_->Timer1, 1);
+    form1_->hide();
+    ShowMainMenu();
+}
+
+void WindowSet::SuspendToMenu() {
+    platform::SetTimerInterval(*form3_->Timer1, 1);
+    form1_->hide();
+    ShowMainMenu();
+}
+
+void WindowSet::ResumeGameWindow() {
+    platform::SetTimerInterval(*form1_->Timer1, 1);
+    form1_->CentreOnScreen();
+    form1_->show();
+}
+
+void WindowSet::CloseMainWindow() {
+    form1_->close();
+}
+
+void WindowSet::ProcessEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void WindowSet::DrawFrame() {
+    platform::WaitForDisplayFrame();
+}
+
+bool WindowSet::LoadBackground(Form form, const std::string& path) {
+    std::string error;
+    auto picture = platform::LoadPictureImage(path, &error);
+    if (!picture) return false;
+    platform::BackgroundWindow* window = nullptr;
+    switch (form) {
+        case Form::Game:
+            window = form1_.get();
+            break;
+        case Form::Notice:
+            window = form2_.get();
+            break;
+        case Form::Menu:
+            window = form3_.get();
+            break;
+        case Form::Credits:
+            window = form4_.get();
+            break;
+        case Form::Question:
+            window = form5_.get();
+            break;
+        case Form::Load:
+            window = form6_.get();
+            break;
+        case Form::Save:
+            window = form7_.get();
+            break;
+        case Form::Progress:
+            window = form8_.get();
+            break;
+    }
+    window->SetBackground(*picture);
+    return true;
+}
+
+void WindowSet::ShowLoadingNotice() {
+    form8_->ResetBar();
+    form8_->CentreOnScreen();
+    form8_->show();
+    QCoreApplication::processEvents();
+}
+
+bool WindowSet::LoadSurfaces(std::string* failedPath) {
+    return game::LoadSurfaces(failedPath);
+}
+
+void WindowSet::FreeSurfaces() {
+    game::FreeSurfaces();
+}
+
+void WindowSet::ShowMainMenu() {
+    form8_->hide();
+    form3_->CentreOnScreen();
+    form3_->show();
+    form3_->raise();
+    form3_->activateWindow();
+}
+
+int32_t WindowSet::MainWindowHandle() {
+    return static_cast<int32_t>(form1_->winId());
+}
+
+void WindowSet::UnloadWindows() {
+    QWidget* others[] = {form2_.get(), form3_.get(), form4_.get(), form5_.get(),
+                         form6_.get(), form7_.get(), form8_.get()};
+    for (QWidget* w : others)
+        w->hide();
+    form1_->hide();
+    QCoreApplication::exit(exitStatus_);
+}
+
+}  // namespace game

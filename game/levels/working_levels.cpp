@@ -1,0 +1,31 @@
+#include "game/levels/working_levels.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "game/core/game_state.h"
+
+namespace game {
+
+namespace fs = std::filesystem;
+
+std::string WorkingLevelsFolder() {
+    return AppFolder + "/data/levels";
+}
+
+void ClearWorkingLevels() {
+    fs::path folder = WorkingLevelsFolder();
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) {
+        fs::create_directories(folder, ec);
+        return;
+    }
+    long entries = 0;
+    for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
+         it.increment(ec))
+        ++entries;
+    for (long i = 0; i < entries; ++i)
+        fs::remove(folder / ("level" + std::to_string(i) + ".sc"), ec);
+}
+
+}  // namespace game
