@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
 
 #include "game/core/form1.h"
 #include "game/core/game_state.h"
@@ -43,9 +44,15 @@ void WindowSet::ClearLog() {
 }
 
 void WindowSet::AppendLogLine(const std::string& text) {
-    // appendPlainText adds one paragraph without re-reading the whole log,
-    // so a long log stays as fast as a short one; it also shows the end.
-    form1_->Text1->appendPlainText(QString::fromStdString(text));
+    // A line break and the text go in at the end without re-reading the
+    // whole log, so a long log stays as fast as a short one.  The log thus
+    // starts with an empty first line.
+    QTextCursor cursor(form1_->Text1->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock();
+    cursor.insertText(QString::fromStdString(text));
+    form1_->Text1->moveCursor(QTextCursor::End);
+    form1_->Text1->ensureCursorVisible();
 }
 
 int WindowSet::TextWidth(const std::string& text) {

@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include "game/core/game_state.h"
+#include "game/core/progression.h"
+#include "support/game_test.h"
+
+namespace {
+
+using namespace game;
+using testing_support::GameTest;
+
+TEST(TileIndex, LowersToTheTileAndWrapsAcrossRows) {
+    EXPECT_EQ(TileIndex(27, 45), 51);
+    EXPECT_EQ(TileIndex(-5, 0), -1);  // -5 lowers to -20
+    EXPECT_EQ(TileIndex(-20, 0), -1);
+    EXPECT_EQ(TileIndex(-21, 0), -2);
+    EXPECT_EQ(TileIndex(500, 0), 25);  // beyond the right edge: next row
+    EXPECT_EQ(TileIndex(0, -1), -25);
+    EXPECT_EQ(TileIndex(499, 499), 624);
+    EXPECT_EQ(TileIndex(0, 500), 625);
+    // A float position is rounded half to even before the lowering.
+    EXPECT_EQ(TileIndexOf(19.5f, 0.0f), 1);
+    EXPECT_EQ(TileIndexOf(18.5f, 0.0f), 0);
+}
+
+class GameStateTest : public GameTest {};
+
+TEST_F(GameStateTest, TileCoordinatesFollowTheGrid) {
+    EXPECT_EQ(Tiles[0].X, 0);
+    EXPECT_EQ(Tiles[26].X, 20);
+    EXPECT_EQ(Tiles[26].Y, 20);
+    EXPECT_EQ(Tiles[591].X, 320);
+    EXPECT_EQ(Tiles[591].Y, 460);
+    EXPECT_EQ(Tiles[624].X, 480);
+}
+
+TEST_F(GameStateTest, SwapRemoveMovesTheLastEntryIntoTheGap) {
+    for (int16_t i = 0; i < 3; ++i) {
+        int16_t k = AppendEntry(Items, ItemCount);
+        Items[k].Kind = static_cast<int16_t>(10 + i);
+    }
+    int16_t index = 0;
+    RemoveItem(index);
+    ASSERT_EQ(ItemCount, 2);
+    EXPECT_EQ(Items.size(), 2u);
+    EXPECT_EQ(Items[0].Kind, 12);
+    EXPECT_EQ(Items[1].Kind, 11);
+
+    index = 1;
+    RemoveItem(index);
+    index = 0;
+    RemoveItem(index);
+    // The only entry gone: count 0, one cleared entry that does not count.
+    EXPECT_EQ(ItemCount, 0);
+    ASSERT_EQ(Items.size(), 1u);
+    EXPECT_EQ(Items[0].Kind, 0);
+    // Adding afterwards reuses index 0.
+    EXPECT_EQ(AppendEntry(Items, ItemCount), 0);
+    EXPECT_EQ(ItemCount, 1);
+}
+
+TEST_F(GameStateTest, RemovingAFloatTextCopiesItsText) {
+    for (const char* text : {"a", "b", "c"}) {
+        int16_t k = AppendEntry(FloatTexts, FloatTextCount);
+        FloatTexts[k].Text = text;
+    }
+    int16_t index = 0;
+    RemoveFloatText(index);
+    EXPECT_EQ(FloatTexts[0].Text, "c");
+    FloatTexts[0].Text = "changed";
+    EXPECT_EQ(FloatTexts[1].Text, "b");
+}
+
+TEST_F(GameStateTest, LastFragmentClearsEveryBlastMark) {
+    AppendEntry(Fragments, FragmentCount);
+    AppendEntry(Fragments, FragmentCount);
+    AppendEntry(Monsters, MonsterCount);
+    Monsters[0].BlastHit = true;
+    HeroBlastHit = true;
+    Tiles[40].Kind = kDestructibleWall;
+    Tiles[40].BlastHit = true;
+    Tiles[41].Kind = kFloor;
+    Tiles[41].BlastHit = true;  // not a destructible wall: left alone
+
+    int16_t index = 0;
+    RemoveFragment(index);
+    EXPECT_TRUE(HeroBlastHit);  // one fragment still flies
+    EXPECT_TRUE(Monsters[0].BlastHit);
+    RemoveFragment(index);
+    EXPECT_EQ(FragmentCount, 0);
+    EXPECT_FALSE(HeroBlastHit);
+    EXPECT_FALSE(Monsters[0].BlastHit);
+    EXPECT_FALSE(Tiles[40].BlastHit);
+    EXPECT_TRUE(Tiles[41].BlastHit);
+}
+
+TEST_F(GameStateTest, MonsterRectsAreFloored) {
+    int16_t k = AppendEntry(Monsters, MonsterCount);
+    Monsters[k].X = 10.7f;
+    Monsters[k].Y = -0.5f;
+    UpdateMonsterRects();
+    const Rect& r = MonsterRects[0];
+    EXPECT_EQ(r.Left, 10);
+    EXPECT_EQ(r.Top, -1);
+    EXPECT_EQ(r.Right, 25);
+    EXPECT_EQ(r.Bottom, 14);
+}
+
+TEST_F(GameStateTest, RemovedMonsterLeavesItsRectangleUntilTheNextFrame) {
+    for (int i = 0; i < 3; ++i) {
+        int16_t k = AppendEntry(Monsters, MonsterCount);
+        Monsters[k].X = 100.0f * i;
+        Monsters[k].Picture = static_cast<int16_t>(i);
+    }
+    UpdateMonsterRects();
+    int16_t index = 0;
+    RemoveMonster(index);
+    EXPECT_EQ(MonsterCount, 2);
+    EXPECT_EQ(Monsters[0].Picture, 2);
+    EXPECT_EQ(MonsterRects.size(), 2u);
+    EXPECT_EQ(MonsterRects[0].Left, 0);  // still the removed monster's
+    UpdateMonsterRects();
+    EXPECT_EQ(MonsterRects[0].Left, 200);
+}
+
+TEST_F(GameStateTest, EveryKillOnLevel80OpensTheHall) {
+    LevelNumber = 80;
+    Tiles[136].Kind = kSolidWall;
+    Tiles[136].Picture = 33;
+    HeroX = 100;
+    HeroY = 200;
+    for (int i = 0; i < 2; ++i)
+        AppendEntry(Monsters, MonsterCount);
+    int16_t index = 0;
+    RemoveMonster(index);
+    EXPECT_EQ(Tiles[136].Kind, kFloor);
+    EXPECT_EQ(Tiles[136].Picture, 33);  // the picture stays
+    ASSERT_EQ(TileEffectCount, 1);
+    EXPECT_EQ(TileEffects[0].X, Tiles[136].X);
+    EXPECT_EQ(TileEffects[0].Y, Tiles[136].Y);
+    ASSERT_EQ(FloatTextCount, 1);
+    EXPECT_EQ(FloatTexts[0].Text, "Zabitím monstra se otřásla celá hala!");
+    EXPECT_EQ(FloatTexts[0].Colour, 0xFFFFFF);
+    EXPECT_FLOAT_EQ(FloatTexts[0].Y, 207.0f - 20.0f);
+    EXPECT_EQ(windows.LogLines().back(), "Zabitím monstra se otřásla celá hala!");
+
+    // Already open: it happens again.
+    RemoveMonster(index);
+    EXPECT_EQ(TileEffectCount, 2);
+    EXPECT_EQ(windows.LogLines().size(), 2u);
+    EXPECT_EQ(MonsterCount, 0);
+}
+
+TEST_F(GameStateTest, KillsElsewhereOnlyRemove) {
+    LevelNumber = 79;
+    Tiles[136].Kind = kSolidWall;
+    AppendEntry(Monsters, MonsterCount);
+    int16_t index = 0;
+    RemoveMonster(index);
+    EXPECT_EQ(Tiles[136].Kind, kSolidWall);
+    EXPECT_EQ(TileEffectCount, 0);
+    EXPECT_TRUE(windows.LogLines().empty());
+}
+
+TEST_F(GameStateTest, ResetHeroGivesTheNewGameValuesAndShowsThem) {
+    HeroDead = true;
+    KeyLeftHeld = FireHeld = BombArmed = HeroBlastHit = true;
+    MissileCooldown = 7;
+    Gold = 99;
+    ResetHero();
+    EXPECT_FALSE(HeroDead);
+    EXPECT_FLOAT_EQ(HeroX, 322.0f);
+    EXPECT_FLOAT_EQ(HeroY, 462.0f);
+    EXPECT_EQ(Lives, 10);
+    EXPECT_EQ(MaxLives, 10);
+    EXPECT_FLOAT_EQ(HeroStepX, 0.8f);
+    EXPECT_FLOAT_EQ(HeroStepY, 0.8f);
+    EXPECT_FLOAT_EQ(HeroSpeed, 0.6f);
+    EXPECT_EQ(MissileStrength, 1);
+    EXPECT_EQ(MissileRange, 35);
+    EXPECT_EQ(BombStrength, 5);
+    EXPECT_EQ(BombRange, 30);
+    EXPECT_FALSE(KeyLeftHeld || FireHeld || BombArmed || HeroBlastHit);
+    EXPECT_EQ(MissileCooldown, 0);
+    EXPECT_EQ(Gold, 0);
+    StatusCaptions expected{"10", "10", "0", "100", "0", "1", "1", "7", "5", "6", "6"};
+    EXPECT_EQ(windows.status, expected);
+}
+
+TEST(Status, GroupedNumbersHaveOneBlankBetweenGroups) {
+    EXPECT_EQ(FormatGrouped(1234567), "1 234 567");
+    EXPECT_EQ(FormatGrouped(1200), "1 200");
+    EXPECT_EQ(FormatGrouped(36100), "36 100");
+    EXPECT_EQ(FormatGrouped(999), "999");
+    EXPECT_EQ(FormatGrouped(0), "0");
+}
+
+TEST_F(GameStateTest, NextLevelThresholdGrowsWithTheSquareOfTheLevel) {
+    HeroLevel = 18;
+    EXPECT_EQ(NextLevelExperience(), 36100);
+    EXPECT_EQ(CurrentStatusCaptions()[3], "36 100");
+    EXPECT_EQ(CurrentStatusCaptions()[5], "19");
+}
+
+class CueTest : public GameTest {};
+
+// Records the cue calls that reach the sound library.
+class RecordingSound : public tembra::_SoundSys {
+  public:
+    std::vector<std::string> calls;
+    bool failLoad = false;
+    std::string Console() const override { return {}; }
+    void Console(std::string) override {}
+    void FreeMemory(const tembra::Boolean&) override {}
+    void IndexUnload(const int16_t&) override {}
+    float IndexGet(const int16_t&, const tembra::pInfoGet&) override { return 0; }
+    void IndexPlay(const int16_t&, const tembra::Boolean&, const tembra::Boolean&) override {}
+    void IndexStop(const int16_t&) override {}
+    void StopAll() override { calls.push_back("StopAll"); }
+    void IndexSet(const int16_t& i, const float& v, const float& b, const float& s,
+                  const float& p) override {
+        calls.push_back("IndexSet " + std::to_string(i) + " " + std::to_string(v) + " " +
+                        std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(p));
+    }
+    void IndexDirectLoad(const int16_t&, const std::string&, const tembra::Boolean&,
+                         const tembra::Boolean&) override {}
+    int16_t IndexLoad(const std::string& file, const tembra::Boolean& looping,
+                      const tembra::Boolean& autoPlay) override {
+        if (failLoad) throw tembra::SoundError(5, "broken file");
+        calls.push_back("IndexLoad " + file + " " + std::to_string(looping) + " " +
+                        std::to_string(autoPlay));
+        return 3;
+    }
+    void DsClose() override { calls.push_back("DsClose"); }
+    std::string DsInit_PRE() override { return "device"; }
+    void DsInit(const int16_t&, const int32_t&, const tembra::Boolean&, const int16_t&) override {}
+    void Release() override {}
+};
+
+TEST_F(CueTest, CuesPlayOnlyWhileSoundIsOnAndIgnoreSoundFailures) {
+    RecordingSound sound;
+    Sound = &sound;
+    Volume = 0.5f;
+    PlayCue(kCueMissile, 1.25f);
+    EXPECT_TRUE(sound.calls.empty());  // sound is off
+
+    SoundOn = true;
+    PlayCue(kCueMissile, 1.25f);
+    ASSERT_EQ(sound.calls.size(), 2u);
+    EXPECT_EQ(sound.calls[0], "IndexLoad " + AppFolder + "/data/zvuky/magic.wav 0 -1");
+    EXPECT_EQ(sound.calls[1], "IndexSet 3 0.500000 0.000000 1.250000 -6.000000");
+    EXPECT_EQ(SoundSlots[kCueMissile], 3);
+
+    PlayCue(kCueNew, 1.0f, /*adjust=*/false);
+    EXPECT_EQ(sound.calls.size(), 3u);
+
+    sound.failLoad = true;
+    EXPECT_NO_THROW(PlayCue(kCueHurt, 1.0f));
+    Sound = nullptr;
+}
+
+}  // namespace

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "game/core/game_state.h"
+#include "game/core/sound_component.h"
+#include "game/core/startup.h"
+#include "support/game_test.h"
+
+namespace {
+
+using namespace game;
+
+// A sound library that writes what happens to it into the same call list as
+// the windows, so the whole order can be checked at once.
+class FakeSoundSys : public tembra::_SoundSys {
+  public:
+    explicit FakeSoundSys(std::vector<std::string>& calls) : calls_(calls) {}
+    std::string devices = "Device A";
+    bool failInit = false;
+    std::string Console() const override { return {}; }
+    void Console(std::string) override {}
+    void FreeMemory(const tembra::Boolean&) override {}
+    void IndexUnload(const int16_t&) override {}
+    float IndexGet(const int16_t&, const tembra::pInfoGet&) override { return 0; }
+    void IndexPlay(const int16_t&, const tembra::Boolean&, const tembra::Boolean&) override {}
+    void IndexStop(const int16_t&) override {}
+    void StopAll() override { calls_.push_back("StopAll"); }
+    void IndexSet(const int16_t&, const float&, const float&, const float&, const float&) override {
+    }
+    void IndexDirectLoad(const int16_t&, const std::string&, const tembra::Boolean&,
+                         const tembra::Boolean&) override {}
+    int16_t IndexLoad(const std::string&, const tembra::Boolean&, const tembra::Boolean&) override {
+        return 0;
+    }
+    void DsClose() override { calls_.push_back("DsClose"); }
+    std::string DsInit_PRE() override {
+        calls_.push_back("DsInit_PRE");
+        return devices;
+    }
+    void DsInit(const int16_t& device, const int32_t& window, const tembra::Boolean& boxes,
+                const int16_t& channels) override {
+        calls_.push_back("DsInit(" + std::to_string(device) + "," + std::to_string(window) + "," +
+                         std::to_string(boxes) + "," + std::to_string(channels) + ")");
+        if (failInit) throw tembra::SoundError(-1, "no device");
+    }
+    void Release() override { calls_.push_back("Release"); }
+
+  private:
+    std::vector<std::string>& calls_;
+};
+
+class FakeComponent : public SoundComponent {
+  public:
+    FakeComponent(std::vector<std::string>& calls, FakeSoundSys& sound)
+        : calls_(calls), sound_(sound) {}
+    int32_t registerResult = 0;
+    int32_t unregisterResult = 0;
+    std::optional<int32_t> Register() override {
+        calls_.push_back("DllRegisterServer");
+        return registerResult;
+    }
+    std::optional<int32_t> Unregister() override {
+        calls_.push_back("DllUnregisterServer");
+        return unregisterResult;
+    }
+    tembra::_SoundSys* CreateSoundSys() override { return &sound_; }
+
+  private:
+    std::vector<std::string>& calls_;
+    FakeSoundSys& sound_;
+};
+
+class StartupTest : public testing_support::GameTest {
+  protected:
+    FakeSoundSys sound{windows.calls};
+    FakeComponent* component = nullptr;
+
+    void SetUp() override {
+        GameTest::SetUp();
+        auto c = std::make_unique<FakeComponent>(windows.calls, sound);
+        component = c.get();
+        SetSoundComponent(std::move(c));
+        windows.onCloseMainWindow = [] { ShutDown(); };
+    }
+    void WriteSettings(const std::string& content) {
+        std::ofstream(appFolder / "setup.ini", std::ios::binary) << content;
+    }
+};
+
+TEST_F(StartupTest, StartsInItsOrderAndGrowsTheBarByForty) {
+    WriteSettings("Zvuky=Ano\r\nHlasitost=80\r\nTick=3\r\n");
+    ASSERT_TRUE(Main(appFolder.string()));
+    std::vector<std::string> expected = {"SetBusyCursor(true)",  "LoadBackground(8,gui2)",
+                                         "ShowLoadingNotice",    "DllRegisterServer",
+                                         "DsInit_PRE",           "DsInit(0,4242,0,32)",
+                                         "AdvanceProgress(4)",   "LoadBackground(1,gui)",
+                                         "AdvanceProgress(4)",   "LoadBackground(2,gui2)",
+                                         "AdvanceProgress(4)",   "LoadBackground(3,gui3)",
+                                         "AdvanceProgress(4)",   "LoadBackground(4,gui2)",
+                                         "AdvanceProgress(4)",   "LoadBackground(5,gui2)",
+                                         "AdvanceProgress(4)",   "LoadBackground(6,gui2)",
+                                         "AdvanceProgress(4)",   "LoadBackground(7,gui2)",
+                                         "AdvanceProgress(4)",   "LoadSurfaces",
+                                         "AdvanceProgress(4)",   "AdvanceProgress(4)",
+                                         "SetBusyCursor(false)", "ShowMainMenu"};
+    EXPECT_EQ(windows.calls, expected);
+    EXPECT_EQ(windows.progressBar, "-" + std::string(40, '-'));
+    EXPECT_TRUE(SoundOn);
+    EXPECT_EQ(Sound, &sound);
+    EXPECT_FLOAT_EQ(Volume, 0.8f);
+    EXPECT_EQ(TickDelay, 3);
+    EXPECT_EQ(AppFolder, appFolder.string());
+    EXPECT_EQ(Tiles[624].Y, 480);
+}
+
+TEST_F(StartupTest, ShutDownRunsInItsOrderOnce) {
+    WriteSettings("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n");
+    ASSERT_TRUE(Main(appFolder.string()));
+    std::filesystem::create_directories(appFolder / "data/levels");
+    std::ofstream(appFolder / "data/levels/level0.sc") << "x";
+    std::ofstream(appFolder / "data/levels/level1.sc") << "x";
+    windows.calls.clear();
+
+    ShutDown();
+    ShutDown();  // a second request changes nothing
+    std::vector<std::string> expected = {"FreeSurfaces",        "StopAll",       "DsClose",
+                                         "DllUnregisterServer", "UnloadWindows", "Release"};
+    EXPECT_EQ(windows.calls, expected);
+    EXPECT_TRUE(ShutdownRequested);
+    EXPECT_FALSE(std::filesystem::exists(appFolder / "data/levels/level0.sc"));
+    EXPECT_FALSE(std::filesystem::exists(appFolder / "data/levels/level1.sc"));
+    EXPECT_EQ(Sound, nullptr);
+}
+
+TEST_F(StartupTest, SoundOffCreatesNoSoundObject) {
+    WriteSettings("Zvuky=Ne\r\nHlasitost=100\r\nTick=0\r\n");
+    ASSERT_TRUE(Main(appFolder.string()));
+    EXPECT_FALSE(windows.Called("DsInit_PRE"));
+    EXPECT_FALSE(SoundOn);
+    windows.calls.clear();
+    ShutDown();
+    EXPECT_FALSE(windows.Called("StopAll"));
+    EXPECT_TRUE(windows.Called("DllUnregisterServer"));
+}
+
+TEST_F(StartupTest, AMachineWithoutSoundStartsSilently) {
+    WriteSettings("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n");
+    sound.devices = "";
+    ASSERT_TRUE(Main(appFolder.string()));
+    EXPECT_FALSE(SoundOn);
+    EXPECT_EQ(Sound, nullptr);
+    EXPECT_FALSE(windows.Called("DsInit(0,4242,0,32)"));
+
+    ResetGameState();
+    sound.devices = "Device A";
+    sound.failInit = true;
+    ASSERT_TRUE(Main(appFolder.string()));
+    EXPECT_FALSE(SoundOn);
+    EXPECT_EQ(Sound, nullptr);
+}
+
+TEST_F(StartupTest, AFailedRegistrationSaysSoAndShutsDown) {
+    component->registerResult = 5;
+    EXPECT_FALSE(Main(appFolder.string()));
+    ASSERT_EQ(windows.messageBoxes.size(), 1u);
+    EXPECT_EQ(windows.messageBoxes[0].first, "Chyba během načítání!");
+    EXPECT_TRUE(windows.Called("UnloadWindows"));
+    EXPECT_FALSE(windows.Called("LoadSurfaces"));
+}
+
+TEST_F(StartupTest, AFailedUnregistrationSaysSoAndStillEnds) {
+    ASSERT_TRUE(Main(appFolder.string()));
+    component->unregisterResult = 1;
+    ShutDown();
+    ASSERT_EQ(windows.messageBoxes.size(), 1u);
+    EXPECT_EQ(windows.messageBoxes[0].first, "Chyba při čištění paměti!");
+    EXPECT_TRUE(windows.Called("UnloadWindows"));
+}
+
+TEST_F(StartupTest, AMissingPictureNamesTheFileAndStops) {
+    windows.failingPictures[appFolder.string() + "/data/obr/gui3"] = true;
+    EXPECT_FALSE(Main(appFolder.string()));
+    ASSERT_EQ(windows.messageBoxes.size(), 1u);
+    EXPECT_NE(windows.messageBoxes[0].first.find("data/obr/gui3"), std::string::npos);
+    EXPECT_FALSE(windows.Called("ShowMainMenu"));
+}
+
+TEST_F(StartupTest, AMissingSheetNamesTheFileAndStops) {
+    windows.surfacesLoad = false;
+    EXPECT_FALSE(Main(appFolder.string()));
+    ASSERT_EQ(windows.messageBoxes.size(), 1u);
+    EXPECT_NE(windows.messageBoxes[0].first.find("sc1"), std::string::npos);
+    EXPECT_FALSE(windows.Called("ShowMainMenu"));
+}
+
+TEST_F(StartupTest, WithoutTheLibraryTheGameStartsSilently) {
+    SetSoundComponent(LoadSoundComponent((appFolder / "nowhere").string()));
+    WriteSettings("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n");
+    ASSERT_TRUE(Main(appFolder.string()));
+    EXPECT_FALSE(SoundOn);
+    EXPECT_TRUE(windows.messageBoxes.empty());
+    ShutDown();
+    EXPECT_TRUE(windows.messageBoxes.empty());
+}
+
+}  // namespace

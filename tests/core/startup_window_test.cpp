@@ -1,0 +1,108 @@
+// The real windows through a whole start-up and shut-down, with small
+// generated pictures in a temporary program folder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+
+#include "game/core/form1.h"
+#include "game/core/game_state.h"
+#include "game/core/sound_component.h"
+#include "game/core/startup.h"
+#include "game/core/window_set.h"
+#include "game/platform/surface.h"
+#include "game/ui/form3.h"
+#include "game/ui/form8.h"
+#include "game/world/world_effects.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class StartupWindows : public ::testing::Test {
+  protected:
+    fs::path folder = fs::temp_directory_path() / ("karvelun-win-" + std::to_string(::getpid()));
+
+    void SetUp() override {
+        game::ResetGameState();
+        game::SetSoundComponent(nullptr);
+        fs::create_directories(folder / "data/obr");
+        for (const char* name :
+             {"gui", "gui2", "gui3", "sc1", "sc2", "sc3", "sc4", "sc5", "sc6", "sc7"})
+            WritePicture(name, 40, 30);
+    }
+    void TearDown() override {
+        game::SetWindows(nullptr);
+        game::ResetGameState();
+        fs::remove_all(folder);
+    }
+    void WritePicture(const std::string& name, int w, int h) {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(QColor(10, 20, 30));
+        // Saved without an extension: the loader must find PNG by content.
+        ASSERT_TRUE(
+            image.save(QString::fromStdString((folder / "data/obr" / name).string()), "PNG"));
+    }
+};
+
+TEST_F(StartupWindows, ReachesTheMenuAfterFortyDashesAndShutsDownOnItsClose) {
+    int handlesBefore = platform::LiveGdiHandles();
+    game::WindowSet windows;
+    game::SetWindows(&windows);
+    ASSERT_TRUE(game::Main(folder.string()));
+
+    EXPECT_TRUE(windows.form3().isVisible());
+    EXPECT_EQ(windows.form3().windowTitle(), "Orvane Karvelun v1.01");
+    EXPECT_EQ(windows.form3().size(), QSize(483, 416));
+    EXPECT_FALSE(windows.form8().isVisible());
+    EXPECT_EQ(windows.form8().Label2->text(), QString(41, '-'));
+    EXPECT_FALSE(windows.form1().isVisible());
+    EXPECT_EQ(windows.form1().size(), QSize(779, 516));
+    EXPECT_FALSE(windows.form1().Background().isNull());
+    EXPECT_EQ(game::SurfaceCount, 7);
+    EXPECT_EQ(platform::LiveGdiHandles(), handlesBefore + 14);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    fs::create_directories(folder / "data/levels");
+    std::ofstream(folder / "data/levels/level0.sc") << "x";
+    windows.form3().close();
+
+    EXPECT_TRUE(game::ShutdownRequested);
+    EXPECT_FALSE(windows.form3().isVisible());
+    EXPECT_FALSE(fs::exists(folder / "data/levels/level0.sc"));
+    EXPECT_EQ(game::SurfaceCount, 0);
+    EXPECT_EQ(platform::LiveGdiHandles(), handlesBefore);
+}
+
+TEST_F(StartupWindows, AnUnreadablePictureStopsTheStartUp) {
+    std::ofstream(folder / "data/obr/sc4", std::ios::trunc) << "not a picture";
+    game::WindowSet windows;
+    game::SetWindows(&windows);
+    // The message box would wait for a click; close it as soon as it shows.
+    QTimer::singleShot(0, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->inherits("QMessageBox") && w->isVisible()) w->close();
+    });
+    EXPECT_FALSE(game::Main(folder.string()));
+    EXPECT_FALSE(windows.form3().isVisible());
+    EXPECT_EQ(game::SurfaceCount, 0);
+}
+
+TEST_F(StartupWindows, TheLogKeepsItsLinesAndTheirOrder) {
+    game::WindowSet windows;
+    game::SetWindows(&windows);
+    EXPECT_EQ(windows.LogLineCount(), 1);
+    game::AddLogLine("Čas se zastavil...");
+    game::AddLogLine("Čas běží dál...");
+    EXPECT_EQ(windows.LogLineCount(), 3);
+    EXPECT_EQ(windows.form1().Text1->toPlainText(), "\nČas se zastavil...\nČas běží dál...");
+    windows.ClearLog();
+    EXPECT_EQ(windows.LogLineCount(), 1);
+}
+
+}  // namespace

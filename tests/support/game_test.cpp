@@ -1,0 +1,36 @@
+#include "support/game_test.h"
+
+#include <random>
+
+#include "game/core/game_state.h"
+#include "game/core/sound_component.h"
+#include "game/platform/clock.h"
+#include "game/platform/random.h"
+
+namespace testing_support {
+
+void GameTest::SetUp() {
+    game::ResetGameState();
+    game::SetWindows(&windows);
+    game::SetSoundComponent(nullptr);
+    platform::Randomize(12345);
+    platform::SetTimeOfDaySource([this] { return clock_; });
+
+    std::random_device rd;
+    appFolder = std::filesystem::temp_directory_path() /
+                ("karvelun-test-" + std::to_string(rd()) + std::to_string(rd()));
+    std::filesystem::create_directories(appFolder / "data");
+    game::AppFolder = appFolder.string();
+    game::InitTileCoordinates();
+}
+
+void GameTest::TearDown() {
+    game::SetWindows(nullptr);
+    game::SetSoundComponent(nullptr);
+    platform::SetTimeOfDaySource(nullptr);
+    game::ResetGameState();
+    std::error_code ec;
+    std::filesystem::remove_all(appFolder, ec);
+}
+
+}  // namespace testing_support

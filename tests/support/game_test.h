@@ -1,0 +1,31 @@
+// A fixture for rule tests: a fresh game state, the recording windows, a
+// temporary program folder, a seeded random sequence and a clock the test
+// sets by hand.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "support/fake_windows.h"
+
+namespace testing_support {
+
+class GameTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The clock's reading for the rules (seconds since midnight).
+    void SetClock(float seconds) { clock_ = seconds; }
+    float Clock() const { return clock_; }
+
+    RecordingWindows windows;
+    std::filesystem::path appFolder;
+
+  private:
+    float clock_ = 1000.0f;
+};
+
+}  // namespace testing_support
