@@ -42,8 +42,13 @@ WaveData ReadWaveFile(const std::string& path) {
     errno = 0;
     std::unique_ptr<SNDFILE, SndfileCloser> file(sf_open(path.c_str(), SFM_READ, &info));
     if (!file) {
-        const int systemCode = errno;
-        Fail(systemCode == ENOENT ? kErrFileNotFound : kErrGeneric,
+        // errno tells only when the system refused the file; libsndfile
+        // leaves stray values in it otherwise.
+        const bool systemFailure = sf_error(nullptr) == SF_ERR_SYSTEM;
+        const int systemCode = systemFailure ? errno : 0;
+        Fail(systemCode == ENOENT ? kErrFileNotFound
+             : systemFailure      ? kErrGeneric
+                                  : kErrBadFormat,
              path + ": " + sf_strerror(nullptr), "libsndfile", systemCode);
     }
 

@@ -1,0 +1,53 @@
+#include "loopback.h"
+
+#include <AL/alc.h>
+#include <AL/alext.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace tembra_test {
+namespace {
+
+float Peak(const std::vector<float>& side, size_t from) {
+    float peak = 0.0f;
+    for (size_t i = from; i < side.size(); ++i)
+        peak = std::max(peak, std::fabs(side[i]));
+    return peak;
+}
+
+}  // namespace
+
+void UseLoopbackOutput() {
+    setenv("TEMBRA_OUTPUT", "loopback", 1);
+}
+
+float Rendered::LeftPeak(size_t from) const {
+    return Peak(left, from);
+}
+float Rendered::RightPeak(size_t from) const {
+    return Peak(right, from);
+}
+
+Rendered Render(int frames) {
+    ALCcontext* context = alcGetCurrentContext();
+    if (!context) throw std::runtime_error("no sound output is open");
+    ALCdevice* device = alcGetContextsDevice(context);
+    using RenderFn = void(ALC_APIENTRY*)(ALCdevice*, ALCvoid*, ALCsizei);
+    static const auto render =
+        reinterpret_cast<RenderFn>(alcGetProcAddress(device, "alcRenderSamplesSOFT"));
+    std::vector<float> interleaved(static_cast<size_t>(frames) * 2);
+    render(device, interleaved.data(), frames);
+    Rendered out;
+    out.left.resize(frames);
+    out.right.resize(frames);
+    for (int i = 0; i < frames; ++i) {
+        out.left[i] = interleaved[2 * i];
+        out.right[i] = interleaved[2 * i + 1];
+    }
+    return out;
+}
+
+}  // namespace tembra_test

@@ -1,0 +1,43 @@
+#include "sound_files.h"
+
+#include <sndfile.h>
+#include <stdlib.h>
+
+#include <cmath>
+#include <numbers>
+#include <stdexcept>
+#include <vector>
+
+namespace tembra_test {
+
+TempFolder::TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tembra-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+    path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string WriteTone(const std::string& path, const ToneSpec& spec) {
+    SF_INFO info{};
+    info.samplerate = spec.rate;
+    info.channels = spec.channels;
+    info.format = SF_FORMAT_WAV | (spec.bits == 8 ? SF_FORMAT_PCM_U8 : SF_FORMAT_PCM_16);
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (!file) throw std::runtime_error("cannot write " + path + ": " + sf_strerror(nullptr));
+    std::vector<double> samples(static_cast<size_t>(spec.frames) * spec.channels);
+    for (int i = 0; i < spec.frames; ++i) {
+        const double wave = std::sin(2.0 * std::numbers::pi * spec.hertz * i / spec.rate);
+        for (int c = 0; c < spec.channels; ++c)
+            samples[static_cast<size_t>(i) * spec.channels + c] =
+                wave * (c == 1 ? spec.rightAmplitude : spec.amplitude);
+    }
+    sf_writef_double(file, samples.data(), spec.frames);
+    sf_close(file);
+    return path;
+}
+
+}  // namespace tembra_test
