@@ -1,0 +1,84 @@
+#!/bin/sh
+# Synthesises the game's nine sound effects with SoX into the folder given.
+#
+#   make-sounds.sh <output folder>
+#
+# Every file is mono, 16-bit, 22 050 Hz, normalised to 1 dB below full scale
+# so that nothing clips.  -R makes the noise generators repeatable and -D
+# turns dithering off, so the same script always gives the same bytes.
+set -eu
+
+out=${1:?usage: make-sounds.sh <output folder>}
+sox=${SOX:-sox}
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# synth <file> <sox effects...>: a sound made from nothing.
+synth() {
+    file=$1
+    shift
+    "$sox" -R -D -V1 -n -r 22050 -c 1 -b 16 -e signed-integer "$file" "$@"
+}
+
+# finish <source> <name>: trims the silence off the end, normalises, and
+# writes the result under its final name.
+finish() {
+    "$sox" -R -D -V1 "$1" -r 22050 -c 1 -b 16 -e signed-integer "$work/final.wav" \
+        reverse silence 1 0.002 -60d reverse gain -n -1
+    mv "$work/final.wav" "$out/$2"
+}
+
+# death.wav - the hero is hurt: a short, rough groan falling in pitch.
+synth "$work/death.wav" synth 0.32 sawtooth 240-95 synth 0.32 brownnoise mix \
+    tremolo 28 45 lowpass 1600 fade q 0.004 0.32 0.22
+finish "$work/death.wav" death.wav
+
+# bum.wav - a bomb bursts, a monster dies, a wall falls: a deep rumbling blast.
+synth "$work/bum.wav" synth 1.1 brownnoise synth 1.1 sine mix 70-28 \
+    lowpass 1100 overdrive 8 fade q 0.003 1.1 0.95 reverb 35 50 60
+finish "$work/bum.wav" bum.wav
+
+# killing.wav - a monster or a destructible wall is hit: a dull crunching thud.
+synth "$work/killing.wav" synth 0.16 square 190-55 synth 0.16 whitenoise mix \
+    lowpass 2200 fade q 0.002 0.16 0.13
+finish "$work/killing.wav" killing.wav
+
+# impact.wav - a missile fizzles out against solid stone: a bright spark.
+synth "$work/impact.wav" synth 0.2 whitenoise synth 0.2 sine mix 2600-700 \
+    highpass 900 fade q 0.001 0.2 0.18
+finish "$work/impact.wav" impact.wav
+
+# tlacitko.wav - a pick-up, a lever, a teleport: two rising chime notes.
+synth "$work/chime1.wav" synth 0.09 triangle 1046.5 synth 0.09 sine mix 2093 fade q 0.002 0.09 0.05
+synth "$work/chime2.wav" synth 0.3 triangle 1568 synth 0.3 sine mix 3136 fade q 0.002 0.3 0.27
+"$sox" -R -D -V1 "$work/chime1.wav" "$work/chime2.wav" "$work/chime.wav" echo 0.8 0.7 45 0.25
+finish "$work/chime.wav" tlacitko.wav
+
+# puma.wav - the bomb counts down: the tick of a clockwork fuse.
+synth "$work/puma.wav" synth 0.07 square 1150 synth 0.07 sine mix 2300 \
+    lowpass 3500 fade q 0.001 0.07 0.06
+finish "$work/puma.wav" puma.wav
+
+# magic.wav - a missile leaves the staff: a rising, shimmering swish.
+synth "$work/magic.wav" synth 0.24 triangle 420-1700 synth 0.24 pinknoise mix \
+    highpass 350 tremolo 45 55 fade q 0.004 0.24 0.16
+finish "$work/magic.wav" magic.wav
+
+# new.wav - the cave is made ready (a new game, a load): a rising arpeggio
+# of four bell-like notes that ring into each other.
+note() {
+    synth "$work/note$1.wav" synth 0.45 triangle "$2" synth 0.45 sine mix "$2" \
+        fade q 0.003 0.45 0.42 pad "$3"
+}
+note 0 523.25 0
+note 1 659.25 0.09
+note 2 783.99 0.18
+note 3 1046.5 0.27
+"$sox" -R -D -V1 -m "$work/note0.wav" "$work/note1.wav" "$work/note2.wav" "$work/note3.wav" \
+    "$work/arpeggio.wav" reverb 40 50 70
+finish "$work/arpeggio.wav" new.wav
+
+# click.wav - a menu or dialog choice: a crisp, short click.
+synth "$work/click.wav" synth 0.035 square 1900-700 lowpass 5000 fade q 0.0005 0.035 0.03
+finish "$work/click.wav" click.wav

@@ -1,0 +1,574 @@
+// Floors, walls, liquids, walls that can be destroyed and their rubble.
+#include <algorithm>
+#include <cmath>
+
+#include "colour.h"
+#include "sprite.h"
+#include "texture.h"
+#include "tile_kit.h"
+
+namespace assetgen::tiles {
+
+namespace {
+
+constexpr int kSize = 20;
+
+QRgb StoneTint(QRgb base, double spread, Rng& rng) {
+    QRgb c = Vary(base, spread, rng);
+    // A few stones lean warm or cool, as quarried stone does.
+    const double shift = rng.Unit();
+    if (shift < 0.2) c = Mix(c, qRgb(120, 96, 70), 0.18);
+    if (shift > 0.85) c = Mix(c, qRgb(70, 80, 100), 0.18);
+    return c;
+}
+
+QImage PaintedCells(const CellMap& cells, QRgb base, double spread, const CellStyle& style,
+                    Rng& rng) {
+    QImage tile = NewTile();
+    std::vector<QRgb> colours;
+    for (int i = 0; i < 64; ++i)
+        colours.push_back(StoneTint(base, spread, rng));
+    PaintCells(
+        tile, cells, [&](int id) { return colours[id % colours.size()]; }, style, rng);
+    return tile;
+}
+
+void AddMoss(QImage& tile, double amount, Rng& rng) {
+    const auto noise = ValueNoise(kSize, kSize, 4, rng);
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            const double n = noise[y * kSize + x];
+            if (n > 1.0 - amount && rng.Chance(0.75)) {
+                const QRgb moss = Vary(pal::kMoss, 0.25, rng);
+                tile.setPixel(x, y, Mix(tile.pixel(x, y), moss, 0.55 + 0.4 * rng.Unit()));
+            }
+        }
+    }
+}
+
+void AddPebbles(QImage& tile, int count, QRgb colour, Rng& rng) {
+    for (int i = 0; i < count; ++i) {
+        const int x = rng.Range(0, kSize - 2);
+        const int y = rng.Range(0, kSize - 2);
+        const QRgb c = Vary(colour, 0.15, rng);
+        tile.setPixel(x, y, Lit(c, 0.6));
+        tile.setPixel(x + 1, y, c);
+        tile.setPixel(x + 1, y + 1, Shaded(tile.pixel(x + 1, y + 1), 0.8));
+    }
+}
+
+// A loose piece lying on the ground: lit top-left, dark edge and a shadow.
+void AddChunk(QImage& tile, int x, int y, int w, int h, QRgb colour) {
+    for (int j = 0; j < h + 1; ++j) {
+        for (int i = 0; i < w + 1; ++i) {
+            const int px = x + i;
+            const int py = y + j;
+            if (px >= kSize || py >= kSize) continue;
+            if (i == w || j == h) {
+                if (i > 0 && j > 0) tile.setPixel(px, py, Scale(tile.pixel(px, py), 0.5));
+                continue;
+            }
+            QRgb c = colour;
+            if (i == 0 || j == 0) c = Lit(c, 0.7);
+            if (i == w - 1 || j == h - 1) c = Shaded(c, 0.7);
+            tile.setPixel(px, py, c);
+        }
+    }
+}
+
+void Darken(QImage& tile, double factor) {
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x)
+            tile.setPixel(x, y, Scale(tile.pixel(x, y), factor));
+    }
+}
+
+}  // namespace
+
+QImage NewTile() {
+    QImage tile(kSize, kSize, QImage::Format_RGB32);
+    tile.fill(Qt::black);
+    return tile;
+}
+
+// ---- floors ---------------------------------------------------------------
+
+QImage Flagstones(uint64_t seed) {
+    Rng rng(seed);
+    const CellMap cells = SlabCells(kSize, kSize, {{9, {13, 7}}, {11, {6, 14}}});
+    return PaintedCells(cells, pal::kFloor, 0.09, {pal::kMortar, 0.5, 0.05, true}, rng);
+}
+
+QImage Cobbles(uint64_t seed) {
+    Rng rng(seed);
+    const CellMap cells = StoneCells(kSize, kSize, 9, 1.1, rng);
+    return PaintedCells(cells, Mix(pal::kFloor, pal::kRock, 0.35), 0.12,
+                        {pal::kMortar, 0.8, 0.06, true}, rng);
+}
+
+QImage CaveFloor(uint64_t seed) {
+    Rng rng(seed);
+    QImage tile = NewTile();
+    const auto noise = ValueNoise(kSize, kSize, 4, rng);
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            const double n = noise[y * kSize + x];
+            tile.setPixel(x, y, Vary(Scale(pal::kEarth, 0.8 + 0.35 * n), 0.07, rng));
+        }
+    }
+    AddPebbles(tile, 6, Mix(pal::kEarth, pal::kRock, 0.7), rng);
+    return tile;
+}
+
+QImage CrackedFlagstones(uint64_t seed) {
+    QImage tile = Flagstones(seed);
+    Rng rng(seed + 7);
+    AddCrack(tile, 3, 1, 14, rng, 0.4);
+    AddCrack(tile, 12, 8, 10, rng, 0.4);
+    return tile;
+}
+
+QImage MossyFlagstones(uint64_t seed) {
+    QImage tile = Flagstones(seed);
+    Rng rng(seed + 3);
+    AddMoss(tile, 0.45, rng);
+    return tile;
+}
+
+QImage Planks(uint64_t seed) {
+    Rng rng(seed);
+    QImage tile = NewTile();
+    for (int plank = 0; plank < 4; ++plank) {
+        const QRgb base = Vary(Mix(pal::kWoodDark, pal::kWood, 0.35), 0.1, rng);
+        const int end = rng.Range(3, 16);  // where this plank meets the next one
+        for (int y = 0; y < kSize; ++y) {
+            for (int x = plank * 5; x < plank * 5 + 5; ++x) {
+                const int along = x - plank * 5;
+                QRgb c = Vary(base, 0.04, rng);
+                if ((x * 7 + y / 3 + plank) % 5 == 0) c = Scale(c, 0.85);  // grain
+                if (along == 0) c = Lit(c, 0.5);
+                if (along == 3) c = Shaded(c, 0.6);
+                if (along == 4 || y == end) c = Scale(pal::kMortar, 1.2);
+                if (y == end + 1 && along < 4) c = Lit(c, 0.4);
+                tile.setPixel(x, y, c);
+            }
+        }
+        // Nails beside the joint.
+        const int nailY = (end + 2) % kSize;
+        tile.setPixel(plank * 5 + 1, nailY, qRgb(120, 118, 124));
+        tile.setPixel(plank * 5 + 2, (end + kSize - 2) % kSize, qRgb(100, 98, 104));
+    }
+    return tile;
+}
+
+QImage HallTiles(uint64_t seed) {
+    Rng rng(seed);
+    QImage tile = NewTile();
+    const QRgb dark = qRgb(44, 44, 54);
+    const QRgb light = qRgb(70, 68, 80);
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            const bool odd = ((x / 10) + (y / 10)) % 2 == 1;
+            const int ix = x % 10;
+            const int iy = y % 10;
+            QRgb c = Vary(odd ? light : dark, 0.04, rng);
+            if (ix == 0 || iy == 0) c = Lit(c, 0.5);
+            if (ix == 8 || iy == 8) c = Shaded(c, 0.5);
+            if (ix == 9 || iy == 9) c = pal::kMortar;
+            tile.setPixel(x, y, c);
+        }
+    }
+    // A small brass inlay where four tiles meet.
+    const QRgb brass = qRgb(150, 120, 60);
+    tile.setPixel(19, 19, brass);
+    tile.setPixel(9, 9, brass);
+    tile.setPixel(19, 9, brass);
+    tile.setPixel(9, 19, brass);
+    return tile;
+}
+
+QImage Gravel(uint64_t seed) {
+    Rng rng(seed);
+    const CellMap cells = StoneCells(kSize, kSize, 36, 0.7, rng);
+    return PaintedCells(cells, Mix(pal::kEarth, qRgb(110, 96, 74), 0.4), 0.18,
+                        {Scale(pal::kEarth, 0.5), 0.8, 0.05, true}, rng);
+}
+
+QImage Carpet(uint64_t seed) {
+    Rng rng(seed);
+    QImage tile = NewTile();
+    const QRgb red = qRgb(104, 22, 28);
+    const QRgb gold = qRgb(176, 132, 52);
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            QRgb c = Vary(red, 0.06, rng);
+            const int d = std::abs(x - 10) + std::abs(y - 10);
+            // Diamond medallion in the middle, small stars at the corners.
+            if (d == 6) c = gold;
+            if (d == 3) c = Scale(gold, 0.8);
+            if (d == 0) c = Lit(gold);
+            const int cd = std::min(x, 19 - x) + std::min(y, 19 - y);
+            if (cd == 1) c = Scale(gold, 0.75);
+            if (d > 6 && d < 9 && (x + y) % 2 == 0) c = Scale(c, 0.8);
+            tile.setPixel(x, y, c);
+        }
+    }
+    return tile;
+}
+
+QImage WetFlagstones(uint64_t seed) {
+    QImage tile = Flagstones(seed);
+    Rng rng(seed + 11);
+    const QRgb water = qRgb(40, 70, 110);
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            const double ex = (x - 9.5) / 7.5;
+            const double ey = (y - 11.0) / 5.0;
+            const double e = ex * ex + ey * ey;
+            if (e < 1.0) {
+                tile.setPixel(x, y, Mix(tile.pixel(x, y), water, e < 0.7 ? 0.7 : 0.45));
+            }
+        }
+    }
+    // Reflections of a light somewhere above.
+    tile.setPixel(6, 9, qRgb(120, 160, 200));
+    tile.setPixel(7, 9, qRgb(90, 130, 180));
+    tile.setPixel(11, 12, qRgb(90, 130, 180));
+    return tile;
+}
+
+// ---- walls ----------------------------------------------------------------
+
+QImage BrickWall(uint64_t seed) {
+    Rng rng(seed);
+    const CellMap cells = BrickCells(kSize, kSize, 10, 5);
+    return PaintedCells(cells, pal::kStone, 0.1, {pal::kMortar, 1.0, 0.05, true}, rng);
+}
+
+QImage CaveRock(uint64_t seed) {
+    Rng rng(seed);
+    const CellMap cells = StoneCells(kSize, kSize, 4, 1.0, rng);
+    QImage tile =
+        PaintedCells(cells, pal::kRock, 0.12, {Scale(pal::kMortar, 0.8), 1.3, 0.09, true}, rng);
+    // Rough faces: darker towards the bottom right of each piece.
+    const auto noise = ValueNoise(kSize, kSize, 5, rng);
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            if (cells.At(x, y) == kJoint) continue;
+            tile.setPixel(x, y, Scale(tile.pixel(x, y), 0.8 + 0.35 * noise[y * kSize + x]));
+        }
+    }
+    return tile;
+}
+
+QImage BasaltBlocks(uint64_t seed) {
+    Rng rng(seed);
+    const CellMap cells = BrickCells(kSize, kSize, 20, 10);
+    QImage tile = PaintedCells(cells, qRgb(78, 80, 94), 0.08, {pal::kMortar, 1.3, 0.05, true}, rng);
+    // Chisel marks.
+    for (int i = 0; i < 5; ++i) {
+        const int x = rng.Range(2, 16);
+        const int y = rng.Range(1, 17);
+        if (cells.At(x, y) == kJoint || cells.At(x + 1, y) == kJoint) continue;
+        tile.setPixel(x, y, Scale(tile.pixel(x, y), 0.7));
+        tile.setPixel(x + 1, y, Scale(tile.pixel(x + 1, y), 0.8));
+    }
+    return tile;
+}
+
+QImage MossyBrickWall(uint64_t seed) {
+    QImage tile = BrickWall(seed);
+    Rng rng(seed + 5);
+    AddMoss(tile, 0.4, rng);
+    // Moss creeping down the joints.
+    for (int x = 0; x < kSize; ++x) {
+        if (!rng.Chance(0.35)) continue;
+        const int length = rng.Range(2, 7);
+        for (int y = 0; y < length; ++y) {
+            tile.setPixel(x, y, Mix(tile.pixel(x, y), Vary(pal::kMoss, 0.2, rng), 0.7));
+        }
+    }
+    return tile;
+}
+
+QImage MineWall(uint64_t seed) {
+    QImage tile = CaveRock(seed);
+    Rng rng(seed + 9);
+    const QRgb wood = pal::kWood;
+    // A beam across the top on two posts: the shoring of a mine gallery.
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            const bool post = (x >= 2 && x <= 4) || (x >= 15 && x <= 17);
+            const bool beam = y >= 2 && y <= 5;
+            if (!post && !beam) continue;
+            QRgb c = Vary(wood, 0.06, rng);
+            if (beam) {
+                if (y == 2) c = Lit(c, 0.8);
+                if (y == 5) c = Shaded(c, 0.8);
+                if ((x * 3 + y) % 7 == 0) c = Scale(c, 0.85);
+            } else {
+                if (x == 2 || x == 15) c = Lit(c, 0.6);
+                if (x == 4 || x == 17) c = Shaded(c, 0.8);
+                if ((y * 3 + x) % 6 == 0) c = Scale(c, 0.85);
+            }
+            tile.setPixel(x, y, c);
+        }
+    }
+    for (int x = 0; x < kSize; ++x)
+        tile.setPixel(x, 6, Scale(tile.pixel(x, 6), 0.5));
+    for (int y = 7; y < kSize; ++y) {
+        tile.setPixel(5, y, Scale(tile.pixel(5, y), 0.55));
+        tile.setPixel(18, y, Scale(tile.pixel(18, y), 0.55));
+    }
+    return tile;
+}
+
+QImage TorchWall(uint64_t seed) {
+    QImage tile = BrickWall(seed);
+    AddGlow(tile, 10, 7, 12, qRgb(255, 150, 60), 0.55);
+    Legend legend;
+    legend.Set('i', pal::kIron).Set('w', pal::kWood).Set('f', qRgb(255, 120, 20), false);
+    legend.Set('y', qRgb(255, 220, 90), false).Set('h', qRgb(255, 255, 210), false);
+    const QImage torch = PaintSprite(
+        {
+            "...f....",
+            "..fyf...",
+            "..fyyf..",
+            ".fyhyf..",
+            ".fyhhyf.",
+            "..fyyf..",
+            "..iwwi..",
+            "...ww...",
+            "..iwwi..",
+            "...ii...",
+            "....i...",
+        },
+        legend);
+    CastShadow(tile, torch, 6, 3);
+    Stamp(tile, torch, 6, 3);
+    return tile;
+}
+
+QImage Pillar(uint64_t seed) {
+    QImage tile = Flagstones(seed);
+    // Shadow on the floor, then the round column top.
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            if (std::hypot(x + 0.5 - 11.5, y + 0.5 - 11.5) < 8.6) {
+                tile.setPixel(x, y, Scale(tile.pixel(x, y), 0.45));
+            }
+        }
+    }
+    ShadedDisc(tile, 9.8, 9.8, 8.4, Scale(pal::kStone, 1.15));
+    // A carved ring round the capital.
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            const double d = std::hypot(x + 0.5 - 9.8, y + 0.5 - 9.8);
+            if (d > 5.2 && d < 6.2) tile.setPixel(x, y, Scale(tile.pixel(x, y), 0.72));
+        }
+    }
+    return tile;
+}
+
+QImage DeepWater(uint64_t seed) {
+    Rng rng(seed);
+    QImage tile = NewTile();
+    const auto noise = ValueNoise(kSize, kSize, 4, rng);
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            const double n = noise[y * kSize + x];
+            tile.setPixel(x, y, Vary(Mix(qRgb(10, 26, 58), pal::kWater, n), 0.03, rng));
+        }
+    }
+    // Ripples: short lit crests with a dark trough under them, staggered so
+    // that a lake of these tiles shows no seams.
+    const int crests[][3] = {{2, 3, 5},   {11, 2, 6}, {6, 9, 5},
+                             {15, 10, 4}, {1, 15, 5}, {10, 16, 6}};
+    for (const auto& c : crests) {
+        for (int i = 0; i < c[2]; ++i) {
+            const int x = (c[0] + i) % kSize;
+            const int lift = (i == 0 || i == c[2] - 1) ? 0 : -1;
+            const int y = c[1] + lift;
+            tile.setPixel(x, y, Mix(tile.pixel(x, y), qRgb(110, 160, 210), 0.7));
+            tile.setPixel(x, y + 1, Scale(tile.pixel(x, y + 1), 0.7));
+        }
+    }
+    return tile;
+}
+
+QImage Lava(uint64_t seed) {
+    Rng rng(seed);
+    const CellMap cells = StoneCells(kSize, kSize, 6, 1.5, rng);
+    QImage tile = NewTile();
+    std::vector<QRgb> crust;
+    for (int i = 0; i < 16; ++i)
+        crust.push_back(Vary(qRgb(62, 26, 18), 0.2, rng));
+    PaintCells(
+        tile, cells, [&](int id) { return crust[id % crust.size()]; },
+        {qRgb(255, 130, 30), 1.0, 0.1, true}, rng);
+    // The molten seams glow yellow in their middle and light the crust edges.
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            if (cells.At(x, y) != kJoint) {
+                int near = 0;
+                for (int dy = -1; dy <= 1; ++dy) {
+                    for (int dx = -1; dx <= 1; ++dx)
+                        near += cells.At(x + dx, y + dy) == kJoint;
+                }
+                if (near > 0) tile.setPixel(x, y, Mix(tile.pixel(x, y), qRgb(200, 70, 20), 0.35));
+                continue;
+            }
+            const bool core = cells.At(x - 1, y) == kJoint && cells.At(x + 1, y) == kJoint &&
+                              cells.At(x, y - 1) == kJoint && cells.At(x, y + 1) == kJoint;
+            if (core) tile.setPixel(x, y, qRgb(255, 220, 90));
+        }
+    }
+    return tile;
+}
+
+QImage Chasm(uint64_t seed) {
+    Rng rng(seed);
+    QImage tile = NewTile();
+    const auto noise = ValueNoise(kSize, kSize, 3, rng);
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            const double n = noise[y * kSize + x];
+            QRgb c = Mix(qRgb(8, 6, 14), qRgb(28, 22, 40), n);
+            if ((y + (x / 7)) % 5 == 0) c = Scale(c, 1.35);  // strata far below
+            tile.setPixel(x, y, Vary(c, 0.05, rng));
+        }
+    }
+    for (int i = 0; i < 4; ++i) {
+        tile.setPixel(rng.Range(0, 19), rng.Range(0, 19), qRgb(70, 60, 90));
+    }
+    return tile;
+}
+
+// ---- walls that give way, and their remains --------------------------------
+
+QImage CrackedBrickWall(uint64_t seed) {
+    QImage tile = BrickWall(seed);
+    Rng rng(seed + 13);
+    AddCrack(tile, 4, 0, 18, rng, 0.35);
+    AddCrack(tile, 14, 6, 14, rng, 0.35);
+    AddCrack(tile, 9, 11, 9, rng, 0.4);
+    // A brick has fallen out, showing the dark behind it.
+    FillRect(tile, 11, 15, 7, 3, qRgb(16, 14, 14));
+    tile.setPixel(11, 18, Scale(tile.pixel(11, 18), 0.6));
+    return tile;
+}
+
+QImage Boulders(uint64_t seed) {
+    QImage tile = CaveFloor(seed);
+    Darken(tile, 0.6);
+    Rng rng(seed + 17);
+    const double stones[][3] = {
+        {5.5, 14.0, 5.2}, {14.5, 14.5, 5.0}, {10.0, 6.5, 6.2}, {3.5, 4.5, 3.5}, {17.0, 4.0, 3.4}};
+    for (const auto& s : stones) {
+        // Each boulder's shadow, then the boulder itself over it.
+        for (int y = 0; y < kSize; ++y) {
+            for (int x = 0; x < kSize; ++x) {
+                if (std::hypot(x + 0.5 - s[0] - 1.2, y + 0.5 - s[1] - 1.2) < s[2]) {
+                    tile.setPixel(x, y, Scale(tile.pixel(x, y), 0.5));
+                }
+            }
+        }
+        ShadedDisc(tile, s[0], s[1], s[2], Vary(Scale(pal::kRock, 1.25), 0.1, rng));
+    }
+    return tile;
+}
+
+QImage Barricade(uint64_t seed) {
+    QImage tile = CaveFloor(seed);
+    Darken(tile, 0.45);
+    Rng rng(seed + 19);
+    auto plank = [&](int x0, int y0, int w, int h) {
+        const QRgb base = Vary(pal::kWood, 0.12, rng);
+        for (int y = y0; y < y0 + h; ++y) {
+            for (int x = x0; x < x0 + w; ++x) {
+                QRgb c = Vary(base, 0.05, rng);
+                if (y == y0 || x == x0) c = Lit(c, 0.7);
+                if (y == y0 + h - 1 || x == x0 + w - 1) c = Shaded(c, 0.8);
+                if (((x + 2 * y) % 6) == 0) c = Scale(c, 0.88);
+                tile.setPixel(x, y, c);
+            }
+            if (x0 + w < kSize) tile.setPixel(x0 + w, y, Scale(tile.pixel(x0 + w, y), 0.4));
+        }
+        for (int x = x0 + 1; x <= x0 + w && x < kSize && y0 + h < kSize; ++x) {
+            tile.setPixel(x, y0 + h, Scale(tile.pixel(x, y0 + h), 0.4));
+        }
+    };
+    plank(2, 0, 4, 20);
+    plank(14, 0, 4, 20);
+    plank(0, 3, 20, 4);
+    plank(0, 12, 20, 4);
+    // Nails where boards cross.
+    for (int x : {3, 4, 15, 16}) {
+        tile.setPixel(x, 4, qRgb(150, 150, 160));
+        tile.setPixel(x, 13, qRgb(150, 150, 160));
+    }
+    return tile;
+}
+
+QImage CrystalVein(uint64_t seed) {
+    QImage tile = CaveRock(seed);
+    Legend legend;
+    legend.Set('c', qRgb(150, 90, 230))
+        .Set('l', qRgb(120, 200, 255))
+        .Set('w', qRgb(235, 230, 255), false);
+    const QImage shards = PaintSprite(
+        {
+            "....................", "..c.........l.......", ".ccc.......lll......",
+            ".cwc.......lwl...c..", ".ccc........l...ccc.", "..c.............cwc.",
+            "................ccc.", ".......c.........c..", "......ccc...........",
+            "......cwc...........", "......ccc......l....", "......ccc.....lll...",
+            ".......c......lwl...", "..l...........lll...", ".lll...........l....",
+            ".lwl................", "..l.........c.......", "...........ccc......",
+            "...........cwc......", "............c.......",
+        },
+        legend);
+    Stamp(tile, shards, 0, 0);
+    return tile;
+}
+
+QImage BrickRubble(uint64_t seed) {
+    QImage tile = Flagstones(seed);
+    Rng rng(seed + 23);
+    AddSpeckles(tile, Scale(pal::kStone, 0.8), 0.06, rng);
+    const int chunks[][4] = {{2, 3, 4, 2},  {11, 2, 3, 3},  {6, 9, 5, 3}, {15, 8, 3, 2},
+                             {3, 14, 3, 3}, {12, 14, 5, 2}, {9, 17, 2, 2}};
+    for (const auto& c : chunks)
+        AddChunk(tile, c[0], c[1], c[2], c[3], Vary(pal::kStone, 0.1, rng));
+    return tile;
+}
+
+QImage RockRubble(uint64_t seed) {
+    QImage tile = CaveFloor(seed);
+    Rng rng(seed + 29);
+    AddSpeckles(tile, Scale(pal::kRock, 0.9), 0.08, rng);
+    const int chunks[][4] = {{3, 2, 3, 3},   {12, 4, 4, 3}, {7, 10, 3, 2},
+                             {15, 13, 3, 3}, {2, 15, 4, 2}, {10, 16, 2, 2}};
+    for (const auto& c : chunks)
+        AddChunk(tile, c[0], c[1], c[2], c[3], Vary(pal::kRock, 0.12, rng));
+    return tile;
+}
+
+QImage Splinters(uint64_t seed) {
+    QImage tile = CaveFloor(seed);
+    Rng rng(seed + 31);
+    const int boards[][4] = {
+        {2, 3, 6, 0}, {11, 5, 7, 1}, {4, 12, 5, 1}, {12, 15, 6, 0}, {8, 8, 3, 0}};
+    for (const auto& b : boards) {
+        const QRgb wood = Vary(pal::kWood, 0.1, rng);
+        for (int i = 0; i < b[2]; ++i) {
+            const int x = b[0] + i;
+            const int y = b[1] + (b[3] ? i / 3 : 0);
+            tile.setPixel(x, y, Lit(wood, 0.4));
+            tile.setPixel(x, y + 1, Shaded(wood, 0.4));
+            tile.setPixel(x, y + 2, Scale(tile.pixel(x, y + 2), 0.55));
+        }
+    }
+    return tile;
+}
+
+}  // namespace assetgen::tiles
