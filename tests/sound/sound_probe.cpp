@@ -1,11 +1,14 @@
 // Opens the sound output the way the game does at start-up and prints what
-// happened.  The no-device tests run it in a process of its own, since
-// OpenAL chooses its drivers once per process.
+// happened; given a wave file, also plays it as a cue for half a second.
+// The tests run it in a process of its own, since OpenAL chooses its drivers
+// once per process.
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "tembra_library.h"
 
-int main() {
+int main(int argc, char** argv) {
     using namespace tembra_test;
     SoundSysPtr sound = CreateSoundSys();
     const std::string list = sound->DsInit_PRE();
@@ -13,6 +16,14 @@ int main() {
     try {
         sound->DsInit(0, 0, tembra::kFalse, 32);
         std::printf("DsInit: returned\n");
+        if (argc > 1) {
+            const int16_t slot = sound->IndexLoad(argv[1], tembra::kFalse, tembra::kTrue);
+            sound->IndexSet(slot, 1.0f, 0.0f, 1.0f);
+            std::printf("cue slot: %d\n", slot);
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            sound->StopAll();
+            sound->DsClose();
+        }
     } catch (const tembra::SoundError& error) {
         std::printf("DsInit: SoundError %d\n", static_cast<int>(error.code()));
     }

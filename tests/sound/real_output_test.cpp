@@ -1,10 +1,16 @@
-// A machine without sound: the library reports it cleanly (an empty device
-// list, or a SoundError from DsInit) instead of ending the program.
+// Real OpenAL outputs, each in a process of its own.  A machine without
+// sound: the library reports it cleanly (an empty device list, or a
+// SoundError from DsInit) instead of ending the program.  A machine with an
+// output: a cue is really written to it.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -18,7 +24,7 @@ namespace tembra_test {
 namespace {
 
 // Runs the probe with OpenAL's driver choice in the environment; its output.
-std::string RunProbe(const std::vector<std::string>& settings) {
+std::string RunProbe(const std::vector<std::string>& settings, const std::string& cue = "") {
     TempFolder folder;
     const std::string outputFile = folder.File("out.txt");
     std::vector<std::string> environment;
@@ -38,7 +44,8 @@ std::string RunProbe(const std::vector<std::string>& settings) {
     posix_spawn_file_actions_addopen(&actions, 1, outputFile.c_str(), O_WRONLY | O_CREAT, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     char probe[] = SOUND_PROBE_PATH;
-    char* argv[] = {probe, nullptr};
+    std::string cueArgument = cue;
+    char* argv[] = {probe, cue.empty() ? nullptr : cueArgument.data(), nullptr};
     pid_t pid = 0;
     EXPECT_EQ(posix_spawn(&pid, probe, &actions, nullptr, argv, envp.data()), 0);
     posix_spawn_file_actions_destroy(&actions);
@@ -75,6 +82,28 @@ TEST(NoSoundDevice, TheNullDriverOpensAndPlaysNowhere) {
     const std::string out = RunProbe({"ALSOFT_DRIVERS=null"});
     EXPECT_NE(out.find("list: [No Output]"), std::string::npos) << out;
     EXPECT_NE(out.find("DsInit: returned"), std::string::npos) << out;
+}
+
+TEST(SoundOutput, ACueReachesTheWaveFileDriver) {
+    TempFolder folder;
+    const std::string written = folder.File("out.wav");
+    const std::string config = folder.File("alsoft.conf");
+    std::ofstream(config) << "[general]\ndrivers=wave\n[wave]\nfile=" << written << "\n";
+    const std::string out =
+        RunProbe({"ALSOFT_DRIVERS=wave", "ALSOFT_CONF=" + config},
+                 WriteTone(folder.File("cue.wav"), {.frames = 8820, .amplitude = 0.8}));
+    ASSERT_NE(out.find("cue slot: 0"), std::string::npos) << out;
+
+    SF_INFO info{};
+    SNDFILE* file = sf_open(written.c_str(), SFM_READ, &info);
+    ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
+    std::vector<float> samples(static_cast<size_t>(info.frames) * info.channels);
+    sf_readf_float(file, samples.data(), info.frames);
+    sf_close(file);
+    float peak = 0.0f;
+    for (float sample : samples)
+        peak = std::max(peak, std::fabs(sample));
+    EXPECT_GT(peak, 0.5f);
 }
 
 }  // namespace
