@@ -34,7 +34,7 @@ QRgb FireColour(double heat) {
     if (heat > 0.38) return qRgb(255, 160, 40);
     if (heat > 0.2) return qRgb(226, 84, 24);
     if (heat > 0.05) return qRgb(140, 40, 20);
-    return qRgb(84, 70, 66);  // smoke
+    return qRgb(112, 104, 102);  // smoke
 }
 
 }  // namespace
@@ -84,21 +84,28 @@ std::vector<QImage> ExplosionFrames() {
     for (int f = 0; f < kFrames; ++f) {
         Rng rng(5000 + f);
         const double t = f / double(kFrames - 1);
+        // A flash that swells to fill the tile by the fifth frame, then a
+        // cooling fireball that breaks up into smoke.
         const double grow = std::min(1.0, f / 4.0);
-        const double radius = 3.0 + 7.0 * (1.0 - (1.0 - grow) * (1.0 - grow));
+        const double radius =
+            3.0 + 7.2 * (1.0 - (1.0 - grow) * (1.0 - grow)) + std::max(0, f - 4) * 0.15;
         const auto noise = ValueNoise(kSize, kSize, 5, rng);
         QImage frame = Empty(kSize);
         for (int y = 0; y < kSize; ++y) {
             for (int x = 0; x < kSize; ++x) {
                 const double n = noise[y * kSize + x];
-                const double d = std::hypot(x + 0.5 - 10, y + 0.5 - 10) / radius + (n - 0.5) * 0.45;
+                const double threshold = rng.Unit();
+                const double d = std::hypot(x + 0.5 - 10, y + 0.5 - 10) / radius + (n - 0.5) * 0.35;
                 if (d >= 1.0) continue;
-                // The fire cools from the outside in and thins to smoke.
-                const double heat = (1.0 - d) * 1.3 - t * 1.05;
-                const double density = t < 0.45 ? 1.0 : (1.0 - d) * (1.0 - t) * 3.2;
-                if (density < Bayer(x, y)) continue;
+                const double heat = (1.0 - d) * 1.35 - t * 1.15;
+                const double fade = t < 0.5 ? 1.0 : 1.0 - (t - 0.5) / 0.5 * 0.85;
+                const double density = t < 0.5 ? 1.0 : fade * (1.0 - 0.6 * d) * (0.7 + 0.6 * n);
+                if (density < threshold) continue;
                 QRgb c = FireColour(heat);
-                if (heat <= 0.05) c = Scale(c, 0.7 + 0.6 * n);  // billowing smoke
+                if (heat <= 0.05) {
+                    c = Scale(c, 0.7 + 0.6 * n);      // billowing smoke
+                    if (x + y < 18) c = Lit(c, 0.5);  // lit side of the cloud
+                }
                 frame.setPixel(x, y, c);
             }
         }
@@ -130,8 +137,8 @@ std::vector<QImage> TileEffectFrames() {
                 const double n = noise[y * kSize + x];
                 const double d = std::hypot(x + 0.5 - 10, y + 0.5 - 10);
                 const double band = (d - ring) / (1.6 + 2.5 * t);
-                const double density = std::exp(-band * band) * (1.05 - 0.8 * t) * (0.55 + 0.9 * n);
-                if (density < Bayer(x, y)) continue;
+                const double density = std::exp(-band * band) * (1.0 - 0.88 * t) * (0.5 + 0.8 * n);
+                if (density < rng.Unit()) continue;
                 QRgb dust = Mix(qRgb(110, 98, 84), qRgb(200, 186, 160), n);
                 if (y + 0.5 < 10 - 0.3 * (x - 10)) dust = Lit(dust, 0.4);  // lit side of the cloud
                 frame.setPixel(x, y, dust);
