@@ -21,21 +21,21 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::string WriteTone(const std::string& path, const ToneSpec& spec) {
+std::string WriteTone(const std::string& path, const ToneShape& shape) {
     SF_INFO info{};
-    info.samplerate = spec.rate;
-    info.channels = spec.channels;
-    info.format = SF_FORMAT_WAV | (spec.bits == 8 ? SF_FORMAT_PCM_U8 : SF_FORMAT_PCM_16);
+    info.samplerate = shape.rate;
+    info.channels = shape.channels;
+    info.format = SF_FORMAT_WAV | (shape.bits == 8 ? SF_FORMAT_PCM_U8 : SF_FORMAT_PCM_16);
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
     if (!file) throw std::runtime_error("cannot write " + path + ": " + sf_strerror(nullptr));
-    std::vector<double> samples(static_cast<size_t>(spec.frames) * spec.channels);
-    for (int i = 0; i < spec.frames; ++i) {
-        const double wave = std::sin(2.0 * std::numbers::pi * spec.hertz * i / spec.rate);
-        for (int c = 0; c < spec.channels; ++c)
-            samples[static_cast<size_t>(i) * spec.channels + c] =
-                wave * (c == 1 ? spec.rightAmplitude : spec.amplitude);
+    std::vector<double> samples(static_cast<size_t>(shape.frames) * shape.channels);
+    for (int i = 0; i < shape.frames; ++i) {
+        const double wave = std::sin(2.0 * std::numbers::pi * shape.hertz * i / shape.rate);
+        for (int c = 0; c < shape.channels; ++c)
+            samples[static_cast<size_t>(i) * shape.channels + c] =
+                wave * (c == 1 ? shape.rightAmplitude : shape.amplitude);
     }
-    sf_writef_double(file, samples.data(), spec.frames);
+    sf_writef_double(file, samples.data(), shape.frames);
     sf_close(file);
     return path;
 }

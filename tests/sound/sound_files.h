@@ -7,7 +7,7 @@
 
 namespace tembra_test {
 
-struct ToneSpec {
+struct ToneShape {
     int rate = 44100;
     int channels = 1;
     int bits = 16;           // 8 or 16
@@ -33,6 +33,6 @@ class TempFolder {
 };
 
 // Writes a sine tone as a RIFF wave file; returns the path.
-std::string WriteTone(const std::string& path, const ToneSpec& spec = {});
+std::string WriteTone(const std::string& path, const ToneShape& shape = {});
 
 }  // namespace tembra_test

@@ -30,9 +30,9 @@ class SoundTest : public testing::Test {
         sound->Console("");
     }
 
-    // The 0.1 s tone of ToneSpec's defaults under `name`.
-    std::string Tone(const std::string& name, const ToneSpec& spec = {}) {
-        return WriteTone(folder.File(name), spec);
+    // The 0.1 s tone of ToneShape's defaults under `name`.
+    std::string Tone(const std::string& name, const ToneShape& shape = {}) {
+        return WriteTone(folder.File(name), shape);
     }
 
     // The last line of the Console.
