@@ -21,6 +21,12 @@ synth() {
     "$sox" -R -D -V1 -n -r 22050 -c 1 -b 16 -e signed-integer "$file" "$@"
 }
 
+# blend <output> <volume> <file> <volume> <file>: two layers mixed at their
+# own volumes (a tone and some noise, say).
+blend() {
+    "$sox" -R -D -V1 -m -v "$2" "$3" -v "$4" "$5" "$1"
+}
+
 # finish <source> <name>: trims the silence off the end, normalises, and
 # writes the result under its final name.
 finish() {
@@ -30,8 +36,10 @@ finish() {
 }
 
 # death.wav - the hero is hurt: a short, rough groan falling in pitch.
-synth "$work/death.wav" synth 0.32 sawtooth 240-95 synth 0.32 brownnoise mix \
-    tremolo 28 45 lowpass 1600 fade q 0.004 0.32 0.22
+synth "$work/groan.wav" synth 0.32 sawtooth 240-95 tremolo 28 45
+synth "$work/breath.wav" synth 0.32 brownnoise
+blend "$work/death_raw.wav" 1.0 "$work/groan.wav" 0.4 "$work/breath.wav"
+"$sox" -R -D -V1 "$work/death_raw.wav" "$work/death.wav" lowpass 1600 fade q 0.004 0.32 0.22
 finish "$work/death.wav" death.wav
 
 # bum.wav - a bomb bursts, a monster dies, a wall falls: a deep rumbling blast.
@@ -40,8 +48,10 @@ synth "$work/bum.wav" synth 1.1 brownnoise synth 1.1 sine mix 70-28 \
 finish "$work/bum.wav" bum.wav
 
 # killing.wav - a monster or a destructible wall is hit: a dull crunching thud.
-synth "$work/killing.wav" synth 0.16 square 190-55 synth 0.16 whitenoise mix \
-    lowpass 2200 fade q 0.002 0.16 0.13
+synth "$work/thud.wav" synth 0.16 square 190-55
+synth "$work/crunch.wav" synth 0.16 whitenoise fade q 0.001 0.16 0.15
+blend "$work/killing_raw.wav" 1.0 "$work/thud.wav" 0.45 "$work/crunch.wav"
+"$sox" -R -D -V1 "$work/killing_raw.wav" "$work/killing.wav" lowpass 2200 fade q 0.002 0.16 0.13
 finish "$work/killing.wav" killing.wav
 
 # impact.wav - a missile fizzles out against solid stone: a bright spark.
@@ -61,8 +71,10 @@ synth "$work/puma.wav" synth 0.07 square 1150 synth 0.07 sine mix 2300 \
 finish "$work/puma.wav" puma.wav
 
 # magic.wav - a missile leaves the staff: a rising, shimmering swish.
-synth "$work/magic.wav" synth 0.24 triangle 420-1700 synth 0.24 pinknoise mix \
-    highpass 350 tremolo 45 55 fade q 0.004 0.24 0.16
+synth "$work/zap.wav" synth 0.24 triangle 420-1700 tremolo 45 55
+synth "$work/swish.wav" synth 0.24 pinknoise highpass 2500
+blend "$work/magic_raw.wav" 1.0 "$work/zap.wav" 0.3 "$work/swish.wav"
+"$sox" -R -D -V1 "$work/magic_raw.wav" "$work/magic.wav" highpass 350 fade q 0.004 0.24 0.16
 finish "$work/magic.wav" magic.wav
 
 # new.wav - the cave is made ready (a new game, a load): a rising arpeggio

@@ -30,7 +30,7 @@ class Layout {
         int x = kMargin;
         int rowHeight = 0;
         for (const Entry& e : entries) {
-            const int w = std::max(e.image.width() * kZoom, 48);
+            const int w = std::max(e.image.width() * kZoom, 64);
             const int h = e.image.height() * kZoom + kLabel;
             if (x + w > kWidth - kMargin) {
                 x = kMargin;
@@ -56,7 +56,7 @@ class Layout {
         painter_.drawImage(
             box, e.image.scaled(box.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
         painter_.setPen(QColor(200, 200, 200));
-        painter_.drawText(QRect(x, box.bottom() + 1, std::max(box.width(), 48), kLabel),
+        painter_.drawText(QRect(x, box.bottom() + 1, std::max(box.width(), 64), kLabel),
                           Qt::AlignLeft | Qt::AlignVCenter, e.label);
     }
 
