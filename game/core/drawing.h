@@ -1,0 +1,45 @@
+// Composing a frame of the play field from the seven picture sheets.  Every
+// picture is one block transfer (tiles) or two (everything with a mask: AND
+// with the mask, then OR with the picture on black) from a sheet that already
+// lives in pixels, so nothing is decoded or scaled during play.
+#pragma once
+
+#include <cstdint>
+
+#include "game/platform/surface.h"
+
+namespace game {
+
+// Sheet surfaces by their index in Surfaces (sheet "sc" k is index k - 1).
+inline constexpr int kTileSheet = 0;
+inline constexpr int kMonsterSheet = 1;
+inline constexpr int kItemSheet = 2;
+inline constexpr int kHeroSheet = 3;
+inline constexpr int kShotSheet = 4;       // missile and bomb
+inline constexpr int kExplosionSheet = 5;  // explosions and bomb fragments
+inline constexpr int kTileEffectSheet = 6;
+
+// A masked picture: where its image and its mask sit in the sheet.
+struct SheetPicture {
+    int width, height;
+    int imageX, imageY;
+    int maskX, maskY;
+};
+
+// Draws a masked picture at (x, y): the mask's white keeps the field, its
+// black clears the picture's shape, which the image then fills.
+void DrawMasked(platform::PixelSurface& field, const platform::PixelSurface& sheet, int x, int y,
+                const SheetPicture& picture);
+
+// Everything of a frame but the floating texts, layer over layer: black, the
+// revealed tiles, the bomb, the items and monsters on revealed tiles, the
+// missiles, the fragments, the explosions, the tile effects and the living
+// hero.  Reads the game state and changes nothing in it.  A sheet that is
+// not loaded leaves its layer out.
+void ComposeFrame(platform::PixelSurface& field);
+
+// The same onto the bitmap selected into a device context; false when the
+// context holds no bitmap.
+bool ComposeFrame(int32_t fieldDc);
+
+}  // namespace game

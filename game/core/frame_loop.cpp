@@ -1,0 +1,203 @@
+#include "game/core/frame_loop.h"
+
+#include "game/core/game_state.h"
+#include "game/core/windows.h"
+
+namespace game {
+namespace {
+
+// Marks the loop as running for the length of one Timer1_Timer call.
+class RunningGuard {
+  public:
+    explicit RunningGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunningGuard() { flag_ = false; }
+    RunningGuard(const RunningGuard&) = delete;
+    RunningGuard& operator=(const RunningGuard&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+bool Touches(const Item& item) {
+    const float ix = item.X, iy = item.Y;
+    return ix - 15.0f < HeroX && HeroX < ix + 18.0f && iy - 15.0f < HeroY && HeroY < iy + 18.0f;
+}
+
+// Advances an explosion or tile effect by one frame: a new picture every
+// four frames; true when it has shown its last picture.
+bool AdvanceAnimation(Animation& a) {
+    ++a.Tick;
+    if (a.Tick != kTicksPerPicture) return false;
+    a.Tick = 0;
+    ++a.Frame;
+    return a.Frame > kLastAnimationFrame;
+}
+
+}  // namespace
+
+void FrameLoop::Timer1_Timer() {
+    // A timer event delivered during the idle passes must not start a
+    // second loop inside the first.
+    if (running_) return;
+    RunningGuard guard(running_);
+    stopRequested_ = false;
+
+    for (;;) {
+        if (!IdlePasses()) return;
+        if (Paused || GameSuspended) return;
+        if (!RunFrame()) return;
+    }
+}
+
+bool FrameLoop::MustLeave() const {
+    return ShutdownRequested || stopRequested_;
+}
+
+bool FrameLoop::IdlePasses() {
+    do {
+        Windows().ProcessEvents();
+        // A window closed during the pass shuts the program down: nothing
+        // may run on the freed state afterwards.
+        if (MustLeave()) return false;
+        ++IdleCount;
+    } while (IdleCount < TickDelay);
+    IdleCount = 0;
+    return true;
+}
+
+bool FrameLoop::RunFrame() {
+    UpdateMonsterRects();
+    MoveHero();
+
+    // step 5: HeroTileEvents
+    // Tile events may show a notice, end the game or fail to load a level.
+    if (MustLeave()) return false;
+
+    // step 6: the projectile passes, in this order:
+    // step 6: missile cooldown and firing
+    // step 6: missile flight
+    // step 6: missiles against monsters
+    // step 6: missiles against walls
+    // step 6: the bomb's countdown and burst
+    // step 6: the fragments' flight and hits
+
+    PickUpItems();
+
+    // step 8: for InnerIndex = 0 to MonsterCount - 1 (taken at the start of
+    // the walk): the monster's turn (noticing the hero, chasing or
+    // wandering), then TouchHero
+
+    AgeExplosions();
+    AgeTileEffects();
+    AgeFloatTexts();
+
+    if (HeroDead && ExplosionCount == 0) {
+        GameOver();
+        return false;
+    }
+
+    Windows().DrawFrame();
+    FreeFinishedSounds();
+    return !MustLeave();
+}
+
+void MoveHero() {
+    if (KeyUpHeld) {
+        // step 4: WallPushBack
+        HeroY -= HeroStepY;
+        HeroFacing = 1;
+    }
+    if (KeyDownHeld) {
+        // step 4: WallPushBack
+        HeroY += HeroStepY;
+        HeroFacing = 0;
+    }
+    if (KeyLeftHeld) {
+        // step 4: WallPushBack
+        HeroX -= HeroStepX;
+        HeroFacing = 3;
+    }
+    if (KeyRightHeld) {
+        // step 4: WallPushBack
+        HeroX += HeroStepX;
+        HeroFacing = 2;
+    }
+}
+
+bool TryPickUpItem(int16_t& i) {
+    if (!Touches(Items[i])) return false;
+    if (Items[i].Kind == 9) return false;
+    // step 7: PickUpItem(i) unless the item's Kind is 3 (taken without effect)
+    RemoveItem(i);
+    return true;
+}
+
+// The list walks below look at the same index again after a removal: the
+// last entry has moved there.  The walk ends at the last index the list had
+// when it began, or at its current end, whichever comes first.
+
+void FrameLoop::PickUpItems() {
+    LoopIndex = 0;
+    const int16_t last = static_cast<int16_t>(ItemCount - 1);
+    while (LoopIndex <= last && LoopIndex <= ItemCount - 1) {
+        if (!TryPickUpItem(LoopIndex)) ++LoopIndex;
+    }
+}
+
+void FrameLoop::AgeExplosions() {
+    LoopIndex = 0;
+    const int16_t last = static_cast<int16_t>(ExplosionCount - 1);
+    while (LoopIndex <= last && LoopIndex <= ExplosionCount - 1) {
+        if (AdvanceAnimation(Explosions[LoopIndex]))
+            RemoveExplosion(LoopIndex);
+        else
+            ++LoopIndex;
+    }
+}
+
+void FrameLoop::AgeTileEffects() {
+    LoopIndex = 0;
+    const int16_t last = static_cast<int16_t>(TileEffectCount - 1);
+    while (LoopIndex <= last && LoopIndex <= TileEffectCount - 1) {
+        if (AdvanceAnimation(TileEffects[LoopIndex]))
+            RemoveTileEffect(LoopIndex);
+        else
+            ++LoopIndex;
+    }
+}
+
+void FrameLoop::AgeFloatTexts() {
+    LoopIndex = 0;
+    const int16_t last = static_cast<int16_t>(FloatTextCount - 1);
+    while (LoopIndex <= last && LoopIndex <= FloatTextCount - 1) {
+        FloatText& text = FloatTexts[LoopIndex];
+        text.Y -= kFloatTextRise;
+        ++text.Age;
+        if (text.Age >= kFloatTextLifetime)
+            RemoveFloatText(LoopIndex);
+        else
+            ++LoopIndex;
+    }
+}
+
+void GameOver() {
+    Windows().ShowNotice(kGameOverText);
+    if (ShutdownRequested) return;
+    KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
+    CanResume = false;
+    CanSave = false;
+    // Stops the game window's timer, starts the menu's, hides the game
+    // window and shows the menu.
+    Windows().EndGameToMenu();
+}
+
+void FreeFinishedSounds() {
+    if (!SoundOn || !Sound) return;
+    try {
+        Sound->FreeMemory(tembra::kTrue);
+    } catch (const tembra::SoundError&) {
+        // A sound that cannot be freed now is freed in a later frame.
+    }
+}
+
+}  // namespace game

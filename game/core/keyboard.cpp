@@ -1,0 +1,149 @@
+#include "game/core/keyboard.h"
+
+#include <string>
+
+#include "game/core/game_state.h"
+#include "game/core/progression.h"
+#include "game/core/windows.h"
+#include "game/platform/clock.h"
+#include "game/platform/keys.h"
+#include "game/platform/rounding.h"
+#include "game/world/world_effects.h"
+
+namespace game {
+namespace {
+
+namespace vk = platform::vk;
+
+constexpr int16_t kKeyH = 'H', kKeyL = 'L', kKeyS = 'S';
+constexpr int16_t kCtrlAlt = platform::kCtrlMask | platform::kAltMask;
+
+void LayBomb() {
+    BombArmed = true;
+    BombTime = platform::TimeOfDay();
+    BombX = platform::CInt(HeroX + 4.0f);
+    BombY = platform::CInt(HeroY + 4.0f);
+}
+
+void LeaveForMenu() {
+    GameSuspended = true;
+    CanResume = true;
+    CanSave = true;
+    // Starts the menu's timer, hides the game window and shows the menu; the
+    // frame loop sees GameSuspended after its idle passes and stops.
+    Windows().SuspendToMenu();
+}
+
+void TogglePause() {
+    Paused = !Paused;
+    AddLogLine(Paused ? kPausedLine : kResumedLine);
+}
+
+}  // namespace
+
+void Picture1_KeyDown(int16_t, int16_t keyCode, int16_t shift) {
+    switch (keyCode) {
+        case vk::Up:
+            KeyUpHeld = true;
+            break;
+        case vk::Down:
+            KeyDownHeld = true;
+            break;
+        case vk::Left:
+            KeyLeftHeld = true;
+            break;
+        case vk::Right:
+            KeyRightHeld = true;
+            break;
+        case vk::Control:
+            FireHeld = true;
+            break;
+        case vk::Space:
+            // While a bomb is armed the key does nothing.
+            if (!BombArmed) LayBomb();
+            break;
+        case vk::Escape:
+            LeaveForMenu();
+            break;
+        case vk::Pause:
+            TogglePause();
+            break;
+        case vk::F5:
+            // F5: the quick save, once StoreLevel, PackLevels and SavePosition exist
+            break;
+        case vk::F7:
+            // F7: the quick load, once UnpackLevels and LoadPosition exist
+            break;
+        case kKeyL:
+            if (CheatMode) AddLogLine(kMapLinePrefix + std::to_string(LevelNumber));
+            break;
+        case kKeyH:
+            if (shift == kCtrlAlt && CheatMode) {
+                Lives = MaxLives;
+                UpdateStatus();
+            }
+            break;
+        case kKeyS:
+            // S: the hidden passage, once StoreLevel and LoadLevel exist
+            break;
+        default:
+            break;
+    }
+}
+
+void Picture1_KeyUp(int16_t, int16_t keyCode, int16_t) {
+    // Releasing a direction key is when a changed speed takes effect on
+    // that axis.
+    switch (keyCode) {
+        case vk::Up:
+            KeyUpHeld = false;
+            HeroStepY = HeroSpeed;
+            break;
+        case vk::Down:
+            KeyDownHeld = false;
+            HeroStepY = HeroSpeed;
+            break;
+        case vk::Left:
+            KeyLeftHeld = false;
+            HeroStepX = HeroSpeed;
+            break;
+        case vk::Right:
+            KeyRightHeld = false;
+            HeroStepX = HeroSpeed;
+            break;
+        case vk::Control:
+            FireHeld = false;
+            break;
+        default:
+            break;
+    }
+}
+
+void ReleaseHeldKeys() {
+    const struct {
+        bool held;
+        int16_t keyCode;
+    } keys[] = {{KeyUpHeld, vk::Up},
+                {KeyDownHeld, vk::Down},
+                {KeyLeftHeld, vk::Left},
+                {KeyRightHeld, vk::Right},
+                {FireHeld, vk::Control}};
+    for (const auto& key : keys)
+        if (key.held) Picture1_KeyUp(0, key.keyCode, 0);
+}
+
+bool RepeatsWhileHeld(int16_t keyCode) {
+    switch (keyCode) {
+        case vk::Up:
+        case vk::Down:
+        case vk::Left:
+        case vk::Right:
+        case vk::Control:
+        case vk::Space:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace game

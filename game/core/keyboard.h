@@ -1,0 +1,41 @@
+// The keyboard during play.  The play field's key events either set the held
+// flags that the frame loop reads or carry out a command at once.  Key codes
+// are virtual-key codes, the shift state a bit set (1 Shift, 2 Ctrl, 4 Alt).
+#pragma once
+
+#include <cstdint>
+
+namespace game {
+
+inline constexpr const char* kPausedLine = "Čas se zastavil...";
+inline constexpr const char* kResumedLine = "Čas běží dál...";
+inline constexpr const char* kSavedLine = "Hra byla úspěšně uložena...";
+inline constexpr const char* kLoadedLine = "Hra byla úspěšně načtena...";
+inline constexpr const char* kCannotSaveLine = "Mrtvý hrdina hru neuloží...";
+inline constexpr const char* kMapLinePrefix = "Aktuální mapa: ";
+
+// The quick save's pair of files.
+inline constexpr const char* kQuickLevels = "quick.lev";
+inline constexpr const char* kQuickPosition = "quick.pos";
+
+// The hidden passage: S on this tile of this level leads to the other level.
+inline constexpr int32_t kPassageLevel = 55;
+inline constexpr int32_t kPassageTile = 79;
+inline constexpr int32_t kPassageTargetLevel = 81;
+inline constexpr int32_t kPassageTargetTile = 587;
+
+// A key pressed on the play field (index: the element of the Picture1 array,
+// not used).
+void Picture1_KeyDown(int16_t index, int16_t keyCode, int16_t shift);
+// A key released on the play field.
+void Picture1_KeyUp(int16_t index, int16_t keyCode, int16_t shift);
+
+// The game window lost the keyboard: no key-up will reach it for the keys
+// held now, so every held key is released as its key-up would release it.
+void ReleaseHeldKeys();
+
+// Keys whose auto-repeat keeps their action going (the held flags and the
+// bomb); the repeats of other keys would repeat a command.
+bool RepeatsWhileHeld(int16_t keyCode);
+
+}  // namespace game

@@ -1,0 +1,212 @@
+// A composed frame, pixel by pixel, over small sheets made in the test.
+#include <gtest/gtest.h>
+
+#include "core/synthetic_sheets.h"
+#include "game/core/drawing.h"
+#include "game/core/game_state.h"
+#include "game/platform/surface.h"
+#include "support/game_test.h"
+
+namespace {
+
+using namespace game;
+using namespace testing_support;
+using platform::kBlackPixel;
+using platform::PixelSurface;
+
+class DrawingTest : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        InstallSyntheticSheets();
+        HeroDead = true;  // most cases look at other layers
+    }
+    void TearDown() override {
+        RemoveSyntheticSheets();
+        GameTest::TearDown();
+    }
+
+    // A field holding the last frame's leftovers, which the fill must clear.
+    PixelSurface field{kFieldSize, kFieldSize, 0xFF123456u};
+
+    void Reveal(int tile, int16_t picture) {
+        Tiles[tile].Revealed = kTrue;
+        Tiles[tile].Picture = picture;
+    }
+    PixelSurface Draw() {
+        ComposeFrame(field);
+        return field;
+    }
+};
+
+TEST_F(DrawingTest, OnlyRevealedTilesWithAPictureAreDrawn) {
+    Reveal(0, 5);
+    Reveal(1, 0);           // revealed, but picture 0
+    Tiles[2].Picture = 7;   // a picture, but not revealed
+    Tiles[3].Revealed = 1;  // only -1 counts as revealed
+    Tiles[3].Picture = 7;
+    Reveal(624, 39);
+
+    Draw();
+    EXPECT_EQ(field.at(0, 0), TileColour(5));
+    EXPECT_EQ(field.at(19, 19), TileColour(5));
+    EXPECT_EQ(field.at(25, 5), kBlackPixel);
+    EXPECT_EQ(field.at(45, 5), kBlackPixel);
+    EXPECT_EQ(field.at(65, 5), kBlackPixel);
+    EXPECT_EQ(field.at(499, 499), TileColour(39));
+    EXPECT_EQ(field.at(250, 250), kBlackPixel);  // last frame's leftovers are gone
+}
+
+TEST_F(DrawingTest, ItemsAndMonstersShowOnlyOnRevealedTiles) {
+    // Item 0 and monster 0 have their centres on revealed tile 26 (20, 20);
+    // item 1 and monster 1 stand on dark tile 30 (100, 20).
+    Reveal(26, 1);
+    AppendEntry(Items, ItemCount);
+    Items[0] = Item{21, 21, 3, 0};
+    AppendEntry(Items, ItemCount);
+    Items[1] = Item{101, 21, 4, 0};
+    AppendEntry(Monsters, MonsterCount);
+    Monsters[0].X = 22;
+    Monsters[0].Y = 22;
+    Monsters[0].Picture = 2;
+    AppendEntry(Monsters, MonsterCount);
+    Monsters[1].X = 102;
+    Monsters[1].Y = 22;
+
+    Draw();
+    // The monster is drawn over the item, which shows where the monster is not.
+    EXPECT_EQ(field.at(22, 38), ItemColour(3));
+    EXPECT_EQ(field.at(25, 25), MonsterColour(2));
+    EXPECT_EQ(field.at(110, 30), kBlackPixel);
+}
+
+TEST_F(DrawingTest, AMonsterCentredOnARevealedTileIsDrawnWholeOverDarkOnes) {
+    Reveal(26, 1);
+    AppendEntry(Monsters, MonsterCount);
+    // Centre (32.5 -> 32, 32.5 -> 32) lies on tile 26; the box reaches to
+    // (40, 40) on dark tiles 27, 51 and 52.
+    Monsters[0].X = 25.5f;
+    Monsters[0].Y = 25.5f;
+    Monsters[0].Picture = 1;
+
+    Draw();
+    // 25.5 rounds to 26 (halves to even).
+    EXPECT_EQ(field.at(26, 30), TileColour(1));  // the transparent left column
+    EXPECT_EQ(field.at(27, 30), MonsterColour(1));
+    EXPECT_EQ(field.at(40, 40), MonsterColour(1));
+    EXPECT_EQ(field.at(41, 40), kBlackPixel);
+}
+
+TEST_F(DrawingTest, TheMaskKeepsTheFieldWhereItIsWhite) {
+    Reveal(0, 9);
+    HeroDead = false;
+    HeroX = 2.0f;
+    HeroY = 3.0f;
+    HeroFacing = 2;
+
+    Draw();
+    EXPECT_EQ(field.at(2, 5), TileColour(9));  // the hero's transparent column
+    EXPECT_EQ(field.at(3, 5), HeroColour(2));
+    EXPECT_EQ(field.at(16, 17), HeroColour(2));
+    EXPECT_EQ(field.at(17, 17), TileColour(9));
+}
+
+TEST_F(DrawingTest, ShotsAndEffectsAreDrawnOnDarkTilesToo) {
+    BombArmed = true;
+    BombX = 300;
+    BombY = 300;
+    AppendEntry(Missiles, MissileCount);
+    Missiles[0].X = 100.5f;  // rounds to 100
+    Missiles[0].Y = 101.5f;  // rounds to 102
+    AppendEntry(Fragments, FragmentCount);
+    Fragments[0].X = 200;
+    Fragments[0].Y = 200;
+    AddExplosion(410, 410);  // top-left (400, 400)
+    Explosions[0].Frame = 7;
+    AddTileEffect(460, 60);
+    TileEffects[0].Frame = 10;
+
+    Draw();
+    EXPECT_EQ(field.at(100, 102), kBlackPixel);
+    EXPECT_EQ(field.at(101, 102), MissileColour());
+    EXPECT_EQ(field.at(103, 105), MissileColour());
+    EXPECT_EQ(field.at(104, 105), kBlackPixel);
+    EXPECT_EQ(field.at(307, 307), BombColour());
+    EXPECT_EQ(field.at(211, 211), FragmentColour());
+    EXPECT_EQ(field.at(419, 419), ExplosionColour(7));
+    EXPECT_EQ(field.at(451, 51), TileEffectColour(10));
+}
+
+TEST_F(DrawingTest, LaterLayersCoverEarlierOnes) {
+    // Everything at one place: tile, bomb, item, monster, missile, fragment,
+    // explosion, tile effect and hero, each smaller or shifted so that each
+    // keeps a pixel of its own.
+    Reveal(0, 4);
+    BombArmed = true;
+    BombX = 0;
+    BombY = 0;
+    AppendEntry(Items, ItemCount);
+    Items[0] = Item{0, 0, 1, 0};
+    AppendEntry(Monsters, MonsterCount);
+    Monsters[0].X = 1;
+    Monsters[0].Y = 1;
+    AppendEntry(Missiles, MissileCount);
+    Missiles[0].X = 2;
+    Missiles[0].Y = 2;
+    AddExplosion(13, 13);   // (3, 3)
+    AddTileEffect(14, 14);  // (4, 4)
+    HeroDead = false;
+    HeroX = 5;
+    HeroY = 5;
+
+    Draw();
+    EXPECT_EQ(field.at(0, 10), TileColour(4));  // left columns are transparent
+    EXPECT_EQ(field.at(1, 5), ItemColour(1));   // the item covers the bomb
+    EXPECT_EQ(field.at(2, 2), MonsterColour(0));
+    EXPECT_EQ(field.at(3, 3), MissileColour());
+    EXPECT_EQ(field.at(4, 4), ExplosionColour(0));
+    EXPECT_EQ(field.at(5, 4), TileEffectColour(0));
+    EXPECT_EQ(field.at(6, 6), HeroColour(0));
+}
+
+TEST_F(DrawingTest, TheDeadHeroIsNotDrawn) {
+    HeroX = 100;
+    HeroY = 100;
+    HeroDead = false;
+    Draw();
+    EXPECT_EQ(field.at(108, 108), HeroColour(0));
+    HeroDead = true;
+    Draw();
+    EXPECT_EQ(field.at(108, 108), kBlackPixel);
+}
+
+TEST_F(DrawingTest, PicturesAtTheEdgeAreCutAndStrayOnesIgnored) {
+    Reveal(24, 1);
+    Reveal(600, 1);
+    AppendEntry(Monsters, MonsterCount);
+    Monsters[0].X = 492;  // centre on tile 24, box beyond the field
+    Monsters[0].Y = 5;
+    AppendEntry(Items, ItemCount);
+    Items[0] = Item{-30, 600, 0, 0};  // no tile at all: not drawn
+    AppendEntry(Missiles, MissileCount);
+    Missiles[0].X = -2;
+    Missiles[0].Y = 498;
+    AddExplosion(-1000, 30000);
+
+    Draw();
+    EXPECT_EQ(field.at(499, 10), MonsterColour(0));
+    EXPECT_EQ(field.at(0, 499), MissileColour());
+    EXPECT_EQ(field.at(1, 499), MissileColour());
+}
+
+TEST_F(DrawingTest, MissingSheetsLeaveTheirLayersOut) {
+    RemoveSyntheticSheets();
+    HeroDead = false;
+    Reveal(0, 1);
+    Draw();
+    EXPECT_EQ(field.at(0, 0), kBlackPixel);
+    EXPECT_EQ(field.at(7, 7), kBlackPixel);
+    EXPECT_FALSE(ComposeFrame(int32_t{0}));
+}
+
+}  // namespace

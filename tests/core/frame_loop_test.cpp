@@ -1,0 +1,318 @@
+// The frame loop without a display: idle passes, the order of a frame, the
+// lifetimes of animations and floating texts, pick-ups, the game-over
+// sequence and every way of leaving the loop.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "game/core/frame_loop.h"
+#include "game/core/game_state.h"
+#include "game/world/world_effects.h"
+#include "support/game_test.h"
+
+namespace {
+
+using namespace game;
+using testing_support::GameTest;
+
+class FrameLoopTest : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        ResetHero();
+        windows.calls.clear();
+    }
+
+    // Runs the loop until `frames` frames are drawn; then the game is left
+    // for the menu, which the loop sees after its next idle passes.
+    void RunFrames(int frames) {
+        auto previous = windows.onDrawFrame;
+        windows.onDrawFrame = [&, previous, frames] {
+            if (previous) previous();
+            if (windows.framesDrawn >= frames) GameSuspended = true;
+        };
+        loop.Timer1_Timer();
+        windows.onDrawFrame = previous;
+    }
+
+    FrameLoop loop;
+};
+
+// --- idle passes ------------------------------------------------------------
+
+class IdlePasses : public FrameLoopTest,
+                   public ::testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(IdlePasses, PrecedeEveryFrame) {
+    TickDelay = static_cast<int16_t>(GetParam().first);
+    const int passesPerFrame = GetParam().second;
+    int passes = 0;
+    std::vector<int> passesBeforeFrame;
+    windows.onProcessEvents = [&] { ++passes; };
+    windows.onDrawFrame = [&] { passesBeforeFrame.push_back(passes); };
+
+    RunFrames(3);
+    EXPECT_EQ(passesBeforeFrame,
+              (std::vector<int>{passesPerFrame, 2 * passesPerFrame, 3 * passesPerFrame}));
+    // The passes after the third frame find the game suspended and leave.
+    EXPECT_EQ(passes, 4 * passesPerFrame);
+    EXPECT_EQ(loop.IdleCount, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(TickDelays, IdlePasses,
+                         ::testing::Values(std::pair{0, 1}, std::pair{1, 1}, std::pair{5, 5}));
+
+TEST_F(FrameLoopTest, PausedOrSuspendedItOnlyDoesItsIdlePasses) {
+    TickDelay = 2;
+    int passes = 0;
+    windows.onProcessEvents = [&] { ++passes; };
+    Paused = true;
+    loop.Timer1_Timer();
+    EXPECT_EQ(passes, 2);
+    Paused = false;
+    GameSuspended = true;
+    loop.Timer1_Timer();
+    EXPECT_EQ(passes, 4);
+    EXPECT_EQ(windows.framesDrawn, 0);
+    EXPECT_FALSE(loop.Running());
+}
+
+TEST_F(FrameLoopTest, ATimerEventDuringTheIdlePassesDoesNotStartASecondLoop) {
+    int depth = 0, deepest = 0;
+    windows.onProcessEvents = [&] {
+        ++depth;
+        deepest = std::max(deepest, depth);
+        EXPECT_TRUE(loop.Running());
+        loop.Timer1_Timer();  // returns at once
+        --depth;
+    };
+    RunFrames(5);
+    EXPECT_EQ(deepest, 1);
+    EXPECT_EQ(windows.framesDrawn, 5);
+    EXPECT_FALSE(loop.Running());
+}
+
+TEST_F(FrameLoopTest, AShutDownDuringTheIdlePassesLeavesAtOnce) {
+    TickDelay = 5;
+    int passes = 0;
+    windows.onProcessEvents = [&] {
+        if (++passes == 8) ShutdownRequested = true;
+    };
+    loop.Timer1_Timer();
+    EXPECT_EQ(passes, 8);
+    EXPECT_EQ(windows.framesDrawn, 1);
+}
+
+TEST_F(FrameLoopTest, AStoppedTimerEndsTheLoopAfterTheFrame) {
+    windows.onDrawFrame = [&] {
+        if (windows.framesDrawn == 2) loop.Stop();
+    };
+    loop.Timer1_Timer();
+    EXPECT_EQ(windows.framesDrawn, 2);
+    // A later start of the timer runs the loop again.
+    windows.onDrawFrame = nullptr;
+    windows.framesDrawn = 0;
+    RunFrames(3);
+    EXPECT_EQ(windows.framesDrawn, 3);
+}
+
+// --- the hero's steps -----------------------------------------------------------
+
+TEST_F(FrameLoopTest, TwoKeysMoveDiagonallyAndTheLaterSetsTheFacing) {
+    const float x = HeroX, y = HeroY;
+    KeyUpHeld = KeyRightHeld = true;
+    RunFrames(10);
+    EXPECT_NEAR(HeroY, y - 10 * 0.8f, 1e-3);
+    EXPECT_NEAR(HeroX, x + 10 * 0.8f, 1e-3);
+    EXPECT_EQ(HeroFacing, 2);
+
+    KeyUpHeld = KeyRightHeld = false;
+    KeyDownHeld = KeyLeftHeld = true;
+    HeroStepX = HeroStepY = HeroSpeed;
+    windows.framesDrawn = 0;
+    GameSuspended = false;
+    RunFrames(1);
+    EXPECT_NEAR(HeroY, y - 10 * 0.8f + 0.6f, 1e-3);
+    EXPECT_NEAR(HeroX, x + 10 * 0.8f - 0.6f, 1e-3);
+    EXPECT_EQ(HeroFacing, 3);
+}
+
+// --- pick-ups -----------------------------------------------------------------
+
+TEST_F(FrameLoopTest, ItemsUnderTheHeroAreTakenExceptKindNine) {
+    HeroX = 100;
+    HeroY = 100;
+    auto add = [](int16_t x, int16_t y, int16_t kind) {
+        int16_t i = AppendEntry(Items, ItemCount);
+        Items[i] = Item{x, y, 0, kind};
+    };
+    add(400, 400, 3);  // far away
+    add(90, 90, 3);    // under the hero
+    add(100, 100, 9);  // never taken
+    add(110, 110, 3);  // under the hero, last in the list
+    add(115, 100, 3);  // just out of reach: HeroX must be below X - 15 ... X + 18
+    RunFrames(1);
+    ASSERT_EQ(ItemCount, 3);
+    std::vector<int16_t> left;
+    for (int i = 0; i < ItemCount; ++i)
+        left.push_back(Items[i].X);
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<int16_t>{100, 115, 400}));
+}
+
+TEST_F(FrameLoopTest, TryPickUpItemTouchesOnlyInsideTheStrictBounds) {
+    int16_t i = AppendEntry(Items, ItemCount);
+    Items[i] = Item{100, 100, 0, 3};
+    HeroY = 100;
+    for (float x : {85.0f, 118.0f}) {
+        HeroX = x;
+        int16_t index = 0;
+        EXPECT_FALSE(TryPickUpItem(index)) << x;
+    }
+    HeroX = 85.01f;
+    int16_t index = 0;
+    EXPECT_TRUE(TryPickUpItem(index));
+    EXPECT_EQ(ItemCount, 0);
+}
+
+// --- animations -----------------------------------------------------------------
+
+TEST_F(FrameLoopTest, AnExplosionShowsFortyThreeFramesPictureByPicture) {
+    std::vector<int> pictures;  // picture drawn in each frame, -1 once gone
+    windows.onProcessEvents = [&] {
+        if (windows.framesDrawn == 0 && ExplosionCount == 0) AddExplosion(50, 50);
+    };
+    windows.onDrawFrame = [&] { pictures.push_back(ExplosionCount ? Explosions[0].Frame : -1); };
+    RunFrames(45);
+
+    std::vector<int> expected(3, 0);
+    for (int picture = 1; picture <= 10; ++picture)
+        expected.insert(expected.end(), 4, picture);
+    expected.insert(expected.end(), 2, -1);
+    EXPECT_EQ(pictures, expected);
+}
+
+TEST_F(FrameLoopTest, TileEffectsAgeLikeExplosions) {
+    AddTileEffect(50, 50);
+    int lastFrameWithEffect = 0;
+    windows.onDrawFrame = [&] {
+        if (TileEffectCount) lastFrameWithEffect = windows.framesDrawn;
+    };
+    RunFrames(50);
+    EXPECT_EQ(lastFrameWithEffect, 43);
+}
+
+TEST_F(FrameLoopTest, AFloatingTextRisesForSeventyNineFrames) {
+    std::vector<float> tops;
+    windows.onProcessEvents = [&] {
+        if (windows.framesDrawn == 0 && FloatTextCount == 0) AddFloatText(60, 120, "+5", 0xFF);
+    };
+    windows.onDrawFrame = [&] {
+        if (FloatTextCount) tops.push_back(FloatTexts[0].Y);
+    };
+    RunFrames(85);
+    ASSERT_EQ(tops.size(), 79u);
+    EXPECT_NEAR(tops.front(), 99.7f, 1e-4);
+    EXPECT_NEAR(tops.back(), 76.3f, 1e-3);
+}
+
+TEST_F(FrameLoopTest, RemovalsDuringAWalkVisitEveryEntryOnce) {
+    // Three explosions at their last picture and one younger: the walk
+    // removes the old ones, looking again at each index the last one moved
+    // into, and ages the young one exactly once.
+    for (int i = 0; i < 4; ++i)
+        AddExplosion(static_cast<int16_t>(20 * i + 10), 10);
+    for (int i : {0, 1, 3}) {
+        Explosions[i].Frame = 10;
+        Explosions[i].Tick = 3;
+    }
+    RunFrames(1);
+    ASSERT_EQ(ExplosionCount, 1);
+    EXPECT_EQ(Explosions[0].X, 40);
+    EXPECT_EQ(Explosions[0].Tick, 1);
+}
+
+// --- the end of a game ---------------------------------------------------------
+
+TEST_F(FrameLoopTest, TheGameOverNoticeWaitsForTheLastExplosion) {
+    AddExplosion(100, 100);  // the death explosion
+    HeroDead = true;
+    KeyLeftHeld = KeyUpHeld = true;
+    CanResume = CanSave = true;
+    int framesAtNotice = -1;
+    windows.onProcessEvents = [&] {
+        // A second explosion, ten frames after the first.
+        if (windows.framesDrawn == 10 && ExplosionCount == 1) AddExplosion(200, 200);
+    };
+    windows.onNotice = [&](const std::string&) { framesAtNotice = windows.framesDrawn; };
+
+    loop.Timer1_Timer();
+    EXPECT_EQ(framesAtNotice, 10 + 43);
+    EXPECT_EQ(windows.framesDrawn, 53);  // no frame after the notice
+    ASSERT_EQ(windows.notices.size(), 1u);
+    EXPECT_EQ(windows.notices[0], "...a tak tvá duše odešla do astrálních sfér...    Game Over");
+    EXPECT_FALSE(KeyLeftHeld || KeyUpHeld);
+    EXPECT_FALSE(CanResume);
+    EXPECT_FALSE(CanSave);
+    EXPECT_EQ(windows.calls.back(), "EndGameToMenu");
+    EXPECT_FALSE(loop.Running());
+}
+
+TEST_F(FrameLoopTest, AShutDownDuringTheGameOverNoticeLeavesTheMenuAlone) {
+    HeroDead = true;
+    CanResume = true;
+    windows.onNotice = [](const std::string&) { ShutdownRequested = true; };
+    loop.Timer1_Timer();
+    EXPECT_EQ(windows.notices.size(), 1u);
+    EXPECT_FALSE(windows.Called("EndGameToMenu"));
+    EXPECT_TRUE(CanResume);
+}
+
+// --- sound ------------------------------------------------------------------------
+
+class CountingSound : public tembra::_SoundSys {
+  public:
+    int freed = 0;
+    bool fail = false;
+    std::string Console() const override { return {}; }
+    void Console(std::string) override {}
+    void FreeMemory(const tembra::Boolean& clearStopped) override {
+        EXPECT_EQ(clearStopped, tembra::kTrue);
+        ++freed;
+        if (fail) throw tembra::SoundError(1, "device lost");
+    }
+    void IndexUnload(const int16_t&) override {}
+    float IndexGet(const int16_t&, const tembra::pInfoGet&) override { return 0; }
+    void IndexPlay(const int16_t&, const tembra::Boolean&, const tembra::Boolean&) override {}
+    void IndexStop(const int16_t&) override {}
+    void StopAll() override {}
+    void IndexSet(const int16_t&, const float&, const float&, const float&, const float&) override {
+    }
+    void IndexDirectLoad(const int16_t&, const std::string&, const tembra::Boolean&,
+                         const tembra::Boolean&) override {}
+    int16_t IndexLoad(const std::string&, const tembra::Boolean&, const tembra::Boolean&) override {
+        return 0;
+    }
+    void DsClose() override {}
+    std::string DsInit_PRE() override { return {}; }
+    void DsInit(const int16_t&, const int32_t&, const tembra::Boolean&, const int16_t&) override {}
+    void Release() override {}
+};
+
+TEST_F(FrameLoopTest, FinishedSoundsAreFreedOncePerFrameWhileSoundIsOn) {
+    CountingSound sound;
+    Sound = &sound;
+    RunFrames(3);
+    EXPECT_EQ(sound.freed, 0);
+
+    SoundOn = true;
+    sound.fail = true;  // a failing sound never stops the game
+    GameSuspended = false;
+    windows.framesDrawn = 0;
+    RunFrames(4);
+    EXPECT_EQ(sound.freed, 4);
+    Sound = nullptr;
+}
+
+}  // namespace
