@@ -1,29 +1,106 @@
 // The game window: the play field, the message log and the status panel.
 #pragma once
 
+#include <QFont>
+#include <QImage>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <array>
 
+#include "game/core/frame_loop.h"
+#include "game/core/windows.h"
 #include "game/platform/background_window.h"
 
 namespace game {
+
+class Form1;
+
+// The play field (element 0 of Form1's Picture1 array).  It shows the image
+// the last frame left in the field's off-screen surface, holds the keyboard
+// during play and hands its key events to the game window.
+class PlayField : public QWidget {
+    Q_OBJECT
+  public:
+    PlayField(Form1& form, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // Tab is no command of the game: it must not walk the focus away.
+    bool focusNextPrevChild(bool next) override;
+
+  private:
+    Form1& form_;
+};
 
 class Form1 : public platform::BackgroundWindow {
     Q_OBJECT
   public:
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
 
-    // The message log.
+    // The play field, 500 x 500 at (8, 8).
+    PlayField* Picture1;
+    // The message log; it never keeps the keyboard.
     QPlainTextEdit* Text1;
     // Starts the frame loop while a game exists.
     QTimer* Timer1;
+    // The frame loop the timer hosts, with its idle and walk counters.
+    FrameLoop Loop;
+
+    // The status panel: fixed captions (Label4), lives and their maximum
+    // (Label1, Label3), experience and the next level's (Label5), gold,
+    // level, weapons and speed (Label6).
+    QLabel* Label1;
+    QLabel* Label3;
+    std::array<QLabel*, 9> Label4{};
+    std::array<QLabel*, 2> Label5{};
+    std::array<QLabel*, 7> Label6{};
+
+    // The ten value captions, in the order Label1, Label3, Label5(0),
+    // Label5(1), Label6(0) ... Label6(6).
+    void ShowStatus(const StatusCaptions& captions);
 
     // Pixel width of a text in the play field's font.
     int TextWidth(const QString& text) const;
 
+    // Composes the frame in the play field's off-screen image, prints the
+    // floating texts over it and shows it with one refresh.
+    void DrawFrame();
+
+    // The play field's off-screen image (created with the first frame).
+    const QImage& FieldImage() const { return fieldImage_; }
+    // Frees the play field's surface (shut-down); the next frame makes a new one.
+    void ReleasePlayField();
+
+    // Key events of the play field, as virtual keys.
+    void Picture1_KeyDown(QKeyEvent& event);
+    void Picture1_KeyUp(QKeyEvent& event);
+    // The play field lost the keyboard to another window.
+    void Picture1_LostFocus();
+    // The log got the focus: it goes straight back to the play field.
+    void Text1_GotFocus();
+
   protected:
     // Closing the game window shuts the program down.
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Timer1_Timer();
+    void CreateStatusLabels();
+    void EnsurePlayField();
+    void PrintFloatTexts();
+
+    QFont fieldFont_;
+    int32_t fieldDc_ = 0;
+    int32_t fieldBitmap_ = 0;
+    QImage fieldImage_;
 };
 
 }  // namespace game

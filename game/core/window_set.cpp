@@ -59,9 +59,13 @@ int WindowSet::TextWidth(const std::string& text) {
     return form1_->TextWidth(QString::fromStdString(text));
 }
 
-void WindowSet::ShowStatus(const StatusCaptions&) {}
+void WindowSet::ShowStatus(const StatusCaptions& captions) {
+    form1_->ShowStatus(captions);
+}
 
-void WindowSet::SetLivesCaption(const std::string&) {}
+void WindowSet::SetLivesCaption(const std::string& caption) {
+    form1_->Label1->setText(QString::fromStdString(caption));
+}
 
 void WindowSet::ShowNotice(const std::string& text) {
     form2_->ShowNotice(QString::fromStdString(text));
@@ -99,7 +103,10 @@ void WindowSet::SetBusyCursor(bool busy) {
 }
 
 void WindowSet::EndGameToMenu() {
+    // The stopped timer ends the frame loop it hosts, also when a frame's
+    // own step ended the game.
     platform::SetTimerInterval(*form1_->Timer1, 0);
+    form1_->Loop.Stop();
     platform::SetTimerInterval(*form3_->Timer1, 1);
     form1_->hide();
     ShowMainMenu();
@@ -115,6 +122,8 @@ void WindowSet::ResumeGameWindow() {
     platform::SetTimerInterval(*form1_->Timer1, 1);
     form1_->CentreOnScreen();
     form1_->show();
+    form1_->raise();
+    form1_->activateWindow();
 }
 
 void WindowSet::CloseMainWindow() {
@@ -126,6 +135,9 @@ void WindowSet::ProcessEvents() {
 }
 
 void WindowSet::DrawFrame() {
+    form1_->DrawFrame();
+    // The one place the game's pace is kept: at most one frame per display
+    // frame, the processor idle while waiting.
     platform::WaitForDisplayFrame();
 }
 
@@ -177,6 +189,7 @@ bool WindowSet::LoadSurfaces(std::string* failedPath) {
 
 void WindowSet::FreeSurfaces() {
     game::FreeSurfaces();
+    form1_->ReleasePlayField();
 }
 
 void WindowSet::ShowMainMenu() {

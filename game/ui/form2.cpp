@@ -23,6 +23,9 @@ void Form2::ShowNotice(const QString& text) {
 }
 
 void Form2::keyPressEvent(QKeyEvent* event) {
+    // A key already held when the notice opened (Space lays bombs) repeats
+    // its press: that must not close the notice before it has been read.
+    if (event->isAutoRepeat()) return;
     auto key = platform::VirtualKeyOf(*event);
     if (key && (key->keyCode == platform::vk::Return || key->keyCode == platform::vk::Space))
         hide();

@@ -1,0 +1,323 @@
+// The game window offscreen: its layout and status panel, real key events
+// into the play field, the printed floating texts, and the frame loop hosted
+// by its timer.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <set>
+
+#include "core/synthetic_sheets.h"
+#include "game/core/form1.h"
+#include "game/core/game_state.h"
+#include "game/core/progression.h"
+#include "game/core/window_set.h"
+#include "game/platform/clock.h"
+#include "game/platform/pacing.h"
+#include "game/ui/form3.h"
+#include "game/world/world_effects.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace game;
+
+class GameWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetGameState();
+        folder = fs::temp_directory_path() / ("karvelun-form1-" + std::to_string(::getpid()));
+        fs::create_directories(folder / "data");
+        AppFolder = folder.string();
+        InitTileCoordinates();
+        windows = std::make_unique<WindowSet>();
+        SetWindows(windows.get());
+        platform::SetPacingEnabled(false);
+        platform::SetTimeOfDaySource([] { return 1234.5f; });
+        testing_support::InstallSyntheticSheets();
+        ResetHero();
+        form().show();
+    }
+    void TearDown() override {
+        testing_support::RemoveSyntheticSheets();
+        windows.reset();
+        SetWindows(nullptr);
+        platform::SetTimeOfDaySource(nullptr);
+        platform::SetPacingEnabled(true);
+        ResetGameState();
+        fs::remove_all(folder);
+    }
+
+    Form1& form() { return windows->form1(); }
+    QWidget* field() { return form().Picture1; }
+
+    void Press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyPress(field(), key, mods);
+    }
+    void Release(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyRelease(field(), key, mods);
+    }
+    // What X11 sends while a key is held: an auto-repeated release and press.
+    void AutoRepeat(Qt::Key key) {
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QCoreApplication::sendEvent(field(), &release);
+        QCoreApplication::sendEvent(field(), &press);
+    }
+    QStringList LogLines() {
+        QStringList lines = form().Text1->toPlainText().split('\n');
+        lines.removeFirst();  // the log starts with an empty line
+        return lines;
+    }
+
+    fs::path folder;
+    std::unique_ptr<WindowSet> windows;
+};
+
+QColor TextColour(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
+
+TEST_F(GameWindowTest, LaysOutTheFieldTheLogAndTheStatusPanel) {
+    EXPECT_EQ(form().windowTitle(), "Orvane Karvelun v1.02");
+    EXPECT_EQ(form().size(), QSize(779, 516));
+    EXPECT_EQ(field()->geometry(), QRect(8, 8, 500, 500));
+    EXPECT_EQ(form().Text1->geometry(), QRect(520, 8, 249, 97));
+    EXPECT_TRUE(form().Text1->isReadOnly());
+
+    EXPECT_EQ(form().Label4[0]->geometry(), QRect(520, 117, 114, 19));
+    EXPECT_EQ(form().Label4[0]->text(), "Životy");
+    EXPECT_EQ(TextColour(form().Label4[0]), QColor(255, 0, 0));
+    EXPECT_EQ(form().Label4[6]->text(), "Dosah magie");
+    EXPECT_EQ(form().Label4[6]->geometry(), QRect(654, 250, 114, 19));
+    EXPECT_EQ(form().Label4[5]->text(), "Síla bomby");
+    EXPECT_EQ(form().Label4[8]->text(), "Rychlost");
+    EXPECT_EQ(form().Label5[1]->geometry(), QRect(719, 146, 49, 19));
+    EXPECT_EQ(form().Label6[0]->geometry(), QRect(538, 212, 78, 19));
+    EXPECT_EQ(TextColour(form().Label6[0]), QColor(255, 255, 128));
+    EXPECT_EQ(form().Label6[6]->geometry(), QRect(538, 410, 78, 19));
+    EXPECT_EQ(TextColour(form().Label6[6]), QColor(255, 255, 255));
+    EXPECT_EQ(form().Label4[0]->palette().color(QPalette::Window), QColor(Qt::black));
+}
+
+TEST_F(GameWindowTest, TheStatusPanelShowsTheHerosValues) {
+    Lives = 7;
+    MaxLives = 12;
+    Experience = 1234567;
+    HeroLevel = 18;
+    Gold = 1200;
+    MissileStrength = 3;
+    MissileRange = 45;
+    BombStrength = 9;
+    BombRange = 40;
+    HeroSpeed = 0.7f;
+    UpdateStatus();
+    EXPECT_EQ(form().Label1->text(), "7");
+    EXPECT_EQ(form().Label3->text(), "12");
+    EXPECT_EQ(form().Label5[0]->text(), "1 234 567");
+    EXPECT_EQ(form().Label5[1]->text(), "36 100");
+    EXPECT_EQ(form().Label6[0]->text(), "1 200");
+    EXPECT_EQ(form().Label6[1]->text(), "19");
+    EXPECT_EQ(form().Label6[2]->text(), "3");
+    EXPECT_EQ(form().Label6[3]->text(), "9");
+    EXPECT_EQ(form().Label6[4]->text(), "9");
+    EXPECT_EQ(form().Label6[5]->text(), "8");
+    EXPECT_EQ(form().Label6[6]->text(), "7");
+
+    Windows().SetLivesCaption("6");
+    EXPECT_EQ(form().Label1->text(), "6");
+    EXPECT_EQ(form().Label3->text(), "12");
+}
+
+TEST_F(GameWindowTest, TheLogGivesTheFocusStraightBack) {
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    EXPECT_TRUE(field()->hasFocus());
+    form().Text1->setFocus(Qt::MouseFocusReason);
+    EXPECT_TRUE(field()->hasFocus());
+    EXPECT_FALSE(form().Text1->hasFocus());
+}
+
+TEST_F(GameWindowTest, ArrowsHoldTheirFlagsAndChangeTheStepOnRelease) {
+    struct Arrow {
+        Qt::Key key;
+        bool* held;
+        float* step;
+        float* otherStep;
+    } arrows[] = {{Qt::Key_Up, &KeyUpHeld, &HeroStepY, &HeroStepX},
+                  {Qt::Key_Down, &KeyDownHeld, &HeroStepY, &HeroStepX},
+                  {Qt::Key_Left, &KeyLeftHeld, &HeroStepX, &HeroStepY},
+                  {Qt::Key_Right, &KeyRightHeld, &HeroStepX, &HeroStepY}};
+    for (const Arrow& arrow : arrows) {
+        HeroStepX = HeroStepY = 0.8f;
+        Press(arrow.key);
+        EXPECT_TRUE(*arrow.held);
+        EXPECT_FLOAT_EQ(*arrow.step, 0.8f);
+        Release(arrow.key);
+        EXPECT_FALSE(*arrow.held);
+        EXPECT_FLOAT_EQ(*arrow.step, 0.6f);
+        EXPECT_FLOAT_EQ(*arrow.otherStep, 0.8f);
+    }
+}
+
+TEST_F(GameWindowTest, AutoRepeatDoesNotStallAHeldArrow) {
+    Press(Qt::Key_Right);
+    for (int i = 0; i < 5; ++i)
+        AutoRepeat(Qt::Key_Right);
+    EXPECT_TRUE(KeyRightHeld);
+    EXPECT_FLOAT_EQ(HeroStepX, 0.8f);  // no key-up yet: the step stays
+    const float x = HeroX;
+    form().Loop.RunFrame();
+    EXPECT_FLOAT_EQ(HeroX, x + 0.8f);
+    Release(Qt::Key_Right);
+    EXPECT_FALSE(KeyRightHeld);
+}
+
+TEST_F(GameWindowTest, TwoArrowsMoveDiagonallyWithTheLaterFacing) {
+    const float x = HeroX, y = HeroY;
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Up);
+    form().Loop.RunFrame();
+    EXPECT_FLOAT_EQ(HeroX, x + 0.8f);
+    EXPECT_FLOAT_EQ(HeroY, y - 0.8f);
+    EXPECT_EQ(HeroFacing, 2);  // right comes after up in the frame
+    Release(Qt::Key_Right);
+    form().Loop.RunFrame();
+    EXPECT_EQ(HeroFacing, 1);
+}
+
+TEST_F(GameWindowTest, CtrlFiresAndSpaceLaysOneBomb) {
+    Press(Qt::Key_Control, Qt::ControlModifier);
+    EXPECT_TRUE(FireHeld);
+    Release(Qt::Key_Control);
+    EXPECT_FALSE(FireHeld);
+
+    HeroX = 100.5f;  // + 4 = 104.5, rounds to 104
+    HeroY = 41.5f;   // + 4 = 45.5, rounds to 46
+    Press(Qt::Key_Space);
+    EXPECT_TRUE(BombArmed);
+    EXPECT_EQ(BombX, 104);
+    EXPECT_EQ(BombY, 46);
+    EXPECT_FLOAT_EQ(BombTime, 1234.5f);
+    HeroX = 300;
+    AutoRepeat(Qt::Key_Space);
+    Press(Qt::Key_Space);
+    EXPECT_EQ(BombX, 104);  // while a bomb is armed the key does nothing
+}
+
+TEST_F(GameWindowTest, PauseTwiceLogsBothLinesAndRepeatsAreIgnored) {
+    Press(Qt::Key_Pause);
+    EXPECT_TRUE(Paused);
+    AutoRepeat(Qt::Key_Pause);
+    EXPECT_TRUE(Paused);
+    Release(Qt::Key_Pause);
+    Press(Qt::Key_Pause);
+    EXPECT_FALSE(Paused);
+    EXPECT_EQ(LogLines(), QStringList({"Čas se zastavil...", "Čas běží dál..."}));
+}
+
+TEST_F(GameWindowTest, EscLeavesForTheMenuAndLetsGoOfTheKeys) {
+    Press(Qt::Key_Left);
+    Press(Qt::Key_Escape);
+    EXPECT_TRUE(GameSuspended);
+    EXPECT_TRUE(CanResume);
+    EXPECT_TRUE(CanSave);
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_TRUE(windows->form3().isVisible());
+    EXPECT_TRUE(windows->form3().Timer1->isActive());
+    // The arrow will be released in the menu, never here.
+    EXPECT_FALSE(KeyLeftHeld);
+    EXPECT_FLOAT_EQ(HeroStepX, 0.6f);
+}
+
+TEST_F(GameWindowTest, CheatKeysWorkOnlyInCheatMode) {
+    Lives = 3;
+    MaxLives = 14;
+    const auto ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
+    Press(Qt::Key_H, ctrlAlt);
+    Press(Qt::Key_L);
+    EXPECT_EQ(Lives, 3);
+    EXPECT_TRUE(LogLines().isEmpty());
+
+    CheatMode = true;
+    Press(Qt::Key_H, Qt::ControlModifier);
+    Press(Qt::Key_H, Qt::AltModifier | Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(Lives, 3);
+    Paused = true;  // also while time stands still
+    Press(Qt::Key_H, ctrlAlt);
+    EXPECT_EQ(Lives, 14);
+    EXPECT_EQ(form().Label1->text(), "14");
+
+    LevelNumber = 12;
+    Press(Qt::Key_L);
+    EXPECT_EQ(LogLines(), QStringList({"Aktuální mapa: 12"}));
+}
+
+TEST_F(GameWindowTest, LosingTheKeyboardToAnotherWindowReleasesTheHeldKeys) {
+    Press(Qt::Key_Left);
+    Press(Qt::Key_Control, Qt::ControlModifier);
+    QFocusEvent lost(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(field(), &lost);
+    EXPECT_FALSE(KeyLeftHeld);
+    EXPECT_FALSE(FireHeld);
+    EXPECT_FLOAT_EQ(HeroStepX, 0.6f);  // as the release would have set it
+    EXPECT_FLOAT_EQ(HeroStepY, 0.8f);  // the axis not held is untouched
+    const float x = HeroX;
+    form().Loop.RunFrame();
+    EXPECT_FLOAT_EQ(HeroX, x);
+}
+
+// Colours found in a rectangle of the field's image.
+std::set<QRgb> ColoursIn(const QImage& image, const QRect& area) {
+    std::set<QRgb> colours;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours;
+}
+
+TEST_F(GameWindowTest, FloatingTextsArePrintedInTheirOwnColoursOverEverything) {
+    Tiles[TileIndex(100, 100)].Revealed = kTrue;
+    Tiles[TileIndex(100, 100)].Picture = 3;
+    HeroDead = true;
+    AddFloatText(110, 120, "WWWW", Rgb(255, 0, 0));  // over the tile
+    AddFloatText(110, 220, "WWWW", Rgb(0, 255, 0));
+    const int w = form().TextWidth("WWWW");
+    ASSERT_GT(w, 20);
+
+    windows->DrawFrame();
+    const QImage& image = form().FieldImage();
+    ASSERT_EQ(image.size(), QSize(500, 500));
+    const int left = static_cast<int>(FloatTexts[0].X);
+    const std::set<QRgb> first = ColoursIn(image, QRect(left, 100, w, 14));
+    const std::set<QRgb> second = ColoursIn(image, QRect(left, 200, w, 14));
+    const QRgb tile = testing_support::TileColour(3);
+    EXPECT_EQ(first, (std::set<QRgb>{qRgb(255, 0, 0), tile, qRgb(0, 0, 0)}));
+    EXPECT_EQ(second, (std::set<QRgb>{qRgb(0, 255, 0), qRgb(0, 0, 0)}));
+}
+
+TEST_F(GameWindowTest, TheTimerHostsTheLoopUntilEscLeavesIt) {
+    platform::SetPacingEnabled(true);
+    form().hide();
+    windows->ResumeGameWindow();
+    ASSERT_TRUE(form().Timer1->isActive());
+    const float x = HeroX;
+    QTimer::singleShot(0, [&] { Press(Qt::Key_Right); });
+    QTimer::singleShot(300, [&] {
+        EXPECT_TRUE(form().Loop.Running());
+        Press(Qt::Key_Escape);
+    });
+    QTest::qWait(400);
+    EXPECT_FALSE(form().Loop.Running());
+    EXPECT_TRUE(GameSuspended);
+    EXPECT_TRUE(windows->form3().isVisible());
+    // About 18 frames of 0.8 pixels at 60 frames a second.
+    EXPECT_GT(HeroX, x + 5 * 0.8f);
+    EXPECT_LT(HeroX, x + 30 * 0.8f);
+}
+
+}  // namespace
