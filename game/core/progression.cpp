@@ -3,6 +3,11 @@
 #include <cmath>
 
 #include "game/core/game_state.h"
+#include "game/levels/working_levels.h"
+#include "game/platform/numbers.h"
+#include "game/platform/random.h"
+#include "game/platform/rounding.h"
+#include "game/world/world_effects.h"
 
 namespace game {
 
@@ -33,13 +38,40 @@ StatusCaptions CurrentStatusCaptions() {
         std::to_string(MissileRange / 5),
         std::to_string(BombStrength),
         std::to_string(BombRange / 5),
-        // The whole part of the speed times ten (0.6 shows 6).
-        std::to_string(static_cast<int>(std::trunc(HeroSpeed * 10.0f))),
+        // The whole part of the speed times ten (0.6 shows 6).  Each speed
+        // pick-up adds 0.1 to a float, which drifts just below the tenth after
+        // many of them (2.39999986 after eighteen); a hair's tolerance keeps
+        // the panel counting every one.
+        std::to_string(static_cast<int>(std::trunc(static_cast<double>(HeroSpeed) * 10.0 + 1e-3))),
     };
 }
 
 void UpdateStatus() {
     Windows().ShowStatus(CurrentStatusCaptions());
+}
+
+bool CheckLevelUp() {
+    // One level per call, even when the experience would do for several.
+    if (Experience < NextLevelExperience()) return false;
+    HeroLevel = static_cast<int16_t>(HeroLevel + 1);
+    int16_t gain = platform::CInt(5.0f * platform::Rnd() + 5.0f);
+    MaxLives = static_cast<int16_t>(MaxLives + gain);
+    Lives = MaxLives;
+    AddFloatText(HeroX + 7.0f, HeroY + 7.0f, "Úroveň " + platform::ToText(HeroLevel + 1),
+                 Rgb(0, 200, 255));
+    AddLogLine("Postoupil jsi na úroveň!");
+    AddLogLine("Získal jsi " + platform::ToText(gain) + " životů...");
+    return true;
+}
+
+void KillHero() {
+    HeroDead = true;
+    AddExplosion(platform::CInt(HeroX + 7.0f), platform::CInt(HeroY + 7.0f));
+    AddFloatText(HeroX + 7.0f, HeroY + 7.0f, "R.I.P.", Rgb(255, 0, 0));
+    AddLogLine("Jsi mrtev...");
+    ClearWorkingLevels();
+    KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
+    FireHeld = false;
 }
 
 }  // namespace game

@@ -21,4 +21,14 @@ StatusCaptions CurrentStatusCaptions();
 // Shows the current values in the status panel.
 void UpdateStatus();
 
+// Raises the hero one level when his experience reaches the next threshold:
+// 5 to 10 more lives, fully healed, told by a floating text and the log.
+// True when he rose.  The caller refreshes the status panel.
+bool CheckLevelUp();
+
+// The hero's death: an explosion and "R.I.P." where he stood, the working
+// levels deleted so the dead game cannot go on, every held key let go.  The
+// frame loop shows the game-over window once the explosions have played.
+void KillHero();
+
 }  // namespace game
