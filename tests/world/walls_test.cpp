@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "game/platform/random.h"
+#include "game/world/monster_motion.h"
+#include "game/world/walls.h"
+#include "world/world_test.h"
+
+namespace {
+
+using namespace game;
+using world_testing::WorldTest;
+
+class WallsTest : public WorldTest {};
+
+TEST_F(WallsTest, NeighboursInColumnZeroWrapAcrossRows) {
+    // Tile 50 is row 2, column 0: its outer neighbours belong to other rows.
+    SetTile(24, kSolidWall);         // "up-left": the last tile of row 0
+    SetTile(49, kDestructibleWall);  // "left": the last tile of row 1
+    SetTile(74, kSolidWall);         // "down-left": the last tile of its own row
+    SetTile(51, kSign);              // not a wall
+    const NeighbourList n = NeighbourTiles(50);
+    const NeighbourList expected = {24, -1, -1, 49, -1, 74, -1, -1};
+    EXPECT_EQ(n, expected);
+
+    // Outside the grid an entry is -1 even though the index arithmetic
+    // names a tile number.
+    SetTile(1, kSolidWall);
+    EXPECT_EQ(NeighbourTiles(0), (NeighbourList{-1, -1, -1, -1, 1, 24, -1, -1}));
+
+    // A monster there counts the wrapped walls as next to it.
+    int16_t i = AddMonster(2.0f, 42.0f);
+    EXPECT_TRUE(NearWall(i));
+}
+
+TEST_F(WallsTest, PushBackOnlyWithinOneStepOfAFace) {
+    SetTile(131, kSolidWall);  // X 120, Y 100
+    HeroStepX = HeroStepY = 0.8f;
+
+    // Half a pixel from the wall's left face, walking along it.
+    HeroX = 104.5f;
+    HeroY = 100.0f;
+    WallPushBack();
+    EXPECT_FLOAT_EQ(HeroX, 104.5f - 0.8f);
+    EXPECT_FLOAT_EQ(HeroY, 100.0f);
+
+    // Two pixels away: nothing to push.
+    HeroX = 103.0f;
+    WallPushBack();
+    EXPECT_FLOAT_EQ(HeroX, 103.0f);
+
+    // Under the wall's bottom face (wall 106 spans y 80 to 100; hero below).
+    SetTile(131, kFloor);
+    SetTile(106, kSolidWall);
+    HeroX = 120.0f;
+    HeroY = 100.5f;
+    WallPushBack();
+    EXPECT_FLOAT_EQ(HeroY, 100.5f + 0.8f);
+    EXPECT_FLOAT_EQ(HeroX, 120.0f);
+}
+
+TEST_F(WallsTest, ChaseLevelWithTheHeroKeepsATinyPull) {
+    int16_t i = AddMonster(100.0f, 200.0f, 0);
+    HeroX = 100.0f;
+    HeroY = 150.0f;
+    ChaseStep(i);
+    // The distance is taken before the 0.001 substitute.
+    EXPECT_EQ(Monsters[i].DX, -(0.4f / 50.0f) * 0.001f);
+    EXPECT_NE(Monsters[i].DX, 0.0f);
+    EXPECT_FLOAT_EQ(Monsters[i].DY, -0.4f);
+
+    // Exactly on the hero: no heading at all this frame.
+    Monsters[i].X = HeroX;
+    Monsters[i].Y = HeroY;
+    ChaseStep(i);
+    EXPECT_EQ(Monsters[i].DX, 0.0f);
+    EXPECT_EQ(Monsters[i].DY, 0.0f);
+    EXPECT_FALSE(std::isnan(Monsters[i].X));
+}
+
+TEST_F(WallsTest, ChaseBacksOffABlockedAxisAndSlides) {
+    SetTile(131, kSolidWall);  // X 120, Y 100
+    int16_t i = AddMonster(105.0f, 100.0f, 0);
+    HeroX = 160.0f;
+    HeroY = 130.0f;
+    ChaseStep(i);
+    Monster& m = Monsters[i];
+    // Right into the wall's left face: one step back, x stands still ...
+    EXPECT_FLOAT_EQ(m.X, 105.0f - 0.4f * 55.0f / 85.0f);
+    EXPECT_EQ(m.DX, 0.0f);
+    // ... while y keeps heading for the hero.
+    EXPECT_FLOAT_EQ(m.DY, 0.4f * 30.0f / 85.0f);
+}
+
+TEST_F(WallsTest, BounceAtTheBorderIsStrict) {
+    int16_t i = AddMonster(485.5f, 200.0f);
+    Monsters[i].DX = 0.4f;
+    EXPECT_TRUE(BounceStep(i));
+    EXPECT_FLOAT_EQ(Monsters[i].DX, -0.4f);
+    EXPECT_FLOAT_EQ(Monsters[i].X, 485.1f);
+
+    Monsters[i].X = 485.0f;
+    Monsters[i].DX = 0.4f;
+    EXPECT_FALSE(BounceStep(i));
+    EXPECT_EQ(Monsters[i].X, 485.0f);
+    EXPECT_EQ(Monsters[i].DX, 0.4f);
+
+    // Both borders at once in a corner: both components reflect.
+    Monsters[i].X = -0.5f;
+    Monsters[i].Y = 490.0f;
+    Monsters[i].DX = -0.2f;
+    Monsters[i].DY = 0.2f;
+    EXPECT_TRUE(BounceStep(i));
+    EXPECT_FLOAT_EQ(Monsters[i].DX, 0.2f);
+    EXPECT_FLOAT_EQ(Monsters[i].DY, -0.2f);
+}
+
+TEST_F(WallsTest, BounceReflectsOffTheFirstWallFace) {
+    SetTile(131, kDestructibleWall);  // X 120, Y 100
+    int16_t i = AddMonster(105.0f, 100.0f);
+    Monsters[i].DX = 0.4f;
+    Monsters[i].DY = 0.1f;
+    EXPECT_TRUE(BounceStep(i));
+    EXPECT_FLOAT_EQ(Monsters[i].DX, -0.4f);
+    EXPECT_FLOAT_EQ(Monsters[i].X, 104.6f);
+    EXPECT_FLOAT_EQ(Monsters[i].DY, 0.1f);  // only the face's axis turns
+}
+
+TEST_F(WallsTest, AwarenessRadiusIsStrictAndLosingSightTurns) {
+    int16_t i = AddMonster(100.0f, 100.0f, 0);
+    HeroX = 130.0f;  // exactly the sight radius of kind 0
+    HeroY = 100.0f;
+    UpdateAwareness(i);
+    EXPECT_FALSE(Monsters[i].Chasing);
+    HeroX = 129.9f;
+    UpdateAwareness(i);
+    EXPECT_TRUE(Monsters[i].Chasing);
+
+    // Out of sight again: a fresh random direction of the kind's length.
+    Monsters[i].DX = 0.0f;
+    Monsters[i].DY = 0.0f;
+    HeroX = 300.0f;
+    UpdateAwareness(i);
+    EXPECT_FALSE(Monsters[i].Chasing);
+    EXPECT_NEAR(std::fabs(Monsters[i].DX) + std::fabs(Monsters[i].DY), 0.4f, 1e-6f);
+
+    // The radius grows with the kind.
+    Monsters[i].Kind = 3;
+    HeroX = 100.0f + 89.0f;
+    UpdateAwareness(i);
+    EXPECT_TRUE(Monsters[i].Chasing);
+}
+
+TEST_F(WallsTest, KindFiveNeverChasesAndStandsStillOnceItTurned) {
+    int16_t i = AddMonster(200.0f, 200.0f, 5);
+    Monsters[i].DX = 0.3f;  // whatever it was given before
+    HeroX = 205.0f;
+    HeroY = 205.0f;
+    float lastX = 0;
+    bool turned = false;
+    for (int frame = 0; frame < 2000 && !turned; ++frame) {
+        lastX = Monsters[i].X;
+        MoveMonster(i);
+        EXPECT_FALSE(Monsters[i].Chasing);
+        turned = Monsters[i].DX == 0.0f;
+    }
+    ASSERT_TRUE(turned) << "no random turn in 2000 frames";
+    EXPECT_GT(Monsters[i].X, lastX);  // it walked until the turn
+    const float x = Monsters[i].X, y = Monsters[i].Y;
+    for (int frame = 0; frame < 500; ++frame)
+        MoveMonster(i);
+    EXPECT_EQ(Monsters[i].X, x);
+    EXPECT_EQ(Monsters[i].Y, y);
+}
+
+TEST_F(WallsTest, NextToEitherWallAMonsterNeverTurnsAtRandom) {
+    for (int16_t kind : {kSolidWall, kDestructibleWall}) {
+        SetTile(131, kind);
+        int16_t i = AddMonster(101.0f, 101.0f, 0);
+        ASSERT_TRUE(NearWall(i));
+        // Wandering up and down beside the wall (tile 130 and its
+        // neighbours only see wall 131): the direction only ever reflects.
+        Monsters[i].DX = 0.0f;
+        Monsters[i].DY = 0.4f;
+        for (int frame = 0; frame < 3000; ++frame) {
+            MoveMonster(i);
+            ASSERT_EQ(Monsters[i].DX, 0.0f) << "frame " << frame;
+            if (Monsters[i].Y > 104.0f) Monsters[i].Y = 101.0f;  // stay by the wall
+        }
+        int16_t last = static_cast<int16_t>(MonsterCount - 1);
+        RemoveMonster(last);
+    }
+    // Away from walls the same wanderer does turn now and then.
+    SetTile(131, kFloor);
+    int16_t i = AddMonster(250.0f, 250.0f, 0);
+    Monsters[i].DX = 0.0f;
+    Monsters[i].DY = 0.4f;
+    bool turned = false;
+    for (int frame = 0; frame < 3000 && !turned; ++frame) {
+        MoveMonster(i);
+        turned = Monsters[i].DX != 0.0f;
+        if (Monsters[i].Y > 300.0f) Monsters[i].Y = 250.0f;
+    }
+    EXPECT_TRUE(turned);
+}
+
+TEST_F(WallsTest, WanderingTurnStepsEachAxisAfterItsBounceCheck) {
+    int16_t i = AddMonster(200.0f, 300.0f, 1);
+    Monsters[i].DX = 0.25f;
+    Monsters[i].DY = -0.35f;
+    platform::Randomize(99);
+    MoveMonster(i);
+    EXPECT_FLOAT_EQ(Monsters[i].X, 200.25f);
+    EXPECT_FLOAT_EQ(Monsters[i].Y, 299.65f);
+
+    // A chasing monster adds its fresh velocity straight away.
+    HeroX = Monsters[i].X + 20.0f;
+    HeroY = Monsters[i].Y;
+    MoveMonster(i);
+    EXPECT_TRUE(Monsters[i].Chasing);
+    EXPECT_GT(Monsters[i].DX, 0.59f);
+    EXPECT_FLOAT_EQ(Monsters[i].X, 200.25f + Monsters[i].DX);
+}
+
+}  // namespace
