@@ -41,8 +41,4 @@ QRgb Vary(QRgb c, double spread, Rng& rng) {
     return Scale(c, 1.0 + spread * (rng.Unit() * 2.0 - 1.0));
 }
 
-int Luma(QRgb c) {
-    return (qRed(c) * 299 + qGreen(c) * 587 + qBlue(c) * 114) / 1000;
-}
-
 }  // namespace assetgen

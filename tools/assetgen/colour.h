@@ -17,7 +17,6 @@ QRgb Lit(QRgb c, double amount = 1.0);
 QRgb Shaded(QRgb c, double amount = 1.0);
 // A small random change of brightness, for stone and earth.
 QRgb Vary(QRgb c, double spread, Rng& rng);
-int Luma(QRgb c);
 
 // The shared palette: one dungeon, a few materials.
 namespace pal {
@@ -34,11 +33,7 @@ inline const QRgb kIron = 0xFF6A6E78;
 inline const QRgb kRust = 0xFF7A4A2E;
 inline const QRgb kMoss = 0xFF3E6A2E;
 inline const QRgb kWater = 0xFF1E4A7A;
-inline const QRgb kLava = 0xFFE0601A;
 inline const QRgb kGold = 0xFFE8B830;
-inline const QRgb kFire = 0xFFFF9A20;
-inline const QRgb kMagic = 0xFF40C8FF;
-inline const QRgb kArcane = 0xFFB060FF;
 inline const QRgb kBlood = 0xFFB01E1E;
 inline const QRgb kBone = 0xFFD8CCA8;
 }  // namespace pal

@@ -114,14 +114,6 @@ void PaintCells(QImage& image, const CellMap& cells, const std::function<QRgb(in
     }
 }
 
-void AddGrain(QImage& image, double spread, Rng& rng) {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, Vary(image.pixel(x, y), spread, rng));
-        }
-    }
-}
-
 void AddSpeckles(QImage& image, QRgb colour, double density, Rng& rng) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {

@@ -46,7 +46,6 @@ void PaintCells(QImage& image, const CellMap& cells, const std::function<QRgb(in
                 const CellStyle& style, Rng& rng);
 
 // Small finishing touches.
-void AddGrain(QImage& image, double spread, Rng& rng);
 void AddSpeckles(QImage& image, QRgb colour, double density, Rng& rng);
 // A dark crack with a lit lip below it, wandering from (x, y).
 void AddCrack(QImage& image, int x, int y, int length, Rng& rng, double darkness = 0.45);
