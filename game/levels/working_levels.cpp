@@ -13,6 +13,18 @@ std::string WorkingLevelsFolder() {
     return AppFolder + "/data/levels";
 }
 
+std::string LevelFilePath(int32_t number) {
+    return WorkingLevelsFolder() + "/level" + std::to_string(number) + ".sc";
+}
+
+int32_t CountWorkingLevels() {
+    int32_t count = 0;
+    std::error_code ec;
+    while (fs::is_regular_file(LevelFilePath(count), ec))
+        ++count;
+    return count;
+}
+
 void ClearWorkingLevels() {
     fs::path folder = WorkingLevelsFolder();
     std::error_code ec;

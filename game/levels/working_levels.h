@@ -1,12 +1,20 @@
 // The working folder data/levels: one file per level of the running game.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace game {
 
 // The working folder's path.
 std::string WorkingLevelsFolder();
+
+// The working file of a level: data/levels/level<N>.sc.
+std::string LevelFilePath(int32_t number);
+
+// How many levels the working folder holds: level0.sc, level1.sc, ... up to
+// the first number without a file.  Other files in the folder do not count.
+int32_t CountWorkingLevels();
 
 // Deletes level0.sc ... level<m-1>.sc, m being the number of entries in the
 // working folder (created when missing).  Files are deleted by number; a

@@ -1,0 +1,165 @@
+#include "game/levels/level_packages.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "game/core/game_state.h"
+#include "game/core/windows.h"
+#include "game/levels/file_io.h"
+#include "game/levels/keyed_string.h"
+#include "game/levels/level_files.h"
+#include "game/levels/load_failure.h"
+#include "game/levels/package_record.h"
+#include "game/levels/save_folder.h"
+#include "game/levels/working_levels.h"
+#include "game/platform/codepage.h"
+#include "game/world/world_effects.h"
+
+namespace game {
+namespace {
+
+void ShowProgressWindow() {
+    Windows().ShowProgress();
+    Windows().SetBusyCursor(true);
+}
+
+void HideProgressWindow() {
+    Windows().HideProgress();
+    Windows().SetBusyCursor(false);
+}
+
+void AdvanceAfterLevel(int32_t i, int32_t step) {
+    if (i % step == 0) Windows().AdvanceProgress(1);
+}
+
+bool SaveFailed(const std::string& why) {
+    std::fprintf(stderr, "karvelun: the game was not saved: %s\n", why.c_str());
+    RemoveUnfinishedSave();
+    AddLogLine(kSaveFailedLine);
+    return false;
+}
+
+// Every record of the package must read before the working folder is
+// touched: a damaged package then changes nothing on the disk.
+bool CheckLevelRecords(ByteReader in, int32_t count, std::string& why) {
+    LevelRecord scratch;
+    for (int32_t i = 0; i < count; ++i) {
+        std::string reason;
+        if (!ReadLevelRecord(in, i, scratch, &reason)) {
+            why = "level record " + std::to_string(i) + ": " + reason;
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int32_t ProgressStep(int32_t levelCount) {
+    return levelCount > 37 ? (levelCount + 36) / 37 : 1;
+}
+
+void WritePackedLevel(ByteWriter& package, int32_t i) {
+    WriteLevelRecord(package, i, CurrentLevelRecord());
+}
+
+bool ReadPackedLevel(ByteReader& package, int32_t i) {
+    ResetLevelLists();
+    LevelRecord level;
+    std::string why;
+    if (!ReadLevelRecord(package, i, level, &why)) {
+        RefuseDamagedFile(kLevelErrorTitle, "level record " + std::to_string(i), why);
+        return false;
+    }
+    UseLevelRecord(level);
+    return true;
+}
+
+bool PackLevels(const std::string& name) {
+    NotePendingPackage(PendingPackage::kFailed);
+    if (ShutdownRequested) return false;
+    if (HeroDead) {
+        // The working levels went with the hero; such a package could not
+        // hold the campaign, and it must never replace a save.
+        AddLogLine(kSaveRefusedLine);
+        return false;
+    }
+    if (!IsSafeSaveFileName(name)) return SaveFailed("\"" + name + "\" is not a file name");
+    if (!platform::FitsCp1250(name))
+        return SaveFailed("\"" + name + "\" cannot be written in the files' code page");
+    const int32_t count = CountWorkingLevels();
+    if (count == 0) return SaveFailed("the working folder holds no levels");
+
+    ShowProgressWindow();
+    const bool folderReady = MakeSavesFolder();
+    RemoveUnfinishedSave();
+
+    ByteWriter out;
+    out.Reserve(static_cast<size_t>(count) * 12 * 1024);
+    WriteKeyedString(out, name, SaveHeaderKey());
+    out.Int32(count);
+    const int32_t step = ProgressStep(count);
+    for (int32_t i = 0; i < count; ++i) {
+        if (!LoadLevel(i)) return false;  // a damaged working file ends the game
+        WritePackedLevel(out, i);
+        AdvanceAfterLevel(i, step);
+    }
+    const bool written = folderReady && WriteWholeFile(UnfinishedPackagePath(), out.Bytes(), true);
+    LoadLevel(LevelNumber);
+    HideProgressWindow();
+    if (ShutdownRequested) return false;
+    if (!written) return SaveFailed("could not write " + UnfinishedPackagePath());
+
+    NotePendingPackage(PendingPackage::kReady, name);
+    return true;
+}
+
+bool UnpackLevels(const std::string& name) {
+    if (ShutdownRequested) return false;
+    std::error_code ec;
+    if (MentionsQuick(name) && !std::filesystem::exists(SavePath("quick.lev"), ec)) return false;
+
+    ShowProgressWindow();
+    PlayCue(kCueNew, 1.0f, !HeroDead);
+
+    const bool campaign = name == "levels.all";
+    const std::string path = campaign ? CampaignPackagePath() : SavePath(name);
+    std::vector<uint8_t> bytes;
+    if (campaign || IsSafeSaveFileName(name)) ReadWholeFile(path, bytes);
+    ByteReader in(bytes);
+
+    std::string why;
+    if (!campaign) {
+        std::string header;
+        if (!ReadKeyedString(in, header)) {
+            RefuseDamagedFile(kLevelErrorTitle, path, "the package header is missing or damaged");
+            return false;
+        }
+        if (header != name) {
+            RefuseDamagedFile(kLevelErrorTitle, path, "the header is \"" + header + "\"");
+            return false;
+        }
+    }
+    int32_t count = 0;
+    if (!ReadLevelCount(in, count, &why) || !CheckLevelRecords(in, count, why)) {
+        RefuseDamagedFile(kLevelErrorTitle, path, why);
+        return false;
+    }
+
+    ClearWorkingLevels();
+    const int32_t step = ProgressStep(count);
+    for (int32_t i = 0; i < count; ++i) {
+        if (!ReadPackedLevel(in, i)) return false;
+        if (!StoreLevel(i)) {
+            RefuseDamagedFile(kLevelErrorTitle, LevelFilePath(i), "the level could not be written");
+            return false;
+        }
+        AdvanceAfterLevel(i, step);
+    }
+    HideProgressWindow();
+    return true;
+}
+
+}  // namespace game

@@ -1,0 +1,117 @@
+#include "game/levels/position_files.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "game/core/game_state.h"
+#include "game/core/progression.h"
+#include "game/levels/file_io.h"
+#include "game/levels/keyed_string.h"
+#include "game/levels/level_files.h"
+#include "game/levels/load_failure.h"
+#include "game/levels/save_folder.h"
+#include "game/platform/codepage.h"
+#include "game/world/world_effects.h"
+
+namespace game {
+namespace {
+
+bool SaveFailed(const std::string& why) {
+    std::fprintf(stderr, "karvelun: the game was not saved: %s\n", why.c_str());
+    RemoveUnfinishedSave();
+    AddLogLine(kSaveFailedLine);
+    return false;
+}
+
+bool RenameInto(const std::string& from, const std::string& to) {
+    std::error_code ec;
+    std::filesystem::rename(from, to, ec);
+    return !ec;
+}
+
+}  // namespace
+
+PositionRecord CurrentPosition() {
+    return {LevelNumber,     HeroX,        HeroY,        HeroStepX,  HeroStepY, HeroSpeed,
+            HeroFacing,      Lives,        MaxLives,     Experience, Gold,      HeroLevel,
+            MissileStrength, MissileRange, BombStrength, BombRange};
+}
+
+void UsePosition(const PositionRecord& p) {
+    LevelNumber = p.LevelNumber;
+    HeroX = p.HeroX;
+    HeroY = p.HeroY;
+    HeroStepX = p.HeroStepX;
+    HeroStepY = p.HeroStepY;
+    HeroSpeed = p.HeroSpeed;
+    HeroFacing = p.HeroFacing;
+    Lives = p.Lives;
+    MaxLives = p.MaxLives;
+    Experience = p.Experience;
+    Gold = p.Gold;
+    HeroLevel = p.HeroLevel;
+    MissileStrength = p.MissileStrength;
+    MissileRange = p.MissileRange;
+    BombStrength = p.BombStrength;
+    BombRange = p.BombRange;
+}
+
+bool SavePosition(const std::string& name) {
+    std::string packageName;
+    const PendingPackage package = TakePendingPackage(packageName);
+    if (ShutdownRequested) return false;
+    if (package == PendingPackage::kFailed) return false;  // already told in the log
+    if (HeroDead) {
+        RemoveUnfinishedSave();
+        AddLogLine(kSaveRefusedLine);
+        return false;
+    }
+    if (!IsSafeSaveFileName(name)) return SaveFailed("\"" + name + "\" is not a file name");
+    if (!platform::FitsCp1250(name))
+        return SaveFailed("\"" + name + "\" cannot be written in the files' code page");
+    if (!MakeSavesFolder()) return SaveFailed("no save folder " + SavesFolder());
+
+    ByteWriter out;
+    WritePositionRecord(out, name, SaveHeaderKey(), CurrentPosition());
+    if (!WriteWholeFile(UnfinishedPositionPath(), out.Bytes(), true))
+        return SaveFailed("could not write " + UnfinishedPositionPath());
+
+    // Both files are complete: the package goes first, then the position.
+    if (package == PendingPackage::kReady &&
+        !RenameInto(UnfinishedPackagePath(), SavePath(packageName)))
+        return SaveFailed("could not rename the package into " + SavePath(packageName));
+    if (!RenameInto(UnfinishedPositionPath(), SavePath(name)))
+        return SaveFailed("could not rename the position file into " + SavePath(name));
+    SyncFolder(SavesFolder());
+    return true;
+}
+
+bool LoadPosition(const std::string& name) {
+    if (ShutdownRequested) return false;
+    std::error_code ec;
+    if (IsQuickPositionName(name) && !std::filesystem::exists(SavePath("quick.pos"), ec))
+        return false;
+
+    const std::string path = SavePath(name);
+    std::vector<uint8_t> bytes;
+    if (IsSafeSaveFileName(name)) ReadWholeFile(path, bytes);
+    ByteReader in(bytes);
+    std::string header;
+    PositionRecord position;
+    std::string why;
+    if (!ReadPositionRecord(in, header, position, &why)) {
+        RefuseDamagedFile(kPositionErrorTitle, path, why);
+        return false;
+    }
+    if (header != name) {
+        RefuseDamagedFile(kPositionErrorTitle, path, "the header is \"" + header + "\"");
+        return false;
+    }
+    UsePosition(position);
+    UpdateStatus();
+    return LoadLevel(LevelNumber);
+}
+
+}  // namespace game

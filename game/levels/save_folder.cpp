@@ -1,0 +1,82 @@
+#include "game/levels/save_folder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+#include "game/core/game_state.h"
+
+namespace game {
+namespace {
+
+PendingPackage pendingState = PendingPackage::kNone;
+std::string pendingName;
+
+std::string UpperAscii(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+}  // namespace
+
+std::string SavesFolder() {
+    return AppFolder + "/data/saves";
+}
+
+std::string SavePath(const std::string& fileName) {
+    return SavesFolder() + "/" + fileName;
+}
+
+std::string CampaignPackagePath() {
+    return AppFolder + "/data/levels.all";
+}
+
+bool IsSafeSaveFileName(const std::string& fileName) {
+    return !fileName.empty() && fileName != "." && fileName != ".." &&
+           fileName.find('/') == std::string::npos && fileName.find('\0') == std::string::npos;
+}
+
+bool MentionsQuick(const std::string& fileName) {
+    return UpperAscii(fileName).find("QUICK") != std::string::npos;
+}
+
+bool IsQuickPositionName(const std::string& fileName) {
+    return UpperAscii(fileName) == "QUICK.POS";
+}
+
+bool MakeSavesFolder() {
+    std::error_code ec;
+    std::filesystem::create_directories(SavesFolder(), ec);
+    return std::filesystem::is_directory(SavesFolder(), ec);
+}
+
+std::string UnfinishedPackagePath() {
+    return SavePath("unfinished-save.pkg");
+}
+
+std::string UnfinishedPositionPath() {
+    return SavePath("unfinished-save.hero");
+}
+
+void RemoveUnfinishedSave() {
+    std::error_code ec;
+    std::filesystem::remove(UnfinishedPackagePath(), ec);
+    std::filesystem::remove(UnfinishedPositionPath(), ec);
+}
+
+void NotePendingPackage(PendingPackage state, const std::string& fileName) {
+    pendingState = state;
+    pendingName = fileName;
+}
+
+PendingPackage TakePendingPackage(std::string& fileName) {
+    PendingPackage state = pendingState;
+    fileName = pendingName;
+    pendingState = PendingPackage::kNone;
+    pendingName.clear();
+    return state;
+}
+
+}  // namespace game

@@ -1,0 +1,45 @@
+// The save folder data/saves, and how a pair of save files reaches it
+// safely: both files are written completely under temporary names first and
+// only then renamed into place, the package before the position file.  The
+// temporary names contain no "lev", so the save lists never show them.
+#pragma once
+
+#include <string>
+
+namespace game {
+
+std::string SavesFolder();
+// A file of the save folder.
+std::string SavePath(const std::string& fileName);
+// The fresh campaign data/levels.all.
+std::string CampaignPackagePath();
+
+// A name that stays inside the save folder: not empty, not "." or "..",
+// without "/" and without a NUL character.
+bool IsSafeSaveFileName(const std::string& fileName);
+
+// True when the name, upper-cased, contains "QUICK" (or equals "QUICK.POS").
+bool MentionsQuick(const std::string& fileName);
+bool IsQuickPositionName(const std::string& fileName);
+
+bool MakeSavesFolder();
+
+// Where a save's package and position file are written before they are
+// renamed into place.  Leftovers of an interrupted save are removed by the
+// next save.
+std::string UnfinishedPackagePath();
+std::string UnfinishedPositionPath();
+void RemoveUnfinishedSave();
+
+// What the last PackLevels left for SavePosition to finish.
+enum class PendingPackage { kNone, kReady, kFailed };
+void NotePendingPackage(PendingPackage state, const std::string& fileName = {});
+// Returns the state and the package's file name, and forgets them.
+PendingPackage TakePendingPackage(std::string& fileName);
+
+// Log lines of a save that did not happen.
+inline constexpr const char* kSaveFailedLine =
+    "Hru se nepodařilo uložit, předchozí uložená hra zůstala beze změny...";
+inline constexpr const char* kSaveRefusedLine = "Hru nelze uložit, hrdina je mrtvý...";
+
+}  // namespace game

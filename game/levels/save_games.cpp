@@ -1,0 +1,69 @@
+#include "game/levels/save_games.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "game/core/game_state.h"
+#include "game/core/windows.h"
+#include "game/levels/level_files.h"
+#include "game/levels/level_packages.h"
+#include "game/levels/position_files.h"
+#include "game/levels/save_folder.h"
+#include "game/world/world_effects.h"
+
+namespace game {
+namespace {
+
+bool SavePairExists(const std::string& name) {
+    std::error_code ec;
+    return IsSafeSaveFileName(name + ".lev") &&
+           std::filesystem::is_regular_file(SavePath(name + ".lev"), ec) &&
+           std::filesystem::is_regular_file(SavePath(name + ".pos"), ec);
+}
+
+}  // namespace
+
+bool SaveGame(const std::string& name) {
+    if (ShutdownRequested) return false;
+    if (HeroDead) {
+        AddLogLine(kSaveRefusedLine);
+        return false;
+    }
+    if (!StoreLevel(LevelNumber)) {
+        AddLogLine(kSaveFailedLine);
+        return false;
+    }
+    if (!PackLevels(name + ".lev")) return false;
+    if (!SavePosition(name + ".pos")) return false;
+    AddLogLine(kGameSavedLine);
+    return true;
+}
+
+bool LoadGame(const std::string& name) {
+    if (ShutdownRequested) return false;
+    if (!SavePairExists(name)) {
+        AddLogLine(kNoSaveLine);
+        return false;
+    }
+    if (!UnpackLevels(name + ".lev")) return false;
+    if (!LoadPosition(name + ".pos")) return false;
+    AddLogLine(kGameLoadedLine);
+    return true;
+}
+
+bool QuickSave() {
+    return SaveGame(kQuickSaveName);
+}
+
+bool QuickLoad() {
+    Paused = false;
+    if (ShutdownRequested) return false;
+    if (!SavePairExists(kQuickSaveName)) {
+        AddLogLine(kNoSaveLine);
+        return false;
+    }
+    Windows().ClearLog();
+    return LoadGame(kQuickSaveName);
+}
+
+}  // namespace game

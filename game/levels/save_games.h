@@ -1,0 +1,36 @@
+// Saving and loading a whole game under a name: what the quick-save keys
+// and the save and load dialogs do.  Each flow tells its outcome in the
+// message log.
+#pragma once
+
+#include <string>
+
+namespace game {
+
+inline constexpr const char* kGameSavedLine = "Hra byla úspěšně uložena...";
+inline constexpr const char* kGameLoadedLine = "Hra byla úspěšně načtena...";
+inline constexpr const char* kNoSaveLine = "Uložená hra nebyla nalezena...";
+
+// The name of the quick save (F5, F7).
+inline constexpr const char* kQuickSaveName = "quick";
+
+// StoreLevel(LevelNumber), PackLevels(name + ".lev"), SavePosition(name +
+// ".pos"), then "Hra byla úspěšně uložena..." -- or, when the save is
+// refused or fails, a line that says so, with the previous save untouched.
+bool SaveGame(const std::string& name);
+
+// UnpackLevels(name + ".lev"), LoadPosition(name + ".pos"), then "Hra byla
+// úspěšně načtena...".  When either file of the pair is missing nothing
+// changes and the log says there is no such save.  A damaged save ends the
+// game through the failure path.
+bool LoadGame(const std::string& name);
+
+// F5: SaveGame("quick").
+bool QuickSave();
+
+// F7: with a quick save, the message log is emptied and the quick save
+// loaded; without one, the log says so and nothing else changes.  The pause
+// ends either way.
+bool QuickLoad();
+
+}  // namespace game
