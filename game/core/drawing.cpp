@@ -1,5 +1,7 @@
 #include "game/core/drawing.h"
 
+#include <algorithm>
+
 #include "game/core/game_state.h"
 #include "game/platform/rounding.h"
 
@@ -50,6 +52,16 @@ void DrawAnimations(PixelSurface& field, const PixelSurface& sheet,
         DrawMasked(field, sheet, list[i].X, list[i].Y, FramePicture(20, list[i].Frame));
 }
 
+// The whole field black: one row filled, the others copied from it, which
+// runs at the speed of a block copy.
+void ClearField(PixelSurface& field) {
+    if (field.width <= 0 || field.height <= 0) return;
+    auto first = field.pixels.begin();
+    std::fill(first, first + field.width, platform::kBlackPixel);
+    for (int row = 1; row < field.height; ++row)
+        std::copy(first, first + field.width, first + static_cast<size_t>(row) * field.width);
+}
+
 }  // namespace
 
 void DrawMasked(PixelSurface& field, const PixelSurface& sheet, int x, int y,
@@ -61,7 +73,7 @@ void DrawMasked(PixelSurface& field, const PixelSurface& sheet, int x, int y,
 }
 
 void ComposeFrame(PixelSurface& field) {
-    platform::FillRect(field, 0, 0, kFieldSize, kFieldSize, platform::kBlackPixel);
+    ClearField(field);
 
     if (const PixelSurface* tiles = Sheet(kTileSheet)) DrawTiles(field, *tiles);
 

@@ -82,7 +82,7 @@ void PlayField::paintEvent(QPaintEvent*) {
     if (image.isNull())
         painter.fillRect(rect(), Qt::black);
     else
-        painter.drawImage(rect(), image);
+        painter.drawImage(0, 0, image);
 }
 
 void PlayField::keyPressEvent(QKeyEvent* event) {
@@ -178,17 +178,27 @@ void Form1::ReleasePlayField() {
     fieldDc_ = fieldBitmap_ = 0;
 }
 
+const QStaticText& Form1::LaidOut(const std::string& text) {
+    auto found = laidOutTexts_.find(text);
+    if (found != laidOutTexts_.end()) return found->second;
+    // A game shows few different texts; a long one may show many numbers.
+    if (laidOutTexts_.size() > 512) laidOutTexts_.clear();
+    QStaticText laidOut(QString::fromStdString(text));
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+    laidOut.prepare(QTransform(), fieldFont_);
+    return laidOutTexts_.emplace(text, std::move(laidOut)).first->second;
+}
+
 void Form1::PrintFloatTexts() {
     if (FloatTextCount == 0) return;
     QPainter painter(&fieldImage_);
     painter.setFont(fieldFont_);
-    const int ascent = QFontMetrics(fieldFont_).ascent();
     for (int i = 0; i < FloatTextCount; ++i) {
         const FloatText& text = FloatTexts[i];
         // (X, Y) is the top-left corner of the text.
         painter.setPen(ColourOf(text.Colour));
-        painter.drawText(QPoint(platform::CInt(text.X), platform::CInt(text.Y) + ascent),
-                         QString::fromStdString(text.Text));
+        painter.drawStaticText(platform::CInt(text.X), platform::CInt(text.Y), LaidOut(text.Text));
     }
 }
 

@@ -5,8 +5,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStaticText>
 #include <QTimer>
 #include <array>
+#include <string>
+#include <unordered_map>
 
 #include "game/core/frame_loop.h"
 #include "game/core/windows.h"
@@ -96,11 +99,14 @@ class Form1 : public platform::BackgroundWindow {
     void CreateStatusLabels();
     void EnsurePlayField();
     void PrintFloatTexts();
+    const QStaticText& LaidOut(const std::string& text);
 
     QFont fieldFont_;
     int32_t fieldDc_ = 0;
     int32_t fieldBitmap_ = 0;
     QImage fieldImage_;
+    // Floating texts laid out once and printed every frame of their life.
+    std::unordered_map<std::string, QStaticText> laidOutTexts_;
 };
 
 }  // namespace game
