@@ -17,4 +17,22 @@ void AddLogLine(const std::string& text);
 
 inline constexpr int kLogLineLimit = 10000;
 
+// The Czech ending after an amount of gold: 1 " zlatý!", 2 to 4 " zlaté!",
+// 5 and more " zlatých!".
+std::string GoldEnding(int32_t gold);
+
+// What item i does for the hero (gold, experience, healing, upgrades), told
+// by a floating text over it and a log line, with the pick-up sound.  The
+// caller removes the item afterwards.
+void PickUpItem(int16_t& i);
+
+// Reveals the 5 x 5 tiles about the hero's centre (walls hide what lies
+// behind them) and lets the tile under it act: signs, teleports, exits,
+// mechanisms, message screens, the last level's door and ending once as the
+// hero steps on; trap floors every frame he stands there.
+void HeroTileEvents();
+
+// A trap floor under the hero: one life, then one each full second after.
+void TrapStep();
+
 }  // namespace game
