@@ -2,6 +2,9 @@
 
 #include "game/core/game_state.h"
 #include "game/core/windows.h"
+#include "game/world/strelba.h"
+#include "game/world/walls.h"
+#include "game/world/world_effects.h"
 
 namespace game {
 namespace {
@@ -69,23 +72,24 @@ bool FrameLoop::RunFrame() {
     UpdateMonsterRects();
     MoveHero();
 
-    // step 5: HeroTileEvents
+    HeroTileEvents();
     // Tile events may show a notice, end the game or fail to load a level.
     if (MustLeave()) return false;
 
-    // step 6: the projectile passes, in this order:
-    // step 6: missile cooldown and firing
-    // step 6: missile flight
-    // step 6: missiles against monsters
-    // step 6: missiles against walls
-    // step 6: the bomb's countdown and burst
-    // step 6: the fragments' flight and hits
+    // The projectile passes: cooldown and firing, missile flight, missiles
+    // against monsters, missiles against walls, the bomb's countdown and
+    // burst, the fragments' flight and hits.
+    ProjectilePasses();
 
     PickUpItems();
 
-    // step 8: for InnerIndex = 0 to MonsterCount - 1 (taken at the start of
-    // the walk): the monster's turn (noticing the hero, chasing or
-    // wandering), then TouchHero
+    // Each monster's turn (noticing the hero, chasing or wandering), then its
+    // contact with the hero; the walk ends at the count it began with.
+    const int16_t lastMonster = static_cast<int16_t>(MonsterCount - 1);
+    for (InnerIndex = 0; InnerIndex <= lastMonster && InnerIndex < MonsterCount; ++InnerIndex) {
+        MoveMonster(InnerIndex);
+        TouchHero(InnerIndex);
+    }
 
     AgeExplosions();
     AgeTileEffects();
@@ -103,22 +107,22 @@ bool FrameLoop::RunFrame() {
 
 void MoveHero() {
     if (KeyUpHeld) {
-        // step 4: WallPushBack
+        WallPushBack();
         HeroY -= HeroStepY;
         HeroFacing = 1;
     }
     if (KeyDownHeld) {
-        // step 4: WallPushBack
+        WallPushBack();
         HeroY += HeroStepY;
         HeroFacing = 0;
     }
     if (KeyLeftHeld) {
-        // step 4: WallPushBack
+        WallPushBack();
         HeroX -= HeroStepX;
         HeroFacing = 3;
     }
     if (KeyRightHeld) {
-        // step 4: WallPushBack
+        WallPushBack();
         HeroX += HeroStepX;
         HeroFacing = 2;
     }
@@ -127,7 +131,7 @@ void MoveHero() {
 bool TryPickUpItem(int16_t& i) {
     if (!Touches(Items[i])) return false;
     if (Items[i].Kind == 9) return false;
-    // step 7: PickUpItem(i) unless the item's Kind is 3 (taken without effect)
+    if (Items[i].Kind != 3) PickUpItem(i);
     RemoveItem(i);
     return true;
 }
