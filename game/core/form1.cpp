@@ -125,6 +125,12 @@ Form1::Form1(QWidget* parent) : BackgroundWindow(779, 516, QColor(64, 64, 64), p
     Text1->setReadOnly(true);
     Text1->setFont(platform::GameFont(8.25));
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The story is told in light letters on the black of the log's panel.
+    Text1->setFrameShape(QFrame::NoFrame);
+    QPalette logColours = Text1->palette();
+    logColours.setColor(QPalette::Base, Qt::black);
+    logColours.setColor(QPalette::Text, QColor(224, 224, 224));
+    Text1->setPalette(logColours);
     Text1->installEventFilter(this);
 
     CreateStatusLabels();

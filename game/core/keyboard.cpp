@@ -5,6 +5,8 @@
 #include "game/core/game_state.h"
 #include "game/core/progression.h"
 #include "game/core/windows.h"
+#include "game/levels/level_files.h"
+#include "game/levels/save_games.h"
 #include "game/platform/clock.h"
 #include "game/platform/keys.h"
 #include "game/platform/rounding.h"
@@ -39,6 +41,18 @@ void TogglePause() {
     AddLogLine(Paused ? kPausedLine : kResumedLine);
 }
 
+// S on the passage's tile of its level: the level is stored first, so that
+// its changes are kept, and the hero goes on in the other level.
+void HiddenPassage() {
+    if (LevelNumber != kPassageLevel) return;
+    if (TileIndexOf(HeroX + 7.0f, HeroY + 7.0f) != kPassageTile) return;
+    StoreLevel(kPassageLevel);
+    HeroX = Tiles[kPassageTargetTile].X + 2.0f;
+    HeroY = Tiles[kPassageTargetTile].Y + 2.0f;
+    LevelNumber = kPassageTargetLevel;
+    LoadLevel(kPassageTargetLevel);
+}
+
 }  // namespace
 
 void Picture1_KeyDown(int16_t, int16_t keyCode, int16_t shift) {
@@ -69,10 +83,14 @@ void Picture1_KeyDown(int16_t, int16_t keyCode, int16_t shift) {
             TogglePause();
             break;
         case vk::F5:
-            // F5: the quick save, once StoreLevel, PackLevels and SavePosition exist
+            // StoreLevel, PackLevels("quick.lev"), SavePosition("quick.pos")
+            // and the log line; refused for a dead hero, whose levels are gone.
+            QuickSave();
             break;
         case vk::F7:
-            // F7: the quick load, once UnpackLevels and LoadPosition exist
+            // The log emptied, UnpackLevels("quick.lev"),
+            // LoadPosition("quick.pos") and the log line; the pause ends.
+            QuickLoad();
             break;
         case kKeyL:
             if (CheatMode) AddLogLine(kMapLinePrefix + std::to_string(LevelNumber));
@@ -84,7 +102,7 @@ void Picture1_KeyDown(int16_t, int16_t keyCode, int16_t shift) {
             }
             break;
         case kKeyS:
-            // S: the hidden passage, once StoreLevel and LoadLevel exist
+            HiddenPassage();
             break;
         default:
             break;

@@ -9,14 +9,7 @@ namespace game {
 
 inline constexpr const char* kPausedLine = "Čas se zastavil...";
 inline constexpr const char* kResumedLine = "Čas běží dál...";
-inline constexpr const char* kSavedLine = "Hra byla úspěšně uložena...";
-inline constexpr const char* kLoadedLine = "Hra byla úspěšně načtena...";
-inline constexpr const char* kCannotSaveLine = "Mrtvý hrdina hru neuloží...";
 inline constexpr const char* kMapLinePrefix = "Aktuální mapa: ";
-
-// The quick save's pair of files.
-inline constexpr const char* kQuickLevels = "quick.lev";
-inline constexpr const char* kQuickPosition = "quick.pos";
 
 // The hidden passage: S on this tile of this level leads to the other level.
 inline constexpr int32_t kPassageLevel = 55;

@@ -16,6 +16,9 @@
 #include "game/core/game_state.h"
 #include "game/core/progression.h"
 #include "game/core/window_set.h"
+#include "game/levels/file_io.h"
+#include "game/levels/level_files.h"
+#include "game/levels/working_levels.h"
 #include "game/platform/clock.h"
 #include "game/platform/pacing.h"
 #include "game/ui/form3.h"
@@ -269,6 +272,96 @@ TEST_F(GameWindowTest, LosingTheKeyboardToAnotherWindowReleasesTheHeldKeys) {
     const float x = HeroX;
     form().Loop.RunFrame();
     EXPECT_FLOAT_EQ(HeroX, x);
+}
+
+// The quick save and the hidden passage go through the real level files in
+// the test's program folder.
+class SavedGameWindowTest : public GameWindowTest {
+  protected:
+    void SetUp() override {
+        GameWindowTest::SetUp();
+        fs::create_directories(WorkingLevelsFolder());
+    }
+    // A level in the working folder whose tile 0 shows the picture.
+    void StoreLevelShowing(int32_t number, int16_t picture) {
+        Tiles[0].Picture = picture;
+        ASSERT_TRUE(StoreLevel(number));
+    }
+    std::vector<uint8_t> FileBytes(const fs::path& path) {
+        std::vector<uint8_t> bytes;
+        ReadWholeFile(path.string(), bytes);
+        return bytes;
+    }
+    fs::path saves() { return folder / "data" / "saves"; }
+};
+
+TEST_F(SavedGameWindowTest, F5SavesAndF7RestoresTheGameWithAFreshLog) {
+    StoreLevelShowing(0, 11);
+    StoreLevelShowing(1, 12);  // the level in memory, where the hero is
+    LevelNumber = 1;
+    HeroX = 123.5f;
+    Gold = 77;
+    Press(Qt::Key_F5);
+    EXPECT_TRUE(fs::exists(saves() / "quick.lev"));
+    EXPECT_TRUE(fs::exists(saves() / "quick.pos"));
+    EXPECT_EQ(LogLines(), QStringList({"Hra byla úspěšně uložena..."}));
+
+    // The game goes on: the hero walks, the level changes, time stops.
+    HeroX = 300.0f;
+    Gold = 1000;
+    Tiles[0].Picture = 30;
+    LevelNumber = 0;
+    AddLogLine("Získal jsi 5 zlatých!");
+    Press(Qt::Key_Pause);
+
+    Press(Qt::Key_F7);
+    EXPECT_EQ(LevelNumber, 1);
+    EXPECT_FLOAT_EQ(HeroX, 123.5f);
+    EXPECT_EQ(Gold, 77);
+    EXPECT_EQ(form().Label6[0]->text(), "77");
+    EXPECT_EQ(Tiles[0].Picture, 12);
+    EXPECT_FALSE(Paused);
+    EXPECT_EQ(LogLines(), QStringList({"Hra byla úspěšně načtena..."}));
+}
+
+TEST_F(SavedGameWindowTest, F5ForADeadHeroKeepsTheQuickSave) {
+    StoreLevelShowing(0, 11);
+    Press(Qt::Key_F5);
+    const std::vector<uint8_t> saved = FileBytes(saves() / "quick.pos");
+    ASSERT_FALSE(saved.empty());
+    HeroDead = true;
+    HeroX = 50.0f;
+    Press(Qt::Key_F5);
+    EXPECT_EQ(FileBytes(saves() / "quick.pos"), saved);
+    EXPECT_NE(LogLines().back(), "Hra byla úspěšně uložena...");
+}
+
+TEST_F(SavedGameWindowTest, SOnTheHiddenTileOfLevel55LeadsToLevel81) {
+    StoreLevelShowing(81, 21);
+    Tiles[0].Picture = 22;  // level 55 in memory, changed since it was stored
+    LevelNumber = 55;
+    // The hero's centre on tile 79 (column 4, row 3): (80..99, 60..79).
+    HeroX = 80.0f - 7.0f + 3.0f;
+    HeroY = 60.0f - 7.0f + 0.4f;
+    ASSERT_EQ(TileIndexOf(HeroX + 7.0f, HeroY + 7.0f), 79);
+
+    LevelNumber = 54;  // on another level the key does nothing
+    Press(Qt::Key_S);
+    EXPECT_EQ(LevelNumber, 54);
+    LevelNumber = 55;
+    HeroX += 20.0f;  // nor on another tile
+    Press(Qt::Key_S);
+    EXPECT_EQ(LevelNumber, 55);
+    HeroX -= 20.0f;
+
+    Press(Qt::Key_S);
+    EXPECT_EQ(LevelNumber, 81);
+    EXPECT_FLOAT_EQ(HeroX, 587 % 25 * 20 + 2.0f);
+    EXPECT_FLOAT_EQ(HeroY, 587 / 25 * 20 + 2.0f);
+    EXPECT_EQ(Tiles[0].Picture, 21);
+    // Level 55 was stored before it was left.
+    ASSERT_TRUE(LoadLevel(55));
+    EXPECT_EQ(Tiles[0].Picture, 22);
 }
 
 // Colours found in a rectangle of the field's image.
