@@ -1,0 +1,277 @@
+#include "tools/levels/level_tool.h"
+
+#include <charconv>
+#include <filesystem>
+#include <optional>
+#include <regex>
+#include <system_error>
+
+#include "game/levels/file_io.h"
+#include "game/levels/keyed_string.h"
+#include "game/platform/random.h"
+#include "tools/levels/campaign_check.h"
+#include "tools/levels/campaign_source.h"
+#include "tools/levels/json_dump.h"
+
+namespace levels_tool {
+namespace {
+
+namespace fs = std::filesystem;
+using game::ByteReader;
+using game::ByteWriter;
+using game::PackageRecord;
+
+constexpr const char* kUsage =
+    "usage: karvelun-levels dump FILE --json [--level N]\n"
+    "       karvelun-levels build SOURCE_DIR OUT.all [--seed N] [--no-check]\n"
+    "       karvelun-levels pack DIR OUT.all|OUT.lev\n"
+    "       karvelun-levels unpack FILE.all|FILE.lev DIR\n"
+    "       karvelun-levels check FILE.all|FILE.lev\n";
+
+// One clear line on stderr and a failed exit.
+struct ToolError {
+    std::string message;
+};
+
+std::string Extension(const fs::path& path) {
+    return path.extension().string();
+}
+
+std::vector<uint8_t> ReadFileOrFail(const fs::path& path) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) throw ToolError{path.string() + ": no such file"};
+    std::vector<uint8_t> bytes;
+    if (!game::ReadWholeFile(path.string(), bytes))
+        throw ToolError{path.string() + ": cannot be read (or is far too large)"};
+    return bytes;
+}
+
+// Writes a file whole or not at all.
+void WriteFileOrFail(const fs::path& path, const std::vector<uint8_t>& bytes) {
+    const fs::path partial = path.string() + ".partial";
+    std::error_code ec;
+    if (!path.parent_path().empty()) fs::create_directories(path.parent_path(), ec);
+    if (!game::WriteWholeFile(partial.string(), bytes, false)) {
+        fs::remove(partial, ec);
+        throw ToolError{path.string() + ": cannot be written"};
+    }
+    fs::rename(partial, path, ec);
+    if (ec) throw ToolError{path.string() + ": cannot be written (" + ec.message() + ")"};
+}
+
+// A package by its extension: levels.all has no header, a .lev has its own
+// file name as its header.
+PackageRecord ReadPackageFile(const fs::path& path) {
+    const std::string extension = Extension(path);
+    if (extension != ".all" && extension != ".lev")
+        throw ToolError{path.string() + ": a package ends in .all or .lev"};
+    const std::vector<uint8_t> bytes = ReadFileOrFail(path);
+    ByteReader in(bytes);
+    PackageRecord package;
+    std::string why;
+    if (!game::ReadPackageRecord(in, extension == ".lev", package, &why))
+        throw ToolError{path.string() + ": " + why};
+    return package;
+}
+
+std::vector<uint8_t> PackageBytes(PackageRecord package, const fs::path& out) {
+    const std::string extension = Extension(out);
+    if (extension == ".lev")
+        package.header = out.filename().string();
+    else if (extension == ".all")
+        package.header.reset();
+    else
+        throw ToolError{out.string() + ": a package ends in .all or .lev"};
+    ByteWriter writer;
+    game::WritePackageRecord(writer, package);
+    return writer.Bytes();
+}
+
+std::optional<int32_t> NumberArgument(const std::string& text) {
+    int32_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+int ReportProblems(const std::vector<std::string>& problems, const std::string& file,
+                   std::ostream& err) {
+    for (const std::string& problem : problems)
+        err << file << ": " << problem << "\n";
+    return problems.empty() ? 0 : 1;
+}
+
+int Dump(const std::vector<std::string>& args, std::ostream& out) {
+    fs::path file;
+    bool json = false;
+    std::optional<int32_t> level;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--json") {
+            json = true;
+        } else if (args[i] == "--level" && i + 1 < args.size()) {
+            level = NumberArgument(args[++i]);
+            if (!level) throw ToolError{"--level needs a level number"};
+        } else if (file.empty()) {
+            file = args[i];
+        } else {
+            return 2;
+        }
+    }
+    if (file.empty() || !json) return 2;
+
+    const std::string extension = Extension(file);
+    if (extension == ".all" || extension == ".lev") {
+        const PackageRecord package = ReadPackageFile(file);
+        WriteLevelsJson(out, package.header, package.levels, 0);
+    } else if (extension == ".sc") {
+        if (!level) {
+            static const std::regex kName(R"(level(-?\d+)\.sc)");
+            std::smatch m;
+            const std::string name = file.filename().string();
+            if (std::regex_match(name, m, kName)) level = NumberArgument(m[1]);
+            if (!level)
+                throw ToolError{file.string() +
+                                ": name the level with --level N (the file "
+                                "name is not level<N>.sc)"};
+        }
+        const std::vector<uint8_t> bytes = ReadFileOrFail(file);
+        ByteReader in(bytes);
+        std::vector<game::LevelRecord> levels(1);
+        std::string why;
+        if (!game::ReadLevelRecord(in, *level, levels[0], &why))
+            throw ToolError{file.string() + ": " + why};
+        WriteLevelsJson(out, std::nullopt, levels, *level);
+    } else if (extension == ".pos") {
+        const std::vector<uint8_t> bytes = ReadFileOrFail(file);
+        ByteReader in(bytes);
+        std::string header;
+        game::PositionRecord position;
+        std::string why;
+        if (!game::ReadPositionRecord(in, header, position, &why))
+            throw ToolError{file.string() + ": " + why};
+        WritePositionJson(out, header, position);
+    } else {
+        throw ToolError{file.string() + ": dump reads .sc, .all, .lev and .pos files"};
+    }
+    return 0;
+}
+
+int Build(const std::vector<std::string>& args, std::ostream& err) {
+    std::vector<std::string> paths;
+    uint64_t seed = 1;
+    bool check = true;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--no-check") {
+            check = false;
+        } else if (args[i] == "--seed" && i + 1 < args.size()) {
+            auto value = NumberArgument(args[++i]);
+            if (!value || *value < 0) throw ToolError{"--seed needs a number"};
+            seed = static_cast<uint64_t>(*value);
+        } else {
+            paths.push_back(args[i]);
+        }
+    }
+    if (paths.size() != 2) return 2;
+    const fs::path out = paths[1];
+    if (Extension(out) != ".all") throw ToolError{out.string() + ": the campaign is a .all file"};
+
+    PackageRecord package;
+    try {
+        package = CompileCampaign(paths[0]);
+    } catch (const SourceError& e) {
+        throw ToolError{e.what()};
+    }
+    if (check && ReportProblems(CheckCampaign(package), paths[0], err) != 0) return 1;
+    // A fixed seed: the same sources give the same bytes.
+    platform::Randomize(seed);
+    WriteFileOrFail(out, PackageBytes(std::move(package), out));
+    return 0;
+}
+
+int Pack(const std::vector<std::string>& args) {
+    if (args.size() != 2) return 2;
+    const fs::path folder = args[0];
+    const fs::path out = args[1];
+    PackageRecord package;
+    for (int32_t n = 0;; ++n) {
+        const fs::path file = folder / ("level" + std::to_string(n) + ".sc");
+        std::error_code ec;
+        if (!fs::is_regular_file(file, ec)) break;
+        const std::vector<uint8_t> bytes = ReadFileOrFail(file);
+        ByteReader in(bytes);
+        std::string why;
+        if (!game::ReadLevelRecord(in, n, package.levels.emplace_back(), &why))
+            throw ToolError{file.string() + ": " + why};
+    }
+    if (package.levels.empty()) throw ToolError{folder.string() + ": no level0.sc"};
+    platform::RandomizeFromClock();
+    WriteFileOrFail(out, PackageBytes(std::move(package), out));
+    return 0;
+}
+
+int Unpack(const std::vector<std::string>& args) {
+    if (args.size() != 2) return 2;
+    const fs::path file = args[0];
+    const fs::path folder = args[1];
+    const PackageRecord package = ReadPackageFile(file);
+    if (package.header && *package.header != file.filename().string())
+        throw ToolError{file.string() + ": its header names \"" + *package.header +
+                        "\", so the game would refuse it under this name"};
+
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    // Level files are replaced by number, as the game does.
+    long entries = 0;
+    for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
+         it.increment(ec))
+        ++entries;
+    for (long i = 0; i < entries; ++i)
+        fs::remove(folder / ("level" + std::to_string(i) + ".sc"), ec);
+
+    platform::RandomizeFromClock();
+    for (size_t n = 0; n < package.levels.size(); ++n) {
+        ByteWriter writer;
+        game::WriteLevelRecord(writer, static_cast<int32_t>(n), package.levels[n]);
+        WriteFileOrFail(folder / ("level" + std::to_string(n) + ".sc"), writer.Bytes());
+    }
+    return 0;
+}
+
+int Check(const std::vector<std::string>& args, std::ostream& err) {
+    if (args.size() != 1) return 2;
+    return ReportProblems(CheckCampaign(ReadPackageFile(args[0])), args[0], err);
+}
+
+}  // namespace
+
+int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << kUsage;
+        return 2;
+    }
+    const std::string& command = args[0];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    int status = 2;
+    try {
+        if (command == "dump")
+            status = Dump(rest, out);
+        else if (command == "build")
+            status = Build(rest, err);
+        else if (command == "pack")
+            status = Pack(rest);
+        else if (command == "unpack")
+            status = Unpack(rest);
+        else if (command == "check")
+            status = Check(rest, err);
+    } catch (const ToolError& e) {
+        err << "karvelun-levels: " << e.message << "\n";
+        return 1;
+    } catch (const std::exception& e) {
+        err << "karvelun-levels: " << e.what() << "\n";
+        return 1;
+    }
+    if (status == 2) err << kUsage;
+    return status;
+}
+
+}  // namespace levels_tool
