@@ -1,0 +1,24 @@
+// The three file readers run over arbitrary bytes, as the fuzzer and the
+// mutation test feed them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace levels_fuzz {
+
+struct ReaderOutcome {
+    bool levelRead = false;
+    bool packageRead = false;
+    bool positionRead = false;
+    // Empty when every file that was read wrote back and read back the same.
+    std::string inconsistency;
+};
+
+// Reads the bytes as a level record (under the number its header names), as
+// a package with and without a header, and as a position file.  What reads
+// is written again and must read back identically.
+ReaderOutcome RunReaders(const uint8_t* data, size_t size);
+
+}  // namespace levels_fuzz

@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "game/core/game_state.h"
+#include "game/levels/keyed_string.h"
+#include "game/levels/level_files.h"
+#include "game/levels/level_packages.h"
+#include "game/levels/package_record.h"
+#include "game/levels/position_files.h"
+#include "game/levels/save_folder.h"
+#include "game/levels/working_levels.h"
+#include "levels/levels_test.h"
+
+namespace {
+
+using namespace game;
+using levels_test::LevelsTest;
+using levels_test::ReadBytes;
+using levels_test::SameLevel;
+using levels_test::SampleLevel;
+using levels_test::WriteBytes;
+
+// A sound object that records the cue calls.
+class RecordingSound : public tembra::_SoundSys {
+  public:
+    std::vector<std::string> calls;
+    std::string Console() const override { return {}; }
+    void Console(std::string) override {}
+    void FreeMemory(const tembra::Boolean&) override {}
+    void IndexUnload(const int16_t&) override {}
+    float IndexGet(const int16_t&, const tembra::pInfoGet&) override { return 0; }
+    void IndexPlay(const int16_t&, const tembra::Boolean&, const tembra::Boolean&) override {}
+    void IndexStop(const int16_t&) override {}
+    void StopAll() override {}
+    void IndexSet(const int16_t& i, const float&, const float&, const float& speed,
+                  const float&) override {
+        calls.push_back("IndexSet " + std::to_string(i) + " " + std::to_string(speed));
+    }
+    void IndexDirectLoad(const int16_t&, const std::string&, const tembra::Boolean&,
+                         const tembra::Boolean&) override {}
+    int16_t IndexLoad(const std::string& file, const tembra::Boolean&,
+                      const tembra::Boolean&) override {
+        calls.push_back("IndexLoad " + file.substr(file.find_last_of('/') + 1));
+        return 4;
+    }
+    void DsClose() override {}
+    std::string DsInit_PRE() override { return "device"; }
+    void DsInit(const int16_t&, const int32_t&, const tembra::Boolean&, const int16_t&) override {}
+    void Release() override {}
+};
+
+class Packages : public LevelsTest {
+  protected:
+    // A fresh campaign of `count` levels in data/levels.all.
+    void MakeCampaign(int32_t count) {
+        PackageRecord package;
+        for (int32_t i = 0; i < count; ++i) {
+            package.levels.push_back(SampleLevel());
+            package.levels.back().tiles[0].Param1 = "kampaň " + std::to_string(i);
+        }
+        ByteWriter out;
+        WritePackageRecord(out, package);
+        WriteBytes(appFolder / "data/levels.all", out.Bytes());
+    }
+};
+
+TEST_F(Packages, TheCampaignUnpacksIntoTheWorkingFolder) {
+    MakeCampaign(3);
+    ASSERT_TRUE(UnpackLevels("levels.all"));
+    ExpectNotRefused();
+    for (int32_t i = 0; i < 3; ++i) {
+        ASSERT_TRUE(LoadLevel(i));
+        EXPECT_EQ(Tiles[0].Param1, "kampaň " + std::to_string(i));
+        LevelRecord expected = SampleLevel();
+        expected.tiles[0].Param1 = Tiles[0].Param1;
+        EXPECT_TRUE(SameLevel(CurrentLevelRecord(), expected));
+    }
+    EXPECT_FALSE(std::filesystem::exists(LevelPath(3)));
+}
+
+TEST_F(Packages, UnpackingReplacesTheWholeWorkingFolder) {
+    MakeWorkingLevels(5);
+    MakeCampaign(2);
+    ASSERT_TRUE(UnpackLevels("levels.all"));
+    EXPECT_EQ(CountWorkingLevels(), 2);
+    // Memory holds the package's last level.
+    EXPECT_EQ(Tiles[0].Param1, "kampaň 1");
+}
+
+TEST_F(Packages, ThirtySevenLevelsAdvanceTheBarAfterEveryLevel) {
+    MakeCampaign(37);
+    ASSERT_TRUE(UnpackLevels("levels.all"));
+    EXPECT_EQ(windows.CountCalls("AdvanceProgress(1)"), 37);
+    EXPECT_EQ(windows.progressBar, std::string(38, '-'));
+
+    windows.calls.clear();
+    ASSERT_TRUE(PackLevels("bar.lev"));
+    EXPECT_EQ(windows.CountCalls("AdvanceProgress(1)"), 37);
+    EXPECT_EQ(windows.progressBar, std::string(38, '-'));
+}
+
+TEST_F(Packages, ThirtyEightLevelsAdvanceTheBarEverySecondLevel) {
+    MakeCampaign(38);
+    ASSERT_TRUE(UnpackLevels("levels.all"));
+    EXPECT_EQ(windows.CountCalls("AdvanceProgress(1)"), 19);
+    EXPECT_EQ(windows.progressBar, std::string(20, '-'));
+
+    windows.calls.clear();
+    ASSERT_TRUE(PackLevels("bar.lev"));
+    EXPECT_EQ(windows.progressBar, std::string(20, '-'));
+    EXPECT_EQ(ProgressStep(82), 3);
+    EXPECT_EQ(ProgressStep(74), 2);
+    EXPECT_EQ(ProgressStep(75), 3);
+    EXPECT_EQ(ProgressStep(0), 1);
+}
+
+TEST_F(Packages, ProgressWindowAndBusyPointerFrameTheWork) {
+    MakeCampaign(2);
+    ASSERT_TRUE(UnpackLevels("levels.all"));
+    const std::vector<std::string> expected = {"ShowProgress",       "SetBusyCursor(true)",
+                                               "AdvanceProgress(1)", "AdvanceProgress(1)",
+                                               "HideProgress",       "SetBusyCursor(false)"};
+    EXPECT_EQ(windows.calls, expected);
+    EXPECT_FALSE(windows.progressShown);
+
+    windows.calls.clear();
+    ASSERT_TRUE(PackLevels("x.lev"));
+    EXPECT_EQ(windows.calls, expected);
+}
+
+TEST_F(Packages, APackageCarriesItsOwnNameAndEveryLevel) {
+    MakeWorkingLevels(3, 1);
+    ASSERT_TRUE(PackLevels("Výprava.lev"));
+    ASSERT_TRUE(SavePosition("Výprava.pos"));  // puts the pair into place
+    const auto bytes = ReadBytes(SavePath("Výprava.lev"));
+    ByteReader in(bytes);
+    PackageRecord package;
+    std::string why;
+    ASSERT_TRUE(ReadPackageRecord(in, true, package, &why)) << why;
+    EXPECT_EQ(package.header, "Výprava.lev");
+    ASSERT_EQ(package.levels.size(), 3u);
+    EXPECT_EQ(package.levels[2].tiles[0].Param1, "úroveň 2");
+}
+
+TEST_F(Packages, PackingLeavesTheCurrentLevelFreshlyLoaded) {
+    MakeWorkingLevels(3, 1);
+    AppendEntry(Missiles, MissileCount);
+    AppendEntry(FloatTexts, FloatTextCount);
+    BombArmed = true;
+    ASSERT_TRUE(StoreLevel(1));
+    const float oldDX = Monsters[0].DX;
+    ASSERT_TRUE(PackLevels("x.lev"));
+    EXPECT_EQ(Tiles[0].Param1, "úroveň 1");
+    EXPECT_EQ(MissileCount, 0);
+    EXPECT_EQ(FloatTextCount, 0);
+    EXPECT_FALSE(BombArmed);
+    EXPECT_EQ(MonsterCount, 3);
+    EXPECT_NE(Monsters[0].DX, oldDX);
+}
+
+TEST_F(Packages, UnpackingPlaysTheNewCueAndAdjustsItOnlyForALivingHero) {
+    RecordingSound sound;
+    Sound = &sound;
+    SoundOn = true;
+    MakeCampaign(1);
+    ASSERT_TRUE(UnpackLevels("levels.all"));
+    EXPECT_EQ(sound.calls, (std::vector<std::string>{"IndexLoad new.wav", "IndexSet 4 1.000000"}));
+    EXPECT_EQ(SoundSlots[kCueNew], 4);
+
+    sound.calls.clear();
+    HeroDead = true;
+    ASSERT_TRUE(UnpackLevels("levels.all"));
+    EXPECT_EQ(sound.calls, (std::vector<std::string>{"IndexLoad new.wav"}));
+    Sound = nullptr;
+}
+
+TEST_F(Packages, AMissingQuickSaveChangesNothingAndShowsNoWindow) {
+    MakeWorkingLevels(2, 1);
+    const auto before = ReadBytes(LevelPath(0));
+    Tiles[7].Picture = 555;
+    for (const char* name : {"quick.lev", "QUICK.lev", "myQuickGame.lev"}) {
+        EXPECT_FALSE(UnpackLevels(name));
+        ExpectNotRefused();
+    }
+    EXPECT_TRUE(windows.calls.empty());
+    EXPECT_EQ(ReadBytes(LevelPath(0)), before);
+    EXPECT_EQ(Tiles[7].Picture, 555);
+}
+
+TEST_F(Packages, APackageUnderAnotherNameIsRefusedBeforeTheFolderIsTouched) {
+    MakeWorkingLevels(2);
+    ASSERT_TRUE(PackLevels("a.lev"));
+    ASSERT_TRUE(SavePosition("a.pos"));
+    std::filesystem::copy_file(SavePath("a.lev"), SavePath("b.lev"));
+    const auto before = ReadBytes(LevelPath(1));
+
+    EXPECT_FALSE(UnpackLevels("b.lev"));
+    ExpectRefused("CHYBA!!");
+    EXPECT_EQ(ReadBytes(LevelPath(1)), before);
+}
+
+TEST_F(Packages, HeaderComparisonIsCaseSensitive) {
+    MakeWorkingLevels(1);
+    ASSERT_TRUE(PackLevels("Hra.lev"));
+    ASSERT_TRUE(SavePosition("Hra.pos"));
+    std::filesystem::rename(SavePath("Hra.lev"), SavePath("hra.lev"));
+    EXPECT_FALSE(UnpackLevels("hra.lev"));
+    ExpectRefused("CHYBA!!");
+}
+
+TEST_F(Packages, AMissingCampaignIsRefused) {
+    EXPECT_FALSE(UnpackLevels("levels.all"));
+    ExpectRefused("CHYBA!!");
+}
+
+TEST_F(Packages, ARecordOfTheWrongLevelIsRefused) {
+    PackageRecord package;
+    package.levels = {SampleLevel(), SampleLevel()};
+    ByteWriter out;
+    out.Int32(2);
+    WriteLevelRecord(out, 0, package.levels[0]);
+    WriteLevelRecord(out, 0, package.levels[1]);  // should be level1
+    WriteBytes(appFolder / "data/levels.all", out.Bytes());
+    EXPECT_FALSE(UnpackLevels("levels.all"));
+    ExpectRefused("CHYBA!!");
+    EXPECT_EQ(CountWorkingLevels(), 0);
+}
+
+TEST_F(Packages, ReadAndWritePackedLevelWorkOnTheOpenPackage) {
+    LevelsTest::MakeWorkingLevels(1);
+    UseLevelRecord(SampleLevel());
+    ByteWriter out;
+    WritePackedLevel(out, 0);
+    WritePackedLevel(out, 1);
+    ByteReader in(out.Bytes());
+    HeroDead = true;  // not looked at by the package reader
+    ASSERT_TRUE(ReadPackedLevel(in, 0));
+    EXPECT_TRUE(SameLevel(CurrentLevelRecord(), SampleLevel()));
+    EXPECT_EQ(Monsters[0].DX, 0.0f);  // no movement yet
+    ASSERT_TRUE(ReadPackedLevel(in, 1));
+    EXPECT_EQ(in.Remaining(), 0u);
+    ByteReader again(out.Bytes());
+    EXPECT_FALSE(ReadPackedLevel(again, 1));
+    ExpectRefused("CHYBA!!");
+}
+
+}  // namespace
