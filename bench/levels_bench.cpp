@@ -1,0 +1,140 @@
+// Packing and unpacking a whole campaign of 82 levels: through the game's
+// own routines (files, progress, every level passing through memory) and
+// the package format alone, in memory.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+
+#include "game/core/game_state.h"
+#include "game/levels/level_files.h"
+#include "game/levels/level_packages.h"
+#include "game/levels/package_record.h"
+#include "game/levels/position_files.h"
+#include "game/levels/save_folder.h"
+#include "game/platform/random.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace game;
+
+constexpr int kCampaignLevels = 82;
+
+// A level as a designer makes one: a wall border and inner walls, signs
+// with Czech texts, exits, a destructible wall, monsters and items.
+LevelRecord CampaignLevel(int n) {
+    LevelRecord level;
+    for (int t = 0; t < kTileCount; ++t) {
+        const int row = t / 25, column = t % 25;
+        const bool wall = row == 0 || row == 24 || column == 0 || column == 24 ||
+                          (row % 6 == 0 && column % 7 != 3);
+        level.tiles[t] = {static_cast<int16_t>(wall ? 11 : 1), wall ? kSolidWall : kFloor,
+                          static_cast<int16_t>(t % 5 == 0 ? kTrue : kFalse), "", ""};
+    }
+    level.tiles[30] = {33, kSign, 0, "Úroveň " + std::to_string(n) + ": dávej pozor na pasti!", ""};
+    level.tiles[31] = {38, kLevelExit, 0, std::to_string((n + 1) % kCampaignLevels), "591"};
+    level.tiles[32] = {21, kDestructibleWall, 0, "5", "25"};
+    level.tiles[33] = {41, kMechanism, 0, "100", "29 0"};
+    for (int i = 0; i < 12; ++i)
+        level.monsters.push_back({40.0f + 30 * i, 42.0f + 20 * (i % 5),
+                                  static_cast<int16_t>(i % 16), static_cast<int16_t>(i % 4), 1, 5});
+    for (int i = 0; i < 10; ++i)
+        level.items.push_back({static_cast<int16_t>(41 + 40 * i), 401, static_cast<int16_t>(i),
+                               static_cast<int16_t>(i)});
+    return level;
+}
+
+PackageRecord Campaign() {
+    PackageRecord package;
+    for (int n = 0; n < kCampaignLevels; ++n)
+        package.levels.push_back(CampaignLevel(n));
+    return package;
+}
+
+// A program folder with data/levels.all and the working folder unpacked.
+class GameFolder {
+  public:
+    GameFolder() {
+        std::random_device rd;
+        folder_ = fs::temp_directory_path() / ("karvelun-bench-" + std::to_string(rd()));
+        fs::create_directories(folder_ / "data");
+        ResetGameState();
+        AppFolder = folder_.string();
+        InitTileCoordinates();
+        platform::Randomize(1);
+        ByteWriter out;
+        WritePackageRecord(out, Campaign());
+        std::FILE* file = std::fopen((folder_ / "data/levels.all").c_str(), "wb");
+        std::fwrite(out.Bytes().data(), 1, out.Bytes().size(), file);
+        std::fclose(file);
+        UnpackLevels("levels.all");
+        LoadLevel(0);
+    }
+    ~GameFolder() {
+        ResetGameState();
+        std::error_code ec;
+        fs::remove_all(folder_, ec);
+    }
+
+  private:
+    fs::path folder_;
+};
+
+void BM_UnpackCampaign(benchmark::State& state) {
+    GameFolder folder;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(UnpackLevels("levels.all"));
+    }
+    state.SetItemsProcessed(state.iterations() * kCampaignLevels);
+}
+BENCHMARK(BM_UnpackCampaign)->Unit(benchmark::kMillisecond);
+
+void BM_PackSave(benchmark::State& state) {
+    GameFolder folder;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PackLevels("bench.lev"));
+        benchmark::DoNotOptimize(SavePosition("bench.pos"));
+    }
+    state.SetItemsProcessed(state.iterations() * kCampaignLevels);
+}
+BENCHMARK(BM_PackSave)->Unit(benchmark::kMillisecond);
+
+void BM_UnpackSave(benchmark::State& state) {
+    GameFolder folder;
+    PackLevels("bench.lev");
+    SavePosition("bench.pos");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(UnpackLevels("bench.lev"));
+    }
+    state.SetItemsProcessed(state.iterations() * kCampaignLevels);
+}
+BENCHMARK(BM_UnpackSave)->Unit(benchmark::kMillisecond);
+
+void BM_WritePackageInMemory(benchmark::State& state) {
+    const PackageRecord package = Campaign();
+    platform::Randomize(1);
+    for (auto _ : state) {
+        ByteWriter out;
+        WritePackageRecord(out, package);
+        benchmark::DoNotOptimize(out.Bytes().data());
+        state.SetBytesProcessed(state.bytes_processed() + static_cast<int64_t>(out.Bytes().size()));
+    }
+}
+BENCHMARK(BM_WritePackageInMemory)->Unit(benchmark::kMillisecond);
+
+void BM_ReadPackageInMemory(benchmark::State& state) {
+    ByteWriter out;
+    WritePackageRecord(out, Campaign());
+    for (auto _ : state) {
+        ByteReader in(out.Bytes());
+        PackageRecord package;
+        benchmark::DoNotOptimize(ReadPackageRecord(in, false, package));
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(out.Bytes().size()));
+}
+BENCHMARK(BM_ReadPackageInMemory)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
