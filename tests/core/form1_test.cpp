@@ -21,6 +21,7 @@
 #include "game/levels/working_levels.h"
 #include "game/platform/clock.h"
 #include "game/platform/pacing.h"
+#include "game/ui/form2.h"
 #include "game/ui/form3.h"
 #include "game/world/world_effects.h"
 
@@ -411,6 +412,69 @@ TEST_F(GameWindowTest, TheTimerHostsTheLoopUntilEscLeavesIt) {
     // About 18 frames of 0.8 pixels at 60 frames a second.
     EXPECT_GT(HeroX, x + 5 * 0.8f);
     EXPECT_LT(HeroX, x + 30 * 0.8f);
+}
+
+// The notice that ends a game, answered with Enter as soon as it shows; the
+// loop must then be gone and the menu up.
+class GameEndTest : public GameWindowTest {
+  protected:
+    void RunUntilTheMenu() {
+        form().hide();
+        windows->ResumeGameWindow();
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (windows->form2().isVisible()) {
+                notice = windows->form2().Label1->text();
+                QTest::keyClick(&windows->form2(), Qt::Key_Return);
+            }
+        });
+        answer.start(10);
+        // A loop that never leaves would keep the test inside it for good:
+        // after a while it is sent to the menu, and the test fails.
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [&] {
+            if (!form().Loop.Running()) return;
+            forcedOut = true;
+            GameSuspended = true;
+        });
+        watchdog.start(3000);
+        for (int i = 0; i < 200 && !windows->form3().isVisible(); ++i)
+            QTest::qWait(10);
+        answer.stop();
+        QTest::qWait(50);  // a loop still running would draw on
+    }
+    void ExpectBackInTheMenu() {
+        EXPECT_FALSE(forcedOut) << "the frame loop ran on after the game had ended";
+        EXPECT_FALSE(form().Loop.Running());
+        EXPECT_FALSE(form().Timer1->isActive());
+        EXPECT_FALSE(form().isVisible());
+        EXPECT_TRUE(windows->form3().isVisible());
+        EXPECT_TRUE(windows->form3().Timer1->isActive());
+        EXPECT_FALSE(CanResume);
+        EXPECT_FALSE(CanSave);
+    }
+    QString notice;
+    bool forcedOut = false;
+};
+
+TEST_F(GameEndTest, TheHerosDeathEndsInTheMenu) {
+    CanResume = CanSave = true;
+    HeroDead = true;
+    RunUntilTheMenu();
+    EXPECT_EQ(notice, "...a tak tvá duše odešla do astrálních sfér...    Game Over");
+    ExpectBackInTheMenu();
+}
+
+TEST_F(GameEndTest, TheEndOfTheLastLevelStopsTheLoopInTheMiddleOfAFrame) {
+    CanResume = CanSave = true;
+    LevelNumber = 80;
+    HeroX = 222;  // the centre on tile 11, the hall's way out
+    HeroY = 2;
+    LastHeroTile = 0;
+    RunUntilTheMenu();
+    EXPECT_EQ(notice, "...a tak jsi dohrál tuto hru...    Game Over");
+    ExpectBackInTheMenu();
 }
 
 }  // namespace
