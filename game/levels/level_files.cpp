@@ -113,6 +113,10 @@ bool StoreLevel(int32_t number) {
     std::error_code ec;
     std::filesystem::create_directories(WorkingLevelsFolder(), ec);
     const std::string path = LevelFilePath(number);
+    // A new file rather than the old one cut to nothing: file systems flush
+    // a file that is truncated and rewritten at once, which would stall the
+    // frame in which the hero leaves a level.
+    std::filesystem::remove(path, ec);
     if (!WriteWholeFile(path, out.Bytes(), false)) {
         std::fprintf(stderr, "karvelun: could not write the level file %s\n", path.c_str());
         return false;
