@@ -83,11 +83,13 @@ TEST_F(StartupWindows, AnUnreadablePictureStopsTheStartUp) {
     std::ofstream(folder / "data/obr/sc4", std::ios::trunc) << "not a picture";
     game::WindowSet windows;
     game::SetWindows(&windows);
-    // The message box would wait for a click; close it as soon as it shows.
-    QTimer::singleShot(0, [] {
+    // The message box would wait for a click; close it whenever one shows.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->inherits("QMessageBox") && w->isVisible()) w->close();
     });
+    closer.start(10);
     EXPECT_FALSE(game::Main(folder.string()));
     EXPECT_FALSE(windows.form3().isVisible());
     EXPECT_EQ(game::SurfaceCount, 0);

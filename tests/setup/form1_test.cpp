@@ -131,7 +131,11 @@ INSTANTIATE_TEST_SUITE_P(
                     LoadCase{"Zvuky=Ano\r\nHlasitost=-5\r\nTick=-1\r\n", true, 0, 0},
                     LoadCase{"Zvuky=Ano\r\nHlasitost=abc\r\nTick=x\r\n", true, 100, 0},
                     LoadCase{"Zvuky=Ano\r\nHlasitost=\r\nTick=\r\n", true, 100, 0},
-                    LoadCase{"Zvuky=Ne\r\n", false, 100, 0}, LoadCase{"", false, 100, 0}));
+                    LoadCase{"Zvuky=Ne\r\n", false, 100, 0}, LoadCase{"", false, 100, 0}),
+    // Readable test names: the case's number in the list.
+    [](const testing::TestParamInfo<LoadCase>& info) {
+        return "Case" + std::to_string(info.index);
+    });
 
 TEST_F(Form1Test, UncheckingDisablesTheVolumeButKeepsItsValue) {
     WriteIni("Zvuky=Ano\r\nHlasitost=35\r\nTick=7\r\n");
