@@ -1,0 +1,47 @@
+#include "game/levels/save_names.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+#include <vector>
+
+#include "game/platform/codepage.h"
+
+namespace game {
+namespace {
+
+constexpr std::string_view kReservedCharacters = ".,:;\"'&#$?*";
+
+bool IsControl(char32_t ch) {
+    return ch < 0x20 || (ch >= 0x7F && ch <= 0x9F);
+}
+
+bool ContainsQuick(const std::string& name) {
+    std::string upper = name;
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return upper.find("QUICK") != std::string::npos;
+}
+
+}  // namespace
+
+SaveNameVerdict JudgeSaveName(const std::string& name) {
+    if (name.empty()) return SaveNameVerdict::kEmpty;
+    if (ContainsQuick(name)) return SaveNameVerdict::kMentionsQuick;
+
+    std::vector<char32_t> characters = platform::Utf8ToCodePoints(name);
+    if (std::all_of(characters.begin(), characters.end(), [](char32_t c) { return c == '.'; }))
+        return SaveNameVerdict::kOnlyFullStops;
+    for (char32_t ch : characters) {
+        if (ch < 0x80 && kReservedCharacters.find(static_cast<char>(ch)) != std::string_view::npos)
+            return SaveNameVerdict::kReservedCharacter;
+        if (ch == '/' || ch == '\\') return SaveNameVerdict::kPathSeparator;
+        if (IsControl(ch)) return SaveNameVerdict::kControlCharacter;
+    }
+    if (characters.size() > kMaxSaveNameLength) return SaveNameVerdict::kTooLong;
+    // Broken UTF-8 comes back as U+FFFD, which the code page cannot hold.
+    if (!platform::FitsCp1250(name)) return SaveNameVerdict::kNotInCodePage;
+    return SaveNameVerdict::kAccepted;
+}
+
+}  // namespace game

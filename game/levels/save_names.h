@@ -1,0 +1,39 @@
+// Which names the save dialog takes for a save.  A refused name does
+// nothing: the dialog stays open, without a message, for the player to edit.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace game {
+
+enum class SaveNameVerdict {
+    kAccepted,
+    kEmpty,
+    // "quick" in any letter case: the quick save is F5's alone.
+    kMentionsQuick,
+    // One of . , : ; " ' & # $ ? *
+    kReservedCharacter,
+    // "/" or "\": the name would leave the save folder.
+    kPathSeparator,
+    // Control characters (line breaks, tabs, NUL...) have no place in a file name.
+    kControlCharacter,
+    // A name of full stops only ("." and ".." are folders, not saves).
+    kOnlyFullStops,
+    kTooLong,
+    // A character the save files' code page cannot hold: the file's header
+    // would never match its name, so the save could never be loaded.
+    kNotInCodePage,
+};
+
+// Longest name taken, in characters.
+inline constexpr std::size_t kMaxSaveNameLength = 100;
+
+// The verdict on a typed name (UTF-8).
+SaveNameVerdict JudgeSaveName(const std::string& name);
+
+inline bool SaveNameRefused(const std::string& name) {
+    return JudgeSaveName(name) != SaveNameVerdict::kAccepted;
+}
+
+}  // namespace game
