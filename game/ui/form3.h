@@ -1,9 +1,14 @@
-// The main menu window.
+// The main menu: six items printed on the "gui3" picture that glow from red
+// to yellow while chosen, chosen with the arrows or the pointer and run with
+// Enter or a click.  It also fills the load and save dialogs' lists.
 #pragma once
 
+#include <QListWidget>
 #include <QTimer>
 
 #include "game/platform/background_window.h"
+#include "game/ui/glow_canvas.h"
+#include "game/ui/menu_rules.h"
 
 namespace game {
 
@@ -11,13 +16,46 @@ class Form3 : public platform::BackgroundWindow {
     Q_OBJECT
   public:
     explicit Form3(QWidget* parent = nullptr);
+    ~Form3() override;
 
-    // Animates the menu while it is shown.
+    // Animates the menu; stopped while a game runs.
     QTimer* Timer1;
+    // The question window's answer: true for "Ne", false for "Ano".
+    bool Refused = false;
+    // Selected, Highlighted, Brightness and ItemRects of the six items.
+    MenuGlow Items;
+
+    // Runs an item: 0 new game, 1 load, 2 save, 3 back to the game,
+    // 4 credits, 5 exit.
+    void MenuItems(int16_t ix);
+    // Fills a dialog's list with the saved games, each listed once by name.
+    void FillBoard(QListWidget& List1);
+
+    // One tick: prints the items in their glow, brightens the chosen one
+    // and fades the others, lets the sound library free finished sounds.
+    void Timer1_Timer();
+    // What the window shows.
+    const QImage& Canvas() const { return canvas_.Image(); }
+
+    void Form_KeyDown(int16_t keyCode, int16_t shift);
+    void Form_MouseMove(float x, float y);
+    void Form_MouseDown(float x, float y);
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // Closing the menu window ends the game through the game window's unload.
     void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void NewGame();
+    void ShowCredits();
+    void ShowLoadDialog();
+    void ShowSaveDialog();
+
+    GlowCanvas canvas_;
 };
 
 }  // namespace game

@@ -1,0 +1,137 @@
+#include "game/levels/dialog_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "game/core/game_state.h"
+#include "game/platform/fonts.h"
+#include "game/platform/keys.h"
+#include "game/platform/pacing.h"
+#include "game/ui/menu_sounds.h"
+
+namespace game {
+namespace {
+
+const QColor kWindowColour(Qt::black);
+// The outlines round the buttons' hit areas.
+const QColor kOutlineColour(160, 112, 48);
+
+}  // namespace
+
+DialogList::DialogList(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+QListWidgetItem* DialogList::SelectedEntry() const {
+    QList<QListWidgetItem*> chosen = selectedItems();
+    return chosen.isEmpty() ? nullptr : chosen.first();
+}
+
+void DialogList::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    // The view makes its first entry current on getting the keyboard, so
+    // that Down would skip it; with nothing chosen, nothing is current.
+    if (!SelectedEntry()) selectionModel()->clearCurrentIndex();
+}
+
+DialogWindow::DialogWindow(const DialogButtonsLayout& layout, QWidget* parent)
+    : BackgroundWindow(312, 213, kWindowColour, parent),
+      Buttons(NewDialogGlow(layout)),
+      layout_(layout),
+      canvas_(QSize(312, 213), kWindowColour, platform::GameFont(9.75)) {
+    setWindowTitle(QStringLiteral("Karvelun"));
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    Timer1 = new QTimer(this);
+    connect(Timer1, &QTimer::timeout, this, &DialogWindow::Timer1_Timer);
+    platform::SetTimerInterval(*Timer1, 1);
+}
+
+void DialogWindow::ShowModally() {
+    CentreOnScreen();
+    if (QWidget* first = FirstFocus())
+        first->setFocus();
+    else
+        setFocus();
+    platform::ShowModal(*this, [] { return ShutdownRequested; });
+}
+
+void DialogWindow::Timer1_Timer() {
+    canvas_.Follow(Background());
+    for (int16_t i = 0; i < Buttons.Count(); ++i) {
+        canvas_.Print(layout_[i].captionX, layout_[i].captionY,
+                      QString::fromUtf8(layout_[i].caption), QColor(255, Buttons.Brightness[i], 0));
+    }
+    Buttons.Animate();
+    FreeFinishedSounds();
+    update();
+}
+
+void DialogWindow::Form_KeyDown(int16_t keyCode) {
+    if (DialogKeyDown(Buttons, keyCode)) DialogItems(Buttons.Selected);
+}
+
+void DialogWindow::Form_MouseMove(float x, float y) {
+    Buttons.PointerMoved(x, y);
+}
+
+void DialogWindow::Form_MouseDown(float x, float y) {
+    int16_t ix = Buttons.ItemClicked(x, y);
+    if (ix >= 0) DialogItems(ix);
+}
+
+bool DialogWindow::IsEnterKey(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+void DialogWindow::keyPressEvent(QKeyEvent* event) {
+    // Only the window's own keys: what a list or the name box lets through
+    // is not the buttons' business.
+    QWidget* focus = focusWidget();
+    if (focus && focus != this) return;
+    // A held Enter must not answer a question it has not seen.
+    if (IsEnterKey(*event) && event->isAutoRepeat()) return;
+    auto key = platform::VirtualKeyOf(*event);
+    Form_KeyDown(key ? key->keyCode : int16_t{0});
+}
+
+void DialogWindow::mouseMoveEvent(QMouseEvent* event) {
+    Form_MouseMove(static_cast<float>(event->position().x()),
+                   static_cast<float>(event->position().y()));
+}
+
+void DialogWindow::mousePressEvent(QMouseEvent* event) {
+    Form_MouseDown(static_cast<float>(event->position().x()),
+                   static_cast<float>(event->position().y()));
+}
+
+void DialogWindow::paintEvent(QPaintEvent*) {
+    canvas_.Follow(Background());
+    QPainter painter(this);
+    painter.drawImage(0, 0, canvas_.Image());
+    // Shape1(0) and Shape1(1): outlines exactly on the hit areas.
+    painter.setPen(kOutlineColour);
+    painter.setBrush(Qt::NoBrush);
+    for (const Rect& area : Buttons.ItemRects)
+        painter.drawRect(area.Left, area.Top, area.Right - area.Left - 1,
+                         area.Bottom - area.Top - 1);
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    DialogItems(1);
+}
+
+void StyleDialogControl(QWidget& control, const QColor& textColour) {
+    control.setFont(platform::GameFont(8.25));
+    QPalette palette = control.palette();
+    palette.setColor(QPalette::Base, Qt::black);
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::Text, textColour);
+    palette.setColor(QPalette::WindowText, textColour);
+    control.setPalette(palette);
+}
+
+}  // namespace game

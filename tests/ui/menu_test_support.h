@@ -1,0 +1,101 @@
+// Shared pieces of the menu and dialog tests: a sound object that records
+// what the windows ask of it, and a fixture with the main menu, the credits
+// and the three dialogs created offscreen over a temporary program folder.
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/levels/form5.h"
+#include "game/levels/form6.h"
+#include "game/levels/form7.h"
+#include "game/ui/form3.h"
+#include "game/ui/form4.h"
+#include "support/game_test.h"
+#include "tembra/soundsys.h"
+
+namespace menu_testing {
+
+class RecordingSound : public tembra::_SoundSys {
+  public:
+    struct Cue {
+        std::string file;
+        float volume = 0, balance = 0, speed = 0, position = 0;
+    };
+    std::vector<Cue> cues;
+    int freeMemoryCalls = 0;
+    tembra::Boolean lastClearStopped = 0;
+    bool failFreeMemory = false;
+
+    std::string Console() const override { return {}; }
+    void Console(std::string) override {}
+    void FreeMemory(const tembra::Boolean& clearStopped) override;
+    void IndexUnload(const int16_t&) override {}
+    float IndexGet(const int16_t&, const tembra::pInfoGet&) override { return 0; }
+    void IndexPlay(const int16_t&, const tembra::Boolean&, const tembra::Boolean&) override {}
+    void IndexStop(const int16_t&) override {}
+    void StopAll() override {}
+    void IndexSet(const int16_t& slot, const float& volume, const float& balance,
+                  const float& speed, const float& position) override;
+    void IndexDirectLoad(const int16_t&, const std::string&, const tembra::Boolean&,
+                         const tembra::Boolean&) override {}
+    int16_t IndexLoad(const std::string& file, const tembra::Boolean&,
+                      const tembra::Boolean&) override;
+    void DsClose() override {}
+    std::string DsInit_PRE() override { return {}; }
+    void DsInit(const int16_t&, const int32_t&, const tembra::Boolean&, const int16_t&) override {}
+    void Release() override {}
+
+    // The files of the cues set so far, without their folder.
+    std::vector<std::string> FileNames() const;
+
+  private:
+    std::vector<std::string> loaded_;
+};
+
+class MenuTest : public testing_support::GameTest {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs `act` as soon as `window` is on screen, that is inside the modal
+    // wait that shows it.  A watch that never fired ends with the test.
+    void WhenShown(QWidget& window, std::function<void()> act);
+
+    // Real key and mouse events.
+    static void Key(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    static void MoveMouse(QWidget& window, QPoint at);
+    static void Click(QWidget& window, QPoint at);
+    // Types the text character by character, Czech letters included.
+    static void Type(QWidget& widget, const QString& text);
+
+    // Runs the menu item `ix` from the keyboard: the arrows up to it, then
+    // Enter.  Only the arrows' skipping rules limit which items are reached.
+    void RunFromKeys(int16_t ix);
+
+    // data/levels.all with `count` levels; level i has tile 0's Param1
+    // "kampaň i".
+    void MakeCampaign(int count);
+    // A saved game under `name` of a hero on level `level` with `gold`, made
+    // by the game's own save routine.
+    void MakeSave(const std::string& name, int32_t level, int32_t gold);
+    std::vector<std::string> SaveFolderNames() const;
+    // Texts of a dialog list.
+    static std::vector<std::string> Entries(const QListWidget& list);
+
+    std::unique_ptr<game::Form3> menu;
+    std::unique_ptr<game::Form4> credits;
+    std::unique_ptr<game::Form5> question;
+    std::unique_ptr<game::Form6> load;
+    std::unique_ptr<game::Form7> save;
+    RecordingSound sound;
+
+  private:
+    std::unique_ptr<QObject> watches_;
+};
+
+}  // namespace menu_testing
