@@ -59,14 +59,24 @@ void DialogWindow::ShowModally() {
 }
 
 void DialogWindow::Timer1_Timer() {
+    // A hidden dialog keeps its glow going but has nothing to show.
+    if (isVisible()) PrintButtons();
+    Buttons.Animate();
+    FreeFinishedSounds();
+}
+
+void DialogWindow::PrintButtons() {
     canvas_.Follow(Background());
     for (int16_t i = 0; i < Buttons.Count(); ++i) {
         canvas_.Print(layout_[i].captionX, layout_[i].captionY,
                       QString::fromUtf8(layout_[i].caption), QColor(255, Buttons.Brightness[i], 0));
     }
-    Buttons.Animate();
-    FreeFinishedSounds();
     update();
+}
+
+void DialogWindow::showEvent(QShowEvent* event) {
+    PrintButtons();
+    BackgroundWindow::showEvent(event);
 }
 
 void DialogWindow::Form_KeyDown(int16_t keyCode) {
@@ -131,6 +141,9 @@ void StyleDialogControl(QWidget& control, const QColor& textColour) {
     palette.setColor(QPalette::Window, Qt::black);
     palette.setColor(QPalette::Text, textColour);
     palette.setColor(QPalette::WindowText, textColour);
+    // The chosen entry in the menu's own colours rather than the desktop's.
+    palette.setColor(QPalette::Highlight, QColor(96, 48, 0));
+    palette.setColor(QPalette::HighlightedText, QColor(255, 255, 0));
     control.setPalette(palette);
 }
 

@@ -67,10 +67,14 @@ class DialogWindow : public platform::BackgroundWindow {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // The window manager's close button acts as the second button.
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Prints the two captions in their present glow.
+    void PrintButtons();
+
     DialogButtonsLayout layout_;
     GlowCanvas canvas_;
 };

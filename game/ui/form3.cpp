@@ -53,6 +53,13 @@ Form3::~Form3() {
 }
 
 void Form3::Timer1_Timer() {
+    // A hidden menu keeps its glow going but has nothing to show.
+    if (isVisible()) PrintItems();
+    Items.Animate();
+    FreeFinishedSounds();
+}
+
+void Form3::PrintItems() {
     canvas_.Follow(Background());
     for (int16_t i = 0; i < kMenuItemCount; ++i) {
         const MenuItemLayout& item = kMenuLayout[i];
@@ -60,9 +67,14 @@ void Form3::Timer1_Timer() {
                                                                : kNotOffered;
         canvas_.Print(item.textX, item.textY, QString::fromUtf8(item.text), colour);
     }
-    Items.Animate();
-    FreeFinishedSounds();
     update();
+}
+
+void Form3::showEvent(QShowEvent* event) {
+    // What the game changed while the menu was away ("Uložit" and "Zpět"
+    // offered or not) shows at once.
+    PrintItems();
+    BackgroundWindow::showEvent(event);
 }
 
 void Form3::MenuItems(int16_t ix) {

@@ -46,10 +46,13 @@ class Form3 : public platform::BackgroundWindow {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Closing the menu window ends the game through the game window's unload.
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Prints the six items in their present colours.
+    void PrintItems();
     void NewGame();
     void ShowCredits();
     void ShowLoadDialog();

@@ -120,9 +120,9 @@ TEST_F(Dialogs, ButtonsFollowThePointerAndGlowOnTheWindow) {
         MoveMouse(*question, {150, 150});
         EXPECT_EQ(question->Buttons.Highlighted, (std::array<bool, 2>{}));
         EXPECT_EQ(question->Buttons.Selected, 1);
+        question->Buttons.Brightness = {0, 255};
+        question->Timer1_Timer();
     }));
-    question->Buttons.Brightness = {0, 255};
-    question->Timer1_Timer();
     bool yellow = false, red = false;
     for (int y = 138; y < 154; ++y) {
         for (int x = 60; x < 100; ++x)
@@ -372,6 +372,26 @@ TEST_F(Dialogs, BackAndTheCloseButtonReturnToTheMenu) {
     EXPECT_TRUE(menu->isVisible());
     EXPECT_TRUE(GameSuspended);
     EXPECT_FALSE(windows.Called("ResumeGameWindow"));
+}
+
+TEST_F(Dialogs, TabHandsTheKeysToTheButtons) {
+    MakeSave("hrad", 2, 321);
+    EXPECT_FALSE(LoadDialogStillOpenAfter([&] {
+        Key(*load->List1, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), load.get());
+        Key(*load, Qt::Key_Right);
+        Key(*load, Qt::Key_Return);  // "Zpět"
+    }));
+    EXPECT_FALSE(SaveDialogStillOpenAfter([&] {
+        Key(*save->Text1, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), save->List1);
+        Key(*save->List1, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), save.get());
+        save->Buttons.Selected = 0;
+        Key(*save, Qt::Key_Left);
+        Key(*save, Qt::Key_Return);  // "Zpět"
+    }));
+    EXPECT_TRUE(menu->isVisible());
 }
 
 TEST_F(Dialogs, ADeadHerosSaveIsRefusedAndTheOldSaveKept) {
