@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# The game's sound end to end, on its own Xvfb display with a copy of the
+# built dist folder:
+#   1. sound on, OpenAL Soft writing its output into a wave file: a new game
+#      from the menu must leave audible samples in that file;
+#   2. sound on but the sound library removed: the game starts and plays
+#      silently;
+#   3. sound on with an output driver that cannot open a device: the same.
+# Each run ends through the menu's "Exit" and must end with status 0.
+#
+#   sound_e2e.sh <dist folder>
+#
+# Exits 77 (skipped) only when Xvfb, xdotool or sox is not installed.
+set -euo pipefail
+
+dist=${1:?usage: sound_e2e.sh <dist folder>}
+[[ -x $dist/karvelun ]] || { echo "sound_e2e: no game at $dist/karvelun" >&2; exit 1; }
+[[ -f $dist/libtembra.so ]] || { echo "sound_e2e: no sound library in $dist" >&2; exit 1; }
+[[ -f $dist/data/levels.all ]] || { echo "sound_e2e: no campaign in $dist/data" >&2; exit 1; }
+
+for tool in Xvfb xdotool sox; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "sound_e2e: $tool is not installed, skipping"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/sound_e2e.XXXXXX")
+xvfb_pid=""
+game_pid=""
+cleanup() {
+    [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "sound_e2e: FAIL: $*" >&2
+    [[ -f $work/game.log ]] && sed 's/^/sound_e2e: game: /' "$work/game.log" >&2
+    exit 1
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [[ -s $work/display ]] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
+    sleep 0.1
+done
+[[ -s $work/display ]] || fail "Xvfb gave no display number"
+export DISPLAY=":$(head -n1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY KARVELUN_NO_PACING ALSOFT_CONF
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# A fresh game folder: programs and data of the build, sound on.
+make_game() {
+    local game=$1
+    rm -rf "$game"
+    mkdir -p "$game/data"
+    cp "$dist/karvelun" "$dist/libtembra.so" "$game/"
+    for item in "$dist"/data/*; do
+        case $(basename "$item") in
+            saves | levels) ;;
+            *) cp -r "$item" "$game/data/" ;;
+        esac
+    done
+    printf 'Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n' >"$game/setup.ini"
+}
+
+window_of() {
+    timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -n1
+}
+
+# Starts the game, begins a new game with Enter on "Nová hra", lets it run,
+# goes back to the menu with Esc, and leaves with "Exit" (Up from "Nová
+# hra" wraps round to it).  The game must end by itself with status 0.
+play_and_exit() {
+    local game=$1
+    (cd / && exec "$game/karvelun") >"$work/game.log" 2>&1 &
+    game_pid=$!
+    local menu window
+    menu=$(window_of '^Orvane Karvelun v1\.01$') || fail "the menu did not appear"
+    [[ -n $menu ]] || fail "the menu did not appear"
+    xdotool windowfocus --sync "$menu"
+    xdotool key Return
+    window=$(window_of '^Orvane Karvelun v1\.02$') || fail "the game window did not appear"
+    [[ -n $window ]] || fail "the game window did not appear"
+    xdotool windowfocus --sync "$window"
+    # A missile from the hero plays its own cue on top of the new game's.
+    xdotool keydown Control_L
+    sleep 0.3
+    xdotool keyup Control_L
+    sleep 1.2
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended while playing"
+    xdotool key Escape
+    menu=$(window_of '^Orvane Karvelun v1\.01$') || fail "Esc did not bring back the menu"
+    xdotool windowfocus --sync "$menu"
+    xdotool key Up Return
+    local status=0
+    for _ in $(seq 100); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$game_pid" 2>/dev/null; then fail "the game did not end after Exit"; fi
+    wait "$game_pid" || status=$?
+    game_pid=""
+    [[ $status -eq 0 ]] || fail "the game ended with status $status"
+}
+
+# 1. Sound through OpenAL Soft's wave-file output.
+make_game "$work/game1"
+audio="$work/out.wav"
+cat >"$work/alsoft.conf" <<CONF
+[general]
+drivers=wave
+[wave]
+file=$audio
+CONF
+ALSOFT_CONF="$work/alsoft.conf" ALSOFT_DRIVERS=wave play_and_exit "$work/game1"
+[[ -s $audio ]] || fail "no audio file was written"
+peak=$(sox "$audio" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}')
+awk -v p="$peak" 'BEGIN { exit !(p > 0.01) }' ||
+    fail "the written audio is silent (peak $peak)"
+echo "sound_e2e: a new game sounds (peak amplitude $peak in the written output)"
+
+# 2. The sound library file is missing.
+make_game "$work/game2"
+rm "$work/game2/libtembra.so"
+ALSOFT_DRIVERS=null play_and_exit "$work/game2"
+grep -q "playing silently" "$work/game.log" || fail "no word on stderr about the silent game"
+echo "sound_e2e: without the sound library the game plays silently"
+
+# 3. An output driver that cannot open a device (the wave driver without a file).
+make_game "$work/game3"
+printf '[general]\ndrivers=wave\n' >"$work/nofile.conf"
+ALSOFT_CONF="$work/nofile.conf" ALSOFT_DRIVERS=wave play_and_exit "$work/game3"
+grep -q "playing silently" "$work/game.log" || fail "no word on stderr about the silent game"
+echo "sound_e2e: without a sound device the game plays silently"
+
+echo "sound_e2e: PASS"
