@@ -10,6 +10,7 @@
 #include "game/core/game_state.h"
 #include "game/world/world_effects.h"
 #include "support/game_test.h"
+#include "support/recording_sound.h"
 
 namespace {
 
@@ -271,47 +272,19 @@ TEST_F(FrameLoopTest, AShutDownDuringTheGameOverNoticeLeavesTheMenuAlone) {
 
 // --- sound ------------------------------------------------------------------------
 
-class CountingSound : public tembra::_SoundSys {
-  public:
-    int freed = 0;
-    bool fail = false;
-    std::string Console() const override { return {}; }
-    void Console(std::string) override {}
-    void FreeMemory(const tembra::Boolean& clearStopped) override {
-        EXPECT_EQ(clearStopped, tembra::kTrue);
-        ++freed;
-        if (fail) throw tembra::SoundError(1, "device lost");
-    }
-    void IndexUnload(const int16_t&) override {}
-    float IndexGet(const int16_t&, const tembra::pInfoGet&) override { return 0; }
-    void IndexPlay(const int16_t&, const tembra::Boolean&, const tembra::Boolean&) override {}
-    void IndexStop(const int16_t&) override {}
-    void StopAll() override {}
-    void IndexSet(const int16_t&, const float&, const float&, const float&, const float&) override {
-    }
-    void IndexDirectLoad(const int16_t&, const std::string&, const tembra::Boolean&,
-                         const tembra::Boolean&) override {}
-    int16_t IndexLoad(const std::string&, const tembra::Boolean&, const tembra::Boolean&) override {
-        return 0;
-    }
-    void DsClose() override {}
-    std::string DsInit_PRE() override { return {}; }
-    void DsInit(const int16_t&, const int32_t&, const tembra::Boolean&, const int16_t&) override {}
-    void Release() override {}
-};
-
 TEST_F(FrameLoopTest, FinishedSoundsAreFreedOncePerFrameWhileSoundIsOn) {
-    CountingSound sound;
+    testing_support::RecordingSound sound;
     Sound = &sound;
     RunFrames(3);
-    EXPECT_EQ(sound.freed, 0);
+    EXPECT_EQ(sound.freeMemoryCalls, 0);
 
     SoundOn = true;
-    sound.fail = true;  // a failing sound never stops the game
+    sound.failFreeMemory = true;  // a failing sound never stops the game
     GameSuspended = false;
     windows.framesDrawn = 0;
     RunFrames(4);
-    EXPECT_EQ(sound.freed, 4);
+    EXPECT_EQ(sound.freeMemoryCalls, 4);
+    EXPECT_EQ(sound.lastClearStopped, tembra::kTrue);
     Sound = nullptr;
 }
 

@@ -3,6 +3,7 @@
 #include "game/core/game_state.h"
 #include "game/core/progression.h"
 #include "support/game_test.h"
+#include "support/recording_sound.h"
 
 namespace {
 
@@ -204,41 +205,8 @@ TEST_F(GameStateTest, NextLevelThresholdGrowsWithTheSquareOfTheLevel) {
 
 class CueTest : public GameTest {};
 
-// Records the cue calls that reach the sound library.
-class RecordingSound : public tembra::_SoundSys {
-  public:
-    std::vector<std::string> calls;
-    bool failLoad = false;
-    std::string Console() const override { return {}; }
-    void Console(std::string) override {}
-    void FreeMemory(const tembra::Boolean&) override {}
-    void IndexUnload(const int16_t&) override {}
-    float IndexGet(const int16_t&, const tembra::pInfoGet&) override { return 0; }
-    void IndexPlay(const int16_t&, const tembra::Boolean&, const tembra::Boolean&) override {}
-    void IndexStop(const int16_t&) override {}
-    void StopAll() override { calls.push_back("StopAll"); }
-    void IndexSet(const int16_t& i, const float& v, const float& b, const float& s,
-                  const float& p) override {
-        calls.push_back("IndexSet " + std::to_string(i) + " " + std::to_string(v) + " " +
-                        std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(p));
-    }
-    void IndexDirectLoad(const int16_t&, const std::string&, const tembra::Boolean&,
-                         const tembra::Boolean&) override {}
-    int16_t IndexLoad(const std::string& file, const tembra::Boolean& looping,
-                      const tembra::Boolean& autoPlay) override {
-        if (failLoad) throw tembra::SoundError(5, "broken file");
-        calls.push_back("IndexLoad " + file + " " + std::to_string(looping) + " " +
-                        std::to_string(autoPlay));
-        return 3;
-    }
-    void DsClose() override { calls.push_back("DsClose"); }
-    std::string DsInit_PRE() override { return "device"; }
-    void DsInit(const int16_t&, const int32_t&, const tembra::Boolean&, const int16_t&) override {}
-    void Release() override {}
-};
-
 TEST_F(CueTest, CuesPlayOnlyWhileSoundIsOnAndIgnoreSoundFailures) {
-    RecordingSound sound;
+    testing_support::RecordingSound sound;
     Sound = &sound;
     Volume = 0.5f;
     PlayCue(kCueMissile, 1.25f);
@@ -247,9 +215,9 @@ TEST_F(CueTest, CuesPlayOnlyWhileSoundIsOnAndIgnoreSoundFailures) {
     SoundOn = true;
     PlayCue(kCueMissile, 1.25f);
     ASSERT_EQ(sound.calls.size(), 2u);
-    EXPECT_EQ(sound.calls[0], "IndexLoad " + AppFolder + "/data/zvuky/magic.wav 0 -1");
-    EXPECT_EQ(sound.calls[1], "IndexSet 3 0.500000 0.000000 1.250000 -6.000000");
-    EXPECT_EQ(SoundSlots[kCueMissile], 3);
+    EXPECT_EQ(sound.calls[0], "IndexLoad(" + AppFolder + "/data/zvuky/magic.wav,0,-1)");
+    EXPECT_EQ(sound.calls[1], "IndexSet(0,0.5,0,1.25,-6)");
+    EXPECT_EQ(SoundSlots[kCueMissile], 0);
 
     PlayCue(kCueNew, 1.0f, /*adjust=*/false);
     EXPECT_EQ(sound.calls.size(), 3u);

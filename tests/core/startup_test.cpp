@@ -7,53 +7,15 @@
 #include "game/core/sound_component.h"
 #include "game/core/startup.h"
 #include "support/game_test.h"
+#include "support/recording_sound.h"
 
 namespace {
 
 using namespace game;
 
-// A sound library that writes what happens to it into the same call list as
-// the windows, so the whole order can be checked at once.
-class FakeSoundSys : public tembra::_SoundSys {
-  public:
-    explicit FakeSoundSys(std::vector<std::string>& calls) : calls_(calls) {}
-    std::string devices = "Device A";
-    bool failInit = false;
-    std::string Console() const override { return {}; }
-    void Console(std::string) override {}
-    void FreeMemory(const tembra::Boolean&) override {}
-    void IndexUnload(const int16_t&) override {}
-    float IndexGet(const int16_t&, const tembra::pInfoGet&) override { return 0; }
-    void IndexPlay(const int16_t&, const tembra::Boolean&, const tembra::Boolean&) override {}
-    void IndexStop(const int16_t&) override {}
-    void StopAll() override { calls_.push_back("StopAll"); }
-    void IndexSet(const int16_t&, const float&, const float&, const float&, const float&) override {
-    }
-    void IndexDirectLoad(const int16_t&, const std::string&, const tembra::Boolean&,
-                         const tembra::Boolean&) override {}
-    int16_t IndexLoad(const std::string&, const tembra::Boolean&, const tembra::Boolean&) override {
-        return 0;
-    }
-    void DsClose() override { calls_.push_back("DsClose"); }
-    std::string DsInit_PRE() override {
-        calls_.push_back("DsInit_PRE");
-        return devices;
-    }
-    void DsInit(const int16_t& device, const int32_t& window, const tembra::Boolean& boxes,
-                const int16_t& channels) override {
-        calls_.push_back("DsInit(" + std::to_string(device) + "," + std::to_string(window) + "," +
-                         std::to_string(boxes) + "," + std::to_string(channels) + ")");
-        if (failInit) throw tembra::SoundError(-1, "no device");
-    }
-    void Release() override { calls_.push_back("Release"); }
-
-  private:
-    std::vector<std::string>& calls_;
-};
-
 class FakeComponent : public SoundComponent {
   public:
-    FakeComponent(std::vector<std::string>& calls, FakeSoundSys& sound)
+    FakeComponent(std::vector<std::string>& calls, testing_support::RecordingSound& sound)
         : calls_(calls), sound_(sound) {}
     int32_t registerResult = 0;
     int32_t unregisterResult = 0;
@@ -69,16 +31,18 @@ class FakeComponent : public SoundComponent {
 
   private:
     std::vector<std::string>& calls_;
-    FakeSoundSys& sound_;
+    testing_support::RecordingSound& sound_;
 };
 
 class StartupTest : public testing_support::GameTest {
   protected:
-    FakeSoundSys sound{windows.calls};
+    testing_support::RecordingSound sound;
     FakeComponent* component = nullptr;
 
     void SetUp() override {
         GameTest::SetUp();
+        // The sound object's calls join the windows' list: one order for all.
+        sound.sharedCalls = &windows.calls;
         auto c = std::make_unique<FakeComponent>(windows.calls, sound);
         component = c.get();
         SetSoundComponent(std::move(c));

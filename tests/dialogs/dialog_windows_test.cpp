@@ -145,7 +145,7 @@ TEST_F(Dialogs, ATickFreesFinishedSoundsAndEveryChoiceClicks) {
 
     LoadDialogStillOpenAfter([&] { Click(*load, {20, 180}); });  // "Nahrát", nothing chosen
     // The menu item, "Nahrát", and "Zpět" that closes the dialog.
-    EXPECT_EQ(sound.FileNames(), std::vector<std::string>(3, "click.wav"));
+    EXPECT_EQ(sound.Files(), std::vector<std::string>(3, "click.wav"));
     EXPECT_EQ(sound.cues.back().speed, 1.0f);
 }
 

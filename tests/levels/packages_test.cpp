@@ -11,6 +11,7 @@
 #include "game/levels/save_folder.h"
 #include "game/levels/working_levels.h"
 #include "levels/levels_test.h"
+#include "support/recording_sound.h"
 
 namespace {
 
@@ -20,35 +21,6 @@ using levels_test::ReadBytes;
 using levels_test::SameLevel;
 using levels_test::SampleLevel;
 using levels_test::WriteBytes;
-
-// A sound object that records the cue calls.
-class RecordingSound : public tembra::_SoundSys {
-  public:
-    std::vector<std::string> calls;
-    std::string Console() const override { return {}; }
-    void Console(std::string) override {}
-    void FreeMemory(const tembra::Boolean&) override {}
-    void IndexUnload(const int16_t&) override {}
-    float IndexGet(const int16_t&, const tembra::pInfoGet&) override { return 0; }
-    void IndexPlay(const int16_t&, const tembra::Boolean&, const tembra::Boolean&) override {}
-    void IndexStop(const int16_t&) override {}
-    void StopAll() override {}
-    void IndexSet(const int16_t& i, const float&, const float&, const float& speed,
-                  const float&) override {
-        calls.push_back("IndexSet " + std::to_string(i) + " " + std::to_string(speed));
-    }
-    void IndexDirectLoad(const int16_t&, const std::string&, const tembra::Boolean&,
-                         const tembra::Boolean&) override {}
-    int16_t IndexLoad(const std::string& file, const tembra::Boolean&,
-                      const tembra::Boolean&) override {
-        calls.push_back("IndexLoad " + file.substr(file.find_last_of('/') + 1));
-        return 4;
-    }
-    void DsClose() override {}
-    std::string DsInit_PRE() override { return "device"; }
-    void DsInit(const int16_t&, const int32_t&, const tembra::Boolean&, const int16_t&) override {}
-    void Release() override {}
-};
 
 class Packages : public LevelsTest {
   protected:
@@ -160,18 +132,24 @@ TEST_F(Packages, PackingLeavesTheCurrentLevelFreshlyLoaded) {
 }
 
 TEST_F(Packages, UnpackingPlaysTheNewCueAndAdjustsItOnlyForALivingHero) {
-    RecordingSound sound;
+    testing_support::RecordingSound sound;
+    sound.firstSlot = 4;
     Sound = &sound;
     SoundOn = true;
     MakeCampaign(1);
     ASSERT_TRUE(UnpackLevels("levels.all"));
-    EXPECT_EQ(sound.calls, (std::vector<std::string>{"IndexLoad new.wav", "IndexSet 4 1.000000"}));
+    EXPECT_EQ(sound.loads, (std::vector<std::string>{"new.wav"}));
+    ASSERT_EQ(sound.cues.size(), 1u);
+    EXPECT_EQ(sound.cues[0].file, "new.wav");
+    EXPECT_EQ(sound.cues[0].speed, 1.0f);
     EXPECT_EQ(SoundSlots[kCueNew], 4);
 
-    sound.calls.clear();
+    sound.loads.clear();
+    sound.cues.clear();
     HeroDead = true;
     ASSERT_TRUE(UnpackLevels("levels.all"));
-    EXPECT_EQ(sound.calls, (std::vector<std::string>{"IndexLoad new.wav"}));
+    EXPECT_EQ(sound.loads, (std::vector<std::string>{"new.wav"}));
+    EXPECT_TRUE(sound.cues.empty());
     Sound = nullptr;
 }
 

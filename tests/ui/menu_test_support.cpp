@@ -17,30 +17,6 @@
 
 namespace menu_testing {
 
-void RecordingSound::FreeMemory(const tembra::Boolean& clearStopped) {
-    ++freeMemoryCalls;
-    lastClearStopped = clearStopped;
-    if (failFreeMemory) throw tembra::SoundError(1, "no device");
-}
-
-int16_t RecordingSound::IndexLoad(const std::string& file, const tembra::Boolean&,
-                                  const tembra::Boolean&) {
-    loaded_.push_back(file);
-    return static_cast<int16_t>(loaded_.size() - 1);
-}
-
-void RecordingSound::IndexSet(const int16_t& slot, const float& volume, const float& balance,
-                              const float& speed, const float& position) {
-    cues.push_back({loaded_.at(slot), volume, balance, speed, position});
-}
-
-std::vector<std::string> RecordingSound::FileNames() const {
-    std::vector<std::string> names;
-    for (const Cue& cue : cues)
-        names.push_back(std::filesystem::path(cue.file).filename().string());
-    return names;
-}
-
 void MenuTest::SetUp() {
     GameTest::SetUp();
     watches_ = std::make_unique<QObject>();

@@ -16,46 +16,12 @@
 #include "game/ui/form3.h"
 #include "game/ui/form4.h"
 #include "support/game_test.h"
+#include "support/recording_sound.h"
 #include "tembra/soundsys.h"
 
 namespace menu_testing {
 
-class RecordingSound : public tembra::_SoundSys {
-  public:
-    struct Cue {
-        std::string file;
-        float volume = 0, balance = 0, speed = 0, position = 0;
-    };
-    std::vector<Cue> cues;
-    int freeMemoryCalls = 0;
-    tembra::Boolean lastClearStopped = 0;
-    bool failFreeMemory = false;
-
-    std::string Console() const override { return {}; }
-    void Console(std::string) override {}
-    void FreeMemory(const tembra::Boolean& clearStopped) override;
-    void IndexUnload(const int16_t&) override {}
-    float IndexGet(const int16_t&, const tembra::pInfoGet&) override { return 0; }
-    void IndexPlay(const int16_t&, const tembra::Boolean&, const tembra::Boolean&) override {}
-    void IndexStop(const int16_t&) override {}
-    void StopAll() override {}
-    void IndexSet(const int16_t& slot, const float& volume, const float& balance,
-                  const float& speed, const float& position) override;
-    void IndexDirectLoad(const int16_t&, const std::string&, const tembra::Boolean&,
-                         const tembra::Boolean&) override {}
-    int16_t IndexLoad(const std::string& file, const tembra::Boolean&,
-                      const tembra::Boolean&) override;
-    void DsClose() override {}
-    std::string DsInit_PRE() override { return {}; }
-    void DsInit(const int16_t&, const int32_t&, const tembra::Boolean&, const int16_t&) override {}
-    void Release() override {}
-
-    // The files of the cues set so far, without their folder.
-    std::vector<std::string> FileNames() const;
-
-  private:
-    std::vector<std::string> loaded_;
-};
+using testing_support::RecordingSound;
 
 class MenuTest : public testing_support::GameTest {
   protected:

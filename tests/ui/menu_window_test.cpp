@@ -88,8 +88,8 @@ TEST_F(MenuWindow, EveryItemButExitClicksAtNormalSpeed) {
     menu->MenuItems(kMenuResume);
     ASSERT_EQ(sound.cues.size(), 2u);
     for (const auto& cue : sound.cues) {
-        EXPECT_EQ(fs::path(cue.file).filename(), "click.wav");
-        EXPECT_EQ(fs::path(cue.file).parent_path(), appFolder / "data/zvuky");
+        EXPECT_EQ(cue.file, "click.wav");
+        EXPECT_EQ(fs::path(cue.path).parent_path(), appFolder / "data/zvuky");
         EXPECT_EQ(cue.speed, 1.0f);
         EXPECT_EQ(cue.volume, 0.5f);
         EXPECT_EQ(cue.balance, 0.0f);

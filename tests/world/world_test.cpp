@@ -6,29 +6,6 @@ namespace world_testing {
 
 using namespace game;
 
-std::vector<std::string> CueRecorder::Files() const {
-    std::vector<std::string> out;
-    for (const PlayedCue& c : cues)
-        out.push_back(c.file);
-    return out;
-}
-
-int CueRecorder::Count(const std::string& file) const {
-    return static_cast<int>(std::count_if(cues.begin(), cues.end(),
-                                          [&](const PlayedCue& c) { return c.file == file; }));
-}
-
-int16_t CueRecorder::IndexLoad(const std::string& file, const tembra::Boolean&,
-                               const tembra::Boolean&) {
-    loaded_.push_back(file.substr(file.find_last_of('/') + 1));
-    return static_cast<int16_t>(loaded_.size() - 1);
-}
-
-void CueRecorder::IndexSet(const int16_t& slot, const float&, const float&, const float& speed,
-                           const float&) {
-    cues.push_back(PlayedCue{loaded_.at(static_cast<size_t>(slot)), speed});
-}
-
 void WorldTest::SetUp() {
     GameTest::SetUp();
     SoundOn = true;

@@ -8,46 +8,11 @@
 
 #include "game/core/game_state.h"
 #include "support/game_test.h"
-#include "tembra/soundsys.h"
+#include "support/recording_sound.h"
 
 namespace world_testing {
 
-// A cue as the rules asked for it: the file and the speed given to IndexSet.
-struct PlayedCue {
-    std::string file;
-    float speed = 0;
-};
-
-class CueRecorder : public tembra::_SoundSys {
-  public:
-    std::vector<PlayedCue> cues;
-
-    // The files played, in order.
-    std::vector<std::string> Files() const;
-    int Count(const std::string& file) const;
-
-    std::string Console() const override { return {}; }
-    void Console(std::string) override {}
-    void FreeMemory(const tembra::Boolean&) override {}
-    void IndexUnload(const int16_t&) override {}
-    float IndexGet(const int16_t&, const tembra::pInfoGet&) override { return 0; }
-    void IndexPlay(const int16_t&, const tembra::Boolean&, const tembra::Boolean&) override {}
-    void IndexStop(const int16_t&) override {}
-    void StopAll() override {}
-    void IndexSet(const int16_t& slot, const float&, const float&, const float& speed,
-                  const float&) override;
-    void IndexDirectLoad(const int16_t&, const std::string&, const tembra::Boolean&,
-                         const tembra::Boolean&) override {}
-    int16_t IndexLoad(const std::string& file, const tembra::Boolean&,
-                      const tembra::Boolean&) override;
-    void DsClose() override {}
-    std::string DsInit_PRE() override { return {}; }
-    void DsInit(const int16_t&, const int32_t&, const tembra::Boolean&, const int16_t&) override {}
-    void Release() override {}
-
-  private:
-    std::vector<std::string> loaded_;
-};
+using CueRecorder = testing_support::RecordingSound;
 
 class WorldTest : public testing_support::GameTest {
   protected:
