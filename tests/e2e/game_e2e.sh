@@ -18,62 +18,20 @@ open_campaign=${2:?usage: game_e2e.sh <dist folder> <open_campaign program>}
 [[ -x $dist/karvelun ]] || { echo "game_e2e: no game at $dist/karvelun" >&2; exit 1; }
 [[ -d $dist/data/obr ]] || { echo "game_e2e: no pictures in $dist/data/obr" >&2; exit 1; }
 
-for tool in Xvfb xdotool import; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "game_e2e: $tool is not installed, skipping"
-        exit 77
-    fi
-done
+e2e_name=game_e2e
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+e2e_skip_without Xvfb xdotool import
+app_log="$work/game.log"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/game_e2e.XXXXXX")
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "game_e2e: FAIL: $*" >&2
-    [[ -f $work/game.log ]] && sed 's/^/game_e2e: game: /' "$work/game.log" >&2
-    exit 1
-}
-
-# The game's folder: programs and data of the build, none of a player's
-# saves or working levels, sound off, the default pace.
+# The game's folder: programs and data of the build, sound off.
 game="$work/game"
-mkdir -p "$game/data"
-cp "$dist/karvelun" "$game/"
-[[ -f $dist/libtembra.so ]] && cp "$dist/libtembra.so" "$game/"
-for item in "$dist"/data/*; do
-    case $(basename "$item") in
-        saves | levels) ;;
-        *) cp -r "$item" "$game/data/" ;;
-    esac
-done
-printf 'Zvuky=Ne\r\nHlasitost=100\r\nTick=0\r\n' >"$game/setup.ini"
+e2e_game_folder "$dist" "$game" Ne
 "$open_campaign" "$game/data/levels.all" || fail "the test campaign could not be written"
 
-# Xvfb picks a free display number itself and writes it to the descriptor.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
-    sleep 0.1
-done
-[[ -s $work/display ]] || fail "Xvfb gave no display number"
-export DISPLAY=":$(head -n1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY KARVELUN_NO_PACING
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+e2e_start_xvfb 1024x768x24
 
 (cd / && exec "$game/karvelun") >"$work/game.log" 2>&1 &
-game_pid=$!
+app_pid=$!
 # The menu opens with "Nová hra" selected: Enter starts a new game.
 menu_id=$(timeout 60 xdotool search --sync --onlyvisible --name '^Orvane Karvelun v1\.01$' |
     head -n1) || fail "the menu did not appear"
@@ -124,7 +82,7 @@ echo "game_e2e: the field is drawn ($field_colours colours) with the hero at his
 
 # Hold the Right arrow for a second: at 60 frames a second and 0.8 pixels a
 # frame the hero walks about 48 pixels.
-start_ticks() { awk '{print $14 + $15}' "/proc/$game_pid/stat"; }
+start_ticks() { awk '{print $14 + $15}' "/proc/$app_pid/stat"; }
 ticks_before=$(start_ticks)
 time_before=$(date +%s.%N)
 xdotool keydown Right
@@ -133,7 +91,7 @@ xdotool keyup Right
 ticks_after=$(start_ticks)
 time_after=$(date +%s.%N)
 sleep 0.3
-kill -0 "$game_pid" 2>/dev/null || fail "the game ended while the hero walked"
+kill -0 "$app_pid" 2>/dev/null || fail "the game ended while the hero walked"
 
 shoot "$work/after.rgb"
 [[ "$(region "$work/before.rgb" "$hero_x" "$hero_y" 15 15)" != \

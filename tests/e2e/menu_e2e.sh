@@ -14,58 +14,16 @@ dist=${1:?usage: menu_e2e.sh <dist folder>}
 [[ -x $dist/karvelun ]] || { echo "menu_e2e: no game at $dist/karvelun" >&2; exit 1; }
 [[ -f $dist/data/levels.all ]] || { echo "menu_e2e: no campaign in $dist/data" >&2; exit 1; }
 
-for tool in Xvfb xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "menu_e2e: $tool is not installed, skipping"
-        exit 77
-    fi
-done
+e2e_name=menu_e2e
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+e2e_skip_without Xvfb xdotool
+app_log="$work/game.log"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/menu_e2e.XXXXXX")
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "menu_e2e: FAIL: $*" >&2
-    [[ -f $work/game.log ]] && sed 's/^/menu_e2e: game: /' "$work/game.log" >&2
-    exit 1
-}
-
-# The game's folder: programs and data of the build, none of a player's
-# saves or working levels, sound off, the default pace.
+# The game's folder: programs and data of the build, sound off.
 game="$work/game"
-mkdir -p "$game/data"
-cp "$dist/karvelun" "$game/"
-[[ -f $dist/libtembra.so ]] && cp "$dist/libtembra.so" "$game/"
-for item in "$dist"/data/*; do
-    case $(basename "$item") in
-        saves | levels) ;;
-        *) cp -r "$item" "$game/data/" ;;
-    esac
-done
-printf 'Zvuky=Ne\r\nHlasitost=100\r\nTick=0\r\n' >"$game/setup.ini"
+e2e_game_folder "$dist" "$game" Ne
 
-# Xvfb picks a free display number itself and writes it to the descriptor.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
-    sleep 0.1
-done
-[[ -s $work/display ]] || fail "Xvfb gave no display number"
-export DISPLAY=":$(head -n1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY KARVELUN_NO_PACING
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+e2e_start_xvfb 1024x768x24
 
 menu_title='^Orvane Karvelun v1\.01$'
 game_title='^Orvane Karvelun v1\.02$'
@@ -77,7 +35,7 @@ visible_window() {
     for _ in $(seq 150); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
         [[ -n $id ]] && { echo "$id"; return 0; }
-        kill -0 "$game_pid" 2>/dev/null || return 1
+        kill -0 "$app_pid" 2>/dev/null || return 1
         sleep 0.1
     done
     return 1
@@ -119,7 +77,7 @@ level_files() {
 }
 
 (cd / && exec "$game/karvelun") >"$work/game.log" 2>&1 &
-game_pid=$!
+app_pid=$!
 
 # 1. The menu comes up with "Nová hra" chosen: Enter starts a new game.
 keys_to "$menu_title" Return
@@ -170,12 +128,12 @@ visible_window "$menu_title" >/dev/null || fail "Esc did not bring the menu back
 keys_to "$menu_title" Up Up Return
 status=0
 for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || break
+    kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1
 done
-kill -0 "$game_pid" 2>/dev/null && fail "the game still runs after \"Exit\""
-wait "$game_pid" || status=$?
-game_pid=""
+kill -0 "$app_pid" 2>/dev/null && fail "the game still runs after \"Exit\""
+wait "$app_pid" || status=$?
+app_pid=""
 [[ $status -eq 0 ]] || fail "the game ended with status $status"
 
 for file in "Hrad Večer.lev" "Hrad Večer.pos"; do

@@ -11,44 +11,11 @@ set -euo pipefail
 setup_program=${1:?usage: setup_e2e.sh <path of dist/setup>}
 [[ -x $setup_program ]] || { echo "setup_e2e: no program at $setup_program" >&2; exit 1; }
 
-for tool in Xvfb xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "setup_e2e: $tool is not installed, skipping"
-        exit 77
-    fi
-done
+e2e_name=setup_e2e
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+e2e_skip_without Xvfb xdotool
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/setup_e2e.XXXXXX")
-xvfb_pid=""
-setup_pid=""
-cleanup() {
-    [[ -n $setup_pid ]] && kill "$setup_pid" 2>/dev/null || true
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "setup_e2e: FAIL: $*" >&2
-    exit 1
-}
-
-# Xvfb picks a free display number itself and writes it to the given
-# descriptor, so parallel runs never fight over one.
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
-    sleep 0.1
-done
-[[ -s $work/display ]] || fail "Xvfb gave no display number"
-export DISPLAY=":$(head -n1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+e2e_start_xvfb 640x480x24
 
 # The window's client area is 209 x 122 pixels and, with no window manager,
 # sits at the screen's top left.  Control centres, from their twip positions:
@@ -61,7 +28,7 @@ start_setup() {
     local folder=$1
     cp "$setup_program" "$folder/setup"
     (cd / && exec "$folder/setup") >"$folder/setup.log" 2>&1 &
-    setup_pid=$!
+    app_pid=$!
     window_id=$(timeout 60 xdotool search --sync --onlyvisible --name '^Orvane Setup v1\.0$' |
         head -n1) || fail "the window did not appear"
     [[ -n $window_id ]] || fail "the window did not appear"
@@ -76,15 +43,15 @@ click() {
 expect_exit() {
     local folder=$1 status=0
     for _ in $(seq 300); do
-        kill -0 "$setup_pid" 2>/dev/null || break
+        kill -0 "$app_pid" 2>/dev/null || break
         sleep 0.1
     done
-    if kill -0 "$setup_pid" 2>/dev/null; then
+    if kill -0 "$app_pid" 2>/dev/null; then
         cat "$folder/setup.log" >&2
         fail "setup still runs after its button"
     fi
-    wait "$setup_pid" || status=$?
-    setup_pid=""
+    wait "$app_pid" || status=$?
+    app_pid=""
     [[ $status -eq 0 ]] || { cat "$folder/setup.log" >&2; fail "setup ended with status $status"; }
 }
 
@@ -138,7 +105,7 @@ start_setup "$case4"
 click "${command1[@]}"
 timeout 60 xdotool search --sync --onlyvisible --name '^CHYBA!$' >/dev/null ||
     fail "no message box after a failed save"
-kill -0 "$setup_pid" 2>/dev/null || fail "setup ended although nothing was saved"
+kill -0 "$app_pid" 2>/dev/null || fail "setup ended although nothing was saved"
 [[ -d $case4/setup.ini ]] || fail "the folder in the way was touched"
 echo "setup_e2e: a failed save is reported and the window stays"
 

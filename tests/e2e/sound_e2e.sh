@@ -18,57 +18,16 @@ dist=${1:?usage: sound_e2e.sh <dist folder>}
 [[ -f $dist/libtembra.so ]] || { echo "sound_e2e: no sound library in $dist" >&2; exit 1; }
 [[ -f $dist/data/levels.all ]] || { echo "sound_e2e: no campaign in $dist/data" >&2; exit 1; }
 
-for tool in Xvfb xdotool sox; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "sound_e2e: $tool is not installed, skipping"
-        exit 77
-    fi
-done
+e2e_name=sound_e2e
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+e2e_skip_without Xvfb xdotool sox
+app_log="$work/game.log"
+e2e_start_xvfb 1024x768x24
+unset ALSOFT_CONF
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/sound_e2e.XXXXXX")
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "sound_e2e: FAIL: $*" >&2
-    [[ -f $work/game.log ]] && sed 's/^/sound_e2e: game: /' "$work/game.log" >&2
-    exit 1
-}
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
-    sleep 0.1
-done
-[[ -s $work/display ]] || fail "Xvfb gave no display number"
-export DISPLAY=":$(head -n1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY KARVELUN_NO_PACING ALSOFT_CONF
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-# A fresh game folder: programs and data of the build, sound on.
+# A fresh game folder with sound on.
 make_game() {
-    local game=$1
-    rm -rf "$game"
-    mkdir -p "$game/data"
-    cp "$dist/karvelun" "$dist/libtembra.so" "$game/"
-    for item in "$dist"/data/*; do
-        case $(basename "$item") in
-            saves | levels) ;;
-            *) cp -r "$item" "$game/data/" ;;
-        esac
-    done
-    printf 'Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n' >"$game/setup.ini"
+    e2e_game_folder "$dist" "$1" Ano
 }
 
 window_of() {
@@ -81,7 +40,7 @@ window_of() {
 play_and_exit() {
     local game=$1
     (cd / && exec "$game/karvelun") >"$work/game.log" 2>&1 &
-    game_pid=$!
+    app_pid=$!
     local menu window
     menu=$(window_of '^Orvane Karvelun v1\.01$') || fail "the menu did not appear"
     [[ -n $menu ]] || fail "the menu did not appear"
@@ -95,19 +54,19 @@ play_and_exit() {
     sleep 0.3
     xdotool keyup Control_L
     sleep 1.2
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended while playing"
+    kill -0 "$app_pid" 2>/dev/null || fail "the game ended while playing"
     xdotool key Escape
     menu=$(window_of '^Orvane Karvelun v1\.01$') || fail "Esc did not bring back the menu"
     xdotool windowfocus --sync "$menu"
     xdotool key Up Return
     local status=0
     for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
+        kill -0 "$app_pid" 2>/dev/null || break
         sleep 0.1
     done
-    if kill -0 "$game_pid" 2>/dev/null; then fail "the game did not end after Exit"; fi
-    wait "$game_pid" || status=$?
-    game_pid=""
+    if kill -0 "$app_pid" 2>/dev/null; then fail "the game did not end after Exit"; fi
+    wait "$app_pid" || status=$?
+    app_pid=""
     [[ $status -eq 0 ]] || fail "the game ended with status $status"
 }
 
