@@ -25,8 +25,7 @@ int32_t CountWorkingLevels() {
     return count;
 }
 
-void ClearWorkingLevels() {
-    fs::path folder = WorkingLevelsFolder();
+void DeleteLevelFiles(const std::string& folder) {
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
         fs::create_directories(folder, ec);
@@ -37,7 +36,11 @@ void ClearWorkingLevels() {
          it.increment(ec))
         ++entries;
     for (long i = 0; i < entries; ++i)
-        fs::remove(folder / ("level" + std::to_string(i) + ".sc"), ec);
+        fs::remove(fs::path(folder) / ("level" + std::to_string(i) + ".sc"), ec);
+}
+
+void ClearWorkingLevels() {
+    DeleteLevelFiles(WorkingLevelsFolder());
 }
 
 }  // namespace game

@@ -16,9 +16,12 @@ std::string LevelFilePath(int32_t number);
 // the first number without a file.  Other files in the folder do not count.
 int32_t CountWorkingLevels();
 
-// Deletes level0.sc ... level<m-1>.sc, m being the number of entries in the
-// working folder (created when missing).  Files are deleted by number; a
-// number without a file is skipped.
+// Deletes level0.sc ... level<m-1>.sc in a folder, m being the number of
+// entries in it.  Files are deleted by number; a number without a file is
+// skipped.  A missing folder is created.
+void DeleteLevelFiles(const std::string& folder);
+
+// DeleteLevelFiles of the working folder.
 void ClearWorkingLevels();
 
 }  // namespace game

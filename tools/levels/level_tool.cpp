@@ -8,6 +8,7 @@
 
 #include "game/levels/file_io.h"
 #include "game/levels/keyed_string.h"
+#include "game/levels/working_levels.h"
 #include "game/platform/random.h"
 #include "tools/levels/campaign_check.h"
 #include "tools/levels/campaign_source.h"
@@ -218,15 +219,8 @@ int Unpack(const std::vector<std::string>& args) {
         throw ToolError{file.string() + ": its header names \"" + *package.header +
                         "\", so the game would refuse it under this name"};
 
-    std::error_code ec;
-    fs::create_directories(folder, ec);
     // Level files are replaced by number, as the game does.
-    long entries = 0;
-    for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
-         it.increment(ec))
-        ++entries;
-    for (long i = 0; i < entries; ++i)
-        fs::remove(folder / ("level" + std::to_string(i) + ".sc"), ec);
+    game::DeleteLevelFiles(folder.string());
 
     platform::RandomizeFromClock();
     for (size_t n = 0; n < package.levels.size(); ++n) {
