@@ -2,7 +2,9 @@
 // levels onto tiles that are not walls, targets lie in the grid, parameters
 // have the form the game reads, monsters and items stand inside the field,
 // and every level is closed by a wall border (the field's edge stops
-// nobody, and the game's neighbour arithmetic wraps across rows).
+// nobody, and the game's neighbour arithmetic wraps across rows), but for
+// the last level's way out.  A sound campaign is then walked through
+// (CheckReachability).
 #pragma once
 
 #include <string>
