@@ -267,7 +267,8 @@ TEST(HeroSearch, ReachesEveryTileOfAMazeAtEverySpeed) {
     for (int maze = 0; maze < 12; ++maze) {
         levels_tool::WalkLevel level;
         level.kinds.fill(game::kSolidWall);
-        level.link.fill(-1);
+        level.target.fill(-1);
+        level.arrival.fill(-1);
         auto tileOf = [](int cell) { return (1 + 2 * (cell / 12)) * 25 + 1 + 2 * (cell % 12); };
         std::vector<bool> seen(144, false);
         std::vector<int> stack{0};

@@ -29,13 +29,12 @@ CampaignRoutes::CampaignRoutes(const game::PackageRecord& package, const SearchS
     for (int32_t n = 0; n < count; ++n) {
         const WalkLevel& level = levels_[n];
         for (int32_t t = 0; t < game::kTileCount; ++t) {
-            const int32_t target = level.link[t];
-            if (target < 0) continue;
-            if (level.kinds[t] == game::kLevelExit && level.value[t] >= 0 && level.value[t] < count)
-                arrivals_[level.value[t]].push_back(
-                    {level.value[t], target, Arrival::Way::Exit, n, t});
-            else if (level.kinds[t] == game::kTeleport)
-                arrivals_[n].push_back({n, target, Arrival::Way::Teleport, n, t});
+            const int32_t to = level.toLevel[t];
+            if (level.kinds[t] == game::kLevelExit && level.arrival[t] >= 0 && to >= 0 &&
+                to < count)
+                arrivals_[to].push_back({to, level.arrival[t], Arrival::Way::Exit, n, t});
+            else if (level.kinds[t] == game::kTeleport && level.target[t] >= 0)
+                arrivals_[n].push_back({n, level.target[t], Arrival::Way::Teleport, n, t});
         }
     }
     if (count > kPassageTargetLevel && count > kPassageLevel)
@@ -57,7 +56,8 @@ const LevelReach& CampaignRoutes::ReachFrom(int32_t level, int32_t tile) {
     LevelReach reach;
     for (int32_t t = 0; t < game::kTileCount; ++t) {
         reach.tiles[t] = search.ReachedTile(t);
-        if (reach.tiles[t] && walk.kinds[t] == game::kLevelExit && walk.link[t] >= 0)
+        // An exit a mechanism has made counts as well.
+        if (reach.tiles[t] && search.Kinds()[t] == game::kLevelExit && walk.arrival[t] >= 0)
             reach.exits.push_back(t);
     }
     for (size_t i = 0; i < walk.items.size(); ++i)
@@ -74,9 +74,9 @@ std::vector<std::pair<CampaignRoutes::Place, Leg>> CampaignRoutes::WaysOn(const 
     const LevelReach& reach = ReachFrom(level, tile);
     const WalkLevel& walk = levels_[level];
     for (int32_t exit : reach.exits) {
-        const int32_t to = walk.value[exit];
+        const int32_t to = walk.toLevel[exit];
         if (to < 0 || to >= LevelCount()) continue;
-        ways.push_back({{to, walk.link[exit]}, {level, tile, exit, Leg::Goal::Exit}});
+        ways.push_back({{to, walk.arrival[exit]}, {level, tile, exit, Leg::Goal::Exit}});
     }
     if (reach.passage)
         ways.push_back({{kPassageTargetLevel, kPassageTargetTile},

@@ -26,7 +26,7 @@ int32_t NamedTile(const std::string& param) {
 
 // The kind a mechanism gives its target: what follows the last blank of
 // "picture kind".
-int32_t MechanismKind(const std::string& param) {
+int16_t MechanismKind(const std::string& param) {
     std::string collected;
     for (char c : param) {
         if (c == ' ')
@@ -40,23 +40,10 @@ int32_t MechanismKind(const std::string& param) {
 void ReadTile(WalkLevel& level, int32_t t, int16_t kind, const std::string& param1,
               const std::string& param2) {
     level.kinds[t] = kind;
-    level.link[t] = -1;
-    level.value[t] = 0;
-    switch (kind) {
-        case game::kTeleport:
-            level.link[t] = NamedTile(param1);
-            break;
-        case game::kLevelExit:
-            level.link[t] = NamedTile(param2);
-            level.value[t] = platform::CLng(platform::LeadingNumber(param1));
-            break;
-        case game::kMechanism:
-            level.link[t] = NamedTile(param1);
-            level.value[t] = MechanismKind(param2);
-            break;
-        default:
-            break;
-    }
+    level.target[t] = NamedTile(param1);
+    level.arrival[t] = NamedTile(param2);
+    level.toLevel[t] = platform::CLng(platform::LeadingNumber(param1));
+    level.newKind[t] = MechanismKind(param2);
 }
 
 bool ActsHere(int32_t t) {
@@ -134,12 +121,12 @@ void HeroSearch::AddStart(float x, float y) {
 bool HeroSearch::Stops(int32_t t) const {
     if (!ActsHere(t)) return false;
     if (level_.number == kLastLevel && t == kEndingTile) return true;
-    return kinds_[t] == game::kLevelExit && level_.link[t] >= 0;
+    return kinds_[t] == game::kLevelExit && level_.arrival[t] >= 0;
 }
 
 int32_t HeroSearch::TeleportTarget(int32_t t) const {
     if (!ActsHere(t) || kinds_[t] != game::kTeleport) return -1;
-    return level_.link[t];
+    return level_.target[t];
 }
 
 void HeroSearch::Reach(float x, float y, int32_t parent, Stride stride) {
@@ -155,7 +142,7 @@ void HeroSearch::Reach(float x, float y, int32_t parent, Stride stride) {
     for (size_t i = 0; i < level_.items.size(); ++i)
         if (!touchedItems_[i] && TouchesItem(level_.items[i], x, y)) touchedItems_[i] = true;
     if (settings_.mechanismsOpen && ActsHere(centre) && kinds_[centre] == game::kMechanism &&
-        level_.link[centre] >= 0)
+        level_.target[centre] >= 0)
         Open(centre);
 }
 
@@ -163,14 +150,13 @@ void HeroSearch::Reach(float x, float y, int32_t parent, Stride stride) {
 // the target is looked at again.
 void HeroSearch::Open(int32_t mechanism) {
     kinds_[mechanism] = game::kFloor;
-    const int32_t target = level_.link[mechanism];
-    const int32_t kind = level_.value[mechanism];
+    const int32_t target = level_.target[mechanism];
+    const int16_t kind = level_.newKind[mechanism];
     if (kind == game::kSolidWall) return;  // a passage that closes opens nothing
     applied_.push_back(mechanism);
-    kinds_[target] = static_cast<int16_t>(kind);
-    game::Tiles[target].Kind = kind == game::kDestructibleWall && settings_.breakablesPassable
-                                   ? game::kFloor
-                                   : static_cast<int16_t>(kind);
+    kinds_[target] = kind;
+    game::Tiles[target].Kind =
+        kind == game::kDestructibleWall && settings_.breakablesPassable ? game::kFloor : kind;
     const float tx = game::Tiles[target].X, ty = game::Tiles[target].Y;
     for (int32_t n = 0; n < static_cast<int32_t>(nodes_.size()); ++n)
         if (std::fabs(nodes_[n].x - tx) < kChangeReach &&

@@ -23,13 +23,17 @@ namespace levels_tool {
 struct WalkLevel {
     int32_t number = 0;
     std::array<int16_t, game::kTileCount> kinds{};
-    // Teleports: the tile they lead to; mechanisms: the tile they change;
-    // exits: the tile the hero arrives on in the other level.  -1 when the
-    // tile names no tile of the grid (the game then ignores it).
-    std::array<int32_t, game::kTileCount> link{};
-    // Exits: the level they lead to.  Mechanisms: the kind they give their
-    // target.
-    std::array<int32_t, game::kTileCount> value{};
+    // Every tile's parameters read as the tile events read them, whatever
+    // its kind (a mechanism may give it another).  A tile index is -1 when
+    // the text names no tile of the grid: the game then ignores the tile.
+    // Param1 as a tile: the tile a teleport leads to or a mechanism changes.
+    std::array<int32_t, game::kTileCount> target{};
+    // Param2 as a tile: where an exit puts the hero in the other level.
+    std::array<int32_t, game::kTileCount> arrival{};
+    // Param1 as a number: the level an exit leads to.
+    std::array<int32_t, game::kTileCount> toLevel{};
+    // Param2 as a mechanism's change: the kind it gives its target.
+    std::array<int16_t, game::kTileCount> newKind{};
     struct Thing {
         int16_t x, y, kind;
     };

@@ -106,12 +106,12 @@ std::optional<WalkPlan> PlanWalkTo(int32_t goal, float step) {
     opening.Run();
     if (!opening.ReachedTile(goal) || opening.AppliedMechanisms().empty()) return std::nullopt;
     for (int32_t m = 0; m < game::kTileCount; ++m) {
-        if (level.kinds[m] != game::kMechanism || level.link[m] < 0 ||
-            level.value[m] == game::kSolidWall)
+        if (level.kinds[m] != game::kMechanism || level.target[m] < 0 ||
+            level.newKind[m] == game::kSolidWall)
             continue;
         WalkLevel opened = level;
         opened.kinds[m] = game::kFloor;
-        opened.kinds[level.link[m]] = static_cast<int16_t>(level.value[m]);
+        opened.kinds[level.target[m]] = level.newKind[m];
         if (!Reaches(opened, settings, goal)) continue;
         const auto onMechanism = [m](const HeroSearch::Node& n) { return n.centre == m; };
         if (auto plan = PlanTo(level, settings, onMechanism, m)) return plan;
