@@ -235,6 +235,43 @@ TEST_F(Playthrough, AGuardTooStrongToFightIsTakenOffAndTheHallOpens) {
     EXPECT_EQ(windows.notices.back(), kEndingNotice);
 }
 
+// The character at (column, row) of a map written as 25 lines.
+void Put(std::string& map, int column, int row, char c) {
+    map[static_cast<size_t>(row * 26 + column)] = c;
+}
+
+// Level 55's way on is only the hidden passage: S on its tile 79.
+TEST_F(Playthrough, TheHiddenPassageIsTakenWhenItIsTheOnlyWayOn) {
+    CampaignSources sources(appFolder / "sources");
+    std::string start = CampaignSources::Room();
+    Put(start, 12, 2, '>');
+    sources.Level(0, start, "tile > 38 exit 55 @0\n");
+    std::string study = CampaignSources::Room();
+    Put(study, 20, 20, '0');
+    sources.Level(55, study);
+    std::string refuge = CampaignSources::Room();
+    Put(refuge, 3, 3, '>');
+    sources.Level(81, refuge, "tile > 38 exit 80 @0\n");
+    std::string hall = CampaignSources::Room();
+    for (int row = 0; row < 6; ++row)
+        for (int column = 1; column < 24; ++column)
+            Put(hall, column, row, column == 11 ? '.' : '#');
+    Put(hall, 11, 22, '0');
+    sources.Level(80, hall);
+    const game::PackageRecord package = sources.Compile(82);
+    Install(package);
+    const auto route = CampaignRoutes(package, {}).RouteToEnding();
+    ASSERT_TRUE(route);
+    ASSERT_EQ(route->size(), 4u);
+    EXPECT_EQ((*route)[1].kind, Leg::Goal::Passage);
+
+    NewGame();
+    const PlaythroughBot bot = Play(*route);
+    ASSERT_TRUE(bot.Done()) << bot.Failure();
+    EXPECT_EQ(bot.Counts().levels, (std::vector<int32_t>{0, 55, 81, 80}));
+    EXPECT_EQ(windows.notices.back(), kEndingNotice);
+}
+
 TEST_F(Playthrough, BombsBreakABoulderWhileTheHeroWaitsOutOfReach) {
     CampaignSources sources(appFolder / "sources");
     std::string map = CampaignSources::Room();

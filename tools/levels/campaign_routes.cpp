@@ -68,7 +68,8 @@ const LevelReach& CampaignRoutes::ReachFrom(int32_t level, int32_t tile) {
     return reaches_.emplace(place, std::move(reach)).first->second;
 }
 
-std::vector<std::pair<CampaignRoutes::Place, Leg>> CampaignRoutes::WaysOn(const Place& from) {
+std::vector<std::pair<CampaignRoutes::Place, Leg>> CampaignRoutes::WaysOn(const Place& from,
+                                                                          bool passage) {
     const auto [level, tile] = from;
     std::vector<std::pair<Place, Leg>> ways;
     const LevelReach& reach = ReachFrom(level, tile);
@@ -78,13 +79,19 @@ std::vector<std::pair<CampaignRoutes::Place, Leg>> CampaignRoutes::WaysOn(const 
         if (to < 0 || to >= LevelCount()) continue;
         ways.push_back({{to, walk.arrival[exit]}, {level, tile, exit, Leg::Goal::Exit}});
     }
-    if (reach.passage)
+    if (passage && reach.passage)
         ways.push_back({{kPassageTargetLevel, kPassageTargetTile},
                         {level, tile, kPassageTile, Leg::Goal::Passage}});
     return ways;
 }
 
 std::optional<std::vector<Leg>> CampaignRoutes::Route(bool toEnding, int32_t target) {
+    if (auto route = Search(toEnding, target, false)) return route;
+    return Search(toEnding, target, true);
+}
+
+std::optional<std::vector<Leg>> CampaignRoutes::Search(bool toEnding, int32_t target,
+                                                       bool passage) {
     if (levels_.empty()) return std::nullopt;
     // Breadth first over the places the hero arrives at: the fewest levels
     // crossed.
@@ -105,7 +112,7 @@ std::optional<std::vector<Leg>> CampaignRoutes::Route(bool toEnding, int32_t tar
                 legs.push_back(cameFrom[p].second);
             return std::vector<Leg>(legs.rbegin(), legs.rend());
         }
-        for (const auto& [next, leg] : WaysOn(place)) {
+        for (const auto& [next, leg] : WaysOn(place, passage)) {
             if (cameFrom.count(next)) continue;
             cameFrom[next] = {place, leg};
             queue.push_back(next);

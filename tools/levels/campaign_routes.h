@@ -69,7 +69,9 @@ class CampaignRoutes {
     const LevelReach& ReachFrom(int32_t level, int32_t tile);
 
     // The fewest legs from the start of a new game to the end of the game,
-    // or to any place in level n; nothing when there is no way.
+    // or to any place in level n; nothing when there is no way.  A route
+    // through the exits alone is taken before one through the hidden
+    // passage.
     std::optional<std::vector<Leg>> RouteToEnding();
     std::optional<std::vector<Leg>> RouteToLevel(int32_t n);
 
@@ -79,8 +81,9 @@ class CampaignRoutes {
   private:
     using Place = std::pair<int32_t, int32_t>;  // level, arrival tile
     std::optional<std::vector<Leg>> Route(bool toEnding, int32_t level);
+    std::optional<std::vector<Leg>> Search(bool toEnding, int32_t level, bool passage);
     // The places one leg leads on to from a place, with the leg.
-    std::vector<std::pair<Place, Leg>> WaysOn(const Place& from);
+    std::vector<std::pair<Place, Leg>> WaysOn(const Place& from, bool passage = true);
 
     std::vector<WalkLevel> levels_;
     std::vector<std::vector<Arrival>> arrivals_;
