@@ -64,7 +64,7 @@ float Distance(float ax, float ay, float bx, float by) {
     return std::hypot(ax - bx, ay - by);
 }
 
-// The hero's and a monster's centres.
+// The centre of the hero's square.
 float HeroCentreX() {
     return game::HeroX + 7.5f;
 }
