@@ -300,12 +300,17 @@ bool PlaythroughBot::PlanDone() {
             if (++stuck_ > 30) return Fail("the goal does not act");
             plan_.reset();
             return Follow();
-        case Then::Fire:
+        case Then::Fire: {
             ReleaseArrows();
             mode_ = Mode::Fire;
-            attackStart_ = tally_.frames;
+            // Each missile takes the missile's strength; one leaves every
+            // 49 frames.  Time for them all and a few more.
+            const double strength = platform::LeadingNumber(game::Tiles[wall_].Param1);
+            const double shots = std::ceil(strength / std::max<int16_t>(game::MissileStrength, 1));
+            fireUntil_ = tally_.frames + static_cast<int>((shots + 2) * 50 + 100);
             SetFire(true);
             return true;
+        }
         case Then::LayBomb: {
             ReleaseArrows();
             Press(vk::Space);
@@ -364,10 +369,7 @@ bool PlaythroughBot::Fire() {
         stuck_ = 0;
         return Follow();
     }
-    // Each missile takes the missile's strength; one leaves every 49 frames.
-    const double strength = platform::LeadingNumber(w.Param1);
-    const double shots = std::ceil(strength / std::max<int16_t>(game::MissileStrength, 1));
-    if (tally_.frames - attackStart_ > (shots + 2) * 50 + 100) {
+    if (tally_.frames > fireUntil_) {
         SetFire(false);
         return ApproachForBomb();
     }

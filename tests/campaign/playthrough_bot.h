@@ -107,7 +107,7 @@ class PlaythroughBot {
     int stuck_ = 0;
 
     int32_t wall_ = -1;
-    int attackStart_ = 0;
+    int fireUntil_ = 0;
     int bombs_ = 0;
     int huntPlannedAt_ = 0;
 };
