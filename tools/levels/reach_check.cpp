@@ -39,14 +39,11 @@ class ReachChecker {
         : routes_(package, settings) {}
 
     std::vector<std::string> Run() {
-        const std::vector<bool> fromStart = routes_.LevelsReachedFromStart();
         for (int32_t n = 0; n < routes_.LevelCount(); ++n) {
             CheckArrivals(n);
             if (!routes_.ArrivalsInto(n).empty()) CheckOffers(n);
-            if (!fromStart[n])
-                problems_.push_back("level " + std::to_string(n) +
-                                    ": the hero cannot get here from level 0");
         }
+        CheckLevelsReached();
         if (routes_.LevelCount() > kLastLevel && !routes_.RouteToEnding())
             problems_.push_back(TilePlace(kLastLevel, kEndingTile) +
                                 ": the end of the game cannot be reached from level 0");
@@ -84,6 +81,27 @@ class ReachChecker {
                 Report(
                     n, arrival.tile,
                     "the hero arriving here by " + arrival.Describe() + " cannot reach any exit");
+        }
+    }
+
+    // One line for each run of levels that cannot be got to: a way cut
+    // off early leaves the whole rest of the cave behind it.
+    void CheckLevelsReached() {
+        const std::vector<bool> reached = routes_.LevelsReachedFromStart();
+        const int32_t count = routes_.LevelCount();
+        for (int32_t first = 0; first < count; ++first) {
+            if (reached[first]) continue;
+            int32_t last = first;
+            while (last + 1 < count && !reached[last + 1])
+                ++last;
+            if (first == last)
+                problems_.push_back("level " + std::to_string(first) +
+                                    ": the hero cannot get here from level 0");
+            else
+                problems_.push_back("levels " + std::to_string(first) + " to " +
+                                    std::to_string(last) +
+                                    ": the hero cannot get to them from level 0");
+            first = last;
         }
     }
 
