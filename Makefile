@@ -24,7 +24,9 @@ run: dist
 	./dist/karvelun
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	# A test without a time limit of its own gets five minutes: a hang fails
+	# the run instead of stopping it.
+	cd $(BUILD) && ctest --output-on-failure --timeout 300 -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD)
