@@ -28,27 +28,6 @@ bool SameFloat(float a, float b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-bool SameLevel(const LevelRecord& a, const LevelRecord& b) {
-    for (size_t t = 0; t < a.tiles.size(); ++t) {
-        const TileRecord &x = a.tiles[t], &y = b.tiles[t];
-        if (x.Picture != y.Picture || x.Kind != y.Kind || x.Revealed != y.Revealed ||
-            x.Param1 != y.Param1 || x.Param2 != y.Param2)
-            return false;
-    }
-    if (a.monsters.size() != b.monsters.size() || a.items.size() != b.items.size()) return false;
-    for (size_t i = 0; i < a.monsters.size(); ++i) {
-        const MonsterRecord &x = a.monsters[i], &y = b.monsters[i];
-        if (!SameFloat(x.X, y.X) || !SameFloat(x.Y, y.Y) || x.Picture != y.Picture ||
-            x.Kind != y.Kind || x.Damage != y.Damage || x.HitPoints != y.HitPoints)
-            return false;
-    }
-    for (size_t i = 0; i < a.items.size(); ++i) {
-        const ItemRecord &x = a.items[i], &y = b.items[i];
-        if (x.X != y.X || x.Y != y.Y || x.Picture != y.Picture || x.Kind != y.Kind) return false;
-    }
-    return true;
-}
-
 void CheckLevel(const LevelRecord& level, int32_t number, ReaderOutcome& outcome) {
     ByteWriter out;
     WriteLevelRecord(out, number, level);
@@ -115,6 +94,28 @@ ReaderOutcome RunReaders(const uint8_t* data, size_t size) {
         if (outcome.positionRead) CheckPosition(header, position, outcome);
     }
     return outcome;
+}
+
+bool SameLevel(const game::LevelRecord& a, const game::LevelRecord& b) {
+    using namespace game;
+    for (size_t t = 0; t < a.tiles.size(); ++t) {
+        const TileRecord &x = a.tiles[t], &y = b.tiles[t];
+        if (x.Picture != y.Picture || x.Kind != y.Kind || x.Revealed != y.Revealed ||
+            x.Param1 != y.Param1 || x.Param2 != y.Param2)
+            return false;
+    }
+    if (a.monsters.size() != b.monsters.size() || a.items.size() != b.items.size()) return false;
+    for (size_t i = 0; i < a.monsters.size(); ++i) {
+        const MonsterRecord &x = a.monsters[i], &y = b.monsters[i];
+        if (!SameFloat(x.X, y.X) || !SameFloat(x.Y, y.Y) || x.Picture != y.Picture ||
+            x.Kind != y.Kind || x.Damage != y.Damage || x.HitPoints != y.HitPoints)
+            return false;
+    }
+    for (size_t i = 0; i < a.items.size(); ++i) {
+        const ItemRecord &x = a.items[i], &y = b.items[i];
+        if (x.X != y.X || x.Y != y.Y || x.Picture != y.Picture || x.Kind != y.Kind) return false;
+    }
+    return true;
 }
 
 }  // namespace levels_fuzz

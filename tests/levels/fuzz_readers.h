@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/levels/level_record.h"
+
 namespace levels_fuzz {
 
 struct ReaderOutcome {
@@ -20,5 +22,9 @@ struct ReaderOutcome {
 // a package with and without a header, and as a position file.  What reads
 // is written again and must read back identically.
 ReaderOutcome RunReaders(const uint8_t* data, size_t size);
+
+// Two level records are the same field for field, floats bit for bit (so
+// -0.0 stays -0.0).
+bool SameLevel(const game::LevelRecord& a, const game::LevelRecord& b);
 
 }  // namespace levels_fuzz

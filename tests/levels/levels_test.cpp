@@ -7,6 +7,7 @@
 #include "game/core/game_state.h"
 #include "game/levels/level_files.h"
 #include "game/levels/save_folder.h"
+#include "levels/fuzz_readers.h"
 
 namespace levels_test {
 
@@ -113,26 +114,7 @@ void PutKeyed(std::vector<uint8_t>& out, const std::string& ascii, int16_t key) 
 }
 
 bool SameLevel(const LevelRecord& a, const LevelRecord& b) {
-    for (size_t t = 0; t < a.tiles.size(); ++t) {
-        const TileRecord &x = a.tiles[t], &y = b.tiles[t];
-        if (x.Picture != y.Picture || x.Kind != y.Kind || x.Revealed != y.Revealed ||
-            x.Param1 != y.Param1 || x.Param2 != y.Param2)
-            return false;
-    }
-    if (a.monsters.size() != b.monsters.size() || a.items.size() != b.items.size()) return false;
-    for (size_t i = 0; i < a.monsters.size(); ++i) {
-        const MonsterRecord &x = a.monsters[i], &y = b.monsters[i];
-        // Bit for bit: -0.0 must stay -0.0.
-        if (std::memcmp(&x.X, &y.X, sizeof x.X) != 0 || std::memcmp(&x.Y, &y.Y, sizeof x.Y) != 0 ||
-            x.Picture != y.Picture || x.Kind != y.Kind || x.Damage != y.Damage ||
-            x.HitPoints != y.HitPoints)
-            return false;
-    }
-    for (size_t i = 0; i < a.items.size(); ++i) {
-        const ItemRecord &x = a.items[i], &y = b.items[i];
-        if (x.X != y.X || x.Y != y.Y || x.Picture != y.Picture || x.Kind != y.Kind) return false;
-    }
-    return true;
+    return levels_fuzz::SameLevel(a, b);
 }
 
 }  // namespace levels_test
