@@ -141,24 +141,7 @@ QImage Enlarged(const QImage& sprite, int factor) {
 }
 
 void Torch(QImage& image, int x, int y, int zoom) {
-    Legend legend;
-    legend.Set('i', pal::kIron).Set('w', pal::kWood).Set('f', qRgb(255, 120, 20), false);
-    legend.Set('y', qRgb(255, 220, 90), false).Set('h', qRgb(255, 255, 210), false);
-    const QImage torch = PaintSprite(
-        {
-            "...f....",
-            "..fyf...",
-            "..fyyf..",
-            ".fyhyf..",
-            ".fyhhyf.",
-            "..fyyf..",
-            "..iwwi..",
-            "...ww...",
-            "..iwwi..",
-            "...ii...",
-            "....i...",
-        },
-        legend);
+    const QImage torch = TorchSprite();
     AddGlow(image, x + 4 * zoom, y + 4 * zoom, 26.0 * zoom, qRgb(255, 140, 50), 0.5);
     const QImage big = Enlarged(torch, zoom);
     CastShadow(image, big, x + zoom, y + zoom);

@@ -110,4 +110,25 @@ void Stamp(QImage& target, const QImage& sprite, int x, int y) {
     }
 }
 
+QImage TorchSprite() {
+    Legend legend;
+    legend.Set('i', pal::kIron).Set('w', pal::kWood).Set('f', qRgb(255, 120, 20), false);
+    legend.Set('y', qRgb(255, 220, 90), false).Set('h', qRgb(255, 255, 210), false);
+    return PaintSprite(
+        {
+            "...f....",
+            "..fyf...",
+            "..fyyf..",
+            ".fyhyf..",
+            ".fyhhyf.",
+            "..fyyf..",
+            "..iwwi..",
+            "...ww...",
+            "..iwwi..",
+            "...ii...",
+            "....i...",
+        },
+        legend);
+}
+
 }  // namespace assetgen

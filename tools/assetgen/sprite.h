@@ -48,4 +48,7 @@ void AddOutline(QImage& sprite, QRgb colour);
 // Copies the opaque pixels of a sprite onto a picture.
 void Stamp(QImage& target, const QImage& sprite, int x, int y);
 
+// The wall torch, 8 x 11, burning: on torch walls and beside the menu's gate.
+QImage TorchSprite();
+
 }  // namespace assetgen

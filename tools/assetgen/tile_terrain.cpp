@@ -326,24 +326,7 @@ QImage MineWall(uint64_t seed) {
 QImage TorchWall(uint64_t seed) {
     QImage tile = BrickWall(seed);
     AddGlow(tile, 10, 7, 12, qRgb(255, 150, 60), 0.55);
-    Legend legend;
-    legend.Set('i', pal::kIron).Set('w', pal::kWood).Set('f', qRgb(255, 120, 20), false);
-    legend.Set('y', qRgb(255, 220, 90), false).Set('h', qRgb(255, 255, 210), false);
-    const QImage torch = PaintSprite(
-        {
-            "...f....",
-            "..fyf...",
-            "..fyyf..",
-            ".fyhyf..",
-            ".fyhhyf.",
-            "..fyyf..",
-            "..iwwi..",
-            "...ww...",
-            "..iwwi..",
-            "...ii...",
-            "....i...",
-        },
-        legend);
+    const QImage torch = TorchSprite();
     CastShadow(tile, torch, 6, 3);
     Stamp(tile, torch, 6, 3);
     return tile;
