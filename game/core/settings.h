@@ -8,10 +8,20 @@
 
 namespace game {
 
+// How the windows are shown: lines after the first three, each
+// "Name=value"; a missing or unreadable line keeps its default.  The rules
+// never look at these; the window layer applies them.
+struct ViewSettings {
+    int16_t scale = 0;             // Zvetseni: 0 automatic, else 1 to 4
+    bool fullScreen = false;       // CelaObrazovka
+    bool pauseOnFocusLoss = true;  // PauzaPriPrepnuti
+};
+
 struct Settings {
     bool soundOn = true;
     float volume = 1.0f;    // 1.0 for a volume of 100; no upper limit
     int16_t tickDelay = 0;  // idle passes before each frame
+    ViewSettings view;
 };
 
 // The three values of the lines' texts.  A missing line counts as empty.
