@@ -16,8 +16,19 @@ inline constexpr int kMaxBuffers = 1024;
 inline constexpr int kSourcesPerBuffer = 2;
 
 // Format of the loopback output, which mixes only when its host asks for
-// samples (alcRenderSamplesSOFT): interleaved stereo 32-bit float.
+// samples (alcRenderSamplesSOFT): interleaved stereo 16-bit, as a sound card
+// would play it.
 inline constexpr int kLoopbackRate = 44100;
+
+// Every cue is mastered with its peak at -9 dBFS, and the game may start
+// several in one frame (a bomb whose fragments hit three monsters).  Four copies of a
+// cue started together add up sample for sample: 4 x 10^(-9/20) = 1.42, or
+// +3.0 dBFS.  Bringing that down to -1 dBFS (0.891) takes a factor of at most
+// 0.891 / 1.42 = 0.63 (-4.0 dB); the output plays everything 5 dB down
+// (4 x 0.355 x 0.562 = 0.80, -2.0 dBFS), which leaves a decibel for the
+// resampler's overshoot between samples.  Anything louder than that is held
+// below full scale by OpenAL Soft's output limiter.
+inline constexpr float kMasterGainDb = -5.0f;
 
 class AlOutput {
   public:

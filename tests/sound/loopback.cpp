@@ -5,17 +5,17 @@
 #include <stdlib.h>
 
 #include <algorithm>
-#include <cmath>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace tembra_test {
 namespace {
 
-float Peak(const std::vector<float>& side, size_t from) {
-    float peak = 0.0f;
+float Peak(const std::vector<int16_t>& side, size_t from) {
+    int peak = 0;
     for (size_t i = from; i < side.size(); ++i)
-        peak = std::max(peak, std::fabs(side[i]));
-    return peak;
+        peak = std::max(peak, std::abs(static_cast<int>(side[i])));
+    return static_cast<float>(peak) / kFullScale;
 }
 
 }  // namespace
@@ -38,7 +38,7 @@ Rendered Render(int frames) {
     using RenderFn = void(ALC_APIENTRY*)(ALCdevice*, ALCvoid*, ALCsizei);
     static const auto render =
         reinterpret_cast<RenderFn>(alcGetProcAddress(device, "alcRenderSamplesSOFT"));
-    std::vector<float> interleaved(static_cast<size_t>(frames) * 2);
+    std::vector<int16_t> interleaved(static_cast<size_t>(frames) * 2);
     render(device, interleaved.data(), frames);
     Rendered out;
     out.left.resize(frames);

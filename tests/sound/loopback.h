@@ -11,10 +11,23 @@ namespace tembra_test {
 // Makes the next DsInit_PRE list only the loopback output.
 void UseLoopbackOutput();
 
+// The library's output plays every sound 5 dB below its own level (room for
+// several cues at once), so a sample of amplitude a comes out as a * this.
+inline constexpr float kOutputGain = 0.56234133f;  // 10^(-5/20)
+
+// One 16-bit sample value (32 767 is full scale) as a fraction of full scale.
+inline constexpr float kFullScale = 32768.0f;
+// OpenAL Soft dithers 16-bit output, so silence reads as +-1.
+inline constexpr float kSilence = 1.0f / kFullScale;
+// The output limiter looks about 1 ms ahead, so everything comes out that
+// much late: the first frames of a render still carry the end of the last.
+inline constexpr size_t kLimiterDelay = 100;  // frames, with room
+
 struct Rendered {
-    std::vector<float> left, right;
-    // Largest absolute sample of a side, from frame `from` on (the first
-    // frames of a sound fade in).
+    // The 16-bit samples of each side, as a sound card would get them.
+    std::vector<int16_t> left, right;
+    // Largest absolute sample of a side as a fraction of full scale, from
+    // frame `from` on (the first frames of a sound fade in).
     float LeftPeak(size_t from = 0) const;
     float RightPeak(size_t from = 0) const;
 };

@@ -1,7 +1,7 @@
 // Real OpenAL outputs, each in a process of its own.  A machine without
 // sound: the library reports it cleanly (an empty device list, or a
 // SoundError from DsInit) instead of ending the program.  A machine with an
-// output: a cue is really written to it.
+// output: a cue is really written to it, through the output limiter.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "loopback.h"
 #include "sound_files.h"
 
 extern char** environ;
@@ -93,6 +94,7 @@ TEST(SoundOutput, ACueReachesTheWaveFileDriver) {
         RunProbe({"ALSOFT_DRIVERS=wave", "ALSOFT_CONF=" + config},
                  WriteTone(folder.File("cue.wav"), {.frames = 8820, .amplitude = 0.8}));
     ASSERT_NE(out.find("cue slot: 0"), std::string::npos) << out;
+    EXPECT_NE(out.find("limiter: 1"), std::string::npos) << out;
 
     SF_INFO info{};
     SNDFILE* file = sf_open(written.c_str(), SFM_READ, &info);
@@ -103,7 +105,9 @@ TEST(SoundOutput, ACueReachesTheWaveFileDriver) {
     float peak = 0.0f;
     for (float sample : samples)
         peak = std::max(peak, std::fabs(sample));
-    EXPECT_GT(peak, 0.5f);
+    // Full volume, in the middle: the tone on both sides, under the output's
+    // master gain.
+    EXPECT_NEAR(peak, 0.8f * kOutputGain, 0.02f);
 }
 
 }  // namespace
