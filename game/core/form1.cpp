@@ -15,6 +15,7 @@
 #include "game/platform/keys.h"
 #include "game/platform/rounding.h"
 #include "game/platform/surface.h"
+#include "game/ui/window_style.h"
 
 namespace game {
 namespace {
@@ -131,6 +132,7 @@ Form1::Form1(QWidget* parent) : BackgroundWindow(779, 516, QColor(64, 64, 64), p
     logColours.setColor(QPalette::Base, Qt::black);
     logColours.setColor(QPalette::Text, QColor(224, 224, 224));
     Text1->setPalette(logColours);
+    StyleStoneScrollBar(*Text1);
     Text1->installEventFilter(this);
 
     CreateStatusLabels();

@@ -1,7 +1,8 @@
 // Shared look of the game's small windows: positions given in twips (15 to a
-// pixel), centred bold labels on black.
+// pixel), centred bold labels on black, scroll bars set in the stone frame.
 #pragma once
 
+#include <QAbstractScrollArea>
 #include <QColor>
 #include <QLabel>
 #include <QRect>
@@ -19,5 +20,14 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
 // A centred, bold, word-wrapping label with black background.
 QLabel* MakeLabel(QWidget* parent, const QRect& place, const QColor& colour, double points,
                   const QString& text);
+
+// The scroll bar of a black panel sunk into the stone frame: a dark groove
+// and a block of the frame's stone for a handle, lit on its top and left
+// edges like every stone of the game.  Every size is for a window drawn
+// `scale` times its own size (1 to 4).
+inline constexpr int kStoneScrollBarWidth = 10;  // at scale 1
+QString StoneScrollBarStyle(int scale);
+// Gives a scrolling view's vertical bar that look, at the given scale.
+void StyleStoneScrollBar(QAbstractScrollArea& area, int scale = 1);
 
 }  // namespace game

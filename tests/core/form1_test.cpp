@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -23,6 +24,7 @@
 #include "game/platform/pacing.h"
 #include "game/ui/form2.h"
 #include "game/ui/form3.h"
+#include "game/ui/window_style.h"
 #include "game/world/world_effects.h"
 
 namespace {
@@ -144,6 +146,37 @@ TEST_F(GameWindowTest, TheLogGivesTheFocusStraightBack) {
     form().Text1->setFocus(Qt::MouseFocusReason);
     EXPECT_TRUE(field()->hasFocus());
     EXPECT_FALSE(form().Text1->hasFocus());
+}
+
+// The log's scroll bar, drawn as the player sees it: a dark groove with a
+// stone block for a handle, lit along its top, at every scale.
+TEST_F(GameWindowTest, TheLogsScrollBarIsAStoneBlockInADarkGroove) {
+    QPlainTextEdit& log = *form().Text1;
+    for (int i = 0; i < 60; ++i)
+        log.appendPlainText(QStringLiteral("řádek %1").arg(i));
+    QScrollBar& bar = *log.verticalScrollBar();
+    for (int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        if (scale > 1) StyleStoneScrollBar(log, scale);  // the window is made at scale 1
+        bar.setValue(0);
+        QApplication::processEvents();
+        ASSERT_TRUE(bar.isVisible());
+        EXPECT_EQ(bar.width(), kStoneScrollBarWidth * scale);
+
+        const QImage image = bar.grab().toImage();
+        const int x = image.width() / 2;
+        auto luma = [&](int y) { return qGray(image.pixel(x, y)); };
+        // Down the middle: the handle starts near the top with its lit
+        // edge, its face is lighter than the groove, the groove is dark.
+        int edge = 0;
+        while (edge < image.height() && luma(edge) < 60)
+            ++edge;
+        ASSERT_LT(edge, 4 * scale) << "no handle at the top of the bar";
+        const int face = edge + 2 * scale;
+        EXPECT_GT(luma(edge), luma(face)) << "the handle's top edge is not lit";
+        EXPECT_GT(luma(face), 60);
+        EXPECT_LT(luma(image.height() - 2), 25) << "the groove is not dark";
+    }
 }
 
 TEST_F(GameWindowTest, ArrowsHoldTheirFlagsAndChangeTheStepOnRelease) {
