@@ -1,6 +1,9 @@
-// Reading setup.ini, the three lines the settings tool writes:
+// Reading setup.ini.  Its first three lines are the ones the settings tool
+// has always written, read by position, not by key:
 //   Zvuky=Ano | Zvuky=Ne, Hlasitost=<0..100>, Tick=<0..20000>
-// Lines are read by position, not by key.
+// Every later setting is a further "Name=value" line after them:
+//   Zvetseni=auto|1|2|3|4, CelaObrazovka=Ano|Ne, PauzaPriPrepnuti=Ano|Ne
+// CR LF, LF and a lone CR all end a line, as in the settings tool.
 #pragma once
 
 #include <cstdint>
@@ -26,11 +29,12 @@ struct Settings {
 
 // The three values of the lines' texts.  A missing line counts as empty.
 bool SoundLineTurnsSoundOn(const std::string& line1);
+// A volume too large for a float gives the largest float.
 float VolumeOfLine(const std::string& line2);
 int16_t TickDelayOfLine(const std::string& line3);
 
 // Reads the file.  A missing or unreadable file gives the tool's defaults:
-// sound on, volume 1.0, tick 0.  Never fails.
+// sound on, volume 1.0, tick 0, and the default view.  Never fails.
 Settings ReadSettings(const std::string& path);
 
 }  // namespace game
