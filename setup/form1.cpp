@@ -1,6 +1,7 @@
 #include "setup/form1.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFont>
 #include <QFrame>
@@ -45,7 +46,9 @@ Form1::Form1(const QString& appFolder, QWidget* parent) : QWidget(parent), appFo
 
 void Form1::CreateControls() {
     setWindowTitle(QStringLiteral("Orvane Setup v1.0"));
-    const QRect client = Twips(0, 0, 3135, 1830);
+    // The first frame keeps the tool's old layout; the second, for the
+    // game's windows, was added below it and the window grew downward.
+    const QRect client = Twips(0, 0, 3135, 3180);
     setFixedSize(client.size());
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(kFontPixels);
@@ -62,6 +65,8 @@ void Form1::CreateControls() {
 
     Command1 = new QPushButton(QStringLiteral("Uložit a skončit"), Frame1);
     Command1->setGeometry(Twips(1680, 240, 1335, 255));
+    // Enter presses the button as Space does when it has the keyboard.
+    Command1->setAutoDefault(true);
 
     Label3 = new QLabel(QStringLiteral("Hlasitost zvuků"), Frame1);
     Label3->setGeometry(Twips(120, 600, 1455, 255));
@@ -88,6 +93,26 @@ void Form1::CreateControls() {
 
     Label1 = new QLabel(QStringLiteral("Tick=0"), Frame1);
     Label1->setGeometry(Twips(1680, 1440, 1215, 255));
+
+    Frame2 = new QFrame(this);
+    Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame2->setGeometry(Twips(0, 1830, 3135, 1335));
+
+    Label5 = new QLabel(QStringLiteral("Zvětšení"), Frame2);
+    Label5->setGeometry(Twips(120, 240, 900, 255));
+
+    Combo1 = new QComboBox(Frame2);
+    // Wide enough for "automaticky", its right edge under the button's.
+    Combo1->setGeometry(Twips(1080, 210, 1935, 315));
+    Combo1->addItems({QStringLiteral("automaticky"), QStringLiteral("1×"), QStringLiteral("2×"),
+                      QStringLiteral("3×"), QStringLiteral("4×")});
+
+    Check2 = new QCheckBox(QStringLiteral("Celá obrazovka"), Frame2);
+    Check2->setGeometry(Twips(120, 600, 2895, 255));
+
+    Check3 = new QCheckBox(QStringLiteral("Pauza při přepnutí okna"), Frame2);
+    Check3->setGeometry(Twips(120, 960, 2895, 255));
+    Check3->setChecked(true);
 }
 
 void Form1::ConnectHandlers() {
@@ -114,6 +139,10 @@ void Form1::Form_Load() {
     }
     HScroll2->setValue(values->volume);
     HScroll1->setValue(values->tick);
+    Combo1->setCurrentIndex(values->scale);
+    Check2->setChecked(values->fullScreen);
+    Check3->setChecked(values->pauseOnFocusLoss);
+    otherLines_ = values->otherLines;
 }
 
 void Form1::Check1_Click() {
@@ -141,6 +170,10 @@ SetupValues Form1::CurrentValues() const {
     values.soundOn = Check1->isChecked();
     values.volume = HScroll2->value();
     values.tick = HScroll1->value();
+    values.scale = Combo1->currentIndex();
+    values.fullScreen = Check2->isChecked();
+    values.pauseOnFocusLoss = Check3->isChecked();
+    values.otherLines = otherLines_;
     return values;
 }
 

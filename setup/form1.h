@@ -1,13 +1,17 @@
 // Form1, the settings tool's one window: sound on or off, the volume and the
-// game's tick, saved to setup.ini beside the program by "Uložit a skončit".
+// game's tick in the first frame, how the game's windows are shown in the
+// second, saved to setup.ini beside the program by "Uložit a skončit".
 #pragma once
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include <QString>
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -40,6 +44,15 @@ class Form1 : public QWidget {
     HScrollBar* HScroll1 = nullptr;
     HScrollBar* HScroll2 = nullptr;
 
+    // The game's windows, below Frame1: the scale (item 0 automatic, else
+    // the factor), fullscreen at start, the pause when the game loses the
+    // keyboard.
+    QFrame* Frame2 = nullptr;
+    QLabel* Label5 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QCheckBox* Check3 = nullptr;
+
     void Form_Load();
     void Check1_Click();
     void HScroll1_Change();
@@ -53,6 +66,8 @@ class Form1 : public QWidget {
     void ConnectHandlers();
 
     QString appFolder_;
+    // Lines of the file the tool does not know, written back as they were.
+    std::vector<std::string> otherLines_;
 };
 
 }  // namespace setup

@@ -1,6 +1,6 @@
 #include "setup/setup_ini.h"
 
-#include <array>
+#include <algorithm>
 #include <string>
 
 #include <QDir>
@@ -20,21 +20,70 @@ std::string_view ValuePart(std::string_view line, std::size_t keyLength) {
     return line.size() > keyLength ? line.substr(keyLength) : std::string_view{};
 }
 
-// One line without its end.  CR LF, LF and a lone CR all end a line, so a
-// file edited on any system reads the same.
-std::string ReadLine(QFile& file) {
-    std::string line;
-    char c = 0;
-    while (file.getChar(&c)) {
-        if (c == '\n') break;
-        if (c == '\r') {
-            char next = 0;
-            if (file.getChar(&next) && next != '\n') file.ungetChar(next);
+// The text's lines without their ends.  CR LF, LF and a lone CR all end a
+// line, so a file edited on any system reads the same.
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
             break;
         }
-        line.push_back(c);
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
     }
-    return line;
+    return lines;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool SameWord(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+constexpr std::string_view kScaleName = "Zvetseni";
+constexpr std::string_view kFullScreenName = "CelaObrazovka";
+constexpr std::string_view kPauseName = "PauzaPriPrepnuti";
+
+// A line of a later setting, split at its first "=".
+struct NamedLine {
+    std::string_view name;
+    std::string_view value;
+};
+
+std::optional<NamedLine> SplitNamedLine(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return std::nullopt;
+    return NamedLine{TrimBlanks(line.substr(0, equals)), TrimBlanks(line.substr(equals + 1))};
+}
+
+bool IsKnownName(std::string_view name) {
+    return SameWord(name, kScaleName) || SameWord(name, kFullScreenName) ||
+           SameWord(name, kPauseName);
+}
+
+std::optional<int> ScaleFromValue(std::string_view value) {
+    if (SameWord(value, "auto")) return 0;
+    if (value.size() == 1 && value[0] >= '1' && value[0] <= '0' + kScaleMax) return value[0] - '0';
+    return std::nullopt;
+}
+
+std::optional<bool> YesNoFromValue(std::string_view value) {
+    if (SameWord(value, "Ano")) return true;
+    if (SameWord(value, "Ne")) return false;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -73,20 +122,39 @@ int TickFromLine(std::string_view line) {
     return RoundHalfEven(LeadingNumber(t));
 }
 
-std::optional<SetupValues> ReadSetupIni(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-
-    std::array<std::string, 3> lines;
-    for (std::string& line : lines)
-        line = ReadLine(file);
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
+SetupValues ParseSetupIni(std::string_view text) {
+    std::vector<std::string> lines = SplitLines(text);
+    if (lines.size() < 3) lines.resize(3);
 
     SetupValues values;
     values.soundOn = SoundFromLine(lines[0]);
     values.volume = VolumeFromLine(lines[1]);
     values.tick = TickFromLine(lines[2]);
+
+    // A later line of a known name replaces what an earlier one said, even
+    // with a value that does not read: that gives the default.
+    for (std::size_t i = 3; i < lines.size(); ++i) {
+        const std::optional<NamedLine> line = SplitNamedLine(lines[i]);
+        if (!line || !IsKnownName(line->name)) {
+            // Blank lines carry nothing worth keeping.
+            if (!TrimBlanks(lines[i]).empty()) values.otherLines.push_back(lines[i]);
+        } else if (SameWord(line->name, kScaleName)) {
+            values.scale = ScaleFromValue(line->value).value_or(0);
+        } else if (SameWord(line->name, kFullScreenName)) {
+            values.fullScreen = YesNoFromValue(line->value).value_or(false);
+        } else {
+            values.pauseOnFocusLoss = YesNoFromValue(line->value).value_or(true);
+        }
+    }
     return values;
+}
+
+std::optional<SetupValues> ReadSetupIni(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return ParseSetupIni(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 }
 
 QByteArray FormatSetupIni(const SetupValues& values) {
@@ -96,7 +164,17 @@ QByteArray FormatSetupIni(const SetupValues& values) {
     text += QByteArray::number(values.volume);
     text += "\r\nTick=";
     text += QByteArray::number(values.tick);
+    text += "\r\nZvetseni=";
+    text += values.scale == 0 ? QByteArray("auto") : QByteArray::number(values.scale);
+    text += "\r\nCelaObrazovka=";
+    text += values.fullScreen ? "Ano" : "Ne";
+    text += "\r\nPauzaPriPrepnuti=";
+    text += values.pauseOnFocusLoss ? "Ano" : "Ne";
     text += "\r\n";
+    for (const std::string& line : values.otherLines) {
+        text += QByteArray::fromStdString(line);
+        text += "\r\n";
+    }
     return text;
 }
 

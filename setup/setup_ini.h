@@ -1,16 +1,28 @@
-// setup.ini, the three-line settings file that the settings tool writes
-// beside the programs and the game reads at start:
+// setup.ini, the settings file that the settings tool writes beside the
+// programs and the game reads at start.  Its first three lines are the ones
+// the tool has always written, read by position (the key names are never
+// checked):
 //
 //   Zvuky=Ano        (or Zvuky=Ne)
 //   Hlasitost=<0..100>
 //   Tick=<0..20000>
 //
-// each line ended by CR LF.  Lines are read by position; the key names are
-// never checked.
+// Every later setting is a "Name=value" line after them:
+//
+//   Zvetseni=auto|1|2|3|4
+//   CelaObrazovka=Ano|Ne
+//   PauzaPriPrepnuti=Ano|Ne
+//
+// Names and values are read without regard to ASCII case and to the blanks
+// around them; a value that does not read gives the default, a name given
+// twice takes its last line, a missing line means its default.  The tool
+// writes every line ended by CR LF and reads CR LF, LF or a lone CR.
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include <QByteArray>
 #include <QString>
@@ -19,11 +31,18 @@ namespace setup {
 
 inline constexpr int kVolumeMax = 100;
 inline constexpr int kTickMax = 20000;
+inline constexpr int kScaleMax = 4;
 
 struct SetupValues {
     bool soundOn = true;
-    int volume = kVolumeMax;  // percent
-    int tick = 0;             // idle passes before every frame of the game
+    int volume = kVolumeMax;       // percent
+    int tick = 0;                  // idle passes before every frame of the game
+    int scale = 0;                 // the game's windows enlarged: 0 automatic, else 1 to 4
+    bool fullScreen = false;       // the game starts covering the screen
+    bool pauseOnFocusLoss = true;  // time stops when the game loses the keyboard
+    // Lines after the third that the tool does not know (settings of a newer
+    // game, say), kept in their order when the file is written again.
+    std::vector<std::string> otherLines;
 
     bool operator==(const SetupValues&) const = default;
 };
@@ -40,8 +59,11 @@ int VolumeFromLine(std::string_view line);
 // shows it: above 20000 gives 20000, below 0 gives 0, no number 0.
 int TickFromLine(std::string_view line);
 
+// The values of a whole file's text.  A missing line counts as empty text.
+SetupValues ParseSetupIni(std::string_view text);
+
 // Reads the file.  A missing or unreadable file gives nothing (the window
-// keeps its initial state); otherwise a missing line counts as empty text.
+// keeps its initial state).
 std::optional<SetupValues> ReadSetupIni(const QString& path);
 
 // The exact bytes the tool writes.

@@ -17,10 +17,14 @@ e2e_skip_without Xvfb xdotool
 
 e2e_start_xvfb 640x480x24
 
-# The window's client area is 209 x 122 pixels and, with no window manager,
+# The window's client area is 209 x 212 pixels and, with no window manager,
 # sits at the screen's top left.  Control centres, from their twip positions:
 check1=(30 24)    # "Zvuky"
 command1=(156 24) # "Uložit a skončit"
+check2=(30 170)   # "Celá obrazovka"
+
+# The lines after the old three for an untouched second frame.
+view_lines='Zvetseni=auto\r\nCelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\n'
 
 # Starts a copy of the tool in its own dist-like folder ($1) and waits for its
 # window; sets window_id.
@@ -72,7 +76,7 @@ printf 'sound: ANO please\nLoudness: 55\nTICK:123' >"$case1/setup.ini"
 start_setup "$case1"
 click "${command1[@]}"
 expect_exit "$case1"
-expect_file "$case1" 'Zvuky=Ano\r\nHlasitost=55\r\nTick=123\r\n'
+expect_file "$case1" "Zvuky=Ano\\r\\nHlasitost=55\\r\\nTick=123\\r\\n$view_lines"
 echo "setup_e2e: unchanged settings saved canonically"
 
 # 2. No file: the initial states; unchecking "Zvuky" keeps the volume.
@@ -82,7 +86,7 @@ start_setup "$case2"
 click "${check1[@]}"
 click "${command1[@]}"
 expect_exit "$case2"
-expect_file "$case2" 'Zvuky=Ne\r\nHlasitost=100\r\nTick=0\r\n'
+expect_file "$case2" "Zvuky=Ne\\r\\nHlasitost=100\\r\\nTick=0\\r\\n$view_lines"
 echo "setup_e2e: sound switched off, volume kept"
 
 # 3. The keyboard: Tab to the volume bar, Left twice; Tab to the tick bar,
@@ -94,19 +98,35 @@ start_setup "$case3"
 xdotool key --delay 50 Tab Tab Left Left Tab Right Right Right
 click "${command1[@]}"
 expect_exit "$case3"
-expect_file "$case3" 'Zvuky=Ano\r\nHlasitost=48\r\nTick=13\r\n'
+expect_file "$case3" "Zvuky=Ano\\r\\nHlasitost=48\\r\\nTick=13\\r\\n$view_lines"
 echo "setup_e2e: arrow keys move the bars the way they point"
 
-# 4. A setup.ini that cannot be replaced (a folder in its way): the tool says
-#    so in a message box and stays open instead of ending as if it had saved.
-case4="$work/blocked"
-mkdir -p "$case4/setup.ini"
+# 4. The second frame and Enter: the scale chosen with the keyboard, the
+#    fullscreen box clicked, a line of a newer game kept, and Enter on the
+#    button saves as Space does.
+case4="$work/view"
+mkdir "$case4"
+printf 'Zvuky=Ano\r\nHlasitost=50\r\nTick=10\r\nKlavesy=W\r\nZvetseni=2\r\n' >"$case4/setup.ini"
 start_setup "$case4"
+click "${check2[@]}"
+# Shift+Tab from the box goes back to the scale's list; Down picks 3×.
+xdotool key --delay 50 shift+Tab Down
+# Shift+Tab from the list walks back through the bars to the button.
+xdotool key --delay 50 shift+Tab shift+Tab shift+Tab Return
+expect_exit "$case4"
+expect_file "$case4" 'Zvuky=Ano\r\nHlasitost=50\r\nTick=10\r\nZvetseni=3\r\nCelaObrazovka=Ano\r\nPauzaPriPrepnuti=Ano\r\nKlavesy=W\r\n'
+echo "setup_e2e: the second frame saved with Enter, a newer game's line kept"
+
+# 5. A setup.ini that cannot be replaced (a folder in its way): the tool says
+#    so in a message box and stays open instead of ending as if it had saved.
+case5="$work/blocked"
+mkdir -p "$case5/setup.ini"
+start_setup "$case5"
 click "${command1[@]}"
 timeout 60 xdotool search --sync --onlyvisible --name '^CHYBA!$' >/dev/null ||
     fail "no message box after a failed save"
 kill -0 "$app_pid" 2>/dev/null || fail "setup ended although nothing was saved"
-[[ -d $case4/setup.ini ]] || fail "the folder in the way was touched"
+[[ -d $case5/setup.ini ]] || fail "the folder in the way was touched"
 echo "setup_e2e: a failed save is reported and the window stays"
 
 echo "setup_e2e: PASS"

@@ -1,7 +1,9 @@
 // The settings window on the offscreen platform: its layout, what it shows for
 // a given setup.ini, its keys, and what its button writes.
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -17,6 +19,9 @@
 
 namespace setup {
 namespace {
+
+// The new lines as the tool writes them for an untouched second frame.
+const QByteArray kDefaultView = "Zvetseni=auto\r\nCelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\n";
 
 class Form1Test : public testing::Test {
   protected:
@@ -51,7 +56,9 @@ class Form1Test : public testing::Test {
 TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     auto form = Open();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Orvane Setup v1.0"));
-    EXPECT_EQ(form->size(), QSize(209, 122));
+    // The old frame and its controls where they always were; the window grew
+    // downward for the second frame.
+    EXPECT_EQ(form->size(), QSize(209, 212));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->Frame1->geometry(), QRect(0, 0, 209, 121));
 
@@ -63,9 +70,27 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     EXPECT_EQ(form->Label2->geometry(), QRect(8, 80, 97, 17));
     EXPECT_EQ(form->HScroll1->geometry(), QRect(8, 96, 97, 17));
     EXPECT_EQ(form->Label1->geometry(), QRect(112, 96, 81, 17));
-    for (QWidget* control : form->Frame1->findChildren<QWidget*>()) {
+    const std::vector<QWidget*> oldControls = {form->Check1,   form->Command1, form->Label1,
+                                               form->Label2,   form->Label3,   form->Label4,
+                                               form->HScroll1, form->HScroll2};
+    for (QWidget* control : oldControls) {
         EXPECT_EQ(control->parentWidget(), form->Frame1);
     }
+
+    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 89));
+    const std::vector<QWidget*> newControls = {form->Label5, form->Combo1, form->Check2,
+                                               form->Check3};
+    for (QWidget* control : newControls) {
+        EXPECT_EQ(control->parentWidget(), form->Frame2);
+        EXPECT_TRUE(form->Frame2->rect().contains(control->geometry())) << control;
+    }
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("Zvětšení"));
+    EXPECT_EQ(form->Check2->text(), QStringLiteral("Celá obrazovka"));
+    EXPECT_EQ(form->Check3->text(), QStringLiteral("Pauza při přepnutí okna"));
+    ASSERT_EQ(form->Combo1->count(), 5);
+    EXPECT_EQ(form->Combo1->itemText(0), QStringLiteral("automaticky"));
+    EXPECT_EQ(form->Combo1->itemText(2), QStringLiteral("2×"));
+    EXPECT_EQ(form->Combo1->itemText(4), QStringLiteral("4×"));
 
     EXPECT_EQ(form->Check1->text(), QStringLiteral("Zvuky"));
     EXPECT_EQ(form->Command1->text(), QStringLiteral("Uložit a skončit"));
@@ -98,6 +123,54 @@ TEST_F(Form1Test, WithoutAFileTheControlsKeepTheirInitialStates) {
     EXPECT_EQ(form->Label4->text(), QStringLiteral("100%"));
     EXPECT_EQ(form->HScroll1->value(), 0);
     EXPECT_EQ(form->Label1->text(), QStringLiteral("Tick=0"));
+    EXPECT_EQ(form->Combo1->currentIndex(), 0);
+    EXPECT_FALSE(form->Check2->isChecked());
+    EXPECT_TRUE(form->Check3->isChecked());
+}
+
+TEST_F(Form1Test, TheThreeOldLinesAloneShowTheDefaultsOfTheNewSettings) {
+    WriteIni("Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\n");
+    auto form = Open();
+    EXPECT_EQ(form->HScroll2->value(), 80);
+    EXPECT_EQ(form->Combo1->currentIndex(), 0);
+    EXPECT_FALSE(form->Check2->isChecked());
+    EXPECT_TRUE(form->Check3->isChecked());
+}
+
+TEST_F(Form1Test, ShowsTheNewSettingsAndSavesTheChangesKeepingUnknownLines) {
+    WriteIni(
+        "Zvuky=Ano\nHlasitost=80\nTick=50\nKlavesy=W\nZvetseni=3\nCelaObrazovka=ano\n"
+        "PauzaPriPrepnuti=Ne\nbudoucí nastavení\n");
+    auto form = Open();
+    EXPECT_EQ(form->Combo1->currentIndex(), 3);
+    EXPECT_EQ(form->Combo1->currentText(), QStringLiteral("3×"));
+    EXPECT_TRUE(form->Check2->isChecked());
+    EXPECT_FALSE(form->Check3->isChecked());
+
+    // Chosen with the keyboard and the mouse as a player would.
+    form->Combo1->setFocus();
+    QTest::keyClick(form->Combo1, Qt::Key_Down);
+    QTest::mouseClick(form->Check2, Qt::LeftButton);
+    QTest::mouseClick(form->Check3, Qt::LeftButton);
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    EXPECT_EQ(ReadIni(), QByteArray("Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=4\r\n"
+                                    "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nKlavesy=W\r\n"
+                                    "budoucí nastavení\r\n"));
+}
+
+TEST_F(Form1Test, EnterAndSpacePressTheButtonThatHasTheKeyboard) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        QFile::remove(IniPath());
+        auto form = Open();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        // Tab from the box to the button, as the keyboard walks the window.
+        form->Check1->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), form->Command1);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(ReadIni(), "Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n" + kDefaultView) << key;
+        EXPECT_FALSE(form->isVisible()) << key;
+    }
 }
 
 struct LoadCase {
@@ -146,7 +219,7 @@ TEST_F(Form1Test, UncheckingDisablesTheVolumeButKeepsItsValue) {
     EXPECT_EQ(form->HScroll2->value(), 35);
 
     QTest::mouseClick(form->Command1, Qt::LeftButton);
-    EXPECT_EQ(ReadIni(), QByteArray("Zvuky=Ne\r\nHlasitost=35\r\nTick=7\r\n"));
+    EXPECT_EQ(ReadIni(), "Zvuky=Ne\r\nHlasitost=35\r\nTick=7\r\n" + kDefaultView);
 }
 
 TEST_F(Form1Test, CheckingAgainEnablesTheVolume) {
@@ -155,7 +228,7 @@ TEST_F(Form1Test, CheckingAgainEnablesTheVolume) {
     QTest::mouseClick(form->Check1, Qt::LeftButton);
     EXPECT_TRUE(form->HScroll2->isEnabled());
     QTest::mouseClick(form->Command1, Qt::LeftButton);
-    EXPECT_EQ(ReadIni(), QByteArray("Zvuky=Ano\r\nHlasitost=35\r\nTick=7\r\n"));
+    EXPECT_EQ(ReadIni(), "Zvuky=Ano\r\nHlasitost=35\r\nTick=7\r\n" + kDefaultView);
 }
 
 TEST_F(Form1Test, SavingUnchangedWritesTheCanonicalLinesAndCloses) {
@@ -163,7 +236,7 @@ TEST_F(Form1Test, SavingUnchangedWritesTheCanonicalLinesAndCloses) {
     auto form = Open();
     ASSERT_TRUE(form->isVisible());
     QTest::mouseClick(form->Command1, Qt::LeftButton);
-    EXPECT_EQ(ReadIni(), QByteArray("Zvuky=Ano\r\nHlasitost=55\r\nTick=123\r\n"));
+    EXPECT_EQ(ReadIni(), "Zvuky=Ano\r\nHlasitost=55\r\nTick=123\r\n" + kDefaultView);
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(errors_.isEmpty());
 }
@@ -171,7 +244,7 @@ TEST_F(Form1Test, SavingUnchangedWritesTheCanonicalLinesAndCloses) {
 TEST_F(Form1Test, SavingWithoutAFileWritesTheInitialStates) {
     auto form = Open();
     QTest::mouseClick(form->Command1, Qt::LeftButton);
-    EXPECT_EQ(ReadIni(), QByteArray("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n"));
+    EXPECT_EQ(ReadIni(), "Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n" + kDefaultView);
 }
 
 TEST_F(Form1Test, ClosingWithoutTheButtonWritesNothing) {
@@ -202,7 +275,7 @@ TEST_F(Form1Test, AFailedSaveSaysSoInCzechAndStaysOpen) {
     ASSERT_TRUE(QDir(dir_.path()).rmdir(QStringLiteral("setup.ini")));
     QTest::mouseClick(form->Command1, Qt::LeftButton);
     EXPECT_EQ(errors_.size(), 1);
-    EXPECT_EQ(ReadIni(), QByteArray("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n"));
+    EXPECT_EQ(ReadIni(), "Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n" + kDefaultView);
     EXPECT_FALSE(form->isVisible());
 }
 

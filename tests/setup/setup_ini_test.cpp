@@ -111,6 +111,81 @@ TEST(SetupLines, TickIsClampedToTheBarAndDefaultsToZero) {
     EXPECT_EQ(TickFromLine("TICK:123"), 123);
 }
 
+// The values of the three old lines, everything else at its default.
+SetupValues Old(bool soundOn, int volume, int tick) {
+    SetupValues values;
+    values.soundOn = soundOn;
+    values.volume = volume;
+    values.tick = tick;
+    return values;
+}
+
+// The bytes of the three new lines as the tool writes them.
+QByteArray NewLines(const char* scale, const char* fullScreen, const char* pause) {
+    return QByteArray("Zvetseni=") + scale + "\r\nCelaObrazovka=" + fullScreen +
+           "\r\nPauzaPriPrepnuti=" + pause + "\r\n";
+}
+
+TEST(SetupText, TheThreeOldLinesAloneGiveTheDefaultsOfTheRest) {
+    const SetupValues values = ParseSetupIni("Zvuky=Ne\r\nHlasitost=20\r\nTick=3\r\n");
+    EXPECT_EQ(values, Old(false, 20, 3));
+    EXPECT_EQ(values.scale, 0);
+    EXPECT_FALSE(values.fullScreen);
+    EXPECT_TRUE(values.pauseOnFocusLoss);
+    EXPECT_TRUE(values.otherLines.empty());
+}
+
+TEST(SetupText, ReadsTheNewLinesInAnyCaseAndWithBlanksAround) {
+    SetupValues values = ParseSetupIni(
+        "Zvuky=Ano\nHlasitost=1\nTick=2\nZvetseni=3\nCelaObrazovka=Ano\n"
+        "PauzaPriPrepnuti=Ne\n");
+    EXPECT_EQ(values.scale, 3);
+    EXPECT_TRUE(values.fullScreen);
+    EXPECT_FALSE(values.pauseOnFocusLoss);
+
+    values = ParseSetupIni(
+        "Zvuky=Ano\nHlasitost=1\nTick=2\n  zvetseni\t= AUTO \nCELAOBRAZOVKA=ano\n"
+        "pauzapriprepnuti =\tNE\t\n");
+    EXPECT_EQ(values.scale, 0);
+    EXPECT_TRUE(values.fullScreen);
+    EXPECT_FALSE(values.pauseOnFocusLoss);
+    EXPECT_TRUE(values.otherLines.empty());
+    for (int scale = 1; scale <= kScaleMax; ++scale) {
+        const std::string text = "\n\n\nZvetseni=" + std::to_string(scale);
+        EXPECT_EQ(ParseSetupIni(text).scale, scale);
+    }
+}
+
+TEST(SetupText, AValueThatDoesNotReadGivesTheDefaultAndTheLastLineCounts) {
+    for (const char* scale : {"0", "5", "2x", "2.0", "02", "", "-1", "dva"}) {
+        const std::string text = std::string("\n\n\nZvetseni=2\nZvetseni=") + scale;
+        EXPECT_EQ(ParseSetupIni(text).scale, 0) << scale;
+    }
+    for (const char* yesNo : {"Yes", "1", "", "A no"}) {
+        const std::string text = std::string("\n\n\nCelaObrazovka=Ano\nPauzaPriPrepnuti=Ne\n") +
+                                 "CelaObrazovka=" + yesNo + "\nPauzaPriPrepnuti=" + yesNo;
+        EXPECT_FALSE(ParseSetupIni(text).fullScreen) << yesNo;
+        EXPECT_TRUE(ParseSetupIni(text).pauseOnFocusLoss) << yesNo;
+    }
+    EXPECT_EQ(ParseSetupIni("\n\n\nZvetseni=2\nZvetseni=4\n").scale, 4);
+}
+
+TEST(SetupText, TheOldLinesStayReadByPosition) {
+    // New names in the first three lines are the old values' lines.
+    const SetupValues values = ParseSetupIni("Zvetseni=2\nCelaObrazovka=Ano\nTick=5\n");
+    EXPECT_EQ(values, Old(false, 100, 5));
+    EXPECT_EQ(ParseSetupIni("Zvuky=Ano\nZvetseni=2\n"), Old(true, 100, 0));
+}
+
+TEST(SetupText, UnknownLinesAreKeptInTheirOrderAndBlankOnesDropped) {
+    const SetupValues values = ParseSetupIni(
+        "Zvuky=Ano\r\nHlasitost=1\r\nTick=2\r\nKlavesy=W\r\n\r\n   \r\nZvetseni=2\r\n"
+        "poznámka bez rovnítka\r\nZvetseni2=3\r\n=4\r\nKlavesy=S");
+    EXPECT_EQ(values.scale, 2);
+    EXPECT_EQ(values.otherLines, (std::vector<std::string>{"Klavesy=W", "poznámka bez rovnítka",
+                                                           "Zvetseni2=3", "=4", "Klavesy=S"}));
+}
+
 class SetupIniFile : public testing::Test {
   protected:
     QString Path() const { return SetupIniPath(dir_.path()); }
@@ -125,41 +200,71 @@ TEST_F(SetupIniFile, MissingOrUnreadableFileGivesNothing) {
 
 TEST_F(SetupIniFile, MissingLinesCountAsEmptyText) {
     WriteRaw(Path(), "");
-    EXPECT_EQ(ReadSetupIni(Path()), (SetupValues{false, 100, 0}));
+    EXPECT_EQ(ReadSetupIni(Path()), Old(false, 100, 0));
     WriteRaw(Path(), "Zvuky=Ano\r\n");
-    EXPECT_EQ(ReadSetupIni(Path()), (SetupValues{true, 100, 0}));
+    EXPECT_EQ(ReadSetupIni(Path()), Old(true, 100, 0));
     WriteRaw(Path(), "Zvuky=Ano\r\nHlasitost=30");
-    EXPECT_EQ(ReadSetupIni(Path()), (SetupValues{true, 30, 0}));
+    EXPECT_EQ(ReadSetupIni(Path()), Old(true, 30, 0));
 }
 
 TEST_F(SetupIniFile, AnyLineEndEndsALine) {
     for (const QByteArray end : {"\r\n", "\n", "\r"}) {
-        WriteRaw(Path(), "Zvuky=Ne" + end + "Hlasitost=7" + end + "Tick=9" + end);
-        EXPECT_EQ(ReadSetupIni(Path()), (SetupValues{false, 7, 9})) << end.toHex().constData();
+        WriteRaw(Path(), "Zvuky=Ne" + end + "Hlasitost=7" + end + "Tick=9" + end + "Zvetseni=3" +
+                             end + "X=1" + end);
+        SetupValues expected = Old(false, 7, 9);
+        expected.scale = 3;
+        expected.otherLines = {"X=1"};
+        EXPECT_EQ(ReadSetupIni(Path()), expected) << end.toHex().constData();
     }
-    // Lines after the third are no business of the tool.
-    WriteRaw(Path(), "Zvuky=Ano\r\nHlasitost=1\r\nTick=2\r\nTick=3\r\n");
-    EXPECT_EQ(ReadSetupIni(Path()), (SetupValues{true, 1, 2}));
+    // CR CR is two ends with an empty line between them.
+    WriteRaw(Path(), "Zvuky=Ano\r\rTick=2\r\n");
+    EXPECT_EQ(ReadSetupIni(Path()), Old(true, 100, 2));
 }
 
-TEST_F(SetupIniFile, WritesTheThreeLinesWithCrLf) {
-    ASSERT_TRUE(WriteSetupIni(Path(), {true, 80, 50}, nullptr));
-    EXPECT_EQ(ReadAll(Path()), QByteArray("Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\n"));
-    ASSERT_TRUE(WriteSetupIni(Path(), {false, 0, 20000}, nullptr));
-    EXPECT_EQ(ReadAll(Path()), QByteArray("Zvuky=Ne\r\nHlasitost=0\r\nTick=20000\r\n"));
+TEST_F(SetupIniFile, WritesTheOldLinesFirstThenTheNewOnesWithCrLf) {
+    ASSERT_TRUE(WriteSetupIni(Path(), Old(true, 80, 50), nullptr));
+    EXPECT_EQ(ReadAll(Path()),
+              "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\n" + NewLines("auto", "Ne", "Ano"));
+    SetupValues values = Old(false, 0, 20000);
+    values.scale = 4;
+    values.fullScreen = true;
+    values.pauseOnFocusLoss = false;
+    ASSERT_TRUE(WriteSetupIni(Path(), values, nullptr));
+    EXPECT_EQ(ReadAll(Path()),
+              "Zvuky=Ne\r\nHlasitost=0\r\nTick=20000\r\n" + NewLines("4", "Ano", "Ne"));
+}
+
+TEST_F(SetupIniFile, RewritingKeepsUnknownLinesAfterTheKnownOnes) {
+    // A file of a newer game: the tool's values change, its other lines stay
+    // byte for byte, a known name given twice is written once.
+    WriteRaw(Path(),
+             "Zvuky=Ano\nHlasitost=10\nTick=0\nKlavesy=W,A,S,D\nCelaObrazovka=Ano\n"
+             "Jazyk=čeština\tpřesně\nCelaObrazovka=ne\n");
+    std::optional<SetupValues> values = ReadSetupIni(Path());
+    ASSERT_TRUE(values.has_value());
+    values->volume = 90;
+    ASSERT_TRUE(WriteSetupIni(Path(), *values, nullptr));
+    EXPECT_EQ(ReadAll(Path()), "Zvuky=Ano\r\nHlasitost=90\r\nTick=0\r\n" +
+                                   NewLines("auto", "Ne", "Ano") +
+                                   "Klavesy=W,A,S,D\r\nJazyk=čeština\tpřesně\r\n");
 }
 
 TEST_F(SetupIniFile, WritingReplacesTheOldFileWhole) {
     WriteRaw(Path(), QByteArray(5000, 'x'));
-    ASSERT_TRUE(WriteSetupIni(Path(), {true, 100, 0}, nullptr));
-    EXPECT_EQ(ReadAll(Path()), QByteArray("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n"));
+    ASSERT_TRUE(WriteSetupIni(Path(), Old(true, 100, 0), nullptr));
+    EXPECT_EQ(ReadAll(Path()),
+              "Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n" + NewLines("auto", "Ne", "Ano"));
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("setup.ini")});
 }
 
 TEST_F(SetupIniFile, WhatIsWrittenReadsBackTheSame) {
-    for (const SetupValues values :
-         {SetupValues{true, 0, 0}, SetupValues{false, 100, 20000}, SetupValues{false, 37, 1234}}) {
+    SetupValues everything = Old(false, 37, 1234);
+    everything.scale = 2;
+    everything.fullScreen = true;
+    everything.pauseOnFocusLoss = false;
+    everything.otherLines = {"Klavesy=W", "x"};
+    for (const SetupValues& values : {Old(true, 0, 0), Old(false, 100, 20000), everything}) {
         ASSERT_TRUE(WriteSetupIni(Path(), values, nullptr));
         EXPECT_EQ(ReadSetupIni(Path()), values);
     }
@@ -170,7 +275,7 @@ TEST_F(SetupIniFile, AFailedWriteSaysWhyAndLeavesNothingBehind) {
     QDir folder(dir_.path());
     ASSERT_TRUE(folder.mkdir(QStringLiteral("setup.ini")));
     QString error;
-    EXPECT_FALSE(WriteSetupIni(Path(), {true, 1, 2}, &error));
+    EXPECT_FALSE(WriteSetupIni(Path(), Old(true, 1, 2), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(QFileInfo(Path()).isDir());
     EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
