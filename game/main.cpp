@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "game/core/game_state.h"
+#include "game/core/settings.h"
 #include "game/core/sound_component.h"
 #include "game/core/startup.h"
 #include "game/core/window_set.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     {
         game::WindowSet windows;
         game::SetWindows(&windows);
+        windows.ApplyViewSettings(game::ReadSettings(folder.toStdString() + "/setup.ini").view);
         if (game::Main(folder.toStdString())) {
             status = app.exec();
         } else {

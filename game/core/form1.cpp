@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
@@ -10,6 +11,7 @@
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
 #include "game/core/keyboard.h"
+#include "game/core/pause_overlay.h"
 #include "game/core/startup.h"
 #include "game/platform/fonts.h"
 #include "game/platform/keys.h"
@@ -84,6 +86,12 @@ void PlayField::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), Qt::black);
     else
         painter.drawImage(0, 0, image);
+    pauseShown_ = Paused;
+    if (pauseShown_) PaintPauseOverlay(painter, rect());
+}
+
+void PlayField::FollowPause() {
+    if (Paused != pauseShown_) update();
 }
 
 void PlayField::keyPressEvent(QKeyEvent* event) {
@@ -139,6 +147,12 @@ Form1::Form1(QWidget* parent) : BackgroundWindow(779, 516, QColor(64, 64, 64), p
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    // Focus moving between the game's own windows (a notice, a dialog, a
+    // message box) leaves the program active; only another program taking
+    // the keyboard makes it inactive.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            &Form1::Form_ApplicationStateChanged);
 }
 
 Form1::~Form1() {
@@ -224,6 +238,7 @@ void Form1::Picture1_KeyDown(QKeyEvent& event) {
     // going, but must not repeat a command such as Pause or a quick save.
     if (event.isAutoRepeat() && !RepeatsWhileHeld(key->keyCode)) return;
     game::Picture1_KeyDown(0, key->keyCode, key->shift);
+    Picture1->FollowPause();
 }
 
 void Form1::Picture1_KeyUp(QKeyEvent& event) {
@@ -235,6 +250,14 @@ void Form1::Picture1_KeyUp(QKeyEvent& event) {
 
 void Form1::Picture1_LostFocus() {
     ReleaseHeldKeys();
+}
+
+void Form1::Form_ApplicationStateChanged(Qt::ApplicationState state) {
+    if (state == Qt::ApplicationActive || !PauseOnFocusLoss) return;
+    // Only during play: the game window is hidden while the menu is up.
+    if (!isVisible() || GameSuspended) return;
+    PauseForLostKeyboard();
+    Picture1->FollowPause();
 }
 
 void Form1::Text1_GotFocus() {

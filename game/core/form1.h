@@ -27,6 +27,10 @@ class PlayField : public QWidget {
   public:
     PlayField(Form1& form, QWidget* parent);
 
+    // Repaints the field when time stopped or started since it last painted:
+    // while it stands still, the frame shows dimmed with "Pauza" over it.
+    void FollowPause();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,6 +41,7 @@ class PlayField : public QWidget {
 
   private:
     Form1& form_;
+    bool pauseShown_ = false;
 };
 
 class Form1 : public platform::BackgroundWindow {
@@ -84,8 +89,14 @@ class Form1 : public platform::BackgroundWindow {
     void Picture1_KeyUp(QKeyEvent& event);
     // The play field lost the keyboard to another window.
     void Picture1_LostFocus();
+    // The program lost the keyboard (state other than active) or got it back.
+    void Form_ApplicationStateChanged(Qt::ApplicationState state);
     // The log got the focus: it goes straight back to the play field.
     void Text1_GotFocus();
+
+    // Whether time stops when the game loses the keyboard to another program
+    // during play (the PauzaPriPrepnuti setting).
+    bool PauseOnFocusLoss = true;
 
   protected:
     // Closing the game window shuts the program down.

@@ -150,6 +150,13 @@ void ReleaseHeldKeys() {
         if (key.held) Picture1_KeyUp(0, key.keyCode, 0);
 }
 
+void PauseForLostKeyboard() {
+    ReleaseHeldKeys();
+    if (Paused) return;
+    Paused = true;
+    AddLogLine(kPausedLine);
+}
+
 bool RepeatsWhileHeld(int16_t keyCode) {
     switch (keyCode) {
         case vk::Up:

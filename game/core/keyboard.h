@@ -27,6 +27,12 @@ void Picture1_KeyUp(int16_t index, int16_t keyCode, int16_t shift);
 // held now, so every held key is released as its key-up would release it.
 void ReleaseHeldKeys();
 
+// The game lost the keyboard to another program during play: time stops
+// as the Pause key would stop it, and the held keys are released.  It never
+// starts again by itself; the player resumes with Pause.  The log tells of it
+// only when time was running until now.
+void PauseForLostKeyboard();
+
 // Keys whose auto-repeat keeps their action going (the held flags and the
 // bomb); the repeats of other keys would repeat a command.
 bool RepeatsWhileHeld(int16_t keyCode);

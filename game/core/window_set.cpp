@@ -35,6 +35,10 @@ WindowSet::~WindowSet() {
     if (busy_) QApplication::restoreOverrideCursor();
 }
 
+void WindowSet::ApplyViewSettings(const ViewSettings& view) {
+    form1_->PauseOnFocusLoss = view.pauseOnFocusLoss;
+}
+
 int WindowSet::LogLineCount() {
     return form1_->Text1->document()->blockCount();
 }

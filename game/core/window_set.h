@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "game/core/settings.h"
 #include "game/core/windows.h"
 
 namespace game {
@@ -29,6 +30,9 @@ class WindowSet final : public GameWindows {
     Form6& form6() { return *form6_; }
     Form7& form7() { return *form7_; }
     Form8& form8() { return *form8_; }
+
+    // How the windows are shown and behave, from setup.ini.
+    void ApplyViewSettings(const ViewSettings& view);
 
     // The exit status the program ends with when the windows are unloaded.
     void SetExitStatus(int status) { exitStatus_ = status; }

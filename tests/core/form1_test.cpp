@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -306,6 +308,106 @@ TEST_F(GameWindowTest, LosingTheKeyboardToAnotherWindowReleasesTheHeldKeys) {
     const float x = HeroX;
     form().Loop.RunFrame();
     EXPECT_FLOAT_EQ(HeroX, x);
+}
+
+// What the screen shows of the play field once pending paints are done.
+QImage ShownField(QWidget& window) {
+    QCoreApplication::processEvents();
+    return window.screen()
+        ->grabWindow(window.winId(), 8, 8, 500, 500)
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// Pixels of exactly the pause caption's colour in the field's middle.
+int CaptionPixels(const QImage& shown) {
+    int count = 0;
+    for (int y = 200; y < 300; ++y)
+        for (int x = 100; x < 400; ++x)
+            count += shown.pixel(x, y) == qRgb(255, 224, 128);
+    return count;
+}
+
+class PauseOverlayTest : public GameWindowTest {
+  protected:
+    void SetUp() override {
+        GameWindowTest::SetUp();
+        for (Tile& tile : Tiles) {
+            tile.Revealed = kTrue;
+            tile.Picture = 3;
+        }
+        windows->DrawFrame();
+        frame = form().FieldImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(ShownField(form()), frame);
+    }
+    void LoseKeyboardToAnotherProgram() {
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    }
+    void GetKeyboardBack() { emit qGuiApp->applicationStateChanged(Qt::ApplicationActive); }
+    QImage frame;  // the last frame as the rules drew it
+};
+
+TEST_F(PauseOverlayTest, PauseDimsTheShownFrameUnderACaptionUntilTimeRunsAgain) {
+    Press(Qt::Key_Pause);
+    const QImage paused = ShownField(form());
+    EXPECT_GT(CaptionPixels(paused), 200);
+    // The corner keeps its colour, darker: still there to be seen.
+    const QColor tile(frame.pixel(2, 2)), dimmed(paused.pixel(2, 2));
+    EXPECT_LT(dimmed.red(), tile.red() / 2 + 2);
+    EXPECT_LT(dimmed.green(), tile.green() / 2 + 2);
+    EXPECT_LT(dimmed.blue(), tile.blue() / 2 + 2);
+    EXPECT_GT(dimmed.red() + dimmed.green() + dimmed.blue(), 0);
+    // Only what is shown changes, never the frame itself.
+    EXPECT_EQ(form().FieldImage().convertToFormat(QImage::Format_RGB32), frame);
+
+    Press(Qt::Key_Pause);
+    EXPECT_EQ(ShownField(form()), frame);
+}
+
+TEST_F(PauseOverlayTest, LosingTheKeyboardToAnotherProgramStopsTimeUntilPause) {
+    Press(Qt::Key_Right);
+    LoseKeyboardToAnotherProgram();
+    EXPECT_TRUE(Paused);
+    EXPECT_FALSE(KeyRightHeld);
+    EXPECT_EQ(LogLines(), QStringList({"Čas se zastavil..."}));
+    EXPECT_GT(CaptionPixels(ShownField(form())), 200);
+
+    // Coming back does not start time, nor does losing the keyboard again
+    // tell of it twice.
+    GetKeyboardBack();
+    LoseKeyboardToAnotherProgram();
+    GetKeyboardBack();
+    EXPECT_TRUE(Paused);
+    EXPECT_EQ(LogLines().size(), 1);
+    const float x = HeroX;
+    form().Loop.Timer1_Timer();
+    EXPECT_FLOAT_EQ(HeroX, x);
+
+    Press(Qt::Key_Pause);
+    EXPECT_FALSE(Paused);
+    EXPECT_EQ(LogLines(), QStringList({"Čas se zastavil...", "Čas běží dál..."}));
+    EXPECT_EQ(ShownField(form()), frame);
+}
+
+TEST_F(PauseOverlayTest, TimeRunsOnWhenTheKeyboardStaysWithTheGameOrPauseIsOff) {
+    // Another window of the game's own takes the keyboard.
+    QWidget ownWindow;
+    ownWindow.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ownWindow));
+    EXPECT_EQ(qGuiApp->applicationState(), Qt::ApplicationActive);
+    EXPECT_FALSE(Paused);
+    ownWindow.hide();
+
+    form().PauseOnFocusLoss = false;
+    LoseKeyboardToAnotherProgram();
+    EXPECT_FALSE(Paused);
+    form().PauseOnFocusLoss = true;
+
+    // In the menu there is no play to stop.
+    form().hide();
+    LoseKeyboardToAnotherProgram();
+    EXPECT_FALSE(Paused);
+    EXPECT_TRUE(LogLines().isEmpty());
 }
 
 // The quick save and the hidden passage go through the real level files in
