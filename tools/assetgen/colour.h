@@ -21,11 +21,14 @@ QRgb Vary(QRgb c, double spread, Rng& rng);
 // The shared palette: one dungeon, a few materials.
 namespace pal {
 inline const QRgb kOutline = 0xFF0A090C;
-inline const QRgb kStone = 0xFF7A7670;      // dressed wall stone
+inline const QRgb kStone = 0xFF7A7670;      // dressed stone of frames and furniture
 inline const QRgb kStoneDark = 0xFF4E4B48;  // basalt and deep rock
 inline const QRgb kRock = 0xFF6E6458;       // raw cave rock
-inline const QRgb kFloor = 0xFF3E3B38;      // flagstones
-inline const QRgb kEarth = 0xFF4A3E32;      // cave floor
+// Walls are light and floors dark, so that one never passes for the other.
+inline const QRgb kWallStone = 0xFF968E82;  // bricks of the walls
+inline const QRgb kWallRock = 0xFF86786A;   // cave rock walls
+inline const QRgb kFloor = 0xFF2E2C2A;      // flagstones
+inline const QRgb kEarth = 0xFF3A2E24;      // cave floor
 inline const QRgb kMortar = 0xFF1A1817;
 inline const QRgb kWood = 0xFF7A5030;
 inline const QRgb kWoodDark = 0xFF4E321E;

@@ -496,7 +496,7 @@ std::vector<Picture> ItemPictures() {
     const Legend inks = ItemInks();
     std::vector<Picture> pictures;
     for (const ItemArt& item : kItems)
-        pictures.push_back({item.name, item.use, PaintSprite(item.map, inks)});
+        pictures.push_back({item.name, item.use, PaintSprite(item.map, inks, kOnTheFloorStyle)});
     return pictures;
 }
 

@@ -37,19 +37,25 @@ std::vector<Creature> Bestiary() {
              "...............",
              "...............",
              "....pp.........",
-             "...pggg.ggg....",
-             "..gggggggggg...",
-             ".grgggggggggg..",
-             "pggggggggggggg.",
-             ".gglllllggggg.p",
-             "..gg.gg..gg..p.",
-             ".........pppp..",
+             "...pqpgllll....",
+             "..ggglllllllg..",
+             ".grggglllllggg.",
+             "nggggggggggggg.",
+             ".gggdddddggggt.",
+             "..gg.gg..gg..t.",
+             "...........tt..",
              "...............",
              "...............",
          },
-         Inks({{'g', qRgb(128, 110, 96), kShade},
-               {'l', qRgb(176, 156, 136), kShade},
-               {'p', qRgb(214, 140, 140), kShade},
+         // Light fur with a lit back, pink ears, nose and tail: it shows on
+         // dark earth as well as on flagstones.
+         Inks({{'g', qRgb(150, 144, 140), kShade},
+               {'l', qRgb(192, 186, 180), kShade},
+               {'d', qRgb(112, 106, 104), kShade},
+               {'p', qRgb(226, 150, 150), kShade},
+               {'q', qRgb(250, 196, 196), kShade},
+               {'n', qRgb(240, 160, 170), kShade},
+               {'t', qRgb(206, 132, 136), kShade},
                {'r', qRgb(255, 40, 40), kGlow}})},
         {"bat",
          "vermin: quick flier (kind 1 or 2)",
@@ -453,17 +459,18 @@ Legend HeroInks() {
 std::vector<Picture> MonsterPictures() {
     std::vector<Picture> pictures;
     for (const Creature& c : Bestiary())
-        pictures.push_back({c.name, c.use, PaintSprite(c.map, c.legend)});
+        pictures.push_back({c.name, c.use, PaintSprite(c.map, c.legend, kOnTheFloorStyle)});
     return pictures;
 }
 
 std::vector<Picture> HeroPictures() {
     const Legend inks = HeroInks();
     return {
-        {"hero facing down", "HeroFacing 0", PaintSprite(kHeroDown, inks)},
-        {"hero facing up", "HeroFacing 1", PaintSprite(kHeroUp, inks)},
-        {"hero facing right", "HeroFacing 2", PaintSprite(kHeroRight, inks)},
-        {"hero facing left", "HeroFacing 3", PaintSprite(MirrorMap(kHeroRight), inks)},
+        {"hero facing down", "HeroFacing 0", PaintSprite(kHeroDown, inks, kOnTheFloorStyle)},
+        {"hero facing up", "HeroFacing 1", PaintSprite(kHeroUp, inks, kOnTheFloorStyle)},
+        {"hero facing right", "HeroFacing 2", PaintSprite(kHeroRight, inks, kOnTheFloorStyle)},
+        {"hero facing left", "HeroFacing 3",
+         PaintSprite(MirrorMap(kHeroRight), inks, kOnTheFloorStyle)},
     };
 }
 

@@ -68,7 +68,7 @@ QImage PaintSprite(const PixelMap& rows, const Legend& legend, SpriteStyle style
             sprite.setPixel(x, y, colour | 0xFF000000u);
         }
     }
-    if (style.outline) AddOutline(sprite, pal::kOutline);
+    if (style.outline) AddOutline(sprite, pal::kOutline, style.rimAtEdges);
     return sprite;
 }
 
@@ -79,15 +79,20 @@ PixelMap MirrorMap(const PixelMap& rows) {
     return mirrored;
 }
 
-void AddOutline(QImage& sprite, QRgb colour) {
+void AddOutline(QImage& sprite, QRgb colour, bool atEdges) {
     const QImage before = sprite.copy();
+    const int w = before.width();
+    const int h = before.height();
     auto opaque = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < before.width() && y < before.height() &&
-               qAlpha(before.pixel(x, y)) != 0;
+        return x >= 0 && y >= 0 && x < w && y < h && qAlpha(before.pixel(x, y)) != 0;
     };
-    for (int y = 0; y < before.height(); ++y) {
-        for (int x = 0; x < before.width(); ++x) {
-            if (opaque(x, y)) continue;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (opaque(x, y)) {
+                const bool onEdge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
+                if (atEdges && onEdge) sprite.setPixel(x, y, colour | 0xFF000000u);
+                continue;
+            }
             if (opaque(x - 1, y) || opaque(x + 1, y) || opaque(x, y - 1) || opaque(x, y + 1)) {
                 sprite.setPixel(x, y, colour | 0xFF000000u);
             }

@@ -33,7 +33,14 @@ using PixelMap = std::vector<std::string>;
 struct SpriteStyle {
     bool shade = true;    // light the shaded inks from the top left
     bool outline = true;  // a dark rim round the whole shape
+    // The rim also where the shape meets the picture's edge, beyond which
+    // the floor shows (creatures; not pieces stamped into a larger picture).
+    bool rimAtEdges = false;
 };
+
+// Creatures and items, drawn on their own over any floor: lit, and rimmed
+// in black all round, the picture's edges included.
+inline constexpr SpriteStyle kOnTheFloorStyle{.shade = true, .outline = true, .rimAtEdges = true};
 
 // Paints a character map into an ARGB picture with fully transparent or fully
 // opaque pixels.  Every row must be as long as the first.
@@ -42,8 +49,9 @@ QImage PaintSprite(const PixelMap& rows, const Legend& legend, SpriteStyle style
 // The same map seen from the other side; the light still comes from the left.
 PixelMap MirrorMap(const PixelMap& rows);
 
-// Adds the dark rim round every opaque shape of a picture.
-void AddOutline(QImage& sprite, QRgb colour);
+// Adds the dark rim round every opaque shape of a picture; with atEdges,
+// also on the shape's pixels along the picture's edge.
+void AddOutline(QImage& sprite, QRgb colour, bool atEdges = false);
 
 // Copies the opaque pixels of a sprite onto a picture.
 void Stamp(QImage& target, const QImage& sprite, int x, int y);

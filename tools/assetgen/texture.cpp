@@ -122,12 +122,13 @@ void AddSpeckles(QImage& image, QRgb colour, double density, Rng& rng) {
     }
 }
 
-void AddCrack(QImage& image, int x, int y, int length, Rng& rng, double darkness) {
+void AddCrack(QImage& image, int x, int y, int length, Rng& rng, double darkness, double lip) {
     int dx = rng.Chance(0.5) ? 1 : -1;
     for (int i = 0; i < length; ++i) {
         if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) break;
         image.setPixel(x, y, Scale(image.pixel(x, y), darkness));
-        if (y + 1 < image.height()) image.setPixel(x, y + 1, Lit(image.pixel(x, y + 1), 0.5));
+        if (y + 1 < image.height() && lip > 0)
+            image.setPixel(x, y + 1, Lit(image.pixel(x, y + 1), lip));
         if (rng.Chance(0.55)) {
             x += dx;
         } else {

@@ -47,8 +47,10 @@ void PaintCells(QImage& image, const CellMap& cells, const std::function<QRgb(in
 
 // Small finishing touches.
 void AddSpeckles(QImage& image, QRgb colour, double density, Rng& rng);
-// A dark crack with a lit lip below it, wandering from (x, y).
-void AddCrack(QImage& image, int x, int y, int length, Rng& rng, double darkness = 0.45);
+// A dark crack wandering from (x, y), with a lit lip below it on raised
+// stone (lip 0: a crack in a flat floor).
+void AddCrack(QImage& image, int x, int y, int length, Rng& rng, double darkness = 0.45,
+              double lip = 0.5);
 // Lightens the top and left rows and darkens the bottom and right ones.
 void BevelRect(QImage& image, int x, int y, int w, int h, double amount = 1.0);
 void FillRect(QImage& image, int x, int y, int w, int h, QRgb colour);

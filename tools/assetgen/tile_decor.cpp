@@ -59,24 +59,50 @@ QImage Skulls(uint64_t seed) {
 
 QImage Barrel(uint64_t seed) {
     QImage tile = Flagstones(seed);
+    // An upright barrel seen from the side: staves bulging between iron
+    // hoops, lit on the left, with its round lid on top.  Standing and
+    // banded, it never passes for a boulder.
+    constexpr double kCentre = 9.5;
+    auto halfWidth = [](int y) {
+        const double t = (y + 0.5 - 10.5) / 8.5;
+        return 4.6 + 1.4 * (1.0 - t * t);
+    };
+    auto inBody = [&](int x, int y) {
+        return y >= 3 && y <= 18 && std::fabs(x + 0.5 - kCentre) < halfWidth(y);
+    };
+    // Its shadow on the floor, down and to the right.
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x) {
-            if (std::hypot(x + 0.5 - 11.2, y + 0.5 - 11.2) < 8.2)
-                tile.setPixel(x, y, Scale(tile.pixel(x, y), 0.45));
+            if (!inBody(x, y) && (inBody(x - 1, y - 1) || inBody(x - 2, y - 1)))
+                tile.setPixel(x, y, Scale(tile.pixel(x, y), 0.5));
         }
     }
-    ShadedDisc(tile, 9.8, 9.8, 8.2, pal::kWood);
-    for (int y = 0; y < kSize; ++y) {
+    for (int y = 3; y <= 18; ++y) {
         for (int x = 0; x < kSize; ++x) {
-            const double d = std::hypot(x + 0.5 - 9.8, y + 0.5 - 9.8);
-            if (d > 6.6 && d < 7.6) tile.setPixel(x, y, Mix(tile.pixel(x, y), pal::kIron, 0.75));
-            // The staves of the lid.
-            if (d < 6.6 && (x == 6 || x == 10 || x == 14))
-                tile.setPixel(x, y, Scale(tile.pixel(x, y), 0.7));
+            if (!inBody(x, y)) continue;
+            const double u = (x + 0.5 - kCentre) / halfWidth(y);
+            const double light = std::max(0.0, -0.6 * u + 0.8 * std::sqrt(1.0 - u * u));
+            const bool hoop = y == 5 || y == 6 || y == 15 || y == 16;
+            QRgb c = Scale(hoop ? pal::kIron : pal::kWood, 0.45 + 0.75 * light);
+            if (!hoop && (x == 6 || x == 9 || x == 12)) c = Scale(c, 0.7);  // staves
+            if (hoop && y % 5 == 0) c = Lit(c, 0.4);
+            if (!inBody(x - 1, y) || !inBody(x + 1, y) || y == 18) c = Scale(c, 0.55);
+            tile.setPixel(x, y, c);
         }
     }
-    tile.setPixel(9, 9, qRgb(30, 20, 12));  // bung
-    tile.setPixel(10, 9, qRgb(30, 20, 12));
+    // The lid: an ellipse of end grain, lit, with its rim.
+    for (int y = 0; y <= 4; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            const double ex = (x + 0.5 - kCentre) / 5.4;
+            const double ey = (y + 0.5 - 2.6) / 2.1;
+            const double e = ex * ex + ey * ey;
+            if (e >= 1.0) continue;
+            QRgb c = Lit(Scale(pal::kWood, 1.1), 0.5);
+            if (e > 0.55) c = Scale(pal::kWoodDark, ey < 0 ? 1.2 : 0.8);  // the rim
+            tile.setPixel(x, y, c);
+        }
+    }
+    tile.setPixel(9, 2, qRgb(30, 20, 12));  // bung
     return tile;
 }
 
