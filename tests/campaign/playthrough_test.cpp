@@ -9,21 +9,21 @@
 #include <fstream>
 
 #include "campaign/campaign_sources.h"
-#include "campaign/playthrough_bot.h"
-#include "game/core/frame_loop.h"
 #include "game/core/game_state.h"
 #include "game/levels/file_io.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "support/game_test.h"
+#include "tools/levels/headless_game.h"
+#include "tools/levels/playthrough_bot.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using campaign_testing::CampaignSources;
-using campaign_testing::PlaythroughBot;
 using levels_tool::CampaignRoutes;
 using levels_tool::Leg;
+using levels_tool::PlaythroughBot;
 
 constexpr const char* kEndingNotice = "...a tak jsi dohrál tuto hru...    Game Over";
 
@@ -65,15 +65,7 @@ class Playthrough : public testing_support::GameTest {
     // game window's timer runs it.
     PlaythroughBot Play(std::vector<Leg> legs, PlaythroughBot::Options options = {}) {
         PlaythroughBot bot(std::move(legs), options);
-        int frame = 0;
-        windows.onProcessEvents = [&] {
-            ++frame;
-            SetClock(1000.0f + static_cast<float>(frame) / 60.0f);
-            if (!bot.BeforeFrame()) game::GameSuspended = true;
-        };
-        game::FrameLoop loop;
-        loop.Timer1_Timer();
-        windows.onProcessEvents = nullptr;
+        levels_tool::PlayFrames(windows.onProcessEvents, [&] { return bot.BeforeFrame(); });
         return bot;
     }
 

@@ -85,17 +85,18 @@ std::vector<std::pair<CampaignRoutes::Place, Leg>> CampaignRoutes::WaysOn(const 
     return ways;
 }
 
-std::optional<std::vector<Leg>> CampaignRoutes::Route(bool toEnding, int32_t target) {
-    if (auto route = Search(toEnding, target, false)) return route;
-    return Search(toEnding, target, true);
+std::optional<std::vector<Leg>> CampaignRoutes::Route(const Place& start, bool toEnding,
+                                                      int32_t target) {
+    if (auto route = Search(start, toEnding, target, false)) return route;
+    return Search(start, toEnding, target, true);
 }
 
-std::optional<std::vector<Leg>> CampaignRoutes::Search(bool toEnding, int32_t target,
-                                                       bool passage) {
-    if (levels_.empty()) return std::nullopt;
+std::optional<std::vector<Leg>> CampaignRoutes::Search(const Place& start, bool toEnding,
+                                                       int32_t target, bool passage) {
+    if (start.first < 0 || start.first >= LevelCount() || !game::IsTileIndex(start.second))
+        return std::nullopt;
     // Breadth first over the places the hero arrives at: the fewest levels
     // crossed.
-    const Place start{0, kStartTile};
     std::map<Place, std::pair<Place, Leg>> cameFrom;
     std::deque<Place> queue{start};
     cameFrom[start] = {start, {}};
@@ -122,11 +123,20 @@ std::optional<std::vector<Leg>> CampaignRoutes::Search(bool toEnding, int32_t ta
 }
 
 std::optional<std::vector<Leg>> CampaignRoutes::RouteToEnding() {
-    return Route(true, kLastLevel);
+    return Route({0, kStartTile}, true, kLastLevel);
 }
 
 std::optional<std::vector<Leg>> CampaignRoutes::RouteToLevel(int32_t n) {
-    return Route(false, n);
+    return Route({0, kStartTile}, false, n);
+}
+
+std::optional<std::vector<Leg>> CampaignRoutes::RouteToEndingFrom(int32_t level, int32_t tile) {
+    return Route({level, tile}, true, kLastLevel);
+}
+
+std::optional<std::vector<Leg>> CampaignRoutes::RouteToLevelFrom(int32_t level, int32_t tile,
+                                                                 int32_t n) {
+    return Route({level, tile}, false, n);
 }
 
 std::vector<bool> CampaignRoutes::LevelsReachedFromStart() {

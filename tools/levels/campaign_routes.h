@@ -74,14 +74,19 @@ class CampaignRoutes {
     // passage.
     std::optional<std::vector<Leg>> RouteToEnding();
     std::optional<std::vector<Leg>> RouteToLevel(int32_t n);
+    // The same from tile `tile` of level `level`, a place the hero arrives
+    // at; a route to level n from a place in it has no legs.
+    std::optional<std::vector<Leg>> RouteToEndingFrom(int32_t level, int32_t tile);
+    std::optional<std::vector<Leg>> RouteToLevelFrom(int32_t level, int32_t tile, int32_t n);
 
     // The levels the hero can get to from the start of a new game.
     std::vector<bool> LevelsReachedFromStart();
 
   private:
     using Place = std::pair<int32_t, int32_t>;  // level, arrival tile
-    std::optional<std::vector<Leg>> Route(bool toEnding, int32_t level);
-    std::optional<std::vector<Leg>> Search(bool toEnding, int32_t level, bool passage);
+    std::optional<std::vector<Leg>> Route(const Place& start, bool toEnding, int32_t level);
+    std::optional<std::vector<Leg>> Search(const Place& start, bool toEnding, int32_t level,
+                                           bool passage);
     // The places one leg leads on to from a place, with the leg.
     std::vector<std::pair<Place, Leg>> WaysOn(const Place& from, bool passage = true);
 

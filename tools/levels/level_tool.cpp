@@ -12,6 +12,7 @@
 #include "game/platform/random.h"
 #include "tools/levels/campaign_check.h"
 #include "tools/levels/campaign_source.h"
+#include "tools/levels/difficulty.h"
 #include "tools/levels/json_dump.h"
 
 namespace levels_tool {
@@ -27,7 +28,8 @@ constexpr const char* kUsage =
     "       karvelun-levels build SOURCE_DIR OUT.all [--seed N] [--no-check]\n"
     "       karvelun-levels pack DIR OUT.all|OUT.lev\n"
     "       karvelun-levels unpack FILE.all|FILE.lev DIR\n"
-    "       karvelun-levels check FILE.all|FILE.lev\n";
+    "       karvelun-levels check FILE.all|FILE.lev\n"
+    "       karvelun-levels difficulty FILE.all|FILE.lev [--levels N|A-B] [--runs R] [--seed N]\n";
 
 // One clear line on stderr and a failed exit.
 struct ToolError {
@@ -236,6 +238,52 @@ int Check(const std::vector<std::string>& args, std::ostream& err) {
     return ReportProblems(CheckCampaign(ReadPackageFile(args[0])), args[0], err);
 }
 
+// "3" or "0-7".
+std::vector<int32_t> LevelRange(const std::string& text) {
+    const size_t dash = text.find('-');
+    const auto first = NumberArgument(text.substr(0, dash));
+    const auto last = dash == std::string::npos ? first : NumberArgument(text.substr(dash + 1));
+    if (!first || !last || *first < 0 || *last < *first)
+        throw ToolError{"--levels needs a level or a range such as 0-7"};
+    std::vector<int32_t> levels;
+    for (int32_t n = *first; n <= *last; ++n)
+        levels.push_back(n);
+    return levels;
+}
+
+int Difficulty(const std::vector<std::string>& args, std::ostream& out) {
+    fs::path file;
+    DifficultyOptions options;
+    options.levels = {0};
+    for (size_t i = 0; i < args.size(); ++i) {
+        const bool valued = i + 1 < args.size();
+        if (args[i] == "--levels" && valued) {
+            options.levels = LevelRange(args[++i]);
+        } else if (args[i] == "--runs" && valued) {
+            const auto runs = NumberArgument(args[++i]);
+            if (!runs || *runs < 1) throw ToolError{"--runs needs a number from 1"};
+            options.runs = *runs;
+        } else if (args[i] == "--seed" && valued) {
+            const auto seed = NumberArgument(args[++i]);
+            if (!seed || *seed < 0) throw ToolError{"--seed needs a number"};
+            options.seed = static_cast<uint64_t>(*seed);
+        } else if (file.empty()) {
+            file = args[i];
+        } else {
+            return 2;
+        }
+    }
+    if (file.empty()) return 2;
+    const PackageRecord package = ReadPackageFile(file);
+    try {
+        for (const LevelDifficulty& result : MeasureDifficulty(package, options))
+            out << DifficultyLine(result) << "\n";
+    } catch (const DifficultyError& e) {
+        throw ToolError{file.string() + ": " + e.what()};
+    }
+    return 0;
+}
+
 }  // namespace
 
 int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -257,6 +305,8 @@ int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
             status = Unpack(rest);
         else if (command == "check")
             status = Check(rest, err);
+        else if (command == "difficulty")
+            status = Difficulty(rest, out);
     } catch (const ToolError& e) {
         err << "karvelun-levels: " << e.message << "\n";
         return 1;

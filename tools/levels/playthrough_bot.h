@@ -1,5 +1,5 @@
-// A player for tests: walks the hero through the cave along a route of
-// legs (CampaignRoutes), pressing and releasing keys through the game
+// A player who knows the way: walks the hero through the cave along a
+// route of legs (CampaignRoutes), pressing and releasing keys through the game
 // window's key handlers between frames, the way a player's keyboard would.
 // In each level it plans its way with the game's own movement (the walk
 // planner), breaks destructible walls in the way with missiles or bombs,
@@ -7,7 +7,9 @@
 // monster down when the gate only a kill opens is in the way (or takes the
 // hall's monsters off when none could be fought and survived).  Monsters
 // elsewhere are taken off the level when the hero arrives, and the cheat
-// key refills his lives whenever he has lost some.
+// key refills his lives whenever he has lost some.  The playthrough test
+// plays the campaign with it; the difficulty runs take from it the hero a
+// player has when he first comes to a level.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +20,7 @@
 #include "tools/levels/campaign_routes.h"
 #include "tools/levels/walk_planner.h"
 
-namespace campaign_testing {
+namespace levels_tool {
 
 class PlaythroughBot {
   public:
@@ -44,7 +46,7 @@ class PlaythroughBot {
         std::vector<int32_t> levels;  // in the order the hero came to them
     };
 
-    PlaythroughBot(std::vector<levels_tool::Leg> legs, Options options);
+    PlaythroughBot(std::vector<Leg> legs, Options options);
 
     // Runs in the frame loop's idle pass before every frame: looks at the
     // game and sets the keys for the coming frame.  False when the bot is
@@ -73,7 +75,7 @@ class PlaythroughBot {
     bool PlanGoal();
     bool Mismatch();
     bool PlanDone();
-    void StartPlan(levels_tool::WalkPlan plan, Then then);
+    void StartPlan(WalkPlan plan, Then then);
 
     bool AttackWall(int32_t wall);
     bool ApproachForBomb();
@@ -81,14 +83,14 @@ class PlaythroughBot {
     bool WaitBlast();
     bool Hunt();
 
-    void HoldOnly(levels_tool::Heading heading);
+    void HoldOnly(Heading heading);
     void ReleaseArrows();
     void SetFire(bool held);
 
-    const levels_tool::Leg& CurrentLeg() const { return legs_[leg_]; }
+    const Leg& CurrentLeg() const { return legs_[leg_]; }
     float Step() const;
 
-    std::vector<levels_tool::Leg> legs_;
+    std::vector<Leg> legs_;
     Options options_;
     size_t leg_ = 0;
     int32_t level_ = -1;
@@ -97,13 +99,13 @@ class PlaythroughBot {
     Tally tally_;
 
     Mode mode_ = Mode::Follow;
-    std::optional<levels_tool::WalkPlan> plan_;
+    std::optional<WalkPlan> plan_;
     Then then_ = Then::Goal;
     size_t stride_ = 0;
     int framesLeft_ = 0;
-    levels_tool::Heading heading_ = levels_tool::Heading::Stand;
-    levels_tool::Spot missed_{};
-    levels_tool::Spot plannedAt_{-1000.0f, -1000.0f};
+    Heading heading_ = Heading::Stand;
+    Spot missed_{};
+    Spot plannedAt_{-1000.0f, -1000.0f};
     int stuck_ = 0;
 
     int32_t wall_ = -1;
@@ -112,4 +114,4 @@ class PlaythroughBot {
     int huntPlannedAt_ = 0;
 };
 
-}  // namespace campaign_testing
+}  // namespace levels_tool

@@ -1,4 +1,4 @@
-#include "campaign/playthrough_bot.h"
+#include "tools/levels/playthrough_bot.h"
 
 #include <cmath>
 
@@ -8,13 +8,10 @@
 #include "game/platform/numbers.h"
 #include "game/world/walls.h"
 
-namespace campaign_testing {
+namespace levels_tool {
 namespace {
 
 namespace vk = platform::vk;
-using levels_tool::Heading;
-using levels_tool::Leg;
-using levels_tool::WalkPlan;
 
 constexpr int16_t kKeyH = 'H', kKeyS = 'S';
 constexpr int16_t kCtrlAlt = platform::kCtrlMask | platform::kAltMask;
@@ -98,8 +95,7 @@ bool PlaythroughBot::BeforeFrame() {
         if (done_) return false;
     }
     // The last level's end has acted under the hero's centre.
-    if (level_ == levels_tool::kLastLevel &&
-        levels_tool::CentreTile(game::HeroX, game::HeroY) == levels_tool::kEndingTile) {
+    if (level_ == kLastLevel && CentreTile(game::HeroX, game::HeroY) == kEndingTile) {
         done_ = true;
         ReleaseArrows();
         SetFire(false);
@@ -144,9 +140,9 @@ bool PlaythroughBot::Arrive() {
     ReleaseArrows();
     SetFire(false);
     if (done_) return true;
-    if (levels_tool::CentreTile(game::HeroX, game::HeroY) != CurrentLeg().from)
+    if (CentreTile(game::HeroX, game::HeroY) != CurrentLeg().from)
         return Fail("the hero did not arrive on tile " + std::to_string(CurrentLeg().from));
-    if (now != levels_tool::kLastLevel || !GateNeeded()) ClearMonsters();
+    if (now != kLastLevel || !GateNeeded()) ClearMonsters();
     return true;
 }
 
@@ -161,13 +157,13 @@ void PlaythroughBot::ClearMonsters() {
 // through the game's own removal instead, which shakes the hall open as a
 // kill does.
 bool PlaythroughBot::GateNeeded() {
-    if (game::MonsterCount == 0 || game::Tiles[levels_tool::kHallGateTile].Kind != game::kSolidWall)
+    if (game::MonsterCount == 0 || game::Tiles[kHallGateTile].Kind != game::kSolidWall)
         return false;
-    levels_tool::SearchSettings settings;
+    SearchSettings settings;
     settings.step = Step();
     settings.gateOpensOnKill = false;
-    const levels_tool::WalkLevel level = levels_tool::CurrentWalkLevel();
-    levels_tool::HeroSearch closed(level, settings);
+    const WalkLevel level = CurrentWalkLevel();
+    HeroSearch closed(level, settings);
     closed.AddStart(game::HeroX, game::HeroY);
     closed.Run();
     if (closed.ReachedTile(CurrentLeg().goal)) return false;
@@ -175,7 +171,7 @@ bool PlaythroughBot::GateNeeded() {
     int16_t prey = -1;
     for (int16_t i = 0; i < game::MonsterCount; ++i) {
         const game::Monster& m = game::Monsters[i];
-        const bool reachable = closed.FirstNode([&](const levels_tool::HeroSearch::Node& n) {
+        const bool reachable = closed.FirstNode([&](const HeroSearch::Node& n) {
             return Distance(n.x, n.y, m.X, m.Y) < 12.0f;
         }) >= 0;
         if (!reachable) continue;
@@ -215,7 +211,7 @@ bool PlaythroughBot::PlanGoal() {
     // Plans that keep failing on the spot are a stuck hero; moving on is not.
     if (Distance(game::HeroX, game::HeroY, plannedAt_.x, plannedAt_.y) > 1.0f) stuck_ = 0;
     plannedAt_ = {game::HeroX, game::HeroY};
-    auto plan = levels_tool::PlanWalkTo(CurrentLeg().goal, Step());
+    auto plan = PlanWalkTo(CurrentLeg().goal, Step());
     if (!plan) return Fail("no way to tile " + std::to_string(CurrentLeg().goal));
     ++tally_.replans;
     StartPlan(std::move(*plan), Then::Goal);
@@ -229,14 +225,14 @@ PlaythroughBot::Progress PlaythroughBot::StepAlong() {
         return Progress::Moving;
     }
     if (stride_ > 0) {
-        const levels_tool::Spot& spot = plan_->spots[stride_ - 1];
+        const Spot& spot = plan_->spots[stride_ - 1];
         if (std::fabs(game::HeroX - spot.x) > 1e-3f || std::fabs(game::HeroY - spot.y) > 1e-3f) {
             missed_ = spot;
             return Progress::Missed;
         }
     }
     if (stride_ == plan_->strides.size()) return Progress::Arrived;
-    const levels_tool::Stride& stride = plan_->strides[stride_++];
+    const Stride& stride = plan_->strides[stride_++];
     heading_ = stride.heading;
     framesLeft_ = stride.frames - 1;
     HoldOnly(heading_);
@@ -266,7 +262,7 @@ bool PlaythroughBot::Mismatch() {
         for (int column = first; column <= last; ++column) {
             const int32_t t = row * game::kGridSize + column;
             if (game::Tiles[t].Kind == game::kDestructibleWall) return AttackWall(t);
-            if (level_ == levels_tool::kLastLevel && t == levels_tool::kHallGateTile &&
+            if (level_ == kLastLevel && t == kHallGateTile &&
                 game::Tiles[t].Kind == game::kSolidWall && game::MonsterCount > 0) {
                 ReleaseArrows();
                 plan_.reset();
@@ -316,8 +312,8 @@ bool PlaythroughBot::PlanDone() {
             Press(vk::Space);
             ++tally_.bombsLaid;
             // Out of the fragments' way while it bursts.
-            auto retreat = levels_tool::PlanNear(game::BombX + 4.0f, game::BombY + 4.0f,
-                                                 game::BombRange + 25.0f, Step(), true);
+            auto retreat = PlanNear(game::BombX + 4.0f, game::BombY + 4.0f, game::BombRange + 25.0f,
+                                    Step(), true);
             if (retreat) {
                 StartPlan(std::move(*retreat), Then::WaitBlast);
                 return Follow();
@@ -341,7 +337,7 @@ bool PlaythroughBot::AttackWall(int32_t wall) {
     wall_ = wall;
     bombs_ = 0;
     if (!options_.preferBombs) {
-        if (auto spot = levels_tool::PlanFiringSpot(wall, Step())) {
+        if (auto spot = PlanFiringSpot(wall, Step())) {
             StartPlan(std::move(*spot), Then::Fire);
             return Follow();
         }
@@ -352,7 +348,7 @@ bool PlaythroughBot::AttackWall(int32_t wall) {
 bool PlaythroughBot::ApproachForBomb() {
     if (++bombs_ > 12) return Fail("wall " + std::to_string(wall_) + " stands after 12 bombs");
     const game::Tile& w = game::Tiles[wall_];
-    auto plan = levels_tool::PlanNear(w.X + 10.0f, w.Y + 10.0f, 22.0f, Step());
+    auto plan = PlanNear(w.X + 10.0f, w.Y + 10.0f, 22.0f, Step());
     if (!plan) return Fail("no place next to wall " + std::to_string(wall_));
     mode_ = Mode::Follow;
     StartPlan(std::move(*plan), Then::LayBomb);
@@ -394,10 +390,9 @@ bool PlaythroughBot::WaitBlast() {
 // --- the last hall's gate ----------------------------------------------------
 
 bool PlaythroughBot::Hunt() {
-    if (game::MonsterCount == 0 ||
-        game::Tiles[levels_tool::kHallGateTile].Kind != game::kSolidWall) {
+    if (game::MonsterCount == 0 || game::Tiles[kHallGateTile].Kind != game::kSolidWall) {
         SetFire(false);
-        if (game::Tiles[levels_tool::kHallGateTile].Kind != game::kSolidWall) ++tally_.kills;
+        if (game::Tiles[kHallGateTile].Kind != game::kSolidWall) ++tally_.kills;
         ClearMonsters();
         mode_ = Mode::Follow;
         plan_.reset();
@@ -413,14 +408,14 @@ bool PlaythroughBot::Hunt() {
                                     ? (dx > 0 ? Heading::Right : Heading::Left)
                                     : (dy > 0 ? Heading::Down : Heading::Up);
         plan_.reset();
-        HoldOnly(game::HeroFacing == levels_tool::FacingOf(towards) ? Heading::Stand : towards);
+        HoldOnly(game::HeroFacing == FacingOf(towards) ? Heading::Stand : towards);
         SetFire(true);
         return true;
     }
     SetFire(false);
     if (!plan_ || tally_.frames - huntPlannedAt_ > 40) {
         ReleaseArrows();
-        auto plan = levels_tool::PlanNear(mx, my, 12.0f, Step());
+        auto plan = PlanNear(mx, my, 12.0f, Step());
         if (!plan) return Fail("the monster in the last hall cannot be reached");
         StartPlan(std::move(*plan), Then::Goal);
         huntPlannedAt_ = tally_.frames;
@@ -459,4 +454,4 @@ void PlaythroughBot::SetFire(bool held) {
         Release(vk::Control);
 }
 
-}  // namespace campaign_testing
+}  // namespace levels_tool

@@ -1,0 +1,206 @@
+// The newcomer bot and the difficulty runs on small caves written for the
+// tests: what he finds and what he does not know, what a narrow doorway,
+// a monster and his own bomb cost him, and figures that come out the same
+// for the same seed.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <sstream>
+
+#include "campaign/campaign_sources.h"
+#include "game/core/game_state.h"
+#include "game/levels/file_io.h"
+#include "tools/levels/difficulty.h"
+#include "tools/levels/level_tool.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using campaign_testing::CampaignSources;
+using levels_tool::DifficultyOptions;
+using levels_tool::LevelDifficulty;
+
+// The character at (column, row) of a map written as 25 lines.
+void Put(std::string& map, int column, int row, char c) {
+    map[static_cast<size_t>(row * 26 + column)] = c;
+}
+
+// A wall across a row from column `from` to `to`.
+void WallRow(std::string& map, int row, int from = 1, int to = 23) {
+    for (int column = from; column <= to; ++column)
+        Put(map, column, row, '#');
+}
+
+class Newcomer : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::random_device rd;
+        dir = fs::temp_directory_path() / ("karvelun-newcomer-" + std::to_string(rd()));
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // Level 0 as given, its stairs '>' leading to the '0' of a room that
+    // is level 1.
+    game::PackageRecord Cave(const std::string& map, const std::string& legend = "",
+                             const std::string& things = "") {
+        CampaignSources sources(dir / ("src" + std::to_string(++caves)));
+        sources.Level(0, map, "tile > 38 exit 1 @0\n" + legend, things);
+        std::string room = CampaignSources::Room();
+        Put(room, 12, 12, '0');
+        sources.Level(1, room);
+        return sources.Compile(2);
+    }
+
+    static LevelDifficulty Measure(const game::PackageRecord& package, int runs,
+                                   int frameLimit = 36000, uint64_t seed = 1) {
+        DifficultyOptions options;
+        options.levels = {0};
+        options.runs = runs;
+        options.seed = seed;
+        options.frameLimit = frameLimit;
+        return levels_tool::MeasureDifficulty(package, options).at(0);
+    }
+
+    fs::path dir;
+    int caves = 0;
+};
+
+// Stairs far from the start, behind a wall with a gap at its far end: he
+// has to explore to find them.
+std::string Maze() {
+    std::string map = CampaignSources::Room();
+    WallRow(map, 12, 1, 20);
+    WallRow(map, 6, 4, 23);
+    Put(map, 2, 2, '>');
+    return map;
+}
+
+TEST_F(Newcomer, HeExploresToTheStairsHeHasNotSeenAndTheSameSeedGivesTheSameFigures) {
+    const game::PackageRecord package = Cave(Maze());
+    const LevelDifficulty first = Measure(package, 3);
+    EXPECT_EQ(first.runs, 3);
+    EXPECT_EQ(first.cleared, 3);
+    EXPECT_EQ(first.deaths, 0);
+    EXPECT_EQ(first.livesLost, 0);
+    // At least the walk along the gaps: some 60 tiles at a third of a
+    // second each.
+    EXPECT_GT(first.MedianSeconds(), 20.0);
+    EXPECT_LT(first.MedianSeconds(), 300.0);
+
+    const LevelDifficulty again = Measure(package, 3);
+    EXPECT_EQ(again.clearedFrames, first.clearedFrames);
+    const LevelDifficulty other = Measure(package, 3, 36000, 2);
+    EXPECT_NE(other.clearedFrames, first.clearedFrames);
+}
+
+// The only way on is through a wall that looks whole but gives way: he does
+// not know it, and never leaves.  The same wall cracked, he shoots it open.
+TEST_F(Newcomer, HeDoesNotKnowHiddenPassagesButBreaksCrackedWalls) {
+    std::string map = CampaignSources::Room();
+    WallRow(map, 12);
+    Put(map, 12, 12, 'h');
+    Put(map, 12, 3, '>');
+    const LevelDifficulty hidden = Measure(Cave(map, "tile h 11 breakable 3 25\n"), 2, 6000);
+    EXPECT_EQ(hidden.cleared, 0);
+    EXPECT_EQ(hidden.MedianSeconds(), -1.0);
+    EXPECT_EQ(levels_tool::DifficultyLine(hidden),
+              "level 0: cleared 0/2, deaths 0, lives lost 0, median time - s");
+
+    Put(map, 12, 12, '%');
+    const LevelDifficulty cracked = Measure(Cave(map), 2, 6000);
+    EXPECT_EQ(cracked.cleared, 2);
+}
+
+// A doorway one tile wide at a turn of his way makes him line up to a few
+// pixels, and now and then the walls stop him; two tiles wide they do not.
+// The whole level is shown from the start, so that he walks the same way
+// in both.
+TEST_F(Newcomer, AOneTileDoorwayStopsHimWhereATwoTileOneDoesNot) {
+    std::string map = CampaignSources::Room();
+    for (int row : {5, 10, 15, 20}) {
+        WallRow(map, row);
+        Put(map, row % 10 == 0 ? 2 : 22, row, '.');
+    }
+    Put(map, 12, 2, '>');
+    std::string wide = map;
+    for (int row : {5, 10, 15, 20})
+        Put(wide, row % 10 == 0 ? 1 : 23, row, '.');
+    const std::string shown = "tile . 1 floor revealed\ntile # 11 wall revealed\n";
+    const LevelDifficulty narrow = Measure(Cave(map, shown), 8);
+    const LevelDifficulty open = Measure(Cave(wide, shown), 8);
+    ASSERT_EQ(narrow.cleared, 8);
+    ASSERT_EQ(open.cleared, 8);
+    EXPECT_GE(narrow.bumps, 4);
+    EXPECT_EQ(open.bumps, 0);
+}
+
+// Rats between him and the stairs bite; a troll there kills him.
+TEST_F(Newcomer, MonstersOnTheWayCostLivesAndAStrongOneKillsHim) {
+    std::string map = CampaignSources::Room();
+    WallRow(map, 12);
+    Put(map, 11, 12, '.');
+    Put(map, 12, 12, '.');
+    Put(map, 12, 3, '>');
+    const std::string rats = std::string(14, '\n') + "...........r...r\n";
+    const LevelDifficulty bitten = Measure(Cave(map, "", rats), 4);
+    EXPECT_EQ(bitten.cleared, 4);
+    EXPECT_GT(bitten.livesLost, 0);
+
+    const std::string troll = std::string(18, '\n') + "................T\n";
+    const LevelDifficulty killed = Measure(Cave(map, "monster T 10 1 30 500\n", troll), 3);
+    EXPECT_EQ(killed.cleared, 0);
+    EXPECT_EQ(killed.deaths, 3);
+    EXPECT_GE(killed.livesLost, 30);
+}
+
+// Boulders across the way: he bombs them and runs from his bomb, but not
+// always far enough.
+TEST_F(Newcomer, BouldersAreBombedOpen) {
+    std::string map = CampaignSources::Room();
+    WallRow(map, 12);
+    Put(map, 11, 12, '&');
+    Put(map, 12, 12, '&');
+    Put(map, 12, 3, '>');
+    const LevelDifficulty bombed = Measure(Cave(map, "tile & 22 breakable 5 26\n"), 6);
+    EXPECT_EQ(bombed.cleared + bombed.deaths, 6);
+    EXPECT_GE(bombed.cleared, 5);
+}
+
+// The tool's command: one line per level, and a clear error for a level it
+// cannot measure.
+TEST_F(Newcomer, TheToolReportsALinePerLevel) {
+    const game::PackageRecord package = Cave(Maze());
+    game::ByteWriter out;
+    game::WritePackageRecord(out, package);
+    const fs::path file = dir / "cave.all";
+    ASSERT_TRUE(game::WriteWholeFile(file.string(), out.Bytes(), false));
+
+    std::ostringstream report, errors;
+    EXPECT_EQ(levels_tool::RunLevelTool(
+                  {"difficulty", file.string(), "--levels", "0", "--runs", "2", "--seed", "4"},
+                  report, errors),
+              0)
+        << errors.str();
+    EXPECT_EQ(report.str().rfind("level 0: cleared 2/2, deaths 0, lives lost 0, median time ", 0),
+              0u)
+        << report.str();
+
+    std::ostringstream none, noneErrors;
+    // Level 1 is the deepest: there is no way on from it.
+    EXPECT_EQ(levels_tool::RunLevelTool({"difficulty", file.string(), "--levels", "0-1"}, none,
+                                        noneErrors),
+              1);
+    EXPECT_NE(noneErrors.str().find("level 1: no way on"), std::string::npos) << noneErrors.str();
+    std::ostringstream bad, badErrors;
+    EXPECT_EQ(
+        levels_tool::RunLevelTool({"difficulty", file.string(), "--levels", "5-2"}, bad, badErrors),
+        1);
+    EXPECT_NE(badErrors.str().find("--levels"), std::string::npos);
+    EXPECT_EQ(
+        levels_tool::RunLevelTool({"difficulty", file.string(), "--levels", "7"}, bad, badErrors),
+        1);
+    EXPECT_NE(badErrors.str().find("level 7: the campaign has no such level"), std::string::npos);
+}
+
+}  // namespace

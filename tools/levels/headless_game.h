@@ -1,0 +1,100 @@
+// The game played without a display, by a player program at the keys:
+// windows that show nothing, a program folder of its own, and the real
+// frame loop run frame by frame with the clock reading sixty frames a
+// second.  The playthrough test and the difficulty runs both play so.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/core/windows.h"
+#include "game/levels/package_record.h"
+
+namespace levels_tool {
+
+// Windows that show nothing.  The frame loop's idle passes call
+// `onProcessEvents`; message boxes (a level that cannot be loaded) are kept.
+class QuietWindows final : public game::GameWindows {
+  public:
+    std::function<void()> onProcessEvents;
+    std::vector<std::string> messageBoxes;
+
+    int LogLineCount() override { return 1; }
+    void ClearLog() override {}
+    void AppendLogLine(const std::string&) override {}
+    // Six pixels a character, about the play field's font.
+    int TextWidth(const std::string& text) override { return 6 * static_cast<int>(text.size()); }
+    void ShowStatus(const game::StatusCaptions&) override {}
+    void SetLivesCaption(const std::string&) override {}
+    void ShowNotice(const std::string&) override {}
+    void ShowMessageBox(const std::string& text, const std::string& title) override {
+        messageBoxes.push_back(title + ": " + text);
+    }
+    void ShowProgress() override {}
+    void AdvanceProgress(int) override {}
+    void HideProgress() override {}
+    void SetBusyCursor(bool) override {}
+    void EndGameToMenu() override {}
+    void SuspendToMenu() override {}
+    void ResumeGameWindow() override {}
+    // The program would shut down: the frame loop leaves.
+    void CloseMainWindow() override;
+    void ProcessEvents() override {
+        if (onProcessEvents) onProcessEvents();
+    }
+    void DrawFrame() override {}
+    bool LoadBackground(game::Form, const std::string&) override { return true; }
+    void ShowLoadingNotice() override {}
+    bool LoadSurfaces(std::string*) override { return true; }
+    void FreeSurfaces() override {}
+    void ShowMainMenu() override {}
+    int32_t MainWindowHandle() override { return 0; }
+    void UnloadWindows() override {}
+};
+
+// Runs the game window's frame loop until `beforeFrame`, called in the idle
+// pass before every frame to set the keys, returns false, or until the loop
+// stops by itself (the game is over or has ended).  `idleHook` is the idle
+// pass hook of the installed windows.  The game's clock reads
+// `clockStart` + frames / 60 seconds, and keeps its last reading after.
+// Returns the number of frames begun.
+int PlayFrames(std::function<void()>& idleHook, const std::function<bool()>& beforeFrame,
+               float clockStart = 1000.0f);
+
+// A game in a temporary program folder of its own, with QuietWindows
+// installed and the game state fresh; the folder is removed and the state
+// cleared again at the end.  One at a time: the game's state is global.
+class HeadlessGame {
+  public:
+    HeadlessGame();
+    ~HeadlessGame();
+    HeadlessGame(const HeadlessGame&) = delete;
+    HeadlessGame& operator=(const HeadlessGame&) = delete;
+
+    QuietWindows& Windows() { return windows_; }
+
+    // Every value of the game back to the start of the program (the folder
+    // and the windows stay), as for a run that must not inherit anything.
+    void ResetState();
+
+    // The campaign as the game's fresh data/levels.all.
+    bool InstallCampaign(const game::PackageRecord& package);
+    // "Nová hra" of the menu: the hero reset, the campaign unpacked into the
+    // working folder, level 0 loaded.
+    bool NewGame();
+    // A level's working file, as unpacking the campaign writes it.
+    bool WriteWorkingLevel(int32_t number, const game::LevelRecord& level);
+
+    int Play(const std::function<bool()>& beforeFrame, float clockStart = 1000.0f) {
+        return PlayFrames(windows_.onProcessEvents, beforeFrame, clockStart);
+    }
+
+  private:
+    std::filesystem::path folder_;
+    QuietWindows windows_;
+};
+
+}  // namespace levels_tool
