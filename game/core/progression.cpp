@@ -1,6 +1,8 @@
 #include "game/core/progression.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "game/core/game_state.h"
 #include "game/levels/working_levels.h"
@@ -21,23 +23,36 @@ std::string FormatGrouped(int64_t value) {
     return value < 0 ? "-" + out : out;
 }
 
+std::string FormatStatusGrouped(int64_t value) {
+    return value == 0 ? std::string() : FormatGrouped(value);
+}
+
+std::string FormatRangeScale(int32_t pixels) {
+    // Tenths, exactly: a fifth is two tenths.
+    const int64_t tenths = static_cast<int64_t>(pixels) * 2;
+    const int64_t magnitude = tenths < 0 ? -tenths : tenths;
+    std::string text = std::to_string(magnitude / 10);
+    if (magnitude % 10 != 0) text += "." + std::to_string(magnitude % 10);
+    return tenths < 0 ? "-" + text : text;
+}
+
 int32_t NextLevelExperience() {
-    int32_t next = static_cast<int32_t>(HeroLevel) + 1;
-    return next * next * 100;
+    const int64_t next = static_cast<int64_t>(HeroLevel) + 1;
+    return static_cast<int32_t>(std::min<int64_t>(next * next * 100, INT32_MAX));
 }
 
 StatusCaptions CurrentStatusCaptions() {
     return StatusCaptions{
         std::to_string(Lives),
         std::to_string(MaxLives),
-        FormatGrouped(Experience),
-        FormatGrouped(NextLevelExperience()),
-        FormatGrouped(Gold),
+        FormatStatusGrouped(Experience),
+        FormatStatusGrouped(NextLevelExperience()),
+        FormatStatusGrouped(Gold),
         std::to_string(HeroLevel + 1),
         std::to_string(MissileStrength),
-        std::to_string(MissileRange / 5),
+        FormatRangeScale(MissileRange),
         std::to_string(BombStrength),
-        std::to_string(BombRange / 5),
+        FormatRangeScale(BombRange),
         // The whole part of the speed times ten (0.6 shows 6).  Each speed
         // pick-up adds 0.1 to a float, which drifts just below the tenth after
         // many of them (2.39999986 after eighteen); a hair's tolerance keeps
@@ -52,10 +67,10 @@ void UpdateStatus() {
 
 bool CheckLevelUp() {
     // One level per call, even when the experience would do for several.
-    if (Experience < NextLevelExperience()) return false;
+    if (Experience < NextLevelExperience() || HeroLevel == INT16_MAX) return false;
     HeroLevel = static_cast<int16_t>(HeroLevel + 1);
     int16_t gain = platform::CInt(5.0f * platform::Rnd() + 5.0f);
-    MaxLives = static_cast<int16_t>(MaxLives + gain);
+    MaxLives = static_cast<int16_t>(std::min<int32_t>(MaxLives + gain, INT16_MAX));
     Lives = MaxLives;
     AddFloatText(HeroX + 7.0f, HeroY + 7.0f, "Úroveň " + platform::ToText(HeroLevel + 1),
                  Rgb(0, 200, 255));

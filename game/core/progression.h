@@ -12,7 +12,17 @@ namespace game {
 // leading zeros or blanks: 1234567 -> "1 234 567", 1200 -> "1 200", 0 -> "0".
 std::string FormatGrouped(int64_t value);
 
-// Experience needed for the next level, (HeroLevel + 1)^2 * 100, as a Long.
+// The status panel's grouped numbers: as FormatGrouped, but 0 leaves the
+// caption empty.
+std::string FormatStatusGrouped(int64_t value);
+
+// A range shown on the panel's scale of five pixels, as the shortest decimal
+// text with a full stop: 37 -> "7.4", 35 -> "7", -3 -> "-0.6".
+std::string FormatRangeScale(int32_t pixels);
+
+// Experience needed for the next level, (HeroLevel + 1)^2 * 100, as a Long;
+// from level 4634 on the square no longer fits and the threshold stays at
+// the Long's largest value.
 int32_t NextLevelExperience();
 
 // The captions of the ten status values from the current globals.
@@ -23,7 +33,9 @@ void UpdateStatus();
 
 // Raises the hero one level when his experience reaches the next threshold:
 // 5 to 10 more lives, fully healed, told by a floating text and the log.
-// True when he rose.  The caller refreshes the status panel.
+// The level and the lives stop at their type's limit; a hero at the highest
+// level rises no more.  True when he rose.  The caller refreshes the status
+// panel.
 bool CheckLevelUp();
 
 // The hero's death: an explosion and "R.I.P." where he stood, the working

@@ -184,7 +184,8 @@ TEST_F(GameStateTest, ResetHeroGivesTheNewGameValuesAndShowsThem) {
     EXPECT_FALSE(KeyLeftHeld || FireHeld || BombArmed || HeroBlastHit);
     EXPECT_EQ(MissileCooldown, 0);
     EXPECT_EQ(Gold, 0);
-    StatusCaptions expected{"10", "10", "0", "100", "0", "1", "1", "7", "5", "6", "6"};
+    // No experience and no gold yet: their grouped captions are empty.
+    StatusCaptions expected{"10", "10", "", "100", "", "1", "1", "7", "5", "6", "6"};
     EXPECT_EQ(windows.status, expected);
 }
 
@@ -194,6 +195,32 @@ TEST(Status, GroupedNumbersHaveOneBlankBetweenGroups) {
     EXPECT_EQ(FormatGrouped(36100), "36 100");
     EXPECT_EQ(FormatGrouped(999), "999");
     EXPECT_EQ(FormatGrouped(0), "0");
+    // The panel shows nothing for 0 and groups everything from 1 up.
+    EXPECT_EQ(FormatStatusGrouped(0), "");
+    EXPECT_EQ(FormatStatusGrouped(1), "1");
+    EXPECT_EQ(FormatStatusGrouped(1000), "1 000");
+    EXPECT_EQ(FormatStatusGrouped(2147483647), "2 147 483 647");
+}
+
+TEST(Status, RangesShowTheirFifthsAsTheShortestDecimal) {
+    const std::pair<int32_t, const char*> cases[] = {
+        {37, "7.4"}, {36, "7.2"},  {35, "7"},  {38, "7.6"},  {39, "7.8"},       {0, "0"},
+        {1, "0.2"},  {-3, "-0.6"}, {-5, "-1"}, {-7, "-1.4"}, {32767, "6553.4"}, {-32768, "-6553.6"},
+    };
+    for (const auto& [pixels, shown] : cases)
+        EXPECT_EQ(FormatRangeScale(pixels), shown) << pixels;
+}
+
+TEST_F(GameStateTest, ThePanelShowsRangesThatAreNoMultipleOfFive) {
+    ResetHero();
+    MissileRange = 37;
+    BombRange = -3;
+    Experience = 1;
+    UpdateStatus();
+    EXPECT_EQ(windows.status[7], "7.4");
+    EXPECT_EQ(windows.status[9], "-0.6");
+    EXPECT_EQ(windows.status[2], "1");
+    EXPECT_EQ(windows.status[4], "");
 }
 
 TEST_F(GameStateTest, NextLevelThresholdGrowsWithTheSquareOfTheLevel) {

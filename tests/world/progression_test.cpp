@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 
@@ -35,6 +36,45 @@ TEST_F(ProgressionTest, LevelUpNeedsTheFullThresholdAndGivesOneLevelACall) {
             EXPECT_NE(line.find(" životů..."), std::string::npos) << line;
         }
     EXPECT_EQ(FloatTextTexts(), (std::vector<std::string>{"Úroveň 2", "Úroveň 3", "Úroveň 4"}));
+}
+
+TEST_F(ProgressionTest, TheThresholdStopsAtTheLongsLimitInsteadOfOverflowing) {
+    HeroLevel = 4633;
+    EXPECT_EQ(NextLevelExperience(), 2147395600);  // 4634 squared, times 100
+    HeroLevel = 4634;                              // 4635 squared would not fit
+    EXPECT_EQ(NextLevelExperience(), INT32_MAX);
+    HeroLevel = INT16_MAX;
+    EXPECT_EQ(NextLevelExperience(), INT32_MAX);
+
+    HeroLevel = 4634;
+    Experience = INT32_MAX - 1;
+    EXPECT_FALSE(CheckLevelUp());
+    EXPECT_EQ(HeroLevel, 4634);
+    EXPECT_EQ(CurrentStatusCaptions()[3], "2 147 483 647");
+    Experience = INT32_MAX;
+    EXPECT_TRUE(CheckLevelUp());
+    EXPECT_EQ(HeroLevel, 4635);
+}
+
+TEST_F(ProgressionTest, LevelAndLivesStopAtTheirLimits) {
+    Experience = INT32_MAX;
+    HeroLevel = INT16_MAX - 1;
+    MaxLives = INT16_MAX - 3;
+    Lives = 1;
+    EXPECT_TRUE(CheckLevelUp());
+    EXPECT_EQ(HeroLevel, INT16_MAX);
+    EXPECT_EQ(MaxLives, INT16_MAX);
+    EXPECT_EQ(Lives, INT16_MAX);
+    EXPECT_EQ(FloatTextTexts().back(), "Úroveň 32768");
+
+    // The highest level: no more rises, no more lives, nothing told.
+    const size_t logLines = windows.LogLines().size();
+    MaxLives = 100;
+    EXPECT_FALSE(CheckLevelUp());
+    EXPECT_EQ(HeroLevel, INT16_MAX);
+    EXPECT_EQ(MaxLives, 100);
+    EXPECT_EQ(windows.LogLines().size(), logLines);
+    EXPECT_EQ(CurrentStatusCaptions()[5], "32768");
 }
 
 TEST_F(ProgressionTest, DeathLetsGoOfTheKeysAndDeletesTheWorkingLevels) {
