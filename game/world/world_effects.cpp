@@ -116,9 +116,11 @@ void RevealAround(int32_t t) {
 void EndTheGame() {
     Windows().ShowNotice(kEndingText);
     if (ShutdownRequested) return;
-    Windows().EndGameToMenu();
+    // The menu must never offer "Zpět" or "Uložit" for the finished game,
+    // not even in the frame it first shows.
     CanResume = false;
     CanSave = false;
+    Windows().EndGameToMenu();
 }
 
 void Sign(Tile& w) {

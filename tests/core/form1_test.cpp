@@ -555,6 +555,9 @@ class GameEndTest : public GameWindowTest {
   protected:
     void RunUntilTheMenu() {
         form().hide();
+        // What the menu offers the moment it appears.
+        MenuOffer offer;
+        windows->form3().installEventFilter(&offer);
         windows->ResumeGameWindow();
         QTimer answer;
         QObject::connect(&answer, &QTimer::timeout, [&] {
@@ -578,6 +581,10 @@ class GameEndTest : public GameWindowTest {
             QTest::qWait(10);
         answer.stop();
         QTest::qWait(50);  // a loop still running would draw on
+        windows->form3().removeEventFilter(&offer);
+        menuShown = offer.shown;
+        resumeOffered = offer.canResume;
+        saveOffered = offer.canSave;
     }
     void ExpectBackInTheMenu() {
         EXPECT_FALSE(forcedOut) << "the frame loop ran on after the game had ended";
@@ -588,9 +595,30 @@ class GameEndTest : public GameWindowTest {
         EXPECT_TRUE(windows->form3().Timer1->isActive());
         EXPECT_FALSE(CanResume);
         EXPECT_FALSE(CanSave);
+        // Not lit even in the menu's first frame.
+        EXPECT_TRUE(menuShown);
+        EXPECT_FALSE(resumeOffered) << "\"Zpět\" was offered as the menu appeared";
+        EXPECT_FALSE(saveOffered) << "\"Uložit\" was offered as the menu appeared";
     }
+
+    // Notes CanResume and CanSave as the menu window is shown, before it
+    // prints its items.
+    class MenuOffer : public QObject {
+      public:
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Show && !shown) {
+                shown = true;
+                canResume = CanResume;
+                canSave = CanSave;
+            }
+            return QObject::eventFilter(watched, event);
+        }
+        bool shown = false, canResume = false, canSave = false;
+    };
+
     QString notice;
     bool forcedOut = false;
+    bool menuShown = false, resumeOffered = false, saveOffered = false;
 };
 
 TEST_F(GameEndTest, TheHerosDeathEndsInTheMenu) {
