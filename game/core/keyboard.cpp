@@ -5,7 +5,6 @@
 #include "game/core/game_state.h"
 #include "game/core/progression.h"
 #include "game/core/windows.h"
-#include "game/levels/level_files.h"
 #include "game/levels/save_games.h"
 #include "game/platform/clock.h"
 #include "game/platform/keys.h"
@@ -41,16 +40,12 @@ void TogglePause() {
     AddLogLine(Paused ? kPausedLine : kResumedLine);
 }
 
-// S on the passage's tile of its level: the level is stored first, so that
-// its changes are kept, and the hero goes on in the other level.
+// S on the passage's tile of its level takes the hero to the other level,
+// as an exit would; a dead hero goes nowhere.
 void HiddenPassage() {
-    if (LevelNumber != kPassageLevel) return;
+    if (HeroDead || LevelNumber != kPassageLevel) return;
     if (TileIndexOf(HeroX + 7.0f, HeroY + 7.0f) != kPassageTile) return;
-    StoreLevel(kPassageLevel);
-    HeroX = Tiles[kPassageTargetTile].X + 2.0f;
-    HeroY = Tiles[kPassageTargetTile].Y + 2.0f;
-    LevelNumber = kPassageTargetLevel;
-    LoadLevel(kPassageTargetLevel);
+    TravelToLevel(kPassageTargetLevel, kPassageTargetTile);
 }
 
 }  // namespace

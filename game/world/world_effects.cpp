@@ -140,16 +140,7 @@ void Teleport(Tile& w) {
 void LevelExit(Tile& w) {
     const int32_t k = TargetTile(w.Param2);
     if (k < 0) return;
-    // The level keeps its changes for the hero's return; a level that
-    // cannot be stored is not left, so nothing of it is lost.
-    if (!StoreLevel(LevelNumber)) {
-        if (!ShutdownRequested) AddLogLine(kLevelNotStoredLine);
-        return;
-    }
-    // Tile positions are the same in every level.
-    PlaceHeroOn(k);
-    LevelNumber = platform::CLng(platform::LeadingNumber(w.Param1));
-    LoadLevel(LevelNumber);
+    TravelToLevel(platform::CLng(platform::LeadingNumber(w.Param1)), k);
 }
 
 void Mechanism(Tile& w) {
@@ -287,9 +278,25 @@ void PickUpItem(int16_t& i) {
     }
 }
 
+bool TravelToLevel(int32_t level, int32_t arrivalTile) {
+    // The level keeps its changes for the hero's return; a level that
+    // cannot be stored is not left, so nothing of it is lost.
+    if (!StoreLevel(LevelNumber)) {
+        if (!ShutdownRequested) AddLogLine(kLevelNotStoredLine);
+        return false;
+    }
+    // Tile positions are the same in every level.
+    PlaceHeroOn(arrivalTile);
+    LevelNumber = level;
+    return LoadLevel(LevelNumber);
+}
+
 void HeroTileEvents() {
     const int32_t t = TileIndexOf(HeroX + 7.0f, HeroY + 7.0f);
     RevealAround(t);
+    // A dead hero's body still slides on a held key's repeats; no tile acts
+    // for it (an exit would write into the working folder his death emptied).
+    if (HeroDead) return;
     if (t <= 0 || t >= 624) return;
     if (Tiles[t].Kind == kTrapFloor) {
         TrapStep();

@@ -28,6 +28,7 @@
 #include "game/ui/form3.h"
 #include "game/ui/window_style.h"
 #include "game/world/world_effects.h"
+#include "support/file_size_limit.h"
 
 namespace {
 
@@ -498,6 +499,41 @@ TEST_F(SavedGameWindowTest, SOnTheHiddenTileOfLevel55LeadsToLevel81) {
     // Level 55 was stored before it was left.
     ASSERT_TRUE(LoadLevel(55));
     EXPECT_EQ(Tiles[0].Picture, 22);
+}
+
+TEST_F(SavedGameWindowTest, SKeepsTheHeroOnLevel55WhenItCannotBeStored) {
+    StoreLevelShowing(81, 21);
+    Tiles[0].Picture = 22;
+    LevelNumber = 55;
+    HeroX = 80.0f - 7.0f + 3.0f;  // the centre on tile 79
+    HeroY = 60.0f - 7.0f + 0.4f;
+    const float x = HeroX, y = HeroY;
+    {
+        // No level file fits.
+        testing_support::FileSizeLimit full(1024);
+        Press(Qt::Key_S);
+    }
+    EXPECT_EQ(LevelNumber, 55);
+    EXPECT_EQ(HeroX, x);
+    EXPECT_EQ(HeroY, y);
+    EXPECT_EQ(Tiles[0].Picture, 22);  // level 55 is still in memory
+    EXPECT_EQ(LogLines(), QStringList({"Úroveň se nepodařilo uložit, zůstáváš zde..."}));
+
+    // With room on the disk again the passage opens.
+    Press(Qt::Key_S);
+    EXPECT_EQ(LevelNumber, 81);
+}
+
+TEST_F(SavedGameWindowTest, SLeadsNowhereForADeadHero) {
+    StoreLevelShowing(81, 21);
+    Tiles[0].Picture = 22;
+    LevelNumber = 55;
+    HeroX = 80.0f - 7.0f + 3.0f;
+    HeroY = 60.0f - 7.0f + 0.4f;
+    KillHero();  // the working folder goes with him
+    Press(Qt::Key_S);
+    EXPECT_EQ(LevelNumber, 55);
+    EXPECT_FALSE(fs::exists(LevelFilePath(55)));  // nothing written for the dead game
 }
 
 // Colours found in a rectangle of the field's image.

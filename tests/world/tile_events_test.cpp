@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "game/core/progression.h"
 #include "game/levels/level_files.h"
 #include "game/world/world_effects.h"
 #include "world/world_test.h"
@@ -270,6 +271,47 @@ TEST_F(TileEventsTest, ExitToAMissingLevelFailsLikeAnyBadLevelFile) {
     EXPECT_EQ(windows.messageBoxes[0].second, "CHYBA!!");
     EXPECT_TRUE(windows.Called("CloseMainWindow"));
     EXPECT_TRUE(ShutdownRequested);
+}
+
+TEST_F(TileEventsTest, ADeadHerosBodyStillRevealsButNoTileActsForIt) {
+    // The death empties the working folder.
+    KillHero();
+    const auto levelFile = appFolder / "data" / "levels" / "level0.sc";
+    windows.log.assign(1, "");
+    const int cues = static_cast<int>(sound.calls.size());
+    const int16_t texts = FloatTextCount;
+    TrapTime = 0;
+
+    SetTile(300, kSign, "Nápis");
+    SetTile(302, kTeleport, "500");
+    SetTile(304, kLevelExit, "1", "100");
+    SetTile(306, kMechanism, "100", "5 1");
+    SetTile(308, kMessageScreen, "Zpráva");
+    SetTile(310, kTrapFloor);
+    for (int t : {300, 302, 304, 306, 308, 310}) {
+        const int16_t kind = Tiles[t].Kind;
+        StepOnto(t);
+        EXPECT_TRUE(Revealed(t)) << t;
+        EXPECT_EQ(Tiles[t].Kind, kind) << t;
+        EXPECT_EQ(HeroX, Tiles[t].X + 2.0f) << t;  // no teleport, no exit
+    }
+    EXPECT_EQ(LevelNumber, 0);
+    EXPECT_FALSE(std::filesystem::exists(levelFile));  // nothing written for the dead game
+    EXPECT_EQ(Tiles[100].Kind, kFloor);
+    EXPECT_TRUE(windows.notices.empty());
+    EXPECT_TRUE(windows.LogLines().empty());
+    EXPECT_EQ(FloatTextCount, texts);
+    EXPECT_EQ(static_cast<int>(sound.calls.size()), cues);
+    EXPECT_EQ(TrapTime, 0.0f);
+
+    // Nor do the last level's door and ending.
+    LevelNumber = 80;
+    CanResume = true;
+    StepOnto(61);
+    EXPECT_NE(Tiles[111].Kind, kSolidWall);
+    StepOnto(11);
+    EXPECT_TRUE(windows.notices.empty());
+    EXPECT_FALSE(windows.Called("EndGameToMenu"));
 }
 
 TEST_F(TileEventsTest, LevelThatCannotBeStoredIsNotLeft) {
