@@ -64,14 +64,17 @@ void RemoveMissile(int16_t& i) {
 
 void RemoveFragment(int16_t& i) {
     SwapRemove(Fragments, FragmentCount, i);
-    if (FragmentCount == 0) {
-        // The blast is over: everything it marked can be hit by the next one.
-        HeroBlastHit = false;
-        for (Monster& m : Monsters)
-            m.BlastHit = false;
-        for (Tile& t : Tiles)
-            if (t.Kind == kDestructibleWall) t.BlastHit = false;
-    }
+    if (FragmentCount == 0) ClearBlastMarks();
+}
+
+void ClearBlastMarks() {
+    HeroBlastHit = false;
+    for (Monster& m : Monsters)
+        m.BlastHit = false;
+    // Whatever the tile is now: a wall the blast destroyed, or one a
+    // mechanism changed, may be a destructible wall again later.
+    for (Tile& t : Tiles)
+        t.BlastHit = false;
 }
 
 void RemoveItem(int16_t& i) {

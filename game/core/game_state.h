@@ -202,7 +202,11 @@ void AddExplosion(int16_t x, int16_t y);
 void AddTileEffect(int16_t x, int16_t y);
 
 void RemoveMissile(int16_t& i);
+// Removing the last fragment ends the blast: ClearBlastMarks.
 void RemoveFragment(int16_t& i);
+// The end of a blast: the hero, every monster and every tile can be hit by
+// the next one.  Whenever the fragment list is emptied.
+void ClearBlastMarks();
 void RemoveItem(int16_t& i);
 void RemoveExplosion(int16_t& i);
 void RemoveTileEffect(int16_t& i);

@@ -19,6 +19,9 @@ void ResetLevelLists() {
     ClearList(Explosions, ExplosionCount);
     ClearList(TileEffects, TileEffectCount);
     ClearList(Fragments, FragmentCount);
+    // The blast ends with its fragments; a mark left behind would make the
+    // hero or a tile immune to the next bomb, in this level or another.
+    ClearBlastMarks();
     ClearList(FloatTexts, FloatTextCount);
     // The readers set the monster and item counts; until they do, the counts
     // agree with the emptied lists, so nothing can walk past their end.

@@ -22,7 +22,8 @@ bool StoreLevel(int32_t number);
 
 // Empties the run-time lists of a level (missiles, explosions, tile effects,
 // fragments, floating texts; monsters and items down to their one cleared
-// entry, with their counts 0 until a reader sets them) and disarms the bomb.
+// entry, with their counts 0 until a reader sets them), clears every blast
+// mark and disarms the bomb.
 void ResetLevelLists();
 
 // The level in memory as a record, and a record put into memory (tiles,

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "game/levels/level_files.h"
 #include "game/world/strelba.h"
 #include "world/world_test.h"
 
@@ -257,6 +258,54 @@ TEST_F(ProjectilesTest, WallTakesOneBlowPerBlastAndTheNextBlastHitsAgain) {
     EXPECT_FALSE(Tiles[131].BlastHit);
     // A bomb's break makes no extra explosion sound.
     EXPECT_EQ(sound.Count("bum.wav"), 0);
+}
+
+TEST_F(ProjectilesTest, AWallTheBlastDestroyedLosesItsMarkWhenTheBlastEnds) {
+    SetTile(131, kDestructibleWall, "5", "3");  // X 120, Y 100
+    BombStrength = 5;
+    AddFragment(108.0f, 104.0f, 2.0f, 0.0f);
+    AddFragment(300.0f, 300.0f);
+    int16_t i = 0;
+    ASSERT_TRUE(FragmentHitsWall(i));
+    ASSERT_EQ(Tiles[131].Kind, kFloor);  // destroyed, and marked
+    EXPECT_TRUE(Tiles[131].BlastHit);
+    i = 0;
+    RemoveFragment(i);
+    EXPECT_FALSE(Tiles[131].BlastHit);
+
+    // A mechanism raises a destructible wall there again: the next blast
+    // hurts it.
+    SetTile(131, kDestructibleWall, "9", "3");
+    AddFragment(108.0f, 104.0f, 2.0f, 0.0f);
+    i = 0;
+    EXPECT_TRUE(FragmentHitsWall(i));
+    EXPECT_EQ(Tiles[131].Param1, "4");
+    EXPECT_EQ(sound.Count("killing.wav"), 2);
+}
+
+TEST_F(ProjectilesTest, LeavingTheLevelWhileFragmentsFlyEndsTheBlast) {
+    // The hero and a wall marked by a blast whose fragments still fly.
+    AddFragment(300.0f, 300.0f);
+    HeroBlastHit = true;
+    Tiles[131].BlastHit = true;
+    Tiles[132].BlastHit = true;
+    Tiles[132].Kind = kSolidWall;
+    // Every level load, package read, save and new game empties the lists.
+    ResetLevelLists();
+    EXPECT_EQ(FragmentCount, 0);
+    EXPECT_FALSE(HeroBlastHit);
+    EXPECT_FALSE(Tiles[131].BlastHit);
+    EXPECT_FALSE(Tiles[132].BlastHit);
+
+    // So the hero's next own bomb hurts him.
+    Lives = 10;
+    HeroX = 200.0f;
+    HeroY = 100.0f;
+    BombX = 204;
+    BombY = 104;
+    ExplodeBomb();
+    MoveFragments();
+    EXPECT_EQ(Lives, 5);
 }
 
 TEST_F(ProjectilesTest, FragmentPassesAMarkedMonsterUntilTheBlastIsOver) {
