@@ -12,6 +12,7 @@
 #include "game/levels/package_record.h"
 #include "game/levels/position_files.h"
 #include "game/levels/save_folder.h"
+#include "game/levels/working_levels.h"
 #include "game/platform/random.h"
 
 namespace {
@@ -99,6 +100,17 @@ void BM_PackSave(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kCampaignLevels);
 }
 BENCHMARK(BM_PackSave)->Unit(benchmark::kMillisecond);
+
+// What a save checks before it packs: every working level there and
+// readable.
+void BM_CheckWorkingLevels(benchmark::State& state) {
+    GameFolder folder;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(WorkingLevelsComplete(kCampaignLevels, nullptr));
+    }
+    state.SetItemsProcessed(state.iterations() * kCampaignLevels);
+}
+BENCHMARK(BM_CheckWorkingLevels)->Unit(benchmark::kMillisecond);
 
 void BM_UnpackSave(benchmark::State& state) {
     GameFolder folder;

@@ -167,6 +167,7 @@ void ResetGameState() {
     ClearList(Explosions, ExplosionCount);
     ClearList(TileEffects, TileEffectCount);
     ClearList(FloatTexts, FloatTextCount);
+    UnpackedLevelCount = 0;
     LastHeroTile = 0;
     TrapTime = 0;
     Paused = GameSuspended = CanResume = CanSave = CheatMode = false;

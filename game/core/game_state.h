@@ -148,6 +148,10 @@ inline int16_t TileEffectCount = 0;
 inline std::vector<FloatText> FloatTexts(1);
 inline int16_t FloatTextCount = 0;
 
+// Levels of the package last unpacked into the working folder: the fresh
+// campaign at a new game, the save at a load.  A save packs exactly these.
+inline int32_t UnpackedLevelCount = 0;
+
 inline int16_t LastHeroTile = 0;
 inline float TrapTime = 0;
 

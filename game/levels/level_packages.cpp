@@ -34,10 +34,29 @@ void AdvanceAfterLevel(int32_t i, int32_t step) {
     if (i % step == 0) Windows().AdvanceProgress(1);
 }
 
-bool SaveFailed(const std::string& why) {
+void TellNotSaved(const std::string& name, const std::string& why) {
     std::fprintf(stderr, "karvelun: the game was not saved: %s\n", why.c_str());
+    AddLogLine(SaveFailedLine(SaveNameOf(name)));
+}
+
+bool SaveFailed(const std::string& name, const std::string& why) {
     RemoveUnfinishedSave();
-    AddLogLine(kSaveFailedLine);
+    TellNotSaved(name, why);
+    return false;
+}
+
+// A save of a working folder that does not hold the whole game would pass
+// for one and lose the rest for good; it is refused before the save folder
+// is touched.
+bool WorkingGameComplete(const std::string& name) {
+    std::string why;
+    if (UnpackedLevelCount <= 0)
+        why = "no game was unpacked into the working folder";
+    else if (!WorkingLevelsComplete(UnpackedLevelCount, &why))
+        why = "the working folder does not hold the whole game: " + why;
+    else
+        return true;
+    TellNotSaved(name, why);
     return false;
 }
 
@@ -86,11 +105,11 @@ bool PackLevels(const std::string& name) {
         AddLogLine(kSaveRefusedLine);
         return false;
     }
-    if (!IsSafeSaveFileName(name)) return SaveFailed("\"" + name + "\" is not a file name");
+    if (!IsSafeSaveFileName(name)) return SaveFailed(name, "\"" + name + "\" is not a file name");
     if (!platform::FitsCp1250(name))
-        return SaveFailed("\"" + name + "\" cannot be written in the files' code page");
-    const int32_t count = CountWorkingLevels();
-    if (count == 0) return SaveFailed("the working folder holds no levels");
+        return SaveFailed(name, "\"" + name + "\" cannot be written in the files' code page");
+    if (!WorkingGameComplete(name)) return false;
+    const int32_t count = UnpackedLevelCount;
 
     ShowProgressWindow();
     const bool folderReady = MakeSavesFolder();
@@ -110,7 +129,7 @@ bool PackLevels(const std::string& name) {
     LoadLevel(LevelNumber);
     HideProgressWindow();
     if (ShutdownRequested) return false;
-    if (!written) return SaveFailed("could not write " + UnfinishedPackagePath());
+    if (!written) return SaveFailed(name, "could not write " + UnfinishedPackagePath());
 
     NotePendingPackage(PendingPackage::kReady, name);
     return true;
@@ -149,6 +168,7 @@ bool UnpackLevels(const std::string& name) {
     }
 
     ClearWorkingLevels();
+    UnpackedLevelCount = 0;
     const int32_t step = ProgressStep(count);
     for (int32_t i = 0; i < count; ++i) {
         if (!ReadPackedLevel(in, i)) return false;
@@ -158,6 +178,7 @@ bool UnpackLevels(const std::string& name) {
         }
         AdvanceAfterLevel(i, step);
     }
+    UnpackedLevelCount = count;
     HideProgressWindow();
     return true;
 }

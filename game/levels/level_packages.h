@@ -10,8 +10,11 @@
 
 namespace game {
 
-// Packs the working folder into data/saves/<name> (name with ".lev"),
-// passing every level through memory, then loads LevelNumber again.  The
+// Packs the game in the working folder -- the UnpackedLevelCount levels of
+// the package last unpacked there -- into data/saves/<name> (name with
+// ".lev"), passing every level through memory, then loads LevelNumber
+// again.  When one of those levels is missing or fails the level reader's
+// checks, the save is refused before the save folder is touched.  The
 // package is written under a temporary name; SavePosition puts it into
 // place together with the position file, so a save that fails or is cut
 // short leaves the previous pair as it was.  Refused while HeroDead; a
@@ -22,6 +25,7 @@ bool PackLevels(const std::string& name);
 // Replaces the working folder by the levels of data/levels.all (name exactly
 // "levels.all") or of data/saves/<name>, whose header must be name exactly.
 // A name that mentions "quick" when there is no quick.lev changes nothing.
+// UnpackedLevelCount becomes the package's level count.
 // A missing, foreign or damaged package ends the game through the failure
 // path before the working folder is touched.  Memory holds the last level
 // afterwards; the caller loads the level it wants.

@@ -18,10 +18,11 @@
 namespace game {
 namespace {
 
-bool SaveFailed(const std::string& why) {
+// previousKept false: the package of the pair is already the new one.
+bool SaveFailed(const std::string& name, const std::string& why, bool previousKept = true) {
     std::fprintf(stderr, "karvelun: the game was not saved: %s\n", why.c_str());
     RemoveUnfinishedSave();
-    AddLogLine(kSaveFailedLine);
+    AddLogLine(previousKept ? SaveFailedLine(SaveNameOf(name)) : kSaveFailedLine);
     return false;
 }
 
@@ -68,22 +69,23 @@ bool SavePosition(const std::string& name) {
         AddLogLine(kSaveRefusedLine);
         return false;
     }
-    if (!IsSafeSaveFileName(name)) return SaveFailed("\"" + name + "\" is not a file name");
+    if (!IsSafeSaveFileName(name)) return SaveFailed(name, "\"" + name + "\" is not a file name");
     if (!platform::FitsCp1250(name))
-        return SaveFailed("\"" + name + "\" cannot be written in the files' code page");
-    if (!MakeSavesFolder()) return SaveFailed("no save folder " + SavesFolder());
+        return SaveFailed(name, "\"" + name + "\" cannot be written in the files' code page");
+    if (!MakeSavesFolder()) return SaveFailed(name, "no save folder " + SavesFolder());
 
     ByteWriter out;
     WritePositionRecord(out, name, SaveHeaderKey(), CurrentPosition());
     if (!WriteWholeFile(UnfinishedPositionPath(), out.Bytes(), true))
-        return SaveFailed("could not write " + UnfinishedPositionPath());
+        return SaveFailed(name, "could not write " + UnfinishedPositionPath());
 
     // Both files are complete: the package goes first, then the position.
     if (package == PendingPackage::kReady &&
         !RenameInto(UnfinishedPackagePath(), SavePath(packageName)))
-        return SaveFailed("could not rename the package into " + SavePath(packageName));
+        return SaveFailed(name, "could not rename the package into " + SavePath(packageName));
     if (!RenameInto(UnfinishedPositionPath(), SavePath(name)))
-        return SaveFailed("could not rename the position file into " + SavePath(name));
+        return SaveFailed(name, "could not rename the position file into " + SavePath(name),
+                          package != PendingPackage::kReady);
     SyncFolder(SavesFolder());
     return true;
 }

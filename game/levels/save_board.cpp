@@ -67,9 +67,7 @@ void RemoveQuickSaveEntries(std::vector<std::string>& entries) {
 }
 
 bool SaveExists(const std::string& name) {
-    std::error_code ec;
-    return IsSafeSaveFileName(name + ".lev") && fs::is_regular_file(SavePath(name + ".lev"), ec) &&
-           fs::is_regular_file(SavePath(name + ".pos"), ec);
+    return SavePairExists(name);
 }
 
 }  // namespace game

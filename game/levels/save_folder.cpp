@@ -52,6 +52,25 @@ bool MakeSavesFolder() {
     return std::filesystem::is_directory(SavesFolder(), ec);
 }
 
+bool SavePairExists(const std::string& saveName) {
+    std::error_code ec;
+    return IsSafeSaveFileName(saveName + ".lev") &&
+           std::filesystem::is_regular_file(SavePath(saveName + ".lev"), ec) &&
+           std::filesystem::is_regular_file(SavePath(saveName + ".pos"), ec);
+}
+
+std::string SaveNameOf(const std::string& fileName) {
+    const size_t size = fileName.size();
+    if (size >= 4 &&
+        (fileName.compare(size - 4, 4, ".lev") == 0 || fileName.compare(size - 4, 4, ".pos") == 0))
+        return fileName.substr(0, size - 4);
+    return fileName;
+}
+
+const char* SaveFailedLine(const std::string& saveName) {
+    return SavePairExists(saveName) ? kSaveFailedKeptLine : kSaveFailedLine;
+}
+
 std::string UnfinishedPackagePath() {
     return SavePath("unfinished-save.pkg");
 }

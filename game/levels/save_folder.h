@@ -24,6 +24,12 @@ bool IsQuickPositionName(const std::string& fileName);
 
 bool MakeSavesFolder();
 
+// True when both files of the save <saveName> are in the save folder.
+bool SavePairExists(const std::string& saveName);
+
+// The save name of one of its files: without ".lev" or ".pos".
+std::string SaveNameOf(const std::string& fileName);
+
 // Where a save's package and position file are written before they are
 // renamed into place.  Leftovers of an interrupted save are removed by the
 // next save.
@@ -38,8 +44,13 @@ void NotePendingPackage(PendingPackage state, const std::string& fileName = {});
 PendingPackage TakePendingPackage(std::string& fileName);
 
 // Log lines of a save that did not happen.
-inline constexpr const char* kSaveFailedLine =
+inline constexpr const char* kSaveFailedLine = "Hru se nepodařilo uložit...";
+inline constexpr const char* kSaveFailedKeptLine =
     "Hru se nepodařilo uložit, předchozí uložená hra zůstala beze změny...";
 inline constexpr const char* kSaveRefusedLine = "Hru nelze uložit, hrdina je mrtvý...";
+
+// What the log says when a save under saveName did not happen: that the
+// previous save stayed as it was, when there is one of that name.
+const char* SaveFailedLine(const std::string& saveName);
 
 }  // namespace game

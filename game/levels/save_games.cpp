@@ -1,8 +1,5 @@
 #include "game/levels/save_games.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "game/core/game_state.h"
 #include "game/core/windows.h"
 #include "game/levels/level_files.h"
@@ -12,16 +9,6 @@
 #include "game/world/world_effects.h"
 
 namespace game {
-namespace {
-
-bool SavePairExists(const std::string& name) {
-    std::error_code ec;
-    return IsSafeSaveFileName(name + ".lev") &&
-           std::filesystem::is_regular_file(SavePath(name + ".lev"), ec) &&
-           std::filesystem::is_regular_file(SavePath(name + ".pos"), ec);
-}
-
-}  // namespace
 
 bool SaveGame(const std::string& name) {
     if (ShutdownRequested) return false;
@@ -30,7 +17,7 @@ bool SaveGame(const std::string& name) {
         return false;
     }
     if (!StoreLevel(LevelNumber)) {
-        AddLogLine(kSaveFailedLine);
+        AddLogLine(SaveFailedLine(name));
         return false;
     }
     if (!PackLevels(name + ".lev")) return false;

@@ -2,8 +2,11 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "game/core/game_state.h"
+#include "game/levels/file_io.h"
+#include "game/levels/level_record.h"
 
 namespace game {
 
@@ -23,6 +26,24 @@ int32_t CountWorkingLevels() {
     while (fs::is_regular_file(LevelFilePath(count), ec))
         ++count;
     return count;
+}
+
+bool WorkingLevelsComplete(int32_t count, std::string* why) {
+    std::vector<uint8_t> bytes;
+    LevelRecord scratch;
+    for (int32_t i = 0; i < count; ++i) {
+        const std::string path = LevelFilePath(i);
+        std::string reason;
+        if (!ReadWholeFile(path, bytes)) {
+            reason = "it is missing or unreadable";
+        } else {
+            ByteReader in(bytes);
+            if (ReadLevelRecord(in, i, scratch, &reason)) continue;
+        }
+        if (why) *why = path + ": " + reason;
+        return false;
+    }
+    return true;
 }
 
 void DeleteLevelFiles(const std::string& folder) {

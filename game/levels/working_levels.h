@@ -16,6 +16,11 @@ std::string LevelFilePath(int32_t number);
 // the first number without a file.  Other files in the folder do not count.
 int32_t CountWorkingLevels();
 
+// True when level0.sc ... level<count-1>.sc are all there and each passes
+// the level reader's checks; otherwise false, with *why naming the first
+// that does not.
+bool WorkingLevelsComplete(int32_t count, std::string* why);
+
 // Deletes level0.sc ... level<m-1>.sc in a folder, m being the number of
 // entries in it.  Files are deleted by number; a number without a file is
 // skipped.  A missing folder is created.

@@ -435,6 +435,7 @@ class SavedGameWindowTest : public GameWindowTest {
 TEST_F(SavedGameWindowTest, F5SavesAndF7RestoresTheGameWithAFreshLog) {
     StoreLevelShowing(0, 11);
     StoreLevelShowing(1, 12);  // the level in memory, where the hero is
+    UnpackedLevelCount = 2;
     LevelNumber = 1;
     HeroX = 123.5f;
     Gold = 77;
@@ -463,6 +464,7 @@ TEST_F(SavedGameWindowTest, F5SavesAndF7RestoresTheGameWithAFreshLog) {
 
 TEST_F(SavedGameWindowTest, F5ForADeadHeroKeepsTheQuickSave) {
     StoreLevelShowing(0, 11);
+    UnpackedLevelCount = 1;
     Press(Qt::Key_F5);
     const std::vector<uint8_t> saved = FileBytes(saves() / "quick.pos");
     ASSERT_FALSE(saved.empty());
@@ -499,6 +501,24 @@ TEST_F(SavedGameWindowTest, SOnTheHiddenTileOfLevel55LeadsToLevel81) {
     // Level 55 was stored before it was left.
     ASSERT_TRUE(LoadLevel(55));
     EXPECT_EQ(Tiles[0].Picture, 22);
+}
+
+TEST_F(SavedGameWindowTest, F5OnAGameWhoseLevelsAreGoneKeepsTheQuickSave) {
+    StoreLevelShowing(0, 11);
+    StoreLevelShowing(1, 12);
+    UnpackedLevelCount = 2;
+    Press(Qt::Key_F5);
+    const std::vector<uint8_t> saved = FileBytes(saves() / "quick.lev");
+    ASSERT_FALSE(saved.empty());
+
+    // Another copy of the game emptied the working folder; the hero's level
+    // is stored again by the save, the other one is gone.
+    ClearWorkingLevels();
+    Press(Qt::Key_F5);
+    EXPECT_EQ(FileBytes(saves() / "quick.lev"), saved);
+    EXPECT_EQ(LogLines().back(),
+              "Hru se nepodařilo uložit, předchozí uložená hra zůstala beze změny...");
+    EXPECT_EQ(LogLines().count("Hra byla úspěšně uložena..."), 1);
 }
 
 TEST_F(SavedGameWindowTest, SKeepsTheHeroOnLevel55WhenItCannotBeStored) {

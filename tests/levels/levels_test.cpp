@@ -34,6 +34,7 @@ void LevelsTest::MakeWorkingLevels(int32_t count, int32_t current) {
         Tiles[0].Param1 = "úroveň " + std::to_string(i);
         ASSERT_TRUE(StoreLevel(i));
     }
+    UnpackedLevelCount = count;  // as if a package of them had been unpacked
     LevelNumber = current;
     ASSERT_TRUE(LoadLevel(current));
 }

@@ -19,8 +19,8 @@ class LevelsTest : public testing_support::GameTest {
     std::filesystem::path LevelPath(int32_t number) const;
     std::filesystem::path SavePath(const std::string& name) const;
 
-    // The hero is on level `current`; the working folder holds `count`
-    // levels, level i with tile 0's Param1 "úroveň i".
+    // The hero is on level `current`; the working folder holds the game of
+    // `count` levels, level i with tile 0's Param1 "úroveň i".
     void MakeWorkingLevels(int32_t count, int32_t current = 0);
 
     // The message box and closing of a refused file, with its title.

@@ -14,6 +14,7 @@
 #include "game/levels/save_games.h"
 #include "game/levels/working_levels.h"
 #include "levels/levels_test.h"
+#include "support/file_size_limit.h"
 
 namespace {
 
@@ -255,6 +256,123 @@ TEST_F(SaveGames, AFailedSaveLeavesThePreviousPairAndSaysSo) {
     EXPECT_FALSE(fs::exists(UnfinishedPositionPath()));
 }
 
+TEST_F(SaveGames, AFailedWriteTellsWhetherAnOldSaveOfThatNameRemains) {
+    MakeWorkingLevels(3);
+    SetHero(0, 10.0f, 111);
+    ASSERT_TRUE(SaveGame("hra"));
+    const auto lev = ReadBytes(SavePath("hra.lev"));
+    const auto pos = ReadBytes(SavePath("hra.pos"));
+    const auto names = SaveFolderNames();
+
+    // Room for a level file, not for a package of three.
+    const size_t levelSize = fs::file_size(LevelPath(0));
+    {
+        testing_support::FileSizeLimit full(2 * levelSize);
+        EXPECT_FALSE(SaveGame("hra"));
+        EXPECT_EQ(windows.LogLines().back(),
+                  "Hru se nepodařilo uložit, předchozí uložená hra zůstala beze změny...");
+        EXPECT_FALSE(SaveGame("nova"));
+        EXPECT_EQ(windows.LogLines().back(), "Hru se nepodařilo uložit...");
+    }
+    EXPECT_EQ(ReadBytes(SavePath("hra.lev")), lev);
+    EXPECT_EQ(ReadBytes(SavePath("hra.pos")), pos);
+    EXPECT_EQ(SaveFolderNames(), names);
+    ExpectNotRefused();
+}
+
+// Two copies of the game once shared the working folder, and one emptied
+// or refilled it under the other: a save must never pack what is left.
+class IncompleteGame : public SaveGames {
+  protected:
+    void SetUp() override {
+        SaveGames::SetUp();
+        MakeWorkingLevels(3);
+        SetHero(0, 10.0f, 111);
+        ASSERT_TRUE(SaveGame("hra"));
+        ASSERT_TRUE(QuickSave());
+        lev = ReadBytes(SavePath("hra.lev"));
+        quick = ReadBytes(SavePath("quick.lev"));
+        names = SaveFolderNames();
+        windows.log.assign(1, "");
+    }
+
+    std::string LastLogLine() const {
+        const auto lines = windows.LogLines();
+        return lines.empty() ? std::string() : lines.back();
+    }
+
+    // Every save is refused, each with its line, and the save folder stays
+    // byte for byte as it was; the game goes on.
+    void ExpectEverySaveRefused() {
+        EXPECT_FALSE(SaveGame("hra"));
+        EXPECT_EQ(LastLogLine(),
+                  "Hru se nepodařilo uložit, předchozí uložená hra zůstala beze změny...");
+        EXPECT_FALSE(QuickSave());
+        EXPECT_EQ(LastLogLine(),
+                  "Hru se nepodařilo uložit, předchozí uložená hra zůstala beze změny...");
+        EXPECT_FALSE(SaveGame("nova"));
+        EXPECT_EQ(LastLogLine(), "Hru se nepodařilo uložit...");
+        for (const std::string& line : windows.LogLines())
+            EXPECT_NE(line, "Hra byla úspěšně uložena...");
+        EXPECT_EQ(SaveFolderNames(), names);
+        EXPECT_EQ(ReadBytes(SavePath("hra.lev")), lev);
+        EXPECT_EQ(ReadBytes(SavePath("quick.lev")), quick);
+        EXPECT_FALSE(windows.progressShown);
+        ExpectNotRefused();
+        EXPECT_EQ(LevelNumber, 0);
+        EXPECT_EQ(Tiles[0].Param1, "úroveň 0");  // still the hero's level in memory
+    }
+
+    std::vector<uint8_t> lev, quick;
+    std::vector<std::string> names;
+};
+
+TEST_F(IncompleteGame, AnEmptiedWorkingFolderIsNotSaved) {
+    // Only the hero's own level, level 0, comes back: the save stores it.
+    ClearWorkingLevels();
+    ExpectEverySaveRefused();
+}
+
+TEST_F(IncompleteGame, AMissingLevelIsNotSaved) {
+    fs::remove(LevelPath(2));
+    ExpectEverySaveRefused();
+}
+
+TEST_F(IncompleteGame, ADamagedLevelIsNotSavedAndEndsNothing) {
+    auto bytes = ReadBytes(LevelPath(2));
+    bytes.resize(bytes.size() / 2);
+    WriteBytes(LevelPath(2), bytes);
+    ExpectEverySaveRefused();
+}
+
+TEST_F(IncompleteGame, ALevelFileHoldingAnotherLevelIsNotSaved) {
+    WriteBytes(LevelPath(2), ReadBytes(LevelPath(1)));
+    ExpectEverySaveRefused();
+}
+
+TEST_F(IncompleteGame, NoGameUnpackedNoSave) {
+    UnpackedLevelCount = 0;
+    ExpectEverySaveRefused();
+}
+
+TEST_F(SaveGames, ASavePacksTheLevelsOfTheGameUnpackedLast) {
+    // A game of two levels, saved.
+    MakeWorkingLevels(2);
+    ASSERT_TRUE(SaveGame("dva"));
+    // A game of three levels, saved, then the two-level game loaded again.
+    MakeWorkingLevels(3);
+    ASSERT_TRUE(SaveGame("tri"));
+    ASSERT_TRUE(LoadGame("dva"));
+    // A level file beyond the game (left by the other game) is not packed.
+    WriteBytes(LevelPath(2), ReadBytes(LevelPath(1)));
+    ASSERT_TRUE(SaveGame("znovu"));
+    ASSERT_TRUE(LoadGame("znovu"));
+    EXPECT_EQ(CountWorkingLevels(), 2);
+    ASSERT_TRUE(LoadGame("tri"));
+    EXPECT_EQ(CountWorkingLevels(), 3);
+    ASSERT_TRUE(SaveGame("tri"));
+}
+
 TEST_F(SaveGames, AnInterruptedSaveKeepsTheOldPairAndItsLeftoversGoNextTime) {
     MakeWorkingLevels(2);
     SetHero(0, 10.0f, 111);
@@ -295,8 +413,7 @@ TEST_F(SaveGames, NamesTheFilesCannotHoldAreRefusedWithoutHarm) {
     EXPECT_FALSE(SaveGame("../venku"));
     EXPECT_FALSE(SaveGame("a/b"));
     ExpectNotRefused();
-    EXPECT_EQ(windows.LogLines().back(),
-              "Hru se nepodařilo uložit, předchozí uložená hra zůstala beze změny...");
+    EXPECT_EQ(windows.LogLines().back(), "Hru se nepodařilo uložit...");
     EXPECT_TRUE(!fs::exists(appFolder / "data/saves") || SaveFolderNames().empty());
     EXPECT_FALSE(fs::exists(appFolder / "data/venku.lev"));
 }
