@@ -9,6 +9,7 @@
 
 #include "game/core/game_state.h"
 #include "game/levels/save_games.h"
+#include "game/levels/working_levels.h"
 #include "ui/menu_test_support.h"
 
 namespace {
@@ -407,6 +408,27 @@ TEST_F(Dialogs, ADeadHerosSaveIsRefusedAndTheOldSaveKept) {
     EXPECT_EQ(FileBytes("hrad.lev"), old);
     ASSERT_EQ(windows.LogLines().size(), 1u);
     EXPECT_NE(windows.LogLines()[0], "Hra byla úspěšně uložena...");
+}
+
+TEST_F(Dialogs, ASaveOfAGameWhoseLevelsAreGoneIsRefusedAndTheOldSaveKept) {
+    MakeSave("hrad", 0, 321);
+    const std::vector<uint8_t> old = FileBytes("hrad.lev");
+    GameUnderWay();
+    // Another copy of the game emptied the working folder meanwhile; only
+    // the hero's level 0 comes back, stored by the save.
+    ClearWorkingLevels();
+    WhenShown(*question, [&] { question->DialogItems(0); });
+    SaveDialogStillOpenAfter([&] {
+        TypeName("hrad");
+        Key(*save->Text1, Qt::Key_Return);
+    });
+    EXPECT_EQ(FileBytes("hrad.lev"), old);
+    // Back in the game, told that the old save stands.
+    EXPECT_FALSE(GameSuspended);
+    EXPECT_EQ(windows.LogLines(),
+              std::vector<std::string>{
+                  "Hru se nepodařilo uložit, předchozí uložená hra zůstala beze změny..."});
+    EXPECT_TRUE(windows.messageBoxes.empty());
 }
 
 }  // namespace
