@@ -42,7 +42,10 @@ DialogWindow::DialogWindow(const DialogButtonsLayout& layout, QWidget* parent)
       layout_(layout),
       canvas_(QSize(312, 213), kWindowColour, platform::GameFont(9.75)) {
     setWindowTitle(QStringLiteral("Karvelun"));
-    setFocusPolicy(Qt::StrongFocus);
+    // The window takes the keyboard when it is given it (opening without a
+    // control that wants it, Tab), never by a click: a click on a button
+    // must leave the keys with the name box or the list that had them.
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &DialogWindow::Timer1_Timer);

@@ -65,6 +65,18 @@ class Dialogs : public MenuTest {
         Type(*save->Text1, name);
     }
 
+    // True once `widget` has the keyboard.  It comes with the dialog's
+    // activation, which a busy machine may deliver a moment after the show.
+    static bool KeysIn(QWidget* widget) {
+        return QTest::qWaitFor([widget] { return QApplication::focusWidget() == widget; }, 5000);
+    }
+
+    // Keys as the keyboard sends them: to whatever has the focus now.
+    static void KeyToFocus(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    static void TypeToFocus(const QString& text) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
+
     std::vector<uint8_t> FileBytes(const std::string& name) {
         std::ifstream in(appFolder / "data/saves" / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
@@ -154,7 +166,7 @@ TEST_F(Dialogs, LoadWithNothingChosenDoesNothing) {
     MakeSave("hrad", 1, 100);
     EXPECT_TRUE(LoadDialogStillOpenAfter([&] {
         EXPECT_EQ(Entries(*load->List1), (std::vector<std::string>{"hrad"}));
-        EXPECT_EQ(QApplication::focusWidget(), load->List1);
+        EXPECT_TRUE(KeysIn(load->List1));
         Key(*load->List1, Qt::Key_Return);
         Click(*load, {20, 180});
     }));
@@ -243,7 +255,7 @@ TEST_F(Dialogs, SaveUnderATypedNameWithEnter) {
     GameUnderWay();
     Gold = 777;
     EXPECT_FALSE(SaveDialogStillOpenAfter([&] {
-        EXPECT_EQ(QApplication::focusWidget(), save->Text1);
+        EXPECT_TRUE(KeysIn(save->Text1));
         EXPECT_TRUE(save->Text1->text().isEmpty());
         Type(*save->Text1, "Večer u ohně");
         Key(*save->Text1, Qt::Key_Return);
@@ -378,12 +390,14 @@ TEST_F(Dialogs, BackAndTheCloseButtonReturnToTheMenu) {
 TEST_F(Dialogs, TabHandsTheKeysToTheButtons) {
     MakeSave("hrad", 2, 321);
     EXPECT_FALSE(LoadDialogStillOpenAfter([&] {
+        ASSERT_TRUE(KeysIn(load->List1));
         Key(*load->List1, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), load.get());
         Key(*load, Qt::Key_Right);
         Key(*load, Qt::Key_Return);  // "Zpět"
     }));
     EXPECT_FALSE(SaveDialogStillOpenAfter([&] {
+        ASSERT_TRUE(KeysIn(save->Text1));
         Key(*save->Text1, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), save->List1);
         Key(*save->List1, Qt::Key_Tab);
@@ -393,6 +407,65 @@ TEST_F(Dialogs, TabHandsTheKeysToTheButtons) {
         Key(*save, Qt::Key_Return);  // "Zpět"
     }));
     EXPECT_TRUE(menu->isVisible());
+}
+
+// A click on the window itself (a button, or beside one) never takes the
+// keyboard from the control that had it.
+TEST_F(Dialogs, AClickOnTheSaveDialogLeavesTheKeysInTheNameBox) {
+    MakeSave("hrad", 2, 321);
+    GameUnderWay();
+    Gold = 55;
+    EXPECT_FALSE(SaveDialogStillOpenAfter([&] {
+        ASSERT_TRUE(KeysIn(save->Text1));
+        Click(*save, {20, 180});  // "Uložit" with no name: refused
+        EXPECT_TRUE(save->isVisible());
+        Click(*save, {150, 190});  // between the buttons
+        Click(*save, {150, 143});  // between the list and the name box
+        EXPECT_EQ(QApplication::focusWidget(), save->Text1);
+        TypeToFocus("noc");
+        EXPECT_EQ(save->Text1->text(), "noc");
+        KeyToFocus(Qt::Key_Return);
+    }));
+    Gold = 0;
+    ASSERT_TRUE(LoadGame("noc"));
+    EXPECT_EQ(Gold, 55);
+}
+
+TEST_F(Dialogs, AClickOnTheLoadDialogLeavesTheKeysInTheList) {
+    MakeSave("hrad", 2, 321);
+    MakeSave("zámek", 1, 5);
+    Gold = 0;
+    EXPECT_FALSE(LoadDialogStillOpenAfter([&] {
+        ASSERT_TRUE(KeysIn(load->List1));
+        MoveMouse(*load, {250, 180});  // "Zpět" glows and is selected
+        Click(*load, {150, 190});
+        Click(*load, {20, 180});  // "Nahrát" with nothing chosen
+        EXPECT_EQ(QApplication::focusWidget(), load->List1);
+        KeyToFocus(Qt::Key_Down);
+        KeyToFocus(Qt::Key_Down);
+        EXPECT_EQ(load->List1->currentRow(), 1);
+        KeyToFocus(Qt::Key_Return);  // loads, never "Zpět"
+    }));
+    EXPECT_EQ(Gold, 5);
+    EXPECT_TRUE(windows.Called("ResumeGameWindow"));
+}
+
+TEST_F(Dialogs, TheQuestionAnswersItsKeysAfterAClick) {
+    question->Buttons.Selected = 0;
+    menu->Refused = false;
+    EXPECT_FALSE(QuestionStillOpenAfter([&] {
+        ASSERT_TRUE(KeysIn(question.get()));
+        Click(*question, {150, 150});
+        Click(*question, {150, 20});  // on the question's text
+        EXPECT_EQ(QApplication::focusWidget(), question.get());
+        KeyToFocus(Qt::Key_Right);
+        EXPECT_EQ(question->Buttons.Selected, 1);
+        KeyToFocus(Qt::Key_Left);
+        KeyToFocus(Qt::Key_Left);
+        EXPECT_EQ(question->Buttons.Selected, 1);
+        KeyToFocus(Qt::Key_Return);  // "Ne"
+    }));
+    EXPECT_TRUE(menu->Refused);
 }
 
 TEST_F(Dialogs, ADeadHerosSaveIsRefusedAndTheOldSaveKept) {
