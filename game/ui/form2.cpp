@@ -13,6 +13,8 @@ Form2::Form2(QWidget* parent) : BackgroundWindow(312, 213, Qt::black, parent) {
     setWindowTitle(QStringLiteral("Karvelun"));
     Label1 = MakeLabel(this, TwipsRect(120, 120, 4455, 2895), Qt::white, 8.25, QString());
     Label1->setFocusPolicy(Qt::NoFocus);
+    // The texts come from the levels: shown as written, never as markup.
+    Label1->setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::StrongFocus);
 }
 
