@@ -76,7 +76,8 @@ void WindowSet::ShowNotice(const std::string& text) {
 }
 
 void WindowSet::ShowMessageBox(const std::string& text, const std::string& title) {
-    if (ShutdownRequested) return;
+    // Shown also while the game shuts down: the shut-down has a message of
+    // its own (a failed unregistration of the sound library).
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::Ok);
     box.exec();

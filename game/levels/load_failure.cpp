@@ -12,7 +12,8 @@ void RefuseDamagedFile(const char* title, const std::string& path, const std::st
     GameWindows& windows = Windows();
     windows.HideProgress();
     windows.SetBusyCursor(false);
-    windows.ShowMessageBox(kLoadErrorText, title);
+    // A game already closing has said so once: no second box.
+    if (!ShutdownRequested) windows.ShowMessageBox(kLoadErrorText, title);
     windows.CloseMainWindow();
     // Closing the main window shuts the program down; the flag also stops
     // the rest of the caller's work where the windows close later.

@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "game/core/form1.h"
 #include "game/core/game_state.h"
@@ -93,6 +96,42 @@ TEST_F(StartupWindows, AnUnreadablePictureStopsTheStartUp) {
     EXPECT_FALSE(game::Main(folder.string()));
     EXPECT_FALSE(windows.form3().isVisible());
     EXPECT_EQ(game::SurfaceCount, 0);
+}
+
+TEST_F(StartupWindows, AFailedUnregistrationIsShownDuringTheShutDownAndTheProgramEnds) {
+    game::SetSoundComponent(game::LoadSoundComponent(FAILING_SOUND_FOLDER));
+    game::WindowSet windows;
+    game::SetWindows(&windows);
+    ASSERT_TRUE(game::Main(folder.string()));
+    fs::create_directories(folder / "data/levels");
+    std::ofstream(folder / "data/levels/level0.sc") << "x";
+
+    std::vector<std::string> shown;
+    bool levelsDeletedBefore = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box || !box->isVisible()) continue;
+            shown.push_back(box->text().toStdString());
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+            levelsDeletedBefore = !fs::exists(folder / "data/levels/level0.sc");
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    closer.start(10);
+    // A program that never ended would fail here rather than hang.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(30000);
+    QTimer::singleShot(0, &windows.form3(), [&] { windows.form3().close(); });
+
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(shown, std::vector<std::string>{"Chyba při čištění paměti!"});
+    EXPECT_TRUE(levelsDeletedBefore);
+    EXPECT_TRUE(game::ShutdownRequested);
+    EXPECT_FALSE(windows.form3().isVisible());
 }
 
 TEST_F(StartupWindows, TheLogKeepsItsLinesAndTheirOrder) {

@@ -9,6 +9,7 @@
 #include "game/levels/keyed_string.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
+#include "game/levels/load_failure.h"
 #include "game/levels/package_record.h"
 #include "game/levels/position_files.h"
 #include "game/levels/working_levels.h"
@@ -87,6 +88,13 @@ class DamagedFiles : public LevelsTest {
         windows.calls.clear();
     }
 };
+
+TEST_F(DamagedFiles, AGameAlreadyClosingSaysItOnce) {
+    ShutdownRequested = true;
+    RefuseDamagedFile(kLevelErrorTitle, "level0.sc", "cut short");
+    EXPECT_TRUE(windows.messageBoxes.empty());
+    EXPECT_TRUE(ShutdownRequested);
+}
 
 TEST_F(DamagedFiles, ALevelCutShortAtAnyByteIsRefused) {
     UseLevelRecord(SmallLevel());
