@@ -11,6 +11,7 @@
 //                    steps, drawing included)
 //   FrameWithIdle    the same with its one idle pass
 //   RulesStep        the frame step's rules alone, with the silent windows
+//   LogLine          one line added to the game window's message log
 //
 // The game window runs on Qt's offscreen platform and without pacing, so the
 // figures are the work alone, never the wait for the display.
@@ -241,6 +242,15 @@ void FrameWithIdle(benchmark::State& state) {
     }
 }
 BENCHMARK(FrameWithIdle)->Unit(benchmark::kMicrosecond);
+
+// One line of the story added to the real log, as combat adds them; the log
+// empties itself at its limit, so every length of log up to it is measured.
+void LogLine(benchmark::State& state) {
+    BusyGame game;
+    for (auto _ : state)
+        AddLogLine("Kostlivec tě zasáhl za 12 životů a ty jsi ho zasáhl za 7 životů!");
+}
+BENCHMARK(LogLine)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -40,21 +40,24 @@ void WindowSet::ApplyViewSettings(const ViewSettings& view) {
 }
 
 int WindowSet::LogLineCount() {
-    return form1_->Text1->document()->blockCount();
+    return logLines_.Lines();
 }
 
 void WindowSet::ClearLog() {
     form1_->Text1->clear();
+    logLines_.Clear();
 }
 
 void WindowSet::AppendLogLine(const std::string& text) {
     // A line break and the text go in at the end without re-reading the
     // whole log, so a long log stays as fast as a short one.  The log thus
     // starts with an empty first line.
+    const QString line = QString::fromStdString(text);
     QTextCursor cursor(form1_->Text1->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock();
-    cursor.insertText(QString::fromStdString(text));
+    cursor.insertText(line);
+    logLines_.Add(line);
     form1_->Text1->moveCursor(QTextCursor::End);
     form1_->Text1->ensureCursorVisible();
 }

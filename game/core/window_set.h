@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "game/core/log_line_counter.h"
 #include "game/core/settings.h"
 #include "game/core/windows.h"
 
@@ -72,6 +73,8 @@ class WindowSet final : public GameWindows {
     std::unique_ptr<Form6> form6_;
     std::unique_ptr<Form7> form7_;
     std::unique_ptr<Form8> form8_;
+    // The log's lines as it shows them at its normal size.
+    LogLineCounter logLines_;
     bool busy_ = false;
     int exitStatus_ = 0;
 };

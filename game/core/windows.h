@@ -22,7 +22,8 @@ class GameWindows {
     virtual ~GameWindows() = default;
 
     // --- message log (Form1.Text1) ---
-    // Lines the log box holds; an empty box has one (empty) line.
+    // Lines the log box shows, a long line counting as many as it wraps
+    // into; an empty box has one (empty) line.
     virtual int LogLineCount() = 0;
     virtual void ClearLog() = 0;
     // Appends a line break and the text, and scrolls to the end.

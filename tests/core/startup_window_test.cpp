@@ -2,15 +2,21 @@
 // generated pictures in a temporary program folder.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <vector>
 
 #include "game/core/form1.h"
@@ -144,6 +150,80 @@ TEST_F(StartupWindows, TheLogKeepsItsLinesAndTheirOrder) {
     EXPECT_EQ(windows.form1().Text1->toPlainText(), "\nČas se zastavil...\nČas běží dál...");
     windows.ClearLog();
     EXPECT_EQ(windows.LogLineCount(), 1);
+}
+
+// Lines the log widget itself shows for each of its paragraphs, as laid out
+// at its present size.
+std::vector<int> ShownLines(QPlainTextEdit& log) {
+    std::vector<int> lines;
+    QTextDocument* document = log.document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        document->documentLayout()->blockBoundingRect(block);  // lays the block out
+        lines.push_back(block.layout()->lineCount());
+    }
+    return lines;
+}
+
+// Story lines of every length: short, wrapping at a word boundary, one word
+// too long for a line, empty.
+const char* const kStoryLines[] = {
+    "Získal jsi 7 zlatých!",
+    "Kostlivec tě zasáhl za 12 životů a ty jsi mu to vrátil dračí bombou, která "
+    "rozmetala celou chodbu až ke schodům do dalšího patra jeskyně.",
+    "Dlouhéslovobezmezerkteréseneveslovnánaželezněřádkuprotožejeprostěpřílišdlouhé",
+    "",
+    "Síla magické střely byla vylepšena!",
+};
+
+TEST_F(StartupWindows, TheLogCountsTheLinesItShowsAtItsNormalSize) {
+    game::WindowSet windows;
+    game::SetWindows(&windows);
+    QPlainTextEdit& log = *windows.form1().Text1;
+    windows.form1().show();
+    for (int round = 0; round < 3; ++round)  // enough for the scroll bar
+        for (const char* line : kStoryLines)
+            game::AddLogLine(line);
+    QApplication::processEvents();
+    std::vector<int> shown = ShownLines(log);
+    ASSERT_EQ(shown.size(), 16u);
+    EXPECT_GT(*std::max_element(shown.begin(), shown.end()), 2);
+    EXPECT_EQ(windows.LogLineCount(), std::accumulate(shown.begin(), shown.end(), 0));
+
+    // A larger view of the window draws the log larger; the count stays
+    // that of the log's normal size.
+    const int before = windows.LogLineCount();
+    QFont large = log.font();
+    large.setPixelSize(2 * large.pixelSize());
+    log.setFont(large);
+    log.resize(2 * log.width(), 2 * log.height());
+    for (const char* line : kStoryLines)
+        game::AddLogLine(line);
+    EXPECT_EQ(windows.LogLineCount() - before,
+              std::accumulate(shown.begin() + 1, shown.begin() + 6, 0));
+}
+
+TEST_F(StartupWindows, TheLogEmptiesAfterTenThousandShownLines) {
+    game::WindowSet windows;
+    game::SetWindows(&windows);
+    QPlainTextEdit& log = *windows.form1().Text1;
+    windows.form1().show();
+    // A line the log shows as three (at any text width from 210 to 249).
+    const std::string line =
+        "Obří pavouk tě kousl za 25 životů nejjedovatějším kusadlem a zmizel v "
+        "nejtemnějším koutě.";
+    game::AddLogLine(line);
+    QApplication::processEvents();
+    ASSERT_EQ(ShownLines(log).back(), 3);
+    windows.form1().hide();  // the rest needs no drawing
+
+    for (int i = 1; i < 3334; ++i)
+        game::AddLogLine(line);
+    EXPECT_EQ(windows.LogLineCount(), 1 + 3 * 3334);
+    EXPECT_EQ(log.document()->blockCount(), 3335);  // nothing emptied yet
+
+    game::AddLogLine("Čas běží dál...");
+    EXPECT_EQ(log.toPlainText(), "\nČas běží dál...");
+    EXPECT_EQ(windows.LogLineCount(), 2);
 }
 
 }  // namespace
