@@ -1,17 +1,50 @@
 // The game program: prepares everything behind the loading notice, then
 // runs on window events until the game window is unloaded.
 #include <QApplication>
+#include <QMessageBox>
 
 #include "game/core/game_state.h"
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
 #include "game/core/startup.h"
 #include "game/core/window_set.h"
+#include "game/platform/app_paths.h"
 #include "game/platform/fonts.h"
+
+namespace {
+
+// Takes the game's folder for this copy; false, after a message box has
+// said why, when another copy holds it or it cannot be written.  Nothing of
+// the game is touched then.
+bool HoldFolder(platform::OneCopyLock& lock) {
+    QString text;
+    switch (lock.Take()) {
+        case platform::OneCopyLock::Outcome::Taken:
+            return true;
+        case platform::OneCopyLock::Outcome::AnotherCopyRuns:
+            text = QString::fromUtf8("Karvelun už běží.");
+            break;
+        case platform::OneCopyLock::Outcome::Unusable:
+            text = QString::fromUtf8("Nelze zapisovat do složky %1.")
+                       .arg(QString::fromStdString(lock.Folder()));
+            break;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Karvelun"), text, QMessageBox::Ok);
+    box.exec();
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QString folder = QCoreApplication::applicationDirPath();
+    const auto paths = platform::AppPaths::Portable(folder.toStdString());
+    // Held until the program ends, after the shut-down has deleted the
+    // working levels.
+    platform::OneCopyLock lock(paths.WorkingLevelsFolder());
+    if (!HoldFolder(lock)) return 1;
+
     platform::LoadGameFont(folder + "/data/fonts/DejaVuSans-Bold.ttf");
     game::SetSoundComponent(game::LoadSoundComponent(folder.toStdString()));
 

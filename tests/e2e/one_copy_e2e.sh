@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# One copy of the game per folder, end to end, on its own Xvfb display.
+#
+# A first copy starts a new game, so that its working levels fill
+# data/levels.  A second copy started from the same folder must show the box
+# "Karvelun už běží." and nothing else; Enter closes it and the copy ends with
+# status 1, leaving the first copy's working levels exactly as they were.
+# The first copy then quick-saves the whole campaign with F5.  After the first
+# copy is killed (SIGKILL, as a crash would end it, leaving its lock file
+# behind) a third copy starts normally and ends cleanly through "Exit".
+#
+#   one_copy_e2e.sh <dist folder>
+#
+# Exits 77 (skipped) only when Xvfb or xdotool is not installed.
+set -euo pipefail
+
+dist=${1:?usage: one_copy_e2e.sh <dist folder>}
+[[ -x $dist/karvelun ]] || { echo "one_copy_e2e: no game at $dist/karvelun" >&2; exit 1; }
+[[ -f $dist/data/levels.all ]] || { echo "one_copy_e2e: no campaign in $dist/data" >&2; exit 1; }
+
+e2e_name=one_copy_e2e
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+e2e_skip_without Xvfb xdotool
+app_log="$work/first.log"
+
+# Copies other than the first, ended with the rest at the end.
+others=()
+trap 'for pid in "${others[@]}"; do kill "$pid" 2>/dev/null || true; done; e2e_cleanup' EXIT
+
+game="$work/game"
+e2e_game_folder "$dist" "$game" Ne
+levels="$game/data/levels"
+lock="$levels/karvelun.lock"
+
+e2e_start_xvfb 1024x768x24
+
+menu_title='^Orvane Karvelun v1\.01$'
+game_title='^Orvane Karvelun v1\.02$'
+box_title='^Karvelun$'
+
+start_copy() {
+    (cd / && exec "$game/karvelun") >"$work/$1.log" 2>&1 &
+}
+
+# The visible window of process $1 whose title matches $2, waiting for it.
+window_of() {
+    local id
+    for _ in $(seq 150); do
+        id=$(xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n1 || true)
+        [[ -n $id ]] && { echo "$id"; return 0; }
+        kill -0 "$1" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# Gives the window the keyboard and presses the keys.
+keys_to_window() {
+    local id=$1
+    shift
+    xdotool windowfocus --sync "$id"
+    sleep 0.3
+    xdotool key --delay 150 "$@"
+}
+
+# Waits up to ten seconds for process $1 to end; its status in $ended_with.
+until_ended() {
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$1" 2>/dev/null && return 1
+    ended_with=0
+    wait "$1" || ended_with=$?
+}
+
+# Every file of the working-level folder with its checksum.
+levels_snapshot() {
+    (cd "$levels" && find . -maxdepth 1 -type f -print0 | sort -z | xargs -0 md5sum)
+}
+
+# 1. The first copy: a new game from the menu.
+start_copy first
+app_pid=$!
+first_menu=$(window_of "$app_pid" "$menu_title") || fail "the first copy showed no menu"
+keys_to_window "$first_menu" Return
+first_game=$(window_of "$app_pid" "$game_title") || fail "the first copy started no game"
+level_count=$(find "$levels" -maxdepth 1 -name 'level*.sc' | wc -l)
+[[ $level_count -gt 1 ]] || fail "the new game unpacked $level_count working levels"
+[[ -f $lock ]] || fail "the running copy holds no $lock"
+before=$(levels_snapshot)
+echo "one_copy_e2e: the first copy plays with $level_count working levels"
+
+# 2. A second copy on the same folder: the box, and nothing else.
+start_copy second
+second_pid=$!
+others+=("$second_pid")
+box=$(window_of "$second_pid" "$box_title") || fail "the second copy showed no box"
+sleep 1
+[[ -z $(xdotool search --all --onlyvisible --pid "$second_pid" --name "$menu_title" 2>/dev/null) ]] ||
+    fail "the second copy opened its menu"
+kill -0 "$second_pid" 2>/dev/null || fail "the second copy ended before its box was closed"
+keys_to_window "$box" Return
+until_ended "$second_pid" || fail "the second copy still runs after its box was closed"
+[[ $ended_with -eq 1 ]] || fail "the second copy ended with status $ended_with, not 1"
+[[ "$(levels_snapshot)" == "$before" ]] || fail "the second copy changed the working levels"
+[[ ! -e $game/data/saves ]] || fail "the second copy wrote into data/saves"
+kill -0 "$app_pid" 2>/dev/null || fail "the first copy ended with the second"
+echo "one_copy_e2e: a second copy said \"Karvelun už běží.\" and ended with status 1, touching nothing"
+
+# 3. The first copy still quick-saves the whole campaign.  One packed level
+#    is a few kilobytes; a package of the level in memory alone was the fault.
+keys_to_window "$first_game" F5
+quick="$game/data/saves/quick.lev"
+for _ in $(seq 100); do
+    [[ -s $quick ]] && break
+    sleep 0.1
+done
+sleep 0.5
+[[ -s $quick ]] || fail "F5 in the first copy wrote no quick save"
+quick_size=$(stat -c %s "$quick")
+[[ $quick_size -gt $((level_count * 4000)) ]] ||
+    fail "the quick save of $level_count levels is only $quick_size bytes"
+echo "one_copy_e2e: the first copy quick-saved $level_count levels in $quick_size bytes"
+
+# 4. The first copy dies holding the lock; a third copy takes it over.
+kill -KILL "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+app_pid=""
+[[ -f $lock ]] || fail "the killed copy left no lock behind"
+app_log="$work/third.log"
+start_copy third
+app_pid=$!
+third_menu=$(window_of "$app_pid" "$menu_title") || fail "a third copy after the crash showed no menu"
+[[ -z $(xdotool search --all --onlyvisible --pid "$app_pid" --name "$box_title" 2>/dev/null) ]] ||
+    fail "the third copy showed a box"
+echo "one_copy_e2e: after the first copy was killed a third one started"
+
+# "Exit" is one up from "Nová hra" without a game.
+keys_to_window "$third_menu" Up Return
+until_ended "$app_pid" || fail "the third copy still runs after \"Exit\""
+app_pid=""
+[[ $ended_with -eq 0 ]] || fail "the third copy ended with status $ended_with"
+[[ ! -e $lock ]] || fail "the third copy left its lock behind"
+echo "one_copy_e2e: \"Exit\" ended the third copy and released the lock"
+
+echo "one_copy_e2e: PASS"

@@ -1,0 +1,105 @@
+// The one-copy lock between real processes: a live copy keeps the folder,
+// a copy that died without letting go does not.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "game/platform/app_paths.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::AppPaths;
+using platform::OneCopyLock;
+using Outcome = OneCopyLock::Outcome;
+
+class OneCopyLockTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        program = fs::temp_directory_path() / ("karvelun-lock-" + std::to_string(::getpid()));
+        fs::remove_all(program);
+        fs::create_directories(program);
+    }
+    void TearDown() override { fs::remove_all(program); }
+
+    std::string LevelsFolder() const {
+        return AppPaths::Portable(program.string()).WorkingLevelsFolder();
+    }
+    fs::path LockFile() const { return program / "data/levels/karvelun.lock"; }
+
+    // Another copy of the game: a child process that takes the lock, says
+    // so through a pipe and then waits, or ends at once without letting go
+    // when `dieHolding`.
+    pid_t StartOtherCopy(bool dieHolding) {
+        int ready[2];
+        if (::pipe(ready) != 0) return -1;
+        pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(ready[0]);
+            OneCopyLock lock(LevelsFolder());
+            char taken = lock.Take() == Outcome::Taken ? 'y' : 'n';
+            (void)!::write(ready[1], &taken, 1);
+            if (!dieHolding) ::pause();
+            ::_exit(0);  // as a crash would: the lock is never released
+        }
+        ::close(ready[1]);
+        char taken = 'n';
+        (void)!::read(ready[0], &taken, 1);
+        ::close(ready[0]);
+        EXPECT_EQ(taken, 'y');
+        return pid;
+    }
+
+    fs::path program;
+};
+
+TEST_F(OneCopyLockTest, OneCopyAtATimeInTheSameProcessToo) {
+    OneCopyLock first(LevelsFolder());
+    ASSERT_EQ(first.Take(), Outcome::Taken);  // the folder is made for it
+    EXPECT_TRUE(fs::is_regular_file(LockFile()));
+    EXPECT_EQ(first.Take(), Outcome::Taken);  // holding it again is no harm
+
+    OneCopyLock second(LevelsFolder());
+    EXPECT_EQ(second.Take(), Outcome::AnotherCopyRuns);
+    EXPECT_TRUE(fs::is_regular_file(LockFile()));  // the refused one left it alone
+
+    first.Release();
+    EXPECT_FALSE(fs::exists(LockFile()));
+    EXPECT_EQ(second.Take(), Outcome::Taken);
+}
+
+TEST_F(OneCopyLockTest, ALiveCopyKeepsTheFolderAndAKilledOneLetsItGo) {
+    pid_t other = StartOtherCopy(false);
+    ASSERT_GT(other, 0);
+    OneCopyLock lock(LevelsFolder());
+    EXPECT_EQ(lock.Take(), Outcome::AnotherCopyRuns);
+
+    ::kill(other, SIGKILL);
+    ::waitpid(other, nullptr, 0);
+    EXPECT_TRUE(fs::exists(LockFile()));  // left behind
+    EXPECT_EQ(lock.Take(), Outcome::Taken);
+}
+
+TEST_F(OneCopyLockTest, ALockLeftByACopyThatEndedIsTakenOver) {
+    pid_t other = StartOtherCopy(true);
+    ASSERT_GT(other, 0);
+    ::waitpid(other, nullptr, 0);
+    ASSERT_TRUE(fs::exists(LockFile()));
+    OneCopyLock lock(LevelsFolder());
+    EXPECT_EQ(lock.Take(), Outcome::Taken);
+}
+
+TEST_F(OneCopyLockTest, AFolderThatCannotBeMadeIsUnusable) {
+    fs::create_directories(program / "data");
+    std::ofstream(program / "data/levels") << "a file where the folder belongs";
+    OneCopyLock lock(LevelsFolder());
+    EXPECT_EQ(lock.Take(), Outcome::Unusable);
+}
+
+}  // namespace
