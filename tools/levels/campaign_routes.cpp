@@ -155,4 +155,28 @@ std::vector<bool> CampaignRoutes::LevelsReachedFromStart() {
     return reached;
 }
 
+std::optional<CampaignRoutes::Entry> CampaignRoutes::EntryInto(int32_t n) {
+    if (n == 0 && LevelCount() > 0) return Entry{};
+    const auto route = RouteToLevel(n);
+    if (!route || route->empty()) return std::nullopt;
+    const Leg& last = route->back();
+    if (last.kind != Leg::Goal::Exit) return Entry{kPassageTargetTile, kPassageTile};
+    return Entry{levels_[last.level].arrival[last.goal], last.goal};
+}
+
+std::optional<Leg> CampaignRoutes::WayOnFrom(int32_t n, int32_t tile) {
+    std::optional<std::vector<Leg>> route;
+    if (LevelCount() > kLastLevel) {
+        route = RouteToEndingFrom(n, tile);
+    } else {
+        const std::vector<bool> reached = LevelsReachedFromStart();
+        int32_t deepest = 0;
+        for (int32_t level = 0; level < LevelCount(); ++level)
+            if (reached[level]) deepest = level;
+        if (deepest != n) route = RouteToLevelFrom(n, tile, deepest);
+    }
+    if (!route || route->empty()) return std::nullopt;
+    return route->front();
+}
+
 }  // namespace levels_tool

@@ -82,6 +82,20 @@ class CampaignRoutes {
     // The levels the hero can get to from the start of a new game.
     std::vector<bool> LevelsReachedFromStart();
 
+    // Where the main way enters level n: the tile (the start of a new game
+    // in level 0) and the exit tile of the level before that leads there
+    // (0 for the start); nothing when the start does not lead to level n.
+    struct Entry {
+        int32_t tile = kStartTile;
+        int32_t exitTile = 0;
+    };
+    std::optional<Entry> EntryInto(int32_t n);
+    // The first leg of the main way on from tile `tile` of level n: towards
+    // the end of the game, or, in a campaign without its last level yet,
+    // towards the deepest level the start leads to; nothing when there is
+    // no way on.
+    std::optional<Leg> WayOnFrom(int32_t n, int32_t tile);
+
   private:
     using Place = std::pair<int32_t, int32_t>;  // level, arrival tile
     std::optional<std::vector<Leg>> Route(const Place& start, bool toEnding, int32_t level);

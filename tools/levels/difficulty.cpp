@@ -44,13 +44,6 @@ struct HeroValues {
     }
 };
 
-// Where the main way enters a level: the tile, and the tile of the exit
-// the hero comes by (which does not act again under him).
-struct Entry {
-    int32_t tile = kStartTile;
-    int32_t exitTile = 0;
-};
-
 std::string LevelName(int32_t n) {
     return "level " + std::to_string(n);
 }
@@ -74,37 +67,22 @@ class DifficultyRuns {
     }
 
   private:
-    Entry EntryOf(int32_t n) {
-        if (n == 0) return {};
-        const auto route = routes_.RouteToLevel(n);
-        if (!route || route->empty())
-            throw DifficultyError(LevelName(n) + ": the hero cannot get here from level 0");
-        const Leg& last = route->back();
-        return {routes_.Level(last.level).arrival[last.goal], last.goal};
+    CampaignRoutes::Entry EntryOf(int32_t n) {
+        const auto entry = routes_.EntryInto(n);
+        if (!entry) throw DifficultyError(LevelName(n) + ": the hero cannot get here from level 0");
+        return *entry;
     }
 
-    // The deepest level the start leads to, for a campaign without its end.
-    int32_t Deepest() {
-        const std::vector<bool> reached = routes_.LevelsReachedFromStart();
-        int32_t deepest = 0;
-        for (int32_t n = 0; n < routes_.LevelCount(); ++n)
-            if (reached[n]) deepest = n;
-        return deepest;
-    }
-
-    Leg WayOnFrom(int32_t n, const Entry& entry) {
-        const bool whole = routes_.LevelCount() > kLastLevel;
-        const auto route = whole ? routes_.RouteToEndingFrom(n, entry.tile)
-                                 : routes_.RouteToLevelFrom(n, entry.tile, Deepest());
-        if (!route || route->empty())
+    Leg WayOnFrom(int32_t n, const CampaignRoutes::Entry& entry) {
+        const auto leg = routes_.WayOnFrom(n, entry.tile);
+        if (!leg)
             throw DifficultyError(LevelName(n) + ": no way on from tile " +
                                   std::to_string(entry.tile));
-        const Leg& leg = route->front();
-        if (leg.kind == Leg::Goal::Passage)
+        if (leg->kind == Leg::Goal::Passage)
             throw DifficultyError(LevelName(n) +
                                   ": the way on is the hidden passage, which a newcomer "
                                   "does not know");
-        return leg;
+        return *leg;
     }
 
     // The hero the playthrough bot has when it first comes to each level:
@@ -149,7 +127,7 @@ class DifficultyRuns {
     }
 
     LevelDifficulty Measure(int32_t n) {
-        const Entry entry = EntryOf(n);
+        const CampaignRoutes::Entry entry = EntryOf(n);
         const Leg way = WayOnFrom(n, entry);
         // The level and every level its exits lead to, fresh for each run.
         std::set<int32_t> files{n};
@@ -170,7 +148,8 @@ class DifficultyRuns {
         return result;
     }
 
-    void PlayOnce(int32_t n, const Entry& entry, const Leg& way, int run, LevelDifficulty& result) {
+    void PlayOnce(int32_t n, const CampaignRoutes::Entry& entry, const Leg& way, int run,
+                  LevelDifficulty& result) {
         game_.ResetState();
         arrivals_.at(n).Apply();
         game::LevelNumber = n;

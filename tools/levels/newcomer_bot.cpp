@@ -319,6 +319,8 @@ void NewcomerBot::Fight(const SeenMonster& monster) {
         Hold(Heading::Stand, false, 1);
         return;
     }
+    // Not a fight to have standing on spikes: off them first.
+    if (StepOffHazard()) return;
     const float dx = monster.x + 7.5f - HeroCentreX();
     const float dy = monster.y + 7.5f - HeroCentreY();
     const float distance = std::hypot(dx, dy);
@@ -359,6 +361,24 @@ void NewcomerBot::Fight(const SeenMonster& monster) {
     Hold(Heading::Stand, true, random_.Between(6, 14));
 }
 
+// Off the spikes he stands on, to the nearest tile without them; false
+// when he does not stand on any (or cannot get off).
+bool NewcomerBot::StepOffHazard() {
+    const int32_t here = HeroTile();
+    if (memory_.What(here) != Looks::Hazard) return false;
+    const TilePaths paths(memory_, here);
+    int32_t off = -1;
+    for (int32_t t = 0; t < game::kTileCount; ++t) {
+        const Looks looks = memory_.What(t);
+        if (paths.Reaches(t) && Walkable(looks) && looks != Looks::Hazard &&
+            (off < 0 || paths.Cost(t) < paths.Cost(off)))
+            off = t;
+    }
+    if (off < 0) return false;
+    StepTowards(paths.PathTo(off));
+    return true;
+}
+
 bool NewcomerBot::FleeFrom(float x, float y, float distance) {
     // Not past the monster: the tiles round it are out of his way.
     std::vector<int32_t> near;
@@ -391,7 +411,8 @@ void NewcomerBot::Explore() {
         }
     }
     if (!ChooseAim()) {
-        Hold(Heading::Stand, false, kIdleFrames);
+        // Nothing to do: he waits, but not on spikes.
+        if (!StepOffHazard()) Hold(Heading::Stand, false, kIdleFrames);
         return;
     }
     if (mode_ == Mode::Break) {
@@ -466,7 +487,11 @@ bool NewcomerBot::ChooseAim() {
         if (looks == Looks::Portal) return memory_.PortalTarget(t) < 0;
         return Walkable(looks) && HasUnknownNeighbour(memory_, t);
     };
-    const int32_t edge = nearest(unexplored);
+    // He does not stand on spikes to look round while there is another
+    // edge to go to.
+    int32_t edge =
+        nearest([&](int32_t t) { return unexplored(t) && memory_.What(t) != Looks::Hazard; });
+    if (edge < 0) edge = nearest(unexplored);
     if (edge >= 0) {
         if ((aim_ == Aim::Edge || aim_ == Aim::Portal) && goal_ >= 0 && goal_ != here &&
             paths.Reaches(goal_) && unexplored(goal_) &&

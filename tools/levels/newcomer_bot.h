@@ -83,6 +83,7 @@ class NewcomerBot {
     void Break();
     bool WidenCrack();
     bool FleeFrom(float x, float y, float distance);
+    bool StepOffHazard();
     void OnStuck();
     void Hold(Heading heading, bool fire, int frames);
 
