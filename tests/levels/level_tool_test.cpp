@@ -94,7 +94,9 @@ TEST_F(LevelTool, TheStarterCampaignBuildsChecksAndJoinsItsLevels) {
     PackageRecord package;
     ASSERT_TRUE(ReadPackageRecord(in, false, package));
     ASSERT_GE(package.levels.size(), 3u);
-    EXPECT_EQ(package.levels[0].tiles[591].Kind, kFloor);
+    // The start of a new game greets the player with the level's name.
+    EXPECT_EQ(package.levels[0].tiles[591].Kind, kSign);
+    EXPECT_EQ(package.levels[0].tiles[591].Param1.rfind("0. patro: ", 0), 0u);
 
     // Exits lead 0 -> 1 -> 2 and back; every level has walls, floors,
     // monsters and items; the campaign has a sign and a destructible wall.

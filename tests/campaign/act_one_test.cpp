@@ -1,0 +1,95 @@
+// The first act of the campaign the build made, as a newcomer meets it: a
+// way on through the first levels that is two tiles wide everywhere.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "game/core/game_state.h"
+#include "game/levels/file_io.h"
+#include "game/levels/package_record.h"
+#include "tools/levels/campaign_routes.h"
+#include "tools/levels/hero_search.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using levels_tool::CampaignRoutes;
+using levels_tool::WalkLevel;
+
+game::PackageRecord BuiltCampaign() {
+    const fs::path built = fs::path(KARVELUN_DIST_DIR) / "data" / "levels.all";
+    std::vector<uint8_t> bytes;
+    EXPECT_TRUE(game::ReadWholeFile(built.string(), bytes)) << built;
+    game::ByteReader in(bytes);
+    game::PackageRecord package;
+    EXPECT_TRUE(game::ReadPackageRecord(in, false, package)) << built;
+    return package;
+}
+
+bool IsWall(int16_t kind) {
+    return kind == game::kSolidWall || kind == game::kDestructibleWall;
+}
+
+// The level as it is once every cracked wall is broken and every lever
+// pulled.
+std::array<int16_t, game::kTileCount> Opened(const WalkLevel& level) {
+    std::array<int16_t, game::kTileCount> kinds = level.kinds;
+    for (int32_t t = 0; t < game::kTileCount; ++t) {
+        if (kinds[t] == game::kDestructibleWall) kinds[t] = game::kFloor;
+        if (level.kinds[t] == game::kMechanism && level.target[t] >= 0) {
+            kinds[t] = game::kFloor;
+            kinds[level.target[t]] = level.newKind[t];
+        }
+    }
+    return kinds;
+}
+
+// Tiles with a wall on both sides across one way: a gap one tile wide.
+std::vector<int32_t> OneTileGaps(const std::array<int16_t, game::kTileCount>& kinds) {
+    const auto wall = [&](int32_t row, int32_t column) {
+        return row < 0 || column < 0 || row >= game::kGridSize || column >= game::kGridSize ||
+               IsWall(kinds[row * game::kGridSize + column]);
+    };
+    std::vector<int32_t> gaps;
+    for (int32_t t = 0; t < game::kTileCount; ++t) {
+        const int32_t row = t / game::kGridSize, column = t % game::kGridSize;
+        if (IsWall(kinds[t])) continue;
+        if ((wall(row, column - 1) && wall(row, column + 1)) ||
+            (wall(row - 1, column) && wall(row + 1, column)))
+            gaps.push_back(t);
+    }
+    return gaps;
+}
+
+// From where the main way enters each of the first four levels to the
+// exit it leaves by, the hero gets through without a gap one tile wide
+// (the stairs themselves may stand in a niche).
+TEST(ActOne, TheWayOnThroughTheFirstFourLevelsIsTwoTilesWide) {
+    const game::PackageRecord package = BuiltCampaign();
+    CampaignRoutes routes(package, {});
+    ASSERT_GE(routes.LevelCount(), 4);
+    game::InitTileCoordinates();
+    for (int32_t n = 0; n <= 3; ++n) {
+        const auto entry = routes.EntryInto(n);
+        ASSERT_TRUE(entry) << "level " << n;
+        const auto way = routes.WayOnFrom(n, entry->tile);
+        ASSERT_TRUE(way) << "level " << n;
+
+        WalkLevel wide = routes.Level(n);
+        std::string gaps;
+        for (int32_t t : OneTileGaps(Opened(wide))) {
+            if (t == way->goal || t == entry->tile) continue;
+            wide.kinds[t] = game::kSolidWall;
+            gaps += " " + std::to_string(t % game::kGridSize) + "," +
+                    std::to_string(t / game::kGridSize);
+        }
+        levels_tool::HeroSearch search(wide, {});
+        search.AddStart(levels_tool::ArrivalX(entry->tile), levels_tool::ArrivalY(entry->tile));
+        search.Run();
+        EXPECT_TRUE(search.ReachedTile(way->goal))
+            << "level " << n << ": from tile " << entry->tile << " to the exit on tile "
+            << way->goal << " only through gaps one tile wide, among (column,row):" << gaps;
+    }
+}
+
+}  // namespace
