@@ -31,8 +31,9 @@ class AppPaths {
 // The one-copy lock: the file karvelun.lock in the working-level folder,
 // held from start-up until the program ends.  Two copies on one folder would
 // share the working levels, and the first to quit would delete the other's.
-// A lock left by a copy that crashed is recognised by its dead process and
-// taken over.
+// A lock left by a copy that crashed is recognised by its dead process, or
+// by naming no process at all (cut short while it was written), and taken
+// over.
 class OneCopyLock {
   public:
     enum class Outcome {

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -93,6 +94,20 @@ TEST_F(OneCopyLockTest, ALockLeftByACopyThatEndedIsTakenOver) {
     ASSERT_TRUE(fs::exists(LockFile()));
     OneCopyLock lock(LevelsFolder());
     EXPECT_EQ(lock.Take(), Outcome::Taken);
+}
+
+TEST_F(OneCopyLockTest, ALockFileCutShortIsTakenOverOnceItIsNoLongerNew) {
+    for (const char* contents : {"", "\n\n", "garbled"}) {
+        fs::create_directories(program / "data/levels");
+        std::ofstream(LockFile(), std::ios::trunc) << contents;
+        OneCopyLock lock(LevelsFolder());
+        // Just made: a copy starting this very moment may be writing it.
+        EXPECT_EQ(lock.Take(), Outcome::AnotherCopyRuns) << '"' << contents << '"';
+        fs::last_write_time(LockFile(),
+                            fs::file_time_type::clock::now() - std::chrono::seconds(30));
+        EXPECT_EQ(lock.Take(), Outcome::Taken) << '"' << contents << '"';
+        lock.Release();
+    }
 }
 
 TEST_F(OneCopyLockTest, AFolderThatCannotBeMadeIsUnusable) {
