@@ -10,15 +10,17 @@
 #include <QHash>
 #include <QString>
 
+#include "game/ui/window_style.h"
+
 namespace game {
 
 class LogLineCounter {
   public:
     // The width a line of the log wraps at: the log's box is 249 pixels wide
-    // with no frame; its scroll bar (14 pixels; a log long enough for the
-    // limit to matter always shows it) and the page's margin of 4 pixels on
-    // either side leave 227.
-    static constexpr int kTextWidth = 249 - 14 - 2 * 4;
+    // with no frame; its stone scroll bar (a log long enough for the limit
+    // to matter always shows it) and the page's margin of 4 pixels on either
+    // side take the rest.
+    static constexpr int kTextWidth = 249 - kStoneScrollBarWidth - 2 * 4;
 
     LogLineCounter();
 
