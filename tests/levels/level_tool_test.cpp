@@ -226,6 +226,60 @@ TEST_F(LevelTool, CheckReportsEveryProblemOnItsOwnLine) {
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 9) << run.err;
 }
 
+// The campaign greets the player wherever he arrives: the start of a new
+// game and every exit's target carry a sign that acts once and names the
+// level, on another tile index than the exit's.
+TEST_F(LevelTool, EveryArrivalOfTheCampaignGreetsThePlayerWithTheLevelsName) {
+    const auto write = [&](const std::string& greeting1, const std::string& start,
+                           const std::string& row1 = "#....0<.................#") {
+        Write("src/level0.txt", Level({{1, "#.>2....................#"},
+                                       {23, "#..............." + start + ".......#"}},
+                                      "tile 0 1 sign \"0. patro: Vchod\" once\n"
+                                      "tile 2 1 sign \"0. patro: Vchod\" once\n"
+                                      "tile > 38 exit 1 @0\n"));
+        Write("src/level1.txt",
+              Level({{row1 == "#....0<.................#" ? 5 : 1, row1}},
+                    "tile 0 1 sign \"" + greeting1 + "\n" + "tile < 39 exit 0 @2\n"));
+        return Tool({"build", Path("src"), Path("out.all")});
+    };
+    const ToolRun built = write("1. patro: Sklep\" once", "0");
+    ASSERT_EQ(built.status, 0) << built.err;
+    EXPECT_EQ(Tool({"check", Path("out.all")}).status, 0);
+
+    const auto fails = [&](const ToolRun& run, const std::string& expected) {
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find(expected), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    };
+    const std::string level1 =
+        "level 1, tile 130 (column 5, row 5): the hero arrives here by the exit of level 0 "
+        "(tile 27), but no sign marked once greets him with \"1. patro: \"";
+    fails(write("2. patro: Sklep\" once", "0"), level1);
+    fails(write("1. patro: Sklep\"", "0"), level1);
+    fails(write("1. patro: \" once", "0"), level1);
+    fails(write("1. patro: Sklep\" once", "."),
+          "level 0, tile 591 (column 16, row 23): the hero arrives here by the start of a new "
+          "game, but no sign");
+    // Level 1's arrival on tile 27, the index of level 0's stairs.
+    fails(write("1. patro: Sklep\" once", "0", "#.0.<...................#"),
+          "level 1, tile 27 (column 2, row 1): the exit of level 0 (tile 27) leads onto its own "
+          "tile index, so the greeting here stays silent");
+
+    // A save's levels have greeted already: check does not ask it of them.
+    write("1. patro: Sklep\" once", ".");
+    ASSERT_EQ(Tool({"build", Path("src"), Path("out.all"), "--no-check"}).status, 0);
+    const auto bytes = ReadBytes(dir / "out.all");
+    ByteReader in(bytes);
+    PackageRecord package;
+    ASSERT_TRUE(ReadPackageRecord(in, false, package));
+    package.header = "hra.lev";
+    ByteWriter out;
+    WritePackageRecord(out, package);
+    WriteBytes(dir / "hra.lev", out.Bytes());
+    EXPECT_EQ(Tool({"check", Path("hra.lev")}).status, 0);
+    EXPECT_EQ(Tool({"check", Path("out.all")}).status, 1);
+}
+
 TEST_F(LevelTool, DumpPrintsLevelsAsJsonWithExactFloats) {
     PackageRecord package;
     package.header = "moje.lev";

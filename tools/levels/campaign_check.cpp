@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "game/core/game_state.h"
+#include "tools/levels/greeting_check.h"
 #include "tools/levels/hero_search.h"
 #include "tools/levels/reach_check.h"
 
@@ -33,7 +34,8 @@ bool IsWall(const TileRecord& tile) {
 
 class Checker {
   public:
-    explicit Checker(const game::PackageRecord& package) : package_(package) {}
+    Checker(const game::PackageRecord& package, const CheckOptions& options)
+        : package_(package), options_(options) {}
 
     std::vector<std::string> Run() {
         for (size_t n = 0; n < package_.levels.size(); ++n)
@@ -47,6 +49,7 @@ class Checker {
         }
         // Walking the levels makes sense only once they are sound.
         if (problems_.empty()) problems_ = CheckReachability(package_);
+        if (problems_.empty() && options_.greetings) problems_ = CheckGreetings(package_);
         return problems_;
     }
 
@@ -154,13 +157,15 @@ class Checker {
     }
 
     const game::PackageRecord& package_;
+    CheckOptions options_;
     std::vector<std::string> problems_;
 };
 
 }  // namespace
 
-std::vector<std::string> CheckCampaign(const game::PackageRecord& package) {
-    return Checker(package).Run();
+std::vector<std::string> CheckCampaign(const game::PackageRecord& package,
+                                       const CheckOptions& options) {
+    return Checker(package, options).Run();
 }
 
 }  // namespace levels_tool

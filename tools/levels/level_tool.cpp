@@ -184,7 +184,8 @@ int Build(const std::vector<std::string>& args, std::ostream& err) {
     } catch (const SourceError& e) {
         throw ToolError{e.what()};
     }
-    if (check && ReportProblems(CheckCampaign(package), paths[0], err) != 0) return 1;
+    if (check && ReportProblems(CheckCampaign(package, {.greetings = true}), paths[0], err) != 0)
+        return 1;
     // A fixed seed: the same sources give the same bytes.
     platform::Randomize(seed);
     WriteFileOrFail(out, PackageBytes(std::move(package), out));
@@ -235,7 +236,9 @@ int Unpack(const std::vector<std::string>& args) {
 
 int Check(const std::vector<std::string>& args, std::ostream& err) {
     if (args.size() != 1) return 2;
-    return ReportProblems(CheckCampaign(ReadPackageFile(args[0])), args[0], err);
+    // A save's levels have greeted the player already.
+    const CheckOptions options{.greetings = Extension(args[0]) == ".all"};
+    return ReportProblems(CheckCampaign(ReadPackageFile(args[0]), options), args[0], err);
 }
 
 // "3" or "0-7".
