@@ -151,6 +151,10 @@ Form1::Form1(QWidget* parent) : BackgroundWindow(779, 516, QColor(64, 64, 64), p
     // Focus moving between the game's own windows (a notice, a dialog, a
     // message box) leaves the program active; only another program taking
     // the keyboard makes it inactive.
+    lostKeyboardTimer_ = new QTimer(this);
+    lostKeyboardTimer_->setSingleShot(true);
+    lostKeyboardTimer_->setInterval(kLostKeyboardGraceMs);
+    connect(lostKeyboardTimer_, &QTimer::timeout, this, &Form1::Form_LostKeyboard);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             &Form1::Form_ApplicationStateChanged);
 }
@@ -253,9 +257,15 @@ void Form1::Picture1_LostFocus() {
 }
 
 void Form1::Form_ApplicationStateChanged(Qt::ApplicationState state) {
-    if (state == Qt::ApplicationActive || !PauseOnFocusLoss) return;
+    if (state == Qt::ApplicationActive)
+        lostKeyboardTimer_->stop();
+    else if (hadKeyboard_ && PauseOnFocusLoss)
+        lostKeyboardTimer_->start();
+}
+
+void Form1::Form_LostKeyboard() {
     // Only during play: the game window is hidden while the menu is up.
-    if (!isVisible() || GameSuspended) return;
+    if (!PauseOnFocusLoss || !hadKeyboard_ || !isVisible() || GameSuspended) return;
     PauseForLostKeyboard();
     Picture1->FollowPause();
 }
@@ -278,8 +288,19 @@ void Form1::showEvent(QShowEvent* event) {
     Picture1->setFocus(Qt::ActiveWindowFocusReason);
 }
 
+void Form1::changeEvent(QEvent* event) {
+    BackgroundWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) hadKeyboard_ = true;
+}
+
 void Form1::hideEvent(QHideEvent* event) {
     BackgroundWindow::hideEvent(event);
+    // Left for the menu or the end of a game; a window minimised by the
+    // player is hidden by the window system and still in play.
+    if (!event->spontaneous()) {
+        hadKeyboard_ = false;
+        lostKeyboardTimer_->stop();
+    }
     // Keys released while the menu is shown never reach the play field.
     ReleaseHeldKeys();
 }

@@ -91,6 +91,14 @@ class Form1 : public platform::BackgroundWindow {
     void Picture1_LostFocus();
     // The program lost the keyboard (state other than active) or got it back.
     void Form_ApplicationStateChanged(Qt::ApplicationState state);
+    // The keyboard stayed away for the grace time: time stops if the game
+    // is being played.
+    void Form_LostKeyboard();
+
+    // How long the program must stay without the keyboard before time stops.
+    // While one of the game's own windows closes, the keyboard is nowhere
+    // until the window manager hands it back; that is no reason to pause.
+    static constexpr int kLostKeyboardGraceMs = 500;
     // The log got the focus: it goes straight back to the play field.
     void Text1_GotFocus();
 
@@ -103,6 +111,7 @@ class Form1 : public platform::BackgroundWindow {
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -111,6 +120,12 @@ class Form1 : public platform::BackgroundWindow {
     void EnsurePlayField();
     void PrintFloatTexts();
     const QStaticText& LaidOut(const std::string& text);
+
+    // Waits out kLostKeyboardGraceMs after the program lost the keyboard.
+    QTimer* lostKeyboardTimer_;
+    // The game window had the keyboard since it was last shown: only then
+    // can the game lose it.
+    bool hadKeyboard_ = false;
 
     QFont fieldFont_;
     int32_t fieldDc_ = 0;

@@ -340,9 +340,13 @@ class PauseOverlayTest : public GameWindowTest {
         windows->DrawFrame();
         frame = form().FieldImage().convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(ShownField(form()), frame);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
     }
+    // The program goes without the keyboard, as when another program takes
+    // it, for longer than the grace time.
     void LoseKeyboardToAnotherProgram() {
         emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        QTest::qWait(Form1::kLostKeyboardGraceMs + 100);
     }
     void GetKeyboardBack() { emit qGuiApp->applicationStateChanged(Qt::ApplicationActive); }
     QImage frame;  // the last frame as the rules drew it
@@ -368,7 +372,7 @@ TEST_F(PauseOverlayTest, PauseDimsTheShownFrameUnderACaptionUntilTimeRunsAgain) 
 TEST_F(PauseOverlayTest, LosingTheKeyboardToAnotherProgramStopsTimeUntilPause) {
     Press(Qt::Key_Right);
     LoseKeyboardToAnotherProgram();
-    EXPECT_TRUE(Paused);
+    ASSERT_TRUE(Paused);
     EXPECT_FALSE(KeyRightHeld);
     EXPECT_EQ(LogLines(), QStringList({"Čas se zastavil..."}));
     EXPECT_GT(CaptionPixels(ShownField(form())), 200);
@@ -378,7 +382,7 @@ TEST_F(PauseOverlayTest, LosingTheKeyboardToAnotherProgramStopsTimeUntilPause) {
     GetKeyboardBack();
     LoseKeyboardToAnotherProgram();
     GetKeyboardBack();
-    EXPECT_TRUE(Paused);
+    ASSERT_TRUE(Paused);  // else the loop below would run for good
     EXPECT_EQ(LogLines().size(), 1);
     const float x = HeroX;
     form().Loop.Timer1_Timer();
@@ -388,6 +392,35 @@ TEST_F(PauseOverlayTest, LosingTheKeyboardToAnotherProgramStopsTimeUntilPause) {
     EXPECT_FALSE(Paused);
     EXPECT_EQ(LogLines(), QStringList({"Čas se zastavil...", "Čas běží dál..."}));
     EXPECT_EQ(ShownField(form()), frame);
+}
+
+TEST_F(PauseOverlayTest, TimeRunsOnWhenTheKeyboardComesBackWithinTheGraceTime) {
+    // As when a window of the game's own closes and the window manager takes
+    // a moment to hand the keyboard back.
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    QTest::qWait(Form1::kLostKeyboardGraceMs / 5);
+    EXPECT_FALSE(Paused);
+    GetKeyboardBack();
+    QTest::qWait(Form1::kLostKeyboardGraceMs + 100);
+    EXPECT_FALSE(Paused);
+    EXPECT_TRUE(LogLines().isEmpty());
+}
+
+TEST_F(PauseOverlayTest, AGameWindowThatNeverHadTheKeyboardCannotLoseIt) {
+    form().hide();
+    form().show();
+    // Shown, but the window system has not yet given it the keyboard.
+    ASSERT_FALSE(form().isActiveWindow());
+    LoseKeyboardToAnotherProgram();
+    EXPECT_FALSE(Paused);
+    // Once it had the keyboard, losing it counts.
+    QWidget ownWindow;
+    ownWindow.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ownWindow));
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    LoseKeyboardToAnotherProgram();
+    EXPECT_TRUE(Paused);
 }
 
 TEST_F(PauseOverlayTest, TimeRunsOnWhenTheKeyboardStaysWithTheGameOrPauseIsOff) {
