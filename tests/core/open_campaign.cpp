@@ -1,17 +1,57 @@
-// Writes a campaign of one level for the end-to-end check: an open hall of
-// floor (picture 1), every tile already seen, no monsters and no items, so
-// that the hero can walk in any direction from where a new game puts him.
+// Writes a campaign of one level for the end-to-end checks: an open hall of
+// floor (picture 1), every tile already seen, no items, so that the hero can
+// walk in any direction from where a new game puts him.  With "penned", the
+// hall's upper part holds a pen of brick wall with fast monsters wandering
+// inside it: always something moving in view, never anything that reaches
+// the hero.
 //
-//   open_campaign <path of levels.all>
+//   open_campaign <path of levels.all> [penned]
 #include <cstdio>
+#include <cstring>
 
 #include "game/levels/byte_stream.h"
 #include "game/levels/file_io.h"
 #include "game/levels/level_record.h"
 
+namespace {
+
+constexpr int kColumns = 25;
+constexpr int16_t kBrickWall = 11;  // its picture; kind 1 is solid wall
+
+// The pen: its wall ring from column 2 to 22 and from row 2 to 9.
+constexpr int kPenLeft = 2, kPenRight = 22, kPenTop = 2, kPenBottom = 9;
+
+void AddPen(game::LevelRecord& hall) {
+    for (int row = kPenTop; row <= kPenBottom; ++row) {
+        for (int column = kPenLeft; column <= kPenRight; ++column) {
+            const bool ring =
+                row == kPenTop || row == kPenBottom || column == kPenLeft || column == kPenRight;
+            if (!ring) continue;
+            game::TileRecord& tile = hall.tiles[row * kColumns + column];
+            tile.Picture = kBrickWall;
+            tile.Kind = 1;
+        }
+    }
+    // Fast monsters (kind 3) in the middle of tiles inside the ring, with
+    // more hit points than anything could take from them here.
+    for (int i = 0; i < 6; ++i) {
+        game::MonsterRecord monster;
+        monster.X = static_cast<float>((4 + 3 * i) * 20 + 2);
+        monster.Y = static_cast<float>((4 + i % 3) * 20 + 2);
+        monster.Picture = static_cast<int16_t>(i % 4);
+        monster.Kind = 3;
+        monster.Damage = 1;
+        monster.HitPoints = 1000;
+        hall.monsters.push_back(monster);
+    }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: open_campaign <path of levels.all>\n");
+    const bool penned = argc == 3 && std::strcmp(argv[2], "penned") == 0;
+    if (argc != 2 && !penned) {
+        std::fprintf(stderr, "usage: open_campaign <path of levels.all> [penned]\n");
         return 2;
     }
     game::LevelRecord hall;
@@ -19,6 +59,7 @@ int main(int argc, char** argv) {
         tile.Picture = 1;
         tile.Revealed = -1;
     }
+    if (penned) AddPen(hall);
     game::ByteWriter package;
     package.Int32(1);
     game::WriteLevelRecord(package, 0, hall);
