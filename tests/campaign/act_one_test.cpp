@@ -1,13 +1,16 @@
 // The first act of the campaign the build made, as a newcomer meets it: a
-// way on through the first levels that is two tiles wide everywhere.
+// way on through the first levels that is two tiles wide everywhere, and
+// levels the newcomer bot clears.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iostream>
 
 #include "game/core/game_state.h"
 #include "game/levels/file_io.h"
 #include "game/levels/package_record.h"
 #include "tools/levels/campaign_routes.h"
+#include "tools/levels/difficulty.h"
 #include "tools/levels/hero_search.h"
 
 namespace {
@@ -89,6 +92,24 @@ TEST(ActOne, TheWayOnThroughTheFirstFourLevelsIsTwoTilesWide) {
         EXPECT_TRUE(search.ReachedTile(way->goal))
             << "level " << n << ": from tile " << entry->tile << " to the exit on tile "
             << way->goal << " only through gaps one tile wide, among (column,row):" << gaps;
+    }
+}
+
+// The difficulty report of act I (make difficulty): twenty seeded runs of
+// each level, level 0 cleared at least eighteen times, every other level at
+// least fourteen times.
+TEST(ActOne, ANewcomerClearsEveryLevelOfTheFirstAct) {
+    levels_tool::DifficultyOptions options;
+    options.levels = {0, 1, 2, 3, 4, 5, 6, 7};
+    options.runs = 20;
+    options.seed = 1;
+    const auto results = levels_tool::MeasureDifficulty(BuiltCampaign(), options);
+    ASSERT_EQ(results.size(), options.levels.size());
+    for (const levels_tool::LevelDifficulty& result : results) {
+        std::cout << "[ newcomer ] " << levels_tool::DifficultyLine(result) << "\n";
+        EXPECT_EQ(result.runs, 20);
+        EXPECT_GE(result.cleared, result.level == 0 ? 18 : 14)
+            << levels_tool::DifficultyLine(result);
     }
 }
 
