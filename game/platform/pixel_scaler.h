@@ -1,0 +1,62 @@
+// Whole-number enlargement of 32-bit pixels, each pixel becoming an s x s
+// block, so that pixel art stays sharp at any size.  The play field is
+// composed at its own 500 x 500 pixels and enlarged once when it is shown;
+// EnlargedFrame keeps the enlarged copy and redoes only what a frame changed.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+// A rectangle of pixels: left <= x < right, top <= y < bottom.
+struct PixelRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool operator==(const PixelRect&) const = default;
+};
+
+// Enlarges the w x h block at (x, y) of src into dst at (x * scale,
+// y * scale).  Strides are in pixels.  scale is 1 or more.
+void EnlargePixels(const uint32_t* src, std::size_t srcStride, int x, int y, int w, int h,
+                   uint32_t* dst, std::size_t dstStride, int scale);
+
+class EnlargedFrame {
+  public:
+    // Rows of the frame whose changes are reported together.
+    static constexpr int kBandRows = 20;
+
+    // A frame of width x height pixels enlarged scale times.  Forgets what
+    // was shown: the next Update enlarges the whole frame.
+    void Reset(int width, int height, int scale);
+    // The next Update enlarges the whole frame, whether it changed or not.
+    void Invalidate() { valid_ = false; }
+
+    // Brings the enlarged copy up to date with the frame (width x height
+    // pixels, stride in pixels) and returns the parts that changed, in the
+    // frame's own pixels: one rectangle per band of rows at most, empty when
+    // nothing changed.
+    const std::vector<PixelRect>& Update(const uint32_t* frame, std::size_t stride);
+
+    int Scale() const { return scale_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // The enlarged pixels, width * scale by height * scale, row after row.
+    uint32_t* Pixels() { return enlarged_.data(); }
+    const uint32_t* Pixels() const { return enlarged_.data(); }
+    std::size_t Stride() const { return static_cast<std::size_t>(width_) * scale_; }
+
+  private:
+    void EnlargeAll(const uint32_t* frame, std::size_t stride);
+
+    int width_ = 0, height_ = 0, scale_ = 1;
+    bool valid_ = false;
+    std::vector<uint32_t> last_;      // the frame last enlarged
+    std::vector<uint32_t> enlarged_;  // its enlarged copy
+    std::vector<PixelRect> changed_;
+};
+
+}  // namespace platform

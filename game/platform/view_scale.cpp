@@ -1,0 +1,39 @@
+#include "game/platform/view_scale.h"
+
+#include <algorithm>
+
+namespace platform {
+
+int AutomaticScale(PixelSize available, PixelSize frame, PixelSize client) {
+    if (client.width <= 0 || client.height <= 0) return 1;
+    const int byWidth = (available.width - frame.width) / client.width;
+    const int byHeight = (available.height - frame.height) / client.height;
+    return std::max(1, std::min(byWidth, byHeight));
+}
+
+int FullScreenScale(PixelSize screen, PixelSize client) {
+    return AutomaticScale(screen, PixelSize{}, client);
+}
+
+int WindowedScale(int chosen, PixelSize available, PixelSize frame, PixelSize client) {
+    if (chosen >= 1) return chosen;
+    return AutomaticScale(available, frame, client);
+}
+
+PixelSize DevicePixels(int widthUnits, int heightUnits, double pixelRatio) {
+    return {static_cast<int>(std::lround(widthUnits * pixelRatio)),
+            static_cast<int>(std::lround(heightUnits * pixelRatio))};
+}
+
+ViewPlacement CentredPlacement(PixelSize client, int scale, double pixelRatio, double areaWidth,
+                               double areaHeight) {
+    ViewPlacement placement{scale, pixelRatio, 0.0, 0.0};
+    // Whole device pixels, so that every game pixel stays an s x s block.
+    const double spareX = areaWidth * pixelRatio - static_cast<double>(client.width) * scale;
+    const double spareY = areaHeight * pixelRatio - static_cast<double>(client.height) * scale;
+    placement.originX = std::max(0.0, std::floor(spareX / 2)) / pixelRatio;
+    placement.originY = std::max(0.0, std::floor(spareY / 2)) / pixelRatio;
+    return placement;
+}
+
+}  // namespace platform

@@ -1,0 +1,61 @@
+// How large the game's windows are shown: a whole number of device pixels for
+// each of the game's own pixels, chosen by the player or fitted to the
+// screen, and the mapping between the game's pixels and the toolkit's units
+// (which are device pixels divided by the screen's pixel ratio).
+#pragma once
+
+#include <cmath>
+
+namespace platform {
+
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const PixelSize&) const = default;
+};
+
+// The largest whole scale s >= 1 with s * client.width + frame.width <=
+// available.width and s * client.height + frame.height <= available.height;
+// 1 when even that does not fit.  All sizes in device pixels.
+int AutomaticScale(PixelSize available, PixelSize frame, PixelSize client);
+
+// The largest whole scale at which the client fills at most the screen (no
+// frame), at least 1.
+int FullScreenScale(PixelSize screen, PixelSize client);
+
+// The scale of a framed window: the chosen one (1 or more) or, for 0, the
+// automatic one.
+int WindowedScale(int chosen, PixelSize available, PixelSize frame, PixelSize client);
+
+// A size in toolkit units as device pixels.
+PixelSize DevicePixels(int widthUnits, int heightUnits, double pixelRatio);
+
+// Where a window's content lies and how large its pixels are, in toolkit
+// units: the game's pixel (x, y) covers [origin + x * unit, origin + (x + 1)
+// * unit).
+struct ViewPlacement {
+    int scale = 1;            // device pixels per game pixel
+    double pixelRatio = 1.0;  // device pixels per toolkit unit
+    double originX = 0.0;     // the game's (0, 0), in toolkit units
+    double originY = 0.0;
+
+    double Unit() const { return scale / pixelRatio; }
+    // A game coordinate as toolkit units, rounded to whole units.
+    int UnitsX(int x) const { return static_cast<int>(std::lround(originX + x * Unit())); }
+    int UnitsY(int y) const { return static_cast<int>(std::lround(originY + y * Unit())); }
+    // The game pixel under a point given in toolkit units.  A point on the
+    // edge of a block belongs to it however the division rounds.
+    int PixelX(double unitsX) const { return PixelOf((unitsX - originX) / Unit()); }
+    int PixelY(double unitsY) const { return PixelOf((unitsY - originY) / Unit()); }
+
+  private:
+    static int PixelOf(double pixels) { return static_cast<int>(std::floor(pixels + 1e-6)); }
+};
+
+// The placement of a client of `client` game pixels centred in an area of
+// `area` toolkit units (a window filling the screen), each game pixel
+// `scale` device pixels.  The origin falls on a whole device pixel.
+ViewPlacement CentredPlacement(PixelSize client, int scale, double pixelRatio, double areaWidth,
+                               double areaHeight);
+
+}  // namespace platform
