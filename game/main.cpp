@@ -10,6 +10,7 @@
 #include "game/core/window_set.h"
 #include "game/platform/app_paths.h"
 #include "game/platform/fonts.h"
+#include "game/platform/view.h"
 
 namespace {
 
@@ -46,13 +47,17 @@ int main(int argc, char** argv) {
     if (!HoldFolder(lock)) return 1;
 
     platform::LoadGameFont(folder + "/data/fonts/DejaVuSans-Bold.ttf");
+    // How large the windows are shown, known before the first of them, the
+    // loading notice, opens.  Main reads the file again for the rest.
+    const game::ViewSettings view = game::ReadSettings(folder.toStdString() + "/setup.ini").view;
+    platform::View::Instance().Configure(view.scale, view.fullScreen);
     game::SetSoundComponent(game::LoadSoundComponent(folder.toStdString()));
 
     int status;
     {
         game::WindowSet windows;
         game::SetWindows(&windows);
-        windows.ApplyViewSettings(game::ReadSettings(folder.toStdString() + "/setup.ini").view);
+        windows.ApplyViewSettings(view);
         if (game::Main(folder.toStdString())) {
             status = app.exec();
         } else {

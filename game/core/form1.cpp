@@ -5,8 +5,11 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
+#include <algorithm>
+#include <cmath>
 
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
@@ -77,15 +80,61 @@ QColor ColourOf(int32_t colour) {
 PlayField::PlayField(Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    enlarged_.Reset(kFieldSize, kFieldSize, 1);
 }
 
-void PlayField::paintEvent(QPaintEvent*) {
+void PlayField::SetScale(int scale, double pixelRatio) {
+    if (scale == enlarged_.Scale() && pixelRatio == pixelRatio_) return;
+    enlarged_.Reset(kFieldSize, kFieldSize, scale);
+    pixelRatio_ = pixelRatio;
+    presented_ = false;
+    // The last frame again, at the new size.
+    const QImage& frame = form_.FieldImage();
+    if (!frame.isNull()) Present(frame);
+    update();
+}
+
+QImage PlayField::Shown() const {
+    const int side = kFieldSize * enlarged_.Scale();
+    return QImage(reinterpret_cast<const uchar*>(enlarged_.Pixels()), side, side,
+                  static_cast<qsizetype>(enlarged_.Stride() * sizeof(uint32_t)),
+                  QImage::Format_RGB32);
+}
+
+void PlayField::Present(const QImage& frame) {
+    if (frame.size() != QSize(kFieldSize, kFieldSize) || frame.format() != QImage::Format_RGB32)
+        return;
+    const auto& changed = enlarged_.Update(reinterpret_cast<const uint32_t*>(frame.constBits()),
+                                           static_cast<std::size_t>(frame.bytesPerLine() / 4));
+    presented_ = true;
+    if (changed.empty()) return;
+    // Only what changed goes to the screen, in the field's units.
+    const double unit = enlarged_.Scale() / pixelRatio_;
+    QRegion region;
+    for (const platform::PixelRect& part : changed) {
+        const int left = static_cast<int>(std::floor(part.left * unit));
+        const int top = static_cast<int>(std::floor(part.top * unit));
+        const int right = static_cast<int>(std::ceil(part.right * unit));
+        const int bottom = static_cast<int>(std::ceil(part.bottom * unit));
+        region += QRect(left, top, right - left, bottom - top);
+    }
+    repaint(region);
+}
+
+void PlayField::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QImage& image = form_.FieldImage();
-    if (image.isNull())
+    if (!presented_) {
         painter.fillRect(rect(), Qt::black);
-    else
-        painter.drawImage(0, 0, image);
+    } else {
+        // The enlarged frame pixel for pixel, only where it is repainted.
+        QImage shown = platform::DeviceImage(Shown(), pixelRatio_);
+        for (const QRect& part : event->region()) {
+            const QRectF source(part.x() * pixelRatio_, part.y() * pixelRatio_,
+                                part.width() * pixelRatio_, part.height() * pixelRatio_);
+            painter.drawImage(QRectF(part), shown, source);
+        }
+    }
+    // The overlay of a standing game covers the field at its shown size.
     pauseShown_ = Paused;
     if (pauseShown_) PaintPauseOverlay(painter, rect());
 }
@@ -119,6 +168,7 @@ bool PlayField::focusNextPrevChild(bool) {
 
 Form1::Form1(QWidget* parent) : BackgroundWindow(779, 516, QColor(64, 64, 64), parent) {
     setWindowTitle(QStringLiteral("Orvane Karvelun v1.02"));
+    SetFillsScreen(true);
 
     // The field prints like the original bitmap font: every pixel of a
     // letter in the text's own colour, no blending into the pictures below.
@@ -144,6 +194,7 @@ Form1::Form1(QWidget* parent) : BackgroundWindow(779, 516, QColor(64, 64, 64), p
     Text1->installEventFilter(this);
 
     CreateStatusLabels();
+    Picture1->SetScale(Scale(), Placement().pixelRatio);
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -232,7 +283,15 @@ void Form1::DrawFrame() {
     EnsurePlayField();
     ComposeFrame(fieldDc_);
     PrintFloatTexts();
-    Picture1->repaint();
+    // The finished frame, pictures and texts at the field's own size, is
+    // enlarged once as it is shown.
+    Picture1->Present(fieldImage_);
+}
+
+void Form1::Rescaled() {
+    Picture1->SetScale(Scale(), Placement().pixelRatio);
+    // The log's scroll bar in whole toolkit units per game pixel.
+    StyleStoneScrollBar(*Text1, std::max(1, static_cast<int>(std::lround(Placement().Unit()))));
 }
 
 void Form1::Picture1_KeyDown(QKeyEvent& event) {

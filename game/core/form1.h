@@ -14,14 +14,16 @@
 #include "game/core/frame_loop.h"
 #include "game/core/windows.h"
 #include "game/platform/background_window.h"
+#include "game/platform/pixel_scaler.h"
 
 namespace game {
 
 class Form1;
 
 // The play field (element 0 of Form1's Picture1 array).  It shows the image
-// the last frame left in the field's off-screen surface, holds the keyboard
-// during play and hands its key events to the game window.
+// the last frame left in the field's off-screen surface, enlarged to the
+// view's scale, holds the keyboard during play and hands its key events to
+// the game window.
 class PlayField : public QWidget {
     Q_OBJECT
   public:
@@ -30,6 +32,15 @@ class PlayField : public QWidget {
     // Repaints the field when time stopped or started since it last painted:
     // while it stands still, the frame shows dimmed with "Pauza" over it.
     void FollowPause();
+
+    // Shows a finished frame of the field's size: enlarges what changed
+    // since the last one and repaints that part of the field at once.
+    void Present(const QImage& frame);
+    // A new scale (device pixels per field pixel) and pixel ratio; the next
+    // frame is enlarged whole.
+    void SetScale(int scale, double pixelRatio);
+    // What the field shows: the last frame enlarged, in device pixels.
+    QImage Shown() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +53,9 @@ class PlayField : public QWidget {
   private:
     Form1& form_;
     bool pauseShown_ = false;
+    platform::EnlargedFrame enlarged_;
+    double pixelRatio_ = 1.0;
+    bool presented_ = false;
 };
 
 class Form1 : public platform::BackgroundWindow {
@@ -113,6 +127,7 @@ class Form1 : public platform::BackgroundWindow {
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void Rescaled() override;
 
   private:
     void Timer1_Timer();

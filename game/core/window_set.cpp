@@ -88,7 +88,6 @@ void WindowSet::ShowMessageBox(const std::string& text, const std::string& title
 
 void WindowSet::ShowProgress() {
     form8_->ResetBar();
-    form8_->CentreOnScreen();
     form8_->show();
     form8_->repaint();
 }
@@ -128,7 +127,6 @@ void WindowSet::SuspendToMenu() {
 
 void WindowSet::ResumeGameWindow() {
     platform::SetTimerInterval(*form1_->Timer1, 1);
-    form1_->CentreOnScreen();
     form1_->show();
     form1_->raise();
     form1_->activateWindow();
@@ -186,7 +184,6 @@ bool WindowSet::LoadBackground(Form form, const std::string& path) {
 
 void WindowSet::ShowLoadingNotice() {
     form8_->ResetBar();
-    form8_->CentreOnScreen();
     form8_->show();
     QCoreApplication::processEvents();
 }
@@ -202,7 +199,6 @@ void WindowSet::FreeSurfaces() {
 
 void WindowSet::ShowMainMenu() {
     form8_->hide();
-    form3_->CentreOnScreen();
     form3_->show();
     form3_->raise();
     form3_->activateWindow();

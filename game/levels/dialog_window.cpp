@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include "game/core/game_state.h"
@@ -40,7 +39,7 @@ DialogWindow::DialogWindow(const DialogButtonsLayout& layout, QWidget* parent)
     : BackgroundWindow(312, 213, kWindowColour, parent),
       Buttons(NewDialogGlow(layout)),
       layout_(layout),
-      canvas_(QSize(312, 213), kWindowColour, platform::GameFont(9.75)) {
+      canvas_(platform::GameFont(9.75)) {
     setWindowTitle(QStringLiteral("Karvelun"));
     // The window takes the keyboard when it is given it (opening without a
     // control that wants it, Tab), never by a click: a click on a button
@@ -53,7 +52,6 @@ DialogWindow::DialogWindow(const DialogButtonsLayout& layout, QWidget* parent)
 }
 
 void DialogWindow::ShowModally() {
-    CentreOnScreen();
     if (QWidget* first = FirstFocus())
         first->setFocus();
     else
@@ -69,7 +67,7 @@ void DialogWindow::Timer1_Timer() {
 }
 
 void DialogWindow::PrintButtons() {
-    canvas_.Follow(Background());
+    canvas_.Follow(ScaledBackground(), Scale());
     for (int16_t i = 0; i < Buttons.Count(); ++i) {
         canvas_.Print(layout_[i].captionX, layout_[i].captionY,
                       QString::fromUtf8(layout_[i].caption), QColor(255, Buttons.Brightness[i], 0));
@@ -110,26 +108,25 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
     Form_KeyDown(key ? key->keyCode : int16_t{0});
 }
 
-void DialogWindow::mouseMoveEvent(QMouseEvent* event) {
-    Form_MouseMove(static_cast<float>(event->position().x()),
-                   static_cast<float>(event->position().y()));
-}
-
-void DialogWindow::mousePressEvent(QMouseEvent* event) {
-    Form_MouseDown(static_cast<float>(event->position().x()),
-                   static_cast<float>(event->position().y()));
-}
-
-void DialogWindow::paintEvent(QPaintEvent*) {
-    canvas_.Follow(Background());
-    QPainter painter(this);
-    painter.drawImage(0, 0, canvas_.Image());
-    // Shape1(0) and Shape1(1): outlines exactly on the hit areas.
-    painter.setPen(kOutlineColour);
-    painter.setBrush(Qt::NoBrush);
-    for (const Rect& area : Buttons.ItemRects)
-        painter.drawRect(area.Left, area.Top, area.Right - area.Left - 1,
-                         area.Bottom - area.Top - 1);
+void DialogWindow::PaintContent(QPainter& painter) {
+    canvas_.Follow(ScaledBackground(), Scale());
+    DrawDevicePixels(painter, 0, 0, canvas_.Image());
+    // Shape1(0) and Shape1(1): outlines exactly on the hit areas, one game
+    // pixel wide.
+    const platform::ViewPlacement& view = Placement();
+    for (const Rect& area : Buttons.ItemRects) {
+        const int left = view.UnitsX(area.Left), right = view.UnitsX(area.Right);
+        const int top = view.UnitsY(area.Top), bottom = view.UnitsY(area.Bottom);
+        const int innerLeft = view.UnitsX(area.Left + 1), innerRight = view.UnitsX(area.Right - 1);
+        const int innerTop = view.UnitsY(area.Top + 1), innerBottom = view.UnitsY(area.Bottom - 1);
+        painter.fillRect(QRect(left, top, right - left, innerTop - top), kOutlineColour);
+        painter.fillRect(QRect(left, innerBottom, right - left, bottom - innerBottom),
+                         kOutlineColour);
+        painter.fillRect(QRect(left, innerTop, innerLeft - left, innerBottom - innerTop),
+                         kOutlineColour);
+        painter.fillRect(QRect(innerRight, innerTop, right - innerRight, innerBottom - innerTop),
+                         kOutlineColour);
+    }
 }
 
 void DialogWindow::closeEvent(QCloseEvent* event) {

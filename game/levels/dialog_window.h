@@ -51,8 +51,8 @@ class DialogWindow : public platform::BackgroundWindow {
     const QImage& Canvas() const { return canvas_.Image(); }
 
     void Form_KeyDown(int16_t keyCode);
-    void Form_MouseMove(float x, float y);
-    void Form_MouseDown(float x, float y);
+    void Form_MouseMove(float x, float y) override;
+    void Form_MouseDown(float x, float y) override;
 
   protected:
     // The control that has the keyboard when the dialog opens; none means
@@ -64,9 +64,7 @@ class DialogWindow : public platform::BackgroundWindow {
     static bool IsEnterKey(const QKeyEvent& event);
 
     void keyPressEvent(QKeyEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void PaintContent(QPainter& painter) override;
     void showEvent(QShowEvent* event) override;
     // The window manager's close button acts as the second button.
     void closeEvent(QCloseEvent* event) override;

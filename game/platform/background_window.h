@@ -1,11 +1,22 @@
-// A window of the game: a fixed client size in pixels, a background colour
-// and an optional background picture drawn at its top-left corner, opened
-// centred on the screen.
+// A window of the game: a fixed client size in the game's own pixels, a
+// background colour and an optional background picture drawn at its top-left
+// corner.  The window shows all of it at the view's scale: the picture
+// enlarged pixel by pixel, its controls at their places and with their fonts
+// enlarged as many times, the pointer mapped back to the game's pixels.  The
+// game window and the menu fill the screen in full screen, their content
+// centred on black; the other windows then open centred above them.  A
+// window opens centred the first time and keeps its place afterwards.
 #pragma once
 
 #include <QColor>
 #include <QImage>
+#include <QPoint>
+#include <QPointer>
+#include <QRect>
 #include <QWidget>
+#include <vector>
+
+#include "game/platform/view_scale.h"
 
 namespace platform {
 
@@ -20,16 +31,89 @@ class BackgroundWindow : public QWidget {
     // Puts the window in the middle of the screen it is on.
     void CentreOnScreen();
 
+    // The game window and the menu fill the screen in full screen.
+    void SetFillsScreen(bool fills) { fillsScreen_ = fills; }
+    bool FillsScreen() const { return fillsScreen_; }
+
+    // The client size in the game's pixels.
+    QSize LogicalSize() const { return logicalSize_; }
+    // Device pixels per game pixel, and where the content lies.
+    int Scale() const { return placement_.scale; }
+    const ViewPlacement& Placement() const { return placement_; }
+    // A control's place in the game's pixels, as the window laid it out.
+    QRect LogicalGeometry(const QWidget* child) const;
+    // The game pixel under a point of the window (toolkit units).
+    QPoint LogicalPoint(QPointF position) const;
+    // The colour and the picture at the view's scale, in device pixels.
+    const QImage& ScaledBackground() const { return scaledBackground_; }
+
+    // The pointer in the game's pixels; the windows that answer it override
+    // these.
+    virtual void Form_MouseMove(float x, float y);
+    virtual void Form_MouseDown(float x, float y);
+
+    void setVisible(bool visible) override;
+
   protected:
+    // Paints what the window shows in its client area; the default shows
+    // the background.  The painter is the window's own.
+    virtual void PaintContent(QPainter& painter);
+    // The view's scale changed: caches built at the old one are rebuilt.
+    virtual void Rescaled() {}
+    // Draws an image of device pixels with its top-left corner at the
+    // game's pixel (x, y), pixel for pixel.
+    void DrawDevicePixels(QPainter& painter, int x, int y, const QImage& image) const;
+
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    struct Control {
+        QPointer<QWidget> widget;
+        QRect logical;
+        int fontPixels = 0;  // 0: the font is not the window's to scale
+    };
+
+    void FollowView();
+    void PlaceForShowing();
+    void EnterFullScreen();
+    void LeaveFullScreen();
+    void RestoreWindowedPlace();
+    // Sizes the window and places its controls for the view's scale.
+    void LayOut();
+    void AdoptControls();
+    void RebuildBackground();
+    void NoteFrame();
+    QSize WindowedSize() const;
+
+    QSize logicalSize_;
     QColor colour_;
     QImage background_;
+    QImage scaledBackground_;
+    ViewPlacement placement_;
+    std::vector<Control> controls_;
+    bool fillsScreen_ = false;
+    // Filling the screen now.
+    bool fullNow_ = false;
+    // Has had a place as a framed window; that place (of the client area).
+    bool placed_ = false;
+    QPoint windowedPos_;
+    // Shown centred above a window that fills the screen.
+    bool placedAbove_ = false;
+    bool laidOut_ = false;
 };
 
 // Shows a window modally and waits until it is hidden again or the program
 // is shutting down (stop() returns true).
 void ShowModal(QWidget& window, bool (*stop)());
+
+// An image of device pixels that the toolkit draws pixel for pixel on a
+// screen of the given pixel ratio.  It shares the pixels of `pixels`, which
+// must outlive it.
+QImage DeviceImage(const QImage& pixels, double pixelRatio);
 
 }  // namespace platform

@@ -20,7 +20,6 @@ Form2::Form2(QWidget* parent) : BackgroundWindow(312, 213, Qt::black, parent) {
 
 void Form2::ShowNotice(const QString& text) {
     Label1->setText(text);
-    CentreOnScreen();
     platform::ShowModal(*this, [] { return ShutdownRequested; });
 }
 

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include "game/core/game_state.h"
@@ -38,8 +37,9 @@ void FillList(QListWidget& list, const std::vector<std::string>& entries) {
 Form3::Form3(QWidget* parent)
     : BackgroundWindow(483, 416, kWindowColour, parent),
       Items(NewMenuGlow()),
-      canvas_(QSize(483, 416), kWindowColour, platform::GameFont(9.75)) {
+      canvas_(platform::GameFont(9.75)) {
     setWindowTitle(QStringLiteral("Orvane Karvelun v1.01"));
+    SetFillsScreen(true);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     Timer1 = new QTimer(this);
@@ -60,7 +60,7 @@ void Form3::Timer1_Timer() {
 }
 
 void Form3::PrintItems() {
-    canvas_.Follow(Background());
+    canvas_.Follow(ScaledBackground(), Scale());
     for (int16_t i = 0; i < kMenuItemCount; ++i) {
         const MenuItemLayout& item = kMenuLayout[i];
         QColor colour = MenuItemOffered(i, CanSave, CanResume) ? QColor(255, Items.Brightness[i], 0)
@@ -201,20 +201,9 @@ void Form3::keyPressEvent(QKeyEvent* event) {
         Form_KeyDown(0, 0);
 }
 
-void Form3::mouseMoveEvent(QMouseEvent* event) {
-    Form_MouseMove(static_cast<float>(event->position().x()),
-                   static_cast<float>(event->position().y()));
-}
-
-void Form3::mousePressEvent(QMouseEvent* event) {
-    Form_MouseDown(static_cast<float>(event->position().x()),
-                   static_cast<float>(event->position().y()));
-}
-
-void Form3::paintEvent(QPaintEvent*) {
-    canvas_.Follow(Background());
-    QPainter painter(this);
-    painter.drawImage(0, 0, canvas_.Image());
+void Form3::PaintContent(QPainter& painter) {
+    canvas_.Follow(ScaledBackground(), Scale());
+    DrawDevicePixels(painter, 0, 0, canvas_.Image());
 }
 
 void Form3::closeEvent(QCloseEvent* event) {

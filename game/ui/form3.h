@@ -38,14 +38,12 @@ class Form3 : public platform::BackgroundWindow {
     const QImage& Canvas() const { return canvas_.Image(); }
 
     void Form_KeyDown(int16_t keyCode, int16_t shift);
-    void Form_MouseMove(float x, float y);
-    void Form_MouseDown(float x, float y);
+    void Form_MouseMove(float x, float y) override;
+    void Form_MouseDown(float x, float y) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void PaintContent(QPainter& painter) override;
     void showEvent(QShowEvent* event) override;
     // Closing the menu window ends the game through the game window's unload.
     void closeEvent(QCloseEvent* event) override;

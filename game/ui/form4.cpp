@@ -54,7 +54,6 @@ Form4::~Form4() {
 }
 
 void Form4::ShowModally() {
-    CentreOnScreen();
     platform::ShowModal(*this, [] { return ShutdownRequested; });
 }
 

@@ -5,38 +5,31 @@
 
 namespace game {
 
-GlowCanvas::GlowCanvas(QSize size, QColor colour, QFont font)
-    : colour_(colour),
-      font_(font),
-      background_(size, QImage::Format_RGB32),
-      image_(size, QImage::Format_RGB32) {
-    Rebuild(QImage());
-}
+GlowCanvas::GlowCanvas(QFont font) : font_(font), scaledFont_(font) {}
 
-void GlowCanvas::Follow(const QImage& picture) {
-    if (picture.cacheKey() != pictureKey_) Rebuild(picture);
-}
-
-void GlowCanvas::Rebuild(const QImage& picture) {
-    pictureKey_ = picture.cacheKey();
-    background_.fill(colour_);
-    if (!picture.isNull()) {
-        QPainter painter(&background_);
-        painter.drawImage(0, 0, picture);
-    }
+void GlowCanvas::Follow(const QImage& scaledBackground, int scale) {
+    if (scaledBackground.cacheKey() == backgroundKey_ && scale == scale_) return;
+    backgroundKey_ = scaledBackground.cacheKey();
+    scale_ = scale;
+    scaledFont_ = font_;
+    if (font_.pixelSize() > 0) scaledFont_.setPixelSize(font_.pixelSize() * scale);
+    background_ = scaledBackground;
     image_ = background_.copy();
 }
 
 void GlowCanvas::Print(int x, int y, const QString& text, const QColor& colour) {
-    QFontMetrics metrics(font_);
+    if (image_.isNull()) return;
+    const int px = x * scale_, py = y * scale_;
+    QFontMetrics metrics(scaledFont_);
     // A little room either side for glyphs that reach past their advance.
-    QRect place(x - 2, y, metrics.horizontalAdvance(text) + 4, metrics.height());
+    QRect place(px - 2 * scale_, py, metrics.horizontalAdvance(text) + 4 * scale_,
+                metrics.height());
     place = place.intersected(image_.rect());
     QPainter painter(&image_);
     painter.drawImage(place.topLeft(), background_, place);
-    painter.setFont(font_);
+    painter.setFont(scaledFont_);
     painter.setPen(colour);
-    painter.drawText(x, y + metrics.ascent(), text);
+    painter.drawText(px, py + metrics.ascent(), text);
 }
 
 }  // namespace game

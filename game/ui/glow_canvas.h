@@ -1,39 +1,43 @@
 // The persistent image a window's glowing texts are printed into, tick after
-// tick, and which the window shows.  It starts as the window's background
-// (its colour with its picture over it).  Each text is printed over a fresh
-// copy of the background under it, so a text printed in the same place on
-// every tick stays as crisp as the first time instead of thickening.
+// tick, and which the window shows.  It starts as the window's background at
+// the view's scale (its colour with its picture over it, enlarged).  Each
+// text is printed over a fresh copy of the background under it, so a text
+// printed in the same place on every tick stays as crisp as the first time
+// instead of thickening.  Texts are printed at the scale too: a font of s
+// times its pixel size at s times their place.
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <QImage>
-#include <QSize>
 #include <QString>
 
 namespace game {
 
 class GlowCanvas {
   public:
-    GlowCanvas(QSize size, QColor colour, QFont font);
+    explicit GlowCanvas(QFont font);
 
-    // Starts again from the background when the window's picture changed.
-    void Follow(const QImage& picture);
+    // Starts again from the window's background (device pixels, `scale`
+    // of them to a game pixel) whenever it is a new one.
+    void Follow(const QImage& scaledBackground, int scale);
 
-    // Prints the text with its top-left corner at (x, y).
+    // Prints the text with its top-left corner at the game's pixel (x, y).
     void Print(int x, int y, const QString& text, const QColor& colour);
 
+    // Device pixels.
     const QImage& Image() const { return image_; }
-    const QFont& Font() const { return font_; }
+    int Scale() const { return scale_; }
+    // The font at the present scale.
+    const QFont& Font() const { return scaledFont_; }
 
   private:
-    void Rebuild(const QImage& picture);
-
-    QColor colour_;
     QFont font_;
+    QFont scaledFont_;
+    int scale_ = 0;
     QImage background_;
     QImage image_;
-    qint64 pictureKey_ = -1;
+    qint64 backgroundKey_ = -1;
 };
 
 }  // namespace game
