@@ -40,18 +40,22 @@ void WidenRowAnyScale(const uint32_t* in, int n, uint32_t* out, int scale) {
     }
 }
 
-// The first and one past the last pixel in which two rows differ; both 0
-// when they are equal.
-std::pair<int, int> ChangedSpan(const uint32_t* now, const uint32_t* before, int n) {
-    const std::size_t bytes = static_cast<std::size_t>(n) * sizeof(uint32_t);
-    if (std::memcmp(now, before, bytes) == 0) return {0, 0};
-    int first = 0;
-    while (now[first] == before[first])
-        ++first;
-    int last = n;
-    while (now[last - 1] == before[last - 1])
-        --last;
-    return {first, last};
+// True when n pixels differ anywhere.  No early exit: a plain sweep, unrolled
+// for a whole cell, beats a call per cell.
+template <int N>
+bool DifferIn(const uint32_t* a, const uint32_t* b) {
+    uint32_t difference = 0;
+    for (int i = 0; i < N; ++i)
+        difference |= a[i] ^ b[i];
+    return difference != 0;
+}
+
+bool Differ(const uint32_t* a, const uint32_t* b, int n) {
+    if (n == EnlargedFrame::kCell) return DifferIn<EnlargedFrame::kCell>(a, b);
+    uint32_t difference = 0;
+    for (int i = 0; i < n; ++i)
+        difference |= a[i] ^ b[i];
+    return difference != 0;
 }
 
 }  // namespace
@@ -91,6 +95,25 @@ void EnlargedFrame::EnlargeAll(const uint32_t* frame, std::size_t stride) {
     valid_ = true;
 }
 
+void EnlargedFrame::FindChangedCells(const uint32_t* frame, std::size_t stride, int top,
+                                     int bottom) {
+    const int cells = static_cast<int>(cellChanged_.size());
+    std::fill(cellChanged_.begin(), cellChanged_.end(), 0);
+    const std::size_t rowBytes = static_cast<std::size_t>(width_) * sizeof(uint32_t);
+    for (int y = top; y < bottom; ++y) {
+        const uint32_t* now = frame + static_cast<std::size_t>(y) * stride;
+        const uint32_t* before = &last_[static_cast<std::size_t>(y) * width_];
+        // Most rows of a frame of play are as they were.
+        if (std::memcmp(now, before, rowBytes) == 0) continue;
+        for (int c = 0; c < cells; ++c) {
+            if (cellChanged_[c]) continue;
+            const int left = c * kCell;
+            if (Differ(now + left, before + left, std::min(kCell, width_ - left)))
+                cellChanged_[c] = 1;
+        }
+    }
+}
+
 const std::vector<PixelRect>& EnlargedFrame::Update(const uint32_t* frame, std::size_t stride) {
     changed_.clear();
     if (width_ == 0 || height_ == 0) return changed_;
@@ -98,24 +121,30 @@ const std::vector<PixelRect>& EnlargedFrame::Update(const uint32_t* frame, std::
         EnlargeAll(frame, stride);
         return changed_;
     }
-    for (int bandTop = 0; bandTop < height_; bandTop += kBandRows) {
-        const int bandBottom = std::min(bandTop + kBandRows, height_);
-        PixelRect band{width_, bandBottom, 0, bandTop};
-        for (int y = bandTop; y < bandBottom; ++y) {
-            const uint32_t* now = frame + static_cast<std::size_t>(y) * stride;
-            uint32_t* before = &last_[static_cast<std::size_t>(y) * width_];
-            auto [first, last] = ChangedSpan(now, before, width_);
-            if (first == last) continue;
-            EnlargePixels(frame, stride, first, y, last - first, 1, enlarged_.data(), Stride(),
-                          scale_);
-            std::memcpy(before + first, now + first,
-                        static_cast<std::size_t>(last - first) * sizeof(uint32_t));
-            band.left = std::min(band.left, first);
-            band.right = std::max(band.right, last);
-            band.top = std::min(band.top, y);
-            band.bottom = std::max(band.bottom, y + 1);
+    cellChanged_.assign(static_cast<std::size_t>((width_ + kCell - 1) / kCell), 0);
+    const int cells = static_cast<int>(cellChanged_.size());
+    for (int top = 0; top < height_; top += kCell) {
+        const int bottom = std::min(top + kCell, height_);
+        FindChangedCells(frame, stride, top, bottom);
+        // Each run of changed cells side by side is enlarged and reported as one.
+        for (int c = 0; c < cells;) {
+            if (!cellChanged_[c]) {
+                ++c;
+                continue;
+            }
+            int end = c;
+            while (end < cells && cellChanged_[end])
+                ++end;
+            const int left = c * kCell, right = std::min(end * kCell, width_);
+            EnlargePixels(frame, stride, left, top, right - left, bottom - top, enlarged_.data(),
+                          Stride(), scale_);
+            for (int y = top; y < bottom; ++y)
+                std::memcpy(&last_[static_cast<std::size_t>(y) * width_ + left],
+                            frame + static_cast<std::size_t>(y) * stride + left,
+                            static_cast<std::size_t>(right - left) * sizeof(uint32_t));
+            changed_.push_back({left, top, right, bottom});
+            c = end;
         }
-        if (band.left < band.right) changed_.push_back(band);
     }
     return changed_;
 }

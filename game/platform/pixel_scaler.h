@@ -26,8 +26,10 @@ void EnlargePixels(const uint32_t* src, std::size_t srcStride, int x, int y, int
 
 class EnlargedFrame {
   public:
-    // Rows of the frame whose changes are reported together.
-    static constexpr int kBandRows = 20;
+    // The frame is compared, enlarged and reported in square cells of this
+    // many pixels (half a tile of the play field), so that things moving
+    // far apart cost little more than the pixels they change.
+    static constexpr int kCell = 10;
 
     // A frame of width x height pixels enlarged scale times.  Forgets what
     // was shown: the next Update enlarges the whole frame.
@@ -37,8 +39,8 @@ class EnlargedFrame {
 
     // Brings the enlarged copy up to date with the frame (width x height
     // pixels, stride in pixels) and returns the parts that changed, in the
-    // frame's own pixels: one rectangle per band of rows at most, empty when
-    // nothing changed.
+    // frame's own pixels: runs of changed cells side by side in a row of
+    // cells, top to bottom and left to right; empty when nothing changed.
     const std::vector<PixelRect>& Update(const uint32_t* frame, std::size_t stride);
 
     int Scale() const { return scale_; }
@@ -51,12 +53,15 @@ class EnlargedFrame {
 
   private:
     void EnlargeAll(const uint32_t* frame, std::size_t stride);
+    // Marks the cells of one row of cells that differ from the last frame.
+    void FindChangedCells(const uint32_t* frame, std::size_t stride, int top, int bottom);
 
     int width_ = 0, height_ = 0, scale_ = 1;
     bool valid_ = false;
     std::vector<uint32_t> last_;      // the frame last enlarged
     std::vector<uint32_t> enlarged_;  // its enlarged copy
     std::vector<PixelRect> changed_;
+    std::vector<char> cellChanged_;  // one row of cells
 };
 
 }  // namespace platform

@@ -1,5 +1,5 @@
 // Whole-number enlargement: every pixel becomes an exact s x s block, and the
-// kept enlarged frame redoes only what changed, reporting where.
+// kept enlarged frame redoes only the cells that changed, reporting where.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -89,20 +89,40 @@ TEST_P(EnlargedFrameTest, TheFirstFrameIsEnlargedWholeAndAnUnchangedOneReportsNo
     ExpectShowsFrame();
 }
 
-TEST_P(EnlargedFrameTest, ChangesAreEnlargedAndReportedOnePerBandOfRows) {
+TEST_P(EnlargedFrameTest, ChangedCellsAreEnlargedAndReportedInRunsSideBySide) {
     Update();
-    // One pixel in the first band, a sprite across the second and third
-    // bands, a pixel in the last row of the frame.
+    // One pixel in the first row of cells; a sprite over four cells; a
+    // pixel in the frame's last corner; two cells side by side with a gap
+    // before a third.
     frame[3 * kSide + 50] ^= 0xFFu;
     for (int y = 35; y < 47; ++y)
         for (int x = 10; x < 22; ++x)
             frame[y * kSide + x] = 0xFF00FF00u;
     frame[99 * kSide + 99] ^= 0xFF00u;
+    frame[65 * kSide + 5] ^= 0xFFu;
+    frame[70 * kSide + 39] ^= 0xFFu;
+    frame[61 * kSide + 60] ^= 0xFFu;
+    static_assert(EnlargedFrame::kCell == 10, "the cells below are 10 pixels square");
     std::vector<PixelRect> changed = Update();
-    EXPECT_EQ(changed,
-              (std::vector<PixelRect>{
-                  {50, 3, 51, 4}, {10, 35, 22, 40}, {10, 40, 22, 47}, {99, 99, 100, 100}}));
+    EXPECT_EQ(changed, (std::vector<PixelRect>{{50, 0, 60, 10},
+                                               {10, 30, 30, 40},
+                                               {10, 40, 30, 50},
+                                               {0, 60, 10, 70},
+                                               {60, 60, 70, 70},
+                                               {30, 70, 40, 80},
+                                               {90, 90, 100, 100}}));
     ExpectShowsFrame();
+}
+
+TEST_P(EnlargedFrameTest, CellsAtTheEdgeOfAnOddSizedFrameAreCut) {
+    const int width = 37, height = 23;
+    std::vector<uint32_t> odd = Noise(width, height, 6);
+    EnlargedFrame small;
+    small.Reset(width, height, GetParam());
+    small.Update(odd.data(), width);
+    odd[22 * width + 36] ^= 0xFFu;
+    EXPECT_EQ(small.Update(odd.data(), width), (std::vector<PixelRect>{{30, 20, 37, 23}}));
+    ExpectBlocks(odd.data(), width, height, small.Pixels(), small.Stride(), small.Scale());
 }
 
 TEST_P(EnlargedFrameTest, AChangedPixelThatTurnsBackIsReportedAgain) {
@@ -111,17 +131,18 @@ TEST_P(EnlargedFrameTest, AChangedPixelThatTurnsBackIsReportedAgain) {
     frame[42 * kSide + 7] = 0xFFFFFFFFu;
     EXPECT_EQ(Update().size(), 1u);
     frame[42 * kSide + 7] = before;
-    EXPECT_EQ(Update(), (std::vector<PixelRect>{{7, 42, 8, 43}}));
+    EXPECT_EQ(Update(), (std::vector<PixelRect>{{0, 40, 10, 50}}));
     ExpectShowsFrame();
 }
 
 TEST_P(EnlargedFrameTest, AWholeNewFrameAndAnInvalidatedOneAreShownWhole) {
     Update();
     frame = Noise(kSide, kSide, 5);
-    size_t rows = 0;
-    for (const PixelRect& part : Update())
-        rows += part.Height();
-    EXPECT_EQ(rows, static_cast<size_t>(kSide));
+    // Every cell changed: each row of cells is one run.
+    std::vector<PixelRect> changed = Update();
+    ASSERT_EQ(changed.size(), 10u);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(changed[i], (PixelRect{0, 10 * i, kSide, 10 * i + 10}));
     ExpectShowsFrame();
 
     enlarged.Invalidate();
@@ -139,8 +160,7 @@ TEST_P(EnlargedFrameTest, AStrideWiderThanTheFrameIsRespected) {
     ExpectShowsFrame();
     wide[5 * stride + kSide - 1] = 0xFF000001u;
     frame[5 * kSide + kSide - 1] = 0xFF000001u;
-    EXPECT_EQ(enlarged.Update(wide.data(), stride),
-              (std::vector<PixelRect>{{kSide - 1, 5, kSide, 6}}));
+    EXPECT_EQ(enlarged.Update(wide.data(), stride), (std::vector<PixelRect>{{90, 0, kSide, 10}}));
     ExpectShowsFrame();
 }
 
