@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The game on a large screen under a real window manager: time stops when
-# another program takes the keyboard, the field shows "Pauza" over the
+# The game on a large screen under a real window manager: it opens scaled,
+# F11 fills the screen with the game centred, a new game is played with the
+# keyboard in full screen, F11 again gives the window back; then another
+# program taking the keyboard stops time, the field shows "Pauza" over the
 # frame, and only Pause starts time again.
 #
 #   fullscreen_focus_e2e.sh <dist folder> <open_campaign program>
@@ -24,9 +26,11 @@ app_log="$work/game.log"
 
 screen_width=3840
 screen_height=2160
-# The game window's size before scaling.
+# The windows' sizes before scaling: the game's and the menu's.
 game_width=779
 game_height=516
+menu_width=483
+menu_height=416
 
 game="$work/game"
 e2e_game_folder "$dist" "$game" Ne
@@ -145,20 +149,86 @@ press() {
 
 # --- time stops when another program takes the keyboard ---------------------
 
+# The window covers the whole screen.
+covers_screen() {
+    geometry "$1"
+    ((win_x == 0 && win_y == 0 && win_w == screen_width && win_h == screen_height))
+}
+# A window again, not the whole screen.
+is_window() {
+    geometry "$1"
+    ((win_w < screen_width && win_h < screen_height))
+}
+
+# centred <window> <width> <height>: what the full-screen window shows, all
+# but black, is a block of that size in the middle of the screen.  Sets box
+# to the block found.
+centred() {
+    import -window "$1" -depth 8 "png:$work/full.png" 2>>"$work/import.log" || return 1
+    box=$(convert "$work/full.png" -bordercolor black -border 1 -format '%@' info:)
+    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 1
+    local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]}
+    local left=$((BASH_REMATCH[3] - 1)) top=$((BASH_REMATCH[4] - 1))
+    box="${w}x${h}+${left}+${top}"
+    local right=$((screen_width - left - w)) bottom=$((screen_height - top - h))
+    ((w == $2 && h == $3 && left - right <= 1 && right - left <= 1 &&
+        top - bottom <= 1 && bottom - top <= 1))
+}
+
+# --- scaled, full screen and back ---------------------------------------------
+
 (cd / && exec "$game/karvelun") >"$app_log" 2>&1 &
 app_pid=$!
 menu_id=$(find_window '^Orvane Karvelun v1\.01$') || fail "the menu did not appear"
 [[ -n $menu_id ]] || fail "the menu did not appear"
+geometry "$menu_id"
+((win_w >= 2 * menu_width)) || fail "the menu opens ${win_w} wide, not scaled"
 xdotool windowactivate --sync "$menu_id"
-xdotool key Return
+press F11
+wait_for 10 covers_screen "$menu_id" || fail "F11 did not make the menu cover the screen"
+# The largest whole scale at which the game window fits the screen; the
+# menu is shown at the same.
+full_scale=$((screen_width / game_width < screen_height / game_height ?
+    screen_width / game_width : screen_height / game_height))
+box=""
+wait_for 10 centred "$menu_id" $((full_scale * menu_width)) $((full_scale * menu_height)) ||
+    fail "the full-screen menu shows ${box:-nothing}, not $((full_scale * menu_width)) x $((full_scale * menu_height)) in the middle"
+echo "fullscreen_focus_e2e: F11 filled the screen, the menu centred on black at $box"
+
+press Return
 game_id=$(find_window '^Orvane Karvelun v1\.02$') || fail "the game window did not appear"
 [[ -n $game_id ]] || fail "the game window did not appear"
 xdotool windowactivate --sync "$game_id"
-places
-echo "fullscreen_focus_e2e: game window ${win_w} x ${win_h} at ($win_x, $win_y), scale $scale"
-wait_for 10 pen_changes || fail "nothing moves in the monsters' pen"
-echo "fullscreen_focus_e2e: a new game runs, monsters wander in view"
+wait_for 10 covers_screen "$game_id" || fail "the new game does not cover the screen"
+box=""
+wait_for 10 centred "$game_id" $((full_scale * game_width)) $((full_scale * game_height)) ||
+    fail "the full-screen game shows ${box:-nothing}, not $((full_scale * game_width)) x $((full_scale * game_height)) in the middle"
+echo "fullscreen_focus_e2e: the new game fills the screen, the game centred on black at $box"
 
+# Played with the keyboard: Right held for a second walks the hero from his
+# start (tile 591's corner + 2, at (322, 462) in the field) to the right.
+offset_x=$(((screen_width - full_scale * game_width) / 2))
+offset_y=$(((screen_height - full_scale * game_height) / 2))
+hero_row=($((offset_x + 8 * full_scale)) $((offset_y + (8 + 455) * full_scale))
+    $((500 * full_scale)) $((30 * full_scale)))
+shoot "$work/hero-before.rgb" "${hero_row[@]}"
+xdotool keydown Right
+sleep 1
+xdotool keyup Right
+shoot "$work/hero-after.rgb" "${hero_row[@]}"
+same_files "$work/hero-before.rgb" "$work/hero-after.rgb" &&
+    fail "the hero did not move in full screen"
+echo "fullscreen_focus_e2e: a new game started and played in full screen"
+
+press F11
+wait_for 10 is_window "$game_id" || fail "F11 again did not give the window back"
+places
+((scale >= 2)) || fail "the game window is ${win_w} wide, not scaled"
+echo "fullscreen_focus_e2e: F11 again: a window ${win_w} x ${win_h} at ($win_x, $win_y), scale $scale"
+
+# --- time stops when another program takes the keyboard ---------------------
+
+wait_for 10 pen_changes || fail "nothing moves in the monsters' pen"
 # Pause pressed by hand eight times fills the log with its two lines, so that
 # the log shows the same last lines after every pause from now on.
 press --delay 50 Pause Pause Pause Pause Pause Pause Pause Pause
