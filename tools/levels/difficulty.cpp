@@ -54,15 +54,20 @@ class DifficultyRuns {
         : package_(package), options_(options), routes_(package, {}) {}
 
     std::vector<LevelDifficulty> Run() {
-        for (int32_t n : options_.levels)
-            if (n < 0 || n >= routes_.LevelCount())
-                throw DifficultyError(LevelName(n) + ": the campaign has no such level");
         if (!game_.InstallCampaign(package_))
             throw DifficultyError("the campaign cannot be written for the runs");
         FindArrivalValues();
         std::vector<LevelDifficulty> results;
-        for (int32_t n : options_.levels)
-            results.push_back(Measure(n));
+        for (int32_t n : options_.levels) {
+            try {
+                results.push_back(Measure(n));
+            } catch (const DifficultyError& e) {
+                LevelDifficulty unmeasured;
+                unmeasured.level = n;
+                unmeasured.problem = e.what();
+                results.push_back(unmeasured);
+            }
+        }
         return results;
     }
 
@@ -91,11 +96,9 @@ class DifficultyRuns {
     void FindArrivalValues() {
         std::vector<std::pair<size_t, int32_t>> byLength;
         for (int32_t n : options_.levels) {
-            if (n == 0) continue;
-            const auto route = routes_.RouteToLevel(n);
-            if (!route)
-                throw DifficultyError(LevelName(n) + ": the hero cannot get here from level 0");
-            byLength.push_back({route->size(), n});
+            if (n <= 0 || n >= routes_.LevelCount()) continue;
+            // A level without a way to it is told when it is measured.
+            if (const auto route = routes_.RouteToLevel(n)) byLength.push_back({route->size(), n});
         }
         std::sort(byLength.rbegin(), byLength.rend());
         for (const auto& [length, n] : byLength) {
@@ -116,9 +119,7 @@ class DifficultyRuns {
                 return going;
             });
             game::CheatMode = false;
-            if (!arrivals_.count(n))
-                throw DifficultyError(LevelName(n) + ": the playthrough bot did not get here (" +
-                                      bot.Failure() + ")");
+            if (!arrivals_.count(n)) unreached_[n] = bot.Failure();
         }
         if (!arrivals_.count(0)) {
             game::ResetHero();
@@ -127,8 +128,13 @@ class DifficultyRuns {
     }
 
     LevelDifficulty Measure(int32_t n) {
+        if (n < 0 || n >= routes_.LevelCount())
+            throw DifficultyError(LevelName(n) + ": the campaign has no such level");
         const CampaignRoutes::Entry entry = EntryOf(n);
         const Leg way = WayOnFrom(n, entry);
+        if (!arrivals_.count(n))
+            throw DifficultyError(LevelName(n) + ": the playthrough bot did not get here (" +
+                                  unreached_[n] + ")");
         // The level and every level its exits lead to, fresh for each run.
         std::set<int32_t> files{n};
         const WalkLevel& walk = routes_.Level(n);
@@ -200,6 +206,8 @@ class DifficultyRuns {
     CampaignRoutes routes_;
     HeadlessGame game_;
     std::map<int32_t, HeroValues> arrivals_;
+    // Why the playthrough bot did not get to a level.
+    std::map<int32_t, std::string> unreached_;
 };
 
 }  // namespace

@@ -37,20 +37,25 @@ struct LevelDifficulty {
     int bumps = 0;
     // Frames each cleared run took.
     std::vector<int> clearedFrames;
+    // Why the level could not be measured ("level 52: no way on from tile
+    // 412"); empty when it was.
+    std::string problem;
 
     // The median of the cleared runs in game seconds (60 frames a
     // second); negative when none was cleared.
     double MedianSeconds() const;
 };
 
-// A level that cannot be measured: it cannot be got to, has no way on, or
-// failed to load.
+// The runs cannot be played at all (the campaign cannot be written to the
+// runs' folder).
 class DifficultyError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
 
-// Plays the runs; one result per level, in the order asked.
+// Plays the runs; one result per level, in the order asked.  A level that
+// cannot be measured (it cannot be got to, has no way on a newcomer knows,
+// or fails to load) has its problem told in its result.
 std::vector<LevelDifficulty> MeasureDifficulty(const game::PackageRecord& package,
                                                const DifficultyOptions& options);
 

@@ -254,7 +254,7 @@ std::vector<int32_t> LevelRange(const std::string& text) {
     return levels;
 }
 
-int Difficulty(const std::vector<std::string>& args, std::ostream& out) {
+int Difficulty(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     fs::path file;
     DifficultyOptions options;
     options.levels = {0};
@@ -278,13 +278,23 @@ int Difficulty(const std::vector<std::string>& args, std::ostream& out) {
     }
     if (file.empty()) return 2;
     const PackageRecord package = ReadPackageFile(file);
+    std::vector<LevelDifficulty> results;
     try {
-        for (const LevelDifficulty& result : MeasureDifficulty(package, options))
-            out << DifficultyLine(result) << "\n";
+        results = MeasureDifficulty(package, options);
     } catch (const DifficultyError& e) {
         throw ToolError{file.string() + ": " + e.what()};
     }
-    return 0;
+    // The levels measured are reported even when others could not be.
+    int status = 0;
+    for (const LevelDifficulty& result : results) {
+        if (result.problem.empty()) {
+            out << DifficultyLine(result) << "\n";
+        } else {
+            err << file.string() << ": " << result.problem << "\n";
+            status = 1;
+        }
+    }
+    return status;
 }
 
 }  // namespace
@@ -309,7 +319,7 @@ int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
         else if (command == "check")
             status = Check(rest, err);
         else if (command == "difficulty")
-            status = Difficulty(rest, out);
+            status = Difficulty(rest, out, err);
     } catch (const ToolError& e) {
         err << "karvelun-levels: " << e.message << "\n";
         return 1;
