@@ -11,8 +11,11 @@
 #include "campaign/campaign_sources.h"
 #include "game/core/game_state.h"
 #include "game/levels/file_io.h"
+#include "support/game_test.h"
 #include "tools/levels/difficulty.h"
+#include "tools/levels/headless_game.h"
 #include "tools/levels/level_tool.h"
+#include "tools/levels/newcomer_bot.h"
 
 namespace {
 
@@ -205,6 +208,57 @@ TEST_F(Newcomer, TheToolReportsALinePerLevel) {
         1);
     EXPECT_EQ(none.str(), "");
     EXPECT_NE(noneErrors.str().find("level 7: the campaign has no such level"), std::string::npos);
+}
+
+// The bot on a field set up by hand, every tile shown.
+class NewcomerOnAField : public testing_support::GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        for (int t = 0; t < game::kTileCount; ++t) {
+            const int row = t / game::kGridSize, column = t % game::kGridSize;
+            const bool border = row == 0 || row == 24 || column == 0 || column == 24;
+            Wall(t, border);
+        }
+        game::HeroSpeed = game::HeroStepX = game::HeroStepY = 0.6f;
+        game::Lives = game::MaxLives = 10;
+    }
+    static void Wall(int t, bool wall = true) {
+        game::Tiles[t].Kind = wall ? game::kSolidWall : game::kFloor;
+        game::Tiles[t].Picture = wall ? 11 : 1;
+        game::Tiles[t].Revealed = game::kTrue;
+    }
+    static int Tile(int column, int row) { return row * game::kGridSize + column; }
+};
+
+// He stands in a gap one tile wide between a pillar and a wall; ahead, a
+// room two tiles wide, then the next such gap.  He lines up with the gap
+// ahead, not with the middle of the room (the pillar beside him would
+// stop him there), and walks up to the stairs.
+TEST_F(NewcomerOnAField, InAGapBetweenPillarsHeLinesUpWithTheNextGap) {
+    for (int row = 1; row < 24; ++row) {
+        Wall(Tile(17, row));
+        if (row % 2 == 0 && row > 4) Wall(Tile(15, row));
+    }
+    const int stairs = Tile(16, 2);
+    game::Tiles[stairs].Kind = game::kLevelExit;
+    game::Tiles[stairs].Picture = 38;
+    game::Tiles[stairs].Param1 = "1";
+    game::Tiles[stairs].Param2 = "300";
+    game::HeroX = game::Tiles[Tile(16, 14)].X + 2.5f;
+    game::HeroY = game::Tiles[Tile(16, 14)].Y + 2.5f;
+    game::LastHeroTile = static_cast<int16_t>(Tile(16, 14));
+
+    levels_tool::NewcomerBot bot(7);
+    int frames = 0;
+    levels_tool::PlayFrames(windows.onProcessEvents, [&] {
+        if (levels_tool::TileUnder(game::HeroX, game::HeroY) == Tile(16, 3) || ++frames > 1500)
+            return false;
+        bot.BeforeFrame();
+        return true;
+    });
+    EXPECT_EQ(levels_tool::TileUnder(game::HeroX, game::HeroY), Tile(16, 3));
+    EXPECT_LT(frames, 1000);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "game/core/game_state.h"
-#include "game/core/keyboard.h"
 #include "game/platform/keys.h"
+#include "tools/levels/bot_keys.h"
 #include "tools/levels/tile_paths.h"
 #include "tools/levels/walk_planner.h"
 
@@ -39,8 +39,8 @@ constexpr float kRunMin = 40.0f, kRunMax = 70.0f;
 // Where he stops and how well he lines up: two and a half pixels either
 // way (a key let go some seventy milliseconds early or late).
 constexpr double kStopJitter = 2.5, kLineJitter = 2.5;
-// Walls that stop him four times on one step close that step for fifteen
-// seconds.
+// He sidesteps four times where the walls stop him on one step; the fifth
+// stop closes that step to him for fifteen seconds.
 constexpr int kStuckTries = 4, kStuckPause = 900;
 constexpr int kIdleFrames = 30;
 
@@ -49,58 +49,8 @@ constexpr int16_t kBoulderPicture = 22;
 
 constexpr Heading kArrows[] = {Heading::Up, Heading::Down, Heading::Left, Heading::Right};
 
-int16_t KeyOf(Heading heading) {
-    switch (heading) {
-        case Heading::Up:
-            return vk::Up;
-        case Heading::Down:
-            return vk::Down;
-        case Heading::Left:
-            return vk::Left;
-        default:
-            return vk::Right;
-    }
-}
-
-bool Held(Heading heading) {
-    switch (heading) {
-        case Heading::Up:
-            return game::KeyUpHeld;
-        case Heading::Down:
-            return game::KeyDownHeld;
-        case Heading::Left:
-            return game::KeyLeftHeld;
-        default:
-            return game::KeyRightHeld;
-    }
-}
-
 bool Horizontal(Heading heading) {
     return heading == Heading::Left || heading == Heading::Right;
-}
-
-// The neighbour of tile t in a heading (-1 at the field's edge).
-int32_t Beside(int32_t t, Heading heading) {
-    const int32_t row = t / game::kGridSize, column = t % game::kGridSize;
-    switch (heading) {
-        case Heading::Up:
-            return row > 0 ? t - game::kGridSize : -1;
-        case Heading::Down:
-            return row < game::kGridSize - 1 ? t + game::kGridSize : -1;
-        case Heading::Left:
-            return column > 0 ? t - 1 : -1;
-        case Heading::Right:
-            return column < game::kGridSize - 1 ? t + 1 : -1;
-        default:
-            return t;
-    }
-}
-
-// The heading from a tile to its neighbour, Stand when they do not touch.
-Heading Towards(int32_t from, int32_t to) {
-    for (Heading h : kArrows)
-        if (Beside(from, h) == to) return h;
-    return Heading::Stand;
 }
 
 // The hero's corner when he stands in the middle of tile t.
@@ -148,19 +98,6 @@ NewcomerBot::NewcomerBot(uint64_t seed) : random_(seed) {
     lastX_ = game::HeroX;
     lastY_ = game::HeroY;
     lastLives_ = noticedLives_ = game::Lives;
-}
-
-std::string NewcomerBot::Doing() const {
-    static const char* kModes[] = {"explore", "break", "flee"};
-    static const char* kAims[] = {"none",  "potion", "stairs", "item",  "sign",
-                                  "lever", "edge",   "portal", "tunnel"};
-    std::string text = std::string(kModes[static_cast<int>(mode_)]) + " " +
-                       kAims[static_cast<int>(aim_)] + " " + std::to_string(goal_);
-    if (foe_ >= 0) text += " foe " + std::to_string(foe_);
-    if (mode_ == Mode::Break)
-        text +=
-            " wall " + std::to_string(wall_) + " stage " + std::to_string(static_cast<int>(stage_));
-    return text;
 }
 
 float NewcomerBot::Step(Heading heading) const {
@@ -342,8 +279,8 @@ void NewcomerBot::Fight(const SeenMonster& monster) {
             side = horizontal ? (off > 0 ? Heading::Down : Heading::Up)
                               : (off > 0 ? Heading::Right : Heading::Left);
         }
-        const int frames = static_cast<int>(
-            std::lround(std::fabs(off) / Step(side) + random_.Normal(kLineJitter)));
+        const double aim = std::fabs(off) + random_.Normal(kLineJitter);
+        const int frames = static_cast<int>(std::lround(aim / Step(side)));
         Hold(side, false, std::clamp(frames, 1, 24));
         return;
     }
@@ -554,17 +491,18 @@ void NewcomerBot::StepTowards(const std::vector<int32_t>& path) {
         ++last;
     const bool horizontal = Horizontal(heading);
 
-    // Lining up where the way is narrow.
-    bool narrow = false;
-    for (size_t i = 0; i <= last && !narrow; ++i) {
+    // Lining up with the first gap one tile wide on the stretch.
+    int32_t narrow = -1;
+    for (size_t i = 0; i <= last && narrow < 0; ++i) {
         const Heading a = horizontal ? Heading::Up : Heading::Left;
         const Heading b = horizontal ? Heading::Down : Heading::Right;
-        narrow = !Walkable(memory_.What(Beside(path[i], a))) &&
-                 !Walkable(memory_.What(Beside(path[i], b)));
+        if (!Walkable(memory_.What(Beside(path[i], a))) &&
+            !Walkable(memory_.What(Beside(path[i], b))))
+            narrow = path[i];
     }
-    if (narrow) {
-        const float line = LineThrough(memory_, path[0], heading) +
-                           static_cast<float>(random_.Normal(kLineJitter));
+    if (narrow >= 0) {
+        const float line =
+            LineThrough(memory_, narrow, heading) + static_cast<float>(random_.Normal(kLineJitter));
         const float off = (horizontal ? game::HeroY : game::HeroX) - line;
         const Heading side = horizontal ? (off > 0 ? Heading::Up : Heading::Down)
                                         : (off > 0 ? Heading::Left : Heading::Right);
@@ -762,22 +700,10 @@ void NewcomerBot::Break() {
 // --- keys --------------------------------------------------------------------
 
 void NewcomerBot::ApplyKeys() {
-    for (Heading arrow : kArrows) {
-        const bool want = arrow == heading_;
-        if (Held(arrow) == want) continue;
-        if (want)
-            game::Picture1_KeyDown(0, KeyOf(arrow), 0);
-        else
-            game::Picture1_KeyUp(0, KeyOf(arrow), 0);
-    }
-    if (fire_ != game::FireHeld) {
-        if (fire_)
-            game::Picture1_KeyDown(0, vk::Control, 0);
-        else
-            game::Picture1_KeyUp(0, vk::Control, 0);
-    }
+    HoldOnly(heading_);
+    HoldFire(fire_);
     if (space_) {
-        game::Picture1_KeyDown(0, vk::Space, 0);
+        PressKey(vk::Space);
         space_ = false;
     }
 }

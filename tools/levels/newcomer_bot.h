@@ -53,8 +53,6 @@ class NewcomerBot {
     void BeforeFrame();
 
     const Tally& Counts() const { return tally_; }
-    // What he is about, in a few words (for tracing a run).
-    std::string Doing() const;
 
   private:
     enum class Mode { Explore, Break, Flee };

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "game/core/game_state.h"
-#include "game/core/keyboard.h"
 #include "game/platform/keys.h"
 #include "game/platform/numbers.h"
 #include "game/world/walls.h"
+#include "tools/levels/bot_keys.h"
 
 namespace levels_tool {
 namespace {
@@ -15,42 +15,6 @@ namespace vk = platform::vk;
 
 constexpr int16_t kKeyH = 'H', kKeyS = 'S';
 constexpr int16_t kCtrlAlt = platform::kCtrlMask | platform::kAltMask;
-
-constexpr Heading kArrows[] = {Heading::Up, Heading::Down, Heading::Left, Heading::Right};
-
-int16_t KeyOf(Heading heading) {
-    switch (heading) {
-        case Heading::Up:
-            return vk::Up;
-        case Heading::Down:
-            return vk::Down;
-        case Heading::Left:
-            return vk::Left;
-        default:
-            return vk::Right;
-    }
-}
-
-bool Held(Heading heading) {
-    switch (heading) {
-        case Heading::Up:
-            return game::KeyUpHeld;
-        case Heading::Down:
-            return game::KeyDownHeld;
-        case Heading::Left:
-            return game::KeyLeftHeld;
-        default:
-            return game::KeyRightHeld;
-    }
-}
-
-void Press(int16_t key, int16_t shift = 0) {
-    game::Picture1_KeyDown(0, key, shift);
-}
-
-void Release(int16_t key) {
-    game::Picture1_KeyUp(0, key, 0);
-}
 
 std::string Where() {
     return "level " + std::to_string(game::LevelNumber) + " at (" + std::to_string(game::HeroX) +
@@ -77,7 +41,7 @@ PlaythroughBot::PlaythroughBot(std::vector<Leg> legs, Options options)
 bool PlaythroughBot::Fail(const std::string& why) {
     failure_ = why + " (" + Where() + ", frame " + std::to_string(tally_.frames) + ")";
     ReleaseArrows();
-    SetFire(false);
+    HoldFire(false);
     return false;
 }
 
@@ -98,7 +62,7 @@ bool PlaythroughBot::BeforeFrame() {
     if (level_ == kLastLevel && CentreTile(game::HeroX, game::HeroY) == kEndingTile) {
         done_ = true;
         ReleaseArrows();
-        SetFire(false);
+        HoldFire(false);
         return false;
     }
     switch (mode_) {
@@ -115,7 +79,7 @@ bool PlaythroughBot::BeforeFrame() {
 
 // The cheat key of a game in cheat mode: lives back to the maximum.
 void PlaythroughBot::KeepAlive() {
-    if (game::Lives < game::MaxLives) Press(kKeyH, kCtrlAlt);
+    if (game::Lives < game::MaxLives) PressKey(kKeyH, kCtrlAlt);
 }
 
 bool PlaythroughBot::Arrive() {
@@ -138,7 +102,7 @@ bool PlaythroughBot::Arrive() {
     stuck_ = 0;
     wall_ = -1;
     ReleaseArrows();
-    SetFire(false);
+    HoldFire(false);
     if (done_) return true;
     if (CentreTile(game::HeroX, game::HeroY) != CurrentLeg().from)
         return Fail("the hero did not arrive on tile " + std::to_string(CurrentLeg().from));
@@ -288,7 +252,7 @@ bool PlaythroughBot::PlanDone() {
             }
             if (CurrentLeg().kind == Leg::Goal::Passage) {
                 ReleaseArrows();
-                Press(kKeyS);
+                PressKey(kKeyS);
                 return true;
             }
             // An exit or the end acts as the hero's centre comes onto it;
@@ -304,12 +268,12 @@ bool PlaythroughBot::PlanDone() {
             const double strength = platform::LeadingNumber(game::Tiles[wall_].Param1);
             const double shots = std::ceil(strength / std::max<int16_t>(game::MissileStrength, 1));
             fireUntil_ = tally_.frames + static_cast<int>((shots + 2) * 50 + 100);
-            SetFire(true);
+            HoldFire(true);
             return true;
         }
         case Then::LayBomb: {
             ReleaseArrows();
-            Press(vk::Space);
+            PressKey(vk::Space);
             ++tally_.bombsLaid;
             // Out of the fragments' way while it bursts.
             auto retreat = PlanNear(game::BombX + 4.0f, game::BombY + 4.0f, game::BombRange + 25.0f,
@@ -358,7 +322,7 @@ bool PlaythroughBot::ApproachForBomb() {
 bool PlaythroughBot::Fire() {
     const game::Tile& w = game::Tiles[wall_];
     if (w.Kind != game::kDestructibleWall) {
-        SetFire(false);
+        HoldFire(false);
         ++tally_.wallsShot;
         mode_ = Mode::Follow;
         plan_.reset();
@@ -366,11 +330,11 @@ bool PlaythroughBot::Fire() {
         return Follow();
     }
     if (tally_.frames > fireUntil_) {
-        SetFire(false);
+        HoldFire(false);
         return ApproachForBomb();
     }
     HoldOnly(Heading::Stand);
-    SetFire(true);
+    HoldFire(true);
     return true;
 }
 
@@ -391,7 +355,7 @@ bool PlaythroughBot::WaitBlast() {
 
 bool PlaythroughBot::Hunt() {
     if (game::MonsterCount == 0 || game::Tiles[kHallGateTile].Kind != game::kSolidWall) {
-        SetFire(false);
+        HoldFire(false);
         if (game::Tiles[kHallGateTile].Kind != game::kSolidWall) ++tally_.kills;
         ClearMonsters();
         mode_ = Mode::Follow;
@@ -409,10 +373,10 @@ bool PlaythroughBot::Hunt() {
                                     : (dy > 0 ? Heading::Down : Heading::Up);
         plan_.reset();
         HoldOnly(game::HeroFacing == FacingOf(towards) ? Heading::Stand : towards);
-        SetFire(true);
+        HoldFire(true);
         return true;
     }
-    SetFire(false);
+    HoldFire(false);
     if (!plan_ || tally_.frames - huntPlannedAt_ > 40) {
         ReleaseArrows();
         auto plan = PlanNear(mx, my, 12.0f, Step());
@@ -425,33 +389,6 @@ bool PlaythroughBot::Hunt() {
         HoldOnly(Heading::Stand);
     }
     return true;
-}
-
-// --- keys ------------------------------------------------------------------
-
-void PlaythroughBot::HoldOnly(Heading heading) {
-    for (Heading arrow : kArrows) {
-        const bool want = arrow == heading;
-        if (Held(arrow) == want) continue;
-        if (want)
-            Press(KeyOf(arrow));
-        else
-            Release(KeyOf(arrow));
-    }
-}
-
-// Letting go of every arrow also makes both of the hero's steps his speed.
-void PlaythroughBot::ReleaseArrows() {
-    for (Heading arrow : kArrows)
-        Release(KeyOf(arrow));
-}
-
-void PlaythroughBot::SetFire(bool held) {
-    if (held == game::FireHeld) return;
-    if (held)
-        Press(vk::Control);
-    else
-        Release(vk::Control);
 }
 
 }  // namespace levels_tool

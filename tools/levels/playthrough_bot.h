@@ -83,10 +83,6 @@ class PlaythroughBot {
     bool WaitBlast();
     bool Hunt();
 
-    void HoldOnly(Heading heading);
-    void ReleaseArrows();
-    void SetFire(bool held);
-
     const Leg& CurrentLeg() const { return legs_[leg_]; }
     float Step() const;
 

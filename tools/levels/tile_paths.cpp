@@ -24,6 +24,28 @@ bool Walkable(Looks looks) {
     }
 }
 
+int32_t Beside(int32_t t, Heading heading) {
+    const int32_t row = t / game::kGridSize, column = t % game::kGridSize;
+    switch (heading) {
+        case Heading::Up:
+            return row > 0 ? t - game::kGridSize : -1;
+        case Heading::Down:
+            return row < game::kGridSize - 1 ? t + game::kGridSize : -1;
+        case Heading::Left:
+            return column > 0 ? t - 1 : -1;
+        case Heading::Right:
+            return column < game::kGridSize - 1 ? t + 1 : -1;
+        default:
+            return t;
+    }
+}
+
+Heading Towards(int32_t from, int32_t to) {
+    for (Heading h : {Heading::Up, Heading::Down, Heading::Left, Heading::Right})
+        if (Beside(from, h) == to) return h;
+    return Heading::Stand;
+}
+
 TilePaths::TilePaths(const FieldMemory& memory, int32_t from, bool throughCracked,
                      const std::vector<int32_t>& avoid)
     : from_(from) {
@@ -51,11 +73,8 @@ TilePaths::TilePaths(const FieldMemory& memory, int32_t from, bool throughCracke
             if (target < 0) continue;
             next.push_back(target);
         } else {
-            const int32_t row = u / game::kGridSize, column = u % game::kGridSize;
-            if (row > 0) next.push_back(u - game::kGridSize);
-            if (row < game::kGridSize - 1) next.push_back(u + game::kGridSize);
-            if (column > 0) next.push_back(u - 1);
-            if (column < game::kGridSize - 1) next.push_back(u + 1);
+            for (Heading h : {Heading::Up, Heading::Down, Heading::Left, Heading::Right})
+                if (Beside(u, h) >= 0) next.push_back(Beside(u, h));
         }
         for (int32_t v : next) {
             const Looks looks = memory.What(v);

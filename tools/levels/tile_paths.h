@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tools/levels/field_memory.h"
+#include "tools/levels/hero_search.h"
 
 namespace levels_tool {
 
@@ -38,5 +39,11 @@ class TilePaths {
 
 // Is a tile of this look one the hero can stand on and walk over?
 bool Walkable(Looks looks);
+
+// The neighbour of tile t in a heading (-1 beyond the field's edge; t for
+// Stand), and the heading from a tile to its neighbour (Stand when the two
+// do not touch).
+int32_t Beside(int32_t t, Heading heading);
+Heading Towards(int32_t from, int32_t to);
 
 }  // namespace levels_tool
