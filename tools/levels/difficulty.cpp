@@ -193,7 +193,7 @@ class DifficultyRuns {
             throw DifficultyError(why);
         }
         ++result.runs;
-        result.bumps += bot.Counts().stuck;
+        result.bumps += bot.Bumps();
         if (game::HeroDead) ++result.deaths;
         if (cleared) {
             ++result.cleared;

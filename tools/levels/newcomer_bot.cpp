@@ -195,7 +195,6 @@ bool NewcomerBot::Interrupted() {
 
 void NewcomerBot::BeforeFrame() {
     ++frame_;
-    ++tally_.frames;
     Observe();
     if (framesLeft_ > 0 && !Interrupted()) {
         --framesLeft_;
@@ -248,7 +247,6 @@ void NewcomerBot::Fight(const SeenMonster& monster) {
     if (monster.id != foe_) {
         foe_ = monster.id;
         foeSince_ = frame_;
-        ++tally_.fights;
     }
     if (frame_ - foeSince_ > kFightGiveUp) {
         ignoreUntil_[foe_] = frame_ + kFightPause;
@@ -529,7 +527,7 @@ void NewcomerBot::StepTowards(const std::vector<int32_t>& path) {
 // the tile he wanted to enter, and after several tries on the same step
 // gives that step up for a while.
 void NewcomerBot::OnStuck() {
-    ++tally_.stuck;
+    ++bumps_;
     const Heading heading = heading_;
     const int32_t here = HeroTile();
     const int32_t next = Beside(here, heading);
@@ -566,7 +564,6 @@ void NewcomerBot::OnStuck() {
 // A wall broken: the crack beside it in the same wall goes too, so that
 // the way through is as wide as the crack.  False when there is none.
 bool NewcomerBot::WidenCrack() {
-    ++tally_.wallsBroken;
     const Heading into = Towards(wallFrom_, wall_);
     for (Heading side : kArrows) {
         if (side == into || Towards(Beside(wall_, side), wall_) == into) continue;
@@ -643,7 +640,6 @@ void NewcomerBot::Break() {
                 Hold(Heading::Stand, false, 1);
                 return;
             }
-            ++tally_.bombsLaid;
             space_ = true;
             bombX_ = HeroCentreX() - 3.5f;
             bombY_ = HeroCentreY() - 3.5f;

@@ -18,15 +18,14 @@
 // runs from a monster that touches him.  He lays a bomb beside the wall,
 // starts running after his reaction time and stops two to three and a half
 // tiles from it.  Keys are held for whole frames; where he stops and how
-// well he lines up with a doorway have a jitter of about a pixel, and when
+// well he lines up with a doorway are off by a couple of pixels, and when
 // the walls stop him he notices it late and sidesteps to line up again.
+// campaign/README.md states the rules with their figures.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <map>
-#include <string>
 #include <vector>
 
 #include "tools/levels/bot_random.h"
@@ -37,22 +36,14 @@ namespace levels_tool {
 
 class NewcomerBot {
   public:
-    // What he did, for the report.
-    struct Tally {
-        int frames = 0;
-        int bombsLaid = 0;
-        int wallsBroken = 0;
-        int stuck = 0;
-        int fights = 0;
-    };
-
     explicit NewcomerBot(uint64_t seed);
 
     // Runs in the frame loop's idle pass before every frame: looks at the
     // field and sets the keys for the coming frame.
     void BeforeFrame();
 
-    const Tally& Counts() const { return tally_; }
+    // Times the walls stopped him where he meant to go through.
+    int Bumps() const { return bumps_; }
 
   private:
     enum class Mode { Explore, Break, Flee };
@@ -93,7 +84,7 @@ class NewcomerBot {
 
     BotRandom random_;
     FieldMemory memory_;
-    Tally tally_;
+    int bumps_ = 0;
     int frame_ = 0;
 
     std::array<Glimpse, 32> glimpses_;
