@@ -67,12 +67,13 @@ void DialogWindow::Timer1_Timer() {
 }
 
 void DialogWindow::PrintButtons() {
-    canvas_.Follow(ScaledBackground(), Scale());
+    if (canvas_.Follow(ScaledBackground(), Scale())) update();
     for (int16_t i = 0; i < Buttons.Count(); ++i) {
-        canvas_.Print(layout_[i].captionX, layout_[i].captionY,
-                      QString::fromUtf8(layout_[i].caption), QColor(255, Buttons.Brightness[i], 0));
+        // Only a caption whose glow changed goes to the screen again.
+        UpdateDevicePixels(canvas_.Print(layout_[i].captionX, layout_[i].captionY,
+                                         QString::fromUtf8(layout_[i].caption),
+                                         QColor(255, Buttons.Brightness[i], 0)));
     }
-    update();
 }
 
 void DialogWindow::showEvent(QShowEvent* event) {

@@ -330,6 +330,14 @@ void BackgroundWindow::DrawDevicePixels(QPainter& painter, int x, int y,
                       DeviceImage(image, placement_.pixelRatio));
 }
 
+void BackgroundWindow::UpdateDevicePixels(const QRect& device) {
+    if (device.isEmpty()) return;
+    const double ratio = placement_.pixelRatio;
+    update(QRectF(placement_.originX + device.x() / ratio, placement_.originY + device.y() / ratio,
+                  device.width() / ratio, device.height() / ratio)
+               .toAlignedRect());
+}
+
 void BackgroundWindow::PaintContent(QPainter& painter) {
     DrawDevicePixels(painter, 0, 0, scaledBackground_);
 }

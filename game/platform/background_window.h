@@ -63,6 +63,9 @@ class BackgroundWindow : public QWidget {
     // Draws an image of device pixels with its top-left corner at the
     // game's pixel (x, y), pixel for pixel.
     void DrawDevicePixels(QPainter& painter, int x, int y, const QImage& image) const;
+    // Repaints the part of the content given in device pixels from its
+    // top-left corner.
+    void UpdateDevicePixels(const QRect& device);
 
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

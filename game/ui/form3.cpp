@@ -60,14 +60,15 @@ void Form3::Timer1_Timer() {
 }
 
 void Form3::PrintItems() {
-    canvas_.Follow(ScaledBackground(), Scale());
+    if (canvas_.Follow(ScaledBackground(), Scale())) update();
     for (int16_t i = 0; i < kMenuItemCount; ++i) {
         const MenuItemLayout& item = kMenuLayout[i];
         QColor colour = MenuItemOffered(i, CanSave, CanResume) ? QColor(255, Items.Brightness[i], 0)
                                                                : kNotOffered;
-        canvas_.Print(item.textX, item.textY, QString::fromUtf8(item.text), colour);
+        // Only an item whose colour changed goes to the screen again.
+        UpdateDevicePixels(
+            canvas_.Print(item.textX, item.textY, QString::fromUtf8(item.text), colour));
     }
-    update();
 }
 
 void Form3::showEvent(QShowEvent* event) {

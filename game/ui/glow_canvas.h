@@ -3,14 +3,17 @@
 // the view's scale (its colour with its picture over it, enlarged).  Each
 // text is printed over a fresh copy of the background under it, so a text
 // printed in the same place on every tick stays as crisp as the first time
-// instead of thickening.  Texts are printed at the scale too: a font of s
-// times its pixel size at s times their place.
+// instead of thickening, and printing a text again where it already stands
+// in the same colour changes nothing and is skipped.  Texts are printed at
+// the scale too: a font of s times its pixel size at s times their place.
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
+#include <vector>
 
 namespace game {
 
@@ -19,11 +22,13 @@ class GlowCanvas {
     explicit GlowCanvas(QFont font);
 
     // Starts again from the window's background (device pixels, `scale`
-    // of them to a game pixel) whenever it is a new one.
-    void Follow(const QImage& scaledBackground, int scale);
+    // of them to a game pixel) whenever it is a new one; true when it did.
+    bool Follow(const QImage& scaledBackground, int scale);
 
     // Prints the text with its top-left corner at the game's pixel (x, y).
-    void Print(int x, int y, const QString& text, const QColor& colour);
+    // Returns the device pixels it changed: none when the same text stands
+    // there in the same colour already.
+    QRect Print(int x, int y, const QString& text, const QColor& colour);
 
     // Device pixels.
     const QImage& Image() const { return image_; }
@@ -38,6 +43,14 @@ class GlowCanvas {
     QImage background_;
     QImage image_;
     qint64 backgroundKey_ = -1;
+
+    struct Printed {
+        int x, y;
+        QString text;
+        QRgb colour;
+    };
+    // What stands on the canvas since it was last started again.
+    std::vector<Printed> printed_;
 };
 
 }  // namespace game
