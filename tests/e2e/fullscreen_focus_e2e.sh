@@ -164,8 +164,8 @@ is_window() {
 # but black, is a block of that size in the middle of the screen.  Sets box
 # to the block found.
 centred() {
-    import -window "$1" -depth 8 "png:$work/full.png" 2>>"$work/import.log" || return 1
-    box=$(convert "$work/full.png" -bordercolor black -border 1 -format '%@' info:)
+    import -window "$1" -depth 8 "ppm:$work/full.ppm" 2>>"$work/import.log" || return 1
+    box=$(convert "$work/full.ppm" -bordercolor black -border 1 -format '%@' info:)
     [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 1
     local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]}
     local left=$((BASH_REMATCH[3] - 1)) top=$((BASH_REMATCH[4] - 1))
