@@ -1,7 +1,7 @@
 // The main menu and the dialogs at the view's scales: a click where an item
 // or a button is shown acts on it, the pointer chooses what it is over, the
 // controls and their fonts grow with the scale and the outlines stay one
-// game pixel wide.
+// game pixel wide.  The full-screen keys do nothing else in any window.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,6 +11,7 @@
 #include "game/core/game_state.h"
 #include "game/levels/dialog_buttons.h"
 #include "game/platform/view.h"
+#include "game/ui/form2.h"
 #include "game/ui/menu_rules.h"
 #include "ui/menu_test_support.h"
 
@@ -172,5 +173,71 @@ TEST_P(ScaledWindows, TheButtonOutlinesAreOneGamePixelWide) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, ScaledWindows, testing::Values(1, 2, 3));
+
+// F11 and Alt+Enter switch the full screen in every window of the game and
+// do nothing else there.
+class SwitchKeys : public MenuTest {
+  protected:
+    void TearDown() override {
+        MenuTest::TearDown();
+        platform::View::Instance().Configure(0, false);
+    }
+    static bool FullScreen() { return platform::View::Instance().FullScreen(); }
+};
+
+TEST_F(SwitchKeys, AltEnterInTheMenuDoesNotRunTheChosenItem) {
+    MakeCampaign(3);
+    Sound = &sound;
+    SoundOn = true;
+    menu->Items.Selected = kMenuNewGame;
+    Key(*menu, Qt::Key_Return, Qt::AltModifier);
+    EXPECT_TRUE(FullScreen());
+    EXPECT_TRUE(menu->isFullScreen());
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(sound.cues.empty());
+    EXPECT_TRUE(windows.calls.empty());
+    Key(*menu, Qt::Key_F11);
+    EXPECT_FALSE(FullScreen());
+    EXPECT_FALSE(menu->isFullScreen());
+    // Enter alone still runs it.
+    Key(*menu, Qt::Key_Return);
+    EXPECT_TRUE(windows.Called("ResumeGameWindow"));
+}
+
+TEST_F(SwitchKeys, TheyNeitherAnswerAQuestionNorCloseTheCreditsOrANotice) {
+    bool stayed = false;
+    WhenShown(*question, [&] {
+        Key(*question, Qt::Key_Return, Qt::AltModifier);
+        Key(*question, Qt::Key_F11);
+        stayed = question->isVisible();
+        question->DialogItems(1);
+    });
+    question->ShowModally();
+    EXPECT_TRUE(stayed);
+    EXPECT_FALSE(FullScreen());  // switched twice
+
+    stayed = false;
+    WhenShown(*credits, [&] {
+        Key(*credits, Qt::Key_F11);
+        stayed = credits->isVisible();
+        Key(*credits, Qt::Key_Escape);
+    });
+    credits->ShowModally();
+    EXPECT_TRUE(stayed);
+    EXPECT_TRUE(FullScreen());
+    EXPECT_FALSE(credits->isVisible());
+
+    game::Form2 notice;
+    stayed = false;
+    WhenShown(notice, [&] {
+        Key(notice, Qt::Key_Return, Qt::AltModifier);
+        stayed = notice.isVisible();
+        Key(notice, Qt::Key_Return);
+    });
+    notice.ShowNotice(QStringLiteral("Vítej"));
+    EXPECT_TRUE(stayed);
+    EXPECT_FALSE(FullScreen());
+    EXPECT_FALSE(notice.isVisible());
+}
 
 }  // namespace
