@@ -128,6 +128,9 @@ void ResetHero() {
     Experience = 0;
     HeroLevel = 0;
     Gold = 0;
+    // A new hero has stood on no tile yet: the tile he starts on acts in the
+    // first frame (level 0 greets him there), wherever the last game ended.
+    LastHeroTile = -1;
     UpdateStatus();
 }
 

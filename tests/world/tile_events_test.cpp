@@ -64,6 +64,17 @@ TEST_F(TileEventsTest, FirstAndLastTileTriggerNothingButStillReveal) {
     EXPECT_TRUE(windows.LogLines().empty());
 }
 
+TEST_F(TileEventsTest, ANewGameGreetsTheHeroOnHisStartTileWhereverTheLastGameEnded) {
+    // The last game ended with the hero on tile 591 of some level.
+    StepOnto(591);
+    ASSERT_EQ(LastHeroTile, 591);
+    SetTile(591, kSign, "0. patro: Vstup do jeskyně", "ONCE");
+    ResetHero();
+    HeroTileEvents();
+    EXPECT_EQ(windows.LogLines(), std::vector<std::string>{"0. patro: Vstup do jeskyně"});
+    EXPECT_EQ(Tiles[591].Kind, kFloor);
+}
+
 TEST_F(TileEventsTest, SignActsOnEntryOnlyAndOnceInAnyCase) {
     SetTile(312, kSign, "Pozor, past!");
     StepOnto(312);
