@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScrollBar>
 #include <filesystem>
 
 #include "core/synthetic_sheets.h"
@@ -15,6 +16,7 @@
 #include "game/platform/fonts.h"
 #include "game/platform/pacing.h"
 #include "game/platform/view.h"
+#include "game/ui/window_style.h"
 #include "game/world/world_effects.h"
 
 namespace {
@@ -132,6 +134,12 @@ TEST_P(ScaledField, TheLogAndTheStatusPanelGrowWithTheirFonts) {
     EXPECT_EQ(form().Label6[6]->geometry(), QRect(QPoint(538, 410) * s, QSize(78, 19) * s));
     EXPECT_EQ(form().Label6[6]->font().pixelSize(), 11 * s);
     EXPECT_EQ(form().LogicalGeometry(form().Label6[6]), QRect(538, 410, 78, 19));
+    // A long log's scroll bar is as wide as the scale makes it.
+    for (int i = 0; i < 60; ++i)
+        form().Text1->appendPlainText(QStringLiteral("řádek %1").arg(i));
+    QApplication::processEvents();
+    ASSERT_TRUE(form().Text1->verticalScrollBar()->isVisible());
+    EXPECT_EQ(form().Text1->verticalScrollBar()->width(), kStoneScrollBarWidth * s);
     // The floating texts keep the field's own font: they are printed into
     // the frame and enlarged with it.
     QFont fieldFont = platform::GameFont(8.25);
