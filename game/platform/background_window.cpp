@@ -193,13 +193,7 @@ void BackgroundWindow::FollowView() {
         });
     } else if (wasCentredAbove) {
         placedAbove_ = false;
-        if (placed_) {
-            RestoreWindowedPlace();
-        } else {
-            CentreOnScreen();
-            placed_ = true;
-            windowedPos_ = geometry().topLeft();
-        }
+        TakeWindowedPlace();
     } else {
         // A new scale grows or shrinks the window round its centre.
         move(pos() + centre - geometry().center());
@@ -218,13 +212,19 @@ void BackgroundWindow::LeaveFullScreen() {
     fullNow_ = false;
     setWindowState(windowState() & ~Qt::WindowFullScreen);
     LayOut();
-    if (placed_) {
-        RestoreWindowedPlace();
-    } else {
-        CentreOnScreen();
-        placed_ = true;
-        windowedPos_ = geometry().topLeft();
-    }
+    TakeWindowedPlace();
+}
+
+bool BackgroundWindow::CentreIfNeverPlaced() {
+    if (placed_) return false;
+    CentreOnScreen();
+    placed_ = true;
+    windowedPos_ = geometry().topLeft();
+    return true;
+}
+
+void BackgroundWindow::TakeWindowedPlace() {
+    if (!CentreIfNeverPlaced()) RestoreWindowedPlace();
 }
 
 void BackgroundWindow::RestoreWindowedPlace() {
@@ -242,11 +242,7 @@ void BackgroundWindow::PlaceForShowing() {
             LeaveFullScreen();
         } else {
             LayOut();
-            if (!placed_) {
-                CentreOnScreen();
-                placed_ = true;
-                windowedPos_ = geometry().topLeft();
-            }
+            CentreIfNeverPlaced();
         }
         return;
     }
@@ -268,13 +264,7 @@ void BackgroundWindow::PlaceForShowing() {
         CentreOnScreen();
         return;
     }
-    if (!placed_) {
-        CentreOnScreen();
-        placed_ = true;
-        windowedPos_ = geometry().topLeft();
-    } else if (placedAbove_) {
-        RestoreWindowedPlace();
-    }
+    if (!CentreIfNeverPlaced() && placedAbove_) RestoreWindowedPlace();
     placedAbove_ = false;
 }
 

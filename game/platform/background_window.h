@@ -85,6 +85,10 @@ class BackgroundWindow : public QWidget {
     void PlaceForShowing();
     void EnterFullScreen();
     void LeaveFullScreen();
+    // A framed window's place: centred the first time (true), else kept.
+    bool CentreIfNeverPlaced();
+    // Where the framed window was, or centred the first time.
+    void TakeWindowedPlace();
     void RestoreWindowedPlace();
     // Sizes the window and places its controls for the view's scale.
     void LayOut();

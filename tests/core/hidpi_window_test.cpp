@@ -10,37 +10,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdlib>
-#include <random>
 
 #include "game/core/form1.h"
 #include "game/platform/view.h"
 #include "game/ui/form3.h"
 #include "game/ui/menu_rules.h"
+#include "support/test_images.h"
 
 namespace {
 
+using testing_support::Enlarged;
+using testing_support::Noise;
+
 using platform::View;
-
-QImage Noise(int side, unsigned seed) {
-    std::mt19937 random(seed);
-    QImage image(side, side, QImage::Format_RGB32);
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x)
-            image.setPixel(x, y, 0xFF000000u | (random() & 0xFFFFFFu));
-    return image;
-}
-
-QImage Enlarged(const QImage& small, int scale) {
-    const QImage source = small.convertToFormat(QImage::Format_RGB32);
-    QImage big(small.size() * scale, QImage::Format_RGB32);
-    for (int y = 0; y < big.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y / scale));
-        auto* out = reinterpret_cast<QRgb*>(big.scanLine(y));
-        for (int x = 0; x < big.width(); ++x)
-            out[x] = in[x / scale];
-    }
-    return big;
-}
 
 class HiDpiScreen : public testing::Test {
   protected:
@@ -70,7 +52,7 @@ TEST_F(HiDpiScreen, TheFieldIsDrawnPixelForPixelAtFourDevicePixelsAGamePixel) {
     EXPECT_EQ(form.Picture1->geometry(), QRect(16, 16, 1000, 1000));
     EXPECT_EQ(form.Label4[0]->font().pixelSize(), 22);
 
-    const QImage frame = Noise(500, 3);
+    const QImage frame = Noise(QSize(500, 500), 3);
     form.Picture1->Present(frame);
     const QImage expected = Enlarged(frame, 4);
     EXPECT_EQ(form.Picture1->Shown(), expected);

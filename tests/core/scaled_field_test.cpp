@@ -18,23 +18,14 @@
 #include "game/platform/view.h"
 #include "game/ui/window_style.h"
 #include "game/world/world_effects.h"
+#include "support/test_images.h"
 
 namespace {
 
+using testing_support::Enlarged;
+
 namespace fs = std::filesystem;
 using namespace game;
-
-QImage Enlarged(const QImage& small, int scale) {
-    const QImage source = small.convertToFormat(QImage::Format_RGB32);
-    QImage big(small.size() * scale, QImage::Format_RGB32);
-    for (int y = 0; y < big.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y / scale));
-        auto* out = reinterpret_cast<QRgb*>(big.scanLine(y));
-        for (int x = 0; x < big.width(); ++x)
-            out[x] = in[x / scale];
-    }
-    return big;
-}
 
 class ScaledField : public testing::TestWithParam<int> {
   protected:

@@ -9,12 +9,15 @@
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
-#include <random>
 
 #include "game/platform/background_window.h"
 #include "game/platform/view.h"
+#include "support/test_images.h"
 
 namespace {
+
+using testing_support::Enlarged;
+using testing_support::Noise;
 
 using platform::BackgroundWindow;
 using platform::View;
@@ -41,28 +44,6 @@ class TestWindow : public BackgroundWindow {
   protected:
     void keyPressEvent(QKeyEvent* event) override { keys.push_back(event->key()); }
 };
-
-QImage Noise(QSize size, unsigned seed) {
-    std::mt19937 random(seed);
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, 0xFF000000u | (random() & 0xFFFFFFu));
-    return image;
-}
-
-// Every pixel of `small` as an s x s block.
-QImage Enlarged(const QImage& small, int scale) {
-    const QImage source = small.convertToFormat(QImage::Format_RGB32);
-    QImage big(small.size() * scale, QImage::Format_RGB32);
-    for (int y = 0; y < big.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y / scale));
-        auto* out = reinterpret_cast<QRgb*>(big.scanLine(y));
-        for (int x = 0; x < big.width(); ++x)
-            out[x] = in[x / scale];
-    }
-    return big;
-}
 
 class ViewWindowTest : public testing::Test {
   protected:

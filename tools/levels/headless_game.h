@@ -17,42 +17,21 @@ namespace levels_tool {
 
 // Windows that show nothing.  The frame loop's idle passes call
 // `onProcessEvents`; message boxes (a level that cannot be loaded) are kept.
-class QuietWindows final : public game::GameWindows {
+class QuietWindows final : public game::SilentWindows {
   public:
     std::function<void()> onProcessEvents;
     std::vector<std::string> messageBoxes;
 
-    int LogLineCount() override { return 1; }
-    void ClearLog() override {}
-    void AppendLogLine(const std::string&) override {}
     // Six pixels a character, about the play field's font.
     int TextWidth(const std::string& text) override { return 6 * static_cast<int>(text.size()); }
-    void ShowStatus(const game::StatusCaptions&) override {}
-    void SetLivesCaption(const std::string&) override {}
-    void ShowNotice(const std::string&) override {}
     void ShowMessageBox(const std::string& text, const std::string& title) override {
         messageBoxes.push_back(title + ": " + text);
     }
-    void ShowProgress() override {}
-    void AdvanceProgress(int) override {}
-    void HideProgress() override {}
-    void SetBusyCursor(bool) override {}
-    void EndGameToMenu() override {}
-    void SuspendToMenu() override {}
-    void ResumeGameWindow() override {}
     // The program would shut down: the frame loop leaves.
     void CloseMainWindow() override;
     void ProcessEvents() override {
         if (onProcessEvents) onProcessEvents();
     }
-    void DrawFrame() override {}
-    bool LoadBackground(game::Form, const std::string&) override { return true; }
-    void ShowLoadingNotice() override {}
-    bool LoadSurfaces(std::string*) override { return true; }
-    void FreeSurfaces() override {}
-    void ShowMainMenu() override {}
-    int32_t MainWindowHandle() override { return 0; }
-    void UnloadWindows() override {}
 };
 
 // Runs the game window's frame loop until `beforeFrame`, called in the idle
