@@ -21,12 +21,7 @@ class Memory : public testing_support::GameTest {
   protected:
     void SetUp() override {
         GameTest::SetUp();
-        for (int t = 0; t < kTileCount; ++t) {
-            const int row = t / kGridSize, column = t % kGridSize;
-            const bool border = row == 0 || row == 24 || column == 0 || column == 24;
-            Tiles[t].Kind = border ? kSolidWall : kFloor;
-            Tiles[t].Picture = border ? 11 : 1;
-        }
+        OpenFieldInItsWalls();
         HeroX = Tiles[Hero].X + 2.0f;
         HeroY = Tiles[Hero].Y + 2.0f;
     }

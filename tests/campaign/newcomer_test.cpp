@@ -215,11 +215,7 @@ class NewcomerOnAField : public testing_support::GameTest {
   protected:
     void SetUp() override {
         GameTest::SetUp();
-        for (int t = 0; t < game::kTileCount; ++t) {
-            const int row = t / game::kGridSize, column = t % game::kGridSize;
-            const bool border = row == 0 || row == 24 || column == 0 || column == 24;
-            Wall(t, border);
-        }
+        OpenFieldInItsWalls(true);
         game::HeroSpeed = game::HeroStepX = game::HeroStepY = 0.6f;
         game::Lives = game::MaxLives = 10;
     }

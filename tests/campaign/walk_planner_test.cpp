@@ -17,11 +17,7 @@ class WalkPlanner : public testing_support::GameTest {
   protected:
     void SetUp() override {
         GameTest::SetUp();
-        for (int t = 0; t < kTileCount; ++t) {
-            const int row = t / kGridSize, column = t % kGridSize;
-            const bool border = row == 0 || row == 24 || column == 0 || column == 24;
-            Tiles[t].Kind = border ? kSolidWall : kFloor;
-        }
+        OpenFieldInItsWalls();
         HeroSpeed = 0.6f;
         HeroStepX = HeroStepY = HeroSpeed;
         MissileRange = 35;

@@ -7,14 +7,11 @@
 
 #include <QApplication>
 #include <QScrollBar>
-#include <filesystem>
 
-#include "core/synthetic_sheets.h"
+#include "core/game_window_test.h"
 #include "game/core/form1.h"
 #include "game/core/game_state.h"
-#include "game/core/window_set.h"
 #include "game/platform/fonts.h"
-#include "game/platform/pacing.h"
 #include "game/platform/view.h"
 #include "game/ui/window_style.h"
 #include "game/world/world_effects.h"
@@ -24,23 +21,14 @@ namespace {
 
 using testing_support::Enlarged;
 
-namespace fs = std::filesystem;
 using namespace game;
 
-class ScaledField : public testing::TestWithParam<int> {
+class ScaledField : public core_testing::GameWindowTest, public testing::WithParamInterface<int> {
   protected:
     void SetUp() override {
+        // The scale is known before the windows are made, as at start-up.
         platform::View::Instance().Configure(GetParam(), false);
-        ResetGameState();
-        folder = fs::temp_directory_path() / ("karvelun-scaled-" + std::to_string(::getpid()));
-        fs::create_directories(folder / "data");
-        AppFolder = folder.string();
-        InitTileCoordinates();
-        windows = std::make_unique<WindowSet>();
-        SetWindows(windows.get());
-        platform::SetPacingEnabled(false);
-        testing_support::InstallSyntheticSheets();
-        ResetHero();
+        GameWindowTest::SetUp();
         // A revealed level with a monster, an item and a text over it.
         for (int i = 0; i < kTileCount; ++i) {
             Tiles[i].Revealed = kTrue;
@@ -49,20 +37,13 @@ class ScaledField : public testing::TestWithParam<int> {
         HeroX = 200;
         HeroY = 220;
         AddFloatText(240, 300, "Zlato +5", Rgb(255, 255, 0));
-        form().show();
         QApplication::processEvents();
     }
     void TearDown() override {
-        testing_support::RemoveSyntheticSheets();
-        windows.reset();
-        SetWindows(nullptr);
-        platform::SetPacingEnabled(true);
-        ResetGameState();
-        fs::remove_all(folder);
+        GameWindowTest::TearDown();
         platform::View::Instance().Configure(0, false);
     }
     int Scale() const { return GetParam(); }
-    Form1& form() { return windows->form1(); }
     QImage FieldOnScreen() {
         return form().Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
@@ -71,9 +52,6 @@ class ScaledField : public testing::TestWithParam<int> {
         EXPECT_EQ(form().Picture1->Shown(), expected);
         EXPECT_EQ(FieldOnScreen(), expected);
     }
-
-    fs::path folder;
-    std::unique_ptr<WindowSet> windows;
 };
 
 TEST_P(ScaledField, TheFieldShowsTheFrameWithEveryPixelRepeated) {

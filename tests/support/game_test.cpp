@@ -33,4 +33,15 @@ void GameTest::TearDown() {
     std::filesystem::remove_all(appFolder, ec);
 }
 
+void GameTest::OpenFieldInItsWalls(bool revealed) {
+    for (int t = 0; t < game::kTileCount; ++t) {
+        const int row = t / game::kGridSize, column = t % game::kGridSize;
+        const bool border =
+            row == 0 || row == game::kGridSize - 1 || column == 0 || column == game::kGridSize - 1;
+        game::Tiles[t].Kind = border ? game::kSolidWall : game::kFloor;
+        game::Tiles[t].Picture = border ? 11 : 1;
+        game::Tiles[t].Revealed = revealed ? game::kTrue : game::kFalse;
+    }
+}
+
 }  // namespace testing_support

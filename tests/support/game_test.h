@@ -21,6 +21,10 @@ class GameTest : public ::testing::Test {
     void SetClock(float seconds) { clock_ = seconds; }
     float Clock() const { return clock_; }
 
+    // The level an open floor (picture 1) ringed by solid wall (picture 11),
+    // as every level's border is; every tile revealed or none.
+    static void OpenFieldInItsWalls(bool revealed = false);
+
     RecordingWindows windows;
     std::filesystem::path appFolder;
 
