@@ -297,10 +297,9 @@ void Form1::Rescaled() {
 void Form1::Picture1_KeyDown(QKeyEvent& event) {
     auto key = platform::VirtualKeyOf(event);
     if (!key) return;
-    // Holding a key repeats its press: that keeps a direction or the fire
-    // going, but must not repeat a command such as Pause or a quick save.
-    if (event.isAutoRepeat() && !RepeatsWhileHeld(key->keyCode)) return;
-    game::Picture1_KeyDown(0, key->keyCode, key->shift);
+    // The chosen keys and the repeats of a held key are the keyboard
+    // module's business.
+    KeyboardKeyDown(key->keyCode, key->shift, event.isAutoRepeat());
     Picture1->FollowPause();
 }
 
@@ -308,7 +307,7 @@ void Form1::Picture1_KeyUp(QKeyEvent& event) {
     if (!platform::IsRealKeyRelease(event)) return;
     auto key = platform::VirtualKeyOf(event);
     if (!key) return;
-    game::Picture1_KeyUp(0, key->keyCode, key->shift);
+    KeyboardKeyUp(key->keyCode, key->shift);
 }
 
 void Form1::Picture1_LostFocus() {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/core/game_state.h"
+#include "game/core/key_bindings.h"
 #include "game/core/progression.h"
 #include "game/core/windows.h"
 #include "game/levels/save_games.h"
@@ -130,6 +131,16 @@ void Picture1_KeyUp(int16_t, int16_t keyCode, int16_t) {
         default:
             break;
     }
+}
+
+void KeyboardKeyDown(int16_t keyCode, int16_t shift, bool autoRepeat) {
+    for (int16_t code : ActiveKeyBindings().CodesOf(keyCode))
+        if (!autoRepeat || RepeatsWhileHeld(code)) Picture1_KeyDown(0, code, shift);
+}
+
+void KeyboardKeyUp(int16_t keyCode, int16_t shift) {
+    for (int16_t code : ActiveKeyBindings().CodesOf(keyCode))
+        Picture1_KeyUp(0, code, shift);
 }
 
 void ReleaseHeldKeys() {

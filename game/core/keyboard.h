@@ -23,6 +23,15 @@ void Picture1_KeyDown(int16_t index, int16_t keyCode, int16_t shift);
 // A key released on the play field.
 void Picture1_KeyUp(int16_t index, int16_t keyCode, int16_t shift);
 
+// A key of the keyboard pressed or released during play, before the
+// routines above: the chosen keys turn it into the standard codes they take
+// (key_bindings.h).  An auto-repeated press goes on only for the codes whose
+// action holding keeps going (RepeatsWhileHeld); a command such as Pause or
+// a quick save must not repeat.  Releases that the window system repeats
+// while a key is held are no releases and must not reach KeyboardKeyUp.
+void KeyboardKeyDown(int16_t keyCode, int16_t shift, bool autoRepeat);
+void KeyboardKeyUp(int16_t keyCode, int16_t shift);
+
 // The game window lost the keyboard: no key-up will reach it for the keys
 // held now, so every held key is released as its key-up would release it.
 void ReleaseHeldKeys();

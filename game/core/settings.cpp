@@ -99,6 +99,21 @@ ViewSettings ViewOfLines(const std::vector<std::string>& namedLines) {
     return view;
 }
 
+// The Klavesa.* lines after the first three, by the same reading as the
+// view's lines.
+KeyBindings KeysOfLines(const std::vector<std::string>& namedLines) {
+    KeyBindings keys;
+    for (Command command : kAllCommands) {
+        const std::string name = std::string(kKeyLinePrefix) + std::string(SettingNameOf(command));
+        const auto value = LastValueOf(namedLines, name);
+        if (!value) continue;
+        const std::optional<int16_t> key = KeyCodeOfName(*value);
+        if (key && CanBeChosen(*key)) keys.Set(command, *key);
+    }
+    keys.SettleSharedKeys();
+    return keys;
+}
+
 }  // namespace
 
 bool SoundLineTurnsSoundOn(const std::string& line1) {
@@ -136,7 +151,9 @@ Settings ReadSettings(const std::string& path) {
     s.soundOn = SoundLineTurnsSoundOn(lines[0]);
     s.volume = VolumeOfLine(lines[1]);
     s.tickDelay = TickDelayOfLine(lines[2]);
-    s.view = ViewOfLines(std::vector<std::string>(lines.begin() + 3, lines.end()));
+    const std::vector<std::string> namedLines(lines.begin() + 3, lines.end());
+    s.view = ViewOfLines(namedLines);
+    s.keys = KeysOfLines(namedLines);
     return s;
 }
 

@@ -2,12 +2,16 @@
 // has always written, read by position, not by key:
 //   Zvuky=Ano | Zvuky=Ne, Hlasitost=<0..100>, Tick=<0..20000>
 // Every later setting is a further "Name=value" line after them:
-//   Zvetseni=auto|1|2|3|4, CelaObrazovka=Ano|Ne, PauzaPriPrepnuti=Ano|Ne
+//   Zvetseni=auto|1|2|3|4, CelaObrazovka=Ano|Ne, PauzaPriPrepnuti=Ano|Ne,
+//   Klavesa.Nahoru=<key> ... Klavesa.Nahrat=<key> (the chosen keys, by the
+//   names of key_bindings.h)
 // CR LF, LF and a lone CR all end a line, as in the settings tool.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "game/core/key_bindings.h"
 
 namespace game {
 
@@ -25,6 +29,9 @@ struct Settings {
     float volume = 1.0f;    // 1.0 for a volume of 100; no upper limit
     int16_t tickDelay = 0;  // idle passes before each frame
     ViewSettings view;
+    // A missing or unreadable line, a reserved key (F1, F11) or a key that
+    // another command shares gives the command its standard key.
+    KeyBindings keys;
 };
 
 // The three values of the lines' texts.  A missing line counts as empty.

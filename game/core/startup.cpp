@@ -93,6 +93,7 @@ bool Main(const std::string& appFolder) {
     if (settings.soundOn) StartSound();
     Volume = settings.volume;
     TickDelay = settings.tickDelay;
+    SetActiveKeyBindings(settings.keys);
     windows.AdvanceProgress(4);
 
     static constexpr struct {

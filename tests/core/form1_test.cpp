@@ -19,6 +19,7 @@
 #include "core/synthetic_sheets.h"
 #include "game/core/form1.h"
 #include "game/core/game_state.h"
+#include "game/core/key_bindings.h"
 #include "game/core/progression.h"
 #include "game/core/window_set.h"
 #include "game/levels/file_io.h"
@@ -210,6 +211,56 @@ TEST_F(GameWindowTest, PauseTwiceLogsBothLinesAndRepeatsAreIgnored) {
     Press(Qt::Key_Pause);
     EXPECT_FALSE(Paused);
     EXPECT_EQ(LogLines(), QStringList({"Čas se zastavil...", "Čas běží dál..."}));
+}
+
+// The keys the player chose in the settings tool, for the length of a test.
+class ChosenKeys {
+  public:
+    explicit ChosenKeys(std::initializer_list<std::pair<Command, int16_t>> keys) {
+        KeyBindings bindings;
+        for (auto [command, key] : keys)
+            bindings.Set(command, key);
+        SetActiveKeyBindings(bindings);
+    }
+    ~ChosenKeys() { SetActiveKeyBindings(KeyBindings()); }
+};
+
+TEST_F(GameWindowTest, ARemappedFireKeyFiresAndCtrlThenDoesNot) {
+    const ChosenKeys keys({{Command::Fire, 'F'}, {Command::Bomb, 'B'}});
+    Press(Qt::Key_Control, Qt::ControlModifier);
+    Press(Qt::Key_Space);
+    EXPECT_FALSE(FireHeld);
+    EXPECT_FALSE(BombArmed);
+    Release(Qt::Key_Control);
+
+    Press(Qt::Key_F);
+    AutoRepeat(Qt::Key_F);
+    EXPECT_TRUE(FireHeld);
+    form().Loop.RunFrame();
+    EXPECT_EQ(MissileCount, 1);
+    Release(Qt::Key_F);
+    EXPECT_FALSE(FireHeld);
+    Press(Qt::Key_B);
+    EXPECT_TRUE(BombArmed);
+}
+
+TEST_F(GameWindowTest, WasdWalksTheHeroAndTheArrowsNoLonger) {
+    const ChosenKeys keys(
+        {{Command::Up, 'W'}, {Command::Left, 'A'}, {Command::Down, 'S'}, {Command::Right, 'D'}});
+    const float x = HeroX, y = HeroY;
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Up);
+    form().Loop.RunFrame();
+    EXPECT_FLOAT_EQ(HeroX, x);
+    EXPECT_FLOAT_EQ(HeroY, y);
+    Press(Qt::Key_D);
+    Press(Qt::Key_W);
+    form().Loop.RunFrame();
+    EXPECT_FLOAT_EQ(HeroX, x + 0.8f);
+    EXPECT_FLOAT_EQ(HeroY, y - 0.8f);
+    Release(Qt::Key_D);
+    EXPECT_FALSE(KeyRightHeld);
+    EXPECT_FLOAT_EQ(HeroStepX, 0.6f);
 }
 
 TEST_F(GameWindowTest, EscLeavesForTheMenuAndLetsGoOfTheKeys) {
@@ -486,6 +537,19 @@ TEST_F(SavedGameWindowTest, SOnTheHiddenTileOfLevel55LeadsToLevel81) {
     // Level 55 was stored before it was left.
     ASSERT_TRUE(LoadLevel(55));
     EXPECT_EQ(Tiles[0].Picture, 22);
+}
+
+TEST_F(SavedGameWindowTest, SGivenToACommandStillOpensTheHiddenPassage) {
+    const ChosenKeys keys({{Command::Down, 'S'}});
+    StoreLevelShowing(81, 21);
+    LevelNumber = 55;
+    HeroX = 80.0f - 7.0f + 3.0f;  // the centre on tile 79
+    HeroY = 60.0f - 7.0f + 0.4f;
+    Press(Qt::Key_S);
+    EXPECT_TRUE(KeyDownHeld);
+    EXPECT_EQ(LevelNumber, 81);
+    Release(Qt::Key_S);
+    EXPECT_FALSE(KeyDownHeld);
 }
 
 TEST_F(SavedGameWindowTest, F5OnAGameWhoseLevelsAreGoneKeepsTheQuickSave) {

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <limits>
 
+#include "game/core/key_bindings.h"
 #include "game/core/settings.h"
 
 namespace {
@@ -166,6 +167,97 @@ TEST_F(SettingsFile, UnknownAndMisplacedLinesAreIgnored) {
     EXPECT_TRUE(
         IsDefaultView(Read("Zvetseni=2\r\nCelaObrazovka=Ano\r\nPauzaPriPrepnuti=Ne\r\n").view));
     EXPECT_TRUE(IsDefaultView(Read("Zvuky=Ano\nZvetseni=2\n").view));
+}
+
+// The chosen keys: "Klavesa." lines after the first three.
+class KeyLines : public SettingsFile {
+  protected:
+    game::KeyBindings KeysAfterTheThreeLines(const std::string& lines) {
+        return Read("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n" + lines).keys;
+    }
+    static game::KeyBindings With(std::initializer_list<std::pair<game::Command, int16_t>> keys) {
+        game::KeyBindings bindings;
+        for (auto [command, key] : keys)
+            bindings.Set(command, key);
+        return bindings;
+    }
+};
+
+using game::Command;
+using game::KeyBindings;
+
+TEST_F(KeyLines, EveryCommandReadsItsKey) {
+    const KeyBindings keys = KeysAfterTheThreeLines(
+        "Klavesa.Nahoru=W\r\nKlavesa.Dolu=S\r\nKlavesa.Vlevo=A\r\nKlavesa.Vpravo=D\r\n"
+        "Klavesa.Strelba=J\r\nKlavesa.Bomba=K\r\nKlavesa.Pauza=P\r\nKlavesa.Menu=Backspace\r\n"
+        "Klavesa.Ulozit=F6\r\nKlavesa.Nahrat=F9\r\n");
+    EXPECT_EQ(keys, With({{Command::Up, 'W'},
+                          {Command::Down, 'S'},
+                          {Command::Left, 'A'},
+                          {Command::Right, 'D'},
+                          {Command::Fire, 'J'},
+                          {Command::Bomb, 'K'},
+                          {Command::Pause, 'P'},
+                          {Command::Menu, 8},
+                          {Command::QuickSave, 117},
+                          {Command::QuickLoad, 120}}));
+    // Standard keys written out read as the standard table.
+    EXPECT_EQ(KeysAfterTheThreeLines("Klavesa.Nahoru=Up\r\nKlavesa.Strelba=Control\r\n"
+                                     "Klavesa.Bomba=Space\r\nKlavesa.Menu=Esc\r\n"
+                                     "Klavesa.Pauza=Pause\r\nKlavesa.Nahrat=F7\r\n"),
+              KeyBindings());
+    // Case and blanks as in the other lines.
+    EXPECT_EQ(KeysAfterTheThreeLines(" klavesa.STRELBA = pgdown \r\nKLAVESA.pauza=p"),
+              With({{Command::Fire, 34}, {Command::Pause, 'P'}}));
+}
+
+TEST_F(KeyLines, MissingDamagedOrReservedKeysGiveTheStandardKey) {
+    EXPECT_EQ(Read("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n").keys, KeyBindings());
+    EXPECT_EQ(Read("").keys, KeyBindings());
+    for (const char* value : {"", "Ctrl+W", "Alt+Return", "Alt+Enter", "F1", "F11", "f1", "Meta",
+                              "WASD", "F0", "\x01", "Šipka", "Control Space"}) {
+        const KeyBindings keys =
+            KeysAfterTheThreeLines(std::string("Klavesa.Vpravo=D\r\nKlavesa.Strelba=") + value);
+        EXPECT_EQ(keys, With({{Command::Right, 'D'}})) << value;
+    }
+    // Only the value of the command's last line counts, readable or not.
+    EXPECT_EQ(KeysAfterTheThreeLines("Klavesa.Bomba=B\r\nKlavesa.Bomba=?\r\n"), KeyBindings());
+    EXPECT_EQ(KeysAfterTheThreeLines("Klavesa.Bomba=?\r\nKlavesa.Bomba=B\r\n"),
+              With({{Command::Bomb, 'B'}}));
+}
+
+TEST_F(KeyLines, UnknownOrMisplacedKeyLinesAreIgnored) {
+    EXPECT_EQ(KeysAfterTheThreeLines("Klavesa.Skok=W\r\nKlavesaNahoru=W\r\nKlavesa=W\r\n"
+                                     "Klavesa.Nahoru\r\n#Klavesa.Dolu=S\r\nNahoru=W\r\n"),
+              KeyBindings());
+    // The first three lines are read by position only.
+    EXPECT_EQ(Read("Klavesa.Nahoru=W\r\nKlavesa.Dolu=S\r\nKlavesa.Vlevo=A\r\n").keys,
+              KeyBindings());
+    // Key lines do not disturb the other settings, nor they them.
+    const game::Settings s = Read(
+        "Zvuky=Ne\r\nHlasitost=30\r\nTick=4\r\nKlavesa.Nahoru=W\r\nZvetseni=2\r\n"
+        "Klavesa.Dolu=S\r\nPauzaPriPrepnuti=Ne\r\n");
+    EXPECT_FALSE(s.soundOn);
+    EXPECT_FLOAT_EQ(s.volume, 0.3f);
+    EXPECT_EQ(s.tickDelay, 4);
+    EXPECT_EQ(s.view.scale, 2);
+    EXPECT_FALSE(s.view.pauseOnFocusLoss);
+    EXPECT_EQ(s.keys, With({{Command::Up, 'W'}, {Command::Down, 'S'}}));
+}
+
+TEST_F(KeyLines, TwoCommandsOnOneKeyBothGetTheirStandardKeys) {
+    EXPECT_EQ(KeysAfterTheThreeLines("Klavesa.Strelba=W\r\nKlavesa.Vlevo=A\r\nKlavesa.Bomba=w\r\n"),
+              With({{Command::Left, 'A'}}));
+    // A chosen key that is another command's standard key, while that
+    // command keeps it, is shared too.
+    EXPECT_EQ(KeysAfterTheThreeLines("Klavesa.Strelba=Space\r\nKlavesa.Vlevo=A\r\n"),
+              With({{Command::Left, 'A'}}));
+    // Return and the keypad's Enter are one key to the game.
+    EXPECT_EQ(KeysAfterTheThreeLines("Klavesa.Strelba=Return\r\nKlavesa.Bomba=Enter\r\n"),
+              KeyBindings());
+    // Swapped standard keys are no sharing.
+    EXPECT_EQ(KeysAfterTheThreeLines("Klavesa.Strelba=Space\r\nKlavesa.Bomba=Control\r\n"),
+              With({{Command::Fire, 32}, {Command::Bomb, 17}}));
 }
 
 }  // namespace
