@@ -11,7 +11,9 @@
 #include <QRect>
 #include <QtGlobal>
 
+#include "setup/chosen_keys.h"
 #include "setup/hscrollbar.h"
+#include "setup/key_button.h"
 #include "setup/setup_ini.h"
 
 namespace setup {
@@ -33,6 +35,27 @@ void ShowErrorBox(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::critical(parent, title, text, QMessageBox::Ok);
 }
 
+// The keys' rows in the second frame: the first row's top and the step.
+constexpr int kKeyRowsTop = 1620;
+constexpr int kKeyRowStep = 300;
+
+QString RefusalNote(KeyRefusal refusal, int key, const QString& owner) {
+    switch (refusal) {
+        case KeyRefusal::Help:
+            return QStringLiteral("F1 nelze zvolit, ve hře otevírá nápovědu.");
+        case KeyRefusal::Screen:
+            return QStringLiteral("%1 nelze zvolit, přepíná celou obrazovku.")
+                .arg(key == Qt::Key_F11 ? QStringLiteral("F11") : QStringLiteral("Alt+Enter"));
+        case KeyRefusal::Taken:
+            return QStringLiteral("Klávesu %1 už má příkaz %2.").arg(KeyCaption(key), owner);
+        case KeyRefusal::Unknown:
+            return QStringLiteral("Tuto klávesu hra nezná, zvolte jinou.");
+        case KeyRefusal::None:
+            break;
+    }
+    return {};
+}
+
 }  // namespace
 
 Form1::Form1(const QString& appFolder, QWidget* parent) : QWidget(parent), appFolder_(appFolder) {
@@ -47,8 +70,9 @@ Form1::Form1(const QString& appFolder, QWidget* parent) : QWidget(parent), appFo
 void Form1::CreateControls() {
     setWindowTitle(QStringLiteral("Orvane Setup v1.0"));
     // The first frame keeps the tool's old layout; the second, for the
-    // game's windows, was added below it and the window grew downward.
-    const QRect client = Twips(0, 0, 3135, 3180);
+    // game's windows and keys, was added below it and the window grew
+    // downward.
+    const QRect client = Twips(0, 0, 3135, 7410);
     setFixedSize(client.size());
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(kFontPixels);
@@ -96,7 +120,7 @@ void Form1::CreateControls() {
 
     Frame2 = new QFrame(this);
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame2->setGeometry(Twips(0, 1830, 3135, 1335));
+    Frame2->setGeometry(Twips(0, 1830, 3135, 5565));
 
     Label5 = new QLabel(QStringLiteral("Zvětšení"), Frame2);
     Label5->setGeometry(Twips(120, 240, 900, 255));
@@ -113,6 +137,26 @@ void Form1::CreateControls() {
     Check3 = new QCheckBox(QStringLiteral("Pauza při přepnutí okna"), Frame2);
     Check3->setGeometry(Twips(120, 960, 2895, 255));
     Check3->setChecked(true);
+
+    Label6 = new QLabel(QStringLiteral("Klávesy"), Frame2);
+    Label6->setGeometry(Twips(120, 1320, 2895, 255));
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        const int top = kKeyRowsTop + static_cast<int>(i) * kKeyRowStep;
+        KeyLabels[i] = new QLabel(QString::fromUtf8(KeyCommands()[i].caption), Frame2);
+        KeyLabels[i]->setGeometry(Twips(120, top, 1455, 255));
+        KeyButtons[i] = new KeyButton(Frame2);
+        KeyButtons[i]->setGeometry(Twips(1680, top - 15, 1335, 285));
+        KeyButtons[i]->SetKey(KeyCommands()[i].defaultKey);
+        KeyButtons[i]->setToolTip(QStringLiteral("Klepněte a stiskněte novou klávesu"));
+    }
+    Command2 = new QPushButton(QStringLiteral("Výchozí"), Frame2);
+    Command2->setGeometry(Twips(1680, 4680, 1335, 285));
+    Command2->setAutoDefault(true);
+
+    Label7 = new QLabel(Frame2);
+    Label7->setGeometry(Twips(120, 5010, 2895, 450));
+    Label7->setWordWrap(true);
+    Label7->setStyleSheet(QStringLiteral("color: #a00000;"));
 }
 
 void Form1::ConnectHandlers() {
@@ -124,6 +168,14 @@ void Form1::ConnectHandlers() {
     connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
     connect(HScroll2, &QScrollBar::sliderMoved, this, &Form1::HScroll2_Scroll);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        connect(KeyButtons[i], &QPushButton::clicked, this, [this, i] { KeyButtons_Click(i); });
+        connect(KeyButtons[i], &KeyButton::KeyOffered, this,
+                [this, i](int key, Qt::KeyboardModifiers modifiers) {
+                    KeyButtons_KeyOffered(i, key, modifiers);
+                });
+    }
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 }
 
 void Form1::Form_Load() {
@@ -142,6 +194,8 @@ void Form1::Form_Load() {
     Combo1->setCurrentIndex(values->scale);
     Check2->setChecked(values->fullScreen);
     Check3->setChecked(values->pauseOnFocusLoss);
+    for (std::size_t i = 0; i < kCommandCount; ++i)
+        KeyButtons[i]->SetKey(values->keys[i]);
     otherLines_ = values->otherLines;
 }
 
@@ -173,8 +227,38 @@ SetupValues Form1::CurrentValues() const {
     values.scale = Combo1->currentIndex();
     values.fullScreen = Check2->isChecked();
     values.pauseOnFocusLoss = Check3->isChecked();
+    for (std::size_t i = 0; i < kCommandCount; ++i)
+        values.keys[i] = KeyButtons[i]->Key();
     values.otherLines = otherLines_;
     return values;
+}
+
+void Form1::KeyButtons_Click(std::size_t index) {
+    Label7->clear();
+    KeyButtons[index]->StartWaiting();
+}
+
+void Form1::KeyButtons_KeyOffered(std::size_t index, int key, Qt::KeyboardModifiers modifiers) {
+    const KeyChoice keys = CurrentValues().keys;
+    const KeyRefusal refusal = RefusalOf(keys, index, key, modifiers);
+    if (refusal != KeyRefusal::None) {
+        // The button keeps waiting for another key.
+        QString owner;
+        for (std::size_t i = 0; i < kCommandCount; ++i)
+            if (i != index && keys[i] == SameKeyForTheGame(key))
+                owner = QString::fromUtf8(KeyCommands()[i].caption);
+        Label7->setText(RefusalNote(refusal, SameKeyForTheGame(key), owner));
+        return;
+    }
+    Label7->clear();
+    KeyButtons[index]->SetKey(SameKeyForTheGame(key));
+}
+
+void Form1::Command2_Click() {
+    Label7->clear();
+    const KeyChoice defaults = DefaultKeys();
+    for (std::size_t i = 0; i < kCommandCount; ++i)
+        KeyButtons[i]->SetKey(defaults[i]);
 }
 
 void Form1::Command1_Click() {

@@ -1,8 +1,10 @@
 // Form1, the settings tool's one window: sound on or off, the volume and the
-// game's tick in the first frame, how the game's windows are shown in the
-// second, saved to setup.ini beside the program by "Uložit a skončit".
+// game's tick in the first frame, how the game's windows are shown and the
+// keys of its commands in the second, saved to setup.ini beside the program
+// by "Uložit a skončit".
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,6 +21,7 @@ class QPushButton;
 namespace setup {
 
 class HScrollBar;
+class KeyButton;
 struct SetupValues;
 
 class Form1 : public QWidget {
@@ -53,6 +56,15 @@ class Form1 : public QWidget {
     QCheckBox* Check2 = nullptr;
     QCheckBox* Check3 = nullptr;
 
+    // The keys, in the second frame below the windows' settings: a caption
+    // and a key button for each command (in the order of KeyCommands()),
+    // "Výchozí" for the defaults, and a note that says why a key was refused.
+    QLabel* Label6 = nullptr;
+    std::array<QLabel*, 10> KeyLabels{};
+    std::array<KeyButton*, 10> KeyButtons{};
+    QPushButton* Command2 = nullptr;
+    QLabel* Label7 = nullptr;
+
     void Form_Load();
     void Check1_Click();
     void HScroll1_Change();
@@ -60,6 +72,10 @@ class Form1 : public QWidget {
     void HScroll2_Change();
     void HScroll2_Scroll();
     void Command1_Click();
+    void KeyButtons_Click(std::size_t index);
+    // A key pressed while button `index` waits: taken, or refused with a note.
+    void KeyButtons_KeyOffered(std::size_t index, int key, Qt::KeyboardModifiers modifiers);
+    void Command2_Click();
 
   private:
     void CreateControls();

@@ -69,9 +69,20 @@ std::optional<NamedLine> SplitNamedLine(std::string_view line) {
     return NamedLine{TrimBlanks(line.substr(0, equals)), TrimBlanks(line.substr(equals + 1))};
 }
 
+// The command of a "Klavesa." line's name.
+std::optional<std::size_t> KeyCommandOfName(std::string_view name) {
+    if (name.size() < kKeyLinePrefix.size() ||
+        !SameWord(name.substr(0, kKeyLinePrefix.size()), kKeyLinePrefix))
+        return std::nullopt;
+    name.remove_prefix(kKeyLinePrefix.size());
+    for (std::size_t i = 0; i < kCommandCount; ++i)
+        if (SameWord(name, KeyCommands()[i].settingName)) return i;
+    return std::nullopt;
+}
+
 bool IsKnownName(std::string_view name) {
     return SameWord(name, kScaleName) || SameWord(name, kFullScreenName) ||
-           SameWord(name, kPauseName);
+           SameWord(name, kPauseName) || KeyCommandOfName(name).has_value();
 }
 
 std::optional<int> ScaleFromValue(std::string_view value) {
@@ -142,10 +153,15 @@ SetupValues ParseSetupIni(std::string_view text) {
             values.scale = ScaleFromValue(line->value).value_or(0);
         } else if (SameWord(line->name, kFullScreenName)) {
             values.fullScreen = YesNoFromValue(line->value).value_or(false);
-        } else {
+        } else if (SameWord(line->name, kPauseName)) {
             values.pauseOnFocusLoss = YesNoFromValue(line->value).value_or(true);
+        } else {
+            const std::size_t command = *KeyCommandOfName(line->name);
+            values.keys[command] =
+                KeyOfPortableName(line->value).value_or(KeyCommands()[command].defaultKey);
         }
     }
+    SettleSharedKeys(values.keys);
     return values;
 }
 
@@ -171,6 +187,14 @@ QByteArray FormatSetupIni(const SetupValues& values) {
     text += "\r\nPauzaPriPrepnuti=";
     text += values.pauseOnFocusLoss ? "Ano" : "Ne";
     text += "\r\n";
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        const std::string name =
+            std::string(kKeyLinePrefix) + std::string(KeyCommands()[i].settingName);
+        text += QByteArray::fromStdString(name);
+        text += '=';
+        text += PortableKeyName(values.keys[i]).toLatin1();
+        text += "\r\n";
+    }
     for (const std::string& line : values.otherLines) {
         text += QByteArray::fromStdString(line);
         text += "\r\n";

@@ -12,6 +12,7 @@
 //   Zvetseni=auto|1|2|3|4
 //   CelaObrazovka=Ano|Ne
 //   PauzaPriPrepnuti=Ano|Ne
+//   Klavesa.Nahoru=<key> ... Klavesa.Nahrat=<key>   (chosen_keys.h)
 //
 // Names and values are read without regard to ASCII case and to the blanks
 // around them; a value that does not read gives the default, a name given
@@ -27,6 +28,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "setup/chosen_keys.h"
+
 namespace setup {
 
 inline constexpr int kVolumeMax = 100;
@@ -40,6 +43,9 @@ struct SetupValues {
     int scale = 0;                 // the game's windows enlarged: 0 automatic, else 1 to 4
     bool fullScreen = false;       // the game starts covering the screen
     bool pauseOnFocusLoss = true;  // time stops when the game loses the keyboard
+    // The commands' keys; a key line that does not read, or a key two
+    // commands share, gives the default.
+    KeyChoice keys = DefaultKeys();
     // Lines after the third that the tool does not know (settings of a newer
     // game, say), kept in their order when the file is written again.
     std::vector<std::string> otherLines;

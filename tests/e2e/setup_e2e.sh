@@ -15,16 +15,17 @@ e2e_name=setup_e2e
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_skip_without Xvfb xdotool
 
-e2e_start_xvfb 640x480x24
+e2e_start_xvfb 640x600x24
 
-# The window's client area is 209 x 212 pixels and, with no window manager,
+# The window's client area is 209 x 494 pixels and, with no window manager,
 # sits at the screen's top left.  Control centres, from their twip positions:
 check1=(30 24)    # "Zvuky"
 command1=(156 24) # "Uložit a skončit"
 check2=(30 170)   # "Celá obrazovka"
 
 # The lines after the old three for an untouched second frame.
-view_lines='Zvetseni=auto\r\nCelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\n'
+key_lines='Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\nKlavesa.Vpravo=Right\r\nKlavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\nKlavesa.Pauza=Pause\r\nKlavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\n'
+view_lines="Zvetseni=auto\\r\\nCelaObrazovka=Ne\\r\\nPauzaPriPrepnuti=Ano\\r\\n$key_lines"
 
 # Starts a copy of the tool in its own dist-like folder ($1) and waits for its
 # window; sets window_id.
@@ -114,7 +115,7 @@ xdotool key --delay 50 shift+Tab Down
 # Shift+Tab from the list walks back through the bars to the button.
 xdotool key --delay 50 shift+Tab shift+Tab shift+Tab Return
 expect_exit "$case4"
-expect_file "$case4" 'Zvuky=Ano\r\nHlasitost=50\r\nTick=10\r\nZvetseni=3\r\nCelaObrazovka=Ano\r\nPauzaPriPrepnuti=Ano\r\nKlavesy=W\r\n'
+expect_file "$case4" "Zvuky=Ano\\r\\nHlasitost=50\\r\\nTick=10\\r\\nZvetseni=3\\r\\nCelaObrazovka=Ano\\r\\nPauzaPriPrepnuti=Ano\\r\\n${key_lines}Klavesy=W\\r\\n"
 echo "setup_e2e: the second frame saved with Enter, a newer game's line kept"
 
 # 5. A setup.ini that cannot be replaced (a folder in its way): the tool says

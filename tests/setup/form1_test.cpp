@@ -15,13 +15,20 @@
 
 #include "setup/form1.h"
 #include "setup/hscrollbar.h"
+#include "setup/key_button.h"
 #include "setup/setup_ini.h"
 
 namespace setup {
 namespace {
 
+// The key lines for the default keys.
+const QByteArray kDefaultKeys =
+    "Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\nKlavesa.Vpravo=Right\r\n"
+    "Klavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\nKlavesa.Pauza=Pause\r\n"
+    "Klavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\n";
 // The new lines as the tool writes them for an untouched second frame.
-const QByteArray kDefaultView = "Zvetseni=auto\r\nCelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\n";
+const QByteArray kDefaultView =
+    "Zvetseni=auto\r\nCelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\n" + kDefaultKeys;
 
 class Form1Test : public testing::Test {
   protected:
@@ -58,7 +65,7 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Orvane Setup v1.0"));
     // The old frame and its controls where they always were; the window grew
     // downward for the second frame.
-    EXPECT_EQ(form->size(), QSize(209, 212));
+    EXPECT_EQ(form->size(), QSize(209, 494));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->Frame1->geometry(), QRect(0, 0, 209, 121));
 
@@ -77,9 +84,11 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
         EXPECT_EQ(control->parentWidget(), form->Frame1);
     }
 
-    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 89));
-    const std::vector<QWidget*> newControls = {form->Label5, form->Combo1, form->Check2,
-                                               form->Check3};
+    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 371));
+    std::vector<QWidget*> newControls = {form->Label5, form->Combo1,   form->Check2, form->Check3,
+                                         form->Label6, form->Command2, form->Label7};
+    newControls.insert(newControls.end(), form->KeyLabels.begin(), form->KeyLabels.end());
+    newControls.insert(newControls.end(), form->KeyButtons.begin(), form->KeyButtons.end());
     for (QWidget* control : newControls) {
         EXPECT_EQ(control->parentWidget(), form->Frame2);
         EXPECT_TRUE(form->Frame2->rect().contains(control->geometry())) << control;
@@ -153,9 +162,10 @@ TEST_F(Form1Test, ShowsTheNewSettingsAndSavesTheChangesKeepingUnknownLines) {
     QTest::mouseClick(form->Check2, Qt::LeftButton);
     QTest::mouseClick(form->Check3, Qt::LeftButton);
     QTest::mouseClick(form->Command1, Qt::LeftButton);
-    EXPECT_EQ(ReadIni(), QByteArray("Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=4\r\n"
-                                    "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nKlavesy=W\r\n"
-                                    "budoucí nastavení\r\n"));
+    EXPECT_EQ(ReadIni(),
+              "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=4\r\n"
+              "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\n" +
+                  kDefaultKeys + "Klavesy=W\r\nbudoucí nastavení\r\n");
 }
 
 TEST_F(Form1Test, EnterAndSpacePressTheButtonThatHasTheKeyboard) {
@@ -324,6 +334,160 @@ TEST_F(Form1Test, DraggingTheBarsUpdatesTheirLabels) {
     form->HScroll1->setSliderDown(true);
     form->HScroll1->setSliderPosition(1234);
     EXPECT_EQ(form->Label1->text(), QStringLiteral("Tick=1234"));
+}
+
+// The keys' section: each command's caption and key, a click and a key
+// press to choose, refusals with a note, the defaults back.
+class KeysSection : public Form1Test {
+  protected:
+    void SetUp() override {
+        form_ = Open();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    }
+    KeyButton* Button(std::size_t command) { return form_->KeyButtons[command]; }
+    // A click on the command's button and a key pressed and let go.
+    void Choose(std::size_t command, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::mouseClick(Button(command), Qt::LeftButton);
+        QTest::keyClick(Button(command), key, mods);
+    }
+    QString Note() const { return form_->Label7->text(); }
+
+    std::unique_ptr<Form1> form_;
+    static constexpr std::size_t kUp = 0, kDown = 1, kLeft = 2, kRight = 3, kFire = 4, kBomb = 5,
+                                 kMenu = 7, kQuickLoad = 9;
+};
+
+TEST_F(KeysSection, ShowsEveryCommandWithItsDefaultKey) {
+    const char* const captions[] = {"Nahoru", "Dolů",  "Vlevo", "Vpravo",         "Střelba",
+                                    "Bomba",  "Pauza", "Menu",  "Rychlé uložení", "Rychlé nahrání"};
+    const char* const keys[] = {"Šipka nahoru", "Šipka dolů", "Šipka vlevo", "Šipka vpravo", "Ctrl",
+                                "Mezerník",     "Pause",      "Esc",         "F5",           "F7"};
+    EXPECT_EQ(form_->Label6->text(), QStringLiteral("Klávesy"));
+    for (std::size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(form_->KeyLabels[i]->text(), QString::fromUtf8(captions[i]));
+        EXPECT_EQ(Button(i)->text(), QString::fromUtf8(keys[i]));
+        // One row each, the key beside its caption, the text inside the button.
+        EXPECT_EQ(Button(i)->y() - form_->KeyLabels[i]->y(), -1);
+        if (i > 0) EXPECT_EQ(Button(i)->y() - Button(i - 1)->y(), 20);
+        EXPECT_LE(Button(i)->fontMetrics().horizontalAdvance(Button(i)->text()),
+                  Button(i)->width());
+    }
+    EXPECT_EQ(form_->Command2->text(), QStringLiteral("Výchozí"));
+    EXPECT_TRUE(Note().isEmpty());
+}
+
+TEST_F(KeysSection, AClickAndAKeyChooseItAndTheFileGetsItsPortableName) {
+    Choose(kUp, Qt::Key_W);
+    Choose(kLeft, Qt::Key_A);
+    Choose(kDown, Qt::Key_S);
+    Choose(kRight, Qt::Key_D);
+    EXPECT_EQ(Button(kUp)->text(), QStringLiteral("W"));
+    EXPECT_FALSE(Button(kUp)->Waiting());
+    // Tab, Esc and a lone modifier are keys like any other while waiting.
+    Choose(kMenu, Qt::Key_Tab);
+    EXPECT_EQ(Button(kMenu)->text(), QStringLiteral("Tab"));
+    QTest::mouseClick(Button(kFire), Qt::LeftButton);
+    QTest::keyPress(Button(kFire), Qt::Key_Shift);
+    EXPECT_TRUE(Button(kFire)->Waiting());  // maybe Shift+something yet
+    QTest::keyRelease(Button(kFire), Qt::Key_Shift);
+    EXPECT_EQ(Button(kFire)->text(), QStringLiteral("Shift"));
+    Choose(kQuickLoad, Qt::Key_Escape);  // Esc is free now
+    EXPECT_EQ(Button(kQuickLoad)->text(), QStringLiteral("Esc"));
+
+    QTest::mouseClick(form_->Command1, Qt::LeftButton);
+    EXPECT_EQ(
+        ReadIni(),
+        "Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\nZvetseni=auto\r\nCelaObrazovka=Ne\r\n"
+        "PauzaPriPrepnuti=Ano\r\nKlavesa.Nahoru=W\r\nKlavesa.Dolu=S\r\nKlavesa.Vlevo=A\r\n"
+        "Klavesa.Vpravo=D\r\nKlavesa.Strelba=Shift\r\nKlavesa.Bomba=Space\r\n"
+        "Klavesa.Pauza=Pause\r\nKlavesa.Menu=Tab\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=Esc\r\n");
+}
+
+TEST_F(KeysSection, TakenAndReservedKeysAreRefusedWithANoteAndTheButtonWaitsOn) {
+    QTest::mouseClick(Button(kFire), Qt::LeftButton);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        const char* note;
+    } refused[] = {
+        {Qt::Key_Space, Qt::NoModifier, "Klávesu Mezerník už má příkaz Bomba."},
+        {Qt::Key_Up, Qt::NoModifier, "Klávesu Šipka nahoru už má příkaz Nahoru."},
+        {Qt::Key_F1, Qt::NoModifier, "F1 nelze zvolit, ve hře otevírá nápovědu."},
+        {Qt::Key_F11, Qt::NoModifier, "F11 nelze zvolit, přepíná celou obrazovku."},
+        {Qt::Key_Return, Qt::AltModifier, "Alt+Enter nelze zvolit, přepíná celou obrazovku."},
+        {Qt::Key_Comma, Qt::NoModifier, "Tuto klávesu hra nezná, zvolte jinou."},
+    };
+    for (const auto& r : refused) {
+        if (r.mods & Qt::AltModifier) QTest::keyPress(Button(kFire), Qt::Key_Alt);
+        QTest::keyClick(Button(kFire), r.key, r.mods);
+        if (r.mods & Qt::AltModifier) QTest::keyRelease(Button(kFire), Qt::Key_Alt);
+        EXPECT_EQ(Note(), QString::fromUtf8(r.note));
+        EXPECT_TRUE(Button(kFire)->Waiting()) << r.note;
+    }
+    QTest::keyClick(Button(kFire), Qt::Key_J);
+    EXPECT_EQ(Button(kFire)->Key(), Qt::Key_J);
+    EXPECT_TRUE(Note().isEmpty());
+
+    // The keypad's Enter is the same key to the game as Return.
+    Choose(kBomb, Qt::Key_Return);
+    Choose(kMenu, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Note(), QStringLiteral("Klávesu Enter už má příkaz Bomba."));
+    EXPECT_EQ(Button(kMenu)->Key(), Qt::Key_Escape);
+}
+
+TEST_F(KeysSection, LeavingAWaitingButtonKeepsItsKey) {
+    QTest::mouseClick(Button(kFire), Qt::LeftButton);
+    EXPECT_TRUE(Button(kFire)->Waiting());
+    QTest::mouseClick(Button(kBomb), Qt::LeftButton);
+    EXPECT_FALSE(Button(kFire)->Waiting());
+    EXPECT_EQ(Button(kFire)->text(), QStringLiteral("Ctrl"));
+    EXPECT_TRUE(Button(kBomb)->Waiting());
+}
+
+TEST_F(KeysSection, TheKeyboardAloneChoosesAKey) {
+    Button(kLeft)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Button(kLeft), Qt::Key_Space);  // as a click
+    ASSERT_TRUE(Button(kLeft)->Waiting());
+    QTest::keyClick(Button(kLeft), Qt::Key_H);
+    EXPECT_EQ(Button(kLeft)->Key(), Qt::Key_H);
+    // Enter starts waiting too; its own release is no choice.
+    QTest::keyClick(Button(kLeft), Qt::Key_Return);
+    EXPECT_TRUE(Button(kLeft)->Waiting());
+    QTest::keyClick(Button(kLeft), Qt::Key_7);
+    EXPECT_EQ(Button(kLeft)->Key(), Qt::Key_7);
+    EXPECT_TRUE(form_->isVisible());  // Enter never reached "Uložit a skončit"
+}
+
+TEST_F(KeysSection, DefaultsComeBackWithVychozi) {
+    Choose(kUp, Qt::Key_W);
+    Choose(kFire, Qt::Key_J);
+    QTest::mouseClick(Button(kBomb), Qt::LeftButton);
+    QTest::keyClick(Button(kBomb), Qt::Key_F1);  // a note to clear
+    QTest::mouseClick(form_->Command2, Qt::LeftButton);
+    EXPECT_EQ(Button(kUp)->text(), QStringLiteral("Šipka nahoru"));
+    EXPECT_EQ(Button(kFire)->text(), QStringLiteral("Ctrl"));
+    EXPECT_FALSE(Button(kBomb)->Waiting());
+    EXPECT_TRUE(Note().isEmpty());
+    QTest::mouseClick(form_->Command1, Qt::LeftButton);
+    EXPECT_EQ(ReadIni(), "Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n" + kDefaultView);
+}
+
+TEST_F(Form1Test, ShowsTheFilesKeysAndKeepsItsUnknownKeyLines) {
+    WriteIni(
+        "Zvuky=Ano\nHlasitost=80\nTick=50\nKlavesa.Nahoru=w\nKlavesa.Skok=K\n"
+        "Klavesa.Strelba=F11\nKlavesa.Pauza=P\nKlavesa.Menu=P\n");
+    auto form = Open();
+    EXPECT_EQ(form->KeyButtons[0]->text(), QStringLiteral("W"));
+    EXPECT_EQ(form->KeyButtons[4]->text(), QStringLiteral("Ctrl"));
+    EXPECT_EQ(form->KeyButtons[6]->text(), QStringLiteral("Pause"));  // shared: defaults
+    EXPECT_EQ(form->KeyButtons[7]->text(), QStringLiteral("Esc"));
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    QByteArray keys = kDefaultKeys;
+    keys.replace("Nahoru=Up", "Nahoru=W");
+    EXPECT_EQ(ReadIni(),
+              "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=auto\r\n"
+              "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\n" +
+                  keys + "Klavesa.Skok=K\r\n");
 }
 
 }  // namespace

@@ -2,12 +2,17 @@
 // write goes through the file into the game's own start-up reading.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 
+#include "game/core/key_bindings.h"
 #include "game/core/settings.h"
+#include "game/platform/keys.h"
+#include "setup/chosen_keys.h"
 #include "setup/setup_ini.h"
 
 namespace {
@@ -18,6 +23,21 @@ setup::SetupValues Values(bool soundOn, int volume, int tick) {
     values.volume = volume;
     values.tick = tick;
     return values;
+}
+
+// The code the game's keyboard gets for a key the tool offers.
+std::optional<int16_t> GameCodeOfKey(int qtKey) {
+    const QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier);
+    const auto key = platform::VirtualKeyOf(press);
+    return key ? std::optional<int16_t>(key->keyCode) : std::nullopt;
+}
+
+// The game's table of the keys the tool saved.
+game::KeyBindings GameKeysOf(const setup::KeyChoice& keys) {
+    game::KeyBindings bindings;
+    for (std::size_t i = 0; i < setup::kCommandCount; ++i)
+        bindings.Set(game::kAllCommands[i], *GameCodeOfKey(keys[i]));
+    return bindings;
 }
 
 class GameReadsSetup : public testing::Test {
@@ -72,6 +92,53 @@ TEST_F(GameReadsSetup, EveryViewChoice) {
     }
 }
 
+// Every key the tool lets the player choose reaches the game as the key
+// the game's keyboard gets when it is pressed; every other key is refused.
+TEST_F(GameReadsSetup, EveryKeyTheToolTakesIsTheKeyTheGameSees) {
+    constexpr std::size_t kFire = 4;
+    // Printable keys up to the Latin Extended letters (Ě is 0x11a), then
+    // every key without a character (arrows, F keys, modifiers).
+    std::vector<int> candidates;
+    for (int key = 0x20; key < 0x300; ++key)
+        candidates.push_back(key);
+    for (int key = Qt::Key_Escape; key <= Qt::Key_Escape + 0x100; ++key)
+        candidates.push_back(key);
+    candidates.push_back(Qt::Key_AltGr);
+    int taken = 0;
+    for (const int qtKey : candidates) {
+        // Another command on the key moves to Z (or Y), so every key is free.
+        setup::KeyChoice keys = setup::DefaultKeys();
+        for (int& key : keys)
+            if (key == setup::SameKeyForTheGame(qtKey))
+                key = qtKey == Qt::Key_Z ? Qt::Key_Y : Qt::Key_Z;
+        if (setup::RefusalOf(keys, kFire, qtKey, Qt::NoModifier) != setup::KeyRefusal::None)
+            continue;
+        ++taken;
+        setup::SetupValues values = Values(true, 100, 0);
+        values.keys = keys;
+        values.keys[kFire] = setup::SameKeyForTheGame(qtKey);
+        const game::Settings game = SaveAndStartGame(values);
+        const std::optional<int16_t> seen = GameCodeOfKey(qtKey);
+        ASSERT_TRUE(seen.has_value()) << qtKey;
+        EXPECT_EQ(game.keys.KeyOf(game::Command::Fire), *seen) << qtKey;
+    }
+    // Letters, digits, F2 to F10 and F12 to F24, and 20 keys of their own
+    // (the keypad's Enter among them, taken as Return).
+    EXPECT_EQ(taken, 26 + 10 + 22 + 20);
+}
+
+TEST_F(GameReadsSetup, KeysChosenInTheToolAreTheGamesKeys) {
+    setup::SetupValues values = Values(true, 60, 3);
+    values.keys = {Qt::Key_W,      Qt::Key_S,      Qt::Key_A, Qt::Key_D,  Qt::Key_Shift,
+                   Qt::Key_Return, Qt::Key_PageUp, Qt::Key_Q, Qt::Key_F2, Qt::Key_F12};
+    const game::Settings settings = SaveAndStartGame(values);
+    EXPECT_EQ(settings.keys, GameKeysOf(values.keys));
+    EXPECT_TRUE(settings.soundOn);
+    EXPECT_FLOAT_EQ(settings.volume, 0.6f);
+    EXPECT_EQ(settings.tickDelay, 3);
+    EXPECT_EQ(SaveAndStartGame(Values(true, 100, 0)).keys, game::KeyBindings());
+}
+
 // Files written by hand, on other systems or by other versions: the tool
 // shows what the game will do.
 TEST_F(GameReadsSetup, BothProgramsSeeTheSameValuesInOddFiles) {
@@ -84,6 +151,11 @@ TEST_F(GameReadsSetup, BothProgramsSeeTheSameValuesInOddFiles) {
         "Zvuky=Ano\nZvetseni=4\n",
         "\n\n\nZvetseni=1\nCelaObrazovka=Ne\nCelaObrazovka=Ano\nPauzaPriPrepnuti=Ano!\n",
         "",
+        "Zvuky=Ano\nHlasitost=1\nTick=1\nKlavesa.Strelba=Space\nKlavesa.Bomba=up\n",
+        "\n\n\nKlavesa.Pauza=P\nKlavesa.Menu=P\nKlavesa.Nahoru=w\nklavesa.dolu = s\n",
+        "\n\n\nKlavesa.Strelba=Return\nKlavesa.Bomba=Enter\nKlavesa.Vlevo=F11\n",
+        "\n\n\nKlavesa.Strelba=Alt+Return\nKlavesa.Bomba=Control\nKlavesa.Menu=F24\n",
+        "\n\n\nKlavesa.Nahrat=F1\nKlavesa.Ulozit=Del\nKlavesa.Vpravo=Ě\nKlavesa.Vlevo=\n",
     };
     for (const char* text : files) {
         const setup::SetupValues tool = setup::ParseSetupIni(text);
@@ -99,6 +171,7 @@ TEST_F(GameReadsSetup, BothProgramsSeeTheSameValuesInOddFiles) {
         EXPECT_EQ(game.view.scale, tool.scale) << text;
         EXPECT_EQ(game.view.fullScreen, tool.fullScreen) << text;
         EXPECT_EQ(game.view.pauseOnFocusLoss, tool.pauseOnFocusLoss) << text;
+        EXPECT_EQ(game.keys, GameKeysOf(tool.keys)) << text;
     }
 }
 

@@ -120,11 +120,28 @@ SetupValues Old(bool soundOn, int volume, int tick) {
     return values;
 }
 
-// The bytes of the three new lines as the tool writes them.
+// The key lines for the default keys, as the tool writes them.
+const QByteArray kDefaultKeyLines =
+    "Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\nKlavesa.Vpravo=Right\r\n"
+    "Klavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\nKlavesa.Pauza=Pause\r\n"
+    "Klavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\n";
+
+// The bytes of the lines after the old three as the tool writes them, with
+// the default keys.
 QByteArray NewLines(const char* scale, const char* fullScreen, const char* pause) {
     return QByteArray("Zvetseni=") + scale + "\r\nCelaObrazovka=" + fullScreen +
-           "\r\nPauzaPriPrepnuti=" + pause + "\r\n";
+           "\r\nPauzaPriPrepnuti=" + pause + "\r\n" + kDefaultKeyLines;
 }
+
+// Default keys but for the given commands' (indices into KeyCommands()).
+KeyChoice KeysWith(std::initializer_list<std::pair<std::size_t, int>> chosen) {
+    KeyChoice keys = DefaultKeys();
+    for (auto [command, key] : chosen)
+        keys[command] = key;
+    return keys;
+}
+constexpr std::size_t kUp = 0, kDown = 1, kLeft = 2, kRight = 3, kFire = 4, kBomb = 5, kPause = 6,
+                      kMenu = 7, kQuickSave = 8, kQuickLoad = 9;
 
 TEST(SetupText, TheThreeOldLinesAloneGiveTheDefaultsOfTheRest) {
     const SetupValues values = ParseSetupIni("Zvuky=Ne\r\nHlasitost=20\r\nTick=3\r\n");
@@ -186,6 +203,66 @@ TEST(SetupText, UnknownLinesAreKeptInTheirOrderAndBlankOnesDropped) {
                                                            "Zvetseni2=3", "=4", "Klavesy=S"}));
 }
 
+TEST(SetupKeys, ReadsEveryCommandsKeyByItsPortableNameInAnyCase) {
+    const SetupValues values = ParseSetupIni(
+        "Zvuky=Ano\nHlasitost=1\nTick=2\nKlavesa.Nahoru=W\nklavesa.dolu = s \n"
+        "KLAVESA.VLEVO=a\nKlavesa.Vpravo=D\nKlavesa.Strelba=Shift\nKlavesa.Bomba=Return\n"
+        "Klavesa.Pauza=p\nKlavesa.Menu=backspace\nKlavesa.Ulozit=F6\nKlavesa.Nahrat=PgDown\n");
+    EXPECT_EQ(values.keys,
+              (KeyChoice{Qt::Key_W, Qt::Key_S, Qt::Key_A, Qt::Key_D, Qt::Key_Shift, Qt::Key_Return,
+                         Qt::Key_P, Qt::Key_Backspace, Qt::Key_F6, Qt::Key_PageDown}));
+    EXPECT_TRUE(values.otherLines.empty());
+    // The keypad's Enter is the game's Return.
+    EXPECT_EQ(ParseSetupIni("\n\n\nKlavesa.Bomba=Enter").keys, KeysWith({{kBomb, Qt::Key_Return}}));
+}
+
+TEST(SetupKeys, ALineThatDoesNotReadOrAReservedKeyGivesTheDefault) {
+    for (const char* value : {"", "Ctrl+W", "Alt+Return", "F1", "F11", "Meta", "Ě", ",", "WW",
+                              "F25", "Control Space"}) {
+        const std::string text =
+            std::string("\n\n\nKlavesa.Vpravo=D\nKlavesa.Strelba=J\nKlavesa.Strelba=") + value;
+        EXPECT_EQ(ParseSetupIni(text).keys, KeysWith({{kRight, Qt::Key_D}})) << value;
+    }
+}
+
+TEST(SetupKeys, TwoCommandsOnOneKeyBothGetTheirDefaults) {
+    EXPECT_EQ(ParseSetupIni("\n\n\nKlavesa.Pauza=P\nKlavesa.Menu=P\nKlavesa.Ulozit=S").keys,
+              KeysWith({{kQuickSave, Qt::Key_S}}));
+    // The fire took Space and the bomb, sent back to Space, meets it.
+    EXPECT_EQ(ParseSetupIni("\n\n\nKlavesa.Strelba=Space\nKlavesa.Bomba=Up").keys, DefaultKeys());
+    EXPECT_EQ(ParseSetupIni("\n\n\nKlavesa.Strelba=Space\nKlavesa.Bomba=Control").keys,
+              KeysWith({{kFire, Qt::Key_Space}, {kBomb, Qt::Key_Control}}));
+}
+
+TEST(SetupKeys, UnknownKeyLinesAreKeptAsOtherLines) {
+    const SetupValues values =
+        ParseSetupIni("\n\n\nKlavesa.Skok=W\nKlavesa.Nahoru=W\nKlavesa.=X\nKlavesaDolu=S\n");
+    EXPECT_EQ(values.keys, KeysWith({{kUp, Qt::Key_W}}));
+    EXPECT_EQ(values.otherLines,
+              (std::vector<std::string>{"Klavesa.Skok=W", "Klavesa.=X", "KlavesaDolu=S"}));
+}
+
+TEST(SetupKeys, RefusesReservedUnknownAndTakenKeys) {
+    const KeyChoice keys = KeysWith({{kUp, Qt::Key_W}});
+    EXPECT_EQ(RefusalOf(keys, kFire, Qt::Key_J, Qt::NoModifier), KeyRefusal::None);
+    EXPECT_EQ(RefusalOf(keys, kFire, Qt::Key_Control, Qt::ControlModifier), KeyRefusal::None);
+    EXPECT_EQ(RefusalOf(keys, kFire, Qt::Key_W, Qt::NoModifier), KeyRefusal::Taken);
+    EXPECT_EQ(RefusalOf(keys, kUp, Qt::Key_W, Qt::NoModifier), KeyRefusal::None);  // its own
+    EXPECT_EQ(RefusalOf(keys, kFire, Qt::Key_Space, Qt::NoModifier), KeyRefusal::Taken);
+    EXPECT_EQ(RefusalOf(keys, kFire, Qt::Key_F1, Qt::NoModifier), KeyRefusal::Help);
+    EXPECT_EQ(RefusalOf(keys, kFire, Qt::Key_F11, Qt::NoModifier), KeyRefusal::Screen);
+    EXPECT_EQ(RefusalOf(keys, kFire, Qt::Key_Return, Qt::AltModifier), KeyRefusal::Screen);
+    EXPECT_EQ(RefusalOf(keys, kFire, Qt::Key_Enter, Qt::AltModifier | Qt::KeypadModifier),
+              KeyRefusal::Screen);
+    EXPECT_EQ(RefusalOf(keys, kFire, Qt::Key_Return, Qt::ShiftModifier), KeyRefusal::None);
+    EXPECT_EQ(RefusalOf(keys, kFire, Qt::Key_Meta, Qt::MetaModifier), KeyRefusal::Unknown);
+    EXPECT_EQ(RefusalOf(keys, kFire, Qt::Key_Comma, Qt::NoModifier), KeyRefusal::Unknown);
+    EXPECT_EQ(RefusalOf(keys, kFire, 0x11A, Qt::NoModifier), KeyRefusal::Unknown);  // Ě
+    // Return chosen for one command makes the keypad's Enter taken as well.
+    const KeyChoice withReturn = KeysWith({{kBomb, Qt::Key_Return}});
+    EXPECT_EQ(RefusalOf(withReturn, kFire, Qt::Key_Enter, Qt::KeypadModifier), KeyRefusal::Taken);
+}
+
 class SetupIniFile : public testing::Test {
   protected:
     QString Path() const { return SetupIniPath(dir_.path()); }
@@ -232,6 +309,33 @@ TEST_F(SetupIniFile, WritesTheOldLinesFirstThenTheNewOnesWithCrLf) {
     ASSERT_TRUE(WriteSetupIni(Path(), values, nullptr));
     EXPECT_EQ(ReadAll(Path()),
               "Zvuky=Ne\r\nHlasitost=0\r\nTick=20000\r\n" + NewLines("4", "Ano", "Ne"));
+}
+
+TEST_F(SetupIniFile, ChosenKeysAreWrittenAfterTheOldLinesByTheirPortableNames) {
+    SetupValues values = Old(true, 80, 50);
+    values.keys = KeysWith({{kUp, Qt::Key_W},
+                            {kLeft, Qt::Key_A},
+                            {kDown, Qt::Key_S},
+                            {kRight, Qt::Key_D},
+                            {kFire, Qt::Key_Shift},
+                            {kMenu, Qt::Key_Q},
+                            {kPause, Qt::Key_PageUp},
+                            {kQuickLoad, Qt::Key_F12}});
+    values.otherLines = {"Jazyk=cs"};
+    ASSERT_TRUE(WriteSetupIni(Path(), values, nullptr));
+    const QByteArray written = ReadAll(Path());
+    EXPECT_EQ(written,
+              "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=auto\r\nCelaObrazovka=Ne\r\n"
+              "PauzaPriPrepnuti=Ano\r\nKlavesa.Nahoru=W\r\nKlavesa.Dolu=S\r\nKlavesa.Vlevo=A\r\n"
+              "Klavesa.Vpravo=D\r\nKlavesa.Strelba=Shift\r\nKlavesa.Bomba=Space\r\n"
+              "Klavesa.Pauza=PgUp\r\nKlavesa.Menu=Q\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F12\r\n"
+              "Jazyk=cs\r\n");
+    // A reader of the old three lines, by position, sees the old values.
+    const QList<QByteArray> lines = written.split('\n');
+    EXPECT_TRUE(SoundFromLine(lines[0].toStdString()));
+    EXPECT_EQ(VolumeFromLine(lines[1].trimmed().toStdString()), 80);
+    EXPECT_EQ(TickFromLine(lines[2].trimmed().toStdString()), 50);
+    EXPECT_EQ(ReadSetupIni(Path()), values);
 }
 
 TEST_F(SetupIniFile, RewritingKeepsUnknownLinesAfterTheKnownOnes) {
