@@ -2,6 +2,7 @@
 //
 //   karvelun_assetgen --font <ttf> --out <data/obr folder>
 //   karvelun_assetgen --font <ttf> --preview <png>
+//   karvelun_assetgen --font <ttf> --tiled <folder for the Tiled tilesets>
 //   karvelun_assetgen --list
 //
 // The same sources always give the same bytes.
@@ -17,6 +18,7 @@
 #include "catalog.h"
 #include "preview.h"
 #include "sheets.h"
+#include "tiled_tilesets.h"
 
 namespace {
 
@@ -26,15 +28,16 @@ struct Options {
     QString font;
     QString out;
     QString preview;
+    QString tiled;
     bool list = false;
 };
 
 [[noreturn]] void Usage(const char* problem) {
-    std::fprintf(
-        stderr,
-        "karvelun_assetgen: %s\n"
-        "usage: karvelun_assetgen --font <ttf> [--out <folder>] [--preview <png>] | --list\n",
-        problem);
+    std::fprintf(stderr,
+                 "karvelun_assetgen: %s\n"
+                 "usage: karvelun_assetgen --font <ttf> [--out <folder>] [--preview <png>] "
+                 "[--tiled <folder>] | --list\n",
+                 problem);
     std::exit(2);
 }
 
@@ -52,14 +55,18 @@ Options Parse(const QStringList& args) {
             options.out = value();
         } else if (a == "--preview") {
             options.preview = value();
+        } else if (a == "--tiled") {
+            options.tiled = value();
         } else if (a == "--list") {
             options.list = true;
         } else {
             Usage("unknown argument");
         }
     }
-    if (!options.list && options.out.isEmpty() && options.preview.isEmpty()) Usage("nothing to do");
-    if ((!options.out.isEmpty() || !options.preview.isEmpty()) && options.font.isEmpty()) {
+    const bool draws =
+        !options.out.isEmpty() || !options.preview.isEmpty() || !options.tiled.isEmpty();
+    if (!options.list && !draws) Usage("nothing to do");
+    if (draws && options.font.isEmpty()) {
         Usage("--font is needed for the backgrounds and the preview");
     }
     return options;
@@ -121,9 +128,10 @@ int main(int argc, char** argv) {
             PrintTable("sc3: items", art.items);
             PrintTable("sc4: hero", art.hero);
         }
-        if (!options.out.isEmpty() || !options.preview.isEmpty()) {
+        if (!options.out.isEmpty() || !options.preview.isEmpty() || !options.tiled.isEmpty()) {
             const QFont font = LoadFont(options.font);
             if (!options.out.isEmpty()) WriteSheets(art, font, options.out);
+            if (!options.tiled.isEmpty()) WriteTiledTilesets(art, font, options.tiled);
             if (!options.preview.isEmpty()) {
                 QFont small = font;
                 small.setPixelSize(12);

@@ -72,6 +72,7 @@ struct LevelSource {
     std::vector<Place> mapPlaces;
     std::vector<Place> thingPlaces;
     Legend legend;
+    std::optional<MapLevel> fromMap;  // a Tiled map, read whole
 };
 
 // --- words of a line ---------------------------------------------------
@@ -367,6 +368,14 @@ LevelSource ReadLevelFile(const fs::path& path, int32_t number) {
 
 // The tile of a level that shows the marker character; it must be one.
 int32_t FindMarker(const LevelSource& level, char marker, const Place& at) {
+    if (level.fromMap) {
+        auto it = level.fromMap->marks.find(marker);
+        if (it == level.fromMap->marks.end())
+            Fail(at, std::string("@") + marker + ": the Tiled map of level " +
+                         std::to_string(level.number) + " has no object named \"" + marker +
+                         "\" in its layer tiles");
+        return it->second;
+    }
     int32_t found = -1;
     for (int row = 0; row < kGrid; ++row)
         for (int column = 0; column < kGrid; ++column)
@@ -392,7 +401,8 @@ const Def* FindThing(const std::map<char, Def>& local, const std::map<char, Def>
 }
 
 LevelRecord BuildLevel(const LevelSource& level, const Legend& shared,
-                       const std::map<int32_t, LevelSource>& all) {
+                       const std::map<int32_t, LevelSource>& all, CampaignMarks* marksUsed) {
+    if (level.fromMap) return level.fromMap->level;
     LevelRecord record;
     for (int row = 0; row < kGrid; ++row) {
         const std::string& line = level.map[row];
@@ -419,8 +429,10 @@ LevelRecord BuildLevel(const LevelSource& level, const Legend& shared,
                     Fail(def->at,
                          "the exit leads to level " + def->param1 + ", which has no source");
                 target = FindMarker(it->second, def->target->marker, def->at);
+                if (marksUsed) (*marksUsed)[to][def->target->marker] = target;
             } else {
                 target = FindMarker(level, def->target->marker, def->at);
+                if (marksUsed) (*marksUsed)[level.number][def->target->marker] = target;
             }
             (def->targetInOtherLevel ? tile.Param2 : tile.Param1) = std::to_string(target);
         }
@@ -453,13 +465,14 @@ LevelRecord BuildLevel(const LevelSource& level, const Legend& shared,
 
 }  // namespace
 
-game::PackageRecord CompileCampaign(const fs::path& folder) {
+game::PackageRecord CompileCampaign(const fs::path& folder, const MapLoader& loadMap,
+                                    CampaignMarks* marksUsed) {
     if (!fs::is_directory(folder)) throw SourceError(folder.string() + ": no such folder");
     const fs::path legendPath = folder / "legend.txt";
     Legend shared;
     if (fs::exists(legendPath)) shared = ReadLegendFile(legendPath);
 
-    static const std::regex kLevelName(R"(level(\d{1,6})\.txt)");
+    static const std::regex kLevelName(R"(level(\d{1,6})\.(txt|tmx))");
     std::map<int32_t, LevelSource> levels;
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(folder))
@@ -473,9 +486,19 @@ game::PackageRecord CompileCampaign(const fs::path& folder) {
         if (levels.count(number))
             throw SourceError(path.string() + ": level " + std::to_string(number) +
                               " also comes from " + levels[number].file);
-        levels.emplace(number, ReadLevelFile(path, number));
+        if (m[2] == "tmx") {
+            if (!loadMap) throw SourceError(path.string() + ": Tiled maps are not read here");
+            LevelSource level;
+            level.number = number;
+            level.file = path.string();
+            level.fromMap = loadMap(path, number);
+            levels.emplace(number, std::move(level));
+        } else {
+            levels.emplace(number, ReadLevelFile(path, number));
+        }
     }
-    if (levels.empty()) throw SourceError(folder.string() + ": no level<N>.txt files");
+    if (levels.empty())
+        throw SourceError(folder.string() + ": no level<N>.txt or level<N>.tmx files");
     for (int32_t n = 0; n < static_cast<int32_t>(levels.size()); ++n)
         if (!levels.count(n))
             throw SourceError(folder.string() + ": level " + std::to_string(n) +
@@ -483,7 +506,7 @@ game::PackageRecord CompileCampaign(const fs::path& folder) {
 
     game::PackageRecord package;
     for (const auto& [number, level] : levels)
-        package.levels.push_back(BuildLevel(level, shared, levels));
+        package.levels.push_back(BuildLevel(level, shared, levels, marksUsed));
     return package;
 }
 

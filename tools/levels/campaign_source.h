@@ -9,6 +9,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <stdexcept>
 #include <string>
 
@@ -22,8 +24,26 @@ class SourceError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A level that comes as a Tiled map, and its marks: the tiles that exits
+// of other levels name as "@c".
+struct MapLevel {
+    game::LevelRecord level;
+    std::map<char, int32_t> marks;
+};
+
+// Reads a level<N>.tmx of the folder as level N; throws SourceError.
+using MapLoader = std::function<MapLevel(const std::filesystem::path&, int32_t)>;
+
 // Compiles the campaign folder into the levels of a package (without a
-// header).  Throws SourceError at the first mistake.
-game::PackageRecord CompileCampaign(const std::filesystem::path& folder);
+// header).  Levels may also come as Tiled maps, level<N>.tmx, read by
+// loadMap; without one a map is a mistake.  Throws SourceError at the first
+// mistake.
+// The marks that the exits, teleports and mechanisms of a campaign use, by
+// level: character and tile.
+using CampaignMarks = std::map<int32_t, std::map<char, int32_t>>;
+
+game::PackageRecord CompileCampaign(const std::filesystem::path& folder,
+                                    const MapLoader& loadMap = nullptr,
+                                    CampaignMarks* marksUsed = nullptr);
 
 }  // namespace levels_tool

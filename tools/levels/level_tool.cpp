@@ -14,6 +14,8 @@
 #include "tools/levels/campaign_source.h"
 #include "tools/levels/difficulty.h"
 #include "tools/levels/json_dump.h"
+#include "tools/levels/level_text_writer.h"
+#include "tools/levels/tiled/tiled_map.h"
 
 namespace levels_tool {
 namespace {
@@ -29,7 +31,9 @@ constexpr const char* kUsage =
     "       karvelun-levels pack DIR OUT.all|OUT.lev\n"
     "       karvelun-levels unpack FILE.all|FILE.lev DIR\n"
     "       karvelun-levels check FILE.all|FILE.lev\n"
-    "       karvelun-levels difficulty FILE.all|FILE.lev [--levels N|A-B] [--runs R] [--seed N]\n";
+    "       karvelun-levels difficulty FILE.all|FILE.lev [--levels N|A-B] [--runs R] [--seed N]\n"
+    "       karvelun-levels export FILE [--level N] [--tilesets DIR] OUT.tmx\n"
+    "       karvelun-levels import MAP.tmx [--level N] OUT.sc|OUT.txt\n";
 
 // One clear line on stderr and a failed exit.
 struct ToolError {
@@ -159,6 +163,155 @@ int Dump(const std::vector<std::string>& args, std::ostream& out) {
     return 0;
 }
 
+std::string ReadTextFile(const fs::path& path) {
+    const std::vector<uint8_t> bytes = ReadFileOrFail(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// A campaign's level<N>.tmx, as level N.
+MapLevel ReadMapLevel(const fs::path& path, int32_t number) {
+    try {
+        tiled_map::ImportedLevel map =
+            tiled_map::ReadMap(ReadTextFile(path), path.parent_path(), number);
+        return {std::move(map.level), std::move(map.marks)};
+    } catch (const tiled_map::MapError& e) {
+        throw SourceError(path.string() + ": " + e.what());
+    } catch (const ToolError& e) {
+        throw SourceError(e.message);
+    }
+}
+
+// The number in a file name such as level12.sc or level12.txt.
+std::optional<int32_t> NumberInName(const fs::path& file) {
+    static const std::regex kName(R"(level(\d{1,7})\.[a-z]+)");
+    std::smatch m;
+    const std::string name = file.filename().string();
+    if (!std::regex_match(name, m, kName)) return std::nullopt;
+    return NumberArgument(m[1]);
+}
+
+// The tilesets the build writes beside the program: <folder>/data/tiled.
+fs::path DefaultTilesets() {
+    std::error_code ec;
+    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path("data/tiled") : program.parent_path() / "data" / "tiled";
+}
+
+// One level of a text source (its whole campaign folder is compiled, so
+// that exits may name marks of other levels), a level file or a package.
+game::LevelRecord LevelOfFile(const fs::path& file, std::optional<int32_t>& number,
+                              std::map<char, int32_t>& marks) {
+    const std::string extension = Extension(file);
+    if (extension == ".txt") {
+        if (!number) number = NumberInName(file);
+        if (!number) throw ToolError{file.string() + ": name the level with --level N"};
+        PackageRecord campaign;
+        CampaignMarks used;
+        try {
+            campaign = CompileCampaign(file.parent_path().empty() ? "." : file.parent_path(),
+                                       ReadMapLevel, &used);
+            marks = used[*number];
+        } catch (const SourceError& e) {
+            throw ToolError{e.what()};
+        }
+        if (*number < 0 || *number >= static_cast<int32_t>(campaign.levels.size()))
+            throw ToolError{file.string() + ": its campaign has no level " +
+                            std::to_string(*number)};
+        return campaign.levels[static_cast<size_t>(*number)];
+    }
+    if (extension == ".sc") {
+        if (!number) number = NumberInName(file);
+        if (!number) throw ToolError{file.string() + ": name the level with --level N"};
+        const std::vector<uint8_t> bytes = ReadFileOrFail(file);
+        ByteReader in(bytes);
+        game::LevelRecord level;
+        std::string why;
+        if (!game::ReadLevelRecord(in, *number, level, &why))
+            throw ToolError{file.string() + ": " + why};
+        return level;
+    }
+    if (extension == ".all" || extension == ".lev") {
+        if (!number) throw ToolError{file.string() + ": name the level with --level N"};
+        PackageRecord package = ReadPackageFile(file);
+        if (*number < 0 || *number >= static_cast<int32_t>(package.levels.size()))
+            throw ToolError{file.string() + ": has no level " + std::to_string(*number)};
+        return package.levels[static_cast<size_t>(*number)];
+    }
+    throw ToolError{file.string() + ": export reads .txt, .sc, .all and .lev files"};
+}
+
+int Export(const std::vector<std::string>& args) {
+    std::vector<fs::path> paths;
+    std::optional<int32_t> number;
+    fs::path tilesets = DefaultTilesets();
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--level" && i + 1 < args.size()) {
+            number = NumberArgument(args[++i]);
+            if (!number || *number < 0) throw ToolError{"--level needs a level number"};
+        } else if (args[i] == "--tilesets" && i + 1 < args.size()) {
+            tilesets = args[++i];
+        } else {
+            paths.push_back(args[i]);
+        }
+    }
+    if (paths.size() != 2) return 2;
+    const fs::path out = paths[1];
+    if (Extension(out) != ".tmx") throw ToolError{out.string() + ": a Tiled map ends in .tmx"};
+    std::map<char, int32_t> marks;
+    const game::LevelRecord level = LevelOfFile(paths[0], number, marks);
+    std::string map;
+    try {
+        const fs::path folder = out.parent_path().empty() ? fs::path(".") : out.parent_path();
+        map = tiled_map::WriteMap(level, *number, tiled_map::LoadTilesets(tilesets), folder, marks);
+    } catch (const tiled_map::MapError& e) {
+        throw ToolError{paths[0].string() + ": " + e.what()};
+    }
+    WriteFileOrFail(out, std::vector<uint8_t>(map.begin(), map.end()));
+    return 0;
+}
+
+int Import(const std::vector<std::string>& args) {
+    std::vector<fs::path> paths;
+    std::optional<int32_t> number;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--level" && i + 1 < args.size()) {
+            number = NumberArgument(args[++i]);
+            if (!number || *number < 0) throw ToolError{"--level needs a level number"};
+        } else {
+            paths.push_back(args[i]);
+        }
+    }
+    if (paths.size() != 2) return 2;
+    const fs::path map = paths[0];
+    const fs::path out = paths[1];
+    const std::string extension = Extension(out);
+    if (extension != ".sc" && extension != ".txt")
+        throw ToolError{out.string() + ": import writes a level file (.sc) or a source (.txt)"};
+    tiled_map::ImportedLevel imported;
+    try {
+        imported = tiled_map::ReadMap(ReadTextFile(map),
+                                      map.parent_path().empty() ? "." : map.parent_path(), number);
+    } catch (const tiled_map::MapError& e) {
+        throw ToolError{map.string() + ": " + e.what()};
+    }
+    std::string bytes;
+    if (extension == ".sc") {
+        platform::RandomizeFromClock();
+        ByteWriter writer;
+        game::WriteLevelRecord(writer, imported.number, imported.level);
+        WriteFileOrFail(out, writer.Bytes());
+        return 0;
+    }
+    std::string source;
+    try {
+        source = WriteLevelSource(imported.level, imported.number);
+    } catch (const SourceError& e) {
+        throw ToolError{map.string() + ": " + e.what()};
+    }
+    WriteFileOrFail(out, std::vector<uint8_t>(source.begin(), source.end()));
+    return 0;
+}
+
 int Build(const std::vector<std::string>& args, std::ostream& err) {
     std::vector<std::string> paths;
     uint64_t seed = 1;
@@ -180,7 +333,7 @@ int Build(const std::vector<std::string>& args, std::ostream& err) {
 
     PackageRecord package;
     try {
-        package = CompileCampaign(paths[0]);
+        package = CompileCampaign(paths[0], ReadMapLevel);
     } catch (const SourceError& e) {
         throw ToolError{e.what()};
     }
@@ -320,6 +473,10 @@ int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
             status = Check(rest, err);
         else if (command == "difficulty")
             status = Difficulty(rest, out, err);
+        else if (command == "export")
+            status = Export(rest);
+        else if (command == "import")
+            status = Import(rest);
     } catch (const ToolError& e) {
         err << "karvelun-levels: " << e.message << "\n";
         return 1;

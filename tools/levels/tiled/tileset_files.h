@@ -1,0 +1,23 @@
+// The four Tiled tilesets the picture generator writes and the map writer
+// and reader refer to: their file names, and what the kinds tileset holds.
+// Shared by tools/assetgen and tools/levels, header only.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace tiled_files {
+
+inline constexpr std::string_view kTiles = "tiles";        // floor and wall pictures, sheet sc1
+inline constexpr std::string_view kMonsters = "monsters";  // sheet sc2
+inline constexpr std::string_view kItems = "items";        // sheet sc3
+inline constexpr std::string_view kKinds = "kinds";        // tile kinds, painted like collisions
+
+// Tile id i of the kinds tileset is tile kind i; one more tile marks a tile
+// the hero sees from the start.
+inline constexpr std::array<std::string_view, 9> kKindNames = {
+    "floor", "wall", "breakable", "sign", "teleport", "exit", "mechanism", "trap", "message"};
+inline constexpr int kRevealedTile = 9;
+inline constexpr int kKindsTileCount = 10;
+
+}  // namespace tiled_files
