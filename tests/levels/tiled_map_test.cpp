@@ -412,4 +412,57 @@ TEST_F(TiledTool, ABadMapWritesNothing) {
     EXPECT_FALSE(fs::exists(dir / "x.tmx"));
 }
 
+// karvelun --level asks the tool for the campaign with the tried level in
+// place and for the hero's start tile.
+TEST_F(TiledTool, TryOutPlacesTheLevelAndFindsWhereTheHeroArrives) {
+    ASSERT_EQ(Tool({"build", P("campaign"), P("campaign.all"), "--no-check"}).status, 0);
+    const PackageRecord campaign = levels_tool::CompileCampaign(dir / "campaign");
+    ASSERT_EQ(Tool({"export", P("campaign/level2.txt"), "--tilesets", KARVELUN_TILESETS_DIR,
+                    P("level2.tmx")})
+                  .status,
+              0);
+    std::ostringstream out, err;
+    ASSERT_EQ(levels_tool::RunLevelTool(
+                  {"tryout", P("level2.tmx"), P("campaign.all"), P("try.all")}, out, err),
+              0)
+        << err.str();
+    // Level 1's first exit down leads onto level 2's arrival mark.
+    int32_t arrival = -1;
+    for (const TileRecord& t : campaign.levels[1].tiles)
+        if (t.Kind == kLevelExit && t.Param1 == "2" && arrival < 0) arrival = std::stoi(t.Param2);
+    EXPECT_EQ(out.str(), "level 2 tile " + std::to_string(arrival) + "\n");
+
+    const std::vector<uint8_t> bytes = levels_test::ReadBytes(dir / "try.all");
+    ByteReader in(bytes);
+    PackageRecord tried;
+    ASSERT_TRUE(ReadPackageRecord(in, false, tried));
+    ASSERT_EQ(tried.levels.size(), campaign.levels.size());
+    EXPECT_TRUE(SameLevel(tried.levels[2], campaign.levels[2]));
+
+    const auto tryOut = [&](std::vector<std::string> extra, const std::string& file) {
+        std::vector<std::string> args = {"tryout", file};
+        args.insert(args.end(), extra.begin(), extra.end());
+        args.push_back(P("campaign.all"));
+        args.push_back(P("try.all"));
+        std::ostringstream o, e;
+        const int status = levels_tool::RunLevelTool(args, o, e);
+        return std::make_tuple(status, o.str(), e.str());
+    };
+    EXPECT_EQ(std::get<1>(tryOut({}, P("campaign/level0.txt"))), "level 0 tile 591\n");
+    EXPECT_EQ(std::get<1>(tryOut({"--tile", "330"}, P("level2.tmx"))), "level 2 tile 330\n");
+    // A new level after the last one: no exit reaches it yet.
+    const std::string past = std::to_string(campaign.levels.size());
+    auto [status, o, e] = tryOut({"--level", past}, P("level2.tmx"));
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(e.find("no exit of the campaign leads into level " + past), std::string::npos) << e;
+    EXPECT_EQ(std::get<1>(tryOut({"--level", past, "--tile", "330"}, P("level2.tmx"))),
+              "level " + past + " tile 330\n");
+    std::tie(status, o, e) = tryOut({"--tile", "0"}, P("level2.tmx"));
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(e.find("cannot start on tile 0 (column 0, row 0), a wall"), std::string::npos) << e;
+    std::tie(status, o, e) =
+        tryOut({"--level", std::to_string(campaign.levels.size() + 1)}, P("level2.tmx"));
+    EXPECT_NE(e.find("lies past the campaign"), std::string::npos) << e;
+}
+
 }  // namespace

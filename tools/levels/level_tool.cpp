@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <regex>
 #include <system_error>
@@ -16,6 +17,7 @@
 #include "tools/levels/json_dump.h"
 #include "tools/levels/level_text_writer.h"
 #include "tools/levels/tiled/tiled_map.h"
+#include "tools/levels/try_out.h"
 
 namespace levels_tool {
 namespace {
@@ -33,7 +35,8 @@ constexpr const char* kUsage =
     "       karvelun-levels check FILE.all|FILE.lev\n"
     "       karvelun-levels difficulty FILE.all|FILE.lev [--levels N|A-B] [--runs R] [--seed N]\n"
     "       karvelun-levels export FILE [--level N] [--tilesets DIR] OUT.tmx\n"
-    "       karvelun-levels import MAP.tmx [--level N] OUT.sc|OUT.txt\n";
+    "       karvelun-levels import MAP.tmx [--level N] OUT.sc|OUT.txt\n"
+    "       karvelun-levels tryout FILE [--level N] [--tile T] CAMPAIGN.all OUT.all\n";
 
 // One clear line on stderr and a failed exit.
 struct ToolError {
@@ -237,7 +240,18 @@ game::LevelRecord LevelOfFile(const fs::path& file, std::optional<int32_t>& numb
             throw ToolError{file.string() + ": has no level " + std::to_string(*number)};
         return package.levels[static_cast<size_t>(*number)];
     }
-    throw ToolError{file.string() + ": export reads .txt, .sc, .all and .lev files"};
+    if (extension == ".tmx") {
+        try {
+            tiled_map::ImportedLevel map = tiled_map::ReadMap(
+                ReadTextFile(file), file.parent_path().empty() ? "." : file.parent_path(), number);
+            number = map.number;
+            marks = map.marks;
+            return map.level;
+        } catch (const tiled_map::MapError& e) {
+            throw ToolError{file.string() + ": " + e.what()};
+        }
+    }
+    throw ToolError{file.string() + ": reads .txt, .tmx, .sc, .all and .lev files"};
 }
 
 int Export(const std::vector<std::string>& args) {
@@ -309,6 +323,37 @@ int Import(const std::vector<std::string>& args) {
         throw ToolError{map.string() + ": " + e.what()};
     }
     WriteFileOrFail(out, std::vector<uint8_t>(source.begin(), source.end()));
+    return 0;
+}
+
+// The campaign with one level in place of its number, for the game's
+// karvelun --level; prints the level and the hero's start tile.
+int TryOut(const std::vector<std::string>& args, std::ostream& out) {
+    std::vector<fs::path> paths;
+    std::optional<int32_t> number, tile;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if ((args[i] == "--level" || args[i] == "--tile") && i + 1 < args.size()) {
+            auto& slot = args[i] == "--level" ? number : tile;
+            slot = NumberArgument(args[++i]);
+            if (!slot) throw ToolError{args[i - 1] + " needs a number"};
+        } else {
+            paths.push_back(args[i]);
+        }
+    }
+    if (paths.size() != 3) return 2;
+    std::map<char, int32_t> marks;
+    const game::LevelRecord level = LevelOfFile(paths[0], number, marks);
+    PackageRecord campaign = ReadPackageFile(paths[1]);
+    int32_t start = 0;
+    try {
+        PlaceTriedLevel(campaign, *number, level);
+        start = TryOutStartTile(campaign, *number, tile);
+    } catch (const TryOutError& e) {
+        throw ToolError{paths[0].string() + ": " + e.what()};
+    }
+    platform::RandomizeFromClock();
+    WriteFileOrFail(paths[2], PackageBytes(std::move(campaign), paths[2]));
+    out << "level " << *number << " tile " << start << "\n";
     return 0;
 }
 
@@ -477,6 +522,8 @@ int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
             status = Export(rest);
         else if (command == "import")
             status = Import(rest);
+        else if (command == "tryout")
+            status = TryOut(rest, out);
     } catch (const ToolError& e) {
         err << "karvelun-levels: " << e.message << "\n";
         return 1;
