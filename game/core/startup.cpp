@@ -6,6 +6,7 @@
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
 #include "game/core/windows.h"
+#include "game/levels/save_commit.h"
 #include "game/levels/working_levels.h"
 #include "game/platform/random.h"
 
@@ -115,6 +116,9 @@ bool Main(const std::string& appFolder) {
     windows.AdvanceProgress(4);
 
     InitTileCoordinates();
+    // A save that a crash cut short is finished or undone before the save
+    // lists are read.
+    SettleInterruptedSave();
     windows.AdvanceProgress(4);
 
     windows.SetBusyCursor(false);

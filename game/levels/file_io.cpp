@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+#include "game/levels/durable_file.h"
+
 namespace game {
 namespace {
 
@@ -35,7 +37,7 @@ class FileHandle {
 
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, size_t limit) {
     bytes.clear();
-    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    FileHandle file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0) return false;
     struct stat info {};
     if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
@@ -52,23 +54,9 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, size_t 
     return true;
 }
 
-bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, bool durable) {
-    FileHandle file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (file.get() < 0) return false;
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(file.get(), bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<size_t>(n);
-    }
-    if (durable && ::fsync(file.get()) != 0) return false;
-    return file.Close();
-}
-
-void SyncFolder(const std::string& folder) {
-    FileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) ::fsync(dir.get());
+bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, bool durable,
+                    std::string* why) {
+    return ReplaceFile(path, bytes, durable ? Durability::kFlushed : Durability::kUnflushed, why);
 }
 
 }  // namespace game

@@ -116,12 +116,14 @@ bool StoreLevel(int32_t number) {
     std::error_code ec;
     std::filesystem::create_directories(WorkingLevelsFolder(), ec);
     const std::string path = LevelFilePath(number);
-    // A new file rather than the old one cut to nothing: file systems flush
-    // a file that is truncated and rewritten at once, which would stall the
-    // frame in which the hero leaves a level.
-    std::filesystem::remove(path, ec);
-    if (!WriteWholeFile(path, out.Bytes(), false)) {
-        std::fprintf(stderr, "karvelun: could not write the level file %s\n", path.c_str());
+    // Written beside and renamed over the old file: a full disk keeps the
+    // level as it was rather than a half file.  The working levels die with
+    // the run, so they are not flushed to the disk (a flush would stall the
+    // frame in which the hero leaves a level).
+    std::string why;
+    if (!WriteWholeFile(path, out.Bytes(), false, &why)) {
+        std::fprintf(stderr, "karvelun: could not write the level file %s (%s)\n", path.c_str(),
+                     why.c_str());
         return false;
     }
     return true;

@@ -7,11 +7,13 @@
 
 #include "game/core/game_state.h"
 #include "game/core/windows.h"
+#include "game/levels/durable_file.h"
 #include "game/levels/file_io.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/level_files.h"
 #include "game/levels/load_failure.h"
 #include "game/levels/package_record.h"
+#include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/working_levels.h"
 #include "game/platform/codepage.h"
@@ -113,7 +115,8 @@ bool PackLevels(const std::string& name) {
 
     ShowProgressWindow();
     const bool folderReady = MakeSavesFolder();
-    RemoveUnfinishedSave();
+    // A save cut short earlier is finished or undone before this one starts.
+    if (folderReady) SettleInterruptedSave();
 
     ByteWriter out;
     out.Reserve(static_cast<size_t>(count) * 12 * 1024);
@@ -125,11 +128,13 @@ bool PackLevels(const std::string& name) {
         WritePackedLevel(out, i);
         AdvanceAfterLevel(i, step);
     }
-    const bool written = folderReady && WriteWholeFile(UnfinishedPackagePath(), out.Bytes(), true);
+    std::string failure = "no save folder " + SavesFolder();
+    const bool written = folderReady && WriteNewFile(UnfinishedPackagePath(), out.Bytes(),
+                                                     Durability::kFlushed, &failure);
     LoadLevel(LevelNumber);
     HideProgressWindow();
     if (ShutdownRequested) return false;
-    if (!written) return SaveFailed(name, "could not write " + UnfinishedPackagePath());
+    if (!written) return SaveFailed(name, failure);
 
     NotePendingPackage(PendingPackage::kReady, name);
     return true;

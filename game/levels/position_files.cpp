@@ -7,10 +7,12 @@
 
 #include "game/core/game_state.h"
 #include "game/core/progression.h"
+#include "game/levels/durable_file.h"
 #include "game/levels/file_io.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/level_files.h"
 #include "game/levels/load_failure.h"
+#include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
 #include "game/platform/codepage.h"
 #include "game/world/world_effects.h"
@@ -18,18 +20,12 @@
 namespace game {
 namespace {
 
-// previousKept false: the package of the pair is already the new one.
+// previousKept false: the save folder is put right only at the next start.
 bool SaveFailed(const std::string& name, const std::string& why, bool previousKept = true) {
     std::fprintf(stderr, "karvelun: the game was not saved: %s\n", why.c_str());
     RemoveUnfinishedSave();
     AddLogLine(previousKept ? SaveFailedLine(SaveNameOf(name)) : kSaveFailedLine);
     return false;
-}
-
-bool RenameInto(const std::string& from, const std::string& to) {
-    std::error_code ec;
-    std::filesystem::rename(from, to, ec);
-    return !ec;
 }
 
 }  // namespace
@@ -76,18 +72,21 @@ bool SavePosition(const std::string& name) {
 
     ByteWriter out;
     WritePositionRecord(out, name, SaveHeaderKey(), CurrentPosition());
-    if (!WriteWholeFile(UnfinishedPositionPath(), out.Bytes(), true))
-        return SaveFailed(name, "could not write " + UnfinishedPositionPath());
+    std::string failure;
+    if (!WriteNewFile(UnfinishedPositionPath(), out.Bytes(), Durability::kFlushed, &failure))
+        return SaveFailed(name, failure);
 
-    // Both files are complete: the package goes first, then the position.
-    if (package == PendingPackage::kReady &&
-        !RenameInto(UnfinishedPackagePath(), SavePath(packageName)))
-        return SaveFailed(name, "could not rename the package into " + SavePath(packageName));
-    if (!RenameInto(UnfinishedPositionPath(), SavePath(name)))
-        return SaveFailed(name, "could not rename the position file into " + SavePath(name),
-                          package != PendingPackage::kReady);
-    SyncFolder(SavesFolder());
-    return true;
+    // Both halves are complete: they go into place together or not at all.
+    std::string why;
+    switch (CommitSavePair(package == PendingPackage::kReady ? packageName : "", name, &why)) {
+        case PairCommit::kSaved:
+            return true;
+        case PairCommit::kOldKept:
+            return SaveFailed(name, why);
+        case PairCommit::kUnsettled:
+            return SaveFailed(name, why, false);
+    }
+    return false;
 }
 
 bool LoadPosition(const std::string& name) {

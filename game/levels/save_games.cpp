@@ -5,6 +5,7 @@
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/position_files.h"
+#include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
 #include "game/world/world_effects.h"
 
@@ -28,6 +29,7 @@ bool SaveGame(const std::string& name) {
 
 bool LoadGame(const std::string& name) {
     if (ShutdownRequested) return false;
+    SettleInterruptedSave();
     if (!SavePairExists(name)) {
         AddLogLine(kNoSaveLine);
         return false;
@@ -45,6 +47,7 @@ bool QuickSave() {
 bool QuickLoad() {
     Paused = false;
     if (ShutdownRequested) return false;
+    SettleInterruptedSave();
     if (!SavePairExists(kQuickSaveName)) {
         AddLogLine(kNoSaveLine);
         return false;

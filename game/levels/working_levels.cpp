@@ -53,9 +53,16 @@ void DeleteLevelFiles(const std::string& folder) {
         return;
     }
     long entries = 0;
+    std::vector<fs::path> leftovers;
     for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
-         it.increment(ec))
+         it.increment(ec)) {
         ++entries;
+        // A level file being written when the game was killed.
+        if (it->path().filename().string().rfind(".tmp-write-", 0) == 0)
+            leftovers.push_back(it->path());
+    }
+    for (const fs::path& leftover : leftovers)
+        fs::remove(leftover, ec);
     for (long i = 0; i < entries; ++i)
         fs::remove(fs::path(folder) / ("level" + std::to_string(i) + ".sc"), ec);
 }

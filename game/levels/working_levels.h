@@ -23,7 +23,8 @@ bool WorkingLevelsComplete(int32_t count, std::string* why);
 
 // Deletes level0.sc ... level<m-1>.sc in a folder, m being the number of
 // entries in it.  Files are deleted by number; a number without a file is
-// skipped.  A missing folder is created.
+// skipped.  Half-written level files of a killed run go too.  A missing
+// folder is created.
 void DeleteLevelFiles(const std::string& folder);
 
 // DeleteLevelFiles of the working folder.

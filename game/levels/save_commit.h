@@ -1,0 +1,46 @@
+// Putting a save's two files into place as one: a save is never seen with a
+// new package and an old position file, or the other way round, whatever
+// the moment a crash, a kill or a failing disk stops it.
+//
+// The halves are written completely under temporary names first.  Then a
+// small commit record names the save; from the moment it is on the disk the
+// new pair counts as saved.  The old files are moved aside to kept copies,
+// the new ones renamed into place, and the kept copies and the record
+// removed.  A save that fails on the way renames the record into a rollback
+// record and puts the kept copies back.  The next save, load or start
+// finishes whichever record it finds: forward for the commit record, back
+// for the rollback record.  Without a record, leftovers of an unfinished
+// save are simply removed.
+//
+// None of these names contains "lev" in any letter case, so the save lists
+// never show them.
+#pragma once
+
+#include <string>
+
+namespace game {
+
+// The files of a save in the save folder, by their role.
+std::string CommitRecordPath();
+std::string RollbackRecordPath();
+std::string KeptPackagePath();
+std::string KeptPositionPath();
+
+enum class PairCommit {
+    kSaved,      // the new pair is in place
+    kOldKept,    // nothing of the save folder changed: the old pair, if any, stays
+    kUnsettled,  // the save did not happen; the folder is put right by the next start
+};
+
+// Puts the complete halves under UnfinishedPackagePath() (unless
+// packageFile is empty) and UnfinishedPositionPath() into place as the save
+// folder's files packageFile and positionFile.  *why tells the first
+// failure.
+PairCommit CommitSavePair(const std::string& packageFile, const std::string& positionFile,
+                          std::string* why);
+
+// Finishes or rolls back a save that a crash or a failure interrupted, and
+// removes the leftovers of unfinished saves.  Harmless when there are none.
+void SettleInterruptedSave();
+
+}  // namespace game

@@ -1,0 +1,298 @@
+// A save's two files change together: failures injected at every step of
+// the real save flow (named and quick), and a crash at any instant of it in
+// a child process killed with SIGKILL.  Afterwards the name holds the old or
+// the new pair, whole, it loads, and the log told the truth.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <thread>
+
+#include "game/core/game_state.h"
+#include "game/levels/durable_file.h"
+#include "game/levels/level_files.h"
+#include "game/levels/save_commit.h"
+#include "game/levels/save_folder.h"
+#include "game/levels/save_games.h"
+#include "levels/levels_test.h"
+
+namespace {
+
+using namespace game;
+using levels_test::LevelsTest;
+using levels_test::ReadBytes;
+using levels_test::WriteBytes;
+namespace fs = std::filesystem;
+
+constexpr const char* kKeptLine =
+    "Hru se nepodařilo uložit, předchozí uložená hra zůstala beze změny...";
+constexpr const char* kFailedLine = "Hru se nepodařilo uložit...";
+
+class SavePair : public LevelsTest {
+  protected:
+    // On a memory file system if there is one: neither an injected failure
+    // nor a kill depends on the disk, whose flushes would only slow the
+    // hundreds of saves down.
+    void SetUp() override {
+        LevelsTest::SetUp();
+        if (!fs::is_directory("/dev/shm")) return;
+        memoryFolder = fs::path("/dev/shm") / appFolder.filename();
+        fs::create_directories(memoryFolder / "data");
+        fs::remove_all(appFolder);
+        fs::create_directory_symlink(memoryFolder, appFolder);
+    }
+    void TearDown() override {
+        SetFileFaultHook(nullptr);
+        LevelsTest::TearDown();
+        std::error_code ec;
+        if (!memoryFolder.empty()) fs::remove_all(memoryFolder, ec);
+    }
+
+    // The game of three levels with gold g, and level 0's first tile
+    // telling the same g: a package and a position file from different
+    // saves can then be told apart.
+    void MakeState(int32_t gold) {
+        Gold = gold;
+        LevelNumber = 0;
+        Tiles[0].Param1 = "stav " + std::to_string(gold);
+        ASSERT_TRUE(StoreLevel(0));
+    }
+
+    bool Save(bool quick) { return quick ? QuickSave() : SaveGame("hra"); }
+    std::string Name(bool quick) const { return quick ? "quick" : "hra"; }
+
+    std::vector<std::string> SaveFolderNames() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(appFolder / "data/saves"))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    // The pair loads, whole: the gold it gives back, or -1.
+    int32_t LoadedGold(const std::string& name) {
+        Gold = -1;
+        if (!LoadGame(name)) return -1;
+        const std::string expected = "stav " + std::to_string(Gold);
+        EXPECT_EQ(Tiles[0].Param1, expected) << "a package and a position of different saves";
+        return Tiles[0].Param1 == expected ? Gold : -1;
+    }
+
+    std::string LastLogLine() const {
+        const auto lines = windows.LogLines();
+        return lines.empty() ? std::string() : lines.back();
+    }
+
+    fs::path memoryFolder;
+};
+
+TEST_F(SavePair, AFailureAtEveryStepOfASaveLeavesOneWholePairAndTheLogSaysWhich) {
+    for (bool quick : {false, true}) {
+        SCOPED_TRACE(quick ? "quick save" : "named save");
+        MakeWorkingLevels(3);
+        MakeState(111);
+        ASSERT_TRUE(Save(quick));
+        const auto oldLev = ReadBytes(SavePath(Name(quick) + ".lev"));
+        const auto oldPos = ReadBytes(SavePath(Name(quick) + ".pos"));
+        const auto names = SaveFolderNames();
+
+        // The steps of one save.
+        MakeState(222);
+        size_t steps = 0;
+        SetFileFaultHook([&](FileStep, const std::string&) {
+            ++steps;
+            return 0;
+        });
+        ASSERT_TRUE(Save(quick));
+        SetFileFaultHook(nullptr);
+        ASSERT_GT(steps, 10u);
+
+        int saved = 0, kept = 0;
+        for (size_t n = 0; n < steps; ++n) {
+            for (int error : {EIO, ENOSPC, kShortWrite}) {
+                SCOPED_TRACE("step " + std::to_string(n) + " error " + std::to_string(error));
+                WriteBytes(SavePath(Name(quick) + ".lev"), oldLev);
+                WriteBytes(SavePath(Name(quick) + ".pos"), oldPos);
+                MakeState(222);
+                auto counter = std::make_shared<size_t>(0);
+                SetFileFaultHook([counter, n, error](FileStep step, const std::string&) {
+                    if ((*counter)++ != n) return 0;
+                    // A short write is no failure: it must be followed up.
+                    if (error == kShortWrite && step != FileStep::kWrite) return 0;
+                    return error;
+                });
+                const bool ok = Save(quick);
+                SetFileFaultHook(nullptr);
+
+                if (ok) {
+                    ++saved;
+                    EXPECT_EQ(LastLogLine(), "Hra byla úspěšně uložena...");
+                } else if (LastLogLine() == kKeptLine) {
+                    ++kept;
+                    EXPECT_EQ(ReadBytes(SavePath(Name(quick) + ".lev")), oldLev);
+                    EXPECT_EQ(ReadBytes(SavePath(Name(quick) + ".pos")), oldPos);
+                } else {
+                    // Only a second failure leaves the folder to the next
+                    // start; one failure is always settled at once.
+                    ADD_FAILURE() << "log: " << LastLogLine();
+                }
+                SettleInterruptedSave();
+                EXPECT_EQ(SaveFolderNames(), names);
+                EXPECT_EQ(LoadedGold(Name(quick)), ok ? 222 : 111);
+                ExpectNotRefused();
+            }
+        }
+        EXPECT_GT(saved, 0);
+        EXPECT_GT(kept, 0);
+    }
+}
+
+TEST_F(SavePair, ASecondFailureDuringTheRollbackIsSettledByTheNextStart) {
+    MakeWorkingLevels(2);
+    MakeState(111);
+    ASSERT_TRUE(SaveGame("hra"));
+    const auto oldLev = ReadBytes(SavePath("hra.lev"));
+
+    // The position file cannot go into place, and the package's old copy
+    // cannot come back at once.
+    MakeState(222);
+    int renames = 0;
+    SetFileFaultHook([&](FileStep step, const std::string& path) {
+        if (step != FileStep::kRename) return 0;
+        ++renames;
+        if (path == SavePath("hra.pos") && renames < 6) return EIO;
+        if (path == SavePath("hra.lev") && renames > 4) return EIO;
+        return 0;
+    });
+    EXPECT_FALSE(SaveGame("hra"));
+    SetFileFaultHook(nullptr);
+    // The log does not claim the old save stayed: it is put back later.
+    EXPECT_EQ(LastLogLine(), kFailedLine);
+    EXPECT_TRUE(fs::exists(RollbackRecordPath()));
+
+    SettleInterruptedSave();
+    EXPECT_EQ(SaveFolderNames(), (std::vector<std::string>{"hra.lev", "hra.pos"}));
+    EXPECT_EQ(ReadBytes(SavePath("hra.lev")), oldLev);
+    EXPECT_EQ(LoadedGold("hra"), 111);
+}
+
+TEST_F(SavePair, ACommitRecordLeftBehindIsFinishedWhateverTheSaveIsCalled) {
+    // Names with the record's own separators in them.
+    for (const std::string name : {"a b\n1 2", "end", "P 1 3"}) {
+        MakeWorkingLevels(2);
+        MakeState(333);
+        SetFileFaultHook([](FileStep step, const std::string& path) {
+            return step == FileStep::kRemove && path == CommitRecordPath() ? EIO : 0;
+        });
+        ASSERT_TRUE(SaveGame(name));
+        SetFileFaultHook(nullptr);
+        ASSERT_TRUE(fs::exists(CommitRecordPath()));
+        SettleInterruptedSave();
+        EXPECT_FALSE(fs::exists(CommitRecordPath()));
+        EXPECT_EQ(LoadedGold(name), 333);
+        fs::remove_all(appFolder / "data/saves");
+    }
+}
+
+TEST_F(SavePair, ADamagedRecordIsDroppedAndTheOldPairStays) {
+    MakeWorkingLevels(2);
+    MakeState(111);
+    ASSERT_TRUE(SaveGame("hra"));
+    WriteBytes(CommitRecordPath(), {'x', '\n'});
+    WriteBytes(UnfinishedPositionPath(), {1, 2, 3});
+    SettleInterruptedSave();
+    EXPECT_EQ(SaveFolderNames(), (std::vector<std::string>{"hra.lev", "hra.pos"}));
+    EXPECT_EQ(LoadedGold("hra"), 111);
+}
+
+TEST_F(SavePair, NoNameOfTheSaveMachineryLooksLikeASave) {
+    for (const std::string& path :
+         {CommitRecordPath(), RollbackRecordPath(), KeptPackagePath(), KeptPositionPath(),
+          UnfinishedPackagePath(), UnfinishedPositionPath()}) {
+        std::string name = fs::path(path).filename().string();
+        std::transform(name.begin(), name.end(), name.begin(), ::toupper);
+        EXPECT_EQ(name.find("LEV"), std::string::npos) << name;
+        EXPECT_EQ(fs::path(path).parent_path(), appFolder / "data/saves");
+    }
+}
+
+// The whole save flow in a child process, killed at random instants spread
+// over the time a save takes.  KARVELUN_CRASH_KILLS sets the number of kills
+// for a longer run.
+TEST_F(SavePair, AKillAtAnyInstantOfASaveLeavesTheOldOrTheNewPairAndItLoads) {
+    const char* asked = std::getenv("KARVELUN_CRASH_KILLS");
+    const int kills = asked ? std::max(1, std::atoi(asked)) : 1000;
+
+    MakeWorkingLevels(4);
+    MakeState(1);
+    ASSERT_TRUE(SaveGame("hra"));
+    ASSERT_TRUE(QuickSave());
+
+    auto saveInChild = [&](bool quick, std::chrono::microseconds killAfter) {
+        const pid_t child = ::fork();
+        if (child == 0) _exit(Save(quick) ? 0 : 1);
+        if (killAfter.count() >= 0) {
+            std::this_thread::sleep_for(killAfter);
+            ::kill(child, SIGKILL);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return status;
+    };
+
+    // How long a save takes, fork included: the middle of seven.
+    std::vector<std::chrono::microseconds> durations;
+    for (int i = 0; i < 7; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        const int status = saveInChild(i % 2 == 0, std::chrono::microseconds(-1));
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        durations.push_back(std::chrono::duration_cast<std::chrono::microseconds>(
+            std::chrono::steady_clock::now() - start));
+    }
+    std::sort(durations.begin(), durations.end());
+    const std::chrono::microseconds longest = durations[3];
+
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<long> instant(0, longest.count());
+    int32_t saved[2] = {1, 1};
+    int oldPairs = 0, newPairs = 0, finishedSaves = 0, recordsFound = 0;
+    for (int k = 0; k < kills; ++k) {
+        const bool quick = k % 2 == 1;
+        const int32_t next = 10 + k;
+        MakeState(next);
+        const int status = saveInChild(quick, std::chrono::microseconds(instant(random)));
+        if (WIFEXITED(status)) ++finishedSaves;
+        if (fs::exists(CommitRecordPath()) || fs::exists(RollbackRecordPath())) ++recordsFound;
+
+        // The next start, then a load of each pair.
+        SettleInterruptedSave();
+        ASSERT_EQ(SaveFolderNames(),
+                  (std::vector<std::string>{"hra.lev", "hra.pos", "quick.lev", "quick.pos"}))
+            << "kill " << k;
+        const int32_t other = LoadedGold(Name(!quick));
+        ASSERT_EQ(other, saved[!quick]) << "kill " << k << ": the other save changed";
+        const int32_t gold = LoadedGold(Name(quick));
+        ASSERT_TRUE(gold == saved[quick] || gold == next) << "kill " << k << ": gold " << gold;
+        (gold == next ? newPairs : oldPairs) += 1;
+        saved[quick] = gold;
+        ExpectNotRefused();
+        if (HasFailure()) return;
+    }
+    std::printf(
+        "a save takes %ld us; %d kills: %d old pairs, %d new pairs, %d saves had finished, %d "
+        "records left\n",
+        static_cast<long>(longest.count()), kills, oldPairs, newPairs, finishedSaves, recordsFound);
+    // The kills fell all over the save, not only before or after it.
+    EXPECT_GT(oldPairs, kills / 20);
+    EXPECT_GT(newPairs, kills / 20);
+}
+
+}  // namespace
