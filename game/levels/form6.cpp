@@ -55,10 +55,7 @@ void Form6::DialogItems(int16_t ix) {
     hide();
     if (Form3* menu = MenuLinks().menu) menu->hide();
     GameSuspended = false;
-    HeroDead = false;
-    Paused = false;
-    KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
-    FireHeld = false;
+    ClearPlayBeforeLoad();
     Windows().ClearLog();
     bool loaded = LoadGame(name.toStdString());
     if (ShutdownRequested) return;

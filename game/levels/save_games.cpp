@@ -52,8 +52,18 @@ bool QuickLoad() {
         AddLogLine(kNoSaveLine);
         return false;
     }
+    // A hero between his death and the game-over notice has no working
+    // levels and would take only half the save; he gets all of it.
+    ClearPlayBeforeLoad();
     Windows().ClearLog();
     return LoadGame(kQuickSaveName);
+}
+
+void ClearPlayBeforeLoad() {
+    HeroDead = false;
+    Paused = false;
+    KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
+    FireHeld = false;
 }
 
 }  // namespace game

@@ -29,8 +29,14 @@ bool LoadGame(const std::string& name);
 bool QuickSave();
 
 // F7: with a quick save, the message log is emptied and the quick save
-// loaded; without one, the log says so and nothing else changes.  The pause
-// ends either way.
+// loaded whole, as the load dialog loads a save -- also while the hero is
+// dying, whose game then goes on from the quick save; without one, the log
+// says so and nothing else changes (a dying hero's death runs its course).
+// The pause ends either way.
 bool QuickLoad();
+
+// What a loaded game must not inherit from the one it replaces: the hero's
+// death, the pause and the held keys.
+void ClearPlayBeforeLoad();
 
 }  // namespace game

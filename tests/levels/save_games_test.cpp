@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "game/core/game_state.h"
+#include "game/core/progression.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
@@ -196,6 +197,45 @@ TEST_F(SaveGames, QuickLoadWithoutAQuickSaveChangesNothingButThePause) {
     EXPECT_EQ(windows.LogLines(),
               (std::vector<std::string>{"stará zpráva", "Uložená hra nebyla nalezena..."}));
     EXPECT_FALSE(windows.Called("ShowProgress"));
+    ExpectNotRefused();
+}
+
+// F7 in the frames between the hero's death and the game-over notice.
+TEST_F(SaveGames, QuickLoadWhileTheHeroIsDyingLoadsTheWholeQuickSave) {
+    MakeWorkingLevels(3, 1);
+    SetHero(1, 10.0f, 111);
+    ASSERT_TRUE(QuickSave());
+    const auto quickLevel = ReadBytes(LevelPath(2));
+
+    Gold = 999;
+    Paused = true;
+    KeyLeftHeld = FireHeld = true;
+    KillHero();  // the working levels go with him
+    ASSERT_EQ(CountWorkingLevels(), 0);
+    EXPECT_TRUE(QuickLoad());
+    EXPECT_FALSE(HeroDead);
+    EXPECT_FALSE(Paused);
+    EXPECT_FALSE(KeyLeftHeld || FireHeld);
+    EXPECT_EQ(Gold, 111);
+    EXPECT_EQ(LevelNumber, 1);
+    EXPECT_EQ(Tiles[0].Param1, "úroveň 1");  // the hero's level is in memory
+    EXPECT_EQ(CountWorkingLevels(), 3);
+    EXPECT_EQ(ReadBytes(LevelPath(2)).size(), quickLevel.size());
+    EXPECT_EQ(windows.LogLines(), std::vector<std::string>{"Hra byla úspěšně načtena..."});
+    ExpectNotRefused();
+}
+
+TEST_F(SaveGames, QuickLoadWhileTheHeroIsDyingWithoutAQuickSaveLetsTheDeathRunOn) {
+    MakeWorkingLevels(2);
+    ASSERT_TRUE(SaveGame("jina"));  // a named save is not a quick save
+    KillHero();
+    EXPECT_FALSE(QuickLoad());
+    EXPECT_TRUE(HeroDead);
+    const auto lines = windows.LogLines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2], "Jsi mrtev...");
+    EXPECT_EQ(lines.back(), "Uložená hra nebyla nalezena...");
+    EXPECT_EQ(CountWorkingLevels(), 0);
     ExpectNotRefused();
 }
 
