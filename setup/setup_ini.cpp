@@ -3,9 +3,18 @@
 #include <algorithm>
 #include <string>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <vector>
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+
+#include "game/levels/durable_file.h"
+#include "game/levels/file_io.h"
 
 #include "setup/number_text.h"
 
@@ -14,6 +23,8 @@ namespace {
 
 constexpr std::size_t kVolumeKeyLength = 10;  // "Hlasitost="
 constexpr std::size_t kTickKeyLength = 5;     // "Tick="
+// Far beyond any settings file: a bigger one is not read.
+constexpr std::size_t kLargestSetupIni = 1 << 20;
 
 // The text from a fixed position on; a line too short for its key has no value.
 std::string_view ValuePart(std::string_view line, std::size_t keyLength) {
@@ -166,11 +177,13 @@ SetupValues ParseSetupIni(std::string_view text) {
 }
 
 std::optional<SetupValues> ReadSetupIni(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return ParseSetupIni(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    // Only a regular file of a sensible size is read: a pipe, a device or a
+    // huge file in its place gives nothing rather than a hang.
+    std::vector<uint8_t> bytes;
+    if (!game::ReadWholeFile(QFile::encodeName(path).toStdString(), bytes, kLargestSetupIni))
+        return std::nullopt;
+    return ParseSetupIni(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 QByteArray FormatSetupIni(const SetupValues& values) {
@@ -203,13 +216,22 @@ QByteArray FormatSetupIni(const SetupValues& values) {
 }
 
 bool WriteSetupIni(const QString& path, const SetupValues& values, QString* error) {
-    QSaveFile file(path);
     const QByteArray text = FormatSetupIni(values);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-    if (written && file.commit()) return true;
-
-    if (error != nullptr) *error = file.errorString();
-    file.cancelWriting();
+    const std::vector<uint8_t> bytes(text.begin(), text.end());
+    const std::string file = QFile::encodeName(path).toStdString();
+    std::string why;
+    if (game::ReplaceFile(file, bytes, game::Durability::kFlushed, &why)) return true;
+    const int failure = errno;
+    // A folder we may not write to, holding a file we may: the file is
+    // rewritten where it is rather than the settings refused.
+    struct stat info {};
+    if ((failure == EACCES || failure == EPERM) && ::lstat(file.c_str(), &info) == 0 &&
+        S_ISREG(info.st_mode) && ::access(file.c_str(), W_OK) == 0) {
+        std::string inPlace;
+        if (game::RewriteInPlace(file, bytes, &inPlace)) return true;
+        why += "; " + inPlace;
+    }
+    if (error != nullptr) *error = QString::fromStdString(why);
     return false;
 }
 

@@ -68,16 +68,21 @@ int TickFromLine(std::string_view line);
 // The values of a whole file's text.  A missing line counts as empty text.
 SetupValues ParseSetupIni(std::string_view text);
 
-// Reads the file.  A missing or unreadable file gives nothing (the window
-// keeps its initial state).
+// Reads the file.  A missing or unreadable file, or one that is no regular
+// file of a sensible size (a folder, a pipe, a device, a huge file), gives
+// nothing (the window keeps its initial state).
 std::optional<SetupValues> ReadSetupIni(const QString& path);
 
 // The exact bytes the tool writes.
 QByteArray FormatSetupIni(const SetupValues& values);
 
 // Writes the file through a temporary file in the same folder that then
-// replaces it, so a failure never leaves a half-written setup.ini.  Returns
-// false and fills *error with the system's reason when it fails.
+// replaces it (flushed to the disk, a link in its place replaced, not
+// followed), so a failure never leaves a half-written setup.ini.  When the
+// folder refuses new files but the file itself is writable, the file is
+// rewritten in place instead: the new text, flushed, then the file cut to
+// its length.  Returns false and fills *error with the failing step and the
+// system's reason when it fails.
 bool WriteSetupIni(const QString& path, const SetupValues& values, QString* error);
 
 }  // namespace setup

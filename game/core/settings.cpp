@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <cstdio>
+#include <filesystem>
 #include <iterator>
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <system_error>
 #include <vector>
+
+#include "game/levels/file_io.h"
 
 #include "game/platform/numbers.h"
 #include "game/platform/rounding.h"
@@ -141,9 +145,18 @@ int16_t TickDelayOfLine(const std::string& line3) {
 }
 
 Settings ReadSettings(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return Settings{};
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // A folder, a pipe, a device or a huge file in the file's place is no
+    // settings file: the defaults hold, without a hang.
+    constexpr size_t kLargestSettingsFile = 1 << 20;
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes, kLargestSettingsFile)) {
+        std::error_code ec;
+        if (std::filesystem::exists(path, ec))
+            std::fprintf(stderr, "karvelun: %s is not a readable settings file; using defaults\n",
+                         path.c_str());
+        return Settings{};
+    }
+    const std::string text(bytes.begin(), bytes.end());
     std::vector<std::string> lines = SplitLines(text);
     if (lines.size() < 3) lines.resize(3);  // a missing line counts as empty
 

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "game/core/game_state.h"
+#include "game/levels/durable_file.h"
 #include "game/levels/package_record.h"
 #include "game/levels/position_record.h"
 #include "levels/levels_test.h"
@@ -377,6 +378,43 @@ TEST_F(LevelTool, PackAndUnpackKeepThePackagesHeaderRules) {
 
     EXPECT_EQ(Tool({"pack", Path("work"), Path("x.txt")}).status, 1);
     EXPECT_EQ(Tool({"pack", Path("nowhere"), Path("x.all")}).status, 1);
+}
+
+TEST_F(LevelTool, AFailedWriteKeepsTheOldOutputAndLeavesNothingBeside) {
+    ASSERT_EQ(Tool({"build", KARVELUN_CAMPAIGN_DIR, Path("levels.all")}).status, 0);
+    const auto built = ReadBytes(dir / "levels.all");
+    ASSERT_EQ(Tool({"unpack", Path("levels.all"), Path("work")}).status, 0);
+    ASSERT_EQ(Tool({"pack", Path("work"), Path("hra.lev")}).status, 0);
+    const auto packed = ReadBytes(dir / "hra.lev");
+    const auto level0 = ReadBytes(dir / "work/level0.sc");
+    auto names = [&] {
+        std::set<std::string> all;
+        for (const auto& entry : fs::recursive_directory_iterator(dir))
+            all.insert(entry.path().lexically_relative(dir).string());
+        return all;
+    };
+    const auto before = names();
+
+    for (const FileStep failing :
+         {FileStep::kWrite, FileStep::kSyncFile, FileStep::kClose, FileStep::kRename}) {
+        SetFileFaultHook(
+            [&](FileStep step, const std::string&) { return step == failing ? ENOSPC : 0; });
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"build", KARVELUN_CAMPAIGN_DIR, Path("levels.all"), "--seed",
+                                       "5"},
+              {"pack", Path("work"), Path("hra.lev")},
+              {"unpack", Path("levels.all"), Path("work")}}) {
+            const ToolRun run = Tool(args);
+            EXPECT_EQ(run.status, 1) << args[0];
+            EXPECT_NE(run.err.find("cannot be written"), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find("No space left"), std::string::npos) << run.err;
+        }
+        SetFileFaultHook(nullptr);
+        EXPECT_EQ(ReadBytes(dir / "levels.all"), built) << FileStepName(failing);
+        EXPECT_EQ(ReadBytes(dir / "hra.lev"), packed);
+        EXPECT_EQ(ReadBytes(dir / "work/level0.sc"), level0);
+        EXPECT_EQ(names(), before);
+    }
 }
 
 TEST_F(LevelTool, WrongUsageAndBrokenFilesFailWithOneLine) {

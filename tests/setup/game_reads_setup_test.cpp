@@ -1,6 +1,10 @@
 // The game starts with what the settings tool saved: every value the tool can
 // write goes through the file into the game's own start-up reading.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -173,6 +177,30 @@ TEST_F(GameReadsSetup, BothProgramsSeeTheSameValuesInOddFiles) {
         EXPECT_EQ(game.view.pauseOnFocusLoss, tool.pauseOnFocusLoss) << text;
         EXPECT_EQ(game.keys, GameKeysOf(tool.keys)) << text;
     }
+}
+
+// A folder, a pipe without a writer, a link to an endless device or a huge
+// sparse file where setup.ini should be: the game starts at once with the
+// defaults of a missing file.
+TEST_F(GameReadsSetup, ThingsThatAreNoSettingsFileGiveTheDefaults) {
+    const std::string path = setup::SetupIniPath(dir_.path()).toStdString();
+    const game::Settings defaults = game::ReadSettings(path);  // missing
+    auto expectDefaults = [&](const char* what) {
+        const game::Settings settings = game::ReadSettings(path);
+        EXPECT_EQ(settings.soundOn, defaults.soundOn) << what;
+        EXPECT_EQ(settings.volume, defaults.volume) << what;
+        EXPECT_EQ(settings.tickDelay, defaults.tickDelay) << what;
+        std::filesystem::remove(path);
+    };
+    std::filesystem::create_directory(path);
+    expectDefaults("folder");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    expectDefaults("pipe");
+    std::filesystem::create_symlink("/dev/zero", path);
+    expectDefaults("/dev/zero");
+    ASSERT_TRUE(setup::WriteSetupIni(QString::fromStdString(path), Values(false, 3, 4), nullptr));
+    std::filesystem::resize_file(path, 4ull << 30);
+    expectDefaults("4 GiB");
 }
 
 }  // namespace

@@ -1,11 +1,18 @@
 // The reading rules of setup.ini and the writing of it, without a window.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "game/levels/durable_file.h"
 #include "setup/number_text.h"
 #include "setup/setup_ini.h"
 
@@ -389,6 +396,97 @@ TEST_F(SetupIniFile, AFailedWriteSaysWhyAndLeavesNothingBehind) {
     error.clear();
     EXPECT_FALSE(WriteSetupIni(SetupIniPath(dir_.filePath(QStringLiteral("gone"))), {}, &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+// Things that are no settings file, in the file's place: the tool starts
+// with its defaults at once.
+TEST_F(SetupIniFile, APipeADeviceOrAHugeFileReadsAsNoFile) {
+    const std::string path = Path().toStdString();
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    EXPECT_FALSE(ReadSetupIni(Path()).has_value());  // no writer: must not wait for one
+    ASSERT_EQ(::unlink(path.c_str()), 0);
+
+    std::filesystem::create_symlink("/dev/zero", path);
+    EXPECT_FALSE(ReadSetupIni(Path()).has_value());
+    ASSERT_EQ(::unlink(path.c_str()), 0);
+
+    WriteRaw(Path(), "Zvuky=Ne\r\n");
+    std::filesystem::resize_file(path, 4ull << 30);  // sparse: no room taken
+    EXPECT_FALSE(ReadSetupIni(Path()).has_value());
+}
+
+class SetupIniWriteFaults : public SetupIniFile {
+  protected:
+    void TearDown() override { game::SetFileFaultHook(nullptr); }
+    QStringList Entries() const {
+        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+};
+
+TEST_F(SetupIniWriteFaults, AFullDiskOrAFailingFlushKeepsTheOldFile) {
+    const QByteArray old = "Zvuky=Ne\r\nHlasitost=5\r\nTick=6\r\n";
+    for (const game::FileStep failing :
+         {game::FileStep::kCreate, game::FileStep::kWrite, game::FileStep::kSyncFile,
+          game::FileStep::kClose, game::FileStep::kRename}) {
+        for (const int error : {ENOSPC, EFBIG, EIO}) {
+            WriteRaw(Path(), old);
+            game::SetFileFaultHook([&](game::FileStep step, const std::string&) {
+                return step == failing ? error : 0;
+            });
+            QString reason;
+            EXPECT_FALSE(WriteSetupIni(Path(), Old(true, 90, 1), &reason));
+            game::SetFileFaultHook(nullptr);
+            EXPECT_TRUE(reason.contains(QString::fromLocal8Bit(std::strerror(error))))
+                << qPrintable(reason);
+            EXPECT_EQ(ReadAll(Path()), old) << game::FileStepName(failing);
+            EXPECT_EQ(Entries(), QStringList{QStringLiteral("setup.ini")});
+        }
+    }
+}
+
+TEST_F(SetupIniWriteFaults, AFolderThatRefusesNewFilesGetsTheFileRewrittenInPlace) {
+    WriteRaw(Path(), QByteArray(3000, 'x'));
+    const auto refuseNewFiles = [](game::FileStep step, const std::string& path) {
+        return step == game::FileStep::kCreate && path.find(".tmp-write-") != std::string::npos
+                   ? EACCES
+                   : 0;
+    };
+    game::SetFileFaultHook(refuseNewFiles);
+    ASSERT_TRUE(WriteSetupIni(Path(), Old(false, 12, 34), nullptr));
+    EXPECT_EQ(ReadAll(Path()), "Zvuky=Ne\r\nHlasitost=12\r\nTick=34\r\n" +
+                                   NewLines("auto", "Ne", "Ano"));  // cut to its new length
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("setup.ini")});
+
+    // A link in the file's place is not written through, even then.
+    const std::filesystem::path outside =
+        std::filesystem::path(dir_.path().toStdString()) / "jinde";
+    WriteRaw(QString::fromStdString(outside.string()), "cizí");
+    std::filesystem::remove(Path().toStdString());
+    std::filesystem::create_symlink(outside, Path().toStdString());
+    QString reason;
+    EXPECT_FALSE(WriteSetupIni(Path(), Old(true, 1, 1), &reason));
+    EXPECT_EQ(ReadAll(QString::fromStdString(outside.string())), "cizí");
+
+    // Nor is a file the player may not write.
+    std::filesystem::remove(Path().toStdString());
+    WriteRaw(Path(), "Zvuky=Ano\r\n");
+    ::chmod(Path().toStdString().c_str(), 0444);
+    if (::geteuid() != 0) {
+        EXPECT_FALSE(WriteSetupIni(Path(), Old(false, 1, 1), &reason));
+        EXPECT_EQ(ReadAll(Path()), "Zvuky=Ano\r\n");
+    }
+}
+
+// The same with a real folder the tool may not write to.
+TEST_F(SetupIniWriteFaults, AReadOnlyPortableFolderWithAWritableFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "folder modes do not stop root; the seam test covers it";
+    WriteRaw(Path(), "Zvuky=Ano\r\n");
+    ::chmod(Path().toStdString().c_str(), 0644);
+    ASSERT_EQ(::chmod(dir_.path().toStdString().c_str(), 0555), 0);
+    const bool written = WriteSetupIni(Path(), Old(false, 50, 0), nullptr);
+    ::chmod(dir_.path().toStdString().c_str(), 0755);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(ReadSetupIni(Path()), Old(false, 50, 0));
 }
 
 }  // namespace

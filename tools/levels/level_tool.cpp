@@ -9,7 +9,6 @@
 
 #include "game/levels/file_io.h"
 #include "game/levels/keyed_string.h"
-#include "game/levels/working_levels.h"
 #include "game/platform/random.h"
 #include "tools/levels/campaign_check.h"
 #include "tools/levels/campaign_source.h"
@@ -56,17 +55,14 @@ std::vector<uint8_t> ReadFileOrFail(const fs::path& path) {
     return bytes;
 }
 
-// Writes a file whole or not at all.
+// Writes a file whole or not at all: on a full disk or any other failure
+// the old file stays as it was and nothing half-written is left beside it.
 void WriteFileOrFail(const fs::path& path, const std::vector<uint8_t>& bytes) {
-    const fs::path partial = path.string() + ".partial";
     std::error_code ec;
     if (!path.parent_path().empty()) fs::create_directories(path.parent_path(), ec);
-    if (!game::WriteWholeFile(partial.string(), bytes, false)) {
-        fs::remove(partial, ec);
-        throw ToolError{path.string() + ": cannot be written"};
-    }
-    fs::rename(partial, path, ec);
-    if (ec) throw ToolError{path.string() + ": cannot be written (" + ec.message() + ")"};
+    std::string why;
+    if (!game::WriteWholeFile(path.string(), bytes, true, &why))
+        throw ToolError{path.string() + ": cannot be written (" + why + ")"};
 }
 
 // A package by its extension: levels.all has no header, a .lev has its own
@@ -420,8 +416,14 @@ int Unpack(const std::vector<std::string>& args) {
         throw ToolError{file.string() + ": its header names \"" + *package.header +
                         "\", so the game would refuse it under this name"};
 
-    // Level files are replaced by number, as the game does.
-    game::DeleteLevelFiles(folder.string());
+    // Level files are replaced by number, as the game does; each new file
+    // takes the place of the old one only when it is whole, and the numbers
+    // beyond the package go once every level is written.
+    std::error_code ec;
+    long entries = 0;
+    for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
+         it.increment(ec))
+        ++entries;
 
     platform::RandomizeFromClock();
     for (size_t n = 0; n < package.levels.size(); ++n) {
@@ -429,6 +431,8 @@ int Unpack(const std::vector<std::string>& args) {
         game::WriteLevelRecord(writer, static_cast<int32_t>(n), package.levels[n]);
         WriteFileOrFail(folder / ("level" + std::to_string(n) + ".sc"), writer.Bytes());
     }
+    for (long n = static_cast<long>(package.levels.size()); n < entries; ++n)
+        fs::remove(folder / ("level" + std::to_string(n) + ".sc"), ec);
     return 0;
 }
 
