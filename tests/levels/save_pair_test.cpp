@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -150,6 +151,8 @@ TEST_F(SavePair, AFailureAtEveryStepOfASaveLeavesOneWholePairAndTheLogSaysWhich)
                 ExpectNotRefused();
             }
         }
+        std::printf("%s: %zu file steps x 3 faults: %d saved, %d kept the old pair\n",
+                    quick ? "quick save" : "named save", steps, saved, kept);
         EXPECT_GT(saved, 0);
         EXPECT_GT(kept, 0);
     }
