@@ -310,6 +310,18 @@ void Form1::Picture1_KeyUp(QKeyEvent& event) {
     KeyboardKeyUp(key->keyCode, key->shift);
 }
 
+void Form1::Picture1_GameKeyDown(platform::VirtualKey key, bool autoRepeat) {
+    // Holding a key repeats its press: that keeps a direction or the fire
+    // going, but must not repeat a command such as Pause or a quick save.
+    if (autoRepeat && !RepeatsWhileHeld(key.keyCode)) return;
+    game::Picture1_KeyDown(0, key.keyCode, key.shift);
+    Picture1->FollowPause();
+}
+
+void Form1::Picture1_GameKeyUp(platform::VirtualKey key) {
+    game::Picture1_KeyUp(0, key.keyCode, key.shift);
+}
+
 void Form1::Picture1_LostFocus() {
     ReleaseHeldKeys();
 }

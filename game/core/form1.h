@@ -14,6 +14,7 @@
 #include "game/core/frame_loop.h"
 #include "game/core/windows.h"
 #include "game/platform/background_window.h"
+#include "game/platform/keys.h"
 #include "game/platform/pixel_scaler.h"
 
 namespace game {
@@ -101,6 +102,11 @@ class Form1 : public platform::BackgroundWindow {
     // Key events of the play field, as virtual keys.
     void Picture1_KeyDown(QKeyEvent& event);
     void Picture1_KeyUp(QKeyEvent& event);
+    // A key of the game's standard layout pressed or released on the play
+    // field, past the player's chosen keys: how the game pad presses its
+    // keys, with the keyboard's rules for repeated presses.
+    void Picture1_GameKeyDown(platform::VirtualKey key, bool autoRepeat);
+    void Picture1_GameKeyUp(platform::VirtualKey key);
     // The play field lost the keyboard to another window.
     void Picture1_LostFocus();
     // The program lost the keyboard (state other than active) or got it back.
