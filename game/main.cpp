@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "game/core/game_state.h"
+#include "game/core/pad_delivery.h"
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
 #include "game/core/startup.h"
@@ -58,6 +59,9 @@ int main(int argc, char** argv) {
         game::WindowSet windows;
         game::SetWindows(&windows);
         windows.ApplyViewSettings(view);
+        // A game pad plays and goes through the menus like the keyboard.
+        game::PadDelivery padKeys;
+        platform::Gamepad gamepad(padKeys);
         if (game::Main(folder.toStdString())) {
             status = app.exec();
         } else {
