@@ -1,0 +1,202 @@
+// The menu, the load dialog, the save dialog and the question operated by a
+// virtual pad alone, opened as the player opens them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "game/core/game_state.h"
+#include "game/levels/save_games.h"
+#include "gamepad/pad_fixture.h"
+#include "ui/menu_test_support.h"
+
+namespace {
+
+using namespace game;
+
+class PadMenus : public menu_testing::MenuTest, public gamepad_testing::PadFixture {
+  protected:
+    void SetUp() override {
+        MenuTest::SetUp();
+        ASSERT_TRUE(Active(*menu));
+        PlugPad();
+    }
+    void TearDown() override {
+        UnplugPad();
+        MenuTest::TearDown();
+    }
+
+    // Down on the D-pad until `ix` is chosen.
+    void ChooseInMenu(int16_t ix) {
+        for (int presses = 0; menu->Items.Selected != ix && presses < 12; ++presses)
+            Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        ASSERT_EQ(menu->Items.Selected, ix);
+    }
+    void GameUnderWay() { CanResume = CanSave = GameSuspended = true; }
+};
+
+TEST_F(PadMenus, TheMenuMovesWithTheDpadAndTheStickAndARunsTheItem) {
+    menu->Items.Selected = kMenuNewGame;
+    Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    EXPECT_EQ(menu->Items.Selected, kMenuLoad);
+    // Without a game "Uložit" and "Zpět" are skipped, as with the arrows.
+    Stick(0, 32767);
+    Stick(0, 0);
+    EXPECT_EQ(menu->Items.Selected, kMenuCredits);
+    EXPECT_TRUE(menu->Items.Highlighted[kMenuCredits]);
+    // Held, it goes on as a held arrow does.
+    Push(SDL_CONTROLLER_BUTTON_DPAD_UP);
+    Wait(platform::PadKeys::kRepeatDelayMs);
+    EXPECT_EQ(menu->Items.Selected, kMenuNewGame);
+    LetGo(SDL_CONTROLLER_BUTTON_DPAD_UP);
+
+    // A on "Credits" opens them, A again closes them.
+    ChooseInMenu(kMenuCredits);
+    bool shown = false;
+    WhenShown(*credits, [&] {
+        shown = true;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(credits.get()));
+        Tap(SDL_CONTROLLER_BUTTON_A);
+    });
+    PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(credits->isVisible());
+    EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(PadMenus, BInTheMenuGoesBackToTheGameOnlyWhenThereIsOne) {
+    Tap(SDL_CONTROLLER_BUTTON_B);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_FALSE(windows.Called("ResumeGameWindow"));
+
+    GameUnderWay();
+    Tap(SDL_CONTROLLER_BUTTON_B);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_FALSE(GameSuspended);
+    EXPECT_TRUE(windows.Called("ResumeGameWindow"));
+}
+
+TEST_F(PadMenus, ASaveIsLoadedByPadAloneAfterTheQuestion) {
+    MakeSave("hrad", 2, 321);
+    MakeSave("jeskyně", 1, 55);
+    GameUnderWay();
+    LevelNumber = 0;
+    Gold = 9;
+    ChooseInMenu(kMenuLoad);
+
+    int asked = 0;
+    auto answer = [&](bool yes) {
+        ++asked;
+        ASSERT_TRUE(KeysIn(question.get()));
+        // Left and Right choose the answer, wherever the last question
+        // left it; B says "Ne" straight away.
+        if (yes) {
+            Tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+            if (question->Buttons.Selected != 0) Tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+            PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+        } else {
+            PushAndLetGo(SDL_CONTROLLER_BUTTON_B);
+        }
+    };
+    bool loadShown = false;
+    WhenShown(*load, [&] {
+        loadShown = true;
+        ASSERT_TRUE(KeysIn(load->List1));
+        Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        ASSERT_NE(load->List1->SelectedEntry(), nullptr);
+        EXPECT_EQ(load->List1->SelectedEntry()->text(), "jeskyně");
+        WhenShown(*question, [&] { answer(false); });
+        PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+        EXPECT_TRUE(load->isVisible()) << "a refused question keeps the dialog";
+        EXPECT_EQ(Gold, 9);
+        // The window manager gives the keyboard back to the dialog below.
+        load->activateWindow();
+        ASSERT_TRUE(KeysIn(load->List1));
+        WhenShown(*question, [&] { answer(true); });
+        PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+    });
+    PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_TRUE(loadShown);
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(load->isVisible());
+    EXPECT_EQ(LevelNumber, 1);
+    EXPECT_EQ(Gold, 55);
+    EXPECT_TRUE(windows.Called("ResumeGameWindow"));
+}
+
+TEST_F(PadMenus, BLeavesTheLoadDialogForTheMenu) {
+    MakeSave("hrad", 2, 321);
+    Gold = 9;
+    ChooseInMenu(kMenuLoad);
+    WhenShown(*load, [&] {
+        ASSERT_TRUE(KeysIn(load->List1));
+        Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        PushAndLetGo(SDL_CONTROLLER_BUTTON_B);
+    });
+    PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_FALSE(load->isVisible());
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(Gold, 9);
+    // The held B did not go on through the menu.
+    Wait(2000);
+    EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(PadMenus, AnExistingSaveIsOverwrittenByPadAlone) {
+    MakeSave("hrad", 2, 321);
+    MakeSave("zámek", 1, 1);
+    GameUnderWay();
+    Gold = 999;
+    ChooseInMenu(kMenuSave);
+
+    std::string asked;
+    WhenShown(*save, [&] {
+        ASSERT_TRUE(KeysIn(save->Text1));
+        // Down leaves the name box for the list and chooses its first entry.
+        Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        EXPECT_EQ(save->Text1->text(), "hrad");
+        Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        EXPECT_EQ(save->Text1->text(), "zámek");
+        Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
+        EXPECT_EQ(save->Text1->text(), "hrad");
+        WhenShown(*question, [&] {
+            asked = question->Label1->text().toStdString();
+            ASSERT_TRUE(KeysIn(question.get()));
+            Tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+            if (question->Buttons.Selected != 0) Tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+            EXPECT_TRUE(question->Buttons.Highlighted[0]);
+            PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+        });
+        PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+    });
+    PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_EQ(asked, "Opravdu chcete přepsat tuto pozici?");
+    EXPECT_FALSE(save->isVisible());
+    EXPECT_FALSE(GameSuspended);
+    EXPECT_TRUE(windows.Called("ResumeGameWindow"));
+    Gold = 0;
+    ASSERT_TRUE(LoadGame("hrad"));
+    EXPECT_EQ(Gold, 999);
+}
+
+TEST_F(PadMenus, InTheSaveDialogLeftAndRightChooseTheButtonsThatAThenRuns) {
+    MakeSave("hrad", 2, 321);
+    GameUnderWay();
+    save->Buttons.Selected = 0;
+    ChooseInMenu(kMenuSave);
+    WhenShown(*save, [&] {
+        ASSERT_TRUE(KeysIn(save->Text1));
+        Tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+        EXPECT_EQ(save->Buttons.Selected, 1);
+        EXPECT_TRUE(save->Buttons.Highlighted[1]);
+        PushAndLetGo(SDL_CONTROLLER_BUTTON_A);  // "Zpět"
+    });
+    PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_FALSE(save->isVisible());
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(GameSuspended);
+    EXPECT_EQ(SaveFolderNames(), (std::vector<std::string>{"hrad.lev", "hrad.pos"}));
+}
+
+}  // namespace

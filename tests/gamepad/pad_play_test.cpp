@@ -1,0 +1,190 @@
+// The game played by a virtual pad through the real game window: the stick
+// and the D-pad hold the arrows' flags, the buttons fire, lay bombs, pause,
+// leave for the menu and quick-save, a pad pulled out lets go of what it
+// held, and nothing reaches the game while it does not have the keyboard.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "core/game_window_test.h"
+#include "game/core/game_state.h"
+#include "game/ui/form3.h"
+#include "gamepad/pad_fixture.h"
+
+namespace {
+
+using namespace game;
+
+class PadPlay : public core_testing::GameWindowTest, public gamepad_testing::PadFixture {
+  protected:
+    void SetUp() override {
+        GameWindowTest::SetUp();
+        ASSERT_TRUE(Active(form()));
+        ASSERT_TRUE(KeysIn(field()));
+        PlugPad();
+    }
+    void TearDown() override {
+        UnplugPad();
+        GameWindowTest::TearDown();
+    }
+};
+
+constexpr int kFull = 32767;
+
+TEST_F(PadPlay, TheDpadAndTheStickHoldTheArrowsFlagsAndChangeTheStepOnRelease) {
+    struct Way {
+        int button, x, y;
+        bool* held;
+        float* step;
+        float* otherStep;
+    } ways[] = {
+        {SDL_CONTROLLER_BUTTON_DPAD_UP, 0, -kFull, &KeyUpHeld, &HeroStepY, &HeroStepX},
+        {SDL_CONTROLLER_BUTTON_DPAD_DOWN, 0, kFull, &KeyDownHeld, &HeroStepY, &HeroStepX},
+        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, -kFull, 0, &KeyLeftHeld, &HeroStepX, &HeroStepY},
+        {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, kFull, 0, &KeyRightHeld, &HeroStepX, &HeroStepY},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.button);
+        for (bool byStick : {false, true}) {
+            HeroStepX = HeroStepY = 0.8f;
+            byStick ? Stick(way.x, way.y) : Push(way.button);
+            EXPECT_TRUE(*way.held);
+            EXPECT_FLOAT_EQ(*way.step, 0.8f);
+            byStick ? Stick(0, 0) : LetGo(way.button);
+            EXPECT_FALSE(*way.held);
+            EXPECT_FLOAT_EQ(*way.step, 0.6f);
+            EXPECT_FLOAT_EQ(*way.otherStep, 0.8f);
+        }
+    }
+    // Inside the dead zone the stick holds nothing.
+    Stick(kFull / 5, -kFull / 5);
+    EXPECT_FALSE(KeyRightHeld || KeyUpHeld);
+}
+
+TEST_F(PadPlay, AStickSlantMovesDiagonallyAsTwoArrowsDo) {
+    const float x = HeroX, y = HeroY;
+    Stick(kFull * 7 / 10, -kFull * 7 / 10);
+    EXPECT_TRUE(KeyRightHeld);
+    EXPECT_TRUE(KeyUpHeld);
+    form().Loop.RunFrame();
+    EXPECT_FLOAT_EQ(HeroX, x + 0.8f);
+    EXPECT_FLOAT_EQ(HeroY, y - 0.8f);
+    EXPECT_EQ(HeroFacing, 2);  // right comes after up in the frame, as with two arrows
+    // Turned to straight up: right is let go, its step changes.
+    Stick(0, -kFull);
+    EXPECT_FALSE(KeyRightHeld);
+    EXPECT_TRUE(KeyUpHeld);
+    EXPECT_FLOAT_EQ(HeroStepX, 0.6f);
+    form().Loop.RunFrame();
+    EXPECT_EQ(HeroFacing, 1);
+}
+
+TEST_F(PadPlay, AAndTheTriggerFireTogetherBAndXLayABomb) {
+    Push(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_TRUE(FireHeld);
+    pad.Trigger(true);
+    LetGo(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_TRUE(FireHeld) << "the trigger still holds the fire";
+    pad.Trigger(false);
+    padLayer->Poll();
+    EXPECT_FALSE(FireHeld);
+
+    HeroX = 100.5f;
+    HeroY = 41.5f;
+    Push(SDL_CONTROLLER_BUTTON_B);
+    EXPECT_TRUE(BombArmed);
+    EXPECT_EQ(BombX, 104);
+    EXPECT_EQ(BombY, 46);
+    // While it is armed, X lays nothing; a held bomb button, like a held
+    // Space, lays the next one once the first has burst.
+    HeroX = 300;
+    LetGo(SDL_CONTROLLER_BUTTON_B);
+    Push(SDL_CONTROLLER_BUTTON_X);
+    EXPECT_EQ(BombX, 104);
+    BombArmed = false;  // burst
+    Wait(platform::PadKeys::kRepeatDelayMs);
+    EXPECT_TRUE(BombArmed);
+    EXPECT_EQ(BombX, 304);
+    LetGo(SDL_CONTROLLER_BUTTON_X);
+}
+
+TEST_F(PadPlay, StartPausesOnceHoweverLongItIsHeld) {
+    Push(SDL_CONTROLLER_BUTTON_START);
+    EXPECT_TRUE(Paused);
+    Wait(2000);
+    Wait(platform::PadKeys::kRepeatIntervalMs);
+    EXPECT_TRUE(Paused);
+    LetGo(SDL_CONTROLLER_BUTTON_START);
+    Push(SDL_CONTROLLER_BUTTON_START);
+    LetGo(SDL_CONTROLLER_BUTTON_START);
+    EXPECT_FALSE(Paused);
+    EXPECT_EQ(LogLines(), (QStringList{"Čas se zastavil...", "Čas běží dál..."}));
+}
+
+TEST_F(PadPlay, TheShouldersQuickSaveAndLoadAsF5AndF7Do) {
+    // The keyboard's lines are the measure.
+    QTest::keyClick(field(), Qt::Key_F5);
+    QTest::keyClick(field(), Qt::Key_F7);
+    const QStringList byKeys = LogLines();
+    ASSERT_FALSE(byKeys.isEmpty());
+    form().Text1->clear();
+    Push(SDL_CONTROLLER_BUTTON_LEFTSHOULDER);
+    LetGo(SDL_CONTROLLER_BUTTON_LEFTSHOULDER);
+    Push(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
+    LetGo(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
+    EXPECT_EQ(LogLines(), byKeys);
+}
+
+TEST_F(PadPlay, BackLeavesForTheMenuAndItsBGoesBackToTheGame) {
+    Stick(kFull, 0);
+    Push(SDL_CONTROLLER_BUTTON_BACK);
+    EXPECT_TRUE(GameSuspended);
+    EXPECT_TRUE(CanResume);
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_FALSE(KeyRightHeld) << "the menu does not hold the game's arrows";
+    LetGo(SDL_CONTROLLER_BUTTON_BACK);
+
+    ASSERT_TRUE(KeysIn(&windows->form3()));
+    Push(SDL_CONTROLLER_BUTTON_B);
+    EXPECT_FALSE(GameSuspended);
+    EXPECT_TRUE(form().isVisible());
+    form().Timer1->stop();  // the frame loop is not under test here
+    LetGo(SDL_CONTROLLER_BUTTON_B);
+    // Back in the game the stick, still held, walks on as a held arrow
+    // key's repeats do.
+    ASSERT_TRUE(KeysIn(field()));
+    Wait(platform::PadKeys::kRepeatDelayMs);
+    EXPECT_TRUE(KeyRightHeld);
+}
+
+TEST_F(PadPlay, APadPulledOutLetsGoOfWhatItHeld) {
+    Stick(kFull, kFull);
+    Push(SDL_CONTROLLER_BUTTON_A);
+    ASSERT_TRUE(KeyRightHeld && KeyDownHeld && FireHeld);
+    HeroStepX = HeroStepY = 0.8f;
+    pad.Unplug();
+    padLayer->Poll();
+    EXPECT_EQ(padLayer->PadCount(), 0);
+    EXPECT_FALSE(KeyRightHeld || KeyDownHeld || FireHeld);
+    EXPECT_FLOAT_EQ(HeroStepX, 0.6f);
+    EXPECT_FLOAT_EQ(HeroStepY, 0.6f);
+
+    // Plugged in again, it drives again.
+    std::string why;
+    ASSERT_TRUE(pad.Plug(&why)) << why;
+    padLayer->Poll();
+    Push(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    EXPECT_TRUE(KeyLeftHeld);
+}
+
+TEST_F(PadPlay, NothingReachesTheGameWhileAnotherWindowHasTheKeyboard) {
+    QWidget elsewhere;
+    elsewhere.show();
+    ASSERT_TRUE(Active(elsewhere));
+    Push(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+    Push(SDL_CONTROLLER_BUTTON_START);
+    EXPECT_FALSE(KeyRightHeld);
+    EXPECT_FALSE(Paused);
+}
+
+}  // namespace
