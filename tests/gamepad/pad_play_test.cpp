@@ -8,6 +8,7 @@
 
 #include "core/game_window_test.h"
 #include "game/core/game_state.h"
+#include "game/core/key_bindings.h"
 #include "game/ui/form3.h"
 #include "gamepad/pad_fixture.h"
 
@@ -106,6 +107,25 @@ TEST_F(PadPlay, AAndTheTriggerFireTogetherBAndXLayABomb) {
     EXPECT_TRUE(BombArmed);
     EXPECT_EQ(BombX, 304);
     LetGo(SDL_CONTROLLER_BUTTON_X);
+}
+
+TEST_F(PadPlay, ThePadKeepsItsButtonsWhenThePlayerChoosesOtherKeys) {
+    KeyBindings chosen;
+    chosen.Set(Command::Fire, 'W');
+    chosen.Set(Command::Right, 'D');
+    SetActiveKeyBindings(chosen);
+    QTest::keyPress(field(), Qt::Key_Control, Qt::ControlModifier);
+    ASSERT_FALSE(FireHeld) << "Ctrl was given away";
+    QTest::keyRelease(field(), Qt::Key_Control);
+    Push(SDL_CONTROLLER_BUTTON_A);
+    Push(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+    EXPECT_TRUE(FireHeld);
+    EXPECT_TRUE(KeyRightHeld);
+    LetGo(SDL_CONTROLLER_BUTTON_A);
+    LetGo(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+    EXPECT_FALSE(FireHeld);
+    EXPECT_FALSE(KeyRightHeld);
+    SetActiveKeyBindings(KeyBindings());
 }
 
 TEST_F(PadPlay, StartPausesOnceHoweverLongItIsHeld) {
