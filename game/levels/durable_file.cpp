@@ -130,8 +130,6 @@ const char* FileStepName(FileStep step) {
             return "fsync folder";
         case FileStep::kRemove:
             return "remove";
-        case FileStep::kLink:
-            return "link";
         case FileStep::kTruncate:
             return "truncate";
     }
@@ -199,13 +197,6 @@ bool RemoveFile(const std::string& path, std::string* why) {
     int error = Injected(FileStep::kRemove, path);
     if (error == 0 && ::unlink(path.c_str()) != 0 && errno != ENOENT) error = errno;
     if (error != 0) return Fail(why, FileStep::kRemove, path, error);
-    return true;
-}
-
-bool LinkFile(const std::string& existing, const std::string& newName, std::string* why) {
-    int error = Injected(FileStep::kLink, newName);
-    if (error == 0 && ::link(existing.c_str(), newName.c_str()) != 0) error = errno;
-    if (error != 0) return Fail(why, FileStep::kLink, newName, error);
     return true;
 }
 

@@ -26,7 +26,6 @@ enum class FileStep {
     kRename,      // renaming into place
     kSyncFolder,  // fsync of the folder after a rename or removal
     kRemove,      // deleting a file
-    kLink,        // a second name for a file
     kTruncate,    // cutting a rewritten file to its new length
 };
 
@@ -62,7 +61,6 @@ bool RewriteInPlace(const std::string& path, const std::vector<uint8_t>& bytes,
 bool RenameFile(const std::string& from, const std::string& to, std::string* why = nullptr);
 // True when the file is gone afterwards (a missing file is no failure).
 bool RemoveFile(const std::string& path, std::string* why = nullptr);
-bool LinkFile(const std::string& existing, const std::string& newName, std::string* why = nullptr);
 bool SyncFolder(const std::string& folder, std::string* why = nullptr);
 
 // The folder part of a path ("." for a bare name).
