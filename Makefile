@@ -35,3 +35,23 @@ difficulty: build
 
 clean:
 	rm -rf $(BUILD)
+
+# --- Reliability (docs/reliability.md) --------------------------------------
+# Each has a build folder of its own, so the normal build is never rebuilt.
+
+# The fuzz targets of tests/fuzz (clang, libFuzzer, ASan + UBSan), each run
+# for FUZZ_SECONDS (0: no limit) and, when FUZZ_RUNS is not 0, at most that
+# many inputs: `make fuzz FUZZ_SECONDS=0 FUZZ_RUNS=1000000`.  FUZZ_TARGETS
+# picks some of them.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_RUNS ?= 0
+FUZZ_TARGETS ?=
+
+.PHONY: fuzz
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+		-DKARVELUN_FUZZ=ON -DKARVELUN_DIST_DIR=$(abspath $(FUZZ_BUILD))/dist $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_RUNS) $(FUZZ_TARGETS)

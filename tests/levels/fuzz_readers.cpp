@@ -69,15 +69,15 @@ void CheckPosition(const std::string& header, const PositionRecord& p, ReaderOut
 
 }  // namespace
 
-ReaderOutcome RunReaders(const uint8_t* data, size_t size) {
-    ReaderOutcome outcome;
-    {
-        const int32_t number = NumberInHeader(data, size);
-        ByteReader in(data, size);
-        LevelRecord level;
-        outcome.levelRead = ReadLevelRecord(in, number, level);
-        if (outcome.levelRead) CheckLevel(level, number, outcome);
-    }
+void RunLevelReader(const uint8_t* data, size_t size, ReaderOutcome& outcome) {
+    const int32_t number = NumberInHeader(data, size);
+    ByteReader in(data, size);
+    LevelRecord level;
+    outcome.levelRead = ReadLevelRecord(in, number, level);
+    if (outcome.levelRead) CheckLevel(level, number, outcome);
+}
+
+void RunPackageReader(const uint8_t* data, size_t size, ReaderOutcome& outcome) {
     for (bool withHeader : {false, true}) {
         ByteReader in(data, size);
         PackageRecord package;
@@ -86,13 +86,21 @@ ReaderOutcome RunReaders(const uint8_t* data, size_t size) {
             CheckPackage(package, withHeader, outcome);
         }
     }
-    {
-        ByteReader in(data, size);
-        std::string header;
-        PositionRecord position;
-        outcome.positionRead = ReadPositionRecord(in, header, position);
-        if (outcome.positionRead) CheckPosition(header, position, outcome);
-    }
+}
+
+void RunPositionReader(const uint8_t* data, size_t size, ReaderOutcome& outcome) {
+    ByteReader in(data, size);
+    std::string header;
+    PositionRecord position;
+    outcome.positionRead = ReadPositionRecord(in, header, position);
+    if (outcome.positionRead) CheckPosition(header, position, outcome);
+}
+
+ReaderOutcome RunReaders(const uint8_t* data, size_t size) {
+    ReaderOutcome outcome;
+    RunLevelReader(data, size, outcome);
+    RunPackageReader(data, size, outcome);
+    RunPositionReader(data, size, outcome);
     return outcome;
 }
 

@@ -23,6 +23,12 @@ struct ReaderOutcome {
 // is written again and must read back identically.
 ReaderOutcome RunReaders(const uint8_t* data, size_t size);
 
+// The same for one reader at a time, as the fuzz target of each file kind
+// runs it.
+void RunLevelReader(const uint8_t* data, size_t size, ReaderOutcome& outcome);
+void RunPackageReader(const uint8_t* data, size_t size, ReaderOutcome& outcome);
+void RunPositionReader(const uint8_t* data, size_t size, ReaderOutcome& outcome);
+
 // Two level records are the same field for field, floats bit for bit (so
 // -0.0 stays -0.0).
 bool SameLevel(const game::LevelRecord& a, const game::LevelRecord& b);
