@@ -83,6 +83,10 @@ TEST(PadLayerTest, AMappingFromTheEnvironmentMakesAJoystickAPad) {
     const std::string mapping =
         guid + ",Karvelun test joystick,a:b3,b:b0,x:b1,y:b2," + "leftx:a0,lefty:a1,platform:Linux,";
     ASSERT_EQ(setenv("SDL_GAMECONTROLLERCONFIG", mapping.c_str(), 1), 0);
+    // Gone again however the test ends, so that no later test sees it.
+    struct Unset {
+        ~Unset() { unsetenv("SDL_GAMECONTROLLERCONFIG"); }
+    } unset;
     RecordingReceiver receiver;
     auto layer = std::make_unique<Gamepad>(receiver);
     gamepad_testing::VirtualPad joystick;
@@ -96,7 +100,6 @@ TEST(PadLayerTest, AMappingFromTheEnvironmentMakesAJoystickAPad) {
     EXPECT_EQ(receiver.keys, (std::vector<std::string>{Down(vk::Right), Down(vk::Control)}));
     joystick.Unplug();
     layer.reset();
-    unsetenv("SDL_GAMECONTROLLERCONFIG");
 }
 
 }  // namespace
