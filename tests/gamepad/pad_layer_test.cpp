@@ -2,6 +2,7 @@
 // plugged in, and mappings given in SDL_GAMECONTROLLERCONFIG.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -31,6 +32,17 @@ std::string Down(int16_t keyCode) {
 }
 std::string Up(int16_t keyCode) {
     return "-" + std::to_string(keyCode);
+}
+
+TEST(PadLayerTest, SigtermAndSigintStillEndTheGame) {
+    RecordingReceiver receiver;
+    Gamepad layer(receiver);
+    ASSERT_TRUE(layer.Started());
+    for (int signal : {SIGTERM, SIGINT}) {
+        struct sigaction action {};
+        ASSERT_EQ(sigaction(signal, nullptr, &action), 0);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << "SDL took signal " << signal;
+    }
 }
 
 TEST(PadLayerTest, TheFirstPadTouchedDrivesUntilItIsPulledOut) {
