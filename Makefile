@@ -48,10 +48,22 @@ FUZZ_SECONDS ?= 60
 FUZZ_RUNS ?= 0
 FUZZ_TARGETS ?=
 
-.PHONY: fuzz
+.PHONY: fuzz soak
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 		-DKARVELUN_FUZZ=ON -DKARVELUN_DIST_DIR=$(abspath $(FUZZ_BUILD))/dist $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 	tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_RUNS) $(FUZZ_TARGETS)
+
+# The real game for SOAK_FRAMES frames of the busy level and SOAK_CYCLES
+# rounds of new game, F5, F7, menu, load dialog and game: surfaces, handles
+# and sound slots must come back, no stray file may stay, and the resident
+# memory's growth after warm-up is reported.
+SOAK_FRAMES ?= 100000
+SOAK_CYCLES ?= 500
+
+soak: configure
+	cmake --build $(BUILD) -j $(JOBS) --target dist karvelun_soak
+	QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null \
+		$(BUILD)/tests/soak/karvelun_soak --dist dist --frames $(SOAK_FRAMES) --cycles $(SOAK_CYCLES)

@@ -3,6 +3,7 @@
 // Registration is a flag inside the process; nothing is written to disk.
 #include <strings.h>
 
+#include "sound/device/sound_buffer.h"
 #include "sound/sound_sys.h"
 #include "tembra/soundsys.h"
 
@@ -53,6 +54,12 @@ TEMBRA_API int32_t DllGetClassObject(const char* classId, const char* interfaceI
 
 TEMBRA_API int32_t DllCanUnloadNow() {
     return tembra::SoundSys::LiveObjects() == 0 ? tembra::kOk : tembra::kFalseResult;
+}
+
+// Not part of the game's interface: how many sounds the library holds in
+// its slots, which the soak checks to come back to where it started.
+TEMBRA_API int32_t TembraLiveSoundBuffers() {
+    return tembra::device::SoundBuffer::LiveBuffers();
 }
 
 }  // extern "C"

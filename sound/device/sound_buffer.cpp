@@ -24,6 +24,8 @@ void CheckRange(const char* what, int32_t value, int32_t low, int32_t high) {
              "tembra");
 }
 
+int liveBuffers = 0;
+
 void UploadMono(ALuint buffer, const std::vector<int16_t>& samples, int32_t rate) {
     alBufferData(buffer, AL_FORMAT_MONO16, samples.data(),
                  static_cast<ALsizei>(samples.size() * sizeof(int16_t)), rate);
@@ -73,9 +75,15 @@ SoundBuffer::SoundBuffer(std::shared_ptr<AlOutput> output, const WaveData& wave)
         ReleaseAl();
         throw;
     }
+    ++liveBuffers;
+}
+
+int SoundBuffer::LiveBuffers() {
+    return liveBuffers;
 }
 
 SoundBuffer::~SoundBuffer() {
+    --liveBuffers;
     output_->MakeCurrent();
     ReleaseAl();
 }

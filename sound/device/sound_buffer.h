@@ -49,6 +49,9 @@ class SoundBuffer {
 
     const BufferDescription& Description() const { return description_; }
 
+    // Buffers alive in the process: one for every slot that holds a sound.
+    static int LiveBuffers();
+
     // Plays from the current position; a sound that played to its end starts
     // again from the beginning.  On a playing sound only the looping changes.
     void Play(int32_t flags);

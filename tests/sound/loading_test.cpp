@@ -176,5 +176,26 @@ TEST_F(Loading, FreeMemoryKeepsPlayingSoundsAndIndexUnloadFreesAnySlot) {
     EXPECT_LE(Render(1000).LeftPeak(kLimiterDelay), kSilence);
 }
 
+TEST_F(Loading, EverySoundInASlotIsCountedUntilItsSlotIsFreed) {
+    Open();
+    const auto live = Library().TembraLiveSoundBuffers;
+    const int before = live();
+    const std::string tone = Tone("a.wav");
+    ASSERT_EQ(sound->IndexLoad(tone, kTrue, kTrue), 0);   // looping
+    ASSERT_EQ(sound->IndexLoad(tone, kFalse, kTrue), 1);  // once
+    EXPECT_EQ(sound->IndexLoad(folder.File("missing.wav"), kFalse, kTrue), -1);
+    EXPECT_EQ(live(), before + 2);
+
+    Render(kPastTheEnd);
+    sound->FreeMemory(kTrue);  // the finished one goes, the looping one stays
+    EXPECT_EQ(live(), before + 1);
+    sound->IndexDirectLoad(0, folder.File("missing.wav"), kFalse, kFalse);  // breaks the slot
+    EXPECT_EQ(live(), before);
+    sound->FreeMemory(kFalse);
+    ASSERT_EQ(sound->IndexLoad(tone, kFalse, kFalse), 0);
+    sound->IndexUnload(0);
+    EXPECT_EQ(live(), before);
+}
+
 }  // namespace
 }  // namespace tembra_test

@@ -22,6 +22,7 @@ EntryPoints Load() {
     Resolve(handle, "DllUnregisterServer", entry.DllUnregisterServer);
     Resolve(handle, "DllGetClassObject", entry.DllGetClassObject);
     Resolve(handle, "DllCanUnloadNow", entry.DllCanUnloadNow);
+    Resolve(handle, "TembraLiveSoundBuffers", entry.TembraLiveSoundBuffers);
     return entry;
 }
 

@@ -14,6 +14,8 @@ struct EntryPoints {
     int32_t (*DllUnregisterServer)() = nullptr;
     int32_t (*DllGetClassObject)(const char*, const char*, void**) = nullptr;
     int32_t (*DllCanUnloadNow)() = nullptr;
+    // The sounds the library's slots hold, counted for the soak.
+    int32_t (*TembraLiveSoundBuffers)() = nullptr;
 };
 
 // Loads the library once per process (it stays loaded, as in the game).
