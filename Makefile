@@ -48,13 +48,44 @@ FUZZ_SECONDS ?= 60
 FUZZ_RUNS ?= 0
 FUZZ_TARGETS ?=
 
-.PHONY: fuzz soak
+.PHONY: fuzz test-sanitize test-sanitize-core soak
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 		-DKARVELUN_FUZZ=ON -DKARVELUN_DIST_DIR=$(abspath $(FUZZ_BUILD))/dist $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 	tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_RUNS) $(FUZZ_TARGETS)
+
+# ASan + UBSan over the whole suite (window, end-to-end, campaign and sound
+# tests included).  Leaks of the system's libraries are suppressed by
+# tests/sanitize/lsan.supp, each entry with its reason.  SANITIZE_TESTS
+# narrows the run to the tests matching a ctest regular expression.
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_TESTS ?=
+SANITIZE_ENV = \
+	ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DKARVELUN_SANITIZE=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+		-DKARVELUN_DIST_DIR=$(abspath $(SANITIZE_BUILD))/dist $(CMAKE_FLAGS)
+	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure --timeout 900 -j $(JOBS) \
+		$(if $(SANITIZE_TESTS),-R '$(SANITIZE_TESTS)')
+
+# The rules, levels and sound suites alone under the sanitizers: what CI runs
+# (the whole suite would take CI past 45 minutes on a 2-core machine).
+SANITIZE_CORE = world_tests core_tests core_play_tests levels_tests tembra_tests tembra_device_tests
+
+test-sanitize-core: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DKARVELUN_SANITIZE=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+		-DKARVELUN_DIST_DIR=$(abspath $(SANITIZE_BUILD))/dist $(CMAKE_FLAGS)
+	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS) --target $(SANITIZE_CORE)
+	for suite in $(SANITIZE_CORE); do \
+		$(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null \
+			$(SANITIZE_BUILD)/tests/*/$$suite --gtest_brief=1 || exit 1; \
+	done
 
 # The real game for SOAK_FRAMES frames of the busy level and SOAK_CYCLES
 # rounds of new game, F5, F7, menu, load dialog and game: surfaces, handles
