@@ -1,7 +1,7 @@
 // The save folder data/saves, and how a pair of save files reaches it
 // safely: both files are written completely under temporary names first and
-// only then renamed into place, the package before the position file.  The
-// temporary names contain no "lev", so the save lists never show them.
+// only then put into place together (save_commit.h).  The temporary names
+// contain no "lev", so the save lists never show them.
 #pragma once
 
 #include <string>
@@ -32,7 +32,7 @@ std::string SaveNameOf(const std::string& fileName);
 
 // Where a save's package and position file are written before they are
 // renamed into place.  Leftovers of an interrupted save are removed by the
-// next save.
+// next start, save or load.
 std::string UnfinishedPackagePath();
 std::string UnfinishedPositionPath();
 void RemoveUnfinishedSave();
