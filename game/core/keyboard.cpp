@@ -83,6 +83,10 @@ void Picture1_KeyDown(int16_t, int16_t keyCode, int16_t shift) {
             // and the log line; refused for a dead hero, whose levels are gone.
             QuickSave();
             break;
+        case vk::F1:
+            // The help, modally: no frame runs until it is closed.
+            Windows().ShowHelp();
+            break;
         case vk::F7:
             // The log emptied, UnpackLevels("quick.lev"),
             // LoadPosition("quick.pos") and the log line; the pause ends.

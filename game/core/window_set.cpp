@@ -8,6 +8,7 @@
 
 #include "game/core/form1.h"
 #include "game/core/game_state.h"
+#include "game/core/key_bindings.h"
 #include "game/core/sheets.h"
 #include "game/levels/form5.h"
 #include "game/levels/form6.h"
@@ -18,6 +19,7 @@
 #include "game/ui/form3.h"
 #include "game/ui/form4.h"
 #include "game/ui/form8.h"
+#include "game/ui/help_window.h"
 
 namespace game {
 
@@ -29,7 +31,8 @@ WindowSet::WindowSet()
       form5_(std::make_unique<Form5>()),
       form6_(std::make_unique<Form6>()),
       form7_(std::make_unique<Form7>()),
-      form8_(std::make_unique<Form8>()) {}
+      form8_(std::make_unique<Form8>()),
+      help_(std::make_unique<HelpWindow>()) {}
 
 WindowSet::~WindowSet() {
     if (busy_) QApplication::restoreOverrideCursor();
@@ -76,6 +79,10 @@ void WindowSet::SetLivesCaption(const std::string& caption) {
 
 void WindowSet::ShowNotice(const std::string& text) {
     form2_->ShowNotice(QString::fromStdString(text));
+}
+
+void WindowSet::ShowHelp() {
+    help_->ShowHelp(ActiveKeyBindings());
 }
 
 void WindowSet::ShowMessageBox(const std::string& text, const std::string& title) {
@@ -179,6 +186,8 @@ bool WindowSet::LoadBackground(Form form, const std::string& path) {
             break;
     }
     window->SetBackground(*picture);
+    // The help window is framed in the notice's stones.
+    if (form == Form::Notice) help_->SetFramePicture(*picture);
     return true;
 }
 
@@ -213,6 +222,7 @@ void WindowSet::UnloadWindows() {
                          form6_.get(), form7_.get(), form8_.get()};
     for (QWidget* w : others)
         w->hide();
+    help_->hide();
     form1_->hide();
     QCoreApplication::exit(exitStatus_);
 }

@@ -17,6 +17,7 @@ class Form5;
 class Form6;
 class Form7;
 class Form8;
+class HelpWindow;
 
 class WindowSet final : public GameWindows {
   public:
@@ -31,6 +32,7 @@ class WindowSet final : public GameWindows {
     Form6& form6() { return *form6_; }
     Form7& form7() { return *form7_; }
     Form8& form8() { return *form8_; }
+    HelpWindow& help() { return *help_; }
 
     // How the windows are shown and behave, from setup.ini.
     void ApplyViewSettings(const ViewSettings& view);
@@ -45,6 +47,7 @@ class WindowSet final : public GameWindows {
     void ShowStatus(const StatusCaptions& captions) override;
     void SetLivesCaption(const std::string& caption) override;
     void ShowNotice(const std::string& text) override;
+    void ShowHelp() override;
     void ShowMessageBox(const std::string& text, const std::string& title) override;
     void ShowProgress() override;
     void AdvanceProgress(int dashes) override;
@@ -73,6 +76,7 @@ class WindowSet final : public GameWindows {
     std::unique_ptr<Form6> form6_;
     std::unique_ptr<Form7> form7_;
     std::unique_ptr<Form8> form8_;
+    std::unique_ptr<HelpWindow> help_;
     // The log's lines as it shows them at its normal size.
     LogLineCounter logLines_;
     bool busy_ = false;

@@ -41,6 +41,9 @@ class GameWindows {
     // --- other windows ---
     // The notice window with the text, modally; returns when it is closed.
     virtual void ShowNotice(const std::string& text) = 0;
+    // The help window with the keys of this run, modally; returns when it is
+    // closed.
+    virtual void ShowHelp() = 0;
     // A message box with an OK button; returns when it is closed.
     virtual void ShowMessageBox(const std::string& text, const std::string& title) = 0;
     // The progress notice: shown with its bar reset to "-", grown, hidden.
@@ -95,6 +98,7 @@ class SilentWindows : public GameWindows {
     void ShowStatus(const StatusCaptions&) override {}
     void SetLivesCaption(const std::string&) override {}
     void ShowNotice(const std::string&) override {}
+    void ShowHelp() override {}
     void ShowMessageBox(const std::string&, const std::string&) override {}
     void ShowProgress() override {}
     void AdvanceProgress(int) override {}

@@ -154,6 +154,15 @@ TEST_F(ChosenKeysInPlay, HoldingAChosenDirectionRepeatsButACommandDoesNot) {
     EXPECT_EQ(windows.LogLines(), std::vector<std::string>{"Čas se zastavil..."});
 }
 
+TEST_F(ChosenKeysInPlay, F1OpensTheHelpOncePerPressWhateverTheKeys) {
+    Choose(Command::Up, 'W');
+    KeyboardKeyDown(vk::F1, 0, false);
+    KeyboardKeyDown(vk::F1, 0, true);
+    EXPECT_EQ(windows.calls, std::vector<std::string>{"ShowHelp"});
+    EXPECT_FALSE(Paused);
+    EXPECT_TRUE(windows.LogLines().empty());
+}
+
 TEST_F(ChosenKeysInPlay, TheCheatKeysStayOnTheirLettersWhenACommandTakesThem) {
     Choose(Command::Bomb, 'L');
     CheatMode = true;

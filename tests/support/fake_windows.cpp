@@ -40,6 +40,10 @@ void RecordingWindows::SetLivesCaption(const std::string& caption) {
     status[0] = caption;
 }
 
+void RecordingWindows::ShowHelp() {
+    calls.push_back("ShowHelp");
+}
+
 void RecordingWindows::ShowNotice(const std::string& text) {
     calls.push_back("ShowNotice(" + text + ")");
     notices.push_back(text);

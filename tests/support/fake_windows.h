@@ -51,6 +51,7 @@ class RecordingWindows : public game::GameWindows {
     void ShowStatus(const game::StatusCaptions& captions) override;
     void SetLivesCaption(const std::string& caption) override;
     void ShowNotice(const std::string& text) override;
+    void ShowHelp() override;
     void ShowMessageBox(const std::string& text, const std::string& title) override;
     void ShowProgress() override;
     void AdvanceProgress(int dashes) override;
