@@ -1,6 +1,7 @@
 #include "game/core/frame_loop.h"
 
 #include "game/core/game_state.h"
+#include "game/core/play_observer.h"
 #include "game/core/windows.h"
 #include "game/world/strelba.h"
 #include "game/world/walls.h"
@@ -69,6 +70,7 @@ bool FrameLoop::IdlePasses() {
 }
 
 bool FrameLoop::RunFrame() {
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->FrameBegins();
     UpdateMonsterRects();
     MoveHero();
 
@@ -185,7 +187,7 @@ void FrameLoop::AgeFloatTexts() {
 }
 
 void GameOver() {
-    Windows().ShowNotice(kGameOverText);
+    ShowGameNotice(kGameOverText);
     if (ShutdownRequested) return;
     KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
     CanResume = false;
@@ -193,6 +195,7 @@ void GameOver() {
     // Stops the game window's timer, starts the menu's, hides the game
     // window and shows the menu.
     Windows().EndGameToMenu();
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Died);
 }
 
 void FreeFinishedSounds() {

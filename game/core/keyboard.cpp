@@ -4,6 +4,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
+#include "game/core/play_observer.h"
 #include "game/core/progression.h"
 #include "game/core/windows.h"
 #include "game/levels/save_games.h"
@@ -52,6 +53,8 @@ void HiddenPassage() {
 }  // namespace
 
 void Picture1_KeyDown(int16_t, int16_t keyCode, int16_t shift) {
+    if (PlayerInputBlocked()) return;
+    if (PlayObserver* observer = KeyObserver()) observer->KeyDown(keyCode, shift);
     switch (keyCode) {
         case vk::Up:
             KeyUpHeld = true;
@@ -109,7 +112,9 @@ void Picture1_KeyDown(int16_t, int16_t keyCode, int16_t shift) {
     }
 }
 
-void Picture1_KeyUp(int16_t, int16_t keyCode, int16_t) {
+void Picture1_KeyUp(int16_t, int16_t keyCode, int16_t shift) {
+    if (PlayerInputBlocked()) return;
+    if (PlayObserver* observer = KeyObserver()) observer->KeyUp(keyCode, shift);
     // Releasing a direction key is when a changed speed takes effect on
     // that axis.
     switch (keyCode) {
@@ -148,6 +153,7 @@ void KeyboardKeyUp(int16_t keyCode, int16_t shift) {
 }
 
 void ReleaseHeldKeys() {
+    if (PlayerInputBlocked()) return;
     const struct {
         bool held;
         int16_t keyCode;
@@ -161,6 +167,10 @@ void ReleaseHeldKeys() {
 }
 
 void PauseForLostKeyboard() {
+    if (PlayerInputBlocked()) return;
+    // Told as one event: the releases inside it are not told apart.
+    if (PlayObserver* observer = KeyObserver()) observer->LostKeyboard();
+    UntoldKeys untold;
     ReleaseHeldKeys();
     if (Paused) return;
     Paused = true;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "game/core/game_state.h"
+#include "game/core/play_observer.h"
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
 #include "game/core/windows.h"
@@ -129,6 +130,8 @@ bool Main(const std::string& appFolder) {
 void ShutDown() {
     if (shutDownDone) return;
     shutDownDone = true;
+    // A game still under way is left here.
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Left);
     ShutdownRequested = true;
 
     ClearWorkingLevels();

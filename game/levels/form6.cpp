@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "game/core/game_state.h"
+#include "game/core/play_observer.h"
 #include "game/core/windows.h"
 #include "game/levels/form5.h"
 #include "game/levels/save_board.h"
@@ -54,6 +55,8 @@ void Form6::DialogItems(int16_t ix) {
 
     hide();
     if (Form3* menu = MenuLinks().menu) menu->hide();
+    // The game under way, if any, ends before the load changes it.
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Loaded);
     GameSuspended = false;
     ClearPlayBeforeLoad();
     Windows().ClearLog();

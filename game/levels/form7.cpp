@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "game/core/game_state.h"
+#include "game/core/play_observer.h"
 #include "game/core/windows.h"
 #include "game/levels/form5.h"
 #include "game/levels/save_games.h"
@@ -56,6 +57,7 @@ void Form7::DialogItems(int16_t ix) {
     hide();
     if (Form3* menu = MenuLinks().menu) menu->hide();
     // A refused or failed save says so in the log; the game goes on.
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->SavingAs(name.toStdString());
     SaveGame(name.toStdString());
     if (ShutdownRequested) return;
     GameSuspended = false;

@@ -120,6 +120,7 @@ bool StoreLevel(int32_t number) {
     // level as it was rather than a half file.  The working levels die with
     // the run, so they are not flushed to the disk (a flush would stall the
     // frame in which the hero leaves a level).
+    NoteWorkingLevelsChanged();
     std::string why;
     if (!WriteWholeFile(path, out.Bytes(), false, &why)) {
         std::fprintf(stderr, "karvelun: could not write the level file %s (%s)\n", path.c_str(),

@@ -1,6 +1,7 @@
 #include "game/levels/save_games.h"
 
 #include "game/core/game_state.h"
+#include "game/core/play_observer.h"
 #include "game/core/windows.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
@@ -37,6 +38,7 @@ bool LoadGame(const std::string& name) {
     if (!UnpackLevels(name + ".lev")) return false;
     if (!LoadPosition(name + ".pos")) return false;
     AddLogLine(kGameLoadedLine);
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->GameLoaded(name);
     return true;
 }
 

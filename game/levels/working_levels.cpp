@@ -12,6 +12,18 @@ namespace game {
 
 namespace fs = std::filesystem;
 
+namespace {
+uint32_t generation = 0;
+}  // namespace
+
+uint32_t WorkingLevelsGeneration() {
+    return generation;
+}
+
+void NoteWorkingLevelsChanged() {
+    ++generation;
+}
+
 std::string WorkingLevelsFolder() {
     return AppFolder + "/data/levels";
 }
@@ -47,6 +59,7 @@ bool WorkingLevelsComplete(int32_t count, std::string* why) {
 }
 
 void DeleteLevelFiles(const std::string& folder) {
+    NoteWorkingLevelsChanged();
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
         fs::create_directories(folder, ec);

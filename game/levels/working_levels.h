@@ -30,4 +30,10 @@ void DeleteLevelFiles(const std::string& folder);
 // DeleteLevelFiles of the working folder.
 void ClearWorkingLevels();
 
+// Goes up whenever a working level file is written or the folder emptied,
+// so that a reader of the whole folder (a recording's state checksum) knows
+// when what it read is still current.
+uint32_t WorkingLevelsGeneration();
+void NoteWorkingLevelsChanged();
+
 }  // namespace game

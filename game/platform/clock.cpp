@@ -11,6 +11,11 @@ std::function<float()>& Source() {
     return source;
 }
 
+std::function<void(float)>& Observer() {
+    static std::function<void(float)> observer;
+    return observer;
+}
+
 float LocalSecondsSinceMidnight() {
     using namespace std::chrono;
     auto now = system_clock::now();
@@ -26,7 +31,13 @@ float LocalSecondsSinceMidnight() {
 }  // namespace
 
 float TimeOfDay() {
-    return Source() ? Source()() : LocalSecondsSinceMidnight();
+    const float now = Source() ? Source()() : LocalSecondsSinceMidnight();
+    if (Observer()) Observer()(now);
+    return now;
+}
+
+void SetTimeOfDayObserver(std::function<void(float)> observer) {
+    Observer() = std::move(observer);
 }
 
 void SetTimeOfDaySource(std::function<float()> source) {

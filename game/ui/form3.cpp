@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "game/core/game_state.h"
+#include "game/core/play_observer.h"
 #include "game/core/windows.h"
 #include "game/levels/form5.h"
 #include "game/levels/form6.h"
@@ -92,6 +93,7 @@ void Form3::MenuItems(int16_t ix) {
             break;
         case kMenuResume:
             if (CanResume) {
+                if (PlayObserver* observer = CurrentPlayObserver()) observer->Resumed();
                 GameSuspended = false;
                 hide();
                 Windows().ResumeGameWindow();
@@ -119,6 +121,8 @@ void Form3::NewGame() {
         question->ShowModally();
         if (Refused || ShutdownRequested) return;
     }
+    // The game under way, if any, ends here.
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Left);
     platform::SetTimerInterval(*Timer1, 0);
     Windows().ClearLog();
     LevelNumber = 0;
@@ -132,6 +136,7 @@ void Form3::NewGame() {
         platform::SetTimerInterval(*Timer1, 1);
         return;
     }
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->NewGameStarted();
     hide();
     Windows().ResumeGameWindow();
 }

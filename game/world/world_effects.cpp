@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "game/core/game_state.h"
+#include "game/core/play_observer.h"
 #include "game/core/progression.h"
 #include "game/core/windows.h"
 #include "game/levels/level_files.h"
@@ -114,13 +115,14 @@ void RevealAround(int32_t t) {
 
 // The notice of the last level's end, then back to the menu for good.
 void EndTheGame() {
-    Windows().ShowNotice(kEndingText);
+    ShowGameNotice(kEndingText);
     if (ShutdownRequested) return;
     // The menu must never offer "Zpět" or "Uložit" for the finished game,
     // not even in the frame it first shows.
     CanResume = false;
     CanSave = false;
     Windows().EndGameToMenu();
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Finished);
 }
 
 void Sign(Tile& w) {
@@ -171,7 +173,7 @@ void Mechanism(Tile& w) {
 
 void MessageScreen(Tile& w) {
     const std::string text = w.Param1;
-    Windows().ShowNotice(text);
+    ShowGameNotice(text);
     if (ShutdownRequested) return;
     // The keys were let go while the notice had the keyboard.
     KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;

@@ -1,0 +1,55 @@
+#include "game/core/play_observer.h"
+
+#include "game/core/windows.h"
+
+namespace game {
+namespace {
+
+PlayObserver* observer = nullptr;
+int untold = 0;
+bool inputBlocked = false;
+
+}  // namespace
+
+PlayObserver* CurrentPlayObserver() {
+    return observer;
+}
+
+void SetPlayObserver(PlayObserver* o) {
+    observer = o;
+}
+
+bool PlayerInputBlocked() {
+    return inputBlocked;
+}
+
+void SetPlayerInputBlocked(bool blocked) {
+    inputBlocked = blocked;
+}
+
+RecordedInput::RecordedInput() : wasBlocked_(inputBlocked) {
+    inputBlocked = false;
+}
+
+RecordedInput::~RecordedInput() {
+    inputBlocked = wasBlocked_;
+}
+
+PlayObserver* KeyObserver() {
+    return untold == 0 ? observer : nullptr;
+}
+
+UntoldKeys::UntoldKeys() {
+    ++untold;
+}
+
+UntoldKeys::~UntoldKeys() {
+    --untold;
+}
+
+void ShowGameNotice(const std::string& text) {
+    Windows().ShowNotice(text);
+    if (observer) observer->NoticeClosed();
+}
+
+}  // namespace game
