@@ -1,0 +1,140 @@
+#include "game/replay/recording_session.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <vector>
+
+#include "game/levels/file_io.h"
+#include "game/levels/save_folder.h"
+
+namespace replay {
+
+namespace fs = std::filesystem;
+
+std::string ReplaysFolder() {
+    return (fs::path(game::SavesFolder()).parent_path() / "replays").string();
+}
+
+RecordingSession::RecordingSession(std::string folder) : folder_(std::move(folder)) {}
+
+RecordingSession::~RecordingSession() {
+    // A game still under way when the program goes is a game left.
+    if (Recording()) recorder_->Finish(game::GameEnd::Left);
+}
+
+std::string RecordingSession::NewPath(const std::string& folder) const {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    // Names sort by time; two games begun in one second get a counter.
+    for (int n = 0;; ++n) {
+        std::string name = kRecordingPrefix + std::string(stamp);
+        if (n > 0) name += "-" + std::to_string(n);
+        const fs::path path = fs::path(folder) / (name + kRecordingExtension);
+        std::error_code ec;
+        if (!fs::exists(path, ec)) return path.string();
+    }
+}
+
+void RecordingSession::Prune(const std::string& folder, size_t keep) {
+    std::error_code ec;
+    std::vector<fs::path> recordings;
+    for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.rfind(kRecordingPrefix, 0) == 0 && it->path().extension() == kRecordingExtension)
+            recordings.push_back(it->path());
+    }
+    std::sort(recordings.begin(), recordings.end());
+    for (size_t i = 0; i + keep < recordings.size(); ++i)
+        fs::remove(recordings[i], ec);
+}
+
+void RecordingSession::Begin(StartState start) {
+    if (Recording()) recorder_->Finish(game::GameEnd::Left);
+    recorder_.reset();
+    path_.clear();
+    const std::string folder = folder_.empty() ? ReplaysFolder() : folder_;
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    // Room for the new one among the kept.
+    Prune(folder, kRecordingsKept - 1);
+    const std::string path = NewPath(folder);
+    auto sink = std::make_unique<FileSink>(path);
+    if (!sink->Ok()) {
+        // The game goes on unrecorded.
+        std::fprintf(stderr, "karvelun: cannot record the game into %s\n", path.c_str());
+        return;
+    }
+    start.campaignCrc = CampaignCrc();
+    path_ = path;
+    recorder_ = std::make_unique<Recorder>(std::move(sink), std::move(start), FreshSeed());
+}
+
+void RecordingSession::FlushIfDue() {
+    if (Recording()) recorder_->FlushIfDue();
+}
+
+void RecordingSession::KeyDown(int16_t keyCode, int16_t shift) {
+    if (Recording()) recorder_->KeyDown(keyCode, shift);
+}
+void RecordingSession::KeyUp(int16_t keyCode, int16_t shift) {
+    if (Recording()) recorder_->KeyUp(keyCode, shift);
+}
+void RecordingSession::LostKeyboard() {
+    if (Recording()) recorder_->LostKeyboard();
+}
+void RecordingSession::Resumed() {
+    if (Recording()) recorder_->Resumed();
+}
+void RecordingSession::SavingAs(const std::string& name) {
+    if (Recording()) recorder_->SavingAs(name);
+}
+void RecordingSession::FrameBegins() {
+    if (Recording()) recorder_->FrameBegins();
+}
+void RecordingSession::NoticeClosed() {
+    if (Recording()) recorder_->NoticeClosed();
+}
+void RecordingSession::MonstersTakenOff(int16_t keep) {
+    if (Recording()) recorder_->MonstersTakenOff(keep);
+}
+
+void RecordingSession::GameEnds(game::GameEnd how) {
+    if (!Recording()) return;
+    recorder_->Finish(how);
+    if (how != game::GameEnd::Finished) return;
+    // A finished campaign is kept for good.
+    const fs::path from = path_;
+    const fs::path to =
+        from.parent_path() /
+        (kFinishedPrefix + from.filename().string().substr(std::string(kRecordingPrefix).size()));
+    recorder_.reset();  // closes the file
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    if (!ec) path_ = to.string();
+}
+
+void RecordingSession::NewGameStarted() {
+    Begin(StartState{});
+}
+
+void RecordingSession::GameLoaded(const std::string& name) {
+    StartState start;
+    start.kind = StartKind::LoadedPair;
+    start.saveName = name;
+    if (!game::ReadWholeFile(game::SavePath(name + ".lev"), start.package) ||
+        !game::ReadWholeFile(game::SavePath(name + ".pos"), start.position)) {
+        std::fprintf(stderr, "karvelun: the loaded game %s cannot be recorded\n", name.c_str());
+        if (Recording()) recorder_->Finish(game::GameEnd::Loaded);
+        return;
+    }
+    if (Recording()) recorder_->Finish(game::GameEnd::Loaded);
+    Begin(std::move(start));
+}
+
+}  // namespace replay

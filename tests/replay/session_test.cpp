@@ -1,0 +1,133 @@
+// The player's games recorded one after another into the replays folder.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "game/core/frame_loop.h"
+#include "game/core/game_state.h"
+#include "game/core/keyboard.h"
+#include "game/levels/file_io.h"
+#include "game/levels/save_games.h"
+#include "game/platform/keys.h"
+#include "game/replay/player.h"
+#include "game/replay/recording_session.h"
+#include "replay/replay_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace vk = platform::vk;
+using replay::Player;
+using replay::Recording;
+using replay_testing::ReplayTest;
+using replay_testing::Script;
+
+class SessionTest : public ReplayTest {
+  protected:
+    fs::path Folder() const { return appFolder / "data" / "replays"; }
+
+    std::vector<std::string> Names(const std::string& prefix) const {
+        std::vector<std::string> names;
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(Folder(), ec)) {
+            const std::string name = entry.path().filename().string();
+            if (name.rfind(prefix, 0) == 0) names.push_back(name);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    // Frames of play with the keys the script presses.
+    void Play(int passes, const Script& script = {}) {
+        int pass = 0;
+        windows.onProcessEvents = [&] {
+            ++pass;
+            SetClock(Clock() + 1.0f / 60.0f);
+            if (auto it = script.find(pass); it != script.end()) it->second();
+            if (pass >= passes) game::ShutdownRequested = true;
+        };
+        game::FrameLoop loop;
+        while (pass < passes)
+            loop.Timer1_Timer();
+        game::ShutdownRequested = false;
+        windows.onProcessEvents = nullptr;
+    }
+
+    static Recording Read(const fs::path& path) {
+        std::vector<uint8_t> bytes;
+        EXPECT_TRUE(game::ReadWholeFile(path.string(), bytes, 1u << 30)) << path;
+        return replay::ParseRecording(bytes);
+    }
+
+    Player::State PlayBack(const Recording& recording) {
+        MoveToPlaybackFolder();
+        Player player(recording);
+        if (!player.Begin()) return player.GetState();
+        const Player::State state = player.PlayToEnd();
+        EXPECT_EQ(state, Player::State::Ended) << player.Why();
+        return state;
+    }
+};
+
+TEST_F(SessionTest, TheLastTwentyAreKeptTheOldestGoFirstAndAFinishedCampaignStays) {
+    fs::create_directories(Folder());
+    for (int i = 0; i < 25; ++i) {
+        char name[64];
+        std::snprintf(name, sizeof name, "hra-20250101-0000%02d.rec", i);
+        std::ofstream(Folder() / name) << "x";
+    }
+    std::ofstream(Folder() / "dohrano-20240101-000000.rec") << "x";
+    std::ofstream(Folder() / "poznamky.txt") << "x";
+
+    replay::RecordingSession session;
+    game::SetPlayObserver(&session);
+    NewGame();
+    session.NewGameStarted();
+    ASSERT_TRUE(session.Recording());
+    Play(30);
+    // The campaign finished: its recording is kept under a name of its own.
+    session.GameEnds(game::GameEnd::Finished);
+    game::SetPlayObserver(nullptr);
+
+    const auto games = Names("hra-");
+    ASSERT_EQ(games.size(), 19u);
+    EXPECT_EQ(games.front(), "hra-20250101-000006.rec");
+    EXPECT_EQ(Names("dohrano-").size(), 2u);
+    EXPECT_TRUE(fs::exists(Folder() / "poznamky.txt"));
+    EXPECT_EQ(fs::path(session.CurrentPath()).filename().string().rfind("dohrano-", 0), 0u);
+    EXPECT_EQ(Read(session.CurrentPath()).status, Recording::Status::Complete);
+}
+
+// F7 with a quick save there ends the recording before the load; the game
+// that follows is recorded from the loaded pair, and both play back.
+TEST_F(SessionTest, AQuickLoadEndsOneRecordingAndStartsTheNextFromThePair) {
+    replay::RecordingSession session;
+    game::SetPlayObserver(&session);
+    NewGame();
+    session.NewGameStarted();
+    const std::string first = session.CurrentPath();
+    Script script;
+    script[10] = [] { game::Picture1_KeyDown(0, vk::Right, 0); };
+    script[50] = [] { game::Picture1_KeyDown(0, vk::F5, 0); };
+    script[90] = [] { game::Picture1_KeyDown(0, vk::F7, 0); };
+    script[120] = [] { game::Picture1_KeyUp(0, vk::Right, 0); };
+    Play(200, script);
+    const std::string second = session.CurrentPath();
+    ASSERT_NE(first, second);
+    // The program closes.
+    session.GameEnds(game::GameEnd::Left);
+    game::SetPlayObserver(nullptr);
+
+    const Recording one = Read(first), two = Read(second);
+    ASSERT_EQ(one.status, Recording::Status::Complete);
+    ASSERT_EQ(two.status, Recording::Status::Complete);
+    EXPECT_EQ(one.end->how, game::GameEnd::Loaded);
+    EXPECT_EQ(two.end->how, game::GameEnd::Left);
+    EXPECT_EQ(two.start.kind, replay::StartKind::LoadedPair);
+    EXPECT_EQ(two.start.saveName, "quick");
+    EXPECT_GT(one.end->frames + two.end->frames, 150u);
+    PlayBack(one);
+    PlayBack(two);
+}
+
+}  // namespace
