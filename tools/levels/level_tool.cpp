@@ -17,6 +17,7 @@
 #include "tools/levels/level_text_writer.h"
 #include "tools/levels/tiled/tiled_map.h"
 #include "tools/levels/try_out.h"
+#include "tools/levels/replay_commands.h"
 
 namespace levels_tool {
 namespace {
@@ -35,7 +36,9 @@ constexpr const char* kUsage =
     "       karvelun-levels difficulty FILE.all|FILE.lev [--levels N|A-B] [--runs R] [--seed N]\n"
     "       karvelun-levels export FILE [--level N] [--tilesets DIR] OUT.tmx\n"
     "       karvelun-levels import MAP.tmx [--level N] OUT.sc|OUT.txt\n"
-    "       karvelun-levels tryout FILE [--level N] [--tile T] CAMPAIGN.all OUT.all\n";
+    "       karvelun-levels tryout FILE [--level N] [--tile T] CAMPAIGN.all OUT.all\n"
+    "       karvelun-levels replay FILE.rec [--campaign LEVELS.ALL]\n"
+    "       karvelun-levels record-playthrough LEVELS.ALL OUT.rec [--seed N]\n";
 
 // One clear line on stderr and a failed exit.
 struct ToolError {
@@ -528,6 +531,11 @@ int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
             status = Import(rest);
         else if (command == "tryout")
             status = TryOut(rest, out);
+        else if (command == "replay")
+            // Its own exit status 2 tells of a recording that did not play.
+            return ReplayCommand(rest, out, err);
+        else if (command == "record-playthrough")
+            status = RecordPlaythroughCommand(rest, out, err);
     } catch (const ToolError& e) {
         err << "karvelun-levels: " << e.message << "\n";
         return 1;

@@ -5,6 +5,7 @@
 #include "game/core/game_state.h"
 #include "game/platform/keys.h"
 #include "game/platform/numbers.h"
+#include "game/replay/tool_edits.h"
 #include "game/world/walls.h"
 #include "tools/levels/bot_keys.h"
 
@@ -110,9 +111,10 @@ bool PlaythroughBot::Arrive() {
     return true;
 }
 
+// Taken off through the recorded edit, so that a recording of the bot's
+// game plays back.
 void PlaythroughBot::ClearMonsters() {
-    game::ClearList(game::Monsters, game::MonsterCount);
-    game::UpdateMonsterRects();
+    replay::TakeOffMonsters(replay::kTakeOffAll);
 }
 
 // In the last hall, when the way on is through the gate that only a kill
@@ -148,15 +150,11 @@ bool PlaythroughBot::GateNeeded() {
     }
     if (prey < 0) return false;
     if (game::Monsters[prey].Damage >= game::MaxLives) {
-        for (int16_t i = static_cast<int16_t>(game::MonsterCount - 1); i >= 0; --i)
-            game::RemoveMonster(i);
+        replay::TakeOffMonsters(replay::kKillAll);
         ++tally_.removedInHall;
         return false;
     }
-    const game::Monster kept = game::Monsters[prey];
-    ClearMonsters();
-    game::Monsters[game::AppendEntry(game::Monsters, game::MonsterCount)] = kept;
-    game::UpdateMonsterRects();
+    replay::TakeOffMonsters(prey);
     return true;
 }
 
