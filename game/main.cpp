@@ -2,15 +2,19 @@
 // runs on window events until the game window is unloaded.
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 
+#include "game/core/game_recordings.h"
 #include "game/core/game_state.h"
 #include "game/core/pad_delivery.h"
+#include "game/core/playback_run.h"
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
 #include "game/core/startup.h"
 #include "game/core/window_set.h"
 #include "game/platform/app_paths.h"
 #include "game/platform/fonts.h"
+#include "game/platform/launch_options.h"
 #include "game/platform/view.h"
 
 namespace {
@@ -41,6 +45,13 @@ bool HoldFolder(platform::OneCopyLock& lock) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QString folder = QCoreApplication::applicationDirPath();
+    QString commandLineError;
+    const auto options = platform::ParseLaunchOptions(app.arguments(), &commandLineError);
+    if (!options) {
+        std::fprintf(stderr, "karvelun: %s\n", commandLineError.toUtf8().constData());
+        return 2;
+    }
+    if (!options->replayFile.empty()) return game::RunPlayback(*options, folder.toStdString());
     const auto paths = platform::AppPaths::Portable(folder.toStdString());
     // Held until the program ends, after the shut-down has deleted the
     // working levels.
@@ -62,6 +73,8 @@ int main(int argc, char** argv) {
         // A game pad plays and goes through the menus like the keyboard.
         game::PadDelivery padKeys;
         platform::Gamepad gamepad(padKeys);
+        // Every game played is recorded.
+        game::GameRecordings recordings;
         if (game::Main(folder.toStdString())) {
             status = app.exec();
         } else {

@@ -1,0 +1,31 @@
+// The game's command line:
+//
+//   karvelun                          the game
+//   karvelun --replay FILE [--speed N] watch a recording (N: 1, 2, 8, or 0
+//                                     for as fast as possible)
+//
+// An unknown option or a bad value is told on the error output, and the
+// program ends with status 2.
+#pragma once
+
+#include <QStringList>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+struct LaunchOptions {
+    // The recording to watch; empty for a game.
+    std::string replayFile;
+    int replaySpeed = 1;
+};
+
+// The speeds a recording can be watched at, slowest first; 0 is as fast
+// as possible.
+inline constexpr int kReplaySpeeds[] = {1, 2, 8, 0};
+
+// Parses the arguments (the program's name first); on a mistake nothing,
+// with the message in *error.
+std::optional<LaunchOptions> ParseLaunchOptions(const QStringList& arguments, QString* error);
+
+}  // namespace platform
