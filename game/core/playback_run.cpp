@@ -45,6 +45,8 @@ class PlaybackWindows final : public GameWindows {
     void ShowStatus(const StatusCaptions& captions) override { w_.ShowStatus(captions); }
     void SetLivesCaption(const std::string& caption) override { w_.SetLivesCaption(caption); }
     void ShowNotice(const std::string&) override {}
+    // The help on F1 is for the player at the keys, not for a watcher.
+    void ShowHelp() override {}
     void ShowMessageBox(const std::string& text, const std::string& title) override {
         w_.ShowMessageBox(text, title);
     }
