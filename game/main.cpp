@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
+#include <optional>
 
 #include "game/core/game_recordings.h"
 #include "game/core/game_state.h"
@@ -15,7 +16,9 @@
 #include "game/platform/app_paths.h"
 #include "game/platform/fonts.h"
 #include "game/platform/launch_options.h"
+#include "game/platform/level_try_out.h"
 #include "game/platform/view.h"
+#include "game/ui/form3.h"
 
 namespace {
 
@@ -52,6 +55,18 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!options->replayFile.empty()) return game::RunPlayback(*options, folder.toStdString());
+    std::optional<platform::LevelTryOut> tryOut;
+    if (!options->levelFile.empty()) {
+        tryOut = platform::PrepareLevelTryOut(folder, QString::fromStdString(options->levelFile),
+                                              options->startTile, &commandLineError);
+        if (!tryOut) {
+            std::fprintf(stderr, "karvelun: %s\n", commandLineError.toUtf8().constData());
+            return 1;
+        }
+        folder = tryOut->folder->path();
+        game::NewGameLevel = tryOut->level;
+        game::NewGameTile = static_cast<int16_t>(tryOut->startTile);
+    }
     const auto paths = platform::AppPaths::Portable(folder.toStdString());
     // Held until the program ends, after the shut-down has deleted the
     // working levels.
@@ -76,6 +91,7 @@ int main(int argc, char** argv) {
         // Every game played is recorded.
         game::GameRecordings recordings;
         if (game::Main(folder.toStdString())) {
+            if (tryOut) windows.form3().MenuItems(0);  // straight into the new game
             status = app.exec();
         } else {
             windows.SetExitStatus(1);

@@ -107,8 +107,8 @@ void RemoveMonster(int16_t& i) {
 
 void ResetHero() {
     HeroDead = false;
-    HeroX = Tiles[591].X + 2;
-    HeroY = Tiles[591].Y + 2;
+    HeroX = Tiles[NewGameTile].X + 2;
+    HeroY = Tiles[NewGameTile].Y + 2;
     Lives = 10;
     MaxLives = 10;
     HeroStepX = 0.8f;

@@ -114,6 +114,9 @@ inline std::vector<Item> Items(1);
 inline int16_t ItemCount = 0;
 
 inline int32_t LevelNumber = 0;
+// Where a new game begins; a tried level (karvelun --level) begins elsewhere.
+inline int32_t NewGameLevel = 0;
+inline int16_t NewGameTile = 591;
 
 inline float HeroX = 0, HeroY = 0;
 inline int16_t HeroFacing = 0;  // 0 down, 1 up, 2 right, 3 left

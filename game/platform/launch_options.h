@@ -3,9 +3,12 @@
 //   karvelun                          the game
 //   karvelun --replay FILE [--speed N] watch a recording (N: 1, 2, 8, or 0
 //                                     for as fast as possible)
+//   karvelun --level FILE [--tile N]  a new game straight on one level (a
+//                                     text source, Tiled map or level
+//                                     file), for level designers
 //
-// An unknown option or a bad value is told on the error output, and the
-// program ends with status 2.
+// An unknown option, a bad value or both --replay and --level is told on the
+// error output, and the program ends with status 2.
 #pragma once
 
 #include <QStringList>
@@ -18,6 +21,10 @@ struct LaunchOptions {
     // The recording to watch; empty for a game.
     std::string replayFile;
     int replaySpeed = 1;
+    // The level to try; empty for a game.
+    std::string levelFile;
+    // The tile the hero starts on there, when chosen.
+    std::optional<int> startTile;
 };
 
 // The speeds a recording can be watched at, slowest first; 0 is as fast

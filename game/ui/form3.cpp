@@ -125,11 +125,11 @@ void Form3::NewGame() {
     if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Left);
     platform::SetTimerInterval(*Timer1, 0);
     Windows().ClearLog();
-    LevelNumber = 0;
+    LevelNumber = NewGameLevel;
     GameSuspended = false;
     Paused = false;
     ResetHero();
-    bool ready = UnpackLevels("levels.all") && LoadLevel(0);
+    bool ready = UnpackLevels("levels.all") && LoadLevel(NewGameLevel);
     if (ShutdownRequested) return;
     if (!ready) {
         // The campaign could not be read; the menu stays.

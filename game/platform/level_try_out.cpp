@@ -1,0 +1,49 @@
+#include "game/platform/level_try_out.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace platform {
+
+std::optional<LevelTryOut> PrepareLevelTryOut(const QString& programFolder,
+                                              const QString& levelFile,
+                                              std::optional<int> startTile, QString* error) {
+    auto fail = [&](const QString& message) -> std::optional<LevelTryOut> {
+        if (error) *error = message;
+        return std::nullopt;
+    };
+    if (!QFileInfo(levelFile).isFile()) return fail(levelFile + ": no such file");
+    LevelTryOut tryOut;
+    tryOut.folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/karvelun-level-XXXXXX");
+    if (!tryOut.folder->isValid()) return fail("cannot make a folder for the try-out");
+    const QDir base(programFolder);
+    const QDir own(tryOut.folder->path());
+    if (!own.mkpath("data")) return fail("cannot make a folder for the try-out");
+    // Read-only things are shared; the settings file is read, never written.
+    for (const char* shared : {"data/obr", "data/zvuky", "data/fonts", "setup.ini", "libtembra.so"})
+        if (QFileInfo::exists(base.filePath(shared)))
+            QFile::link(base.filePath(shared), own.filePath(shared));
+
+    QStringList args = {"tryout", QFileInfo(levelFile).absoluteFilePath()};
+    if (startTile) args << "--tile" << QString::number(*startTile);
+    args << base.filePath("data/levels.all") << own.filePath("data/levels.all");
+    QProcess tool;
+    tool.start(base.filePath("karvelun-levels"), args);
+    if (!tool.waitForStarted()) return fail("karvelun-levels beside the game cannot be started");
+    tool.waitForFinished(120000);
+    const QString out = QString::fromUtf8(tool.readAllStandardOutput());
+    const QString err = QString::fromUtf8(tool.readAllStandardError()).trimmed();
+    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return fail(err.isEmpty() ? "karvelun-levels failed" : err);
+    static const QRegularExpression kAnswer(R"(^level (\d+) tile (\d+)\s*$)");
+    const QRegularExpressionMatch m = kAnswer.match(out);
+    if (!m.hasMatch()) return fail("karvelun-levels answered \"" + out.trimmed() + "\"");
+    tryOut.level = m.captured(1).toInt();
+    tryOut.startTile = m.captured(2).toInt();
+    return tryOut;
+}
+
+}  // namespace platform

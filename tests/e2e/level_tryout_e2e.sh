@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# karvelun --level end to end, on its own Xvfb display: level 0 exported as a
+# Tiled map is tried from the tile below its stairs down.  The game opens
+# straight into the game window; a quick save (F5) shows the hero on the
+# chosen tile of level 0; held Up walks him onto the stairs, and the next
+# quick save shows him on level 1.  The quick saves go into the try-out's own
+# folder, never into the game folder's saves, and the folder is gone once
+# the game is left with "Exit".
+#
+#   level_tryout_e2e.sh <dist folder>
+#
+# Exits 77 (skipped) only when Xvfb or xdotool is not installed.
+set -euo pipefail
+
+dist=${1:?usage: level_tryout_e2e.sh <dist folder>}
+[[ -x $dist/karvelun && -x $dist/karvelun-levels ]] ||
+    { echo "level_tryout_e2e: no game at $dist" >&2; exit 1; }
+
+e2e_name=level_tryout_e2e
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+e2e_skip_without Xvfb xdotool
+
+game="$work/game"
+e2e_game_folder "$dist" "$game" Ne
+cp "$dist/karvelun-levels" "$game/"
+"$dist/karvelun-levels" export "$dist/data/levels.all" --level 0 \
+    --tilesets "$dist/data/tiled" "$work/maps/level0.tmx" || fail "level 0 could not be exported"
+
+# Level 0's stairs down stand on column 21, row 2; the hero starts below them.
+start_tile=96
+stairs_level=1
+export TMPDIR="$work/tmp"
+mkdir -p "$TMPDIR"
+
+e2e_start_xvfb 1024x768x24
+app_log="$work/game.log"
+(cd / && exec "$game/karvelun" --level "$work/maps/level0.tmx" --tile "$start_tile") \
+    >"$app_log" 2>&1 &
+app_pid=$!
+
+game_window=""
+for _ in $(seq 200); do
+    game_window=$(xdotool search --all --onlyvisible --pid "$app_pid" \
+        --name '^Orvane Karvelun v1\.02$' 2>/dev/null | head -n1 || true)
+    [[ -n $game_window ]] && break
+    kill -0 "$app_pid" 2>/dev/null || fail "the game ended"
+    sleep 0.1
+done
+[[ -n $game_window ]] || fail "the try-out opened no game window"
+[[ -z $(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Orvane Karvelun v1\.01$' \
+    2>/dev/null) ]] || fail "the menu shows beside the game"
+tryout_folder=$(find "$TMPDIR" -maxdepth 1 -name 'karvelun-level-*' | head -n1)
+[[ -n $tryout_folder ]] || fail "no try-out folder in $TMPDIR"
+
+# The level and tile of the hero in a fresh quick save.
+quick_save() {
+    local pos="$tryout_folder/data/saves/quick.pos"
+    rm -f "$pos"
+    xdotool windowfocus --sync "$game_window"
+    sleep 0.3
+    xdotool key F5
+    for _ in $(seq 100); do
+        [[ -s $pos ]] && break
+        sleep 0.1
+    done
+    sleep 0.3
+    [[ -s $pos ]] || fail "F5 wrote no quick save into the try-out's folder"
+    "$dist/karvelun-levels" dump "$pos" --json >"$work/pos.json"
+    local level x y
+    level=$(sed -n 's/.*"LevelNumber": \([0-9-]*\).*/\1/p' "$work/pos.json")
+    x=$(sed -n 's/.*"HeroX": \([0-9.-]*\).*/\1/p' "$work/pos.json")
+    y=$(sed -n 's/.*"HeroY": \([0-9.-]*\).*/\1/p' "$work/pos.json")
+    echo "$level $(( ${y%.*} / 20 * 25 + ${x%.*} / 20 ))"
+}
+
+read -r level tile < <(quick_save)
+[[ $level -eq 0 && $tile -eq $start_tile ]] ||
+    fail "the hero started on level $level, tile $tile, not level 0, tile $start_tile"
+echo "level_tryout_e2e: the hero starts on level 0, tile $start_tile"
+
+xdotool windowfocus --sync "$game_window"
+xdotool keydown Up
+sleep 2.5
+xdotool keyup Up
+sleep 0.5
+read -r level tile < <(quick_save)
+[[ $level -eq $stairs_level ]] || fail "after walking up the hero is on level $level, tile $tile"
+echo "level_tryout_e2e: he walked up the stairs onto level $level, tile $tile"
+[[ ! -e $game/data/saves ]] || fail "the try-out wrote into the game folder's saves"
+
+# Esc, then "Exit" (one up from "Nová hra", round the top).
+xdotool windowfocus --sync "$game_window"
+sleep 0.3
+xdotool key Escape
+menu=""
+for _ in $(seq 100); do
+    menu=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Orvane Karvelun v1\.01$' \
+        2>/dev/null | head -n1 || true)
+    [[ -n $menu ]] && break
+    sleep 0.1
+done
+[[ -n $menu ]] || fail "Esc did not bring the menu"
+xdotool windowfocus --sync "$menu"
+sleep 0.3
+xdotool key --delay 150 Up Return
+for _ in $(seq 100); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$app_pid" 2>/dev/null && fail "the game still runs after \"Exit\""
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[[ $status -eq 0 ]] || fail "the game ended with status $status"
+[[ ! -e $tryout_folder ]] || fail "the try-out's folder $tryout_folder is still there"
+echo "level_tryout_e2e: PASS"
