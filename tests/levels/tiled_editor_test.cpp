@@ -141,8 +141,9 @@ void ExpectSameAsLevel(const QJsonObject& map, const LevelRecord& level, int n) 
                                                       : value.toString().toStdString();
             EXPECT_EQ(seen, p.value) << "tile " << t << ", " << p.name;
         }
-        if (const auto target = tiled_map::TargetTile(tile.Kind, tile.Param1))
+        if (const auto target = tiled_map::TargetTile(tile.Kind, tile.Param1)) {
             EXPECT_EQ(tileOfId[properties["target"].toInt()], *target) << "tile " << t;
+        }
     }
 
     size_t monsters = 0, items = 0;
@@ -234,7 +235,9 @@ TEST_F(TiledEditor, ReadsEveryTileset) {
             const int id = tile["id"].toInt();
             for (const auto& [name, value] : info.tileProperties.at(id))
                 EXPECT_EQ(properties[QString::fromStdString(name)].toInt(), value) << id;
-            if (std::string(t.name) != "kinds") EXPECT_EQ(properties["number"].toInt(), id);
+            if (std::string(t.name) != "kinds") {
+                EXPECT_EQ(properties["number"].toInt(), id);
+            }
         }
     }
 }
