@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <tuple>
 #include <vector>
 
 #include "game/levels/file_io.h"
@@ -49,7 +51,18 @@ void RecordingSession::Prune(const std::string& folder, size_t keep) {
         if (name.rfind(kRecordingPrefix, 0) == 0 && it->path().extension() == kRecordingExtension)
             recordings.push_back(it->path());
     }
-    std::sort(recordings.begin(), recordings.end());
+    // Oldest first: by the time in the name, then by the counter of games
+    // begun in the same second ("-2" after "-1", both after none).
+    auto age = [](const fs::path& path) {
+        const std::string stem = path.stem().string().substr(std::string(kRecordingPrefix).size());
+        const size_t dash = stem.find('-', stem.find('-') + 1);
+        const std::string stamp = stem.substr(0, dash);
+        long counter = 0;
+        if (dash != std::string::npos) counter = std::strtol(stem.c_str() + dash + 1, nullptr, 10);
+        return std::make_tuple(stamp, counter, stem);
+    };
+    std::sort(recordings.begin(), recordings.end(),
+              [&](const fs::path& a, const fs::path& b) { return age(a) < age(b); });
     for (size_t i = 0; i + keep < recordings.size(); ++i)
         fs::remove(recordings[i], ec);
 }

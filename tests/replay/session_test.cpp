@@ -98,6 +98,29 @@ TEST_F(SessionTest, TheLastTwentyAreKeptTheOldestGoFirstAndAFinishedCampaignStay
     EXPECT_EQ(Read(session.CurrentPath()).status, Recording::Status::Complete);
 }
 
+// Games begun in the same second carry a counter; the oldest of them is the
+// one without, and "-10" is newer than "-2".
+TEST_F(SessionTest, GamesOfOneSecondArePrunedInTheOrderTheyWereBegun) {
+    fs::create_directories(Folder());
+    std::ofstream(Folder() / "hra-20250101-000000.rec") << "x";
+    for (int i = 1; i <= 20; ++i)
+        std::ofstream(Folder() / ("hra-20250101-000000-" + std::to_string(i) + ".rec")) << "x";
+
+    replay::RecordingSession session;
+    NewGame();
+    session.NewGameStarted();
+    ASSERT_TRUE(session.Recording());
+    session.GameEnds(game::GameEnd::Left);
+
+    const auto games = Names("hra-2025");
+    EXPECT_EQ(games.size(), 19u);
+    for (const char* gone : {"hra-20250101-000000.rec", "hra-20250101-000000-1.rec"})
+        EXPECT_FALSE(fs::exists(Folder() / gone)) << gone;
+    for (const char* kept :
+         {"hra-20250101-000000-2.rec", "hra-20250101-000000-10.rec", "hra-20250101-000000-20.rec"})
+        EXPECT_TRUE(fs::exists(Folder() / kept)) << kept;
+}
+
 // F7 with a quick save there ends the recording before the load; the game
 // that follows is recorded from the loaded pair, and both play back.
 TEST_F(SessionTest, AQuickLoadEndsOneRecordingAndStartsTheNextFromThePair) {
