@@ -69,7 +69,9 @@ void SoundSys::LogMessage(const std::string& message, Boolean showBox) {
                                       ", dll_error: " + std::to_string(lastError_.systemCode) +
                                       ", generator: " + lastError_.source + kNewLine + message);
     }
-    console_ = console_.empty() ? message : console_ + kNewLine + message;
+    // Appended in place: a long log costs no copy of itself per message.
+    if (!console_.empty()) console_ += kNewLine;
+    console_ += message;
 }
 
 void SoundSys::RequireSlot(int sndIndex) const {

@@ -8,6 +8,7 @@
 
 #include "game/core/frame_loop.h"
 #include "game/core/game_state.h"
+#include "game/core/sound_log.h"
 #include "game/world/world_effects.h"
 #include "support/game_test.h"
 #include "support/recording_sound.h"
@@ -286,6 +287,31 @@ TEST_F(FrameLoopTest, FinishedSoundsAreFreedOncePerFrameWhileSoundIsOn) {
     EXPECT_EQ(sound.freeMemoryCalls, 4);
     EXPECT_EQ(sound.lastClearStopped, tembra::kTrue);
     Sound = nullptr;
+}
+
+// In a long fight every slot is busy and each cue adds a line to the sound
+// library's log, which the library never empties: the game keeps only its
+// newest whole lines, however long the fight.
+TEST_F(FrameLoopTest, ALongFightKeepsTheSoundLibrarysLogShort) {
+    testing_support::RecordingSound sound;
+    sound.slotsFull = true;
+    Sound = &sound;
+    SoundOn = true;
+    const std::string overflow = "...S_Err: SoundPorts overflow => file not loaded";
+    size_t longest = 0;
+    windows.onDrawFrame = [&] {
+        for (int cue = 0; cue < 6; ++cue)
+            PlayCue(static_cast<int16_t>(cue), 1.0f, false);
+        longest = std::max(longest, sound.console.size());
+    };
+    RunFrames(3000);  // about 850 kB of log lines without the trimming
+
+    EXPECT_LE(longest, kSoundLogLimit + 6 * (overflow.size() + 2));
+    EXPECT_GE(sound.console.size(), kSoundLogKeep - overflow.size() - 2);
+    EXPECT_EQ(sound.console.rfind(overflow, 0), 0u) << "the log starts with a whole line";
+    EXPECT_EQ(sound.console.substr(sound.console.size() - overflow.size()), overflow);
+    Sound = nullptr;
+    SoundOn = false;
 }
 
 }  // namespace

@@ -34,6 +34,11 @@ int16_t RecordingSound::IndexLoad(const std::string& file, const tembra::Boolean
     if (failLoad) throw tembra::SoundError(5, "broken file");
     Record("IndexLoad(" + file + "," + std::to_string(looping) + "," + std::to_string(autoPlay) +
            ")");
+    if (slotsFull) {
+        console += (console.empty() ? "" : "\r\n") +
+                   std::string("...S_Err: SoundPorts overflow => file not loaded");
+        return -1;
+    }
     loads.push_back(file.substr(file.find_last_of('/') + 1));
     loadPaths.push_back(file);
     return static_cast<int16_t>(firstSlot + loads.size() - 1);

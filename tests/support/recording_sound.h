@@ -40,13 +40,18 @@ class RecordingSound : public tembra::_SoundSys {
     bool failLoad = false;        // IndexLoad throws
     bool failInit = false;        // DsInit throws
     bool failFreeMemory = false;  // FreeMemory throws
+    // Every slot is busy: each IndexLoad adds the library's overflow line to
+    // its log, as the real library does, and loads nothing.
+    bool slotsFull = false;
+    // The library's log (Console), read and written by the game.
+    std::string console;
 
     // The files of the cues, in order, and how often one was set up.
     std::vector<std::string> Files() const;
     int Count(const std::string& file) const;
 
-    std::string Console() const override { return {}; }
-    void Console(std::string) override {}
+    std::string Console() const override { return console; }
+    void Console(std::string value) override { console = std::move(value); }
     void FreeMemory(const tembra::Boolean& clearStopped) override;
     void IndexUnload(const int16_t&) override {}
     float IndexGet(const int16_t&, const tembra::pInfoGet&) override { return 0; }
