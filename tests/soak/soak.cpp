@@ -11,6 +11,7 @@
 //
 // Prints its figures; exit status 1 when a check fails.
 #include <dlfcn.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -70,6 +71,12 @@ long ResidentKb() {
     while (std::getline(status, line))
         if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
     return -1;
+}
+
+// Bytes the process holds on the C heap, in kB: the part of the resident
+// memory that the game's own allocations account for.
+long HeapKb() {
+    return static_cast<long>(mallinfo2().uordblks / 1024);
 }
 
 double SecondsSince(Clock::time_point start) {
@@ -173,6 +180,11 @@ Figures PlayBusyLevel(WindowSet& windows, long frames, Holdings& start) {
     const long warmUp = frames / 10;
     for (long frame = 0; frame < frames; ++frame) {
         if (frame == warmUp) figures.warmKb = ResidentKb();
+        // Ten readings on the way show whether memory levels off or keeps
+        // climbing.
+        if (warmUp > 0 && frame % warmUp == 0)
+            std::printf("  frame %ld: resident %ld kB, heap %ld kB, log %d lines\n", frame,
+                        ResidentKb(), HeapKb(), windows.LogLineCount());
         windows.ProcessEvents();
         loop.RunFrame();
         testing_support::RefreshBusyLevel();
