@@ -1,7 +1,10 @@
 #include "setup/chosen_keys.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
+#include <QByteArray>
 #include <QKeySequence>
 
 namespace setup {
@@ -99,21 +102,37 @@ QString PortableKeyName(int key) {
     return QKeySequence(key).toString(QKeySequence::PortableText);
 }
 
+namespace {
+
+// Every key a command may take with its portable name, in the order a name
+// is matched: made once, since naming a key costs a key sequence each time.
+const std::vector<std::pair<QByteArray, int>>& NamedKeys() {
+    static const std::vector<std::pair<QByteArray, int>> named = [] {
+        std::vector<std::pair<QByteArray, int>> keys;
+        const auto add = [&keys](int key, int meaning) {
+            keys.emplace_back(PortableKeyName(key).toLatin1(), meaning);
+        };
+        add(Qt::Key_Enter, Qt::Key_Return);
+        for (int key = Qt::Key_A; key <= Qt::Key_Z; ++key)
+            add(key, key);
+        for (int key = Qt::Key_0; key <= Qt::Key_9; ++key)
+            add(key, key);
+        for (int key = Qt::Key_F2; key <= Qt::Key_F24; ++key)
+            if (key != Qt::Key_F11) add(key, key);
+        for (const CaptionedKey& k : kCaptionedKeys)
+            add(k.key, k.key);
+        return keys;
+    }();
+    return named;
+}
+
+}  // namespace
+
 std::optional<int> KeyOfPortableName(std::string_view name) {
-    const auto sameName = [name](const QString& portable) {
-        const QByteArray bytes = portable.toLatin1();
-        return std::equal(name.begin(), name.end(), bytes.begin(), bytes.end(),
-                          [](char a, char b) { return Upper(a) == Upper(b); });
-    };
-    if (sameName(PortableKeyName(Qt::Key_Enter))) return Qt::Key_Return;
-    for (int key = Qt::Key_A; key <= Qt::Key_Z; ++key)
-        if (sameName(PortableKeyName(key))) return key;
-    for (int key = Qt::Key_0; key <= Qt::Key_9; ++key)
-        if (sameName(PortableKeyName(key))) return key;
-    for (int key = Qt::Key_F2; key <= Qt::Key_F24; ++key)
-        if (key != Qt::Key_F11 && sameName(PortableKeyName(key))) return key;
-    for (const CaptionedKey& k : kCaptionedKeys)
-        if (sameName(PortableKeyName(k.key))) return k.key;
+    for (const auto& [portable, key] : NamedKeys())
+        if (std::equal(name.begin(), name.end(), portable.begin(), portable.end(),
+                       [](char a, char b) { return Upper(a) == Upper(b); }))
+            return key;
     return std::nullopt;
 }
 
