@@ -52,7 +52,7 @@ FUZZ_TARGETS ?=
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-		-DKARVELUN_FUZZ=ON -DKARVELUN_DIST_DIR=$(abspath $(FUZZ_BUILD))/dist $(CMAKE_FLAGS)
+		-DKARVELUN_TESTS=ON -DKARVELUN_FUZZ=ON -DKARVELUN_DIST_DIR=$(abspath $(FUZZ_BUILD))/dist $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 	tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_RUNS) $(FUZZ_TARGETS)
 
@@ -68,7 +68,8 @@ SANITIZE_ENV = \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0
 
 test-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -DKARVELUN_SANITIZE=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+	cmake -S . -B $(SANITIZE_BUILD) -DKARVELUN_TESTS=ON -DKARVELUN_SANITIZE=ON \
+		-DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
 		-DKARVELUN_DIST_DIR=$(abspath $(SANITIZE_BUILD))/dist $(CMAKE_FLAGS)
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure --timeout 900 -j $(JOBS) \
@@ -83,7 +84,8 @@ SANITIZE_CORE = world_tests core_tests core_play_tests levels_tests save_pair_te
 SANITIZE_CRASH_KILLS ?= 200
 
 test-sanitize-core: deps
-	cmake -S . -B $(SANITIZE_BUILD) -DKARVELUN_SANITIZE=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+	cmake -S . -B $(SANITIZE_BUILD) -DKARVELUN_TESTS=ON -DKARVELUN_SANITIZE=ON \
+		-DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
 		-DKARVELUN_DIST_DIR=$(abspath $(SANITIZE_BUILD))/dist $(CMAKE_FLAGS)
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS) --target $(SANITIZE_CORE)
 	for suite in $(SANITIZE_CORE); do \
