@@ -1,27 +1,38 @@
-# The three commands of the README.  Each one installs whatever Debian
-# packages are missing, configures and builds; `run` then starts the game,
-# `test` runs every test, `dist` only assembles the portable folder.
+# The commands of the README.  Each one installs whatever Debian packages are
+# missing, configures and builds what it needs: `run` only the game, its
+# tools and data, then starts the game; `test` everything, then runs every
+# test; `dist` only assembles the portable folder.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build dist run test difficulty clean
+.PHONY: all deps deps-test configure configure-test dist build run test difficulty clean
 
 all: dist
 
 deps:
-	./scripts/install-deps
+	./scripts/install-deps run
 
+deps-test:
+	./scripts/install-deps test
+
+# The game, the sound library, the settings tool, the level tool and the
+# data, assembled in dist/; the tests are left out of the build (a build
+# folder configured by `make test` keeps them configured, but unbuilt here).
 configure: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 
-build: configure
-	cmake --build $(BUILD) -j $(JOBS)
-
-dist: build
+dist: configure
+	cmake --build $(BUILD) -j $(JOBS) --target dist
 
 run: dist
 	./dist/karvelun
+
+configure-test: deps-test
+	cmake -S . -B $(BUILD) -DKARVELUN_TESTS=ON $(CMAKE_FLAGS)
+
+build: configure-test
+	cmake --build $(BUILD) -j $(JOBS)
 
 test: build
 	# A test without a time limit of its own gets five minutes: a hang fails
@@ -30,7 +41,7 @@ test: build
 
 # How hard act I is for a newcomer: 20 seeded runs of each level
 # (campaign/README.md).
-difficulty: build
+difficulty: dist
 	./dist/karvelun-levels difficulty dist/data/levels.all --levels 0-7 --runs 20
 
 clean:
@@ -50,7 +61,7 @@ FUZZ_TARGETS ?=
 
 .PHONY: fuzz test-sanitize test-sanitize-core soak
 
-fuzz: deps
+fuzz: deps-test
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 		-DKARVELUN_TESTS=ON -DKARVELUN_FUZZ=ON -DKARVELUN_DIST_DIR=$(abspath $(FUZZ_BUILD))/dist $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
@@ -67,7 +78,7 @@ SANITIZE_ENV = \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0
 
-test-sanitize: deps
+test-sanitize: deps-test
 	cmake -S . -B $(SANITIZE_BUILD) -DKARVELUN_TESTS=ON -DKARVELUN_SANITIZE=ON \
 		-DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
 		-DKARVELUN_DIST_DIR=$(abspath $(SANITIZE_BUILD))/dist $(CMAKE_FLAGS)
@@ -83,7 +94,7 @@ SANITIZE_CORE = world_tests core_tests core_play_tests levels_tests save_pair_te
 	tembra_tests tembra_device_tests
 SANITIZE_CRASH_KILLS ?= 200
 
-test-sanitize-core: deps
+test-sanitize-core: deps-test
 	cmake -S . -B $(SANITIZE_BUILD) -DKARVELUN_TESTS=ON -DKARVELUN_SANITIZE=ON \
 		-DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
 		-DKARVELUN_DIST_DIR=$(abspath $(SANITIZE_BUILD))/dist $(CMAKE_FLAGS)
@@ -101,7 +112,7 @@ test-sanitize-core: deps
 SOAK_FRAMES ?= 100000
 SOAK_CYCLES ?= 500
 
-soak: configure
+soak: configure-test
 	cmake --build $(BUILD) -j $(JOBS) --target dist karvelun_soak
 	QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null \
 		$(BUILD)/tests/soak/karvelun_soak --dist dist --frames $(SOAK_FRAMES) --cycles $(SOAK_CYCLES)
