@@ -62,6 +62,7 @@ class GameFolder {
         fs::create_directories(folder_ / "data");
         ResetGameState();
         AppFolder = folder_.string();
+        Places = PlacesBeside(AppFolder);
         InitTileCoordinates();
         platform::Randomize(1);
         ByteWriter out;

@@ -25,7 +25,7 @@ namespace {
 // Takes the game's folder for this copy; false, after a message box has
 // said why, when another copy holds it or it cannot be written.  Nothing of
 // the game is touched then.
-bool HoldFolder(platform::OneCopyLock& lock) {
+bool HoldFolder(platform::OneCopyLock& lock, const platform::AppPaths& paths) {
     QString text;
     switch (lock.Take()) {
         case platform::OneCopyLock::Outcome::Taken:
@@ -34,8 +34,8 @@ bool HoldFolder(platform::OneCopyLock& lock) {
             text = QString::fromUtf8("Karvelun už běží.");
             break;
         case platform::OneCopyLock::Outcome::Unusable:
-            text = QString::fromUtf8("Nelze zapisovat do složky %1.")
-                       .arg(QString::fromStdString(lock.Folder()));
+            text = QString::fromStdString(platform::CannotWriteText(
+                paths.FolderName(platform::AppPaths::Folder::WorkingLevels)));
             break;
     }
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Karvelun"), text, QMessageBox::Ok);
@@ -43,42 +43,69 @@ bool HoldFolder(platform::OneCopyLock& lock) {
     return false;
 }
 
+// A save folder that cannot be written costs the saves, not the game: the
+// player is told now, and each save says so again when it fails.
+void WarnWhenSavesCannotBeWritten(const platform::AppPaths& paths) {
+    if (platform::CanMakeOrWrite(paths.SavesFolder(), platform::Surroundings::OfThisProcess()))
+        return;
+    const std::string text =
+        platform::CannotWriteText(paths.FolderName(platform::AppPaths::Folder::Saves)) +
+        " Hru nepůjde uložit.";
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Karvelun"), QString::fromStdString(text),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+game::FilePlaces PlacesOf(const platform::AppPaths& paths) {
+    return {paths.DataFolder(), paths.SettingsFile(), paths.SavesFolder(),
+            paths.WorkingLevelsFolder()};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QString folder = QCoreApplication::applicationDirPath();
     QString commandLineError;
     const auto options = platform::ParseLaunchOptions(app.arguments(), &commandLineError);
     if (!options) {
         std::fprintf(stderr, "karvelun: %s\n", commandLineError.toUtf8().constData());
         return 2;
     }
-    if (!options->replayFile.empty()) return game::RunPlayback(*options, folder.toStdString());
+    // The layout this program lies in; a try-out or a watched recording
+    // reads its data and settings but keeps its own files elsewhere.
+    const auto layout =
+        platform::AppPaths::ForProgram(QCoreApplication::applicationDirPath().toStdString());
+    if (!options->replayFile.empty()) return game::RunPlayback(*options, layout);
     std::optional<platform::LevelTryOut> tryOut;
     if (!options->levelFile.empty()) {
-        tryOut = platform::PrepareLevelTryOut(folder, QString::fromStdString(options->levelFile),
-                                              options->startTile, &commandLineError);
+        tryOut = platform::PrepareLevelTryOut(
+            QString::fromStdString(layout.DataFolder()),
+            QString::fromStdString(layout.ProgramFolder() + "/karvelun-levels"),
+            QString::fromStdString(options->levelFile), options->startTile, &commandLineError);
         if (!tryOut) {
             std::fprintf(stderr, "karvelun: %s\n", commandLineError.toUtf8().constData());
             return 1;
         }
-        folder = tryOut->folder->path();
         game::NewGameLevel = tryOut->level;
         game::NewGameTile = static_cast<int16_t>(tryOut->startTile);
     }
-    const auto paths = platform::AppPaths::Portable(folder.toStdString());
+    const auto paths = tryOut ? platform::AppPaths::Temporary(layout) : layout;
     // Held until the program ends, after the shut-down has deleted the
     // working levels.
     platform::OneCopyLock lock(paths.WorkingLevelsFolder());
-    if (!HoldFolder(lock)) return 1;
+    if (!HoldFolder(lock, paths)) return 1;
+    WarnWhenSavesCannotBeWritten(paths);
+    game::FilePlaces places = PlacesOf(paths);
+    // The try-out's own campaign, beside links to the shared pictures, sounds
+    // and font.
+    if (tryOut) places.data = tryOut->dataFolder;
 
-    platform::LoadGameFont(folder + "/data/fonts/DejaVuSans-Bold.ttf");
+    platform::LoadGameFont(QString::fromStdString(paths.FontFile()));
     // How large the windows are shown, known before the first of them, the
     // loading notice, opens.  Main reads the file again for the rest.
-    const game::ViewSettings view = game::ReadSettings(folder.toStdString() + "/setup.ini").view;
+    const game::ViewSettings view = game::ReadSettings(places.settingsFile).view;
     platform::View::Instance().Configure(view.scale, view.fullScreen);
-    game::SetSoundComponent(game::LoadSoundComponent(folder.toStdString()));
+    game::SetSoundComponent(game::LoadSoundComponentFile(paths.SoundLibraryFile()));
 
     int status;
     {
@@ -90,7 +117,7 @@ int main(int argc, char** argv) {
         platform::Gamepad gamepad(padKeys);
         // Every game played is recorded.
         game::GameRecordings recordings;
-        if (game::Main(folder.toStdString())) {
+        if (game::Main(paths.ProgramFolder(), places)) {
             if (tryOut) windows.form3().MenuItems(0);  // straight into the new game
             status = app.exec();
         } else {

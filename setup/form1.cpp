@@ -58,7 +58,11 @@ QString RefusalNote(KeyRefusal refusal, int key, const QString& owner) {
 
 }  // namespace
 
-Form1::Form1(const QString& appFolder, QWidget* parent) : QWidget(parent), appFolder_(appFolder) {
+Form1::Form1(const QString& appFolder, QWidget* parent)
+    : Form1(SetupIniPath(appFolder), SetupIniPath(appFolder), parent) {}
+
+Form1::Form1(const QString& readFile, const QString& writeFile, QWidget* parent)
+    : QWidget(parent), readFile_(readFile), writeFile_(writeFile) {
     ShowError = [this](const QString& title, const QString& text) {
         ShowErrorBox(this, title, text);
     };
@@ -180,7 +184,7 @@ void Form1::ConnectHandlers() {
 
 void Form1::Form_Load() {
     // Without a readable file the controls keep their initial states.
-    const std::optional<SetupValues> values = ReadSetupIni(SetupIniPath(appFolder_));
+    const std::optional<SetupValues> values = ReadSetupIni(readFile_);
     if (!values) return;
 
     if (values->soundOn) {
@@ -262,7 +266,7 @@ void Form1::Command2_Click() {
 }
 
 void Form1::Command1_Click() {
-    const QString path = SetupIniPath(appFolder_);
+    const QString& path = writeFile_;
     QString reason;
     if (!WriteSetupIni(path, CurrentValues(), &reason)) {
         // Closing now would look as if the settings were saved: stay open so

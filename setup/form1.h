@@ -27,14 +27,18 @@ struct SetupValues;
 class Form1 : public QWidget {
     Q_OBJECT
   public:
-    // appFolder is the folder setup.ini lives in: the program's own.
+    // appFolder is the folder setup.ini lives in, read and written there.
     explicit Form1(const QString& appFolder, QWidget* parent = nullptr);
+    // The file read at start and the one "Uložit a skončit" writes (they
+    // differ when a default beside the program stands in for the player's
+    // own file that does not exist yet).
+    Form1(const QString& readFile, const QString& writeFile, QWidget* parent = nullptr);
 
     // Shows a failure to the user.  A message box by default; tests put
     // something that does not wait for a click in its place.
     std::function<void(const QString& title, const QString& text)> ShowError;
 
-    const QString& AppFolder() const { return appFolder_; }
+    const QString& SettingsFileToWrite() const { return writeFile_; }
     SetupValues CurrentValues() const;
 
     QFrame* Frame1 = nullptr;
@@ -81,7 +85,8 @@ class Form1 : public QWidget {
     void CreateControls();
     void ConnectHandlers();
 
-    QString appFolder_;
+    QString readFile_;
+    QString writeFile_;
     // Lines of the file the tool does not know, written back as they were.
     std::vector<std::string> otherLines_;
 };

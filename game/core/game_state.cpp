@@ -137,8 +137,8 @@ void ResetHero() {
 void PlayCue(int16_t slot, float speed, bool adjust) {
     if (!SoundOn || Sound == nullptr || slot < 0 || slot > 8) return;
     try {
-        SoundSlots[slot] = Sound->IndexLoad(AppFolder + "/data/zvuky/" + CueFile(slot),
-                                            tembra::kFalse, tembra::kTrue);
+        SoundSlots[slot] = Sound->IndexLoad(Places.data + "/zvuky/" + CueFile(slot), tembra::kFalse,
+                                            tembra::kTrue);
         if (adjust) Sound->IndexSet(SoundSlots[slot], Volume, 0.0f, speed, tembra::kUnchanged);
     } catch (const tembra::SoundError&) {
         // A missing or broken sound file costs the sound, never the game.
@@ -147,6 +147,7 @@ void PlayCue(int16_t slot, float speed, bool adjust) {
 
 void ResetGameState() {
     AppFolder.clear();
+    Places = FilePlaces();
     ClearList(Surfaces, SurfaceCount);
     Tiles = {};
     ClearList(Monsters, MonsterCount);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "game/core/file_places.h"
 #include "tembra/soundsys.h"
 
 namespace game {
@@ -100,6 +101,8 @@ constexpr int32_t Rgb(int r, int g, int b) {
 // keeps one entry at index 0 that does not count.
 
 inline std::string AppFolder;
+// Where the data, settings, saves and working levels lie this run.
+inline FilePlaces Places;
 
 inline std::vector<Surface> Surfaces(1);
 inline int16_t SurfaceCount = 0;

@@ -1,12 +1,10 @@
 #include "game/core/playback_run.h"
 
-#include <stdlib.h>
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
 #include <cstdio>
-#include <filesystem>
 
+#include "game/core/file_places.h"
 #include "game/core/form1.h"
 #include "game/core/game_state.h"
 #include "game/core/play_observer.h"
@@ -26,7 +24,6 @@
 namespace game {
 namespace {
 
-namespace fs = std::filesystem;
 using replay::Player;
 using replay::Recording;
 
@@ -72,35 +69,6 @@ class PlaybackWindows final : public GameWindows {
 
   private:
     WindowSet& w_;
-};
-
-// A private folder for the run: the data and settings of the program's
-// folder reached through links, working levels, saves and the lock its own.
-// Removed with everything in it when the run ends (the links only, never
-// what they point to).
-class PlaybackFolder {
-  public:
-    explicit PlaybackFolder(const std::string& programFolder) {
-        std::string pattern = (QDir::tempPath() + "/karvelun-prehravani-XXXXXX").toStdString();
-        if (!mkdtemp(pattern.data())) return;
-        folder_ = pattern;
-        const fs::path data = fs::path(programFolder) / "data", mine = fs::path(folder_) / "data";
-        std::error_code ec;
-        fs::create_directories(mine / "levels", ec);
-        fs::create_directories(mine / "saves", ec);
-        for (const char* shared : {"obr", "zvuky", "fonts", "levels.all"})
-            fs::create_symlink(data / shared, mine / shared, ec);
-        fs::create_symlink(fs::path(programFolder) / "setup.ini", fs::path(folder_) / "setup.ini",
-                           ec);
-    }
-    ~PlaybackFolder() {
-        std::error_code ec;
-        if (!folder_.empty()) fs::remove_all(folder_, ec);
-    }
-    const std::string& Path() const { return folder_; }
-
-  private:
-    std::string folder_;
 };
 
 void Refuse(const QString& text) {
@@ -150,7 +118,7 @@ std::string PlaybackEndText(const Player& player) {
     }
 }
 
-int RunPlayback(const platform::LaunchOptions& options, const std::string& programFolder) {
+int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths& layout) {
     const QString file = QString::fromStdString(options.replayFile);
     std::vector<uint8_t> bytes;
     if (!ReadWholeFile(options.replayFile, bytes, 1u << 30)) {
@@ -165,22 +133,22 @@ int RunPlayback(const platform::LaunchOptions& options, const std::string& progr
         return 2;
     }
 
-    PlaybackFolder folder(programFolder);
-    if (folder.Path().empty()) {
+    // Nothing of the player's own files is touched: the recorded saves and
+    // the working levels go to a private folder removed when the run ends.
+    const platform::AppPaths paths = platform::AppPaths::Temporary(layout);
+    platform::OneCopyLock lock(paths.WorkingLevelsFolder());
+    if (paths.WorkingLevelsFolder().empty() ||
+        lock.Take() != platform::OneCopyLock::Outcome::Taken) {
         Refuse(QString::fromUtf8("Pro přehrávání nelze vytvořit dočasnou složku."));
         return 2;
     }
-    platform::OneCopyLock lock(folder.Path() + "/data/levels");
-    if (lock.Take() != platform::OneCopyLock::Outcome::Taken) {
-        Refuse(QString::fromUtf8("Pro přehrávání nelze vytvořit dočasnou složku."));
-        return 2;
-    }
+    const FilePlaces places{paths.DataFolder(), paths.SettingsFile(), paths.SavesFolder(),
+                            paths.WorkingLevelsFolder()};
 
-    const QString program = QString::fromStdString(programFolder);
-    platform::LoadGameFont(program + "/data/fonts/DejaVuSans-Bold.ttf");
-    const ViewSettings view = ReadSettings(programFolder + "/setup.ini").view;
+    platform::LoadGameFont(QString::fromStdString(paths.FontFile()));
+    const ViewSettings view = ReadSettings(places.settingsFile).view;
     platform::View::Instance().Configure(view.scale, view.fullScreen);
-    SetSoundComponent(LoadSoundComponent(programFolder));
+    SetSoundComponent(LoadSoundComponentFile(paths.SoundLibraryFile()));
     // The controller keeps the pace; a frame never waits for the display.
     platform::SetPacingEnabled(false);
 
@@ -190,7 +158,7 @@ int RunPlayback(const platform::LaunchOptions& options, const std::string& progr
         PlaybackWindows playbackWindows(windows);
         SetWindows(&playbackWindows);
         windows.ApplyViewSettings(view);
-        if (!Main(folder.Path())) {
+        if (!Main(paths.ProgramFolder(), places)) {
             windows.SetExitStatus(1);
             ShutDown();
             SetWindows(nullptr);

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "game/platform/app_paths.h"
 #include "game/platform/launch_options.h"
 #include "game/replay/player.h"
 
@@ -15,7 +16,9 @@ namespace game {
 
 // Runs the whole program for the recording; returns the exit status: 0
 // when it played to its end, 2 when it was refused, damaged or diverged.
-int RunPlayback(const platform::LaunchOptions& options, const std::string& programFolder);
+// The data and settings come from the program's layout; the run's working
+// levels, saves and lock lie in a private folder of its own.
+int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths& layout);
 
 // The notice at the end of a watched recording (UTF-8).
 std::string PlaybackEndText(const replay::Player& player);

@@ -9,7 +9,7 @@ namespace game {
 bool LoadSurfaces(std::string* failedPath) {
     FreeSurfaces();
     for (int k = 1; k <= kSheetCount; ++k) {
-        std::string path = AppFolder + "/data/obr/sc" + std::to_string(k);
+        std::string path = Places.data + "/obr/sc" + std::to_string(k);
         std::string error;
         auto sheet = platform::LoadPictureFile(path, &error);
         if (!sheet) {

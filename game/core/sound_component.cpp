@@ -54,7 +54,11 @@ std::unique_ptr<SoundComponent>& Current() {
 }  // namespace
 
 std::unique_ptr<SoundComponent> LoadSoundComponent(const std::string& folder) {
-    return std::make_unique<LibraryComponent>(folder + "/libtembra.so");
+    return LoadSoundComponentFile(folder + "/libtembra.so");
+}
+
+std::unique_ptr<SoundComponent> LoadSoundComponentFile(const std::string& libraryFile) {
+    return std::make_unique<LibraryComponent>(libraryFile);
 }
 
 SoundComponent* CurrentSoundComponent() {

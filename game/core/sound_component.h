@@ -1,5 +1,6 @@
-// The sound library as the game reaches it: a shared library beside the
-// program, found at run time.  A missing library means a silent game.
+// The sound library as the game reaches it: a shared library loaded at run
+// time by its full path (beside the program, or in the installed library
+// folder).  A missing library means a silent game.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +25,8 @@ class SoundComponent {
 
 // The real thing: dlopen of libtembra.so from the given folder.
 std::unique_ptr<SoundComponent> LoadSoundComponent(const std::string& folder);
+// The same from the library's full path.
+std::unique_ptr<SoundComponent> LoadSoundComponentFile(const std::string& libraryFile);
 
 // The component the start-up uses (tests put their own in place).
 SoundComponent* CurrentSoundComponent();

@@ -18,7 +18,7 @@ constexpr const char* kProgramTitle = "Karvelun";
 bool shutDownDone = false;
 
 bool LoadBackgroundOrFail(Form form, const std::string& name) {
-    std::string path = AppFolder + "/data/obr/" + name;
+    std::string path = Places.data + "/obr/" + name;
     if (Windows().LoadBackground(form, path)) return true;
     Windows().ShowMessageBox("Nelze načíst obrázek " + path + ".", kProgramTitle);
     return false;
@@ -79,19 +79,24 @@ void UnregisterSoundLibrary() {
 }
 
 bool Main(const std::string& appFolder) {
+    return Main(appFolder, PlacesBeside(appFolder));
+}
+
+bool Main(const std::string& appFolder, const FilePlaces& places) {
     GameWindows& windows = Windows();
     shutDownDone = false;
     ShutdownRequested = false;
 
     windows.SetBusyCursor(true);
     AppFolder = appFolder;
+    Places = places;
     platform::RandomizeFromClock();
     if (!LoadBackgroundOrFail(Form::Progress, "gui2")) return false;
     windows.ShowLoadingNotice();
 
     if (!RegisterSoundLibrary()) return false;
 
-    Settings settings = ReadSettings(AppFolder + "/setup.ini");
+    Settings settings = ReadSettings(Places.settingsFile);
     if (settings.soundOn) StartSound();
     Volume = settings.volume;
     TickDelay = settings.tickDelay;

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "game/core/file_places.h"
+
 namespace game {
 
 // The start-up, in its order: busy cursor, AppFolder, seeding, the loading
@@ -11,6 +13,8 @@ namespace game {
 // go on (a picture file missing or unreadable, a failed registration of the
 // sound library); a message box has said why and the shut-down has run.
 bool Main(const std::string& appFolder);
+// The same with the files where the program's layout put them.
+bool Main(const std::string& appFolder, const FilePlaces& places);
 
 // DllRegisterServer of the sound library; a missing library is ignored, a
 // non-zero result shows "Chyba během načítání!" and closes the game window.

@@ -10,6 +10,7 @@
 #include "game/levels/file_io.h"
 #include "game/levels/load_failure.h"
 #include "game/levels/working_levels.h"
+#include "game/platform/private_folder.h"
 #include "game/world/monster_motion.h"
 
 namespace game {
@@ -114,7 +115,7 @@ bool StoreLevel(int32_t number) {
     WriteLevelRecord(out, number, CurrentLevelRecord());
 
     std::error_code ec;
-    std::filesystem::create_directories(WorkingLevelsFolder(), ec);
+    platform::MakePrivateFolder(WorkingLevelsFolder());
     const std::string path = LevelFilePath(number);
     // Written beside and renamed over the old file: a full disk keeps the
     // level as it was rather than a half file.  The working levels die with

@@ -7,6 +7,7 @@
 
 #include "game/levels/save_folder.h"
 #include "game/platform/codepage.h"
+#include "game/platform/private_folder.h"
 
 namespace game {
 namespace {
@@ -48,7 +49,7 @@ std::vector<std::string> SaveFolderFiles() {
     std::vector<std::string> names;
     std::error_code ec;
     fs::path folder = SavesFolder();
-    if (!fs::is_directory(folder, ec)) fs::create_directories(folder, ec);
+    platform::MakePrivateFolder(folder.string());
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code typeError;
         if (it->is_directory(typeError)) continue;

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "game/core/game_state.h"
+#include "game/platform/private_folder.h"
 
 namespace game {
 namespace {
@@ -22,15 +23,18 @@ std::string UpperAscii(std::string text) {
 }  // namespace
 
 std::string SavesFolder() {
-    return AppFolder + "/data/saves";
+    return Places.saves;
 }
 
 std::string SavePath(const std::string& fileName) {
+    // No save folder (no home folder to put it in): no path either, rather
+    // than a file in the root folder.
+    if (SavesFolder().empty()) return std::string();
     return SavesFolder() + "/" + fileName;
 }
 
 std::string CampaignPackagePath() {
-    return AppFolder + "/data/levels.all";
+    return Places.data + "/levels.all";
 }
 
 bool IsSafeSaveFileName(const std::string& fileName) {
@@ -47,9 +51,7 @@ bool IsQuickPositionName(const std::string& fileName) {
 }
 
 bool MakeSavesFolder() {
-    std::error_code ec;
-    std::filesystem::create_directories(SavesFolder(), ec);
-    return std::filesystem::is_directory(SavesFolder(), ec);
+    return platform::MakePrivateFolder(SavesFolder());
 }
 
 bool SavePairExists(const std::string& saveName) {

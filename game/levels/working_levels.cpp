@@ -7,6 +7,7 @@
 #include "game/core/game_state.h"
 #include "game/levels/file_io.h"
 #include "game/levels/level_record.h"
+#include "game/platform/private_folder.h"
 
 namespace game {
 
@@ -25,10 +26,11 @@ void NoteWorkingLevelsChanged() {
 }
 
 std::string WorkingLevelsFolder() {
-    return AppFolder + "/data/levels";
+    return Places.workingLevels;
 }
 
 std::string LevelFilePath(int32_t number) {
+    if (WorkingLevelsFolder().empty()) return std::string();  // never the root folder
     return WorkingLevelsFolder() + "/level" + std::to_string(number) + ".sc";
 }
 
@@ -62,7 +64,7 @@ void DeleteLevelFiles(const std::string& folder) {
     NoteWorkingLevelsChanged();
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
-        fs::create_directories(folder, ec);
+        platform::MakePrivateFolder(folder);
         return;
     }
     long entries = 0;

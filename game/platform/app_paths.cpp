@@ -1,23 +1,201 @@
 #include "game/platform/app_paths.h"
 
+#include "game/platform/private_folder.h"
+
+#include <unistd.h>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QString>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 #include <utility>
+#include <vector>
 
 namespace platform {
 
-AppPaths::AppPaths(std::string programFolder) : programFolder_(std::move(programFolder)) {}
+namespace fs = std::filesystem;
 
-AppPaths AppPaths::Portable(const std::string& programFolder) {
-    return AppPaths(programFolder);
+Surroundings Surroundings::OfThisProcess() {
+    Surroundings s;
+    s.variable = [](const char* name) -> std::optional<std::string> {
+        const char* value = std::getenv(name);
+        if (!value) return std::nullopt;
+        return std::string(value);
+    };
+    s.canWrite = [](const std::string& folder) {
+        return ::access(folder.c_str(), W_OK | X_OK) == 0;
+    };
+    return s;
 }
 
-std::string AppPaths::WorkingLevelsFolder() const {
-    return programFolder_ + "/data/levels";
+namespace {
+
+bool IsFolder(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
+bool IsFile(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+// The program's folder without a trailing slash and without "." or ".."
+// steps, so that its parent is the prefix.
+std::string CleanFolder(const std::string& folder) {
+    std::string clean = fs::path(folder).lexically_normal().string();
+    while (clean.size() > 1 && clean.back() == '/')
+        clean.pop_back();
+    return clean;
+}
+
+std::string UnderOrEmpty(const std::string& base, const char* rest) {
+    return base.empty() ? std::string() : base + rest;
+}
+
+// Where the variable's folder comes from, for a player told that it cannot be
+// written although there is none.
+const char* VariableOf(AppPaths::Folder folder) {
+    switch (folder) {
+        case AppPaths::Folder::Settings:
+            return "$XDG_CONFIG_HOME/karvelun";
+        case AppPaths::Folder::Saves:
+            return "$XDG_DATA_HOME/karvelun/saves";
+        case AppPaths::Folder::WorkingLevels:
+            break;
+    }
+    return "$XDG_STATE_HOME/karvelun/levels";
+}
+
+// A private folder that goes with the last AppPaths copy pointing to it.
+std::shared_ptr<const void> MakeTemporaryFolder(std::string* path) {
+    std::string pattern = QDir::tempPath().toStdString() + "/karvelun-run-XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    if (!::mkdtemp(name.data())) return nullptr;  // mkdtemp makes it 0700
+    *path = name.data();
+    return std::shared_ptr<const void>(new std::string(*path), [](const void* p) {
+        const auto* folder = static_cast<const std::string*>(p);
+        std::error_code ec;
+        fs::remove_all(*folder, ec);
+        delete folder;
+    });
+}
+
+}  // namespace
+
+std::string XdgBaseFolder(const Surroundings& surroundings, const char* variable,
+                          const char* defaultUnderHome) {
+    // A relative value is not a base folder (the XDG rule says to ignore it).
+    if (auto value = surroundings.variable(variable);
+        value && !value->empty() && (*value)[0] == '/')
+        return CleanFolder(*value);
+    auto home = surroundings.variable("HOME");
+    if (!home || home->empty() || (*home)[0] != '/') return std::string();
+    const std::string clean = CleanFolder(*home);
+    return (clean == "/" ? std::string() : clean) + "/" + defaultUnderHome;
+}
+
+AppPaths AppPaths::ForProgram(const std::string& programFolder, const Surroundings& surroundings) {
+    const std::string folder = CleanFolder(programFolder);
+    const std::string data = folder + "/data";
+    if (IsFolder(data) && surroundings.canWrite(folder) && surroundings.canWrite(data))
+        return Portable(folder);
+    return Installed(folder, surroundings);
+}
+
+AppPaths AppPaths::Portable(const std::string& programFolder) {
+    AppPaths paths;
+    paths.layout_ = Layout::Portable;
+    paths.programFolder_ = CleanFolder(programFolder);
+    const std::string& folder = paths.programFolder_;
+    paths.dataFolder_ = folder + "/data";
+    paths.soundLibraryFile_ = folder + "/libtembra.so";
+    paths.settingsFolder_ = folder;
+    paths.settingsFile_ = folder + "/setup.ini";
+    paths.settingsFileToWrite_ = paths.settingsFile_;
+    paths.savesFolder_ = folder + "/data/saves";
+    paths.workingLevelsFolder_ = folder + "/data/levels";
+    return paths;
+}
+
+AppPaths AppPaths::Installed(const std::string& programFolder, const Surroundings& surroundings) {
+    AppPaths paths;
+    paths.layout_ = Layout::Installed;
+    paths.programFolder_ = CleanFolder(programFolder);
+    const std::string& folder = paths.programFolder_;
+    const std::string prefix = fs::path(folder).parent_path().string();
+    const std::string shared = (prefix == "/" ? std::string() : prefix);
+
+    paths.dataFolder_ = IsFolder(folder + "/data") ? folder + "/data" : shared + "/share/karvelun";
+    paths.soundLibraryFile_ = IsFile(folder + "/libtembra.so")
+                                  ? folder + "/libtembra.so"
+                                  : shared + "/lib/karvelun/libtembra.so";
+
+    paths.settingsFolder_ =
+        UnderOrEmpty(XdgBaseFolder(surroundings, "XDG_CONFIG_HOME", ".config"), "/karvelun");
+    paths.savesFolder_ = UnderOrEmpty(XdgBaseFolder(surroundings, "XDG_DATA_HOME", ".local/share"),
+                                      "/karvelun/saves");
+    paths.workingLevelsFolder_ = UnderOrEmpty(
+        XdgBaseFolder(surroundings, "XDG_STATE_HOME", ".local/state"), "/karvelun/levels");
+
+    // A setup.ini beside the program is only the default for a player who
+    // has saved no settings of his own.
+    paths.settingsFileToWrite_ = UnderOrEmpty(paths.settingsFolder_, "/setup.ini");
+    paths.settingsFile_ =
+        IsFile(paths.settingsFileToWrite_) ? paths.settingsFileToWrite_ : folder + "/setup.ini";
+    return paths;
+}
+
+AppPaths AppPaths::Temporary(const AppPaths& base) {
+    AppPaths paths = base;
+    paths.layout_ = Layout::Temporary;
+    paths.settingsFileToWrite_.clear();
+    paths.settingsFolder_.clear();
+    std::string folder;
+    paths.temporaryFolder_ = MakeTemporaryFolder(&folder);
+    paths.savesFolder_ = UnderOrEmpty(folder, "/saves");
+    paths.workingLevelsFolder_ = UnderOrEmpty(folder, "/levels");
+    return paths;
+}
+
+const std::string& AppPaths::FolderPath(Folder folder) const {
+    switch (folder) {
+        case Folder::Settings:
+            return settingsFolder_;
+        case Folder::Saves:
+            return savesFolder_;
+        case Folder::WorkingLevels:
+            break;
+    }
+    return workingLevelsFolder_;
+}
+
+std::string AppPaths::FolderName(Folder folder) const {
+    const std::string& path = FolderPath(folder);
+    if (!path.empty()) return path;
+    return layout_ == Layout::Installed ? VariableOf(folder) : "(dočasná složka)";
+}
+
+bool MakePrivateFolder(const std::string& folder, const Surroundings& surroundings) {
+    return MakePrivateFolder(folder) && surroundings.canWrite(folder);
+}
+
+bool CanMakeOrWrite(const std::string& folder, const Surroundings& surroundings) {
+    if (folder.empty() || folder[0] != '/') return false;
+    fs::path step = fs::path(folder).lexically_normal();
+    std::error_code ec;
+    while (!fs::exists(step, ec) && step.has_relative_path())
+        step = step.parent_path();
+    return fs::is_directory(step, ec) && surroundings.canWrite(step.string());
+}
+
+std::string CannotWriteText(const std::string& folderName) {
+    return "Do složky " + folderName + " nelze zapisovat.";
 }
 
 namespace {
@@ -47,8 +225,8 @@ OneCopyLock::~OneCopyLock() {
 
 OneCopyLock::Outcome OneCopyLock::Take() {
     if (lock_ && lock_->isLocked()) return Outcome::Taken;
+    if (!MakePrivateFolder(folder_, Surroundings::OfThisProcess())) return Outcome::Unusable;
     const QString folder = QString::fromStdString(folder_);
-    if (!QDir().mkpath(folder)) return Outcome::Unusable;
     lock_ = std::make_unique<QLockFile>(folder + "/" + kFileName);
     // Never stale by age, however long a game lasts: only a lock whose
     // process is gone is taken over.

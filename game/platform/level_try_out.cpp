@@ -8,7 +8,7 @@
 
 namespace platform {
 
-std::optional<LevelTryOut> PrepareLevelTryOut(const QString& programFolder,
+std::optional<LevelTryOut> PrepareLevelTryOut(const QString& dataFolder, const QString& levelTool,
                                               const QString& levelFile,
                                               std::optional<int> startTile, QString* error) {
     auto fail = [&](const QString& message) -> std::optional<LevelTryOut> {
@@ -19,19 +19,20 @@ std::optional<LevelTryOut> PrepareLevelTryOut(const QString& programFolder,
     LevelTryOut tryOut;
     tryOut.folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/karvelun-level-XXXXXX");
     if (!tryOut.folder->isValid()) return fail("cannot make a folder for the try-out");
-    const QDir base(programFolder);
-    const QDir own(tryOut.folder->path());
-    if (!own.mkpath("data")) return fail("cannot make a folder for the try-out");
-    // Read-only things are shared; the settings file is read, never written.
-    for (const char* shared : {"data/obr", "data/zvuky", "data/fonts", "setup.ini", "libtembra.so"})
+    const QDir base(dataFolder);
+    tryOut.dataFolder = tryOut.folder->path() + "/data";
+    const QDir own(tryOut.dataFolder);
+    if (!own.mkpath(".")) return fail("cannot make a folder for the try-out");
+    // The pictures, sounds and font are shared, read-only.
+    for (const char* shared : {"obr", "zvuky", "fonts"})
         if (QFileInfo::exists(base.filePath(shared)))
             QFile::link(base.filePath(shared), own.filePath(shared));
 
     QStringList args = {"tryout", QFileInfo(levelFile).absoluteFilePath()};
     if (startTile) args << "--tile" << QString::number(*startTile);
-    args << base.filePath("data/levels.all") << own.filePath("data/levels.all");
+    args << base.filePath("levels.all") << own.filePath("levels.all");
     QProcess tool;
-    tool.start(base.filePath("karvelun-levels"), args);
+    tool.start(levelTool, args);
     if (!tool.waitForStarted()) return fail("karvelun-levels beside the game cannot be started");
     tool.waitForFinished(120000);
     const QString out = QString::fromUtf8(tool.readAllStandardOutput());

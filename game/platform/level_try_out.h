@@ -1,9 +1,9 @@
-// karvelun --level: a game folder of its own for trying one level.  It
-// shares the pictures, sounds, font, settings and sound library of the
-// game's folder and holds its own fresh campaign (the tried level in place
-// of its number, made by karvelun-levels beside the game), working levels,
-// lock and saves, so it runs beside a game and never touches the player's
-// files.  The folder is deleted when the try-out ends.
+// karvelun --level: a data folder of its own for trying one level.  It
+// links the game's pictures, sounds and font and holds a fresh campaign (the
+// tried level in place of its number, made by karvelun-levels beside the
+// game).  The game runs it in a temporary layout, whose working levels, lock
+// and saves are private too, so a try-out runs beside a game and never
+// touches the player's files.  The folder is deleted when the try-out ends.
 #pragma once
 
 #include <QString>
@@ -14,13 +14,16 @@
 namespace platform {
 
 struct LevelTryOut {
-    std::unique_ptr<QTemporaryDir> folder;  // the game's folder for this run
+    std::unique_ptr<QTemporaryDir> folder;  // holds dataFolder
+    QString dataFolder;                     // obr/, zvuky/, fonts/, levels.all
     int level = 0;
     int startTile = 0;
 };
 
 // Makes the folder; on a failure nothing, with the reason in *error.
-std::optional<LevelTryOut> PrepareLevelTryOut(const QString& programFolder,
+// dataFolder is the game's read-only data, levelTool the karvelun-levels
+// program to run.
+std::optional<LevelTryOut> PrepareLevelTryOut(const QString& dataFolder, const QString& levelTool,
                                               const QString& levelFile,
                                               std::optional<int> startTile, QString* error);
 

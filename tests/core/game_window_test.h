@@ -34,6 +34,7 @@ class GameWindowTest : public ::testing::Test {
         folder = fs::temp_directory_path() / ("karvelun-form1-" + std::to_string(::getpid()));
         fs::create_directories(folder / "data");
         AppFolder = folder.string();
+        Places = PlacesBeside(AppFolder);
         InitTileCoordinates();
         windows = std::make_unique<WindowSet>();
         SetWindows(windows.get());

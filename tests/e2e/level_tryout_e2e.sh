@@ -4,8 +4,8 @@
 # straight into the game window; a quick save (F5) shows the hero on the
 # chosen tile of level 0; held Up walks him onto the stairs, and the next
 # quick save shows him on level 1.  The quick saves go into the try-out's own
-# folder, never into the game folder's saves, and the folder is gone once
-# the game is left with "Exit".
+# private folder, never into the game folder's saves, and the try-out's
+# folders are gone once the game is left with "Exit".
 #
 #   level_tryout_e2e.sh <dist folder>
 #
@@ -51,10 +51,12 @@ done
     2>/dev/null) ]] || fail "the menu shows beside the game"
 tryout_folder=$(find "$TMPDIR" -maxdepth 1 -name 'karvelun-level-*' | head -n1)
 [[ -n $tryout_folder ]] || fail "no try-out folder in $TMPDIR"
+run_folder=$(find "$TMPDIR" -maxdepth 1 -name 'karvelun-run-*' | head -n1)
+[[ -n $run_folder ]] || fail "no private folder for the try-out's saves in $TMPDIR"
 
 # The level and tile of the hero in a fresh quick save.
 quick_save() {
-    local pos="$tryout_folder/data/saves/quick.pos"
+    local pos="$run_folder/saves/quick.pos"
     rm -f "$pos"
     xdotool windowfocus --sync "$game_window"
     sleep 0.3
@@ -113,4 +115,5 @@ wait "$app_pid" || status=$?
 app_pid=""
 [[ $status -eq 0 ]] || fail "the game ended with status $status"
 [[ ! -e $tryout_folder ]] || fail "the try-out's folder $tryout_folder is still there"
+[[ ! -e $run_folder ]] || fail "the try-out's private folder $run_folder is still there"
 echo "level_tryout_e2e: PASS"

@@ -1,12 +1,18 @@
 # Shared pieces of the end-to-end checks, sourced by each script after it has
 # set e2e_name:
-#   - a scratch folder $work, removed at the end with every process started;
+#   - a scratch folder $work, removed at the end with every process started,
+#     and a home folder of its own inside it (HOME, no XDG variables);
 #   - fail: says what went wrong (with the program's log, if any) and exits 1;
 #   - e2e_skip_without: exits 77 (skipped) when a tool is not installed;
 #   - e2e_start_xvfb: a private Xvfb display for the programs under test;
 #   - e2e_game_folder: a game folder made from a build's dist folder.
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/${e2e_name}.XXXXXX")
+# A home of the check's own: a program that takes its folder for an installed
+# one writes there, never into the real player's.
+export HOME="$work/home"
+unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_STATE_HOME
+mkdir -p "$HOME"
 xvfb_pid=""
 app_pid=""   # the program under test
 app_log=""   # its output, shown when a check fails

@@ -31,6 +31,8 @@ view_lines="Zvetseni=auto\\r\\nCelaObrazovka=Ne\\r\\nPauzaPriPrepnuti=Ano\\r\\n$
 # window; sets window_id.
 start_setup() {
     local folder=$1
+    # data/ beside a writable tool makes the folder portable: setup.ini there.
+    mkdir -p "$folder/data"
     cp "$setup_program" "$folder/setup"
     (cd / && exec "$folder/setup") >"$folder/setup.log" 2>&1 &
     app_pid=$!

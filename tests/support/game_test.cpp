@@ -21,6 +21,7 @@ void GameTest::SetUp() {
                 ("karvelun-test-" + std::to_string(rd()) + std::to_string(rd()));
     std::filesystem::create_directories(appFolder / "data");
     game::AppFolder = appFolder.string();
+    game::Places = game::PlacesBeside(game::AppFolder);
     game::InitTileCoordinates();
 }
 

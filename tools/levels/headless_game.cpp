@@ -53,6 +53,7 @@ void HeadlessGame::ResetState() {
     game::SetWindows(&windows_);
     game::SetSoundComponent(nullptr);
     game::AppFolder = folder_.string();
+    game::Places = game::PlacesBeside(game::AppFolder);
     game::InitTileCoordinates();
     windows_.messageBoxes.clear();
 }

@@ -140,6 +140,8 @@ int main(int argc, char** argv) {
     }
     // AppFolder is the folder that holds data/.
     game::AppFolder = fs::path(data).parent_path().string();
+    game::Places = game::PlacesBeside(game::AppFolder);
+    game::Places.data = data;
     platform::LoadGameFont(QString::fromStdString(data + "/fonts/DejaVuSans-Bold.ttf"));
 
     game::PackageRecord package;
