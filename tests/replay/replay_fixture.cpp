@@ -146,6 +146,7 @@ Script ReplayTest::BusyScript() {
 void ReplayTest::MoveToPlaybackFolder() {
     game::ResetGameState();
     game::AppFolder = playbackFolder.string();
+    game::Places = game::PlacesBeside(game::AppFolder);
     game::InitTileCoordinates();
     game::SetWindows(&windows);
     platform::Randomize(99);  // whatever the sequence was, the recording reseeds it
