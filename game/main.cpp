@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
     game::FilePlaces places = PlacesOf(paths);
     // The try-out's own campaign, beside links to the shared pictures, sounds
     // and font.
-    if (tryOut) places.data = tryOut->dataFolder;
+    if (tryOut) places.data = tryOut->dataFolder.toStdString();
 
     platform::LoadGameFont(QString::fromStdString(paths.FontFile()));
     // How large the windows are shown, known before the first of them, the

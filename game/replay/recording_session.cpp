@@ -16,6 +16,8 @@ namespace replay {
 namespace fs = std::filesystem;
 
 std::string ReplaysFolder() {
+    // No save folder, no replays folder: never one in the working directory.
+    if (game::SavesFolder().empty()) return std::string();
     return (fs::path(game::SavesFolder()).parent_path() / "replays").string();
 }
 
@@ -72,6 +74,10 @@ void RecordingSession::Begin(StartState start) {
     recorder_.reset();
     path_.clear();
     const std::string folder = folder_.empty() ? ReplaysFolder() : folder_;
+    if (folder.empty()) {
+        std::fprintf(stderr, "karvelun: no folder for the game's recording\n");
+        return;
+    }
     std::error_code ec;
     fs::create_directories(folder, ec);
     // Room for the new one among the kept.

@@ -20,7 +20,8 @@ inline constexpr const char* kRecordingPrefix = "hra-";
 inline constexpr const char* kFinishedPrefix = "dohrano-";
 inline constexpr const char* kRecordingExtension = ".rec";
 
-// The replays folder: "replays" beside the save folder.
+// The replays folder: "replays" beside the save folder; empty when there is
+// no save folder.
 std::string ReplaysFolder();
 
 class RecordingSession final : public game::PlayObserver {

@@ -121,6 +121,25 @@ TEST_F(SessionTest, GamesOfOneSecondArePrunedInTheOrderTheyWereBegun) {
         EXPECT_TRUE(fs::exists(Folder() / kept)) << kept;
 }
 
+// Without a save folder (no home folder for an installed game) the game
+// plays on unrecorded: no replays folder appears in the working directory.
+TEST_F(SessionTest, WithoutASaveFolderTheGameGoesUnrecorded) {
+    game::Places.saves.clear();
+    const fs::path before = fs::current_path();
+    fs::current_path(appFolder);
+    EXPECT_EQ(replay::ReplaysFolder(), "");
+
+    replay::RecordingSession session;
+    game::SetPlayObserver(&session);
+    NewGame();
+    session.NewGameStarted();
+    EXPECT_FALSE(session.Recording());
+    Play(5);
+    game::SetPlayObserver(nullptr);
+    fs::current_path(before);
+    EXPECT_FALSE(fs::exists(appFolder / "replays"));
+}
+
 // F7 with a quick save there ends the recording before the load; the game
 // that follows is recorded from the loaded pair, and both play back.
 TEST_F(SessionTest, AQuickLoadEndsOneRecordingAndStartsTheNextFromThePair) {
