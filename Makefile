@@ -6,7 +6,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps deps-test configure configure-test dist build run test difficulty clean
+.PHONY: all deps deps-test deps-deb configure configure-test dist build run test deb difficulty clean
 
 all: dist
 
@@ -15,6 +15,9 @@ deps:
 
 deps-test:
 	./scripts/install-deps test
+
+deps-deb:
+	./scripts/install-deps deb
 
 # The game, the sound library, the settings tool, the level tool and the
 # data, assembled in dist/; the tests are left out of the build (a build
@@ -38,6 +41,12 @@ test: build
 	# A test without a time limit of its own gets five minutes: a hang fails
 	# the run instead of stopping it.
 	cd $(BUILD) && ctest --output-on-failure --timeout 300 -j $(JOBS)
+
+# A Debian package of the installed game in $(BUILD)/packages/, its
+# dependencies computed by dpkg-shlibdeps from the libraries it links.
+deb: deps-deb configure
+	cmake --build $(BUILD) -j $(JOBS) --target karvelun_installable
+	cd $(BUILD) && cpack -G DEB
 
 # How hard act I is for a newcomer: 20 seeded runs of each level
 # (campaign/README.md).

@@ -65,6 +65,9 @@ game::FilePlaces PlacesOf(const platform::AppPaths& paths) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The desktop entry the installed game ships, so that the desktop shows
+    // its name and icon for the game's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.karvelun.Karvelun"));
     QString commandLineError;
     const auto options = platform::ParseLaunchOptions(app.arguments(), &commandLineError);
     if (!options) {

@@ -4,6 +4,9 @@
 //   karvelun_assetgen --font <ttf> --preview <png>
 //   karvelun_assetgen --font <ttf> --tiled <folder for the Tiled tilesets>
 //   karvelun_assetgen --list
+//   karvelun_assetgen --icons <folder> --icon-name <name>
+//       the program's icon as <folder>/<N>x<N>/apps/<name>.png and
+//       <folder>/scalable/apps/<name>.svg, the desktop's hicolor layout
 //
 // The same sources always give the same bytes.
 #include <QDir>
@@ -16,6 +19,7 @@
 
 #include "backgrounds.h"
 #include "catalog.h"
+#include "icon.h"
 #include "preview.h"
 #include "sheets.h"
 #include "tiled_tilesets.h"
@@ -29,6 +33,8 @@ struct Options {
     QString out;
     QString preview;
     QString tiled;
+    QString icons;
+    QString iconName;
     bool list = false;
 };
 
@@ -36,7 +42,8 @@ struct Options {
     std::fprintf(stderr,
                  "karvelun_assetgen: %s\n"
                  "usage: karvelun_assetgen --font <ttf> [--out <folder>] [--preview <png>] "
-                 "[--tiled <folder>] | --list\n",
+                 "[--tiled <folder>]\n"
+                 "                         [--icons <folder> --icon-name <name>] | --list\n",
                  problem);
     std::exit(2);
 }
@@ -57,6 +64,10 @@ Options Parse(const QStringList& args) {
             options.preview = value();
         } else if (a == "--tiled") {
             options.tiled = value();
+        } else if (a == "--icons") {
+            options.icons = value();
+        } else if (a == "--icon-name") {
+            options.iconName = value();
         } else if (a == "--list") {
             options.list = true;
         } else {
@@ -65,7 +76,8 @@ Options Parse(const QStringList& args) {
     }
     const bool draws =
         !options.out.isEmpty() || !options.preview.isEmpty() || !options.tiled.isEmpty();
-    if (!options.list && !draws) Usage("nothing to do");
+    if (!options.list && !draws && options.icons.isEmpty()) Usage("nothing to do");
+    if (!options.icons.isEmpty() && options.iconName.isEmpty()) Usage("--icons needs --icon-name");
     if (draws && options.font.isEmpty()) {
         Usage("--font is needed for the backgrounds and the preview");
     }
@@ -105,6 +117,20 @@ void WriteSheets(const ArtSet& art, const QFont& font, const QString& folder) {
     WritePng(MenuBackground(font), dir.filePath("gui3"));
 }
 
+void WriteIcons(const ArtSet& art, const QString& folder, const QString& name) {
+    const QImage pixels = IconPixels(art);
+    for (int size : IconSizes()) {
+        const QString sized = QStringLiteral("%1/%2x%2/apps").arg(folder).arg(size);
+        if (!QDir().mkpath(sized)) throw std::runtime_error("cannot create " + sized.toStdString());
+        WritePng(IconAtSize(pixels, size), sized + "/" + name + ".png");
+    }
+    const QString scalable = folder + "/scalable/apps";
+    QSaveFile svg(scalable + "/" + name + ".svg");
+    if (!QDir().mkpath(scalable) || !svg.open(QIODevice::WriteOnly) ||
+        svg.write(IconSvg(pixels).toUtf8()) < 0 || !svg.commit())
+        throw std::runtime_error("cannot write " + svg.fileName().toStdString());
+}
+
 void PrintTable(const char* title, const std::vector<Picture>& pictures) {
     std::printf("### %s\n\n| # | name | use |\n|---|---|---|\n", title);
     for (size_t i = 0; i < pictures.size(); ++i) {
@@ -138,6 +164,7 @@ int main(int argc, char** argv) {
                 WritePng(ContactSheet(art, small), options.preview);
             }
         }
+        if (!options.icons.isEmpty()) WriteIcons(art, options.icons, options.iconName);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "karvelun_assetgen: %s\n", e.what());
         return 1;
