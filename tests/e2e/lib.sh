@@ -5,7 +5,9 @@
 #   - fail: says what went wrong (with the program's log, if any) and exits 1;
 #   - e2e_skip_without: exits 77 (skipped) when a tool is not installed;
 #   - e2e_start_xvfb: a private Xvfb display for the programs under test;
-#   - e2e_game_folder: a game folder made from a build's dist folder.
+#   - e2e_game_folder: a game folder made from a build's dist folder;
+#   - e2e_window_of, e2e_keys_to_window, e2e_until_ended: a program's
+#     window, keys pressed in it, and waiting for the program to end.
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/${e2e_name}.XXXXXX")
 # A home of the check's own: a program that takes its folder for an installed
@@ -77,4 +79,41 @@ e2e_game_folder() {
         esac
     done
     printf 'Zvuky=%s\r\nHlasitost=100\r\nTick=0\r\n' "$sound" >"$game/setup.ini"
+}
+
+# e2e_window_of <pid> <title regex>
+# The visible window of the process whose title matches, waiting up to
+# fifteen seconds for it; fails when the process ends first.
+e2e_window_of() {
+    local id
+    for _ in $(seq 150); do
+        id=$(xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n1 || true)
+        [[ -n $id ]] && { echo "$id"; return 0; }
+        kill -0 "$1" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# e2e_keys_to_window <window> <key>...
+# Gives the window the keyboard and presses the keys.
+e2e_keys_to_window() {
+    local id=$1
+    shift
+    xdotool windowfocus --sync "$id"
+    sleep 0.3
+    xdotool key --delay 150 "$@"
+}
+
+# e2e_until_ended <pid>
+# Waits up to ten seconds for the process to end; its status in
+# $e2e_ended_with.
+e2e_until_ended() {
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$1" 2>/dev/null && return 1
+    e2e_ended_with=0
+    wait "$1" || e2e_ended_with=$?
 }

@@ -42,38 +42,6 @@ start_copy() {
     (cd / && exec "$game/karvelun") >"$work/$1.log" 2>&1 &
 }
 
-# The visible window of process $1 whose title matches $2, waiting for it.
-window_of() {
-    local id
-    for _ in $(seq 150); do
-        id=$(xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n1 || true)
-        [[ -n $id ]] && { echo "$id"; return 0; }
-        kill -0 "$1" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
-
-# Gives the window the keyboard and presses the keys.
-keys_to_window() {
-    local id=$1
-    shift
-    xdotool windowfocus --sync "$id"
-    sleep 0.3
-    xdotool key --delay 150 "$@"
-}
-
-# Waits up to ten seconds for process $1 to end; its status in $ended_with.
-until_ended() {
-    for _ in $(seq 100); do
-        kill -0 "$1" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$1" 2>/dev/null && return 1
-    ended_with=0
-    wait "$1" || ended_with=$?
-}
-
 # Every file of the working-level folder with its checksum.
 levels_snapshot() {
     (cd "$levels" && find . -maxdepth 1 -type f -print0 | sort -z | xargs -0 md5sum)
@@ -82,9 +50,9 @@ levels_snapshot() {
 # 1. The first copy: a new game from the menu.
 start_copy first
 app_pid=$!
-first_menu=$(window_of "$app_pid" "$menu_title") || fail "the first copy showed no menu"
-keys_to_window "$first_menu" Return
-first_game=$(window_of "$app_pid" "$game_title") || fail "the first copy started no game"
+first_menu=$(e2e_window_of "$app_pid" "$menu_title") || fail "the first copy showed no menu"
+e2e_keys_to_window "$first_menu" Return
+first_game=$(e2e_window_of "$app_pid" "$game_title") || fail "the first copy started no game"
 level_count=$(find "$levels" -maxdepth 1 -name 'level*.sc' | wc -l)
 [[ $level_count -gt 1 ]] || fail "the new game unpacked $level_count working levels"
 [[ -f $lock ]] || fail "the running copy holds no $lock"
@@ -95,14 +63,14 @@ echo "one_copy_e2e: the first copy plays with $level_count working levels"
 start_copy second
 second_pid=$!
 others+=("$second_pid")
-box=$(window_of "$second_pid" "$box_title") || fail "the second copy showed no box"
+box=$(e2e_window_of "$second_pid" "$box_title") || fail "the second copy showed no box"
 sleep 1
 [[ -z $(xdotool search --all --onlyvisible --pid "$second_pid" --name "$menu_title" 2>/dev/null) ]] ||
     fail "the second copy opened its menu"
 kill -0 "$second_pid" 2>/dev/null || fail "the second copy ended before its box was closed"
-keys_to_window "$box" Return
-until_ended "$second_pid" || fail "the second copy still runs after its box was closed"
-[[ $ended_with -eq 1 ]] || fail "the second copy ended with status $ended_with, not 1"
+e2e_keys_to_window "$box" Return
+e2e_until_ended "$second_pid" || fail "the second copy still runs after its box was closed"
+[[ $e2e_ended_with -eq 1 ]] || fail "the second copy ended with status $e2e_ended_with, not 1"
 [[ "$(levels_snapshot)" == "$before" ]] || fail "the second copy changed the working levels"
 [[ ! -e $game/data/saves ]] || fail "the second copy wrote into data/saves"
 kill -0 "$app_pid" 2>/dev/null || fail "the first copy ended with the second"
@@ -110,7 +78,7 @@ echo "one_copy_e2e: a second copy said \"Karvelun už běží.\" and ended with 
 
 # 3. The first copy still quick-saves the whole campaign.  One packed level
 #    is a few kilobytes; a package of the level in memory alone was the fault.
-keys_to_window "$first_game" F5
+e2e_keys_to_window "$first_game" F5
 quick="$game/data/saves/quick.lev"
 for _ in $(seq 100); do
     [[ -s $quick ]] && break
@@ -131,16 +99,16 @@ app_pid=""
 app_log="$work/third.log"
 start_copy third
 app_pid=$!
-third_menu=$(window_of "$app_pid" "$menu_title") || fail "a third copy after the crash showed no menu"
+third_menu=$(e2e_window_of "$app_pid" "$menu_title") || fail "a third copy after the crash showed no menu"
 [[ -z $(xdotool search --all --onlyvisible --pid "$app_pid" --name "$box_title" 2>/dev/null) ]] ||
     fail "the third copy showed a box"
 echo "one_copy_e2e: after the first copy was killed a third one started"
 
 # "Exit" is one up from "Nová hra" without a game.
-keys_to_window "$third_menu" Up Return
-until_ended "$app_pid" || fail "the third copy still runs after \"Exit\""
+e2e_keys_to_window "$third_menu" Up Return
+e2e_until_ended "$app_pid" || fail "the third copy still runs after \"Exit\""
 app_pid=""
-[[ $ended_with -eq 0 ]] || fail "the third copy ended with status $ended_with"
+[[ $e2e_ended_with -eq 0 ]] || fail "the third copy ended with status $e2e_ended_with"
 [[ ! -e $lock ]] || fail "the third copy left its lock behind"
 echo "one_copy_e2e: \"Exit\" ended the third copy and released the lock"
 
