@@ -368,7 +368,9 @@ TEST_F(KeysSection, ShowsEveryCommandWithItsDefaultKey) {
         EXPECT_EQ(Button(i)->text(), QString::fromUtf8(keys[i]));
         // One row each, the key beside its caption, the text inside the button.
         EXPECT_EQ(Button(i)->y() - form_->KeyLabels[i]->y(), -1);
-        if (i > 0) EXPECT_EQ(Button(i)->y() - Button(i - 1)->y(), 20);
+        if (i > 0) {
+            EXPECT_EQ(Button(i)->y() - Button(i - 1)->y(), 20);
+        }
         EXPECT_LE(Button(i)->fontMetrics().horizontalAdvance(Button(i)->text()),
                   Button(i)->width());
     }
