@@ -30,10 +30,7 @@ e2e_start_xvfb 1024x768x24
 app_log="$work/setup.log"
 (cd / && exec "$game/setup") >"$app_log" 2>&1 &
 app_pid=$!
-setup_id=$(timeout 60 xdotool search --sync --onlyvisible --name '^Orvane Setup v1\.0$' |
-    head -n1) || fail "the settings tool did not appear"
-[[ -n $setup_id ]] || fail "the settings tool did not appear"
-xdotool windowfocus --sync "$setup_id"
+e2e_focus setup_id '^Orvane Setup v1\.0$'
 # With no window manager the client area sits at the screen's top left.  The
 # key buttons' centres: x 156, the first row at y 238, a row every 20 pixels.
 key_row_y() { echo $((238 + 20 * $1)); }
@@ -63,33 +60,9 @@ echo "chosen_keys_e2e: W, A, S, D chosen in the settings tool's window"
 
 # --- The game: a new game on the open field. ---
 app_log="$work/game.log"
-(cd / && exec "$game/karvelun") >"$app_log" 2>&1 &
-app_pid=$!
-menu_id=$(timeout 60 xdotool search --sync --onlyvisible --name '^Orvane Karvelun v1\.01$' |
-    head -n1) || fail "the menu did not appear"
-[[ -n $menu_id ]] || fail "the menu did not appear"
-xdotool windowfocus --sync "$menu_id"
-xdotool key Return
-window_id=$(timeout 60 xdotool search --sync --onlyvisible --name '^Orvane Karvelun v1\.02$' |
-    head -n1) || fail "the game window did not appear"
-[[ -n $window_id ]] || fail "the game window did not appear"
-xdotool windowfocus --sync "$window_id"
+e2e_new_game
 sleep 0.5
 
-width=779
-height=516
-shoot() {
-    import -window "$window_id" -depth 8 "rgb:$1" 2>>"$work/import.log" ||
-        fail "no screenshot: $(cat "$work/import.log")"
-    [[ $(stat -c %s "$1") -eq $((width * height * 3)) ]] || fail "screenshot $1 has the wrong size"
-}
-# The bytes of a rectangle (x, y, w, h in window pixels) of a screenshot.
-region() {
-    local file=$1 x=$2 y=$3 w=$4 h=$5 row
-    for ((row = y; row < y + h; row++)); do
-        od -An -v -tu1 -j $(((row * width + x) * 3)) -N $((w * 3)) "$file"
-    done
-}
 hold() {
     xdotool keydown "$1"
     sleep 1
@@ -98,36 +71,23 @@ hold() {
     kill -0 "$app_pid" 2>/dev/null || fail "the game ended while $1 was held"
 }
 
-# The hero's 15 x 15 box starts at (322, 462) in the field at (8, 8).
-hero_x=$((8 + 322))
-hero_y=$((8 + 462))
 
-shoot "$work/start.rgb"
+e2e_shoot "$work/start.rgb"
 hold Right
-shoot "$work/right.rgb"
-[[ "$(region "$work/start.rgb" "$hero_x" "$hero_y" 15 15)" == \
-   "$(region "$work/right.rgb" "$hero_x" "$hero_y" 15 15)" ]] ||
+e2e_shoot "$work/right.rgb"
+[[ "$(e2e_region "$work/start.rgb" "$e2e_hero_x" "$e2e_hero_y" 15 15)" == \
+   "$(e2e_region "$work/right.rgb" "$e2e_hero_x" "$e2e_hero_y" 15 15)" ]] ||
     fail "the Right arrow still moved the hero after D was chosen"
 echo "chosen_keys_e2e: the Right arrow no longer moves the hero"
 
 hold d
-shoot "$work/d.rgb"
-[[ "$(region "$work/start.rgb" "$hero_x" "$hero_y" 15 15)" != \
-   "$(region "$work/d.rgb" "$hero_x" "$hero_y" 15 15)" ]] ||
-    fail "the hero's starting place looks the same after holding D"
-[[ "$(region "$work/start.rgb" $((hero_x + 15)) "$hero_y" 150 15)" != \
-   "$(region "$work/d.rgb" $((hero_x + 15)) "$hero_y" 150 15)" ]] ||
-    fail "the hero did not arrive to the right of his start"
-[[ "$(region "$work/start.rgb" 8 $((hero_y - 60)) 500 20)" == \
-   "$(region "$work/d.rgb" 8 $((hero_y - 60)) 500 20)" ]] ||
-    fail "the field changed away from the hero's path"
+e2e_shoot "$work/d.rgb"
+e2e_hero_walked_right "$work/start.rgb" "$work/d.rgb"
 echo "chosen_keys_e2e: holding D moved the hero to the right"
 
 # --- F1: the help over the game, closed with Esc. ---
 xdotool key F1
-help_id=$(timeout 30 xdotool search --sync --onlyvisible --name '^Karvelun - nápověda$' |
-    head -n1) || fail "F1 opened no help"
-[[ -n $help_id ]] || fail "F1 opened no help"
+help_id=$(e2e_window '^Karvelun - nápověda$') || fail "F1 opened no help"
 if [[ -n ${KARVELUN_E2E_SHOTS:-} ]]; then
     import -window "$help_id" "$KARVELUN_E2E_SHOTS/help.png" 2>>"$work/import.log" || true
 fi

@@ -6,8 +6,11 @@
 #   - e2e_skip_without: exits 77 (skipped) when a tool is not installed;
 #   - e2e_start_xvfb: a private Xvfb display for the programs under test;
 #   - e2e_game_folder: a game folder made from a build's dist folder;
-#   - e2e_window_of, e2e_keys_to_window, e2e_until_ended: a program's
-#     window, keys pressed in it, and waiting for the program to end.
+#   - e2e_window, e2e_focus, e2e_keys_to: finding the programs' windows and
+#     typing into them; e2e_until_ended: waiting for a program's end;
+#     e2e_new_game: a new game from the menu;
+#   - e2e_shoot, e2e_region: a screenshot of the game window and its parts;
+#   - e2e_hero_walked_right: the hero of a new game moved right, nothing else.
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/${e2e_name}.XXXXXX")
 # A home of the check's own: a program that takes its folder for an installed
@@ -81,23 +84,42 @@ e2e_game_folder() {
     printf 'Zvuky=%s\r\nHlasitost=100\r\nTick=0\r\n' "$sound" >"$game/setup.ini"
 }
 
-# e2e_window_of <pid> <title regex>
-# The visible window of the process whose title matches, waiting up to
-# fifteen seconds for it; fails when the process ends first.
-e2e_window_of() {
-    local id
-    for _ in $(seq 150); do
-        id=$(xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n1 || true)
+# The titles of the game's two main windows.
+e2e_menu_title='^Orvane Karvelun v1\.01$'
+e2e_game_title='^Orvane Karvelun v1\.02$'
+
+# e2e_window <title> [pid]
+# Prints the id of a visible window whose title matches (of process <pid>
+# only, when given), waiting up to 60 s for it.  Fails (status 1) when none
+# comes or when the process watched, <pid> or else $app_pid, has ended.
+e2e_window() {
+    local title=$1 pid=${2:-} id
+    local watched=${pid:-$app_pid}
+    local search=(xdotool search --onlyvisible --name "$title")
+    [[ -n $pid ]] && search=(xdotool search --all --onlyvisible --pid "$pid" --name "$title")
+    for _ in $(seq 600); do
+        id=$("${search[@]}" 2>/dev/null | head -n1 || true)
         [[ -n $id ]] && { echo "$id"; return 0; }
-        kill -0 "$1" 2>/dev/null || return 1
+        [[ -n $watched ]] && ! kill -0 "$watched" 2>/dev/null && return 1
         sleep 0.1
     done
     return 1
 }
 
-# e2e_keys_to_window <window> <key>...
-# Gives the window the keyboard and presses the keys.
-e2e_keys_to_window() {
+# e2e_focus <variable> <title> [pid]
+# Waits for the window, gives it the keyboard and keeps its id in <variable>.
+# A window takes keys only a moment after it has the focus.
+e2e_focus() {
+    local _e2e_id
+    _e2e_id=$(e2e_window "$2" "${3:-}") || fail "no window $2"
+    xdotool windowfocus --sync "$_e2e_id"
+    sleep 0.3
+    printf -v "$1" '%s' "$_e2e_id"
+}
+
+# e2e_keys_to <window id> <key>...
+# Gives the window the keyboard and presses the keys, a little apart.
+e2e_keys_to() {
     local id=$1
     shift
     xdotool windowfocus --sync "$id"
@@ -116,4 +138,60 @@ e2e_until_ended() {
     kill -0 "$1" 2>/dev/null && return 1
     e2e_ended_with=0
     wait "$1" || e2e_ended_with=$?
+}
+
+# e2e_new_game
+# Starts the game of the folder $game (its output into $app_log, by default
+# $work/game.log), takes "Nová hra" from the menu with Enter and waits for
+# the game window: its id in $window_id, the process in $app_pid.
+e2e_new_game() {
+    local menu
+    app_log=${app_log:-$work/game.log}
+    (cd / && exec "$game/karvelun") >"$app_log" 2>&1 &
+    app_pid=$!
+    e2e_focus menu "$e2e_menu_title"
+    xdotool key Return
+    e2e_focus window_id "$e2e_game_title"
+}
+
+# e2e_shoot <file>
+# The game window's client area, 779 x 516, as raw RGB bytes.
+e2e_shot_width=779
+e2e_shot_height=516
+e2e_shoot() {
+    import -window "$window_id" -depth 8 "rgb:$1" 2>>"$work/import.log" ||
+        fail "no screenshot: $(cat "$work/import.log")"
+    local size
+    size=$(stat -c %s "$1")
+    [[ $size -eq $((e2e_shot_width * e2e_shot_height * 3)) ]] ||
+        fail "screenshot $1 of $size bytes, not $e2e_shot_width x $e2e_shot_height"
+}
+
+# e2e_region <file> <x> <y> <w> <h>
+# The bytes of a rectangle (window pixels) of a screenshot, row by row.
+e2e_region() {
+    local file=$1 x=$2 y=$3 w=$4 h=$5 row
+    for ((row = y; row < y + h; row++)); do
+        od -An -v -tu1 -j $(((row * e2e_shot_width + x) * 3)) -N $((w * 3)) "$file"
+    done
+}
+
+# A new game puts the hero's 15 x 15 box at tile 591's corner + 2, that is
+# (322, 462) in the play field, which sits at (8, 8) in the window.
+e2e_hero_x=$((8 + 322))
+e2e_hero_y=$((8 + 462))
+
+# e2e_hero_walked_right <screenshot at the start> <screenshot after walking>
+# Fails unless the hero left his starting place for the strip to its right
+# while the floor away from his path stayed as it was.
+e2e_hero_walked_right() {
+    local before=$1 after=$2 x=$e2e_hero_x y=$e2e_hero_y
+    [[ "$(e2e_region "$before" "$x" "$y" 15 15)" != "$(e2e_region "$after" "$x" "$y" 15 15)" ]] ||
+        fail "the hero's starting place looks the same after walking"
+    [[ "$(e2e_region "$before" $((x + 15)) "$y" 150 15)" != \
+       "$(e2e_region "$after" $((x + 15)) "$y" 150 15)" ]] ||
+        fail "the hero did not arrive to the right of his start"
+    [[ "$(e2e_region "$before" 8 $((y - 60)) 500 20)" == \
+       "$(e2e_region "$after" 8 $((y - 60)) 500 20)" ]] ||
+        fail "the field changed away from the hero's path"
 }

@@ -25,21 +25,7 @@ e2e_game_folder "$dist" "$game" Ne
 
 e2e_start_xvfb 1024x768x24
 
-menu_title='^Orvane Karvelun v1\.01$'
-game_title='^Orvane Karvelun v1\.02$'
 dialog_title='^Karvelun$'
-
-# The one visible window whose title matches, waiting for it to appear.
-visible_window() {
-    local id
-    for _ in $(seq 150); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-        [[ -n $id ]] && { echo "$id"; return 0; }
-        kill -0 "$app_pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
 
 # A visible window with the title other than the one given, waiting for it.
 other_window() {
@@ -66,10 +52,8 @@ until_hidden() {
 keys_to() {
     local title=$1 id
     shift
-    id=$(visible_window "$title") || fail "no window $title for the keys $*"
-    xdotool windowfocus --sync "$id"
-    sleep 0.3
-    xdotool key --delay 150 "$@"
+    id=$(e2e_window "$title") || fail "no window $title for the keys $*"
+    e2e_keys_to "$id" "$@"
 }
 
 level_files() {
@@ -80,23 +64,23 @@ level_files() {
 app_pid=$!
 
 # 1. The menu comes up with "Nová hra" chosen: Enter starts a new game.
-keys_to "$menu_title" Return
-visible_window "$game_title" >/dev/null || fail "Enter on \"Nová hra\" showed no game"
-until_hidden "$menu_title" || fail "the menu stayed on screen during the game"
+keys_to "$e2e_menu_title" Return
+e2e_window "$e2e_game_title" >/dev/null || fail "Enter on \"Nová hra\" showed no game"
+until_hidden "$e2e_menu_title" || fail "the menu stayed on screen during the game"
 [[ $(level_files) -gt 0 ]] || fail "the new game unpacked no working levels"
 echo "menu_e2e: a new game started from the menu ($(level_files) working levels)"
 
 # 2. Esc, then "Uložit" (two down from "Nová hra" now that there is a game),
 #    a typed name and Enter in the name box.
-keys_to "$game_title" Escape
-visible_window "$menu_title" >/dev/null || fail "Esc did not bring the menu back"
-keys_to "$menu_title" Down Down Return
-save_dialog=$(visible_window "$dialog_title") || fail "\"Uložit\" opened no dialog"
+keys_to "$e2e_game_title" Escape
+e2e_window "$e2e_menu_title" >/dev/null || fail "Esc did not bring the menu back"
+keys_to "$e2e_menu_title" Down Down Return
+save_dialog=$(e2e_window "$dialog_title") || fail "\"Uložit\" opened no dialog"
 xdotool windowfocus --sync "$save_dialog"
 sleep 0.3
 xdotool type --delay 100 'Hrad Večer'
 xdotool key Return
-visible_window "$game_title" >/dev/null || fail "saving did not return to the game"
+e2e_window "$e2e_game_title" >/dev/null || fail "saving did not return to the game"
 until_hidden "$dialog_title" || fail "the save dialog stayed open"
 for file in "Hrad Večer.lev" "Hrad Večer.pos"; do
     [[ -s $game/data/saves/$file ]] || fail "no $file after saving"
@@ -105,10 +89,10 @@ echo "menu_e2e: saved as \"Hrad Večer\""
 
 # 3. Esc, then "Nahrát" (one up from "Uložit"), the first save in the list,
 #    Enter, and "Ano" to the question about the game under way.
-keys_to "$game_title" Escape
-visible_window "$menu_title" >/dev/null || fail "Esc did not bring the menu back"
-keys_to "$menu_title" Up Return
-load_dialog=$(visible_window "$dialog_title") || fail "\"Nahrát\" opened no dialog"
+keys_to "$e2e_game_title" Escape
+e2e_window "$e2e_menu_title" >/dev/null || fail "Esc did not bring the menu back"
+keys_to "$e2e_menu_title" Up Return
+load_dialog=$(e2e_window "$dialog_title") || fail "\"Nahrát\" opened no dialog"
 xdotool windowfocus --sync "$load_dialog"
 sleep 0.3
 xdotool key --delay 150 Down Return
@@ -117,15 +101,15 @@ question=$(other_window "$dialog_title" "$load_dialog") || fail "loading during 
 xdotool windowfocus --sync "$question"
 sleep 0.3
 xdotool key Return
-visible_window "$game_title" >/dev/null || fail "loading did not return to the game"
+e2e_window "$e2e_game_title" >/dev/null || fail "loading did not return to the game"
 until_hidden "$dialog_title" || fail "a dialog stayed open after loading"
-until_hidden "$menu_title" || fail "the menu stayed open after loading"
+until_hidden "$e2e_menu_title" || fail "the menu stayed open after loading"
 echo "menu_e2e: loaded \"Hrad Večer\""
 
 # 4. Esc, then "Exit" (two up from "Nahrát", round past "Nová hra").
-keys_to "$game_title" Escape
-visible_window "$menu_title" >/dev/null || fail "Esc did not bring the menu back"
-keys_to "$menu_title" Up Up Return
+keys_to "$e2e_game_title" Escape
+e2e_window "$e2e_menu_title" >/dev/null || fail "Esc did not bring the menu back"
+keys_to "$e2e_menu_title" Up Up Return
 status=0
 for _ in $(seq 100); do
     kill -0 "$app_pid" 2>/dev/null || break

@@ -31,27 +31,6 @@ e2e_game_folder "$dist" "$game" Ne
 replays="$game/data/replays"
 e2e_start_xvfb 1024x768x24
 
-menu_title='^Orvane Karvelun v1\.01$'
-game_title='^Orvane Karvelun v1\.02$'
-
-visible_window() {
-    local id
-    for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-        [[ -n $id ]] && { echo "$id"; return 0; }
-        kill -0 "$app_pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
-
-focus() {
-    local id
-    id=$(visible_window "$1") || fail "no window $1"
-    xdotool windowfocus --sync "$id"
-    sleep 0.3
-}
-
 verify() {
     "$dist/karvelun-levels" replay "$1" --campaign "$game/data/levels.all"
 }
@@ -62,11 +41,8 @@ newest() {
 
 start_game() {
     app_log="$work/game$1.log"
-    (cd / && exec "$game/karvelun") >"$app_log" 2>&1 &
-    app_pid=$!
-    focus "$menu_title"
-    xdotool key Return
-    focus "$game_title"
+    e2e_new_game
+    sleep 0.3
     xdotool keydown Right
     sleep 1
     xdotool keyup Right keydown Up
@@ -84,7 +60,7 @@ start_game() {
 start_game 1
 echo "replay_e2e: played a few seconds"
 xdotool key Escape
-focus "$menu_title"
+e2e_focus menu_id "$e2e_menu_title"
 xdotool key Up Return
 for _ in $(seq 100); do
     kill -0 "$app_pid" 2>/dev/null || break
@@ -124,7 +100,7 @@ recordings_before=$(ls -1 "$replays" | wc -l)
 app_log="$work/watch.log"
 (cd / && exec "$game/karvelun" --replay "$first" --speed 0) >"$app_log" 2>&1 &
 app_pid=$!
-visible_window "$game_title" >/dev/null && true
+e2e_window "$e2e_game_title" >/dev/null && true
 for _ in $(seq 600); do
     grep -q 'Záznam skončil' "$app_log" && break
     kill -0 "$app_pid" 2>/dev/null || break

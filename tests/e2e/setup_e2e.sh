@@ -36,10 +36,7 @@ start_setup() {
     cp "$setup_program" "$folder/setup"
     (cd / && exec "$folder/setup") >"$folder/setup.log" 2>&1 &
     app_pid=$!
-    window_id=$(timeout 60 xdotool search --sync --onlyvisible --name '^Orvane Setup v1\.0$' |
-        head -n1) || fail "the window did not appear"
-    [[ -n $window_id ]] || fail "the window did not appear"
-    xdotool windowfocus --sync "$window_id"
+    e2e_focus window_id '^Orvane Setup v1\.0$'
 }
 
 click() {

@@ -30,25 +30,12 @@ make_game() {
     e2e_game_folder "$dist" "$1" Ano
 }
 
-window_of() {
-    timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -n1
-}
-
 # Starts the game, begins a new game with Enter on "Nová hra", lets it run,
 # goes back to the menu with Esc, and leaves with "Exit" (Up from "Nová
 # hra" wraps round to it).  The game must end by itself with status 0.
 play_and_exit() {
-    local game=$1
-    (cd / && exec "$game/karvelun") >"$work/game.log" 2>&1 &
-    app_pid=$!
-    local menu window
-    menu=$(window_of '^Orvane Karvelun v1\.01$') || fail "the menu did not appear"
-    [[ -n $menu ]] || fail "the menu did not appear"
-    xdotool windowfocus --sync "$menu"
-    xdotool key Return
-    window=$(window_of '^Orvane Karvelun v1\.02$') || fail "the game window did not appear"
-    [[ -n $window ]] || fail "the game window did not appear"
-    xdotool windowfocus --sync "$window"
+    local game=$1 menu
+    e2e_new_game
     # A missile from the hero plays its own cue on top of the new game's.
     xdotool keydown Control_L
     sleep 0.3
@@ -56,8 +43,7 @@ play_and_exit() {
     sleep 1.2
     kill -0 "$app_pid" 2>/dev/null || fail "the game ended while playing"
     xdotool key Escape
-    menu=$(window_of '^Orvane Karvelun v1\.01$') || fail "Esc did not bring back the menu"
-    xdotool windowfocus --sync "$menu"
+    e2e_focus menu "$e2e_menu_title"
     xdotool key Up Return
     local status=0
     for _ in $(seq 100); do

@@ -67,8 +67,6 @@ start_copy() {
         QT_QPA_PLATFORM=xcb ALSOFT_DRIVERS=null "$prefix/bin/karvelun" "$@") >"$work/$log.log" 2>&1 &
 }
 
-menu_title='^Orvane Karvelun v1\.01$'
-game_title='^Orvane Karvelun v1\.02$'
 box_title='^Karvelun$'
 saves="$player/data/karvelun/saves"
 levels="$player/.local/state/karvelun/levels"
@@ -77,11 +75,11 @@ levels="$player/.local/state/karvelun/levels"
 app_log="$work/first.log"
 start_copy first
 app_pid=$!
-menu=$(e2e_window_of "$app_pid" "$menu_title") || fail "the installed game showed no menu"
+menu=$(e2e_window "$e2e_menu_title" "$app_pid") || fail "the installed game showed no menu"
 echo "install_e2e: the installed game reached its menu as uid $player_uid"
-e2e_keys_to_window "$menu" Return
-game_window=$(e2e_window_of "$app_pid" "$game_title") || fail "the installed game started no game"
-e2e_keys_to_window "$game_window" F5
+e2e_keys_to "$menu" Return
+game_window=$(e2e_window "$e2e_game_title" "$app_pid") || fail "the installed game started no game"
+e2e_keys_to "$game_window" F5
 for _ in $(seq 100); do
     [[ -s $saves/quick.pos ]] && break
     sleep 0.1
@@ -97,19 +95,19 @@ echo "install_e2e: the quick save landed in \$XDG_DATA_HOME/karvelun/saves"
 start_copy second
 second_pid=$!
 others+=("$second_pid")
-box=$(e2e_window_of "$second_pid" "$box_title") || fail "the second copy showed no box"
-[[ -z $(xdotool search --all --onlyvisible --pid "$second_pid" --name "$menu_title" 2>/dev/null) ]] ||
+box=$(e2e_window "$box_title" "$second_pid") || fail "the second copy showed no box"
+[[ -z $(xdotool search --all --onlyvisible --pid "$second_pid" --name "$e2e_menu_title" 2>/dev/null) ]] ||
     fail "the second copy opened its menu"
-e2e_keys_to_window "$box" Return
+e2e_keys_to "$box" Return
 e2e_until_ended "$second_pid" || fail "the second copy still runs after its box was closed"
 [[ $e2e_ended_with -eq 1 ]] || fail "the second copy ended with status $e2e_ended_with, not 1"
 kill -0 "$app_pid" 2>/dev/null || fail "the first copy ended with the second"
 echo "install_e2e: a second copy said so and ended with status 1; the first plays on"
 
 # 3. The first copy ends through "Exit" (one up from the top of the menu).
-e2e_keys_to_window "$game_window" Escape
-menu=$(e2e_window_of "$app_pid" "$menu_title") || fail "Esc did not bring the menu"
-e2e_keys_to_window "$menu" Up Return
+e2e_keys_to "$game_window" Escape
+menu=$(e2e_window "$e2e_menu_title" "$app_pid") || fail "Esc did not bring the menu"
+e2e_keys_to "$menu" Up Return
 e2e_until_ended "$app_pid" || fail "the game still runs after \"Exit\""
 app_pid=""
 [[ $e2e_ended_with -eq 0 ]] || fail "the game ended with status $e2e_ended_with"
@@ -124,11 +122,11 @@ setpriv --reuid=$player_uid --regid=$player_uid --clear-groups "$prefix/bin/karv
 app_log="$work/tryout.log"
 start_copy tryout --level "$map"
 app_pid=$!
-game_window=$(e2e_window_of "$app_pid" "$game_title") || fail "the try-out opened no game window"
+game_window=$(e2e_window "$e2e_game_title" "$app_pid") || fail "the try-out opened no game window"
 [[ -n $(find "$player/tmp" -maxdepth 1 -name 'karvelun-*') ]] || fail "the try-out made no temporary folder"
-e2e_keys_to_window "$game_window" Escape
-menu=$(e2e_window_of "$app_pid" "$menu_title") || fail "Esc did not bring the try-out's menu"
-e2e_keys_to_window "$menu" Up Return
+e2e_keys_to "$game_window" Escape
+menu=$(e2e_window "$e2e_menu_title" "$app_pid") || fail "Esc did not bring the try-out's menu"
+e2e_keys_to "$menu" Up Return
 e2e_until_ended "$app_pid" || fail "the try-out still runs after \"Exit\""
 app_pid=""
 [[ $e2e_ended_with -eq 0 ]] || fail "the try-out ended with status $e2e_ended_with"
