@@ -11,7 +11,10 @@
 # Enter and ends with status 1 while the first plays on; the first ends
 # through "Exit".  A level tried with --level from the installed game opens
 # straight into play, leaves the player's saves alone and takes its
-# temporary folders with it.  Nothing under the prefix changed.
+# temporary folders with it.  Started with neither HOME nor any XDG folder,
+# the game has no folder of the player's to work in: it says so in a box
+# and ends with status 1, never falling back to "/".  Nothing under the
+# prefix changed.
 #
 #   install_e2e.sh <build folder>
 #
@@ -56,13 +59,15 @@ prefix_tree() {
 before=$(prefix_tree)
 
 e2e_start_xvfb 1024x768x24
-# The game sees only what a player's desktop session would give it.
+# The game sees only what a player's desktop session would give it: his
+# home and data folder ($player_folders) and the session's basics.
+player_folders=(HOME="$player" XDG_DATA_HOME="$player/data")
 # start_copy <log name> [<argument>...]
 start_copy() {
     local log=$1
     shift
     (cd / && exec setpriv --reuid=$player_uid --regid=$player_uid --clear-groups \
-        env -i PATH=/usr/bin:/bin HOME="$player" XDG_DATA_HOME="$player/data" \
+        env -i PATH=/usr/bin:/bin "${player_folders[@]}" \
         XDG_RUNTIME_DIR="$player/runtime" TMPDIR="$player/tmp" DISPLAY="$DISPLAY" \
         QT_QPA_PLATFORM=xcb ALSOFT_DRIVERS=null "$prefix/bin/karvelun" "$@") >"$work/$log.log" 2>&1 &
 }
@@ -134,6 +139,21 @@ app_pid=""
 [[ "$(cd "$saves" && md5sum quick.pos quick.lev)" == "$saves_before" ]] ||
     fail "the try-out changed the player's quick save"
 echo "install_e2e: a level tried with --level from the installed game played and cleaned up"
+
+# 5. Neither HOME nor any XDG folder: no folder of the player's to work in.
+player_folders=()
+app_log="$work/homeless.log"
+start_copy homeless
+app_pid=$!
+box=$(e2e_window "$box_title" "$app_pid") || fail "a game without a home showed no box"
+[[ -z $(xdotool search --all --onlyvisible --pid "$app_pid" --name "$e2e_menu_title" 2>/dev/null) ]] ||
+    fail "a game without a home opened its menu"
+e2e_keys_to "$box" Return
+e2e_until_ended "$app_pid" || fail "a game without a home still runs after its box was closed"
+app_pid=""
+[[ $e2e_ended_with -eq 1 ]] || fail "a game without a home ended with status $e2e_ended_with, not 1"
+[[ ! -e /.local && ! -e /.config && ! -e /karvelun ]] || fail "something was made under /"
+echo "install_e2e: without HOME the game said it has no folder to work in and ended with status 1"
 
 [[ "$(prefix_tree)" == "$before" ]] || fail "something under the prefix changed"
 echo "install_e2e: nothing under the prefix changed"
