@@ -38,16 +38,8 @@ app_log="$work/game.log"
     >"$app_log" 2>&1 &
 app_pid=$!
 
-game_window=""
-for _ in $(seq 200); do
-    game_window=$(xdotool search --all --onlyvisible --pid "$app_pid" \
-        --name '^Orvane Karvelun v1\.02$' 2>/dev/null | head -n1 || true)
-    [[ -n $game_window ]] && break
-    kill -0 "$app_pid" 2>/dev/null || fail "the game ended"
-    sleep 0.1
-done
-[[ -n $game_window ]] || fail "the try-out opened no game window"
-[[ -z $(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Orvane Karvelun v1\.01$' \
+game_window=$(e2e_window "$e2e_game_title" "$app_pid") || fail "the try-out opened no game window"
+[[ -z $(xdotool search --all --onlyvisible --pid "$app_pid" --name "$e2e_menu_title" \
     2>/dev/null) ]] || fail "the menu shows beside the game"
 tryout_folder=$(find "$TMPDIR" -maxdepth 1 -name 'karvelun-level-*' | head -n1)
 [[ -n $tryout_folder ]] || fail "no try-out folder in $TMPDIR"
@@ -90,30 +82,7 @@ read -r level tile < <(quick_save)
 echo "level_tryout_e2e: he walked up the stairs onto level $level, tile $tile"
 [[ ! -e $game/data/saves ]] || fail "the try-out wrote into the game folder's saves"
 
-# Esc, then "Exit" (one up from "Nová hra", round the top).
-xdotool windowfocus --sync "$game_window"
-sleep 0.3
-xdotool key Escape
-menu=""
-for _ in $(seq 100); do
-    menu=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Orvane Karvelun v1\.01$' \
-        2>/dev/null | head -n1 || true)
-    [[ -n $menu ]] && break
-    sleep 0.1
-done
-[[ -n $menu ]] || fail "Esc did not bring the menu"
-xdotool windowfocus --sync "$menu"
-sleep 0.3
-xdotool key --delay 150 Up Return
-for _ in $(seq 100); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null && fail "the game still runs after \"Exit\""
-status=0
-wait "$app_pid" || status=$?
-app_pid=""
-[[ $status -eq 0 ]] || fail "the game ended with status $status"
+e2e_leave_game "$game_window"
 [[ ! -e $tryout_folder ]] || fail "the try-out's folder $tryout_folder is still there"
 [[ ! -e $run_folder ]] || fail "the try-out's private folder $run_folder is still there"
 echo "level_tryout_e2e: PASS"

@@ -8,7 +8,8 @@
 #   - e2e_game_folder: a game folder made from a build's dist folder;
 #   - e2e_window, e2e_focus, e2e_keys_to: finding the programs' windows and
 #     typing into them; e2e_until_ended: waiting for a program's end;
-#     e2e_new_game: a new game from the menu;
+#     e2e_new_game, e2e_leave_game: a new game from the menu, and "Exit";
+#     e2e_refused: a copy that shows only its box and ends with status 1;
 #   - e2e_shoot, e2e_region: a screenshot of the game window and its parts;
 #   - e2e_hero_walked_right: the hero of a new game moved right, nothing else.
 
@@ -152,6 +153,34 @@ e2e_new_game() {
     e2e_focus menu "$e2e_menu_title"
     xdotool key Return
     e2e_focus window_id "$e2e_game_title"
+}
+
+# e2e_leave_game <game window> [<what>]
+# Esc from the game to the menu, then "Exit" (one up from "Nová hra", round
+# the top of the menu): the program $app_pid must end with status 0.
+e2e_leave_game() {
+    local what=${2:-the game} menu
+    e2e_keys_to "$1" Escape
+    menu=$(e2e_window "$e2e_menu_title" "$app_pid") || fail "Esc did not bring the menu of $what"
+    e2e_keys_to "$menu" Up Return
+    e2e_until_ended "$app_pid" || fail "$what still runs after \"Exit\""
+    app_pid=""
+    [[ $e2e_ended_with -eq 0 ]] || fail "$what ended with status $e2e_ended_with"
+}
+
+# e2e_refused <pid> <what>
+# The program shows the game's box (title "Karvelun") and never its menu;
+# Enter closes the box and the program ends with status 1.
+e2e_refused() {
+    local pid=$1 what=$2 box
+    box=$(e2e_window '^Karvelun$' "$pid") || fail "$what showed no box"
+    sleep 1
+    [[ -z $(xdotool search --all --onlyvisible --pid "$pid" --name "$e2e_menu_title" 2>/dev/null) ]] ||
+        fail "$what opened its menu"
+    kill -0 "$pid" 2>/dev/null || fail "$what ended before its box was closed"
+    e2e_keys_to "$box" Return
+    e2e_until_ended "$pid" || fail "$what still runs after its box was closed"
+    [[ $e2e_ended_with -eq 1 ]] || fail "$what ended with status $e2e_ended_with, not 1"
 }
 
 # e2e_shoot <file>

@@ -59,16 +59,7 @@ start_game() {
 # 1. Played, left for the menu, "Exit".
 start_game 1
 echo "replay_e2e: played a few seconds"
-xdotool key Escape
-e2e_focus menu_id "$e2e_menu_title"
-xdotool key Up Return
-for _ in $(seq 100); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null && fail "the game still runs after \"Exit\""
-wait "$app_pid" || true
-app_pid=""
+e2e_leave_game "$window_id"
 first=$(newest)
 [[ -n $first ]] || fail "no recording in $replays"
 verify "$first" >"$work/verify1.txt" 2>&1 || { cat "$work/verify1.txt" >&2; fail "the verifier refused the game's recording"; }
