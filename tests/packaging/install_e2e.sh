@@ -62,6 +62,11 @@ e2e_start_xvfb 1024x768x24
 # The game sees only what a player's desktop session would give it: his
 # home and data folder ($player_folders) and the session's basics.
 player_folders=(HOME="$player" XDG_DATA_HOME="$player/data")
+# A sanitized build keeps the run's sanitizer settings (make test-sanitize).
+sanitizer_settings=()
+for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+    [[ -n ${!name:-} ]] && sanitizer_settings+=("$name=${!name}")
+done
 # start_copy <log name> [<argument>...]
 start_copy() {
     local log=$1
@@ -69,7 +74,8 @@ start_copy() {
     (cd / && exec setpriv --reuid=$player_uid --regid=$player_uid --clear-groups \
         env -i PATH=/usr/bin:/bin "${player_folders[@]}" \
         XDG_RUNTIME_DIR="$player/runtime" TMPDIR="$player/tmp" DISPLAY="$DISPLAY" \
-        QT_QPA_PLATFORM=xcb ALSOFT_DRIVERS=null "$prefix/bin/karvelun" "$@") >"$work/$log.log" 2>&1 &
+        QT_QPA_PLATFORM=xcb ALSOFT_DRIVERS=null "${sanitizer_settings[@]}" \
+        "$prefix/bin/karvelun" "$@") >"$work/$log.log" 2>&1 &
 }
 
 saves="$player/data/karvelun/saves"
