@@ -13,7 +13,7 @@
 namespace game {
 namespace {
 
-const QColor kWindowColour(Qt::black);
+const QColor kDialogColour(Qt::black);
 // The outlines round the buttons' hit areas.
 const QColor kOutlineColour(160, 112, 48);
 
@@ -36,7 +36,7 @@ void DialogList::focusInEvent(QFocusEvent* event) {
 }
 
 DialogWindow::DialogWindow(const DialogButtonsLayout& layout, QWidget* parent)
-    : BackgroundWindow(312, 213, kWindowColour, parent),
+    : BackgroundWindow(312, 213, kDialogColour, parent),
       Buttons(NewDialogGlow(layout)),
       layout_(layout),
       canvas_(platform::GameFont(9.75)) {

@@ -41,7 +41,7 @@ void TellNotSaved(const std::string& name, const std::string& why) {
     AddLogLine(SaveFailedLine(SaveNameOf(name)));
 }
 
-bool SaveFailed(const std::string& name, const std::string& why) {
+bool PackageSaveFailed(const std::string& name, const std::string& why) {
     RemoveUnfinishedSave();
     TellNotSaved(name, why);
     return false;
@@ -107,9 +107,11 @@ bool PackLevels(const std::string& name) {
         AddLogLine(kSaveRefusedLine);
         return false;
     }
-    if (!IsSafeSaveFileName(name)) return SaveFailed(name, "\"" + name + "\" is not a file name");
+    if (!IsSafeSaveFileName(name))
+        return PackageSaveFailed(name, "\"" + name + "\" is not a file name");
     if (!platform::FitsCp1250(name))
-        return SaveFailed(name, "\"" + name + "\" cannot be written in the files' code page");
+        return PackageSaveFailed(name,
+                                 "\"" + name + "\" cannot be written in the files' code page");
     if (!WorkingGameComplete(name)) return false;
     const int32_t count = UnpackedLevelCount;
 
@@ -134,7 +136,7 @@ bool PackLevels(const std::string& name) {
     LoadLevel(LevelNumber);
     HideProgressWindow();
     if (ShutdownRequested) return false;
-    if (!written) return SaveFailed(name, failure);
+    if (!written) return PackageSaveFailed(name, failure);
 
     NotePendingPackage(PendingPackage::kReady, name);
     return true;

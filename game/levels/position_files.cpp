@@ -21,7 +21,7 @@ namespace game {
 namespace {
 
 // previousKept false: the save folder is put right only at the next start.
-bool SaveFailed(const std::string& name, const std::string& why, bool previousKept = true) {
+bool PositionSaveFailed(const std::string& name, const std::string& why, bool previousKept = true) {
     std::fprintf(stderr, "karvelun: the game was not saved: %s\n", why.c_str());
     RemoveUnfinishedSave();
     AddLogLine(previousKept ? SaveFailedLine(SaveNameOf(name)) : kSaveFailedLine);
@@ -65,16 +65,18 @@ bool SavePosition(const std::string& name) {
         AddLogLine(kSaveRefusedLine);
         return false;
     }
-    if (!IsSafeSaveFileName(name)) return SaveFailed(name, "\"" + name + "\" is not a file name");
+    if (!IsSafeSaveFileName(name))
+        return PositionSaveFailed(name, "\"" + name + "\" is not a file name");
     if (!platform::FitsCp1250(name))
-        return SaveFailed(name, "\"" + name + "\" cannot be written in the files' code page");
-    if (!MakeSavesFolder()) return SaveFailed(name, "no save folder " + SavesFolder());
+        return PositionSaveFailed(name,
+                                  "\"" + name + "\" cannot be written in the files' code page");
+    if (!MakeSavesFolder()) return PositionSaveFailed(name, "no save folder " + SavesFolder());
 
     ByteWriter out;
     WritePositionRecord(out, name, SaveHeaderKey(), CurrentPosition());
     std::string failure;
     if (!WriteNewFile(UnfinishedPositionPath(), out.Bytes(), Durability::kFlushed, &failure))
-        return SaveFailed(name, failure);
+        return PositionSaveFailed(name, failure);
 
     // Both halves are complete: they go into place together or not at all.
     std::string why;
@@ -82,9 +84,9 @@ bool SavePosition(const std::string& name) {
         case PairCommit::kSaved:
             return true;
         case PairCommit::kOldKept:
-            return SaveFailed(name, why);
+            return PositionSaveFailed(name, why);
         case PairCommit::kUnsettled:
-            return SaveFailed(name, why, false);
+            return PositionSaveFailed(name, why, false);
     }
     return false;
 }

@@ -14,12 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string UpperAscii(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
 // The text without its last `count` characters (UTF-8), empty when it is
 // not longer than that.
 std::string WithoutLastCharacters(const std::string& text, size_t count) {

@@ -14,13 +14,13 @@ namespace {
 PendingPackage pendingState = PendingPackage::kNone;
 std::string pendingName;
 
+}  // namespace
+
 std::string UpperAscii(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return text;
 }
-
-}  // namespace
 
 std::string SavesFolder() {
     return Places.saves;

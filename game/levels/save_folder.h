@@ -18,6 +18,10 @@ std::string CampaignPackagePath();
 // without "/" and without a NUL character.
 bool IsSafeSaveFileName(const std::string& fileName);
 
+// The name with its ASCII letters upper-cased: the save folder's names
+// are compared without regard to case.
+std::string UpperAscii(std::string text);
+
 // True when the name, upper-cased, contains "QUICK" (or equals "QUICK.POS").
 bool MentionsQuick(const std::string& fileName);
 bool IsQuickPositionName(const std::string& fileName);

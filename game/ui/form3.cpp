@@ -24,7 +24,7 @@
 namespace game {
 namespace {
 
-const QColor kWindowColour(0x40, 0x40, 0x40);
+const QColor kMenuColour(0x40, 0x40, 0x40);
 const QColor kNotOffered(150, 150, 150);
 
 void FillList(QListWidget& list, const std::vector<std::string>& entries) {
@@ -36,7 +36,7 @@ void FillList(QListWidget& list, const std::vector<std::string>& entries) {
 }  // namespace
 
 Form3::Form3(QWidget* parent)
-    : BackgroundWindow(483, 416, kWindowColour, parent),
+    : BackgroundWindow(483, 416, kMenuColour, parent),
       Items(NewMenuGlow()),
       canvas_(platform::GameFont(9.75)) {
     setWindowTitle(QStringLiteral("Orvane Karvelun v1.01"));

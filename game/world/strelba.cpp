@@ -11,17 +11,13 @@
 #include "game/platform/numbers.h"
 #include "game/platform/random.h"
 #include "game/platform/rounding.h"
+#include "game/world/float_text_colours.h"
 #include "game/world/walls.h"
 #include "game/world/world_effects.h"
 
 namespace game {
 
 namespace {
-
-constexpr int32_t kWhite = Rgb(255, 255, 255);
-constexpr int32_t kRed = Rgb(255, 0, 0);
-constexpr int32_t kExperienceBlue = Rgb(0, 200, 255);
-constexpr int32_t kCountdownCyan = Rgb(0, 255, 255);
 
 // The ring of a bomb's burst: one velocity per fragment, clockwise from up.
 struct Velocity {

@@ -12,19 +12,13 @@
 #include "game/platform/numbers.h"
 #include "game/platform/random.h"
 #include "game/platform/rounding.h"
+#include "game/world/float_text_colours.h"
 #include "game/world/strelba.h"
 #include "game/world/walls.h"
 
 namespace game {
 
 namespace {
-
-constexpr int32_t kWhite = Rgb(255, 255, 255);
-constexpr int32_t kRed = Rgb(255, 0, 0);
-constexpr int32_t kGoldYellow = Rgb(255, 255, 0);
-constexpr int32_t kBombOrange = Rgb(255, 100, 0);
-constexpr int32_t kExperienceBlue = Rgb(0, 200, 255);
-constexpr int32_t kSpeedGrey = Rgb(170, 170, 170);
 
 constexpr const char* kMechanismText = "Spustil jsi nějaký mechanismus...";
 constexpr const char* kLevelNotStoredLine = "Úroveň se nepodařilo uložit, zůstáváš zde...";

@@ -10,13 +10,6 @@ namespace assetgen::tiles {
 
 namespace {
 
-constexpr int kSize = 20;
-
-void Place(QImage& tile, const QImage& object, int x = 0, int y = 0) {
-    CastShadow(tile, object, x, y);
-    Stamp(tile, object, x, y);
-}
-
 Legend BoneLegend() {
     Legend legend;
     legend.Set('b', pal::kBone).Set('e', qRgb(24, 18, 16), false).Set('s', Scale(pal::kBone, 0.92));

@@ -11,7 +11,6 @@ namespace assetgen::tiles {
 
 namespace {
 
-constexpr int kSize = 20;
 // The opening inside the frame.
 constexpr int kLeft = 3;
 constexpr int kRight = 16;

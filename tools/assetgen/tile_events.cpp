@@ -12,14 +12,6 @@ namespace assetgen::tiles {
 
 namespace {
 
-constexpr int kSize = 20;
-
-// An object standing on the floor, with its shadow.
-void Place(QImage& tile, const QImage& object, int x = 0, int y = 0) {
-    CastShadow(tile, object, x, y);
-    Stamp(tile, object, x, y);
-}
-
 void Dim(QImage& tile, double factor) {
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x)

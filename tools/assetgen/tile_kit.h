@@ -5,7 +5,13 @@
 
 namespace assetgen::tiles {
 
+// The side of a tile in pixels.
+inline constexpr int kSize = 20;
+
 QImage NewTile();
+
+// An object standing on the floor, with its shadow.
+void Place(QImage& tile, const QImage& object, int x = 0, int y = 0);
 
 // Ground that other pictures stand on.
 QImage Flagstones(uint64_t seed);

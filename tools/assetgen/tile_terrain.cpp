@@ -11,8 +11,6 @@ namespace assetgen::tiles {
 
 namespace {
 
-constexpr int kSize = 20;
-
 QRgb StoneTint(QRgb base, double spread, Rng& rng) {
     QRgb c = Vary(base, spread, rng);
     // A few stones lean warm or cool, as quarried stone does.
@@ -98,6 +96,11 @@ QImage NewTile() {
     QImage tile(kSize, kSize, QImage::Format_RGB32);
     tile.fill(Qt::black);
     return tile;
+}
+
+void Place(QImage& tile, const QImage& object, int x, int y) {
+    CastShadow(tile, object, x, y);
+    Stamp(tile, object, x, y);
 }
 
 // ---- floors ---------------------------------------------------------------

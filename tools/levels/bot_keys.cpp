@@ -9,8 +9,6 @@ namespace {
 
 namespace vk = platform::vk;
 
-constexpr Heading kArrows[] = {Heading::Up, Heading::Down, Heading::Left, Heading::Right};
-
 int16_t KeyOf(Heading heading) {
     switch (heading) {
         case Heading::Up:
@@ -42,6 +40,13 @@ void LetGo(int16_t key) {
 }
 
 }  // namespace
+
+float HeroCentreX() {
+    return game::HeroX + 7.5f;
+}
+float HeroCentreY() {
+    return game::HeroY + 7.5f;
+}
 
 void PressKey(int16_t key, int16_t shift) {
     game::Picture1_KeyDown(0, key, shift);

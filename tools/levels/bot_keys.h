@@ -9,6 +9,13 @@
 
 namespace levels_tool {
 
+// The four arrows, in the order the bots try them.
+inline constexpr Heading kArrows[] = {Heading::Up, Heading::Down, Heading::Left, Heading::Right};
+
+// The centre of the hero's square.
+float HeroCentreX();
+float HeroCentreY();
+
 // A key pressed (a key-down event), with the shift state.
 void PressKey(int16_t key, int16_t shift = 0);
 

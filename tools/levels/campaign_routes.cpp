@@ -179,4 +179,10 @@ std::optional<Leg> CampaignRoutes::WayOnFrom(int32_t n, int32_t tile) {
     return route->front();
 }
 
+std::string TilePlace(int32_t level, int32_t t) {
+    return "level " + std::to_string(level) + ", tile " + std::to_string(t) + " (column " +
+           std::to_string(t % game::kGridSize) + ", row " + std::to_string(t / game::kGridSize) +
+           ")";
+}
+
 }  // namespace levels_tool

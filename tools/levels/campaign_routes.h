@@ -110,4 +110,7 @@ class CampaignRoutes {
     std::map<Place, LevelReach> reaches_;
 };
 
+// How the checks name a tile: "level L, tile T (column C, row R)".
+std::string TilePlace(int32_t level, int32_t t);
+
 }  // namespace levels_tool

@@ -18,8 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 using game::LevelRecord;
 
-constexpr int kGrid = 25;
-
 // Where a line came from, for error messages.
 struct Place {
     std::string file;

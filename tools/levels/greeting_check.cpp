@@ -8,12 +8,6 @@
 namespace levels_tool {
 namespace {
 
-std::string TilePlace(int32_t level, int32_t t) {
-    return "level " + std::to_string(level) + ", tile " + std::to_string(t) + " (column " +
-           std::to_string(t % game::kGridSize) + ", row " + std::to_string(t / game::kGridSize) +
-           ")";
-}
-
 // A sign that acts once: "ONCE" in any letter case, as the tile events read it.
 bool ActsOnce(const std::string& param) {
     if (param.size() != 4) return false;

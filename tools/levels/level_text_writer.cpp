@@ -14,8 +14,6 @@ namespace levels_tool {
 
 namespace {
 
-constexpr int kGrid = 25;
-
 // Characters a map may show, the commonest looks first.  A quotation mark
 // would open a text in the legend.
 const std::string kTileCharacters =

@@ -47,8 +47,6 @@ constexpr int kIdleFrames = 30;
 constexpr int16_t kHealingPicture = 2;
 constexpr int16_t kBoulderPicture = 22;
 
-constexpr Heading kArrows[] = {Heading::Up, Heading::Down, Heading::Left, Heading::Right};
-
 bool Horizontal(Heading heading) {
     return heading == Heading::Left || heading == Heading::Right;
 }
@@ -59,13 +57,6 @@ float MiddleX(int32_t t) {
 }
 float MiddleY(int32_t t) {
     return static_cast<float>((t / game::kGridSize) * game::kTileSize) + 2.5f;
-}
-
-float HeroCentreX() {
-    return game::HeroX + 7.5f;
-}
-float HeroCentreY() {
-    return game::HeroY + 7.5f;
 }
 
 // Where, across his way, he lines up to walk through tile t in a heading:

@@ -26,14 +26,6 @@ float Distance(float ax, float ay, float bx, float by) {
     return std::hypot(ax - bx, ay - by);
 }
 
-// The centre of the hero's square.
-float HeroCentreX() {
-    return game::HeroX + 7.5f;
-}
-float HeroCentreY() {
-    return game::HeroY + 7.5f;
-}
-
 }  // namespace
 
 PlaythroughBot::PlaythroughBot(std::vector<Leg> legs, Options options)

@@ -5,12 +5,6 @@
 namespace levels_tool {
 namespace {
 
-std::string TilePlace(int32_t level, int32_t t) {
-    return "level " + std::to_string(level) + ", tile " + std::to_string(t) + " (column " +
-           std::to_string(t % game::kGridSize) + ", row " + std::to_string(t / game::kGridSize) +
-           ")";
-}
-
 // What a tile the hero should be able to reach is called in a problem.
 const char* Offer(int16_t kind) {
     switch (kind) {
@@ -29,7 +23,7 @@ const char* Offer(int16_t kind) {
     }
 }
 
-bool IsWall(int16_t kind) {
+bool IsWallKind(int16_t kind) {
     return kind == game::kSolidWall || kind == game::kDestructibleWall;
 }
 
@@ -61,7 +55,7 @@ class ReachChecker {
         const WalkLevel& level = routes_.Level(n);
         for (const Arrival& arrival : routes_.ArrivalsInto(n)) {
             const int16_t kind = level.kinds[arrival.tile];
-            if (IsWall(kind)) {
+            if (IsWallKind(kind)) {
                 // Exits onto walls and the start on a wall are told by the
                 // tile checks already.
                 if (arrival.way == Arrival::Way::Teleport || arrival.way == Arrival::Way::Passage)
@@ -114,7 +108,7 @@ class ReachChecker {
         for (bool teleports : {false, true}) {
             for (const Arrival& arrival : routes_.ArrivalsInto(n)) {
                 if ((arrival.way == Arrival::Way::Teleport) != teleports) continue;
-                if (IsWall(level.kinds[arrival.tile]) || (teleports && tiles[arrival.tile]))
+                if (IsWallKind(level.kinds[arrival.tile]) || (teleports && tiles[arrival.tile]))
                     continue;
                 const LevelReach& reach = routes_.ReachFrom(n, arrival.tile);
                 for (int32_t t = 0; t < game::kTileCount; ++t)

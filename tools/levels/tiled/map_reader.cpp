@@ -24,9 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kGrid = 25;
 constexpr int kCells = kGrid * kGrid;
-constexpr int kTileSize = 20;
 constexpr double kField = kGrid * kTileSize;
 constexpr uint32_t kFlipBits = 0xF0000000u;
 constexpr size_t kMostObjects = 20000;

@@ -14,8 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kGrid = 25;
-constexpr int kTileSize = 20;
 constexpr int kMonsterSize = 15;
 constexpr int kItemSize = 18;
 
