@@ -54,10 +54,11 @@ const LevelReach& CampaignRoutes::ReachFrom(int32_t level, int32_t tile) {
     search.Run();
 
     LevelReach reach;
-    for (int32_t t = 0; t < game::kTileCount; ++t) {
-        reach.tiles[t] = search.ReachedTile(t);
+    for (size_t i = 0; i < reach.tiles.size(); ++i) {
+        const auto t = static_cast<int32_t>(i);
+        reach.tiles[i] = search.ReachedTile(t);
         // An exit a mechanism has made counts as well.
-        if (reach.tiles[t] && search.Kinds()[t] == game::kLevelExit && walk.arrival[t] >= 0)
+        if (reach.tiles[i] && search.Kinds()[i] == game::kLevelExit && walk.arrival[i] >= 0)
             reach.exits.push_back(t);
     }
     for (size_t i = 0; i < walk.items.size(); ++i)
