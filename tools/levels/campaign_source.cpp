@@ -161,9 +161,9 @@ TileRef ParseTileRef(const Word& word, const Place& at) {
     if (!word.quoted && std::regex_match(t, m, kColumnRow)) {
         const int column = std::stoi(m[1]);
         const int row = std::stoi(m[2]);
-        if (column >= kGrid || row >= kGrid)
+        if (column >= game::kGridSize || row >= game::kGridSize)
             Fail(at, "\"" + t + "\" lies outside the 25 x 25 tiles (columns and rows 0 to 24)");
-        ref.index = row * kGrid + column;
+        ref.index = row * game::kGridSize + column;
         return ref;
     }
     ref.index = ParseInt(word, at, "a tile", 0, 624);
@@ -341,7 +341,7 @@ LevelSource ReadLevelFile(const fs::path& path, int32_t number) {
             auto& rows = line == "[map]" ? level.map : level.things;
             auto& places = line == "[map]" ? level.mapPlaces : level.thingPlaces;
             if (!rows.empty()) Fail(at, line + " appears twice");
-            for (int r = 0; r < kGrid; ++r) {
+            for (int r = 0; r < game::kGridSize; ++r) {
                 ++i;
                 if (i >= lines.size()) Fail(at, line + " needs 25 rows below it");
                 places.push_back({level.file, static_cast<int>(i + 1)});
@@ -375,14 +375,14 @@ int32_t FindMarker(const LevelSource& level, char marker, const Place& at) {
         return it->second;
     }
     int32_t found = -1;
-    for (int row = 0; row < kGrid; ++row)
-        for (int column = 0; column < kGrid; ++column)
+    for (int row = 0; row < game::kGridSize; ++row)
+        for (int column = 0; column < game::kGridSize; ++column)
             if (level.map[row][column] == marker) {
                 if (found >= 0)
                     Fail(at, std::string("@") + marker + " is ambiguous: level " +
                                  std::to_string(level.number) + " shows '" + marker +
                                  "' more than once");
-                found = row * kGrid + column;
+                found = row * game::kGridSize + column;
             }
     if (found < 0)
         Fail(at, std::string("@") + marker + ": level " + std::to_string(level.number) +
@@ -402,19 +402,19 @@ LevelRecord BuildLevel(const LevelSource& level, const Legend& shared,
                        const std::map<int32_t, LevelSource>& all, CampaignMarks* marksUsed) {
     if (level.fromMap) return level.fromMap->level;
     LevelRecord record;
-    for (int row = 0; row < kGrid; ++row) {
+    for (int row = 0; row < game::kGridSize; ++row) {
         const std::string& line = level.map[row];
         const Place& at = level.mapPlaces[row];
-        if (line.size() != kGrid)
+        if (line.size() != game::kGridSize)
             Fail(at,
                  "a map row must have 25 characters, this one has " + std::to_string(line.size()));
-        for (int column = 0; column < kGrid; ++column) {
+        for (int column = 0; column < game::kGridSize; ++column) {
             const char c = line[column];
             const TileDef* def = FindThing(level.legend.tiles, shared.tiles, c);
             if (!def)
                 Fail(at, std::string("'") + c + "' (column " + std::to_string(column) +
                              ") is not in the legend");
-            game::TileRecord& tile = record.tiles[row * kGrid + column];
+            game::TileRecord& tile = record.tiles[row * game::kGridSize + column];
             tile = {def->picture, def->kind, def->revealed, def->param1, def->param2};
             if (!def->target) continue;
             int32_t target = 0;
@@ -439,7 +439,7 @@ LevelRecord BuildLevel(const LevelSource& level, const Legend& shared,
     for (size_t row = 0; row < level.things.size(); ++row) {
         const std::string& line = level.things[row];
         const Place& at = level.thingPlaces[row];
-        if (line.size() > kGrid) Fail(at, "a [things] row has more than 25 characters");
+        if (line.size() > game::kGridSize) Fail(at, "a [things] row has more than 25 characters");
         for (size_t column = 0; column < line.size(); ++column) {
             const char c = line[column];
             if (c == ' ' || c == '.') continue;

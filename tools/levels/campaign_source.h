@@ -18,9 +18,6 @@
 
 namespace levels_tool {
 
-// A level's side in tiles.
-inline constexpr int kGrid = 25;
-
 // A mistake in a source, as one line: "file:line: what is wrong".
 class SourceError : public std::runtime_error {
   public:

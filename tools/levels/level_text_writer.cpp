@@ -124,9 +124,9 @@ class CharacterTable {
 
 std::string WriteLevelSource(const game::LevelRecord& level, int32_t number) {
     std::ostringstream legend;
-    std::vector<std::string> map(kGrid, std::string(kGrid, ' '));
+    std::vector<std::string> map(game::kGridSize, std::string(game::kGridSize, ' '));
     CharacterTable<std::string> tiles(kTileCharacters, "tiles");
-    for (int cell = 0; cell < kGrid * kGrid; ++cell) {
+    for (int cell = 0; cell < game::kGridSize * game::kGridSize; ++cell) {
         const std::string words = TileWords(level.tiles[cell]);
         bool fresh = false;
         const int16_t kind = level.tiles[cell].Kind;
@@ -135,16 +135,16 @@ std::string WriteLevelSource(const game::LevelRecord& level, int32_t number) {
                                  : kind == game::kFloor   ? '.'
                                                           : 0);
         if (fresh) legend << "tile  " << c << "  " << words << "\n";
-        map[cell / kGrid][cell % kGrid] = c;
+        map[cell / game::kGridSize][cell % game::kGridSize] = c;
     }
 
-    std::vector<std::string> things(kGrid, std::string(kGrid, '.'));
+    std::vector<std::string> things(game::kGridSize, std::string(game::kGridSize, '.'));
     CharacterTable<std::tuple<int, int, int, int, int>> thingChars(kThingCharacters, "things");
     auto place = [&](float x, float y, int offset, const std::string& what) -> char& {
         const int column = static_cast<int>(x) / 20, row = static_cast<int>(y) / 20;
         if (x != static_cast<float>(column * 20 + offset) ||
             y != static_cast<float>(row * 20 + offset) || column < 0 || row < 0 ||
-            column >= kGrid || row >= kGrid)
+            column >= game::kGridSize || row >= game::kGridSize)
             throw SourceError(what + " at " + std::to_string(x) + "," + std::to_string(y) +
                               " is not where a level source puts it (tile corner + " +
                               std::to_string(offset) + ")");

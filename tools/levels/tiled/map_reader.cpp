@@ -24,8 +24,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kCells = kGrid * kGrid;
-constexpr double kField = kGrid * kTileSize;
+constexpr int kCells = game::kGridSize * game::kGridSize;
+constexpr double kField = game::kGridSize * game::kTileSize;
 constexpr uint32_t kFlipBits = 0xF0000000u;
 constexpr size_t kMostObjects = 20000;
 
@@ -283,14 +283,14 @@ class Tilesets {
 // --- layers ---------------------------------------------------------------
 
 std::string At(const std::string& layer, int cell) {
-    return "layer " + layer + ", column " + std::to_string(cell % kGrid) + ", row " +
-           std::to_string(cell / kGrid);
+    return "layer " + layer + ", column " + std::to_string(cell % game::kGridSize) + ", row " +
+           std::to_string(cell / game::kGridSize);
 }
 
 std::vector<uint32_t> LayerGids(const RawLayer& layer) {
     const std::string where = "layer " + layer.name;
     if (layer.chunked) Fail(where + ": the map is infinite; Karvelun's maps are 25 x 25 tiles");
-    if (layer.width != kGrid || layer.height != kGrid)
+    if (layer.width != game::kGridSize || layer.height != game::kGridSize)
         Fail(where + ": is " + std::to_string(layer.width) + " x " + std::to_string(layer.height) +
              " tiles, not 25 x 25");
     std::vector<uint32_t> gids;
@@ -438,12 +438,12 @@ struct PlacedObject {
 int ObjectTile(const RawObject& o, const std::string& group) {
     const std::string where = "layer " + group + ", object " + std::to_string(o.id);
     if (o.gid || o.shaped) Fail(where + ": must be a plain rectangle on one tile");
-    const double column = o.x / kTileSize, row = o.y / kTileSize;
+    const double column = o.x / game::kTileSize, row = o.y / game::kTileSize;
     if (column != std::floor(column) || row != std::floor(row) || column < 0 || row < 0 ||
-        column >= kGrid || row >= kGrid)
+        column >= game::kGridSize || row >= game::kGridSize)
         Fail(where + " at x " + std::to_string(o.x) + ", y " + std::to_string(o.y) +
              ": off the grid (its top-left corner must be a tile's corner)");
-    return static_cast<int>(row) * kGrid + static_cast<int>(column);
+    return static_cast<int>(row) * game::kGridSize + static_cast<int>(column);
 }
 
 int32_t TargetOf(const ObjectProperties& p, const std::map<int64_t, int>& tileOfObject) {

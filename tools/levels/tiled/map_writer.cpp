@@ -78,17 +78,17 @@ void WriteLayer(QXmlStreamWriter& xml, int id, const char* name, const std::vect
     xml.writeStartElement("layer");
     xml.writeAttribute("id", QString::number(id));
     xml.writeAttribute("name", name);
-    xml.writeAttribute("width", QString::number(kGrid));
-    xml.writeAttribute("height", QString::number(kGrid));
+    xml.writeAttribute("width", QString::number(game::kGridSize));
+    xml.writeAttribute("height", QString::number(game::kGridSize));
     if (!visible) xml.writeAttribute("visible", "0");
     if (opacity < 1) xml.writeAttribute("opacity", QString::number(opacity));
     xml.writeStartElement("data");
     xml.writeAttribute("encoding", "csv");
     QString csv = "\n";
-    for (int row = 0; row < kGrid; ++row) {
-        for (int column = 0; column < kGrid; ++column) {
-            csv += QString::number(gids[row * kGrid + column]);
-            if (row < kGrid - 1 || column < kGrid - 1) csv += ',';
+    for (int row = 0; row < game::kGridSize; ++row) {
+        for (int column = 0; column < game::kGridSize; ++column) {
+            csv += QString::number(gids[row * game::kGridSize + column]);
+            if (row < game::kGridSize - 1 || column < game::kGridSize - 1) csv += ',';
         }
         csv += '\n';
     }
@@ -110,7 +110,8 @@ void WriteTilesetReference(QXmlStreamWriter& xml, int firstGid, const TilesetSet
 }
 
 std::string Where(int tile) {
-    return "column " + std::to_string(tile % kGrid) + ", row " + std::to_string(tile / kGrid);
+    return "column " + std::to_string(tile % game::kGridSize) + ", row " +
+           std::to_string(tile / game::kGridSize);
 }
 
 }  // namespace
@@ -119,8 +120,9 @@ std::string WriteMap(const game::LevelRecord& level, int32_t number, const Tiles
                      const fs::path& mapFolder, const std::map<char, int32_t>& marks) {
     const GidRanges gid = Ranges(tilesets);
 
-    std::vector<int> pictures(kGrid * kGrid), kinds(kGrid * kGrid), revealed(kGrid * kGrid);
-    for (int t = 0; t < kGrid * kGrid; ++t) {
+    std::vector<int> pictures(game::kGridSize * game::kGridSize),
+        kinds(game::kGridSize * game::kGridSize), revealed(game::kGridSize * game::kGridSize);
+    for (int t = 0; t < game::kGridSize * game::kGridSize; ++t) {
         const game::TileRecord& tile = level.tiles[t];
         if (tile.Picture < 0 || tile.Picture >= tilesets.tiles.tileCount)
             throw MapError("tile at " + Where(t) + ": picture " + std::to_string(tile.Picture) +
@@ -137,9 +139,9 @@ std::string WriteMap(const game::LevelRecord& level, int32_t number, const Tiles
 
     // The tiles' objects first, so that targets can refer to them by id.
     std::vector<TileObject> objects;
-    std::vector<int> objectOnTile(kGrid * kGrid, -1);
+    std::vector<int> objectOnTile(game::kGridSize * game::kGridSize, -1);
     int nextId = 1;
-    for (int t = 0; t < kGrid * kGrid; ++t) {
+    for (int t = 0; t < game::kGridSize * game::kGridSize; ++t) {
         const game::TileRecord& tile = level.tiles[t];
         if (!KindHasParameters(tile.Kind) && tile.Param1.empty() && tile.Param2.empty()) continue;
         objectOnTile[t] = static_cast<int>(objects.size());
@@ -159,7 +161,7 @@ std::string WriteMap(const game::LevelRecord& level, int32_t number, const Tiles
             {"target", PropertyType::Object, std::to_string(objects[objectOnTile[*target]].id)});
     }
     for (const auto& [mark, tile] : marks) {
-        if (tile < 0 || tile >= kGrid * kGrid) continue;
+        if (tile < 0 || tile >= game::kGridSize * game::kGridSize) continue;
         if (objectOnTile[tile] < 0) {
             objectOnTile[tile] = static_cast<int>(objects.size());
             objects.push_back({nextId++, tile, "", "mark", {}});
@@ -179,10 +181,10 @@ std::string WriteMap(const game::LevelRecord& level, int32_t number, const Tiles
     xml.writeAttribute("tiledversion", "1.8.2");
     xml.writeAttribute("orientation", "orthogonal");
     xml.writeAttribute("renderorder", "right-down");
-    xml.writeAttribute("width", QString::number(kGrid));
-    xml.writeAttribute("height", QString::number(kGrid));
-    xml.writeAttribute("tilewidth", QString::number(kTileSize));
-    xml.writeAttribute("tileheight", QString::number(kTileSize));
+    xml.writeAttribute("width", QString::number(game::kGridSize));
+    xml.writeAttribute("height", QString::number(game::kGridSize));
+    xml.writeAttribute("tilewidth", QString::number(game::kTileSize));
+    xml.writeAttribute("tileheight", QString::number(game::kTileSize));
     xml.writeAttribute("infinite", "0");
     xml.writeAttribute("nextlayerid", "6");
     xml.writeAttribute("nextobjectid", QString::number(nextId));
@@ -203,10 +205,10 @@ std::string WriteMap(const game::LevelRecord& level, int32_t number, const Tiles
         xml.writeAttribute("id", QString::number(object.id));
         if (!object.name.empty()) xml.writeAttribute("name", Q(object.name));
         xml.writeAttribute("type", Q(object.type));
-        xml.writeAttribute("x", QString::number(object.tile % kGrid * kTileSize));
-        xml.writeAttribute("y", QString::number(object.tile / kGrid * kTileSize));
-        xml.writeAttribute("width", QString::number(kTileSize));
-        xml.writeAttribute("height", QString::number(kTileSize));
+        xml.writeAttribute("x", QString::number(object.tile % game::kGridSize * game::kTileSize));
+        xml.writeAttribute("y", QString::number(object.tile / game::kGridSize * game::kTileSize));
+        xml.writeAttribute("width", QString::number(game::kTileSize));
+        xml.writeAttribute("height", QString::number(game::kTileSize));
         WriteProperties(xml, object.properties);
         xml.writeEndElement();
     }

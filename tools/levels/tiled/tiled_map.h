@@ -15,10 +15,6 @@
 
 namespace tiled_map {
 
-// A level as a map: 25 x 25 tiles of 20 x 20 pixels.
-inline constexpr int kGrid = 25;
-inline constexpr int kTileSize = 20;
-
 // A map or tileset that cannot be turned into a level, or a level that
 // cannot be shown as a map: one line, naming the layer, column and row
 // when there are such.
