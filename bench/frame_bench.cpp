@@ -16,16 +16,16 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "core/synthetic_sheets.h"
 #include "game/core/drawing.h"
-#include "game/core/form1.h"
 #include "game/core/frame_loop.h"
 #include "game/core/game_state.h"
-#include "game/core/window_set.h"
 #include "game/platform/pacing.h"
 #include "game/platform/surface.h"
+#include "game/windows/game_window.h"
+#include "game/windows/window_set.h"
 #include "game/world/world_effects.h"
 #include "support/busy_level.h"
+#include "support/synthetic_sheets.h"
 
 namespace {
 

@@ -26,10 +26,10 @@
 #include <random>
 #include <vector>
 
-#include "game/core/form1.h"
 #include "game/core/game_state.h"
 #include "game/platform/pixel_scaler.h"
 #include "game/platform/view.h"
+#include "game/windows/game_window.h"
 
 namespace {
 

@@ -5,20 +5,20 @@
 #include <cstdio>
 #include <optional>
 
-#include "game/core/game_recordings.h"
 #include "game/core/game_state.h"
-#include "game/core/pad_delivery.h"
-#include "game/core/playback_run.h"
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
 #include "game/core/startup.h"
-#include "game/core/window_set.h"
 #include "game/platform/app_paths.h"
 #include "game/platform/fonts.h"
 #include "game/platform/launch_options.h"
 #include "game/platform/level_try_out.h"
 #include "game/platform/view.h"
-#include "game/ui/form3.h"
+#include "game/windows/game_recordings.h"
+#include "game/windows/menu_window.h"
+#include "game/windows/pad_delivery.h"
+#include "game/windows/playback_run.h"
+#include "game/windows/window_set.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // A composed frame, pixel by pixel, over small sheets made in the test.
 #include <gtest/gtest.h>
 
-#include "core/synthetic_sheets.h"
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
 #include "game/platform/surface.h"
 #include "support/game_test.h"
+#include "support/synthetic_sheets.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "game/core/pad_delivery.h"
 #include "game/platform/gamepad.h"
+#include "game/windows/pad_delivery.h"
 #include "gamepad/virtual_pad.h"
 
 namespace gamepad_testing {

@@ -8,7 +8,7 @@
 #include "game/core/game_state.h"
 #include "game/levels/save_games.h"
 #include "gamepad/pad_fixture.h"
-#include "ui/menu_test_support.h"
+#include "windows/menu_test_support.h"
 
 namespace {
 

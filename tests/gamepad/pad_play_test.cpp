@@ -6,11 +6,11 @@
 
 #include <QTest>
 
-#include "core/game_window_test.h"
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
-#include "game/ui/form3.h"
+#include "game/windows/menu_window.h"
 #include "gamepad/pad_fixture.h"
+#include "windows/game_window_test.h"
 
 namespace {
 

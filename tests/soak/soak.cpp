@@ -26,20 +26,20 @@
 #include <string>
 #include <vector>
 
-#include "game/core/form1.h"
 #include "game/core/game_state.h"
 #include "game/core/keyboard.h"
 #include "game/core/sound_component.h"
 #include "game/core/startup.h"
-#include "game/core/window_set.h"
-#include "game/levels/form5.h"
-#include "game/levels/form6.h"
 #include "game/levels/working_levels.h"
+#include "game/menu/menu_rules.h"
 #include "game/platform/fonts.h"
 #include "game/platform/pacing.h"
 #include "game/platform/surface.h"
-#include "game/ui/form3.h"
-#include "game/ui/menu_rules.h"
+#include "game/windows/game_window.h"
+#include "game/windows/load_window.h"
+#include "game/windows/menu_window.h"
+#include "game/windows/question_window.h"
+#include "game/windows/window_set.h"
 #include "support/busy_level.h"
 
 namespace {

@@ -1,0 +1,18 @@
+// The only file that sees the header written at build time, so that a new
+// line count recompiles nothing else.
+#include "game/menu/build_info.h"
+
+#include "game/menu/build_facts.h"
+#include "game/menu/menu_rules.h"
+
+namespace game {
+
+std::string BuildVersionLine() {
+    return VersionLine(kVersionMajor, kVersionMinor, kVersionRevision);
+}
+
+std::string BuildProjectNote() {
+    return ProjectNoteText(kSourceLines);
+}
+
+}  // namespace game

@@ -1,0 +1,151 @@
+#include "game/windows/dialog_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "game/core/game_state.h"
+#include "game/menu/menu_sounds.h"
+#include "game/platform/fonts.h"
+#include "game/platform/keys.h"
+#include "game/platform/pacing.h"
+
+namespace game {
+namespace {
+
+const QColor kDialogColour(Qt::black);
+// The outlines round the buttons' hit areas.
+const QColor kOutlineColour(160, 112, 48);
+
+}  // namespace
+
+DialogList::DialogList(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+QListWidgetItem* DialogList::SelectedEntry() const {
+    QList<QListWidgetItem*> chosen = selectedItems();
+    return chosen.isEmpty() ? nullptr : chosen.first();
+}
+
+void DialogList::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    // The view makes its first entry current on getting the keyboard, so
+    // that Down would skip it; with nothing chosen, nothing is current.
+    if (!SelectedEntry()) selectionModel()->clearCurrentIndex();
+}
+
+DialogWindow::DialogWindow(const DialogButtonsLayout& layout, QWidget* parent)
+    : BackgroundWindow(312, 213, kDialogColour, parent),
+      Buttons(NewDialogGlow(layout)),
+      layout_(layout),
+      canvas_(platform::GameFont(9.75)) {
+    setWindowTitle(QStringLiteral("Karvelun"));
+    // The window takes the keyboard when it is given it (opening without a
+    // control that wants it, Tab), never by a click: a click on a button
+    // must leave the keys with the name box or the list that had them.
+    setFocusPolicy(Qt::TabFocus);
+    setMouseTracking(true);
+    Timer1 = new QTimer(this);
+    connect(Timer1, &QTimer::timeout, this, &DialogWindow::Timer1_Timer);
+    platform::SetTimerInterval(*Timer1, 1);
+}
+
+void DialogWindow::ShowModally() {
+    if (QWidget* first = FirstFocus())
+        first->setFocus();
+    else
+        setFocus();
+    platform::ShowModal(*this, [] { return ShutdownRequested; });
+}
+
+void DialogWindow::Timer1_Timer() {
+    // A hidden dialog keeps its glow going but has nothing to show.
+    if (isVisible()) PrintButtons();
+    Buttons.Animate();
+    FreeFinishedSounds();
+}
+
+void DialogWindow::PrintButtons() {
+    if (canvas_.Follow(ScaledBackground(), Scale())) update();
+    for (int16_t i = 0; i < Buttons.Count(); ++i) {
+        // Only a caption whose glow changed goes to the screen again.
+        UpdateDevicePixels(canvas_.Print(layout_[i].captionX, layout_[i].captionY,
+                                         QString::fromUtf8(layout_[i].caption),
+                                         QColor(255, Buttons.Brightness[i], 0)));
+    }
+}
+
+void DialogWindow::showEvent(QShowEvent* event) {
+    PrintButtons();
+    BackgroundWindow::showEvent(event);
+}
+
+void DialogWindow::Form_KeyDown(int16_t keyCode) {
+    if (DialogKeyDown(Buttons, keyCode)) DialogItems(Buttons.Selected);
+}
+
+void DialogWindow::Form_MouseMove(float x, float y) {
+    Buttons.PointerMoved(x, y);
+}
+
+void DialogWindow::Form_MouseDown(float x, float y) {
+    int16_t ix = Buttons.ItemClicked(x, y);
+    if (ix >= 0) DialogItems(ix);
+}
+
+bool DialogWindow::IsEnterKey(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+void DialogWindow::keyPressEvent(QKeyEvent* event) {
+    // Only the window's own keys: what a list or the name box lets through
+    // is not the buttons' business.
+    QWidget* focus = focusWidget();
+    if (focus && focus != this) return;
+    // A held Enter must not answer a question it has not seen.
+    if (IsEnterKey(*event) && event->isAutoRepeat()) return;
+    auto key = platform::VirtualKeyOf(*event);
+    Form_KeyDown(key ? key->keyCode : int16_t{0});
+}
+
+void DialogWindow::PaintContent(QPainter& painter) {
+    canvas_.Follow(ScaledBackground(), Scale());
+    DrawDevicePixels(painter, 0, 0, canvas_.Image());
+    // Shape1(0) and Shape1(1): outlines exactly on the hit areas, one game
+    // pixel wide.
+    const platform::ViewPlacement& view = Placement();
+    for (const Rect& area : Buttons.ItemRects) {
+        const int left = view.UnitsX(area.Left), right = view.UnitsX(area.Right);
+        const int top = view.UnitsY(area.Top), bottom = view.UnitsY(area.Bottom);
+        const int innerLeft = view.UnitsX(area.Left + 1), innerRight = view.UnitsX(area.Right - 1);
+        const int innerTop = view.UnitsY(area.Top + 1), innerBottom = view.UnitsY(area.Bottom - 1);
+        painter.fillRect(QRect(left, top, right - left, innerTop - top), kOutlineColour);
+        painter.fillRect(QRect(left, innerBottom, right - left, bottom - innerBottom),
+                         kOutlineColour);
+        painter.fillRect(QRect(left, innerTop, innerLeft - left, innerBottom - innerTop),
+                         kOutlineColour);
+        painter.fillRect(QRect(innerRight, innerTop, right - innerRight, innerBottom - innerTop),
+                         kOutlineColour);
+    }
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    DialogItems(1);
+}
+
+void StyleDialogControl(QWidget& control, const QColor& textColour) {
+    control.setFont(platform::GameFont(8.25));
+    QPalette palette = control.palette();
+    palette.setColor(QPalette::Base, Qt::black);
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::Text, textColour);
+    palette.setColor(QPalette::WindowText, textColour);
+    // The chosen entry in the menu's own colours rather than the desktop's.
+    palette.setColor(QPalette::Highlight, QColor(96, 48, 0));
+    palette.setColor(QPalette::HighlightedText, QColor(255, 255, 0));
+    control.setPalette(palette);
+}
+
+}  // namespace game

@@ -1,0 +1,83 @@
+// What the question, load and save dialogs share: two buttons printed on the
+// window by a fast timer, glowing while chosen, with their outlines; the
+// pointer and the Left, Right and Enter keys choose them, and every choice
+// ends in the dialog's DialogItems.
+#pragma once
+
+#include <QListWidget>
+#include <QTimer>
+
+#include "game/menu/dialog_buttons.h"
+#include "game/platform/background_window.h"
+#include "game/windows/glow_canvas.h"
+
+namespace game {
+
+// A list box of the dialogs.  Nothing in it is chosen until the player
+// chooses: the first Down picks the first entry.
+class DialogList : public QListWidget {
+    Q_OBJECT
+  public:
+    explicit DialogList(QWidget* parent);
+
+    // The chosen entry, or nullptr.
+    QListWidgetItem* SelectedEntry() const;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+class DialogWindow : public platform::BackgroundWindow {
+    Q_OBJECT
+  public:
+    DialogWindow(const DialogButtonsLayout& layout, QWidget* parent);
+
+    // Animates the buttons.
+    QTimer* Timer1;
+    // Selected, Highlighted, Brightness and ItemRects of the two buttons.
+    DialogGlow Buttons;
+
+    // Shows the dialog modally; returns once DialogItems has hidden it (or
+    // the game is shutting down).
+    void ShowModally();
+
+    // Carries out button ix (0 the first, 1 the second).
+    virtual void DialogItems(int16_t ix) = 0;
+
+    // One tick: prints the captions in their glow, brightens the chosen one
+    // and fades the other, lets the sound library free finished sounds.
+    void Timer1_Timer();
+    // What the window shows below its controls.
+    const QImage& Canvas() const { return canvas_.Image(); }
+
+    void Form_KeyDown(int16_t keyCode);
+    void Form_MouseMove(float x, float y) override;
+    void Form_MouseDown(float x, float y) override;
+
+  protected:
+    // The control that has the keyboard when the dialog opens; none means
+    // the window itself.
+    virtual QWidget* FirstFocus() { return nullptr; }
+
+    // Enter on either keyboard block.  A held Enter's repeats are ignored
+    // everywhere: they must not answer a question that has just opened.
+    static bool IsEnterKey(const QKeyEvent& event);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void PaintContent(QPainter& painter) override;
+    void showEvent(QShowEvent* event) override;
+    // The window manager's close button acts as the second button.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // Prints the two captions in their present glow.
+    void PrintButtons();
+
+    DialogButtonsLayout layout_;
+    GlowCanvas canvas_;
+};
+
+// The look of the dialogs' lists and name box: bold 8.25 point on black.
+void StyleDialogControl(QWidget& control, const QColor& textColour);
+
+}  // namespace game

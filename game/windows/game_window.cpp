@@ -1,0 +1,384 @@
+#include "game/windows/game_window.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
+#include <algorithm>
+#include <cmath>
+
+#include "game/core/drawing.h"
+#include "game/core/game_state.h"
+#include "game/core/keyboard.h"
+#include "game/core/startup.h"
+#include "game/platform/fonts.h"
+#include "game/platform/keys.h"
+#include "game/platform/rounding.h"
+#include "game/platform/surface.h"
+#include "game/windows/pause_overlay.h"
+#include "game/windows/window_style.h"
+
+namespace game {
+namespace {
+
+constexpr int kLabelHeight = 19;
+
+struct LabelPlace {
+    int left, top, width;
+    QColor colour;
+};
+
+// The fixed captions of the status panel, Label4(0) ... Label4(8).
+const LabelPlace kCaptionPlaces[9] = {
+    {520, 117, 114, QColor(255, 0, 0)},     {654, 117, 114, QColor(0, 192, 192)},
+    {520, 183, 114, QColor(255, 255, 0)},   {654, 183, 114, QColor(0, 192, 192)},
+    {520, 250, 114, QColor(255, 128, 0)},   {520, 316, 114, QColor(255, 128, 0)},
+    {654, 250, 114, QColor(255, 128, 0)},   {654, 316, 114, QColor(255, 128, 0)},
+    {520, 381, 114, QColor(192, 192, 192)},
+};
+const char* const kCaptions[9] = {"Životy",      "Zkušenosti",  "Peníze",
+                                  "Úroveň",      "Síla magie",  "Síla bomby",
+                                  "Dosah magie", "Dosah bomby", "Rychlost"};
+
+const LabelPlace kLivesPlace{520, 146, 49, QColor(255, 128, 128)};
+const LabelPlace kMaxLivesPlace{585, 146, 49, QColor(255, 128, 128)};
+const LabelPlace kExperiencePlaces[2] = {{654, 146, 49, QColor(128, 255, 255)},
+                                         {719, 146, 49, QColor(128, 255, 255)}};
+const LabelPlace kValuePlaces[7] = {
+    {538, 212, 78, QColor(255, 255, 128)}, {672, 212, 78, QColor(128, 255, 255)},
+    {538, 279, 78, QColor(255, 192, 128)}, {672, 279, 78, QColor(255, 192, 128)},
+    {538, 345, 78, QColor(255, 192, 128)}, {672, 345, 78, QColor(255, 192, 128)},
+    {538, 410, 78, QColor(255, 255, 255)},
+};
+
+QLabel* MakeStatusLabel(QWidget* parent, const LabelPlace& place, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(place.left, place.top, place.width, kLabelHeight);
+    label->setFont(platform::GameFont(8.25));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, place.colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QColor ColourOf(int32_t colour) {
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The play field.
+
+PlayField::PlayField(Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    enlarged_.Reset(kFieldSize, kFieldSize, 1);
+}
+
+void PlayField::SetScale(int scale, double pixelRatio) {
+    if (scale == enlarged_.Scale() && pixelRatio == pixelRatio_) return;
+    enlarged_.Reset(kFieldSize, kFieldSize, scale);
+    pixelRatio_ = pixelRatio;
+    presented_ = false;
+    // The last frame again, at the new size.
+    const QImage& frame = form_.FieldImage();
+    if (!frame.isNull()) Present(frame);
+    update();
+}
+
+QImage PlayField::Shown() const {
+    const int side = kFieldSize * enlarged_.Scale();
+    return QImage(reinterpret_cast<const uchar*>(enlarged_.Pixels()), side, side,
+                  static_cast<qsizetype>(enlarged_.Stride() * sizeof(uint32_t)),
+                  QImage::Format_RGB32);
+}
+
+void PlayField::Present(const QImage& frame) {
+    if (frame.size() != QSize(kFieldSize, kFieldSize) || frame.format() != QImage::Format_RGB32)
+        return;
+    const auto& changed = enlarged_.Update(reinterpret_cast<const uint32_t*>(frame.constBits()),
+                                           static_cast<std::size_t>(frame.bytesPerLine() / 4));
+    presented_ = true;
+    if (changed.empty()) return;
+    // Only what changed goes to the screen, in the field's units.
+    const double unit = enlarged_.Scale() / pixelRatio_;
+    QRegion region;
+    for (const platform::PixelRect& part : changed) {
+        const int left = static_cast<int>(std::floor(part.left * unit));
+        const int top = static_cast<int>(std::floor(part.top * unit));
+        const int right = static_cast<int>(std::ceil(part.right * unit));
+        const int bottom = static_cast<int>(std::ceil(part.bottom * unit));
+        region += QRect(left, top, right - left, bottom - top);
+    }
+    repaint(region);
+}
+
+void PlayField::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    if (!presented_) {
+        painter.fillRect(rect(), Qt::black);
+    } else {
+        // The enlarged frame pixel for pixel, only where it is repainted.
+        QImage shown = platform::DeviceImage(Shown(), pixelRatio_);
+        for (const QRect& part : event->region()) {
+            const QRectF source(part.x() * pixelRatio_, part.y() * pixelRatio_,
+                                part.width() * pixelRatio_, part.height() * pixelRatio_);
+            painter.drawImage(QRectF(part), shown, source);
+        }
+    }
+    // The overlay of a standing game covers the field at its shown size.
+    pauseShown_ = Paused;
+    if (pauseShown_) PaintPauseOverlay(painter, rect());
+}
+
+void PlayField::FollowPause() {
+    if (Paused != pauseShown_) update();
+}
+
+void PlayField::keyPressEvent(QKeyEvent* event) {
+    form_.Picture1_KeyDown(*event);
+}
+
+void PlayField::keyReleaseEvent(QKeyEvent* event) {
+    form_.Picture1_KeyUp(*event);
+}
+
+void PlayField::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    // Another window took the keyboard: the keys held now will release
+    // there, never here.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        form_.Picture1_LostFocus();
+}
+
+bool PlayField::focusNextPrevChild(bool) {
+    return false;
+}
+
+// ---------------------------------------------------------------------------
+// The game window.
+
+Form1::Form1(QWidget* parent) : BackgroundWindow(779, 516, QColor(64, 64, 64), parent) {
+    setWindowTitle(QStringLiteral("Orvane Karvelun v1.02"));
+    SetFillsScreen(true);
+
+    // The field prints like the original bitmap font: every pixel of a
+    // letter in the text's own colour, no blending into the pictures below.
+    fieldFont_ = platform::GameFont(8.25);
+    fieldFont_.setStyleStrategy(QFont::NoAntialias);
+
+    Picture1 = new PlayField(*this, this);
+    Picture1->setGeometry(8, 8, kFieldSize, kFieldSize);
+    setFocusProxy(Picture1);
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setGeometry(520, 8, 249, 97);
+    Text1->setReadOnly(true);
+    Text1->setFont(platform::GameFont(8.25));
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The story is told in light letters on the black of the log's panel.
+    Text1->setFrameShape(QFrame::NoFrame);
+    QPalette logColours = Text1->palette();
+    logColours.setColor(QPalette::Base, Qt::black);
+    logColours.setColor(QPalette::Text, QColor(224, 224, 224));
+    Text1->setPalette(logColours);
+    StyleStoneScrollBar(*Text1);
+    Text1->installEventFilter(this);
+
+    CreateStatusLabels();
+    Picture1->SetScale(Scale(), Placement().pixelRatio);
+
+    Timer1 = new QTimer(this);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    // Focus moving between the game's own windows (a notice, a dialog, a
+    // message box) leaves the program active; only another program taking
+    // the keyboard makes it inactive.
+    lostKeyboardTimer_ = new QTimer(this);
+    lostKeyboardTimer_->setSingleShot(true);
+    lostKeyboardTimer_->setInterval(kLostKeyboardGraceMs);
+    connect(lostKeyboardTimer_, &QTimer::timeout, this, &Form1::Form_LostKeyboard);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            &Form1::Form_ApplicationStateChanged);
+}
+
+Form1::~Form1() {
+    ReleasePlayField();
+}
+
+void Form1::CreateStatusLabels() {
+    for (size_t i = 0; i < Label4.size(); ++i)
+        Label4[i] = MakeStatusLabel(this, kCaptionPlaces[i], QString::fromUtf8(kCaptions[i]));
+    Label1 = MakeStatusLabel(this, kLivesPlace, QStringLiteral("10"));
+    Label3 = MakeStatusLabel(this, kMaxLivesPlace, QStringLiteral("10"));
+    Label5[0] = MakeStatusLabel(this, kExperiencePlaces[0], QStringLiteral("0"));
+    Label5[1] = MakeStatusLabel(this, kExperiencePlaces[1], QStringLiteral("100"));
+    for (size_t i = 0; i < Label6.size(); ++i)
+        Label6[i] = MakeStatusLabel(this, kValuePlaces[i], QStringLiteral("0"));
+}
+
+void Form1::ShowStatus(const StatusCaptions& captions) {
+    QLabel* const values[11] = {Label1,    Label3,    Label5[0], Label5[1], Label6[0], Label6[1],
+                                Label6[2], Label6[3], Label6[4], Label6[5], Label6[6]};
+    for (size_t i = 0; i < captions.size(); ++i)
+        values[i]->setText(QString::fromStdString(captions[i]));
+}
+
+int Form1::TextWidth(const QString& text) const {
+    return QFontMetrics(fieldFont_).horizontalAdvance(text);
+}
+
+void Form1::EnsurePlayField() {
+    if (fieldDc_) return;
+    fieldDc_ = platform::CreateCompatibleDC();
+    fieldBitmap_ = platform::CreateCompatibleBitmap(kFieldSize, kFieldSize);
+    platform::SelectObject(fieldDc_, fieldBitmap_);
+    platform::PixelSurface* field = platform::SurfaceOfDc(fieldDc_);
+    // The image shares the surface's pixels: what the frame composes there
+    // is what the painter prints on and the screen shows.
+    fieldImage_ = QImage(reinterpret_cast<uchar*>(field->pixels.data()), field->width,
+                         field->height, field->width * 4, QImage::Format_RGB32);
+}
+
+void Form1::ReleasePlayField() {
+    fieldImage_ = QImage();
+    if (fieldDc_) platform::DeleteDC(fieldDc_);
+    if (fieldBitmap_) platform::DeleteObject(fieldBitmap_);
+    fieldDc_ = fieldBitmap_ = 0;
+}
+
+const QStaticText& Form1::LaidOut(const std::string& text) {
+    auto found = laidOutTexts_.find(text);
+    if (found != laidOutTexts_.end()) return found->second;
+    // A game shows few different texts; a long one may show many numbers.
+    if (laidOutTexts_.size() > 512) laidOutTexts_.clear();
+    QStaticText laidOut(QString::fromStdString(text));
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+    laidOut.prepare(QTransform(), fieldFont_);
+    return laidOutTexts_.emplace(text, std::move(laidOut)).first->second;
+}
+
+void Form1::PrintFloatTexts() {
+    if (FloatTextCount == 0) return;
+    QPainter painter(&fieldImage_);
+    painter.setFont(fieldFont_);
+    for (int i = 0; i < FloatTextCount; ++i) {
+        const FloatText& text = FloatTexts[i];
+        // (X, Y) is the top-left corner of the text.
+        painter.setPen(ColourOf(text.Colour));
+        painter.drawStaticText(platform::CInt(text.X), platform::CInt(text.Y), LaidOut(text.Text));
+    }
+}
+
+void Form1::DrawFrame() {
+    EnsurePlayField();
+    ComposeFrame(fieldDc_);
+    PrintFloatTexts();
+    // The finished frame, pictures and texts at the field's own size, is
+    // enlarged once as it is shown.
+    Picture1->Present(fieldImage_);
+}
+
+void Form1::Rescaled() {
+    Picture1->SetScale(Scale(), Placement().pixelRatio);
+    // The log's scroll bar in whole toolkit units per game pixel.
+    StyleStoneScrollBar(*Text1, std::max(1, static_cast<int>(std::lround(Placement().Unit()))));
+}
+
+void Form1::Picture1_KeyDown(QKeyEvent& event) {
+    auto key = platform::VirtualKeyOf(event);
+    if (!key) return;
+    // The chosen keys and the repeats of a held key are the keyboard
+    // module's business.
+    KeyboardKeyDown(key->keyCode, key->shift, event.isAutoRepeat());
+    Picture1->FollowPause();
+}
+
+void Form1::Picture1_KeyUp(QKeyEvent& event) {
+    if (!platform::IsRealKeyRelease(event)) return;
+    auto key = platform::VirtualKeyOf(event);
+    if (!key) return;
+    KeyboardKeyUp(key->keyCode, key->shift);
+}
+
+void Form1::Picture1_GameKeyDown(platform::VirtualKey key, bool autoRepeat) {
+    // Holding a key repeats its press: that keeps a direction or the fire
+    // going, but must not repeat a command such as Pause or a quick save.
+    if (autoRepeat && !RepeatsWhileHeld(key.keyCode)) return;
+    game::Picture1_KeyDown(0, key.keyCode, key.shift);
+    Picture1->FollowPause();
+}
+
+void Form1::Picture1_GameKeyUp(platform::VirtualKey key) {
+    game::Picture1_KeyUp(0, key.keyCode, key.shift);
+}
+
+void Form1::Picture1_LostFocus() {
+    ReleaseHeldKeys();
+}
+
+void Form1::Form_ApplicationStateChanged(Qt::ApplicationState state) {
+    if (state == Qt::ApplicationActive)
+        lostKeyboardTimer_->stop();
+    else if (hadKeyboard_ && PauseOnFocusLoss)
+        lostKeyboardTimer_->start();
+}
+
+void Form1::Form_LostKeyboard() {
+    // Only during play: the game window is hidden while the menu is up.
+    if (!PauseOnFocusLoss || !hadKeyboard_ || !isVisible() || GameSuspended) return;
+    PauseForLostKeyboard();
+    Picture1->FollowPause();
+}
+
+void Form1::Text1_GotFocus() {
+    Picture1->setFocus(Qt::OtherFocusReason);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text1 && event->type() == QEvent::FocusIn) Text1_GotFocus();
+    return BackgroundWindow::eventFilter(watched, event);
+}
+
+void Form1::Timer1_Timer() {
+    Loop.Timer1_Timer();
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    BackgroundWindow::showEvent(event);
+    Picture1->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void Form1::changeEvent(QEvent* event) {
+    BackgroundWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) hadKeyboard_ = true;
+}
+
+void Form1::hideEvent(QHideEvent* event) {
+    BackgroundWindow::hideEvent(event);
+    // Left for the menu or the end of a game; a window minimised by the
+    // player is hidden by the window system and still in play.
+    if (!event->spontaneous()) {
+        hadKeyboard_ = false;
+        lostKeyboardTimer_->stop();
+    }
+    // Keys released while the menu is shown never reach the play field.
+    ReleaseHeldKeys();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // The shut-down hides and unloads the windows itself.
+    event->ignore();
+    ShutDown();
+}
+
+}  // namespace game

@@ -1,0 +1,206 @@
+#include "game/windows/help_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "game/core/game_state.h"
+#include "game/platform/keys.h"
+#include "game/windows/window_style.h"
+
+namespace game {
+namespace {
+
+namespace vk = platform::vk;
+
+constexpr int kWidth = 500;
+constexpr int kHeight = 372;
+// The stone border of the notice's picture, in pixels.
+constexpr int kBorder = 8;
+
+// Columns and rows, in the window's pixels.
+constexpr int kKeysLeft = 24, kPadLeft = 266, kNameWidth = 104, kValueWidth = 112;
+constexpr int kRowsTop = 66, kRowHeight = 16;
+
+const QColor kTitleColour(255, 128, 0);
+const QColor kHeadingColour(255, 192, 128);
+const QColor kNameColour(255, 224, 192);
+const QColor kValueColour(255, 255, 128);
+const QColor kTipColour(255, 128, 0);
+const QColor kFooterColour(128, 128, 0);
+
+// What each command is called here, in the order of the commands.
+constexpr std::array<const char*, kCommandCount> kCommandNames = {
+    "Nahoru", "Dolů",  "Vlevo", "Vpravo",         "Střelba",
+    "Bomba",  "Pauza", "Menu",  "Rychlé uložení", "Rychlé nahrání"};
+
+struct PadRow {
+    const char* name;
+    const char* buttons;
+};
+// The pad's standard layout.
+constexpr std::array<PadRow, HelpWindow::kPadRows> kPadLayout = {{
+    {"Pohyb", "D-pad, levá páčka"},
+    {"Střelba", "A, pravý trigger"},
+    {"Bomba", "B, X"},
+    {"Pauza", "Start"},
+    {"Menu", "Back"},
+    {"Rychlé uložení", "LB"},
+    {"Rychlé nahrání", "RB"},
+    {"Nápověda", "Y"},
+    {"Menu a okna", "D-pad, A, B"},
+}};
+
+QLabel* RowLabel(QWidget* parent, int left, int top, int width, const QColor& colour) {
+    QLabel* label = MakeLabel(parent, QRect(left, top, width, kRowHeight), colour, 8.25, {});
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setWordWrap(false);
+    label->setTextFormat(Qt::PlainText);
+    label->setFocusPolicy(Qt::NoFocus);
+    return label;
+}
+
+QLabel* Heading(QWidget* parent, const QRect& place, const QColor& colour, double points,
+                const QString& text) {
+    QLabel* label = MakeLabel(parent, place, colour, points, text);
+    label->setFocusPolicy(Qt::NoFocus);
+    return label;
+}
+
+// The notice's frame around a larger field: corners as they are, the
+// middle of each edge repeated along it, black inside.
+QImage StoneFrame(const QImage& picture, QSize size) {
+    QImage frame(size, QImage::Format_RGB32);
+    frame.fill(Qt::black);
+    if (picture.width() <= 3 * kBorder || picture.height() <= 3 * kBorder) return frame;
+    const int w = size.width(), h = size.height();
+    const int pw = picture.width(), ph = picture.height();
+    const QRect top(kBorder, 0, pw - 2 * kBorder, kBorder);
+    const QRect bottom(kBorder, ph - kBorder, pw - 2 * kBorder, kBorder);
+    const QRect left(0, kBorder, kBorder, ph - 2 * kBorder);
+    const QRect right(pw - kBorder, kBorder, kBorder, ph - 2 * kBorder);
+    QPainter painter(&frame);
+    for (int x = kBorder; x < w - kBorder; x += top.width()) {
+        const int width = std::min(top.width(), w - kBorder - x);
+        painter.drawImage(QPoint(x, 0), picture, QRect(top.topLeft(), QSize(width, kBorder)));
+        painter.drawImage(QPoint(x, h - kBorder), picture,
+                          QRect(bottom.topLeft(), QSize(width, kBorder)));
+    }
+    for (int y = kBorder; y < h - kBorder; y += left.height()) {
+        const int height = std::min(left.height(), h - kBorder - y);
+        painter.drawImage(QPoint(0, y), picture, QRect(left.topLeft(), QSize(kBorder, height)));
+        painter.drawImage(QPoint(w - kBorder, y), picture,
+                          QRect(right.topLeft(), QSize(kBorder, height)));
+    }
+    painter.drawImage(QPoint(0, 0), picture, QRect(0, 0, kBorder, kBorder));
+    painter.drawImage(QPoint(w - kBorder, 0), picture, QRect(pw - kBorder, 0, kBorder, kBorder));
+    painter.drawImage(QPoint(0, h - kBorder), picture, QRect(0, ph - kBorder, kBorder, kBorder));
+    painter.drawImage(QPoint(w - kBorder, h - kBorder), picture,
+                      QRect(pw - kBorder, ph - kBorder, kBorder, kBorder));
+    return frame;
+}
+
+}  // namespace
+
+QString KeyCaptionOf(int16_t keyCode) {
+    switch (keyCode) {
+        case vk::Up:
+            return QStringLiteral("Šipka nahoru");
+        case vk::Down:
+            return QStringLiteral("Šipka dolů");
+        case vk::Left:
+            return QStringLiteral("Šipka vlevo");
+        case vk::Right:
+            return QStringLiteral("Šipka vpravo");
+        case vk::Control:
+            return QStringLiteral("Ctrl");
+        case vk::Menu:
+            return QStringLiteral("Alt");
+        case vk::Space:
+            return QStringLiteral("Mezerník");
+        case vk::Return:
+            return QStringLiteral("Enter");
+        case vk::Prior:
+            return QStringLiteral("Page Up");
+        case vk::Next:
+            return QStringLiteral("Page Down");
+        case vk::Insert:
+            return QStringLiteral("Insert");
+        case vk::Delete:
+            return QStringLiteral("Delete");
+        default:
+            return QString::fromStdString(PortableNameOf(keyCode));
+    }
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : BackgroundWindow(kWidth, kHeight, Qt::black, parent) {
+    setWindowTitle(QStringLiteral("Karvelun - nápověda"));
+    setFocusPolicy(Qt::StrongFocus);
+
+    Heading(this, QRect(kBorder, 16, kWidth - 2 * kBorder, 20), kTitleColour, 12,
+            QStringLiteral("Nápověda"));
+    Heading(this, QRect(kKeysLeft, 44, kNameWidth + kValueWidth, 16), kHeadingColour, 9.75,
+            QStringLiteral("Klávesnice"));
+    Heading(this, QRect(kPadLeft, 44, kNameWidth + kValueWidth, 16), kHeadingColour, 9.75,
+            QStringLiteral("Ovladač"));
+
+    for (std::size_t i = 0; i < kKeyRows; ++i) {
+        const int top = kRowsTop + static_cast<int>(i) * kRowHeight;
+        KeyNames[i] = RowLabel(this, kKeysLeft, top, kNameWidth, kNameColour);
+        KeyCaptions[i] = RowLabel(this, kKeysLeft + kNameWidth, top, kValueWidth, kValueColour);
+        if (i < kCommandCount) KeyNames[i]->setText(QString::fromUtf8(kCommandNames[i]));
+    }
+    KeyNames[kCommandCount]->setText(QStringLiteral("Nápověda"));
+    KeyCaptions[kCommandCount]->setText(QStringLiteral("F1"));
+    KeyNames[kCommandCount + 1]->setText(QStringLiteral("Celá obrazovka"));
+    KeyCaptions[kCommandCount + 1]->setText(QStringLiteral("F11, Alt+Enter"));
+
+    for (std::size_t i = 0; i < kPadRows; ++i) {
+        const int top = kRowsTop + static_cast<int>(i) * kRowHeight;
+        PadNames[i] = RowLabel(this, kPadLeft, top, kNameWidth, kNameColour);
+        PadNames[i]->setText(QString::fromUtf8(kPadLayout[i].name));
+        PadButtons[i] = RowLabel(this, kPadLeft + kNameWidth, top, kValueWidth, kValueColour);
+        PadButtons[i]->setText(QString::fromUtf8(kPadLayout[i].buttons));
+    }
+
+    const int tipsTop = kRowsTop + static_cast<int>(kKeyRows) * kRowHeight + 12;
+    for (std::size_t i = 0; i < Tips.size(); ++i) {
+        Tips[i] = RowLabel(this, kKeysLeft, tipsTop + static_cast<int>(i) * kRowHeight,
+                           kWidth - 2 * kKeysLeft, kTipColour);
+    }
+    Heading(this, QRect(kBorder, kHeight - 30, kWidth - 2 * kBorder, 16), kFooterColour, 8.25,
+            QStringLiteral("Esc, Enter nebo F1 nápovědu zavře."));
+}
+
+void HelpWindow::SetFramePicture(const QImage& picture) {
+    SetBackground(StoneFrame(picture, QSize(kWidth, kHeight)));
+}
+
+void HelpWindow::ShowHelp(const KeyBindings& keys) {
+    for (std::size_t i = 0; i < kCommandCount; ++i)
+        KeyCaptions[i]->setText(KeyCaptionOf(keys.KeyOf(kAllCommands[i])));
+    Tips[0]->setText(QStringLiteral("Držte střelbu (%1) a kouzla poletí jedno za druhým.")
+                         .arg(KeyCaptionOf(keys.KeyOf(Command::Fire))));
+    Tips[1]->setText(QStringLiteral("Od vlastní bomby ustupte aspoň tři políčka."));
+    Tips[2]->setText(QStringLiteral("Ukládejte často: %1 hru rychle uloží, %2 ji vrátí.")
+                         .arg(KeyCaptionOf(keys.KeyOf(Command::QuickSave)),
+                              KeyCaptionOf(keys.KeyOf(Command::QuickLoad))));
+    platform::ShowModal(*this, [] { return ShutdownRequested; });
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // F1 held since it opened the window repeats its press here: the window
+    // must stay until a new press.
+    if (event->isAutoRepeat()) return;
+    const auto key = platform::VirtualKeyOf(*event);
+    if (!key) return;
+    if (key->keyCode == vk::Escape || key->keyCode == vk::Return || key->keyCode == vk::F1) hide();
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event) {
+    // The window manager's close button closes the help as Esc does.
+    event->ignore();
+    hide();
+}
+
+}  // namespace game

@@ -1,0 +1,31 @@
+// The load dialog (Form6): the list of saves (filled by the main menu), "Nahrát" and
+// "Zpět".  Loading while a game is under way asks first.
+#pragma once
+
+#include "game/windows/dialog_window.h"
+
+namespace game {
+
+class Form6 : public DialogWindow {
+    Q_OBJECT
+  public:
+    explicit Form6(QWidget* parent = nullptr);
+    ~Form6() override;
+
+    // The saves.
+    DialogList* List1;
+    // The question window's answer: true for "Ne", false for "Ano".
+    bool Refused = false;
+
+    // 0 "Nahrát": loads the chosen save and returns to the game;
+    // 1 "Zpět": back to the menu.
+    void DialogItems(int16_t ix) override;
+
+    void List1_KeyDown(int16_t keyCode);
+
+  protected:
+    QWidget* FirstFocus() override { return List1; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace game

@@ -1,0 +1,220 @@
+#include "game/windows/menu_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "game/core/game_state.h"
+#include "game/core/play_observer.h"
+#include "game/core/windows.h"
+#include "game/levels/level_files.h"
+#include "game/levels/level_packages.h"
+#include "game/menu/build_info.h"
+#include "game/menu/menu_sounds.h"
+#include "game/menu/save_board.h"
+#include "game/platform/fonts.h"
+#include "game/platform/keys.h"
+#include "game/platform/pacing.h"
+#include "game/windows/credits_window.h"
+#include "game/windows/load_window.h"
+#include "game/windows/menu_links.h"
+#include "game/windows/question_window.h"
+#include "game/windows/save_window.h"
+
+namespace game {
+namespace {
+
+const QColor kMenuColour(0x40, 0x40, 0x40);
+const QColor kNotOffered(150, 150, 150);
+
+void FillList(QListWidget& list, const std::vector<std::string>& entries) {
+    list.clear();
+    for (const std::string& entry : entries)
+        list.addItem(QString::fromStdString(entry));
+}
+
+}  // namespace
+
+Form3::Form3(QWidget* parent)
+    : BackgroundWindow(483, 416, kMenuColour, parent),
+      Items(NewMenuGlow()),
+      canvas_(platform::GameFont(9.75)) {
+    setWindowTitle(QStringLiteral("Orvane Karvelun v1.01"));
+    SetFillsScreen(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    Timer1 = new QTimer(this);
+    connect(Timer1, &QTimer::timeout, this, &Form3::Timer1_Timer);
+    platform::SetTimerInterval(*Timer1, 1);
+    MenuLinks().menu = this;
+}
+
+Form3::~Form3() {
+    UnlinkWindow(MenuLinks().menu, this);
+}
+
+void Form3::Timer1_Timer() {
+    // A hidden menu keeps its glow going but has nothing to show.
+    if (isVisible()) PrintItems();
+    Items.Animate();
+    FreeFinishedSounds();
+}
+
+void Form3::PrintItems() {
+    if (canvas_.Follow(ScaledBackground(), Scale())) update();
+    for (int16_t i = 0; i < kMenuItemCount; ++i) {
+        const MenuItemLayout& item = kMenuLayout[i];
+        QColor colour = MenuItemOffered(i, CanSave, CanResume) ? QColor(255, Items.Brightness[i], 0)
+                                                               : kNotOffered;
+        // Only an item whose colour changed goes to the screen again.
+        UpdateDevicePixels(
+            canvas_.Print(item.textX, item.textY, QString::fromUtf8(item.text), colour));
+    }
+}
+
+void Form3::showEvent(QShowEvent* event) {
+    // What the game changed while the menu was away ("Uložit" and "Zpět"
+    // offered or not) shows at once.
+    PrintItems();
+    BackgroundWindow::showEvent(event);
+}
+
+void Form3::MenuItems(int16_t ix) {
+    if (ix != kMenuExit) PlayClick();
+    switch (ix) {
+        case kMenuNewGame:
+            NewGame();
+            break;
+        case kMenuLoad:
+            ShowLoadDialog();
+            break;
+        case kMenuSave:
+            if (CanSave) ShowSaveDialog();
+            break;
+        case kMenuResume:
+            if (CanResume) {
+                if (PlayObserver* observer = CurrentPlayObserver()) observer->Resumed();
+                GameSuspended = false;
+                hide();
+                Windows().ResumeGameWindow();
+            }
+            break;
+        case kMenuCredits:
+            ShowCredits();
+            break;
+        case kMenuExit:
+            Windows().CloseMainWindow();
+            break;
+        default:
+            break;
+    }
+}
+
+void Form3::NewGame() {
+    Items.Brightness.fill(0);
+    Items.ClearHighlights();
+    if (CanResume) {
+        // A game is under way: losing it needs a "yes".
+        Refused = false;
+        Form5* question = MenuLinks().question;
+        if (!question) return;
+        question->ShowModally();
+        if (Refused || ShutdownRequested) return;
+    }
+    // The game under way, if any, ends here.
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Left);
+    platform::SetTimerInterval(*Timer1, 0);
+    Windows().ClearLog();
+    LevelNumber = NewGameLevel;
+    GameSuspended = false;
+    Paused = false;
+    ResetHero();
+    bool ready = UnpackLevels("levels.all") && LoadLevel(NewGameLevel);
+    if (ShutdownRequested) return;
+    if (!ready) {
+        // The campaign could not be read; the menu stays.
+        platform::SetTimerInterval(*Timer1, 1);
+        return;
+    }
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->NewGameStarted();
+    hide();
+    Windows().ResumeGameWindow();
+}
+
+void Form3::ShowLoadDialog() {
+    Form6* load = MenuLinks().load;
+    if (!load) return;
+    FillBoard(*load->List1);
+    load->ShowModally();
+}
+
+void Form3::ShowSaveDialog() {
+    Form7* save = MenuLinks().save;
+    if (!save) return;
+    std::vector<std::string> entries = ListSaves();
+    RemoveQuickSaveEntries(entries);
+    FillList(*save->List1, entries);
+    save->Text1->clear();
+    save->ShowModally();
+}
+
+void Form3::ShowCredits() {
+    Form4* credits = MenuLinks().credits;
+    if (!credits) return;
+    credits->Label1[4]->setText(QString::fromStdString(BuildVersionLine()));
+    credits->ShowModally();
+}
+
+void Form3::FillBoard(QListWidget& List1) {
+    FillList(List1, ListSaves());
+}
+
+void Form3::Form_KeyDown(int16_t keyCode, int16_t shift) {
+    MenuKey key = MenuKeyDown(Items, keyCode, shift, CanSave, CanResume);
+    switch (key.action) {
+        case MenuKeyAction::kRunSelected:
+            MenuItems(Items.Selected);
+            break;
+        case MenuKeyAction::kProjectNote:
+            Windows().ShowMessageBox(BuildProjectNote(), kProjectNoteTitle);
+            break;
+        case MenuKeyAction::kCheatMode:
+            CheatMode = true;
+            break;
+        case MenuKeyAction::kNothing:
+            break;
+    }
+    if (key.highlightAfter) Items.HighlightSelected();
+}
+
+void Form3::Form_MouseMove(float x, float y) {
+    Items.PointerMoved(x, y);
+}
+
+void Form3::Form_MouseDown(float x, float y) {
+    int16_t ix = Items.ItemClicked(x, y);
+    if (ix >= 0) MenuItems(ix);
+}
+
+void Form3::keyPressEvent(QKeyEvent* event) {
+    // One press of Enter runs one item, however long it is held.
+    bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->isAutoRepeat()) return;
+    auto key = platform::VirtualKeyOf(*event);
+    if (key)
+        Form_KeyDown(key->keyCode, key->shift);
+    else
+        Form_KeyDown(0, 0);
+}
+
+void Form3::PaintContent(QPainter& painter) {
+    canvas_.Follow(ScaledBackground(), Scale());
+    DrawDevicePixels(painter, 0, 0, canvas_.Image());
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Windows().CloseMainWindow();
+}
+
+}  // namespace game

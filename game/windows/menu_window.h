@@ -1,0 +1,62 @@
+// The main menu (Form3): six items printed on the "gui3" picture that glow from red
+// to yellow while chosen, chosen with the arrows or the pointer and run with
+// Enter or a click.  It also fills the load and save dialogs' lists.
+#pragma once
+
+#include <QListWidget>
+#include <QTimer>
+
+#include "game/menu/menu_rules.h"
+#include "game/platform/background_window.h"
+#include "game/windows/glow_canvas.h"
+
+namespace game {
+
+class Form3 : public platform::BackgroundWindow {
+    Q_OBJECT
+  public:
+    explicit Form3(QWidget* parent = nullptr);
+    ~Form3() override;
+
+    // Animates the menu; stopped while a game runs.
+    QTimer* Timer1;
+    // The question window's answer: true for "Ne", false for "Ano".
+    bool Refused = false;
+    // Selected, Highlighted, Brightness and ItemRects of the six items.
+    MenuGlow Items;
+
+    // Runs an item: 0 new game, 1 load, 2 save, 3 back to the game,
+    // 4 credits, 5 exit.
+    void MenuItems(int16_t ix);
+    // Fills a dialog's list with the saved games, each listed once by name.
+    void FillBoard(QListWidget& List1);
+
+    // One tick: prints the items in their glow, brightens the chosen one
+    // and fades the others, lets the sound library free finished sounds.
+    void Timer1_Timer();
+    // What the window shows.
+    const QImage& Canvas() const { return canvas_.Image(); }
+
+    void Form_KeyDown(int16_t keyCode, int16_t shift);
+    void Form_MouseMove(float x, float y) override;
+    void Form_MouseDown(float x, float y) override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void PaintContent(QPainter& painter) override;
+    void showEvent(QShowEvent* event) override;
+    // Closing the menu window ends the game through the game window's unload.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // Prints the six items in their present colours.
+    void PrintItems();
+    void NewGame();
+    void ShowCredits();
+    void ShowLoadDialog();
+    void ShowSaveDialog();
+
+    GlowCanvas canvas_;
+};
+
+}  // namespace game

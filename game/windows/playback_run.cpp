@@ -1,0 +1,217 @@
+#include "game/windows/playback_run.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+
+#include "game/core/file_places.h"
+#include "game/core/game_state.h"
+#include "game/core/play_observer.h"
+#include "game/core/progression.h"
+#include "game/core/settings.h"
+#include "game/core/sound_component.h"
+#include "game/core/startup.h"
+#include "game/levels/file_io.h"
+#include "game/platform/app_paths.h"
+#include "game/platform/fonts.h"
+#include "game/platform/pacing.h"
+#include "game/platform/view.h"
+#include "game/windows/game_window.h"
+#include "game/windows/menu_window.h"
+#include "game/windows/playback_controller.h"
+#include "game/windows/window_set.h"
+
+namespace game {
+namespace {
+
+using replay::Player;
+using replay::Recording;
+
+// The game's windows as a watched recording needs them: drawing, the log
+// and the status as in play, but nothing that waits for the player or
+// leaves the game window (notices, the menu); the game over and the end of
+// the campaign are told once the recording has played out.
+class PlaybackWindows final : public GameWindows {
+  public:
+    explicit PlaybackWindows(WindowSet& windows) : w_(windows) {}
+
+    int LogLineCount() override { return w_.LogLineCount(); }
+    void ClearLog() override { w_.ClearLog(); }
+    void AppendLogLine(const std::string& text) override { w_.AppendLogLine(text); }
+    int TextWidth(const std::string& text) override { return w_.TextWidth(text); }
+    void ShowStatus(const StatusCaptions& captions) override { w_.ShowStatus(captions); }
+    void SetLivesCaption(const std::string& caption) override { w_.SetLivesCaption(caption); }
+    void ShowNotice(const std::string&) override {}
+    // The help on F1 is for the player at the keys, not for a watcher.
+    void ShowHelp() override {}
+    void ShowMessageBox(const std::string& text, const std::string& title) override {
+        w_.ShowMessageBox(text, title);
+    }
+    void ShowProgress() override {}
+    void AdvanceProgress(int) override {}
+    void HideProgress() override {}
+    void SetBusyCursor(bool busy) override { w_.SetBusyCursor(busy); }
+    void EndGameToMenu() override {}
+    void SuspendToMenu() override {}
+    void ResumeGameWindow() override {}
+    void CloseMainWindow() override { w_.CloseMainWindow(); }
+    void ProcessEvents() override {}
+    void DrawFrame() override { w_.DrawFrame(); }
+    bool LoadBackground(Form form, const std::string& path) override {
+        return w_.LoadBackground(form, path);
+    }
+    void ShowLoadingNotice() override { w_.ShowLoadingNotice(); }
+    bool LoadSurfaces(std::string* failedPath) override { return w_.LoadSurfaces(failedPath); }
+    void FreeSurfaces() override { w_.FreeSurfaces(); }
+    void ShowMainMenu() override {}
+    int32_t MainWindowHandle() override { return w_.MainWindowHandle(); }
+    void UnloadWindows() override { w_.UnloadWindows(); }
+
+  private:
+    WindowSet& w_;
+};
+
+void Refuse(const QString& text) {
+    std::fprintf(stderr, "karvelun: %s\n", text.toUtf8().constData());
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Karvelun"), text, QMessageBox::Ok);
+    box.exec();
+}
+
+QString RefusalText(const Recording& recording, const Player& player, const QString& file) {
+    if (recording.status == Recording::Status::Foreign)
+        return QString::fromUtf8("Soubor %1 není záznam hry Karvelun.").arg(file);
+    if (recording.status == Recording::Status::NewerFormat)
+        return QString::fromUtf8("Záznam %1 pořídila novější verze hry, tato ho neumí přehrát.")
+            .arg(file);
+    if (player.CampaignDiffers())
+        return QString::fromUtf8("Záznam %1 byl pořízen s jinou kampaní a nelze ho přehrát.")
+            .arg(file);
+    return QString::fromUtf8(
+               "Záznam %1 byl pořízen s jinými pravidly hry nebo je poškozený a nelze ho přehrát.")
+        .arg(file);
+}
+
+}  // namespace
+
+std::string PlaybackEndText(const Player& player) {
+    const std::string frame = std::to_string(player.Frame());
+    switch (player.GetState()) {
+        case Player::State::Ended:
+            switch (player.GetRecording().end->how) {
+                case GameEnd::Died:
+                    return "Záznam skončil: hrdina zahynul.";
+                case GameEnd::Finished:
+                    return "Záznam skončil: hra byla dohrána.";
+                case GameEnd::Loaded:
+                    return "Záznam skončil: hráč nahrál jinou hru.";
+                case GameEnd::Left:
+                    break;
+            }
+            return "Záznam skončil: hráč hru opustil.";
+        case Player::State::CutShort:
+            return "Záznam je neúplný nebo poškozený, přehrávání skončilo po snímku " + frame + ".";
+        case Player::State::Diverged:
+            return "Hra se od záznamu odchýlila ve snímku " + frame +
+                   ", přehrávání bylo zastaveno.";
+        default:
+            return "Přehrávání bylo ukončeno.";
+    }
+}
+
+int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths& layout) {
+    const QString file = QString::fromStdString(options.replayFile);
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(options.replayFile, bytes, 1u << 30)) {
+        Refuse(QString::fromUtf8("Záznam %1 nelze přečíst.").arg(file));
+        return 2;
+    }
+    const Recording recording = replay::ParseRecording(bytes);
+    Player player(recording);
+    if (recording.status == Recording::Status::Foreign ||
+        recording.status == Recording::Status::NewerFormat) {
+        Refuse(RefusalText(recording, player, file));
+        return 2;
+    }
+
+    // Nothing of the player's own files is touched: the recorded saves and
+    // the working levels go to a private folder removed when the run ends.
+    const platform::AppPaths paths = platform::AppPaths::Temporary(layout);
+    platform::OneCopyLock lock(paths.WorkingLevelsFolder());
+    if (paths.WorkingLevelsFolder().empty() ||
+        lock.Take() != platform::OneCopyLock::Outcome::Taken) {
+        Refuse(QString::fromUtf8("Pro přehrávání nelze vytvořit dočasnou složku."));
+        return 2;
+    }
+    const FilePlaces places{paths.DataFolder(), paths.SettingsFile(), paths.SavesFolder(),
+                            paths.WorkingLevelsFolder()};
+
+    platform::LoadGameFont(QString::fromStdString(paths.FontFile()));
+    const ViewSettings view = ReadSettings(places.settingsFile).view;
+    platform::View::Instance().Configure(view.scale, view.fullScreen);
+    SetSoundComponent(LoadSoundComponentFile(paths.SoundLibraryFile()));
+    // The controller keeps the pace; a frame never waits for the display.
+    platform::SetPacingEnabled(false);
+
+    int status = 0;
+    {
+        WindowSet windows;
+        PlaybackWindows playbackWindows(windows);
+        SetWindows(&playbackWindows);
+        windows.ApplyViewSettings(view);
+        if (!Main(paths.ProgramFolder(), places)) {
+            windows.SetExitStatus(1);
+            ShutDown();
+            SetWindows(nullptr);
+            return 1;
+        }
+        windows.form3().hide();
+
+        // From here on the game takes nothing from the player's keys.
+        SetPlayerInputBlocked(true);
+        if (!player.Begin()) {
+            Refuse(RefusalText(recording, player, file));
+            windows.SetExitStatus(2);
+            ShutDown();
+            SetWindows(nullptr);
+            SetPlayerInputBlocked(false);
+            return 2;
+        }
+        UpdateStatus();
+        Form1& field = windows.form1();
+        const QString title = field.windowTitle();
+        field.show();
+        field.raise();
+        field.activateWindow();
+        windows.DrawFrame();
+
+        PlaybackController controller(player, options.replaySpeed);
+        auto showState = [&] {
+            const QString speed = controller.Speed() == 0
+                                      ? QString::fromUtf8("nejrychleji")
+                                      : QString::fromUtf8("%1×").arg(controller.Speed());
+            field.setWindowTitle(title + QString::fromUtf8(" – záznam, ") +
+                                 (controller.Halted() ? QString::fromUtf8("pozastaveno") : speed));
+        };
+        showState();
+        QObject::connect(&controller, &PlaybackController::Changed, showState);
+        QObject::connect(&controller, &PlaybackController::EscapePressed, [&] {
+            controller.Stop();
+            ShutDown();
+        });
+        QObject::connect(&controller, &PlaybackController::Finished, [&] {
+            const std::string text = PlaybackEndText(player);
+            std::printf("karvelun: %s\n", text.c_str());
+            std::fflush(stdout);
+            if (player.GetState() != Player::State::Ended) windows.SetExitStatus(2);
+            windows.ShowNotice(text);
+            ShutDown();
+        });
+        controller.Start();
+        status = QApplication::exec();
+        SetPlayerInputBlocked(false);
+        SetWindows(nullptr);
+    }
+    return status;
+}
+
+}  // namespace game

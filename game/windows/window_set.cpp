@@ -1,0 +1,230 @@
+#include "game/windows/window_set.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "game/core/game_state.h"
+#include "game/core/key_bindings.h"
+#include "game/platform/pacing.h"
+#include "game/platform/picture.h"
+#include "game/windows/credits_window.h"
+#include "game/windows/game_window.h"
+#include "game/windows/help_window.h"
+#include "game/windows/load_window.h"
+#include "game/windows/menu_window.h"
+#include "game/windows/notice_window.h"
+#include "game/windows/progress_window.h"
+#include "game/windows/question_window.h"
+#include "game/windows/save_window.h"
+#include "game/windows/sheets.h"
+
+namespace game {
+
+WindowSet::WindowSet()
+    : form1_(std::make_unique<Form1>()),
+      form2_(std::make_unique<Form2>()),
+      form3_(std::make_unique<Form3>()),
+      form4_(std::make_unique<Form4>()),
+      form5_(std::make_unique<Form5>()),
+      form6_(std::make_unique<Form6>()),
+      form7_(std::make_unique<Form7>()),
+      form8_(std::make_unique<Form8>()),
+      help_(std::make_unique<HelpWindow>()) {}
+
+WindowSet::~WindowSet() {
+    if (busy_) QApplication::restoreOverrideCursor();
+}
+
+void WindowSet::ApplyViewSettings(const ViewSettings& view) {
+    form1_->PauseOnFocusLoss = view.pauseOnFocusLoss;
+}
+
+int WindowSet::LogLineCount() {
+    return logLines_.Lines();
+}
+
+void WindowSet::ClearLog() {
+    form1_->Text1->clear();
+    logLines_.Clear();
+}
+
+void WindowSet::AppendLogLine(const std::string& text) {
+    // A line break and the text go in at the end without re-reading the
+    // whole log, so a long log stays as fast as a short one.  The log thus
+    // starts with an empty first line.
+    const QString line = QString::fromStdString(text);
+    QTextCursor cursor(form1_->Text1->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock();
+    cursor.insertText(line);
+    logLines_.Add(line);
+    form1_->Text1->moveCursor(QTextCursor::End);
+    form1_->Text1->ensureCursorVisible();
+}
+
+int WindowSet::TextWidth(const std::string& text) {
+    return form1_->TextWidth(QString::fromStdString(text));
+}
+
+void WindowSet::ShowStatus(const StatusCaptions& captions) {
+    form1_->ShowStatus(captions);
+}
+
+void WindowSet::SetLivesCaption(const std::string& caption) {
+    form1_->Label1->setText(QString::fromStdString(caption));
+}
+
+void WindowSet::ShowNotice(const std::string& text) {
+    form2_->ShowNotice(QString::fromStdString(text));
+}
+
+void WindowSet::ShowHelp() {
+    help_->ShowHelp(ActiveKeyBindings());
+}
+
+void WindowSet::ShowMessageBox(const std::string& text, const std::string& title) {
+    // Shown also while the game shuts down: the shut-down has a message of
+    // its own (a failed unregistration of the sound library).
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
+                    QString::fromStdString(text), QMessageBox::Ok);
+    box.exec();
+}
+
+void WindowSet::ShowProgress() {
+    form8_->ResetBar();
+    form8_->show();
+    form8_->repaint();
+}
+
+void WindowSet::AdvanceProgress(int dashes) {
+    form8_->AdvanceProgress(dashes);
+}
+
+void WindowSet::HideProgress() {
+    form8_->hide();
+}
+
+void WindowSet::SetBusyCursor(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void WindowSet::EndGameToMenu() {
+    // The stopped timer ends the frame loop it hosts, also when a frame's
+    // own step ended the game.
+    platform::SetTimerInterval(*form1_->Timer1, 0);
+    form1_->Loop.Stop();
+    platform::SetTimerInterval(*form3_->Timer1, 1);
+    form1_->hide();
+    ShowMainMenu();
+}
+
+void WindowSet::SuspendToMenu() {
+    platform::SetTimerInterval(*form3_->Timer1, 1);
+    form1_->hide();
+    ShowMainMenu();
+}
+
+void WindowSet::ResumeGameWindow() {
+    platform::SetTimerInterval(*form1_->Timer1, 1);
+    form1_->show();
+    form1_->raise();
+    form1_->activateWindow();
+}
+
+void WindowSet::CloseMainWindow() {
+    form1_->close();
+}
+
+void WindowSet::ProcessEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void WindowSet::DrawFrame() {
+    form1_->DrawFrame();
+    // The one place the game's pace is kept: at most one frame per display
+    // frame, the processor idle while waiting.
+    platform::WaitForDisplayFrame();
+}
+
+bool WindowSet::LoadBackground(Form form, const std::string& path) {
+    std::string error;
+    auto picture = platform::LoadPictureImage(path, &error);
+    if (!picture) return false;
+    platform::BackgroundWindow* window = nullptr;
+    switch (form) {
+        case Form::Game:
+            window = form1_.get();
+            break;
+        case Form::Notice:
+            window = form2_.get();
+            break;
+        case Form::Menu:
+            window = form3_.get();
+            break;
+        case Form::Credits:
+            window = form4_.get();
+            break;
+        case Form::Question:
+            window = form5_.get();
+            break;
+        case Form::Load:
+            window = form6_.get();
+            break;
+        case Form::Save:
+            window = form7_.get();
+            break;
+        case Form::Progress:
+            window = form8_.get();
+            break;
+    }
+    window->SetBackground(*picture);
+    // The help window is framed in the notice's stones.
+    if (form == Form::Notice) help_->SetFramePicture(*picture);
+    return true;
+}
+
+void WindowSet::ShowLoadingNotice() {
+    form8_->ResetBar();
+    form8_->show();
+    QCoreApplication::processEvents();
+}
+
+bool WindowSet::LoadSurfaces(std::string* failedPath) {
+    return game::LoadSurfaces(failedPath);
+}
+
+void WindowSet::FreeSurfaces() {
+    game::FreeSurfaces();
+    form1_->ReleasePlayField();
+}
+
+void WindowSet::ShowMainMenu() {
+    form8_->hide();
+    form3_->show();
+    form3_->raise();
+    form3_->activateWindow();
+}
+
+int32_t WindowSet::MainWindowHandle() {
+    return static_cast<int32_t>(form1_->winId());
+}
+
+void WindowSet::UnloadWindows() {
+    QWidget* others[] = {form2_.get(), form3_.get(), form4_.get(), form5_.get(),
+                         form6_.get(), form7_.get(), form8_.get()};
+    for (QWidget* w : others)
+        w->hide();
+    help_->hide();
+    form1_->hide();
+    QCoreApplication::exit(exitStatus_);
+}
+
+}  // namespace game

@@ -1,0 +1,136 @@
+// The dialogs' rules without a window: the buttons' keys, the names a save
+// may have, and how the save folder is listed.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "game/levels/save_names.h"
+#include "game/menu/dialog_buttons.h"
+#include "game/menu/save_board.h"
+#include "game/platform/keys.h"
+#include "support/game_test.h"
+
+namespace {
+
+using namespace game;
+namespace vk = platform::vk;
+namespace fs = std::filesystem;
+
+TEST(DialogKeys, LeftAndRightGoRoundTheTwoButtons) {
+    DialogGlow buttons = NewDialogGlow(kQuestionButtons);
+    EXPECT_FALSE(DialogKeyDown(buttons, vk::Left));
+    EXPECT_EQ(buttons.Selected, 1);
+    EXPECT_FALSE(DialogKeyDown(buttons, vk::Left));
+    EXPECT_EQ(buttons.Selected, 0);
+    DialogKeyDown(buttons, vk::Right);
+    EXPECT_EQ(buttons.Selected, 1);
+    DialogKeyDown(buttons, vk::Right);
+    EXPECT_EQ(buttons.Selected, 0);
+    EXPECT_EQ(buttons.Highlighted, (std::array<bool, 2>{true, false}));
+}
+
+TEST(DialogKeys, AnyOtherKeyLightsTheSelectionAndEnterRunsIt) {
+    DialogGlow buttons = NewDialogGlow(kSaveButtons);
+    buttons.Selected = 1;
+    EXPECT_FALSE(DialogKeyDown(buttons, 'A'));
+    EXPECT_EQ(buttons.Selected, 1);
+    EXPECT_EQ(buttons.Highlighted, (std::array<bool, 2>{false, true}));
+    EXPECT_TRUE(DialogKeyDown(buttons, vk::Return));
+    EXPECT_EQ(buttons.Selected, 1);
+}
+
+TEST(DialogButtonsGlow, LosingThePointerFadesInThirtyTwoTicks) {
+    DialogGlow buttons = NewDialogGlow(kLoadButtons);
+    buttons.PointerMoved(50, 180);
+    EXPECT_EQ(buttons.Selected, 0);
+    for (int i = 0; i < 32; ++i)
+        buttons.Animate();
+    EXPECT_EQ(buttons.Brightness, (std::array<int16_t, 2>{255, 0}));
+    buttons.PointerMoved(250, 190);
+    EXPECT_EQ(buttons.Selected, 1);
+    for (int i = 0; i < 31; ++i)
+        buttons.Animate();
+    EXPECT_EQ(buttons.Brightness, (std::array<int16_t, 2>{7, 248}));
+    buttons.Animate();
+    EXPECT_EQ(buttons.Brightness, (std::array<int16_t, 2>{0, 255}));
+}
+
+TEST(SaveNames, TheElevenCharactersAndQuickAreRefused) {
+    for (char c : std::string(".,:;\"'&#$?*"))
+        EXPECT_EQ(JudgeSaveName(std::string("hra") + c + "1"), SaveNameVerdict::kReservedCharacter)
+            << c;
+    for (const char* name : {"quick", "QUICK", "Quick", "můjQuIcKsave"})
+        EXPECT_EQ(JudgeSaveName(name), SaveNameVerdict::kMentionsQuick) << name;
+    EXPECT_EQ(JudgeSaveName(""), SaveNameVerdict::kEmpty);
+}
+
+TEST(SaveNames, NamesTheFolderOrTheFilesCannotTakeAreRefused) {
+    EXPECT_EQ(JudgeSaveName("a/b"), SaveNameVerdict::kPathSeparator);
+    EXPECT_EQ(JudgeSaveName("/"), SaveNameVerdict::kPathSeparator);
+    EXPECT_EQ(JudgeSaveName("a\\b"), SaveNameVerdict::kPathSeparator);
+    EXPECT_EQ(JudgeSaveName(".."), SaveNameVerdict::kOnlyFullStops);
+    EXPECT_EQ(JudgeSaveName("."), SaveNameVerdict::kOnlyFullStops);
+    EXPECT_EQ(JudgeSaveName("a\tb"), SaveNameVerdict::kControlCharacter);
+    EXPECT_EQ(JudgeSaveName("a\nb"), SaveNameVerdict::kControlCharacter);
+    EXPECT_EQ(JudgeSaveName(std::string("a\0b", 3)), SaveNameVerdict::kControlCharacter);
+    EXPECT_EQ(JudgeSaveName("a\xC2\x85"), SaveNameVerdict::kControlCharacter);
+    EXPECT_EQ(JudgeSaveName("Саша"), SaveNameVerdict::kNotInCodePage);
+    EXPECT_EQ(JudgeSaveName("hra €"), SaveNameVerdict::kAccepted);  // € is in the page
+    EXPECT_EQ(JudgeSaveName("hra 😀"), SaveNameVerdict::kNotInCodePage);
+    EXPECT_EQ(JudgeSaveName("a\xFF"), SaveNameVerdict::kNotInCodePage);  // broken UTF-8
+
+    std::string hundred;
+    for (int i = 0; i < 100; ++i)
+        hundred += "ž";
+    EXPECT_EQ(JudgeSaveName(hundred), SaveNameVerdict::kAccepted);
+    EXPECT_EQ(JudgeSaveName(hundred + "a"), SaveNameVerdict::kTooLong);
+}
+
+TEST(SaveNames, CzechNamesWithBlanksAreTaken) {
+    for (const char* name : {"Příliš žluťoučký kůň", "level 5", "Hrad-2 (večer)", "q u i c k"})
+        EXPECT_EQ(JudgeSaveName(name), SaveNameVerdict::kAccepted) << name;
+}
+
+TEST(SaveBoard, EachSaveOnceByNameAndOnlyFilesWithLev) {
+    EXPECT_EQ(SaveBoardEntries(
+                  {"hrad.lev", "hrad.pos", "quick.lev", "quick.pos", "zámek.lev", "zámek.pos"}),
+              (std::vector<std::string>{"hrad", "quick", "zámek"}));
+    // A save called "level" has "LEV" in both files: still listed once.
+    EXPECT_EQ(SaveBoardEntries({"level.lev", "level.pos"}), (std::vector<std::string>{"level"}));
+    // A .pos without its package is not listed; other files with "lev" are,
+    // without their last four characters.
+    EXPECT_EQ(SaveBoardEntries({"sám.pos", "README.txt", "elevator.txt"}),
+              (std::vector<std::string>{"elevator"}));
+    // Only the entry just before counts as a repeat.
+    EXPECT_EQ(SaveBoardEntries({"a.lev", "b.lev", "a.LEV"}),
+              (std::vector<std::string>{"a", "b", "a"}));
+    // Names too short to lose four characters give nothing.
+    EXPECT_EQ(SaveBoardEntries({"lev", ".lev", "xlev"}), (std::vector<std::string>{}));
+}
+
+TEST(SaveBoard, QuickIsRemovedInAnyCase) {
+    std::vector<std::string> entries{"QUICK", "hra", "quick", "quickly", "Quick"};
+    RemoveQuickSaveEntries(entries);
+    EXPECT_EQ(entries, (std::vector<std::string>{"hra", "quickly"}));
+}
+
+class SaveFolderListing : public testing_support::GameTest {
+  protected:
+    void Touch(const std::string& name) { std::ofstream(appFolder / "data/saves" / name) << "x"; }
+};
+
+TEST_F(SaveFolderListing, CreatesTheFolderAndListsByNameWhateverTheOrderOfCreation) {
+    EXPECT_TRUE(ListSaves().empty());
+    EXPECT_TRUE(fs::is_directory(appFolder / "data/saves"));
+
+    for (const char* name : {"zz.pos", "b.lev", "zz.lev", "a.pos", "b.pos", "a.lev", "c.lev"})
+        Touch(name);
+    fs::create_directory(appFolder / "data/saves/old.lev");
+    EXPECT_EQ(ListSaves(), (std::vector<std::string>{"a", "b", "c", "zz"}));
+    EXPECT_TRUE(SaveExists("a"));
+    EXPECT_FALSE(SaveExists("c"));
+    EXPECT_FALSE(SaveExists("nic"));
+}
+
+}  // namespace

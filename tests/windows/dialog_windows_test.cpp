@@ -1,0 +1,507 @@
+// The question, load and save dialogs offscreen with real key and mouse
+// events, opened from the main menu as the player opens them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "game/core/game_state.h"
+#include "game/levels/save_games.h"
+#include "game/levels/working_levels.h"
+#include "windows/menu_test_support.h"
+
+namespace {
+
+using namespace game;
+using menu_testing::MenuTest;
+namespace fs = std::filesystem;
+
+class Dialogs : public MenuTest {
+  protected:
+    // Shows the question on its own and runs `act` in it; true when it was
+    // still open afterwards (it is then closed with "Ne").
+    bool QuestionStillOpenAfter(const std::function<void()>& act) {
+        bool open = false;
+        WhenShown(*question, [&] {
+            act();
+            open = question->isVisible();
+            if (open) question->DialogItems(1);
+        });
+        question->ShowModally();
+        return open;
+    }
+
+    // Opens "Nahrát" from the menu and runs `act` in the load dialog; true
+    // when the dialog was still open afterwards (it is then left with "Zpět").
+    bool LoadDialogStillOpenAfter(const std::function<void()>& act) {
+        bool open = false;
+        WhenShown(*load, [&] {
+            act();
+            open = load->isVisible();
+            if (open) load->DialogItems(1);
+        });
+        menu->MenuItems(kMenuLoad);
+        return open;
+    }
+
+    bool SaveDialogStillOpenAfter(const std::function<void()>& act) {
+        bool open = false;
+        WhenShown(*save, [&] {
+            act();
+            open = save->isVisible();
+            if (open) save->DialogItems(1);
+        });
+        menu->MenuItems(kMenuSave);
+        return open;
+    }
+
+    // A game under way, suspended in the menu.
+    void GameUnderWay() { CanResume = CanSave = GameSuspended = true; }
+
+    void TypeName(const QString& name) {
+        save->Text1->setFocus();
+        Type(*save->Text1, name);
+    }
+
+    // True once `widget` has the keyboard.  It comes with the dialog's
+    // activation, which a busy machine may deliver a moment after the show.
+    static bool KeysIn(QWidget* widget) {
+        return QTest::qWaitFor([widget] { return QApplication::focusWidget() == widget; }, 5000);
+    }
+
+    // Keys as the keyboard sends them: to whatever has the focus now.
+    static void KeyToFocus(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    static void TypeToFocus(const QString& text) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
+
+    std::vector<uint8_t> FileBytes(const std::string& name) {
+        std::ifstream in(appFolder / "data/saves" / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+};
+
+TEST_F(Dialogs, QuestionLeftAndRightWrapAndEnterAnswers) {
+    question->Buttons.Selected = 0;
+    EXPECT_FALSE(QuestionStillOpenAfter([&] {
+        Key(*question, Qt::Key_Left);
+        EXPECT_EQ(question->Buttons.Selected, 1);
+        Key(*question, Qt::Key_Right);
+        EXPECT_EQ(question->Buttons.Selected, 0);
+        Key(*question, Qt::Key_Right);
+        EXPECT_EQ(question->Buttons.Selected, 1);
+        Key(*question, Qt::Key_A);
+        EXPECT_EQ(question->Buttons.Selected, 1);
+        EXPECT_TRUE(question->Buttons.Highlighted[1]);
+        Key(*question, Qt::Key_Return);
+    }));
+    EXPECT_TRUE(menu->Refused);
+    EXPECT_TRUE(load->Refused);
+    EXPECT_TRUE(save->Refused);
+
+    EXPECT_FALSE(QuestionStillOpenAfter([&] {
+        Key(*question, Qt::Key_Left);
+        Key(*question, Qt::Key_Return);
+    }));
+    EXPECT_FALSE(menu->Refused);
+    EXPECT_FALSE(load->Refused);
+    EXPECT_FALSE(save->Refused);
+}
+
+TEST_F(Dialogs, QuestionKeysDoOnlyWhatTheyShould) {
+    // Esc, a held Enter and clicks beside the buttons leave it open.
+    EXPECT_TRUE(QuestionStillOpenAfter([&] {
+        Key(*question, Qt::Key_Escape);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+        QApplication::sendEvent(question.get(), &repeat);
+        Click(*question, {150, 150});
+        Click(*question, {121, 140});
+    }));
+    // The close button says "Ne".
+    menu->Refused = false;
+    EXPECT_FALSE(QuestionStillOpenAfter([&] { question->close(); }));
+    EXPECT_TRUE(menu->Refused);
+}
+
+TEST_F(Dialogs, ButtonsFollowThePointerAndGlowOnTheWindow) {
+    EXPECT_TRUE(QuestionStillOpenAfter([&] {
+        MoveMouse(*question, {200, 150});
+        EXPECT_EQ(question->Buttons.Selected, 1);
+        EXPECT_TRUE(question->Buttons.Highlighted[1]);
+        MoveMouse(*question, {150, 150});
+        EXPECT_EQ(question->Buttons.Highlighted, (std::array<bool, 2>{}));
+        EXPECT_EQ(question->Buttons.Selected, 1);
+        question->Buttons.Brightness = {0, 255};
+        question->Timer1_Timer();
+    }));
+    bool yellow = false, red = false;
+    for (int y = 138; y < 154; ++y) {
+        for (int x = 60; x < 100; ++x)
+            red |= (question->Canvas().pixel(x, y) & 0xFFFFFF) == 0xFF0000;
+        for (int x = 215; x < 245; ++x)
+            yellow |= (question->Canvas().pixel(x, y) & 0xFFFFFF) == 0xFFFF00;
+    }
+    EXPECT_TRUE(red);
+    EXPECT_TRUE(yellow);
+}
+
+TEST_F(Dialogs, ATickFreesFinishedSoundsAndEveryChoiceClicks) {
+    Sound = &sound;
+    SoundOn = true;
+    load->Timer1_Timer();
+    EXPECT_EQ(sound.freeMemoryCalls, 1);
+    EXPECT_EQ(sound.lastClearStopped, tembra::kTrue);
+    sound.failFreeMemory = true;
+    EXPECT_NO_THROW(save->Timer1_Timer());
+
+    LoadDialogStillOpenAfter([&] { Click(*load, {20, 180}); });  // "Nahrát", nothing chosen
+    // The menu item, "Nahrát", and "Zpět" that closes the dialog.
+    EXPECT_EQ(sound.Files(), std::vector<std::string>(3, "click.wav"));
+    EXPECT_EQ(sound.cues.back().speed, 1.0f);
+}
+
+TEST_F(Dialogs, LoadWithNothingChosenDoesNothing) {
+    MakeSave("hrad", 1, 100);
+    EXPECT_TRUE(LoadDialogStillOpenAfter([&] {
+        EXPECT_EQ(Entries(*load->List1), (std::vector<std::string>{"hrad"}));
+        EXPECT_TRUE(KeysIn(load->List1));
+        Key(*load->List1, Qt::Key_Return);
+        Click(*load, {20, 180});
+    }));
+    EXPECT_FALSE(windows.Called("ResumeGameWindow"));
+    EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(Dialogs, LoadWithASaveChosenAndNoGameLoadsAtOnce) {
+    MakeSave("hrad", 2, 321);
+    MakeSave("jeskyně", 1, 5);
+    Gold = 0;
+    LevelNumber = 0;
+    HeroDead = true;
+    KeyUpHeld = FireHeld = true;
+    bool asked = false;
+    WhenShown(*question, [&] {
+        asked = true;
+        question->DialogItems(1);
+    });
+    EXPECT_FALSE(LoadDialogStillOpenAfter([&] {
+        Key(*load->List1, Qt::Key_Down);  // the first entry
+        Key(*load->List1, Qt::Key_Return);
+    }));
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(LevelNumber, 2);
+    EXPECT_EQ(Gold, 321);
+    EXPECT_FALSE(HeroDead);
+    EXPECT_FALSE(KeyUpHeld);
+    EXPECT_FALSE(FireHeld);
+    EXPECT_EQ(windows.LogLines(), (std::vector<std::string>{"Hra byla úspěšně načtena..."}));
+    EXPECT_TRUE(windows.Called("ClearLog"));
+    EXPECT_TRUE(windows.Called("ResumeGameWindow"));
+    EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(Dialogs, LoadDuringAGameAsksAndNoKeepsTheDialog) {
+    MakeSave("hrad", 2, 321);
+    GameUnderWay();
+    LevelNumber = 1;
+    Gold = 9;
+    WhenShown(*question, [&] {
+        EXPECT_EQ(question->Label1->text(), "Opravdu chcete ztratit neuloženou hru?");
+        Key(*question, Qt::Key_Right);  // "Ne"
+        Key(*question, Qt::Key_Return);
+    });
+    question->Buttons.Selected = 0;
+    EXPECT_TRUE(LoadDialogStillOpenAfter([&] {
+        load->List1->setCurrentRow(0);
+        Click(*load, {20, 180});
+    }));
+    EXPECT_EQ(Gold, 9);
+    EXPECT_TRUE(GameSuspended);
+    EXPECT_FALSE(windows.Called("ResumeGameWindow"));
+
+    // "Ano" loads.
+    WhenShown(*question, [&] { Click(*question, {50, 140}); });
+    EXPECT_FALSE(LoadDialogStillOpenAfter([&] {
+        load->List1->setCurrentRow(0);
+        Click(*load, {20, 180});
+    }));
+    EXPECT_EQ(Gold, 321);
+    EXPECT_FALSE(GameSuspended);
+    EXPECT_TRUE(windows.Called("ResumeGameWindow"));
+}
+
+TEST_F(Dialogs, ASaveThatVanishedIsReportedAndTheListRefreshed) {
+    MakeSave("hrad", 2, 321);
+    MakeSave("zámek", 1, 1);
+    Gold = 9;
+    EXPECT_TRUE(LoadDialogStillOpenAfter([&] {
+        fs::remove(appFolder / "data/saves/hrad.pos");
+        fs::remove(appFolder / "data/saves/hrad.lev");
+        load->List1->setCurrentRow(0);
+        Key(*load->List1, Qt::Key_Return);
+        EXPECT_EQ(Entries(*load->List1), (std::vector<std::string>{"zámek"}));
+    }));
+    ASSERT_EQ(windows.messageBoxes.size(), 1u);
+    EXPECT_EQ(windows.messageBoxes[0].first, "Uložená hra nebyla nalezena...");
+    EXPECT_EQ(Gold, 9);
+    EXPECT_FALSE(windows.Called("ClearLog"));
+    EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(Dialogs, SaveUnderATypedNameWithEnter) {
+    MakeSave("hrad", 2, 321);
+    GameUnderWay();
+    Gold = 777;
+    EXPECT_FALSE(SaveDialogStillOpenAfter([&] {
+        EXPECT_TRUE(KeysIn(save->Text1));
+        EXPECT_TRUE(save->Text1->text().isEmpty());
+        Type(*save->Text1, "Večer u ohně");
+        Key(*save->Text1, Qt::Key_Return);
+    }));
+    EXPECT_EQ(save->Text1->text(), "Večer u ohně");  // Enter reached the box as no character
+    EXPECT_EQ(SaveFolderNames(), (std::vector<std::string>{"Večer u ohně.lev", "Večer u ohně.pos",
+                                                           "hrad.lev", "hrad.pos"}));
+    EXPECT_FALSE(GameSuspended);
+    EXPECT_EQ(windows.LogLines(), (std::vector<std::string>{"Hra byla úspěšně uložena..."}));
+    EXPECT_TRUE(windows.Called("ResumeGameWindow"));
+    EXPECT_FALSE(menu->isVisible());
+
+    Gold = 0;
+    ASSERT_TRUE(LoadGame("Večer u ohně"));
+    EXPECT_EQ(Gold, 777);
+}
+
+TEST_F(Dialogs, RefusedNamesDoNothing) {
+    MakeSave("hrad", 2, 321);
+    GameUnderWay();
+    for (const QString& name : QStringList{"", "konec.", "proč?", "quick", "QuickSave", "a/b", "..",
+                                           "Саша", "tab\there", QString(101, QChar('x'))}) {
+        EXPECT_TRUE(SaveDialogStillOpenAfter([&] {
+            save->Text1->setText(name);
+            Key(*save->Text1, Qt::Key_Return);
+            Click(*save, {20, 180});
+        })) << name.toStdString();
+    }
+    EXPECT_EQ(SaveFolderNames(), (std::vector<std::string>{"hrad.lev", "hrad.pos"}));
+    EXPECT_TRUE(windows.messageBoxes.empty());
+    EXPECT_FALSE(windows.Called("ResumeGameWindow"));
+    EXPECT_TRUE(GameSuspended);
+}
+
+TEST_F(Dialogs, OverwritingAListedSaveAsksAndNoKeepsTheOldOne) {
+    MakeSave("hrad", 2, 321);
+    std::vector<uint8_t> old = FileBytes("hrad.pos");
+    GameUnderWay();
+    Gold = 999;
+    std::string asked;
+    WhenShown(*question, [&] {
+        asked = question->Label1->text().toStdString();
+        question->DialogItems(1);
+    });
+    EXPECT_TRUE(SaveDialogStillOpenAfter([&] {
+        TypeName("hrad");
+        Key(*save->Text1, Qt::Key_Return);
+    }));
+    EXPECT_EQ(asked, "Opravdu chcete přepsat tuto pozici?");
+    EXPECT_EQ(question->Label1->text(), "Opravdu chcete ztratit neuloženou hru?");
+    EXPECT_EQ(FileBytes("hrad.pos"), old);
+    EXPECT_FALSE(windows.Called("ResumeGameWindow"));
+
+    WhenShown(*question, [&] { question->DialogItems(0); });
+    EXPECT_FALSE(SaveDialogStillOpenAfter([&] {
+        TypeName("hrad");
+        Key(*save->Text1, Qt::Key_Return);
+    }));
+    EXPECT_EQ(question->Label1->text(), "Opravdu chcete ztratit neuloženou hru?");
+    Gold = 0;
+    ASSERT_TRUE(LoadGame("hrad"));
+    EXPECT_EQ(Gold, 999);
+}
+
+TEST_F(Dialogs, ANameDifferingOnlyInCaseSavesWithoutTheQuestion) {
+    MakeSave("hrad", 2, 321);
+    GameUnderWay();
+    bool asked = false;
+    WhenShown(*question, [&] {
+        asked = true;
+        question->DialogItems(1);
+    });
+    EXPECT_FALSE(SaveDialogStillOpenAfter([&] {
+        TypeName("HRAD");
+        Click(*save, {20, 180});
+    }));
+    EXPECT_FALSE(asked);
+    EXPECT_TRUE(fs::exists(appFolder / "data/saves/HRAD.lev"));
+    question->hide();
+}
+
+TEST_F(Dialogs, TheSaveListNeverOffersQuickAndFillsTheNameBox) {
+    MakeSave("quick", 1, 1);
+    MakeSave("hrad", 2, 321);
+    MakeSave("zámek", 0, 3);
+    GameUnderWay();
+    EXPECT_TRUE(SaveDialogStillOpenAfter([&] {
+        EXPECT_EQ(Entries(*save->List1), (std::vector<std::string>{"hrad", "zámek"}));
+        save->List1->setFocus();
+        Key(*save->List1, Qt::Key_Down);
+        EXPECT_EQ(save->Text1->text(), "hrad");
+        Key(*save->List1, Qt::Key_Down);
+        EXPECT_EQ(save->Text1->text(), "zámek");
+        QRect first = save->List1->visualItemRect(save->List1->item(0));
+        Click(*save->List1->viewport(), first.center());
+        EXPECT_EQ(save->Text1->text(), "hrad");
+    }));
+    // The load list offers it.
+    EXPECT_TRUE(LoadDialogStillOpenAfter([&] {
+        EXPECT_EQ(Entries(*load->List1), (std::vector<std::string>{"hrad", "quick", "zámek"}));
+    }));
+}
+
+TEST_F(Dialogs, EnterInTheSaveListSavesUnderTheChosenEntry) {
+    MakeSave("hrad", 2, 321);
+    GameUnderWay();
+    Gold = 4242;
+    WhenShown(*question, [&] { question->DialogItems(0); });
+    EXPECT_FALSE(SaveDialogStillOpenAfter([&] {
+        save->List1->setFocus();
+        Key(*save->List1, Qt::Key_Down);
+        Key(*save->List1, Qt::Key_Return);
+    }));
+    Gold = 0;
+    ASSERT_TRUE(LoadGame("hrad"));
+    EXPECT_EQ(Gold, 4242);
+}
+
+TEST_F(Dialogs, BackAndTheCloseButtonReturnToTheMenu) {
+    GameUnderWay();
+    EXPECT_FALSE(SaveDialogStillOpenAfter([&] {
+        Key(*save->Text1, Qt::Key_Escape);  // does nothing
+        EXPECT_TRUE(save->isVisible());
+        Click(*save, {250, 180});
+    }));
+    EXPECT_FALSE(LoadDialogStillOpenAfter([&] { load->close(); }));
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(GameSuspended);
+    EXPECT_FALSE(windows.Called("ResumeGameWindow"));
+}
+
+TEST_F(Dialogs, TabHandsTheKeysToTheButtons) {
+    MakeSave("hrad", 2, 321);
+    EXPECT_FALSE(LoadDialogStillOpenAfter([&] {
+        ASSERT_TRUE(KeysIn(load->List1));
+        Key(*load->List1, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), load.get());
+        Key(*load, Qt::Key_Right);
+        Key(*load, Qt::Key_Return);  // "Zpět"
+    }));
+    EXPECT_FALSE(SaveDialogStillOpenAfter([&] {
+        ASSERT_TRUE(KeysIn(save->Text1));
+        Key(*save->Text1, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), save->List1);
+        Key(*save->List1, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), save.get());
+        save->Buttons.Selected = 0;
+        Key(*save, Qt::Key_Left);
+        Key(*save, Qt::Key_Return);  // "Zpět"
+    }));
+    EXPECT_TRUE(menu->isVisible());
+}
+
+// A click on the window itself (a button, or beside one) never takes the
+// keyboard from the control that had it.
+TEST_F(Dialogs, AClickOnTheSaveDialogLeavesTheKeysInTheNameBox) {
+    MakeSave("hrad", 2, 321);
+    GameUnderWay();
+    Gold = 55;
+    EXPECT_FALSE(SaveDialogStillOpenAfter([&] {
+        ASSERT_TRUE(KeysIn(save->Text1));
+        Click(*save, {20, 180});  // "Uložit" with no name: refused
+        EXPECT_TRUE(save->isVisible());
+        Click(*save, {150, 190});  // between the buttons
+        Click(*save, {150, 143});  // between the list and the name box
+        EXPECT_EQ(QApplication::focusWidget(), save->Text1);
+        TypeToFocus("noc");
+        EXPECT_EQ(save->Text1->text(), "noc");
+        KeyToFocus(Qt::Key_Return);
+    }));
+    Gold = 0;
+    ASSERT_TRUE(LoadGame("noc"));
+    EXPECT_EQ(Gold, 55);
+}
+
+TEST_F(Dialogs, AClickOnTheLoadDialogLeavesTheKeysInTheList) {
+    MakeSave("hrad", 2, 321);
+    MakeSave("zámek", 1, 5);
+    Gold = 0;
+    EXPECT_FALSE(LoadDialogStillOpenAfter([&] {
+        ASSERT_TRUE(KeysIn(load->List1));
+        MoveMouse(*load, {250, 180});  // "Zpět" glows and is selected
+        Click(*load, {150, 190});
+        Click(*load, {20, 180});  // "Nahrát" with nothing chosen
+        EXPECT_EQ(QApplication::focusWidget(), load->List1);
+        KeyToFocus(Qt::Key_Down);
+        KeyToFocus(Qt::Key_Down);
+        EXPECT_EQ(load->List1->currentRow(), 1);
+        KeyToFocus(Qt::Key_Return);  // loads, never "Zpět"
+    }));
+    EXPECT_EQ(Gold, 5);
+    EXPECT_TRUE(windows.Called("ResumeGameWindow"));
+}
+
+TEST_F(Dialogs, TheQuestionAnswersItsKeysAfterAClick) {
+    question->Buttons.Selected = 0;
+    menu->Refused = false;
+    EXPECT_FALSE(QuestionStillOpenAfter([&] {
+        ASSERT_TRUE(KeysIn(question.get()));
+        Click(*question, {150, 150});
+        Click(*question, {150, 20});  // on the question's text
+        EXPECT_EQ(QApplication::focusWidget(), question.get());
+        KeyToFocus(Qt::Key_Right);
+        EXPECT_EQ(question->Buttons.Selected, 1);
+        KeyToFocus(Qt::Key_Left);
+        KeyToFocus(Qt::Key_Left);
+        EXPECT_EQ(question->Buttons.Selected, 1);
+        KeyToFocus(Qt::Key_Return);  // "Ne"
+    }));
+    EXPECT_TRUE(menu->Refused);
+}
+
+TEST_F(Dialogs, ADeadHerosSaveIsRefusedAndTheOldSaveKept) {
+    MakeSave("hrad", 2, 321);
+    std::vector<uint8_t> old = FileBytes("hrad.lev");
+    GameUnderWay();
+    HeroDead = true;
+    WhenShown(*question, [&] { question->DialogItems(0); });
+    SaveDialogStillOpenAfter([&] {
+        TypeName("hrad");
+        Key(*save->Text1, Qt::Key_Return);
+    });
+    EXPECT_EQ(FileBytes("hrad.lev"), old);
+    ASSERT_EQ(windows.LogLines().size(), 1u);
+    EXPECT_NE(windows.LogLines()[0], "Hra byla úspěšně uložena...");
+}
+
+TEST_F(Dialogs, ASaveOfAGameWhoseLevelsAreGoneIsRefusedAndTheOldSaveKept) {
+    MakeSave("hrad", 0, 321);
+    const std::vector<uint8_t> old = FileBytes("hrad.lev");
+    GameUnderWay();
+    // Another copy of the game emptied the working folder meanwhile; only
+    // the hero's level 0 comes back, stored by the save.
+    ClearWorkingLevels();
+    WhenShown(*question, [&] { question->DialogItems(0); });
+    SaveDialogStillOpenAfter([&] {
+        TypeName("hrad");
+        Key(*save->Text1, Qt::Key_Return);
+    });
+    EXPECT_EQ(FileBytes("hrad.lev"), old);
+    // Back in the game, told that the old save stands.
+    EXPECT_FALSE(GameSuspended);
+    EXPECT_EQ(windows.LogLines(),
+              std::vector<std::string>{
+                  "Hru se nepodařilo uložit, předchozí uložená hra zůstala beze změny..."});
+    EXPECT_TRUE(windows.messageBoxes.empty());
+}
+
+}  // namespace

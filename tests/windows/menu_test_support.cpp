@@ -1,0 +1,130 @@
+#include "windows/menu_test_support.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+
+#include "game/core/game_state.h"
+#include "game/levels/byte_stream.h"
+#include "game/levels/level_files.h"
+#include "game/levels/level_packages.h"
+#include "game/levels/package_record.h"
+#include "game/levels/save_games.h"
+
+namespace menu_testing {
+
+void MenuTest::SetUp() {
+    GameTest::SetUp();
+    watches_ = std::make_unique<QObject>();
+    menu = std::make_unique<game::Form3>();
+    credits = std::make_unique<game::Form4>();
+    question = std::make_unique<game::Form5>();
+    load = std::make_unique<game::Form6>();
+    save = std::make_unique<game::Form7>();
+    menu->show();
+    QApplication::processEvents();
+}
+
+void MenuTest::TearDown() {
+    watches_.reset();
+    save.reset();
+    load.reset();
+    question.reset();
+    credits.reset();
+    menu.reset();
+    game::Sound = nullptr;
+    game::SoundOn = false;
+    game::ShutdownRequested = false;
+    GameTest::TearDown();
+}
+
+void MenuTest::WhenShown(QWidget& window, std::function<void()> act) {
+    auto* poll = new QTimer(watches_.get());
+    QObject::connect(poll, &QTimer::timeout, [poll, &window, act] {
+        if (!window.isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        act();
+    });
+    poll->start(5);
+}
+
+void MenuTest::Key(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(&window, key, modifiers);
+}
+
+void MenuTest::MoveMouse(QWidget& window, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), window.mapToGlobal(QPointF(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &move);
+}
+
+void MenuTest::Click(QWidget& window, QPoint at) {
+    QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void MenuTest::Type(QWidget& widget, const QString& text) {
+    for (QChar c : text) {
+        int key = c.unicode() < 0x80 ? c.toUpper().unicode() : 0;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&widget, &release);
+    }
+}
+
+void MenuTest::RunFromKeys(int16_t ix) {
+    for (int presses = 0; menu->Items.Selected != ix && presses < 12; ++presses)
+        Key(*menu, Qt::Key_Down);
+    ASSERT_EQ(menu->Items.Selected, ix);
+    Key(*menu, Qt::Key_Return);
+}
+
+void MenuTest::MakeCampaign(int count) {
+    game::PackageRecord campaign;
+    for (int i = 0; i < count; ++i) {
+        game::LevelRecord level;
+        level.tiles[0].Param1 = "kampaň " + std::to_string(i);
+        level.tiles[1].Kind = 1;
+        campaign.levels.push_back(level);
+    }
+    game::ByteWriter out;
+    game::WritePackageRecord(out, campaign);
+    std::ofstream file(appFolder / "data/levels.all", std::ios::binary);
+    file.write(reinterpret_cast<const char*>(out.Bytes().data()),
+               static_cast<std::streamsize>(out.Bytes().size()));
+}
+
+void MenuTest::MakeSave(const std::string& name, int32_t level, int32_t gold) {
+    if (!std::filesystem::exists(appFolder / "data/levels.all")) MakeCampaign(3);
+    game::ResetHero();
+    ASSERT_TRUE(game::UnpackLevels("levels.all"));
+    game::LevelNumber = level;
+    ASSERT_TRUE(game::LoadLevel(level));
+    game::Gold = gold;
+    ASSERT_TRUE(game::SaveGame(name));
+    windows.calls.clear();
+    windows.log = {""};
+}
+
+std::vector<std::string> MenuTest::SaveFolderNames() const {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(appFolder / "data/saves", ec))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::string> MenuTest::Entries(const QListWidget& list) {
+    std::vector<std::string> entries;
+    for (int i = 0; i < list.count(); ++i)
+        entries.push_back(list.item(i)->text().toStdString());
+    return entries;
+}
+
+}  // namespace menu_testing
