@@ -17,10 +17,10 @@
 #include <cstdlib>
 
 #include "game/core/drawing.h"
-#include "game/core/frame_loop.h"
 #include "game/core/game_state.h"
 #include "game/platform/pacing.h"
 #include "game/platform/surface.h"
+#include "game/play/frame_loop.h"
 #include "game/windows/game_window.h"
 #include "game/windows/window_set.h"
 #include "game/world/world_effects.h"

@@ -13,6 +13,7 @@
 #include "game/levels/position_files.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/working_levels.h"
+#include "game/platform/app_paths.h"
 #include "game/platform/random.h"
 
 namespace {
@@ -61,8 +62,7 @@ class GameFolder {
         folder_ = fs::temp_directory_path() / ("karvelun-bench-" + std::to_string(rd()));
         fs::create_directories(folder_ / "data");
         ResetGameState();
-        AppFolder = folder_.string();
-        Places = PlacesBeside(AppFolder);
+        Places = platform::AppPaths::Portable(folder_.string()).Places();
         InitTileCoordinates();
         platform::Randomize(1);
         ByteWriter out;

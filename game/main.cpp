@@ -8,12 +8,12 @@
 #include "game/core/game_state.h"
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
-#include "game/core/startup.h"
 #include "game/platform/app_paths.h"
 #include "game/platform/fonts.h"
 #include "game/platform/launch_options.h"
 #include "game/platform/level_try_out.h"
 #include "game/platform/view.h"
+#include "game/play/startup.h"
 #include "game/windows/game_recordings.h"
 #include "game/windows/menu_window.h"
 #include "game/windows/pad_delivery.h"
@@ -56,11 +56,6 @@ void WarnWhenSavesCannotBeWritten(const platform::AppPaths& paths) {
     box.exec();
 }
 
-game::FilePlaces PlacesOf(const platform::AppPaths& paths) {
-    return {paths.DataFolder(), paths.SettingsFile(), paths.SavesFolder(),
-            paths.WorkingLevelsFolder()};
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,10 +76,10 @@ int main(int argc, char** argv) {
     if (!options->replayFile.empty()) return game::RunPlayback(*options, layout);
     std::optional<platform::LevelTryOut> tryOut;
     if (!options->levelFile.empty()) {
-        tryOut = platform::PrepareLevelTryOut(
-            QString::fromStdString(layout.DataFolder()),
-            QString::fromStdString(layout.ProgramFolder() + "/karvelun-levels"),
-            QString::fromStdString(options->levelFile), options->startTile, &commandLineError);
+        tryOut = platform::PrepareLevelTryOut(QString::fromStdString(layout.DataFolder()),
+                                              QString::fromStdString(layout.LevelToolFile()),
+                                              QString::fromStdString(options->levelFile),
+                                              options->startTile, &commandLineError);
         if (!tryOut) {
             std::fprintf(stderr, "karvelun: %s\n", commandLineError.toUtf8().constData());
             return 1;
@@ -98,7 +93,7 @@ int main(int argc, char** argv) {
     platform::OneCopyLock lock(paths.WorkingLevelsFolder());
     if (!HoldFolder(lock, paths)) return 1;
     WarnWhenSavesCannotBeWritten(paths);
-    game::FilePlaces places = PlacesOf(paths);
+    game::FilePlaces places = paths.Places();
     // The try-out's own campaign, beside links to the shared pictures, sounds
     // and font.
     if (tryOut) places.data = tryOut->dataFolder.toStdString();
@@ -120,7 +115,7 @@ int main(int argc, char** argv) {
         platform::Gamepad gamepad(padKeys);
         // Every game played is recorded.
         game::GameRecordings recordings;
-        if (game::Main(paths.ProgramFolder(), places)) {
+        if (game::Main(places)) {
             if (tryOut) windows.form3().MenuItems(0);  // straight into the new game
             status = app.exec();
         } else {

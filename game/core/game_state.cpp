@@ -146,7 +146,6 @@ void PlayCue(int16_t slot, float speed, bool adjust) {
 }
 
 void ResetGameState() {
-    AppFolder.clear();
     Places = FilePlaces();
     ClearList(Surfaces, SurfaceCount);
     Tiles = {};

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "game/core/file_places.h"
+#include "game/platform/file_places.h"
 #include "tembra/soundsys.h"
 
 namespace game {
@@ -100,8 +100,8 @@ constexpr int32_t Rgb(int r, int g, int b) {
 // Globals.  Growable lists are arrays with a separate count; an empty list
 // keeps one entry at index 0 that does not count.
 
-inline std::string AppFolder;
-// Where the data, settings, saves and working levels lie this run.
+// Where the data, settings, saves, working levels and recordings lie this run.
+using platform::FilePlaces;
 inline FilePlaces Places;
 
 inline std::vector<Surface> Surfaces(1);

@@ -2,7 +2,6 @@
 
 #include "game/core/game_state.h"
 #include "game/core/play_observer.h"
-#include "game/core/windows.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/position_files.h"
@@ -40,32 +39,6 @@ bool LoadGame(const std::string& name) {
     AddLogLine(kGameLoadedLine);
     if (PlayObserver* observer = CurrentPlayObserver()) observer->GameLoaded(name);
     return true;
-}
-
-bool QuickSave() {
-    return SaveGame(kQuickSaveName);
-}
-
-bool QuickLoad() {
-    Paused = false;
-    if (ShutdownRequested) return false;
-    SettleInterruptedSave();
-    if (!SavePairExists(kQuickSaveName)) {
-        AddLogLine(kNoSaveLine);
-        return false;
-    }
-    // A hero between his death and the game-over notice has no working
-    // levels and would take only half the save; he gets all of it.
-    ClearPlayBeforeLoad();
-    Windows().ClearLog();
-    return LoadGame(kQuickSaveName);
-}
-
-void ClearPlayBeforeLoad() {
-    HeroDead = false;
-    Paused = false;
-    KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
-    FireHeld = false;
 }
 
 }  // namespace game

@@ -1,5 +1,5 @@
 // Saving and loading a whole game under a name: what the quick-save keys
-// and the save and load dialogs do.  Each flow tells its outcome in the
+// and the save and load dialogs do (game/play/game_flow.h).  Each flow tells its outcome in the
 // message log.
 #pragma once
 
@@ -24,19 +24,5 @@ bool SaveGame(const std::string& name);
 // changes and the log says there is no such save.  A damaged save ends the
 // game through the failure path.
 bool LoadGame(const std::string& name);
-
-// F5: SaveGame("quick").
-bool QuickSave();
-
-// F7: with a quick save, the message log is emptied and the quick save
-// loaded whole, as the load dialog loads a save -- also while the hero is
-// dying, whose game then goes on from the quick save; without one, the log
-// says so and nothing else changes (a dying hero's death runs its course).
-// The pause ends either way.
-bool QuickLoad();
-
-// What a loaded game must not inherit from the one it replaces: the hero's
-// death, the pause and the held keys.
-void ClearPlayBeforeLoad();
 
 }  // namespace game

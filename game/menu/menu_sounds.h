@@ -1,8 +1,8 @@
 // The sounds of the main menu and the dialogs.
 #pragma once
 
-#include "game/core/frame_loop.h"
 #include "game/core/game_state.h"
+#include "game/play/frame_loop.h"
 
 namespace game {
 

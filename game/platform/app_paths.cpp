@@ -73,7 +73,7 @@ const char* VariableOf(AppPaths::Folder folder) {
 
 // A private folder that goes with the last AppPaths copy pointing to it.
 std::shared_ptr<const void> MakeTemporaryFolder(std::string* path) {
-    std::string pattern = QDir::tempPath().toStdString() + "/karvelun-run-XXXXXX";
+    std::string pattern = AppPaths::TemporaryFolderPattern("run");
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     if (!::mkdtemp(name.data())) return nullptr;  // mkdtemp makes it 0700
@@ -106,6 +106,19 @@ AppPaths AppPaths::ForProgram(const std::string& programFolder, const Surroundin
     if (IsFolder(data) && surroundings.canWrite(folder) && surroundings.canWrite(data))
         return Portable(folder);
     return Installed(folder, surroundings);
+}
+
+std::string AppPaths::ReplaysFolder() const {
+    if (SavesFolder().empty()) return std::string();
+    return (fs::path(SavesFolder()).parent_path() / "replays").string();
+}
+
+FilePlaces AppPaths::Places() const {
+    return {DataFolder(), SettingsFile(), SavesFolder(), WorkingLevelsFolder(), ReplaysFolder()};
+}
+
+std::string AppPaths::TemporaryFolderPattern(const std::string& kind) {
+    return QDir::tempPath().toStdString() + "/karvelun-" + kind + "-XXXXXX";
 }
 
 AppPaths AppPaths::Portable(const std::string& programFolder) {

@@ -17,6 +17,8 @@
 #include <optional>
 #include <string>
 
+#include "game/platform/file_places.h"
+
 class QLockFile;
 
 namespace platform {
@@ -61,6 +63,8 @@ class AppPaths {
     std::string FontFile() const { return dataFolder_ + "/fonts/DejaVuSans-Bold.ttf"; }
     // The sound library, loaded by this full path.
     const std::string& SoundLibraryFile() const { return soundLibraryFile_; }
+    // The level tool, which lies beside the game (it converts a tried level).
+    std::string LevelToolFile() const { return programFolder_ + "/karvelun-levels"; }
 
     // The setup.ini the game and the settings tool read.
     const std::string& SettingsFile() const { return settingsFile_; }
@@ -77,6 +81,16 @@ class AppPaths {
 
     const std::string& SavesFolder() const { return FolderPath(Folder::Saves); }
     const std::string& WorkingLevelsFolder() const { return FolderPath(Folder::WorkingLevels); }
+    // The recordings of the games, beside the saves; empty without a save
+    // folder (never one in the working directory).
+    std::string ReplaysFolder() const;
+
+    // Everything a run reads and writes, as the rules are given it.
+    FilePlaces Places() const;
+
+    // The pattern of a fresh private folder under the system's temporary
+    // folder ($TMPDIR), for mkdtemp or QTemporaryDir: "<tmp>/karvelun-<kind>-XXXXXX".
+    static std::string TemporaryFolderPattern(const std::string& kind);
 
   private:
     AppPaths() = default;

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include "game/platform/app_paths.h"
+
 namespace platform {
 
 std::optional<LevelTryOut> PrepareLevelTryOut(const QString& dataFolder, const QString& levelTool,
@@ -17,7 +19,8 @@ std::optional<LevelTryOut> PrepareLevelTryOut(const QString& dataFolder, const Q
     };
     if (!QFileInfo(levelFile).isFile()) return fail(levelFile + ": no such file");
     LevelTryOut tryOut;
-    tryOut.folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/karvelun-level-XXXXXX");
+    tryOut.folder = std::make_unique<QTemporaryDir>(
+        QString::fromStdString(AppPaths::TemporaryFolderPattern("level")));
     if (!tryOut.folder->isValid()) return fail("cannot make a folder for the try-out");
     const QDir base(dataFolder);
     tryOut.dataFolder = tryOut.folder->path() + "/data";

@@ -1,7 +1,6 @@
 #include "game/replay/player.h"
 
 #include "game/core/game_state.h"
-#include "game/core/keyboard.h"
 #include "game/levels/file_io.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
@@ -9,6 +8,8 @@
 #include "game/levels/save_games.h"
 #include "game/platform/clock.h"
 #include "game/platform/random.h"
+#include "game/play/game_flow.h"
+#include "game/play/keyboard.h"
 #include "game/replay/recorder.h"
 #include "game/replay/tool_edits.h"
 
@@ -70,14 +71,12 @@ bool Player::Begin(bool anyCampaign) {
 bool Player::SetUpStart() {
     using namespace game;
     const StartState& start = recording_.start;
-    GameSuspended = false;
-    Paused = false;
     bool ready = false;
     if (start.kind == StartKind::NewGame) {
-        LevelNumber = 0;
-        ResetHero();
-        ready = UnpackLevels("levels.all") && LoadLevel(0);
+        ready = StartNewGame(0, NewGameTile);
     } else {
+        GameSuspended = false;
+        Paused = false;
         const std::string& name = start.saveName;
         ready = IsSafeSaveFileName(name + ".lev") && MakeSavesFolder() &&
                 WriteWholeFile(SavePath(name + ".lev"), start.package, false) &&

@@ -4,15 +4,15 @@
 // the frames.  Its checksums are compared as they come; the first that
 // disagrees stops the playback and names the frame.
 //
-// The player works in the game's current folders (game::AppFolder): the
+// The player works in the game's current folders (game::Places): the
 // caller gives it a temporary one, since replayed saves are written there.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "game/core/frame_loop.h"
 #include "game/core/play_observer.h"
+#include "game/play/frame_loop.h"
 #include "game/replay/recording_format.h"
 #include "game/replay/state_snapshot.h"
 

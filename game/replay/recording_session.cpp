@@ -16,9 +16,7 @@ namespace replay {
 namespace fs = std::filesystem;
 
 std::string ReplaysFolder() {
-    // No save folder, no replays folder: never one in the working directory.
-    if (game::SavesFolder().empty()) return std::string();
-    return (fs::path(game::SavesFolder()).parent_path() / "replays").string();
+    return game::Places.replays;
 }
 
 RecordingSession::RecordingSession(std::string folder) : folder_(std::move(folder)) {}

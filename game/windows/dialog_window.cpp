@@ -130,6 +130,19 @@ void DialogWindow::PaintContent(QPainter& painter) {
     }
 }
 
+QWidget& DialogWindow::PadKeyTarget(int16_t keyCode, QWidget& focus) {
+    if (keyCode == platform::vk::Up || keyCode == platform::vk::Down) {
+        if (DialogList* list = SavesList()) {
+            if (!list->hasFocus()) list->setFocus(Qt::OtherFocusReason);
+            return *list;
+        }
+    } else if (keyCode == platform::vk::Left || keyCode == platform::vk::Right) {
+        if (!hasFocus()) setFocus(Qt::OtherFocusReason);
+        return *this;
+    }
+    return focus;
+}
+
 void DialogWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     DialogItems(1);

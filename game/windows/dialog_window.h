@@ -10,6 +10,7 @@
 #include "game/menu/dialog_buttons.h"
 #include "game/platform/background_window.h"
 #include "game/windows/glow_canvas.h"
+#include "game/windows/pad_navigation.h"
 
 namespace game {
 
@@ -27,7 +28,7 @@ class DialogList : public QListWidget {
     void focusInEvent(QFocusEvent* event) override;
 };
 
-class DialogWindow : public platform::BackgroundWindow {
+class DialogWindow : public platform::BackgroundWindow, public PadNavigation {
     Q_OBJECT
   public:
     DialogWindow(const DialogButtonsLayout& layout, QWidget* parent);
@@ -54,7 +55,17 @@ class DialogWindow : public platform::BackgroundWindow {
     void Form_MouseMove(float x, float y) override;
     void Form_MouseDown(float x, float y) override;
 
+    // The pad: Up and Down choose in the list of saves and Left and Right a
+    // button, wherever the keyboard was -- the keyboard follows them there,
+    // so that Enter then acts on what they chose; B is the second button.
+    QWidget& PadKeyTarget(int16_t keyCode, QWidget& focus) override;
+    bool HasWayBack() const override { return true; }
+    void GoBack() override { DialogItems(1); }
+
   protected:
+    // The list of saves the dialog offers, if any.
+    virtual DialogList* SavesList() { return nullptr; }
+
     // The control that has the keyboard when the dialog opens; none means
     // the window itself.
     virtual QWidget* FirstFocus() { return nullptr; }

@@ -13,12 +13,12 @@
 
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
-#include "game/core/keyboard.h"
-#include "game/core/startup.h"
 #include "game/platform/fonts.h"
 #include "game/platform/keys.h"
 #include "game/platform/rounding.h"
 #include "game/platform/surface.h"
+#include "game/play/keyboard.h"
+#include "game/play/startup.h"
 #include "game/windows/pause_overlay.h"
 #include "game/windows/window_style.h"
 
@@ -316,6 +316,14 @@ void Form1::Picture1_GameKeyDown(platform::VirtualKey key, bool autoRepeat) {
     if (autoRepeat && !RepeatsWhileHeld(key.keyCode)) return;
     game::Picture1_KeyDown(0, key.keyCode, key.shift);
     Picture1->FollowPause();
+}
+
+bool Form1::TakePadKey(int16_t keyCode, bool pressed, bool autoRepeat) {
+    if (pressed)
+        Picture1_GameKeyDown({keyCode, 0}, autoRepeat);
+    else
+        Picture1_GameKeyUp({keyCode, 0});
+    return true;
 }
 
 void Form1::Picture1_GameKeyUp(platform::VirtualKey key) {

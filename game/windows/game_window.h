@@ -11,11 +11,12 @@
 #include <string>
 #include <unordered_map>
 
-#include "game/core/frame_loop.h"
 #include "game/core/windows.h"
 #include "game/platform/background_window.h"
 #include "game/platform/keys.h"
 #include "game/platform/pixel_scaler.h"
+#include "game/play/frame_loop.h"
+#include "game/windows/pad_navigation.h"
 
 namespace game {
 
@@ -59,7 +60,7 @@ class PlayField : public QWidget {
     bool presented_ = false;
 };
 
-class Form1 : public platform::BackgroundWindow {
+class Form1 : public platform::BackgroundWindow, public PadNavigation {
     Q_OBJECT
   public:
     explicit Form1(QWidget* parent = nullptr);
@@ -107,6 +108,9 @@ class Form1 : public platform::BackgroundWindow {
     // keys, with the keyboard's rules for repeated presses.
     void Picture1_GameKeyDown(platform::VirtualKey key, bool autoRepeat);
     void Picture1_GameKeyUp(platform::VirtualKey key);
+    // The pad plays here: its keys are the commands of play.
+    platform::PadLayout PadLayoutWanted() const override { return platform::PadLayout::Play; }
+    bool TakePadKey(int16_t keyCode, bool pressed, bool autoRepeat) override;
     // The play field lost the keyboard to another window.
     void Picture1_LostFocus();
     // The program lost the keyboard (state other than active) or got it back.

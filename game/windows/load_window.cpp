@@ -3,12 +3,12 @@
 #include <QKeyEvent>
 
 #include "game/core/game_state.h"
-#include "game/core/play_observer.h"
 #include "game/core/windows.h"
 #include "game/levels/save_games.h"
 #include "game/menu/menu_sounds.h"
 #include "game/menu/save_board.h"
 #include "game/platform/keys.h"
+#include "game/play/game_flow.h"
 #include "game/windows/menu_links.h"
 #include "game/windows/menu_window.h"
 #include "game/windows/question_window.h"
@@ -37,13 +37,7 @@ void Form6::DialogItems(int16_t ix) {
     if (!chosen) return;
     QString name = chosen->text();
 
-    Refused = false;
-    if (CanResume) {
-        Form5* question = MenuLinks().question;
-        if (!question) return;
-        question->ShowModally();
-        if (Refused || ShutdownRequested) return;
-    }
+    if (CanResume && !AskPlayer(kLoseGameQuestion)) return;
 
     // The save may have gone since the list was filled: say so and show
     // what is there now, instead of leaving for a game that cannot come.
@@ -55,20 +49,16 @@ void Form6::DialogItems(int16_t ix) {
 
     hide();
     if (Form3* menu = MenuLinks().menu) menu->hide();
-    // The game under way, if any, ends before the load changes it.
-    if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Loaded);
-    GameSuspended = false;
-    ClearPlayBeforeLoad();
-    Windows().ClearLog();
-    bool loaded = LoadGame(name.toStdString());
-    if (ShutdownRequested) return;
-    if (!loaded && !CanResume) {
-        // Nothing to play: back to the menu.
-        Windows().ShowMessageBox(kNoSaveLine, "Karvelun");
-        Windows().ShowMainMenu();
-        return;
+    switch (LoadChosenGame(name.toStdString())) {
+        case AfterLoad::kPlay:
+            Windows().ResumeGameWindow();
+            break;
+        case AfterLoad::kMenu:
+            Windows().ShowMainMenu();
+            break;
+        case AfterLoad::kShutDown:
+            break;
     }
-    Windows().ResumeGameWindow();
 }
 
 void Form6::List1_KeyDown(int16_t keyCode) {

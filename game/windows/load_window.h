@@ -14,8 +14,6 @@ class Form6 : public DialogWindow {
 
     // The saves.
     DialogList* List1;
-    // The question window's answer: true for "Ne", false for "Ano".
-    bool Refused = false;
 
     // 0 "Nahrát": loads the chosen save and returns to the game;
     // 1 "Zpět": back to the menu.
@@ -24,6 +22,7 @@ class Form6 : public DialogWindow {
     void List1_KeyDown(int16_t keyCode);
 
   protected:
+    DialogList* SavesList() override { return List1; }
     QWidget* FirstFocus() override { return List1; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -5,16 +5,14 @@
 #include <QPainter>
 
 #include "game/core/game_state.h"
-#include "game/core/play_observer.h"
 #include "game/core/windows.h"
-#include "game/levels/level_files.h"
-#include "game/levels/level_packages.h"
 #include "game/menu/build_info.h"
 #include "game/menu/menu_sounds.h"
 #include "game/menu/save_board.h"
 #include "game/platform/fonts.h"
 #include "game/platform/keys.h"
 #include "game/platform/pacing.h"
+#include "game/play/game_flow.h"
 #include "game/windows/credits_window.h"
 #include "game/windows/load_window.h"
 #include "game/windows/menu_links.h"
@@ -93,8 +91,7 @@ void Form3::MenuItems(int16_t ix) {
             break;
         case kMenuResume:
             if (CanResume) {
-                if (PlayObserver* observer = CurrentPlayObserver()) observer->Resumed();
-                GameSuspended = false;
+                ResumeFromMenu();
                 hide();
                 Windows().ResumeGameWindow();
             }
@@ -113,30 +110,15 @@ void Form3::MenuItems(int16_t ix) {
 void Form3::NewGame() {
     Items.Brightness.fill(0);
     Items.ClearHighlights();
-    if (CanResume) {
-        // A game is under way: losing it needs a "yes".
-        Refused = false;
-        Form5* question = MenuLinks().question;
-        if (!question) return;
-        question->ShowModally();
-        if (Refused || ShutdownRequested) return;
-    }
-    // The game under way, if any, ends here.
-    if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Left);
+    // A game is under way: losing it needs a "yes".
+    if (CanResume && !AskPlayer(kLoseGameQuestion)) return;
+    // The glow rests while the campaign is read.
     platform::SetTimerInterval(*Timer1, 0);
-    Windows().ClearLog();
-    LevelNumber = NewGameLevel;
-    GameSuspended = false;
-    Paused = false;
-    ResetHero();
-    bool ready = UnpackLevels("levels.all") && LoadLevel(NewGameLevel);
-    if (ShutdownRequested) return;
-    if (!ready) {
+    if (!NewGameFromMenu()) {
         // The campaign could not be read; the menu stays.
-        platform::SetTimerInterval(*Timer1, 1);
+        if (!ShutdownRequested) platform::SetTimerInterval(*Timer1, 1);
         return;
     }
-    if (PlayObserver* observer = CurrentPlayObserver()) observer->NewGameStarted();
     hide();
     Windows().ResumeGameWindow();
 }
@@ -194,6 +176,10 @@ void Form3::Form_MouseMove(float x, float y) {
 void Form3::Form_MouseDown(float x, float y) {
     int16_t ix = Items.ItemClicked(x, y);
     if (ix >= 0) MenuItems(ix);
+}
+
+void Form3::GoBack() {
+    if (CanResume) MenuItems(kMenuResume);
 }
 
 void Form3::keyPressEvent(QKeyEvent* event) {

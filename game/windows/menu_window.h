@@ -9,10 +9,11 @@
 #include "game/menu/menu_rules.h"
 #include "game/platform/background_window.h"
 #include "game/windows/glow_canvas.h"
+#include "game/windows/pad_navigation.h"
 
 namespace game {
 
-class Form3 : public platform::BackgroundWindow {
+class Form3 : public platform::BackgroundWindow, public PadNavigation {
     Q_OBJECT
   public:
     explicit Form3(QWidget* parent = nullptr);
@@ -20,8 +21,6 @@ class Form3 : public platform::BackgroundWindow {
 
     // Animates the menu; stopped while a game runs.
     QTimer* Timer1;
-    // The question window's answer: true for "Ne", false for "Ano".
-    bool Refused = false;
     // Selected, Highlighted, Brightness and ItemRects of the six items.
     MenuGlow Items;
 
@@ -40,6 +39,10 @@ class Form3 : public platform::BackgroundWindow {
     void Form_KeyDown(int16_t keyCode, int16_t shift);
     void Form_MouseMove(float x, float y) override;
     void Form_MouseDown(float x, float y) override;
+
+    // The pad's B is "Zpět" while it is offered, and nothing else.
+    bool HasWayBack() const override { return true; }
+    void GoBack() override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

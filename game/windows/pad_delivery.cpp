@@ -4,12 +4,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "game/core/game_state.h"
 #include "game/platform/keys.h"
-#include "game/windows/game_window.h"
-#include "game/windows/load_window.h"
-#include "game/windows/menu_window.h"
-#include "game/windows/save_window.h"
+#include "game/windows/pad_navigation.h"
 
 namespace game {
 namespace {
@@ -75,75 +71,37 @@ void SendKey(QWidget& target, int16_t keyCode, bool pressed, bool autoRepeat) {
     QCoreApplication::sendEvent(&target, &event);
 }
 
-DialogList* SavesListOf(QWidget& dialog) {
-    if (auto* load = qobject_cast<Form6*>(&dialog)) return load->List1;
-    if (auto* save = qobject_cast<Form7*>(&dialog)) return save->List1;
-    return nullptr;
-}
-
-// In a dialog Up and Down choose in the list of saves and Left and Right
-// choose a button, wherever the keyboard was: the keyboard follows them
-// there, so that Enter then acts on what they chose.
-QWidget& DialogTarget(DialogWindow& dialog, int16_t keyCode, QWidget& focus) {
-    if (keyCode == vk::Up || keyCode == vk::Down) {
-        if (DialogList* list = SavesListOf(dialog)) {
-            if (!list->hasFocus()) list->setFocus(Qt::OtherFocusReason);
-            return *list;
-        }
-    } else if (keyCode == vk::Left || keyCode == vk::Right) {
-        if (!dialog.hasFocus()) dialog.setFocus(Qt::OtherFocusReason);
-        return dialog;
-    }
-    return focus;
-}
-
-// B: the way back out of the menu and the dialogs.
-bool HasWayBack(QWidget& window) {
-    return qobject_cast<DialogWindow*>(&window) || qobject_cast<Form3*>(&window);
-}
-
-void GoBack(QWidget& window) {
-    if (auto* dialog = qobject_cast<DialogWindow*>(&window))
-        dialog->DialogItems(1);
-    else if (auto* menu = qobject_cast<Form3*>(&window); menu && CanResume)
-        menu->MenuItems(kMenuResume);
+// The window that has the keyboard, as the pad sees it.
+PadNavigation* NavigationOf(QWidget& focus) {
+    return dynamic_cast<PadNavigation*>(focus.window());
 }
 
 }  // namespace
 
 platform::PadLayout PadDelivery::LayoutNow() {
     QWidget* focus = KeyboardWidget();
-    if (focus && qobject_cast<Form1*>(focus->window())) return platform::PadLayout::Play;
-    return platform::PadLayout::Navigation;
+    PadNavigation* window = focus ? NavigationOf(*focus) : nullptr;
+    return window ? window->PadLayoutWanted() : platform::PadLayout::Navigation;
 }
 
 void PadDelivery::PadKeyDown(int16_t keyCode, bool autoRepeat) {
     QWidget* focus = KeyboardWidget();
     if (!focus) return;
-    QWidget& window = *focus->window();
-    if (auto* game = qobject_cast<Form1*>(&window)) {
-        game->Picture1_GameKeyDown({keyCode, 0}, autoRepeat);
-        return;
-    }
-    if (keyCode == vk::Escape && HasWayBack(window)) {
+    PadNavigation* window = NavigationOf(*focus);
+    if (window && window->TakePadKey(keyCode, true, autoRepeat)) return;
+    if (keyCode == vk::Escape && window && window->HasWayBack()) {
         // A held B goes back once, not on through the windows behind.
-        if (!autoRepeat) GoBack(window);
+        if (!autoRepeat) window->GoBack();
         return;
     }
-    if (auto* dialog = qobject_cast<DialogWindow*>(&window)) {
-        SendKey(DialogTarget(*dialog, keyCode, *focus), keyCode, true, autoRepeat);
-        return;
-    }
-    SendKey(*focus, keyCode, true, autoRepeat);
+    SendKey(window ? window->PadKeyTarget(keyCode, *focus) : *focus, keyCode, true, autoRepeat);
 }
 
 void PadDelivery::PadKeyUp(int16_t keyCode) {
     QWidget* focus = KeyboardWidget();
     if (!focus) return;
-    if (auto* game = qobject_cast<Form1*>(focus->window())) {
-        game->Picture1_GameKeyUp({keyCode, 0});
-        return;
-    }
+    PadNavigation* window = NavigationOf(*focus);
+    if (window && window->TakePadKey(keyCode, false, false)) return;
     SendKey(*focus, keyCode, false, false);
 }
 

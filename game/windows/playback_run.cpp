@@ -4,18 +4,17 @@
 #include <QMessageBox>
 #include <cstdio>
 
-#include "game/core/file_places.h"
 #include "game/core/game_state.h"
 #include "game/core/play_observer.h"
 #include "game/core/progression.h"
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
-#include "game/core/startup.h"
 #include "game/levels/file_io.h"
 #include "game/platform/app_paths.h"
 #include "game/platform/fonts.h"
 #include "game/platform/pacing.h"
 #include "game/platform/view.h"
+#include "game/play/startup.h"
 #include "game/windows/game_window.h"
 #include "game/windows/menu_window.h"
 #include "game/windows/playback_controller.h"
@@ -142,8 +141,7 @@ int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths
         Refuse(QString::fromUtf8("Pro přehrávání nelze vytvořit dočasnou složku."));
         return 2;
     }
-    const FilePlaces places{paths.DataFolder(), paths.SettingsFile(), paths.SavesFolder(),
-                            paths.WorkingLevelsFolder()};
+    const FilePlaces places = paths.Places();
 
     platform::LoadGameFont(QString::fromStdString(paths.FontFile()));
     const ViewSettings view = ReadSettings(places.settingsFile).view;
@@ -158,7 +156,7 @@ int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths
         PlaybackWindows playbackWindows(windows);
         SetWindows(&playbackWindows);
         windows.ApplyViewSettings(view);
-        if (!Main(paths.ProgramFolder(), places)) {
+        if (!Main(places)) {
             windows.SetExitStatus(1);
             ShutDown();
             SetWindows(nullptr);

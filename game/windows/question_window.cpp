@@ -1,10 +1,8 @@
 #include "game/windows/question_window.h"
 
+#include "game/core/game_state.h"
 #include "game/menu/menu_sounds.h"
-#include "game/windows/load_window.h"
 #include "game/windows/menu_links.h"
-#include "game/windows/menu_window.h"
-#include "game/windows/save_window.h"
 #include "game/windows/window_style.h"
 
 namespace game {
@@ -21,14 +19,25 @@ Form5::~Form5() {
     UnlinkWindow(MenuLinks().question, this);
 }
 
+bool Form5::Ask(const char* question) {
+    agreed_ = false;
+    Label1->setText(QString::fromUtf8(question));
+    ShowModally();
+    Label1->setText(QString::fromUtf8(kLoseGameQuestion));
+    return agreed_;
+}
+
 void Form5::DialogItems(int16_t ix) {
     PlayClick();
-    bool refused = ix != 0;
-    MenuWindows& links = MenuLinks();
-    if (links.menu) links.menu->Refused = refused;
-    if (links.load) links.load->Refused = refused;
-    if (links.save) links.save->Refused = refused;
+    agreed_ = ix == 0;
     hide();
+}
+
+bool AskPlayer(const char* question) {
+    Form5* window = MenuLinks().question;
+    if (!window) return false;
+    const bool agreed = window->Ask(question);
+    return agreed && !ShutdownRequested;
 }
 
 }  // namespace game

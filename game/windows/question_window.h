@@ -1,6 +1,5 @@
-// The question window (Form5) ("Ano" / "Ne"), shown modally whenever going on would
-// lose or overwrite something.  Its answer goes to the Refused fields of
-// the main menu and the load and save dialogs.
+// The question window (Form5): "Ano" / "Ne", shown modally whenever going on
+// would lose or overwrite something.  Its answer goes back to whoever asked.
 #pragma once
 
 #include <QLabel>
@@ -22,8 +21,23 @@ class Form5 : public DialogWindow {
     // sets another.
     QLabel* Label1;
 
-    // 0 "Ano", 1 "Ne": Refused becomes false or true, and the window hides.
+    // Asks the question modally and returns the answer: true for "Ano",
+    // false for "Ne" or the close button.  The label then shows the usual
+    // question again.
+    bool Ask(const char* question);
+    // The last answer: true for "Ano".
+    bool Agreed() const { return agreed_; }
+
+    // 0 "Ano", 1 "Ne": the answer is kept, and the window hides.
     void DialogItems(int16_t ix) override;
+
+  private:
+    bool agreed_ = false;
 };
+
+// Asks the player through the game's question window: true when he says
+// "Ano" and the program goes on (there is no answer while it shuts down, nor
+// without a question window).
+bool AskPlayer(const char* question);
 
 }  // namespace game

@@ -3,12 +3,12 @@
 #include <QKeyEvent>
 
 #include "game/core/game_state.h"
-#include "game/core/play_observer.h"
 #include "game/core/windows.h"
 #include "game/levels/save_games.h"
 #include "game/levels/save_names.h"
 #include "game/menu/menu_sounds.h"
 #include "game/platform/keys.h"
+#include "game/play/game_flow.h"
 #include "game/windows/menu_links.h"
 #include "game/windows/menu_window.h"
 #include "game/windows/question_window.h"
@@ -43,25 +43,14 @@ void Form7::DialogItems(int16_t ix) {
     QString name = Text1->text();
     if (SaveNameRefused(name.toStdString())) return;
 
-    Refused = false;
     for (int i = 0; i < List1->count(); ++i) {
         if (List1->item(i)->text() != name) continue;
-        Form5* question = MenuLinks().question;
-        if (!question) return;
-        question->Label1->setText(QString::fromUtf8(kOverwriteQuestion));
-        question->ShowModally();
-        question->Label1->setText(QString::fromUtf8(kLoseGameQuestion));
-        if (Refused || ShutdownRequested) return;
+        if (!AskPlayer(kOverwriteQuestion)) return;
     }
 
     hide();
     if (Form3* menu = MenuLinks().menu) menu->hide();
-    // A refused or failed save says so in the log; the game goes on.
-    if (PlayObserver* observer = CurrentPlayObserver()) observer->SavingAs(name.toStdString());
-    SaveGame(name.toStdString());
-    if (ShutdownRequested) return;
-    GameSuspended = false;
-    Windows().ResumeGameWindow();
+    if (SaveChosenGame(name.toStdString())) Windows().ResumeGameWindow();
 }
 
 void Form7::List1_Click() {

@@ -19,8 +19,6 @@ class Form7 : public DialogWindow {
     DialogList* List1;
     // The name to save under.
     QLineEdit* Text1;
-    // The question window's answer: true for "Ne", false for "Ano".
-    bool Refused = false;
 
     // 0 "Uložit": saves under the typed name and returns to the game (a
     // refused name does nothing); 1 "Zpět": back to the menu.
@@ -30,6 +28,7 @@ class Form7 : public DialogWindow {
     void List1_KeyDown(int16_t keyCode);
 
   protected:
+    DialogList* SavesList() override { return List1; }
     QWidget* FirstFocus() override { return Text1; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -2,8 +2,8 @@
 // own hero step and tile events, and the missile line it aims along.
 #include <gtest/gtest.h>
 
-#include "game/core/frame_loop.h"
 #include "game/core/game_state.h"
+#include "game/play/frame_loop.h"
 #include "game/world/world_effects.h"
 #include "support/game_test.h"
 #include "tools/levels/walk_planner.h"

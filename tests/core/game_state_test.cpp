@@ -242,7 +242,7 @@ TEST_F(CueTest, CuesPlayOnlyWhileSoundIsOnAndIgnoreSoundFailures) {
     SoundOn = true;
     PlayCue(kCueMissile, 1.25f);
     ASSERT_EQ(sound.calls.size(), 2u);
-    EXPECT_EQ(sound.calls[0], "IndexLoad(" + AppFolder + "/data/zvuky/magic.wav,0,-1)");
+    EXPECT_EQ(sound.calls[0], "IndexLoad(" + appFolder.string() + "/data/zvuky/magic.wav,0,-1)");
     EXPECT_EQ(sound.calls[1], "IndexSet(0,0.5,0,1.25,-6)");
     EXPECT_EQ(SoundSlots[kCueMissile], 0);
 

@@ -7,8 +7,8 @@
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
-#include "game/core/keyboard.h"
 #include "game/platform/keys.h"
+#include "game/play/keyboard.h"
 #include "support/game_test.h"
 
 namespace {

@@ -17,6 +17,7 @@
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
 #include "game/levels/working_levels.h"
+#include "game/play/game_flow.h"
 #include "game/world/world_effects.h"
 #include "levels/levels_test.h"
 

@@ -23,6 +23,7 @@
 #include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
+#include "game/play/game_flow.h"
 #include "levels/levels_test.h"
 
 namespace {

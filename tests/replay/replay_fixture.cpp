@@ -1,16 +1,17 @@
 #include "replay/replay_fixture.h"
 
 #include "campaign/campaign_sources.h"
-#include "game/core/frame_loop.h"
 #include "game/core/game_state.h"
-#include "game/core/keyboard.h"
 #include "game/core/play_observer.h"
 #include "game/levels/file_io.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/save_games.h"
+#include "game/platform/app_paths.h"
 #include "game/platform/keys.h"
 #include "game/platform/random.h"
+#include "game/play/frame_loop.h"
+#include "game/play/keyboard.h"
 #include "game/replay/state_snapshot.h"
 
 namespace replay_testing {
@@ -145,8 +146,7 @@ Script ReplayTest::BusyScript() {
 
 void ReplayTest::MoveToPlaybackFolder() {
     game::ResetGameState();
-    game::AppFolder = playbackFolder.string();
-    game::Places = game::PlacesBeside(game::AppFolder);
+    game::Places = platform::AppPaths::Portable(playbackFolder.string()).Places();
     game::InitTileCoordinates();
     game::SetWindows(&windows);
     platform::Randomize(99);  // whatever the sequence was, the recording reseeds it

@@ -7,10 +7,10 @@
 #include <sstream>
 
 #include "game/core/game_state.h"
-#include "game/core/keyboard.h"
 #include "game/levels/file_io.h"
 #include "game/levels/save_folder.h"
 #include "game/platform/keys.h"
+#include "game/play/keyboard.h"
 #include "game/replay/player.h"
 #include "game/replay/recording_format.h"
 #include "replay/replay_fixture.h"

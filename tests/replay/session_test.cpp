@@ -3,12 +3,12 @@
 
 #include <fstream>
 
-#include "game/core/frame_loop.h"
 #include "game/core/game_state.h"
-#include "game/core/keyboard.h"
 #include "game/levels/file_io.h"
 #include "game/levels/save_games.h"
 #include "game/platform/keys.h"
+#include "game/play/frame_loop.h"
+#include "game/play/keyboard.h"
 #include "game/replay/player.h"
 #include "game/replay/recording_session.h"
 #include "replay/replay_fixture.h"
@@ -125,6 +125,7 @@ TEST_F(SessionTest, GamesOfOneSecondArePrunedInTheOrderTheyWereBegun) {
 // plays on unrecorded: no replays folder appears in the working directory.
 TEST_F(SessionTest, WithoutASaveFolderTheGameGoesUnrecorded) {
     game::Places.saves.clear();
+    game::Places.replays.clear();
     const fs::path before = fs::current_path();
     fs::current_path(appFolder);
     EXPECT_EQ(replay::ReplaysFolder(), "");

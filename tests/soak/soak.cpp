@@ -27,14 +27,15 @@
 #include <vector>
 
 #include "game/core/game_state.h"
-#include "game/core/keyboard.h"
 #include "game/core/sound_component.h"
-#include "game/core/startup.h"
 #include "game/levels/working_levels.h"
 #include "game/menu/menu_rules.h"
+#include "game/platform/app_paths.h"
 #include "game/platform/fonts.h"
 #include "game/platform/pacing.h"
 #include "game/platform/surface.h"
+#include "game/play/keyboard.h"
+#include "game/play/startup.h"
 #include "game/windows/game_window.h"
 #include "game/windows/load_window.h"
 #include "game/windows/menu_window.h"
@@ -371,7 +372,7 @@ int Soak(const Options& options) {
     {
         WindowSet windows;
         SetWindows(&windows);
-        Check(Main(folder.string()), "the game started");
+        Check(Main(platform::AppPaths::Portable(folder.string()).Places()), "the game started");
         Check(SoundOn, "the sound device opened");
         Holdings start = Now();
         std::printf("after start-up: %s\n", start.Text().c_str());

@@ -4,6 +4,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/sound_component.h"
+#include "game/platform/app_paths.h"
 #include "game/platform/clock.h"
 #include "game/platform/random.h"
 
@@ -20,8 +21,7 @@ void GameTest::SetUp() {
     appFolder = std::filesystem::temp_directory_path() /
                 ("karvelun-test-" + std::to_string(rd()) + std::to_string(rd()));
     std::filesystem::create_directories(appFolder / "data");
-    game::AppFolder = appFolder.string();
-    game::Places = game::PlacesBeside(game::AppFolder);
+    game::Places = platform::AppPaths::Portable(appFolder.string()).Places();
     game::InitTileCoordinates();
 }
 

@@ -97,17 +97,13 @@ TEST_F(Dialogs, QuestionLeftAndRightWrapAndEnterAnswers) {
         EXPECT_TRUE(question->Buttons.Highlighted[1]);
         Key(*question, Qt::Key_Return);
     }));
-    EXPECT_TRUE(menu->Refused);
-    EXPECT_TRUE(load->Refused);
-    EXPECT_TRUE(save->Refused);
+    EXPECT_FALSE(question->Agreed());
 
     EXPECT_FALSE(QuestionStillOpenAfter([&] {
         Key(*question, Qt::Key_Left);
         Key(*question, Qt::Key_Return);
     }));
-    EXPECT_FALSE(menu->Refused);
-    EXPECT_FALSE(load->Refused);
-    EXPECT_FALSE(save->Refused);
+    EXPECT_TRUE(question->Agreed());
 }
 
 TEST_F(Dialogs, QuestionKeysDoOnlyWhatTheyShould) {
@@ -120,9 +116,10 @@ TEST_F(Dialogs, QuestionKeysDoOnlyWhatTheyShould) {
         Click(*question, {121, 140});
     }));
     // The close button says "Ne".
-    menu->Refused = false;
+    question->DialogItems(0);
+    ASSERT_TRUE(question->Agreed());
     EXPECT_FALSE(QuestionStillOpenAfter([&] { question->close(); }));
-    EXPECT_TRUE(menu->Refused);
+    EXPECT_FALSE(question->Agreed());
 }
 
 TEST_F(Dialogs, ButtonsFollowThePointerAndGlowOnTheWindow) {
@@ -452,7 +449,7 @@ TEST_F(Dialogs, AClickOnTheLoadDialogLeavesTheKeysInTheList) {
 
 TEST_F(Dialogs, TheQuestionAnswersItsKeysAfterAClick) {
     question->Buttons.Selected = 0;
-    menu->Refused = false;
+    question->DialogItems(0);
     EXPECT_FALSE(QuestionStillOpenAfter([&] {
         ASSERT_TRUE(KeysIn(question.get()));
         Click(*question, {150, 150});
@@ -465,7 +462,7 @@ TEST_F(Dialogs, TheQuestionAnswersItsKeysAfterAClick) {
         EXPECT_EQ(question->Buttons.Selected, 1);
         KeyToFocus(Qt::Key_Return);  // "Ne"
     }));
-    EXPECT_TRUE(menu->Refused);
+    EXPECT_FALSE(question->Agreed());
 }
 
 TEST_F(Dialogs, ADeadHerosSaveIsRefusedAndTheOldSaveKept) {

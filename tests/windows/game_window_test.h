@@ -16,6 +16,7 @@
 #include <string>
 
 #include "game/core/game_state.h"
+#include "game/platform/app_paths.h"
 #include "game/platform/clock.h"
 #include "game/platform/pacing.h"
 #include "game/windows/game_window.h"
@@ -33,8 +34,7 @@ class GameWindowTest : public ::testing::Test {
         ResetGameState();
         folder = fs::temp_directory_path() / ("karvelun-form1-" + std::to_string(::getpid()));
         fs::create_directories(folder / "data");
-        AppFolder = folder.string();
-        Places = PlacesBeside(AppFolder);
+        Places = platform::AppPaths::Portable(folder.string()).Places();
         InitTileCoordinates();
         windows = std::make_unique<WindowSet>();
         SetWindows(windows.get());

@@ -150,7 +150,7 @@ TEST_F(MenuWindow, NewGameDuringAGameAnsweredNoKeepsTheGame) {
     });
     RunFromKeys(kMenuNewGame);
     EXPECT_EQ(asked, "Opravdu chcete ztratit neuloženou hru?");
-    EXPECT_TRUE(menu->Refused);
+    EXPECT_FALSE(question->Agreed());
     EXPECT_EQ(LevelNumber, 7);
     EXPECT_EQ(Gold, 500);
     EXPECT_EQ(Tiles[0].Param1, "rozehraná");
@@ -168,7 +168,7 @@ TEST_F(MenuWindow, NewGameDuringAGameAnsweredYesStartsLevelZero) {
     Gold = 500;
     WhenShown(*question, [&] { Click(*question, {40, 140}); });
     RunFromKeys(kMenuNewGame);
-    EXPECT_FALSE(menu->Refused);
+    EXPECT_TRUE(question->Agreed());
     EXPECT_EQ(LevelNumber, 0);
     EXPECT_EQ(Gold, 0);
     EXPECT_EQ(Tiles[0].Param1, "kampaň 0");

@@ -8,9 +8,9 @@
 #include <QWidget>
 
 #include "game/core/game_state.h"
-#include "game/core/keyboard.h"
 #include "game/core/play_observer.h"
 #include "game/platform/keys.h"
+#include "game/play/keyboard.h"
 #include "game/windows/playback_controller.h"
 #include "replay/replay_fixture.h"
 

@@ -106,7 +106,7 @@ TEST_P(ScaledWindows, EveryMenuItemIsChosenAndRunWhereItIsShown) {
 TEST_P(ScaledWindows, TheQuestionsButtonsAnswerWhereTheyAreShown) {
     for (int16_t ix : {0, 1}) {
         const Rect& area = kQuestionButtons[ix].hitArea;
-        menu->Refused = ix == 0;
+        question->DialogItems(ix == 0 ? 1 : 0);  // the other answer before
         WhenShown(*question, [&] {
             MoveMouse(*question, Last(area));
             EXPECT_EQ(question->Buttons.Selected, ix);
@@ -121,7 +121,7 @@ TEST_P(ScaledWindows, TheQuestionsButtonsAnswerWhereTheyAreShown) {
         });
         question->ShowModally();
         EXPECT_FALSE(question->isVisible());
-        EXPECT_EQ(menu->Refused, ix == 1);
+        EXPECT_EQ(question->Agreed(), ix == 0);
     }
 }
 

@@ -21,8 +21,9 @@
 
 #include "game/core/game_state.h"
 #include "game/core/sound_component.h"
-#include "game/core/startup.h"
+#include "game/platform/app_paths.h"
 #include "game/platform/surface.h"
+#include "game/play/startup.h"
 #include "game/windows/game_window.h"
 #include "game/windows/menu_window.h"
 #include "game/windows/progress_window.h"
@@ -63,7 +64,7 @@ TEST_F(StartupWindows, ReachesTheMenuAfterFortyDashesAndShutsDownOnItsClose) {
     int handlesBefore = platform::LiveGdiHandles();
     game::WindowSet windows;
     game::SetWindows(&windows);
-    ASSERT_TRUE(game::Main(folder.string()));
+    ASSERT_TRUE(game::Main(platform::AppPaths::Portable(folder.string()).Places()));
 
     EXPECT_TRUE(windows.form3().isVisible());
     EXPECT_EQ(windows.form3().windowTitle(), "Orvane Karvelun v1.01");
@@ -99,7 +100,7 @@ TEST_F(StartupWindows, AnUnreadablePictureStopsTheStartUp) {
             if (w->inherits("QMessageBox") && w->isVisible()) w->close();
     });
     closer.start(10);
-    EXPECT_FALSE(game::Main(folder.string()));
+    EXPECT_FALSE(game::Main(platform::AppPaths::Portable(folder.string()).Places()));
     EXPECT_FALSE(windows.form3().isVisible());
     EXPECT_EQ(game::SurfaceCount, 0);
 }
@@ -108,7 +109,7 @@ TEST_F(StartupWindows, AFailedUnregistrationIsShownDuringTheShutDownAndTheProgra
     game::SetSoundComponent(game::LoadSoundComponent(FAILING_SOUND_FOLDER));
     game::WindowSet windows;
     game::SetWindows(&windows);
-    ASSERT_TRUE(game::Main(folder.string()));
+    ASSERT_TRUE(game::Main(platform::AppPaths::Portable(folder.string()).Places()));
     fs::create_directories(folder / "data/levels");
     std::ofstream(folder / "data/levels/level0.sc") << "x";
 

@@ -7,11 +7,11 @@
 #include <fstream>
 #include <functional>
 
-#include "game/core/frame_loop.h"
-#include "game/core/keyboard.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/package_record.h"
+#include "game/play/frame_loop.h"
+#include "game/play/keyboard.h"
 #include "world/world_test.h"
 
 namespace {

@@ -6,9 +6,9 @@
 
 #include <functional>
 
-#include "game/core/frame_loop.h"
-#include "game/core/keyboard.h"
 #include "game/levels/level_files.h"
+#include "game/play/frame_loop.h"
+#include "game/play/keyboard.h"
 #include "game/world/world_effects.h"
 #include "world/world_test.h"
 

@@ -1,8 +1,8 @@
 #include "tools/levels/bot_keys.h"
 
 #include "game/core/game_state.h"
-#include "game/core/keyboard.h"
 #include "game/platform/keys.h"
+#include "game/play/keyboard.h"
 
 namespace levels_tool {
 namespace {

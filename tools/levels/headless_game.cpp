@@ -5,14 +5,16 @@
 #include <random>
 #include <stdexcept>
 
-#include "game/core/frame_loop.h"
 #include "game/core/game_state.h"
 #include "game/core/sound_component.h"
 #include "game/levels/file_io.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/working_levels.h"
+#include "game/platform/app_paths.h"
 #include "game/platform/clock.h"
+#include "game/play/frame_loop.h"
+#include "game/play/game_flow.h"
 
 namespace levels_tool {
 
@@ -52,8 +54,7 @@ void HeadlessGame::ResetState() {
     game::ResetGameState();
     game::SetWindows(&windows_);
     game::SetSoundComponent(nullptr);
-    game::AppFolder = folder_.string();
-    game::Places = game::PlacesBeside(game::AppFolder);
+    game::Places = platform::AppPaths::Portable(folder_.string()).Places();
     game::InitTileCoordinates();
     windows_.messageBoxes.clear();
 }
@@ -73,11 +74,7 @@ bool HeadlessGame::InstallCampaign(const game::PackageRecord& package) {
 }
 
 bool HeadlessGame::NewGame() {
-    game::LevelNumber = 0;
-    game::GameSuspended = false;
-    game::Paused = false;
-    game::ResetHero();
-    return game::UnpackLevels("levels.all") && game::LoadLevel(0);
+    return game::StartNewGame(0, game::NewGameTile);
 }
 
 bool HeadlessGame::WriteWorkingLevel(int32_t number, const game::LevelRecord& level) {

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "game/core/frame_loop.h"
 #include "game/platform/numbers.h"
 #include "game/platform/rounding.h"
+#include "game/play/frame_loop.h"
 
 namespace levels_tool {
 namespace {

@@ -21,6 +21,7 @@
 #include "game/levels/file_io.h"
 #include "game/levels/level_files.h"
 #include "game/levels/package_record.h"
+#include "game/platform/app_paths.h"
 #include "game/platform/codepage.h"
 #include "game/platform/fonts.h"
 #include "game/windows/sheets.h"
@@ -138,9 +139,8 @@ int main(int argc, char** argv) {
                      "       karvelun-level-shot PACKAGE.all --texts [--data DIR]\n";
         return 2;
     }
-    // AppFolder is the folder that holds data/.
-    game::AppFolder = fs::path(data).parent_path().string();
-    game::Places = game::PlacesBeside(game::AppFolder);
+    // The pictures are read as a portable game beside data/ reads them.
+    game::Places = platform::AppPaths::Portable(fs::path(data).parent_path().string()).Places();
     game::Places.data = data;
     platform::LoadGameFont(QString::fromStdString(data + "/fonts/DejaVuSans-Bold.ttf"));
 

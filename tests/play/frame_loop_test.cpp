@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "game/core/frame_loop.h"
 #include "game/core/game_state.h"
 #include "game/core/sound_log.h"
+#include "game/play/frame_loop.h"
 #include "game/world/world_effects.h"
 #include "support/game_test.h"
 #include "support/recording_sound.h"

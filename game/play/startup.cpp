@@ -1,4 +1,4 @@
-#include "game/core/startup.h"
+#include "game/play/startup.h"
 
 #include <cstdio>
 
@@ -78,17 +78,12 @@ void UnregisterSoundLibrary() {
         Windows().ShowMessageBox("Chyba při čištění paměti!", kProgramTitle);
 }
 
-bool Main(const std::string& appFolder) {
-    return Main(appFolder, PlacesBeside(appFolder));
-}
-
-bool Main(const std::string& appFolder, const FilePlaces& places) {
+bool Main(const FilePlaces& places) {
     GameWindows& windows = Windows();
     shutDownDone = false;
     ShutdownRequested = false;
 
     windows.SetBusyCursor(true);
-    AppFolder = appFolder;
     Places = places;
     platform::RandomizeFromClock();
     if (!LoadBackgroundOrFail(Form::Progress, "gui2")) return false;

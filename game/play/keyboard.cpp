@@ -1,4 +1,4 @@
-#include "game/core/keyboard.h"
+#include "game/play/keyboard.h"
 
 #include <string>
 
@@ -7,10 +7,10 @@
 #include "game/core/play_observer.h"
 #include "game/core/progression.h"
 #include "game/core/windows.h"
-#include "game/levels/save_games.h"
 #include "game/platform/clock.h"
 #include "game/platform/keys.h"
 #include "game/platform/rounding.h"
+#include "game/play/game_flow.h"
 #include "game/world/world_effects.h"
 
 namespace game {
@@ -26,15 +26,6 @@ void LayBomb() {
     BombTime = platform::TimeOfDay();
     BombX = platform::CInt(HeroX + 4.0f);
     BombY = platform::CInt(HeroY + 4.0f);
-}
-
-void LeaveForMenu() {
-    GameSuspended = true;
-    CanResume = true;
-    CanSave = true;
-    // Starts the menu's timer, hides the game window and shows the menu; the
-    // frame loop sees GameSuspended after its idle passes and stops.
-    Windows().SuspendToMenu();
 }
 
 void TogglePause() {

@@ -3,18 +3,17 @@
 
 #include <string>
 
-#include "game/core/file_places.h"
+#include "game/core/game_state.h"
 
 namespace game {
 
-// The start-up, in its order: busy cursor, AppFolder, seeding, the loading
-// notice, the sound library, setup.ini, the window backgrounds, the picture
-// sheets, the tile grid, then the main menu.  False when the program cannot
-// go on (a picture file missing or unreadable, a failed registration of the
-// sound library); a message box has said why and the shut-down has run.
-bool Main(const std::string& appFolder);
-// The same with the files where the program's layout put them.
-bool Main(const std::string& appFolder, const FilePlaces& places);
+// The start-up, in its order: busy cursor, the places of the files (where
+// the program's layout put them, app_paths.h), seeding, the loading notice,
+// the sound library, setup.ini, the window backgrounds, the picture sheets,
+// the tile grid, then the main menu.  False when the program cannot go on (a
+// picture file missing or unreadable, a failed registration of the sound
+// library); a message box has said why and the shut-down has run.
+bool Main(const FilePlaces& places);
 
 // DllRegisterServer of the sound library; a missing library is ignored, a
 // non-zero result shows "Chyba během načítání!" and closes the game window.

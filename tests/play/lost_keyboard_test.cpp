@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "game/core/game_state.h"
-#include "game/core/keyboard.h"
 #include "game/platform/keys.h"
+#include "game/play/keyboard.h"
 #include "support/game_test.h"
 
 namespace {

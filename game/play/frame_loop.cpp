@@ -1,4 +1,4 @@
-#include "game/core/frame_loop.h"
+#include "game/play/frame_loop.h"
 
 #include "game/core/game_state.h"
 #include "game/core/play_observer.h"

@@ -5,7 +5,8 @@
 
 #include "game/core/game_state.h"
 #include "game/core/sound_component.h"
-#include "game/core/startup.h"
+#include "game/platform/app_paths.h"
+#include "game/play/startup.h"
 #include "support/game_test.h"
 #include "support/recording_sound.h"
 
@@ -55,7 +56,7 @@ class StartupTest : public testing_support::GameTest {
 
 TEST_F(StartupTest, StartsInItsOrderAndGrowsTheBarByForty) {
     WriteSettings("Zvuky=Ano\r\nHlasitost=80\r\nTick=3\r\n");
-    ASSERT_TRUE(Main(appFolder.string()));
+    ASSERT_TRUE(Main(platform::AppPaths::Portable(appFolder.string()).Places()));
     std::vector<std::string> expected = {"SetBusyCursor(true)",  "LoadBackground(8,gui2)",
                                          "ShowLoadingNotice",    "DllRegisterServer",
                                          "DsInit_PRE",           "DsInit(0,4242,0,32)",
@@ -75,13 +76,13 @@ TEST_F(StartupTest, StartsInItsOrderAndGrowsTheBarByForty) {
     EXPECT_EQ(Sound, &sound);
     EXPECT_FLOAT_EQ(Volume, 0.8f);
     EXPECT_EQ(TickDelay, 3);
-    EXPECT_EQ(AppFolder, appFolder.string());
+    EXPECT_EQ(Places.data, appFolder.string() + "/data");
     EXPECT_EQ(Tiles[624].Y, 480);
 }
 
 TEST_F(StartupTest, ShutDownRunsInItsOrderOnce) {
     WriteSettings("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n");
-    ASSERT_TRUE(Main(appFolder.string()));
+    ASSERT_TRUE(Main(platform::AppPaths::Portable(appFolder.string()).Places()));
     std::filesystem::create_directories(appFolder / "data/levels");
     std::ofstream(appFolder / "data/levels/level0.sc") << "x";
     std::ofstream(appFolder / "data/levels/level1.sc") << "x";
@@ -100,7 +101,7 @@ TEST_F(StartupTest, ShutDownRunsInItsOrderOnce) {
 
 TEST_F(StartupTest, SoundOffCreatesNoSoundObject) {
     WriteSettings("Zvuky=Ne\r\nHlasitost=100\r\nTick=0\r\n");
-    ASSERT_TRUE(Main(appFolder.string()));
+    ASSERT_TRUE(Main(platform::AppPaths::Portable(appFolder.string()).Places()));
     EXPECT_FALSE(windows.Called("DsInit_PRE"));
     EXPECT_FALSE(SoundOn);
     windows.calls.clear();
@@ -112,7 +113,7 @@ TEST_F(StartupTest, SoundOffCreatesNoSoundObject) {
 TEST_F(StartupTest, AMachineWithoutSoundStartsSilently) {
     WriteSettings("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n");
     sound.devices = "";
-    ASSERT_TRUE(Main(appFolder.string()));
+    ASSERT_TRUE(Main(platform::AppPaths::Portable(appFolder.string()).Places()));
     EXPECT_FALSE(SoundOn);
     EXPECT_EQ(Sound, nullptr);
     EXPECT_FALSE(windows.Called("DsInit(0,4242,0,32)"));
@@ -120,14 +121,14 @@ TEST_F(StartupTest, AMachineWithoutSoundStartsSilently) {
     ResetGameState();
     sound.devices = "Device A";
     sound.failInit = true;
-    ASSERT_TRUE(Main(appFolder.string()));
+    ASSERT_TRUE(Main(platform::AppPaths::Portable(appFolder.string()).Places()));
     EXPECT_FALSE(SoundOn);
     EXPECT_EQ(Sound, nullptr);
 }
 
 TEST_F(StartupTest, AFailedRegistrationSaysSoAndShutsDown) {
     component->registerResult = 5;
-    EXPECT_FALSE(Main(appFolder.string()));
+    EXPECT_FALSE(Main(platform::AppPaths::Portable(appFolder.string()).Places()));
     ASSERT_EQ(windows.messageBoxes.size(), 1u);
     EXPECT_EQ(windows.messageBoxes[0].first, "Chyba během načítání!");
     EXPECT_TRUE(windows.Called("UnloadWindows"));
@@ -135,7 +136,7 @@ TEST_F(StartupTest, AFailedRegistrationSaysSoAndShutsDown) {
 }
 
 TEST_F(StartupTest, AFailedUnregistrationSaysSoAndStillEnds) {
-    ASSERT_TRUE(Main(appFolder.string()));
+    ASSERT_TRUE(Main(platform::AppPaths::Portable(appFolder.string()).Places()));
     component->unregisterResult = 1;
     ShutDown();
     ASSERT_EQ(windows.messageBoxes.size(), 1u);
@@ -145,7 +146,7 @@ TEST_F(StartupTest, AFailedUnregistrationSaysSoAndStillEnds) {
 
 TEST_F(StartupTest, AMissingPictureNamesTheFileAndStops) {
     windows.failingPictures[appFolder.string() + "/data/obr/gui3"] = true;
-    EXPECT_FALSE(Main(appFolder.string()));
+    EXPECT_FALSE(Main(platform::AppPaths::Portable(appFolder.string()).Places()));
     ASSERT_EQ(windows.messageBoxes.size(), 1u);
     EXPECT_NE(windows.messageBoxes[0].first.find("data/obr/gui3"), std::string::npos);
     EXPECT_FALSE(windows.Called("ShowMainMenu"));
@@ -153,7 +154,7 @@ TEST_F(StartupTest, AMissingPictureNamesTheFileAndStops) {
 
 TEST_F(StartupTest, AMissingSheetNamesTheFileAndStops) {
     windows.surfacesLoad = false;
-    EXPECT_FALSE(Main(appFolder.string()));
+    EXPECT_FALSE(Main(platform::AppPaths::Portable(appFolder.string()).Places()));
     ASSERT_EQ(windows.messageBoxes.size(), 1u);
     EXPECT_NE(windows.messageBoxes[0].first.find("sc1"), std::string::npos);
     EXPECT_FALSE(windows.Called("ShowMainMenu"));
@@ -162,7 +163,7 @@ TEST_F(StartupTest, AMissingSheetNamesTheFileAndStops) {
 TEST_F(StartupTest, WithoutTheLibraryTheGameStartsSilently) {
     SetSoundComponent(LoadSoundComponent((appFolder / "nowhere").string()));
     WriteSettings("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n");
-    ASSERT_TRUE(Main(appFolder.string()));
+    ASSERT_TRUE(Main(platform::AppPaths::Portable(appFolder.string()).Places()));
     EXPECT_FALSE(SoundOn);
     EXPECT_TRUE(windows.messageBoxes.empty());
     ShutDown();

@@ -1,0 +1,106 @@
+#include "game/play/game_flow.h"
+
+#include "game/core/game_state.h"
+#include "game/core/play_observer.h"
+#include "game/core/windows.h"
+#include "game/levels/level_files.h"
+#include "game/levels/level_packages.h"
+#include "game/levels/save_commit.h"
+#include "game/levels/save_folder.h"
+#include "game/levels/save_games.h"
+#include "game/world/world_effects.h"
+
+namespace game {
+namespace {
+
+void TellGameEnds(GameEnd how) {
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(how);
+}
+
+}  // namespace
+
+bool StartNewGame(int32_t level, int16_t tile) {
+    LevelNumber = level;
+    GameSuspended = false;
+    Paused = false;
+    ResetHero();
+    HeroX = Tiles[tile].X + 2;
+    HeroY = Tiles[tile].Y + 2;
+    return UnpackLevels("levels.all") && LoadLevel(level);
+}
+
+bool NewGameFromMenu() {
+    TellGameEnds(GameEnd::Left);
+    Windows().ClearLog();
+    const bool ready = StartNewGame(NewGameLevel, NewGameTile);
+    if (ShutdownRequested || !ready) return false;
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->NewGameStarted();
+    return true;
+}
+
+void ResumeFromMenu() {
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->Resumed();
+    GameSuspended = false;
+}
+
+void LeaveForMenu() {
+    GameSuspended = true;
+    CanResume = true;
+    CanSave = true;
+    // Starts the menu's timer, hides the game window and shows the menu; the
+    // frame loop sees GameSuspended after its idle passes and stops.
+    Windows().SuspendToMenu();
+}
+
+AfterLoad LoadChosenGame(const std::string& name) {
+    // The game under way, if any, ends before the load changes it.
+    TellGameEnds(GameEnd::Loaded);
+    GameSuspended = false;
+    ClearPlayBeforeLoad();
+    Windows().ClearLog();
+    const bool loaded = LoadGame(name);
+    if (ShutdownRequested) return AfterLoad::kShutDown;
+    if (!loaded && !CanResume) {
+        // Nothing to play: back to the menu.
+        Windows().ShowMessageBox(kNoSaveLine, "Karvelun");
+        return AfterLoad::kMenu;
+    }
+    return AfterLoad::kPlay;
+}
+
+bool SaveChosenGame(const std::string& name) {
+    if (PlayObserver* observer = CurrentPlayObserver()) observer->SavingAs(name);
+    // A refused or failed save says so in the log; the game goes on.
+    SaveGame(name);
+    if (ShutdownRequested) return false;
+    GameSuspended = false;
+    return true;
+}
+
+bool QuickSave() {
+    return SaveGame(kQuickSaveName);
+}
+
+bool QuickLoad() {
+    Paused = false;
+    if (ShutdownRequested) return false;
+    SettleInterruptedSave();
+    if (!SavePairExists(kQuickSaveName)) {
+        AddLogLine(kNoSaveLine);
+        return false;
+    }
+    // A hero between his death and the game-over notice has no working
+    // levels and would take only half the save; he gets all of it.
+    ClearPlayBeforeLoad();
+    Windows().ClearLog();
+    return LoadGame(kQuickSaveName);
+}
+
+void ClearPlayBeforeLoad() {
+    HeroDead = false;
+    Paused = false;
+    KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
+    FireHeld = false;
+}
+
+}  // namespace game
