@@ -14,8 +14,8 @@
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "support/game_test.h"
-#include "tools/levels/headless_game.h"
-#include "tools/levels/playthrough_bot.h"
+#include "tools/levels/bots/headless_game.h"
+#include "tools/levels/bots/playthrough_bot.h"
 
 namespace {
 
