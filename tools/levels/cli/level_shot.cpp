@@ -22,6 +22,7 @@
 #include "game/levels/file_io.h"
 #include "game/levels/level_files.h"
 #include "game/levels/package_record.h"
+#include "game/platform/app_paths.h"
 #include "game/platform/codepage.h"
 #include "game/platform/fonts.h"
 
@@ -117,7 +118,10 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
 
     std::vector<std::string> args(argv + 1, argv + argc);
-    std::string data = (fs::path(argv[0]).parent_path() / "data").string();
+    // The data of the layout the program is in, found as the game finds it.
+    std::string data =
+        platform::AppPaths::ForProgram(QCoreApplication::applicationDirPath().toStdString())
+            .DataFolder();
     int heroTile = -1;
     std::vector<std::string> plain;
     for (size_t i = 0; i < args.size(); ++i) {

@@ -12,6 +12,7 @@
 #include "game/platform/random.h"
 #include "tools/levels/bots/difficulty.h"
 #include "tools/levels/cli/replay_commands.h"
+#include "tools/levels/cli/tool_paths.h"
 #include "tools/levels/cli/try_out.h"
 #include "tools/levels/compiler/campaign_check.h"
 #include "tools/levels/compiler/campaign_source.h"
@@ -192,13 +193,6 @@ std::optional<int32_t> NumberInName(const fs::path& file) {
     return NumberArgument(m[1]);
 }
 
-// The tilesets the build writes beside the program: <folder>/data/tiled.
-fs::path DefaultTilesets() {
-    std::error_code ec;
-    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::path("data/tiled") : program.parent_path() / "data" / "tiled";
-}
-
 // One level of a text source (its whole campaign folder is compiled, so
 // that exits may name marks of other levels), a level file or a package.
 game::LevelRecord LevelOfFile(const fs::path& file, std::optional<int32_t>& number,
@@ -256,7 +250,7 @@ game::LevelRecord LevelOfFile(const fs::path& file, std::optional<int32_t>& numb
 int Export(const std::vector<std::string>& args) {
     std::vector<fs::path> paths;
     std::optional<int32_t> number;
-    fs::path tilesets = DefaultTilesets();
+    fs::path tilesets = PathsOfThisTool().TilesetsFolder();
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--level" && i + 1 < args.size()) {
             number = NumberArgument(args[++i]);

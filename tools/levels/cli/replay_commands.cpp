@@ -16,18 +16,12 @@
 #include "tools/levels/bots/campaign_routes.h"
 #include "tools/levels/bots/headless_game.h"
 #include "tools/levels/bots/playthrough_bot.h"
+#include "tools/levels/cli/tool_paths.h"
 
 namespace levels_tool {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The campaign beside the tool: data/levels.all in the folder it runs from.
-fs::path DefaultCampaign() {
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::path("data/levels.all") : self.parent_path() / "data" / "levels.all";
-}
 
 const char* OutcomeText(game::GameEnd how) {
     switch (how) {
@@ -63,7 +57,7 @@ int ReplayCommand(const std::vector<std::string>& args, std::ostream& out, std::
         err << kReplayUsage;
         return 2;
     }
-    fs::path campaign = DefaultCampaign();
+    fs::path campaign = PathsOfThisTool().CampaignFile();
     for (size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--campaign" && i + 1 < args.size()) {
             campaign = args[++i];
