@@ -296,7 +296,7 @@ TEST_F(Playthrough, TheBuiltCampaignCanBePlayedThrough) {
     const game::PackageRecord package = Read(Campaign());
     CampaignRoutes routes(package, {});
 
-    const bool whole = routes.LevelCount() > levels_tool::kLastLevel;
+    const bool whole = routes.LevelCount() > game::kLastLevel;
     std::optional<std::vector<Leg>> route;
     int32_t deepest = 0;
     if (whole) {

@@ -25,7 +25,7 @@ CampaignRoutes::CampaignRoutes(const game::PackageRecord& package, const SearchS
     for (int32_t n = 0; n < count; ++n)
         levels_.push_back(WalkLevelOf(package.levels[n], n));
     arrivals_.resize(count);
-    if (count > 0) arrivals_[0].push_back({0, kStartTile, Arrival::Way::Start});
+    if (count > 0) arrivals_[0].push_back({0, game::kNewGameTile, Arrival::Way::Start});
     for (int32_t n = 0; n < count; ++n) {
         const WalkLevel& level = levels_[n];
         for (int32_t t = 0; t < game::kTileCount; ++t) {
@@ -65,7 +65,7 @@ const LevelReach& CampaignRoutes::ReachFrom(int32_t level, int32_t tile) {
         reach.items.push_back(search.TouchedItem(i));
     reach.passage =
         level == kPassageLevel && LevelCount() > kPassageTargetLevel && reach.tiles[kPassageTile];
-    reach.ending = level == kLastLevel && reach.tiles[kEndingTile];
+    reach.ending = level == game::kLastLevel && reach.tiles[game::kEndingTile];
     return reaches_.emplace(place, std::move(reach)).first->second;
 }
 
@@ -105,8 +105,9 @@ std::optional<std::vector<Leg>> CampaignRoutes::Search(const Place& start, bool 
         const Place place = queue.front();
         queue.pop_front();
         std::optional<Leg> last;
-        if (toEnding && place.first == kLastLevel && ReachFrom(place.first, place.second).ending)
-            last = Leg{place.first, place.second, kEndingTile, Leg::Goal::Ending};
+        if (toEnding && place.first == game::kLastLevel &&
+            ReachFrom(place.first, place.second).ending)
+            last = Leg{place.first, place.second, game::kEndingTile, Leg::Goal::Ending};
         if (last || (!toEnding && place.first == target)) {
             std::vector<Leg> legs;
             if (last) legs.push_back(*last);
@@ -124,15 +125,15 @@ std::optional<std::vector<Leg>> CampaignRoutes::Search(const Place& start, bool 
 }
 
 std::optional<std::vector<Leg>> CampaignRoutes::RouteToEnding() {
-    return Route({0, kStartTile}, true, kLastLevel);
+    return Route({0, game::kNewGameTile}, true, game::kLastLevel);
 }
 
 std::optional<std::vector<Leg>> CampaignRoutes::RouteToLevel(int32_t n) {
-    return Route({0, kStartTile}, false, n);
+    return Route({0, game::kNewGameTile}, false, n);
 }
 
 std::optional<std::vector<Leg>> CampaignRoutes::RouteToEndingFrom(int32_t level, int32_t tile) {
-    return Route({level, tile}, true, kLastLevel);
+    return Route({level, tile}, true, game::kLastLevel);
 }
 
 std::optional<std::vector<Leg>> CampaignRoutes::RouteToLevelFrom(int32_t level, int32_t tile,
@@ -143,7 +144,7 @@ std::optional<std::vector<Leg>> CampaignRoutes::RouteToLevelFrom(int32_t level, 
 std::vector<bool> CampaignRoutes::LevelsReachedFromStart() {
     std::vector<bool> reached(levels_.size(), false);
     if (levels_.empty()) return reached;
-    const Place start{0, kStartTile};
+    const Place start{0, game::kNewGameTile};
     std::map<Place, bool> seen{{start, true}};
     std::deque<Place> queue{start};
     while (!queue.empty()) {
@@ -167,7 +168,7 @@ std::optional<CampaignRoutes::Entry> CampaignRoutes::EntryInto(int32_t n) {
 
 std::optional<Leg> CampaignRoutes::WayOnFrom(int32_t n, int32_t tile) {
     std::optional<std::vector<Leg>> route;
-    if (LevelCount() > kLastLevel) {
+    if (LevelCount() > game::kLastLevel) {
         route = RouteToEndingFrom(n, tile);
     } else {
         const std::vector<bool> reached = LevelsReachedFromStart();

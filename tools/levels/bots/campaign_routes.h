@@ -86,7 +86,7 @@ class CampaignRoutes {
     // in level 0) and the exit tile of the level before that leads there
     // (0 for the start); nothing when the start does not lead to level n.
     struct Entry {
-        int32_t tile = kStartTile;
+        int32_t tile = game::kNewGameTile;
         int32_t exitTile = 0;
     };
     std::optional<Entry> EntryInto(int32_t n);

@@ -120,7 +120,7 @@ void HeroSearch::AddStart(float x, float y) {
 
 bool HeroSearch::Stops(int32_t t) const {
     if (!ActsHere(t)) return false;
-    if (level_.number == kLastLevel && t == kEndingTile) return true;
+    if (level_.number == game::kLastLevel && t == game::kEndingTile) return true;
     return kinds_[t] == game::kLevelExit && level_.arrival[t] >= 0;
 }
 
@@ -227,9 +227,9 @@ void HeroSearch::Run() {
         if (kind == game::kDestructibleWall && settings_.breakablesPassable) kind = game::kFloor;
         game::Tiles[t].Kind = kind;
     }
-    if (settings_.gateOpensOnKill && level_.number == kLastLevel && level_.hasMonsters &&
-        game::Tiles[kHallGateTile].Kind == game::kSolidWall)
-        game::Tiles[kHallGateTile].Kind = game::kFloor;
+    if (settings_.gateOpensOnKill && level_.number == game::kLastLevel && level_.hasMonsters &&
+        game::Tiles[game::kHallGateTile].Kind == game::kSolidWall)
+        game::Tiles[game::kHallGateTile].Kind = game::kFloor;
     for (const Move& start : starts_)
         Reach(start.x, start.y, -1, {Heading::Stand, 0});
     starts_.clear();

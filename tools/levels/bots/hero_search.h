@@ -45,16 +45,6 @@ struct WalkLevel {
 WalkLevel WalkLevelOf(const game::LevelRecord& level, int32_t number);
 WalkLevel CurrentWalkLevel();
 
-// The last level: the gate that a kill opens, the door that shuts behind
-// the hero, the tile he must reach for it, and the end of the game.
-inline constexpr int32_t kLastLevel = 80;
-inline constexpr int32_t kHallGateTile = 136;
-inline constexpr int32_t kHallDoorTile = 111;
-inline constexpr int32_t kDoorClosingTile = 61;
-inline constexpr int32_t kEndingTile = 11;
-// The start of a new game.
-inline constexpr int32_t kStartTile = 591;
-
 // The tile under the hero's centre, as the tile events see it.
 int32_t CentreTile(float heroX, float heroY);
 

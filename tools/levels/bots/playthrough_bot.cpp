@@ -52,7 +52,7 @@ bool PlaythroughBot::BeforeFrame() {
         if (done_) return false;
     }
     // The last level's end has acted under the hero's centre.
-    if (level_ == kLastLevel && CentreTile(game::HeroX, game::HeroY) == kEndingTile) {
+    if (level_ == game::kLastLevel && CentreTile(game::HeroX, game::HeroY) == game::kEndingTile) {
         done_ = true;
         ReleaseArrows();
         HoldFire(false);
@@ -99,7 +99,7 @@ bool PlaythroughBot::Arrive() {
     if (done_) return true;
     if (CentreTile(game::HeroX, game::HeroY) != CurrentLeg().from)
         return Fail("the hero did not arrive on tile " + std::to_string(CurrentLeg().from));
-    if (now != kLastLevel || !GateNeeded()) ClearMonsters();
+    if (now != game::kLastLevel || !GateNeeded()) ClearMonsters();
     return true;
 }
 
@@ -115,7 +115,7 @@ void PlaythroughBot::ClearMonsters() {
 // through the game's own removal instead, which shakes the hall open as a
 // kill does.
 bool PlaythroughBot::GateNeeded() {
-    if (game::MonsterCount == 0 || game::Tiles[kHallGateTile].Kind != game::kSolidWall)
+    if (game::MonsterCount == 0 || game::Tiles[game::kHallGateTile].Kind != game::kSolidWall)
         return false;
     SearchSettings settings;
     settings.step = Step();
@@ -216,7 +216,7 @@ bool PlaythroughBot::Mismatch() {
         for (int column = first; column <= last; ++column) {
             const int32_t t = row * game::kGridSize + column;
             if (game::Tiles[t].Kind == game::kDestructibleWall) return AttackWall(t);
-            if (level_ == kLastLevel && t == kHallGateTile &&
+            if (level_ == game::kLastLevel && t == game::kHallGateTile &&
                 game::Tiles[t].Kind == game::kSolidWall && game::MonsterCount > 0) {
                 ReleaseArrows();
                 plan_.reset();
@@ -344,9 +344,9 @@ bool PlaythroughBot::WaitBlast() {
 // --- the last hall's gate ----------------------------------------------------
 
 bool PlaythroughBot::Hunt() {
-    if (game::MonsterCount == 0 || game::Tiles[kHallGateTile].Kind != game::kSolidWall) {
+    if (game::MonsterCount == 0 || game::Tiles[game::kHallGateTile].Kind != game::kSolidWall) {
         HoldFire(false);
-        if (game::Tiles[kHallGateTile].Kind != game::kSolidWall) ++tally_.kills;
+        if (game::Tiles[game::kHallGateTile].Kind != game::kSolidWall) ++tally_.kills;
         ClearMonsters();
         mode_ = Mode::Follow;
         plan_.reset();

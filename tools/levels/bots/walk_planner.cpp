@@ -42,7 +42,7 @@ std::optional<WalkPlan> PlanTo(const WalkLevel& level, const SearchSettings& set
 // A place the hero can stay on: not an exit, not the end of the game.
 bool Stays(const WalkLevel& level, const HeroSearch::Node& n) {
     if (!game::IsTileIndex(n.centre)) return false;
-    if (level.number == kLastLevel && n.centre == kEndingTile) return false;
+    if (level.number == game::kLastLevel && n.centre == game::kEndingTile) return false;
     return level.kinds[n.centre] != game::kLevelExit;
 }
 

@@ -7,12 +7,6 @@
 
 namespace levels_tool {
 
-namespace {
-
-constexpr int32_t kNewGameTile = 591;
-
-}  // namespace
-
 void PlaceTriedLevel(game::PackageRecord& campaign, int32_t number,
                      const game::LevelRecord& level) {
     const auto count = static_cast<int32_t>(campaign.levels.size());
@@ -34,7 +28,7 @@ int32_t TryOutStartTile(const game::PackageRecord& campaign, int32_t number,
         if (tile < 0 || tile > tiled_map::kLastTile)
             throw TryOutError("--tile " + std::to_string(tile) + " is off the field (0 to 624)");
     } else if (number == 0) {
-        tile = kNewGameTile;
+        tile = game::kNewGameTile;
     } else {
         const std::string target = std::to_string(number);
         for (const game::LevelRecord& level : campaign.levels) {

@@ -20,8 +20,8 @@ class TryOutError : public std::runtime_error {
 // number past the end.
 void PlaceTriedLevel(game::PackageRecord& campaign, int32_t number, const game::LevelRecord& level);
 
-// Where the hero starts: the chosen tile, else 591 on level 0 (where a new
-// game starts), else where the campaign's first exit into the level lands
+// Where the hero starts: the chosen tile, else the new game's tile on level 0,
+// else where the campaign's first exit into the level lands
 // him (levels and tiles in order).  Throws TryOutError when no exit reaches
 // the level or the tile is off the field or solid.
 int32_t TryOutStartTile(const game::PackageRecord& campaign, int32_t number,

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "game/core/game_state.h"
+#include "tools/levels/bots/campaign_routes.h"
 #include "tools/levels/bots/hero_search.h"
 #include "tools/levels/compiler/greeting_check.h"
 #include "tools/levels/compiler/reach_check.h"
@@ -42,10 +43,9 @@ class Checker {
             CheckLevel(static_cast<int32_t>(n), package_.levels[n]);
         if (package_.levels.empty()) {
             problems_.push_back("the campaign has no levels");
-        } else if (IsWall(package_.levels[0].tiles[591])) {
-            problems_.push_back(
-                "level 0, tile 591 (column 16, row 23): the hero starts here, "
-                "but it is a wall");
+        } else if (IsWall(package_.levels[0].tiles[game::kNewGameTile])) {
+            problems_.push_back(TilePlace(0, game::kNewGameTile) +
+                                ": the hero starts here, but it is a wall");
         }
         // Walking the levels makes sense only once they are sound.
         if (problems_.empty()) problems_ = CheckReachability(package_);
@@ -69,7 +69,7 @@ class Checker {
             const int row = t / 25, column = t % 25;
             const bool border = row == 0 || row == 24 || column == 0 || column == 24;
             // The last level's way out of the cave ends the game on its tile.
-            const bool wayOut = n == kLastLevel && t == kEndingTile;
+            const bool wayOut = n == game::kLastLevel && t == game::kEndingTile;
             if (border && !wayOut && tile.Kind != game::kSolidWall)
                 Report(n, t,
                        "the border must be solid wall (kind 1), this tile is kind " +

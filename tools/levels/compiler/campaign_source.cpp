@@ -11,6 +11,7 @@
 
 #include "game/core/game_state.h"
 #include "game/platform/codepage.h"
+#include "tools/levels/tiled/tile_parameters.h"
 
 namespace levels_tool {
 namespace {
@@ -166,22 +167,15 @@ TileRef ParseTileRef(const Word& word, const Place& at) {
         ref.index = row * game::kGridSize + column;
         return ref;
     }
-    ref.index = ParseInt(word, at, "a tile", 0, 624);
+    ref.index = ParseInt(word, at, "a tile", 0, tiled_map::kLastTile);
     return ref;
 }
 
 int16_t ParseKindName(const Word& word, const Place& at) {
-    static const std::map<std::string, int16_t> kNames = {{"floor", game::kFloor},
-                                                          {"wall", game::kSolidWall},
-                                                          {"breakable", game::kDestructibleWall},
-                                                          {"sign", game::kSign},
-                                                          {"teleport", game::kTeleport},
-                                                          {"exit", game::kLevelExit},
-                                                          {"mechanism", game::kMechanism},
-                                                          {"trap", game::kTrapFloor},
-                                                          {"message", game::kMessageScreen}};
-    auto it = kNames.find(word.text);
-    if (it != kNames.end() && !word.quoted) return it->second;
+    if (!word.quoted) {
+        for (size_t kind = 0; kind < game::kTileKindNames.size(); ++kind)
+            if (word.text == game::kTileKindNames[kind]) return static_cast<int16_t>(kind);
+    }
     return ParseShort(word, at, "a tile kind", 0, 8);
 }
 
@@ -246,7 +240,8 @@ TileDef ParseTileDef(std::vector<Word> words, const Place& at) {
     } else if (type == "exit") {
         expect(6, "exit <level> <target tile in that level>");
         def.kind = game::kLevelExit;
-        def.param1 = std::to_string(ParseInt(words[4], at, "the level", 0, 1000000));
+        def.param1 =
+            std::to_string(ParseInt(words[4], at, "the level", 0, tiled_map::kHighestLevelNumber));
         def.target = ParseTileRef(words[5], at);
         def.targetInOtherLevel = true;
     } else if (type == "mechanism") {

@@ -39,6 +39,8 @@ std::string Quoted(const std::string& text) {
 // The legend line's words after "tile <c> <picture>".
 std::string TileWords(const game::TileRecord& tile) {
     using tiled_map::CanonicalNumber;
+    using tiled_map::kHighestLevelNumber;
+    using tiled_map::kLastTile;
     const std::string& p1 = tile.Param1;
     const std::string& p2 = tile.Param2;
     const bool once = p2 == "ONCE";
@@ -58,16 +60,16 @@ std::string TileWords(const game::TileRecord& tile) {
             if (once || p2.empty()) words = "sign " + Quoted(p1) + onceWord;
             break;
         case game::kTeleport:
-            if (CanonicalNumber(p1, 0, 624) && (once || p2.empty()))
+            if (CanonicalNumber(p1, 0, kLastTile) && (once || p2.empty()))
                 words = "teleport " + p1 + onceWord;
             break;
         case game::kLevelExit:
-            if (CanonicalNumber(p1, 0, 1000000) && CanonicalNumber(p2, 0, 624))
+            if (CanonicalNumber(p1, 0, kHighestLevelNumber) && CanonicalNumber(p2, 0, kLastTile))
                 words = "exit " + p1 + " " + p2;
             break;
         case game::kMechanism: {
             const size_t blank = p2.find(' ');
-            if (CanonicalNumber(p1, 0, 624) && blank != std::string::npos &&
+            if (CanonicalNumber(p1, 0, kLastTile) && blank != std::string::npos &&
                 CanonicalNumber(p2.substr(0, blank), 0, 32767) &&
                 CanonicalNumber(p2.substr(blank + 1), 0, 8))
                 words = "mechanism " + p1 + " " + p2;

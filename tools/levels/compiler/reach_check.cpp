@@ -5,22 +5,10 @@
 namespace levels_tool {
 namespace {
 
-// What a tile the hero should be able to reach is called in a problem.
-const char* Offer(int16_t kind) {
-    switch (kind) {
-        case game::kSign:
-            return "sign";
-        case game::kTeleport:
-            return "teleport";
-        case game::kLevelExit:
-            return "exit";
-        case game::kMechanism:
-            return "mechanism";
-        case game::kMessageScreen:
-            return "message screen";
-        default:
-            return nullptr;
-    }
+// The kinds of tile the hero should be able to reach: they offer him something.
+bool IsOffer(int16_t kind) {
+    return kind == game::kSign || kind == game::kTeleport || kind == game::kLevelExit ||
+           kind == game::kMechanism || kind == game::kMessageScreen;
 }
 
 bool IsWallKind(int16_t kind) {
@@ -38,8 +26,8 @@ class ReachChecker {
             if (!routes_.ArrivalsInto(n).empty()) CheckOffers(n);
         }
         CheckLevelsReached();
-        if (routes_.LevelCount() > kLastLevel && !routes_.RouteToEnding())
-            problems_.push_back(TilePlace(kLastLevel, kEndingTile) +
+        if (routes_.LevelCount() > game::kLastLevel && !routes_.RouteToEnding())
+            problems_.push_back(TilePlace(game::kLastLevel, game::kEndingTile) +
                                 ": the end of the game cannot be reached from level 0");
         return problems_;
     }
@@ -118,9 +106,11 @@ class ReachChecker {
             }
         }
         for (int32_t t = 0; t < game::kTileCount; ++t) {
-            const char* offer = Offer(level.kinds[t]);
-            if (offer && !tiles[t])
-                Report(n, t, std::string("the hero cannot reach this ") + offer);
+            const int16_t kind = level.kinds[t];
+            if (IsOffer(kind) && !tiles[t])
+                Report(n, t,
+                       "the hero cannot reach this " +
+                           std::string(game::kTileKindNames[static_cast<size_t>(kind)]));
         }
         for (size_t i = 0; i < items.size(); ++i) {
             const WalkLevel::Thing& item = level.items[i];
