@@ -19,7 +19,7 @@
 #include "game/platform/keys.h"
 #include "game/replay/player.h"
 #include "game/replay/recorder.h"
-#include "tools/levels/headless_game.h"
+#include "tools/levels/bots/headless_game.h"
 
 namespace {
 

@@ -91,10 +91,10 @@ void RemoveFloatText(int16_t& i) {
 }
 
 void RemoveMonster(int16_t& i) {
-    if (LevelNumber == 80) {
+    if (LevelNumber == kLastLevel) {
         // Every kill in the last hall shakes it open.
         static const std::string kHallShakes = "Zabitím monstra se otřásla celá hala!";
-        Tile& gate = Tiles[136];
+        Tile& gate = Tiles[kHallGateTile];
         gate.Kind = kFloor;
         AddTileEffect(static_cast<int16_t>(gate.X + 10), static_cast<int16_t>(gate.Y + 10));
         AddFloatText(HeroX + 7, HeroY + 7, kHallShakes, Rgb(255, 255, 255));

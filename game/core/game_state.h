@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "game/core/campaign_places.h"
+#include "game/core/tile_kinds.h"
 #include "game/platform/file_places.h"
 #include "tembra/soundsys.h"
 
@@ -21,11 +23,6 @@ inline constexpr int kGridSize = 25;
 inline constexpr int kTileCount = kGridSize * kGridSize;  // tiles 0 to 624
 inline constexpr int kTileSize = 20;
 inline constexpr int kFieldSize = 500;
-
-// Tile kinds.
-inline constexpr int16_t kFloor = 0, kSolidWall = 1, kDestructibleWall = 2, kSign = 3,
-                         kTeleport = 4, kLevelExit = 5, kMechanism = 6, kTrapFloor = 7,
-                         kMessageScreen = 8;
 
 struct Tile {
     int16_t X = 0;  // left edge in pixels, set once at start-up
@@ -119,7 +116,7 @@ inline int16_t ItemCount = 0;
 inline int32_t LevelNumber = 0;
 // Where a new game begins; a tried level (karvelun --level) begins elsewhere.
 inline int32_t NewGameLevel = 0;
-inline int16_t NewGameTile = 591;
+inline int16_t NewGameTile = kNewGameTile;
 
 inline float HeroX = 0, HeroY = 0;
 inline int16_t HeroFacing = 0;  // 0 down, 1 up, 2 right, 3 left

@@ -60,6 +60,8 @@ class AppPaths {
     // Read-only data: obr/, zvuky/, fonts/ and levels.all.
     const std::string& DataFolder() const { return dataFolder_; }
     std::string CampaignFile() const { return dataFolder_ + "/levels.all"; }
+    // The Tiled tilesets of the game's pictures, for the level tool.
+    std::string TilesetsFolder() const { return dataFolder_ + "/tiled"; }
     std::string FontFile() const { return dataFolder_ + "/fonts/DejaVuSans-Bold.ttf"; }
     // The sound library, loaded by this full path.
     const std::string& SoundLibraryFile() const { return soundLibraryFile_; }

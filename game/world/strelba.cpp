@@ -416,7 +416,7 @@ int32_t KillExperience(const Monster& m) {
     const float r = platform::Rnd();
     const int32_t worth = 2 * ((static_cast<int32_t>(m.Kind) + 1) * 10 + m.Damage);
     int32_t xp = platform::CLng(r * 5.0f + static_cast<float>(worth));
-    if (LevelNumber == 80) xp = 500;
+    if (LevelNumber == kLastLevel) xp = 500;
     return xp;
 }
 

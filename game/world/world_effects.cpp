@@ -302,15 +302,16 @@ void HeroTileEvents() {
     if (t == LastHeroTile) return;
     LastHeroTile = static_cast<int16_t>(t);
 
-    if (LevelNumber == 80 && t == 61 && Tiles[111].Kind != kSolidWall) {
+    if (LevelNumber == kLastLevel && t == kDoorClosingTile &&
+        Tiles[kHallDoorTile].Kind != kSolidWall) {
         // The last hall's door shuts behind the hero.
         PlayCue(kCueButton, 1.0f);
-        Tile& door = Tiles[111];
+        Tile& door = Tiles[kHallDoorTile];
         AddTileEffect(static_cast<int16_t>(door.X + 10), static_cast<int16_t>(door.Y + 10));
         door.Kind = kSolidWall;
         door.Picture = 28;
     }
-    if (LevelNumber == 80 && t == 11) {
+    if (LevelNumber == kLastLevel && t == kEndingTile) {
         EndTheGame();
         return;
     }

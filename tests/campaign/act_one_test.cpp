@@ -9,9 +9,9 @@
 #include "game/core/game_state.h"
 #include "game/levels/file_io.h"
 #include "game/levels/package_record.h"
-#include "tools/levels/campaign_routes.h"
-#include "tools/levels/difficulty.h"
-#include "tools/levels/hero_search.h"
+#include "tools/levels/bots/campaign_routes.h"
+#include "tools/levels/bots/difficulty.h"
+#include "tools/levels/bots/hero_search.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "tools/levels/campaign_source.h"
+#include "tools/levels/compiler/campaign_source.h"
 
 namespace campaign_testing {
 

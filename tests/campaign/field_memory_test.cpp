@@ -7,8 +7,8 @@
 
 #include "game/core/game_state.h"
 #include "support/game_test.h"
-#include "tools/levels/field_memory.h"
-#include "tools/levels/tile_paths.h"
+#include "tools/levels/bots/field_memory.h"
+#include "tools/levels/bots/tile_paths.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include "game/core/game_state.h"
 #include "game/levels/file_io.h"
 #include "support/game_test.h"
-#include "tools/levels/difficulty.h"
-#include "tools/levels/headless_game.h"
-#include "tools/levels/level_tool.h"
-#include "tools/levels/newcomer_bot.h"
+#include "tools/levels/bots/difficulty.h"
+#include "tools/levels/bots/headless_game.h"
+#include "tools/levels/bots/newcomer_bot.h"
+#include "tools/levels/cli/level_tool.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "support/game_test.h"
-#include "tools/levels/headless_game.h"
-#include "tools/levels/playthrough_bot.h"
+#include "tools/levels/bots/headless_game.h"
+#include "tools/levels/bots/playthrough_bot.h"
 
 namespace {
 
@@ -296,7 +296,7 @@ TEST_F(Playthrough, TheBuiltCampaignCanBePlayedThrough) {
     const game::PackageRecord package = Read(Campaign());
     CampaignRoutes routes(package, {});
 
-    const bool whole = routes.LevelCount() > levels_tool::kLastLevel;
+    const bool whole = routes.LevelCount() > game::kLastLevel;
     std::optional<std::vector<Leg>> route;
     int32_t deepest = 0;
     if (whole) {

@@ -6,7 +6,7 @@
 #include "game/play/frame_loop.h"
 #include "game/world/world_effects.h"
 #include "support/game_test.h"
-#include "tools/levels/walk_planner.h"
+#include "tools/levels/bots/walk_planner.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "game/replay/player.h"
 #include "game/replay/recording_format.h"
 #include "replay/replay_fixture.h"
-#include "tools/levels/level_tool.h"
+#include "tools/levels/cli/level_tool.h"
 
 namespace {
 

@@ -480,7 +480,7 @@ void ReadParameters(game::TileRecord& tile, const ObjectProperties& p,
             if (!raw2 && p.Flag("once")) tile.Param2 = "ONCE";
             break;
         case game::kLevelExit:
-            if (!raw1) tile.Param1 = std::to_string(p.Int("level", 0, kLastLevel));
+            if (!raw1) tile.Param1 = std::to_string(p.Int("level", 0, kHighestLevelNumber));
             if (!raw2) tile.Param2 = std::to_string(p.Int("tile", 0, kLastTile));
             break;
         case game::kMechanism:
@@ -554,7 +554,7 @@ ImportedLevel ReadMap(const std::string& text, const fs::path& mapFolder,
         auto it = map.properties.find("level");
         if (it == map.properties.end())
             Fail("the map has no \"level\" property; give the level number with --level N");
-        const auto level = CanonicalNumber(it->second.value, 0, kLastLevel);
+        const auto level = CanonicalNumber(it->second.value, 0, kHighestLevelNumber);
         if (!level) Fail("the map's \"level\" property is not a level number");
         result.number = *level;
     }
@@ -575,7 +575,7 @@ ImportedLevel ReadMap(const std::string& text, const fs::path& mapFolder,
         const std::vector<uint32_t> gids = LayerGids(*kinds);
         for (int cell = 0; cell < kCells; ++cell) {
             const int id = CellTile(tilesets, "kinds", cell, gids[cell], tiled_files::kKinds);
-            if (id >= static_cast<int>(tiled_files::kKindNames.size()))
+            if (id >= static_cast<int>(game::kTileKindNames.size()))
                 Fail(At("kinds", cell) +
                      ": not a tile kind (the revealed marker belongs in "
                      "layer revealed)");

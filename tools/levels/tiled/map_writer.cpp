@@ -128,7 +128,7 @@ std::string WriteMap(const game::LevelRecord& level, int32_t number, const Tiles
             throw MapError("tile at " + Where(t) + ": picture " + std::to_string(tile.Picture) +
                            " is not in tiles.tsx (" + std::to_string(tilesets.tiles.tileCount) +
                            " pictures)");
-        if (tile.Kind < 0 || tile.Kind >= static_cast<int>(tiled_files::kKindNames.size()))
+        if (tile.Kind < 0 || tile.Kind >= static_cast<int>(game::kTileKindNames.size()))
             throw MapError("tile at " + Where(t) + ": kind " + std::to_string(tile.Kind) +
                            " has no marker in kinds.tsx");
         pictures[t] = gid.tiles + tile.Picture;

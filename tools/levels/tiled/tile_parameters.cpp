@@ -13,7 +13,7 @@ bool KindHasParameters(int16_t kind) {
 }
 
 std::string_view KindName(int16_t kind) {
-    return tiled_files::kKindNames.at(static_cast<size_t>(kind));
+    return game::kTileKindNames.at(static_cast<size_t>(kind));
 }
 
 std::optional<int32_t> CanonicalNumber(const std::string& text, int32_t low, int32_t high) {
@@ -84,7 +84,7 @@ std::vector<Property> ParameterProperties(int16_t kind, const std::string& param
             }
             break;
         case game::kLevelExit:
-            if (auto level = CanonicalNumber(param1, 0, kLastLevel)) {
+            if (auto level = CanonicalNumber(param1, 0, kHighestLevelNumber)) {
                 properties.push_back(Int("level", *level));
                 first = true;
             }

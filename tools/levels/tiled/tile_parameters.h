@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "game/core/game_state.h"
+
 namespace tiled_map {
 
 enum class PropertyType { Int, Bool, String, Object };
@@ -21,8 +23,10 @@ struct Property {
     std::string value;
 };
 
-inline constexpr int32_t kLastTile = 624;
-inline constexpr int32_t kLastLevel = 1000000;
+inline constexpr int32_t kLastTile = game::kTileCount - 1;
+// The highest level number an exit may lead to: far above any campaign, low
+// enough for every number the tool reads.
+inline constexpr int32_t kHighestLevelNumber = 1000000;
 
 // True when the kind takes parameters, so its tiles need an object.
 bool KindHasParameters(int16_t kind);

@@ -3,8 +3,9 @@
 // Shared by tools/assetgen and tools/levels, header only.
 #pragma once
 
-#include <array>
 #include <string_view>
+
+#include "game/core/tile_kinds.h"
 
 namespace tiled_files {
 
@@ -13,11 +14,9 @@ inline constexpr std::string_view kMonsters = "monsters";  // sheet sc2
 inline constexpr std::string_view kItems = "items";        // sheet sc3
 inline constexpr std::string_view kKinds = "kinds";        // tile kinds, painted like collisions
 
-// Tile id i of the kinds tileset is tile kind i; one more tile marks a tile
-// the hero sees from the start.
-inline constexpr std::array<std::string_view, 9> kKindNames = {
-    "floor", "wall", "breakable", "sign", "teleport", "exit", "mechanism", "trap", "message"};
-inline constexpr int kRevealedTile = 9;
-inline constexpr int kKindsTileCount = 10;
+// Tile id i of the kinds tileset is tile kind i, named game::kTileKindNames[i];
+// one more tile marks a tile the hero sees from the start.
+inline constexpr int kRevealedTile = static_cast<int>(game::kTileKindNames.size());
+inline constexpr int kKindsTileCount = kRevealedTile + 1;
 
 }  // namespace tiled_files

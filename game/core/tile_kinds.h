@@ -1,0 +1,19 @@
+// The tile kinds, and their names as the level designers write them in the
+// campaign's sources and see them in Tiled maps.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace game {
+
+inline constexpr int16_t kFloor = 0, kSolidWall = 1, kDestructibleWall = 2, kSign = 3,
+                         kTeleport = 4, kLevelExit = 5, kMechanism = 6, kTrapFloor = 7,
+                         kMessageScreen = 8;
+
+// The name of kind k is kTileKindNames[k].
+inline constexpr std::array<std::string_view, 9> kTileKindNames = {
+    "floor", "wall", "breakable", "sign", "teleport", "exit", "mechanism", "trap", "message"};
+
+}  // namespace game

@@ -1,0 +1,431 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "game/core/game_state.h"
+#include "game/levels/durable_file.h"
+#include "game/levels/package_record.h"
+#include "game/levels/position_record.h"
+#include "levels/levels_test.h"
+#include "tools/levels/cli/level_tool.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace game;
+using levels_test::ReadBytes;
+using levels_test::SampleLevel;
+using levels_test::WriteBytes;
+
+struct ToolRun {
+    int status;
+    std::string out, err;
+};
+
+ToolRun Tool(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = levels_tool::RunLevelTool(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+class LevelTool : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::random_device rd;
+        dir = fs::temp_directory_path() / ("karvelun-tool-" + std::to_string(rd()));
+        fs::create_directories(dir / "src");
+        Write("src/legend.txt",
+              "tile # 11 wall   # brick\n"
+              "tile . 1 floor\n"
+              "tile 0 1 floor\n"
+              "monster r 0 0 1 2\n"
+              "item $ 0 0\n");
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    void Write(const std::string& name, const std::string& text) {
+        std::ofstream(dir / name, std::ios::binary) << text;
+    }
+
+    // A level file: a walled room with the given rows replaced, and extra
+    // legend lines.
+    static std::string Level(const std::map<int, std::string>& rows, const std::string& legend,
+                             const std::string& things = "") {
+        std::string text = "[map]\n";
+        for (int r = 0; r < 25; ++r) {
+            if (rows.count(r))
+                text += rows.at(r);
+            else if (r == 0 || r == 24)
+                text += std::string(25, '#');
+            else
+                text += "#" + std::string(23, '.') + "#";
+            text += "\n";
+        }
+        if (!things.empty()) text += "[things]\n" + things;
+        return text + "\n[legend]\n" + legend;
+    }
+
+    std::string Path(const std::string& name) const { return (dir / name).string(); }
+
+    QJsonObject Json(const std::string& text) {
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+        return doc.object();
+    }
+
+    fs::path dir;
+};
+
+TEST_F(LevelTool, TheStarterCampaignBuildsChecksAndJoinsItsLevels) {
+    const ToolRun built = Tool({"build", KARVELUN_CAMPAIGN_DIR, Path("levels.all")});
+    ASSERT_EQ(built.status, 0) << built.err;
+    EXPECT_EQ(Tool({"check", Path("levels.all")}).status, 0);
+
+    const auto bytes = ReadBytes(dir / "levels.all");
+    ByteReader in(bytes);
+    PackageRecord package;
+    ASSERT_TRUE(ReadPackageRecord(in, false, package));
+    ASSERT_GE(package.levels.size(), 3u);
+    // The start of a new game greets the player with the level's name.
+    EXPECT_EQ(package.levels[0].tiles[591].Kind, kSign);
+    EXPECT_EQ(package.levels[0].tiles[591].Param1.rfind("0. patro: ", 0), 0u);
+
+    // Exits lead 0 -> 1 -> 2 and back; every level has walls, floors,
+    // monsters and items; the campaign has a sign and a destructible wall.
+    std::set<std::pair<int, int>> exits;
+    bool sign = false, breakable = false;
+    for (size_t n = 0; n < package.levels.size(); ++n) {
+        const LevelRecord& level = package.levels[n];
+        int walls = 0, floors = 0;
+        for (const TileRecord& tile : level.tiles) {
+            walls += tile.Kind == kSolidWall;
+            floors += tile.Kind == kFloor;
+            sign |= tile.Kind == kSign && !tile.Param1.empty();
+            breakable |= tile.Kind == kDestructibleWall;
+            if (tile.Kind == kLevelExit)
+                exits.insert({static_cast<int>(n), std::stoi(tile.Param1)});
+        }
+        EXPECT_GT(walls, 96) << n;
+        EXPECT_GT(floors, 100) << n;
+        EXPECT_FALSE(level.monsters.empty()) << n;
+        EXPECT_FALSE(level.items.empty()) << n;
+    }
+    EXPECT_TRUE(sign);
+    EXPECT_TRUE(breakable);
+    for (auto pair : {std::pair{0, 1}, {1, 0}, {1, 2}, {2, 1}})
+        EXPECT_TRUE(exits.count(pair)) << pair.first << " -> " << pair.second;
+}
+
+TEST_F(LevelTool, TheSameSourcesGiveTheSameBytes) {
+    ASSERT_EQ(Tool({"build", KARVELUN_CAMPAIGN_DIR, Path("a.all")}).status, 0);
+    ASSERT_EQ(Tool({"build", KARVELUN_CAMPAIGN_DIR, Path("b.all")}).status, 0);
+    ASSERT_EQ(Tool({"build", KARVELUN_CAMPAIGN_DIR, Path("c.all"), "--seed", "9"}).status, 0);
+    EXPECT_EQ(ReadBytes(dir / "a.all"), ReadBytes(dir / "b.all"));
+    EXPECT_NE(ReadBytes(dir / "a.all"), ReadBytes(dir / "c.all"));
+}
+
+TEST_F(LevelTool, SourcesBecomeTheGamesTiles) {
+    Write("src/level0.txt",
+          Level({{1, "#0.S....................#"}, {2, "#.>T.....K..............#"}},
+                "tile S 33 sign \"Řeka \\\"Vltava\\\" je blízko!\" once\n"
+                "tile > 38 exit 1 @0\n"
+                "tile T 36 teleport 3,20\n"
+                "tile K 41 mechanism @S 29 floor revealed\n",
+                "\n\n...r.$\n" + std::string(22, '\n')));
+    Write("src/level1.txt", Level({{5, "#....0..................#"}}, "tile < 39 exit 0 1,1\n"));
+    const ToolRun run = Tool({"build", Path("src"), Path("out.all"), "--no-check"});
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    const auto bytes = ReadBytes(dir / "out.all");
+    ByteReader in(bytes);
+    PackageRecord package;
+    ASSERT_TRUE(ReadPackageRecord(in, false, package));
+    const LevelRecord& level = package.levels[0];
+    EXPECT_EQ(level.tiles[28].Kind, kSign);
+    EXPECT_EQ(level.tiles[28].Param1, "Řeka \"Vltava\" je blízko!");
+    EXPECT_EQ(level.tiles[28].Param2, "ONCE");
+    EXPECT_EQ(level.tiles[52].Param1, "1");
+    EXPECT_EQ(level.tiles[52].Param2, "130");  // the 0 of level 1: row 5, column 5
+    EXPECT_EQ(level.tiles[53].Param1, "503");  // column 3, row 20
+    EXPECT_EQ(level.tiles[59].Param1, "28");
+    EXPECT_EQ(level.tiles[59].Param2, "29 0");
+    EXPECT_EQ(level.tiles[59].Revealed, kTrue);
+    EXPECT_EQ(level.tiles[0].Picture, 11);
+    ASSERT_EQ(level.monsters.size(), 1u);
+    EXPECT_EQ(level.monsters[0].X, 62.0f);
+    EXPECT_EQ(level.monsters[0].Y, 42.0f);
+    ASSERT_EQ(level.items.size(), 1u);
+    EXPECT_EQ(level.items[0].X, 101);
+    EXPECT_EQ(package.levels[1].tiles[130].Kind, kFloor);
+}
+
+TEST_F(LevelTool, SourceMistakesNameTheFileAndLine) {
+    auto fails = [&](const std::string& level0, const std::string& expected) {
+        Write("src/level0.txt", level0);
+        const ToolRun run = Tool({"build", Path("src"), Path("out.all")});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find(expected), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_FALSE(fs::exists(dir / "out.all"));
+    };
+    fails(Level({{3, "#....Q..................#"}}, ""),
+          "level0.txt:5: 'Q' (column 5) is not in the legend");
+    fails(Level({}, "tile S 33 sign \"Ahoj 日本\"\n"),
+          "level0.txt:29: the text holds a character that Windows-1250 cannot hold (U+65E5)");
+    fails(Level({{7, "#...#"}}, ""), "level0.txt:9: a map row must have 25 characters");
+    fails(Level({{1, "#>......................#"}}, "tile > 38 exit 4 @0\n"),
+          "the exit leads to level 4, which has no source");
+    fails(Level({{2, "#.T..0...0..............#"}}, "tile T 36 teleport @0\n"), "@0 is ambiguous");
+    fails(Level({}, "tile X 5 breakable 0 25\n"), "the strength must be a whole number from 1");
+    fails("[map]\n#####\n", "[map] needs 25 rows");
+    fails(Level({}, "tile S 33 sign \"open\n"), "closing quotation mark");
+
+    Write("src/level0.txt", Level({}, ""));
+    Write("src/level2.txt", Level({}, ""));
+    const ToolRun gap = Tool({"build", Path("src"), Path("out.all")});
+    EXPECT_NE(gap.err.find("level 1 is missing"), std::string::npos) << gap.err;
+}
+
+TEST_F(LevelTool, CheckReportsEveryProblemOnItsOwnLine) {
+    PackageRecord package;
+    package.levels = {SampleLevel(), SampleLevel()};
+    LevelRecord& level = package.levels[1];
+    level.tiles[3].Kind = kFloor;  // a hole in the border
+    level.tiles[40] = {38, kLevelExit, 0, "7", "100"};
+    level.tiles[41] = {38, kLevelExit, 0, "0", "0"};  // onto a wall
+    level.tiles[42] = {36, kTeleport, 0, "625", ""};
+    level.tiles[43] = {41, kMechanism, 0, "12", "29"};
+    level.tiles[44] = {21, kDestructibleWall, 0, "0", "25"};
+    level.monsters.push_back({490.0f, 10.0f, 0, 5, 1, 1});
+    level.tiles[45].Kind = 12;
+    ByteWriter out;
+    WritePackageRecord(out, package);
+    WriteBytes(dir / "bad.all", out.Bytes());
+
+    const ToolRun run = Tool({"check", Path("bad.all")});
+    EXPECT_EQ(run.status, 1);
+    for (const char* expected :
+         {"level 1, tile 3 (column 3, row 0): the border must be solid wall",
+          "level 1, tile 40 (column 15, row 1): the exit leads to level \"7\", which does not "
+          "exist",
+          "level 1, tile 41 (column 16, row 1): the exit leads onto a wall",
+          "tile 42 (column 17, row 1): the teleport's target \"625\" is not a tile",
+          "tile 43 (column 18, row 1): the mechanism's change \"29\" is not \"picture kind\"",
+          "tile 44 (column 19, row 1): a destructible wall needs a positive strength",
+          "tile 45 (column 20, row 1): unknown tile kind 12", "kind 5 is not 0 to 3",
+          "outside the field"})
+        EXPECT_NE(run.err.find(expected), std::string::npos) << expected << "\n" << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 9) << run.err;
+}
+
+// The campaign greets the player wherever he arrives: the start of a new
+// game and every exit's target carry a sign that acts once and names the
+// level, on another tile index than the exit's.
+TEST_F(LevelTool, EveryArrivalOfTheCampaignGreetsThePlayerWithTheLevelsName) {
+    const auto write = [&](const std::string& greeting1, const std::string& start,
+                           const std::string& row1 = "#....0<.................#") {
+        Write("src/level0.txt", Level({{1, "#.>2....................#"},
+                                       {23, "#..............." + start + ".......#"}},
+                                      "tile 0 1 sign \"0. patro: Vchod\" once\n"
+                                      "tile 2 1 sign \"0. patro: Vchod\" once\n"
+                                      "tile > 38 exit 1 @0\n"));
+        Write("src/level1.txt",
+              Level({{row1 == "#....0<.................#" ? 5 : 1, row1}},
+                    "tile 0 1 sign \"" + greeting1 + "\n" + "tile < 39 exit 0 @2\n"));
+        return Tool({"build", Path("src"), Path("out.all")});
+    };
+    const ToolRun built = write("1. patro: Sklep\" once", "0");
+    ASSERT_EQ(built.status, 0) << built.err;
+    EXPECT_EQ(Tool({"check", Path("out.all")}).status, 0);
+
+    const auto fails = [&](const ToolRun& run, const std::string& expected) {
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find(expected), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    };
+    const std::string level1 =
+        "level 1, tile 130 (column 5, row 5): the hero arrives here by the exit of level 0 "
+        "(tile 27), but no sign marked once greets him with \"1. patro: \"";
+    fails(write("2. patro: Sklep\" once", "0"), level1);
+    fails(write("1. patro: Sklep\"", "0"), level1);
+    fails(write("1. patro: \" once", "0"), level1);
+    fails(write("1. patro: Sklep\" once", "."),
+          "level 0, tile 591 (column 16, row 23): the hero arrives here by the start of a new "
+          "game, but no sign");
+    // Level 1's arrival on tile 27, the index of level 0's stairs.
+    fails(write("1. patro: Sklep\" once", "0", "#.0.<...................#"),
+          "level 1, tile 27 (column 2, row 1): the exit of level 0 (tile 27) leads onto its own "
+          "tile index, so the greeting here stays silent");
+
+    // A save's levels have greeted already: check does not ask it of them.
+    write("1. patro: Sklep\" once", ".");
+    ASSERT_EQ(Tool({"build", Path("src"), Path("out.all"), "--no-check"}).status, 0);
+    const auto bytes = ReadBytes(dir / "out.all");
+    ByteReader in(bytes);
+    PackageRecord package;
+    ASSERT_TRUE(ReadPackageRecord(in, false, package));
+    package.header = "hra.lev";
+    ByteWriter out;
+    WritePackageRecord(out, package);
+    WriteBytes(dir / "hra.lev", out.Bytes());
+    EXPECT_EQ(Tool({"check", Path("hra.lev")}).status, 0);
+    EXPECT_EQ(Tool({"check", Path("out.all")}).status, 1);
+}
+
+TEST_F(LevelTool, DumpPrintsLevelsAsJsonWithExactFloats) {
+    PackageRecord package;
+    package.header = "moje.lev";
+    package.levels = {SampleLevel()};
+    ByteWriter out;
+    WritePackageRecord(out, package);
+    WriteBytes(dir / "moje.lev", out.Bytes());
+
+    const ToolRun run = Tool({"dump", Path("moje.lev"), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject doc = Json(run.out);
+    EXPECT_EQ(doc["header"].toString().toStdString(), "moje.lev");
+    const QJsonObject level = doc["levels"].toArray()[0].toObject();
+    EXPECT_EQ(level["number"].toInt(), 0);
+    const QJsonArray tiles = level["tiles"].toArray();
+    ASSERT_EQ(tiles.size(), 625);
+    const QJsonObject sign = tiles[31].toObject();
+    EXPECT_EQ(sign["kind"].toInt(), 3);
+    EXPECT_EQ(sign["revealed"].toInt(), -1);
+    EXPECT_EQ(sign["param1"].toString().toStdString(), SampleLevel().tiles[31].Param1);
+    EXPECT_EQ(tiles[32].toObject()["revealed"].toInt(), 0);
+    const QJsonArray monsters = level["monsters"].toArray();
+    ASSERT_EQ(monsters.size(), 3);
+    const LevelRecord sample = SampleLevel();
+    for (int i = 0; i < 3; ++i) {
+        const QJsonObject m = monsters[i].toObject();
+        const MonsterRecord& expected = sample.monsters[i];
+        EXPECT_EQ(static_cast<float>(m["x"].toDouble()), expected.X);
+        EXPECT_EQ(static_cast<float>(m["y"].toDouble()), expected.Y);
+        EXPECT_EQ(m["damage"].toInt(), expected.Damage);
+        EXPECT_EQ(m["hit_points"].toInt(), expected.HitPoints);
+    }
+    EXPECT_NE(run.out.find("\"x\": 33.333"), std::string::npos);
+    EXPECT_EQ(level["items"].toArray()[1].toObject()["kind"].toInt(), 10);
+}
+
+TEST_F(LevelTool, DumpReadsLevelFilesAndPositionFiles) {
+    ByteWriter level;
+    WriteLevelRecord(level, 12, SampleLevel());
+    WriteBytes(dir / "level12.sc", level.Bytes());
+    WriteBytes(dir / "kopie.sc", level.Bytes());
+    ToolRun run = Tool({"dump", Path("level12.sc"), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Json(run.out)["levels"].toArray()[0].toObject()["number"].toInt(), 12);
+    EXPECT_EQ(Tool({"dump", Path("kopie.sc"), "--json", "--level", "12"}).status, 0);
+    run = Tool({"dump", Path("kopie.sc"), "--json", "--level", "13"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("instead of \"level13\""), std::string::npos) << run.err;
+    EXPECT_EQ(Tool({"dump", Path("kopie.sc"), "--json"}).status, 1);
+
+    ByteWriter position;
+    WritePositionRecord(position, "hra.pos", 5,
+                        {4, 0.1f, -0.0f, 0.8f, 0.8f, 0.7f, 2, 9, 10, 1234, 99, 3, 2, 40, 7, 35});
+    WriteBytes(dir / "hra.pos", position.Bytes());
+    run = Tool({"dump", Path("hra.pos"), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject doc = Json(run.out);
+    const QStringList names = {
+        "header",    "LevelNumber",     "HeroX",        "HeroY",        "HeroStepX",  "HeroStepY",
+        "HeroSpeed", "HeroFacing",      "Lives",        "MaxLives",     "Experience", "Gold",
+        "HeroLevel", "MissileStrength", "MissileRange", "BombStrength", "BombRange"};
+    EXPECT_EQ(doc.keys().size(), names.size());
+    for (const QString& name : names)
+        EXPECT_TRUE(doc.contains(name)) << name.toStdString();
+    EXPECT_EQ(static_cast<float>(doc["HeroX"].toDouble()), 0.1f);
+    EXPECT_NE(run.out.find("\"HeroY\": -0"), std::string::npos);
+    EXPECT_EQ(doc["Experience"].toInt(), 1234);
+    EXPECT_EQ(doc["Gold"].toInt(), 99);
+}
+
+TEST_F(LevelTool, PackAndUnpackKeepThePackagesHeaderRules) {
+    PackageRecord package;
+    package.levels = {SampleLevel(), SampleLevel()};
+    package.levels[1].tiles[7].Param1 = "druhá";
+    ByteWriter out;
+    WritePackageRecord(out, package);
+    WriteBytes(dir / "levels.all", out.Bytes());
+
+    ASSERT_EQ(Tool({"unpack", Path("levels.all"), Path("work")}).status, 0);
+    EXPECT_TRUE(fs::exists(dir / "work/level1.sc"));
+    ASSERT_EQ(Tool({"pack", Path("work"), Path("saves/hra.lev")}).status, 0);
+
+    const auto bytes = ReadBytes(dir / "saves/hra.lev");
+    ByteReader in(bytes);
+    PackageRecord packed;
+    ASSERT_TRUE(ReadPackageRecord(in, true, packed));
+    EXPECT_EQ(packed.header, "hra.lev");
+    ASSERT_EQ(packed.levels.size(), 2u);
+    EXPECT_EQ(packed.levels[1].tiles[7].Param1, "druhá");
+
+    fs::copy_file(dir / "saves/hra.lev", dir / "saves/jina.lev");
+    const ToolRun renamed = Tool({"unpack", Path("saves/jina.lev"), Path("work2")});
+    EXPECT_EQ(renamed.status, 1);
+    EXPECT_NE(renamed.err.find("its header names \"hra.lev\""), std::string::npos);
+
+    EXPECT_EQ(Tool({"pack", Path("work"), Path("x.txt")}).status, 1);
+    EXPECT_EQ(Tool({"pack", Path("nowhere"), Path("x.all")}).status, 1);
+}
+
+TEST_F(LevelTool, AFailedWriteKeepsTheOldOutputAndLeavesNothingBeside) {
+    ASSERT_EQ(Tool({"build", KARVELUN_CAMPAIGN_DIR, Path("levels.all")}).status, 0);
+    const auto built = ReadBytes(dir / "levels.all");
+    ASSERT_EQ(Tool({"unpack", Path("levels.all"), Path("work")}).status, 0);
+    ASSERT_EQ(Tool({"pack", Path("work"), Path("hra.lev")}).status, 0);
+    const auto packed = ReadBytes(dir / "hra.lev");
+    const auto level0 = ReadBytes(dir / "work/level0.sc");
+    auto names = [&] {
+        std::set<std::string> all;
+        for (const auto& entry : fs::recursive_directory_iterator(dir))
+            all.insert(entry.path().lexically_relative(dir).string());
+        return all;
+    };
+    const auto before = names();
+
+    for (const FileStep failing :
+         {FileStep::kWrite, FileStep::kSyncFile, FileStep::kClose, FileStep::kRename}) {
+        SetFileFaultHook(
+            [&](FileStep step, const std::string&) { return step == failing ? ENOSPC : 0; });
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"build", KARVELUN_CAMPAIGN_DIR, Path("levels.all"), "--seed",
+                                       "5"},
+              {"pack", Path("work"), Path("hra.lev")},
+              {"unpack", Path("levels.all"), Path("work")}}) {
+            const ToolRun run = Tool(args);
+            EXPECT_EQ(run.status, 1) << args[0];
+            EXPECT_NE(run.err.find("cannot be written"), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find("No space left"), std::string::npos) << run.err;
+        }
+        SetFileFaultHook(nullptr);
+        EXPECT_EQ(ReadBytes(dir / "levels.all"), built) << FileStepName(failing);
+        EXPECT_EQ(ReadBytes(dir / "hra.lev"), packed);
+        EXPECT_EQ(ReadBytes(dir / "work/level0.sc"), level0);
+        EXPECT_EQ(names(), before);
+    }
+}
+
+TEST_F(LevelTool, WrongUsageAndBrokenFilesFailWithOneLine) {
+    EXPECT_EQ(Tool({}).status, 2);
+    EXPECT_EQ(Tool({"fly"}).status, 2);
+    EXPECT_EQ(Tool({"dump", Path("x.all")}).status, 2);  // --json is required
+    WriteBytes(dir / "broken.all", {1, 0, 0, 0, 9, 9});
+    const ToolRun run = Tool({"check", Path("broken.all")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_NE(run.err.find("broken.all"), std::string::npos);
+}
+
+}  // namespace
