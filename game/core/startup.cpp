@@ -83,6 +83,10 @@ bool Main(const std::string& appFolder) {
 }
 
 bool Main(const std::string& appFolder, const FilePlaces& places) {
+    return Main(appFolder, places, ReadSettings(places.settingsFile));
+}
+
+bool Main(const std::string& appFolder, const FilePlaces& places, const Settings& settings) {
     GameWindows& windows = Windows();
     shutDownDone = false;
     ShutdownRequested = false;
@@ -96,7 +100,6 @@ bool Main(const std::string& appFolder, const FilePlaces& places) {
 
     if (!RegisterSoundLibrary()) return false;
 
-    Settings settings = ReadSettings(Places.settingsFile);
     if (settings.soundOn) StartSound();
     Volume = settings.volume;
     TickDelay = settings.tickDelay;

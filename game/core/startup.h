@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/core/file_places.h"
+#include "game/core/settings.h"
 
 namespace game {
 
@@ -15,6 +16,9 @@ namespace game {
 bool Main(const std::string& appFolder);
 // The same with the files where the program's layout put them.
 bool Main(const std::string& appFolder, const FilePlaces& places);
+// The same with setup.ini already read (the program reads it once, before
+// its first window, for the view).
+bool Main(const std::string& appFolder, const FilePlaces& places, const Settings& settings);
 
 // DllRegisterServer of the sound library; a missing library is ignored, a
 // non-zero result shows "Chyba během načítání!" and closes the game window.
