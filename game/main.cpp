@@ -99,9 +99,11 @@ int main(int argc, char** argv) {
     if (tryOut) places.data = tryOut->dataFolder.toStdString();
 
     platform::LoadGameFont(QString::fromStdString(paths.FontFile()));
-    // How large the windows are shown, known before the first of them, the
-    // loading notice, opens.  Main reads the file again for the rest.
-    const game::ViewSettings view = game::ReadSettings(places.settingsFile).view;
+    // setup.ini, read once: how large the windows are shown is known before
+    // the first of them, the loading notice, opens; the start-up takes the
+    // rest.
+    const game::Settings settings = game::ReadSettings(places.settingsFile);
+    const game::ViewSettings& view = settings.view;
     platform::View::Instance().Configure(view.scale, view.fullScreen);
     game::SetSoundComponent(game::LoadSoundComponentFile(paths.SoundLibraryFile()));
 
@@ -115,7 +117,7 @@ int main(int argc, char** argv) {
         platform::Gamepad gamepad(padKeys);
         // Every game played is recorded.
         game::GameRecordings recordings;
-        if (game::Main(places)) {
+        if (game::Main(places, settings)) {
             if (tryOut) windows.form3().MenuItems(0);  // straight into the new game
             status = app.exec();
         } else {

@@ -1,27 +1,19 @@
 #include "setup/chosen_keys.h"
 
 #include <algorithm>
-#include <utility>
+#include <iterator>
 #include <vector>
 
-#include <QByteArray>
 #include <QKeySequence>
 
 namespace setup {
 namespace {
 
-constexpr std::array<KeyCommand, kCommandCount> kCommands = {{
-    {"Nahoru", "Nahoru", Qt::Key_Up},
-    {"Dolu", "Dolů", Qt::Key_Down},
-    {"Vlevo", "Vlevo", Qt::Key_Left},
-    {"Vpravo", "Vpravo", Qt::Key_Right},
-    {"Strelba", "Střelba", Qt::Key_Control},
-    {"Bomba", "Bomba", Qt::Key_Space},
-    {"Pauza", "Pauza", Qt::Key_Pause},
-    {"Menu", "Menu", Qt::Key_Escape},
-    {"Ulozit", "Rychlé uložení", Qt::Key_F5},
-    {"Nahrat", "Rychlé nahrání", Qt::Key_F7},
-}};
+// In the order of settings::KeyCommands().
+constexpr std::array<const char*, kCommandCount> kCaptions = {
+    "Nahoru", "Dolů",  "Vlevo", "Vpravo",         "Střelba",
+    "Bomba",  "Pauza", "Menu",  "Rychlé uložení", "Rychlé nahrání",
+};
 
 // Keys with a caption of their own; letters, digits and F keys show as
 // they are named.
@@ -65,21 +57,41 @@ bool IsEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-char Upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+// Every key the game sees, each with its game's code: made once, since
+// naming a key costs a key sequence each time.
+struct OfferedKey {
+    int key;
+    int16_t gameKey;
+};
+const std::vector<OfferedKey>& OfferedKeys() {
+    static const std::vector<OfferedKey> offered = [] {
+        std::vector<OfferedKey> keys;
+        const auto add = [&keys](int key) {
+            const QString name = QKeySequence(key).toString(QKeySequence::PortableText);
+            const auto code = settings::KeyCodeOfName(name.toStdString());
+            keys.push_back({key, code.value_or(int16_t{0})});
+        };
+        for (const CaptionedKey& k : kCaptionedKeys)
+            add(k.key);
+        for (int key = Qt::Key_A; key <= Qt::Key_Z; ++key)
+            add(key);
+        for (int key = Qt::Key_0; key <= Qt::Key_9; ++key)
+            add(key);
+        for (int key = Qt::Key_F1; key <= Qt::Key_F24; ++key)
+            add(key);
+        return keys;
+    }();
+    return offered;
 }
 
 }  // namespace
 
-const std::array<KeyCommand, kCommandCount>& KeyCommands() {
-    return kCommands;
+QString CommandCaption(std::size_t command) {
+    return QString::fromUtf8(kCaptions[command]);
 }
 
 KeyChoice DefaultKeys() {
-    KeyChoice keys{};
-    for (std::size_t i = 0; i < kCommandCount; ++i)
-        keys[i] = kCommands[i].defaultKey;
-    return keys;
+    return QtKeysOf(settings::DefaultKeys());
 }
 
 int SameKeyForTheGame(int key) {
@@ -98,62 +110,37 @@ KeyRefusal RefusalOf(const KeyChoice& keys, std::size_t command, int key,
     return KeyRefusal::None;
 }
 
-QString PortableKeyName(int key) {
-    return QKeySequence(key).toString(QKeySequence::PortableText);
+int16_t GameKeyOf(int key) {
+    key = SameKeyForTheGame(key);
+    for (const OfferedKey& offered : OfferedKeys())
+        if (offered.key == key) return offered.gameKey;
+    return 0;
 }
 
-namespace {
-
-// Every key a command may take with its portable name, in the order a name
-// is matched: made once, since naming a key costs a key sequence each time.
-const std::vector<std::pair<QByteArray, int>>& NamedKeys() {
-    static const std::vector<std::pair<QByteArray, int>> named = [] {
-        std::vector<std::pair<QByteArray, int>> keys;
-        const auto add = [&keys](int key, int meaning) {
-            keys.emplace_back(PortableKeyName(key).toLatin1(), meaning);
-        };
-        add(Qt::Key_Enter, Qt::Key_Return);
-        for (int key = Qt::Key_A; key <= Qt::Key_Z; ++key)
-            add(key, key);
-        for (int key = Qt::Key_0; key <= Qt::Key_9; ++key)
-            add(key, key);
-        for (int key = Qt::Key_F2; key <= Qt::Key_F24; ++key)
-            if (key != Qt::Key_F11) add(key, key);
-        for (const CaptionedKey& k : kCaptionedKeys)
-            add(k.key, k.key);
-        return keys;
-    }();
-    return named;
+int QtKeyOf(int16_t gameKey) {
+    for (const OfferedKey& offered : OfferedKeys())
+        if (offered.gameKey == gameKey && gameKey != 0) return offered.key;
+    return 0;
 }
 
-}  // namespace
+settings::KeyCodes GameKeysOf(const KeyChoice& keys) {
+    settings::KeyCodes codes{};
+    for (std::size_t i = 0; i < kCommandCount; ++i)
+        codes[i] = GameKeyOf(keys[i]);
+    return codes;
+}
 
-std::optional<int> KeyOfPortableName(std::string_view name) {
-    for (const auto& [portable, key] : NamedKeys())
-        if (std::equal(name.begin(), name.end(), portable.begin(), portable.end(),
-                       [](char a, char b) { return Upper(a) == Upper(b); }))
-            return key;
-    return std::nullopt;
+KeyChoice QtKeysOf(const settings::KeyCodes& keys) {
+    KeyChoice qtKeys{};
+    for (std::size_t i = 0; i < kCommandCount; ++i)
+        qtKeys[i] = QtKeyOf(keys[i]);
+    return qtKeys;
 }
 
 QString KeyCaption(int key) {
     for (const CaptionedKey& k : kCaptionedKeys)
         if (k.key == key) return QString::fromUtf8(k.caption);
     return QKeySequence(key).toString(QKeySequence::NativeText);
-}
-
-void SettleSharedKeys(KeyChoice& keys) {
-    // Each round puts at least one command back on its default, and the
-    // defaults are all different: this ends.
-    for (bool shared = true; shared;) {
-        std::array<bool, kCommandCount> reset{};
-        shared = false;
-        for (std::size_t i = 0; i < kCommandCount; ++i)
-            for (std::size_t j = i + 1; j < kCommandCount; ++j)
-                if (keys[i] == keys[j]) reset[i] = reset[j] = shared = true;
-        for (std::size_t i = 0; i < kCommandCount; ++i)
-            if (reset[i]) keys[i] = kCommands[i].defaultKey;
-    }
 }
 
 }  // namespace setup

@@ -1,32 +1,26 @@
-// The keys of the game's ten commands as the settings tool knows them: Qt key
-// codes, stored in setup.ini as "Klavesa.<command>=<key>" lines by the key's
-// portable name ("Up", "Control", "Space", "Esc", "W").  The game reads the
-// same lines with its own table; only keys it can tell apart are offered.
+// The keys of the game's ten commands as the settings tool's window knows
+// them: Qt key codes.  setup.ini stores them as the game's key codes by their
+// portable names (game/settings/setup_keys.h); the tool turns its keys into
+// those codes and back here.  Only keys the game can tell apart are offered.
 #pragma once
 
 #include <array>
 #include <cstddef>
-#include <optional>
-#include <string_view>
+#include <cstdint>
 
 #include <QString>
 #include <Qt>
 
+#include "game/settings/setup_keys.h"
+
 namespace setup {
 
-inline constexpr std::size_t kCommandCount = 10;
+using settings::kCommandCount;
 
-struct KeyCommand {
-    std::string_view settingName;  // after "Klavesa." in setup.ini
-    const char* caption;           // what the window calls it
-    int defaultKey;                // a Qt::Key
-};
+// What the window calls a command, in the order of settings::KeyCommands().
+QString CommandCaption(std::size_t command);
 
-// Up, down, left, right, fire, bomb, pause, menu, quick save, quick load.
-const std::array<KeyCommand, kCommandCount>& KeyCommands();
-inline constexpr std::string_view kKeyLinePrefix = "Klavesa.";
-
-// Qt key codes, one per command in the order of KeyCommands().
+// Qt key codes, one per command in the order of settings::KeyCommands().
 using KeyChoice = std::array<int, kCommandCount>;
 KeyChoice DefaultKeys();
 
@@ -47,17 +41,16 @@ KeyRefusal RefusalOf(const KeyChoice& keys, std::size_t command, int key,
 // The keypad's Enter is Return to the game: one key, one name.
 int SameKeyForTheGame(int key);
 
-// The name written to setup.ini: QKeySequence's portable text.
-QString PortableKeyName(int key);
-// The key of a name in setup.ini, ignoring ASCII case; nothing for a name
-// that is not one key the game can see, or a reserved one.
-std::optional<int> KeyOfPortableName(std::string_view name);
+// The game's key code of a key the game sees (through its name, QKeySequence's
+// portable text); 0 for any other key.
+int16_t GameKeyOf(int key);
+// The key of a game's key code: the one the tool offers for it (Return for
+// the Enters); 0 for a code the tool never offers.
+int QtKeyOf(int16_t gameKey);
+settings::KeyCodes GameKeysOf(const KeyChoice& keys);
+KeyChoice QtKeysOf(const settings::KeyCodes& keys);
 
 // What the window shows for a key ("Šipka nahoru", "Mezerník", "W").
 QString KeyCaption(int key);
-
-// Every command whose key another command shares goes back to its default,
-// until no two share one (a file may say anything).
-void SettleSharedKeys(KeyChoice& keys);
 
 }  // namespace setup

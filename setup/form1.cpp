@@ -146,11 +146,11 @@ void Form1::CreateControls() {
     Label6->setGeometry(Twips(120, 1320, 2895, 255));
     for (std::size_t i = 0; i < kCommandCount; ++i) {
         const int top = kKeyRowsTop + static_cast<int>(i) * kKeyRowStep;
-        KeyLabels[i] = new QLabel(QString::fromUtf8(KeyCommands()[i].caption), Frame2);
+        KeyLabels[i] = new QLabel(CommandCaption(i), Frame2);
         KeyLabels[i]->setGeometry(Twips(120, top, 1455, 255));
         KeyButtons[i] = new KeyButton(Frame2);
         KeyButtons[i]->setGeometry(Twips(1680, top - 15, 1335, 285));
-        KeyButtons[i]->SetKey(KeyCommands()[i].defaultKey);
+        KeyButtons[i]->SetKey(DefaultKeys()[i]);
         KeyButtons[i]->setToolTip(QStringLiteral("Klepněte a stiskněte novou klávesu"));
     }
     Command2 = new QPushButton(QStringLiteral("Výchozí"), Frame2);
@@ -198,8 +198,9 @@ void Form1::Form_Load() {
     Combo1->setCurrentIndex(values->scale);
     Check2->setChecked(values->fullScreen);
     Check3->setChecked(values->pauseOnFocusLoss);
+    const KeyChoice keys = QtKeysOf(values->keys);
     for (std::size_t i = 0; i < kCommandCount; ++i)
-        KeyButtons[i]->SetKey(values->keys[i]);
+        KeyButtons[i]->SetKey(keys[i]);
     otherLines_ = values->otherLines;
 }
 
@@ -231,10 +232,16 @@ SetupValues Form1::CurrentValues() const {
     values.scale = Combo1->currentIndex();
     values.fullScreen = Check2->isChecked();
     values.pauseOnFocusLoss = Check3->isChecked();
-    for (std::size_t i = 0; i < kCommandCount; ++i)
-        values.keys[i] = KeyButtons[i]->Key();
+    values.keys = GameKeysOf(ChosenKeys());
     values.otherLines = otherLines_;
     return values;
+}
+
+KeyChoice Form1::ChosenKeys() const {
+    KeyChoice keys{};
+    for (std::size_t i = 0; i < kCommandCount; ++i)
+        keys[i] = KeyButtons[i]->Key();
+    return keys;
 }
 
 void Form1::KeyButtons_Click(std::size_t index) {
@@ -243,14 +250,13 @@ void Form1::KeyButtons_Click(std::size_t index) {
 }
 
 void Form1::KeyButtons_KeyOffered(std::size_t index, int key, Qt::KeyboardModifiers modifiers) {
-    const KeyChoice keys = CurrentValues().keys;
+    const KeyChoice keys = ChosenKeys();
     const KeyRefusal refusal = RefusalOf(keys, index, key, modifiers);
     if (refusal != KeyRefusal::None) {
         // The button keeps waiting for another key.
         QString owner;
         for (std::size_t i = 0; i < kCommandCount; ++i)
-            if (i != index && keys[i] == SameKeyForTheGame(key))
-                owner = QString::fromUtf8(KeyCommands()[i].caption);
+            if (i != index && keys[i] == SameKeyForTheGame(key)) owner = CommandCaption(i);
         Label7->setText(RefusalNote(refusal, SameKeyForTheGame(key), owner));
         return;
     }

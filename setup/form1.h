@@ -12,6 +12,9 @@
 #include <QString>
 #include <QWidget>
 
+#include "game/settings/setup_ini.h"
+#include "setup/chosen_keys.h"
+
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -22,7 +25,7 @@ namespace setup {
 
 class HScrollBar;
 class KeyButton;
-struct SetupValues;
+using settings::SetupValues;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -40,6 +43,8 @@ class Form1 : public QWidget {
 
     const QString& SettingsFileToWrite() const { return writeFile_; }
     SetupValues CurrentValues() const;
+    // The keys on the buttons.
+    KeyChoice ChosenKeys() const;
 
     QFrame* Frame1 = nullptr;
     QCheckBox* Check1 = nullptr;
@@ -61,7 +66,7 @@ class Form1 : public QWidget {
     QCheckBox* Check3 = nullptr;
 
     // The keys, in the second frame below the windows' settings: a caption
-    // and a key button for each command (in the order of KeyCommands()),
+    // and a key button for each command (in the order of settings::KeyCommands()),
     // "Výchozí" for the defaults, and a note that says why a key was refused.
     QLabel* Label6 = nullptr;
     std::array<QLabel*, 10> KeyLabels{};

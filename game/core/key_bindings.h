@@ -3,7 +3,7 @@
 // Space, Pause, Esc, F5, F7); a pressed key is turned into those codes
 // first, so a chosen key acts exactly as the standard key would.  The keys
 // are stored in setup.ini by the names of Qt's portable key text ("Up",
-// "Control", "Space", "Esc", "W"), read here without Qt.
+// "Control", "Space", "Esc", "W"), read by the settings file's library.
 #pragma once
 
 #include <array>
@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "game/settings/setup_keys.h"
 
 namespace game {
 
@@ -27,9 +29,10 @@ enum class Command : uint8_t {
     QuickSave,
     QuickLoad,
 };
-inline constexpr std::size_t kCommandCount = 10;
+using settings::kCommandCount;
 
-// All commands, in the order the help window and setup.ini list them.
+// All commands, in the order the help window and setup.ini list them (the
+// order of settings::KeyCommands()).
 inline constexpr std::array<Command, kCommandCount> kAllCommands = {
     Command::Up,   Command::Down,  Command::Left, Command::Right,     Command::Fire,
     Command::Bomb, Command::Pause, Command::Menu, Command::QuickSave, Command::QuickLoad};
@@ -38,21 +41,14 @@ inline constexpr std::array<Command, kCommandCount> kAllCommands = {
 int16_t DefaultKeyOf(Command command);
 // The command's name in setup.ini after "Klavesa." ("Nahoru", "Strelba").
 std::string_view SettingNameOf(Command command);
-inline constexpr std::string_view kKeyLinePrefix = "Klavesa.";
 
-// The key code of a key's portable name, ignoring ASCII case ("Up", "esc",
-// "w", "F12", "PgUp"); nothing for names of keys the game cannot see and
-// for anything that is not one single key ("Ctrl+W", "Alt+Return").
-std::optional<int16_t> KeyCodeOfName(std::string_view name);
-// The portable name of a key code ("Control", "Space", "W"); empty for a
-// code without one.
-std::string PortableNameOf(int16_t keyCode);
-
-// F1 opens the help and F11 switches full screen: no command may take them.
-// (Alt+Enter, the other full-screen switch, is no single key at all.)
-bool IsReservedKey(int16_t keyCode);
-// A key the game sees that is not reserved.
-bool CanBeChosen(int16_t keyCode);
+// The keys' names in setup.ini and the keys no command may take
+// (game/settings/setup_keys.h).
+using settings::CanBeChosen;
+using settings::IsReservedKey;
+using settings::KeyCodeOfName;
+using settings::kKeyLinePrefix;
+using settings::PortableNameOf;
 
 // The standard codes one pressed key stands for: at most the code of the
 // command it was chosen for and its own code.
@@ -72,6 +68,8 @@ class KeyBindings {
   public:
     // Every command on its standard key.
     KeyBindings();
+    // The keys of setup.ini, in the order of settings::KeyCommands().
+    explicit KeyBindings(const settings::KeyCodes& keys) : keys_(keys) {}
 
     int16_t KeyOf(Command command) const { return keys_[static_cast<std::size_t>(command)]; }
     // Gives the command its key, unchecked: a table filled from a file is
@@ -98,7 +96,7 @@ class KeyBindings {
     bool operator==(const KeyBindings&) const = default;
 
   private:
-    std::array<int16_t, kCommandCount> keys_;
+    settings::KeyCodes keys_;
 };
 
 // The keys of this run, read from setup.ini at start.

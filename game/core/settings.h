@@ -1,17 +1,14 @@
-// Reading setup.ini.  Its first three lines are the ones the settings tool
-// has always written, read by position, not by key:
-//   Zvuky=Ano | Zvuky=Ne, Hlasitost=<0..100>, Tick=<0..20000>
-// Every later setting is a further "Name=value" line after them:
-//   Zvetseni=auto|1|2|3|4, CelaObrazovka=Ano|Ne, PauzaPriPrepnuti=Ano|Ne,
-//   Klavesa.Nahoru=<key> ... Klavesa.Nahrat=<key> (the chosen keys, by the
-//   names of key_bindings.h)
-// CR LF, LF and a lone CR all end a line, as in the settings tool.
+// The game's settings from setup.ini (the file's lines and their reading:
+// game/settings/setup_ini.h).  The game reads every line as the settings
+// tool does but the volume and the tick, which it takes as they are rather
+// than as the tool's bars show them.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "game/core/key_bindings.h"
+#include "game/settings/setup_ini.h"
 
 namespace game {
 
@@ -34,14 +31,12 @@ struct Settings {
     KeyBindings keys;
 };
 
-// The three values of the lines' texts.  A missing line counts as empty.
-bool SoundLineTurnsSoundOn(const std::string& line1);
-// A volume too large for a float gives the largest float.
-float VolumeOfLine(const std::string& line2);
-int16_t TickDelayOfLine(const std::string& line3);
+// The settings of a file's lines.
+Settings SettingsOfLines(const settings::SetupLines& lines);
 
 // Reads the file.  A missing or unreadable file gives the tool's defaults:
-// sound on, volume 1.0, tick 0, and the default view.  Never fails.
+// sound on, volume 1.0, tick 0, the default view and the standard keys.
+// Never fails; a file that is there but cannot be read is said on stderr.
 Settings ReadSettings(const std::string& path);
 
 }  // namespace game

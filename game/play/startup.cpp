@@ -79,6 +79,10 @@ void UnregisterSoundLibrary() {
 }
 
 bool Main(const FilePlaces& places) {
+    return Main(places, ReadSettings(places.settingsFile));
+}
+
+bool Main(const FilePlaces& places, const Settings& settings) {
     GameWindows& windows = Windows();
     shutDownDone = false;
     ShutdownRequested = false;
@@ -91,7 +95,6 @@ bool Main(const FilePlaces& places) {
 
     if (!RegisterSoundLibrary()) return false;
 
-    Settings settings = ReadSettings(Places.settingsFile);
     if (settings.soundOn) StartSound();
     Volume = settings.volume;
     TickDelay = settings.tickDelay;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/core/game_state.h"
+#include "game/core/settings.h"
 
 namespace game {
 
@@ -14,6 +15,9 @@ namespace game {
 // picture file missing or unreadable, a failed registration of the sound
 // library); a message box has said why and the shut-down has run.
 bool Main(const FilePlaces& places);
+// The same with setup.ini already read (the program reads it once, before
+// its first window, for the view).
+bool Main(const FilePlaces& places, const Settings& settings);
 
 // DllRegisterServer of the sound library; a missing library is ignored, a
 // non-zero result shows "Chyba během načítání!" and closes the game window.

@@ -144,7 +144,9 @@ int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths
     const FilePlaces places = paths.Places();
 
     platform::LoadGameFont(QString::fromStdString(paths.FontFile()));
-    const ViewSettings view = ReadSettings(places.settingsFile).view;
+    // setup.ini, read once for the view and the start-up.
+    const Settings settings = ReadSettings(places.settingsFile);
+    const ViewSettings& view = settings.view;
     platform::View::Instance().Configure(view.scale, view.fullScreen);
     SetSoundComponent(LoadSoundComponentFile(paths.SoundLibraryFile()));
     // The controller keeps the pace; a frame never waits for the display.
@@ -156,7 +158,7 @@ int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths
         PlaybackWindows playbackWindows(windows);
         SetWindows(&playbackWindows);
         windows.ApplyViewSettings(view);
-        if (!Main(places)) {
+        if (!Main(places, settings)) {
             windows.SetExitStatus(1);
             ShutDown();
             SetWindows(nullptr);

@@ -5,42 +5,42 @@
 
 #include "fuzz/fuzz_support.h"
 #include "game/core/settings.h"
-#include "setup/setup_ini.h"
+#include "game/settings/setup_ini.h"
 
 namespace {
 
-void ExpectShowable(const setup::SetupValues& v) {
-    fuzz::Expect(v.volume >= 0 && v.volume <= setup::kVolumeMax, "the volume is off its bar");
-    fuzz::Expect(v.tick >= 0 && v.tick <= setup::kTickMax, "the tick is off its bar");
-    fuzz::Expect(v.scale >= 0 && v.scale <= setup::kScaleMax, "the scale is off its choices");
+void ExpectShowable(const settings::SetupValues& v) {
+    fuzz::Expect(v.volume >= 0 && v.volume <= settings::kVolumeMax, "the volume is off its bar");
+    fuzz::Expect(v.tick >= 0 && v.tick <= settings::kTickMax, "the tick is off its bar");
+    fuzz::Expect(v.scale >= 0 && v.scale <= settings::kScaleMax, "the scale is off its choices");
 }
 
-void ExpectGameAgrees(const setup::SetupValues& v, const game::Settings& g) {
+void ExpectGameAgrees(const settings::SetupValues& v, const game::Settings& g) {
     fuzz::Expect(g.soundOn == v.soundOn, "the game hears the sound line differently");
     fuzz::Expect(g.volume == static_cast<float>(v.volume / 100.0), "the game reads another volume");
     fuzz::Expect(g.tickDelay == v.tick, "the game reads another tick");
     fuzz::Expect(g.view.scale == v.scale && g.view.fullScreen == v.fullScreen &&
                      g.view.pauseOnFocusLoss == v.pauseOnFocusLoss,
                  "the game reads another view");
+    fuzz::Expect(g.keys == game::KeyBindings(v.keys), "the game reads other keys");
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const setup::SetupValues values = setup::ParseSetupIni(text);
+    const settings::SetupValues values = settings::ParseSetupIni(text);
     ExpectShowable(values);
 
     const std::string path = fuzz::MemoryFileWith(data, size);
-    const auto fromFile = setup::ReadSetupIni(QString::fromStdString(path));
+    const auto fromFile = settings::ReadSetupIni(path);
     fuzz::Expect(fromFile && *fromFile == values, "the file reads unlike its text");
 
-    const QByteArray written = setup::FormatSetupIni(values);
-    const std::string_view writtenText(written.constData(), static_cast<size_t>(written.size()));
-    fuzz::Expect(setup::ParseSetupIni(writtenText) == values,
+    const std::string written = settings::FormatSetupIni(values);
+    fuzz::Expect(settings::ParseSetupIni(written) == values,
                  "what the tool wrote reads back otherwise");
-    const std::string writtenPath = fuzz::MemoryFileWith(
-        reinterpret_cast<const uint8_t*>(written.constData()), writtenText.size());
+    const std::string writtenPath =
+        fuzz::MemoryFileWith(reinterpret_cast<const uint8_t*>(written.data()), written.size());
     ExpectGameAgrees(values, game::ReadSettings(writtenPath));
     return 0;
 }

@@ -36,8 +36,9 @@ std::optional<int16_t> GameCodeOfKey(int qtKey) {
     return key ? std::optional<int16_t>(key->keyCode) : std::nullopt;
 }
 
-// The game's table of the keys the tool saved.
-game::KeyBindings GameKeysOf(const setup::KeyChoice& keys) {
+// The game's table of the keys the tool's buttons show, as the game's
+// keyboard gets them.
+game::KeyBindings KeyboardKeysOf(const setup::KeyChoice& keys) {
     game::KeyBindings bindings;
     for (std::size_t i = 0; i < setup::kCommandCount; ++i)
         bindings.Set(game::kAllCommands[i], *GameCodeOfKey(keys[i]));
@@ -118,9 +119,11 @@ TEST_F(GameReadsSetup, EveryKeyTheToolTakesIsTheKeyTheGameSees) {
         if (setup::RefusalOf(keys, kFire, qtKey, Qt::NoModifier) != setup::KeyRefusal::None)
             continue;
         ++taken;
+        keys[kFire] = setup::SameKeyForTheGame(qtKey);
         setup::SetupValues values = Values(true, 100, 0);
-        values.keys = keys;
-        values.keys[kFire] = setup::SameKeyForTheGame(qtKey);
+        values.keys = setup::GameKeysOf(keys);
+        // The tool shows the key it saved when it starts again.
+        EXPECT_EQ(setup::QtKeysOf(values.keys), keys) << qtKey;
         const game::Settings game = SaveAndStartGame(values);
         const std::optional<int16_t> seen = GameCodeOfKey(qtKey);
         ASSERT_TRUE(seen.has_value()) << qtKey;
@@ -132,11 +135,13 @@ TEST_F(GameReadsSetup, EveryKeyTheToolTakesIsTheKeyTheGameSees) {
 }
 
 TEST_F(GameReadsSetup, KeysChosenInTheToolAreTheGamesKeys) {
+    const setup::KeyChoice keys = {Qt::Key_W,     Qt::Key_S,      Qt::Key_A,      Qt::Key_D,
+                                   Qt::Key_Shift, Qt::Key_Return, Qt::Key_PageUp, Qt::Key_Q,
+                                   Qt::Key_F2,    Qt::Key_F12};
     setup::SetupValues values = Values(true, 60, 3);
-    values.keys = {Qt::Key_W,      Qt::Key_S,      Qt::Key_A, Qt::Key_D,  Qt::Key_Shift,
-                   Qt::Key_Return, Qt::Key_PageUp, Qt::Key_Q, Qt::Key_F2, Qt::Key_F12};
+    values.keys = setup::GameKeysOf(keys);
     const game::Settings settings = SaveAndStartGame(values);
-    EXPECT_EQ(settings.keys, GameKeysOf(values.keys));
+    EXPECT_EQ(settings.keys, KeyboardKeysOf(keys));
     EXPECT_TRUE(settings.soundOn);
     EXPECT_FLOAT_EQ(settings.volume, 0.6f);
     EXPECT_EQ(settings.tickDelay, 3);
@@ -144,7 +149,7 @@ TEST_F(GameReadsSetup, KeysChosenInTheToolAreTheGamesKeys) {
 }
 
 // Files written by hand, on other systems or by other versions: the tool
-// shows what the game will do.
+// shows what the game will do (volumes and ticks within the tool's bars).
 TEST_F(GameReadsSetup, BothProgramsSeeTheSameValuesInOddFiles) {
     const char* const files[] = {
         "Zvuky=Ne\rHlasitost=30\rTick=4\rZvetseni=2\r",
@@ -162,7 +167,7 @@ TEST_F(GameReadsSetup, BothProgramsSeeTheSameValuesInOddFiles) {
         "\n\n\nKlavesa.Nahrat=F1\nKlavesa.Ulozit=Del\nKlavesa.Vpravo=Ě\nKlavesa.Vlevo=\n",
     };
     for (const char* text : files) {
-        const setup::SetupValues tool = setup::ParseSetupIni(text);
+        const setup::SetupValues tool = settings::ParseSetupIni(text);
         const QString path = setup::SetupIniPath(dir_.path());
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -175,7 +180,8 @@ TEST_F(GameReadsSetup, BothProgramsSeeTheSameValuesInOddFiles) {
         EXPECT_EQ(game.view.scale, tool.scale) << text;
         EXPECT_EQ(game.view.fullScreen, tool.fullScreen) << text;
         EXPECT_EQ(game.view.pauseOnFocusLoss, tool.pauseOnFocusLoss) << text;
-        EXPECT_EQ(game.keys, GameKeysOf(tool.keys)) << text;
+        // The keys the tool's buttons show are the keys the game acts on.
+        EXPECT_EQ(game.keys, KeyboardKeysOf(setup::QtKeysOf(tool.keys))) << text;
     }
 }
 

@@ -1,17 +1,16 @@
-#include "setup/number_text.h"
+#include "game/settings/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 
-namespace setup {
+namespace settings {
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
+// Where the blanks (spaces, tabs) from `from` on end.
+std::size_t PastBlanks(std::string_view text, std::size_t from) {
+    return std::min(text.find_first_not_of(" \t", from), text.size());
 }
 
 // The parts of a number at the front of a text.
@@ -24,9 +23,7 @@ struct Scan {
 
 Scan ScanNumber(std::string_view text) {
     Scan scan;
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
+    std::size_t i = PastBlanks(text, 0);
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         scan.negative = text[i] == '-';
         ++i;
@@ -34,7 +31,7 @@ Scan ScanNumber(std::string_view text) {
     const std::size_t bodyStart = i;
     bool seenPoint = false;
     while (i < text.size()) {
-        if (IsDigit(text[i])) {
+        if (text[i] >= '0' && text[i] <= '9') {
             scan.hasDigit = true;
         } else if (text[i] == '.' && !seenPoint) {
             seenPoint = true;
@@ -77,10 +74,7 @@ double LeadingNumber(std::string_view text) {
 bool IsNumber(std::string_view text) {
     const Scan scan = ScanNumber(text);
     if (!scan.hasDigit) return false;
-    std::size_t i = scan.end;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    return i == text.size();
+    return PastBlanks(text, scan.end) == text.size();
 }
 
 int RoundHalfEven(double value) {
@@ -88,4 +82,4 @@ int RoundHalfEven(double value) {
     return static_cast<int>(std::nearbyint(value));
 }
 
-}  // namespace setup
+}  // namespace settings

@@ -1,10 +1,12 @@
-// How the settings tool reads a number out of a line of setup.ini.  The
-// tool keeps its own copy of these rules: it shares no code with the game.
+// How the settings tool reads a number out of a line of setup.ini, as its
+// bars show it.  Unlike the game's reading (game/platform/numbers.h, which
+// the game's own volume and tick go through) there is no exponent: "1e3"
+// is no number here, and its leading number is 1.
 #pragma once
 
 #include <string_view>
 
-namespace setup {
+namespace settings {
 
 // The number formed by the leading numeric characters of the text: blanks,
 // an optional sign, digits with at most one "." as the decimal point.
@@ -21,4 +23,4 @@ bool IsNumber(std::string_view text);
 // must lie within the range of int (callers clamp it first).
 int RoundHalfEven(double value);
 
-}  // namespace setup
+}  // namespace settings

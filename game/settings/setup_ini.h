@@ -1,0 +1,114 @@
+// setup.ini, the settings file that the settings tool writes and the game
+// reads at start.  Its first three lines are the ones the tool has always
+// written, read by position (the key names are never checked):
+//
+//   Zvuky=Ano        (or Zvuky=Ne)
+//   Hlasitost=<0..100>
+//   Tick=<0..20000>
+//
+// Every later setting is a "Name=value" line after them:
+//
+//   Zvetseni=auto|1|2|3|4
+//   CelaObrazovka=Ano|Ne
+//   PauzaPriPrepnuti=Ano|Ne
+//   Klavesa.Nahoru=<key> ... Klavesa.Nahrat=<key>   (setup_keys.h)
+//
+// Names and values are read without regard to ASCII case and to the blanks
+// (spaces, tabs) around them; a value that does not read gives the default,
+// a name given twice takes its last line (even when that line's value does
+// not read), a missing line means its default.  The tool writes every line
+// ended by CR LF; CR LF, LF and a lone CR all end a line.
+//
+// The game and the tool read every line alike but the volume and the tick:
+// the tool shows them on its bars (BarVolumeOfLine, BarTickOfLine), the game
+// takes them as they are (GameVolumeOfLine, GameTickOfLine).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/settings/setup_keys.h"
+
+namespace settings {
+
+inline constexpr std::string_view kSetupIniName = "setup.ini";
+inline constexpr int kVolumeMax = 100;
+inline constexpr int kTickMax = 20000;
+inline constexpr int kScaleMax = 4;
+
+struct SetupValues {
+    bool soundOn = true;
+    int volume = kVolumeMax;       // percent, as the tool's bar shows it
+    int tick = 0;                  // idle passes before every frame, as the tool's bar shows it
+    int scale = 0;                 // the game's windows enlarged: 0 automatic, else 1 to 4
+    bool fullScreen = false;       // the game starts covering the screen
+    bool pauseOnFocusLoss = true;  // time stops when the game loses the keyboard
+    // The commands' keys; a key line that does not read, a reserved key or
+    // a key two commands share gives the standard key.
+    KeyCodes keys = DefaultKeys();
+    // Lines after the third that neither program knows (settings of a newer
+    // game, say), kept in their order when the tool writes the file again.
+    // Blank lines are not kept.
+    std::vector<std::string> otherLines;
+
+    bool operator==(const SetupValues&) const = default;
+};
+
+// A file's text in lines, without their ends.  A missing line of the first
+// three counts as empty.
+struct SetupLines {
+    std::string sound;
+    std::string volume;
+    std::string tick;
+    std::vector<std::string> later;  // every line after the third
+};
+SetupLines SplitSetupIni(std::string_view text);
+
+// Line 1: sound is on when the line, in upper case, contains "ANO".
+bool SoundOfLine(std::string_view line);
+// Line 2: the text after "Hlasitost=" (from the 11th character on).  As the
+// tool's volume bar shows it: below 0 gives 0, above 100 gives 100, no
+// number 100, rounded half to even.
+int BarVolumeOfLine(std::string_view line);
+// As the game plays it: 1.0 for a volume of 100, with no upper limit; below
+// 0 gives 0, no number 1.0, a volume too large for a float the largest
+// float.  Numbers may have an exponent ("5e1").
+float GameVolumeOfLine(std::string_view line);
+// Line 3: the text after "Tick=" (from the 6th character on).  As the
+// tool's tick bar shows it: above 20000 gives 20000, below 0 gives 0, no
+// number 0, rounded half to even.
+int BarTickOfLine(std::string_view line);
+// As the game waits: below 0 or no number gives 0, above 32767 gives 32767,
+// rounded half to even; numbers may have an exponent.
+int16_t GameTickOfLine(std::string_view line);
+
+// The values of a file's lines, the volume and the tick as the tool's bars
+// show them.
+SetupValues ValuesOfLines(const SetupLines& lines);
+// The values of a whole file's text.
+SetupValues ParseSetupIni(std::string_view text);
+
+// Reads the file's lines.  A missing or unreadable file, or one that is no
+// regular file of a sensible size (a folder, a pipe, a device, a huge file),
+// gives nothing, without waiting.
+std::optional<SetupLines> ReadSetupLines(const std::string& path);
+// The same, read into values.
+std::optional<SetupValues> ReadSetupIni(const std::string& path);
+
+// The exact bytes the tool writes: the three old lines, the view's lines,
+// every command's key line, then the other lines, each ended by CR LF.
+std::string FormatSetupIni(const SetupValues& values);
+
+// Writes the file through a temporary file in the same folder that then
+// replaces it (flushed to the disk, a link in its place replaced, not
+// followed), so a failure never leaves a half-written setup.ini.  When the
+// folder refuses new files but the file itself is writable, the file is
+// rewritten in place instead: the new text, flushed, then the file cut to
+// its length.  Returns false and fills *error with the failing step and the
+// system's reason when it fails.
+bool WriteSetupIni(const std::string& path, const SetupValues& values, std::string* error);
+
+}  // namespace settings

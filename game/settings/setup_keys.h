@@ -1,0 +1,54 @@
+// The keys of the game's ten commands in setup.ini: one "Klavesa.<command>=
+// <key>" line each, the key by its portable name ("Up", "Control", "Space",
+// "Esc", "W").  Keys are the game's own key codes (game/platform/keys.h);
+// the game's keyboard and the settings tool's window each turn their keys
+// into these codes.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace settings {
+
+inline constexpr std::size_t kCommandCount = 10;
+
+struct CommandKey {
+    std::string_view settingName;  // after "Klavesa." in setup.ini
+    int16_t defaultKey;            // the command's standard key
+};
+
+// Up, down, left, right, fire, bomb, pause, menu, quick save, quick load:
+// the order the help window, the settings tool and setup.ini list them in.
+const std::array<CommandKey, kCommandCount>& KeyCommands();
+inline constexpr std::string_view kKeyLinePrefix = "Klavesa.";
+
+// Key codes, one per command in the order of KeyCommands().
+using KeyCodes = std::array<int16_t, kCommandCount>;
+KeyCodes DefaultKeys();
+// Whether the code is some command's standard key.
+bool IsStandardKey(int16_t keyCode);
+
+// The key code of a key's portable name, ignoring ASCII case ("Up", "esc",
+// "w", "F12", "PgUp"); nothing for names of keys the game cannot see and
+// for anything that is not one single key ("Ctrl+W", "Alt+Return").
+std::optional<int16_t> KeyCodeOfName(std::string_view name);
+// The portable name of a key code ("Control", "Space", "W"); empty for a
+// code without one.
+std::string PortableNameOf(int16_t keyCode);
+
+// F1 opens the help and F11 switches full screen: no command may take them.
+// (Alt+Enter, the other full-screen switch, is no single key at all.)
+bool IsReservedKey(int16_t keyCode);
+// A key the game sees that is not reserved.
+bool CanBeChosen(int16_t keyCode);
+
+// Two commands on one key cannot both be meant: every command whose key
+// another command shares goes back to its standard key, until no two share
+// one (a file may say anything).
+void SettleSharedKeys(KeyCodes& keys);
+
+}  // namespace settings
