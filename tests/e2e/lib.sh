@@ -48,11 +48,14 @@ e2e_skip_without() {
 }
 
 # e2e_start_xvfb <width>x<height>x<depth>
-# Xvfb picks a free display number itself and writes it to the descriptor,
-# so parallel runs never fight over one.  The programs then use it through
-# Qt's X11 platform, whatever the caller's environment says.
+# Xvfb picks a free display number itself and writes it to the descriptor
+# once it takes connections, so parallel runs never fight over one.  It must
+# not reset when its last client leaves: a program that connects while the
+# server resets (the next one a check starts right after the last ended) is
+# refused and aborts.  The programs use the display through Qt's X11
+# platform, whatever the caller's environment says.
 e2e_start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [[ -s $work/display ]] && break
