@@ -8,7 +8,7 @@
 #     e2e_start_openbox: a window manager on it, once it manages the screen;
 #   - e2e_game_folder: a game folder made from a build's dist folder;
 #   - e2e_window, e2e_focus, e2e_keys_to: finding the programs' windows and
-#     typing into them; e2e_until_ended: waiting for a program's end;
+#     typing into them; e2e_focused_box: a message box that took the keyboard; e2e_until_ended: waiting for a program's end;
 #     e2e_until_files: waiting for files the program writes;
 #     e2e_new_game, e2e_leave_game: a new game from the menu, and "Exit";
 #     e2e_refused: a copy that shows only its box and ends with status 1;
@@ -138,6 +138,25 @@ e2e_window() {
         id=$("${search[@]}" 2>/dev/null | head -n1 || true)
         [[ -n $id ]] && { echo "$id"; return 0; }
         [[ -n $watched ]] && ! kill -0 "$watched" 2>/dev/null && return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# e2e_focused_box
+# Prints the id of the game's message box (title "Karvelun") once it has
+# the keyboard, waiting up to 60 s; fails when none comes or $app_pid ends.
+# The box is told by the focus rather than by its title alone: another
+# window of the program may carry the same title.
+e2e_focused_box() {
+    local id name
+    for _ in $(seq 600); do
+        id=$(xdotool getwindowfocus 2>/dev/null || true)
+        if [[ -n $id ]]; then
+            name=$(xdotool getwindowname "$id" 2>/dev/null || true)
+            [[ $name == Karvelun ]] && { echo "$id"; return 0; }
+        fi
+        [[ -n $app_pid ]] && ! kill -0 "$app_pid" 2>/dev/null && return 1
         sleep 0.1
     done
     return 1
