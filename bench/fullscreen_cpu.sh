@@ -7,7 +7,7 @@
 #
 #   fullscreen_cpu.sh <dist folder> <open_campaign program> [seconds]
 #
-# Exits 77 when Xvfb, openbox or xdotool is not installed.
+# Exits 77 when Xvfb, openbox, xprop or xdotool is not installed.
 set -euo pipefail
 
 dist=${1:?usage: fullscreen_cpu.sh <dist folder> <open_campaign program> [seconds]}
@@ -16,7 +16,7 @@ seconds=${3:-20}
 
 e2e_name=fullscreen_cpu
 source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib.sh"
-e2e_skip_without Xvfb openbox xdotool
+e2e_skip_without Xvfb openbox xprop xdotool
 app_log="$work/game.log"
 
 game="$work/game"
@@ -25,10 +25,7 @@ printf 'Zvetseni=auto\r\nCelaObrazovka=Ano\r\n' >>"$game/setup.ini"
 "$open_campaign" "$game/data/levels.all" || fail "the test campaign could not be written"
 
 e2e_start_xvfb 2560x1600x24
-openbox >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-trap 'kill "$wm_pid" 2>/dev/null || true; e2e_cleanup' EXIT
-sleep 1
+e2e_start_openbox
 
 (cd / && exec "$game/karvelun") >"$app_log" 2>&1 &
 app_pid=$!
@@ -39,8 +36,12 @@ xdotool key Return
 window_id=$(timeout 60 xdotool search --sync --onlyvisible --name '^Orvane Karvelun v1\.02$' |
     head -n1) || fail "the game window did not appear"
 xdotool windowfocus --sync "$window_id"
-sleep 1
-geometry=$(xdotool getwindowgeometry "$window_id" | sed -n 's/.*Geometry: //p')
+# The window manager makes the window full screen a moment after it shows.
+for _ in $(seq 100); do
+    geometry=$(xdotool getwindowgeometry "$window_id" | sed -n 's/.*Geometry: //p')
+    [[ $geometry == 2560x1600 ]] && break
+    sleep 0.1
+done
 [[ $geometry == 2560x1600 ]] || fail "the game window is $geometry, not the whole screen"
 
 ticks=$(getconf CLK_TCK)

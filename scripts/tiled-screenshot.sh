@@ -15,7 +15,7 @@ e2e_name=tiled-screenshot
 # shellcheck source=../tests/e2e/lib.sh
 source "$repo/tests/e2e/lib.sh"
 
-for tool in tiled Xvfb openbox xdotool import; do
+for tool in tiled Xvfb openbox xprop xdotool import; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps)"
 done
 [[ -x $repo/dist/karvelun-levels ]] || fail "build first: make dist"
@@ -28,8 +28,7 @@ mkdir -p "$work/campaign"
 e2e_start_xvfb 1280x900x24
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 mkdir -p "$XDG_CONFIG_HOME"
-openbox >"$work/openbox.log" 2>&1 &
-sleep 1
+e2e_start_openbox
 
 app_log="$work/tiled.log"
 tiled "$work/campaign/level$level.tmx" \

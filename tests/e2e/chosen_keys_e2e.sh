@@ -61,7 +61,7 @@ echo "chosen_keys_e2e: W, A, S, D chosen in the settings tool's window"
 # --- The game: a new game on the open field. ---
 app_log="$work/game.log"
 e2e_new_game
-sleep 0.5
+e2e_until_drawn "$work/start.rgb" || fail "the game's field was not drawn"
 
 hold() {
     xdotool keydown "$1"
@@ -71,8 +71,6 @@ hold() {
     kill -0 "$app_pid" 2>/dev/null || fail "the game ended while $1 was held"
 }
 
-
-e2e_shoot "$work/start.rgb"
 hold Right
 e2e_shoot "$work/right.rgb"
 [[ "$(e2e_region "$work/start.rgb" "$e2e_hero_x" "$e2e_hero_y" 15 15)" == \

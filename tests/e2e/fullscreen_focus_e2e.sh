@@ -41,33 +41,14 @@ cp "$dist/setup" "$work/tool/setup"
 
 e2e_start_xvfb "${screen_width}x${screen_height}x24"
 
-openbox_pid=""
 tool_pid=""
 stop_helpers() {
     [[ -n $tool_pid ]] && kill "$tool_pid" 2>/dev/null || true
-    [[ -n $openbox_pid ]] && kill "$openbox_pid" 2>/dev/null || true
     e2e_cleanup
 }
 trap stop_helpers EXIT
 
-# openbox reads no user's configuration here, and announces itself on the
-# root window once it manages the screen.  A start that fails at once (seen
-# now and then on a busy machine) is tried again.
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-for attempt in 1 2 3; do
-    HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    openbox_pid=$!
-    for _ in $(seq 100); do
-        wm_ready && break
-        kill -0 "$openbox_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    wm_ready && break
-    kill "$openbox_pid" 2>/dev/null || true
-    echo "fullscreen_focus_e2e: openbox did not start (attempt $attempt): $(cat "$work/openbox.log")"
-    openbox_pid=""
-done
-wm_ready || fail "openbox did not take the screen"
+e2e_start_openbox
 
 # --- helpers ----------------------------------------------------------------
 

@@ -32,17 +32,11 @@ e2e_start_xvfb 1024x768x24
 
 # The menu opens with "Nová hra" selected: Enter starts a new game.
 e2e_new_game
-sleep 0.5
 
-# Distinct colours in a rectangle.
-colours() {
-    e2e_region "$@" | tr -s ' ' '\n' | grep -v '^$' | paste -d, - - - | sort -u | wc -l
-}
-
-e2e_shoot "$work/before.rgb"
-field_colours=$(colours "$work/before.rgb" 8 8 500 500)
+e2e_until_drawn "$work/before.rgb" || true
+field_colours=$(e2e_colours "$work/before.rgb" 8 8 500 500)
 [[ $field_colours -ge 8 ]] || fail "the field shows only $field_colours colours: it is not drawn"
-hero_colours=$(colours "$work/before.rgb" "$e2e_hero_x" "$e2e_hero_y" 15 15)
+hero_colours=$(e2e_colours "$work/before.rgb" "$e2e_hero_x" "$e2e_hero_y" 15 15)
 [[ $hero_colours -ge 3 ]] || fail "no hero at his starting place ($hero_colours colours)"
 echo "game_e2e: the field is drawn ($field_colours colours) with the hero at his start"
 

@@ -53,12 +53,7 @@ quick_save() {
     xdotool windowfocus --sync "$game_window"
     sleep 0.3
     xdotool key F5
-    for _ in $(seq 100); do
-        [[ -s $pos ]] && break
-        sleep 0.1
-    done
-    sleep 0.3
-    [[ -s $pos ]] || fail "F5 wrote no quick save into the try-out's folder"
+    e2e_until_files "$pos" || fail "F5 wrote no quick save into the try-out's folder"
     "$dist/karvelun-levels" dump "$pos" --json >"$work/pos.json"
     local level x y
     level=$(sed -n 's/.*"LevelNumber": \([0-9-]*\).*/\1/p' "$work/pos.json")

@@ -5,12 +5,16 @@
 #   - fail: says what went wrong (with the program's log, if any) and exits 1;
 #   - e2e_skip_without: exits 77 (skipped) when a tool is not installed;
 #   - e2e_start_xvfb: a private Xvfb display for the programs under test;
+#     e2e_start_openbox: a window manager on it, once it manages the screen;
 #   - e2e_game_folder: a game folder made from a build's dist folder;
 #   - e2e_window, e2e_focus, e2e_keys_to: finding the programs' windows and
-#     typing into them; e2e_until_ended: waiting for a program's end;
+#     typing into them; e2e_focused_box: a message box that took the keyboard; e2e_until_ended: waiting for a program's end;
+#     e2e_until_files: waiting for files the program writes;
 #     e2e_new_game, e2e_leave_game: a new game from the menu, and "Exit";
 #     e2e_refused: a copy that shows only its box and ends with status 1;
-#   - e2e_shoot, e2e_region: a screenshot of the game window and its parts;
+#   - e2e_shoot, e2e_region, e2e_colours: a screenshot of the game window,
+#     its parts and how many colours they show; e2e_until_drawn: waiting
+#     for the game's field to be drawn;
 #   - e2e_hero_walked_right: the hero of a new game moved right, nothing else.
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/${e2e_name}.XXXXXX")
@@ -20,11 +24,13 @@ export HOME="$work/home"
 unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_STATE_HOME
 mkdir -p "$HOME"
 xvfb_pid=""
+openbox_pid=""
 app_pid=""   # the program under test
 app_log=""   # its output, shown when a check fails
 
 e2e_cleanup() {
     [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
+    [[ -n $openbox_pid ]] && kill "$openbox_pid" 2>/dev/null || true
     [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
@@ -48,11 +54,14 @@ e2e_skip_without() {
 }
 
 # e2e_start_xvfb <width>x<height>x<depth>
-# Xvfb picks a free display number itself and writes it to the descriptor,
-# so parallel runs never fight over one.  The programs then use it through
-# Qt's X11 platform, whatever the caller's environment says.
+# Xvfb picks a free display number itself and writes it to the descriptor
+# once it takes connections, so parallel runs never fight over one.  It must
+# not reset when its last client leaves: a program that connects while the
+# server resets (the next one a check starts right after the last ended) is
+# refused and aborts.  The programs use the display through Qt's X11
+# platform, whatever the caller's environment says.
 e2e_start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [[ -s $work/display ]] && break
@@ -65,6 +74,33 @@ e2e_start_xvfb() {
     unset WAYLAND_DISPLAY KARVELUN_NO_PACING
     export XDG_RUNTIME_DIR="$work/runtime"
     mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+}
+
+# e2e_start_openbox
+# openbox on the display, with no user's configuration or session manager;
+# returns once it announces itself on the root window as the screen's
+# manager, so that the first window a check opens is already managed.  A
+# start that fails at once (seen now and then on a busy machine) is tried
+# again.  Needs xprop.
+e2e_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+e2e_start_openbox() {
+    local attempt
+    mkdir -p "$work/openbox-home"
+    for attempt in 1 2 3; do
+        HOME="$work/openbox-home" XDG_CONFIG_HOME="$work/openbox-home/.config" \
+            openbox --sm-disable >"$work/openbox.log" 2>&1 &
+        openbox_pid=$!
+        for _ in $(seq 100); do
+            e2e_wm_ready && return 0
+            kill -0 "$openbox_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$openbox_pid" 2>/dev/null || true
+        wait "$openbox_pid" 2>/dev/null || true
+        echo "$e2e_name: openbox did not start (attempt $attempt): $(cat "$work/openbox.log")" >&2
+        openbox_pid=""
+    done
+    fail "openbox did not take the screen"
 }
 
 # e2e_game_folder <dist folder> <game folder> <Ano|Ne>
@@ -107,6 +143,25 @@ e2e_window() {
     return 1
 }
 
+# e2e_focused_box
+# Prints the id of the game's message box (title "Karvelun") once it has
+# the keyboard, waiting up to 60 s; fails when none comes or $app_pid ends.
+# The box is told by the focus rather than by its title alone: another
+# window of the program may carry the same title.
+e2e_focused_box() {
+    local id name
+    for _ in $(seq 600); do
+        id=$(xdotool getwindowfocus 2>/dev/null || true)
+        if [[ -n $id ]]; then
+            name=$(xdotool getwindowname "$id" 2>/dev/null || true)
+            [[ $name == Karvelun ]] && { echo "$id"; return 0; }
+        fi
+        [[ -n $app_pid ]] && ! kill -0 "$app_pid" 2>/dev/null && return 1
+        sleep 0.1
+    done
+    return 1
+}
+
 # e2e_focus <variable> <title> [pid]
 # Waits for the window, gives it the keyboard and keeps its id in <variable>.
 # A window takes keys only a moment after it has the focus.
@@ -139,6 +194,23 @@ e2e_until_ended() {
     kill -0 "$1" 2>/dev/null && return 1
     e2e_ended_with=0
     wait "$1" || e2e_ended_with=$?
+}
+
+# e2e_until_files <file>...
+# Waits up to ten seconds for every file to be there and not empty.  The
+# game writes its files beside and renames them into place, so a file that
+# is there is whole.
+e2e_until_files() {
+    local file missing
+    for _ in $(seq 100); do
+        missing=""
+        for file in "$@"; do
+            [[ -s $file ]] || { missing=$file; break; }
+        done
+        [[ -z $missing ]] && return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # e2e_new_game
@@ -203,6 +275,25 @@ e2e_region() {
     for ((row = y; row < y + h; row++)); do
         od -An -v -tu1 -j $(((row * e2e_shot_width + x) * 3)) -N $((w * 3)) "$file"
     done
+}
+
+# e2e_colours <file> <x> <y> <w> <h>
+# The number of distinct colours in a rectangle of a screenshot.
+e2e_colours() {
+    e2e_region "$@" | tr -s ' ' '\n' | grep -v '^$' | paste -d, - - - | sort -u | wc -l
+}
+
+# e2e_until_drawn <file>
+# Takes screenshots of the game window $window_id into the file until its
+# field shows the colours of a drawn level (10 s at most): a window on the
+# screen is not yet a window painted.
+e2e_until_drawn() {
+    for _ in $(seq 50); do
+        e2e_shoot "$1"
+        (($(e2e_colours "$1" 8 8 500 500) >= 8)) && return 0
+        sleep 0.2
+    done
+    return 1
 }
 
 # A new game puts the hero's 15 x 15 box at tile 591's corner + 2, that is

@@ -83,10 +83,7 @@ xdotool key Return
 e2e_window "$e2e_game_title" >/dev/null || fail "saving did not return to the game"
 until_hidden "$dialog_title" || fail "the save dialog stayed open"
 # The pair is written once the dialog has gone: give it a moment.
-for _ in $(seq 100); do
-    [[ -s $game/data/saves/Hrad\ Večer.lev && -s $game/data/saves/Hrad\ Večer.pos ]] && break
-    sleep 0.1
-done
+e2e_until_files "$game/data/saves/Hrad Večer.lev" "$game/data/saves/Hrad Večer.pos" || true
 for file in "Hrad Večer.lev" "Hrad Večer.pos"; do
     [[ -s $game/data/saves/$file ]] ||
         fail "no $file after saving; the saves folder holds: $(ls -A "$game/data/saves" 2>&1 | tr '\n' '|')"

@@ -71,12 +71,8 @@ echo "one_copy_e2e: a second copy said \"Karvelun už běží.\" and ended with 
 #    is a few kilobytes; a package of the level in memory alone was the fault.
 e2e_keys_to "$first_game" F5
 quick="$game/data/saves/quick.lev"
-for _ in $(seq 100); do
-    [[ -s $quick ]] && break
-    sleep 0.1
-done
-sleep 0.5
-[[ -s $quick ]] || fail "F5 in the first copy wrote no quick save"
+e2e_until_files "$quick" "$game/data/saves/quick.pos" ||
+    fail "F5 in the first copy wrote no quick save"
 quick_size=$(stat -c %s "$quick")
 [[ $quick_size -gt $((level_count * 4000)) ]] ||
     fail "the quick save of $level_count levels is only $quick_size bytes"

@@ -98,7 +98,8 @@ for _ in $(seq 600); do
     sleep 0.1
 done
 grep -q 'karvelun: Záznam skončil: hráč hru opustil\.' "$app_log" || fail "no end notice"
-xdotool key Return
+notice=$(e2e_focused_box) || fail "the end notice showed no box"
+e2e_keys_to "$notice" Return
 for _ in $(seq 100); do
     kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1
@@ -122,8 +123,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 grep -q 'není záznam hry Karvelun' "$app_log" || fail "a foreign file was not refused"
-sleep 0.5
-xdotool key Return
+notice=$(e2e_focused_box) || fail "a foreign file showed no box"
+e2e_keys_to "$notice" Return
 status=0
 for _ in $(seq 100); do
     kill -0 "$app_pid" 2>/dev/null || break

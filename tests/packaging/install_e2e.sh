@@ -90,10 +90,7 @@ echo "install_e2e: the installed game reached its menu as uid $player_uid"
 e2e_keys_to "$menu" Return
 game_window=$(e2e_window "$e2e_game_title" "$app_pid") || fail "the installed game started no game"
 e2e_keys_to "$game_window" F5
-for _ in $(seq 100); do
-    [[ -s $saves/quick.pos ]] && break
-    sleep 0.1
-done
+e2e_until_files "$saves/quick.pos" "$saves/quick.lev" || true
 [[ -s $saves/quick.pos && -s $saves/quick.lev ]] || fail "F5 wrote no quick save into $saves"
 for folder in "$saves" "$levels"; do
     [[ $(stat -c '%u %a' "$folder") == "$player_uid 700" ]] ||
