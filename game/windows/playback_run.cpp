@@ -62,7 +62,9 @@ class PlaybackWindows final : public GameWindows {
     void ShowLoadingNotice() override { w_.ShowLoadingNotice(); }
     bool LoadSurfaces(std::string* failedPath) override { return w_.LoadSurfaces(failedPath); }
     void FreeSurfaces() override { w_.FreeSurfaces(); }
-    void ShowMainMenu() override {}
+    // The end of the start-up: the loading notice goes, and the watcher
+    // sees the game window instead of the menu.
+    void ShowMainMenu() override { w_.HideProgress(); }
     int32_t MainWindowHandle() override { return w_.MainWindowHandle(); }
     void UnloadWindows() override { w_.UnloadWindows(); }
 
