@@ -13,8 +13,8 @@
 #include <QDir>
 #include <QFile>
 
-#include "game/levels/durable_file.h"
-#include "game/levels/file_io.h"
+#include "game/platform/durable_file.h"
+#include "game/platform/file_io.h"
 
 #include "setup/number_text.h"
 

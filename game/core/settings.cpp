@@ -11,7 +11,7 @@
 #include <system_error>
 #include <vector>
 
-#include "game/levels/file_io.h"
+#include "game/platform/file_io.h"
 
 #include "game/platform/numbers.h"
 #include "game/platform/rounding.h"

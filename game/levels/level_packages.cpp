@@ -7,8 +7,6 @@
 
 #include "game/core/game_state.h"
 #include "game/core/windows.h"
-#include "game/levels/durable_file.h"
-#include "game/levels/file_io.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/level_files.h"
 #include "game/levels/load_failure.h"
@@ -17,6 +15,8 @@
 #include "game/levels/save_folder.h"
 #include "game/levels/working_levels.h"
 #include "game/platform/codepage.h"
+#include "game/platform/durable_file.h"
+#include "game/platform/file_io.h"
 #include "game/world/world_effects.h"
 
 namespace game {

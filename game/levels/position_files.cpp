@@ -7,14 +7,14 @@
 
 #include "game/core/game_state.h"
 #include "game/core/progression.h"
-#include "game/levels/durable_file.h"
-#include "game/levels/file_io.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/level_files.h"
 #include "game/levels/load_failure.h"
 #include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
 #include "game/platform/codepage.h"
+#include "game/platform/durable_file.h"
+#include "game/platform/file_io.h"
 #include "game/world/world_effects.h"
 
 namespace game {

@@ -2,12 +2,12 @@
 
 #include "game/core/game_state.h"
 #include "game/core/keyboard.h"
-#include "game/levels/file_io.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
 #include "game/platform/clock.h"
+#include "game/platform/file_io.h"
 #include "game/platform/random.h"
 #include "game/replay/recorder.h"
 #include "game/replay/tool_edits.h"

@@ -7,8 +7,8 @@
 #include <iostream>
 
 #include "game/core/game_state.h"
-#include "game/levels/file_io.h"
 #include "game/levels/package_record.h"
+#include "game/platform/file_io.h"
 #include "tools/levels/campaign_routes.h"
 #include "tools/levels/difficulty.h"
 #include "tools/levels/hero_search.h"

@@ -8,8 +8,8 @@
 
 #include "game/core/game_state.h"
 #include "game/core/keyboard.h"
-#include "game/levels/file_io.h"
 #include "game/levels/save_folder.h"
+#include "game/platform/file_io.h"
 #include "game/platform/keys.h"
 #include "game/replay/player.h"
 #include "game/replay/recording_format.h"

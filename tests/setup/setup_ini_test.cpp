@@ -12,7 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "game/levels/durable_file.h"
+#include "game/platform/durable_file.h"
 #include "setup/number_text.h"
 #include "setup/setup_ini.h"
 

@@ -7,17 +7,17 @@
 #include <regex>
 #include <system_error>
 
-#include "game/levels/file_io.h"
 #include "game/levels/keyed_string.h"
+#include "game/platform/file_io.h"
 #include "game/platform/random.h"
 #include "tools/levels/campaign_check.h"
 #include "tools/levels/campaign_source.h"
 #include "tools/levels/difficulty.h"
 #include "tools/levels/json_dump.h"
 #include "tools/levels/level_text_writer.h"
+#include "tools/levels/replay_commands.h"
 #include "tools/levels/tiled/tiled_map.h"
 #include "tools/levels/try_out.h"
-#include "tools/levels/replay_commands.h"
 
 namespace levels_tool {
 namespace {
