@@ -4,6 +4,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
+#include "game/core/messages.h"
 #include "game/core/play_observer.h"
 #include "game/core/progression.h"
 #include "game/core/windows.h"

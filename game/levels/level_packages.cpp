@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "game/core/game_state.h"
+#include "game/core/messages.h"
+#include "game/core/sound_cues.h"
 #include "game/core/windows.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/level_files.h"
@@ -17,7 +19,6 @@
 #include "game/platform/codepage.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
-#include "game/world/world_effects.h"
 
 namespace game {
 namespace {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/core/game_state.h"
+#include "game/core/messages.h"
 #include "game/core/progression.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/level_files.h"
@@ -15,7 +16,6 @@
 #include "game/platform/codepage.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
-#include "game/world/world_effects.h"
 
 namespace game {
 namespace {

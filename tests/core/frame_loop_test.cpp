@@ -8,8 +8,9 @@
 
 #include "game/core/frame_loop.h"
 #include "game/core/game_state.h"
+#include "game/core/messages.h"
+#include "game/core/sound_cues.h"
 #include "game/core/sound_log.h"
-#include "game/world/world_effects.h"
 #include "support/game_test.h"
 #include "support/recording_sound.h"
 

@@ -14,6 +14,7 @@
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
 #include "game/levels/working_levels.h"
+#include "game/world/hero_death.h"
 #include "levels/levels_test.h"
 #include "support/file_size_limit.h"
 

@@ -17,6 +17,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
+#include "game/core/messages.h"
 #include "game/core/progression.h"
 #include "game/levels/level_files.h"
 #include "game/levels/working_levels.h"
@@ -28,7 +29,7 @@
 #include "game/windows/notice_window.h"
 #include "game/windows/window_set.h"
 #include "game/windows/window_style.h"
-#include "game/world/world_effects.h"
+#include "game/world/hero_death.h"
 #include "support/file_size_limit.h"
 #include "support/synthetic_sheets.h"
 #include "windows/game_window_test.h"

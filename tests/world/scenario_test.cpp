@@ -8,8 +8,8 @@
 
 #include "game/core/frame_loop.h"
 #include "game/core/keyboard.h"
+#include "game/core/messages.h"
 #include "game/levels/level_files.h"
-#include "game/world/world_effects.h"
 #include "world/world_test.h"
 
 namespace {
