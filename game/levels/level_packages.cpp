@@ -100,7 +100,6 @@ bool ReadPackedLevel(ByteReader& package, int32_t i) {
 }
 
 bool PackLevels(const std::string& name) {
-    NotePendingPackage(PendingPackage::kFailed);
     if (ShutdownRequested) return false;
     if (HeroDead) {
         // The working levels went with the hero; such a package could not
@@ -138,8 +137,6 @@ bool PackLevels(const std::string& name) {
     HideProgressWindow();
     if (ShutdownRequested) return false;
     if (!written) return PackageSaveFailed(name, failure);
-
-    NotePendingPackage(PendingPackage::kReady, name);
     return true;
 }
 

@@ -55,11 +55,8 @@ void UsePosition(const PositionRecord& p) {
     BombRange = p.BombRange;
 }
 
-bool SavePosition(const std::string& name) {
-    std::string packageName;
-    const PendingPackage package = TakePendingPackage(packageName);
+bool WriteUnfinishedPosition(const std::string& name) {
     if (ShutdownRequested) return false;
-    if (package == PendingPackage::kFailed) return false;  // already told in the log
     if (HeroDead) {
         RemoveUnfinishedSave();
         AddLogLine(kSaveRefusedLine);
@@ -77,10 +74,13 @@ bool SavePosition(const std::string& name) {
     std::string failure;
     if (!WriteNewFile(UnfinishedPositionPath(), out.Bytes(), Durability::kFlushed, &failure))
         return PositionSaveFailed(name, failure);
+    return true;
+}
 
+bool CommitUnfinishedSave(const std::string& packageName, const std::string& name) {
     // Both halves are complete: they go into place together or not at all.
     std::string why;
-    switch (CommitSavePair(package == PendingPackage::kReady ? packageName : "", name, &why)) {
+    switch (CommitSavePair(packageName, name, &why)) {
         case PairCommit::kSaved:
             return true;
         case PairCommit::kOldKept:
@@ -89,6 +89,10 @@ bool SavePosition(const std::string& name) {
             return PositionSaveFailed(name, why, false);
     }
     return false;
+}
+
+bool SavePosition(const std::string& name) {
+    return WriteUnfinishedPosition(name) && CommitUnfinishedSave("", name);
 }
 
 bool LoadPosition(const std::string& name) {

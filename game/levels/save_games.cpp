@@ -9,6 +9,7 @@
 #include "game/levels/position_files.h"
 #include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
+#include "game/levels/save_pair.h"
 
 namespace game {
 
@@ -22,8 +23,7 @@ bool SaveGame(const std::string& name) {
         AddLogLine(SaveFailedLine(name));
         return false;
     }
-    if (!PackLevels(name + ".lev")) return false;
-    if (!SavePosition(name + ".pos")) return false;
+    if (!SaveGamePair(name)) return false;
     AddLogLine(kGameSavedLine);
     return true;
 }
