@@ -18,12 +18,12 @@
 
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
+#include "game/core/messages.h"
 #include "game/platform/pacing.h"
 #include "game/platform/surface.h"
 #include "game/play/frame_loop.h"
 #include "game/windows/game_window.h"
 #include "game/windows/window_set.h"
-#include "game/world/world_effects.h"
 #include "support/busy_level.h"
 #include "support/synthetic_sheets.h"
 

@@ -10,8 +10,8 @@
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/package_record.h"
-#include "game/levels/position_files.h"
 #include "game/levels/save_folder.h"
+#include "game/levels/save_pair.h"
 #include "game/levels/working_levels.h"
 #include "game/platform/app_paths.h"
 #include "game/platform/random.h"
@@ -95,8 +95,7 @@ BENCHMARK(BM_UnpackCampaign)->Unit(benchmark::kMillisecond);
 void BM_PackSave(benchmark::State& state) {
     GameFolder folder;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(PackLevels("bench.lev"));
-        benchmark::DoNotOptimize(SavePosition("bench.pos"));
+        benchmark::DoNotOptimize(SaveGamePair("bench"));
     }
     state.SetItemsProcessed(state.iterations() * kCampaignLevels);
 }
@@ -115,8 +114,7 @@ BENCHMARK(BM_CheckWorkingLevels)->Unit(benchmark::kMillisecond);
 
 void BM_UnpackSave(benchmark::State& state) {
     GameFolder folder;
-    PackLevels("bench.lev");
-    SavePosition("bench.pos");
+    SaveGamePair("bench");
     for (auto _ : state) {
         benchmark::DoNotOptimize(UnpackLevels("bench.lev"));
     }

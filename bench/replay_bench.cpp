@@ -12,10 +12,10 @@
 
 #include "game/core/game_state.h"
 #include "game/core/play_observer.h"
-#include "game/levels/file_io.h"
 #include "game/levels/package_record.h"
 #include "game/levels/save_folder.h"
 #include "game/platform/clock.h"
+#include "game/platform/file_io.h"
 #include "game/platform/keys.h"
 #include "game/replay/player.h"
 #include "game/replay/recorder.h"

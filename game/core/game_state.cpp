@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "game/core/messages.h"
 #include "game/core/progression.h"
 #include "game/platform/rounding.h"
-#include "game/world/world_effects.h"
 
 namespace game {
 
@@ -132,17 +132,6 @@ void ResetHero() {
     // first frame (level 0 greets him there), wherever the last game ended.
     LastHeroTile = -1;
     UpdateStatus();
-}
-
-void PlayCue(int16_t slot, float speed, bool adjust) {
-    if (!SoundOn || Sound == nullptr || slot < 0 || slot > 8) return;
-    try {
-        SoundSlots[slot] = Sound->IndexLoad(Places.data + "/zvuky/" + CueFile(slot), tembra::kFalse,
-                                            tembra::kTrue);
-        if (adjust) Sound->IndexSet(SoundSlots[slot], Volume, 0.0f, speed, tembra::kUnchanged);
-    } catch (const tembra::SoundError&) {
-        // A missing or broken sound file costs the sound, never the game.
-    }
 }
 
 void ResetGameState() {

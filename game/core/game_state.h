@@ -223,11 +223,6 @@ void RemoveMonster(int16_t& i);
 // The new-game values of the hero.
 void ResetHero();
 
-// Plays a cue while sound is on: load the file into a slot, then set volume,
-// speed and balance.  A sound failure never stops the game.  With adjust
-// false only the load is made (the levels' "new.wav" after the hero's death).
-void PlayCue(int16_t slot, float speed = 1.0f, bool adjust = true);
-
 // Empties a list down to its one non-counting entry.
 template <typename T>
 void ClearList(std::vector<T>& list, int16_t& count) {

@@ -5,11 +5,10 @@
 #include <cstdint>
 
 #include "game/core/game_state.h"
-#include "game/levels/working_levels.h"
+#include "game/core/messages.h"
 #include "game/platform/numbers.h"
 #include "game/platform/random.h"
 #include "game/platform/rounding.h"
-#include "game/world/world_effects.h"
 
 namespace game {
 
@@ -77,16 +76,6 @@ bool CheckLevelUp() {
     AddLogLine("Postoupil jsi na úroveň!");
     AddLogLine("Získal jsi " + platform::ToText(gain) + " životů...");
     return true;
-}
-
-void KillHero() {
-    HeroDead = true;
-    AddExplosion(platform::CInt(HeroX + 7.0f), platform::CInt(HeroY + 7.0f));
-    AddFloatText(HeroX + 7.0f, HeroY + 7.0f, "R.I.P.", Rgb(255, 0, 0));
-    AddLogLine("Jsi mrtev...");
-    ClearWorkingLevels();
-    KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
-    FireHeld = false;
 }
 
 }  // namespace game

@@ -38,9 +38,4 @@ void UpdateStatus();
 // panel.
 bool CheckLevelUp();
 
-// The hero's death: an explosion and "R.I.P." where he stood, the working
-// levels deleted so the dead game cannot go on, every held key let go.  The
-// frame loop shows the game-over window once the explosions have played.
-void KillHero();
-
 }  // namespace game

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "game/core/game_state.h"
-#include "game/levels/file_io.h"
+#include "game/core/monster_motion.h"
 #include "game/levels/load_failure.h"
 #include "game/levels/working_levels.h"
+#include "game/platform/file_io.h"
 #include "game/platform/private_folder.h"
-#include "game/world/monster_motion.h"
 
 namespace game {
 

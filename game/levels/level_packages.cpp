@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "game/core/game_state.h"
+#include "game/core/messages.h"
+#include "game/core/sound_cues.h"
 #include "game/core/windows.h"
-#include "game/levels/durable_file.h"
-#include "game/levels/file_io.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/level_files.h"
 #include "game/levels/load_failure.h"
@@ -17,7 +17,8 @@
 #include "game/levels/save_folder.h"
 #include "game/levels/working_levels.h"
 #include "game/platform/codepage.h"
-#include "game/world/world_effects.h"
+#include "game/platform/durable_file.h"
+#include "game/platform/file_io.h"
 
 namespace game {
 namespace {
@@ -99,7 +100,6 @@ bool ReadPackedLevel(ByteReader& package, int32_t i) {
 }
 
 bool PackLevels(const std::string& name) {
-    NotePendingPackage(PendingPackage::kFailed);
     if (ShutdownRequested) return false;
     if (HeroDead) {
         // The working levels went with the hero; such a package could not
@@ -137,8 +137,6 @@ bool PackLevels(const std::string& name) {
     HideProgressWindow();
     if (ShutdownRequested) return false;
     if (!written) return PackageSaveFailed(name, failure);
-
-    NotePendingPackage(PendingPackage::kReady, name);
     return true;
 }
 

@@ -15,11 +15,11 @@ namespace game {
 // ".lev"), passing every level through memory, then loads LevelNumber
 // again.  When one of those levels is missing or fails the level reader's
 // checks, the save is refused before the save folder is touched.  The
-// package is written under a temporary name; SavePosition puts it into
-// place together with the position file, so a save that fails or is cut
-// short leaves the previous pair as it was.  Refused while HeroDead; a
-// refusal or failure is told in the message log.  True when the package is
-// ready.
+// package is written whole under UnfinishedPackagePath() only:
+// SaveGamePair puts it into place together with the position file, so a
+// save that fails or is cut short leaves the previous pair as it was.
+// Refused while HeroDead; a refusal or failure is told in the message log.
+// True when the package is ready.
 bool PackLevels(const std::string& name);
 
 // Replaces the working folder by the levels of data/levels.all (name exactly

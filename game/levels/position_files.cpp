@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "game/core/game_state.h"
+#include "game/core/messages.h"
 #include "game/core/progression.h"
-#include "game/levels/durable_file.h"
-#include "game/levels/file_io.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/level_files.h"
 #include "game/levels/load_failure.h"
 #include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
 #include "game/platform/codepage.h"
-#include "game/world/world_effects.h"
+#include "game/platform/durable_file.h"
+#include "game/platform/file_io.h"
 
 namespace game {
 namespace {
@@ -55,11 +55,8 @@ void UsePosition(const PositionRecord& p) {
     BombRange = p.BombRange;
 }
 
-bool SavePosition(const std::string& name) {
-    std::string packageName;
-    const PendingPackage package = TakePendingPackage(packageName);
+bool WriteUnfinishedPosition(const std::string& name) {
     if (ShutdownRequested) return false;
-    if (package == PendingPackage::kFailed) return false;  // already told in the log
     if (HeroDead) {
         RemoveUnfinishedSave();
         AddLogLine(kSaveRefusedLine);
@@ -77,10 +74,13 @@ bool SavePosition(const std::string& name) {
     std::string failure;
     if (!WriteNewFile(UnfinishedPositionPath(), out.Bytes(), Durability::kFlushed, &failure))
         return PositionSaveFailed(name, failure);
+    return true;
+}
 
+bool CommitUnfinishedSave(const std::string& packageName, const std::string& name) {
     // Both halves are complete: they go into place together or not at all.
     std::string why;
-    switch (CommitSavePair(package == PendingPackage::kReady ? packageName : "", name, &why)) {
+    switch (CommitSavePair(packageName, name, &why)) {
         case PairCommit::kSaved:
             return true;
         case PairCommit::kOldKept:
@@ -89,6 +89,10 @@ bool SavePosition(const std::string& name) {
             return PositionSaveFailed(name, why, false);
     }
     return false;
+}
+
+bool SavePosition(const std::string& name) {
+    return WriteUnfinishedPosition(name) && CommitUnfinishedSave("", name);
 }
 
 bool LoadPosition(const std::string& name) {

@@ -7,13 +7,24 @@
 
 namespace game {
 
-// Writes the hero into data/saves/<name> (name with ".pos") and completes
-// the save: the package PackLevels left ready goes into place first, then
-// the position file.  When the package failed, nothing is written; while
-// HeroDead the save is refused.  A refusal or failure is told in the
-// message log, and the previous pair stays as it was.  True when the save
-// is complete.
+// A save of the position file alone: writes the hero into data/saves/<name>
+// (name with ".pos") and puts it into place; the package beside it, if any,
+// stays as it was.  While HeroDead the save is refused.  A refusal or
+// failure is told in the message log, and the previous file stays as it
+// was.  True when the save is complete.  A whole save is SaveGamePair.
 bool SavePosition(const std::string& name);
+
+// The position half of a save: the checks, then the hero written completely
+// under UnfinishedPositionPath(), header name.  A refusal or failure is told
+// in the message log and the unfinished halves are removed.  True when the
+// half is ready.
+bool WriteUnfinishedPosition(const std::string& name);
+
+// Puts the complete halves into place together as the save folder's files
+// packageName (none when empty) and name, or neither of them.  A failure is
+// told in the message log, the unfinished halves removed and the previous
+// pair put back.  True when the save is complete.
+bool CommitUnfinishedSave(const std::string& packageName, const std::string& name);
 
 // Reads data/saves/<name>, whose header must be name exactly, into the
 // hero's globals, refreshes the status display and loads the level.

@@ -8,9 +8,9 @@
 #include <system_error>
 #include <vector>
 
-#include "game/levels/durable_file.h"
-#include "game/levels/file_io.h"
 #include "game/levels/save_folder.h"
+#include "game/platform/durable_file.h"
+#include "game/platform/file_io.h"
 
 namespace game {
 namespace {

@@ -9,13 +9,6 @@
 #include "game/platform/private_folder.h"
 
 namespace game {
-namespace {
-
-PendingPackage pendingState = PendingPackage::kNone;
-std::string pendingName;
-
-}  // namespace
-
 std::string UpperAscii(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
@@ -85,19 +78,6 @@ void RemoveUnfinishedSave() {
     std::error_code ec;
     std::filesystem::remove(UnfinishedPackagePath(), ec);
     std::filesystem::remove(UnfinishedPositionPath(), ec);
-}
-
-void NotePendingPackage(PendingPackage state, const std::string& fileName) {
-    pendingState = state;
-    pendingName = fileName;
-}
-
-PendingPackage TakePendingPackage(std::string& fileName) {
-    PendingPackage state = pendingState;
-    fileName = pendingName;
-    pendingState = PendingPackage::kNone;
-    pendingName.clear();
-    return state;
 }
 
 }  // namespace game

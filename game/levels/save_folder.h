@@ -41,12 +41,6 @@ std::string UnfinishedPackagePath();
 std::string UnfinishedPositionPath();
 void RemoveUnfinishedSave();
 
-// What the last PackLevels left for SavePosition to finish.
-enum class PendingPackage { kNone, kReady, kFailed };
-void NotePendingPackage(PendingPackage state, const std::string& fileName = {});
-// Returns the state and the package's file name, and forgets them.
-PendingPackage TakePendingPackage(std::string& fileName);
-
 // Log lines of a save that did not happen.
 inline constexpr const char* kSaveFailedLine = "Hru se nepodařilo uložit...";
 inline constexpr const char* kSaveFailedKeptLine =

@@ -1,13 +1,14 @@
 #include "game/levels/save_games.h"
 
 #include "game/core/game_state.h"
+#include "game/core/messages.h"
 #include "game/core/play_observer.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/position_files.h"
 #include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
-#include "game/world/world_effects.h"
+#include "game/levels/save_pair.h"
 
 namespace game {
 
@@ -21,8 +22,7 @@ bool SaveGame(const std::string& name) {
         AddLogLine(SaveFailedLine(name));
         return false;
     }
-    if (!PackLevels(name + ".lev")) return false;
-    if (!SavePosition(name + ".pos")) return false;
+    if (!SaveGamePair(name)) return false;
     AddLogLine(kGameSavedLine);
     return true;
 }

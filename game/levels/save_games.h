@@ -14,9 +14,9 @@ inline constexpr const char* kNoSaveLine = "Uložená hra nebyla nalezena...";
 // The name of the quick save (F5, F7).
 inline constexpr const char* kQuickSaveName = "quick";
 
-// StoreLevel(LevelNumber), PackLevels(name + ".lev"), SavePosition(name +
-// ".pos"), then "Hra byla úspěšně uložena..." -- or, when the save is
-// refused or fails, a line that says so, with the previous save untouched.
+// StoreLevel(LevelNumber), SaveGamePair(name), then "Hra byla úspěšně
+// uložena..." -- or, when the save is refused or fails, a line that says
+// so, with the previous save untouched.
 bool SaveGame(const std::string& name);
 
 // UnpackLevels(name + ".lev"), LoadPosition(name + ".pos"), then "Hra byla

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "game/core/game_state.h"
-#include "game/levels/file_io.h"
 #include "game/levels/level_record.h"
+#include "game/platform/file_io.h"
 #include "game/platform/private_folder.h"
 
 namespace game {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game/core/game_state.h"
-#include "game/play/frame_loop.h"
+#include "game/core/sound_cues.h"
 
 namespace game {
 
@@ -13,6 +13,6 @@ inline void PlayClick() {
 }
 
 // The menu's and the dialogs' timers free the slots of finished sounds with
-// FreeFinishedSounds (frame_loop.h), as the frame loop does.
+// FreeFinishedSounds (sound_cues.h), as the frame loop does.
 
 }  // namespace game

@@ -2,7 +2,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/play_observer.h"
-#include "game/core/sound_log.h"
+#include "game/core/sound_cues.h"
 #include "game/core/windows.h"
 #include "game/world/strelba.h"
 #include "game/world/walls.h"
@@ -197,16 +197,6 @@ void GameOver() {
     // window and shows the menu.
     Windows().EndGameToMenu();
     if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Died);
-}
-
-void FreeFinishedSounds() {
-    if (!SoundOn || !Sound) return;
-    try {
-        Sound->FreeMemory(tembra::kTrue);
-        KeepSoundLogShort(*Sound);
-    } catch (const tembra::SoundError&) {
-        // A sound that cannot be freed now is freed in a later frame.
-    }
 }
 
 }  // namespace game

@@ -72,7 +72,4 @@ bool TryPickUpItem(int16_t& i);
 // with nothing left to resume or save.
 void GameOver();
 
-// Lets the sound library take back the slots of finished sounds.
-void FreeFinishedSounds();
-
 }  // namespace game

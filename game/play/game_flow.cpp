@@ -1,6 +1,7 @@
 #include "game/play/game_flow.h"
 
 #include "game/core/game_state.h"
+#include "game/core/messages.h"
 #include "game/core/play_observer.h"
 #include "game/core/windows.h"
 #include "game/levels/level_files.h"
@@ -8,7 +9,6 @@
 #include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
-#include "game/world/world_effects.h"
 
 namespace game {
 namespace {

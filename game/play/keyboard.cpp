@@ -4,6 +4,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
+#include "game/core/messages.h"
 #include "game/core/play_observer.h"
 #include "game/core/progression.h"
 #include "game/core/windows.h"
@@ -73,7 +74,7 @@ void Picture1_KeyDown(int16_t, int16_t keyCode, int16_t shift) {
             TogglePause();
             break;
         case vk::F5:
-            // StoreLevel, PackLevels("quick.lev"), SavePosition("quick.pos")
+            // StoreLevel, the pair quick.lev and quick.pos written as one
             // and the log line; refused for a dead hero, whose levels are gone.
             QuickSave();
             break;

@@ -6,10 +6,10 @@
 #include <cerrno>
 #include <random>
 
-#include "game/levels/file_io.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
 #include "game/platform/clock.h"
+#include "game/platform/file_io.h"
 #include "game/platform/keys.h"
 #include "game/platform/random.h"
 

@@ -8,8 +8,8 @@
 #include <tuple>
 #include <vector>
 
-#include "game/levels/file_io.h"
 #include "game/levels/save_folder.h"
+#include "game/platform/file_io.h"
 
 namespace replay {
 

@@ -7,9 +7,9 @@
 #include <type_traits>
 
 #include "game/core/game_state.h"
-#include "game/levels/file_io.h"
 #include "game/levels/level_record.h"
 #include "game/levels/working_levels.h"
+#include "game/platform/file_io.h"
 
 namespace replay {
 namespace {

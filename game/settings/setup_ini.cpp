@@ -10,8 +10,8 @@
 #include <limits>
 #include <utility>
 
-#include "game/levels/durable_file.h"
-#include "game/levels/file_io.h"
+#include "game/platform/durable_file.h"
+#include "game/platform/file_io.h"
 #include "game/platform/numbers.h"
 #include "game/platform/rounding.h"
 #include "game/settings/number_text.h"

@@ -5,15 +5,17 @@
 #include <cmath>
 #include <limits>
 
+#include "game/core/messages.h"
 #include "game/core/progression.h"
+#include "game/core/sound_cues.h"
 #include "game/core/windows.h"
 #include "game/platform/clock.h"
 #include "game/platform/numbers.h"
 #include "game/platform/random.h"
 #include "game/platform/rounding.h"
 #include "game/world/float_text_colours.h"
+#include "game/world/hero_death.h"
 #include "game/world/walls.h"
-#include "game/world/world_effects.h"
 
 namespace game {
 

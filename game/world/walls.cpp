@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "game/core/monster_motion.h"
 #include "game/platform/random.h"
-#include "game/world/monster_motion.h"
 
 namespace game {
 

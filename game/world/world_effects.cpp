@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include "game/core/game_state.h"
+#include "game/core/messages.h"
 #include "game/core/play_observer.h"
 #include "game/core/progression.h"
+#include "game/core/sound_cues.h"
 #include "game/core/windows.h"
 #include "game/levels/level_files.h"
 #include "game/platform/clock.h"
@@ -13,6 +15,7 @@
 #include "game/platform/random.h"
 #include "game/platform/rounding.h"
 #include "game/world/float_text_colours.h"
+#include "game/world/hero_death.h"
 #include "game/world/strelba.h"
 #include "game/world/walls.h"
 
@@ -177,28 +180,6 @@ void MessageScreen(Tile& w) {
 }
 
 }  // namespace
-
-void AddFloatText(float x, float y, const std::string& text, int32_t colour) {
-    int16_t i = AppendEntry(FloatTexts, FloatTextCount);
-    FloatText& e = FloatTexts[i];
-    e.Text = text;
-    e.Y = y - 20.0f;
-    float width = static_cast<float>(Windows().TextWidth(text));
-    e.X = x - width / 2.0f;
-    e.Colour = colour;
-}
-
-void AddLogLine(const std::string& text) {
-    GameWindows& windows = Windows();
-    if (windows.LogLineCount() > kLogLineLimit) windows.ClearLog();
-    windows.AppendLogLine(text);
-}
-
-std::string GoldEnding(int32_t gold) {
-    if (gold == 1) return " zlatý!";
-    if (gold >= 2 && gold <= 4) return " zlaté!";
-    return " zlatých!";
-}
 
 void PickUpItem(int16_t& i) {
     const Item item = Items[i];

@@ -1,25 +1,11 @@
-// What the player is told: floating texts over the field and lines in the
-// message log.
+// What the world does to the hero: items picked up, the tiles he steps on
+// and travel between levels.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 namespace game {
-
-// A text that rises over the field, centred on x and 20 pixels above y, in
-// its own colour (red + 256 green + 65536 blue).
-void AddFloatText(float x, float y, const std::string& text, int32_t colour);
-
-// A new line at the bottom of the message log.  A log of more than 10 000
-// lines is emptied first.
-void AddLogLine(const std::string& text);
-
-inline constexpr int kLogLineLimit = 10000;
-
-// The Czech ending after an amount of gold: 1 " zlatý!", 2 to 4 " zlaté!",
-// 5 and more " zlatých!".
-std::string GoldEnding(int32_t gold);
 
 // What item i does for the hero (gold, experience, healing, upgrades), told
 // by a floating text over it and a log line, with the pick-up sound.  The

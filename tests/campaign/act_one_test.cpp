@@ -7,8 +7,8 @@
 #include <iostream>
 
 #include "game/core/game_state.h"
-#include "game/levels/file_io.h"
 #include "game/levels/package_record.h"
+#include "game/platform/file_io.h"
 #include "tools/levels/bots/campaign_routes.h"
 #include "tools/levels/bots/difficulty.h"
 #include "tools/levels/bots/hero_search.h"

@@ -10,7 +10,7 @@
 
 #include "campaign/campaign_sources.h"
 #include "game/core/game_state.h"
-#include "game/levels/file_io.h"
+#include "game/platform/file_io.h"
 #include "support/game_test.h"
 #include "tools/levels/bots/difficulty.h"
 #include "tools/levels/bots/headless_game.h"

@@ -10,9 +10,9 @@
 
 #include "campaign/campaign_sources.h"
 #include "game/core/game_state.h"
-#include "game/levels/file_io.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
+#include "game/platform/file_io.h"
 #include "support/game_test.h"
 #include "tools/levels/bots/headless_game.h"
 #include "tools/levels/bots/playthrough_bot.h"

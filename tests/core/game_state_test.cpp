@@ -2,6 +2,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/progression.h"
+#include "game/core/sound_cues.h"
 #include "support/game_test.h"
 #include "support/recording_sound.h"
 

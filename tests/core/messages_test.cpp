@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/core/game_state.h"
-#include "game/world/world_effects.h"
+#include "game/core/messages.h"
 #include "support/game_test.h"
 
 namespace {

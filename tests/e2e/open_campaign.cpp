@@ -10,8 +10,8 @@
 #include <cstring>
 
 #include "game/levels/byte_stream.h"
-#include "game/levels/file_io.h"
 #include "game/levels/level_record.h"
+#include "game/platform/file_io.h"
 
 namespace {
 

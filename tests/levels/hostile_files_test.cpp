@@ -12,11 +12,11 @@
 #include <filesystem>
 
 #include "game/core/game_state.h"
-#include "game/levels/durable_file.h"
 #include "game/levels/level_files.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
 #include "game/levels/working_levels.h"
+#include "game/platform/durable_file.h"
 #include "game/play/game_flow.h"
 #include "game/world/world_effects.h"
 #include "levels/levels_test.h"

@@ -4,10 +4,10 @@
 #include <filesystem>
 
 #include "game/core/game_state.h"
+#include "game/core/monster_motion.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/level_files.h"
 #include "game/levels/working_levels.h"
-#include "game/world/monster_motion.h"
 #include "levels/levels_test.h"
 
 namespace {

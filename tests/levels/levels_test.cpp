@@ -6,7 +6,6 @@
 
 #include "game/core/game_state.h"
 #include "game/levels/level_files.h"
-#include "game/levels/save_folder.h"
 #include "levels/fuzz_readers.h"
 
 namespace levels_test {
@@ -15,8 +14,6 @@ using namespace game;
 
 void LevelsTest::SetUp() {
     GameTest::SetUp();
-    std::string ignored;
-    TakePendingPackage(ignored);  // nothing left over from another test
 }
 
 std::filesystem::path LevelsTest::LevelPath(int32_t number) const {

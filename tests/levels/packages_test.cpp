@@ -7,8 +7,8 @@
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/package_record.h"
-#include "game/levels/position_files.h"
 #include "game/levels/save_folder.h"
+#include "game/levels/save_pair.h"
 #include "game/levels/working_levels.h"
 #include "levels/levels_test.h"
 #include "support/recording_sound.h"
@@ -103,8 +103,7 @@ TEST_F(Packages, ProgressWindowAndBusyPointerFrameTheWork) {
 
 TEST_F(Packages, APackageCarriesItsOwnNameAndEveryLevel) {
     MakeWorkingLevels(3, 1);
-    ASSERT_TRUE(PackLevels("Výprava.lev"));
-    ASSERT_TRUE(SavePosition("Výprava.pos"));  // puts the pair into place
+    ASSERT_TRUE(SaveGamePair("Výprava"));
     const auto bytes = ReadBytes(SavePath("Výprava.lev"));
     ByteReader in(bytes);
     PackageRecord package;
@@ -168,8 +167,7 @@ TEST_F(Packages, AMissingQuickSaveChangesNothingAndShowsNoWindow) {
 
 TEST_F(Packages, APackageUnderAnotherNameIsRefusedBeforeTheFolderIsTouched) {
     MakeWorkingLevels(2);
-    ASSERT_TRUE(PackLevels("a.lev"));
-    ASSERT_TRUE(SavePosition("a.pos"));
+    ASSERT_TRUE(SaveGamePair("a"));
     std::filesystem::copy_file(SavePath("a.lev"), SavePath("b.lev"));
     const auto before = ReadBytes(LevelPath(1));
 
@@ -180,8 +178,7 @@ TEST_F(Packages, APackageUnderAnotherNameIsRefusedBeforeTheFolderIsTouched) {
 
 TEST_F(Packages, HeaderComparisonIsCaseSensitive) {
     MakeWorkingLevels(1);
-    ASSERT_TRUE(PackLevels("Hra.lev"));
-    ASSERT_TRUE(SavePosition("Hra.pos"));
+    ASSERT_TRUE(SaveGamePair("Hra"));
     std::filesystem::rename(SavePath("Hra.lev"), SavePath("hra.lev"));
     EXPECT_FALSE(UnpackLevels("hra.lev"));
     ExpectRefused("CHYBA!!");

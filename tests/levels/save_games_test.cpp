@@ -13,8 +13,10 @@
 #include "game/levels/position_files.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
+#include "game/levels/save_pair.h"
 #include "game/levels/working_levels.h"
 #include "game/play/game_flow.h"
+#include "game/world/hero_death.h"
 #include "levels/levels_test.h"
 #include "support/file_size_limit.h"
 
@@ -270,6 +272,7 @@ TEST_F(SaveGames, ASaveWhileTheHeroIsDeadIsRefusedAndKeepsTheOldSave) {
     EXPECT_FALSE(SaveGame("hra"));
     EXPECT_FALSE(QuickSave());
     // The routines refuse on their own too.
+    EXPECT_FALSE(SaveGamePair("hra"));
     EXPECT_FALSE(PackLevels("hra.lev"));
     EXPECT_FALSE(SavePosition("hra.pos"));
     EXPECT_EQ(ReadBytes(SavePath("hra.lev")), lev);
@@ -426,14 +429,16 @@ TEST_F(SaveGames, AnInterruptedSaveKeepsTheOldPairAndItsLeftoversGoNextTime) {
     ASSERT_TRUE(PackLevels("hra.lev"));
     EXPECT_EQ(ReadBytes(SavePath("hra.pos")), pos);
     EXPECT_TRUE(fs::exists(UnfinishedPackagePath()));
+    // A position saved on its own never takes the package left behind.
+    ASSERT_TRUE(SavePosition("sama.pos"));
+    EXPECT_FALSE(fs::exists(SavePath("sama.lev")));
+    EXPECT_EQ(ReadBytes(SavePath("hra.pos")), pos);
     WriteBytes(UnfinishedPositionPath(), {1, 2, 3});
-    std::string forgotten;
-    TakePendingPackage(forgotten);  // the new run knows nothing of it
 
     SetHero(0, 30.0f, 333);
     ASSERT_TRUE(SaveGame("jina"));
     EXPECT_EQ(SaveFolderNames(),
-              (std::vector<std::string>{"hra.lev", "hra.pos", "jina.lev", "jina.pos"}));
+              (std::vector<std::string>{"hra.lev", "hra.pos", "jina.lev", "jina.pos", "sama.pos"}));
     ASSERT_TRUE(LoadGame("hra"));
     EXPECT_EQ(Gold, 111);
 }

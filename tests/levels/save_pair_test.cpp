@@ -18,11 +18,11 @@
 #include <thread>
 
 #include "game/core/game_state.h"
-#include "game/levels/durable_file.h"
 #include "game/levels/level_files.h"
 #include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
+#include "game/platform/durable_file.h"
 #include "game/play/game_flow.h"
 #include "levels/levels_test.h"
 

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "game/core/game_state.h"
+#include "game/core/messages.h"
+#include "game/core/sound_cues.h"
 #include "game/core/sound_log.h"
 #include "game/play/frame_loop.h"
 #include "game/world/world_effects.h"

@@ -6,10 +6,10 @@
 #include "game/core/game_state.h"
 #include "game/core/play_observer.h"
 #include "game/levels/byte_stream.h"
-#include "game/levels/file_io.h"
 #include "game/levels/package_record.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
+#include "game/platform/file_io.h"
 #include "game/play/game_flow.h"
 #include "levels/levels_test.h"
 

@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "game/core/game_state.h"
-#include "game/levels/file_io.h"
 #include "game/levels/save_folder.h"
+#include "game/platform/file_io.h"
 #include "game/platform/keys.h"
 #include "game/play/keyboard.h"
 #include "game/replay/player.h"

@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "game/core/game_state.h"
-#include "game/levels/file_io.h"
 #include "game/levels/save_games.h"
+#include "game/platform/file_io.h"
 #include "game/platform/keys.h"
 #include "game/play/frame_loop.h"
 #include "game/play/keyboard.h"

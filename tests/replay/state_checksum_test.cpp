@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "game/core/game_state.h"
+#include "game/core/messages.h"
 #include "game/levels/level_files.h"
 #include "game/replay/state_snapshot.h"
-#include "game/world/world_effects.h"
 #include "support/game_test.h"
 
 namespace {

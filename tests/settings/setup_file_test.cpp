@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/levels/durable_file.h"
+#include "game/platform/durable_file.h"
 #include "game/settings/setup_ini.h"
 #include "settings/setup_values.h"
 

@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "game/core/game_state.h"
+#include "game/core/messages.h"
+#include "game/core/monster_motion.h"
 #include "game/levels/level_files.h"
 #include "game/platform/clock.h"
 #include "game/platform/random.h"
-#include "game/world/monster_motion.h"
 #include "game/world/strelba.h"
-#include "game/world/world_effects.h"
 
 namespace testing_support {
 namespace {

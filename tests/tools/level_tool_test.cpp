@@ -11,9 +11,9 @@
 #include <sstream>
 
 #include "game/core/game_state.h"
-#include "game/levels/durable_file.h"
 #include "game/levels/package_record.h"
 #include "game/levels/position_record.h"
+#include "game/platform/durable_file.h"
 #include "levels/levels_test.h"
 #include "tools/levels/cli/level_tool.h"
 

@@ -9,11 +9,11 @@
 #include <QScrollBar>
 
 #include "game/core/game_state.h"
+#include "game/core/messages.h"
 #include "game/platform/fonts.h"
 #include "game/platform/view.h"
 #include "game/windows/game_window.h"
 #include "game/windows/window_style.h"
-#include "game/world/world_effects.h"
 #include "support/test_images.h"
 #include "windows/game_window_test.h"
 

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "game/core/game_state.h"
+#include "game/core/messages.h"
 #include "game/core/sound_component.h"
 #include "game/platform/app_paths.h"
 #include "game/platform/surface.h"
@@ -28,7 +29,6 @@
 #include "game/windows/menu_window.h"
 #include "game/windows/progress_window.h"
 #include "game/windows/window_set.h"
-#include "game/world/world_effects.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "game/core/messages.h"
 #include "game/core/progression.h"
 #include "game/platform/random.h"
 #include "game/platform/rounding.h"

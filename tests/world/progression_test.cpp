@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "game/core/progression.h"
+#include "game/world/hero_death.h"
 #include "world/world_test.h"
 
 namespace {

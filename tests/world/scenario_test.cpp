@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "game/core/messages.h"
 #include "game/levels/level_files.h"
 #include "game/play/frame_loop.h"
 #include "game/play/keyboard.h"

@@ -5,6 +5,7 @@
 
 #include "game/core/progression.h"
 #include "game/levels/level_files.h"
+#include "game/world/hero_death.h"
 #include "game/world/world_effects.h"
 #include "world/world_test.h"
 

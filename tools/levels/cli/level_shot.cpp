@@ -18,11 +18,11 @@
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
 #include "game/levels/byte_stream.h"
-#include "game/levels/file_io.h"
 #include "game/levels/level_files.h"
 #include "game/levels/package_record.h"
 #include "game/platform/app_paths.h"
 #include "game/platform/codepage.h"
+#include "game/platform/file_io.h"
 #include "game/platform/fonts.h"
 #include "game/windows/sheets.h"
 

@@ -7,8 +7,8 @@
 #include <regex>
 #include <system_error>
 
-#include "game/levels/file_io.h"
 #include "game/levels/keyed_string.h"
+#include "game/platform/file_io.h"
 #include "game/platform/random.h"
 #include "tools/levels/bots/difficulty.h"
 #include "tools/levels/cli/replay_commands.h"

@@ -1,4 +1,4 @@
-#include "game/levels/durable_file.h"
+#include "game/platform/durable_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "game/world/monster_motion.h"
+#include "game/core/monster_motion.h"
 
 #include "game/core/game_state.h"
 #include "game/platform/random.h"

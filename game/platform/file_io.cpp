@@ -1,4 +1,4 @@
-#include "game/levels/file_io.h"
+#include "game/platform/file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "game/levels/durable_file.h"
+#include "game/platform/durable_file.h"
 
 namespace game {
 namespace {

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "game/core/game_state.h"
+#include "game/core/monster_motion.h"
 #include "game/platform/random.h"
-#include "game/world/monster_motion.h"
 #include "support/game_test.h"
 
 namespace {
