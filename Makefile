@@ -99,7 +99,7 @@ test-sanitize: deps-test
 # alone under the sanitizers: what CI runs (the whole suite would take CI
 # past 45 minutes on a 2-core machine).  The kill test kills 200 saves here
 # instead of 1 000: a sanitized save is slower, and `make test` kills 1 000.
-SANITIZE_CORE = world_tests core_tests play_tests levels_tests save_pair_tests \
+SANITIZE_CORE = world_tests core_tests play_tests levels_tests platform_file_tests save_pair_tests \
 	tembra_tests tembra_device_tests
 SANITIZE_CRASH_KILLS ?= 200
 
