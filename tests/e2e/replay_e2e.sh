@@ -99,6 +99,10 @@ for _ in $(seq 600); do
 done
 grep -q 'karvelun: Záznam skončil: hráč hru opustil\.' "$app_log" || fail "no end notice"
 notice=$(e2e_focused_box) || fail "the end notice showed no box"
+# The end notice is the only window of that title: the loading notice of the
+# start-up has gone.
+boxes=$(xdotool search --onlyvisible --name '^Karvelun$' 2>/dev/null | wc -l)
+[[ $boxes -eq 1 ]] || fail "$boxes windows titled Karvelun while the end notice shows"
 e2e_keys_to "$notice" Return
 for _ in $(seq 100); do
     kill -0 "$app_pid" 2>/dev/null || break
