@@ -22,29 +22,6 @@ void ByteWriter::Float32(float value) {
     Int32(static_cast<int32_t>(raw));
 }
 
-bool ByteReader::Take(size_t count, uint32_t& raw) {
-    if (Remaining() < count) return false;
-    raw = 0;
-    for (size_t i = 0; i < count; ++i)
-        raw |= static_cast<uint32_t>(data_[offset_ + i]) << (8 * i);
-    offset_ += count;
-    return true;
-}
-
-bool ByteReader::Int16(int16_t& value) {
-    uint32_t raw;
-    if (!Take(2, raw)) return false;
-    value = static_cast<int16_t>(static_cast<uint16_t>(raw));
-    return true;
-}
-
-bool ByteReader::Int32(int32_t& value) {
-    uint32_t raw;
-    if (!Take(4, raw)) return false;
-    value = static_cast<int32_t>(raw);
-    return true;
-}
-
 bool ByteReader::Float32(float& value) {
     uint32_t raw;
     if (!Take(4, raw)) return false;

@@ -31,15 +31,33 @@ class ByteReader {
     explicit ByteReader(std::vector<uint8_t>&&) = delete;
 
     // False, with the value untouched, when the data ends before the field.
-    bool Int16(int16_t& value);
-    bool Int32(int32_t& value);
+    // Inline: reading a campaign reads a few hundred thousand fields.
+    bool Int16(int16_t& value) {
+        uint32_t raw;
+        if (!Take(2, raw)) return false;
+        value = static_cast<int16_t>(static_cast<uint16_t>(raw));
+        return true;
+    }
+    bool Int32(int32_t& value) {
+        uint32_t raw;
+        if (!Take(4, raw)) return false;
+        value = static_cast<int32_t>(raw);
+        return true;
+    }
     bool Float32(float& value);
 
     size_t Offset() const { return offset_; }
     size_t Remaining() const { return size_ - offset_; }
 
   private:
-    bool Take(size_t count, uint32_t& raw);
+    bool Take(size_t count, uint32_t& raw) {
+        if (Remaining() < count) return false;
+        raw = 0;
+        for (size_t i = 0; i < count; ++i)
+            raw |= static_cast<uint32_t>(data_[offset_ + i]) << (8 * i);
+        offset_ += count;
+        return true;
+    }
 
     const uint8_t* data_;
     size_t size_;
