@@ -17,8 +17,8 @@ class Form5 : public DialogWindow {
     explicit Form5(QWidget* parent = nullptr);
     ~Form5() override;
 
-    // The question; "Opravdu chcete ztratit neuloženou hru?" unless a caller
-    // sets another.
+    // The question; "Opravdu chcete ztratit neuloženou hru?" between
+    // questions, whatever Ask last asked.
     QLabel* Label1;
 
     // Asks the question modally and returns the answer: true for "Ano",
