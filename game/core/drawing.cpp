@@ -62,6 +62,69 @@ void ClearField(PixelSurface& field) {
         std::copy(first, first + field.width, first + static_cast<size_t>(row) * field.width);
 }
 
+// The part of a masked picture at (x, y) that falls inside the box
+// [left, right) x [top, bottom).
+void DrawMaskedWithin(PixelSurface& field, const PixelSurface& sheet, int x, int y,
+                      const SheetPicture& picture, int left, int top, int right, int bottom) {
+    const int x0 = std::max(x, left), y0 = std::max(y, top);
+    const int x1 = std::min(x + picture.width, right), y1 = std::min(y + picture.height, bottom);
+    if (x0 >= x1 || y0 >= y1) return;
+    const int dx = x0 - x, dy = y0 - y;
+    platform::BitBlt(field, x0, y0, x1 - x0, y1 - y0, sheet, picture.maskX + dx, picture.maskY + dy,
+                     platform::SRCAND);
+    platform::BitBlt(field, x0, y0, x1 - x0, y1 - y0, sheet, picture.imageX + dx,
+                     picture.imageY + dy, platform::SRCPAINT);
+}
+
+// Whether the pixel (px, py) of a masked picture belongs to its shape (black
+// in the mask); pixels beyond the picture do not.
+bool InShape(const PixelSurface& sheet, const SheetPicture& picture, int px, int py) {
+    if (px < 0 || py < 0 || px >= picture.width || py >= picture.height) return false;
+    const int sx = picture.maskX + px, sy = picture.maskY + py;
+    if (sx >= sheet.width || sy >= sheet.height) return false;
+    return (sheet.at(sx, sy) & 0x00FFFFFFu) == 0;
+}
+
+// The rim of a masked picture: its own pixels at the edge of its shape,
+// drawn over whatever lies there.
+void DrawRim(PixelSurface& field, const PixelSurface& sheet, int x, int y,
+             const SheetPicture& picture) {
+    for (int py = 0; py < picture.height; ++py) {
+        for (int px = 0; px < picture.width; ++px) {
+            if (!InShape(sheet, picture, px, py)) continue;
+            const bool rim =
+                !InShape(sheet, picture, px - 1, py) || !InShape(sheet, picture, px + 1, py) ||
+                !InShape(sheet, picture, px, py - 1) || !InShape(sheet, picture, px, py + 1);
+            const int fx = x + px, fy = y + py;
+            if (!rim || fx < 0 || fy < 0 || fx >= field.width || fy >= field.height) continue;
+            const int ix = picture.imageX + px, iy = picture.imageY + py;
+            if (ix < sheet.width && iy < sheet.height) field.at(fx, fy) = sheet.at(ix, iy);
+        }
+    }
+}
+
+// The living hero, and over him every monster that stands on him (so that
+// an attacker never hides under his sprite), with his rim on top so that he
+// stays recognisable.  Only where the two meet does the order change.
+void DrawHero(PixelSurface& field, const PixelSurface& hero) {
+    const int x = CInt(HeroX), y = CInt(HeroY);
+    const SheetPicture picture = FramePicture(15, HeroFacing);
+    DrawMasked(field, hero, x, y, picture);
+    const PixelSurface* monsters = Sheet(kMonsterSheet);
+    if (!monsters) return;
+    bool covered = false;
+    for (int i = 0; i < MonsterCount; ++i) {
+        const Monster& m = Monsters[i];
+        if (!RevealedAt(TileIndexOf(m.X + 7.0f, m.Y + 7.0f))) continue;
+        const int mx = CInt(m.X), my = CInt(m.Y);
+        if (mx >= x + 15 || mx + 15 <= x || my >= y + 15 || my + 15 <= y) continue;
+        DrawMaskedWithin(field, *monsters, mx, my, FramePicture(15, m.Picture), x, y, x + 15,
+                         y + 15);
+        covered = true;
+    }
+    if (covered) DrawRim(field, hero, x, y, picture);
+}
+
 }  // namespace
 
 void DrawMasked(PixelSurface& field, const PixelSurface& sheet, int x, int y,
@@ -109,8 +172,7 @@ void ComposeFrame(PixelSurface& field) {
         DrawAnimations(field, *effects, TileEffects, TileEffectCount);
 
     const PixelSurface* hero = Sheet(kHeroSheet);
-    if (hero && !HeroDead)
-        DrawMasked(field, *hero, CInt(HeroX), CInt(HeroY), FramePicture(15, HeroFacing));
+    if (hero && !HeroDead) DrawHero(field, *hero);
 }
 
 bool ComposeFrame(int32_t fieldDc) {

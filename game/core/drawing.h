@@ -34,8 +34,10 @@ void DrawMasked(platform::PixelSurface& field, const platform::PixelSurface& she
 // Everything of a frame but the floating texts, layer over layer: black, the
 // revealed tiles, the bomb, the items and monsters on revealed tiles, the
 // missiles, the fragments, the explosions, the tile effects and the living
-// hero.  Reads the game state and changes nothing in it.  A sheet that is
-// not loaded leaves its layer out.
+// hero -- except that a monster standing on the hero is drawn over him
+// within his box, with the hero's rim on top, so that no attacker hides
+// under him.  Reads the game state and changes nothing in it.  A sheet that
+// is not loaded leaves its layer out.
 void ComposeFrame(platform::PixelSurface& field);
 
 // The same onto the bitmap selected into a device context; false when the

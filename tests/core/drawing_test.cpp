@@ -169,6 +169,37 @@ TEST_F(DrawingTest, LaterLayersCoverEarlierOnes) {
     EXPECT_EQ(field.at(6, 6), HeroColour(0));
 }
 
+TEST_F(DrawingTest, AMonsterOnTheHeroShowsAndTheHeroKeepsHisRim) {
+    // Picture 0 of every sheet is transparent in its left column only, so
+    // the hero's rim is his shape's outermost columns and rows.
+    Reveal(0, 4);
+    HeroDead = false;
+    HeroX = 2;
+    HeroY = 2;
+    AppendEntry(Monsters, MonsterCount);
+    for (const int offset : {0, 3}) {
+        Monsters[0].X = 2.0f + offset;
+        Monsters[0].Y = 2.0f + offset;
+        Draw();
+        int shown = 0, shape = 0, hero = 0;
+        for (int y = 0; y < 15; ++y) {
+            for (int x = 1; x < 15; ++x) {  // the monster's shape
+                ++shape;
+                if (field.at(2 + offset + x, 2 + offset + y) == MonsterColour(0)) ++shown;
+            }
+        }
+        for (const uint32_t pixel : field.pixels)
+            hero += pixel == HeroColour(0);
+        EXPECT_GE(shown * 100, shape * 60) << "offset " << offset;
+        EXPECT_GE(hero, 40) << "offset " << offset;          // his rim at least
+        EXPECT_EQ(field.at(3, 2), HeroColour(0)) << offset;  // his corner
+    }
+    // A monster that does not touch him changes nothing of him.
+    Monsters[0].X = 30;
+    Draw();
+    EXPECT_EQ(field.at(10, 10), HeroColour(0));
+}
+
 TEST_F(DrawingTest, TheDeadHeroIsNotDrawn) {
     HeroX = 100;
     HeroY = 100;
