@@ -129,10 +129,7 @@ void DrawHero(PixelSurface& field, const PixelSurface& hero) {
 
 void DrawMasked(PixelSurface& field, const PixelSurface& sheet, int x, int y,
                 const SheetPicture& picture) {
-    platform::BitBlt(field, x, y, picture.width, picture.height, sheet, picture.maskX,
-                     picture.maskY, platform::SRCAND);
-    platform::BitBlt(field, x, y, picture.width, picture.height, sheet, picture.imageX,
-                     picture.imageY, platform::SRCPAINT);
+    DrawMaskedWithin(field, sheet, x, y, picture, x, y, x + picture.width, y + picture.height);
 }
 
 void ComposeFrame(PixelSurface& field) {
