@@ -78,4 +78,12 @@ bool CheckLevelUp() {
     return true;
 }
 
+bool LivesLow(int32_t lives, int32_t maxLives) {
+    return lives <= std::max(maxLives / 4, 3);
+}
+
+bool LivesLow() {
+    return LivesLow(Lives, MaxLives);
+}
+
 }  // namespace game

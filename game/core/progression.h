@@ -38,4 +38,10 @@ void UpdateStatus();
 // panel.
 bool CheckLevelUp();
 
+// The hero's lives are low enough to warn the player: at most a quarter of
+// his most (rounded down), and never fewer than three.  The play field's red
+// edge and the heartbeat show it; the newcomer bot sees it as a player does.
+bool LivesLow(int32_t lives, int32_t maxLives);
+bool LivesLow();
+
 }  // namespace game

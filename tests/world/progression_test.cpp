@@ -96,6 +96,20 @@ TEST_F(ProgressionTest, DeathLetsGoOfTheKeysAndDeletesTheWorkingLevels) {
     EXPECT_EQ(windows.LogLines(), std::vector<std::string>{"Jsi mrtev..."});
 }
 
+TEST(LivesLowTest, AQuarterOfTheMostButNeverBelowThree) {
+    struct Case {
+        int32_t lives, maxLives;
+        bool low;
+    } const cases[] = {
+        {3, 10, true}, {4, 10, false},  // a quarter of 10 is 2: three still warns
+        {5, 20, true}, {6, 20, false},  // a quarter of 20
+        {6, 27, true}, {7, 27, false},  // rounded down
+        {0, 0, true},  {-2, 100, true}, {25, 100, true}, {26, 100, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LivesLow(c.lives, c.maxLives), c.low) << c.lives << " of " << c.maxLives;
+}
+
 TEST_F(ProgressionTest, SpeedPanelCountsEveryTenth) {
     // The float sum of the pick-ups' tenths drifts just below 2.4 after 18.
     HeroSpeed = 0.6f;
