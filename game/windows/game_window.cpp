@@ -80,13 +80,17 @@ QColor ColourOf(int32_t colour) {
 PlayField::PlayField(Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    enlarged_.Reset(kFieldSize, kFieldSize, 1);
 }
 
 void PlayField::SetScale(int scale, double pixelRatio) {
-    if (scale == enlarged_.Scale() && pixelRatio == pixelRatio_) return;
-    enlarged_.Reset(kFieldSize, kFieldSize, scale);
+    scale = std::max(scale, 1);
+    if (scale == scale_ && pixelRatio == pixelRatio_) return;
+    scale_ = scale;
+    // The enlarged copy is kept only where there is something to enlarge.
+    enlarged_.Reset(scale_ > 1 ? kFieldSize : 0, scale_ > 1 ? kFieldSize : 0, scale_);
     pixelRatio_ = pixelRatio;
+    frame_ = nullptr;
+    keptFrame_ = QImage();
     presented_ = false;
     // The last frame again, at the new size.
     const QImage& frame = form_.FieldImage();
@@ -95,21 +99,46 @@ void PlayField::SetScale(int scale, double pixelRatio) {
 }
 
 QImage PlayField::Shown() const {
-    const int side = kFieldSize * enlarged_.Scale();
+    if (scale_ == 1) {
+        if (!frame_) {
+            QImage black(kFieldSize, kFieldSize, QImage::Format_RGB32);
+            black.fill(0);
+            return black;
+        }
+        return QImage(frame_, kFieldSize, kFieldSize, frameStride_, QImage::Format_RGB32);
+    }
+    const int side = kFieldSize * scale_;
     return QImage(reinterpret_cast<const uchar*>(enlarged_.Pixels()), side, side,
                   static_cast<qsizetype>(enlarged_.Stride() * sizeof(uint32_t)),
                   QImage::Format_RGB32);
 }
 
+void PlayField::LetGoOfFrame() {
+    if (!frame_ || !keptFrame_.isNull()) return;
+    keptFrame_ = Shown().copy();
+    frame_ = keptFrame_.constBits();
+    frameStride_ = keptFrame_.bytesPerLine();
+}
+
 void PlayField::Present(const QImage& frame) {
     if (frame.size() != QSize(kFieldSize, kFieldSize) || frame.format() != QImage::Format_RGB32)
         return;
+    if (scale_ == 1) {
+        // The frame's own pixels, read in place: a copy of the image would
+        // share them and make the next print into the frame copy them away.
+        frame_ = frame.constBits();
+        frameStride_ = frame.bytesPerLine();
+        keptFrame_ = QImage();
+        presented_ = true;
+        repaint();
+        return;
+    }
     const auto& changed = enlarged_.Update(reinterpret_cast<const uint32_t*>(frame.constBits()),
                                            static_cast<std::size_t>(frame.bytesPerLine() / 4));
     presented_ = true;
     if (changed.empty()) return;
     // Only what changed goes to the screen, in the field's units.
-    const double unit = enlarged_.Scale() / pixelRatio_;
+    const double unit = scale_ / pixelRatio_;
     QRegion region;
     for (const platform::PixelRect& part : changed) {
         const int left = static_cast<int>(std::floor(part.left * unit));
@@ -249,6 +278,7 @@ void Form1::EnsurePlayField() {
 }
 
 void Form1::ReleasePlayField() {
+    Picture1->LetGoOfFrame();
     fieldImage_ = QImage();
     if (fieldDc_) platform::DeleteDC(fieldDc_);
     if (fieldBitmap_) platform::DeleteObject(fieldBitmap_);

@@ -35,9 +35,16 @@ class PlayField : public QWidget {
     // while it stands still, the frame shows dimmed with "Pauza" over it.
     void FollowPause();
 
-    // Shows a finished frame of the field's size: enlarges what changed
-    // since the last one and repaints that part of the field at once.
+    // Shows a finished frame of the field's size.  Enlarged, only what
+    // changed since the last frame is enlarged and repainted, at once.  At
+    // scale 1 there is nothing to enlarge: the field shows the frame itself,
+    // repainted whole, which costs less than finding what changed; the
+    // frame's pixels must then stay as they are until the next Present or
+    // LetGoOfFrame.
     void Present(const QImage& frame);
+    // The pixels of the last frame presented are about to go: the field
+    // keeps showing that frame from a copy of its own.
+    void LetGoOfFrame();
     // A new scale (device pixels per field pixel) and pixel ratio; the next
     // frame is enlarged whole.
     void SetScale(int scale, double pixelRatio);
@@ -55,7 +62,14 @@ class PlayField : public QWidget {
   private:
     Form1& form_;
     bool pauseShown_ = false;
+    int scale_ = 1;
+    // The enlarged copy, at scale 2 and more.
     platform::EnlargedFrame enlarged_;
+    // At scale 1, the pixels of the frame shown: the caller's, or the copy
+    // kept when the caller let go of them.
+    const uchar* frame_ = nullptr;
+    qsizetype frameStride_ = 0;
+    QImage keptFrame_;
     double pixelRatio_ = 1.0;
     bool presented_ = false;
 };

@@ -76,6 +76,31 @@ TEST_P(ScaledField, ANewScaleShowsTheLastFrameAtOnce) {
               QRect(QPoint(8, 8) * (Scale() + 1), QSize(500, 500) * (Scale() + 1)));
 }
 
+// At scale 1 the field shows the frame's own pixels, without a copy: the
+// frames after a change of scale are shown right, and a frame whose pixels
+// are freed (the shut-down) stays shown as it was.
+TEST_P(ScaledField, AtScaleOneTheFieldShowsTheFrameItselfAndKeepsItWhenFreed) {
+    windows->DrawFrame();
+    platform::View::Instance().Configure(1, false);
+    EXPECT_EQ(form().Picture1->Shown(), form().FieldImage());
+    for (int step = 0; step < 2; ++step) {
+        HeroX += 3;
+        FloatTexts[0].Y -= 1;
+        windows->DrawFrame();
+        EXPECT_EQ(form().Picture1->Shown(), form().FieldImage());
+        EXPECT_EQ(FieldOnScreen(), form().FieldImage());
+    }
+    const QImage last = form().FieldImage().copy();
+    form().ReleasePlayField();
+    EXPECT_EQ(form().Picture1->Shown(), last);
+    EXPECT_EQ(FieldOnScreen(), last);
+    // Back at the test's scale, the next frame is enlarged whole.
+    platform::View::Instance().Configure(Scale(), false);
+    HeroX += 3;
+    windows->DrawFrame();
+    ExpectFieldShowsTheFrameEnlarged();
+}
+
 TEST_P(ScaledField, AStandingGameDimsTheWholeShownField) {
     windows->DrawFrame();
     Paused = true;
