@@ -57,6 +57,24 @@ std::vector<std::string> ListSaves() {
     return SaveBoardEntries(SaveFolderFiles());
 }
 
+int NewestSaveEntry(const std::vector<std::string>& entries) {
+    int newest = -1;
+    fs::file_time_type newestTime;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (!SavePairExists(entries[i])) continue;
+        std::error_code levError, posError;
+        const fs::file_time_type lev = fs::last_write_time(SavePath(entries[i] + ".lev"), levError);
+        const fs::file_time_type pos = fs::last_write_time(SavePath(entries[i] + ".pos"), posError);
+        if (levError || posError) continue;
+        const fs::file_time_type written = std::max(lev, pos);
+        if (newest < 0 || written > newestTime) {
+            newest = static_cast<int>(i);
+            newestTime = written;
+        }
+    }
+    return newest;
+}
+
 void RemoveQuickSaveEntries(std::vector<std::string>& entries) {
     std::erase_if(entries, [](const std::string& entry) { return UpperAscii(entry) == "QUICK"; });
 }

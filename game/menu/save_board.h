@@ -22,6 +22,12 @@ std::vector<std::string> SaveFolderFiles();
 // What FillBoard lists: SaveBoardEntries of the save folder.
 std::vector<std::string> ListSaves();
 
+// The entry of the newest save among the listed entries: the one whose pair
+// was written last, a pair's time being the later modification time of its
+// <name>.lev and <name>.pos (of equal times, the first entry).  -1 when no
+// entry is a whole pair.  The load dialog opens with it chosen.
+int NewestSaveEntry(const std::vector<std::string>& entries);
+
 // The save dialog offers no way to overwrite the quick save: every entry
 // that reads "QUICK" in upper case goes.
 void RemoveQuickSaveEntries(std::vector<std::string>& entries);

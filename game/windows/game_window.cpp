@@ -72,6 +72,16 @@ QColor ColourOf(int32_t colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
+// Where a floating text is printed: at its own top-left corner, or moved
+// the least way inside the field where it would stick out, so that it is
+// read whole.  Only the print moves; the text keeps its place and its rise.
+QPoint FloatTextCorner(const FloatText& text, QSizeF size) {
+    const int width = static_cast<int>(std::ceil(size.width()));
+    const int height = static_cast<int>(std::ceil(size.height()));
+    return {std::clamp<int>(platform::CInt(text.X), 0, std::max(0, kFieldSize - width)),
+            std::clamp<int>(platform::CInt(text.Y), 0, std::max(0, kFieldSize - height))};
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -303,9 +313,9 @@ void Form1::PrintFloatTexts() {
     painter.setFont(fieldFont_);
     for (int i = 0; i < FloatTextCount; ++i) {
         const FloatText& text = FloatTexts[i];
-        // (X, Y) is the top-left corner of the text.
+        const QStaticText& laidOut = LaidOut(text.Text);
         painter.setPen(ColourOf(text.Colour));
-        painter.drawStaticText(platform::CInt(text.X), platform::CInt(text.Y), LaidOut(text.Text));
+        painter.drawStaticText(FloatTextCorner(text, laidOut.size()), laidOut);
     }
 }
 

@@ -1,5 +1,6 @@
-// The load dialog (Form6): the list of saves (filled by the main menu), "Nahrát" and
-// "Zpět".  Loading while a game is under way asks first.
+// The load dialog (Form6): the list of saves (filled by the main menu, the
+// newest chosen), "Nahrát" and "Zpět".  Loading while a game is under way
+// asks first.
 #pragma once
 
 #include "game/windows/dialog_window.h"

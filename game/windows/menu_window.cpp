@@ -148,7 +148,11 @@ void Form3::ShowCredits() {
 }
 
 void Form3::FillBoard(QListWidget& List1) {
-    FillList(List1, ListSaves());
+    const std::vector<std::string> saves = ListSaves();
+    FillList(List1, saves);
+    // The newest save comes chosen, so that Enter loads it.
+    const int newest = NewestSaveEntry(saves);
+    if (newest >= 0) List1.setCurrentRow(newest);
 }
 
 void Form3::Form_KeyDown(int16_t keyCode, int16_t shift) {

@@ -27,7 +27,8 @@ class Form3 : public platform::BackgroundWindow, public PadNavigation {
     // Runs an item: 0 new game, 1 load, 2 save, 3 back to the game,
     // 4 credits, 5 exit.
     void MenuItems(int16_t ix);
-    // Fills a dialog's list with the saved games, each listed once by name.
+    // Fills the load dialog's list with the saved games, each listed once by
+    // name, and chooses the newest.
     void FillBoard(QListWidget& List1);
 
     // One tick: prints the items in their glow, brightens the chosen one

@@ -1,8 +1,8 @@
 // Pictures that read at a glance, checked on the built sheets: floors are
 // darker and quieter than masonry and rock walls, walls catch the light on
-// their top edge, and creatures carry a dark rim that parts them from any
-// floor.  The floor and wall sets come from assets/README.md and are checked
-// against the kinds campaign/legend.txt gives the pictures.
+// their top edge, monsters are clearly brighter than any floor, and
+// creatures carry a dark rim that parts them from any floor.  The floor and wall sets come from
+// assets/README.md and are checked against the kinds campaign/legend.txt gives the pictures.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -193,6 +193,36 @@ TEST_F(FloorsAndWalls, EveryStoneWallCatchesTheLightOnItsTopEdge) {
     for (int wall : Set(kMasonry)) {
         const Brightness w = Measure(wall);
         EXPECT_GT(w.topRows, w.mean) << "the top of wall " << wall << " is not lit";
+    }
+}
+
+// A creature is told from the ground it walks on by its brightness as a
+// whole, its black rim included: the mean luma of every monster's shape is
+// at least 30 levels away from the mean luma of every floor (a dark bat on
+// dark earth is a rim with nothing in it).
+TEST_F(FloorsAndWalls, EveryMonsterStandsApartFromEveryFloor) {
+    constexpr int kSize = 15;
+    const PixelSurface monsters = Load("sc2");
+    ASSERT_EQ(monsters.height, 2 * kSize);
+    ASSERT_EQ(monsters.width, 16 * kSize);
+    for (int p = 0; p < monsters.width / kSize; ++p) {
+        double sum = 0;
+        int opaque = 0;
+        for (int y = 0; y < kSize; ++y) {
+            for (int x = 0; x < kSize; ++x) {
+                if ((monsters.at(p * kSize + x, kSize + y) & 0xFFFFFFu) != 0) continue;
+                sum += Luma(monsters.at(p * kSize + x, y));
+                ++opaque;
+            }
+        }
+        ASSERT_GT(opaque, 0) << "monster " << p << " has no shape";
+        const double monster = sum / opaque;
+        for (int floor : Set(kFloors)) {
+            const double ground = Measure(floor).mean;
+            EXPECT_GE(std::abs(monster - ground), 30.0)
+                << "monster " << p << " (luma " << monster << ") on floor " << floor << " (luma "
+                << ground << ")";
+        }
     }
 }
 

@@ -90,15 +90,15 @@ for file in "Hrad Večer.lev" "Hrad Večer.pos"; do
 done
 echo "menu_e2e: saved as \"Hrad Večer\""
 
-# 3. Esc, then "Nahrát" (one up from "Uložit"), the first save in the list,
-#    Enter, and "Ano" to the question about the game under way.
+# 3. Esc, then "Nahrát" (one up from "Uložit"), which opens with the newest
+#    save chosen: Enter, and "Ano" to the question about the game under way.
 keys_to "$e2e_game_title" Escape
 e2e_window "$e2e_menu_title" >/dev/null || fail "Esc did not bring the menu back"
 keys_to "$e2e_menu_title" Up Return
 load_dialog=$(e2e_window "$dialog_title") || fail "\"Nahrát\" opened no dialog"
 xdotool windowfocus --sync "$load_dialog"
 sleep 0.3
-xdotool key --delay 150 Down Return
+xdotool key Return
 # The question about the game under way; "Ano" is its first button and chosen.
 question=$(other_window "$dialog_title" "$load_dialog") || fail "loading during a game asked nothing"
 xdotool windowfocus --sync "$question"

@@ -2,6 +2,7 @@
 // may have, and how the save folder is listed.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -131,6 +132,41 @@ TEST_F(SaveFolderListing, CreatesTheFolderAndListsByNameWhateverTheOrderOfCreati
     EXPECT_TRUE(SaveExists("a"));
     EXPECT_FALSE(SaveExists("c"));
     EXPECT_FALSE(SaveExists("nic"));
+}
+
+// The load dialog's first choice.  Each case is the save folder's files with
+// how many minutes ago each was written, and the save that is chosen.
+TEST_F(SaveFolderListing, TheNewestWholePairIsChosen) {
+    struct Case {
+        std::vector<std::pair<const char*, int>> files;
+        const char* newest;  // "" for none
+    };
+    const Case cases[] = {
+        {{}, ""},
+        // The newest by name order or by its package alone is not the newest.
+        {{{"a.lev", 5}, {"a.pos", 5}, {"b.lev", 3}, {"b.pos", 3}, {"c.lev", 9}, {"c.pos", 9}}, "b"},
+        // A pair is as new as the later of its two files.
+        {{{"a.lev", 1}, {"a.pos", 8}, {"b.lev", 9}, {"b.pos", 0}}, "b"},
+        // A package without its position file is no save to load.
+        {{{"a.lev", 5}, {"a.pos", 5}, {"nový.lev", 0}, {"elevator.txt", 0}}, "a"},
+        {{{"nový.lev", 0}}, ""},
+        // Written in the same moment: the first of the list.
+        {{{"b.lev", 2}, {"b.pos", 2}, {"a.lev", 2}, {"a.pos", 2}}, "a"},
+    };
+    const fs::path saves = appFolder / "data/saves";
+    const auto now = fs::file_time_type::clock::now();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        fs::remove_all(saves);
+        fs::create_directories(saves);
+        for (const auto& [name, minutesAgo] : c.files) {
+            Touch(name);
+            fs::last_write_time(saves / name, now - std::chrono::minutes(minutesAgo));
+        }
+        const std::vector<std::string> entries = ListSaves();
+        const int newest = NewestSaveEntry(entries);
+        EXPECT_EQ(newest < 0 ? "" : entries[newest], c.newest) << "case " << i;
+    }
 }
 
 }  // namespace

@@ -160,9 +160,13 @@ TEST_F(Dialogs, ATickFreesFinishedSoundsAndEveryChoiceClicks) {
 }
 
 TEST_F(Dialogs, LoadWithNothingChosenDoesNothing) {
-    MakeSave("hrad", 1, 100);
+    // A package without its position file is listed but is no save to load:
+    // nothing comes chosen.
+    fs::create_directories(appFolder / "data/saves");
+    std::ofstream(appFolder / "data/saves/hrad.lev") << "x";
     EXPECT_TRUE(LoadDialogStillOpenAfter([&] {
         EXPECT_EQ(Entries(*load->List1), (std::vector<std::string>{"hrad"}));
+        EXPECT_EQ(load->List1->SelectedEntry(), nullptr);
         EXPECT_TRUE(KeysIn(load->List1));
         Key(*load->List1, Qt::Key_Return);
         Click(*load, {20, 180});
@@ -171,9 +175,18 @@ TEST_F(Dialogs, LoadWithNothingChosenDoesNothing) {
     EXPECT_TRUE(menu->isVisible());
 }
 
-TEST_F(Dialogs, LoadWithASaveChosenAndNoGameLoadsAtOnce) {
-    MakeSave("hrad", 2, 321);
-    MakeSave("jeskyně", 1, 5);
+TEST_F(Dialogs, EnterLoadsTheNewestSaveAtOnceWithNoGame) {
+    MakeSave("zámek", 2, 321);
+    MakeSave("hrad", 1, 5);
+    DateSave("zámek", 1);  // the newest, though made first and listed last
+    DateSave("hrad", 20);
+    // More older saves before it than the list shows at once.
+    for (int i = 0; i < 12; ++i) {
+        const std::string name = "a" + std::to_string(10 + i);
+        for (const char* ending : {".lev", ".pos"})
+            std::ofstream(appFolder / "data/saves" / (name + ending)) << "x";
+        DateSave(name, 60);
+    }
     Gold = 0;
     LevelNumber = 0;
     HeroDead = true;
@@ -184,7 +197,12 @@ TEST_F(Dialogs, LoadWithASaveChosenAndNoGameLoadsAtOnce) {
         question->DialogItems(1);
     });
     EXPECT_FALSE(LoadDialogStillOpenAfter([&] {
-        Key(*load->List1, Qt::Key_Down);  // the first entry
+        QListWidgetItem* chosen = load->List1->SelectedEntry();
+        ASSERT_NE(chosen, nullptr);
+        EXPECT_EQ(chosen->text(), "zámek");
+        EXPECT_EQ(load->List1->currentItem(), chosen);  // the arrows go on from it
+        EXPECT_TRUE(load->List1->viewport()->rect().contains(load->List1->visualItemRect(chosen)))
+            << "the chosen save is scrolled out of sight";
         Key(*load->List1, Qt::Key_Return);
     }));
     EXPECT_FALSE(asked);
@@ -431,19 +449,21 @@ TEST_F(Dialogs, AClickOnTheSaveDialogLeavesTheKeysInTheNameBox) {
 TEST_F(Dialogs, AClickOnTheLoadDialogLeavesTheKeysInTheList) {
     MakeSave("hrad", 2, 321);
     MakeSave("zámek", 1, 5);
+    DateSave("hrad", 20);
+    DateSave("zámek", 1);  // chosen when the dialog opens
     Gold = 0;
     EXPECT_FALSE(LoadDialogStillOpenAfter([&] {
         ASSERT_TRUE(KeysIn(load->List1));
         MoveMouse(*load, {250, 180});  // "Zpět" glows and is selected
-        Click(*load, {150, 190});
-        Click(*load, {20, 180});  // "Nahrát" with nothing chosen
+        Click(*load, {150, 190});      // between the buttons
+        Click(*load, {150, 172});      // between the list and the buttons
         EXPECT_EQ(QApplication::focusWidget(), load->List1);
-        KeyToFocus(Qt::Key_Down);
-        KeyToFocus(Qt::Key_Down);
         EXPECT_EQ(load->List1->currentRow(), 1);
+        KeyToFocus(Qt::Key_Up);
+        EXPECT_EQ(load->List1->currentRow(), 0);
         KeyToFocus(Qt::Key_Return);  // loads, never "Zpět"
     }));
-    EXPECT_EQ(Gold, 5);
+    EXPECT_EQ(Gold, 321);
     EXPECT_TRUE(windows.Called("ResumeGameWindow"));
 }
 

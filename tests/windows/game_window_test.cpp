@@ -635,6 +635,39 @@ TEST_F(GameWindowTest, FloatingTextsArePrintedInTheirOwnColoursOverEverything) {
     EXPECT_EQ(second, (std::set<QRgb>{qRgb(0, 255, 0), qRgb(0, 0, 0)}));
 }
 
+// A text told at the field's edge would be cut there ("il jsi nějaký
+// mechanismus" by the left wall): it is printed moved inside the field, as
+// much of it as out in the open, while the text itself keeps its place.
+TEST_F(GameWindowTest, AFloatingTextAtTheFieldsEdgeIsPrintedWhole) {
+    HeroDead = true;  // the text alone on black
+    const std::string text = "Aktivoval jsi nějaký mechanismus...";
+    auto inkAt = [&](float x, float y) {
+        ClearList(FloatTexts, FloatTextCount);
+        AddFloatText(x, y, text, Rgb(255, 255, 255));
+        const float keptX = FloatTexts[0].X, keptY = FloatTexts[0].Y;
+        windows->DrawFrame();
+        EXPECT_EQ(FloatTexts[0].X, keptX);
+        EXPECT_EQ(FloatTexts[0].Y, keptY);
+        const QImage& image = form().FieldImage();
+        int ink = 0;
+        for (int py = 0; py < image.height(); ++py)
+            for (int px = 0; px < image.width(); ++px)
+                ink += (image.pixel(px, py) & 0xFFFFFF) != 0;
+        return ink;
+    };
+    const int whole = inkAt(250, 250);
+    ASSERT_GT(whole, 100);
+    const struct {
+        const char* edge;
+        float x, y;  // where the text is told
+    } cases[] = {
+        {"left", 0, 250},     {"right", 500, 250},    {"top", 250, 0},
+        {"bottom", 250, 519}, {"top left", -40, -30}, {"bottom right", 540, 540},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(inkAt(c.x, c.y), whole) << c.edge;
+}
+
 TEST_F(GameWindowTest, TheTimerHostsTheLoopUntilEscLeavesIt) {
     platform::SetPacingEnabled(true);
     form().hide();

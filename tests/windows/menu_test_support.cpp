@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -109,6 +110,13 @@ void MenuTest::MakeSave(const std::string& name, int32_t level, int32_t gold) {
     ASSERT_TRUE(game::SaveGame(name));
     windows.calls.clear();
     windows.log = {""};
+}
+
+void MenuTest::DateSave(const std::string& name, int minutesAgo) {
+    const auto when =
+        std::filesystem::file_time_type::clock::now() - std::chrono::minutes(minutesAgo);
+    for (const char* ending : {".lev", ".pos"})
+        std::filesystem::last_write_time(appFolder / "data/saves" / (name + ending), when);
 }
 
 std::vector<std::string> MenuTest::SaveFolderNames() const {

@@ -49,6 +49,8 @@ class MenuTest : public testing_support::GameTest {
     // A saved game under `name` of a hero on level `level` with `gold`, made
     // by the game's own save routine.
     void MakeSave(const std::string& name, int32_t level, int32_t gold);
+    // Dates both files of the save `name` back to `minutesAgo` minutes ago.
+    void DateSave(const std::string& name, int minutesAgo);
     std::vector<std::string> SaveFolderNames() const;
     // Texts of a dialog list.
     static std::vector<std::string> Entries(const QListWidget& list);
