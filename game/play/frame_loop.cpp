@@ -132,6 +132,8 @@ void MoveHero() {
 }
 
 bool TryPickUpItem(int16_t& i) {
+    // A dead hero's body takes nothing: the item stays where it lies.
+    if (HeroDead) return false;
     if (!Touches(Items[i])) return false;
     if (Items[i].Kind == 9) return false;
     if (Items[i].Kind != 3) PickUpItem(i);

@@ -180,6 +180,62 @@ TEST_F(FrameLoopTest, TryPickUpItemTouchesOnlyInsideTheStrictBounds) {
     EXPECT_EQ(ItemCount, 0);
 }
 
+// --- a dead hero ----------------------------------------------------------------
+
+// A missile still in flight when the hero dies kills its monster, but the
+// dead hero gains nothing from it, nor from the items under his body.
+TEST_F(FrameLoopTest, ADeadHeroGainsNothingFromAKillOrTheItemsUnderHim) {
+    for (const bool dead : {false, true}) {
+        SCOPED_TRACE(dead ? "dead" : "alive");
+        ResetHero();
+        ClearList(Monsters, MonsterCount);
+        ClearList(Missiles, MissileCount);
+        ClearList(Items, ItemCount);
+        ClearList(Explosions, ExplosionCount);
+        HeroX = HeroY = 100;
+        Experience = 95;  // any kill raises a living hero a level
+        Lives = dead ? 0 : 4;
+        HeroDead = dead;
+        if (dead) AddExplosion(100, 100);  // the death's own explosion
+        int16_t m = AppendEntry(Monsters, MonsterCount);
+        Monsters[m] = Monster{};
+        Monsters[m].X = Monsters[m].Y = 300;
+        Monsters[m].HitPoints = 1;
+        Monsters[m].Damage = 1;
+        int16_t p = AppendEntry(Missiles, MissileCount);
+        Missiles[p] = Projectile{305, 305, 305, 305, 0.5f, 0};
+        for (int16_t kind : {0, 2}) {  // gold and a healing potion under the hero
+            int16_t i = AppendEntry(Items, ItemCount);
+            Items[i] = Item{100, 100, 0, kind};
+        }
+        const int16_t lives = Lives;
+        windows.framesDrawn = 0;
+        GameSuspended = false;
+        RunFrames(1);
+
+        EXPECT_EQ(MonsterCount, 0);
+        if (dead) {
+            EXPECT_EQ(Experience, 95);
+            EXPECT_EQ(HeroLevel, 0);
+            EXPECT_EQ(Lives, lives);
+            EXPECT_EQ(MaxLives, 10);
+            EXPECT_EQ(Gold, 0);
+            EXPECT_EQ(ItemCount, 2);
+            const std::vector<std::string> log = windows.LogLines();
+            EXPECT_EQ(std::count(log.begin(), log.end(), std::string("Monstrum bylo zabito...")),
+                      1);
+        } else {
+            EXPECT_GT(Experience, 95);
+            EXPECT_EQ(HeroLevel, 1);
+            EXPECT_GT(MaxLives, 10);
+            EXPECT_EQ(Lives, MaxLives);
+            EXPECT_GT(Gold, 0);
+            EXPECT_EQ(ItemCount, 0);
+        }
+        windows.ClearLog();
+    }
+}
+
 // --- animations -----------------------------------------------------------------
 
 TEST_F(FrameLoopTest, AnExplosionShowsFortyThreeFramesPictureByPicture) {
