@@ -60,7 +60,8 @@ class FrameLoop {
 
 // The hero's steps while the direction keys are held, in the order up, down,
 // left, right; with two keys held both steps are taken and the later one
-// sets the facing.
+// sets the facing.  With the help round corners on (CornerSlideOn), each
+// step blocked by a corner is first slid toward the opening beside it.
 void MoveHero();
 
 // Takes the item at index i when the hero touches it: true when it was taken

@@ -142,6 +142,47 @@ TEST_F(FrameLoopTest, TwoKeysMoveDiagonallyAndTheLaterSetsTheFacing) {
     EXPECT_EQ(HeroFacing, 3);
 }
 
+// A hero 5 px to one side of a one-tile gap, holding the key toward it:
+// with the help round corners he slides into the gap and walks through;
+// without it he stays stuck at the wall, as he always did.
+TEST_F(FrameLoopTest, AHeldKeyTakesTheHeroThroughAGapFivePixelsAsideOnlyWithTheHelp) {
+    const struct {
+        bool acrossColumns;
+        bool* key;
+        float x, y;
+        float through;  // the heading's coordinate past the wall
+    } ways[] = {
+        {true, &KeyUpHeld, 235.0f, 230.0f, 185.0f},
+        {true, &KeyUpHeld, 250.0f, 230.0f, 185.0f},
+        {true, &KeyDownHeld, 235.0f, 175.0f, 220.0f},
+        {true, &KeyDownHeld, 250.0f, 175.0f, 220.0f},
+        {false, &KeyLeftHeld, 230.0f, 235.0f, 185.0f},
+        {false, &KeyLeftHeld, 230.0f, 250.0f, 185.0f},
+        {false, &KeyRightHeld, 175.0f, 235.0f, 220.0f},
+        {false, &KeyRightHeld, 175.0f, 250.0f, 220.0f},
+    };
+    for (const auto& way : ways) {
+        for (const bool help : {true, false}) {
+            SCOPED_TRACE(testing::Message() << way.x << ", " << way.y << (help ? " help" : ""));
+            ResetGameState();
+            InitTileCoordinates();
+            ResetHero();
+            WallWithOneGap(way.acrossColumns, 10, 12);
+            CornerSlideOn = help;
+            HeroX = way.x;
+            HeroY = way.y;
+            *way.key = true;
+            windows.framesDrawn = 0;
+            RunFrames(100);
+            const float along = way.acrossColumns ? HeroY : HeroX;
+            const float side = way.acrossColumns ? HeroX : HeroY;
+            const bool passed = way.through < 200.0f ? along < way.through : along > way.through;
+            EXPECT_EQ(passed, help);
+            if (!help) EXPECT_FLOAT_EQ(side, way.acrossColumns ? way.x : way.y);
+        }
+    }
+}
+
 // --- pick-ups -----------------------------------------------------------------
 
 TEST_F(FrameLoopTest, ItemsUnderTheHeroAreTakenExceptKindNine) {
