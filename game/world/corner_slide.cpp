@@ -1,6 +1,5 @@
 #include "game/world/corner_slide.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "game/core/game_state.h"
