@@ -113,4 +113,22 @@ TEST(ActOne, ANewcomerClearsEveryLevelOfTheFirstAct) {
     }
 }
 
+// Act I in one go (make difficulty, --chained): twenty seeded runs from a
+// new game, every level cleared at least sixteen times with at most one
+// death a run on average.
+TEST(ActOne, ANewcomerPlaysTheFirstActInOneGo) {
+    levels_tool::DifficultyOptions options;
+    options.levels = {0, 1, 2, 3, 4, 5, 6, 7};
+    options.runs = 20;
+    options.seed = 1;
+    const auto results = levels_tool::MeasureChained(BuiltCampaign(), options);
+    ASSERT_EQ(results.size(), options.levels.size());
+    for (const levels_tool::ChainedLevel& result : results) {
+        std::cout << "[ one go   ] " << levels_tool::ChainedLine(result) << "\n";
+        EXPECT_EQ(result.problem, "");
+        EXPECT_GE(result.cleared, 16) << levels_tool::ChainedLine(result);
+        EXPECT_LE(result.MeanDeaths(), 1.0) << levels_tool::ChainedLine(result);
+    }
+}
+
 }  // namespace
