@@ -36,7 +36,7 @@ void ShowErrorBox(QWidget* parent, const QString& title, const QString& text) {
 }
 
 // The keys' rows in the second frame: the first row's top and the step.
-constexpr int kKeyRowsTop = 1620;
+constexpr int kKeyRowsTop = 1980;
 constexpr int kKeyRowStep = 300;
 
 QString RefusalNote(KeyRefusal refusal, int key, const QString& owner) {
@@ -76,7 +76,7 @@ void Form1::CreateControls() {
     // The first frame keeps the tool's old layout; the second, for the
     // game's windows and keys, was added below it and the window grew
     // downward.
-    const QRect client = Twips(0, 0, 3135, 7410);
+    const QRect client = Twips(0, 0, 3135, 7770);
     setFixedSize(client.size());
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(kFontPixels);
@@ -124,7 +124,7 @@ void Form1::CreateControls() {
 
     Frame2 = new QFrame(this);
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame2->setGeometry(Twips(0, 1830, 3135, 5565));
+    Frame2->setGeometry(Twips(0, 1830, 3135, 5925));
 
     Label5 = new QLabel(QStringLiteral("Zvětšení"), Frame2);
     Label5->setGeometry(Twips(120, 240, 900, 255));
@@ -142,8 +142,13 @@ void Form1::CreateControls() {
     Check3->setGeometry(Twips(120, 960, 2895, 255));
     Check3->setChecked(true);
 
+    Check4 = new QCheckBox(QStringLiteral("Pomoc na rozích"), Frame2);
+    Check4->setGeometry(Twips(120, 1320, 2895, 255));
+    Check4->setToolTip(QStringLiteral("Hrdina zaseknutý o roh zdi sklouzne k průchodu vedle sebe"));
+    Check4->setChecked(true);
+
     Label6 = new QLabel(QStringLiteral("Klávesy"), Frame2);
-    Label6->setGeometry(Twips(120, 1320, 2895, 255));
+    Label6->setGeometry(Twips(120, 1680, 2895, 255));
     for (std::size_t i = 0; i < kCommandCount; ++i) {
         const int top = kKeyRowsTop + static_cast<int>(i) * kKeyRowStep;
         KeyLabels[i] = new QLabel(CommandCaption(i), Frame2);
@@ -154,11 +159,11 @@ void Form1::CreateControls() {
         KeyButtons[i]->setToolTip(QStringLiteral("Klepněte a stiskněte novou klávesu"));
     }
     Command2 = new QPushButton(QStringLiteral("Výchozí"), Frame2);
-    Command2->setGeometry(Twips(1680, 4680, 1335, 285));
+    Command2->setGeometry(Twips(1680, 5040, 1335, 285));
     Command2->setAutoDefault(true);
 
     Label7 = new QLabel(Frame2);
-    Label7->setGeometry(Twips(120, 5010, 2895, 450));
+    Label7->setGeometry(Twips(120, 5370, 2895, 450));
     Label7->setWordWrap(true);
     Label7->setStyleSheet(QStringLiteral("color: #a00000;"));
 }
@@ -198,6 +203,7 @@ void Form1::Form_Load() {
     Combo1->setCurrentIndex(values->scale);
     Check2->setChecked(values->fullScreen);
     Check3->setChecked(values->pauseOnFocusLoss);
+    Check4->setChecked(values->cornerHelp);
     const KeyChoice keys = QtKeysOf(values->keys);
     for (std::size_t i = 0; i < kCommandCount; ++i)
         KeyButtons[i]->SetKey(keys[i]);
@@ -232,6 +238,7 @@ SetupValues Form1::CurrentValues() const {
     values.scale = Combo1->currentIndex();
     values.fullScreen = Check2->isChecked();
     values.pauseOnFocusLoss = Check3->isChecked();
+    values.cornerHelp = Check4->isChecked();
     values.keys = GameKeysOf(ChosenKeys());
     values.otherLines = otherLines_;
     return values;

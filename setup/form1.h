@@ -58,12 +58,13 @@ class Form1 : public QWidget {
 
     // The game's windows, below Frame1: the scale (item 0 automatic, else
     // the factor), fullscreen at start, the pause when the game loses the
-    // keyboard.
+    // keyboard, the hero's help round corners.
     QFrame* Frame2 = nullptr;
     QLabel* Label5 = nullptr;
     QComboBox* Combo1 = nullptr;
     QCheckBox* Check2 = nullptr;
     QCheckBox* Check3 = nullptr;
+    QCheckBox* Check4 = nullptr;
 
     // The keys, in the second frame below the windows' settings: a caption
     // and a key button for each command (in the order of settings::KeyCommands()),

@@ -154,6 +154,7 @@ void ResetGameState() {
     BombTime = 0;
     BombX = BombY = BombStage = BombStrength = BombRange = 0;
     HeroBlastHit = HeroDead = false;
+    CornerSlideOn = true;
     ClearList(Missiles, MissileCount);
     ClearList(Fragments, FragmentCount);
     ClearList(Explosions, ExplosionCount);

@@ -139,6 +139,9 @@ inline int16_t BombStage = 0;
 inline int16_t BombStrength = 0, BombRange = 0;
 inline bool HeroBlastHit = false;
 inline bool HeroDead = false;
+// Help round corners (the PomocNaRozich setting): a hero held up by a wall's
+// corner slides toward the opening beside it.  Off, he moves as he always did.
+inline bool CornerSlideOn = true;
 
 inline std::vector<Projectile> Missiles(1);
 inline int16_t MissileCount = 0;

@@ -66,6 +66,8 @@ void UpdateStatus() {
 
 bool CheckLevelUp() {
     // One level per call, even when the experience would do for several.
+    // A dead hero rises no more.
+    if (HeroDead) return false;
     if (Experience < NextLevelExperience() || HeroLevel == INT16_MAX) return false;
     HeroLevel = static_cast<int16_t>(HeroLevel + 1);
     int16_t gain = platform::CInt(5.0f * platform::Rnd() + 5.0f);

@@ -34,8 +34,8 @@ void UpdateStatus();
 // Raises the hero one level when his experience reaches the next threshold:
 // 5 to 10 more lives, fully healed, told by a floating text and the log.
 // The level and the lives stop at their type's limit; a hero at the highest
-// level rises no more.  True when he rose.  The caller refreshes the status
-// panel.
+// level rises no more, nor does a dead one.  True when he rose.  The caller
+// refreshes the status panel.
 bool CheckLevelUp();
 
 // The hero's lives are low enough to warn the player: at most a quarter of

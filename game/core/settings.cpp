@@ -16,6 +16,7 @@ Settings SettingsOfLines(const settings::SetupLines& lines) {
     s.view.scale = static_cast<int16_t>(values.scale);
     s.view.fullScreen = values.fullScreen;
     s.view.pauseOnFocusLoss = values.pauseOnFocusLoss;
+    s.cornerHelp = values.cornerHelp;
     s.keys = KeyBindings(values.keys);
     return s;
 }

@@ -26,6 +26,9 @@ struct Settings {
     float volume = 1.0f;    // 1.0 for a volume of 100; no upper limit
     int16_t tickDelay = 0;  // idle passes before each frame
     ViewSettings view;
+    // PomocNaRozich: the hero slides round corners into openings.  A rule,
+    // unlike the view: a recording keeps what it was played with.
+    bool cornerHelp = true;
     // A missing or unreadable line, a reserved key (F1, F11) or a key that
     // another command shares gives the command its standard key.
     KeyBindings keys;

@@ -4,6 +4,7 @@
 #include "game/core/play_observer.h"
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
+#include "game/world/corner_slide.h"
 #include "game/world/strelba.h"
 #include "game/world/walls.h"
 #include "game/world/world_effects.h"
@@ -109,22 +110,31 @@ bool FrameLoop::RunFrame() {
 }
 
 void MoveHero() {
+    // With the help round corners on, a step blocked by a corner first
+    // slides the hero toward the opening beside it.
+    const auto slide = [](Heading heading) {
+        if (CornerSlideOn) CornerSlide(HeroX, HeroY, heading, HeroStepX, HeroStepY);
+    };
     if (KeyUpHeld) {
+        slide(Heading::Up);
         WallPushBack();
         HeroY -= HeroStepY;
         HeroFacing = 1;
     }
     if (KeyDownHeld) {
+        slide(Heading::Down);
         WallPushBack();
         HeroY += HeroStepY;
         HeroFacing = 0;
     }
     if (KeyLeftHeld) {
+        slide(Heading::Left);
         WallPushBack();
         HeroX -= HeroStepX;
         HeroFacing = 3;
     }
     if (KeyRightHeld) {
+        slide(Heading::Right);
         WallPushBack();
         HeroX += HeroStepX;
         HeroFacing = 2;
@@ -132,6 +142,8 @@ void MoveHero() {
 }
 
 bool TryPickUpItem(int16_t& i) {
+    // A dead hero's body takes nothing: the item stays where it lies.
+    if (HeroDead) return false;
     if (!Touches(Items[i])) return false;
     if (Items[i].Kind == 9) return false;
     if (Items[i].Kind != 3) PickUpItem(i);

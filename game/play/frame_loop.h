@@ -60,12 +60,14 @@ class FrameLoop {
 
 // The hero's steps while the direction keys are held, in the order up, down,
 // left, right; with two keys held both steps are taken and the later one
-// sets the facing.
+// sets the facing.  With the help round corners on (CornerSlideOn), each
+// step blocked by a corner is first slid toward the opening beside it.
 void MoveHero();
 
 // Takes the item at index i when the hero touches it: true when it was taken
 // and removed (the index then holds another item), false otherwise.  An item
-// of kind 9 is never taken; one of kind 3 vanishes without any effect.
+// of kind 9 is never taken; one of kind 3 vanishes without any effect.  A
+// dead hero takes nothing.
 bool TryPickUpItem(int16_t& i);
 
 // The end of a game whose hero has died: the notice, then back to the menu

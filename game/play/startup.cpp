@@ -98,6 +98,7 @@ bool Main(const FilePlaces& places, const Settings& settings) {
     if (settings.soundOn) StartSound();
     Volume = settings.volume;
     TickDelay = settings.tickDelay;
+    CornerSlideOn = settings.cornerHelp;
     SetActiveKeyBindings(settings.keys);
     windows.AdvanceProgress(4);
 

@@ -33,10 +33,13 @@ const char* StatusName(Recording::Status status) {
 
 Player::Player(Recording recording)
     : recording_(std::move(recording)),
-      events_(recording_.events.data(), recording_.events.size()) {}
+      events_(recording_.events.data(), recording_.events.size()),
+      cornerHelpBefore_(game::CornerSlideOn) {}
 
 Player::~Player() {
     if (state_ != State::Ready) platform::SetTimeOfDaySource(nullptr);
+    // The game played on afterwards moves as its own settings say.
+    game::CornerSlideOn = cornerHelpBefore_;
     if (game::CurrentPlayObserver() == this) game::SetPlayObserver(nullptr);
 }
 
@@ -71,6 +74,8 @@ bool Player::Begin(bool anyCampaign) {
 bool Player::SetUpStart() {
     using namespace game;
     const StartState& start = recording_.start;
+    // The help round corners as the recorded game had it.
+    CornerSlideOn = start.cornerHelp;
     bool ready = false;
     if (start.kind == StartKind::NewGame) {
         ready = StartNewGame(0, NewGameTile);

@@ -79,6 +79,8 @@ class Player final : public game::PlayObserver {
 
     Recording recording_;
     PayloadReader events_;
+    // The game's own help round corners, given back when the player goes.
+    bool cornerHelpBefore_;
     game::FrameLoop loop_;
     StateChecksum checksum_;
     State state_ = State::Ready;

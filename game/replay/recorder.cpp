@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <random>
 
+#include "game/core/game_state.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
 #include "game/platform/clock.h"
@@ -39,6 +40,7 @@ Recorder::Recorder(std::unique_ptr<RecordingSink> sink, StartState start, uint64
     : sink_(std::move(sink)), flushClock_([] { return std::chrono::steady_clock::now(); }) {
     start.rulesVersion = kRulesVersion;
     start.seed = seed;
+    start.cornerHelp = game::CornerSlideOn;
     platform::Randomize(seed);
     start.snapshot = TakeSnapshot(true);
     start.checksum = checksum_.Compute();

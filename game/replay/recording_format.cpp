@@ -19,6 +19,13 @@ bool DecodeStart(const std::vector<uint8_t>& payload, StartState& start) {
         return false;
     if (kind > static_cast<uint8_t>(StartKind::LoadedPair)) return false;
     start.kind = static_cast<StartKind>(kind);
+    // Older starts have no such byte; they are refused for their rules
+    // anyway, with a message that says so.
+    if (start.rulesVersion >= kCornerHelpRules) {
+        uint8_t help = 0;
+        if (!in.U8(help) || help > 1) return false;
+        start.cornerHelp = help == 1;
+    }
     if (start.kind == StartKind::LoadedPair &&
         (!in.Text(start.saveName) || !in.Bytes(start.package) || !in.Bytes(start.position)))
         return false;
@@ -155,6 +162,7 @@ std::vector<uint8_t> EncodeStart(const StartState& start) {
     w.U32(start.campaignCrc);
     w.U8(static_cast<uint8_t>(start.kind));
     w.U64(start.seed);
+    if (start.rulesVersion >= kCornerHelpRules) w.U8(start.cornerHelp ? 1 : 0);
     if (start.kind == StartKind::LoadedPair) {
         w.Text(start.saveName);
         w.Bytes(start.package);

@@ -23,8 +23,11 @@ inline constexpr char kMagic[8] = {'K', 'A', 'R', 'V', 'R', 'E', 'C', '1'};
 inline constexpr uint16_t kFormatVersion = 1;
 inline constexpr size_t kHeaderSize = 16;
 // Raised whenever the rules change on purpose: a recording made under other
-// rules would play out differently and is refused.
-inline constexpr uint32_t kRulesVersion = 1;
+// rules would play out differently and is refused.  2: the help round
+// corners, and a dead hero gains nothing.
+inline constexpr uint32_t kRulesVersion = 2;
+// The first rules version whose start holds the help round corners.
+inline constexpr uint32_t kCornerHelpRules = 2;
 // No block is ever this long; a longer length is damage.
 inline constexpr uint32_t kLargestBlock = 64u << 20;
 
@@ -41,6 +44,7 @@ struct StartState {
     uint32_t campaignCrc = 0;  // CRC-32 of the fresh campaign's file
     StartKind kind = StartKind::NewGame;
     uint64_t seed = 0;
+    bool cornerHelp = true;                  // the hero slides round corners (rules 2 on)
     std::string saveName;                    // LoadedPair: the pair's name
     std::vector<uint8_t> package, position;  // LoadedPair: <name>.lev, <name>.pos
     std::vector<uint8_t> snapshot;           // the rules' state once started

@@ -68,6 +68,7 @@ bool SameWord(std::string_view a, std::string_view b) {
 constexpr std::string_view kScaleName = "Zvetseni";
 constexpr std::string_view kFullScreenName = "CelaObrazovka";
 constexpr std::string_view kPauseName = "PauzaPriPrepnuti";
+constexpr std::string_view kCornerName = "PomocNaRozich";
 
 // A line of a later setting, split at its first "=".
 struct NamedLine {
@@ -94,7 +95,8 @@ std::optional<std::size_t> KeyCommandOfName(std::string_view name) {
 
 bool IsKnownName(std::string_view name) {
     return SameWord(name, kScaleName) || SameWord(name, kFullScreenName) ||
-           SameWord(name, kPauseName) || KeyCommandOfName(name).has_value();
+           SameWord(name, kPauseName) || SameWord(name, kCornerName) ||
+           KeyCommandOfName(name).has_value();
 }
 
 // "auto" gives 0, "1" to "4" the scale itself.
@@ -190,6 +192,8 @@ SetupValues ValuesOfLines(const SetupLines& lines) {
             values.fullScreen = YesNoFromValue(line->value).value_or(false);
         } else if (SameWord(line->name, kPauseName)) {
             values.pauseOnFocusLoss = YesNoFromValue(line->value).value_or(true);
+        } else if (SameWord(line->name, kCornerName)) {
+            values.cornerHelp = YesNoFromValue(line->value).value_or(true);
         } else {
             const std::size_t command = *KeyCommandOfName(line->name);
             values.keys[command] =
@@ -230,6 +234,8 @@ std::string FormatSetupIni(const SetupValues& values) {
     text += values.fullScreen ? "Ano" : "Ne";
     text += "\r\nPauzaPriPrepnuti=";
     text += values.pauseOnFocusLoss ? "Ano" : "Ne";
+    text += "\r\nPomocNaRozich=";
+    text += values.cornerHelp ? "Ano" : "Ne";
     text += "\r\n";
     for (std::size_t i = 0; i < kCommandCount; ++i) {
         text += kKeyLinePrefix;

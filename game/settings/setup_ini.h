@@ -11,6 +11,7 @@
 //   Zvetseni=auto|1|2|3|4
 //   CelaObrazovka=Ano|Ne
 //   PauzaPriPrepnuti=Ano|Ne
+//   PomocNaRozich=Ano|Ne
 //   Klavesa.Nahoru=<key> ... Klavesa.Nahrat=<key>   (setup_keys.h)
 //
 // Names and values are read without regard to ASCII case and to the blanks
@@ -46,6 +47,7 @@ struct SetupValues {
     int scale = 0;                 // the game's windows enlarged: 0 automatic, else 1 to 4
     bool fullScreen = false;       // the game starts covering the screen
     bool pauseOnFocusLoss = true;  // time stops when the game loses the keyboard
+    bool cornerHelp = true;        // the hero slides round corners into openings
     // The commands' keys; a key line that does not read, a reserved key or
     // a key two commands share gives the standard key.
     KeyCodes keys = DefaultKeys();

@@ -71,8 +71,13 @@ void LogIfAny(const std::string& line) {
 }
 
 // Experience for a kill, with its floating text unless the hero rose a
-// level (the level-up text says it then).
+// level (the level-up text says it then).  A dead hero's missile still in
+// flight may kill, but earns him nothing.
 void RewardKill(int16_t j) {
+    if (HeroDead) {
+        AddLogLine("Monstrum bylo zabito...");
+        return;
+    }
     const int32_t xp = KillExperience(Monsters[j]);
     Experience = Clamp32(static_cast<int64_t>(Experience) + xp);
     AddLogLine("Monstrum bylo zabito...");

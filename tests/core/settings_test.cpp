@@ -31,6 +31,7 @@ void ExpectDefaults(const game::Settings& s, const char* what) {
     EXPECT_EQ(s.view.scale, 0) << what;
     EXPECT_FALSE(s.view.fullScreen) << what;
     EXPECT_TRUE(s.view.pauseOnFocusLoss) << what;
+    EXPECT_TRUE(s.cornerHelp) << what;
     EXPECT_EQ(s.keys, game::KeyBindings()) << what;
 }
 
@@ -45,13 +46,14 @@ TEST_F(SettingsFile, AMissingOrUnreadableFileGivesTheToolsDefaults) {
 TEST_F(SettingsFile, EveryValueReachesTheGame) {
     const game::Settings s = Read(
         "Zvuky=Ne\nHlasitost=150\nTick=25000\nZvetseni=3\nCelaObrazovka=Ano\n"
-        "PauzaPriPrepnuti=Ne\nKlavesa.Strelba=J\nKlavesa.Bomba=Control\n");
+        "PauzaPriPrepnuti=Ne\nPomocNaRozich=Ne\nKlavesa.Strelba=J\nKlavesa.Bomba=Control\n");
     EXPECT_FALSE(s.soundOn);
     EXPECT_FLOAT_EQ(s.volume, 1.5f);
     EXPECT_EQ(s.tickDelay, 25000);
     EXPECT_EQ(s.view.scale, 3);
     EXPECT_TRUE(s.view.fullScreen);
     EXPECT_FALSE(s.view.pauseOnFocusLoss);
+    EXPECT_FALSE(s.cornerHelp);
     game::KeyBindings keys;
     keys.Set(game::Command::Fire, 'J');
     keys.Set(game::Command::Bomb, platform::vk::Control);

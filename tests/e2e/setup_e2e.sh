@@ -25,7 +25,7 @@ check2=(30 170)   # "Celá obrazovka"
 
 # The lines after the old three for an untouched second frame.
 key_lines='Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\nKlavesa.Vpravo=Right\r\nKlavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\nKlavesa.Pauza=Pause\r\nKlavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\n'
-view_lines="Zvetseni=auto\\r\\nCelaObrazovka=Ne\\r\\nPauzaPriPrepnuti=Ano\\r\\n$key_lines"
+view_lines="Zvetseni=auto\\r\\nCelaObrazovka=Ne\\r\\nPauzaPriPrepnuti=Ano\\r\\nPomocNaRozich=Ano\\r\\n$key_lines"
 
 # Starts a copy of the tool in its own dist-like folder ($1) and waits for its
 # window; sets window_id.
@@ -114,7 +114,7 @@ xdotool key --delay 50 shift+Tab Down
 # Shift+Tab from the list walks back through the bars to the button.
 xdotool key --delay 50 shift+Tab shift+Tab shift+Tab Return
 expect_exit "$case4"
-expect_file "$case4" "Zvuky=Ano\\r\\nHlasitost=50\\r\\nTick=10\\r\\nZvetseni=3\\r\\nCelaObrazovka=Ano\\r\\nPauzaPriPrepnuti=Ano\\r\\n${key_lines}Klavesy=W\\r\\n"
+expect_file "$case4" "Zvuky=Ano\\r\\nHlasitost=50\\r\\nTick=10\\r\\nZvetseni=3\\r\\nCelaObrazovka=Ano\\r\\nPauzaPriPrepnuti=Ano\\r\\nPomocNaRozich=Ano\\r\\n${key_lines}Klavesy=W\\r\\n"
 echo "setup_e2e: the second frame saved with Enter, a newer game's line kept"
 
 # 5. A setup.ini that cannot be replaced (a folder in its way): the tool says

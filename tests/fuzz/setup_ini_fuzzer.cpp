@@ -22,6 +22,7 @@ void ExpectGameAgrees(const settings::SetupValues& v, const game::Settings& g) {
     fuzz::Expect(g.view.scale == v.scale && g.view.fullScreen == v.fullScreen &&
                      g.view.pauseOnFocusLoss == v.pauseOnFocusLoss,
                  "the game reads another view");
+    fuzz::Expect(g.cornerHelp == v.cornerHelp, "the game reads another help round corners");
     fuzz::Expect(g.keys == game::KeyBindings(v.keys), "the game reads other keys");
 }
 

@@ -80,6 +80,27 @@ TEST_F(PadPlay, AStickSlantMovesDiagonallyAsTwoArrowsDo) {
     EXPECT_EQ(HeroFacing, 1);
 }
 
+// A hero 5 px beside a one-tile gap, the D-pad held toward it: the help
+// round corners takes him through, as it does for the arrow keys; without
+// it he stays stuck at the corner.
+TEST_F(PadPlay, TheDpadTakesTheHeroRoundACornerOnlyWithTheHelp) {
+    for (int column = 0; column < kGridSize; ++column)
+        Tiles[10 * kGridSize + column].Kind = column == 12 ? kFloor : kSolidWall;
+    for (const bool help : {true, false}) {
+        SCOPED_TRACE(help ? "with the help" : "without it");
+        CornerSlideOn = help;
+        HeroStepX = HeroStepY = 0.8f;
+        HeroX = 235.0f;  // the gap is x 240 to 260, the wall y 200 to 220
+        HeroY = 230.0f;
+        Push(SDL_CONTROLLER_BUTTON_DPAD_UP);
+        for (int frame = 0; frame < 100; ++frame)
+            form().Loop.RunFrame();
+        LetGo(SDL_CONTROLLER_BUTTON_DPAD_UP);
+        EXPECT_EQ(HeroY < 185.0f, help) << HeroY;
+        if (!help) EXPECT_FLOAT_EQ(HeroX, 235.0f);
+    }
+}
+
 TEST_F(PadPlay, AAndTheTriggerFireTogetherBAndXLayABomb) {
     Push(SDL_CONTROLLER_BUTTON_A);
     EXPECT_TRUE(FireHeld);

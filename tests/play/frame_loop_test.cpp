@@ -142,6 +142,47 @@ TEST_F(FrameLoopTest, TwoKeysMoveDiagonallyAndTheLaterSetsTheFacing) {
     EXPECT_EQ(HeroFacing, 3);
 }
 
+// A hero 5 px to one side of a one-tile gap, holding the key toward it:
+// with the help round corners he slides into the gap and walks through;
+// without it he stays stuck at the wall, as he always did.
+TEST_F(FrameLoopTest, AHeldKeyTakesTheHeroThroughAGapFivePixelsAsideOnlyWithTheHelp) {
+    const struct {
+        bool acrossColumns;
+        bool* key;
+        float x, y;
+        float through;  // the heading's coordinate past the wall
+    } ways[] = {
+        {true, &KeyUpHeld, 235.0f, 230.0f, 185.0f},
+        {true, &KeyUpHeld, 250.0f, 230.0f, 185.0f},
+        {true, &KeyDownHeld, 235.0f, 175.0f, 220.0f},
+        {true, &KeyDownHeld, 250.0f, 175.0f, 220.0f},
+        {false, &KeyLeftHeld, 230.0f, 235.0f, 185.0f},
+        {false, &KeyLeftHeld, 230.0f, 250.0f, 185.0f},
+        {false, &KeyRightHeld, 175.0f, 235.0f, 220.0f},
+        {false, &KeyRightHeld, 175.0f, 250.0f, 220.0f},
+    };
+    for (const auto& way : ways) {
+        for (const bool help : {true, false}) {
+            SCOPED_TRACE(testing::Message() << way.x << ", " << way.y << (help ? " help" : ""));
+            ResetGameState();
+            InitTileCoordinates();
+            ResetHero();
+            WallWithOneGap(way.acrossColumns, 10, 12);
+            CornerSlideOn = help;
+            HeroX = way.x;
+            HeroY = way.y;
+            *way.key = true;
+            windows.framesDrawn = 0;
+            RunFrames(100);
+            const float along = way.acrossColumns ? HeroY : HeroX;
+            const float side = way.acrossColumns ? HeroX : HeroY;
+            const bool passed = way.through < 200.0f ? along < way.through : along > way.through;
+            EXPECT_EQ(passed, help);
+            if (!help) EXPECT_FLOAT_EQ(side, way.acrossColumns ? way.x : way.y);
+        }
+    }
+}
+
 // --- pick-ups -----------------------------------------------------------------
 
 TEST_F(FrameLoopTest, ItemsUnderTheHeroAreTakenExceptKindNine) {
@@ -178,6 +219,62 @@ TEST_F(FrameLoopTest, TryPickUpItemTouchesOnlyInsideTheStrictBounds) {
     int16_t index = 0;
     EXPECT_TRUE(TryPickUpItem(index));
     EXPECT_EQ(ItemCount, 0);
+}
+
+// --- a dead hero ----------------------------------------------------------------
+
+// A missile still in flight when the hero dies kills its monster, but the
+// dead hero gains nothing from it, nor from the items under his body.
+TEST_F(FrameLoopTest, ADeadHeroGainsNothingFromAKillOrTheItemsUnderHim) {
+    for (const bool dead : {false, true}) {
+        SCOPED_TRACE(dead ? "dead" : "alive");
+        ResetHero();
+        ClearList(Monsters, MonsterCount);
+        ClearList(Missiles, MissileCount);
+        ClearList(Items, ItemCount);
+        ClearList(Explosions, ExplosionCount);
+        HeroX = HeroY = 100;
+        Experience = 95;  // any kill raises a living hero a level
+        Lives = dead ? 0 : 4;
+        HeroDead = dead;
+        if (dead) AddExplosion(100, 100);  // the death's own explosion
+        int16_t m = AppendEntry(Monsters, MonsterCount);
+        Monsters[m] = Monster{};
+        Monsters[m].X = Monsters[m].Y = 300;
+        Monsters[m].HitPoints = 1;
+        Monsters[m].Damage = 1;
+        int16_t p = AppendEntry(Missiles, MissileCount);
+        Missiles[p] = Projectile{305, 305, 305, 305, 0.5f, 0};
+        for (int16_t kind : {0, 2}) {  // gold and a healing potion under the hero
+            int16_t i = AppendEntry(Items, ItemCount);
+            Items[i] = Item{100, 100, 0, kind};
+        }
+        const int16_t lives = Lives;
+        windows.framesDrawn = 0;
+        GameSuspended = false;
+        RunFrames(1);
+
+        EXPECT_EQ(MonsterCount, 0);
+        if (dead) {
+            EXPECT_EQ(Experience, 95);
+            EXPECT_EQ(HeroLevel, 0);
+            EXPECT_EQ(Lives, lives);
+            EXPECT_EQ(MaxLives, 10);
+            EXPECT_EQ(Gold, 0);
+            EXPECT_EQ(ItemCount, 2);
+            const std::vector<std::string> log = windows.LogLines();
+            EXPECT_EQ(std::count(log.begin(), log.end(), std::string("Monstrum bylo zabito...")),
+                      1);
+        } else {
+            EXPECT_GT(Experience, 95);
+            EXPECT_EQ(HeroLevel, 1);
+            EXPECT_GT(MaxLives, 10);
+            EXPECT_EQ(Lives, MaxLives);
+            EXPECT_GT(Gold, 0);
+            EXPECT_EQ(ItemCount, 0);
+        }
+        windows.ClearLog();
+    }
 }
 
 // --- animations -----------------------------------------------------------------

@@ -155,6 +155,41 @@ TEST_F(ReplayTest, AnyDifferenceIsCaughtAndNamesTheFrame) {
     EXPECT_EQ(clocked.PlayToEnd(), Player::State::Diverged) << clocked.Why();
 }
 
+// The help round corners is part of how a game plays: a recording keeps
+// the setting it was made with and plays back with it, whatever the
+// player's own setting, which it leaves as it found it.
+TEST_F(ReplayTest, ARecordingPlaysBackWithTheHelpRoundCornersItWasMadeWith) {
+    NewGame();
+    // The hero 5 px left of a one-tile gap in a wall across the cave,
+    // walking up into its corner.
+    WallWithOneGap(true, 10, 12);
+    game::HeroX = 235.0f;
+    game::HeroY = 230.0f;
+    game::CornerSlideOn = false;
+    Script walk;
+    walk[5] = [] { game::Picture1_KeyDown(0, platform::vk::Up, 0); };
+    const Recording recording = replay::ParseRecording(RecordGame(120, walk));
+    ASSERT_EQ(recording.status, Recording::Status::Complete);
+    EXPECT_FALSE(recording.start.cornerHelp);
+    EXPECT_GT(game::HeroY, 200.0f);  // stuck under the wall
+
+    for (const bool help : {false, true}) {
+        SCOPED_TRACE(help ? "played with the help" : "as recorded");
+        MoveToPlaybackFolder();
+        game::CornerSlideOn = true;  // the player's own setting
+        Recording played = recording;
+        played.start.cornerHelp = help;
+        {
+            Player player(played);
+            ASSERT_TRUE(player.Begin()) << player.Why();
+            EXPECT_EQ(game::CornerSlideOn, help);
+            EXPECT_EQ(player.PlayToEnd(), help ? Player::State::Diverged : Player::State::Ended)
+                << player.Why();
+        }
+        EXPECT_TRUE(game::CornerSlideOn);
+    }
+}
+
 // A recording cut anywhere inside a block plays up to the last whole block
 // and says it is incomplete; a flipped bit stops it at the damaged block.
 TEST_F(ReplayTest, CutShortOrDamagedRecordingsPlayUpToTheirLastSoundBlock) {
@@ -251,6 +286,19 @@ TEST_F(ReplayTest, ForeignFilesAndBadHeadersAreRefused) {
     Player rules(otherRules);
     EXPECT_FALSE(rules.Begin());
     EXPECT_EQ(rules.GetState(), Player::State::Refused);
+    // A start of the first rules, written as they wrote it (without the
+    // help round corners), reads and is refused for its rules.
+    replay::StartState first = replay::ParseRecording(file).start;
+    first.rulesVersion = 1;
+    std::vector<uint8_t> older = replay::EncodeHeader();
+    const std::vector<uint8_t> block =
+        replay::EncodeBlock(replay::BlockType::kStart, replay::EncodeStart(first));
+    older.insert(older.end(), block.begin(), block.end());
+    const Recording olderRead = replay::ParseRecording(older);
+    ASSERT_EQ(olderRead.status, Recording::Status::Incomplete);
+    Player oldRules(olderRead);
+    EXPECT_FALSE(oldRules.Begin());
+    EXPECT_EQ(oldRules.Why(), "recorded under rules version 1, these are 2");
 
     Recording otherCampaign = replay::ParseRecording(file);
     otherCampaign.start.campaignCrc ^= 1;

@@ -178,9 +178,15 @@ TEST(SetupText, TheViewsLines) {
         bool fullScreen;
         bool pause;
         std::vector<std::string> otherLines;
+        bool corner = true;
     } cases[] = {
         {"", 0, false, true, {}},
         {"Zvetseni=3\r\nCelaObrazovka=Ano\r\nPauzaPriPrepnuti=Ne\r\n", 3, true, false, {}},
+        {"PomocNaRozich=Ne\r\n", 0, false, true, {}, false},
+        {" pomocnarozich =\tne \nPOMOCNAROZICH=Ano\nPomocNaRozich=NE", 0, false, true, {}, false},
+        {"PomocNaRozich=Ne\nPomocNaRozich=ano\n", 0, false, true, {}, true},
+        {"PomocNaRozich=Ne\nPomocNaRozich=Nie\n", 0, false, true, {}, true},
+        {"PomocNaRozichu=Ne\n", 0, false, true, {"PomocNaRozichu=Ne"}, true},
         {" zvetseni = 4 \r\n\tCELAOBRAZOVKA\t=\tano\r\npauzapriprepnuti=NE\r\n",
          4,
          true,
@@ -206,6 +212,7 @@ TEST(SetupText, TheViewsLines) {
         EXPECT_EQ(values.scale, c.scale) << c.later;
         EXPECT_EQ(values.fullScreen, c.fullScreen) << c.later;
         EXPECT_EQ(values.pauseOnFocusLoss, c.pause) << c.later;
+        EXPECT_EQ(values.cornerHelp, c.corner) << c.later;
         EXPECT_EQ(values.otherLines, c.otherLines) << c.later;
         EXPECT_EQ(values.keys, DefaultKeys()) << c.later;
     }
@@ -307,6 +314,7 @@ TEST(SetupFormat, TheOldLinesFirstThenTheViewTheKeysAndTheOtherLinesWithCrLf) {
     everything.scale = 4;
     everything.fullScreen = true;
     everything.pauseOnFocusLoss = false;
+    everything.cornerHelp = false;
     SetupValues keys = Old(true, 80, 50);
     keys.keys = KeysWith({{kUp, 'W'},
                           {kLeft, 'A'},
@@ -323,15 +331,16 @@ TEST(SetupFormat, TheOldLinesFirstThenTheViewTheKeysAndTheOtherLinesWithCrLf) {
     } cases[] = {
         {Old(true, 80, 50),
          "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=auto\r\n"
-         "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\n" +
+         "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\n" +
              kDefaultKeyLines},
         {everything,
          "Zvuky=Ne\r\nHlasitost=0\r\nTick=20000\r\nZvetseni=4\r\nCelaObrazovka=Ano\r\n"
-         "PauzaPriPrepnuti=Ne\r\n" +
+         "PauzaPriPrepnuti=Ne\r\nPomocNaRozich=Ne\r\n" +
              kDefaultKeyLines},
         {keys,
          "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=auto\r\nCelaObrazovka=Ne\r\n"
-         "PauzaPriPrepnuti=Ano\r\nKlavesa.Nahoru=W\r\nKlavesa.Dolu=S\r\nKlavesa.Vlevo=A\r\n"
+         "PauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\nKlavesa.Nahoru=W\r\nKlavesa.Dolu="
+         "S\r\nKlavesa.Vlevo=A\r\n"
          "Klavesa.Vpravo=D\r\nKlavesa.Strelba=Shift\r\nKlavesa.Bomba=Space\r\n"
          "Klavesa.Pauza=PgUp\r\nKlavesa.Menu=Q\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F12\r\n"
          "Jazyk=čeština\tpřesně\r\nx\r\n"},
@@ -358,7 +367,7 @@ TEST(SetupFormat, RewritingAFileKeepsItsUnknownLinesAfterTheKnownOnes) {
     values.volume = 90;
     EXPECT_EQ(FormatSetupIni(values),
               "Zvuky=Ano\r\nHlasitost=90\r\nTick=0\r\nZvetseni=auto\r\nCelaObrazovka=Ne\r\n"
-              "PauzaPriPrepnuti=Ano\r\n" +
+              "PauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\n" +
                   kDefaultKeyLines + "Klavesy=W,A,S,D\r\nJazyk=čeština\tpřesně\r\n");
 }
 

@@ -28,7 +28,8 @@ const QByteArray kDefaultKeys =
     "Klavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\n";
 // The new lines as the tool writes them for an untouched second frame.
 const QByteArray kDefaultView =
-    "Zvetseni=auto\r\nCelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\n" + kDefaultKeys;
+    "Zvetseni=auto\r\nCelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\n" +
+    kDefaultKeys;
 
 class Form1Test : public testing::Test {
   protected:
@@ -65,7 +66,7 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Orvane Setup v1.0"));
     // The old frame and its controls where they always were; the window grew
     // downward for the second frame.
-    EXPECT_EQ(form->size(), QSize(209, 494));
+    EXPECT_EQ(form->size(), QSize(209, 518));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->Frame1->geometry(), QRect(0, 0, 209, 121));
 
@@ -84,9 +85,9 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
         EXPECT_EQ(control->parentWidget(), form->Frame1);
     }
 
-    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 371));
-    std::vector<QWidget*> newControls = {form->Label5, form->Combo1,   form->Check2, form->Check3,
-                                         form->Label6, form->Command2, form->Label7};
+    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 395));
+    std::vector<QWidget*> newControls = {form->Label5, form->Combo1, form->Check2,   form->Check3,
+                                         form->Check4, form->Label6, form->Command2, form->Label7};
     newControls.insert(newControls.end(), form->KeyLabels.begin(), form->KeyLabels.end());
     newControls.insert(newControls.end(), form->KeyButtons.begin(), form->KeyButtons.end());
     for (QWidget* control : newControls) {
@@ -96,6 +97,7 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     EXPECT_EQ(form->Label5->text(), QStringLiteral("Zvětšení"));
     EXPECT_EQ(form->Check2->text(), QStringLiteral("Celá obrazovka"));
     EXPECT_EQ(form->Check3->text(), QStringLiteral("Pauza při přepnutí okna"));
+    EXPECT_EQ(form->Check4->text(), QStringLiteral("Pomoc na rozích"));
     ASSERT_EQ(form->Combo1->count(), 5);
     EXPECT_EQ(form->Combo1->itemText(0), QStringLiteral("automaticky"));
     EXPECT_EQ(form->Combo1->itemText(2), QStringLiteral("2×"));
@@ -135,6 +137,7 @@ TEST_F(Form1Test, WithoutAFileTheControlsKeepTheirInitialStates) {
     EXPECT_EQ(form->Combo1->currentIndex(), 0);
     EXPECT_FALSE(form->Check2->isChecked());
     EXPECT_TRUE(form->Check3->isChecked());
+    EXPECT_TRUE(form->Check4->isChecked());
 }
 
 TEST_F(Form1Test, TheThreeOldLinesAloneShowTheDefaultsOfTheNewSettings) {
@@ -149,22 +152,24 @@ TEST_F(Form1Test, TheThreeOldLinesAloneShowTheDefaultsOfTheNewSettings) {
 TEST_F(Form1Test, ShowsTheNewSettingsAndSavesTheChangesKeepingUnknownLines) {
     WriteIni(
         "Zvuky=Ano\nHlasitost=80\nTick=50\nKlavesy=W\nZvetseni=3\nCelaObrazovka=ano\n"
-        "PauzaPriPrepnuti=Ne\nbudoucí nastavení\n");
+        "PauzaPriPrepnuti=Ne\npomocnarozich=ano\nbudoucí nastavení\n");
     auto form = Open();
     EXPECT_EQ(form->Combo1->currentIndex(), 3);
     EXPECT_EQ(form->Combo1->currentText(), QStringLiteral("3×"));
     EXPECT_TRUE(form->Check2->isChecked());
     EXPECT_FALSE(form->Check3->isChecked());
+    EXPECT_TRUE(form->Check4->isChecked());
 
     // Chosen with the keyboard and the mouse as a player would.
     form->Combo1->setFocus();
     QTest::keyClick(form->Combo1, Qt::Key_Down);
     QTest::mouseClick(form->Check2, Qt::LeftButton);
     QTest::mouseClick(form->Check3, Qt::LeftButton);
+    QTest::mouseClick(form->Check4, Qt::LeftButton);
     QTest::mouseClick(form->Command1, Qt::LeftButton);
     EXPECT_EQ(ReadIni(),
               "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=4\r\n"
-              "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\n" +
+              "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ne\r\n" +
                   kDefaultKeys + "Klavesy=W\r\nbudoucí nastavení\r\n");
 }
 
@@ -400,7 +405,8 @@ TEST_F(KeysSection, AClickAndAKeyChooseItAndTheFileGetsItsPortableName) {
     EXPECT_EQ(
         ReadIni(),
         "Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\nZvetseni=auto\r\nCelaObrazovka=Ne\r\n"
-        "PauzaPriPrepnuti=Ano\r\nKlavesa.Nahoru=W\r\nKlavesa.Dolu=S\r\nKlavesa.Vlevo=A\r\n"
+        "PauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\nKlavesa.Nahoru=W\r\nKlavesa.Dolu="
+        "S\r\nKlavesa.Vlevo=A\r\n"
         "Klavesa.Vpravo=D\r\nKlavesa.Strelba=Shift\r\nKlavesa.Bomba=Space\r\n"
         "Klavesa.Pauza=Pause\r\nKlavesa.Menu=Tab\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=Esc\r\n");
 }
@@ -488,7 +494,7 @@ TEST_F(Form1Test, ShowsTheFilesKeysAndKeepsItsUnknownKeyLines) {
     keys.replace("Nahoru=Up", "Nahoru=W");
     EXPECT_EQ(ReadIni(),
               "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=auto\r\n"
-              "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\n" +
+              "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\n" +
                   keys + "Klavesa.Skok=K\r\n");
 }
 

@@ -154,11 +154,12 @@ TEST_F(GameReadsSetup, BothProgramsSeeTheSameValuesInOddFiles) {
     const char* const files[] = {
         "Zvuky=Ne\rHlasitost=30\rTick=4\rZvetseni=2\r",
         "Zvuky=Ano\nHlasitost=30\nTick=4\nCelaObrazovka=Ano\n",
-        "Zvuky=Ano\r\rTick=4\r\nPauzaPriPrepnuti=Ne",
+        "Zvuky=Ano\r\rTick=4\r\nPauzaPriPrepnuti=Ne\r\nPomocNaRozich=ne",
         "zvuky=ano\r\nHlasitost=-5\r\nTick=2.5\r\n zvetseni = AUTO \r\ncelaobrazovka=ANO\r\n",
         "Zvuky=Ano\nHlasitost=80\nTick=x\nZvetseni=3\nZvetseni=5\nPauzaPriPrepnuti=ne\n",
         "Zvuky=Ano\nZvetseni=4\n",
-        "\n\n\nZvetseni=1\nCelaObrazovka=Ne\nCelaObrazovka=Ano\nPauzaPriPrepnuti=Ano!\n",
+        "\n\n\nZvetseni=1\nCelaObrazovka=Ne\nCelaObrazovka=Ano\nPauzaPriPrepnuti=Ano!\n"
+        "PomocNaRozich=Ne\nPomocNaRozich=Ano!\n",
         "",
         "Zvuky=Ano\nHlasitost=1\nTick=1\nKlavesa.Strelba=Space\nKlavesa.Bomba=up\n",
         "\n\n\nKlavesa.Pauza=P\nKlavesa.Menu=P\nKlavesa.Nahoru=w\nklavesa.dolu = s\n",
@@ -180,6 +181,7 @@ TEST_F(GameReadsSetup, BothProgramsSeeTheSameValuesInOddFiles) {
         EXPECT_EQ(game.view.scale, tool.scale) << text;
         EXPECT_EQ(game.view.fullScreen, tool.fullScreen) << text;
         EXPECT_EQ(game.view.pauseOnFocusLoss, tool.pauseOnFocusLoss) << text;
+        EXPECT_EQ(game.cornerHelp, tool.cornerHelp) << text;
         // The keys the tool's buttons show are the keys the game acts on.
         EXPECT_EQ(game.keys, KeyboardKeysOf(setup::QtKeysOf(tool.keys))) << text;
     }

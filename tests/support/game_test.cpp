@@ -45,4 +45,11 @@ void GameTest::OpenFieldInItsWalls(bool revealed) {
     }
 }
 
+void GameTest::WallWithOneGap(bool acrossColumns, int line, int gap) {
+    for (int k = 0; k < game::kGridSize; ++k) {
+        const int t = acrossColumns ? line * game::kGridSize + k : k * game::kGridSize + line;
+        game::Tiles[t].Kind = k == gap ? game::kFloor : game::kSolidWall;
+    }
+}
+
 }  // namespace testing_support

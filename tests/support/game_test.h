@@ -24,6 +24,9 @@ class GameTest : public ::testing::Test {
     // The level an open floor (picture 1) ringed by solid wall (picture 11),
     // as every level's border is; every tile revealed or none.
     static void OpenFieldInItsWalls(bool revealed = false);
+    // Solid wall across the whole field along row `line` (or, with
+    // acrossColumns false, down column `line`), open only at its tile `gap`.
+    static void WallWithOneGap(bool acrossColumns, int line, int gap);
 
     RecordingWindows windows;
     std::filesystem::path appFolder;

@@ -4,6 +4,7 @@
 
 #include "game/core/monster_motion.h"
 #include "game/platform/random.h"
+#include "game/world/corner_slide.h"
 #include "game/world/walls.h"
 #include "world/world_test.h"
 
@@ -221,6 +222,63 @@ TEST_F(WallsTest, WanderingTurnStepsEachAxisAfterItsBounceCheck) {
     EXPECT_TRUE(Monsters[i].Chasing);
     EXPECT_GT(Monsters[i].DX, 0.59f);
     EXPECT_FLOAT_EQ(Monsters[i].X, 200.25f + Monsters[i].DX);
+}
+
+// Row 10 (y 200 to 220) is wall but for tile 12 (x 240 to 260); the hero
+// stands just under it, his step up blocked, and slides toward the gap at
+// his step when it is at most six pixels to one side.
+TEST_F(WallsTest, ABlockedStepSlidesTowardAnOpeningWithinSixPixels) {
+    WallWithOneGap(true, 10, 12);
+    const struct {
+        float x, y;
+        float after;  // x after one slide
+    } cases[] = {
+        {235.0f, 220.5f, 235.8f},  // 5 px left of the gap
+        {250.0f, 220.5f, 249.2f},  // 5 px into the wall right of it
+        {234.0f, 220.5f, 234.8f},  // 6 px: still within reach
+        {233.9f, 220.5f, 233.9f},  // farther: stuck, as without the help
+        {239.5f, 220.5f, 240.0f},  // nearer than a step: lands on the gap's edge
+        {245.5f, 220.5f, 245.0f},
+        {242.0f, 220.5f, 242.0f},  // in line with the gap: nothing blocks him
+        {150.0f, 220.5f, 150.0f},  // under plain wall
+        {235.0f, 225.0f, 235.0f},  // not yet at the wall
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
+        float x = c.x, y = c.y;
+        EXPECT_EQ(CornerSlide(x, y, Heading::Up, 0.8f, 0.8f), c.after != c.x);
+        EXPECT_FLOAT_EQ(x, c.after);
+        EXPECT_FLOAT_EQ(y, c.y);
+    }
+
+    // Every heading, from both sides of a gap: the slides end where the
+    // step is free, and no farther.
+    const struct {
+        bool acrossColumns;
+        Heading heading;
+        float x, y;
+    } ways[] = {
+        {true, Heading::Up, 235.0f, 220.5f},     {true, Heading::Up, 250.0f, 220.5f},
+        {true, Heading::Down, 235.0f, 184.5f},   {true, Heading::Down, 250.0f, 184.5f},
+        {false, Heading::Left, 220.5f, 235.0f},  {false, Heading::Left, 220.5f, 250.0f},
+        {false, Heading::Right, 184.5f, 235.0f}, {false, Heading::Right, 184.5f, 250.0f},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(testing::Message()
+                     << static_cast<int>(way.heading) << ", " << way.x << ", " << way.y);
+        ResetGameState();
+        InitTileCoordinates();
+        WallWithOneGap(way.acrossColumns, 10, 12);
+        float x = way.x, y = way.y;
+        ASSERT_TRUE(StepBlocked(x, y, way.heading, 0.8f, 0.8f));
+        int slides = 0;
+        while (slides < 20 && CornerSlide(x, y, way.heading, 0.8f, 0.8f))
+            ++slides;
+        EXPECT_EQ(slides, 7);  // 5 px at 0.8 a step
+        EXPECT_FALSE(StepBlocked(x, y, way.heading, 0.8f, 0.8f));
+        const float side = way.acrossColumns ? x : y;
+        EXPECT_FLOAT_EQ(side, side < 242.0f ? 240.0f : 245.0f);
+    }
 }
 
 }  // namespace
