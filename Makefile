@@ -48,10 +48,11 @@ deb: deps-deb configure
 	cmake --build $(BUILD) -j $(JOBS) --target karvelun_installable
 	cd $(BUILD) && cpack -G DEB
 
-# How hard act I is for a newcomer: 20 seeded runs of each level
-# (campaign/README.md).
+# How hard act I is for a newcomer: 20 seeded runs of each level, then 20
+# runs of the whole act in one go (campaign/README.md).
 difficulty: dist
 	./dist/karvelun-levels difficulty dist/data/levels.all --levels 0-7 --runs 20
+	./dist/karvelun-levels difficulty dist/data/levels.all --levels 0-7 --runs 20 --chained
 
 clean:
 	rm -rf $(BUILD)

@@ -95,6 +95,80 @@ TEST(ActOne, TheWayOnThroughTheFirstFourLevelsIsTwoTilesWide) {
     }
 }
 
+// Steps from tile `from` to every tile over the level as it is once opened,
+// not through ways out; -1 where there is no way.
+std::array<int, game::kTileCount> StepsFrom(const WalkLevel& level, int32_t from) {
+    const std::array<int16_t, game::kTileCount> kinds = Opened(level);
+    std::array<int, game::kTileCount> steps;
+    steps.fill(-1);
+    std::vector<int32_t> queue{from};
+    steps[from] = 0;
+    for (size_t i = 0; i < queue.size(); ++i) {
+        const int32_t t = queue[i];
+        if (t != from && kinds[t] == game::kLevelExit) continue;
+        const int32_t row = t / game::kGridSize, column = t % game::kGridSize;
+        for (const auto [dr, dc] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
+            const int32_t r = row + dr, c = column + dc;
+            if (r < 0 || c < 0 || r >= game::kGridSize || c >= game::kGridSize) continue;
+            const int32_t n = r * game::kGridSize + c;
+            if (steps[n] >= 0 || IsWall(kinds[n])) continue;
+            steps[n] = steps[t] + 1;
+            queue.push_back(n);
+        }
+    }
+    return steps;
+}
+
+// Each warning sign of act I stands before its danger on the way from
+// where the main way enters the level: fewer steps from there to the sign
+// than to the nearest spike, sigil or monster it warns of.
+TEST(ActOne, WarningSignsStandBeforeTheirDangers) {
+    enum class Danger { Traps, Monsters };
+    struct Warning {
+        int32_t level;
+        const char* word;  // in the sign's text
+        Danger danger;
+    };
+    const Warning warnings[] = {
+        {0, "Krysy", Danger::Monsters},  // rats bite
+        {2, "Ostny", Danger::Traps},     // spikes hurt
+        {3, "znaky", Danger::Traps},     // red sigils burn
+        {5, "pavou", Danger::Monsters},  // spiders' webs
+        {6, "bol", Danger::Traps},       // the middle way hurts
+    };
+    const game::PackageRecord package = BuiltCampaign();
+    CampaignRoutes routes(package, {});
+    ASSERT_GE(routes.LevelCount(), 8);
+    for (const Warning& warning : warnings) {
+        const game::LevelRecord& level = package.levels[warning.level];
+        const auto entry = routes.EntryInto(warning.level);
+        ASSERT_TRUE(entry) << "level " << warning.level;
+        const auto steps = StepsFrom(routes.Level(warning.level), entry->tile);
+        int32_t sign = -1;
+        for (int32_t t = 0; t < game::kTileCount; ++t)
+            if (level.tiles[t].Kind == game::kSign &&
+                level.tiles[t].Param1.find(warning.word) != std::string::npos)
+                sign = t;
+        ASSERT_GE(sign, 0) << "level " << warning.level << ": no sign with " << warning.word;
+        std::vector<int32_t> dangers;
+        if (warning.danger == Danger::Traps) {
+            for (int32_t t = 0; t < game::kTileCount; ++t)
+                if (level.tiles[t].Kind == game::kTrapFloor) dangers.push_back(t);
+        } else {
+            for (const game::MonsterRecord& m : level.monsters)
+                dangers.push_back(game::TileIndexOf(m.X + 7.0f, m.Y + 7.0f));
+        }
+        int nearest = -1;
+        for (int32_t t : dangers)
+            if (steps[t] >= 0 && (nearest < 0 || steps[t] < nearest)) nearest = steps[t];
+        ASSERT_GE(steps[sign], 0) << "level " << warning.level << ": the sign cannot be reached";
+        ASSERT_GE(nearest, 0) << "level " << warning.level << ": no danger to warn of";
+        EXPECT_LT(steps[sign], nearest)
+            << "level " << warning.level << ": the sign " << warning.word << " on tile " << sign
+            << " is " << steps[sign] << " steps from the arrival, its danger " << nearest;
+    }
+}
+
 // The difficulty report of act I (make difficulty): twenty seeded runs of
 // each level, level 0 cleared at least eighteen times, every other level at
 // least fourteen times.
@@ -110,6 +184,24 @@ TEST(ActOne, ANewcomerClearsEveryLevelOfTheFirstAct) {
         EXPECT_EQ(result.runs, 20);
         EXPECT_GE(result.cleared, result.level == 0 ? 18 : 14)
             << levels_tool::DifficultyLine(result);
+    }
+}
+
+// Act I in one go (make difficulty, --chained): twenty seeded runs from a
+// new game, every level cleared at least sixteen times with at most one
+// death a run on average.
+TEST(ActOne, ANewcomerPlaysTheFirstActInOneGo) {
+    levels_tool::DifficultyOptions options;
+    options.levels = {0, 1, 2, 3, 4, 5, 6, 7};
+    options.runs = 20;
+    options.seed = 1;
+    const auto results = levels_tool::MeasureChained(BuiltCampaign(), options);
+    ASSERT_EQ(results.size(), options.levels.size());
+    for (const levels_tool::ChainedLevel& result : results) {
+        std::cout << "[ one go   ] " << levels_tool::ChainedLine(result) << "\n";
+        EXPECT_EQ(result.problem, "");
+        EXPECT_GE(result.cleared, 16) << levels_tool::ChainedLine(result);
+        EXPECT_LE(result.MeanDeaths(), 1.0) << levels_tool::ChainedLine(result);
     }
 }
 

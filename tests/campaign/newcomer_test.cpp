@@ -211,6 +211,48 @@ TEST_F(Newcomer, TheToolReportsALinePerLevel) {
     EXPECT_NE(noneErrors.str().find("level 7: the campaign has no such level"), std::string::npos);
 }
 
+// Played in one go: level 0 cleared, then a troll beside the arrival in
+// level 1 kills him; each death takes him back to his quick save on
+// arriving there, and the fifth ends the run.
+TEST_F(Newcomer, InOneGoHeGoesOnFromHisQuickSaveUntilTheFifthDeathInALevel) {
+    CampaignSources sources(dir / "chain");
+    std::string first = Maze();
+    sources.Level(0, first, "tile > 38 exit 1 @0\n");
+    std::string troll = CampaignSources::Room();
+    WallRow(troll, 12);
+    Put(troll, 11, 12, '.');
+    Put(troll, 12, 12, '.');
+    Put(troll, 12, 3, '>');
+    Put(troll, 12, 20, '0');
+    sources.Level(1, troll, "tile > 38 exit 2 @0\nmonster T 10 3 30 500\n",
+                  std::string(14, '\n') + "............T\n\n\n\n................T\n");
+    std::string room = CampaignSources::Room();
+    Put(room, 12, 12, '0');
+    sources.Level(2, room);
+    game::ByteWriter out;
+    game::WritePackageRecord(out, sources.Compile(3));
+    const fs::path file = dir / "chain.all";
+    ASSERT_TRUE(game::WriteWholeFile(file.string(), out.Bytes(), false));
+
+    std::ostringstream report, errors;
+    EXPECT_EQ(levels_tool::RunLevelTool(
+                  {"difficulty", file.string(), "--levels", "0-1", "--runs", "2", "--chained"},
+                  report, errors),
+              0)
+        << errors.str();
+    EXPECT_EQ(
+        report.str(),
+        "level 0: reached 2/2, cleared 2/2, mean deaths 0.00, lives on arrival 10 (median)\n"
+        "level 1: reached 2/2, cleared 0/2, mean deaths 5.00, lives on arrival 10 (median)\n");
+
+    // A chain starts with a new game.
+    std::ostringstream later, laterErrors;
+    EXPECT_EQ(levels_tool::RunLevelTool({"difficulty", file.string(), "--levels", "1", "--chained"},
+                                        later, laterErrors),
+              1);
+    EXPECT_NE(laterErrors.str().find("from level 0"), std::string::npos) << laterErrors.str();
+}
+
 // The bot on a field set up by hand, every tile shown.
 class NewcomerOnAField : public testing_support::GameTest {
   protected:

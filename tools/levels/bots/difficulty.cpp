@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <set>
 
 #include "game/core/game_state.h"
 #include "game/levels/level_files.h"
 #include "game/platform/random.h"
+#include "game/play/game_flow.h"
 #include "tools/levels/bots/bot_random.h"
 #include "tools/levels/bots/campaign_routes.h"
 #include "tools/levels/bots/headless_game.h"
@@ -210,7 +212,235 @@ class DifficultyRuns {
     std::map<int32_t, std::string> unreached_;
 };
 
+// The picture of stairs down: where a newcomer looks for the way on.
+constexpr int16_t kWayDownPicture = 38;
+
+class ChainedRuns {
+  public:
+    ChainedRuns(const game::PackageRecord& package, const DifficultyOptions& options)
+        : package_(package), options_(options), routes_(package, {}) {}
+
+    std::vector<ChainedLevel> Run() {
+        for (size_t i = 0; i < options_.levels.size(); ++i)
+            if (options_.levels[i] != static_cast<int32_t>(i))
+                throw DifficultyError("chained runs play the levels from level 0 without a gap");
+        if (!game_.InstallCampaign(package_))
+            throw DifficultyError("the campaign cannot be written for the runs");
+        results_.resize(options_.levels.size());
+        for (size_t i = 0; i < results_.size(); ++i)
+            results_[i].level = options_.levels[i];
+        PlanLegs();
+        for (int r = 0; r < options_.runs; ++r)
+            PlayRun(r);
+        for (ChainedLevel& result : results_)
+            if (result.problem.empty()) result.runs = options_.runs;
+        return results_;
+    }
+
+  private:
+    // One leg of the chain and the level of the report it belongs to.
+    struct ChainLeg {
+        size_t report = 0;
+        Leg leg;
+        // The exit leads into a level the run has not been in yet.
+        bool onward = false;
+    };
+
+    // The legs from the start of a new game through the levels asked: the
+    // fewest legs from where the hero arrives in each level to the next one
+    // asked, and the main way on out of the last.
+    void PlanLegs() {
+        int32_t level = 0, tile = game::kNewGameTile;
+        std::set<int32_t> visited{0};
+        for (size_t i = 0; i < results_.size(); ++i) {
+            std::vector<Leg> legs;
+            if (i + 1 < results_.size()) {
+                const auto route = routes_.RouteToLevelFrom(level, tile, options_.levels[i + 1]);
+                if (route && !route->empty()) legs = *route;
+            } else if (const auto leg = routes_.WayOnFrom(level, tile)) {
+                legs.push_back(*leg);
+            }
+            const bool passage = std::any_of(legs.begin(), legs.end(), [](const Leg& leg) {
+                return leg.kind == Leg::Goal::Passage;
+            });
+            if (legs.empty() || passage) {
+                for (size_t j = i; j < results_.size(); ++j)
+                    results_[j].problem = LevelName(options_.levels[j]) + ": no way on from tile " +
+                                          std::to_string(tile) + " of level " +
+                                          std::to_string(level) + " that a newcomer knows";
+                return;
+            }
+            for (const Leg& leg : legs) {
+                ChainLeg chained{i, leg, false};
+                if (leg.kind == Leg::Goal::Exit) {
+                    const WalkLevel& walk = routes_.Level(leg.level);
+                    level = walk.toLevel[leg.goal];
+                    tile = walk.arrival[leg.goal];
+                    chained.onward = visited.insert(level).second;
+                }
+                legs_.push_back(chained);
+            }
+        }
+    }
+
+    enum class Outcome { Playing, Left, Died, WrongWay, TimeUp, Ended };
+
+    void PlayRun(int run) {
+        if (legs_.empty()) return;
+        game_.ResetState();
+        platform::Randomize(MixSeed(options_.seed, 0, run, 0));
+        if (!game_.NewGame()) throw DifficultyError("level 0 cannot be loaded");
+        game::TickDelay = 0;
+        size_t at = 0;
+        int deaths = 0, wrongWays = 0, tries = 0;
+        Arrive(at, run, tries);
+        for (;;) {
+            const ChainLeg& leg = legs_[at];
+            Outcome outcome = Outcome::Playing;
+            int frames = 0;
+            game::GameSuspended = false;
+            game_.Play([&] {
+                if (game::HeroDead) {
+                    outcome = Outcome::Died;
+                    return false;
+                }
+                if (game::LevelNumber != leg.leg.level) {
+                    outcome = leg.leg.kind == Leg::Goal::Exit && game::LastHeroTile == leg.leg.goal
+                                  ? Outcome::Left
+                                  : Outcome::WrongWay;
+                    return false;
+                }
+                if (leg.leg.kind == Leg::Goal::Ending &&
+                    CentreTile(game::HeroX, game::HeroY) == leg.leg.goal) {
+                    outcome = Outcome::Left;
+                    return false;
+                }
+                if (frames >= options_.frameLimit) {
+                    outcome = Outcome::TimeUp;
+                    return false;
+                }
+                ++frames;
+                bot_->BeforeFrame();
+                return true;
+            });
+            if (game::ShutdownRequested) {
+                std::string why = LevelName(game::LevelNumber) + ": the game stopped";
+                for (const std::string& box : game_.Windows().messageBoxes)
+                    why += " (" + box + ")";
+                throw DifficultyError(why);
+            }
+            // The frame loop stops by itself when the hero's death ends the
+            // game, or at the end of the game.
+            if (outcome == Outcome::Playing)
+                outcome = game::HeroDead ? Outcome::Died : Outcome::Ended;
+            ChainedLevel& result = results_[leg.report];
+            switch (outcome) {
+                case Outcome::Died:
+                    ++result.deaths;
+                    if (++deaths >= options_.deathLimit) return;
+                    TryAgain(at, run, ++tries);
+                    break;
+                case Outcome::WrongWay:
+                    if (++wrongWays >= options_.deathLimit) return;
+                    TryAgain(at, run, ++tries);
+                    break;
+                case Outcome::Left:
+                case Outcome::Ended:
+                    if (outcome == Outcome::Ended && leg.leg.kind != Leg::Goal::Ending) return;
+                    if (++at == legs_.size()) {
+                        ++result.cleared;
+                        return;
+                    }
+                    if (legs_[at].report != leg.report) {
+                        ++result.cleared;
+                        deaths = wrongWays = 0;
+                    }
+                    tries = 0;
+                    Arrive(at, run, tries);
+                    break;
+                case Outcome::TimeUp:
+                case Outcome::Playing:
+                    return;
+            }
+        }
+    }
+
+    // On arriving in the level of leg `at`: F5, and a newcomer who has
+    // seen nothing of it yet.
+    void Arrive(size_t at, int run, int tries) {
+        if (at == 0 || legs_[at - 1].report != legs_[at].report) {
+            ChainedLevel& result = results_[legs_[at].report];
+            ++result.reached;
+            result.arrivalLives.push_back(game::Lives);
+        }
+        game::QuickSave();
+        StartBot(at, run, tries);
+    }
+
+    // After a death or a wrong way: F7, and the level from the save.
+    void TryAgain(size_t at, int run, int tries) {
+        game::GameSuspended = false;
+        if (!game::QuickLoad())
+            throw DifficultyError(LevelName(legs_[at].leg.level) +
+                                  ": the quick save cannot be loaded");
+        platform::Randomize(MixSeed(options_.seed, at + 1, run, 2 * tries));
+        StartBot(at, run, tries);
+    }
+
+    void StartBot(size_t at, int run, int tries) {
+        const ChainLeg& leg = legs_[at];
+        // A tunnel mouth into a level he has not seen is the way on he looks
+        // for; stairs down he looks for anyway, and a way back he takes when
+        // nothing else is left.
+        Looks wayOn = Looks::StairsDown;
+        if (leg.onward && leg.leg.kind == Leg::Goal::Exit &&
+            game::Tiles[leg.leg.goal].Picture != kWayDownPicture)
+            wayOn = Looks::Tunnel;
+        bot_ = std::make_unique<NewcomerBot>(MixSeed(options_.seed, at + 1, run, 2 * tries + 1),
+                                             wayOn);
+    }
+
+    const game::PackageRecord& package_;
+    DifficultyOptions options_;
+    CampaignRoutes routes_;
+    HeadlessGame game_;
+    std::vector<ChainedLevel> results_;
+    std::vector<ChainLeg> legs_;
+    std::unique_ptr<NewcomerBot> bot_;
+};
+
+double Median(std::vector<int> values) {
+    std::sort(values.begin(), values.end());
+    const size_t half = values.size() / 2;
+    return values.size() % 2 == 1 ? values[half]
+                                  : (static_cast<double>(values[half - 1]) + values[half]) / 2.0;
+}
+
 }  // namespace
+
+double ChainedLevel::MeanDeaths() const {
+    return reached > 0 ? static_cast<double>(deaths) / reached : 0.0;
+}
+
+double ChainedLevel::MedianArrivalLives() const {
+    return arrivalLives.empty() ? -1.0 : Median(arrivalLives);
+}
+
+std::vector<ChainedLevel> MeasureChained(const game::PackageRecord& package,
+                                         const DifficultyOptions& options) {
+    return ChainedRuns(package, options).Run();
+}
+
+std::string ChainedLine(const ChainedLevel& result) {
+    char deaths[32], lives[32] = "-";
+    std::snprintf(deaths, sizeof deaths, "%.2f", result.MeanDeaths());
+    if (result.MedianArrivalLives() >= 0)
+        std::snprintf(lives, sizeof lives, "%g", result.MedianArrivalLives());
+    const std::string runs = "/" + std::to_string(result.runs);
+    return "level " + std::to_string(result.level) + ": reached " + std::to_string(result.reached) +
+           runs + ", cleared " + std::to_string(result.cleared) + runs + ", mean deaths " + deaths +
+           ", lives on arrival " + lives + " (median)";
+}
 
 double LevelDifficulty::MedianSeconds() const {
     if (clearedFrames.empty()) return -1.0;

@@ -25,6 +25,8 @@ struct DifficultyOptions {
     uint64_t seed = 1;
     // Ten minutes of play.
     int frameLimit = 36000;
+    // Chained runs (MeasureChained): deaths in one level that end the run.
+    int deathLimit = 5;
 };
 
 struct LevelDifficulty {
@@ -61,5 +63,39 @@ std::vector<LevelDifficulty> MeasureDifficulty(const game::PackageRecord& packag
 
 // "level N: cleared C/R, deaths D, lives lost L, median time T s"
 std::string DifficultyLine(const LevelDifficulty& result);
+
+// Act I played in one go.  Each run is a new game that goes on from level
+// to level along the main way (and into a side branch the levels asked
+// name, and back), carrying everything the hero has; he quick-saves on
+// arriving in each level and, after a death, goes on from that save, until
+// the fifth death in one level ends the run.  Stepping out by another way
+// (back up the stairs) takes him back to the save too, without a death.
+// A level is left for good when the hero arrives in the next level asked
+// (the last one: when he leaves it along the main way); a run ends at the
+// frame limit of one try as well.  The levels asked must run from level 0
+// without a gap.
+struct ChainedLevel {
+    int32_t level = 0;
+    int runs = 0;
+    int reached = 0;
+    int cleared = 0;
+    // Deaths in all the runs that reached the level.
+    int deaths = 0;
+    // The hero's lives as he arrived, one entry per run that reached it.
+    std::vector<int> arrivalLives;
+    // Why the level could not be played (no way to it); empty when it was.
+    std::string problem;
+
+    double MeanDeaths() const;
+    // The median of arrivalLives; negative when no run reached the level.
+    double MedianArrivalLives() const;
+};
+
+std::vector<ChainedLevel> MeasureChained(const game::PackageRecord& package,
+                                         const DifficultyOptions& options);
+
+// "level N: reached R/20, cleared C/20, mean deaths D, lives on arrival L
+// (median)"
+std::string ChainedLine(const ChainedLevel& result);
 
 }  // namespace levels_tool

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "game/core/game_state.h"
+#include "game/core/progression.h"
 #include "game/platform/keys.h"
 #include "tools/levels/bots/bot_keys.h"
 #include "tools/levels/bots/tile_paths.h"
@@ -84,7 +85,7 @@ bool HasUnknownNeighbour(const FieldMemory& memory, int32_t t) {
 
 }  // namespace
 
-NewcomerBot::NewcomerBot(uint64_t seed) : random_(seed) {
+NewcomerBot::NewcomerBot(uint64_t seed, Looks wayOn) : random_(seed), wayOn_(wayOn) {
     delay_ = random_.Between(kReactionMin, kReactionMax);
     lastX_ = game::HeroX;
     lastY_ = game::HeroY;
@@ -129,6 +130,7 @@ void NewcomerBot::Observe() {
     Glimpse& glimpse = glimpses_[frame_ % glimpses_.size()];
     glimpse.monsters = memory_.Monsters();
     glimpse.lives = game::Lives;
+    glimpse.livesLow = game::LivesLow();
 }
 
 const NewcomerBot::Glimpse& NewcomerBot::Seen(int framesAgo) const {
@@ -250,7 +252,7 @@ void NewcomerBot::Fight(const SeenMonster& monster) {
     const float dx = monster.x + 7.5f - HeroCentreX();
     const float dy = monster.y + 7.5f - HeroCentreY();
     const float distance = std::hypot(dx, dy);
-    const bool low = game::Lives * 10 <= game::MaxLives * 3;
+    const bool low = Seen(delay_).livesLow;
     if (low && distance < kTouching && FleeFrom(monster.x + 7.5f, monster.y + 7.5f, kFleeDistance))
         return;
 
@@ -375,9 +377,9 @@ bool NewcomerBot::ChooseAim() {
         return game::TileIndex(item.x + 7, item.y + 7);
     };
 
-    // A potion when hurt: from anywhere when badly hurt.
+    // A potion when hurt: from anywhere once the field warns of low health.
     if (game::Lives < game::MaxLives) {
-        const int reach = game::Lives * 2 <= game::MaxLives ? 1000 : kItemDetour * TilePaths::kStep;
+        const int reach = Seen(delay_).livesLow ? 1000 : kItemDetour * TilePaths::kStep;
         int32_t potion = -1;
         for (const SeenItem& item : memory_.Items()) {
             const int32_t t = itemTile(item);
@@ -387,8 +389,7 @@ bool NewcomerBot::ChooseAim() {
         }
         if (choose(Aim::Potion, potion)) return true;
     }
-    if (choose(Aim::Stairs,
-               nearest([&](int32_t t) { return memory_.What(t) == Looks::StairsDown; })))
+    if (choose(Aim::Stairs, nearest([&](int32_t t) { return memory_.What(t) == wayOn_; })))
         return true;
     // What lies near his way.
     int32_t item = -1;

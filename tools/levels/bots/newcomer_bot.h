@@ -36,7 +36,10 @@ namespace levels_tool {
 
 class NewcomerBot {
   public:
-    explicit NewcomerBot(uint64_t seed);
+    // `wayOn` is the way out he looks for: the stairs down, or a tunnel
+    // mouth into a side branch he means to see (then the stairs down are
+    // not his way).
+    explicit NewcomerBot(uint64_t seed, Looks wayOn = Looks::StairsDown);
 
     // Runs in the frame loop's idle pass before every frame: looks at the
     // field and sets the keys for the coming frame.
@@ -54,6 +57,8 @@ class NewcomerBot {
     struct Glimpse {
         std::vector<SeenMonster> monsters;
         int16_t lives = 0;
+        // The field's red edge of low health.
+        bool livesLow = false;
     };
 
     // --- looking --------------------------------------------------------
@@ -83,6 +88,7 @@ class NewcomerBot {
     int32_t HeroTile() const;
 
     BotRandom random_;
+    Looks wayOn_;
     FieldMemory memory_;
     int bumps_ = 0;
     int frame_ = 0;

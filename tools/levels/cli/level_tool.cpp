@@ -35,6 +35,7 @@ constexpr const char* kUsage =
     "       karvelun-levels unpack FILE.all|FILE.lev DIR\n"
     "       karvelun-levels check FILE.all|FILE.lev\n"
     "       karvelun-levels difficulty FILE.all|FILE.lev [--levels N|A-B] [--runs R] [--seed N]\n"
+    "                                   [--chained]\n"
     "       karvelun-levels export FILE [--level N] [--tilesets DIR] OUT.tmx\n"
     "       karvelun-levels import MAP.tmx [--level N] OUT.sc|OUT.txt\n"
     "       karvelun-levels tryout FILE [--level N] [--tile T] CAMPAIGN.all OUT.all\n"
@@ -453,13 +454,38 @@ std::vector<int32_t> LevelRange(const std::string& text) {
     return levels;
 }
 
+// Act I in one go: one line per level, the levels that could not be
+// played told on the error output.
+int ChainedDifficulty(const fs::path& file, const PackageRecord& package,
+                      const DifficultyOptions& options, std::ostream& out, std::ostream& err) {
+    std::vector<ChainedLevel> results;
+    try {
+        results = MeasureChained(package, options);
+    } catch (const DifficultyError& e) {
+        throw ToolError{file.string() + ": " + e.what()};
+    }
+    int status = 0;
+    for (const ChainedLevel& result : results) {
+        if (result.problem.empty()) {
+            out << ChainedLine(result) << "\n";
+        } else {
+            err << file.string() << ": " << result.problem << "\n";
+            status = 1;
+        }
+    }
+    return status;
+}
+
 int Difficulty(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     fs::path file;
     DifficultyOptions options;
     options.levels = {0};
+    bool chained = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const bool valued = i + 1 < args.size();
-        if (args[i] == "--levels" && valued) {
+        if (args[i] == "--chained") {
+            chained = true;
+        } else if (args[i] == "--levels" && valued) {
             options.levels = LevelRange(args[++i]);
         } else if (args[i] == "--runs" && valued) {
             const auto runs = NumberArgument(args[++i]);
@@ -477,6 +503,7 @@ int Difficulty(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     if (file.empty()) return 2;
     const PackageRecord package = ReadPackageFile(file);
+    if (chained) return ChainedDifficulty(file, package, options, out, err);
     std::vector<LevelDifficulty> results;
     try {
         results = MeasureDifficulty(package, options);
