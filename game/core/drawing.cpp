@@ -125,7 +125,71 @@ void DrawHero(PixelSurface& field, const PixelSurface& hero) {
     if (covered) DrawRim(field, hero, x, y, picture);
 }
 
+// A pixel of the hero as it shows while he flashes: red, keeping his
+// shading so that he stays recognisable.
+uint32_t Reddened(uint32_t pixel) {
+    const uint32_t r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+    const uint32_t luma = (3 * r + 6 * g + b) / 10;
+    return platform::kBlackPixel | ((200 + luma * 55 / 255) << 16) | ((luma / 4) << 8) | (luma / 4);
+}
+
+void FlashHero(PixelSurface& field, const PixelSurface& hero) {
+    const int x = CInt(HeroX), y = CInt(HeroY);
+    const SheetPicture picture = FramePicture(15, HeroFacing);
+    for (int py = 0; py < picture.height; ++py) {
+        for (int px = 0; px < picture.width; ++px) {
+            const int fx = x + px, fy = y + py;
+            if (fx < 0 || fy < 0 || fx >= field.width || fy >= field.height) continue;
+            if (!InShape(hero, picture, px, py)) continue;
+            const int ix = picture.imageX + px, iy = picture.imageY + py;
+            if (ix >= hero.width || iy >= hero.height) continue;
+            // Where a monster stands over him the monster keeps its colours.
+            uint32_t& shown = field.at(fx, fy);
+            if (((shown ^ hero.at(ix, iy)) & 0x00FFFFFFu) != 0) continue;
+            shown = Reddened(shown);
+        }
+    }
+}
+
+// Red over a pixel at opacity alpha (0 to 255).
+uint32_t Reddish(uint32_t pixel, uint32_t alpha) {
+    const uint32_t keep = 255 - alpha;
+    const uint32_t r = ((pixel >> 16) & 0xFF) * keep / 255 + 220 * alpha / 255;
+    const uint32_t g = ((pixel >> 8) & 0xFF) * keep / 255 + 16 * alpha / 255;
+    const uint32_t b = (pixel & 0xFF) * keep / 255 + 16 * alpha / 255;
+    return platform::kBlackPixel | (r << 16) | (g << 8) | b;
+}
+
+void BlendRow(PixelSurface& field, int y, int from, int to, uint32_t alpha) {
+    for (int x = from; x < to; ++x)
+        field.at(x, y) = Reddish(field.at(x, y), alpha);
+}
+
+void BlendColumn(PixelSurface& field, int x, int from, int to, uint32_t alpha) {
+    for (int y = from; y < to; ++y)
+        field.at(x, y) = Reddish(field.at(x, y), alpha);
+}
+
+// Rings one pixel wide from the rim inwards, each fainter than the last.
+void DrawEdge(PixelSurface& field, int alpha) {
+    const int w = field.width, h = field.height;
+    for (int ring = 0; ring < kHealthEdgeWidth && 2 * ring < w && 2 * ring < h; ++ring) {
+        const auto a = static_cast<uint32_t>(alpha * (kHealthEdgeWidth - ring) / kHealthEdgeWidth);
+        BlendRow(field, ring, ring, w - ring, a);
+        if (h - 1 - ring > ring) BlendRow(field, h - 1 - ring, ring, w - ring, a);
+        BlendColumn(field, ring, ring + 1, h - 1 - ring, a);
+        if (w - 1 - ring > ring) BlendColumn(field, w - 1 - ring, ring + 1, h - 1 - ring, a);
+    }
+}
+
 }  // namespace
+
+void DrawHealthSigns(PixelSurface& field, const HealthLook& look) {
+    if (look.hurtFlash && !HeroDead) {
+        if (const PixelSurface* hero = Sheet(kHeroSheet)) FlashHero(field, *hero);
+    }
+    if (look.edgeAlpha > 0) DrawEdge(field, std::min(look.edgeAlpha, 255));
+}
 
 void DrawMasked(PixelSurface& field, const PixelSurface& sheet, int x, int y,
                 const SheetPicture& picture) {

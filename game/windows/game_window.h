@@ -91,6 +91,10 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     // Pixel width of a text in the play field's font.
     int TextWidth(const QString& text) const;
 
+    // The panel's lives (caption and number) flash with the hurt hero.
+    void FlashLives(bool on);
+    bool LivesFlashing() const { return livesFlashing_; }
+
     // Composes the frame in the play field's off-screen image, prints the
     // floating texts over it and shows it with one refresh.
     void DrawFrame();
@@ -152,6 +156,7 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     // can the game lose it.
     bool hadKeyboard_ = false;
 
+    bool livesFlashing_ = false;
     QFont fieldFont_;
     int32_t fieldDc_ = 0;
     int32_t fieldBitmap_ = 0;

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <set>
 
+#include "game/core/drawing.h"
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
 #include "game/core/messages.h"
@@ -94,6 +95,60 @@ TEST_F(GameWindowTest, TheStatusPanelShowsTheHerosValues) {
     Windows().SetLivesCaption("6");
     EXPECT_EQ(form().Label1->text(), "6");
     EXPECT_EQ(form().Label3->text(), "12");
+}
+
+// The signs of the hero's health as the window shows them: the frame's
+// hero and edge, and the panel's lives.
+TEST_F(GameWindowTest, AHurtHeroFlashesWithThePanelsLivesAndLowLivesEdgeTheField) {
+    for (Tile& tile : Tiles) {
+        tile.Revealed = kTrue;
+        tile.Picture = 3;
+    }
+    HeroX = HeroY = 200;
+    HealthSigns& signs = CurrentHealthSigns();
+    auto frameAt = [&](int32_t lives, int64_t ms) {
+        signs.Follow(lives, 20, false, ms);
+        windows->DrawFrame();
+        // A copy: the field's image shares the pixels of the next frame.
+        return form().FieldImage().copy();
+    };
+    auto panel = [&](QLabel* label, QPalette::ColorRole role) {
+        return label->palette().color(role);
+    };
+    const QImage calm = frameAt(20, 0);
+    ASSERT_EQ(calm.pixel(208, 208), testing_support::HeroColour(HeroFacing) | 0xFF000000u);
+
+    const QImage hurt = frameAt(17, 20);
+    const QColor hero(hurt.pixel(208, 208));
+    EXPECT_GE(hero.red(), 200);
+    EXPECT_LT(hero.green(), 70);
+    EXPECT_EQ(hurt.pixel(100, 100), calm.pixel(100, 100));  // the floor keeps its colour
+    EXPECT_EQ(hurt.pixel(0, 0), calm.pixel(0, 0));          // lives are not low
+    for (QLabel* label : {form().Label4[0], form().Label1}) {
+        EXPECT_EQ(panel(label, QPalette::Window), QColor(200, 0, 0));
+        EXPECT_EQ(panel(label, QPalette::WindowText), QColor(Qt::white));
+    }
+
+    // 120 ms on, all is as before.
+    EXPECT_EQ(frameAt(17, 140), calm);
+    EXPECT_EQ(panel(form().Label4[0], QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(panel(form().Label4[0], QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(panel(form().Label1, QPalette::WindowText), QColor(255, 128, 128));
+
+    // Low lives: a red edge, strongest at the rim; the middle untouched.
+    // (The loss of 12 lives flashes the hero too, till 1120 ms.)
+    const QImage low = frameAt(5, 1000);
+    const QColor floor(calm.pixel(0, 250)), rim(low.pixel(0, 250)), inner(low.pixel(4, 250));
+    EXPECT_GT(rim.red(), floor.red());
+    EXPECT_LT(rim.blue(), floor.blue());
+    EXPECT_LT(rim.blue(), inner.blue());
+    EXPECT_LT(inner.blue(), floor.blue());
+    for (const QPoint p : {QPoint(250, 0), QPoint(499, 250), QPoint(250, 499)})
+        EXPECT_EQ(low.pixel(p), low.pixel(0, 250)) << p.x() << "," << p.y();
+    EXPECT_EQ(low.pixel(kHealthEdgeWidth, 250), calm.pixel(kHealthEdgeWidth, 250));
+    EXPECT_EQ(low.pixel(250, 250), calm.pixel(250, 250));
+    // Healed above the threshold, the edge is gone.
+    EXPECT_EQ(frameAt(6, 1200), calm);
 }
 
 TEST_F(GameWindowTest, TheLogGivesTheFocusStraightBack) {
