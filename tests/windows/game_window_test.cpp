@@ -258,15 +258,28 @@ TEST_F(GameWindowTest, CtrlFiresAndSpaceLaysOneBomb) {
     EXPECT_EQ(BombX, 104);  // while a bomb is armed the key does nothing
 }
 
-TEST_F(GameWindowTest, PauseTwiceLogsBothLinesAndRepeatsAreIgnored) {
+TEST_F(GameWindowTest, PauseTwiceLeavesOneLineAndRepeatsAreIgnored) {
+    AddLogLine("Zasáhl jsi netopýra");
+    const int lines = Windows().LogLineCount();
     Press(Qt::Key_Pause);
     EXPECT_TRUE(Paused);
     AutoRepeat(Qt::Key_Pause);
     EXPECT_TRUE(Paused);
     Release(Qt::Key_Pause);
+    EXPECT_EQ(LogLines(), QStringList({"Zasáhl jsi netopýra", "Čas se zastavil..."}));
     Press(Qt::Key_Pause);
     EXPECT_FALSE(Paused);
-    EXPECT_EQ(LogLines(), QStringList({"Čas se zastavil...", "Čas běží dál..."}));
+    // The resumption in place of the stop, also for the log's line count.
+    EXPECT_EQ(LogLines(), QStringList({"Zasáhl jsi netopýra", "Čas běží dál..."}));
+    EXPECT_EQ(Windows().LogLineCount(), lines + 1);
+
+    // A line told while time stands still keeps the stop before it.
+    Press(Qt::Key_Pause);
+    AddLogLine("Hra uložena");
+    Press(Qt::Key_Pause);
+    EXPECT_EQ(LogLines().mid(2),
+              QStringList({"Čas se zastavil...", "Hra uložena", "Čas běží dál..."}));
+    EXPECT_EQ(Windows().LogLineCount(), lines + 4);
 }
 
 // The keys the player chose in the settings tool, for the length of a test.
@@ -449,7 +462,7 @@ TEST_F(PauseOverlayTest, LosingTheKeyboardToAnotherProgramStopsTimeUntilPause) {
 
     Press(Qt::Key_Pause);
     EXPECT_FALSE(Paused);
-    EXPECT_EQ(LogLines(), QStringList({"Čas se zastavil...", "Čas běží dál..."}));
+    EXPECT_EQ(LogLines(), QStringList({"Čas běží dál..."}));
     EXPECT_EQ(ShownField(form()), frame);
 }
 
