@@ -32,7 +32,7 @@ class PlayField : public QWidget {
     PlayField(Form1& form, QWidget* parent);
 
     // Repaints the field when time stopped or started since it last painted:
-    // while it stands still, the frame shows dimmed with "Pauza" over it.
+    // while it stands still, the frame shows dimmed with "Pauza" at its top.
     void FollowPause();
 
     // Shows a finished frame of the field's size: enlarges what changed
