@@ -1,5 +1,5 @@
 #!/bin/sh
-# Synthesises the game's nine sound effects with SoX into the folder given.
+# Synthesises the game's ten sound effects with SoX into the folder given.
 #
 #   make-sounds.sh <output folder>
 #
@@ -109,3 +109,11 @@ finish "$work/arpeggio.wav" new.wav contrast 15
 # click.wav - a menu or dialog choice: a crisp, short click.
 synth "$work/click.wav" synth 0.035 square 1900-700 lowpass 2500 fade t 0.0005 0.035 0.034
 finish "$work/click.wav" click.wav
+
+# heartbeat.wav - the hero's lives are low: a soft, deep double beat, the
+# first a little stronger than the second, as a tired heart sounds.
+synth "$work/lub.wav" synth 0.11 sine 62-48 synth 0.11 sine mix 124-96 fade q 0.006 0.11 0.09
+synth "$work/dub.wav" synth 0.1 sine 70-52 synth 0.1 sine mix 140-104 fade q 0.006 0.1 0.085 \
+    vol 0.75 pad 0.17
+"$sox" -R -D -V1 -m "$work/lub.wav" "$work/dub.wav" "$work/heartbeat.wav" lowpass 400
+finish "$work/heartbeat.wav" heartbeat.wav contrast 20

@@ -1,6 +1,7 @@
 #include "game/core/drawing.h"
 
 #include <algorithm>
+#include <array>
 
 #include "game/core/game_state.h"
 #include "game/platform/rounding.h"
@@ -125,7 +126,85 @@ void DrawHero(PixelSurface& field, const PixelSurface& hero) {
     if (covered) DrawRim(field, hero, x, y, picture);
 }
 
+// A pixel of the hero as it shows while he flashes: red, keeping his
+// shading so that he stays recognisable.
+uint32_t Reddened(uint32_t pixel) {
+    const uint32_t r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+    const uint32_t luma = (3 * r + 6 * g + b) / 10;
+    return platform::kBlackPixel | ((200 + luma * 55 / 255) << 16) | ((luma / 4) << 8) | (luma / 4);
+}
+
+void FlashHero(PixelSurface& field, const PixelSurface& hero) {
+    const int x = CInt(HeroX), y = CInt(HeroY);
+    const SheetPicture picture = FramePicture(15, HeroFacing);
+    for (int py = 0; py < picture.height; ++py) {
+        for (int px = 0; px < picture.width; ++px) {
+            const int fx = x + px, fy = y + py;
+            if (fx < 0 || fy < 0 || fx >= field.width || fy >= field.height) continue;
+            if (!InShape(hero, picture, px, py)) continue;
+            const int ix = picture.imageX + px, iy = picture.imageY + py;
+            if (ix >= hero.width || iy >= hero.height) continue;
+            // Where a monster stands over him the monster keeps its colours.
+            uint32_t& shown = field.at(fx, fy);
+            if (((shown ^ hero.at(ix, iy)) & 0x00FFFFFFu) != 0) continue;
+            shown = Reddened(shown);
+        }
+    }
+}
+
+// Red laid over pixels at one opacity: red and blue are scaled together in
+// one multiplication, green in another (in 256ths, no division).
+class RedTint {
+  public:
+    RedTint() : RedTint(0) {}
+    explicit RedTint(uint32_t alpha)  // 0 to 255
+        : keep_(256 - (alpha + (alpha >> 7))),
+          addRedBlue_(((220 * (256 - keep_)) >> 8) << 16 | ((16 * (256 - keep_)) >> 8)),
+          addGreen_(((16 * (256 - keep_)) >> 8) << 8) {}
+    uint32_t operator()(uint32_t pixel) const {
+        const uint32_t redBlue = (((pixel & 0xFF00FFu) * keep_) >> 8) & 0xFF00FFu;
+        const uint32_t green = (((pixel & 0x00FF00u) * keep_) >> 8) & 0x00FF00u;
+        return platform::kBlackPixel | (redBlue + addRedBlue_) | (green + addGreen_);
+    }
+
+  private:
+    uint32_t keep_, addRedBlue_, addGreen_;
+};
+
+// Rings one pixel wide from the rim inwards, each fainter than the last:
+// the top and bottom rows whole, then the few pixels at either end of each
+// row between them.
+void DrawEdge(PixelSurface& field, int alpha) {
+    const int w = field.width, h = field.height;
+    const int rings = std::min({kHealthEdgeWidth, (w + 1) / 2, (h + 1) / 2});
+    std::array<RedTint, kHealthEdgeWidth> tints;
+    for (int ring = 0; ring < rings; ++ring)
+        tints[ring] =
+            RedTint(static_cast<uint32_t>(alpha * (kHealthEdgeWidth - ring) / kHealthEdgeWidth));
+    for (int y = 0; y < h; ++y) {
+        // The ring of a row: the nearer of its distances to the top and bottom.
+        const int fromEdge = std::min(y, h - 1 - y);
+        uint32_t* row = &field.at(0, y);
+        if (fromEdge < rings) {
+            for (int x = fromEdge; x < w - fromEdge; ++x)
+                row[x] = tints[fromEdge](row[x]);
+        }
+        // The rings' sides: on a row of the band only the outer rings'.
+        for (int ring = 0; ring < std::min(fromEdge, rings); ++ring) {
+            row[ring] = tints[ring](row[ring]);
+            if (w - 1 - ring != ring) row[w - 1 - ring] = tints[ring](row[w - 1 - ring]);
+        }
+    }
+}
+
 }  // namespace
+
+void DrawHealthSigns(PixelSurface& field, const HealthLook& look) {
+    if (look.hurtFlash && !HeroDead) {
+        if (const PixelSurface* hero = Sheet(kHeroSheet)) FlashHero(field, *hero);
+    }
+    if (look.edgeAlpha > 0) DrawEdge(field, std::min(look.edgeAlpha, 255));
+}
 
 void DrawMasked(PixelSurface& field, const PixelSurface& sheet, int x, int y,
                 const SheetPicture& picture) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "game/core/health_signs.h"
 #include "game/platform/surface.h"
 
 namespace game {
@@ -43,5 +44,14 @@ void ComposeFrame(platform::PixelSurface& field);
 // The same onto the bitmap selected into a device context; false when the
 // context holds no bitmap.
 bool ComposeFrame(int32_t fieldDc);
+
+// The thickness of the red edge of low lives, in field pixels.
+inline constexpr int kHealthEdgeWidth = 6;
+
+// The hero's health over a composed frame: while he flashes, his own
+// pixels turn red (not those of a monster drawn over him); with an edge
+// opacity above 0, a red edge round the field, strongest at the rim and
+// fading inwards.  Both are gone when the look shows neither.
+void DrawHealthSigns(platform::PixelSurface& field, const HealthLook& look);
 
 }  // namespace game

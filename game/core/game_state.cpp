@@ -9,10 +9,10 @@
 namespace game {
 
 const char* CueFile(int16_t slot) {
-    static constexpr const char* kFiles[] = {"death.wav",  "bum.wav",      "killing.wav",
-                                             "impact.wav", "tlacitko.wav", "puma.wav",
-                                             "magic.wav",  "new.wav",      "click.wav"};
-    return slot >= 0 && slot < 9 ? kFiles[slot] : "";
+    static constexpr const char* kFiles[] = {
+        "death.wav", "bum.wav",   "killing.wav", "impact.wav", "tlacitko.wav",
+        "puma.wav",  "magic.wav", "new.wav",     "click.wav",  "heartbeat.wav"};
+    return slot >= 0 && slot < 10 ? kFiles[slot] : "";
 }
 
 namespace {

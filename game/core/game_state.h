@@ -169,7 +169,7 @@ inline bool CheatMode = false;
 
 // The sound library's object; created at start-up only when sound is on.
 inline tembra::_SoundSys* Sound = nullptr;
-inline std::array<int16_t, 9> SoundSlots{};
+inline std::array<int16_t, 10> SoundSlots{};
 inline bool SoundOn = false;
 inline float Volume = 0;
 inline int16_t TickDelay = 0;
@@ -190,6 +190,7 @@ enum Cue : int16_t {
     kCueMissile = 6,    // magic.wav
     kCueNew = 7,        // new.wav
     kCueClick = 8,      // click.wav
+    kCueHeartbeat = 9,  // heartbeat.wav
 };
 const char* CueFile(int16_t slot);
 

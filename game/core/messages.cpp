@@ -21,6 +21,10 @@ void AddLogLine(const std::string& text) {
     windows.AppendLogLine(text);
 }
 
+void ReplaceOrAddLogLine(const std::string& last, const std::string& text) {
+    if (!Windows().ReplaceLastLogLine(last, text)) AddLogLine(text);
+}
+
 std::string GoldEnding(int32_t gold) {
     if (gold == 1) return " zlatý!";
     if (gold >= 2 && gold <= 4) return " zlaté!";

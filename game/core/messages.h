@@ -15,6 +15,10 @@ void AddFloatText(float x, float y, const std::string& text, int32_t colour);
 // lines is emptied first.
 void AddLogLine(const std::string& text);
 
+// The text in place of the log's last line when that line is `last` (a
+// state that ended before anything else was told), else as a new line.
+void ReplaceOrAddLogLine(const std::string& last, const std::string& text);
+
 inline constexpr int kLogLineLimit = 10000;
 
 // The Czech ending after an amount of gold: 1 " zlatý!", 2 to 4 " zlaté!",

@@ -6,7 +6,8 @@
 namespace game {
 
 void PlayCue(int16_t slot, float speed, bool adjust) {
-    if (!SoundOn || Sound == nullptr || slot < 0 || slot > 8) return;
+    if (!SoundOn || Sound == nullptr || slot < 0 || slot >= static_cast<int16_t>(SoundSlots.size()))
+        return;
     try {
         SoundSlots[slot] = Sound->IndexLoad(Places.data + "/zvuky/" + CueFile(slot), tembra::kFalse,
                                             tembra::kTrue);

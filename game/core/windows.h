@@ -28,6 +28,9 @@ class GameWindows {
     virtual void ClearLog() = 0;
     // Appends a line break and the text, and scrolls to the end.
     virtual void AppendLogLine(const std::string& text) = 0;
+    // When the log's last line is `from`, puts `to` in its place and
+    // returns true; otherwise changes nothing and returns false.
+    virtual bool ReplaceLastLogLine(const std::string& from, const std::string& to) = 0;
 
     // --- play field ---
     // Pixel width of a text in the play field's font.
@@ -94,6 +97,7 @@ class SilentWindows : public GameWindows {
     int LogLineCount() override { return 1; }
     void ClearLog() override {}
     void AppendLogLine(const std::string&) override {}
+    bool ReplaceLastLogLine(const std::string&, const std::string&) override { return false; }
     int TextWidth(const std::string&) override { return 0; }
     void ShowStatus(const StatusCaptions&) override {}
     void SetLivesCaption(const std::string&) override {}

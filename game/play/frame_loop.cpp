@@ -1,6 +1,7 @@
 #include "game/play/frame_loop.h"
 
 #include "game/core/game_state.h"
+#include "game/core/health_signs.h"
 #include "game/core/play_observer.h"
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
@@ -104,6 +105,8 @@ bool FrameLoop::RunFrame() {
         return false;
     }
 
+    // The signs of the hero's health watch the lives this frame left.
+    FollowHealth();
     Windows().DrawFrame();
     FreeFinishedSounds();
     return !MustLeave();

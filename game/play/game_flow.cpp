@@ -1,6 +1,7 @@
 #include "game/play/game_flow.h"
 
 #include "game/core/game_state.h"
+#include "game/core/health_signs.h"
 #include "game/core/messages.h"
 #include "game/core/play_observer.h"
 #include "game/core/windows.h"
@@ -24,6 +25,7 @@ bool StartNewGame(int32_t level, int16_t tile) {
     GameSuspended = false;
     Paused = false;
     ResetHero();
+    CurrentHealthSigns().Forget();
     HeroX = Tiles[tile].X + 2;
     HeroY = Tiles[tile].Y + 2;
     return UnpackLevels("levels.all") && LoadLevel(level);
@@ -98,6 +100,8 @@ bool QuickLoad() {
 
 void ClearPlayBeforeLoad() {
     HeroDead = false;
+    // The loaded lives are no loss to flash for.
+    CurrentHealthSigns().Forget();
     Paused = false;
     KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
     FireHeld = false;

@@ -31,7 +31,12 @@ void LayBomb() {
 
 void TogglePause() {
     Paused = !Paused;
-    AddLogLine(Paused ? kPausedLine : kResumedLine);
+    // A pause ended before anything else was told leaves one line, so the
+    // log keeps the fight's lines in view.
+    if (Paused)
+        AddLogLine(kPausedLine);
+    else
+        ReplaceOrAddLogLine(kPausedLine, kResumedLine);
 }
 
 // S on the passage's tile of its level takes the hero to the other level,

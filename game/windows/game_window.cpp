@@ -13,6 +13,7 @@
 
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
+#include "game/core/health_signs.h"
 #include "game/platform/fonts.h"
 #include "game/platform/keys.h"
 #include "game/platform/rounding.h"
@@ -43,6 +44,9 @@ const LabelPlace kCaptionPlaces[9] = {
 const char* const kCaptions[9] = {"Životy",      "Zkušenosti",  "Peníze",
                                   "Úroveň",      "Síla magie",  "Síla bomby",
                                   "Dosah magie", "Dosah bomby", "Rychlost"};
+
+// The lives' caption and number while the hero flashes.
+const QColor kLivesFlashBackground(200, 0, 0);
 
 const LabelPlace kLivesPlace{520, 146, 49, QColor(255, 128, 128)};
 const LabelPlace kMaxLivesPlace{585, 146, 49, QColor(255, 128, 128)};
@@ -271,6 +275,20 @@ void Form1::ShowStatus(const StatusCaptions& captions) {
         values[i]->setText(QString::fromStdString(captions[i]));
 }
 
+void Form1::FlashLives(bool on) {
+    if (on == livesFlashing_) return;
+    livesFlashing_ = on;
+    // The caption and the number of lives in white on red while the hero
+    // flashes, in their own colours on black again afterwards.
+    for (QLabel* label : {Label4[0], Label1}) {
+        const LabelPlace& place = label == Label1 ? kLivesPlace : kCaptionPlaces[0];
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, on ? kLivesFlashBackground : QColor(Qt::black));
+        palette.setColor(QPalette::WindowText, on ? QColor(Qt::white) : place.colour);
+        label->setPalette(palette);
+    }
+}
+
 int Form1::TextWidth(const QString& text) const {
     return QFontMetrics(fieldFont_).horizontalAdvance(text);
 }
@@ -322,6 +340,12 @@ void Form1::PrintFloatTexts() {
 void Form1::DrawFrame() {
     EnsurePlayField();
     ComposeFrame(fieldDc_);
+    const HealthLook& health = CurrentHealthSigns().Look();
+    if (health.hurtFlash || health.edgeAlpha > 0) {
+        if (platform::PixelSurface* field = platform::SurfaceOfDc(fieldDc_))
+            DrawHealthSigns(*field, health);
+    }
+    FlashLives(health.hurtFlash);
     PrintFloatTexts();
     // The finished frame, pictures and texts at the field's own size, is
     // enlarged once as it is shown.

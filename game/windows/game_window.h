@@ -32,7 +32,7 @@ class PlayField : public QWidget {
     PlayField(Form1& form, QWidget* parent);
 
     // Repaints the field when time stopped or started since it last painted:
-    // while it stands still, the frame shows dimmed with "Pauza" over it.
+    // while it stands still, the frame shows dimmed with "Pauza" at its top.
     void FollowPause();
 
     // Shows a finished frame of the field's size.  Enlarged, only what
@@ -105,6 +105,10 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     // Pixel width of a text in the play field's font.
     int TextWidth(const QString& text) const;
 
+    // The panel's lives (caption and number) flash with the hurt hero.
+    void FlashLives(bool on);
+    bool LivesFlashing() const { return livesFlashing_; }
+
     // Composes the frame in the play field's off-screen image, prints the
     // floating texts over it and shows it with one refresh.
     void DrawFrame();
@@ -166,6 +170,7 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     // can the game lose it.
     bool hadKeyboard_ = false;
 
+    bool livesFlashing_ = false;
     QFont fieldFont_;
     int32_t fieldDc_ = 0;
     int32_t fieldBitmap_ = 0;

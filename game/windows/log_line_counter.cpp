@@ -11,13 +11,21 @@ namespace game {
 LogLineCounter::LogLineCounter() : font_(platform::GameFont(8.25)) {}
 
 void LogLineCounter::Add(const QString& text) {
+    lines_ += Measured(text);
+}
+
+void LogLineCounter::Replace(const QString& from, const QString& to) {
+    lines_ += Measured(to) - Measured(from);
+}
+
+int LogLineCounter::Measured(const QString& text) {
     auto found = measured_.constFind(text);
     if (found == measured_.constEnd()) {
         // A long game says many different things; keep the table small.
         if (measured_.size() >= 4096) measured_.clear();
         found = measured_.insert(text, WrappedLines(text));
     }
-    lines_ += found.value();
+    return found.value();
 }
 
 int LogLineCounter::WrappedLines(const QString& text) const {

@@ -30,11 +30,15 @@ class LogLineCounter {
     void Clear() { lines_ = 1; }
     // A line break and the text were added at the end.
     void Add(const QString& text);
+    // The last line, `from`, was replaced by `to`.
+    void Replace(const QString& from, const QString& to);
 
   private:
     // Lines the text takes in the log: wrapped at word boundaries, and
     // anywhere inside a word too long for a line; an empty text takes one.
     int WrappedLines(const QString& text) const;
+    // The same, measured once per text.
+    int Measured(const QString& text);
 
     QFont font_;
     int lines_ = 1;

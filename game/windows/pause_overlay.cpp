@@ -26,16 +26,19 @@ void PaintPauseOverlay(QPainter& painter, const QRect& area) {
     painter.fillRect(area, kDimming);
 
     QFont font = platform::GameFont(12);
-    // A tenth of the field's height: 50 pixels on the 500-pixel field.
-    const int pixels = std::max(12, area.height() / 10);
+    // A twenty-fifth of the field's height: 20 pixels on the 500-pixel
+    // field, at its top edge, so the fight in the middle stays in view.
+    const int pixels = std::max(10, area.height() / 25);
     font.setPixelSize(pixels);
     painter.setFont(font);
     const QString caption = QString::fromUtf8(kPauseCaption);
-    const int shadow = std::max(1, pixels / 16);
+    const QRect band(area.left(), area.top() + std::max(2, area.height() / 100), area.width(),
+                     pixels * 3 / 2);
+    const int shadow = std::max(1, pixels / 10);
     painter.setPen(kShadowColour);
-    painter.drawText(area.translated(shadow, shadow), Qt::AlignCenter, caption);
+    painter.drawText(band.translated(shadow, shadow), Qt::AlignHCenter | Qt::AlignTop, caption);
     painter.setPen(kCaptionColour);
-    painter.drawText(area, Qt::AlignCenter, caption);
+    painter.drawText(band, Qt::AlignHCenter | Qt::AlignTop, caption);
     painter.restore();
 }
 

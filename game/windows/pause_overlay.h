@@ -1,6 +1,7 @@
 // What the play field shows while time stands still: the last frame dimmed
-// and "Pauza" in its middle, so a player who comes back knows why nothing
-// moves.  It is painted over the frame as shown, never into the frame.
+// and a small "Pauza" at its top edge, so a player who comes back knows why
+// nothing moves and one who stopped to think still sees the fight.  It is painted over the frame as
+// shown, never into the frame.
 #pragma once
 
 class QPainter;
@@ -11,7 +12,7 @@ namespace game {
 inline constexpr const char* kPauseCaption = "Pauza";
 
 // Paints the overlay over `area`, the frame as shown at whatever size; the
-// caption grows with the area.
+// caption grows with the area and stays near its top edge.
 void PaintPauseOverlay(QPainter& painter, const QRect& area);
 
 }  // namespace game

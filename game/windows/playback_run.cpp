@@ -37,6 +37,9 @@ class PlaybackWindows final : public GameWindows {
     int LogLineCount() override { return w_.LogLineCount(); }
     void ClearLog() override { w_.ClearLog(); }
     void AppendLogLine(const std::string& text) override { w_.AppendLogLine(text); }
+    bool ReplaceLastLogLine(const std::string& from, const std::string& to) override {
+        return w_.ReplaceLastLogLine(from, to);
+    }
     int TextWidth(const std::string& text) override { return w_.TextWidth(text); }
     void ShowStatus(const StatusCaptions& captions) override { w_.ShowStatus(captions); }
     void SetLivesCaption(const std::string& caption) override { w_.SetLivesCaption(caption); }

@@ -65,6 +65,20 @@ void WindowSet::AppendLogLine(const std::string& text) {
     form1_->Text1->ensureCursorVisible();
 }
 
+bool WindowSet::ReplaceLastLogLine(const std::string& from, const std::string& to) {
+    const QString old = QString::fromStdString(from);
+    const QTextBlock last = form1_->Text1->document()->lastBlock();
+    if (last.text() != old) return false;
+    const QString line = QString::fromStdString(to);
+    QTextCursor cursor(last);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.insertText(line);
+    logLines_.Replace(old, line);
+    form1_->Text1->moveCursor(QTextCursor::End);
+    form1_->Text1->ensureCursorVisible();
+    return true;
+}
+
 int WindowSet::TextWidth(const std::string& text) {
     return form1_->TextWidth(QString::fromStdString(text));
 }

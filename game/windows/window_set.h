@@ -43,6 +43,7 @@ class WindowSet final : public GameWindows {
     int LogLineCount() override;
     void ClearLog() override;
     void AppendLogLine(const std::string& text) override;
+    bool ReplaceLastLogLine(const std::string& from, const std::string& to) override;
     int TextWidth(const std::string& text) override;
     void ShowStatus(const StatusCaptions& captions) override;
     void SetLivesCaption(const std::string& caption) override;

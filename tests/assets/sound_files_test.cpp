@@ -1,4 +1,4 @@
-// The nine sound effects that the build puts into dist/data/zvuky, decoded
+// The ten sound effects that the build puts into dist/data/zvuky, decoded
 // with libsndfile as the sound library decodes them.
 #include <gtest/gtest.h>
 #include <sndfile.h>
@@ -14,9 +14,9 @@ namespace {
 const std::string kSoundDir = KARVELUN_DATA_DIR "/zvuky/";
 
 // The files of the cue table, slot by slot.
-const char* const kCueFiles[] = {"death.wav",  "bum.wav",      "killing.wav",
-                                 "impact.wav", "tlacitko.wav", "puma.wav",
-                                 "magic.wav",  "new.wav",      "click.wav"};
+const char* const kCueFiles[] = {"death.wav",    "bum.wav",      "killing.wav", "impact.wav",
+                                 "tlacitko.wav", "puma.wav",     "magic.wav",   "new.wav",
+                                 "click.wav",    "heartbeat.wav"};
 
 struct Decoded {
     SF_INFO info{};

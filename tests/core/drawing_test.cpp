@@ -200,6 +200,38 @@ TEST_F(DrawingTest, AMonsterOnTheHeroShowsAndTheHeroKeepsHisRim) {
     EXPECT_EQ(field.at(10, 10), HeroColour(0));
 }
 
+TEST_F(DrawingTest, AFlashRedensOnlyTheHerosOwnPixels) {
+    Reveal(0, 4);
+    HeroDead = false;
+    HeroX = 2;
+    HeroY = 2;
+    AppendEntry(Monsters, MonsterCount);
+    Monsters[0].X = 8;  // over his right half
+    Monsters[0].Y = 2;
+    Draw();
+    const PixelSurface calm = field;
+    DrawHealthSigns(field, HealthLook{true, 0});
+    int reddened = 0;
+    for (int i = 0; i < static_cast<int>(field.pixels.size()); ++i) {
+        const uint32_t before = calm.pixels[i], after = field.pixels[i];
+        if (before == HeroColour(0)) {
+            EXPECT_GE((after >> 16) & 0xFF, 200u);
+            EXPECT_LE(after & 0xFF, 64u);
+            ++reddened;
+        } else {
+            EXPECT_EQ(after, before) << "pixel " << i;  // the monster, the floor
+        }
+    }
+    EXPECT_GE(reddened, 40);
+    // The dead hero has nothing left to flash; no look, no change.
+    field = calm;
+    DrawHealthSigns(field, HealthLook{});
+    EXPECT_EQ(field.pixels, calm.pixels);
+    HeroDead = true;
+    DrawHealthSigns(field, HealthLook{true, 0});
+    EXPECT_EQ(field.pixels, calm.pixels);
+}
+
 TEST_F(DrawingTest, TheDeadHeroIsNotDrawn) {
     HeroX = 100;
     HeroY = 100;

@@ -103,14 +103,14 @@ places() {
     pen=($((field[0] + 40 * scale)) $((field[1] + 40 * scale)) $((420 * scale)) $((160 * scale)))
 }
 
-# Pixels of the "Pauza" caption's own colour in the middle of the field.
+# Pixels of the "Pauza" caption's own colour along the top edge of the field,
+# where the small caption stands.
 caption_pixels() {
-    local file="$work/middle.rgb"
-    shoot "$file" $((field[0] + 100 * scale)) $((field[1] + 200 * scale)) $((300 * scale)) \
-        $((100 * scale))
+    local file="$work/top.rgb"
+    shoot "$file" "${field[0]}" "${field[1]}" "${field[2]}" $((40 * scale))
     od -An -v -tx1 -w3 "$file" | grep -c '^ ff e0 80$' || true
 }
-paused_overlay_shown() { (($(caption_pixels) > 200)); }
+paused_overlay_shown() { (($(caption_pixels) > 40)); }
 no_overlay_shown() { (($(caption_pixels) == 0)); }
 
 same_files() { cmp -s "$1" "$2"; }
@@ -210,9 +210,11 @@ echo "fullscreen_focus_e2e: F11 again: a window ${win_w} x ${win_h} at ($win_x, 
 # --- time stops when another program takes the keyboard ---------------------
 
 wait_for 10 pen_changes || fail "nothing moves in the monsters' pen"
-# Pause pressed by hand eight times fills the log with its two lines, so that
-# the log shows the same last lines after every pause from now on.
-press --delay 50 Pause Pause Pause Pause Pause Pause Pause Pause
+# Pause pressed by hand sixteen times fills the log with eight "Čas běží
+# dál..." (a pause ended at once leaves that one line), so that the log
+# shows the same last lines after every pause from now on.
+press --delay 50 Pause Pause Pause Pause Pause Pause Pause Pause \
+    Pause Pause Pause Pause Pause Pause Pause Pause
 press Pause
 wait_for 5 paused_overlay_shown || fail "Pause shows no \"Pauza\" over the field"
 shoot "$work/log-paused-by-hand.rgb" "${log[@]}"

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "game/core/game_state.h"
+#include "game/core/health_signs.h"
 #include "game/core/messages.h"
 #include "game/core/sound_cues.h"
 #include "game/core/sound_log.h"
@@ -411,6 +413,120 @@ TEST_F(FrameLoopTest, ALongFightKeepsTheSoundLibrarysLogShort) {
     EXPECT_EQ(sound.console.substr(sound.console.size() - overflow.size()), overflow);
     Sound = nullptr;
     SoundOn = false;
+}
+
+// --- the signs of the hero's health ---------------------------------------
+
+// Frames 20 ms apart on the signs' own clock; the rules' clock stands still.
+class HealthSignsTest : public FrameLoopTest {
+  protected:
+    void SetUp() override {
+        FrameLoopTest::SetUp();
+        SetHealthClock([this] { return nowMs; });
+        Sound = &sound;
+        SoundOn = true;
+    }
+    void TearDown() override {
+        Sound = nullptr;
+        SoundOn = false;
+        FrameLoopTest::TearDown();
+    }
+    // Frames over the given milliseconds; `each` runs after every frame.
+    void Play(int64_t ms, const std::function<void()>& each = {}) {
+        windows.framesDrawn = 0;
+        GameSuspended = false;
+        windows.onDrawFrame = [&] {
+            nowMs += 20;
+            if (each) each();
+        };
+        RunFrames(static_cast<int>(ms / 20));
+        windows.onDrawFrame = nullptr;
+    }
+    int Beats() const { return sound.Count("heartbeat.wav"); }
+
+    testing_support::RecordingSound sound;
+    int64_t nowMs = 1000;
+};
+
+TEST_F(HealthSignsTest, TheEdgeAndTheHeartbeatComeAtLowLivesAndGoAboveThem) {
+    // Low is at most a quarter of the most lives, and never less than three.
+    const struct {
+        int16_t lives, maxLives;
+        bool low;
+    } cases[] = {
+        {1, 1, true},    {3, 4, true},     {3, 12, true},   {4, 12, false},
+        {4, 19, true},   {5, 19, false},   {5, 20, true},   {6, 20, false},
+        {25, 100, true}, {26, 100, false}, {24, 24, false}, {2, 30, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.lives << " of " << c.maxLives);
+        CurrentHealthSigns().Forget();
+        sound.cues.clear();
+        Lives = c.lives;
+        MaxLives = c.maxLives;
+        // 2 s: beats at once, after 0.8 s and after 1.6 s.
+        int strongest = 0, faintest = 255;
+        Play(2000, [&] {
+            strongest = std::max(strongest, CurrentHealthSigns().Look().edgeAlpha);
+            faintest = std::min(faintest, CurrentHealthSigns().Look().edgeAlpha);
+        });
+        EXPECT_EQ(Beats(), c.low ? 3 : 0);
+        if (c.low) {
+            // The edge pulses between its faint and its strong opacity.
+            EXPECT_EQ(faintest, kEdgeAlphaLow);
+            EXPECT_EQ(strongest, kEdgeAlphaHigh);
+        } else {
+            EXPECT_EQ(strongest, 0);
+        }
+        EXPECT_FALSE(CurrentHealthSigns().Look().hurtFlash);  // no lives were lost
+    }
+
+    // Healed above the threshold, the edge and the heart stop at once; low
+    // again, they come back.
+    sound.cues.clear();
+    Lives = 6;
+    MaxLives = 20;
+    Play(1000);
+    EXPECT_EQ(Beats(), 0);
+    EXPECT_EQ(CurrentHealthSigns().Look().edgeAlpha, 0);
+    Lives = 5;
+    Play(100);
+    EXPECT_EQ(Beats(), 1);
+    EXPECT_GT(CurrentHealthSigns().Look().edgeAlpha, 0);
+    // A dead hero's heart no longer beats, and sound off means silence.
+    HeroDead = true;
+    AddExplosion(100, 100);  // the game-over notice waits for it
+    Play(600);
+    EXPECT_EQ(Beats(), 1);
+    HeroDead = false;
+    SoundOn = false;
+    Play(1000);
+    EXPECT_EQ(Beats(), 1);
+    EXPECT_GT(CurrentHealthSigns().Look().edgeAlpha, 0);
+}
+
+TEST_F(HealthSignsTest, EveryLossOfLivesFlashesTheHeroForAboutAnEighthOfASecond) {
+    Lives = MaxLives = 20;
+    std::vector<bool> flashes;
+    int frame = 0;
+    Play(600, [&] {
+        flashes.push_back(CurrentHealthSigns().Look().hurtFlash);
+        ++frame;
+        if (frame == 5) Lives -= 3;   // a blow between frames 5 and 6
+        if (frame == 15) Lives += 5;  // a potion is no loss
+        if (frame == 20) Lives -= 1;
+        if (frame == 22) Lives -= 1;  // a second blow makes the flash last
+    });
+    for (int f = 0; f < static_cast<int>(flashes.size()); ++f) {
+        // 120 ms: the frame of the loss and the five after it.
+        const bool expected = (f >= 5 && f < 11) || (f >= 20 && f < 28);
+        EXPECT_EQ(flashes[f], expected) << "frame " << f + 1;
+    }
+    // A new or loaded game does not flash for the lives it starts with.
+    CurrentHealthSigns().Forget();
+    Lives = 2;
+    Play(40);
+    EXPECT_FALSE(CurrentHealthSigns().Look().hurtFlash);
 }
 
 }  // namespace

@@ -15,9 +15,9 @@ namespace tembra_test {
 namespace {
 
 const std::string kSoundDir = KARVELUN_DATA_DIR "/zvuky/";
-const std::vector<std::string> kCueFiles = {"death.wav",  "bum.wav",      "killing.wav",
-                                            "impact.wav", "tlacitko.wav", "puma.wav",
-                                            "magic.wav",  "new.wav",      "click.wav"};
+const std::vector<std::string> kCueFiles = {
+    "death.wav", "bum.wav",   "killing.wav", "impact.wav", "tlacitko.wav",
+    "puma.wav",  "magic.wav", "new.wav",     "click.wav",  "heartbeat.wav"};
 
 constexpr int kMinusOneDbfs = 29204;  // 32 768 x 10^(-1/20)
 constexpr int kFullScaleSample = 32767;

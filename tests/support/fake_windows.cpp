@@ -24,6 +24,12 @@ void RecordingWindows::AppendLogLine(const std::string& text) {
     log.push_back(text);
 }
 
+bool RecordingWindows::ReplaceLastLogLine(const std::string& from, const std::string& to) {
+    if (log.back() != from) return false;
+    log.back() = to;
+    return true;
+}
+
 int RecordingWindows::TextWidth(const std::string& text) {
     return textWidthPerChar * static_cast<int>(platform::Utf8ToCodePoints(text).size());
 }

@@ -47,6 +47,7 @@ class RecordingWindows : public game::GameWindows {
     int LogLineCount() override { return static_cast<int>(log.size()); }
     void ClearLog() override;
     void AppendLogLine(const std::string& text) override;
+    bool ReplaceLastLogLine(const std::string& from, const std::string& to) override;
     int TextWidth(const std::string& text) override;
     void ShowStatus(const game::StatusCaptions& captions) override;
     void SetLivesCaption(const std::string& caption) override;

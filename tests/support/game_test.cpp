@@ -3,6 +3,7 @@
 #include <random>
 
 #include "game/core/game_state.h"
+#include "game/core/health_signs.h"
 #include "game/core/sound_component.h"
 #include "game/platform/app_paths.h"
 #include "game/platform/clock.h"
@@ -12,6 +13,7 @@ namespace testing_support {
 
 void GameTest::SetUp() {
     game::ResetGameState();
+    game::CurrentHealthSigns().Forget();
     game::SetWindows(&windows);
     game::SetSoundComponent(nullptr);
     platform::Randomize(12345);
@@ -29,6 +31,7 @@ void GameTest::TearDown() {
     game::SetWindows(nullptr);
     game::SetSoundComponent(nullptr);
     platform::SetTimeOfDaySource(nullptr);
+    game::SetHealthClock(nullptr);
     game::ResetGameState();
     std::error_code ec;
     std::filesystem::remove_all(appFolder, ec);

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <set>
 
+#include "game/core/drawing.h"
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
 #include "game/core/messages.h"
@@ -94,6 +95,60 @@ TEST_F(GameWindowTest, TheStatusPanelShowsTheHerosValues) {
     Windows().SetLivesCaption("6");
     EXPECT_EQ(form().Label1->text(), "6");
     EXPECT_EQ(form().Label3->text(), "12");
+}
+
+// The signs of the hero's health as the window shows them: the frame's
+// hero and edge, and the panel's lives.
+TEST_F(GameWindowTest, AHurtHeroFlashesWithThePanelsLivesAndLowLivesEdgeTheField) {
+    for (Tile& tile : Tiles) {
+        tile.Revealed = kTrue;
+        tile.Picture = 3;
+    }
+    HeroX = HeroY = 200;
+    HealthSigns& signs = CurrentHealthSigns();
+    auto frameAt = [&](int32_t lives, int64_t ms) {
+        signs.Follow(lives, 20, false, ms);
+        windows->DrawFrame();
+        // A copy: the field's image shares the pixels of the next frame.
+        return form().FieldImage().copy();
+    };
+    auto panel = [&](QLabel* label, QPalette::ColorRole role) {
+        return label->palette().color(role);
+    };
+    const QImage calm = frameAt(20, 0);
+    ASSERT_EQ(calm.pixel(208, 208), testing_support::HeroColour(HeroFacing) | 0xFF000000u);
+
+    const QImage hurt = frameAt(17, 20);
+    const QColor hero(hurt.pixel(208, 208));
+    EXPECT_GE(hero.red(), 200);
+    EXPECT_LT(hero.green(), 70);
+    EXPECT_EQ(hurt.pixel(100, 100), calm.pixel(100, 100));  // the floor keeps its colour
+    EXPECT_EQ(hurt.pixel(0, 0), calm.pixel(0, 0));          // lives are not low
+    for (QLabel* label : {form().Label4[0], form().Label1}) {
+        EXPECT_EQ(panel(label, QPalette::Window), QColor(200, 0, 0));
+        EXPECT_EQ(panel(label, QPalette::WindowText), QColor(Qt::white));
+    }
+
+    // 120 ms on, all is as before.
+    EXPECT_EQ(frameAt(17, 140), calm);
+    EXPECT_EQ(panel(form().Label4[0], QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(panel(form().Label4[0], QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(panel(form().Label1, QPalette::WindowText), QColor(255, 128, 128));
+
+    // Low lives: a red edge, strongest at the rim; the middle untouched.
+    // (The loss of 12 lives flashes the hero too, till 1120 ms.)
+    const QImage low = frameAt(5, 1000);
+    const QColor floor(calm.pixel(0, 250)), rim(low.pixel(0, 250)), inner(low.pixel(4, 250));
+    EXPECT_GT(rim.red(), floor.red());
+    EXPECT_LT(rim.blue(), floor.blue());
+    EXPECT_LT(rim.blue(), inner.blue());
+    EXPECT_LT(inner.blue(), floor.blue());
+    for (const QPoint p : {QPoint(250, 0), QPoint(499, 250), QPoint(250, 499)})
+        EXPECT_EQ(low.pixel(p), low.pixel(0, 250)) << p.x() << "," << p.y();
+    EXPECT_EQ(low.pixel(kHealthEdgeWidth, 250), calm.pixel(kHealthEdgeWidth, 250));
+    EXPECT_EQ(low.pixel(250, 250), calm.pixel(250, 250));
+    // Healed above the threshold, the edge is gone.
+    EXPECT_EQ(frameAt(6, 1200), calm);
 }
 
 TEST_F(GameWindowTest, TheLogGivesTheFocusStraightBack) {
@@ -203,15 +258,28 @@ TEST_F(GameWindowTest, CtrlFiresAndSpaceLaysOneBomb) {
     EXPECT_EQ(BombX, 104);  // while a bomb is armed the key does nothing
 }
 
-TEST_F(GameWindowTest, PauseTwiceLogsBothLinesAndRepeatsAreIgnored) {
+TEST_F(GameWindowTest, PauseTwiceLeavesOneLineAndRepeatsAreIgnored) {
+    AddLogLine("Zasáhl jsi netopýra");
+    const int lines = Windows().LogLineCount();
     Press(Qt::Key_Pause);
     EXPECT_TRUE(Paused);
     AutoRepeat(Qt::Key_Pause);
     EXPECT_TRUE(Paused);
     Release(Qt::Key_Pause);
+    EXPECT_EQ(LogLines(), QStringList({"Zasáhl jsi netopýra", "Čas se zastavil..."}));
     Press(Qt::Key_Pause);
     EXPECT_FALSE(Paused);
-    EXPECT_EQ(LogLines(), QStringList({"Čas se zastavil...", "Čas běží dál..."}));
+    // The resumption in place of the stop, also for the log's line count.
+    EXPECT_EQ(LogLines(), QStringList({"Zasáhl jsi netopýra", "Čas běží dál..."}));
+    EXPECT_EQ(Windows().LogLineCount(), lines + 1);
+
+    // A line told while time stands still keeps the stop before it.
+    Press(Qt::Key_Pause);
+    AddLogLine("Hra uložena");
+    Press(Qt::Key_Pause);
+    EXPECT_EQ(LogLines().mid(2),
+              QStringList({"Čas se zastavil...", "Hra uložena", "Čas běží dál..."}));
+    EXPECT_EQ(Windows().LogLineCount(), lines + 4);
 }
 
 // The keys the player chose in the settings tool, for the length of a test.
@@ -324,11 +392,12 @@ QImage ShownField(QWidget& window) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
-// Pixels of exactly the pause caption's colour in the field's middle.
-int CaptionPixels(const QImage& shown) {
+// Pixels of exactly the pause caption's colour in rows [top, bottom) of
+// the shown field.
+int CaptionPixels(const QImage& shown, int top = 0, int bottom = 40) {
     int count = 0;
-    for (int y = 200; y < 300; ++y)
-        for (int x = 100; x < 400; ++x)
+    for (int y = top; y < bottom; ++y)
+        for (int x = 0; x < shown.width(); ++x)
             count += shown.pixel(x, y) == qRgb(255, 224, 128);
     return count;
 }
@@ -359,7 +428,11 @@ class PauseOverlayTest : public GameWindowTest {
 TEST_F(PauseOverlayTest, PauseDimsTheShownFrameUnderACaptionUntilTimeRunsAgain) {
     Press(Qt::Key_Pause);
     const QImage paused = ShownField(form());
-    EXPECT_GT(CaptionPixels(paused), 200);
+    // A small caption at the top edge; the middle, where the fight is, only
+    // dimmed.
+    EXPECT_GT(CaptionPixels(paused), 40);
+    EXPECT_EQ(CaptionPixels(paused, 40, 500), 0);
+    EXPECT_LT(QColor(paused.pixel(250, 250)).red(), QColor(frame.pixel(250, 250)).red() / 2 + 2);
     // The corner keeps its colour, darker: still there to be seen.
     const QColor tile(frame.pixel(2, 2)), dimmed(paused.pixel(2, 2));
     EXPECT_LT(dimmed.red(), tile.red() / 2 + 2);
@@ -394,7 +467,7 @@ TEST_F(PauseOverlayTest, LosingTheKeyboardToAnotherProgramStopsTimeUntilPause) {
 
     Press(Qt::Key_Pause);
     EXPECT_FALSE(Paused);
-    EXPECT_EQ(LogLines(), QStringList({"Čas se zastavil...", "Čas běží dál..."}));
+    EXPECT_EQ(LogLines(), QStringList({"Čas běží dál..."}));
     EXPECT_EQ(ShownField(form()), frame);
 }
 

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "game/core/game_state.h"
+#include "game/core/health_signs.h"
 #include "game/platform/app_paths.h"
 #include "game/platform/clock.h"
 #include "game/platform/pacing.h"
@@ -42,6 +43,7 @@ class GameWindowTest : public ::testing::Test {
         platform::SetTimeOfDaySource([] { return 1234.5f; });
         testing_support::InstallSyntheticSheets();
         ResetHero();
+        CurrentHealthSigns().Forget();
         form().show();
     }
     void TearDown() override {
@@ -49,6 +51,7 @@ class GameWindowTest : public ::testing::Test {
         windows.reset();
         SetWindows(nullptr);
         platform::SetTimeOfDaySource(nullptr);
+        SetHealthClock(nullptr);
         platform::SetPacingEnabled(true);
         ResetGameState();
         fs::remove_all(folder);
