@@ -107,7 +107,7 @@ std::array<int, game::kTileCount> StepsFrom(const WalkLevel& level, int32_t from
         const int32_t t = queue[i];
         if (t != from && kinds[t] == game::kLevelExit) continue;
         const int32_t row = t / game::kGridSize, column = t % game::kGridSize;
-        for (const auto [dr, dc] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
+        for (const auto& [dr, dc] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
             const int32_t r = row + dr, c = column + dc;
             if (r < 0 || c < 0 || r >= game::kGridSize || c >= game::kGridSize) continue;
             const int32_t n = r * game::kGridSize + c;

@@ -97,7 +97,9 @@ TEST_F(PadPlay, TheDpadTakesTheHeroRoundACornerOnlyWithTheHelp) {
             form().Loop.RunFrame();
         LetGo(SDL_CONTROLLER_BUTTON_DPAD_UP);
         EXPECT_EQ(HeroY < 185.0f, help) << HeroY;
-        if (!help) EXPECT_FLOAT_EQ(HeroX, 235.0f);
+        if (!help) {
+            EXPECT_FLOAT_EQ(HeroX, 235.0f);
+        }
     }
 }
 

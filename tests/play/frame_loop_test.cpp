@@ -180,7 +180,9 @@ TEST_F(FrameLoopTest, AHeldKeyTakesTheHeroThroughAGapFivePixelsAsideOnlyWithTheH
             const float side = way.acrossColumns ? HeroX : HeroY;
             const bool passed = way.through < 200.0f ? along < way.through : along > way.through;
             EXPECT_EQ(passed, help);
-            if (!help) EXPECT_FLOAT_EQ(side, way.acrossColumns ? way.x : way.y);
+            if (!help) {
+                EXPECT_FLOAT_EQ(side, way.acrossColumns ? way.x : way.y);
+            }
         }
     }
 }
