@@ -3,6 +3,9 @@
 //   ComposeFrame     the pictures of a frame on the play field's surface
 //   DrawFrame        the game window's drawing: composing, printing the
 //                    floating texts and the refresh of the field
+//   DrawFrameHurtAtLowLives
+//                    the same with the hero's red flash and the red edge of
+//                    low lives
 //   FrameStep        a whole frame after its idle passes (the frame loop's
 //                    steps, drawing included)
 //   FrameWithIdle    the same with its one idle pass
@@ -18,6 +21,7 @@
 
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
+#include "game/core/health_signs.h"
 #include "game/core/messages.h"
 #include "game/platform/pacing.h"
 #include "game/platform/surface.h"
@@ -68,6 +72,23 @@ void DrawFrame(benchmark::State& state) {
         game.windows.DrawFrame();
 }
 BENCHMARK(DrawFrame)->Unit(benchmark::kMicrosecond);
+
+// The same frame at its costliest for the health signs: the hero just hurt
+// (red) and his lives low enough for the red edge round the field.
+void DrawFrameHurtAtLowLives(benchmark::State& state) {
+    BusyGame game;
+    MaxLives = 20;
+    HealthSigns& signs = CurrentHealthSigns();
+    signs.Forget();
+    signs.Follow(3, MaxLives, false, 0);
+    signs.Follow(2, MaxLives, false, 10);
+    for (auto _ : state)
+        game.windows.DrawFrame();
+    state.counters["edge"] = signs.Look().edgeAlpha;
+    state.counters["flash"] = signs.Look().hurtFlash;
+    signs.Forget();
+}
+BENCHMARK(DrawFrameHurtAtLowLives)->Unit(benchmark::kMicrosecond);
 
 void FrameStep(benchmark::State& state) {
     BusyGame game;
