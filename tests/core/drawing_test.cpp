@@ -1,6 +1,9 @@
 // A composed frame, pixel by pixel, over small sheets made in the test.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
 #include "game/platform/surface.h"
@@ -230,6 +233,44 @@ TEST_F(DrawingTest, AFlashRedensOnlyTheHerosOwnPixels) {
     HeroDead = true;
     DrawHealthSigns(field, HealthLook{true, 0});
     EXPECT_EQ(field.pixels, calm.pixels);
+}
+
+// The low-lives edge over a field of every colour, on fields of several
+// sizes (the full one, and ones too narrow to be tinted in fours): each ring
+// is red laid over at its own opacity, fainter inwards, and nothing inside
+// the rings changes.
+TEST_F(DrawingTest, TheLowLivesEdgeLaysRedOverItsRingsOnly) {
+    constexpr int kAlpha = 190;
+    for (const auto& [w, h] :
+         {std::pair{kFieldSize, kFieldSize}, std::pair{15, 40}, std::pair{9, 5}}) {
+        PixelSurface shown(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                shown.at(x, y) =
+                    kBlackPixel |
+                    ((static_cast<uint32_t>(x * 7919 + y * 104729) * 2654435761u) >> 8);
+        PixelSurface tinted = shown;
+        DrawHealthSigns(tinted, HealthLook{false, kAlpha});
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const int ring = std::min({x, y, w - 1 - x, h - 1 - y});
+                const uint32_t before = shown.at(x, y), after = tinted.at(x, y);
+                if (ring >= kHealthEdgeWidth) {
+                    ASSERT_EQ(after, before) << w << "x" << h << " at " << x << "," << y;
+                    continue;
+                }
+                ASSERT_EQ(after >> 24, 0xFFu);
+                const double a = (kAlpha * (kHealthEdgeWidth - ring) / kHealthEdgeWidth) / 255.0;
+                const int red[3] = {16, 16, 220};  // blue, green, red
+                for (int channel = 0; channel < 3; ++channel) {
+                    const int was = (before >> (8 * channel)) & 0xFF;
+                    const int now = (after >> (8 * channel)) & 0xFF;
+                    ASSERT_NEAR(now, was * (1 - a) + red[channel] * a, 3.0)
+                        << w << "x" << h << " at " << x << "," << y << " channel " << channel;
+                }
+            }
+        }
+    }
 }
 
 TEST_F(DrawingTest, TheDeadHeroIsNotDrawn) {
