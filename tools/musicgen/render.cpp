@@ -139,23 +139,47 @@ void PanGains(double pan, double* l, double* r) {
     *r = std::sin(angle);
 }
 
-// Level of a held note at t seconds after its start, released at `gate`.
-struct Envelope {
-    double attack, decay, sustain, release, gate;
-    double Held(double t) const {
-        if (t < attack) return 0.5 - 0.5 * std::cos(kPi * t / attack);
-        return sustain + (1.0 - sustain) * std::exp(-(t - attack) * 4.0 / decay);
-    }
-    double Level(double t) const {
-        if (t < gate) return Held(t);
-        if (release <= 0.0) return 0.0;
-        const double u = (t - gate) / release;
-        if (u >= 1.0) return 0.0;
+// A note's level sample by sample: a raised-cosine attack, an exponential
+// fall to the sustain level, and from the gate a release that reaches zero
+// smoothly (an exponential bent down to end exactly at zero).
+class Envelope {
+  public:
+    Envelope(double attack, double decay, double sustain, double release, double gate)
+        : attack_(static_cast<size_t>(attack * kSampleRate) + 1),
+          gate_(static_cast<size_t>(std::max(gate, attack) * kSampleRate)),
+          release_(static_cast<size_t>(release * kSampleRate)),
+          sustain_(sustain),
+          fall_(std::exp(-4.0 / (decay * kSampleRate))),
+          release_fall_(release_ > 0 ? std::exp(-5.0 / release_) : 0.0) {}
+    size_t Length() const { return gate_ + release_ + 1; }
+    double Next() {
+        const size_t i = i_++;
+        if (i < gate_) {
+            if (i < attack_) {
+                held_ = 0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / attack_);
+            } else {
+                fallen_ *= fall_;
+                held_ = sustain_ + (1.0 - sustain_) * fallen_;
+            }
+            return held_;
+        }
+        if (i >= gate_ + release_) return 0.0;
         static const double kEnd = std::exp(-5.0);
-        return Held(gate) * (std::exp(-5.0 * u) - kEnd) / (1.0 - kEnd);
+        const double level = held_ * (released_ - kEnd) / (1.0 - kEnd);
+        released_ *= release_fall_;
+        return level;
     }
-    double Length() const { return gate + release; }
+
+  private:
+    size_t attack_, gate_, release_, i_ = 0;
+    double sustain_, fall_, release_fall_;
+    double held_ = 0.0, fallen_ = 1.0, released_ = 1.0;
 };
+
+// A fast tanh-like curve for the drums' slight saturation.
+inline double Soft(double x) {
+    return x * (27.0 + x * x) / (27.0 + 9.0 * x * x);
+}
 
 bool IsDrum(Wave w) {
     return w == Wave::Kick || w == Wave::Snare || w == Wave::Hat || w == Wave::Tom;
@@ -198,18 +222,26 @@ void RenderDrum(const Voice& v, const Note& note, uint32_t seed, size_t at, Buse
         lp3.Set(9000);
         hp.Set(6000);
     }
+    const Tables& tables = WaveTables();
+    const double fall = std::exp(-1.0 / (decay * kSampleRate));
+    const double sweep_fall = std::exp(-1.0 / (0.03 * kSampleRate));
+    const double tone_fall = std::exp(-1.0 / (0.06 * kSampleRate));
+    const size_t click = static_cast<size_t>(0.0015 * kSampleRate);
+    double falling = 1.0, swept = 1.0, tone = 1.0;
+    const double soft_norm = 1.0 / Soft(1.4);
     for (size_t i = 0; i < frames; ++i) {
-        const double t = static_cast<double>(i) / kSampleRate;
-        double amp = (std::exp(-t / decay) - kEnd) / (1.0 - kEnd);
-        if (t < 0.0015) amp *= 0.5 - 0.5 * std::cos(kPi * t / 0.0015);
+        double amp = (falling - kEnd) / (1.0 - kEnd);
+        falling *= fall;
+        if (i < click) amp *= 0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / click);
         double s = 0.0;
         switch (v.wave) {
             case Wave::Kick:
             case Wave::Tom: {
-                const double hz = base * (1.0 + (sweep - 1.0) * std::exp(-t / 0.03));
+                const double hz = base * (1.0 + (sweep - 1.0) * swept);
+                swept *= sweep_fall;
                 phase += hz / kSampleRate;
                 phase -= std::floor(phase);
-                s = std::tanh(1.4 * std::sin(2 * kPi * phase)) / std::tanh(1.4);
+                s = Soft(1.4 * Lookup(tables.sine.data(), phase)) * soft_norm;
                 break;
             }
             case Wave::Snare: {
@@ -217,8 +249,8 @@ void RenderDrum(const Voice& v, const Note& note, uint32_t seed, size_t at, Buse
                 phase -= std::floor(phase);
                 const double n = noise.Next();
                 const double hpn = n - hp.Run(n);
-                s = 0.55 * std::sin(2 * kPi * phase) * std::exp(-t / 0.06) +
-                    0.9 * lp2.Run(lp1.Run(hpn));
+                s = 0.55 * Lookup(tables.sine.data(), phase) * tone + 0.9 * lp2.Run(lp1.Run(hpn));
+                tone *= tone_fall;
                 break;
             }
             case Wave::Hat: {
@@ -237,15 +269,13 @@ void RenderDrum(const Voice& v, const Note& note, uint32_t seed, size_t at, Buse
 
 void RenderBell(const Voice& v, const Note& note, double seconds_per_beat, size_t at, Buses& b) {
     const Tables& tables = WaveTables();
-    Envelope env{std::max(v.attack, 0.002), v.decay, 0.0, std::max(v.release, 0.02),
-                 note.beats * seconds_per_beat * v.gate};
     // The bell's ring is its partials' own decay; the envelope only gates it.
-    env.decay = 1e9;
-    env.sustain = 1.0;
+    Envelope env(std::max(v.attack, 0.002), 1e9, 1.0, std::max(v.release, 0.02),
+                 note.beats * seconds_per_beat * v.gate);
     const double hz = NoteHz(note.midi);
     static const double kRatio[5] = {1.0, 2.0, 2.76, 4.07, 5.4};
     static const double kAmp[5] = {1.0, 0.45, 0.4, 0.22, 0.15};
-    const size_t frames = static_cast<size_t>(env.Length() * kSampleRate) + 1;
+    const size_t frames = env.Length();
     std::vector<float> out(frames);
     for (int p = 0; p < 5; ++p) {
         const double f = hz * kRatio[p];
@@ -260,17 +290,15 @@ void RenderBell(const Voice& v, const Note& note, double seconds_per_beat, size_
             level *= fall;
         }
     }
-    for (size_t i = 0; i < frames; ++i) {
-        out[i] *= static_cast<float>(0.6 * env.Level(static_cast<double>(i) / kSampleRate));
-    }
+    for (size_t i = 0; i < frames; ++i)
+        out[i] *= static_cast<float>(0.6 * env.Next());
     AddMono(b, at, out, v, std::pow(10.0, v.vol_db / 20.0) * note.velocity);
 }
 
 void RenderTone(const Voice& v, const Note& note, double seconds_per_beat, size_t at, Buses& b) {
     const Tables& tables = WaveTables();
     const double held = note.beats * seconds_per_beat * v.gate;
-    Envelope env{std::max(v.attack, 0.004), v.decay, v.sustain, std::max(v.release, 0.015),
-                 std::max(held, std::max(v.attack, 0.004))};
+    Envelope env(std::max(v.attack, 0.004), v.decay, v.sustain, std::max(v.release, 0.015), held);
     const double hz = NoteHz(note.midi);
     const int oscs = v.detune > 0 ? 2 : 1;
     // The table is picked for the highest pitch vibrato and detuning reach.
@@ -279,7 +307,7 @@ void RenderTone(const Voice& v, const Note& note, double seconds_per_beat, size_
     while (band < kBands - 1 && BandTop(band) < reach)
         ++band;
     const float* table = tables.waves[static_cast<int>(v.wave)][band].data();
-    const size_t frames = static_cast<size_t>(env.Length() * kSampleRate) + 1;
+    const size_t frames = env.Length();
     double gl[2], gr[2], inc[2], phase[2] = {0.0, 0.37};
     LowPass lp[2];
     const bool filtered = v.lowpass > 0 || v.env > 0;
@@ -292,6 +320,7 @@ void RenderTone(const Voice& v, const Note& note, double seconds_per_beat, size_
     }
     const double gain = std::pow(10.0, v.vol_db / 20.0) * note.velocity / std::sqrt(oscs);
     const size_t n = std::min(frames, b.left.size() - std::min(at, b.left.size()));
+    double bend = 1.0;
     for (size_t i = 0; i < n; ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
         if (filtered && (i & 15) == 0) {
@@ -299,12 +328,11 @@ void RenderTone(const Voice& v, const Note& note, double seconds_per_beat, size_
             for (int o = 0; o < oscs; ++o)
                 lp[o].Set(cut);
         }
-        double bend = 1.0;
-        if (v.vibrato > 0 && t > 0.25) {
+        if (v.vibrato > 0 && t > 0.25 && (i & 31) == 0) {
             const double depth = v.vibrato * std::min(1.0, (t - 0.25) / 0.4);
             bend = std::pow(2.0, depth * std::sin(2 * kPi * 5.2 * t) / 1200.0);
         }
-        const double level = env.Level(t) * gain;
+        const double level = env.Next() * gain;
         double l = 0.0, r = 0.0, mono = 0.0;
         for (int o = 0; o < oscs; ++o) {
             double s = Lookup(table, phase[o]);
@@ -590,6 +618,23 @@ Rendered Render(const Score& score) {
         for (size_t i = 0; i < 2 * tail; ++i)
             mixed[i] += mixed[2 * length + i];
         mixed.resize(2 * length);
+    } else {
+        // A piece played once ends where its tail has fallen 60 dB under its
+        // peak, closed with a short fade.
+        float peak = 0.0f;
+        for (float x : mixed)
+            peak = std::max(peak, std::abs(x));
+        size_t end = mixed.size();
+        while (end > 2 * length && std::abs(mixed[end - 1]) < peak * 1e-3f)
+            --end;
+        end += end % 2;
+        mixed.resize(end);
+        const size_t fade = std::min<size_t>(end / 2, kSampleRate / 20);
+        for (size_t i = 0; i < fade; ++i) {
+            const float g = static_cast<float>(0.5 - 0.5 * std::cos(kPi * i / fade));
+            mixed[end - 2 * (i + 1)] *= g;
+            mixed[end - 2 * (i + 1) + 1] *= g;
+        }
     }
     out.samples = std::move(mixed);
     for (int round = 0; round < 4; ++round) {

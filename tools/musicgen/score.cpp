@@ -40,8 +40,9 @@
 //            first an octave higher ...) stepped through, "." a rest, "-" holds
 //     bass:  bass d2 /8 1 . 1 5 8 5 3 -   the chord's root from d2 up: 1 root,
 //            3 third, 5 fifth, 7 seventh, 8 octave
-//     kick:  hits x...x...x..xx...  one bar of steps (x hit, o soft, . none);
-//            "hits 2 ..." spreads the steps over two bars
+//     kick:  hits x...x...x..xx...  one bar of steps (X strong, x hit, o soft,
+//            . none); "hits 2 ..." spreads the steps over two bars.  A tuned
+//            voice plays hits at its pitch= (in Hz), a step long
 //   end
 //
 //   song A A B A C                 the order of the parts: the whole piece
@@ -425,7 +426,10 @@ void Parser::ParsePart(const std::string& name, int bars, const std::vector<RawL
         } else if (kind == "pad" || kind == "arp" || kind == "bass") {
             ChordLine(part, voice, kind, in, chords);
         } else if (kind == "hits") {
-            if (!drum) Fail("hits are for drums");
+            const double hz = score_.voices[voice].pitch;
+            if (!drum && hz <= 0) Fail("hits of a tuned voice need its pitch=");
+            const int midi =
+                drum ? 0 : static_cast<int>(std::lround(69 + 12 * std::log2(hz / 440)));
             std::vector<std::string> words = Words(in);
             int span = 1;
             if (words.size() > 1) {
@@ -445,7 +449,7 @@ void Parser::ParsePart(const std::string& name, int bars, const std::vector<RawL
                     if (c == '.') continue;
                     if (c != 'x' && c != 'o' && c != 'X') Fail("a hit is x, X, o or .");
                     const double vel = c == 'X' ? 1.25 : c == 'x' ? 1.0 : 0.5;
-                    part.notes.push_back({voice, at, step, 0, vel});
+                    part.notes.push_back({voice, at, step, midi, vel});
                 }
             }
         } else {
