@@ -16,6 +16,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <mutex>
 
 namespace musicgen {
@@ -480,6 +481,54 @@ void Limit(std::vector<float>& x, double ceiling, bool circular) {
     }
 }
 
+// The Ogg layer gives each file a random stream number; setting a fixed
+// one (and each page's checksum anew) makes the same score give the same
+// bytes on every build.
+bool FixStreamNumber(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "r+b");
+    if (!f) return false;
+    std::vector<unsigned char> data;
+    unsigned char chunk[65536];
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, f)) > 0;) {
+        data.insert(data.end(), chunk, chunk + n);
+    }
+    static const auto kCrc = [] {
+        std::array<uint32_t, 256> t{};
+        for (uint32_t i = 0; i < 256; ++i) {
+            uint32_t r = i << 24;
+            for (int k = 0; k < 8; ++k)
+                r = (r << 1) ^ (r & 0x80000000u ? 0x04c11db7u : 0u);
+            t[i] = r;
+        }
+        return t;
+    }();
+    size_t at = 0;
+    while (at + 27 <= data.size() && std::equal(data.begin() + at, data.begin() + at + 4, "OggS")) {
+        const size_t segments = data[at + 26];
+        if (at + 27 + segments > data.size()) break;
+        size_t size = 27 + segments;
+        for (size_t i = 0; i < segments; ++i)
+            size += data[at + 27 + i];
+        if (at + size > data.size()) break;
+        const unsigned char serial[4] = {'K', 'a', 'r', 'v'};
+        std::copy(serial, serial + 4, data.begin() + at + 14);
+        std::fill(data.begin() + at + 22, data.begin() + at + 26, 0);
+        uint32_t crc = 0;
+        for (size_t i = 0; i < size; ++i)
+            crc = (crc << 8) ^ kCrc[((crc >> 24) ^ data[at + i]) & 0xff];
+        for (int b = 0; b < 4; ++b)
+            data[at + 22 + b] = static_cast<unsigned char>(crc >> (8 * b));
+        at += size;
+    }
+    const bool whole = at == data.size();
+    if (whole) {
+        std::rewind(f);
+        std::fwrite(data.data(), 1, data.size(), f);
+    }
+    std::fclose(f);
+    return whole;
+}
+
 }  // namespace
 
 double IntegratedLoudness(const std::vector<float>& stereo, int sample_rate) {
@@ -670,6 +719,10 @@ bool WriteOgg(const Rendered& piece, const std::string& path, double quality, st
     }
     if (!ok) *error = path + ": " + sf_strerror(file);
     sf_close(file);
+    if (ok && !FixStreamNumber(path)) {
+        *error = path + ": not an Ogg stream after writing";
+        return false;
+    }
     return ok;
 }
 
