@@ -241,13 +241,13 @@ void RenderDrum(const Voice& v, const Note& note, uint32_t seed, size_t at, Buse
                 const double hz = base * (1.0 + (sweep - 1.0) * swept);
                 swept *= sweep_fall;
                 phase += hz / kSampleRate;
-                phase -= std::floor(phase);
+                if (phase >= 1.0) phase -= 1.0;
                 s = Soft(1.4 * Lookup(tables.sine.data(), phase)) * soft_norm;
                 break;
             }
             case Wave::Snare: {
                 phase += 185.0 / kSampleRate;
-                phase -= std::floor(phase);
+                if (phase >= 1.0) phase -= 1.0;
                 const double n = noise.Next();
                 const double hpn = n - hp.Run(n);
                 s = 0.55 * Lookup(tables.sine.data(), phase) * tone + 0.9 * lp2.Run(lp1.Run(hpn));
@@ -287,7 +287,7 @@ void RenderBell(const Voice& v, const Note& note, double seconds_per_beat, size_
         for (size_t i = 0; i < frames; ++i) {
             out[i] += static_cast<float>(level * Lookup(tables.sine.data(), phase));
             phase += inc;
-            phase -= std::floor(phase);
+            if (phase >= 1.0) phase -= 1.0;
             level *= fall;
         }
     }
@@ -338,7 +338,7 @@ void RenderTone(const Voice& v, const Note& note, double seconds_per_beat, size_
         for (int o = 0; o < oscs; ++o) {
             double s = Lookup(table, phase[o]);
             phase[o] += inc[o] * bend;
-            phase[o] -= std::floor(phase[o]);
+            if (phase[o] >= 1.0) phase[o] -= 1.0;
             if (filtered) s = lp[o].Run(s);
             s *= level;
             l += s * gl[o];
