@@ -237,14 +237,17 @@ void MusicPlayer::Step() {
         wanted = wanted_;
     }
     if (!output) return;
-    if (!WatchOutput(*output)) return;
-    AdvanceClock(*output);
+    // While the device is gone nothing is heard and the clock stands, but
+    // the commands still count: a piece stopped then stays stopped.
+    const bool heard = WatchOutput(*output);
+    if (heard) AdvanceClock(*output);
     for (Command& command : commands)
         Apply(command, output);
     if (volume == 0) {
         entries_.clear();
         return;
     }
+    if (!heard) return;
 
     const bool wantedRuns = std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) {
         return !e.fadingOut && wanted && e.stream->Path() == wanted->path;
