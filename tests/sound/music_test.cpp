@@ -19,8 +19,7 @@
 namespace tembra_test {
 namespace {
 
-constexpr int kRate = 44100;
-constexpr int kChunk = 2205;  // 50 ms, the library's own service period
+constexpr int kRate = kLoopbackRate;
 
 const EntryPoints& Lib() {
     return Library();
@@ -62,18 +61,7 @@ class Music : public SoundTest {
         Lib().TembraServiceManual(0);
     }
 
-    // `seconds` of output with a service step before every 50 ms, as the
-    // library's thread would run it.
-    Rendered Hear(double seconds) {
-        Rendered all;
-        for (int left = static_cast<int>(seconds * kRate); left > 0; left -= kChunk) {
-            Lib().TembraServiceStep();
-            const Rendered part = Render(std::min(left, kChunk));
-            all.left.insert(all.left.end(), part.left.begin(), part.left.end());
-            all.right.insert(all.right.end(), part.right.begin(), part.right.end());
-        }
-        return all;
-    }
+    static Rendered Hear(double seconds) { return RenderServiced(seconds); }
 
     std::string Piece(const std::string& name, const MusicShape& shape = {}) {
         return WriteMusic(folder.File(name), shape);
