@@ -150,8 +150,13 @@ bool AlOutput::Connected() const {
 }
 
 bool AlOutput::Reopen() {
-    AlLock lock(AlMutex());
-    if (seam.mayOpen && seam.mayOpen() == 0) return false;
+    {
+        AlLock lock(AlMutex());
+        if (seam.mayOpen && seam.mayOpen() == 0) return false;
+    }
+    // Opening may take a while on a sound server that is coming back; the
+    // game's sounds go on meanwhile, since nothing of this output is
+    // touched before the new device is there.
     ALCdevice* device = nullptr;
     try {
         // A lost named device may never come back: the system's default
@@ -169,6 +174,7 @@ bool AlOutput::Reopen() {
         return false;
     }
 
+    AlLock lock(AlMutex());
     MakeCurrent();
     for (OutputUser* user : users_)
         user->DetachAl();

@@ -116,6 +116,9 @@ TEMBRA_API int32_t DllCanUnloadNow();
 // the cues, at amplitude volume/100 times the duck share, and stops with
 // DsClose.  Asked for before DsInit, a piece starts once an output is open.
 //
+// The game finds these with dlsym like the entry points above;
+// decltype(&TembraMusicPlay) and so on give the pointer types.
+//
 // Threading: every function may be called from any thread, returns at once
 // and never decodes: the library's own thread ("tembra-service", running
 // while an output is open) keeps the queues full every 50 ms, moves the
