@@ -231,8 +231,10 @@ TEST_F(Music, TheLibrarysThreadReopensWithinTwoSecondsAndRetriesEveryTwo) {
     ASSERT_EQ(openTries.size(), 2u);
     const double firstTry = std::chrono::duration<double>(openTries[0] - lost).count();
     const double retry = std::chrono::duration<double>(openTries[1] - openTries[0]).count();
-    EXPECT_LT(firstTry, 0.2);
-    EXPECT_NEAR(retry, 2.0, 0.2);
+    // The thread wakes every 50 ms; a busy machine may wake it late.
+    EXPECT_LT(firstTry, 0.5);
+    EXPECT_GE(retry, 1.95);
+    EXPECT_LT(retry, 2.5);
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3) << log;
 
     // A cue plays on the new device.
