@@ -109,9 +109,10 @@ TEST_F(Music, EachCommandLeavesTheMusicAtTheLevelAskedFor) {
         }
         EXPECT_NEAR(RmsDb(heard.left), step.expectDb, 1.0) << step.what;
         EXPECT_NEAR(RmsDb(heard.right), step.expectDb, 1.0) << step.what;
-        if (step.hertz > 0)
+        if (step.hertz > 0) {
             EXPECT_NEAR(CrossingsPerSecond(heard.left), 2 * step.hertz, 0.05 * step.hertz)
                 << step.what;
+        }
     }
     EXPECT_EQ(Lib().TembraMusicPlaying(), 0);
 }
