@@ -31,6 +31,7 @@ awk '{print $6}' "$work/contents" | sed 's|^\./||; s|/$||' >"$work/paths"
 for path in usr/bin/karvelun usr/bin/karvelun-setup usr/bin/karvelun-levels \
     usr/lib/karvelun/libtembra.so usr/share/karvelun/levels.all \
     usr/share/karvelun/fonts/DejaVuSans-Bold.ttf usr/share/karvelun/obr/gui usr/share/karvelun/zvuky/magic.wav \
+    usr/share/karvelun/hudba/menu.ogg \
     "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
     "usr/share/icons/hicolor/16x16/apps/$id.png" "usr/share/icons/hicolor/256x256/apps/$id.png" \
     "usr/share/icons/hicolor/scalable/apps/$id.svg" \

@@ -1,0 +1,44 @@
+// The soundtrack's pieces as the build renders them into data/hudba/<name>.ogg
+// (from assets/music/<name>.score), and which of them a level plays.
+#pragma once
+
+#include <cstdint>
+
+namespace game {
+
+// The folder under data/ that holds the pieces.
+inline constexpr const char* kMusicFolder = "hudba";
+
+struct MusicPiece {
+    const char* name;  // file name without ".ogg"
+    bool loops;        // false: plays once and stops
+};
+
+inline constexpr MusicPiece kMusicMenu{"menu", true};
+inline constexpr MusicPiece kMusicGameOver{"game_over", false};
+inline constexpr MusicPiece kMusicEnding{"ending", true};
+// One piece an act, acts I to X in order.
+inline constexpr MusicPiece kMusicActs[10] = {
+    {"act1", true}, {"act2", true}, {"act3", true}, {"act4", true}, {"act5", true},
+    {"act6", true}, {"act7", true}, {"act8", true}, {"act9", true}, {"act10", true}};
+
+// Every piece, once.
+inline constexpr MusicPiece kMusicPieces[13] = {
+    kMusicMenu,    kMusicActs[0],  kMusicActs[1], kMusicActs[2], kMusicActs[3],
+    kMusicActs[4], kMusicActs[5],  kMusicActs[6], kMusicActs[7], kMusicActs[8],
+    kMusicActs[9], kMusicGameOver, kMusicEnding};
+
+// The act (0 = act I) a level belongs to: eight levels an act, the last act
+// also holding level 80; the hidden refuge, level 81, reached from level 55,
+// belongs to act VII.
+inline constexpr int MusicActOfLevel(int32_t level) {
+    if (level == 81) return 6;
+    if (level < 0) return 0;
+    return level >= 72 ? 9 : static_cast<int>(level / 8);
+}
+
+inline constexpr const MusicPiece& MusicForLevel(int32_t level) {
+    return kMusicActs[MusicActOfLevel(level)];
+}
+
+}  // namespace game
