@@ -20,6 +20,11 @@ class OutputDevice {
     // Throws DeviceError when it cannot be opened (no sound server or card).
     static std::unique_ptr<OutputDevice> Open(const std::string& guid);
 
+    // Music stops with the output.
+    ~OutputDevice();
+    OutputDevice(const OutputDevice&) = delete;
+    OutputDevice& operator=(const OutputDevice&) = delete;
+
     // Binds the output to a window.  Sound here does not follow window
     // focus, so nothing depends on the window; only the level is checked.
     void SetCooperativeLevel(int32_t windowHandle, int32_t level);
@@ -30,7 +35,7 @@ class OutputDevice {
                                                            BufferDescription& description);
 
   private:
-    explicit OutputDevice(std::shared_ptr<AlOutput> output) : output_(std::move(output)) {}
+    explicit OutputDevice(std::shared_ptr<AlOutput> output);
 
     std::shared_ptr<AlOutput> output_;
 };

@@ -40,42 +40,91 @@ SoundBuffer::SoundBuffer(std::shared_ptr<AlOutput> output, const WaveData& wave)
     description_.channels = wave.channels;
     description_.bitsPerSample = static_cast<int16_t>(wave.bytesPerSample * 8);
     description_.blockAlign = static_cast<int16_t>(wave.BlockAlign());
+    if (wave.channels == 1) {
+        left_ = wave.samples;
+    } else {
+        left_.resize(wave.frames);
+        right_.resize(wave.frames);
+        for (int32_t i = 0; i < wave.frames; ++i) {
+            left_[i] = wave.samples[2 * i];
+            right_[i] = wave.samples[2 * i + 1];
+        }
+    }
 
+    AlLock lock(AlMutex());
     output_->MakeCurrent();
     try {
-        alGenBuffers(wave.channels, alBuffers_.data());
-        CheckAl("creating a sound buffer");
-        alBufferCount_ = wave.channels;
-        if (wave.channels == 1) {
-            UploadMono(alBuffers_[0], wave.samples, wave.samplesPerSecond);
-            alBuffers_[1] = alBuffers_[0];
-        } else {
-            std::vector<int16_t> left(wave.frames), right(wave.frames);
-            for (int32_t i = 0; i < wave.frames; ++i) {
-                left[i] = wave.samples[2 * i];
-                right[i] = wave.samples[2 * i + 1];
-            }
-            UploadMono(alBuffers_[0], left, wave.samplesPerSecond);
-            UploadMono(alBuffers_[1], right, wave.samplesPerSecond);
-        }
-        CheckAl("filling a sound buffer");
-
-        alGenSources(2, sources_.data());
-        CheckAl("creating a voice (too many sounds at once?)");
-        haveSources_ = true;
-        for (int side = 0; side < 2; ++side) {
-            const ALuint source = sources_[side];
-            alSourcei(source, AL_BUFFER, static_cast<ALint>(alBuffers_[side]));
-            alSourcei(source, AL_SOURCE_RELATIVE, AL_TRUE);
-            alSource3f(source, AL_POSITION, side == 0 ? -1.0f : 1.0f, 0.0f, 0.0f);
-            alSourcef(source, AL_ROLLOFF_FACTOR, 0.0f);
-        }
-        CheckAl("setting up a voice");
+        MakeAl();
     } catch (...) {
         ReleaseAl();
         throw;
     }
+    output_->AddUser(this);
     ++liveBuffers;
+}
+
+void SoundBuffer::MakeAl() {
+    const int channels = right_.empty() ? 1 : 2;
+    alGenBuffers(channels, alBuffers_.data());
+    CheckAl("creating a sound buffer");
+    alBufferCount_ = channels;
+    UploadMono(alBuffers_[0], left_, description_.samplesPerSecond);
+    if (channels == 1)
+        alBuffers_[1] = alBuffers_[0];
+    else
+        UploadMono(alBuffers_[1], right_, description_.samplesPerSecond);
+    CheckAl("filling a sound buffer");
+
+    alGenSources(2, sources_.data());
+    CheckAl("creating a voice (too many sounds at once?)");
+    haveSources_ = true;
+    const float pitch = static_cast<float>(frequency_) / description_.samplesPerSecond;
+    for (int side = 0; side < 2; ++side) {
+        const ALuint source = sources_[side];
+        alSourcei(source, AL_BUFFER, static_cast<ALint>(alBuffers_[side]));
+        alSourcei(source, AL_SOURCE_RELATIVE, AL_TRUE);
+        alSource3f(source, AL_POSITION, side == 0 ? -1.0f : 1.0f, 0.0f, 0.0f);
+        alSourcef(source, AL_ROLLOFF_FACTOR, 0.0f);
+        alSourcei(source, AL_LOOPING, looping_ ? AL_TRUE : AL_FALSE);
+        alSourcef(source, AL_PITCH, pitch);
+    }
+    CheckAl("setting up a voice");
+    ApplyGains();
+}
+
+void SoundBuffer::DetachAl() {
+    detachedState_ = AL_INITIAL;
+    detachedFrame_ = 0;
+    if (haveSources_) {
+        alGetSourcei(sources_[0], AL_SOURCE_STATE, &detachedState_);
+        alGetSourcei(sources_[0], AL_SAMPLE_OFFSET, &detachedFrame_);
+    }
+    // A lost device stops every sound; a looping one the game still wants
+    // is taken up again from its start.
+    if (detachedState_ == AL_STOPPED && looping_ && wantPlaying_) {
+        detachedState_ = AL_PLAYING;
+        detachedFrame_ = 0;
+    }
+    ReleaseAl();
+}
+
+void SoundBuffer::AttachAl() {
+    try {
+        MakeAl();
+        if (detachedState_ == AL_PLAYING || detachedState_ == AL_PAUSED) {
+            for (ALuint source : sources_)
+                alSourcei(source, AL_SAMPLE_OFFSET, detachedFrame_);
+            if (detachedState_ == AL_PLAYING)
+                alSourcePlayv(2, sources_.data());
+            else
+                pendingFrame_ = detachedFrame_;
+        }
+        alGetError();
+    } catch (const DeviceError&) {
+        // No voice on the new device: the sound stays silent, and every
+        // call on it reports the missing voice as an OpenAL failure would.
+        ReleaseAl();
+    }
 }
 
 int SoundBuffer::LiveBuffers() {
@@ -83,7 +132,9 @@ int SoundBuffer::LiveBuffers() {
 }
 
 SoundBuffer::~SoundBuffer() {
+    AlLock lock(AlMutex());
     --liveBuffers;
+    output_->RemoveUser(this);
     output_->MakeCurrent();
     ReleaseAl();
 }
@@ -100,6 +151,7 @@ void SoundBuffer::ReleaseAl() {
 }
 
 ALint SoundBuffer::SourceState() const {
+    AlLock lock(AlMutex());
     output_->MakeCurrent();
     ALint state = AL_INITIAL;
     alGetSourcei(sources_[0], AL_SOURCE_STATE, &state);
@@ -108,6 +160,7 @@ ALint SoundBuffer::SourceState() const {
 }
 
 void SoundBuffer::Play(int32_t flags) {
+    AlLock lock(AlMutex());
     const ALint state = SourceState();
     looping_ = (flags & kPlayLooping) != 0;
     {
@@ -126,21 +179,26 @@ void SoundBuffer::Play(int32_t flags) {
     }
     alSourcePlayv(2, sources_.data());
     CheckAl("playing a sound");
+    wantPlaying_ = true;
 }
 
 void SoundBuffer::Stop() {
+    AlLock lock(AlMutex());
     // Pausing, not stopping: OpenAL's stop would rewind the sound.
+    wantPlaying_ = false;
     if (SourceState() != AL_PLAYING) return;
     alSourcePausev(2, sources_.data());
     CheckAl("stopping a sound");
 }
 
 int32_t SoundBuffer::GetStatus() const {
+    AlLock lock(AlMutex());
     if (SourceState() != AL_PLAYING) return 0;
     return kStatusPlaying | (looping_ ? kStatusLooping : 0);
 }
 
 void SoundBuffer::SetCurrentPosition(int32_t bytes) {
+    AlLock lock(AlMutex());
     CheckRange("position", bytes, 0, description_.bufferBytes);
     const int32_t frame = bytes / description_.blockAlign;
     const ALint state = SourceState();
@@ -159,10 +217,12 @@ void SoundBuffer::SetCurrentPosition(int32_t bytes) {
     }
     alSourceStopv(2, sources_.data());
     CheckAl("moving a sound to its end");
+    wantPlaying_ = false;
     atEnd_ = state != AL_PLAYING;
 }
 
 void SoundBuffer::SeekTo(int32_t frame) {
+    AlLock lock(AlMutex());
     const bool playing = SourceState() == AL_PLAYING;
     // Both sides move while held, so they go on in step.
     if (playing) alSourcePausev(2, sources_.data());
@@ -173,6 +233,7 @@ void SoundBuffer::SeekTo(int32_t frame) {
 }
 
 int32_t SoundBuffer::GetCurrentPosition() const {
+    AlLock lock(AlMutex());
     if (atEnd_) return description_.bufferBytes;
     const ALint state = SourceState();
     if (state != AL_PLAYING && state != AL_PAUSED)
@@ -184,18 +245,21 @@ int32_t SoundBuffer::GetCurrentPosition() const {
 }
 
 void SoundBuffer::SetVolume(int32_t volume) {
+    AlLock lock(AlMutex());
     CheckRange("volume", volume, kVolumeMin, kVolumeMax);
     volume_ = volume;
     ApplyGains();
 }
 
 void SoundBuffer::SetPan(int32_t pan) {
+    AlLock lock(AlMutex());
     CheckRange("pan", pan, kPanLeft, kPanRight);
     pan_ = pan;
     ApplyGains();
 }
 
 void SoundBuffer::ApplyGains() {
+    AlLock lock(AlMutex());
     const float volume = Gain(volume_);
     {
         AlOutput::UpdateBatch batch(*output_);
@@ -206,6 +270,7 @@ void SoundBuffer::ApplyGains() {
 }
 
 void SoundBuffer::SetFrequency(int32_t frequency) {
+    AlLock lock(AlMutex());
     if (frequency != kFrequencyOriginal)
         CheckRange("frequency", frequency, kFrequencyMin, kFrequencyMax);
     frequency_ = frequency == kFrequencyOriginal ? description_.samplesPerSecond : frequency;

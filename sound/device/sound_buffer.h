@@ -5,6 +5,9 @@
 // right, each with its own gain, so that pan works as a real balance control
 // (the far side is attenuated, the near side keeps full level) for mono and
 // stereo sounds alike.
+//
+// A buffer keeps its samples, so that it can make itself again on a new
+// device when the output is reopened after its device went away.
 #pragma once
 
 #include <AL/al.h>
@@ -13,6 +16,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "sound/device/al_output.h"
 #include "sound/device/wave_file.h"
@@ -28,7 +32,7 @@ struct BufferDescription {
     int16_t blockAlign = 0;
 };
 
-class SoundBuffer {
+class SoundBuffer final : public OutputUser {
   public:
     static constexpr int32_t kPlayLooping = 1;    // Play flag
     static constexpr int32_t kStatusPlaying = 1;  // GetStatus bits
@@ -72,7 +76,15 @@ class SoundBuffer {
     void SetFrequency(int32_t frequency);
     int32_t GetFrequency() const { return frequency_; }
 
+    // Letting go of the sound's voices on a lost device and making them
+    // again on the new one: volume, pan, frequency and looping stay as set;
+    // a sound that was playing (or held) goes on from where it was, or from
+    // its start when the lost device no longer tells.
+    void DetachAl() override;
+    void AttachAl() override;
+
   private:
+    void MakeAl();
     ALint SourceState() const;
     void ApplyGains();
     void SeekTo(int32_t frame);
@@ -93,6 +105,13 @@ class SoundBuffer {
     // the next play but does not report it before.
     std::optional<int32_t> pendingFrame_;
     bool atEnd_ = false;
+    // Play was the last word (not Stop): a looping sound should be heard.
+    bool wantPlaying_ = false;
+    // The samples of each side (the right side is empty for a mono sound).
+    std::vector<int16_t> left_, right_;
+    // What DetachAl saw, for AttachAl.
+    ALint detachedState_ = AL_INITIAL;
+    int32_t detachedFrame_ = 0;
 };
 
 }  // namespace tembra::device

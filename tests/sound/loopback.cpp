@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "tembra_library.h"
+
 namespace tembra_test {
 namespace {
 
@@ -48,6 +50,18 @@ Rendered Render(int frames) {
         out.right[i] = interleaved[2 * i + 1];
     }
     return out;
+}
+
+Rendered RenderServiced(double seconds) {
+    constexpr int kChunk = kLoopbackRate / 20;
+    Rendered all;
+    for (int left = static_cast<int>(seconds * kLoopbackRate); left > 0; left -= kChunk) {
+        Library().TembraServiceStep();
+        const Rendered part = Render(std::min(left, kChunk));
+        all.left.insert(all.left.end(), part.left.begin(), part.left.end());
+        all.right.insert(all.right.end(), part.right.begin(), part.right.end());
+    }
+    return all;
 }
 
 }  // namespace tembra_test

@@ -17,6 +17,8 @@ inline constexpr float kOutputGain = 0.56234133f;  // 10^(-5/20)
 
 // One 16-bit sample value (32 767 is full scale) as a fraction of full scale.
 inline constexpr float kFullScale = 32768.0f;
+inline constexpr int kLoopbackRate = 44100;
+
 // OpenAL Soft dithers 16-bit output, so silence reads as +-1.
 inline constexpr float kSilence = 1.0f / kFullScale;
 // The output limiter looks about 1 ms ahead, so everything comes out that
@@ -35,5 +37,10 @@ struct Rendered {
 // Mixes the next `frames` frames (44.1 kHz) of the library's open output,
 // which is the current OpenAL context after its last call.
 Rendered Render(int frames);
+
+// `seconds` of output with the library's service step run before every
+// 50 ms, as its own thread runs it (for music, with the thread left out by
+// TembraServiceManual, so that every run hears the same samples).
+Rendered RenderServiced(double seconds);
 
 }  // namespace tembra_test

@@ -40,4 +40,25 @@ std::string WriteTone(const std::string& path, const ToneShape& shape) {
     return path;
 }
 
+std::string WriteMusic(const std::string& path, const MusicShape& shape) {
+    constexpr int kRate = 44100;
+    SF_INFO info{};
+    info.samplerate = kRate;
+    info.channels = 2;
+    info.format = SF_FORMAT_OGG | SF_FORMAT_VORBIS;
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (!file) throw std::runtime_error("cannot write " + path + ": " + sf_strerror(nullptr));
+    double quality = 0.5;
+    sf_command(file, SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof quality);
+    const int frames = static_cast<int>(shape.seconds * kRate);
+    std::vector<float> samples(static_cast<size_t>(frames) * 2);
+    for (int i = 0; i < frames; ++i) {
+        const double wave = std::sin(2.0 * std::numbers::pi * shape.hertz * i / kRate);
+        samples[2 * i] = samples[2 * i + 1] = static_cast<float>(wave * shape.amplitude);
+    }
+    sf_writef_float(file, samples.data(), frames);
+    sf_close(file);
+    return path;
+}
+
 }  // namespace tembra_test

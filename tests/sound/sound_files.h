@@ -35,4 +35,12 @@ class TempFolder {
 // Writes a sine tone as a RIFF wave file; returns the path.
 std::string WriteTone(const std::string& path, const ToneShape& shape = {});
 
+// A piece of test music: a sine on both sides of an Ogg Vorbis file.
+struct MusicShape {
+    double seconds = 2.0;
+    double hertz = 441.0;
+    double amplitude = 0.5;  // of full scale, both sides
+};
+std::string WriteMusic(const std::string& path, const MusicShape& shape = {});
+
 }  // namespace tembra_test

@@ -23,6 +23,17 @@ EntryPoints Load() {
     Resolve(handle, "DllGetClassObject", entry.DllGetClassObject);
     Resolve(handle, "DllCanUnloadNow", entry.DllCanUnloadNow);
     Resolve(handle, "TembraLiveSoundBuffers", entry.TembraLiveSoundBuffers);
+    Resolve(handle, "TembraMusicPlay", entry.TembraMusicPlay);
+    Resolve(handle, "TembraMusicCrossFade", entry.TembraMusicCrossFade);
+    Resolve(handle, "TembraMusicStop", entry.TembraMusicStop);
+    Resolve(handle, "TembraMusicSetVolume", entry.TembraMusicSetVolume);
+    Resolve(handle, "TembraMusicVolume", entry.TembraMusicVolume);
+    Resolve(handle, "TembraMusicDuck", entry.TembraMusicDuck);
+    Resolve(handle, "TembraMusicPlaying", entry.TembraMusicPlaying);
+    Resolve(handle, "TembraServiceManual", entry.TembraServiceManual);
+    Resolve(handle, "TembraServiceStep", entry.TembraServiceStep);
+    Resolve(handle, "TembraSetOutputSeam", entry.TembraSetOutputSeam);
+    Resolve(handle, "TembraOutputReopens", entry.TembraOutputReopens);
     return entry;
 }
 

@@ -16,6 +16,19 @@ struct EntryPoints {
     int32_t (*DllCanUnloadNow)() = nullptr;
     // The sounds the library's slots hold, counted for the soak.
     int32_t (*TembraLiveSoundBuffers)() = nullptr;
+    // The music functions of the public header.
+    int32_t (*TembraMusicPlay)(const char*, int32_t) = nullptr;
+    int32_t (*TembraMusicCrossFade)(const char*, int32_t, int32_t) = nullptr;
+    void (*TembraMusicStop)(int32_t) = nullptr;
+    void (*TembraMusicSetVolume)(int32_t) = nullptr;
+    int32_t (*TembraMusicVolume)() = nullptr;
+    void (*TembraMusicDuck)(int32_t) = nullptr;
+    int32_t (*TembraMusicPlaying)() = nullptr;
+    // The library's service step run by hand, and a device that goes away.
+    void (*TembraServiceManual)(int32_t) = nullptr;
+    void (*TembraServiceStep)() = nullptr;
+    void (*TembraSetOutputSeam)(int32_t (*)(), int32_t (*)()) = nullptr;
+    int32_t (*TembraOutputReopens)() = nullptr;
 };
 
 // Loads the library once per process (it stays loaded, as in the game).
