@@ -21,11 +21,11 @@
 namespace setup {
 namespace {
 
-// The key lines for the default keys.
+// The key lines for the default keys, and the music's line after them.
 const QByteArray kDefaultKeys =
     "Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\nKlavesa.Vpravo=Right\r\n"
     "Klavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\nKlavesa.Pauza=Pause\r\n"
-    "Klavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\n";
+    "Klavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\nHudba=70\r\n";
 // The new lines as the tool writes them for an untouched second frame.
 const QByteArray kDefaultView =
     "Zvetseni=auto\r\nCelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\n" +
@@ -152,8 +152,10 @@ TEST_F(Form1Test, TheThreeOldLinesAloneShowTheDefaultsOfTheNewSettings) {
 TEST_F(Form1Test, ShowsTheNewSettingsAndSavesTheChangesKeepingUnknownLines) {
     WriteIni(
         "Zvuky=Ano\nHlasitost=80\nTick=50\nKlavesy=W\nZvetseni=3\nCelaObrazovka=ano\n"
-        "PauzaPriPrepnuti=Ne\npomocnarozich=ano\nbudoucí nastavení\n");
+        "PauzaPriPrepnuti=Ne\npomocnarozich=ano\nbudoucí nastavení\nHudba=45\n");
     auto form = Open();
+    EXPECT_EQ(form->HScroll3->value(), 45);
+    EXPECT_EQ(form->Label9->text(), QStringLiteral("45%"));
     EXPECT_EQ(form->Combo1->currentIndex(), 3);
     EXPECT_EQ(form->Combo1->currentText(), QStringLiteral("3×"));
     EXPECT_TRUE(form->Check2->isChecked());
@@ -166,11 +168,15 @@ TEST_F(Form1Test, ShowsTheNewSettingsAndSavesTheChangesKeepingUnknownLines) {
     QTest::mouseClick(form->Check2, Qt::LeftButton);
     QTest::mouseClick(form->Check3, Qt::LeftButton);
     QTest::mouseClick(form->Check4, Qt::LeftButton);
+    form->HScroll3->setFocus();
+    QTest::keyClick(form->HScroll3, Qt::Key_Right);
     QTest::mouseClick(form->Command1, Qt::LeftButton);
+    QByteArray keys = kDefaultKeys;
+    keys.replace("Hudba=70", "Hudba=46");
     EXPECT_EQ(ReadIni(),
               "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=4\r\n"
               "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ne\r\n" +
-                  kDefaultKeys + "Klavesy=W\r\nbudoucí nastavení\r\n");
+                  keys + "Klavesy=W\r\nbudoucí nastavení\r\n");
 }
 
 TEST_F(Form1Test, EnterAndSpacePressTheButtonThatHasTheKeyboard) {
@@ -203,6 +209,7 @@ TEST_P(Form1Load, ShowsTheFileThroughItsRules) {
     auto form = Open();
     EXPECT_EQ(form->Check1->isChecked(), c.checked);
     EXPECT_EQ(form->HScroll2->isEnabled(), c.checked);
+    EXPECT_EQ(form->HScroll3->isEnabled(), c.checked);
     EXPECT_EQ(form->HScroll2->value(), c.volume);
     EXPECT_EQ(form->Label4->text(), QStringLiteral("%1%").arg(c.volume));
     EXPECT_EQ(form->HScroll1->value(), c.tick);
@@ -231,6 +238,7 @@ TEST_F(Form1Test, UncheckingDisablesTheVolumeButKeepsItsValue) {
     QTest::mouseClick(form->Check1, Qt::LeftButton);
     EXPECT_FALSE(form->Check1->isChecked());
     EXPECT_FALSE(form->HScroll2->isEnabled());
+    EXPECT_FALSE(form->HScroll3->isEnabled());
     EXPECT_EQ(form->HScroll2->value(), 35);
 
     QTest::mouseClick(form->Command1, Qt::LeftButton);
@@ -242,6 +250,7 @@ TEST_F(Form1Test, CheckingAgainEnablesTheVolume) {
     auto form = Open();
     QTest::mouseClick(form->Check1, Qt::LeftButton);
     EXPECT_TRUE(form->HScroll2->isEnabled());
+    EXPECT_TRUE(form->HScroll3->isEnabled());
     QTest::mouseClick(form->Command1, Qt::LeftButton);
     EXPECT_EQ(ReadIni(), "Zvuky=Ano\r\nHlasitost=35\r\nTick=7\r\n" + kDefaultView);
 }
