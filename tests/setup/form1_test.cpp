@@ -66,7 +66,7 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Orvane Setup v1.0"));
     // The old frame and its controls where they always were; the window grew
     // downward for the second frame.
-    EXPECT_EQ(form->size(), QSize(209, 518));
+    EXPECT_EQ(form->size(), QSize(209, 542));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->Frame1->geometry(), QRect(0, 0, 209, 121));
 
@@ -85,9 +85,10 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
         EXPECT_EQ(control->parentWidget(), form->Frame1);
     }
 
-    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 395));
-    std::vector<QWidget*> newControls = {form->Label5, form->Combo1, form->Check2,   form->Check3,
-                                         form->Check4, form->Label6, form->Command2, form->Label7};
+    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 419));
+    std::vector<QWidget*> newControls = {form->Label5, form->Combo1,   form->Check2,   form->Check3,
+                                         form->Check4, form->Label8,   form->HScroll3, form->Label9,
+                                         form->Label6, form->Command2, form->Label7};
     newControls.insert(newControls.end(), form->KeyLabels.begin(), form->KeyLabels.end());
     newControls.insert(newControls.end(), form->KeyButtons.begin(), form->KeyButtons.end());
     for (QWidget* control : newControls) {
@@ -98,6 +99,9 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     EXPECT_EQ(form->Check2->text(), QStringLiteral("Celá obrazovka"));
     EXPECT_EQ(form->Check3->text(), QStringLiteral("Pauza při přepnutí okna"));
     EXPECT_EQ(form->Check4->text(), QStringLiteral("Pomoc na rozích"));
+    EXPECT_EQ(form->Label8->text(), QStringLiteral("Hudba"));
+    EXPECT_EQ(form->HScroll3->value(), 70);
+    EXPECT_EQ(form->HScroll3->maximum(), 100);
     ASSERT_EQ(form->Combo1->count(), 5);
     EXPECT_EQ(form->Combo1->itemText(0), QStringLiteral("automaticky"));
     EXPECT_EQ(form->Combo1->itemText(2), QStringLiteral("2×"));
@@ -417,7 +421,8 @@ TEST_F(KeysSection, AClickAndAKeyChooseItAndTheFileGetsItsPortableName) {
         "PauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\nKlavesa.Nahoru=W\r\nKlavesa.Dolu="
         "S\r\nKlavesa.Vlevo=A\r\n"
         "Klavesa.Vpravo=D\r\nKlavesa.Strelba=Shift\r\nKlavesa.Bomba=Space\r\n"
-        "Klavesa.Pauza=Pause\r\nKlavesa.Menu=Tab\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=Esc\r\n");
+        "Klavesa.Pauza=Pause\r\nKlavesa.Menu=Tab\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=Esc\r\n"
+        "Hudba=70\r\n");
 }
 
 TEST_F(KeysSection, TakenAndReservedKeysAreRefusedWithANoteAndTheButtonWaitsOn) {
