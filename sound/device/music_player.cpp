@@ -112,10 +112,12 @@ bool MusicPlayer::Play(const std::string& path, bool looping, double fadeSeconds
     }
     {
         std::lock_guard lock(mutex_);
-        wanted_ = Wanted{path, looping};
+        wanted_ = Wanted{path, looping, ++requests_};
         // At volume 0 no stream runs: the piece starts when the volume
         // comes back.
-        if (volume_ > 0) commands_.push_back({Command::kPlay, std::move(stream), fadeSeconds});
+        if (volume_ > 0)
+            commands_.push_back(
+                {Command::kPlay, std::move(stream), fadeSeconds, 1.0f, wanted_->request});
     }
     wake_.notify_all();
     return true;
@@ -150,6 +152,11 @@ void MusicPlayer::Duck(int percent) {
 bool MusicPlayer::Playing() const {
     std::lock_guard lock(mutex_);
     return wanted_.has_value();
+}
+
+void MusicPlayer::Forget(uint64_t request) {
+    std::lock_guard lock(mutex_);
+    if (wanted_ && wanted_->request == request) wanted_.reset();
 }
 
 bool MusicPlayer::WatchOutput(AlOutput& output) {
@@ -210,8 +217,8 @@ void MusicPlayer::Apply(Command& command, const std::shared_ptr<AlOutput>& outpu
             const bool fadeIn = command.fadeSeconds > 0.0;
             entries_.push_back(
                 {std::move(command.stream),
-                 Ramp{fadeIn ? 0.0f : 1.0f, 1.0f, now_, fadeIn ? command.fadeSeconds : 0.0},
-                 false});
+                 Ramp{fadeIn ? 0.0f : 1.0f, 1.0f, now_, fadeIn ? command.fadeSeconds : 0.0}, false,
+                 command.request});
             break;
         }
         case Command::kStop:
@@ -250,19 +257,18 @@ void MusicPlayer::Step() {
     if (!heard) return;
 
     const bool wantedRuns = std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) {
-        return !e.fadingOut && wanted && e.stream->Path() == wanted->path;
+        return !e.fadingOut && wanted && e.request == wanted->request;
     });
     if (wanted && !wantedRuns) {
         // Back from volume 0, or asked for before an output was open.
         try {
             auto stream = std::make_shared<MusicStream>(wanted->path, wanted->looping);
             stream->Attach(output);
-            entries_.push_back({std::move(stream), Ramp{}, false});
+            entries_.push_back({std::move(stream), Ramp{}, false, wanted->request});
         } catch (const std::exception& error) {
             std::fprintf(stderr, "tembra: music not played, %s: %s\n", wanted->path.c_str(),
                          error.what());
-            std::lock_guard lock(mutex_);
-            if (wanted_ && wanted_->path == wanted->path) wanted_.reset();
+            Forget(wanted->request);
         }
     }
 
@@ -270,11 +276,8 @@ void MusicPlayer::Step() {
     for (auto it = entries_.begin(); it != entries_.end();) {
         it->stream->SetGain(it->fade.At(now_) * master);
         const bool goesOn = it->stream->Service();
-        if (!goesOn && !it->fadingOut) {
-            // A piece played once is over, or the file failed.
-            std::lock_guard lock(mutex_);
-            if (wanted_ && wanted_->path == it->stream->Path()) wanted_.reset();
-        }
+        // A piece played once is over, or the file failed.
+        if (!goesOn) Forget(it->request);
         if (!goesOn || (it->fadingOut && it->fade.Done(now_)))
             it = entries_.erase(it);
         else

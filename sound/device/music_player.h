@@ -73,11 +73,13 @@ class MusicPlayer {
         std::shared_ptr<MusicStream> stream;
         double fadeSeconds = 0.0;
         float duck = 1.0f;
+        uint64_t request = 0;
     };
     struct Entry {
         std::shared_ptr<MusicStream> stream;
         Ramp fade;
         bool fadingOut = false;
+        uint64_t request = 0;  // the Play it answers
     };
 
     void Post(Command command);
@@ -97,7 +99,11 @@ class MusicPlayer {
     struct Wanted {
         std::string path;
         bool looping = false;
+        uint64_t request = 0;  // counts the Play calls
     };
+    uint64_t requests_ = 0;
+    // Forgets the piece asked for, unless a later Play has asked for another.
+    void Forget(uint64_t request);
     std::optional<Wanted> wanted_;
     bool manual_ = false;
     bool quit_ = false;

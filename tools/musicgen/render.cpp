@@ -324,7 +324,7 @@ void RenderTone(const Voice& v, const Note& note, double seconds_per_beat, size_
     double bend = 1.0;
     for (size_t i = 0; i < n; ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
-        if (filtered && (i & 15) == 0) {
+        if (v.env > 0 && (i & 15) == 0) {
             const double cut = base_cut + v.env * std::exp(-t * 3.0 / v.decay);
             for (int o = 0; o < oscs; ++o)
                 lp[o].Set(cut);

@@ -147,7 +147,8 @@ TEMBRA_API int32_t TembraMusicPlay(const char* file, int32_t looping);
 // rises from silence while what played sinks to silence and stops.  When
 // the same file is already the piece that plays, with the same looping,
 // nothing happens: it goes on without a restart.  A third piece during a
-// cross-fade cuts the oldest.  Results as TembraMusicPlay.
+// cross-fade cuts the oldest.  Results as TembraMusicPlay; when the file
+// cannot be played, what played fades out over `fadeMs`.
 TEMBRA_API int32_t TembraMusicCrossFade(const char* file, int32_t looping, int32_t fadeMs);
 // Fades the music out over `fadeMs` milliseconds (0 stops at once) and
 // forgets the piece.
@@ -160,7 +161,8 @@ TEMBRA_API void TembraMusicSetVolume(int32_t volume);
 TEMBRA_API int32_t TembraMusicVolume();
 // Lowers the music to `percent` (0 to 100) of its volume over 0.2 s, e.g. 40
 // while the game is paused; TembraMusicDuck(100) brings it back the same way.
-// The share stays until changed, across pieces.
+// The share stays until changed, across pieces (a new DsInit starts at 100;
+// the volume stays as set).
 TEMBRA_API void TembraMusicDuck(int32_t percent);
 // 1 while a piece is meant to play (asked for and not stopped, not played
 // to its end, not failed; also at volume 0), else 0.
