@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "game/core/game_state.h"
+#include "game/core/music_director.h"
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
 #include "game/platform/app_paths.h"
@@ -118,7 +119,10 @@ int main(int argc, char** argv) {
         // Every game played is recorded.
         game::GameRecordings recordings;
         if (game::Main(places, settings)) {
-            if (tryOut) windows.form3().MenuItems(0);  // straight into the new game
+            if (tryOut)
+                windows.form3().MenuItems(0);  // straight into the new game
+            else
+                game::Music().Menu();
             status = app.exec();
         } else {
             windows.SetExitStatus(1);

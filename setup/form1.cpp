@@ -36,7 +36,7 @@ void ShowErrorBox(QWidget* parent, const QString& title, const QString& text) {
 }
 
 // The keys' rows in the second frame: the first row's top and the step.
-constexpr int kKeyRowsTop = 1980;
+constexpr int kKeyRowsTop = 2340;
 constexpr int kKeyRowStep = 300;
 
 QString RefusalNote(KeyRefusal refusal, int key, const QString& owner) {
@@ -75,8 +75,8 @@ void Form1::CreateControls() {
     setWindowTitle(QStringLiteral("Orvane Setup v1.0"));
     // The first frame keeps the tool's old layout; the second, for the
     // game's windows and keys, was added below it and the window grew
-    // downward.
-    const QRect client = Twips(0, 0, 3135, 7770);
+    // downward, and again by a row for the music's volume.
+    const QRect client = Twips(0, 0, 3135, 8130);
     setFixedSize(client.size());
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(kFontPixels);
@@ -124,7 +124,7 @@ void Form1::CreateControls() {
 
     Frame2 = new QFrame(this);
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame2->setGeometry(Twips(0, 1830, 3135, 5925));
+    Frame2->setGeometry(Twips(0, 1830, 3135, 6285));
 
     Label5 = new QLabel(QStringLiteral("Zvětšení"), Frame2);
     Label5->setGeometry(Twips(120, 240, 900, 255));
@@ -147,8 +147,21 @@ void Form1::CreateControls() {
     Check4->setToolTip(QStringLiteral("Hrdina zaseknutý o roh zdi sklouzne k průchodu vedle sebe"));
     Check4->setChecked(true);
 
+    // The music's volume, beside the effects' in the first frame and, like
+    // that bar, off while the sound is off.
+    Label8 = new QLabel(QStringLiteral("Hudba"), Frame2);
+    Label8->setGeometry(Twips(120, 1680, 900, 255));
+    HScroll3 = new HScrollBar(Frame2);
+    HScroll3->setGeometry(Twips(1080, 1680, 1455, 255));
+    HScroll3->setRange(0, kVolumeMax);
+    HScroll3->setSingleStep(1);
+    HScroll3->setPageStep(10);
+    HScroll3->setValue(settings::kMusicVolumeDefault);
+    Label9 = new QLabel(QStringLiteral("%1%").arg(settings::kMusicVolumeDefault), Frame2);
+    Label9->setGeometry(Twips(2595, 1680, 480, 255));
+
     Label6 = new QLabel(QStringLiteral("Klávesy"), Frame2);
-    Label6->setGeometry(Twips(120, 1680, 2895, 255));
+    Label6->setGeometry(Twips(120, 2040, 2895, 255));
     for (std::size_t i = 0; i < kCommandCount; ++i) {
         const int top = kKeyRowsTop + static_cast<int>(i) * kKeyRowStep;
         KeyLabels[i] = new QLabel(CommandCaption(i), Frame2);
@@ -159,11 +172,11 @@ void Form1::CreateControls() {
         KeyButtons[i]->setToolTip(QStringLiteral("Klepněte a stiskněte novou klávesu"));
     }
     Command2 = new QPushButton(QStringLiteral("Výchozí"), Frame2);
-    Command2->setGeometry(Twips(1680, 5040, 1335, 285));
+    Command2->setGeometry(Twips(1680, 5400, 1335, 285));
     Command2->setAutoDefault(true);
 
     Label7 = new QLabel(Frame2);
-    Label7->setGeometry(Twips(120, 5370, 2895, 450));
+    Label7->setGeometry(Twips(120, 5730, 2895, 450));
     Label7->setWordWrap(true);
     Label7->setStyleSheet(QStringLiteral("color: #a00000;"));
 }
@@ -176,6 +189,7 @@ void Form1::ConnectHandlers() {
     connect(HScroll1, &QScrollBar::sliderMoved, this, &Form1::HScroll1_Scroll);
     connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
     connect(HScroll2, &QScrollBar::sliderMoved, this, &Form1::HScroll2_Scroll);
+    connect(HScroll3, &QScrollBar::valueChanged, this, &Form1::HScroll3_Change);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     for (std::size_t i = 0; i < kCommandCount; ++i) {
         connect(KeyButtons[i], &QPushButton::clicked, this, [this, i] { KeyButtons_Click(i); });
@@ -197,8 +211,10 @@ void Form1::Form_Load() {
     } else {
         Check1->setChecked(false);
         HScroll2->setEnabled(false);
+        HScroll3->setEnabled(false);
     }
     HScroll2->setValue(values->volume);
+    HScroll3->setValue(values->music);
     HScroll1->setValue(values->tick);
     Combo1->setCurrentIndex(values->scale);
     Check2->setChecked(values->fullScreen);
@@ -212,6 +228,7 @@ void Form1::Form_Load() {
 
 void Form1::Check1_Click() {
     HScroll2->setEnabled(Check1->isChecked());
+    HScroll3->setEnabled(Check1->isChecked());
 }
 
 void Form1::HScroll1_Change() {
@@ -230,6 +247,10 @@ void Form1::HScroll2_Scroll() {
     HScroll2_Change();
 }
 
+void Form1::HScroll3_Change() {
+    Label9->setText(QStringLiteral("%1%").arg(HScroll3->value()));
+}
+
 SetupValues Form1::CurrentValues() const {
     SetupValues values;
     values.soundOn = Check1->isChecked();
@@ -239,6 +260,7 @@ SetupValues Form1::CurrentValues() const {
     values.fullScreen = Check2->isChecked();
     values.pauseOnFocusLoss = Check3->isChecked();
     values.cornerHelp = Check4->isChecked();
+    values.music = HScroll3->value();
     values.keys = GameKeysOf(ChosenKeys());
     values.otherLines = otherLines_;
     return values;

@@ -65,6 +65,10 @@ class Form1 : public QWidget {
     QCheckBox* Check2 = nullptr;
     QCheckBox* Check3 = nullptr;
     QCheckBox* Check4 = nullptr;
+    // The music's volume, 0 to 100, its caption and its value.
+    QLabel* Label8 = nullptr;
+    HScrollBar* HScroll3 = nullptr;
+    QLabel* Label9 = nullptr;
 
     // The keys, in the second frame below the windows' settings: a caption
     // and a key button for each command (in the order of settings::KeyCommands()),
@@ -81,6 +85,7 @@ class Form1 : public QWidget {
     void HScroll1_Scroll();
     void HScroll2_Change();
     void HScroll2_Scroll();
+    void HScroll3_Change();
     void Command1_Click();
     void KeyButtons_Click(std::size_t index);
     // A key pressed while button `index` waits: taken, or refused with a note.

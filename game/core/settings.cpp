@@ -17,6 +17,7 @@ Settings SettingsOfLines(const settings::SetupLines& lines) {
     s.view.fullScreen = values.fullScreen;
     s.view.pauseOnFocusLoss = values.pauseOnFocusLoss;
     s.cornerHelp = values.cornerHelp;
+    s.music = values.music;
     s.keys = KeyBindings(values.keys);
     return s;
 }

@@ -29,6 +29,8 @@ struct Settings {
     // PomocNaRozich: the hero slides round corners into openings.  A rule,
     // unlike the view: a recording keeps what it was played with.
     bool cornerHelp = true;
+    // Hudba: the music's volume, 0 (none) to 100.
+    int music = settings::kMusicVolumeDefault;
     // A missing or unreadable line, a reserved key (F1, F11) or a key that
     // another command shares gives the command its standard key.
     KeyBindings keys;

@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <utility>
+
 namespace game {
 namespace {
 
@@ -37,6 +39,8 @@ class LibraryComponent final : public SoundComponent {
             tembra::kSoundSysInterfaceId);
     }
 
+    void* Symbol(const char* name) override { return handle_ ? dlsym(handle_, name) : nullptr; }
+
   private:
     using EntryPoint = int32_t (*)();
     using GetClassObject = int32_t (*)(const char*, const char*, void**);
@@ -44,6 +48,23 @@ class LibraryComponent final : public SoundComponent {
     EntryPoint register_ = nullptr;
     EntryPoint unregister_ = nullptr;
     GetClassObject getClassObject_ = nullptr;
+};
+
+class LibraryMusicSink final : public MusicSink {
+  public:
+    LibraryMusicSink(decltype(&TembraMusicCrossFade) crossFade, decltype(&TembraMusicDuck) duck,
+                     std::string dataFolder)
+        : crossFade_(crossFade), duck_(duck), dataFolder_(std::move(dataFolder)) {}
+
+    void CrossFade(const MusicPiece& piece, int fadeMs) override {
+        crossFade_(MusicFile(dataFolder_, piece).c_str(), piece.loops ? 1 : 0, fadeMs);
+    }
+    void Duck(int percent) override { duck_(percent); }
+
+  private:
+    decltype(&TembraMusicCrossFade) crossFade_;
+    decltype(&TembraMusicDuck) duck_;
+    std::string dataFolder_;
 };
 
 std::unique_ptr<SoundComponent>& Current() {
@@ -59,6 +80,18 @@ std::unique_ptr<SoundComponent> LoadSoundComponent(const std::string& folder) {
 
 std::unique_ptr<SoundComponent> LoadSoundComponentFile(const std::string& libraryFile) {
     return std::make_unique<LibraryComponent>(libraryFile);
+}
+
+std::unique_ptr<MusicSink> MakeLibraryMusicSink(SoundComponent& component,
+                                                const std::string& dataFolder, int volume) {
+    auto crossFade =
+        reinterpret_cast<decltype(&TembraMusicCrossFade)>(component.Symbol("TembraMusicCrossFade"));
+    auto duck = reinterpret_cast<decltype(&TembraMusicDuck)>(component.Symbol("TembraMusicDuck"));
+    auto setVolume =
+        reinterpret_cast<decltype(&TembraMusicSetVolume)>(component.Symbol("TembraMusicSetVolume"));
+    if (!crossFade || !duck || !setVolume) return nullptr;
+    setVolume(volume);
+    return std::make_unique<LibraryMusicSink>(crossFade, duck, dataFolder);
 }
 
 SoundComponent* CurrentSoundComponent() {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "game/core/music_director.h"
 #include "tembra/soundsys.h"
 
 namespace game {
@@ -21,12 +22,21 @@ class SoundComponent {
     virtual std::optional<int32_t> Unregister() = 0;
     // A new SoundSys object, or nullptr when the class is not available.
     virtual tembra::_SoundSys* CreateSoundSys() = 0;
+    // An exported function of the library by name (the music's), or null.
+    virtual void* Symbol(const char* /*name*/) { return nullptr; }
 };
 
 // The real thing: dlopen of libtembra.so from the given folder.
 std::unique_ptr<SoundComponent> LoadSoundComponent(const std::string& folder);
 // The same from the library's full path.
 std::unique_ptr<SoundComponent> LoadSoundComponentFile(const std::string& libraryFile);
+
+// The music through the component's music functions, the pieces found in
+// dataFolder, at the given volume (0 to 100).  Null when the library lacks
+// them.  A piece that does not play costs one line on the error output
+// (the library's) and leaves silence.
+std::unique_ptr<MusicSink> MakeLibraryMusicSink(SoundComponent& component,
+                                                const std::string& dataFolder, int volume);
 
 // The component the start-up uses (tests put their own in place).
 SoundComponent* CurrentSoundComponent();

@@ -26,8 +26,8 @@ std::optional<LevelTryOut> PrepareLevelTryOut(const QString& dataFolder, const Q
     tryOut.dataFolder = tryOut.folder->path() + "/data";
     const QDir own(tryOut.dataFolder);
     if (!own.mkpath(".")) return fail("cannot make a folder for the try-out");
-    // The pictures, sounds and font are shared, read-only.
-    for (const char* shared : {"obr", "zvuky", "fonts"})
+    // The pictures, sounds, music and font are shared, read-only.
+    for (const char* shared : {"obr", "zvuky", "hudba", "fonts"})
         if (QFileInfo::exists(base.filePath(shared)))
             QFile::link(base.filePath(shared), own.filePath(shared));
 

@@ -2,6 +2,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
+#include "game/core/music_director.h"
 #include "game/core/play_observer.h"
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
@@ -74,6 +75,7 @@ bool FrameLoop::IdlePasses() {
 
 bool FrameLoop::RunFrame() {
     if (PlayObserver* observer = CurrentPlayObserver()) observer->FrameBegins();
+    Music().Playing(LevelNumber, false);
     UpdateMonsterRects();
     MoveHero();
 
@@ -203,6 +205,7 @@ void FrameLoop::AgeFloatTexts() {
 }
 
 void GameOver() {
+    Music().GameOver();
     ShowGameNotice(kGameOverText);
     if (ShutdownRequested) return;
     KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
@@ -211,6 +214,7 @@ void GameOver() {
     // Stops the game window's timer, starts the menu's, hides the game
     // window and shows the menu.
     Windows().EndGameToMenu();
+    Music().Menu();
     if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Died);
 }
 

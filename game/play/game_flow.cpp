@@ -3,6 +3,7 @@
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
 #include "game/core/messages.h"
+#include "game/core/music_director.h"
 #include "game/core/play_observer.h"
 #include "game/core/windows.h"
 #include "game/levels/level_files.h"
@@ -43,6 +44,7 @@ bool NewGameFromMenu() {
 void ResumeFromMenu() {
     if (PlayObserver* observer = CurrentPlayObserver()) observer->Resumed();
     GameSuspended = false;
+    Music().Playing(LevelNumber, Paused);
 }
 
 void LeaveForMenu() {
@@ -52,6 +54,7 @@ void LeaveForMenu() {
     // Starts the menu's timer, hides the game window and shows the menu; the
     // frame loop sees GameSuspended after its idle passes and stops.
     Windows().SuspendToMenu();
+    Music().Menu();
 }
 
 AfterLoad LoadChosenGame(const std::string& name) {

@@ -5,6 +5,7 @@
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
 #include "game/core/messages.h"
+#include "game/core/music_director.h"
 #include "game/core/play_observer.h"
 #include "game/core/progression.h"
 #include "game/core/windows.h"
@@ -37,6 +38,7 @@ void TogglePause() {
         AddLogLine(kPausedLine);
     else
         ReplaceOrAddLogLine(kPausedLine, kResumedLine);
+    if (!GameSuspended) Music().Playing(LevelNumber, Paused);
 }
 
 // S on the passage's tile of its level takes the hero to the other level,
@@ -172,6 +174,7 @@ void PauseForLostKeyboard() {
     if (Paused) return;
     Paused = true;
     AddLogLine(kPausedLine);
+    if (!GameSuspended) Music().Playing(LevelNumber, Paused);
 }
 
 bool RepeatsWhileHeld(int16_t keyCode) {

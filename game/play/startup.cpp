@@ -1,8 +1,10 @@
 #include "game/play/startup.h"
 
 #include <cstdio>
+#include <memory>
 
 #include "game/core/game_state.h"
+#include "game/core/music_director.h"
 #include "game/core/play_observer.h"
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
@@ -16,6 +18,8 @@ namespace {
 
 constexpr const char* kProgramTitle = "Karvelun";
 bool shutDownDone = false;
+// The sound library's music while the sound is on and the music above 0.
+std::unique_ptr<MusicSink> librarySink;
 
 bool LoadBackgroundOrFail(Form form, const std::string& name) {
     std::string path = Places.data + "/obr/" + name;
@@ -24,7 +28,13 @@ bool LoadBackgroundOrFail(Form form, const std::string& name) {
     return false;
 }
 
+void StopMusic() {
+    Music().SetSink(nullptr);
+    librarySink.reset();
+}
+
 void ReleaseSound() {
+    StopMusic();
     if (Sound) {
         Sound->Release();
         Sound = nullptr;
@@ -70,6 +80,13 @@ void StartSound() {
     SoundOn = true;
 }
 
+void StartMusic(int volume) {
+    SoundComponent* component = CurrentSoundComponent();
+    if (!SoundOn || !Sound || !component || volume <= 0) return;
+    librarySink = MakeLibraryMusicSink(*component, Places.data, volume);
+    Music().SetSink(librarySink.get());
+}
+
 void UnregisterSoundLibrary() {
     SoundComponent* component = CurrentSoundComponent();
     if (!component) return;
@@ -95,7 +112,10 @@ bool Main(const FilePlaces& places, const Settings& settings) {
 
     if (!RegisterSoundLibrary()) return false;
 
-    if (settings.soundOn) StartSound();
+    if (settings.soundOn) {
+        StartSound();
+        StartMusic(settings.music);
+    }
     Volume = settings.volume;
     TickDelay = settings.tickDelay;
     CornerSlideOn = settings.cornerHelp;
@@ -140,6 +160,7 @@ void ShutDown() {
 
     ClearWorkingLevels();
     Windows().FreeSurfaces();
+    StopMusic();
     if (SoundOn && Sound) {
         try {
             Sound->StopAll();

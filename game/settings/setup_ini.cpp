@@ -69,6 +69,7 @@ constexpr std::string_view kScaleName = "Zvetseni";
 constexpr std::string_view kFullScreenName = "CelaObrazovka";
 constexpr std::string_view kPauseName = "PauzaPriPrepnuti";
 constexpr std::string_view kCornerName = "PomocNaRozich";
+constexpr std::string_view kMusicName = "Hudba";
 
 // A line of a later setting, split at its first "=".
 struct NamedLine {
@@ -96,7 +97,7 @@ std::optional<std::size_t> KeyCommandOfName(std::string_view name) {
 bool IsKnownName(std::string_view name) {
     return SameWord(name, kScaleName) || SameWord(name, kFullScreenName) ||
            SameWord(name, kPauseName) || SameWord(name, kCornerName) ||
-           KeyCommandOfName(name).has_value();
+           SameWord(name, kMusicName) || KeyCommandOfName(name).has_value();
 }
 
 // "auto" gives 0, "1" to "4" the scale itself.
@@ -104,6 +105,15 @@ std::optional<int> ScaleFromValue(std::string_view value) {
     if (SameWord(value, "auto")) return 0;
     if (value.size() == 1 && value[0] >= '1' && value[0] <= '0' + kScaleMax) return value[0] - '0';
     return std::nullopt;
+}
+
+// A number, held to 0..100 and rounded half to even.
+std::optional<int> MusicVolumeFromValue(std::string_view value) {
+    if (value.empty() || !IsNumber(value)) return std::nullopt;
+    const double v = LeadingNumber(value);
+    if (!(v >= 0)) return 0;
+    if (v > kVolumeMax) return kVolumeMax;
+    return RoundHalfEven(v);
 }
 
 std::optional<bool> YesNoFromValue(std::string_view value) {
@@ -194,6 +204,8 @@ SetupValues ValuesOfLines(const SetupLines& lines) {
             values.pauseOnFocusLoss = YesNoFromValue(line->value).value_or(true);
         } else if (SameWord(line->name, kCornerName)) {
             values.cornerHelp = YesNoFromValue(line->value).value_or(true);
+        } else if (SameWord(line->name, kMusicName)) {
+            values.music = MusicVolumeFromValue(line->value).value_or(kMusicVolumeDefault);
         } else {
             const std::size_t command = *KeyCommandOfName(line->name);
             values.keys[command] =
@@ -244,6 +256,7 @@ std::string FormatSetupIni(const SetupValues& values) {
         text += PortableNameOf(values.keys[i]);
         text += "\r\n";
     }
+    text += "Hudba=" + std::to_string(values.music) + "\r\n";
     for (const std::string& line : values.otherLines) {
         text += line;
         text += "\r\n";

@@ -13,6 +13,7 @@
 //   PauzaPriPrepnuti=Ano|Ne
 //   PomocNaRozich=Ano|Ne
 //   Klavesa.Nahoru=<key> ... Klavesa.Nahrat=<key>   (setup_keys.h)
+//   Hudba=<0..100>   the music's volume (Hlasitost is the effects')
 //
 // Names and values are read without regard to ASCII case and to the blanks
 // (spaces, tabs) around them; a value that does not read gives the default,
@@ -39,6 +40,7 @@ inline constexpr std::string_view kSetupIniName = "setup.ini";
 inline constexpr int kVolumeMax = 100;
 inline constexpr int kTickMax = 20000;
 inline constexpr int kScaleMax = 4;
+inline constexpr int kMusicVolumeDefault = 70;
 
 struct SetupValues {
     bool soundOn = true;
@@ -51,6 +53,9 @@ struct SetupValues {
     // The commands' keys; a key line that does not read, a reserved key or
     // a key two commands share gives the standard key.
     KeyCodes keys = DefaultKeys();
+    // The music's volume, 0 (no music) to 100; a value that does not read
+    // gives 70, one outside is held to the ends, rounded half to even.
+    int music = kMusicVolumeDefault;
     // Lines after the third that neither program knows (settings of a newer
     // game, say), kept in their order when the tool writes the file again.
     // Blank lines are not kept.
@@ -101,7 +106,7 @@ std::optional<SetupLines> ReadSetupLines(const std::string& path);
 std::optional<SetupValues> ReadSetupIni(const std::string& path);
 
 // The exact bytes the tool writes: the three old lines, the view's lines,
-// every command's key line, then the other lines, each ended by CR LF.
+// every command's key line, the music's line, then the other lines, each ended by CR LF.
 std::string FormatSetupIni(const SetupValues& values);
 
 // Writes the file through a temporary file in the same folder that then

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "game/core/game_state.h"
+#include "game/core/music_director.h"
 #include "game/core/windows.h"
 #include "game/platform/keys.h"
 #include "game/windows/menu_links.h"
@@ -54,7 +55,10 @@ Form4::~Form4() {
 }
 
 void Form4::ShowModally() {
+    // The ending's piece plays while the credits are up.
+    Music().Credits(true);
     platform::ShowModal(*this, [] { return ShutdownRequested; });
+    Music().Credits(false);
 }
 
 void Form4::Form_KeyDown(int16_t keyCode) {

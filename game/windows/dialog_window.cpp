@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "game/core/game_state.h"
+#include "game/core/music_director.h"
 #include "game/menu/menu_sounds.h"
 #include "game/platform/fonts.h"
 #include "game/platform/keys.h"
@@ -56,6 +57,7 @@ void DialogWindow::ShowModally() {
         first->setFocus();
     else
         setFocus();
+    MusicOverlay lowered;
     platform::ShowModal(*this, [] { return ShutdownRequested; });
 }
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "game/core/game_state.h"
+#include "game/core/music_director.h"
 #include "game/platform/keys.h"
 #include "game/windows/window_style.h"
 
@@ -185,6 +186,7 @@ void HelpWindow::ShowHelp(const KeyBindings& keys) {
     Tips[2]->setText(QStringLiteral("Ukládejte často: %1 hru rychle uloží, %2 ji vrátí.")
                          .arg(KeyCaptionOf(keys.KeyOf(Command::QuickSave)),
                               KeyCaptionOf(keys.KeyOf(Command::QuickLoad))));
+    MusicOverlay lowered;
     platform::ShowModal(*this, [] { return ShutdownRequested; });
 }
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "game/core/game_state.h"
+#include "game/core/music_director.h"
 #include "game/platform/keys.h"
 #include "game/windows/window_style.h"
 
@@ -20,6 +21,7 @@ Form2::Form2(QWidget* parent) : BackgroundWindow(312, 213, Qt::black, parent) {
 
 void Form2::ShowNotice(const QString& text) {
     Label1->setText(text);
+    MusicOverlay lowered;
     platform::ShowModal(*this, [] { return ShutdownRequested; });
 }
 

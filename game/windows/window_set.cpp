@@ -8,6 +8,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
+#include "game/core/music_director.h"
 #include "game/platform/pacing.h"
 #include "game/platform/picture.h"
 #include "game/windows/credits_window.h"
@@ -104,6 +105,7 @@ void WindowSet::ShowMessageBox(const std::string& text, const std::string& title
     // its own (a failed unregistration of the sound library).
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::Ok);
+    MusicOverlay lowered;
     box.exec();
 }
 

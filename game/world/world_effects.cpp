@@ -5,6 +5,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
+#include "game/core/music_director.h"
 #include "game/core/play_observer.h"
 #include "game/core/progression.h"
 #include "game/core/sound_cues.h"
@@ -112,6 +113,7 @@ void RevealAround(int32_t t) {
 
 // The notice of the last level's end, then back to the menu for good.
 void EndTheGame() {
+    Music().Ending();
     ShowGameNotice(kEndingText);
     if (ShutdownRequested) return;
     // The menu must never offer "Zpět" or "Uložit" for the finished game,
@@ -119,6 +121,7 @@ void EndTheGame() {
     CanResume = false;
     CanSave = false;
     Windows().EndGameToMenu();
+    Music().Menu();
     if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Finished);
 }
 

@@ -32,8 +32,8 @@ app_log="$work/setup.log"
 app_pid=$!
 e2e_focus setup_id '^Orvane Setup v1\.0$'
 # With no window manager the client area sits at the screen's top left.  The
-# key buttons' centres: x 156, the first row at y 262, a row every 20 pixels.
-key_row_y() { echo $((262 + 20 * $1)); }
+# key buttons' centres: x 156, the first row at y 286, a row every 20 pixels.
+key_row_y() { echo $((286 + 20 * $1)); }
 for choice in "0 w" "1 s" "2 a" "3 d"; do
     read -r row key <<<"$choice"
     xdotool mousemove --sync --window "$setup_id" 156 "$(key_row_y "$row")" click 1

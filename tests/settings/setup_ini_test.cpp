@@ -179,6 +179,7 @@ TEST(SetupText, TheViewsLines) {
         bool pause;
         std::vector<std::string> otherLines;
         bool corner = true;
+        int music = 70;
     } cases[] = {
         {"", 0, false, true, {}},
         {"Zvetseni=3\r\nCelaObrazovka=Ano\r\nPauzaPriPrepnuti=Ne\r\n", 3, true, false, {}},
@@ -187,6 +188,22 @@ TEST(SetupText, TheViewsLines) {
         {"PomocNaRozich=Ne\nPomocNaRozich=ano\n", 0, false, true, {}, true},
         {"PomocNaRozich=Ne\nPomocNaRozich=Nie\n", 0, false, true, {}, true},
         {"PomocNaRozichu=Ne\n", 0, false, true, {"PomocNaRozichu=Ne"}, true},
+        // The music's volume: held to 0..100, rounded half to even, 70 when
+        // it does not read; the last line counts.
+        {"Hudba=0\r\n", 0, false, true, {}, true, 0},
+        {" hudba =\t35 \n", 0, false, true, {}, true, 35},
+        {"HUDBA=100", 0, false, true, {}, true, 100},
+        {"Hudba=150", 0, false, true, {}, true, 100},
+        {"Hudba=-5", 0, false, true, {}, true, 0},
+        {"Hudba=-0.5", 0, false, true, {}, true, 0},
+        {"Hudba=40.5", 0, false, true, {}, true, 40},
+        {"Hudba=41.5", 0, false, true, {}, true, 42},
+        {"Hudba=1e400", 0, false, true, {}, true, 70},
+        {"Hudba=20\nHudba=pět", 0, false, true, {}, true, 70},
+        {"Hudba=20\nHudba=", 0, false, true, {}, true, 70},
+        {"Hudba=20 %", 0, false, true, {}, true, 70},
+        {"Hudba=pět\nHudba=20", 0, false, true, {}, true, 20},
+        {"Hudba2=20\n", 0, false, true, {"Hudba2=20"}, true, 70},
         {" zvetseni = 4 \r\n\tCELAOBRAZOVKA\t=\tano\r\npauzapriprepnuti=NE\r\n",
          4,
          true,
@@ -213,6 +230,7 @@ TEST(SetupText, TheViewsLines) {
         EXPECT_EQ(values.fullScreen, c.fullScreen) << c.later;
         EXPECT_EQ(values.pauseOnFocusLoss, c.pause) << c.later;
         EXPECT_EQ(values.cornerHelp, c.corner) << c.later;
+        EXPECT_EQ(values.music, c.music) << c.later;
         EXPECT_EQ(values.otherLines, c.otherLines) << c.later;
         EXPECT_EQ(values.keys, DefaultKeys()) << c.later;
     }
@@ -308,6 +326,7 @@ const std::string kDefaultKeyLines =
     "Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\nKlavesa.Vpravo=Right\r\n"
     "Klavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\nKlavesa.Pauza=Pause\r\n"
     "Klavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\n";
+const std::string kDefaultMusicLine = "Hudba=70\r\n";
 
 TEST(SetupFormat, TheOldLinesFirstThenTheViewTheKeysAndTheOtherLinesWithCrLf) {
     SetupValues everything = Old(false, 0, 20000);
@@ -315,6 +334,7 @@ TEST(SetupFormat, TheOldLinesFirstThenTheViewTheKeysAndTheOtherLinesWithCrLf) {
     everything.fullScreen = true;
     everything.pauseOnFocusLoss = false;
     everything.cornerHelp = false;
+    everything.music = 0;
     SetupValues keys = Old(true, 80, 50);
     keys.keys = KeysWith({{kUp, 'W'},
                           {kLeft, 'A'},
@@ -325,6 +345,7 @@ TEST(SetupFormat, TheOldLinesFirstThenTheViewTheKeysAndTheOtherLinesWithCrLf) {
                           {kPause, vk::Prior},
                           {kQuickLoad, vk::F1 + 11}});
     keys.otherLines = {"Jazyk=čeština\tpřesně", "x"};
+    keys.music = 100;
     const struct {
         SetupValues values;
         std::string bytes;
@@ -332,18 +353,18 @@ TEST(SetupFormat, TheOldLinesFirstThenTheViewTheKeysAndTheOtherLinesWithCrLf) {
         {Old(true, 80, 50),
          "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=auto\r\n"
          "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\n" +
-             kDefaultKeyLines},
+             kDefaultKeyLines + kDefaultMusicLine},
         {everything,
          "Zvuky=Ne\r\nHlasitost=0\r\nTick=20000\r\nZvetseni=4\r\nCelaObrazovka=Ano\r\n"
          "PauzaPriPrepnuti=Ne\r\nPomocNaRozich=Ne\r\n" +
-             kDefaultKeyLines},
+             kDefaultKeyLines + "Hudba=0\r\n"},
         {keys,
          "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=auto\r\nCelaObrazovka=Ne\r\n"
          "PauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\nKlavesa.Nahoru=W\r\nKlavesa.Dolu="
          "S\r\nKlavesa.Vlevo=A\r\n"
          "Klavesa.Vpravo=D\r\nKlavesa.Strelba=Shift\r\nKlavesa.Bomba=Space\r\n"
          "Klavesa.Pauza=PgUp\r\nKlavesa.Menu=Q\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F12\r\n"
-         "Jazyk=čeština\tpřesně\r\nx\r\n"},
+         "Hudba=100\r\nJazyk=čeština\tpřesně\r\nx\r\n"},
     };
     for (const auto& c : cases) {
         const std::string written = FormatSetupIni(c.values);
@@ -368,7 +389,8 @@ TEST(SetupFormat, RewritingAFileKeepsItsUnknownLinesAfterTheKnownOnes) {
     EXPECT_EQ(FormatSetupIni(values),
               "Zvuky=Ano\r\nHlasitost=90\r\nTick=0\r\nZvetseni=auto\r\nCelaObrazovka=Ne\r\n"
               "PauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\n" +
-                  kDefaultKeyLines + "Klavesy=W,A,S,D\r\nJazyk=čeština\tpřesně\r\n");
+                  kDefaultKeyLines + kDefaultMusicLine +
+                  "Klavesy=W,A,S,D\r\nJazyk=čeština\tpřesně\r\n");
 }
 
 }  // namespace

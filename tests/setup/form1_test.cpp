@@ -21,11 +21,11 @@
 namespace setup {
 namespace {
 
-// The key lines for the default keys.
+// The key lines for the default keys, and the music's line after them.
 const QByteArray kDefaultKeys =
     "Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\nKlavesa.Vpravo=Right\r\n"
     "Klavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\nKlavesa.Pauza=Pause\r\n"
-    "Klavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\n";
+    "Klavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\nHudba=70\r\n";
 // The new lines as the tool writes them for an untouched second frame.
 const QByteArray kDefaultView =
     "Zvetseni=auto\r\nCelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\n" +
@@ -66,7 +66,7 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Orvane Setup v1.0"));
     // The old frame and its controls where they always were; the window grew
     // downward for the second frame.
-    EXPECT_EQ(form->size(), QSize(209, 518));
+    EXPECT_EQ(form->size(), QSize(209, 542));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->Frame1->geometry(), QRect(0, 0, 209, 121));
 
@@ -85,9 +85,10 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
         EXPECT_EQ(control->parentWidget(), form->Frame1);
     }
 
-    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 395));
-    std::vector<QWidget*> newControls = {form->Label5, form->Combo1, form->Check2,   form->Check3,
-                                         form->Check4, form->Label6, form->Command2, form->Label7};
+    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 419));
+    std::vector<QWidget*> newControls = {form->Label5, form->Combo1,   form->Check2,   form->Check3,
+                                         form->Check4, form->Label8,   form->HScroll3, form->Label9,
+                                         form->Label6, form->Command2, form->Label7};
     newControls.insert(newControls.end(), form->KeyLabels.begin(), form->KeyLabels.end());
     newControls.insert(newControls.end(), form->KeyButtons.begin(), form->KeyButtons.end());
     for (QWidget* control : newControls) {
@@ -98,6 +99,9 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     EXPECT_EQ(form->Check2->text(), QStringLiteral("Celá obrazovka"));
     EXPECT_EQ(form->Check3->text(), QStringLiteral("Pauza při přepnutí okna"));
     EXPECT_EQ(form->Check4->text(), QStringLiteral("Pomoc na rozích"));
+    EXPECT_EQ(form->Label8->text(), QStringLiteral("Hudba"));
+    EXPECT_EQ(form->HScroll3->value(), 70);
+    EXPECT_EQ(form->HScroll3->maximum(), 100);
     ASSERT_EQ(form->Combo1->count(), 5);
     EXPECT_EQ(form->Combo1->itemText(0), QStringLiteral("automaticky"));
     EXPECT_EQ(form->Combo1->itemText(2), QStringLiteral("2×"));
@@ -152,8 +156,10 @@ TEST_F(Form1Test, TheThreeOldLinesAloneShowTheDefaultsOfTheNewSettings) {
 TEST_F(Form1Test, ShowsTheNewSettingsAndSavesTheChangesKeepingUnknownLines) {
     WriteIni(
         "Zvuky=Ano\nHlasitost=80\nTick=50\nKlavesy=W\nZvetseni=3\nCelaObrazovka=ano\n"
-        "PauzaPriPrepnuti=Ne\npomocnarozich=ano\nbudoucí nastavení\n");
+        "PauzaPriPrepnuti=Ne\npomocnarozich=ano\nbudoucí nastavení\nHudba=45\n");
     auto form = Open();
+    EXPECT_EQ(form->HScroll3->value(), 45);
+    EXPECT_EQ(form->Label9->text(), QStringLiteral("45%"));
     EXPECT_EQ(form->Combo1->currentIndex(), 3);
     EXPECT_EQ(form->Combo1->currentText(), QStringLiteral("3×"));
     EXPECT_TRUE(form->Check2->isChecked());
@@ -166,11 +172,15 @@ TEST_F(Form1Test, ShowsTheNewSettingsAndSavesTheChangesKeepingUnknownLines) {
     QTest::mouseClick(form->Check2, Qt::LeftButton);
     QTest::mouseClick(form->Check3, Qt::LeftButton);
     QTest::mouseClick(form->Check4, Qt::LeftButton);
+    form->HScroll3->setFocus();
+    QTest::keyClick(form->HScroll3, Qt::Key_Right);
     QTest::mouseClick(form->Command1, Qt::LeftButton);
+    QByteArray keys = kDefaultKeys;
+    keys.replace("Hudba=70", "Hudba=46");
     EXPECT_EQ(ReadIni(),
               "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=4\r\n"
               "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ne\r\n" +
-                  kDefaultKeys + "Klavesy=W\r\nbudoucí nastavení\r\n");
+                  keys + "Klavesy=W\r\nbudoucí nastavení\r\n");
 }
 
 TEST_F(Form1Test, EnterAndSpacePressTheButtonThatHasTheKeyboard) {
@@ -203,6 +213,7 @@ TEST_P(Form1Load, ShowsTheFileThroughItsRules) {
     auto form = Open();
     EXPECT_EQ(form->Check1->isChecked(), c.checked);
     EXPECT_EQ(form->HScroll2->isEnabled(), c.checked);
+    EXPECT_EQ(form->HScroll3->isEnabled(), c.checked);
     EXPECT_EQ(form->HScroll2->value(), c.volume);
     EXPECT_EQ(form->Label4->text(), QStringLiteral("%1%").arg(c.volume));
     EXPECT_EQ(form->HScroll1->value(), c.tick);
@@ -231,6 +242,7 @@ TEST_F(Form1Test, UncheckingDisablesTheVolumeButKeepsItsValue) {
     QTest::mouseClick(form->Check1, Qt::LeftButton);
     EXPECT_FALSE(form->Check1->isChecked());
     EXPECT_FALSE(form->HScroll2->isEnabled());
+    EXPECT_FALSE(form->HScroll3->isEnabled());
     EXPECT_EQ(form->HScroll2->value(), 35);
 
     QTest::mouseClick(form->Command1, Qt::LeftButton);
@@ -242,6 +254,7 @@ TEST_F(Form1Test, CheckingAgainEnablesTheVolume) {
     auto form = Open();
     QTest::mouseClick(form->Check1, Qt::LeftButton);
     EXPECT_TRUE(form->HScroll2->isEnabled());
+    EXPECT_TRUE(form->HScroll3->isEnabled());
     QTest::mouseClick(form->Command1, Qt::LeftButton);
     EXPECT_EQ(ReadIni(), "Zvuky=Ano\r\nHlasitost=35\r\nTick=7\r\n" + kDefaultView);
 }
@@ -408,7 +421,8 @@ TEST_F(KeysSection, AClickAndAKeyChooseItAndTheFileGetsItsPortableName) {
         "PauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\nKlavesa.Nahoru=W\r\nKlavesa.Dolu="
         "S\r\nKlavesa.Vlevo=A\r\n"
         "Klavesa.Vpravo=D\r\nKlavesa.Strelba=Shift\r\nKlavesa.Bomba=Space\r\n"
-        "Klavesa.Pauza=Pause\r\nKlavesa.Menu=Tab\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=Esc\r\n");
+        "Klavesa.Pauza=Pause\r\nKlavesa.Menu=Tab\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=Esc\r\n"
+        "Hudba=70\r\n");
 }
 
 TEST_F(KeysSection, TakenAndReservedKeysAreRefusedWithANoteAndTheButtonWaitsOn) {

@@ -19,6 +19,7 @@
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
 #include "game/core/messages.h"
+#include "game/core/music_director.h"
 #include "game/core/progression.h"
 #include "game/levels/level_files.h"
 #include "game/levels/working_levels.h"
@@ -26,6 +27,7 @@
 #include "game/platform/file_io.h"
 #include "game/platform/pacing.h"
 #include "game/windows/game_window.h"
+#include "game/windows/help_window.h"
 #include "game/windows/menu_window.h"
 #include "game/windows/notice_window.h"
 #include "game/windows/window_set.h"
@@ -444,6 +446,39 @@ TEST_F(PauseOverlayTest, PauseDimsTheShownFrameUnderACaptionUntilTimeRunsAgain) 
 
     Press(Qt::Key_Pause);
     EXPECT_EQ(ShownField(form()), frame);
+}
+
+// The music as the game window's keys and windows move it.
+class MusicHeard : public MusicSink {
+  public:
+    MusicHeard() {
+        Music().SetSink(this);
+        heard.clear();  // what an earlier test left playing
+    }
+    ~MusicHeard() override { Music().SetSink(nullptr); }
+    void CrossFade(const MusicPiece& piece, int) override { heard.push_back(piece.name); }
+    void Duck(int percent) override { heard.push_back("duck " + std::to_string(percent)); }
+    std::vector<std::string> heard;
+};
+
+TEST_F(PauseOverlayTest, PauseAndTheHelpLowerTheLevelsMusicAndBringItBack) {
+    MusicHeard music;
+    LevelNumber = 17;
+    form().Loop.RunFrame();
+    Press(Qt::Key_Pause);
+    EXPECT_EQ(Music().DuckPercent(), 40);
+    Press(Qt::Key_Pause);
+    EXPECT_EQ(Music().DuckPercent(), 100);
+    // The help, modal, lowers it while it is open.
+    bool loweredWhileOpen = false;
+    QTimer::singleShot(0, [&] {
+        loweredWhileOpen = Music().DuckPercent() == 40;
+        QTest::keyClick(&windows->help(), Qt::Key_Escape);
+    });
+    Press(Qt::Key_F1);
+    EXPECT_TRUE(loweredWhileOpen);
+    EXPECT_EQ(music.heard,
+              (std::vector<std::string>{"act3", "duck 40", "duck 100", "duck 40", "duck 100"}));
 }
 
 TEST_F(PauseOverlayTest, LosingTheKeyboardToAnotherProgramStopsTimeUntilPause) {
