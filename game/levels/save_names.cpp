@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -42,6 +43,14 @@ SaveNameVerdict JudgeSaveName(const std::string& name) {
     // Broken UTF-8 comes back as U+FFFD, which the code page cannot hold.
     if (!platform::FitsCp1250(name)) return SaveNameVerdict::kNotInCodePage;
     return SaveNameVerdict::kAccepted;
+}
+
+std::string ProposedSaveName(int level, int hour, int minute) {
+    hour = std::clamp(hour, 0, 23);
+    minute = std::clamp(minute, 0, 59);
+    char name[48];
+    std::snprintf(name, sizeof name, "%d patro %02d-%02d", level, hour, minute);
+    return name;
 }
 
 }  // namespace game

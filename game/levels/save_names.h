@@ -36,4 +36,9 @@ inline bool SaveNameRefused(const std::string& name) {
     return JudgeSaveName(name) != SaveNameVerdict::kAccepted;
 }
 
+// The name the save dialog offers before the player types: the level and
+// the time of day, "12 patro 14-03".  Always a name JudgeSaveName accepts,
+// never the quick save's; hours and minutes out of range are brought in.
+std::string ProposedSaveName(int level, int hour, int minute);
+
 }  // namespace game

@@ -8,6 +8,7 @@
 
 #include "game/levels/save_names.h"
 #include "game/menu/dialog_buttons.h"
+#include "game/menu/letter_grid.h"
 #include "game/menu/save_board.h"
 #include "game/platform/keys.h"
 #include "support/game_test.h"
@@ -167,6 +168,85 @@ TEST_F(SaveFolderListing, TheNewestWholePairIsChosen) {
         const int newest = NewestSaveEntry(entries);
         EXPECT_EQ(newest < 0 ? "" : entries[newest], c.newest) << "case " << i;
     }
+}
+
+TEST(SaveNames, TheProposedNameIsTheLevelAndTimeAndAlwaysTaken) {
+    struct Row {
+        int level, hour, minute;
+        const char* name;
+    } rows[] = {
+        {12, 14, 3, "12 patro 14-03"},
+        {0, 0, 0, "0 patro 00-00"},
+        {63, 23, 59, "63 patro 23-59"},
+        {7, 9, 5, "7 patro 09-05"},
+        // Out of range: brought in, never a broken name.
+        {1, 24, 60, "1 patro 23-59"},
+        {1, -1, -5, "1 patro 00-00"},
+        {-1, 8, 30, "-1 patro 08-30"},
+        {2147483647, 12, 0, "2147483647 patro 12-00"},
+    };
+    for (const Row& row : rows) {
+        const std::string name = ProposedSaveName(row.level, row.hour, row.minute);
+        SCOPED_TRACE(name);
+        EXPECT_EQ(name, row.name);
+        EXPECT_EQ(JudgeSaveName(name), SaveNameVerdict::kAccepted);
+        // Never the quick save, and never taken from the save dialog's list.
+        std::vector<std::string> listed{name};
+        RemoveQuickSaveEntries(listed);
+        EXPECT_EQ(listed.size(), 1u);
+    }
+}
+
+// A name written cell by cell as the pad writes it, and its end taken off.
+TEST(LetterGrid, TheCellsWriteAcceptedNamesAndDeleteAndDoneAct) {
+    const auto& cells = LetterGrid::Cells();
+    ASSERT_EQ(cells.size(), size_t{LetterGrid::kColumns * LetterGrid::kRows});
+    // Every character cell types something a save name may hold.
+    for (const LetterGrid::Cell& cell : cells) {
+        if (cell.kind == LetterGrid::CellKind::Character) {
+            EXPECT_EQ(JudgeSaveName("a" + cell.text + "a"), SaveNameVerdict::kAccepted)
+                << cell.text;
+        }
+    }
+    EXPECT_EQ(LetterGrid::CellAt(10, 4).kind, LetterGrid::CellKind::Done);
+    EXPECT_EQ(LetterGrid::CellAt(9, 4).kind, LetterGrid::CellKind::Delete);
+
+    LetterGrid grid;
+    auto moveTo = [&](const std::string& text) {
+        for (int i = 0; i < static_cast<int>(cells.size()) && grid.Chosen().text != text; ++i) {
+            grid.Move(1, 0);
+            if (grid.Column() == 0) grid.Move(0, 1);
+        }
+        ASSERT_EQ(grid.Chosen().text, text);
+    };
+    std::string name;
+    for (const char* typed : {"č", "á", "p", "x", " ", "9"}) {
+        moveTo(typed);
+        EXPECT_FALSE(grid.Press(name, 100));
+    }
+    EXPECT_EQ(name, "čápx 9");
+    grid.Reset();
+    grid.Move(-1, -1);  // round the corner to "done"
+    EXPECT_TRUE(grid.Press(name, 100));
+    grid.Move(-1, 0);  // "delete", twice, and on an empty name
+    EXPECT_FALSE(grid.Press(name, 100));
+    EXPECT_FALSE(grid.Press(name, 100));
+    EXPECT_EQ(name, "čápx");
+    std::string empty;
+    EXPECT_FALSE(grid.Press(empty, 100));
+    EXPECT_EQ(empty, "");
+    // A full name takes no more characters.
+    grid.Reset();
+    std::string full = "ž";
+    EXPECT_FALSE(grid.Press(full, 1));
+    EXPECT_EQ(full, "ž");
+    // Up from the first row comes in at the last; Right from the last
+    // column at the first.
+    grid.Reset();
+    grid.Move(0, -1);
+    EXPECT_EQ(grid.Row(), LetterGrid::kRows - 1);
+    grid.Move(LetterGrid::kColumns, 0);
+    EXPECT_EQ(grid.Column(), 0);
 }
 
 }  // namespace
