@@ -27,6 +27,9 @@ int16_t PadKeyOf(PadControl control, PadLayout layout) {
                 return vk::Return;
             case PadControl::B:
                 return vk::Escape;
+            case PadControl::X:
+                // Only the save dialog takes it: it opens the letter grid.
+                return vk::Apps;
             default:
                 return 0;
         }

@@ -1,7 +1,8 @@
 // The pad's controls as keys of the keyboard, with the game's default key
 // codes: during play the commands (arrows, Ctrl, Space, Pause, Esc, F5, F7,
 // F1), in the menu and the dialogs the keys that move through them (arrows,
-// Enter, Esc for going back, F1).  Held keys repeat as the keyboard's do.
+// Enter, Esc for going back, F1, and X's Apps key for the save dialog's
+// letter grid).  Held keys repeat as the keyboard's do.
 // Plain C++.
 #pragma once
 

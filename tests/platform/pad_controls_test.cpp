@@ -125,7 +125,7 @@ TEST(PadKeysTest, TheLayoutsGiveTheDefaultKeys) {
         {PadControl::Up, vk::Up, vk::Up},         {PadControl::Down, vk::Down, vk::Down},
         {PadControl::Left, vk::Left, vk::Left},   {PadControl::Right, vk::Right, vk::Right},
         {PadControl::A, vk::Control, vk::Return}, {PadControl::RightTrigger, vk::Control, 0},
-        {PadControl::B, vk::Space, vk::Escape},   {PadControl::X, vk::Space, 0},
+        {PadControl::B, vk::Space, vk::Escape},   {PadControl::X, vk::Space, vk::Apps},
         {PadControl::Y, vk::F1, vk::F1},          {PadControl::Start, vk::Pause, 0},
         {PadControl::Back, vk::Escape, 0},        {PadControl::LeftShoulder, vk::F5, 0},
         {PadControl::RightShoulder, vk::F7, 0},
