@@ -3,9 +3,11 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTime>
 
 #include "game/core/game_state.h"
 #include "game/core/windows.h"
+#include "game/levels/save_names.h"
 #include "game/menu/build_info.h"
 #include "game/menu/menu_sounds.h"
 #include "game/menu/save_board.h"
@@ -136,7 +138,11 @@ void Form3::ShowSaveDialog() {
     std::vector<std::string> entries = ListSaves();
     RemoveQuickSaveEntries(entries);
     FillList(*save->List1, entries);
-    save->Text1->clear();
+    // The level and the time of day, which Enter or the pad's A take as
+    // they are and typing replaces.
+    const QTime now = QTime::currentTime();
+    save->ProposeName(
+        QString::fromStdString(ProposedSaveName(LevelNumber, now.hour(), now.minute())));
     save->ShowModally();
 }
 

@@ -1,10 +1,13 @@
 // The save dialog (Form7): a name box over the list of saves (filled by the main
 // menu, without the quick save), "Uložit" and "Zpět".  Saving under a listed
-// name asks first.
+// name asks first.  The name box opens holding a proposed name, all of it
+// chosen so that typing replaces it; the pad's X opens a letter grid over
+// the list to write another.
 #pragma once
 
 #include <QLineEdit>
 
+#include "game/menu/letter_grid.h"
 #include "game/windows/dialog_window.h"
 
 namespace game {
@@ -27,10 +30,32 @@ class Form7 : public DialogWindow {
     void List1_Click();
     void List1_KeyDown(int16_t keyCode);
 
+    // Puts `name` into the name box, all of it chosen.
+    void ProposeName(const QString& name);
+
+    // The letter grid: open over the list while the pad writes a name.
+    bool LetterGridOpen() const { return gridOpen_; }
+    const LetterGrid& Grid() const { return grid_; }
+    void OpenLetterGrid();
+    void CloseLetterGrid();
+
+    // X opens the letter grid; while it is open the arrows move in it, A
+    // presses the chosen cell, and B or X close it.
+    bool TakePadKey(int16_t keyCode, bool pressed, bool autoRepeat) override;
+
   protected:
     DialogList* SavesList() override { return List1; }
     QWidget* FirstFocus() override { return Text1; }
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void PaintContent(QPainter& painter) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    // The chosen cell pressed on the name box.
+    void PressGridCell();
+
+    LetterGrid grid_;
+    bool gridOpen_ = false;
 };
 
 }  // namespace game

@@ -199,4 +199,94 @@ TEST_F(PadMenus, InTheSaveDialogLeftAndRightChooseTheButtonsThatAThenRuns) {
     EXPECT_EQ(SaveFolderNames(), (std::vector<std::string>{"hrad.lev", "hrad.pos"}));
 }
 
+TEST_F(PadMenus, AUnderTheProposedNameSavesAtOnce) {
+    MakeSave("hrad", 2, 5);
+    GameUnderWay();
+    Gold = 321;
+    ChooseInMenu(kMenuSave);
+    std::string proposed;
+    WhenShown(*save, [&] {
+        ASSERT_TRUE(KeysIn(save->Text1));
+        proposed = save->Text1->text().toStdString();
+        PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+    });
+    PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+    ASSERT_EQ(proposed.rfind("2 patro ", 0), 0u) << proposed;
+    EXPECT_FALSE(save->isVisible());
+    EXPECT_EQ(SaveFolderNames(), (std::vector<std::string>{proposed + ".lev", proposed + ".pos",
+                                                           "hrad.lev", "hrad.pos"}));
+    Gold = 0;
+    ASSERT_TRUE(LoadGame(proposed));
+    EXPECT_EQ(Gold, 321);
+}
+
+// The grid: a á b c č d ď e é ě f / g h i í j k l m n ň o /
+// ó p q r ř s š t ť u ú / ů v w x y ý z ž 0 1 2 / 3 4 5 6 7 8 9 - space
+// delete done.
+TEST_F(PadMenus, TheLetterGridWritesANameByPad) {
+    MakeSave("hrad", 2, 5);
+    GameUnderWay();
+    Gold = 77;
+    ChooseInMenu(kMenuSave);
+    auto tap = [&](int button, int times) {
+        for (int i = 0; i < times; ++i)
+            Tap(button);
+    };
+    auto typed = [&] {
+        Tap(SDL_CONTROLLER_BUTTON_A);
+        return save->Text1->text().toStdString();
+    };
+    WhenShown(*save, [&] {
+        ASSERT_TRUE(KeysIn(save->Text1));
+        // B closes the grid, not the dialog; X opens it again at "a".
+        Tap(SDL_CONTROLLER_BUTTON_X);
+        ASSERT_TRUE(save->LetterGridOpen());
+        EXPECT_FALSE(save->List1->isVisible());
+        Tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+        Tap(SDL_CONTROLLER_BUTTON_B);
+        EXPECT_FALSE(save->LetterGridOpen());
+        EXPECT_TRUE(save->isVisible());
+        EXPECT_TRUE(save->List1->isVisible());
+        Tap(SDL_CONTROLLER_BUTTON_X);
+        ASSERT_TRUE(save->LetterGridOpen());
+        EXPECT_EQ(save->Grid().Column(), 0);
+
+        tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 5);
+        EXPECT_EQ(typed(), "d") << "the first cell replaces the proposed name";
+        tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT, 5);
+        tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN, 3);
+        EXPECT_EQ(typed(), "dů");
+        tap(SDL_CONTROLLER_BUTTON_DPAD_UP, 2);
+        // The stick moves as the D-pad does.
+        for (int i = 0; i < 7; ++i) {
+            Stick(32767, 0);
+            Stick(0, 0);
+        }
+        EXPECT_EQ(typed(), "dům");
+        tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN, 3);
+        tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 1);
+        EXPECT_EQ(typed(), "dům ");
+        tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT, 5);
+        EXPECT_EQ(typed(), "dům 6");
+        tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 6);
+        EXPECT_EQ(typed(), "dům ");
+        tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT, 9);
+        EXPECT_EQ(typed(), "dům 3");
+        EXPECT_TRUE(save->isVisible()) << "A in the grid types, it does not save";
+        // Left from the first column comes in at "done".
+        Tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+        EXPECT_EQ(typed(), "dům 3");
+        EXPECT_FALSE(save->LetterGridOpen());
+        EXPECT_EQ(QApplication::focusWidget(), save->Text1);
+        PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+    });
+    PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_FALSE(save->isVisible());
+    EXPECT_EQ(SaveFolderNames(),
+              (std::vector<std::string>{"dům 3.lev", "dům 3.pos", "hrad.lev", "hrad.pos"}));
+    Gold = 0;
+    ASSERT_TRUE(LoadGame("dům 3"));
+    EXPECT_EQ(Gold, 77);
+}
+
 }  // namespace

@@ -4,11 +4,13 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTime>
 #include <filesystem>
 #include <fstream>
 
 #include "game/core/game_state.h"
 #include "game/levels/save_games.h"
+#include "game/levels/save_names.h"
 #include "game/levels/working_levels.h"
 #include "windows/menu_test_support.h"
 
@@ -59,6 +61,17 @@ class Dialogs : public MenuTest {
 
     // A game under way, suspended in the menu.
     void GameUnderWay() { CanResume = CanSave = GameSuspended = true; }
+
+    // The name the save dialog proposes for the level now, at a time of
+    // this test (the minute may turn while it runs).
+    static bool IsProposedName(const QString& name) {
+        const QTime now = QTime::currentTime();
+        for (const QTime& time : {now, now.addSecs(-60)}) {
+            if (name.toStdString() == ProposedSaveName(LevelNumber, time.hour(), time.minute()))
+                return true;
+        }
+        return false;
+    }
 
     void TypeName(const QString& name) {
         save->Text1->setFocus();
@@ -265,13 +278,17 @@ TEST_F(Dialogs, ASaveThatVanishedIsReportedAndTheListRefreshed) {
     EXPECT_TRUE(menu->isVisible());
 }
 
+// The name box opens with the level and the time, all of it chosen: typing
+// replaces it.
 TEST_F(Dialogs, SaveUnderATypedNameWithEnter) {
     MakeSave("hrad", 2, 321);
     GameUnderWay();
+    LevelNumber = 12;
     Gold = 777;
     EXPECT_FALSE(SaveDialogStillOpenAfter([&] {
         EXPECT_TRUE(KeysIn(save->Text1));
-        EXPECT_TRUE(save->Text1->text().isEmpty());
+        EXPECT_TRUE(IsProposedName(save->Text1->text()));
+        EXPECT_EQ(save->Text1->selectedText(), save->Text1->text());
         Type(*save->Text1, "Večer u ohně");
         Key(*save->Text1, Qt::Key_Return);
     }));
@@ -432,6 +449,7 @@ TEST_F(Dialogs, AClickOnTheSaveDialogLeavesTheKeysInTheNameBox) {
     Gold = 55;
     EXPECT_FALSE(SaveDialogStillOpenAfter([&] {
         ASSERT_TRUE(KeysIn(save->Text1));
+        save->Text1->clear();
         Click(*save, {20, 180});  // "Uložit" with no name: refused
         EXPECT_TRUE(save->isVisible());
         Click(*save, {150, 190});  // between the buttons
