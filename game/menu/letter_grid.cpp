@@ -16,7 +16,7 @@ const std::vector<LetterGrid::Cell>& LetterGrid::Cells() {
             all.push_back({CellKind::Character, std::string(1, digit), std::string(1, digit)});
         all.push_back({CellKind::Character, "-", "-"});
         all.push_back({CellKind::Character, " ", "_"});
-        all.push_back({CellKind::Delete, "", "DEL"});
+        all.push_back({CellKind::Delete, "", "←"});  // a left arrow: rubs out the last letter
         all.push_back({CellKind::Done, "", "OK"});
         return all;
     }();
