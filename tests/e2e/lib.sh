@@ -103,6 +103,17 @@ e2e_start_openbox() {
     fail "openbox did not take the screen"
 }
 
+# e2e_wave_config CONF WAV: an OpenAL Soft configuration in CONF that writes
+# everything the game plays into the wave file WAV instead of a sound card.
+e2e_wave_config() {
+    cat >"$1" <<CONF
+[general]
+drivers=wave
+[wave]
+file=$2
+CONF
+}
+
 # e2e_game_folder <dist folder> <game folder> <Ano|Ne>
 # The programs and data of a build, none of a player's saves or working
 # levels, sound on or off, the default pace.

@@ -30,12 +30,7 @@ e2e_start_xvfb 1024x768x24
 game="$work/game"
 e2e_game_folder "$dist" "$game" Ano
 audio="$work/out.wav"
-cat >"$work/alsoft.conf" <<CONF
-[general]
-drivers=wave
-[wave]
-file=$audio
-CONF
+e2e_wave_config "$work/alsoft.conf" "$audio"
 export ALSOFT_CONF="$work/alsoft.conf" ALSOFT_DRIVERS=wave
 
 # The bytes written so far: a moment of the output, turned into seconds

@@ -48,12 +48,7 @@ play_and_exit() {
 # 1. Sound through OpenAL Soft's wave-file output.
 make_game "$work/game1"
 audio="$work/out.wav"
-cat >"$work/alsoft.conf" <<CONF
-[general]
-drivers=wave
-[wave]
-file=$audio
-CONF
+e2e_wave_config "$work/alsoft.conf" "$audio"
 ALSOFT_CONF="$work/alsoft.conf" ALSOFT_DRIVERS=wave play_and_exit "$work/game1"
 [[ -s $audio ]] || fail "no audio file was written"
 peak=$(sox "$audio" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}')

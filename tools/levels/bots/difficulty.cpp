@@ -50,6 +50,16 @@ std::string LevelName(int32_t n) {
     return "level " + std::to_string(n);
 }
 
+// A run that shut the game down (a message box of the game, say) ends the
+// measuring, naming the level and what the boxes said.
+void ThrowIfStopped(HeadlessGame& game) {
+    if (!game::ShutdownRequested) return;
+    std::string why = LevelName(game::LevelNumber) + ": the game stopped";
+    for (const std::string& box : game.Windows().messageBoxes)
+        why += " (" + box + ")";
+    throw DifficultyError(why);
+}
+
 class DifficultyRuns {
   public:
     DifficultyRuns(const game::PackageRecord& package, const DifficultyOptions& options)
@@ -188,12 +198,7 @@ class DifficultyRuns {
             bot.BeforeFrame();
             return true;
         });
-        if (game::ShutdownRequested) {
-            std::string why = LevelName(game::LevelNumber) + ": the game stopped";
-            for (const std::string& box : game_.Windows().messageBoxes)
-                why += " (" + box + ")";
-            throw DifficultyError(why);
-        }
+        ThrowIfStopped(game_);
         ++result.runs;
         result.bumps += bot.Bumps();
         if (game::HeroDead) ++result.deaths;
@@ -323,12 +328,7 @@ class ChainedRuns {
                 bot_->BeforeFrame();
                 return true;
             });
-            if (game::ShutdownRequested) {
-                std::string why = LevelName(game::LevelNumber) + ": the game stopped";
-                for (const std::string& box : game_.Windows().messageBoxes)
-                    why += " (" + box + ")";
-                throw DifficultyError(why);
-            }
+            ThrowIfStopped(game_);
             // The frame loop stops by itself when the hero's death ends the
             // game, or at the end of the game.
             if (outcome == Outcome::Playing)
