@@ -133,7 +133,7 @@ void Form1::CreateControls() {
     // Wide enough for "automaticky", its right edge under the button's.
     Combo1->setGeometry(Twips(1080, 210, 1935, 315));
     Combo1->addItems({QStringLiteral("automaticky"), QStringLiteral("1×"), QStringLiteral("2×"),
-                      QStringLiteral("3×"), QStringLiteral("4×")});
+                      QStringLiteral("3×"), QStringLiteral("4×"), QStringLiteral("vyplnit")});
 
     Check2 = new QCheckBox(QStringLiteral("Celá obrazovka"), Frame2);
     Check2->setGeometry(Twips(120, 600, 2895, 255));

@@ -102,10 +102,11 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     EXPECT_EQ(form->Label8->text(), QStringLiteral("Hudba"));
     EXPECT_EQ(form->HScroll3->value(), 70);
     EXPECT_EQ(form->HScroll3->maximum(), 100);
-    ASSERT_EQ(form->Combo1->count(), 5);
+    ASSERT_EQ(form->Combo1->count(), 6);
     EXPECT_EQ(form->Combo1->itemText(0), QStringLiteral("automaticky"));
     EXPECT_EQ(form->Combo1->itemText(2), QStringLiteral("2×"));
     EXPECT_EQ(form->Combo1->itemText(4), QStringLiteral("4×"));
+    EXPECT_EQ(form->Combo1->itemText(settings::kScaleFill), QStringLiteral("vyplnit"));
 
     EXPECT_EQ(form->Check1->text(), QStringLiteral("Zvuky"));
     EXPECT_EQ(form->Command1->text(), QStringLiteral("Uložit a skončit"));
