@@ -3,6 +3,8 @@
 //   EnlargeWholeFrame   the whole 500 x 500 frame enlarged into its
 //                       500s x 500s copy, nothing else (the scaler's worst
 //                       case: a frame that differs everywhere)
+//   FillWholeFrame      a whole frame filled sharp to 1280 x 800's factor
+//                       (the play field, and the whole game window)
 //   PresentNewFrame     the game window showing a frame that differs from
 //                       the last one everywhere (a level change): enlarging
 //                       and repainting the whole field
@@ -22,6 +24,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <cstdlib>
 #include <random>
 #include <vector>
@@ -119,6 +122,32 @@ void EnlargeWholeFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(EnlargeWholeFrame)->DenseRange(1, 4)->Unit(benchmark::kMillisecond);
+
+// A frame filled sharp to a factor that is not whole, from its own pixels
+// in one pass: the 500 x 500 field, and the whole 779 x 516 game window, to
+// the 800 rows of a 1280 x 800 full screen (factor 800 / 516).  Every pixel
+// differs from the last frame's, so this is the whole cost.
+void FillWholeFrame(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    const int targetWidth = width * 800 / 516, targetHeight = height * 800 / 516;
+    QImage frame(width, height, QImage::Format_RGB32);
+    {
+        QPainter painter(&frame);
+        for (int x = 0; x < width; x += kSide)
+            for (int y = 0; y < height; y += kSide)
+                painter.drawImage(x, y, Noise(4));
+    }
+    std::vector<uint32_t> filled(static_cast<size_t>(targetWidth) * targetHeight);
+    for (auto _ : state) {
+        platform::FillPixels(reinterpret_cast<const uint32_t*>(frame.constBits()),
+                             static_cast<size_t>(frame.bytesPerLine() / 4), width, height,
+                             filled.data(), static_cast<size_t>(targetWidth), targetWidth,
+                             targetHeight);
+        benchmark::DoNotOptimize(filled.data());
+    }
+}
+BENCHMARK(FillWholeFrame)->Args({500, 500})->Args({779, 516})->Unit(benchmark::kMillisecond);
 
 // The game window, shown at the scale.
 class ShownField {

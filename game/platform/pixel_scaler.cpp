@@ -149,4 +149,71 @@ const std::vector<PixelRect>& EnlargedFrame::Update(const uint32_t* frame, std::
     return changed_;
 }
 
+namespace {
+
+// For one axis of FillPixels: each target pixel's first source pixel and
+// its share of it, in 256ths; the rest (if any) is the next source pixel's.
+struct FillTap {
+    int source;
+    uint32_t share;
+};
+
+std::vector<FillTap> FillTaps(int from, int to) {
+    // Target pixel t covers [t * from, (t + 1) * from) in units of 1 / to of
+    // a source pixel; to >= from, so at most one source edge lies inside.
+    std::vector<FillTap> taps(static_cast<std::size_t>(to));
+    for (int t = 0; t < to; ++t) {
+        const int64_t begin = static_cast<int64_t>(t) * from;
+        const int64_t end = begin + from;
+        const int first = static_cast<int>(begin / to);
+        const int64_t edge = static_cast<int64_t>(first + 1) * to;
+        uint32_t share = 256;
+        if (end > edge && first + 1 < from)
+            share = static_cast<uint32_t>(((edge - begin) * 256 + from / 2) / from);
+        taps[static_cast<std::size_t>(t)] = {first, share};
+    }
+    return taps;
+}
+
+// share / 256 of p and the rest of q.
+inline uint32_t Mix(uint32_t p, uint32_t q, uint32_t share) {
+    const uint32_t rest = 256 - share;
+    const uint32_t rb = (((p & 0xFF00FFu) * share + (q & 0xFF00FFu) * rest) >> 8) & 0xFF00FFu;
+    const uint32_t g = (((p & 0x00FF00u) * share + (q & 0x00FF00u) * rest) >> 8) & 0x00FF00u;
+    return 0xFF000000u | rb | g;
+}
+
+}  // namespace
+
+void FillPixels(const uint32_t* src, std::size_t srcStride, int w, int h, uint32_t* dst,
+                std::size_t dstStride, int dw, int dh) {
+    if (w <= 0 || h <= 0 || dw < w || dh < h) return;
+    thread_local std::vector<uint32_t> rows;
+    const std::vector<FillTap> across = FillTaps(w, dw);
+    const std::vector<FillTap> down = FillTaps(h, dh);
+    // Every source row widened first, then the rows mixed down.
+    rows.resize(static_cast<std::size_t>(dw) * h);
+    for (int y = 0; y < h; ++y) {
+        const uint32_t* in = src + static_cast<std::size_t>(y) * srcStride;
+        uint32_t* out = rows.data() + static_cast<std::size_t>(y) * dw;
+        for (int x = 0; x < dw; ++x) {
+            const FillTap tap = across[static_cast<std::size_t>(x)];
+            const uint32_t p = in[tap.source];
+            out[x] = tap.share >= 256 ? (p | 0xFF000000u) : Mix(p, in[tap.source + 1], tap.share);
+        }
+    }
+    for (int y = 0; y < dh; ++y) {
+        const FillTap tap = down[static_cast<std::size_t>(y)];
+        const uint32_t* first = rows.data() + static_cast<std::size_t>(tap.source) * dw;
+        uint32_t* out = dst + static_cast<std::size_t>(y) * dstStride;
+        if (tap.share >= 256) {
+            std::memcpy(out, first, static_cast<std::size_t>(dw) * sizeof(uint32_t));
+            continue;
+        }
+        const uint32_t* next = first + dw;
+        for (int x = 0; x < dw; ++x)
+            out[x] = Mix(first[x], next[x], tap.share);
+    }
+}
+
 }  // namespace platform

@@ -24,6 +24,18 @@ struct PixelRect {
 void EnlargePixels(const uint32_t* src, std::size_t srcStride, int x, int y, int w, int h,
                    uint32_t* dst, std::size_t dstStride, int scale);
 
+// Enlarges a w x h block of src (stride in pixels) to a dw x dh block of dst
+// (dw >= w, dh >= h), sharp at a factor that need not be whole: as if each
+// pixel were enlarged without smoothing to the next whole multiple and the
+// result scaled down smoothly, done in one pass from the pixels themselves.
+// Each target pixel takes the average of the source pixels it covers, by
+// area; as a target pixel covers at most two source pixels on each axis,
+// every source pixel shows as a block of whole pixels with at most one
+// mixed pixel between it and its neighbour.  Opaque pixels only (the alpha
+// byte is set).
+void FillPixels(const uint32_t* src, std::size_t srcStride, int w, int h, uint32_t* dst,
+                std::size_t dstStride, int dw, int dh);
+
 class EnlargedFrame {
   public:
     // The frame is compared, enlarged and reported in square cells of this

@@ -1,6 +1,7 @@
 #include "game/platform/view_scale.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -18,6 +19,31 @@ int FullScreenScale(PixelSize screen, PixelSize client) {
 int WindowedScale(int chosen, PixelSize available, PixelSize frame, PixelSize client) {
     if (chosen >= 1) return chosen;
     return AutomaticScale(available, frame, client);
+}
+
+double FillFactor(PixelSize available, PixelSize frame, PixelSize client) {
+    if (client.width <= 0 || client.height <= 0) return 1.0;
+    const double byWidth = static_cast<double>(available.width - frame.width) / client.width;
+    const double byHeight = static_cast<double>(available.height - frame.height) / client.height;
+    return std::max(1.0, std::min(byWidth, byHeight));
+}
+
+ScaleChoice ChooseScale(int chosen, bool fullScreen, PixelSize screen, PixelSize available,
+                        PixelSize frame, PixelSize client) {
+    auto filling = [](double factor) {
+        // A factor that is whole after all is shown as that whole scale.
+        const int whole = std::max(1, static_cast<int>(std::floor(factor + 1e-9)));
+        if (factor - whole < 1e-9) return ScaleChoice{whole, 0.0};
+        return ScaleChoice{whole, factor};
+    };
+    if (fullScreen) {
+        const int whole = FullScreenScale(screen, client);
+        if (chosen == kFillChoice || (chosen == 0 && whole == 1))
+            return filling(FillFactor(screen, PixelSize{}, client));
+        return ScaleChoice{whole, 0.0};
+    }
+    if (chosen == kFillChoice) return filling(FillFactor(available, frame, client));
+    return ScaleChoice{WindowedScale(chosen, available, frame, client), 0.0};
 }
 
 PixelSize DevicePixels(int widthUnits, int heightUnits, double pixelRatio) {

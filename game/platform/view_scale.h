@@ -27,6 +27,33 @@ int FullScreenScale(PixelSize screen, PixelSize client);
 // automatic one.
 int WindowedScale(int chosen, PixelSize available, PixelSize frame, PixelSize client);
 
+// The player's choice "fill" (setup.ini's Zvetseni=vypln): the largest
+// factor that fits, not necessarily whole.
+inline constexpr int kFillChoice = 5;
+
+// The largest factor f >= 1, not necessarily whole, with f * client +
+// frame <= available on both axes; 1 when even 1 does not fit.
+double FillFactor(PixelSize available, PixelSize frame, PixelSize client);
+
+// How the windows are enlarged: a whole scale, and for a filling view the
+// factor that fills (then `whole` is its whole part, at least 1, which
+// decides what stays whole: fonts, borders, the settings tool).
+struct ScaleChoice {
+    int whole = 1;
+    double fill = 0.0;  // 0: the whole scale alone
+    bool Fills() const { return fill > 0.0; }
+    double Factor() const { return Fills() ? fill : whole; }
+};
+
+// The scale of the game's windows.  A chosen whole scale holds in a window;
+// full screen takes the largest whole scale that fits the screen.  Filling
+// is chosen with kFillChoice, and automatically (choice 0) in full screen
+// when 1 is the largest whole scale that fits but the screen has room for
+// more; a window on automatic keeps the largest whole scale, so that what
+// is sharp stays as it is.
+ScaleChoice ChooseScale(int chosen, bool fullScreen, PixelSize screen, PixelSize available,
+                        PixelSize frame, PixelSize client);
+
 // A size in toolkit units as device pixels.
 PixelSize DevicePixels(int widthUnits, int heightUnits, double pixelRatio);
 

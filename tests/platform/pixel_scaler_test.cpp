@@ -2,6 +2,7 @@
 // kept enlarged frame redoes only the cells that changed, reporting where.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -165,5 +166,100 @@ TEST_P(EnlargedFrameTest, AStrideWiderThanTheFrameIsRespected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, EnlargedFrameTest, testing::Values(1, 2, 3, 4));
+
+}  // namespace
+
+namespace {
+
+// A filled frame must stay sharp: every source pixel shows as a solid block
+// of whole pixels, at least the whole part of the factor wide and high,
+// blocks meet their neighbours directly or across one mixed pixel whose
+// channels lie between the two, the frame's own edges stay hard, and
+// nothing outside the target block is touched.
+TEST(FillPixels, EveryPixelIsAWholeBlockWithAtMostOneSoftPixelBetweenNeighbours) {
+    struct Case {
+        int w, h, dw, dh;
+    };
+    const Case cases[] = {
+        {10, 8, 16, 13},   // 1.6 and 1.625
+        {10, 10, 25, 25},  // 2.5
+        {7, 5, 7, 5},      // 1: the same pixels
+        {50, 40, 78, 62},  // the handheld's 1.55
+        {9, 6, 18, 7},     // whole across, barely larger down
+    };
+    constexpr uint32_t kUntouched = 0x12345678u;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " to " << c.dw << " x " << c.dh);
+        const std::vector<uint32_t> src = Noise(c.w, c.h, 3);
+        const size_t stride = static_cast<size_t>(c.dw) + 3;
+        std::vector<uint32_t> dst(stride * (c.dh + 1), kUntouched);
+        platform::FillPixels(src.data(), c.w, c.w, c.h, dst.data(), stride, c.dw, c.dh);
+
+        // Each target pixel that is exactly one of the nearby source pixels
+        // belongs to that pixel's block.
+        struct Box {
+            int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1, count = 0;
+        };
+        std::vector<Box> boxes(src.size());
+        for (int ty = 0; ty < c.dh; ++ty)
+            for (int tx = 0; tx < c.dw; ++tx) {
+                const int sx = tx * c.w / c.dw, sy = ty * c.h / c.dh;
+                for (int y = sy; y <= std::min(sy + 1, c.h - 1); ++y)
+                    for (int x = sx; x <= std::min(sx + 1, c.w - 1); ++x)
+                        if (dst[ty * stride + tx] == src[y * c.w + x]) {
+                            Box& b = boxes[y * c.w + x];
+                            b.left = std::min(b.left, tx), b.right = std::max(b.right, tx + 1);
+                            b.top = std::min(b.top, ty), b.bottom = std::max(b.bottom, ty + 1);
+                            ++b.count;
+                        }
+            }
+        auto box = [&](int x, int y) { return boxes[y * c.w + x]; };
+        auto between = [](uint32_t mixed, uint32_t a, uint32_t b) {
+            for (int shift : {0, 8, 16}) {
+                const int m = (mixed >> shift) & 0xFF, p = (a >> shift) & 0xFF,
+                          q = (b >> shift) & 0xFF;
+                if (m < std::min(p, q) || m > std::max(p, q)) return false;
+            }
+            return true;
+        };
+        for (int y = 0; y < c.h; ++y)
+            for (int x = 0; x < c.w; ++x) {
+                const Box b = box(x, y);
+                ASSERT_GT(b.count, 0) << x << ", " << y;
+                EXPECT_EQ(b.count, (b.right - b.left) * (b.bottom - b.top)) << x << ", " << y;
+                EXPECT_GE(b.right - b.left, c.dw / c.w) << x << ", " << y;
+                EXPECT_GE(b.bottom - b.top, c.dh / c.h) << x << ", " << y;
+                if (x == 0) EXPECT_EQ(b.left, 0);
+                if (y == 0) EXPECT_EQ(b.top, 0);
+                if (x == c.w - 1) EXPECT_EQ(b.right, c.dw);
+                if (y == c.h - 1) EXPECT_EQ(b.bottom, c.dh);
+                if (x + 1 < c.w) {
+                    const Box n = box(x + 1, y);
+                    EXPECT_EQ(n.top, b.top);
+                    EXPECT_EQ(n.bottom, b.bottom);
+                    ASSERT_GE(n.left - b.right, 0) << x << ", " << y;
+                    ASSERT_LE(n.left - b.right, 1) << x << ", " << y;
+                    for (int ty = b.top; ty < b.bottom && n.left > b.right; ++ty)
+                        EXPECT_TRUE(between(dst[ty * stride + b.right], src[y * c.w + x],
+                                            src[y * c.w + x + 1]))
+                            << x << ", " << y;
+                }
+                if (y + 1 < c.h) {
+                    const Box n = box(x, y + 1);
+                    EXPECT_EQ(n.left, b.left);
+                    EXPECT_EQ(n.right, b.right);
+                    ASSERT_GE(n.top - b.bottom, 0) << x << ", " << y;
+                    ASSERT_LE(n.top - b.bottom, 1) << x << ", " << y;
+                    for (int tx = b.left; tx < b.right && n.top > b.bottom; ++tx)
+                        EXPECT_TRUE(between(dst[b.bottom * stride + tx], src[y * c.w + x],
+                                            src[(y + 1) * c.w + x]))
+                            << x << ", " << y;
+                }
+            }
+        for (int ty = 0; ty <= c.dh; ++ty)
+            for (size_t tx = (ty < c.dh ? c.dw : 0); tx < stride; ++tx)
+                ASSERT_EQ(dst[ty * stride + tx], kUntouched) << tx << ", " << ty;
+    }
+}
 
 }  // namespace
