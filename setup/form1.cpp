@@ -9,7 +9,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRect>
+#include <QScreen>
+#include <QShowEvent>
 #include <QtGlobal>
+#include <algorithm>
 
 #include "setup/chosen_keys.h"
 #include "setup/hscrollbar.h"
@@ -22,10 +25,9 @@ namespace {
 // The window is laid out in twips, 15 to a pixel.
 constexpr int kTwipsPerPixel = 15;
 
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
+// The window's client area in twips.
+constexpr int kClientTwipsWidth = 3135;
+constexpr int kClientTwipsHeight = 8130;
 
 // 8.25 points on the 96-dots-per-inch screen the layout was made for, fixed
 // in pixels so the controls keep their sizes whatever the desktop's DPI.
@@ -61,8 +63,22 @@ QString RefusalNote(KeyRefusal refusal, int key, const QString& owner) {
 Form1::Form1(const QString& appFolder, QWidget* parent)
     : Form1(SetupIniPath(appFolder), SetupIniPath(appFolder), parent) {}
 
+int ToolScale(int gameChoice, bool fullScreen, platform::PixelSize screen,
+              platform::PixelSize available, platform::PixelSize frame) {
+    // The game's window, whose scale the tool follows.
+    constexpr platform::PixelSize kGameClient{779, 516};
+    constexpr platform::PixelSize kToolClient{kClientTwipsWidth / kTwipsPerPixel,
+                                              kClientTwipsHeight / kTwipsPerPixel};
+    const int game =
+        platform::ChooseScale(gameChoice, fullScreen, screen, available, frame, kGameClient).whole;
+    return std::max(1, std::min(game, platform::AutomaticScale(available, frame, kToolClient)));
+}
+
 Form1::Form1(const QString& readFile, const QString& writeFile, QWidget* parent)
-    : QWidget(parent), readFile_(readFile), writeFile_(writeFile) {
+    : Form1(readFile, writeFile, 1, parent) {}
+
+Form1::Form1(const QString& readFile, const QString& writeFile, int scale, QWidget* parent)
+    : QWidget(parent), readFile_(readFile), writeFile_(writeFile), scale_(std::max(1, scale)) {
     ShowError = [this](const QString& title, const QString& text) {
         ShowErrorBox(this, title, text);
     };
@@ -71,15 +87,35 @@ Form1::Form1(const QString& readFile, const QString& writeFile, QWidget* parent)
     Form_Load();
 }
 
+QRect Form1::Twips(int left, int top, int width, int height) const {
+    return QRect(left / kTwipsPerPixel * scale_, top / kTwipsPerPixel * scale_,
+                 width / kTwipsPerPixel * scale_, height / kTwipsPerPixel * scale_);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    // The first showing opens in the middle of the screen's free area (the
+    // window system may not place it there, nor keep its title whole in a
+    // corner).
+    if (!placed_) {
+        placed_ = true;
+        if (QScreen* shown = screen()) {
+            const QRect area = shown->availableGeometry();
+            move(area.left() + (area.width() - width()) / 2,
+                 area.top() + (area.height() - height()) / 2);
+        }
+    }
+    QWidget::showEvent(event);
+}
+
 void Form1::CreateControls() {
     setWindowTitle(QStringLiteral("Orvane Setup v1.0"));
     // The first frame keeps the tool's old layout; the second, for the
     // game's windows and keys, was added below it and the window grew
     // downward, and again by a row for the music's volume.
-    const QRect client = Twips(0, 0, 3135, 8130);
+    const QRect client = Twips(0, 0, kClientTwipsWidth, kClientTwipsHeight);
     setFixedSize(client.size());
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(kFontPixels);
+    font.setPixelSize(kFontPixels * scale_);
     setFont(font);
 
     Frame1 = new QFrame(this);

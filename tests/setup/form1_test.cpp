@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -511,6 +512,62 @@ TEST_F(Form1Test, ShowsTheFilesKeysAndKeepsItsUnknownKeyLines) {
               "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=auto\r\n"
               "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\n" +
                   keys + "Klavesa.Skok=K\r\n");
+}
+
+TEST(ToolScale, TheGamesWholeScaleAsFarAsTheFreeAreaHoldsTheTool) {
+    constexpr int kAuto = 0, kFill = settings::kScaleFill;
+    constexpr platform::PixelSize kFrame{2, 32};
+    struct Case {
+        const char* what;
+        int chosen;
+        bool fullScreen;
+        platform::PixelSize screen, available;
+        int scale;
+    };
+    const Case cases[] = {
+        {"2560 x 1440, game at 2x", kAuto, false, {2560, 1440}, {2560, 1440}, 2},
+        // The tool is 542 high: at 2x it would not fit 1080 rows with a frame.
+        {"full HD, game at 2x", kAuto, false, {1920, 1080}, {1920, 1080}, 1},
+        {"full HD below a panel", kAuto, false, {1920, 1080}, {1920, 1040}, 1},
+        {"4x chosen, 3x fits", 4, false, {3840, 2160}, {3840, 2120}, 3},
+        {"4K full screen", kAuto, true, {3840, 2160}, {3840, 2120}, 3},
+        {"2x chosen on a 4K screen", 2, false, {3840, 2160}, {3840, 2120}, 2},
+        {"handheld filling", kAuto, true, {1280, 800}, {1280, 760}, 1},
+        {"filling counts its whole part", kFill, false, {1600, 2400}, {1600, 2400}, 2},
+        {"nothing fits", 3, false, {640, 480}, {640, 440}, 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ToolScale(c.chosen, c.fullScreen, c.screen, c.available, kFrame), c.scale)
+            << c.what;
+}
+
+TEST_F(Form1Test, AtAScaleEveryPlaceAndTheFontGrowAndTheWindowOpensCentred) {
+    const Form1 small(IniPath(), IniPath());
+    Form1 form(IniPath(), IniPath(), 2);
+    EXPECT_EQ(form.Scale(), 2);
+    EXPECT_EQ(form.size(), QSize(418, 1084));
+    EXPECT_EQ(form.font().pixelSize(), 2 * small.font().pixelSize());
+    const std::vector<std::pair<QWidget*, QWidget*>> pairs = {
+        {form.Check1, small.Check1},
+        {form.Combo1, small.Combo1},
+        {form.Frame2, small.Frame2},
+        {form.KeyButtons[9], small.KeyButtons[9]},
+        {form.Label7, small.Label7}};
+    for (const auto& [big, little] : pairs) {
+        const QRect g = little->geometry();
+        EXPECT_EQ(big->geometry(), QRect(2 * g.x(), 2 * g.y(), 2 * g.width(), 2 * g.height()))
+            << big->objectName().toStdString();
+    }
+    form.show();
+    ASSERT_NE(form.screen(), nullptr);
+    const QRect area = form.screen()->availableGeometry();
+    EXPECT_LE(std::abs(form.geometry().center().x() - area.center().x()), 1);
+    EXPECT_LE(std::abs(form.geometry().center().y() - area.center().y()), 1);
+    // Moved by the player, it stays where it was put when shown again.
+    form.hide();
+    form.move(area.topLeft() + QPoint(5, 7));
+    form.show();
+    EXPECT_EQ(form.pos(), area.topLeft() + QPoint(5, 7));
 }
 
 }  // namespace
