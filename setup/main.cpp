@@ -31,12 +31,12 @@ int main(int argc, char** argv) {
             settings::ReadSetupIni(paths.SettingsFile()).value_or(settings::SetupValues{});
         const double ratio = screen->devicePixelRatio();
         const QSize whole = screen->geometry().size();
-        const QSize free = screen->availableGeometry().size();
+        const QSize freeArea = screen->availableGeometry().size();
         // The frame the game assumes until the window system tells: thin
         // borders and a title bar.
         scale = setup::ToolScale(values.scale, values.fullScreen,
                                  platform::DevicePixels(whole.width(), whole.height(), ratio),
-                                 platform::DevicePixels(free.width(), free.height(), ratio),
+                                 platform::DevicePixels(freeArea.width(), freeArea.height(), ratio),
                                  platform::PixelSize{2, 32});
         // The layout is in the toolkit's units, ratio device pixels each.
         scale = std::max(1, static_cast<int>(scale / ratio));
