@@ -68,8 +68,8 @@ class Form1 : public QWidget {
     HScrollBar* HScroll1 = nullptr;
     HScrollBar* HScroll2 = nullptr;
 
-    // The game's windows, below Frame1: the scale (item 0 automatic, else
-    // the factor), fullscreen at start, the pause when the game loses the
+    // The game's windows, below Frame1: the scale (item 0 automatic, 1 to 4
+    // the factor, 5 filling), fullscreen at start, the pause when the game loses the
     // keyboard, the hero's help round corners.
     QFrame* Frame2 = nullptr;
     QLabel* Label5 = nullptr;
