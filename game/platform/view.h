@@ -44,6 +44,8 @@ class View : public QObject {
     // The factor that fills, device pixels per game pixel, not necessarily
     // whole; 0 when the windows are shown at the whole Scale().
     double FillFactor() const { return fill_; }
+    // Both together.
+    ScaleChoice Choice() const { return {scale_, fill_}; }
     // Device pixels per toolkit unit of the game's screen.
     double PixelRatio() const { return ratio_; }
     QScreen* Screen() const;

@@ -51,12 +51,17 @@ PixelSize DevicePixels(int widthUnits, int heightUnits, double pixelRatio) {
             static_cast<int>(std::lround(heightUnits * pixelRatio))};
 }
 
-ViewPlacement CentredPlacement(PixelSize client, int scale, double pixelRatio, double areaWidth,
-                               double areaHeight) {
-    ViewPlacement placement{scale, pixelRatio, 0.0, 0.0};
-    // Whole device pixels, so that every game pixel stays an s x s block.
-    const double spareX = areaWidth * pixelRatio - static_cast<double>(client.width) * scale;
-    const double spareY = areaHeight * pixelRatio - static_cast<double>(client.height) * scale;
+ViewPlacement FramedPlacement(ScaleChoice scale, double pixelRatio) {
+    return ViewPlacement{std::max(scale.whole, 1), pixelRatio, 0.0, 0.0, scale.fill};
+}
+
+ViewPlacement CentredPlacement(PixelSize client, ScaleChoice scale, double pixelRatio,
+                               double areaWidth, double areaHeight) {
+    ViewPlacement placement = FramedPlacement(scale, pixelRatio);
+    // Whole device pixels, so that every game pixel stays an s x s block
+    // (or, filling, the content lies on the same pixel grid as its image).
+    const double spareX = areaWidth * pixelRatio - placement.DevicePixelsOf(client.width);
+    const double spareY = areaHeight * pixelRatio - placement.DevicePixelsOf(client.height);
     placement.originX = std::max(0.0, std::floor(spareX / 2)) / pixelRatio;
     placement.originY = std::max(0.0, std::floor(spareY / 2)) / pixelRatio;
     return placement;

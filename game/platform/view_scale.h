@@ -61,12 +61,19 @@ PixelSize DevicePixels(int widthUnits, int heightUnits, double pixelRatio);
 // units: the game's pixel (x, y) covers [origin + x * unit, origin + (x + 1)
 // * unit).
 struct ViewPlacement {
-    int scale = 1;            // device pixels per game pixel
+    int scale = 1;            // device pixels per game pixel (the whole part when filling)
     double pixelRatio = 1.0;  // device pixels per toolkit unit
     double originX = 0.0;     // the game's (0, 0), in toolkit units
     double originY = 0.0;
+    double fill = 0.0;  // a filling view's factor, device pixels per game pixel; 0 for none
 
-    double Unit() const { return scale / pixelRatio; }
+    bool Fills() const { return fill > 0.0; }
+    double Factor() const { return Fills() ? fill : scale; }
+    double Unit() const { return Factor() / pixelRatio; }
+    // The device pixels that `pixels` game pixels from the origin cover.
+    int DevicePixelsOf(int pixels) const {
+        return static_cast<int>(std::lround(pixels * Factor()));
+    }
     // A game coordinate as toolkit units, rounded to whole units.
     int UnitsX(int x) const { return static_cast<int>(std::lround(originX + x * Unit())); }
     int UnitsY(int y) const { return static_cast<int>(std::lround(originY + y * Unit())); }
@@ -79,10 +86,19 @@ struct ViewPlacement {
     static int PixelOf(double pixels) { return static_cast<int>(std::floor(pixels + 1e-6)); }
 };
 
+// The placement of a window that is not centred in a larger area: its
+// content from the window's own top-left corner.
+ViewPlacement FramedPlacement(ScaleChoice scale, double pixelRatio);
+
 // The placement of a client of `client` game pixels centred in an area of
 // `area` toolkit units (a window filling the screen), each game pixel
-// `scale` device pixels.  The origin falls on a whole device pixel.
-ViewPlacement CentredPlacement(PixelSize client, int scale, double pixelRatio, double areaWidth,
-                               double areaHeight);
+// `scale` device pixels (or the filling factor).  The origin falls on a
+// whole device pixel.
+ViewPlacement CentredPlacement(PixelSize client, ScaleChoice scale, double pixelRatio,
+                               double areaWidth, double areaHeight);
+inline ViewPlacement CentredPlacement(PixelSize client, int scale, double pixelRatio,
+                                      double areaWidth, double areaHeight) {
+    return CentredPlacement(client, ScaleChoice{scale, 0.0}, pixelRatio, areaWidth, areaHeight);
+}
 
 }  // namespace platform

@@ -271,3 +271,48 @@ TEST(FillPixels, EveryPixelIsAWholeBlockWithAtMostOneSoftPixelAtEachEdge) {
 }
 
 }  // namespace
+
+namespace {
+
+// A filling frame redoes only what changed, including the soft pixels that
+// a changed pixel shares with its unchanged neighbours: after any run of
+// changes it shows exactly what filling the whole frame afresh shows, and
+// what it reports covers every target pixel that differs.
+TEST(EnlargedFrameFilling, ChangedCellsGiveTheSameImageAsAFreshFill) {
+    constexpr int kW = 53, kH = 47, kOutW = 82, kOutH = 73;  // about 1.55
+    std::vector<uint32_t> frame = Noise(kW, kH, 5);
+    EnlargedFrame enlarged;
+    enlarged.ResetFilled(kW, kH, kOutW, kOutH);
+    ASSERT_TRUE(enlarged.Fills());
+    EXPECT_EQ(enlarged.Scale(), 1);
+    EXPECT_EQ(enlarged.Update(frame.data(), kW), (std::vector<PixelRect>{{0, 0, kW, kH}}));
+    std::vector<uint32_t> fresh(static_cast<size_t>(kOutW) * kOutH);
+    std::vector<uint32_t> before;
+    // A pixel on a cell's edge, a block over four cells, the last corner,
+    // and the whole frame new.
+    const PixelRect changes[] = {
+        {9, 10, 10, 11}, {15, 17, 33, 26}, {52, 46, 53, 47}, {0, 0, kW, kH}};
+    uint32_t seed = 9;
+    for (const PixelRect& change : changes) {
+        SCOPED_TRACE(testing::Message() << change.left << ", " << change.top);
+        before.assign(enlarged.Pixels(), enlarged.Pixels() + fresh.size());
+        for (int y = change.top; y < change.bottom; ++y)
+            for (int x = change.left; x < change.right; ++x)
+                frame[y * kW + x] = 0xFF000000u | (seed = seed * 1103515245u + 12345u) >> 8;
+        const std::vector<PixelRect> reported = enlarged.Update(frame.data(), kW);
+        platform::FillPixels(frame.data(), kW, kW, kH, fresh.data(), kOutW, kOutW, kOutH);
+        ASSERT_EQ(std::vector<uint32_t>(enlarged.Pixels(), enlarged.Pixels() + fresh.size()),
+                  fresh);
+        for (int y = 0; y < kOutH; ++y)
+            for (int x = 0; x < kOutW; ++x) {
+                if (before[y * kOutW + x] == fresh[y * kOutW + x]) continue;
+                const bool covered = std::any_of(reported.begin(), reported.end(), [&](auto& r) {
+                    const PixelRect out = enlarged.OutRect(r);
+                    return x >= out.left && x < out.right && y >= out.top && y < out.bottom;
+                });
+                ASSERT_TRUE(covered) << x << ", " << y;
+            }
+    }
+}
+
+}  // namespace
