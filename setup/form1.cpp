@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -58,6 +59,16 @@ QString RefusalNote(KeyRefusal refusal, int key, const QString& owner) {
     return {};
 }
 
+// What a title bar needs for the title in a bold title font, with room for
+// the window menu's icon and three buttons.
+int TitleBarWidth(const QString& title) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(9);
+    font.setBold(true);
+    constexpr int kIconAndButtons = 4 * 24;
+    return QFontMetrics(font).horizontalAdvance(title) + kIconAndButtons + 16;
+}
+
 }  // namespace
 
 Form1::Form1(const QString& appFolder, QWidget* parent)
@@ -109,11 +120,16 @@ void Form1::showEvent(QShowEvent* event) {
 
 void Form1::CreateControls() {
     setWindowTitle(QStringLiteral("Orvane Setup v1.0"));
+    // A window of a fixed size has nothing to maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // The first frame keeps the tool's old layout; the second, for the
     // game's windows and keys, was added below it and the window grew
-    // downward, and again by a row for the music's volume.
+    // downward, and again by a row for the music's volume.  At 1x that
+    // is narrower than a title bar needs for the title and its buttons, so
+    // the window is widened on its right, the layout staying where it is.
     const QRect client = Twips(0, 0, kClientTwipsWidth, kClientTwipsHeight);
-    setFixedSize(client.size());
+    setFixedSize(std::max(client.width(), TitleBarWidth(windowTitle())), client.height());
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(kFontPixels * scale_);
     setFont(font);
