@@ -61,7 +61,7 @@ void Form3::Timer1_Timer() {
 }
 
 void Form3::PrintItems() {
-    if (canvas_.Follow(ScaledBackground(), Scale())) update();
+    if (canvas_.Follow(ScaledBackground(), Placement().Factor())) update();
     for (int16_t i = 0; i < kMenuItemCount; ++i) {
         const MenuItemLayout& item = kMenuLayout[i];
         QColor colour = MenuItemOffered(i, CanSave, CanResume) ? QColor(255, Items.Brightness[i], 0)
@@ -204,7 +204,7 @@ void Form3::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form3::PaintContent(QPainter& painter) {
-    canvas_.Follow(ScaledBackground(), Scale());
+    canvas_.Follow(ScaledBackground(), Placement().Factor());
     DrawDevicePixels(painter, 0, 0, canvas_.Image());
 }
 
