@@ -18,6 +18,7 @@
 #include "game/windows/menu_links.h"
 #include "game/windows/question_window.h"
 #include "game/windows/save_window.h"
+#include "game/windows/settings_window.h"
 
 namespace game {
 namespace {
@@ -96,6 +97,9 @@ void Form3::MenuItems(int16_t ix) {
                 Windows().ResumeGameWindow();
             }
             break;
+        case kMenuSettings:
+            ShowSettings();
+            break;
         case kMenuCredits:
             ShowCredits();
             break;
@@ -138,6 +142,11 @@ void Form3::ShowSaveDialog() {
     FillList(*save->List1, entries);
     save->Text1->clear();
     save->ShowModally();
+}
+
+void Form3::ShowSettings() {
+    SettingsWindow* settings = MenuLinks().settings;
+    if (settings) settings->ShowModally();
 }
 
 void Form3::ShowCredits() {

@@ -42,8 +42,8 @@ TEST_F(PadMenus, TheMenuMovesWithTheDpadAndTheStickAndARunsTheItem) {
     // Without a game "Uložit" and "Zpět" are skipped, as with the arrows.
     Stick(0, 32767);
     Stick(0, 0);
-    EXPECT_EQ(menu->Items.Selected, kMenuCredits);
-    EXPECT_TRUE(menu->Items.Highlighted[kMenuCredits]);
+    EXPECT_EQ(menu->Items.Selected, kMenuSettings);
+    EXPECT_TRUE(menu->Items.Highlighted[kMenuSettings]);
     // Held, it goes on as a held arrow does.
     Push(SDL_CONTROLLER_BUTTON_DPAD_UP);
     Wait(platform::PadKeys::kRepeatDelayMs);
