@@ -78,6 +78,7 @@ SettingsWindow::SettingsWindow(QWidget* parent)
     QLabel* title = MakeLabel(this, QRect(kStoneBorder, 16, kPageWidth - 2 * kStoneBorder, 22),
                               kPageTitleColour, 12, QStringLiteral("Nastavení"));
     title->setAttribute(Qt::WA_TransparentForMouseEvents);
+    title->setObjectName(QStringLiteral("title"));
     for (int16_t i = 0; i < kSettingsRowCount; ++i) {
         const int top = kPageRowsTop + i * kPageRowHeight;
         RowNames[i] = SettingLabel(this, kRowNameLeft, top, kRowNameWidth, kRowNameColour);
@@ -237,6 +238,8 @@ void SettingsWindow::KeyListKey(int16_t keyCode, int16_t shift) {
 void SettingsWindow::ShowRows() {
     auto* footer = findChild<QLabel*>(QStringLiteral("footer"));
     if (footer) footer->setText(QString::fromUtf8(showingKeys_ ? kKeysFooter : kRowsFooter));
+    if (auto* title = findChild<QLabel*>(QStringLiteral("title")))
+        title->setText(showingKeys_ ? QStringLiteral("Klávesy") : QStringLiteral("Nastavení"));
     const int16_t chosen = showingKeys_ ? keyList_.row : page_.row;
     const int16_t rows = showingKeys_ ? kKeyListRowCount : kSettingsRowCount;
     for (int16_t i = 0; i < kSettingsRowCount; ++i) {
