@@ -5,7 +5,6 @@
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
-#include "game/core/music_director.h"
 #include "game/core/windows.h"
 #include "game/platform/keys.h"
 #include "game/platform/view.h"
@@ -115,10 +114,8 @@ void SettingsWindow::ShowModally() {
     showingKeys_ = false;
     Note->clear();
     ShowRows();
-    {
-        MusicOverlay lowered;
-        platform::ShowModal(*this, [] { return ShutdownRequested; });
-    }
+    // The music is not lowered here: the player hears the volume he sets.
+    platform::ShowModal(*this, [] { return ShutdownRequested; });
     if (!ShutdownRequested) WriteIfChanged();
 }
 
