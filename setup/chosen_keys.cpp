@@ -9,12 +9,6 @@
 namespace setup {
 namespace {
 
-// In the order of settings::KeyCommands().
-constexpr std::array<const char*, kCommandCount> kCaptions = {
-    "Nahoru", "Dolů",  "Vlevo", "Vpravo",         "Střelba",
-    "Bomba",  "Pauza", "Menu",  "Rychlé uložení", "Rychlé nahrání",
-};
-
 // Keys with a caption of their own; letters, digits and F keys show as
 // they are named.
 struct CaptionedKey {
@@ -42,16 +36,6 @@ constexpr CaptionedKey kCaptionedKeys[] = {
     {Qt::Key_Insert, "Insert"},
     {Qt::Key_Delete, "Delete"},
 };
-
-// The keys the game turns into key codes of its own (and so can tell
-// apart): letters, digits, F1 to F24 and the keys above.
-bool GameSeesKey(int key) {
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return true;
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return true;
-    return std::any_of(std::begin(kCaptionedKeys), std::end(kCaptionedKeys),
-                       [key](const CaptionedKey& k) { return k.key == key; });
-}
 
 bool IsEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -87,7 +71,8 @@ const std::vector<OfferedKey>& OfferedKeys() {
 }  // namespace
 
 QString CommandCaption(std::size_t command) {
-    return QString::fromUtf8(kCaptions[command]);
+    const std::string_view caption = settings::CommandCaption(command);
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
 KeyChoice DefaultKeys() {
@@ -101,13 +86,8 @@ int SameKeyForTheGame(int key) {
 KeyRefusal RefusalOf(const KeyChoice& keys, std::size_t command, int key,
                      Qt::KeyboardModifiers modifiers) {
     key = SameKeyForTheGame(key);
-    if (key == Qt::Key_F1) return KeyRefusal::Help;
-    if (key == Qt::Key_F11 || (IsEnter(key) && (modifiers & Qt::AltModifier)))
-        return KeyRefusal::Screen;
-    if (!GameSeesKey(key)) return KeyRefusal::Unknown;
-    for (std::size_t other = 0; other < kCommandCount; ++other)
-        if (other != command && keys[other] == key) return KeyRefusal::Taken;
-    return KeyRefusal::None;
+    const bool altEnter = IsEnter(key) && (modifiers & Qt::AltModifier);
+    return settings::RefusalOf(GameKeysOf(keys), command, GameKeyOf(key), altEnter);
 }
 
 int16_t GameKeyOf(int key) {

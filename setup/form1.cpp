@@ -43,20 +43,8 @@ constexpr int kKeyRowsTop = 2340;
 constexpr int kKeyRowStep = 300;
 
 QString RefusalNote(KeyRefusal refusal, int key, const QString& owner) {
-    switch (refusal) {
-        case KeyRefusal::Help:
-            return QStringLiteral("F1 nelze zvolit, ve hře otevírá nápovědu.");
-        case KeyRefusal::Screen:
-            return QStringLiteral("%1 nelze zvolit, přepíná celou obrazovku.")
-                .arg(key == Qt::Key_F11 ? QStringLiteral("F11") : QStringLiteral("Alt+Enter"));
-        case KeyRefusal::Taken:
-            return QStringLiteral("Klávesu %1 už má příkaz %2.").arg(KeyCaption(key), owner);
-        case KeyRefusal::Unknown:
-            return QStringLiteral("Tuto klávesu hra nezná, zvolte jinou.");
-        case KeyRefusal::None:
-            break;
-    }
-    return {};
+    return QString::fromStdString(settings::RefusalNote(
+        refusal, GameKeyOf(key), KeyCaption(key).toStdString(), owner.toStdString()));
 }
 
 // What a title bar needs for the title in a bold title font, with room for

@@ -20,6 +20,7 @@
 #include "game/windows/menu_links.h"
 #include "game/windows/question_window.h"
 #include "game/windows/save_window.h"
+#include "game/windows/settings_window.h"
 
 namespace game {
 namespace {
@@ -98,6 +99,9 @@ void Form3::MenuItems(int16_t ix) {
                 Windows().ResumeGameWindow();
             }
             break;
+        case kMenuSettings:
+            ShowSettings();
+            break;
         case kMenuCredits:
             ShowCredits();
             break;
@@ -144,6 +148,11 @@ void Form3::ShowSaveDialog() {
     save->ProposeName(
         QString::fromStdString(ProposedSaveName(LevelNumber, now.hour(), now.minute())));
     save->ShowModally();
+}
+
+void Form3::ShowSettings() {
+    SettingsWindow* settings = MenuLinks().settings;
+    if (settings) settings->ShowModally();
 }
 
 void Form3::ShowCredits() {
