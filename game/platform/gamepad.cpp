@@ -96,7 +96,15 @@ Gamepad::Gamepad(PadKeyReceiver& receiver, QObject* parent)
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     started_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     if (!started_) return;
-    connect(&timer_, &QTimer::timeout, this, &Gamepad::Poll);
+    // The timer only asks for a poll.  A timer's handler is never entered
+    // again while it runs, so a dialog that A opens modally from inside a
+    // poll would get no pad at all; a posted call is delivered inside the
+    // dialog's own loop as well.
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (pollAsked_) return;
+        pollAsked_ = true;
+        QMetaObject::invokeMethod(this, &Gamepad::AskedPoll, Qt::QueuedConnection);
+    });
     FollowPace();
     // The pads already plugged in arrive as events on the first poll.
 }
@@ -115,6 +123,11 @@ int Gamepad::PadCount() const {
 
 bool Gamepad::Driving() const {
     return pads_->driver >= 0;
+}
+
+void Gamepad::AskedPoll() {
+    pollAsked_ = false;
+    Poll();
 }
 
 void Gamepad::Poll() {

@@ -59,6 +59,7 @@ class Gamepad : public QObject {
   private:
     struct Pads;
 
+    void AskedPoll();
     void ReadEvents();
     void FollowPad(int32_t instance);
     void Unplugged(int32_t instance);
@@ -74,6 +75,7 @@ class Gamepad : public QObject {
     // on, in order.
     std::deque<PadControlChange> pending_;
     QTimer timer_;
+    bool pollAsked_ = false;  // a poll is posted and not yet begun
     QElapsedTimer elapsed_;
     std::function<int64_t()> clock_;
 };

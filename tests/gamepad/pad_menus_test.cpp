@@ -71,6 +71,26 @@ TEST_F(PadMenus, TheMenuMovesWithTheDpadAndTheStickAndARunsTheItem) {
     EXPECT_TRUE(menu->isVisible());
 }
 
+// Here the pad layer's own timer reads the pad, as in the game: A opens a
+// window modally from inside a poll, and the pad must go on working in it.
+TEST_F(PadMenus, ThePadLayersTimerKeepsThePadWorkingInAWindowThatAOpened) {
+    ChooseInMenu(kMenuCredits);
+    bool shown = false, closedByPad = false;
+    WhenShown(*credits, [&] {
+        shown = true;
+        pad.Button(SDL_CONTROLLER_BUTTON_A, false);
+        QTest::qWait(100);
+        pad.Button(SDL_CONTROLLER_BUTTON_A, true);
+        closedByPad = QTest::qWaitFor([&] { return !credits->isVisible(); }, 3000);
+        pad.Button(SDL_CONTROLLER_BUTTON_A, false);
+        credits->hide();  // ends the window's wait if the pad could not
+    });
+    pad.Button(SDL_CONTROLLER_BUTTON_A, true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown; }, 3000)) << "A did not open the credits";
+    EXPECT_TRUE(closedByPad) << "A inside the credits was never read";
+    QTest::qWait(100);
+}
+
 TEST_F(PadMenus, BInTheMenuGoesBackToTheGameOnlyWhenThereIsOne) {
     Tap(SDL_CONTROLLER_BUTTON_B);
     EXPECT_TRUE(menu->isVisible());
