@@ -111,7 +111,7 @@ std::optional<std::size_t> PlaceholderOf(std::string_view name) {
 
 std::string Fill(std::string_view name, const KeyCodes& keys, KeyDevice device) {
     const bool pad = device == KeyDevice::Pad;
-    if (name == kConfirm) return std::string(pad ? kPadConfirm : KeyInSentence(vk::Return));
+    if (name == kConfirm) return pad ? std::string(kPadConfirm) : KeyInSentence(vk::Return);
     if (name == kMove) {
         if (pad) return std::string(kPadMove);
         if (keys[kUp] == vk::Up && keys[kDown] == vk::Down && keys[kLeft] == vk::Left &&
