@@ -110,8 +110,8 @@ HelpWindow::HelpWindow(QWidget* parent) : BackgroundWindow(kWidth, kHeight, Qt::
         Tips[i] = RowLabel(this, kKeysLeft, tipsTop + static_cast<int>(i) * kRowHeight,
                            kWidth - 2 * kKeysLeft, kTipColour);
     }
-    Heading(this, QRect(kBorder, kHeight - 30, kWidth - 2 * kBorder, 16), kFooterColour, 8.25,
-            QStringLiteral("Esc, Enter nebo F1 nápovědu zavře."));
+    Footer = Heading(this, QRect(kBorder, kHeight - 30, kWidth - 2 * kBorder, 16), kFooterColour,
+                     8.25, QString());
 }
 
 void HelpWindow::SetFramePicture(const QImage& picture) {
@@ -127,6 +127,10 @@ void HelpWindow::ShowHelp(const KeyBindings& keys) {
     Tips[0]->setText(tip("Držte střelbu ({Strelba}) a kouzla poletí jedno za druhým."));
     Tips[1]->setText(tip("Od vlastní bomby ustupte aspoň tři políčka."));
     Tips[2]->setText(tip("Ukládejte často: {Ulozit} hru rychle uloží, {Nahrat} ji vrátí."));
+    // The pad's B, A and Y arrive as Esc, Enter and F1.
+    Footer->setText(LastKeyDevice() == settings::KeyDevice::Pad
+                        ? QStringLiteral("B, A nebo Y nápovědu zavře.")
+                        : QStringLiteral("Esc, Enter nebo F1 nápovědu zavře."));
     MusicOverlay lowered;
     platform::ShowModal(*this, [] { return ShutdownRequested; });
 }

@@ -40,8 +40,9 @@ class HelpWindow : public platform::BackgroundWindow {
     static constexpr std::size_t kPadRows = 9;
     std::array<QLabel*, kPadRows> PadNames{};
     std::array<QLabel*, kPadRows> PadButtons{};
-    // The tips, one label each.
+    // The tips, one label each, and how the window is closed.
     std::array<QLabel*, 3> Tips{};
+    QLabel* Footer = nullptr;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
