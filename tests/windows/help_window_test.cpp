@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "game/core/key_bindings.h"
+#include "game/core/key_text.h"
 #include "game/platform/keys.h"
 #include "game/windows/help_window.h"
 #include "game/windows/window_style.h"
@@ -69,11 +70,23 @@ TEST_F(HelpTest, ListsTheChosenKeysThePadAndTips) {
         EXPECT_TRUE(help().Tips[0]->text().contains("(J)"));
         EXPECT_TRUE(help().Tips[1]->text().contains("tři políčka"));
         EXPECT_TRUE(help().Tips[2]->text().contains("F6"));
+        EXPECT_EQ(help().Footer->text(), "Esc, Enter nebo F1 nápovědu zavře.");
         // Every text fits its label on one line.
         for (QLabel* label : help().findChildren<QLabel*>())
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
                 << label->text().toStdString();
     });
+    // With the pad in hand (its Y opens the help), the tips and the way out
+    // name its buttons.
+    PadKeyUsed();
+    QTimer::singleShot(0, [&] {
+        EXPECT_EQ(help().Tips[0]->text(), "Držte střelbu (A) a kouzla poletí jedno za druhým.");
+        EXPECT_EQ(help().Tips[2]->text(), "Ukládejte často: LB hru rychle uloží, RB ji vrátí.");
+        EXPECT_EQ(help().Footer->text(), "B, A nebo Y nápovědu zavře.");
+        QTest::keyClick(&help(), Qt::Key_Escape);
+    });
+    help().ShowHelp(keys);
+    EXPECT_FALSE(help().isVisible());
 }
 
 TEST_F(HelpTest, OnlyEscEnterOrF1CloseIt) {
