@@ -6,6 +6,8 @@
 
 #include <QKeySequence>
 
+#include "game/settings/key_names.h"
+
 namespace setup {
 namespace {
 
@@ -15,32 +17,13 @@ constexpr std::array<const char*, kCommandCount> kCaptions = {
     "Bomba",  "Pauza", "Menu",  "Rychlé uložení", "Rychlé nahrání",
 };
 
-// Keys with a caption of their own; letters, digits and F keys show as
-// they are named.
-struct CaptionedKey {
-    int key;
-    const char* caption;
-};
-constexpr CaptionedKey kCaptionedKeys[] = {
-    {Qt::Key_Up, "Šipka nahoru"},
-    {Qt::Key_Down, "Šipka dolů"},
-    {Qt::Key_Left, "Šipka vlevo"},
-    {Qt::Key_Right, "Šipka vpravo"},
-    {Qt::Key_Control, "Ctrl"},
-    {Qt::Key_Shift, "Shift"},
-    {Qt::Key_Alt, "Alt"},
-    {Qt::Key_Space, "Mezerník"},
-    {Qt::Key_Escape, "Esc"},
-    {Qt::Key_Pause, "Pause"},
-    {Qt::Key_Return, "Enter"},
-    {Qt::Key_Backspace, "Backspace"},
-    {Qt::Key_Tab, "Tab"},
-    {Qt::Key_PageUp, "Page Up"},
-    {Qt::Key_PageDown, "Page Down"},
-    {Qt::Key_Home, "Home"},
-    {Qt::Key_End, "End"},
-    {Qt::Key_Insert, "Insert"},
-    {Qt::Key_Delete, "Delete"},
+// The keys with a name of their own that the game sees, besides letters,
+// digits and F keys.
+constexpr int kNamedKeys[] = {
+    Qt::Key_Up,     Qt::Key_Down,      Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Control,
+    Qt::Key_Shift,  Qt::Key_Alt,       Qt::Key_Space,  Qt::Key_Escape, Qt::Key_Pause,
+    Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Tab,    Qt::Key_PageUp, Qt::Key_PageDown,
+    Qt::Key_Home,   Qt::Key_End,       Qt::Key_Insert, Qt::Key_Delete,
 };
 
 // The keys the game turns into key codes of its own (and so can tell
@@ -49,8 +32,7 @@ bool GameSeesKey(int key) {
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return true;
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return true;
-    return std::any_of(std::begin(kCaptionedKeys), std::end(kCaptionedKeys),
-                       [key](const CaptionedKey& k) { return k.key == key; });
+    return std::find(std::begin(kNamedKeys), std::end(kNamedKeys), key) != std::end(kNamedKeys);
 }
 
 bool IsEnter(int key) {
@@ -71,8 +53,8 @@ const std::vector<OfferedKey>& OfferedKeys() {
             const auto code = settings::KeyCodeOfName(name.toStdString());
             keys.push_back({key, code.value_or(int16_t{0})});
         };
-        for (const CaptionedKey& k : kCaptionedKeys)
-            add(k.key);
+        for (int key : kNamedKeys)
+            add(key);
         for (int key = Qt::Key_A; key <= Qt::Key_Z; ++key)
             add(key);
         for (int key = Qt::Key_0; key <= Qt::Key_9; ++key)
@@ -138,8 +120,9 @@ KeyChoice QtKeysOf(const settings::KeyCodes& keys) {
 }
 
 QString KeyCaption(int key) {
-    for (const CaptionedKey& k : kCaptionedKeys)
-        if (k.key == key) return QString::fromUtf8(k.caption);
+    // The game's own caption, as its help shows the key.
+    const std::string caption = settings::KeyCaption(GameKeyOf(key));
+    if (!caption.empty()) return QString::fromStdString(caption);
     return QKeySequence(key).toString(QKeySequence::NativeText);
 }
 
