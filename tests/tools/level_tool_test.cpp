@@ -207,6 +207,11 @@ TEST_F(LevelTool, CheckReportsEveryProblemOnItsOwnLine) {
     level.tiles[44] = {21, kDestructibleWall, 0, "0", "25"};
     level.monsters.push_back({490.0f, 10.0f, 0, 5, 1, 1});
     level.tiles[45].Kind = 12;
+    // Braces name keys only, by their exact names.
+    level.tiles[46] = {33, kSign, 0, "{Strelba} a {strelba}", ""};
+    level.tiles[47] = {34, kMessageScreen, 0, "Zavři {Potvrdit}, pak {Bomba", ""};
+    level.tiles[48] = {33, kSign, 0, "{Pohyb} {Nahoru}{Dolu}{Vlevo}{Vpravo}{Pauza}{Menu}",
+                       "{Ulozit}{Nahrat}{Foo}"};
     ByteWriter out;
     WritePackageRecord(out, package);
     WriteBytes(dir / "bad.all", out.Bytes());
@@ -222,9 +227,11 @@ TEST_F(LevelTool, CheckReportsEveryProblemOnItsOwnLine) {
           "tile 43 (column 18, row 1): the mechanism's change \"29\" is not \"picture kind\"",
           "tile 44 (column 19, row 1): a destructible wall needs a positive strength",
           "tile 45 (column 20, row 1): unknown tile kind 12", "kind 5 is not 0 to 3",
-          "outside the field"})
+          "outside the field",
+          "tile 46 (column 21, row 1): the text's \"{strelba}\" is no key's name: {Nahoru}",
+          "tile 47 (column 22, row 1): the text's \"{Bomba\" is no key's name"})
         EXPECT_NE(run.err.find(expected), std::string::npos) << expected << "\n" << run.err;
-    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 9) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 11) << run.err;
 }
 
 // The campaign greets the player wherever he arrives: the start of a new

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "game/core/game_state.h"
+#include "game/settings/key_names.h"
 #include "tools/levels/bots/campaign_routes.h"
 #include "tools/levels/bots/hero_search.h"
 #include "tools/levels/compiler/greeting_check.h"
@@ -98,9 +99,17 @@ class Checker {
         switch (tile.Kind) {
             case game::kFloor:
             case game::kSolidWall:
-            case game::kSign:
             case game::kTrapFloor:
+                break;
+            case game::kSign:
             case game::kMessageScreen:
+                // Braces name keys, and nothing else.
+                for (const std::string& unknown : settings::UnknownPlaceholders(tile.Param1))
+                    Report(n, t,
+                           "the text's \"" + unknown +
+                               "\" is no key's name: {Nahoru}, {Dolu}, {Vlevo}, {Vpravo}, "
+                               "{Strelba}, {Bomba}, {Pauza}, {Menu}, {Ulozit}, {Nahrat}, {Pohyb}, "
+                               "{Potvrdit}");
                 break;
             case game::kDestructibleWall: {
                 auto strength = WholeNumber(tile.Param1);

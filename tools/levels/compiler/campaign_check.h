@@ -1,10 +1,10 @@
 // The checks a campaign must pass before players see it: exits lead to real
 // levels onto tiles that are not walls, targets lie in the grid, parameters
-// have the form the game reads, monsters and items stand inside the field,
-// and every level is closed by a wall border (the field's edge stops
-// nobody, and the game's neighbour arithmetic wraps across rows), but for
-// the last level's way out.  A sound campaign is then walked through
-// (CheckReachability) and, when asked, its greetings are checked
+// have the form the game reads, the texts of signs and message screens use
+// braces only for the keys' names (game/settings/key_names.h), monsters and items stand inside the
+// field, and every level is closed by a wall border (the field's edge stops nobody, and the game's
+// neighbour arithmetic wraps across rows), but for the last level's way out.  A sound campaign is
+// then walked through (CheckReachability) and, when asked, its greetings are checked
 // (CheckGreetings).
 #pragma once
 
