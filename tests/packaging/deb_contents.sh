@@ -29,7 +29,7 @@ dpkg-deb --contents "$deb" >"$work/contents"
 # The paths, without the owner and the link targets.
 awk '{print $6}' "$work/contents" | sed 's|^\./||; s|/$||' >"$work/paths"
 for path in usr/bin/karvelun usr/bin/karvelun-setup usr/bin/karvelun-levels \
-    usr/lib/karvelun/libtembra.so usr/share/karvelun/levels.all \
+    usr/lib/karvelun/libtembra.so usr/share/karvelun/levels.all usr/share/karvelun/levels.en \
     usr/share/karvelun/fonts/DejaVuSans-Bold.ttf usr/share/karvelun/obr/gui usr/share/karvelun/zvuky/magic.wav \
     usr/share/karvelun/hudba/menu.ogg \
     "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \

@@ -49,7 +49,7 @@ diff <(printf '%s\n' "${expected[@]}" | sort) <(tree_outside_data) >"$work/files
 
 # The data folder holds what dist/data holds, without a player's files.
 data_files() {
-    (cd "$1" && find obr zvuky hudba fonts tiled levels.all -type f -printf '%p\n' | sort)
+    (cd "$1" && find obr zvuky hudba fonts tiled levels.all levels.en -type f -printf '%p\n' | sort)
 }
 diff <(data_files "$dist/data") <(data_files "$prefix/share/karvelun") >"$work/data.diff" ||
     { cat "$work/data.diff" >&2; fail "share/karvelun differs from the build's data"; }

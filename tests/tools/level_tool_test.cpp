@@ -36,6 +36,15 @@ ToolRun Tool(std::vector<std::string> args) {
     return {status, out.str(), err.str()};
 }
 
+// The lines that tell of problems, not of notes.
+long ProblemLines(const std::string& err) {
+    long lines = 0;
+    std::istringstream in(err);
+    for (std::string line; std::getline(in, line);)
+        lines += line.find(": note: ") == std::string::npos;
+    return lines;
+}
+
 class LevelTool : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -133,6 +142,83 @@ TEST_F(LevelTool, TheSameSourcesGiveTheSameBytes) {
     EXPECT_NE(ReadBytes(dir / "a.all"), ReadBytes(dir / "c.all"));
 }
 
+// The English texts stand beside the Czech ones in the sources and go to
+// the catalogue beside the package, which keeps the Czech texts only; the
+// shipped campaign (--require-english) needs one for every text.
+TEST_F(LevelTool, EnglishTextsGoToTheCatalogueBesideTheUnchangedPackage) {
+    const auto write = [&](const std::string& sign0, const std::string& sign1) {
+        Write("src/level0.txt",
+              Level({{1, "#.>2....................#"},
+                     {3, "#..S.M..................#"},
+                     {23, "#...............0.......#"}},
+                    "tile 0 1 sign \"0. patro: Vchod\" once en \"Floor 0: Way In\"\n"
+                    "tile 2 1 sign \"0. patro: Vchod\" once en \"Floor 0: Way In\" revealed\n"
+                    "tile > 38 exit 1 @0\n"
+                    "tile S 33 sign \"Drž {Strelba}!\" " +
+                        sign0 +
+                        "\n"
+                        "tile M 34 message \"Runy \\\"praví\\\"\"\n"));
+        Write("src/level1.txt",
+              Level({{5, "#....0<.................#"}, {3, "#..S....................#"}},
+                    "tile 0 1 sign \"1. patro: Sklep\" once en \"Floor 1: Cellar\"\n"
+                    "tile < 39 exit 0 @2\n"
+                    "tile S 33 sign \"Drž {Strelba}!\" " +
+                        sign1 + "\n"));
+    };
+    write("en \"Hold {Strelba}!\"", "en \"Hold {Strelba}!\"");
+    const ToolRun built = Tool({"build", Path("src"), Path("out.all")});
+    ASSERT_EQ(built.status, 0) << built.err;
+    const std::string missing =
+        "level 0, tile 80 (column 5, row 3): the message screen's text \"Runy \"praví\"\" has no "
+        "English text";
+    EXPECT_EQ(built.err, Path("src") + ": note: " + missing + " (en \"...\")\n");
+    const auto catalogue = ReadBytes(dir / "out.en");
+    EXPECT_EQ(std::string(catalogue.begin(), catalogue.end()),
+              "# Karvelun text catalogue: en\n"
+              "0. patro: Vchod\tFloor 0: Way In\n"
+              "1. patro: Sklep\tFloor 1: Cellar\n"
+              "Drž {Strelba}!\tHold {Strelba}!\n");
+    const ToolRun checked = Tool({"check", Path("out.all")});
+    EXPECT_EQ(checked.status, 0);
+    EXPECT_EQ(checked.err, Path("out.all") + ": note: " + missing + " (en \"...\")\n");
+
+    // The package is the one the sources give without their English texts.
+    write("", "");
+    ASSERT_EQ(Tool({"build", Path("src"), Path("bare.all")}).status, 0);
+    EXPECT_EQ(ReadBytes(dir / "bare.all"), ReadBytes(dir / "out.all"));
+
+    const struct {
+        std::string sign0, sign1;
+        bool requireEnglish;
+        std::string error;
+    } kRefused[] = {
+        {"en \"Hold {Strelba}!\"", "en \"Hold {Strelba}!\"", true, missing},
+        {"en \"Hold {Strelba}!\"", "en \"Keep {Strelba} down!\"", false,
+         "level 1, tile 78 (column 3, row 3): the English text \"Keep {Strelba} down!\" differs "
+         "from \"Hold {Strelba}!\" for the same Czech text on level 0, tile 78 (column 3, row 3)"},
+        {"en \"Hold {Bomba}!\"", "", false,
+         "level 0, tile 78 (column 3, row 3): the English text \"Hold {Bomba}!\" names the keys "
+         "{Bomba}, the Czech text {Strelba}"},
+        {"", "en \"Hold it!\"", false,
+         "level 1, tile 78 (column 3, row 3): the English text \"Hold it!\" names the keys none, "
+         "the Czech text {Strelba}"},
+    };
+    for (const auto& refused : kRefused) {
+        write(refused.sign0, refused.sign1);
+        fs::remove(dir / "no.all");
+        std::vector<std::string> args = {"build", Path("src"), Path("no.all")};
+        if (refused.requireEnglish) args.push_back("--require-english");
+        const ToolRun run = Tool(args);
+        EXPECT_EQ(run.status, 1) << refused.error;
+        EXPECT_NE(run.err.find(Path("src") + ": " + refused.error), std::string::npos)
+            << refused.error << "\n"
+            << run.err;
+        EXPECT_EQ(ProblemLines(run.err), 1) << run.err;
+        EXPECT_FALSE(fs::exists(dir / "no.all")) << refused.error;
+        EXPECT_FALSE(fs::exists(dir / "no.en")) << refused.error;
+    }
+}
+
 TEST_F(LevelTool, SourcesBecomeTheGamesTiles) {
     Write("src/level0.txt",
           Level({{1, "#0.S....................#"}, {2, "#.>T.....K..............#"}},
@@ -215,6 +301,13 @@ TEST_F(LevelTool, CheckReportsEveryProblemOnItsOwnLine) {
     ByteWriter out;
     WritePackageRecord(out, package);
     WriteBytes(dir / "bad.all", out.Bytes());
+    // The English catalogue beside it: an English text must name the same
+    // keys; a text without one is a note for a package other than the
+    // shipped campaign's.
+    Write("bad.en",
+          "# Karvelun text catalogue: en\n"
+          "{Strelba} a {strelba}\t{strelba} and {Strelba}\n"
+          "Zavři {Potvrdit}, pak {Bomba\tClose with {Potvrdit}\n");
 
     const ToolRun run = Tool({"check", Path("bad.all")});
     EXPECT_EQ(run.status, 1);
@@ -229,9 +322,13 @@ TEST_F(LevelTool, CheckReportsEveryProblemOnItsOwnLine) {
           "tile 45 (column 20, row 1): unknown tile kind 12", "kind 5 is not 0 to 3",
           "outside the field",
           "tile 46 (column 21, row 1): the text's \"{strelba}\" is no key's name: {Nahoru}",
-          "tile 47 (column 22, row 1): the text's \"{Bomba\" is no key's name"})
+          "tile 47 (column 22, row 1): the text's \"{Bomba\" is no key's name",
+          "tile 47 (column 22, row 1): the English text \"Close with {Potvrdit}\" names the keys "
+          "{Potvrdit}, the Czech text {Bomba {Potvrdit}",
+          "bad.all: note: level 1, tile 48 (column 23, row 1): the sign's text \"{Pohyb} "
+          "{Nahoru}{Dolu}{Vlevo}{Vpravo}{Pa...\" has no English text"})
         EXPECT_NE(run.err.find(expected), std::string::npos) << expected << "\n" << run.err;
-    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 11) << run.err;
+    EXPECT_EQ(ProblemLines(run.err), 12) << run.err;
 }
 
 // The campaign greets the player wherever he arrives: the start of a new
@@ -257,7 +354,7 @@ TEST_F(LevelTool, EveryArrivalOfTheCampaignGreetsThePlayerWithTheLevelsName) {
     const auto fails = [&](const ToolRun& run, const std::string& expected) {
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(run.err.find(expected), std::string::npos) << run.err;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(ProblemLines(run.err), 1) << run.err;
     };
     const std::string level1 =
         "level 1, tile 130 (column 5, row 5): the hero arrives here by the exit of level 0 "

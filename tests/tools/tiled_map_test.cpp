@@ -69,24 +69,36 @@ void Replace(std::string& text, const std::string& from, const std::string& to) 
     text.replace(at, from.size(), to);
 }
 
+// The English texts travel too: as the signs' and message screens'
+// "text_en" in the map, as en "..." in the source.
 TEST(TiledMaps, EveryCampaignLevelComesBackTheSameAsMapAndAsSource) {
-    const PackageRecord campaign = levels_tool::CompileCampaign(KARVELUN_CAMPAIGN_DIR);
+    levels_tool::EnglishTexts english;
+    const PackageRecord campaign =
+        levels_tool::CompileCampaign(KARVELUN_CAMPAIGN_DIR, nullptr, nullptr, &english);
     ASSERT_GT(campaign.levels.size(), 1u);
+    ASSERT_FALSE(english[0].empty());
     const fs::path sources =
         fs::temp_directory_path() / ("karvelun-tiled-" + std::to_string(std::random_device{}()));
     fs::create_directories(sources);
     for (size_t n = 0; n < campaign.levels.size(); ++n) {
-        const auto back = Import(Export(campaign.levels[n], static_cast<int32_t>(n)));
-        EXPECT_EQ(back.number, static_cast<int32_t>(n));
+        const auto number = static_cast<int32_t>(n);
+        const std::string map = tiled_map::WriteMap(campaign.levels[n], number, FakeTilesets(),
+                                                    "/maps", {}, english[number]);
+        const auto back = Import(map);
+        EXPECT_EQ(back.number, number);
         EXPECT_TRUE(SameLevel(back.level, campaign.levels[n])) << "level " << n;
+        EXPECT_EQ(back.english, english[number]) << "level " << n;
         std::ofstream(sources / ("level" + std::to_string(n) + ".txt"))
-            << levels_tool::WriteLevelSource(back.level, static_cast<int32_t>(n));
+            << levels_tool::WriteLevelSource(back.level, number, back.english);
     }
-    const PackageRecord again = levels_tool::CompileCampaign(sources);
+    levels_tool::EnglishTexts englishAgain;
+    const PackageRecord again =
+        levels_tool::CompileCampaign(sources, nullptr, nullptr, &englishAgain);
     fs::remove_all(sources);
     ASSERT_EQ(again.levels.size(), campaign.levels.size());
     for (size_t n = 0; n < campaign.levels.size(); ++n)
         EXPECT_TRUE(SameLevel(again.levels[n], campaign.levels[n])) << "source of level " << n;
+    EXPECT_EQ(englishAgain, english);
 }
 
 TEST(TiledMaps, EveryKindCzechTextsOddParametersAndFractionalPlacesComeBack) {

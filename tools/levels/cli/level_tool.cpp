@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "game/levels/keyed_string.h"
+#include "game/levels/text_catalogue.h"
 #include "game/platform/file_io.h"
 #include "game/platform/random.h"
 #include "tools/levels/bots/difficulty.h"
@@ -16,6 +17,7 @@
 #include "tools/levels/cli/try_out.h"
 #include "tools/levels/compiler/campaign_check.h"
 #include "tools/levels/compiler/campaign_source.h"
+#include "tools/levels/compiler/english_texts.h"
 #include "tools/levels/compiler/json_dump.h"
 #include "tools/levels/compiler/level_text_writer.h"
 #include "tools/levels/tiled/tiled_map.h"
@@ -30,7 +32,7 @@ using game::PackageRecord;
 
 constexpr const char* kUsage =
     "usage: karvelun-levels dump FILE --json [--level N]\n"
-    "       karvelun-levels build SOURCE_DIR OUT.all [--seed N] [--no-check]\n"
+    "       karvelun-levels build SOURCE_DIR OUT.all [--seed N] [--no-check] [--require-english]\n"
     "       karvelun-levels pack DIR OUT.all|OUT.lev\n"
     "       karvelun-levels unpack FILE.all|FILE.lev DIR\n"
     "       karvelun-levels check FILE.all|FILE.lev\n"
@@ -112,6 +114,18 @@ int ReportProblems(const std::vector<std::string>& problems, const std::string& 
     return problems.empty() ? 0 : 1;
 }
 
+// Notes tell of what a designer may leave for later; they fail nothing.
+void ReportNotes(const std::vector<std::string>& notes, const std::string& file,
+                 std::ostream& err) {
+    for (const std::string& note : notes)
+        err << file << ": note: " << note << "\n";
+}
+
+// The English catalogue beside a package: levels.en beside levels.all.
+fs::path CataloguePath(fs::path package) {
+    return package.replace_extension(".en");
+}
+
 int Dump(const std::vector<std::string>& args, std::ostream& out) {
     fs::path file;
     bool json = false;
@@ -177,7 +191,7 @@ MapLevel ReadMapLevel(const fs::path& path, int32_t number) {
     try {
         tiled_map::ImportedLevel map =
             tiled_map::ReadMap(ReadTextFile(path), path.parent_path(), number);
-        return {std::move(map.level), std::move(map.marks)};
+        return {std::move(map.level), std::move(map.marks), std::move(map.english)};
     } catch (const tiled_map::MapError& e) {
         throw SourceError(path.string() + ": " + e.what());
     } catch (const ToolError& e) {
@@ -197,17 +211,20 @@ std::optional<int32_t> NumberInName(const fs::path& file) {
 // One level of a text source (its whole campaign folder is compiled, so
 // that exits may name marks of other levels), a level file or a package.
 game::LevelRecord LevelOfFile(const fs::path& file, std::optional<int32_t>& number,
-                              std::map<char, int32_t>& marks) {
+                              std::map<char, int32_t>& marks,
+                              std::map<int32_t, std::string>* english = nullptr) {
     const std::string extension = Extension(file);
     if (extension == ".txt") {
         if (!number) number = NumberInName(file);
         if (!number) throw ToolError{file.string() + ": name the level with --level N"};
         PackageRecord campaign;
         CampaignMarks used;
+        EnglishTexts texts;
         try {
             campaign = CompileCampaign(file.parent_path().empty() ? "." : file.parent_path(),
-                                       ReadMapLevel, &used);
+                                       ReadMapLevel, &used, &texts);
             marks = used[*number];
+            if (english) *english = texts[*number];
         } catch (const SourceError& e) {
             throw ToolError{e.what()};
         }
@@ -232,7 +249,21 @@ game::LevelRecord LevelOfFile(const fs::path& file, std::optional<int32_t>& numb
         PackageRecord package = ReadPackageFile(file);
         if (*number < 0 || *number >= static_cast<int32_t>(package.levels.size()))
             throw ToolError{file.string() + ": has no level " + std::to_string(*number)};
-        return package.levels[static_cast<size_t>(*number)];
+        game::LevelRecord& level = package.levels[static_cast<size_t>(*number)];
+        // The English texts from the catalogue beside the package, when it
+        // has one.
+        std::error_code ec;
+        if (english && fs::is_regular_file(CataloguePath(file), ec)) {
+            std::string why;
+            const auto catalogue = game::TextCatalogue::Load(CataloguePath(file).string(), &why);
+            if (!catalogue) throw ToolError{why};
+            for (int32_t t = 0; t < game::kTileCount; ++t)
+                if (const std::string* text = catalogue->Find(level.tiles[t].Param1);
+                    text && (level.tiles[t].Kind == game::kSign ||
+                             level.tiles[t].Kind == game::kMessageScreen))
+                    (*english)[t] = *text;
+        }
+        return level;
     }
     if (extension == ".tmx") {
         try {
@@ -240,6 +271,7 @@ game::LevelRecord LevelOfFile(const fs::path& file, std::optional<int32_t>& numb
                 ReadTextFile(file), file.parent_path().empty() ? "." : file.parent_path(), number);
             number = map.number;
             marks = map.marks;
+            if (english) *english = map.english;
             return map.level;
         } catch (const tiled_map::MapError& e) {
             throw ToolError{file.string() + ": " + e.what()};
@@ -266,11 +298,13 @@ int Export(const std::vector<std::string>& args) {
     const fs::path out = paths[1];
     if (Extension(out) != ".tmx") throw ToolError{out.string() + ": a Tiled map ends in .tmx"};
     std::map<char, int32_t> marks;
-    const game::LevelRecord level = LevelOfFile(paths[0], number, marks);
+    std::map<int32_t, std::string> english;
+    const game::LevelRecord level = LevelOfFile(paths[0], number, marks, &english);
     std::string map;
     try {
         const fs::path folder = out.parent_path().empty() ? fs::path(".") : out.parent_path();
-        map = tiled_map::WriteMap(level, *number, tiled_map::LoadTilesets(tilesets), folder, marks);
+        map = tiled_map::WriteMap(level, *number, tiled_map::LoadTilesets(tilesets), folder, marks,
+                                  english);
     } catch (const tiled_map::MapError& e) {
         throw ToolError{paths[0].string() + ": " + e.what()};
     }
@@ -312,7 +346,7 @@ int Import(const std::vector<std::string>& args) {
     }
     std::string source;
     try {
-        source = WriteLevelSource(imported.level, imported.number);
+        source = WriteLevelSource(imported.level, imported.number, imported.english);
     } catch (const SourceError& e) {
         throw ToolError{map.string() + ": " + e.what()};
     }
@@ -354,10 +388,12 @@ int TryOut(const std::vector<std::string>& args, std::ostream& out) {
 int Build(const std::vector<std::string>& args, std::ostream& err) {
     std::vector<std::string> paths;
     uint64_t seed = 1;
-    bool check = true;
+    bool check = true, requireEnglish = false;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--no-check") {
             check = false;
+        } else if (args[i] == "--require-english") {
+            requireEnglish = true;
         } else if (args[i] == "--seed" && i + 1 < args.size()) {
             auto value = NumberArgument(args[++i]);
             if (!value || *value < 0) throw ToolError{"--seed needs a number"};
@@ -371,16 +407,30 @@ int Build(const std::vector<std::string>& args, std::ostream& err) {
     if (Extension(out) != ".all") throw ToolError{out.string() + ": the campaign is a .all file"};
 
     PackageRecord package;
+    EnglishTexts english;
     try {
-        package = CompileCampaign(paths[0], ReadMapLevel);
+        package = CompileCampaign(paths[0], ReadMapLevel, nullptr, &english);
     } catch (const SourceError& e) {
         throw ToolError{e.what()};
     }
-    if (check && ReportProblems(CheckCampaign(package, {.greetings = true}), paths[0], err) != 0)
-        return 1;
+    // One Czech text has one English text, checked or not: the catalogue
+    // could not hold two.
+    std::vector<std::string> problems;
+    const std::map<std::string, std::string> catalogue =
+        EnglishCatalogue(package, english, problems);
+    if (check) {
+        const std::vector<std::string> found = CheckCampaign(package, {.greetings = true});
+        problems.insert(problems.end(), found.begin(), found.end());
+        EnglishReport report = CheckEnglish(package, SourceEnglish(english), requireEnglish);
+        problems.insert(problems.end(), report.problems.begin(), report.problems.end());
+        ReportNotes(report.notes, paths[0], err);
+    }
+    if (ReportProblems(problems, paths[0], err) != 0) return 1;
     // A fixed seed: the same sources give the same bytes.
     platform::Randomize(seed);
     WriteFileOrFail(out, PackageBytes(std::move(package), out));
+    const std::string text = game::FormatTextCatalogue(catalogue);
+    WriteFileOrFail(CataloguePath(out), std::vector<uint8_t>(text.begin(), text.end()));
     return 0;
 }
 
@@ -437,8 +487,30 @@ int Unpack(const std::vector<std::string>& args) {
 int Check(const std::vector<std::string>& args, std::ostream& err) {
     if (args.size() != 1) return 2;
     // A save's levels have greeted the player already.
-    const CheckOptions options{.greetings = Extension(args[0]) == ".all"};
-    return ReportProblems(CheckCampaign(ReadPackageFile(args[0]), options), args[0], err);
+    const bool campaign = Extension(args[0]) == ".all";
+    const CheckOptions options{.greetings = campaign};
+    const PackageRecord package = ReadPackageFile(args[0]);
+    std::vector<std::string> problems = CheckCampaign(package, options);
+    if (campaign) {
+        // The English texts come from the catalogue beside the package.
+        const fs::path path = CataloguePath(args[0]);
+        std::error_code ec;
+        if (!fs::exists(path, ec)) {
+            ReportNotes({"no English catalogue beside it (" + path.filename().string() + ")"},
+                        args[0], err);
+        } else {
+            std::string why;
+            const auto catalogue = game::TextCatalogue::Load(path.string(), &why);
+            if (!catalogue) throw ToolError{why};
+            EnglishReport report = CheckEnglish(
+                package,
+                [&](int32_t, int32_t, const std::string& czech) { return catalogue->Find(czech); },
+                false);
+            problems.insert(problems.end(), report.problems.begin(), report.problems.end());
+            ReportNotes(report.notes, args[0], err);
+        }
+    }
+    return ReportProblems(problems, args[0], err);
 }
 
 // "3" or "0-7".

@@ -42,6 +42,7 @@ struct TileDef {
     int16_t kind = 0;
     int16_t revealed = 0;
     std::string param1, param2;
+    std::string english;  // the English text of a sign or message screen
     // Targets that are resolved against a map once every level is read:
     // the target of a teleport or mechanism (in its own level, written to
     // Param1) or of an exit (in the level it leads to, written to Param2).
@@ -194,6 +195,16 @@ void NeedWords(const std::vector<Word>& words, size_t count, const Place& at,
     if (words.size() < count) Fail(at, "expected: " + form);
 }
 
+// en "text" at words[next], when it stands there: the English text beside
+// the Czech one.  Returns the index of the word after it.
+size_t ParseEnglish(const std::vector<Word>& words, size_t next, const Place& at, TileDef& def) {
+    if (next >= words.size() || words[next].quoted || words[next].text != "en") return next;
+    if (next + 1 >= words.size()) Fail(at, "\"en\" must be followed by the English text");
+    def.english = CheckedText(words[next + 1], at);
+    if (def.english.empty()) Fail(at, "the English text is empty");
+    return next + 2;
+}
+
 // tile <c> <picture> <type> [arguments] [revealed]
 TileDef ParseTileDef(std::vector<Word> words, const Place& at) {
     TileDef def;
@@ -219,15 +230,21 @@ TileDef ParseTileDef(std::vector<Word> words, const Place& at) {
         def.param2 = std::to_string(ParseShort(words[5], at, "the picture when destroyed"));
     } else if (type == "sign" || type == "message") {
         const bool sign = type == "sign";
-        if (words.size() < 5 || words.size() > (sign ? 6u : 5u))
-            Fail(at, sign ? "expected: tile <character> <picture> sign \"text\" [once]"
-                          : "expected: tile <character> <picture> message \"text\"");
+        const char* form =
+            sign ? "expected: tile <character> <picture> sign \"text\" [once] [en \"text\"]"
+                 : "expected: tile <character> <picture> message \"text\" [en \"text\"]";
+        if (words.size() < 5) Fail(at, form);
         def.kind = sign ? game::kSign : game::kMessageScreen;
         def.param1 = CheckedText(words[4], at);
-        if (words.size() == 6) {
-            if (words[5].text != "once") Fail(at, "after the text only \"once\" may follow");
+        size_t next = 5;
+        if (sign && next < words.size() && words[next].text == "once" && !words[next].quoted) {
             def.param2 = "ONCE";
+            ++next;
         }
+        next = ParseEnglish(words, next, at, def);
+        if (next != words.size())
+            Fail(at, sign ? "after the text only \"once\" and en \"text\" may follow"
+                          : "after the text only en \"text\" may follow");
     } else if (type == "teleport") {
         if (words.size() < 5 || words.size() > 6)
             Fail(at, "expected: tile <character> <picture> teleport <target> [once]");
@@ -251,7 +268,10 @@ TileDef ParseTileDef(std::vector<Word> words, const Place& at) {
         def.param2 = std::to_string(ParseShort(words[5], at, "the new picture")) + " " +
                      std::to_string(ParseKindName(words[6], at));
     } else if (type == "raw") {
-        expect(7, "raw <kind> \"param1\" \"param2\"");
+        if (words.size() < 7 || ParseEnglish(words, 7, at, def) != words.size())
+            Fail(at,
+                 "expected: tile <character> <picture> raw <kind> \"param1\" \"param2\" "
+                 "[en \"param1 in English\"]");
         def.kind = ParseShort(words[4], at, "the kind", -32768, 32767);
         def.param1 = CheckedText(words[5], at);
         def.param2 = CheckedText(words[6], at);
@@ -394,8 +414,12 @@ const Def* FindThing(const std::map<char, Def>& local, const std::map<char, Def>
 }
 
 LevelRecord BuildLevel(const LevelSource& level, const Legend& shared,
-                       const std::map<int32_t, LevelSource>& all, CampaignMarks* marksUsed) {
-    if (level.fromMap) return level.fromMap->level;
+                       const std::map<int32_t, LevelSource>& all, CampaignMarks* marksUsed,
+                       std::map<int32_t, std::string>& english) {
+    if (level.fromMap) {
+        english = level.fromMap->english;
+        return level.fromMap->level;
+    }
     LevelRecord record;
     for (int row = 0; row < game::kGridSize; ++row) {
         const std::string& line = level.map[row];
@@ -411,6 +435,7 @@ LevelRecord BuildLevel(const LevelSource& level, const Legend& shared,
                              ") is not in the legend");
             game::TileRecord& tile = record.tiles[row * game::kGridSize + column];
             tile = {def->picture, def->kind, def->revealed, def->param1, def->param2};
+            if (!def->english.empty()) english[row * game::kGridSize + column] = def->english;
             if (!def->target) continue;
             int32_t target = 0;
             if (def->target->index) {
@@ -459,7 +484,7 @@ LevelRecord BuildLevel(const LevelSource& level, const Legend& shared,
 }  // namespace
 
 game::PackageRecord CompileCampaign(const fs::path& folder, const MapLoader& loadMap,
-                                    CampaignMarks* marksUsed) {
+                                    CampaignMarks* marksUsed, EnglishTexts* english) {
     if (!fs::is_directory(folder)) throw SourceError(folder.string() + ": no such folder");
     const fs::path legendPath = folder / "legend.txt";
     Legend shared;
@@ -498,8 +523,10 @@ game::PackageRecord CompileCampaign(const fs::path& folder, const MapLoader& loa
                               " is missing (levels are numbered from 0 without gaps)");
 
     game::PackageRecord package;
+    EnglishTexts texts;
     for (const auto& [number, level] : levels)
-        package.levels.push_back(BuildLevel(level, shared, levels, marksUsed));
+        package.levels.push_back(BuildLevel(level, shared, levels, marksUsed, texts[number]));
+    if (english) *english = std::move(texts);
     return package;
 }
 

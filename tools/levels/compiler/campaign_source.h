@@ -29,6 +29,8 @@ class SourceError : public std::runtime_error {
 struct MapLevel {
     game::LevelRecord level;
     std::map<char, int32_t> marks;
+    // The English texts of its signs and message screens, by tile.
+    std::map<int32_t, std::string> english;
 };
 
 // Reads a level<N>.tmx of the folder as level N; throws SourceError.
@@ -41,9 +43,13 @@ using MapLoader = std::function<MapLevel(const std::filesystem::path&, int32_t)>
 // The marks that the exits, teleports and mechanisms of a campaign use, by
 // level: character and tile.
 using CampaignMarks = std::map<int32_t, std::map<char, int32_t>>;
+// The English texts the sources give beside the Czech ones (en "..."), by
+// level and tile.  The package keeps the Czech texts only.
+using EnglishTexts = std::map<int32_t, std::map<int32_t, std::string>>;
 
 game::PackageRecord CompileCampaign(const std::filesystem::path& folder,
                                     const MapLoader& loadMap = nullptr,
-                                    CampaignMarks* marksUsed = nullptr);
+                                    CampaignMarks* marksUsed = nullptr,
+                                    EnglishTexts* english = nullptr);
 
 }  // namespace levels_tool

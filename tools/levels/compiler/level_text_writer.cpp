@@ -37,7 +37,7 @@ std::string Quoted(const std::string& text) {
 }
 
 // The legend line's words after "tile <c> <picture>".
-std::string TileWords(const game::TileRecord& tile) {
+std::string TileWords(const game::TileRecord& tile, const std::string* english) {
     using tiled_map::CanonicalNumber;
     using tiled_map::kHighestLevelNumber;
     using tiled_map::kLastTile;
@@ -83,6 +83,7 @@ std::string TileWords(const game::TileRecord& tile) {
     }
     if (words.empty())
         words = "raw " + std::to_string(tile.Kind) + " " + Quoted(p1) + " " + Quoted(p2);
+    if (english && !english->empty()) words += " en " + Quoted(*english);
     if (tile.Revealed == game::kTrue) {
         words += " revealed";
     } else if (tile.Revealed != game::kFalse) {
@@ -124,12 +125,15 @@ class CharacterTable {
 
 }  // namespace
 
-std::string WriteLevelSource(const game::LevelRecord& level, int32_t number) {
+std::string WriteLevelSource(const game::LevelRecord& level, int32_t number,
+                             const std::map<int32_t, std::string>& english) {
     std::ostringstream legend;
     std::vector<std::string> map(game::kGridSize, std::string(game::kGridSize, ' '));
     CharacterTable<std::string> tiles(kTileCharacters, "tiles");
     for (int cell = 0; cell < game::kGridSize * game::kGridSize; ++cell) {
-        const std::string words = TileWords(level.tiles[cell]);
+        auto text = english.find(cell);
+        const std::string words =
+            TileWords(level.tiles[cell], text == english.end() ? nullptr : &text->second);
         bool fresh = false;
         const int16_t kind = level.tiles[cell].Kind;
         const char c = tiles.For(words, fresh,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "game/levels/level_record.h"
@@ -13,7 +14,8 @@ namespace levels_tool {
 // Throws SourceError when the level cannot be written as a source: more
 // different tiles or things than there are characters, a monster or item
 // off the middle of its tile, two things on one tile, a text of several
-// lines.
-std::string WriteLevelSource(const game::LevelRecord& level, int32_t number);
+// lines.  English texts, by tile, stand beside the Czech ones (en "...").
+std::string WriteLevelSource(const game::LevelRecord& level, int32_t number,
+                             const std::map<int32_t, std::string>& english = {});
 
 }  // namespace levels_tool

@@ -629,8 +629,13 @@ ImportedLevel ReadMap(const std::string& text, const fs::path& mapFolder,
                      "\" object on its tile in layer tiles");
             continue;
         }
-        ReadParameters(tile, ObjectProperties(parameterObject[cell]->properties, At("tiles", cell)),
-                       tileOfObject);
+        const ObjectProperties properties(parameterObject[cell]->properties, At("tiles", cell));
+        ReadParameters(tile, properties, tileOfObject);
+        if ((tile.Kind == game::kSign || tile.Kind == game::kMessageScreen) &&
+            properties.Has("text_en")) {
+            std::string english = properties.Text("text_en");
+            if (!english.empty()) result.english[cell] = std::move(english);
+        }
     }
 
     // Monsters and items, in the order of the layer.

@@ -117,7 +117,8 @@ std::string Where(int tile) {
 }  // namespace
 
 std::string WriteMap(const game::LevelRecord& level, int32_t number, const TilesetSet& tilesets,
-                     const fs::path& mapFolder, const std::map<char, int32_t>& marks) {
+                     const fs::path& mapFolder, const std::map<char, int32_t>& marks,
+                     const std::map<int32_t, std::string>& english) {
     const GidRanges gid = Ranges(tilesets);
 
     std::vector<int> pictures(game::kGridSize * game::kGridSize),
@@ -147,6 +148,10 @@ std::string WriteMap(const game::LevelRecord& level, int32_t number, const Tiles
         objectOnTile[t] = static_cast<int>(objects.size());
         objects.push_back({nextId++, t, "", std::string(KindName(tile.Kind)),
                            ParameterProperties(tile.Kind, tile.Param1, tile.Param2)});
+        auto text = english.find(t);
+        if (text != english.end() &&
+            (tile.Kind == game::kSign || tile.Kind == game::kMessageScreen))
+            objects.back().properties.push_back({"text_en", PropertyType::String, text->second});
     }
     for (size_t i = 0, n = objects.size(); i < n; ++i) {
         const game::TileRecord& tile = level.tiles[objects[i].tile];

@@ -45,10 +45,12 @@ TilesetSet LoadTilesets(const std::filesystem::path& folder);
 // The map of a level, referring to the tilesets by paths relative to the
 // folder the map will be written to.  Throws MapError for what a map cannot
 // show (a tile kind without a marker, a picture outside the tileset).
-// Marks, when given, name the objects on their tiles (see ImportedLevel).
+// Marks, when given, name the objects on their tiles (see ImportedLevel);
+// English texts, by tile, become the "text_en" of signs and message screens.
 std::string WriteMap(const game::LevelRecord& level, int32_t number, const TilesetSet& tilesets,
                      const std::filesystem::path& mapFolder,
-                     const std::map<char, int32_t>& marks = {});
+                     const std::map<char, int32_t>& marks = {},
+                     const std::map<int32_t, std::string>& english = {});
 
 struct ImportedLevel {
     int32_t number = 0;
@@ -56,6 +58,9 @@ struct ImportedLevel {
     // Objects of layer tiles named with one character: the tiles that the
     // exits of text sources name as "@c".
     std::map<char, int32_t> marks;
+    // The "text_en" of signs and message screens, by tile: the English text
+    // beside the Czech one.
+    std::map<int32_t, std::string> english;
 };
 
 // Reads a map.  Tileset sources are resolved against mapFolder and read
