@@ -7,6 +7,7 @@
 #include "game/core/game_state.h"
 #include "game/core/music_director.h"
 #include "game/platform/keys.h"
+#include "game/windows/language.h"
 #include "game/windows/window_style.h"
 
 namespace game {
@@ -31,8 +32,11 @@ const QColor kFooterColour(128, 128, 0);
 
 // What each command is called here, in the order of the commands.
 constexpr std::array<const char*, kCommandCount> kCommandNames = {
-    "Nahoru", "Dolů",  "Vlevo", "Vpravo",         "Střelba",
-    "Bomba",  "Pauza", "Menu",  "Rychlé uložení", "Rychlé nahrání"};
+    QT_TRANSLATE_NOOP("Help", "Nahoru"),         QT_TRANSLATE_NOOP("Help", "Dolů"),
+    QT_TRANSLATE_NOOP("Help", "Vlevo"),          QT_TRANSLATE_NOOP("Help", "Vpravo"),
+    QT_TRANSLATE_NOOP("Help", "Střelba"),        QT_TRANSLATE_NOOP("Help", "Bomba"),
+    QT_TRANSLATE_NOOP("Help", "Pauza"),          QT_TRANSLATE_NOOP("Help", "Menu"),
+    QT_TRANSLATE_NOOP("Help", "Rychlé uložení"), QT_TRANSLATE_NOOP("Help", "Rychlé nahrání")};
 
 struct PadRow {
     const char* name;
@@ -40,15 +44,15 @@ struct PadRow {
 };
 // The pad's standard layout.
 constexpr std::array<PadRow, HelpWindow::kPadRows> kPadLayout = {{
-    {"Pohyb", "D-pad, levá páčka"},
-    {"Střelba", "A, pravý trigger"},
-    {"Bomba", "B, X"},
-    {"Pauza", "Start"},
-    {"Menu", "Back"},
-    {"Rychlé uložení", "LB"},
-    {"Rychlé nahrání", "RB"},
-    {"Nápověda", "Y"},
-    {"Menu a okna", "D-pad, A, B"},
+    {QT_TRANSLATE_NOOP("Help", "Pohyb"), QT_TRANSLATE_NOOP("Help", "D-pad, levá páčka")},
+    {QT_TRANSLATE_NOOP("Help", "Střelba"), QT_TRANSLATE_NOOP("Help", "A, pravý trigger")},
+    {QT_TRANSLATE_NOOP("Help", "Bomba"), "B, X"},
+    {QT_TRANSLATE_NOOP("Help", "Pauza"), "Start"},
+    {QT_TRANSLATE_NOOP("Help", "Menu"), "Back"},
+    {QT_TRANSLATE_NOOP("Help", "Rychlé uložení"), "LB"},
+    {QT_TRANSLATE_NOOP("Help", "Rychlé nahrání"), "RB"},
+    {QT_TRANSLATE_NOOP("Help", "Nápověda"), "Y"},
+    {QT_TRANSLATE_NOOP("Help", "Menu a okna"), "D-pad, A, B"},
 }};
 
 QLabel* RowLabel(QWidget* parent, int left, int top, int width, const QColor& colour) {
@@ -72,19 +76,19 @@ QLabel* Heading(QWidget* parent, const QRect& place, const QColor& colour, doubl
 QString KeyCaptionOf(int16_t keyCode) {
     switch (keyCode) {
         case vk::Up:
-            return QStringLiteral("Šipka nahoru");
+            return Shown("Help", QT_TRANSLATE_NOOP("Help", "Šipka nahoru"));
         case vk::Down:
-            return QStringLiteral("Šipka dolů");
+            return Shown("Help", QT_TRANSLATE_NOOP("Help", "Šipka dolů"));
         case vk::Left:
-            return QStringLiteral("Šipka vlevo");
+            return Shown("Help", QT_TRANSLATE_NOOP("Help", "Šipka vlevo"));
         case vk::Right:
-            return QStringLiteral("Šipka vpravo");
+            return Shown("Help", QT_TRANSLATE_NOOP("Help", "Šipka vpravo"));
         case vk::Control:
             return QStringLiteral("Ctrl");
         case vk::Menu:
             return QStringLiteral("Alt");
         case vk::Space:
-            return QStringLiteral("Mezerník");
+            return Shown("Help", QT_TRANSLATE_NOOP("Help", "Mezerník"));
         case vk::Return:
             return QStringLiteral("Enter");
         case vk::Prior:
@@ -101,33 +105,36 @@ QString KeyCaptionOf(int16_t keyCode) {
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : BackgroundWindow(kWidth, kHeight, Qt::black, parent) {
-    setWindowTitle(QStringLiteral("Karvelun - nápověda"));
     setFocusPolicy(Qt::StrongFocus);
 
-    Heading(this, QRect(kBorder, 16, kWidth - 2 * kBorder, 20), kTitleColour, 12,
-            QStringLiteral("Nápověda"));
-    Heading(this, QRect(kKeysLeft, 44, kNameWidth + kValueWidth, 16), kHeadingColour, 9.75,
-            QStringLiteral("Klávesnice"));
-    Heading(this, QRect(kPadLeft, 44, kNameWidth + kValueWidth, 16), kHeadingColour, 9.75,
-            QStringLiteral("Ovladač"));
+    fixedTexts_.push_back(
+        {Heading(this, QRect(kBorder, 16, kWidth - 2 * kBorder, 20), kTitleColour, 12, {}),
+         QT_TRANSLATE_NOOP("Help", "Nápověda")});
+    fixedTexts_.push_back({Heading(this, QRect(kKeysLeft, 44, kNameWidth + kValueWidth, 16),
+                                   kHeadingColour, 9.75, {}),
+                           QT_TRANSLATE_NOOP("Help", "Klávesnice")});
+    fixedTexts_.push_back(
+        {Heading(this, QRect(kPadLeft, 44, kNameWidth + kValueWidth, 16), kHeadingColour, 9.75, {}),
+         QT_TRANSLATE_NOOP("Help", "Ovladač")});
 
     for (std::size_t i = 0; i < kKeyRows; ++i) {
         const int top = kRowsTop + static_cast<int>(i) * kRowHeight;
         KeyNames[i] = RowLabel(this, kKeysLeft, top, kNameWidth, kNameColour);
         KeyCaptions[i] = RowLabel(this, kKeysLeft + kNameWidth, top, kValueWidth, kValueColour);
-        if (i < kCommandCount) KeyNames[i]->setText(QString::fromUtf8(kCommandNames[i]));
+        if (i < kCommandCount) fixedTexts_.push_back({KeyNames[i], kCommandNames[i]});
     }
-    KeyNames[kCommandCount]->setText(QStringLiteral("Nápověda"));
+    fixedTexts_.push_back({KeyNames[kCommandCount], QT_TRANSLATE_NOOP("Help", "Nápověda")});
     KeyCaptions[kCommandCount]->setText(QStringLiteral("F1"));
-    KeyNames[kCommandCount + 1]->setText(QStringLiteral("Celá obrazovka"));
+    fixedTexts_.push_back(
+        {KeyNames[kCommandCount + 1], QT_TRANSLATE_NOOP("Help", "Celá obrazovka")});
     KeyCaptions[kCommandCount + 1]->setText(QStringLiteral("F11, Alt+Enter"));
 
     for (std::size_t i = 0; i < kPadRows; ++i) {
         const int top = kRowsTop + static_cast<int>(i) * kRowHeight;
         PadNames[i] = RowLabel(this, kPadLeft, top, kNameWidth, kNameColour);
-        PadNames[i]->setText(QString::fromUtf8(kPadLayout[i].name));
+        fixedTexts_.push_back({PadNames[i], kPadLayout[i].name});
         PadButtons[i] = RowLabel(this, kPadLeft + kNameWidth, top, kValueWidth, kValueColour);
-        PadButtons[i]->setText(QString::fromUtf8(kPadLayout[i].buttons));
+        fixedTexts_.push_back({PadButtons[i], kPadLayout[i].buttons});
     }
 
     const int tipsTop = kRowsTop + static_cast<int>(kKeyRows) * kRowHeight + 12;
@@ -135,8 +142,22 @@ HelpWindow::HelpWindow(QWidget* parent) : BackgroundWindow(kWidth, kHeight, Qt::
         Tips[i] = RowLabel(this, kKeysLeft, tipsTop + static_cast<int>(i) * kRowHeight,
                            kWidth - 2 * kKeysLeft, kTipColour);
     }
-    Heading(this, QRect(kBorder, kHeight - 30, kWidth - 2 * kBorder, 16), kFooterColour, 8.25,
-            QStringLiteral("Esc, Enter nebo F1 nápovědu zavře."));
+    fixedTexts_.push_back({Heading(this, QRect(kBorder, kHeight - 30, kWidth - 2 * kBorder, 16),
+                                   kFooterColour, 8.25, {}),
+                           QT_TRANSLATE_NOOP("Help", "Esc, Enter nebo F1 nápovědu zavře.")});
+    ShowTexts();
+}
+
+void HelpWindow::ShowTexts() {
+    setWindowTitle(Shown("Help", QT_TRANSLATE_NOOP("Help", "Karvelun - nápověda")));
+    for (const auto& [label, text] : fixedTexts_)
+        label->setText(Shown("Help", text));
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+    // The tips and the keys are written anew each time the help opens.
+    if (event->type() == QEvent::LanguageChange) ShowTexts();
+    BackgroundWindow::changeEvent(event);
 }
 
 void HelpWindow::SetFramePicture(const QImage& picture) {
@@ -146,12 +167,17 @@ void HelpWindow::SetFramePicture(const QImage& picture) {
 void HelpWindow::ShowHelp(const KeyBindings& keys) {
     for (std::size_t i = 0; i < kCommandCount; ++i)
         KeyCaptions[i]->setText(KeyCaptionOf(keys.KeyOf(kAllCommands[i])));
-    Tips[0]->setText(QStringLiteral("Držte střelbu (%1) a kouzla poletí jedno za druhým.")
-                         .arg(KeyCaptionOf(keys.KeyOf(Command::Fire))));
-    Tips[1]->setText(QStringLiteral("Od vlastní bomby ustupte aspoň tři políčka."));
-    Tips[2]->setText(QStringLiteral("Ukládejte často: %1 hru rychle uloží, %2 ji vrátí.")
-                         .arg(KeyCaptionOf(keys.KeyOf(Command::QuickSave)),
-                              KeyCaptionOf(keys.KeyOf(Command::QuickLoad))));
+    Tips[0]->setText(
+        Shown("Help",
+              QT_TRANSLATE_NOOP("Help", "Držte střelbu (%1) a kouzla poletí jedno za druhým."))
+            .arg(KeyCaptionOf(keys.KeyOf(Command::Fire))));
+    Tips[1]->setText(
+        Shown("Help", QT_TRANSLATE_NOOP("Help", "Od vlastní bomby ustupte aspoň tři políčka.")));
+    Tips[2]->setText(
+        Shown("Help",
+              QT_TRANSLATE_NOOP("Help", "Ukládejte často: %1 hru rychle uloží, %2 ji vrátí."))
+            .arg(KeyCaptionOf(keys.KeyOf(Command::QuickSave)),
+                 KeyCaptionOf(keys.KeyOf(Command::QuickLoad))));
     MusicOverlay lowered;
     platform::ShowModal(*this, [] { return ShutdownRequested; });
 }

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QLabel>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "game/core/key_bindings.h"
 #include "game/platform/background_window.h"
@@ -42,8 +44,15 @@ class HelpWindow : public platform::BackgroundWindow {
     std::array<QLabel*, 3> Tips{};
 
   protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // Every text that stays while the window lives, in the player's language.
+    void ShowTexts();
+    // The labels of those texts, each with its Czech text.
+    std::vector<std::pair<QLabel*, const char*>> fixedTexts_;
 };
 
 }  // namespace game
