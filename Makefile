@@ -6,7 +6,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps deps-test deps-deb configure configure-test dist build run test deb difficulty clean
+.PHONY: all deps deps-test deps-deb configure configure-test dist build run test deb difficulty clean translations
 
 all: dist
 
@@ -41,6 +41,12 @@ test: build
 	# A test without a time limit of its own gets five minutes: a hang fails
 	# the run instead of stopping it.
 	cd $(BUILD) && ctest --output-on-failure --timeout 300 -j $(JOBS)
+
+# Refreshes translations/*.ts from the code's texts (lupdate): new texts
+# come in unfinished, for a translator to fill in Qt Linguist; texts the
+# code lost go.  The build compiles the files into the programs.
+translations: configure
+	cmake --build $(BUILD) --target update_translations
 
 # A Debian package of the installed game in $(BUILD)/packages/, its
 # dependencies computed by dpkg-shlibdeps from the libraries it links.

@@ -16,12 +16,19 @@
 #include "game/platform/view.h"
 #include "game/play/startup.h"
 #include "game/windows/game_recordings.h"
+#include "game/windows/language.h"
 #include "game/windows/menu_window.h"
 #include "game/windows/pad_delivery.h"
 #include "game/windows/playback_run.h"
 #include "game/windows/window_set.h"
 
 namespace {
+
+// "Do složky <folder> nelze zapisovat." in the player's language.
+QString CannotWriteText(const std::string& folderName) {
+    return game::Shown("Message", platform::kCannotWriteTemplate)
+        .arg(QString::fromStdString(folderName));
+}
 
 // Takes the game's folder for this copy; false, after a message box has
 // said why, when another copy holds it or it cannot be written.  Nothing of
@@ -32,11 +39,10 @@ bool HoldFolder(platform::OneCopyLock& lock, const platform::AppPaths& paths) {
         case platform::OneCopyLock::Outcome::Taken:
             return true;
         case platform::OneCopyLock::Outcome::AnotherCopyRuns:
-            text = QString::fromUtf8("Karvelun už běží.");
+            text = game::Shown("Message", QT_TRANSLATE_NOOP("Message", "Karvelun už běží."));
             break;
         case platform::OneCopyLock::Outcome::Unusable:
-            text = QString::fromStdString(platform::CannotWriteText(
-                paths.FolderName(platform::AppPaths::Folder::WorkingLevels)));
+            text = CannotWriteText(paths.FolderName(platform::AppPaths::Folder::WorkingLevels));
             break;
     }
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Karvelun"), text, QMessageBox::Ok);
@@ -49,11 +55,10 @@ bool HoldFolder(platform::OneCopyLock& lock, const platform::AppPaths& paths) {
 void WarnWhenSavesCannotBeWritten(const platform::AppPaths& paths) {
     if (platform::CanMakeOrWrite(paths.SavesFolder(), platform::Surroundings::OfThisProcess()))
         return;
-    const std::string text =
-        platform::CannotWriteText(paths.FolderName(platform::AppPaths::Folder::Saves)) +
-        " Hru nepůjde uložit.";
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Karvelun"), QString::fromStdString(text),
-                    QMessageBox::Ok);
+    const QString text =
+        CannotWriteText(paths.FolderName(platform::AppPaths::Folder::Saves)) + QStringLiteral(" ") +
+        game::Shown("Message", QT_TRANSLATE_NOOP("Message", "Hru nepůjde uložit."));
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Karvelun"), text, QMessageBox::Ok);
     box.exec();
 }
 
@@ -89,6 +94,12 @@ int main(int argc, char** argv) {
         game::NewGameTile = static_cast<int16_t>(tryOut->startTile);
     }
     const auto paths = tryOut ? platform::AppPaths::Temporary(layout) : layout;
+    // setup.ini, read once and before anything is shown, so that even the
+    // box saying another copy runs speaks the chosen language: how large
+    // the windows are shown is known before the first of them, the loading
+    // notice, opens; the start-up takes the rest.
+    const game::Settings settings = game::ReadSettings(paths.Places().settingsFile);
+    game::UseLanguage(settings.language);
     // Held until the program ends, after the shut-down has deleted the
     // working levels.
     platform::OneCopyLock lock(paths.WorkingLevelsFolder());
@@ -100,10 +111,6 @@ int main(int argc, char** argv) {
     if (tryOut) places.data = tryOut->dataFolder.toStdString();
 
     platform::LoadGameFont(QString::fromStdString(paths.FontFile()));
-    // setup.ini, read once: how large the windows are shown is known before
-    // the first of them, the loading notice, opens; the start-up takes the
-    // rest.
-    const game::Settings settings = game::ReadSettings(places.settingsFile);
     const game::ViewSettings& view = settings.view;
     platform::View::Instance().Configure(view.scale, view.fullScreen);
     game::SetSoundComponent(game::LoadSoundComponentFile(paths.SoundLibraryFile()));

@@ -15,6 +15,7 @@
 #include <QtGlobal>
 #include <algorithm>
 
+#include <QCoreApplication>
 #include "setup/chosen_keys.h"
 #include "setup/hscrollbar.h"
 #include "setup/key_button.h"
@@ -22,6 +23,11 @@
 
 namespace setup {
 namespace {
+
+// A Czech text of the tool in the language setup.ini chose.
+QString Text(const char* czech) {
+    return QCoreApplication::translate("Setup", czech);
+}
 
 // The window is laid out in twips, 15 to a pixel.
 constexpr int kTwipsPerPixel = 15;
@@ -127,16 +133,16 @@ void Form1::CreateControls() {
     Frame1->setGeometry(Twips(0, 0, 3135, 1815));
 
     // Created in tab order: the box, the button, then the two bars.
-    Check1 = new QCheckBox(QStringLiteral("Zvuky"), Frame1);
+    Check1 = new QCheckBox(Text(QT_TRANSLATE_NOOP("Setup", "Zvuky")), Frame1);
     Check1->setGeometry(Twips(120, 240, 855, 255));
     Check1->setChecked(true);
 
-    Command1 = new QPushButton(QStringLiteral("Uložit a skončit"), Frame1);
+    Command1 = new QPushButton(Text(QT_TRANSLATE_NOOP("Setup", "Uložit a skončit")), Frame1);
     Command1->setGeometry(Twips(1680, 240, 1335, 255));
     // Enter presses the button as Space does when it has the keyboard.
     Command1->setAutoDefault(true);
 
-    Label3 = new QLabel(QStringLiteral("Hlasitost zvuků"), Frame1);
+    Label3 = new QLabel(Text(QT_TRANSLATE_NOOP("Setup", "Hlasitost zvuků")), Frame1);
     Label3->setGeometry(Twips(120, 600, 1455, 255));
 
     HScroll2 = new HScrollBar(Frame1);
@@ -149,7 +155,7 @@ void Form1::CreateControls() {
     Label4 = new QLabel(QStringLiteral("100%"), Frame1);
     Label4->setGeometry(Twips(1680, 840, 1335, 255));
 
-    Label2 = new QLabel(QStringLiteral("Nastavení ticku"), Frame1);
+    Label2 = new QLabel(Text(QT_TRANSLATE_NOOP("Setup", "Nastavení ticku")), Frame1);
     Label2->setGeometry(Twips(120, 1200, 1455, 255));
 
     HScroll1 = new HScrollBar(Frame1);
@@ -166,30 +172,32 @@ void Form1::CreateControls() {
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame2->setGeometry(Twips(0, 1830, 3135, 6285));
 
-    Label5 = new QLabel(QStringLiteral("Zvětšení"), Frame2);
+    Label5 = new QLabel(Text(QT_TRANSLATE_NOOP("Setup", "Zvětšení")), Frame2);
     Label5->setGeometry(Twips(120, 240, 900, 255));
 
     Combo1 = new QComboBox(Frame2);
     // Wide enough for "automaticky", its right edge under the button's.
     Combo1->setGeometry(Twips(1080, 210, 1935, 315));
-    Combo1->addItems({QStringLiteral("automaticky"), QStringLiteral("1×"), QStringLiteral("2×"),
-                      QStringLiteral("3×"), QStringLiteral("4×"), QStringLiteral("vyplnit")});
+    Combo1->addItems({Text(QT_TRANSLATE_NOOP("Setup", "automaticky")), QStringLiteral("1×"),
+                      QStringLiteral("2×"), QStringLiteral("3×"), QStringLiteral("4×"),
+                      Text(QT_TRANSLATE_NOOP("Setup", "vyplnit"))});
 
-    Check2 = new QCheckBox(QStringLiteral("Celá obrazovka"), Frame2);
+    Check2 = new QCheckBox(Text(QT_TRANSLATE_NOOP("Setup", "Celá obrazovka")), Frame2);
     Check2->setGeometry(Twips(120, 600, 2895, 255));
 
-    Check3 = new QCheckBox(QStringLiteral("Pauza při přepnutí okna"), Frame2);
+    Check3 = new QCheckBox(Text(QT_TRANSLATE_NOOP("Setup", "Pauza při přepnutí okna")), Frame2);
     Check3->setGeometry(Twips(120, 960, 2895, 255));
     Check3->setChecked(true);
 
-    Check4 = new QCheckBox(QStringLiteral("Pomoc na rozích"), Frame2);
+    Check4 = new QCheckBox(Text(QT_TRANSLATE_NOOP("Setup", "Pomoc na rozích")), Frame2);
     Check4->setGeometry(Twips(120, 1320, 2895, 255));
-    Check4->setToolTip(QStringLiteral("Hrdina zaseknutý o roh zdi sklouzne k průchodu vedle sebe"));
+    Check4->setToolTip(Text(
+        QT_TRANSLATE_NOOP("Setup", "Hrdina zaseknutý o roh zdi sklouzne k průchodu vedle sebe")));
     Check4->setChecked(true);
 
     // The music's volume, beside the effects' in the first frame and, like
     // that bar, off while the sound is off.
-    Label8 = new QLabel(QStringLiteral("Hudba"), Frame2);
+    Label8 = new QLabel(Text(QT_TRANSLATE_NOOP("Setup", "Hudba")), Frame2);
     Label8->setGeometry(Twips(120, 1680, 900, 255));
     HScroll3 = new HScrollBar(Frame2);
     HScroll3->setGeometry(Twips(1080, 1680, 1455, 255));
@@ -200,7 +208,7 @@ void Form1::CreateControls() {
     Label9 = new QLabel(QStringLiteral("%1%").arg(settings::kMusicVolumeDefault), Frame2);
     Label9->setGeometry(Twips(2595, 1680, 480, 255));
 
-    Label6 = new QLabel(QStringLiteral("Klávesy"), Frame2);
+    Label6 = new QLabel(Text(QT_TRANSLATE_NOOP("Setup", "Klávesy")), Frame2);
     Label6->setGeometry(Twips(120, 2040, 2895, 255));
     for (std::size_t i = 0; i < kCommandCount; ++i) {
         const int top = kKeyRowsTop + static_cast<int>(i) * kKeyRowStep;
@@ -209,9 +217,10 @@ void Form1::CreateControls() {
         KeyButtons[i] = new KeyButton(Frame2);
         KeyButtons[i]->setGeometry(Twips(1680, top - 15, 1335, 285));
         KeyButtons[i]->SetKey(DefaultKeys()[i]);
-        KeyButtons[i]->setToolTip(QStringLiteral("Klepněte a stiskněte novou klávesu"));
+        KeyButtons[i]->setToolTip(
+            Text(QT_TRANSLATE_NOOP("Setup", "Klepněte a stiskněte novou klávesu")));
     }
-    Command2 = new QPushButton(QStringLiteral("Výchozí"), Frame2);
+    Command2 = new QPushButton(Text(QT_TRANSLATE_NOOP("Setup", "Výchozí")), Frame2);
     Command2->setGeometry(Twips(1680, 5400, 1335, 285));
     Command2->setAutoDefault(true);
 
@@ -347,10 +356,11 @@ void Form1::Command1_Click() {
         // Closing now would look as if the settings were saved: stay open so
         // the player can free the disk or the folder and try again.
         qWarning("setup: cannot write %s: %s", qPrintable(path), qPrintable(reason));
-        ShowError(QStringLiteral("CHYBA!"),
-                  QStringLiteral("Nastavení se nepodařilo uložit:\n%1\n\n"
-                                 "Zkontrolujte, zda lze do složky zapisovat\n"
-                                 "a zda je na disku volné místo, a zkuste to znovu.")
+        ShowError(Text(QT_TRANSLATE_NOOP("Setup", "CHYBA!")),
+                  Text(QT_TRANSLATE_NOOP("Setup",
+                                         "Nastavení se nepodařilo uložit:\n%1\n\n"
+                                         "Zkontrolujte, zda lze do složky zapisovat\n"
+                                         "a zda je na disku volné místo, a zkuste to znovu."))
                       .arg(QDir::toNativeSeparators(path)));
         return;
     }

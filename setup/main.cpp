@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTranslator>
 #include <algorithm>
 
 #include "game/platform/app_paths.h"
@@ -14,14 +15,20 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const auto paths =
         platform::AppPaths::ForProgram(QCoreApplication::applicationDirPath().toStdString());
+    // The tool speaks the language the file chose; Czech needs nothing.
+    QTranslator english;
+    if (settings::ReadSetupIni(paths.SettingsFile()).value_or(settings::SetupValues{}).language ==
+            settings::Language::kEnglish &&
+        english.load(QStringLiteral(":/translations/setup_en.qm")))
+        QCoreApplication::installTranslator(&english);
     const auto surroundings = platform::Surroundings::OfThisProcess();
     const std::string& folder = paths.FolderPath(platform::AppPaths::Folder::Settings);
     // Said at once; the window still opens, and saving says so again.
     if (!platform::MakePrivateFolder(folder, surroundings)) {
-        const std::string text =
-            platform::CannotWriteText(paths.FolderName(platform::AppPaths::Folder::Settings));
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Karvelun"),
-                        QString::fromStdString(text), QMessageBox::Ok);
+        const QString text = QCoreApplication::translate("Message", platform::kCannotWriteTemplate)
+                                 .arg(QString::fromStdString(
+                                     paths.FolderName(platform::AppPaths::Folder::Settings)));
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Karvelun"), text, QMessageBox::Ok);
         box.exec();
     }
     // Drawn at the game's scale, as far as the screen has room for it.

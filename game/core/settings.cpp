@@ -23,6 +23,7 @@ Settings SettingsOfLines(const settings::SetupLines& lines) {
     s.view.pauseOnFocusLoss = values.pauseOnFocusLoss;
     s.cornerHelp = values.cornerHelp;
     s.music = values.music;
+    s.language = values.language;
     s.keys = KeyBindings(values.keys);
     return s;
 }

@@ -31,6 +31,8 @@ struct Settings {
     bool cornerHelp = true;
     // Hudba: the music's volume, 0 (none) to 100.
     int music = settings::kMusicVolumeDefault;
+    // Jazyk: the language the windows speak.  The rules never look at it.
+    settings::Language language = settings::Language::kCzech;
     // A missing or unreadable line, a reserved key (F1, F11) or a key that
     // another command shares gives the command its standard key.
     KeyBindings keys;

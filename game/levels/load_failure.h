@@ -5,12 +5,15 @@
 #pragma once
 
 #include <string>
+#include "game/platform/shown_text.h"
 
 namespace game {
 
-inline constexpr const char* kLoadErrorText = "Chyba během načítání...";
-inline constexpr const char* kLevelErrorTitle = "CHYBA!!";    // level files and packages
-inline constexpr const char* kPositionErrorTitle = "CHYBA!";  // position files
+inline constexpr const char* kLoadErrorText = SHOWN_TEXT("Message", "Chyba během načítání...");
+inline constexpr const char* kLevelErrorTitle =
+    SHOWN_TEXT("Message", "CHYBA!!");  // level files and packages
+inline constexpr const char* kPositionErrorTitle =
+    SHOWN_TEXT("Message", "CHYBA!");  // position files
 
 // Hides the progress window and restores the pointer, writes the reason to
 // stderr for whoever looks into it, shows "Chyba během načítání..." under

@@ -4,12 +4,13 @@
 #pragma once
 
 #include <string>
+#include "game/platform/shown_text.h"
 
 namespace game {
 
 inline constexpr const char* kGameSavedLine = "Hra byla úspěšně uložena...";
 inline constexpr const char* kGameLoadedLine = "Hra byla úspěšně načtena...";
-inline constexpr const char* kNoSaveLine = "Uložená hra nebyla nalezena...";
+inline constexpr const char* kNoSaveLine = SHOWN_TEXT("Message", "Uložená hra nebyla nalezena...");
 
 // The name of the quick save (F5, F7).
 inline constexpr const char* kQuickSaveName = "quick";

@@ -15,4 +15,13 @@ std::string BuildProjectNote() {
     return ProjectNoteText(kSourceLines);
 }
 
+std::string BuildVersion() {
+    return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
+           std::to_string(kVersionRevision);
+}
+
+int64_t BuildSourceLines() {
+    return kSourceLines;
+}
+
 }  // namespace game

@@ -2,6 +2,8 @@
 // credits and the B key's note on the project.
 #pragma once
 
+#include <cstdint>
+
 #include <string>
 
 namespace game {
@@ -11,5 +13,10 @@ std::string BuildVersionLine();
 
 // The note with the line count of this build's source.
 std::string BuildProjectNote();
+
+// The numbers of those texts, for their translations: "1.0.98", and the
+// count of lines.
+std::string BuildVersion();
+int64_t BuildSourceLines();
 
 }  // namespace game

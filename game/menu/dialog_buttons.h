@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "game/menu/glow_items.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 
@@ -20,18 +21,18 @@ using DialogButtonsLayout = std::array<DialogButtonLayout, 2>;
 
 // Form5: the question.
 inline constexpr DialogButtonsLayout kQuestionButtons{{
-    {"Ano", {32, 136, 121, 161}, 65, 138},
-    {"Ne", {184, 136, 273, 161}, 218, 138},
+    {SHOWN_TEXT("Menu", "Ano"), {32, 136, 121, 161}, 65, 138},
+    {SHOWN_TEXT("Menu", "Ne"), {184, 136, 273, 161}, 218, 138},
 }};
 // Form6: the load dialog.
 inline constexpr DialogButtonsLayout kLoadButtons{{
-    {"Nahrát", {8, 176, 113, 201}, 40, 178},
-    {"Zpět", {200, 176, 305, 201}, 237, 178},
+    {SHOWN_TEXT("Menu", "Nahrát"), {8, 176, 113, 201}, 40, 178},
+    {SHOWN_TEXT("Menu", "Zpět"), {200, 176, 305, 201}, 237, 178},
 }};
 // Form7: the save dialog.
 inline constexpr DialogButtonsLayout kSaveButtons{{
-    {"Uložit", {8, 176, 113, 201}, 40, 178},
-    {"Zpět", {200, 176, 305, 201}, 237, 178},
+    {SHOWN_TEXT("Menu", "Uložit"), {8, 176, 113, 201}, 40, 178},
+    {SHOWN_TEXT("Menu", "Zpět"), {200, 176, 305, 201}, 237, 178},
 }};
 
 using DialogGlow = GlowItems<2>;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/menu/glow_items.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 
@@ -29,13 +30,13 @@ struct MenuItemLayout {
 };
 
 inline constexpr std::array<MenuItemLayout, kMenuItemCount> kMenuLayout{{
-    {"Nová hra", {25, 143, 185, 163}, 72, 143},
-    {"Nahrát", {25, 188, 185, 208}, 81, 188},
-    {"Uložit", {25, 235, 185, 255}, 85, 235},
-    {"Zpět", {25, 283, 185, 303}, 89, 283},
-    {"Nastavení", {25, 315, 185, 335}, 69, 315},
-    {"Credits", {25, 347, 185, 367}, 82, 347},
-    {"Exit", {25, 379, 185, 399}, 93, 379},
+    {SHOWN_TEXT("Menu", "Nová hra"), {25, 143, 185, 163}, 72, 143},
+    {SHOWN_TEXT("Menu", "Nahrát"), {25, 188, 185, 208}, 81, 188},
+    {SHOWN_TEXT("Menu", "Uložit"), {25, 235, 185, 255}, 85, 235},
+    {SHOWN_TEXT("Menu", "Zpět"), {25, 283, 185, 303}, 89, 283},
+    {SHOWN_TEXT("Menu", "Nastavení"), {25, 315, 185, 335}, 69, 315},
+    {SHOWN_TEXT("Menu", "Credits"), {25, 347, 185, 367}, 82, 347},
+    {SHOWN_TEXT("Menu", "Exit"), {25, 379, 185, 399}, 93, 379},
 }};
 
 using MenuGlow = GlowItems<kMenuItemCount>;
@@ -75,10 +76,17 @@ MenuKey MenuKeyDown(MenuGlow& menu, int16_t keyCode, int16_t shift, bool canSave
 
 // "Verze kompilace: 1.0.98" for version 1, 0, revision 98.
 std::string VersionLine(int major, int minor, int revision);
+// The same line and the note below as templates for their translations:
+// %1 the version ("1.0.98"), the count of lines grouped by thousands.
+inline constexpr const char* kVersionLineTemplate = SHOWN_TEXT("Menu", "Verze kompilace: %1");
+inline constexpr const char* kProjectNoteTemplate = SHOWN_TEXT(
+    "Menu",
+    "Karvelun jsme začali kopat v roce 2026. Od té doby se jeskyně rozrostla na %1 řádků "
+    "zdrojového kódu a pořád v ní tu a tam něco šramotí.\n\nSnad jsou to jen netopýři.");
 
 // The B key's note on when the project was started and how many lines of
 // code it has.
-inline constexpr const char* kProjectNoteTitle = "Z kroniky jeskyně";
+inline constexpr const char* kProjectNoteTitle = SHOWN_TEXT("Message", "Z kroniky jeskyně");
 std::string ProjectNoteText(int64_t sourceLines);
 
 // "řádek", "řádky" or "řádků", as Czech counts lines.

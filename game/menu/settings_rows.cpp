@@ -4,6 +4,7 @@
 #include <array>
 
 #include "game/platform/keys.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 namespace {
@@ -11,25 +12,27 @@ namespace {
 namespace vk = platform::vk;
 
 constexpr std::array<const char*, kSettingsRowCount> kRowNames = {
-    "Zvuky",
-    "Hlasitost",
-    "Hudba",
-    "Zpomalení hry",
-    "Zvětšení",
-    "Celá obrazovka",
-    "Pauza při přepnutí okna",
-    "Pomoc na rozích",
-    "Klávesy…",
-    "Výchozí",
-    "Zpět",
+    SHOWN_TEXT("Settings", "Zvuky"),
+    SHOWN_TEXT("Settings", "Hlasitost"),
+    SHOWN_TEXT("Settings", "Hudba"),
+    SHOWN_TEXT("Settings", "Zpomalení hry"),
+    SHOWN_TEXT("Settings", "Zvětšení"),
+    SHOWN_TEXT("Settings", "Celá obrazovka"),
+    SHOWN_TEXT("Settings", "Pauza při přepnutí okna"),
+    SHOWN_TEXT("Settings", "Pomoc na rozích"),
+    SHOWN_TEXT("Settings", "Jazyk"),
+    SHOWN_TEXT("Settings", "Klávesy…"),
+    SHOWN_TEXT("Settings", "Výchozí"),
+    SHOWN_TEXT("Settings", "Zpět"),
 };
 
 constexpr std::array<const char*, settings::kScaleFill + 1> kScaleNames = {
-    "automaticky", "1×", "2×", "3×", "4×", "vyplnit",
+    SHOWN_TEXT("Settings", "automaticky"), "1×", "2×", "3×", "4×",
+    SHOWN_TEXT("Settings", "vyplnit"),
 };
 
 const char* YesNo(bool on) {
-    return on ? "Ano" : "Ne";
+    return on ? SHOWN_TEXT("Settings", "Ano") : SHOWN_TEXT("Settings", "Ne");
 }
 
 // The Ano/Ne setting of a row, or null.
@@ -71,7 +74,7 @@ std::string SettingsRowValue(const settings::SetupValues& values, int16_t row) {
         case kRowMusic:
             return std::to_string(values.music);
         case kRowTick:
-            return values.tick == 0 ? "žádné" : std::to_string(values.tick);
+            return values.tick == 0 ? SHOWN_TEXT("Settings", "žádné") : std::to_string(values.tick);
         case kRowScale:
             return kScaleNames[std::clamp(values.scale, 0, settings::kScaleFill)];
         case kRowFullScreen:
@@ -80,18 +83,28 @@ std::string SettingsRowValue(const settings::SetupValues& values, int16_t row) {
             return YesNo(values.pauseOnFocusLoss);
         case kRowCornerHelp:
             return YesNo(values.cornerHelp);
+        case kRowLanguage:
+            // Each language by its own name, whatever the windows speak.
+            return values.language == settings::Language::kEnglish ? "English" : "Čeština";
         default:
             return {};
     }
 }
 
 bool RowHasValue(int16_t row) {
-    return row >= kRowSound && row <= kRowCornerHelp;
+    return row >= kRowSound && row <= kRowLanguage;
 }
 
 bool StepSetting(settings::SetupValues& values, int16_t row, int direction) {
     if (bool* on = Switch(values, row)) {
         *on = !*on;
+        return true;
+    }
+    if (row == kRowLanguage) {
+        // Two languages: either arrow turns them over.
+        values.language = values.language == settings::Language::kCzech
+                              ? settings::Language::kEnglish
+                              : settings::Language::kCzech;
         return true;
     }
     int* value = nullptr;
@@ -141,7 +154,7 @@ SettingsAction SettingsKeyDown(SettingsPage& page, int16_t keyCode) {
                        ? SettingsAction::kChanged
                        : SettingsAction::kNothing;
         case vk::Return:
-            if (Switch(page.values, page.row)) {
+            if (Switch(page.values, page.row) || page.row == kRowLanguage) {
                 StepSetting(page.values, page.row, 1);
                 return SettingsAction::kChanged;
             }

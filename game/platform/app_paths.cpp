@@ -209,7 +209,9 @@ bool CanMakeOrWrite(const std::string& folder, const Surroundings& surroundings)
 }
 
 std::string CannotWriteText(const std::string& folderName) {
-    return "Do složky " + folderName + " nelze zapisovat.";
+    std::string text = kCannotWriteTemplate;
+    text.replace(text.find("%1"), 2, folderName);
+    return text;
 }
 
 namespace {

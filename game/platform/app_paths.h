@@ -18,6 +18,7 @@
 #include <string>
 
 #include "game/platform/file_places.h"
+#include "game/platform/shown_text.h"
 
 class QLockFile;
 
@@ -123,6 +124,9 @@ bool CanMakeOrWrite(const std::string& folder, const Surroundings& surroundings)
 
 // "Do složky <folder> nelze zapisovat." (UTF-8)
 std::string CannotWriteText(const std::string& folderName);
+// Its template, %1 the folder, for its translations.
+inline constexpr const char* kCannotWriteTemplate =
+    SHOWN_TEXT("Message", "Do složky %1 nelze zapisovat.");
 
 // The one-copy lock: the file karvelun.lock in the working-level folder,
 // held from start-up until the program ends.  Two copies on one folder would

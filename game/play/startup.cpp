@@ -12,6 +12,7 @@
 #include "game/levels/save_commit.h"
 #include "game/levels/working_levels.h"
 #include "game/platform/random.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 namespace {
@@ -51,7 +52,7 @@ bool RegisterSoundLibrary() {
     if (!component) return true;
     auto result = component->Register();
     if (result && *result != 0) {
-        Windows().ShowMessageBox("Chyba během načítání!", kProgramTitle);
+        Windows().ShowMessageBox(SHOWN_TEXT("Message", "Chyba během načítání!"), kProgramTitle);
         Windows().CloseMainWindow();
         return false;
     }
@@ -125,7 +126,7 @@ void UnregisterSoundLibrary() {
     if (!component) return;
     auto result = component->Unregister();
     if (result && *result != 0)
-        Windows().ShowMessageBox("Chyba při čištění paměti!", kProgramTitle);
+        Windows().ShowMessageBox(SHOWN_TEXT("Message", "Chyba při čištění paměti!"), kProgramTitle);
 }
 
 bool Main(const FilePlaces& places) {

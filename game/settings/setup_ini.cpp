@@ -70,6 +70,7 @@ constexpr std::string_view kFullScreenName = "CelaObrazovka";
 constexpr std::string_view kPauseName = "PauzaPriPrepnuti";
 constexpr std::string_view kCornerName = "PomocNaRozich";
 constexpr std::string_view kMusicName = "Hudba";
+constexpr std::string_view kLanguageName = "Jazyk";
 
 // A line of a later setting, split at its first "=".
 struct NamedLine {
@@ -97,7 +98,8 @@ std::optional<std::size_t> KeyCommandOfName(std::string_view name) {
 bool IsKnownName(std::string_view name) {
     return SameWord(name, kScaleName) || SameWord(name, kFullScreenName) ||
            SameWord(name, kPauseName) || SameWord(name, kCornerName) ||
-           SameWord(name, kMusicName) || KeyCommandOfName(name).has_value();
+           SameWord(name, kMusicName) || SameWord(name, kLanguageName) ||
+           KeyCommandOfName(name).has_value();
 }
 
 // "auto" gives 0, "1" to "4" the scale itself, "vypln" kScaleFill.
@@ -117,6 +119,12 @@ std::optional<int> MusicVolumeFromValue(std::string_view value) {
     return RoundHalfEven(v);
 }
 
+std::optional<Language> LanguageFromValue(std::string_view value) {
+    if (SameWord(value, LanguageCode(Language::kCzech))) return Language::kCzech;
+    if (SameWord(value, LanguageCode(Language::kEnglish))) return Language::kEnglish;
+    return std::nullopt;
+}
+
 std::optional<bool> YesNoFromValue(std::string_view value) {
     if (SameWord(value, "Ano")) return true;
     if (SameWord(value, "Ne")) return false;
@@ -131,6 +139,10 @@ std::optional<int16_t> ChosenKeyOfValue(std::string_view value) {
 }
 
 }  // namespace
+
+std::string_view LanguageCode(Language language) {
+    return language == Language::kEnglish ? "en" : "cs";
+}
 
 SetupLines SplitSetupIni(std::string_view text) {
     std::vector<std::string> lines = SplitLines(text);
@@ -207,6 +219,8 @@ SetupValues ValuesOfLines(const SetupLines& lines) {
             values.cornerHelp = YesNoFromValue(line->value).value_or(true);
         } else if (SameWord(line->name, kMusicName)) {
             values.music = MusicVolumeFromValue(line->value).value_or(kMusicVolumeDefault);
+        } else if (SameWord(line->name, kLanguageName)) {
+            values.language = LanguageFromValue(line->value).value_or(Language::kCzech);
         } else {
             const std::size_t command = *KeyCommandOfName(line->name);
             values.keys[command] =
@@ -260,6 +274,9 @@ std::string FormatSetupIni(const SetupValues& values) {
         text += "\r\n";
     }
     text += "Hudba=" + std::to_string(values.music) + "\r\n";
+    text += "Jazyk=";
+    text += LanguageCode(values.language);
+    text += "\r\n";
     for (const std::string& line : values.otherLines) {
         text += line;
         text += "\r\n";

@@ -14,6 +14,7 @@
 //   PomocNaRozich=Ano|Ne
 //   Klavesa.Nahoru=<key> ... Klavesa.Nahrat=<key>   (setup_keys.h)
 //   Hudba=<0..100>   the music's volume (Hlasitost is the effects')
+//   Jazyk=cs|en      the language of the game's and the tool's texts
 //
 // Names and values are read without regard to ASCII case and to the blanks
 // (spaces, tabs) around them; a value that does not read gives the default,
@@ -45,6 +46,12 @@ inline constexpr int kScaleMax = 4;
 inline constexpr int kScaleFill = kScaleMax + 1;
 inline constexpr int kMusicVolumeDefault = 70;
 
+// The language the windows speak.  Czech is the game's own; English is a
+// translation of its texts.
+enum class Language : uint8_t { kCzech, kEnglish };
+// "cs" or "en", as the line writes it.
+std::string_view LanguageCode(Language language);
+
 struct SetupValues {
     bool soundOn = true;
     int volume = kVolumeMax;  // percent, as the tool's bar shows it
@@ -59,6 +66,9 @@ struct SetupValues {
     // The music's volume, 0 (no music) to 100; a value that does not read
     // gives 70, one outside is held to the ends, rounded half to even.
     int music = kMusicVolumeDefault;
+    // Jazyk: "cs" or "en" without regard to case; a value that does not read
+    // gives Czech.
+    Language language = Language::kCzech;
     // Lines after the third that neither program knows (settings of a newer
     // game, say), kept in their order when the tool writes the file again.
     // Blank lines are not kept.
@@ -109,7 +119,8 @@ std::optional<SetupLines> ReadSetupLines(const std::string& path);
 std::optional<SetupValues> ReadSetupIni(const std::string& path);
 
 // The exact bytes the tool writes: the three old lines, the view's lines,
-// every command's key line, the music's line, then the other lines, each ended by CR LF.
+// every command's key line, the music's and the language's lines, then the other lines, each ended
+// by CR LF.
 std::string FormatSetupIni(const SetupValues& values);
 
 // Writes the file through a temporary file in the same folder that then

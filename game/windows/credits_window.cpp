@@ -8,6 +8,7 @@
 #include "game/core/music_director.h"
 #include "game/core/windows.h"
 #include "game/platform/keys.h"
+#include "game/windows/language.h"
 #include "game/windows/menu_links.h"
 #include "game/windows/window_style.h"
 
@@ -23,15 +24,22 @@ struct CreditLine {
 
 const std::array<CreditLine, 5> kCredits{{
     {120, 735, QColor(255, 224, 192), 8.25,
-     "Tato hra je pokračováním oprašování staré školy, která je a bude vždy tím nejlepším, co "
-     "herní svět mohlo potkat."},
+     QT_TRANSLATE_NOOP(
+         "Credits",
+         "Tato hra je pokračováním oprašování staré školy, která je a bude vždy tím nejlepším, co "
+         "herní svět mohlo potkat.")},
     {900, 735, QColor(255, 192, 128), 8.25,
-     "Pokud jste stejně jako já příznivcem dob dávno minulých, jistě s hrou zažijete mnoho "
-     "pěkných chvil. Odhalte tajemství jeskyně!"},
+     QT_TRANSLATE_NOOP(
+         "Credits",
+         "Pokud jste stejně jako já příznivcem dob dávno minulých, jistě s hrou zažijete mnoho "
+         "pěkných chvil. Odhalte tajemství jeskyně!")},
     {1680, 735, QColor(255, 128, 0), 8.25,
-     "Líbí se vám hra, nebo jste v ní našli chybu? Napište nám na tym@karvelun.invalid, každý "
-     "dopis nás potěší."},
-    {2460, 360, QColor(255, 64, 0), 8.25, "Hru pro vás vykopal tým Karvelun."},
+     QT_TRANSLATE_NOOP(
+         "Credits",
+         "Líbí se vám hra, nebo jste v ní našli chybu? Napište nám na tym@karvelun.invalid, každý "
+         "dopis nás potěší.")},
+    {2460, 360, QColor(255, 64, 0), 8.25,
+     QT_TRANSLATE_NOOP("Credits", "Hru pro vás vykopal tým Karvelun.")},
     {2835, 255, QColor(128, 128, 0), 9.75, ""},
 }};
 
@@ -43,7 +51,7 @@ Form4::Form4(QWidget* parent) : BackgroundWindow(312, 213, QColor(0x40, 0x40, 0x
     for (size_t i = 0; i < Label1.size(); ++i) {
         const CreditLine& line = kCredits[i];
         Label1[i] = MakeLabel(this, TwipsRect(120, line.top, 4455, line.height), line.colour,
-                              line.points, QString::fromUtf8(line.text));
+                              line.points, Shown("Credits", line.text));
         Label1[i]->setFocusPolicy(Qt::NoFocus);
         Label1[i]->installEventFilter(this);
     }
@@ -52,6 +60,15 @@ Form4::Form4(QWidget* parent) : BackgroundWindow(312, 213, QColor(0x40, 0x40, 0x
 
 Form4::~Form4() {
     UnlinkWindow(MenuLinks().credits, this);
+}
+
+void Form4::changeEvent(QEvent* event) {
+    // The credits in the new language; the version line is written anew
+    // each time the credits open.
+    if (event->type() == QEvent::LanguageChange)
+        for (size_t i = 0; i + 1 < Label1.size(); ++i)
+            Label1[i]->setText(Shown("Credits", kCredits[i].text));
+    BackgroundWindow::changeEvent(event);
 }
 
 void Form4::ShowModally() {

@@ -11,10 +11,11 @@
 namespace game {
 
 // The P key's message box.
-inline constexpr const char* kSoundCreditTitle = "Nezapomněl jsem...";
-inline constexpr const char* kSoundCreditText =
+inline constexpr const char* kSoundCreditTitle = QT_TRANSLATE_NOOP("Message", "Nezapomněl jsem...");
+inline constexpr const char* kSoundCreditText = QT_TRANSLATE_NOOP(
+    "Message",
     "...poděkovat za zvuky! Zvukovou knihovnu Tembra, která hře dává hlas, napsal tým "
-    "Karvelun. Bez ní by v jeskyni bylo až příliš ticho.";
+    "Karvelun. Bez ní by v jeskyni bylo až příliš ticho.");
 
 class Form4 : public platform::BackgroundWindow {
     Q_OBJECT
@@ -34,6 +35,7 @@ class Form4 : public platform::BackgroundWindow {
     void Label1_Click(int index);
 
   protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -72,10 +72,21 @@ void DialogWindow::PrintButtons() {
     if (canvas_.Follow(ScaledBackground(), Placement().Factor())) update();
     for (int16_t i = 0; i < Buttons.Count(); ++i) {
         // Only a caption whose glow changed goes to the screen again.
-        UpdateDevicePixels(canvas_.Print(layout_[i].captionX, layout_[i].captionY,
-                                         QString::fromUtf8(layout_[i].caption),
-                                         QColor(255, Buttons.Brightness[i], 0)));
+        const QString caption = Shown("Menu", layout_[i].caption);
+        const int x = canvas_.CentredLike(caption, QString::fromUtf8(layout_[i].caption),
+                                          layout_[i].captionX);
+        UpdateDevicePixels(
+            canvas_.Print(x, layout_[i].captionY, caption, QColor(255, Buttons.Brightness[i], 0)));
     }
+}
+
+void DialogWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        canvas_.Clear();
+        update();
+        if (isVisible()) PrintButtons();
+    }
+    BackgroundWindow::changeEvent(event);
 }
 
 void DialogWindow::showEvent(QShowEvent* event) {

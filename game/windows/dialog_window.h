@@ -77,6 +77,7 @@ class DialogWindow : public platform::BackgroundWindow, public PadNavigation {
     void keyPressEvent(QKeyEvent* event) override;
     void PaintContent(QPainter& painter) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // The window manager's close button acts as the second button.
     void closeEvent(QCloseEvent* event) override;
 

@@ -20,6 +20,7 @@
 #include "game/platform/surface.h"
 #include "game/play/keyboard.h"
 #include "game/play/startup.h"
+#include "game/windows/language.h"
 #include "game/windows/pause_overlay.h"
 #include "game/windows/window_style.h"
 
@@ -41,9 +42,12 @@ const LabelPlace kCaptionPlaces[9] = {
     {654, 250, 114, QColor(255, 128, 0)},   {654, 316, 114, QColor(255, 128, 0)},
     {520, 381, 114, QColor(192, 192, 192)},
 };
-const char* const kCaptions[9] = {"Životy",      "Zkušenosti",  "Peníze",
-                                  "Úroveň",      "Síla magie",  "Síla bomby",
-                                  "Dosah magie", "Dosah bomby", "Rychlost"};
+const char* const kCaptions[9] = {
+    QT_TRANSLATE_NOOP("Panel", "Životy"),      QT_TRANSLATE_NOOP("Panel", "Zkušenosti"),
+    QT_TRANSLATE_NOOP("Panel", "Peníze"),      QT_TRANSLATE_NOOP("Panel", "Úroveň"),
+    QT_TRANSLATE_NOOP("Panel", "Síla magie"),  QT_TRANSLATE_NOOP("Panel", "Síla bomby"),
+    QT_TRANSLATE_NOOP("Panel", "Dosah magie"), QT_TRANSLATE_NOOP("Panel", "Dosah bomby"),
+    QT_TRANSLATE_NOOP("Panel", "Rychlost")};
 
 // The lives' caption and number while the hero flashes.
 const QColor kLivesFlashBackground(200, 0, 0);
@@ -264,7 +268,7 @@ Form1::~Form1() {
 
 void Form1::CreateStatusLabels() {
     for (size_t i = 0; i < Label4.size(); ++i)
-        Label4[i] = MakeStatusLabel(this, kCaptionPlaces[i], QString::fromUtf8(kCaptions[i]));
+        Label4[i] = MakeStatusLabel(this, kCaptionPlaces[i], Shown("Panel", kCaptions[i]));
     Label1 = MakeStatusLabel(this, kLivesPlace, QStringLiteral("10"));
     Label3 = MakeStatusLabel(this, kMaxLivesPlace, QStringLiteral("10"));
     Label5[0] = MakeStatusLabel(this, kExperiencePlaces[0], QStringLiteral("0"));
@@ -447,6 +451,10 @@ void Form1::showEvent(QShowEvent* event) {
 void Form1::changeEvent(QEvent* event) {
     BackgroundWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) hadKeyboard_ = true;
+    // The panel's captions in the new language.
+    if (event->type() == QEvent::LanguageChange)
+        for (int i = 0; i < 9; ++i)
+            Label4[i]->setText(Shown("Panel", kCaptions[i]));
 }
 
 void Form1::hideEvent(QHideEvent* event) {

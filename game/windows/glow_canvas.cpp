@@ -48,4 +48,18 @@ QRect GlowCanvas::Print(int x, int y, const QString& text, const QColor& colour)
     return place;
 }
 
+void GlowCanvas::Clear() {
+    image_ = background_.copy();
+    printed_.clear();
+}
+
+int GlowCanvas::TextWidth(const QString& text) const {
+    return QFontMetrics(font_).horizontalAdvance(text);
+}
+
+int GlowCanvas::CentredLike(const QString& text, const QString& original, int originalX) const {
+    if (text == original) return originalX;
+    return originalX + (TextWidth(original) - TextWidth(text)) / 2;
+}
+
 }  // namespace game

@@ -31,6 +31,16 @@ class GlowCanvas {
     // there in the same colour already.
     QRect Print(int x, int y, const QString& text, const QColor& colour);
 
+    // Every text rubbed out: the background alone, ready for texts of
+    // other widths (another language's).
+    void Clear();
+    // A text's width in the game's pixels.
+    int TextWidth(const QString& text) const;
+    // Where a text stands that takes the place of `original` printed at
+    // `originalX`: on the same middle, so a translation of a caption stays
+    // centred on its button; the original itself stays where it was.
+    int CentredLike(const QString& text, const QString& original, int originalX) const;
+
     // Device pixels.
     const QImage& Image() const { return image_; }
     double Scale() const { return scale_; }

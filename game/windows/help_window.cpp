@@ -9,6 +9,7 @@
 #include "game/core/music_director.h"
 #include "game/platform/keys.h"
 #include "game/settings/key_names.h"
+#include "game/windows/language.h"
 #include "game/windows/window_style.h"
 
 namespace game {
@@ -33,8 +34,11 @@ const QColor kFooterColour(128, 128, 0);
 
 // What each command is called here, in the order of the commands.
 constexpr std::array<const char*, kCommandCount> kCommandNames = {
-    "Nahoru", "Dolů",  "Vlevo", "Vpravo",         "Střelba",
-    "Bomba",  "Pauza", "Menu",  "Rychlé uložení", "Rychlé nahrání"};
+    QT_TRANSLATE_NOOP("Help", "Nahoru"),         QT_TRANSLATE_NOOP("Help", "Dolů"),
+    QT_TRANSLATE_NOOP("Help", "Vlevo"),          QT_TRANSLATE_NOOP("Help", "Vpravo"),
+    QT_TRANSLATE_NOOP("Help", "Střelba"),        QT_TRANSLATE_NOOP("Help", "Bomba"),
+    QT_TRANSLATE_NOOP("Help", "Pauza"),          QT_TRANSLATE_NOOP("Help", "Menu"),
+    QT_TRANSLATE_NOOP("Help", "Rychlé uložení"), QT_TRANSLATE_NOOP("Help", "Rychlé nahrání")};
 
 struct PadRow {
     const char* name;
@@ -42,15 +46,15 @@ struct PadRow {
 };
 // The pad's standard layout.
 constexpr std::array<PadRow, HelpWindow::kPadRows> kPadLayout = {{
-    {"Pohyb", "D-pad, levá páčka"},
-    {"Střelba", "A, pravý trigger"},
-    {"Bomba", "B, X"},
-    {"Pauza", "Start"},
-    {"Menu", "Back"},
-    {"Rychlé uložení", "LB"},
-    {"Rychlé nahrání", "RB"},
-    {"Nápověda", "Y"},
-    {"Menu a okna", "D-pad, A, B"},
+    {QT_TRANSLATE_NOOP("Help", "Pohyb"), QT_TRANSLATE_NOOP("Help", "D-pad, levá páčka")},
+    {QT_TRANSLATE_NOOP("Help", "Střelba"), QT_TRANSLATE_NOOP("Help", "A, pravý trigger")},
+    {QT_TRANSLATE_NOOP("Help", "Bomba"), "B, X"},
+    {QT_TRANSLATE_NOOP("Help", "Pauza"), "Start"},
+    {QT_TRANSLATE_NOOP("Help", "Menu"), "Back"},
+    {QT_TRANSLATE_NOOP("Help", "Rychlé uložení"), "LB"},
+    {QT_TRANSLATE_NOOP("Help", "Rychlé nahrání"), "RB"},
+    {QT_TRANSLATE_NOOP("Help", "Nápověda"), "Y"},
+    {QT_TRANSLATE_NOOP("Help", "Menu a okna"), "D-pad, A, B"},
 }};
 
 QLabel* RowLabel(QWidget* parent, int left, int top, int width, const QColor& colour) {
@@ -76,33 +80,36 @@ QString KeyCaptionOf(int16_t keyCode) {
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : BackgroundWindow(kWidth, kHeight, Qt::black, parent) {
-    setWindowTitle(QStringLiteral("Karvelun - nápověda"));
     setFocusPolicy(Qt::StrongFocus);
 
-    Heading(this, QRect(kBorder, 16, kWidth - 2 * kBorder, 20), kTitleColour, 12,
-            QStringLiteral("Nápověda"));
-    Heading(this, QRect(kKeysLeft, 44, kNameWidth + kValueWidth, 16), kHeadingColour, 9.75,
-            QStringLiteral("Klávesnice"));
-    Heading(this, QRect(kPadLeft, 44, kNameWidth + kValueWidth, 16), kHeadingColour, 9.75,
-            QStringLiteral("Ovladač"));
+    fixedTexts_.push_back(
+        {Heading(this, QRect(kBorder, 16, kWidth - 2 * kBorder, 20), kTitleColour, 12, {}),
+         QT_TRANSLATE_NOOP("Help", "Nápověda")});
+    fixedTexts_.push_back({Heading(this, QRect(kKeysLeft, 44, kNameWidth + kValueWidth, 16),
+                                   kHeadingColour, 9.75, {}),
+                           QT_TRANSLATE_NOOP("Help", "Klávesnice")});
+    fixedTexts_.push_back(
+        {Heading(this, QRect(kPadLeft, 44, kNameWidth + kValueWidth, 16), kHeadingColour, 9.75, {}),
+         QT_TRANSLATE_NOOP("Help", "Ovladač")});
 
     for (std::size_t i = 0; i < kKeyRows; ++i) {
         const int top = kRowsTop + static_cast<int>(i) * kRowHeight;
         KeyNames[i] = RowLabel(this, kKeysLeft, top, kNameWidth, kNameColour);
         KeyCaptions[i] = RowLabel(this, kKeysLeft + kNameWidth, top, kValueWidth, kValueColour);
-        if (i < kCommandCount) KeyNames[i]->setText(QString::fromUtf8(kCommandNames[i]));
+        if (i < kCommandCount) fixedTexts_.push_back({KeyNames[i], kCommandNames[i]});
     }
-    KeyNames[kCommandCount]->setText(QStringLiteral("Nápověda"));
+    fixedTexts_.push_back({KeyNames[kCommandCount], QT_TRANSLATE_NOOP("Help", "Nápověda")});
     KeyCaptions[kCommandCount]->setText(QStringLiteral("F1"));
-    KeyNames[kCommandCount + 1]->setText(QStringLiteral("Celá obrazovka"));
+    fixedTexts_.push_back(
+        {KeyNames[kCommandCount + 1], QT_TRANSLATE_NOOP("Help", "Celá obrazovka")});
     KeyCaptions[kCommandCount + 1]->setText(QStringLiteral("F11, Alt+Enter"));
 
     for (std::size_t i = 0; i < kPadRows; ++i) {
         const int top = kRowsTop + static_cast<int>(i) * kRowHeight;
         PadNames[i] = RowLabel(this, kPadLeft, top, kNameWidth, kNameColour);
-        PadNames[i]->setText(QString::fromUtf8(kPadLayout[i].name));
+        fixedTexts_.push_back({PadNames[i], kPadLayout[i].name});
         PadButtons[i] = RowLabel(this, kPadLeft + kNameWidth, top, kValueWidth, kValueColour);
-        PadButtons[i]->setText(QString::fromUtf8(kPadLayout[i].buttons));
+        fixedTexts_.push_back({PadButtons[i], kPadLayout[i].buttons});
     }
 
     const int tipsTop = kRowsTop + static_cast<int>(kKeyRows) * kRowHeight + 12;
@@ -112,6 +119,20 @@ HelpWindow::HelpWindow(QWidget* parent) : BackgroundWindow(kWidth, kHeight, Qt::
     }
     Footer = Heading(this, QRect(kBorder, kHeight - 30, kWidth - 2 * kBorder, 16), kFooterColour,
                      8.25, QString());
+    ShowTexts();
+}
+
+void HelpWindow::ShowTexts() {
+    setWindowTitle(Shown("Help", QT_TRANSLATE_NOOP("Help", "Karvelun - nápověda")));
+    for (const auto& [label, text] : fixedTexts_)
+        label->setText(Shown("Help", text));
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+    // The tips, the keys and the footer are written anew each time the help
+    // opens.
+    if (event->type() == QEvent::LanguageChange) ShowTexts();
+    BackgroundWindow::changeEvent(event);
 }
 
 void HelpWindow::SetFramePicture(const QImage& picture) {
@@ -121,16 +142,21 @@ void HelpWindow::SetFramePicture(const QImage& picture) {
 void HelpWindow::ShowHelp(const KeyBindings& keys) {
     for (std::size_t i = 0; i < kCommandCount; ++i)
         KeyCaptions[i]->setText(KeyCaptionOf(keys.KeyOf(kAllCommands[i])));
+    // A tip is translated with its keys' placeholders, then they are filled.
     const auto tip = [&](const char* text) {
-        return QString::fromStdString(settings::FillKeyNames(text, keys.Keys(), LastKeyDevice()));
+        return QString::fromStdString(settings::FillKeyNames(Shown("Help", text).toStdString(),
+                                                             keys.Keys(), LastKeyDevice()));
     };
-    Tips[0]->setText(tip("Držte střelbu ({Strelba}) a kouzla poletí jedno za druhým."));
-    Tips[1]->setText(tip("Od vlastní bomby ustupte aspoň tři políčka."));
-    Tips[2]->setText(tip("Ukládejte často: {Ulozit} hru rychle uloží, {Nahrat} ji vrátí."));
+    Tips[0]->setText(tip(
+        QT_TRANSLATE_NOOP("Help", "Držte střelbu ({Strelba}) a kouzla poletí jedno za druhým.")));
+    Tips[1]->setText(tip(QT_TRANSLATE_NOOP("Help", "Od vlastní bomby ustupte aspoň tři políčka.")));
+    Tips[2]->setText(tip(QT_TRANSLATE_NOOP(
+        "Help", "Ukládejte často: {Ulozit} hru rychle uloží, {Nahrat} ji vrátí.")));
     // The pad's B, A and Y arrive as Esc, Enter and F1.
-    Footer->setText(LastKeyDevice() == settings::KeyDevice::Pad
-                        ? QStringLiteral("B, A nebo Y nápovědu zavře.")
-                        : QStringLiteral("Esc, Enter nebo F1 nápovědu zavře."));
+    Footer->setText(
+        LastKeyDevice() == settings::KeyDevice::Pad
+            ? Shown("Help", QT_TRANSLATE_NOOP("Help", "B, A nebo Y nápovědu zavře."))
+            : Shown("Help", QT_TRANSLATE_NOOP("Help", "Esc, Enter nebo F1 nápovědu zavře.")));
     MusicOverlay lowered;
     platform::ShowModal(*this, [] { return ShutdownRequested; });
 }

@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QLabel>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "game/core/key_bindings.h"
 #include "game/platform/background_window.h"
@@ -45,8 +47,15 @@ class HelpWindow : public platform::BackgroundWindow {
     QLabel* Footer = nullptr;
 
   protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // Every text that stays while the window lives, in the player's language.
+    void ShowTexts();
+    // The labels of those texts, each with its Czech text.
+    std::vector<std::pair<QLabel*, const char*>> fixedTexts_;
 };
 
 }  // namespace game

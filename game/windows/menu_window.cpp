@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPainter>
 #include <QTime>
 
@@ -16,6 +17,7 @@
 #include "game/platform/pacing.h"
 #include "game/play/game_flow.h"
 #include "game/windows/credits_window.h"
+#include "game/windows/language.h"
 #include "game/windows/load_window.h"
 #include "game/windows/menu_links.h"
 #include "game/windows/question_window.h"
@@ -32,6 +34,14 @@ void FillList(QListWidget& list, const std::vector<std::string>& entries) {
     list.clear();
     for (const std::string& entry : entries)
         list.addItem(QString::fromStdString(entry));
+}
+
+// The B key's note: the Czech one as the rules write it with the Czech
+// word for lines, a translation from its template.
+std::string ProjectNote() {
+    if (LanguageInUse() == settings::Language::kCzech) return BuildProjectNote();
+    const QString lines = QLocale(QLocale::English).toString(BuildSourceLines());
+    return Shown("Menu", kProjectNoteTemplate).arg(lines).toStdString();
 }
 
 }  // namespace
@@ -67,10 +77,21 @@ void Form3::PrintItems() {
         const MenuItemLayout& item = kMenuLayout[i];
         QColor colour = MenuItemOffered(i, CanSave, CanResume) ? QColor(255, Items.Brightness[i], 0)
                                                                : kNotOffered;
+        const QString text = Shown("Menu", item.text);
+        const int x = canvas_.CentredLike(text, QString::fromUtf8(item.text), item.textX);
         // Only an item whose colour changed goes to the screen again.
-        UpdateDevicePixels(
-            canvas_.Print(item.textX, item.textY, QString::fromUtf8(item.text), colour));
+        UpdateDevicePixels(canvas_.Print(x, item.textY, text, colour));
     }
+}
+
+void Form3::changeEvent(QEvent* event) {
+    // Another language: the items are printed afresh in their new words.
+    if (event->type() == QEvent::LanguageChange) {
+        canvas_.Clear();
+        update();
+        if (isVisible()) PrintItems();
+    }
+    BackgroundWindow::changeEvent(event);
 }
 
 void Form3::showEvent(QShowEvent* event) {
@@ -158,7 +179,10 @@ void Form3::ShowSettings() {
 void Form3::ShowCredits() {
     Form4* credits = MenuLinks().credits;
     if (!credits) return;
-    credits->Label1[4]->setText(QString::fromStdString(BuildVersionLine()));
+    credits->Label1[4]->setText(
+        LanguageInUse() == settings::Language::kCzech
+            ? QString::fromStdString(BuildVersionLine())
+            : Shown("Menu", kVersionLineTemplate).arg(QString::fromStdString(BuildVersion())));
     credits->ShowModally();
 }
 
@@ -177,7 +201,7 @@ void Form3::Form_KeyDown(int16_t keyCode, int16_t shift) {
             MenuItems(Items.Selected);
             break;
         case MenuKeyAction::kProjectNote:
-            Windows().ShowMessageBox(BuildProjectNote(), kProjectNoteTitle);
+            Windows().ShowMessageBox(ProjectNote(), kProjectNoteTitle);
             break;
         case MenuKeyAction::kCheatMode:
             CheatMode = true;

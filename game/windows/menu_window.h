@@ -49,6 +49,7 @@ class Form3 : public platform::BackgroundWindow, public PadNavigation {
     void keyPressEvent(QKeyEvent* event) override;
     void PaintContent(QPainter& painter) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Closing the menu window ends the game through the game window's unload.
     void closeEvent(QCloseEvent* event) override;
 

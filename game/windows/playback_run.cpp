@@ -16,6 +16,7 @@
 #include "game/platform/view.h"
 #include "game/play/startup.h"
 #include "game/windows/game_window.h"
+#include "game/windows/language.h"
 #include "game/windows/menu_window.h"
 #include "game/windows/playback_controller.h"
 #include "game/windows/window_set.h"
@@ -151,6 +152,7 @@ int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths
     platform::LoadGameFont(QString::fromStdString(paths.FontFile()));
     // setup.ini, read once for the view and the start-up.
     const Settings settings = ReadSettings(places.settingsFile);
+    UseLanguage(settings.language);
     const ViewSettings& view = settings.view;
     platform::View::Instance().Configure(view.scale, view.fullScreen);
     SetSoundComponent(LoadSoundComponentFile(paths.SoundLibraryFile()));

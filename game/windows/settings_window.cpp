@@ -11,6 +11,7 @@
 #include "game/play/game_flow.h"
 #include "game/play/startup.h"
 #include "game/windows/help_window.h"
+#include "game/windows/language.h"
 #include "game/windows/menu_links.h"
 #include "game/windows/window_style.h"
 
@@ -35,9 +36,10 @@ const QColor kRowValueColour(255, 192, 128);
 const QColor kPageNoteColour(255, 128, 0);
 const QColor kPageFooterColour(128, 128, 0);
 
-const char* const kRowsFooter =
-    "Šipky nahoru a dolů vybírají, vlevo a vpravo mění. Enter potvrdí, Esc zavře.";
-const char* const kKeysFooter = "Enter a pak nová klávesa. Esc vrátí zpět.";
+const char* const kRowsFooter = QT_TRANSLATE_NOOP(
+    "Settings", "Šipky nahoru a dolů vybírají, vlevo a vpravo mění. Enter potvrdí, Esc zavře.");
+const char* const kKeysFooter =
+    QT_TRANSLATE_NOOP("Settings", "Enter a pak nová klávesa. Esc vrátí zpět.");
 
 QLabel* SettingLabel(QWidget* parent, int left, int top, int width, const QColor& colour) {
     QLabel* label = MakeLabel(parent, QRect(left, top, width, kPageRowHeight), colour, 9.75, {});
@@ -71,11 +73,10 @@ int16_t SettingRowAt(float x, float y, int16_t rows) {
 
 SettingsWindow::SettingsWindow(QWidget* parent)
     : BackgroundWindow(kPageWidth, kPageHeight, Qt::black, parent) {
-    setWindowTitle(QStringLiteral("Karvelun - nastavení"));
     setFocusPolicy(Qt::StrongFocus);
 
     QLabel* title = MakeLabel(this, QRect(kStoneBorder, 16, kPageWidth - 2 * kStoneBorder, 22),
-                              kPageTitleColour, 12, QStringLiteral("Nastavení"));
+                              kPageTitleColour, 12, {});
     title->setAttribute(Qt::WA_TransparentForMouseEvents);
     title->setObjectName(QStringLiteral("title"));
     for (int16_t i = 0; i < kSettingsRowCount; ++i) {
@@ -116,7 +117,16 @@ void SettingsWindow::ShowModally() {
     ShowRows();
     // The music is not lowered here: the player hears the volume he sets.
     platform::ShowModal(*this, [] { return ShutdownRequested; });
-    if (!ShutdownRequested) WriteIfChanged();
+    if (!ShutdownRequested) {
+        WriteIfChanged();
+        // Every window speaks the chosen language from now on.
+        UseLanguage(page_.values.language);
+    }
+}
+
+void SettingsWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) ShowRows();
+    BackgroundWindow::changeEvent(event);
 }
 
 void SettingsWindow::Apply(int16_t row) {
@@ -144,6 +154,9 @@ void SettingsWindow::Apply(int16_t row) {
             break;
         case kRowCornerHelp:
             ChooseCornerHelp(values.cornerHelp);
+            break;
+        case kRowLanguage:
+            // Taken when the window closes: the page keeps its words meanwhile.
             break;
         default:
             break;
@@ -218,7 +231,9 @@ void SettingsWindow::KeyListKey(int16_t keyCode, int16_t shift) {
         }
         case KeyListAction::kWaiting:
             Note->setText(
-                QStringLiteral("Stiskněte novou klávesu pro příkaz %1 (Esc nechá starou).")
+                Shown("Settings",
+                      QT_TRANSLATE_NOOP(
+                          "Settings", "Stiskněte novou klávesu pro příkaz %1 (Esc nechá starou)."))
                     .arg(FromUtf8(std::string(
                         settings::CommandCaption(static_cast<std::size_t>(keyList_.row))))));
             break;
@@ -234,16 +249,19 @@ void SettingsWindow::KeyListKey(int16_t keyCode, int16_t shift) {
 
 void SettingsWindow::ShowRows() {
     auto* footer = findChild<QLabel*>(QStringLiteral("footer"));
-    if (footer) footer->setText(QString::fromUtf8(showingKeys_ ? kKeysFooter : kRowsFooter));
+    setWindowTitle(Shown("Settings", QT_TRANSLATE_NOOP("Settings", "Karvelun - nastavení")));
+    if (footer) footer->setText(Shown("Settings", showingKeys_ ? kKeysFooter : kRowsFooter));
     if (auto* title = findChild<QLabel*>(QStringLiteral("title")))
-        title->setText(showingKeys_ ? QStringLiteral("Klávesy") : QStringLiteral("Nastavení"));
+        title->setText(showingKeys_
+                           ? Shown("Settings", QT_TRANSLATE_NOOP("Settings", "Klávesy"))
+                           : Shown("Settings", QT_TRANSLATE_NOOP("Settings", "Nastavení")));
     const int16_t chosen = showingKeys_ ? keyList_.row : page_.row;
     const int16_t rows = showingKeys_ ? kKeyListRowCount : kSettingsRowCount;
     for (int16_t i = 0; i < kSettingsRowCount; ++i) {
         QString name, value;
         if (i < rows && showingKeys_) {
             if (i == kKeyListBack) {
-                name = QStringLiteral("Zpět");
+                name = Shown("Settings", QT_TRANSLATE_NOOP("Settings", "Zpět"));
             } else {
                 name = FromUtf8(std::string(settings::CommandCaption(static_cast<std::size_t>(i))));
                 value = keyList_.waiting && i == chosen
@@ -251,8 +269,8 @@ void SettingsWindow::ShowRows() {
                             : KeyCaptionOf(page_.values.keys[static_cast<std::size_t>(i)]);
             }
         } else if (i < rows) {
-            name = QString::fromUtf8(SettingsRowName(i));
-            value = FromUtf8(SettingsRowValue(page_.values, i));
+            name = Shown("Settings", SettingsRowName(i));
+            value = Shown("Settings", SettingsRowValue(page_.values, i));
             if (i == chosen && RowHasValue(i)) value = QStringLiteral("◄ %1 ►").arg(value);
         }
         if (i == chosen) name = QStringLiteral("► ") + name;
@@ -329,9 +347,13 @@ void SettingsWindow::WriteIfChanged() {
     if (path.empty()) return;
     std::string error;
     if (!settings::WriteSetupIni(path, page_.values, &error)) {
-        Windows().ShowMessageBox("Nastavení se nepodařilo uložit do souboru " + path + " (" +
-                                     error + "). Platí jen do konce této hry.",
-                                 "Karvelun");
+        // Composed here, in the player's language.
+        const QString text =
+            Shown("Message", QT_TRANSLATE_NOOP("Message",
+                                               "Nastavení se nepodařilo uložit do souboru %1 (%2). "
+                                               "Platí jen do konce této hry."))
+                .arg(QString::fromStdString(path), QString::fromStdString(error));
+        Windows().ShowMessageBox(text.toStdString(), "Karvelun");
         return;
     }
     // Read from the player's own file from now on.

@@ -54,6 +54,7 @@ class SettingsWindow : public platform::BackgroundWindow, public PadNavigation {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     // Applies the row's value to the running game.

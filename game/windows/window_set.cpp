@@ -14,6 +14,7 @@
 #include "game/windows/credits_window.h"
 #include "game/windows/game_window.h"
 #include "game/windows/help_window.h"
+#include "game/windows/language.h"
 #include "game/windows/load_window.h"
 #include "game/windows/menu_window.h"
 #include "game/windows/notice_window.h"
@@ -107,8 +108,10 @@ void WindowSet::ShowHelp() {
 void WindowSet::ShowMessageBox(const std::string& text, const std::string& title) {
     // Shown also while the game shuts down: the shut-down has a message of
     // its own (a failed unregistration of the sound library).
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                    QString::fromStdString(text), QMessageBox::Ok);
+    // A text of the rules in the player's language; one composed with a
+    // name or a number in it is shown as written.
+    QMessageBox box(QMessageBox::NoIcon, Shown("Message", title), Shown("Message", text),
+                    QMessageBox::Ok);
     MusicOverlay lowered;
     box.exec();
 }

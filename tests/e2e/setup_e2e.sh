@@ -25,7 +25,7 @@ command1=(156 24) # "Uložit a skončit"
 check2=(30 170)   # "Celá obrazovka"
 
 # The lines after the old three for an untouched second frame.
-key_lines='Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\nKlavesa.Vpravo=Right\r\nKlavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\nKlavesa.Pauza=Pause\r\nKlavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\nHudba=70\r\n'
+key_lines='Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\nKlavesa.Vpravo=Right\r\nKlavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\nKlavesa.Pauza=Pause\r\nKlavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\nHudba=70\r\nJazyk=cs\r\n'
 view_lines="Zvetseni=auto\\r\\nCelaObrazovka=Ne\\r\\nPauzaPriPrepnuti=Ano\\r\\nPomocNaRozich=Ano\\r\\n$key_lines"
 
 # Starts a copy of the tool in its own dist-like folder ($1) and waits for its

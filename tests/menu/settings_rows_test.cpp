@@ -28,10 +28,10 @@ TEST(SettingsRows, OrderValuesAndWhatEachKeyDoes) {
     SetupValues values;
     values.otherLines = {"Novinka=1"};
     EXPECT_EQ(Shown(values),
-              (std::vector<std::string>{"Zvuky=Ano", "Hlasitost=100", "Hudba=70",
-                                        "Zpomalení hry=žádné", "Zvětšení=automaticky",
-                                        "Celá obrazovka=Ne", "Pauza při přepnutí okna=Ano",
-                                        "Pomoc na rozích=Ano", "Klávesy…", "Výchozí", "Zpět"}));
+              (std::vector<std::string>{
+                  "Zvuky=Ano", "Hlasitost=100", "Hudba=70", "Zpomalení hry=žádné",
+                  "Zvětšení=automaticky", "Celá obrazovka=Ne", "Pauza při přepnutí okna=Ano",
+                  "Pomoc na rozích=Ano", "Jazyk=Čeština", "Klávesy…", "Výchozí", "Zpět"}));
 
     // Each step: the row chosen before, the key, what it asked, and the row
     // shown afterwards.  The steps run on one page, one after another.
@@ -57,6 +57,9 @@ TEST(SettingsRows, OrderValuesAndWhatEachKeyDoes) {
         {kRowFullScreen, vk::Right, SettingsAction::kChanged, "Celá obrazovka=Ano"},
         {kRowPauseOnFocusLoss, vk::Return, SettingsAction::kChanged, "Pauza při přepnutí okna=Ne"},
         {kRowCornerHelp, vk::Left, SettingsAction::kChanged, "Pomoc na rozích=Ne"},
+        {kRowLanguage, vk::Right, SettingsAction::kChanged, "Jazyk=English"},
+        {kRowLanguage, vk::Right, SettingsAction::kChanged, "Jazyk=Čeština"},  // round
+        {kRowLanguage, vk::Return, SettingsAction::kChanged, "Jazyk=English"},
         {kRowKeys, vk::Left, SettingsAction::kNothing, "Klávesy…"},
         {kRowKeys, vk::Return, SettingsAction::kOpenKeys, "Klávesy…"},
         {kRowBack, vk::Return, SettingsAction::kClose, "Zpět"},

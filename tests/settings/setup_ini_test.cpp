@@ -180,6 +180,7 @@ TEST(SetupText, TheViewsLines) {
         std::vector<std::string> otherLines;
         bool corner = true;
         int music = 70;
+        Language language = Language::kCzech;
     } cases[] = {
         {"", 0, false, true, {}},
         {"Zvetseni=3\r\nCelaObrazovka=Ano\r\nPauzaPriPrepnuti=Ne\r\n", 3, true, false, {}},
@@ -204,6 +205,16 @@ TEST(SetupText, TheViewsLines) {
         {"Hudba=20 %", 0, false, true, {}, true, 70},
         {"Hudba=pět\nHudba=20", 0, false, true, {}, true, 20},
         {"Hudba2=20\n", 0, false, true, {"Hudba2=20"}, true, 70},
+        // The language: "cs" or "en" in any case; anything else is Czech,
+        // the last line counts.
+        {"Jazyk=en\r\n", 0, false, true, {}, true, 70, Language::kEnglish},
+        {" jazyk =\tEN \n", 0, false, true, {}, true, 70, Language::kEnglish},
+        {"Jazyk=en\nJazyk=cs", 0, false, true, {}, true, 70, Language::kCzech},
+        {"Jazyk=en\nJazyk=english", 0, false, true, {}, true, 70, Language::kCzech},
+        {"Jazyk=en\nJazyk=", 0, false, true, {}, true, 70, Language::kCzech},
+        {"Jazyk=e n", 0, false, true, {}, true, 70, Language::kCzech},
+        {"Jazyk=cs\nJazyk=En", 0, false, true, {}, true, 70, Language::kEnglish},
+        {"Jazyky=en\n", 0, false, true, {"Jazyky=en"}, true, 70, Language::kCzech},
         {" zvetseni = 4 \r\n\tCELAOBRAZOVKA\t=\tano\r\npauzapriprepnuti=NE\r\n",
          4,
          true,
@@ -231,6 +242,7 @@ TEST(SetupText, TheViewsLines) {
         EXPECT_EQ(values.pauseOnFocusLoss, c.pause) << c.later;
         EXPECT_EQ(values.cornerHelp, c.corner) << c.later;
         EXPECT_EQ(values.music, c.music) << c.later;
+        EXPECT_EQ(values.language, c.language) << c.later;
         EXPECT_EQ(values.otherLines, c.otherLines) << c.later;
         EXPECT_EQ(values.keys, DefaultKeys()) << c.later;
     }
@@ -333,7 +345,8 @@ const std::string kDefaultKeyLines =
     "Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\nKlavesa.Vpravo=Right\r\n"
     "Klavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\nKlavesa.Pauza=Pause\r\n"
     "Klavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\n";
-const std::string kDefaultMusicLine = "Hudba=70\r\n";
+// The music's and the language's lines of the defaults.
+const std::string kDefaultLastLines = "Hudba=70\r\nJazyk=cs\r\n";
 
 TEST(SetupFormat, TheOldLinesFirstThenTheViewTheKeysAndTheOtherLinesWithCrLf) {
     SetupValues everything = Old(false, 0, 20000);
@@ -351,8 +364,9 @@ TEST(SetupFormat, TheOldLinesFirstThenTheViewTheKeysAndTheOtherLinesWithCrLf) {
                           {kMenu, 'Q'},
                           {kPause, vk::Prior},
                           {kQuickLoad, vk::F1 + 11}});
-    keys.otherLines = {"Jazyk=čeština\tpřesně", "x"};
+    keys.otherLines = {"Barvy=tmavé\tpřesně", "x"};
     keys.music = 100;
+    keys.language = Language::kEnglish;
     const struct {
         SetupValues values;
         std::string bytes;
@@ -360,18 +374,18 @@ TEST(SetupFormat, TheOldLinesFirstThenTheViewTheKeysAndTheOtherLinesWithCrLf) {
         {Old(true, 80, 50),
          "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=auto\r\n"
          "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\n" +
-             kDefaultKeyLines + kDefaultMusicLine},
+             kDefaultKeyLines + kDefaultLastLines},
         {everything,
          "Zvuky=Ne\r\nHlasitost=0\r\nTick=20000\r\nZvetseni=4\r\nCelaObrazovka=Ano\r\n"
          "PauzaPriPrepnuti=Ne\r\nPomocNaRozich=Ne\r\n" +
-             kDefaultKeyLines + "Hudba=0\r\n"},
+             kDefaultKeyLines + "Hudba=0\r\nJazyk=cs\r\n"},
         {keys,
          "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=auto\r\nCelaObrazovka=Ne\r\n"
          "PauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\nKlavesa.Nahoru=W\r\nKlavesa.Dolu="
          "S\r\nKlavesa.Vlevo=A\r\n"
          "Klavesa.Vpravo=D\r\nKlavesa.Strelba=Shift\r\nKlavesa.Bomba=Space\r\n"
          "Klavesa.Pauza=PgUp\r\nKlavesa.Menu=Q\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F12\r\n"
-         "Hudba=100\r\nJazyk=čeština\tpřesně\r\nx\r\n"},
+         "Hudba=100\r\nJazyk=en\r\nBarvy=tmavé\tpřesně\r\nx\r\n"},
     };
     for (const auto& c : cases) {
         const std::string written = FormatSetupIni(c.values);
@@ -391,13 +405,13 @@ TEST(SetupFormat, RewritingAFileKeepsItsUnknownLinesAfterTheKnownOnes) {
     // for byte, a known name given twice is written once.
     SetupValues values = ParseSetupIni(
         "Zvuky=Ano\nHlasitost=10\nTick=0\nKlavesy=W,A,S,D\nCelaObrazovka=Ano\n"
-        "Jazyk=čeština\tpřesně\nCelaObrazovka=ne\n");
+        "Barvy=tmavé\tpřesně\nJazyk=EN\nCelaObrazovka=ne\n");
     values.volume = 90;
     EXPECT_EQ(FormatSetupIni(values),
               "Zvuky=Ano\r\nHlasitost=90\r\nTick=0\r\nZvetseni=auto\r\nCelaObrazovka=Ne\r\n"
               "PauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\n" +
-                  kDefaultKeyLines + kDefaultMusicLine +
-                  "Klavesy=W,A,S,D\r\nJazyk=čeština\tpřesně\r\n");
+                  kDefaultKeyLines + "Hudba=70\r\nJazyk=en\r\n" +
+                  "Klavesy=W,A,S,D\r\nBarvy=tmavé\tpřesně\r\n");
 }
 
 }  // namespace

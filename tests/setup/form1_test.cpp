@@ -22,11 +22,11 @@
 namespace setup {
 namespace {
 
-// The key lines for the default keys, and the music's line after them.
+// The key lines for the default keys, and the music's and the language's lines after them.
 const QByteArray kDefaultKeys =
     "Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\nKlavesa.Vpravo=Right\r\n"
     "Klavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\nKlavesa.Pauza=Pause\r\n"
-    "Klavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\nHudba=70\r\n";
+    "Klavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F7\r\nHudba=70\r\nJazyk=cs\r\n";
 // The new lines as the tool writes them for an untouched second frame.
 const QByteArray kDefaultView =
     "Zvetseni=auto\r\nCelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\n" +
@@ -426,7 +426,7 @@ TEST_F(KeysSection, AClickAndAKeyChooseItAndTheFileGetsItsPortableName) {
         "S\r\nKlavesa.Vlevo=A\r\n"
         "Klavesa.Vpravo=D\r\nKlavesa.Strelba=Shift\r\nKlavesa.Bomba=Space\r\n"
         "Klavesa.Pauza=Pause\r\nKlavesa.Menu=Tab\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=Esc\r\n"
-        "Hudba=70\r\n");
+        "Hudba=70\r\nJazyk=cs\r\n");
 }
 
 TEST_F(KeysSection, TakenAndReservedKeysAreRefusedWithANoteAndTheButtonWaitsOn) {

@@ -128,7 +128,7 @@ TEST_F(SettingsWindowTest, EveryChangeHoldsAtOnceAndClosingWritesTheFileWithItsU
               "Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\n"
               "Klavesa.Vpravo=Right\r\nKlavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\n"
               "Klavesa.Pauza=Pause\r\nKlavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\n"
-              "Klavesa.Nahrat=F7\r\nHudba=70\r\nNovinka=42\r\n");
+              "Klavesa.Nahrat=F7\r\nHudba=70\r\nJazyk=cs\r\nNovinka=42\r\n");
     EXPECT_TRUE(windows.messageBoxes.empty());
 }
 

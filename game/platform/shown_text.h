@@ -1,0 +1,7 @@
+// Marks a text that the windows show in the player's language.  The rules
+// keep the Czech text as it is (the macro is just the text); the windows
+// look it up under the context named here, and `make translations` finds it
+// there for translations/karvelun_en.ts.
+#pragma once
+
+#define SHOWN_TEXT(context, text) text

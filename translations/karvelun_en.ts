@@ -1,0 +1,378 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Credits</name>
+    <message>
+        <source>Tato hra je pokračováním oprašování staré školy, která je a bude vždy tím nejlepším, co herní svět mohlo potkat.</source>
+        <translation>This game carries on dusting off the old school, the best thing the world of games ever met, and always will be.</translation>
+    </message>
+    <message>
+        <source>Pokud jste stejně jako já příznivcem dob dávno minulých, jistě s hrou zažijete mnoho pěkných chvil. Odhalte tajemství jeskyně!</source>
+        <translation>If, like me, you are fond of days long gone, this game will give you many fine hours. Uncover the secret of the cave!</translation>
+    </message>
+    <message>
+        <source>Líbí se vám hra, nebo jste v ní našli chybu? Napište nám na tym@karvelun.invalid, každý dopis nás potěší.</source>
+        <translation>Do you like the game, or did you find a bug in it? Write to us at tym@karvelun.invalid, every letter makes our day.</translation>
+    </message>
+    <message>
+        <source>Hru pro vás vykopal tým Karvelun.</source>
+        <translation>Dug out for you by the Karvelun team.</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Nahoru</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Dolů</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Vlevo</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Vpravo</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Střelba</source>
+        <translation>Fire</translation>
+    </message>
+    <message>
+        <source>Bomba</source>
+        <translation>Bomb</translation>
+    </message>
+    <message>
+        <source>Pauza</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Rychlé uložení</source>
+        <translation>Quick save</translation>
+    </message>
+    <message>
+        <source>Rychlé nahrání</source>
+        <translation>Quick load</translation>
+    </message>
+    <message>
+        <source>Pohyb</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>D-pad, levá páčka</source>
+        <translation>D-pad, left stick</translation>
+    </message>
+    <message>
+        <source>A, pravý trigger</source>
+        <translation>A, right trigger</translation>
+    </message>
+    <message>
+        <source>Nápověda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Menu a okna</source>
+        <translation>Menus</translation>
+    </message>
+    <message>
+        <source>Šipka nahoru</source>
+        <translation>Up arrow</translation>
+    </message>
+    <message>
+        <source>Šipka dolů</source>
+        <translation>Down arrow</translation>
+    </message>
+    <message>
+        <source>Šipka vlevo</source>
+        <translation>Left arrow</translation>
+    </message>
+    <message>
+        <source>Šipka vpravo</source>
+        <translation>Right arrow</translation>
+    </message>
+    <message>
+        <source>Mezerník</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Klávesnice</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>Ovladač</source>
+        <translation>Game pad</translation>
+    </message>
+    <message>
+        <source>Celá obrazovka</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Esc, Enter nebo F1 nápovědu zavře.</source>
+        <translation>Esc, Enter or F1 closes the help.</translation>
+    </message>
+    <message>
+        <source>Karvelun - nápověda</source>
+        <translation>Karvelun - help</translation>
+    </message>
+    <message>
+        <source>Držte střelbu (%1) a kouzla poletí jedno za druhým.</source>
+        <translation>Hold fire (%1) and the spells fly one after another.</translation>
+    </message>
+    <message>
+        <source>Od vlastní bomby ustupte aspoň tři políčka.</source>
+        <translation>Keep at least three tiles away from your own bomb.</translation>
+    </message>
+    <message>
+        <source>Ukládejte často: %1 hru rychle uloží, %2 ji vrátí.</source>
+        <translation>Save often: %1 saves the game quickly, %2 brings it back.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Ano</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Nahrát</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Nová hra</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>Nastavení</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Verze kompilace: %1</source>
+        <translation>Build version: %1</translation>
+    </message>
+    <message>
+        <source>Karvelun jsme začali kopat v roce 2026. Od té doby se jeskyně rozrostla na %1 řádků zdrojového kódu a pořád v ní tu a tam něco šramotí.
+
+Snad jsou to jen netopýři.</source>
+        <translation>We started digging Karvelun in 2026. Since then the cave has grown to %1 lines of source code, and now and then something still rustles in it.
+
+Hopefully just bats.</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Chyba během načítání...</source>
+        <translation>Error while loading...</translation>
+    </message>
+    <message>
+        <source>CHYBA!!</source>
+        <translation>ERROR!!</translation>
+    </message>
+    <message>
+        <source>CHYBA!</source>
+        <translation>ERROR!</translation>
+    </message>
+    <message>
+        <source>Uložená hra nebyla nalezena...</source>
+        <translation>No saved game was found...</translation>
+    </message>
+    <message>
+        <source>Karvelun už běží.</source>
+        <translation>Karvelun is already running.</translation>
+    </message>
+    <message>
+        <source>Hru nepůjde uložit.</source>
+        <translation>The game cannot be saved.</translation>
+    </message>
+    <message>
+        <source>Z kroniky jeskyně</source>
+        <translation>From the cave&apos;s chronicle</translation>
+    </message>
+    <message>
+        <source>Do složky %1 nelze zapisovat.</source>
+        <translation>The folder %1 cannot be written to.</translation>
+    </message>
+    <message>
+        <source>Chyba během načítání!</source>
+        <translation>Error while loading!</translation>
+    </message>
+    <message>
+        <source>Chyba při čištění paměti!</source>
+        <translation>Error while freeing memory!</translation>
+    </message>
+    <message>
+        <source>Nezapomněl jsem...</source>
+        <translation>I did not forget...</translation>
+    </message>
+    <message>
+        <source>...poděkovat za zvuky! Zvukovou knihovnu Tembra, která hře dává hlas, napsal tým Karvelun. Bez ní by v jeskyni bylo až příliš ticho.</source>
+        <translation>...to give thanks for the sounds! Tembra, the sound library that gives the game its voice, was written by the Karvelun team. Without it the cave would be far too quiet.</translation>
+    </message>
+    <message>
+        <source>Nastavení se nepodařilo uložit do souboru %1 (%2). Platí jen do konce této hry.</source>
+        <translation>The settings could not be saved to the file %1 (%2). They hold only until this game ends.</translation>
+    </message>
+</context>
+<context>
+    <name>Panel</name>
+    <message>
+        <source>Životy</source>
+        <translation>Lives</translation>
+    </message>
+    <message>
+        <source>Zkušenosti</source>
+        <translation>Experience</translation>
+    </message>
+    <message>
+        <source>Peníze</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>Úroveň</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Síla magie</source>
+        <translation>Magic power</translation>
+    </message>
+    <message>
+        <source>Síla bomby</source>
+        <translation>Bomb power</translation>
+    </message>
+    <message>
+        <source>Dosah magie</source>
+        <translation>Magic range</translation>
+    </message>
+    <message>
+        <source>Dosah bomby</source>
+        <translation>Bomb range</translation>
+    </message>
+    <message>
+        <source>Rychlost</source>
+        <translation>Speed</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Zvuky</source>
+        <translation>Sounds</translation>
+    </message>
+    <message>
+        <source>Hlasitost</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Hudba</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>Zpomalení hry</source>
+        <translation>Slow down</translation>
+    </message>
+    <message>
+        <source>Zvětšení</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Celá obrazovka</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Pauza při přepnutí okna</source>
+        <translation>Pause when switching away</translation>
+    </message>
+    <message>
+        <source>Pomoc na rozích</source>
+        <translation>Help at corners</translation>
+    </message>
+    <message>
+        <source>Jazyk</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Klávesy…</source>
+        <translation>Keys…</translation>
+    </message>
+    <message>
+        <source>Výchozí</source>
+        <translation>Defaults</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>automaticky</source>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <source>vyplnit</source>
+        <translation>fill</translation>
+    </message>
+    <message>
+        <source>Ano</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>žádné</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Šipky nahoru a dolů vybírají, vlevo a vpravo mění. Enter potvrdí, Esc zavře.</source>
+        <translation>Up and Down choose, Left and Right change. Enter confirms, Esc closes.</translation>
+    </message>
+    <message>
+        <source>Enter a pak nová klávesa. Esc vrátí zpět.</source>
+        <translation>Enter, then the new key. Esc goes back.</translation>
+    </message>
+    <message>
+        <source>Stiskněte novou klávesu pro příkaz %1 (Esc nechá starou).</source>
+        <translation>Press the new key for %1 (Esc keeps the old one).</translation>
+    </message>
+    <message>
+        <source>Karvelun - nastavení</source>
+        <translation>Karvelun - settings</translation>
+    </message>
+    <message>
+        <source>Klávesy</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Nastavení</source>
+        <translation>Settings</translation>
+    </message>
+</context>
+</TS>

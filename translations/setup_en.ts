@@ -1,0 +1,90 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Message</name>
+    <message>
+        <source>Do složky %1 nelze zapisovat.</source>
+        <translation>The folder %1 cannot be written to.</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>Zvuky</source>
+        <translation>Sounds</translation>
+    </message>
+    <message>
+        <source>Uložit a skončit</source>
+        <translation>Save and quit</translation>
+    </message>
+    <message>
+        <source>Hlasitost zvuků</source>
+        <translation>Sound volume</translation>
+    </message>
+    <message>
+        <source>Nastavení ticku</source>
+        <translation>Tick setting</translation>
+    </message>
+    <message>
+        <source>Zvětšení</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>automaticky</source>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <source>vyplnit</source>
+        <translation>fill</translation>
+    </message>
+    <message>
+        <source>Celá obrazovka</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Pauza při přepnutí okna</source>
+        <translation>Pause when switching away</translation>
+    </message>
+    <message>
+        <source>Pomoc na rozích</source>
+        <translation>Help at corners</translation>
+    </message>
+    <message>
+        <source>Hrdina zaseknutý o roh zdi sklouzne k průchodu vedle sebe</source>
+        <translation>A hero stuck on the corner of a wall slides into the opening beside him</translation>
+    </message>
+    <message>
+        <source>Hudba</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>Klávesy</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Klepněte a stiskněte novou klávesu</source>
+        <translation>Click, then press the new key</translation>
+    </message>
+    <message>
+        <source>Výchozí</source>
+        <translation>Defaults</translation>
+    </message>
+    <message>
+        <source>CHYBA!</source>
+        <translation>ERROR!</translation>
+    </message>
+    <message>
+        <source>Nastavení se nepodařilo uložit:
+%1
+
+Zkontrolujte, zda lze do složky zapisovat
+a zda je na disku volné místo, a zkuste to znovu.</source>
+        <translation>The settings could not be saved:
+%1
+
+Check that the folder can be written to
+and that the disk has free space, then try again.</translation>
+    </message>
+</context>
+</TS>
