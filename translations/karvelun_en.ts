@@ -83,26 +83,6 @@
         <translation>Menus</translation>
     </message>
     <message>
-        <source>Šipka nahoru</source>
-        <translation>Up arrow</translation>
-    </message>
-    <message>
-        <source>Šipka dolů</source>
-        <translation>Down arrow</translation>
-    </message>
-    <message>
-        <source>Šipka vlevo</source>
-        <translation>Left arrow</translation>
-    </message>
-    <message>
-        <source>Šipka vpravo</source>
-        <translation>Right arrow</translation>
-    </message>
-    <message>
-        <source>Mezerník</source>
-        <translation>Space</translation>
-    </message>
-    <message>
         <source>Klávesnice</source>
         <translation>Keyboard</translation>
     </message>
@@ -123,16 +103,20 @@
         <translation>Karvelun - help</translation>
     </message>
     <message>
-        <source>Držte střelbu (%1) a kouzla poletí jedno za druhým.</source>
-        <translation>Hold fire (%1) and the spells fly one after another.</translation>
-    </message>
-    <message>
         <source>Od vlastní bomby ustupte aspoň tři políčka.</source>
         <translation>Keep at least three tiles away from your own bomb.</translation>
     </message>
     <message>
-        <source>Ukládejte často: %1 hru rychle uloží, %2 ji vrátí.</source>
-        <translation>Save often: %1 saves the game quickly, %2 brings it back.</translation>
+        <source>Držte střelbu ({Strelba}) a kouzla poletí jedno za druhým.</source>
+        <translation>Hold fire ({Strelba}) and the spells fly one after another.</translation>
+    </message>
+    <message>
+        <source>Ukládejte často: {Ulozit} hru rychle uloží, {Nahrat} ji vrátí.</source>
+        <translation>Save often: {Ulozit} saves the game quickly, {Nahrat} brings it back.</translation>
+    </message>
+    <message>
+        <source>B, A nebo Y nápovědu zavře.</source>
+        <translation>B, A or Y closes the help.</translation>
     </message>
 </context>
 <context>
