@@ -34,7 +34,7 @@ constexpr int kTwipsPerPixel = 15;
 
 // The window's client area in twips.
 constexpr int kClientTwipsWidth = 3135;
-constexpr int kClientTwipsHeight = 8130;
+constexpr int kClientTwipsHeight = 8490;
 
 // 8.25 points on the 96-dots-per-inch screen the layout was made for, fixed
 // in pixels so the controls keep their sizes whatever the desktop's DPI.
@@ -170,7 +170,7 @@ void Form1::CreateControls() {
 
     Frame2 = new QFrame(this);
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame2->setGeometry(Twips(0, 1830, 3135, 6285));
+    Frame2->setGeometry(Twips(0, 1830, 3135, 6645));
 
     Label5 = new QLabel(Text(QT_TRANSLATE_NOOP("Setup", "Zvětšení")), Frame2);
     Label5->setGeometry(Twips(120, 240, 900, 255));
@@ -228,6 +228,14 @@ void Form1::CreateControls() {
     Label7->setGeometry(Twips(120, 5730, 2895, 450));
     Label7->setWordWrap(true);
     Label7->setStyleSheet(QStringLiteral("color: #a00000;"));
+
+    // The language, at the frame's foot so that nothing above moved; each
+    // language named in itself.
+    Label10 = new QLabel(Text(QT_TRANSLATE_NOOP("Setup", "Jazyk")), Frame2);
+    Label10->setGeometry(Twips(120, 6270, 900, 255));
+    Combo2 = new QComboBox(Frame2);
+    Combo2->setGeometry(Twips(1080, 6240, 1935, 315));
+    Combo2->addItems({QStringLiteral("Čeština"), QStringLiteral("English")});
 }
 
 void Form1::ConnectHandlers() {
@@ -269,6 +277,7 @@ void Form1::Form_Load() {
     Check2->setChecked(values->fullScreen);
     Check3->setChecked(values->pauseOnFocusLoss);
     Check4->setChecked(values->cornerHelp);
+    Combo2->setCurrentIndex(values->language == settings::Language::kEnglish ? 1 : 0);
     const KeyChoice keys = QtKeysOf(values->keys);
     for (std::size_t i = 0; i < kCommandCount; ++i)
         KeyButtons[i]->SetKey(keys[i]);
@@ -310,6 +319,8 @@ SetupValues Form1::CurrentValues() const {
     values.pauseOnFocusLoss = Check3->isChecked();
     values.cornerHelp = Check4->isChecked();
     values.music = HScroll3->value();
+    values.language =
+        Combo2->currentIndex() == 1 ? settings::Language::kEnglish : settings::Language::kCzech;
     values.keys = GameKeysOf(ChosenKeys());
     values.otherLines = otherLines_;
     return values;

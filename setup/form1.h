@@ -90,6 +90,8 @@ class Form1 : public QWidget {
     std::array<KeyButton*, 10> KeyButtons{};
     QPushButton* Command2 = nullptr;
     QLabel* Label7 = nullptr;
+    QLabel* Label10 = nullptr;    // "Jazyk"
+    QComboBox* Combo2 = nullptr;  // Čeština, English
 
     void Form_Load();
     void Check1_Click();

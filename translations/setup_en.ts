@@ -86,5 +86,9 @@ a zda je na disku volné místo, a zkuste to znovu.</source>
 Check that the folder can be written to
 and that the disk has free space, then try again.</translation>
     </message>
+    <message>
+        <source>Jazyk</source>
+        <translation>Language</translation>
+    </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@ e2e_skip_without Xvfb xdotool
 
 e2e_start_xvfb 640x600x24
 
-# On this screen the tool is drawn at 1x (its layout 209 x 542 pixels, the
+# On this screen the tool is drawn at 1x (its layout 209 x 566 pixels, the
 # window a little wider for its title) and opens in the middle of it.
 # Control centres in the window, from their twip positions:
 check1=(30 24)    # "Zvuky"

@@ -68,7 +68,7 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     // The old frame and its controls where they always were; the window grew
     // downward for the second frame, and at 1x to its right for the title
     // bar (the layout, 209 pixels wide, stays where it is).
-    EXPECT_EQ(form->height(), 542);
+    EXPECT_EQ(form->height(), 566);
     EXPECT_GT(form->width(), 209);
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->Frame1->geometry(), QRect(0, 0, 209, 121));
@@ -88,10 +88,11 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
         EXPECT_EQ(control->parentWidget(), form->Frame1);
     }
 
-    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 419));
-    std::vector<QWidget*> newControls = {form->Label5, form->Combo1,   form->Check2,   form->Check3,
-                                         form->Check4, form->Label8,   form->HScroll3, form->Label9,
-                                         form->Label6, form->Command2, form->Label7};
+    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 443));
+    std::vector<QWidget*> newControls = {
+        form->Label5, form->Combo1,   form->Check2, form->Check3, form->Check4,
+        form->Label8, form->HScroll3, form->Label9, form->Label6, form->Command2,
+        form->Label7, form->Label10,  form->Combo2};
     newControls.insert(newControls.end(), form->KeyLabels.begin(), form->KeyLabels.end());
     newControls.insert(newControls.end(), form->KeyButtons.begin(), form->KeyButtons.end());
     for (QWidget* control : newControls) {
@@ -160,8 +161,9 @@ TEST_F(Form1Test, TheThreeOldLinesAloneShowTheDefaultsOfTheNewSettings) {
 TEST_F(Form1Test, ShowsTheNewSettingsAndSavesTheChangesKeepingUnknownLines) {
     WriteIni(
         "Zvuky=Ano\nHlasitost=80\nTick=50\nKlavesy=W\nZvetseni=3\nCelaObrazovka=ano\n"
-        "PauzaPriPrepnuti=Ne\npomocnarozich=ano\nbudoucí nastavení\nHudba=45\n");
+        "PauzaPriPrepnuti=Ne\npomocnarozich=ano\nbudoucí nastavení\nHudba=45\njazyk=EN\n");
     auto form = Open();
+    EXPECT_EQ(form->Combo2->currentText(), QStringLiteral("English"));
     EXPECT_EQ(form->HScroll3->value(), 45);
     EXPECT_EQ(form->Label9->text(), QStringLiteral("45%"));
     EXPECT_EQ(form->Combo1->currentIndex(), 3);
@@ -181,6 +183,7 @@ TEST_F(Form1Test, ShowsTheNewSettingsAndSavesTheChangesKeepingUnknownLines) {
     QTest::mouseClick(form->Command1, Qt::LeftButton);
     QByteArray keys = kDefaultKeys;
     keys.replace("Hudba=70", "Hudba=46");
+    keys.replace("Jazyk=cs", "Jazyk=en");
     EXPECT_EQ(ReadIni(),
               "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=4\r\n"
               "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ne\r\n" +
@@ -547,7 +550,7 @@ TEST_F(Form1Test, AtAScaleEveryPlaceAndTheFontGrowAndTheWindowOpensCentred) {
     const Form1 small(IniPath(), IniPath());
     Form1 form(IniPath(), IniPath(), 2);
     EXPECT_EQ(form.Scale(), 2);
-    EXPECT_EQ(form.size(), QSize(418, 1084));
+    EXPECT_EQ(form.size(), QSize(418, 1132));
     EXPECT_EQ(form.font().pixelSize(), 2 * small.font().pixelSize());
     const std::vector<std::pair<QWidget*, QWidget*>> pairs = {
         {form.Check1, small.Check1},
