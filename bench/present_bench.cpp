@@ -3,6 +3,8 @@
 //   EnlargeWholeFrame   the whole 500 x 500 frame enlarged into its
 //                       500s x 500s copy, nothing else (the scaler's worst
 //                       case: a frame that differs everywhere)
+//   FillWholeFrame      a whole frame filled sharp to 1280 x 800's factor
+//                       (the play field, and the whole game window)
 //   PresentNewFrame     the game window showing a frame that differs from
 //                       the last one everywhere (a level change): enlarging
 //                       and repainting the whole field
@@ -13,6 +15,9 @@
 //   PresentPlayFrame    the game window showing such a frame: the same, and
 //                       the changed cells repainted
 //
+// The presenting figures take scales 1 to 4 in a window and, as "5", the
+// full screen of a 1280 x 800 handheld filled at 800 / 516.
+//
 // The game window runs on Qt's offscreen platform, so the repaint is the
 // copy into the window's backing store; sending it to a display is the
 // window system's work and not counted.  The presenting figures count the
@@ -21,7 +26,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <random>
 #include <vector>
@@ -120,11 +128,37 @@ void EnlargeWholeFrame(benchmark::State& state) {
 }
 BENCHMARK(EnlargeWholeFrame)->DenseRange(1, 4)->Unit(benchmark::kMillisecond);
 
+// A frame filled sharp to a factor that is not whole, from its own pixels
+// in one pass: the 500 x 500 field, and the whole 779 x 516 game window, to
+// the 800 rows of a 1280 x 800 full screen (factor 800 / 516).  Every pixel
+// differs from the last frame's, so this is the whole cost.
+void FillWholeFrame(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    const int targetWidth = width * 800 / 516, targetHeight = height * 800 / 516;
+    QImage frame(width, height, QImage::Format_RGB32);
+    {
+        QPainter painter(&frame);
+        for (int x = 0; x < width; x += kSide)
+            for (int y = 0; y < height; y += kSide)
+                painter.drawImage(x, y, Noise(4));
+    }
+    std::vector<uint32_t> filled(static_cast<size_t>(targetWidth) * targetHeight);
+    for (auto _ : state) {
+        platform::FillPixels(reinterpret_cast<const uint32_t*>(frame.constBits()),
+                             static_cast<size_t>(frame.bytesPerLine() / 4), width, height,
+                             filled.data(), static_cast<size_t>(targetWidth), targetWidth,
+                             targetHeight);
+        benchmark::DoNotOptimize(filled.data());
+    }
+}
+BENCHMARK(FillWholeFrame)->Args({500, 500})->Args({779, 516})->Unit(benchmark::kMillisecond);
+
 // The game window, shown at the scale.
 class ShownField {
   public:
     explicit ShownField(int scale) {
-        platform::View::Instance().Configure(scale, false);
+        platform::View::Instance().Configure(scale, scale == platform::kFillChoice);
         form_.show();
         QApplication::processEvents();
     }
@@ -148,7 +182,7 @@ void PresentNewFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(PresentNewFrame)
-    ->DenseRange(1, 4)
+    ->DenseRange(1, platform::kFillChoice)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 
@@ -191,14 +225,22 @@ void PresentPlayFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(PresentPlayFrame)
-    ->DenseRange(1, 4)
+    ->DenseRange(1, platform::kFillChoice)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // A 1280 x 800 screen, so that the full screen fills.
+    QTemporaryDir folder;
+    const QString config = folder.path() + "/screen.json";
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly)) return 2;
+    file.write(R"({"screens": [{"name": "handheld", "x": 0, "y": 0, "width": 1280,
+                   "height": 800, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    file.close();
+    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit().constData(), 0);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

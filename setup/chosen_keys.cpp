@@ -11,12 +11,6 @@
 namespace setup {
 namespace {
 
-// In the order of settings::KeyCommands().
-constexpr std::array<const char*, kCommandCount> kCaptions = {
-    "Nahoru", "Dolů",  "Vlevo", "Vpravo",         "Střelba",
-    "Bomba",  "Pauza", "Menu",  "Rychlé uložení", "Rychlé nahrání",
-};
-
 // The keys with a name of their own that the game sees, besides letters,
 // digits and F keys.
 constexpr int kNamedKeys[] = {
@@ -25,15 +19,6 @@ constexpr int kNamedKeys[] = {
     Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Tab,    Qt::Key_PageUp, Qt::Key_PageDown,
     Qt::Key_Home,   Qt::Key_End,       Qt::Key_Insert, Qt::Key_Delete,
 };
-
-// The keys the game turns into key codes of its own (and so can tell
-// apart): letters, digits, F1 to F24 and the keys above.
-bool GameSeesKey(int key) {
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return true;
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return true;
-    return std::find(std::begin(kNamedKeys), std::end(kNamedKeys), key) != std::end(kNamedKeys);
-}
 
 bool IsEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -69,7 +54,8 @@ const std::vector<OfferedKey>& OfferedKeys() {
 }  // namespace
 
 QString CommandCaption(std::size_t command) {
-    return QString::fromUtf8(kCaptions[command]);
+    const std::string_view caption = settings::CommandCaption(command);
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
 KeyChoice DefaultKeys() {
@@ -83,13 +69,8 @@ int SameKeyForTheGame(int key) {
 KeyRefusal RefusalOf(const KeyChoice& keys, std::size_t command, int key,
                      Qt::KeyboardModifiers modifiers) {
     key = SameKeyForTheGame(key);
-    if (key == Qt::Key_F1) return KeyRefusal::Help;
-    if (key == Qt::Key_F11 || (IsEnter(key) && (modifiers & Qt::AltModifier)))
-        return KeyRefusal::Screen;
-    if (!GameSeesKey(key)) return KeyRefusal::Unknown;
-    for (std::size_t other = 0; other < kCommandCount; ++other)
-        if (other != command && keys[other] == key) return KeyRefusal::Taken;
-    return KeyRefusal::None;
+    const bool altEnter = IsEnter(key) && (modifiers & Qt::AltModifier);
+    return settings::RefusalOf(GameKeysOf(keys), command, GameKeyOf(key), altEnter);
 }
 
 int16_t GameKeyOf(int key) {

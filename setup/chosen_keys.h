@@ -24,17 +24,9 @@ QString CommandCaption(std::size_t command);
 using KeyChoice = std::array<int, kCommandCount>;
 KeyChoice DefaultKeys();
 
-// Why a key cannot be a command's.
-enum class KeyRefusal {
-    None,
-    Unknown,  // the game cannot see it
-    Help,     // F1 opens the game's help
-    Screen,   // F11 and Alt+Enter switch full screen
-    Taken,    // another command has it
-};
+// Why a key cannot be a command's: the game's own rules (setup_keys.h).
+using settings::KeyRefusal;
 
-// Whether the key, pressed with these modifiers, may become the command's.
-// The modifiers matter only for Alt+Enter; any other key counts alone.
 KeyRefusal RefusalOf(const KeyChoice& keys, std::size_t command, int key,
                      Qt::KeyboardModifiers modifiers);
 

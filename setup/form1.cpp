@@ -4,12 +4,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRect>
+#include <QScreen>
+#include <QShowEvent>
 #include <QtGlobal>
+#include <algorithm>
 
 #include "setup/chosen_keys.h"
 #include "setup/hscrollbar.h"
@@ -22,10 +26,9 @@ namespace {
 // The window is laid out in twips, 15 to a pixel.
 constexpr int kTwipsPerPixel = 15;
 
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
+// The window's client area in twips.
+constexpr int kClientTwipsWidth = 3135;
+constexpr int kClientTwipsHeight = 8130;
 
 // 8.25 points on the 96-dots-per-inch screen the layout was made for, fixed
 // in pixels so the controls keep their sizes whatever the desktop's DPI.
@@ -40,20 +43,18 @@ constexpr int kKeyRowsTop = 2340;
 constexpr int kKeyRowStep = 300;
 
 QString RefusalNote(KeyRefusal refusal, int key, const QString& owner) {
-    switch (refusal) {
-        case KeyRefusal::Help:
-            return QStringLiteral("F1 nelze zvolit, ve hře otevírá nápovědu.");
-        case KeyRefusal::Screen:
-            return QStringLiteral("%1 nelze zvolit, přepíná celou obrazovku.")
-                .arg(key == Qt::Key_F11 ? QStringLiteral("F11") : QStringLiteral("Alt+Enter"));
-        case KeyRefusal::Taken:
-            return QStringLiteral("Klávesu %1 už má příkaz %2.").arg(KeyCaption(key), owner);
-        case KeyRefusal::Unknown:
-            return QStringLiteral("Tuto klávesu hra nezná, zvolte jinou.");
-        case KeyRefusal::None:
-            break;
-    }
-    return {};
+    return QString::fromStdString(settings::RefusalNote(
+        refusal, GameKeyOf(key), KeyCaption(key).toStdString(), owner.toStdString()));
+}
+
+// What a title bar needs for the title in a bold title font, with room for
+// the window menu's icon and three buttons.
+int TitleBarWidth(const QString& title) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(9);
+    font.setBold(true);
+    constexpr int kIconAndButtons = 4 * 24;
+    return QFontMetrics(font).horizontalAdvance(title) + kIconAndButtons + 16;
 }
 
 }  // namespace
@@ -61,8 +62,22 @@ QString RefusalNote(KeyRefusal refusal, int key, const QString& owner) {
 Form1::Form1(const QString& appFolder, QWidget* parent)
     : Form1(SetupIniPath(appFolder), SetupIniPath(appFolder), parent) {}
 
+int ToolScale(int gameChoice, bool fullScreen, platform::PixelSize screen,
+              platform::PixelSize available, platform::PixelSize frame) {
+    // The game's window, whose scale the tool follows.
+    constexpr platform::PixelSize kGameClient{779, 516};
+    constexpr platform::PixelSize kToolClient{kClientTwipsWidth / kTwipsPerPixel,
+                                              kClientTwipsHeight / kTwipsPerPixel};
+    const int game =
+        platform::ChooseScale(gameChoice, fullScreen, screen, available, frame, kGameClient).whole;
+    return std::max(1, std::min(game, platform::AutomaticScale(available, frame, kToolClient)));
+}
+
 Form1::Form1(const QString& readFile, const QString& writeFile, QWidget* parent)
-    : QWidget(parent), readFile_(readFile), writeFile_(writeFile) {
+    : Form1(readFile, writeFile, 1, parent) {}
+
+Form1::Form1(const QString& readFile, const QString& writeFile, int scale, QWidget* parent)
+    : QWidget(parent), readFile_(readFile), writeFile_(writeFile), scale_(std::max(1, scale)) {
     ShowError = [this](const QString& title, const QString& text) {
         ShowErrorBox(this, title, text);
     };
@@ -71,15 +86,40 @@ Form1::Form1(const QString& readFile, const QString& writeFile, QWidget* parent)
     Form_Load();
 }
 
+QRect Form1::Twips(int left, int top, int width, int height) const {
+    return QRect(left / kTwipsPerPixel * scale_, top / kTwipsPerPixel * scale_,
+                 width / kTwipsPerPixel * scale_, height / kTwipsPerPixel * scale_);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    // The first showing opens in the middle of the screen's free area (the
+    // window system may not place it there, nor keep its title whole in a
+    // corner).
+    if (!placed_) {
+        placed_ = true;
+        if (QScreen* shown = screen()) {
+            const QRect area = shown->availableGeometry();
+            move(area.left() + (area.width() - width()) / 2,
+                 area.top() + (area.height() - height()) / 2);
+        }
+    }
+    QWidget::showEvent(event);
+}
+
 void Form1::CreateControls() {
     setWindowTitle(QStringLiteral("Orvane Setup v1.0"));
+    // A window of a fixed size has nothing to maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // The first frame keeps the tool's old layout; the second, for the
     // game's windows and keys, was added below it and the window grew
-    // downward, and again by a row for the music's volume.
-    const QRect client = Twips(0, 0, 3135, 8130);
-    setFixedSize(client.size());
+    // downward, and again by a row for the music's volume.  At 1x that
+    // is narrower than a title bar needs for the title and its buttons, so
+    // the window is widened on its right, the layout staying where it is.
+    const QRect client = Twips(0, 0, kClientTwipsWidth, kClientTwipsHeight);
+    setFixedSize(std::max(client.width(), TitleBarWidth(windowTitle())), client.height());
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(kFontPixels);
+    font.setPixelSize(kFontPixels * scale_);
     setFont(font);
 
     Frame1 = new QFrame(this);
@@ -133,7 +173,7 @@ void Form1::CreateControls() {
     // Wide enough for "automaticky", its right edge under the button's.
     Combo1->setGeometry(Twips(1080, 210, 1935, 315));
     Combo1->addItems({QStringLiteral("automaticky"), QStringLiteral("1×"), QStringLiteral("2×"),
-                      QStringLiteral("3×"), QStringLiteral("4×")});
+                      QStringLiteral("3×"), QStringLiteral("4×"), QStringLiteral("vyplnit")});
 
     Check2 = new QCheckBox(QStringLiteral("Celá obrazovka"), Frame2);
     Check2->setGeometry(Twips(120, 600, 2895, 255));

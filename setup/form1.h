@@ -12,10 +12,12 @@
 #include <QString>
 #include <QWidget>
 
+#include "game/platform/view_scale.h"
 #include "game/settings/setup_ini.h"
 #include "setup/chosen_keys.h"
 
 class QCheckBox;
+class QShowEvent;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -27,6 +29,13 @@ class HScrollBar;
 class KeyButton;
 using settings::SetupValues;
 
+// The tool's scale: the game's whole scale for the player's choice
+// (setup.ini's Zvetseni, filling counting as its whole part), or the largest
+// whole scale at which the tool fits the screen's free area with its frame
+// if that is smaller; at least 1.  Sizes in device pixels.
+int ToolScale(int gameChoice, bool fullScreen, platform::PixelSize screen,
+              platform::PixelSize available, platform::PixelSize frame);
+
 class Form1 : public QWidget {
     Q_OBJECT
   public:
@@ -36,6 +45,9 @@ class Form1 : public QWidget {
     // differ when a default beside the program stands in for the player's
     // own file that does not exist yet).
     Form1(const QString& readFile, const QString& writeFile, QWidget* parent = nullptr);
+    // The same, every pixel of the layout and the font `scale` times larger.
+    Form1(const QString& readFile, const QString& writeFile, int scale, QWidget* parent = nullptr);
+    int Scale() const { return scale_; }
 
     // Shows a failure to the user.  A message box by default; tests put
     // something that does not wait for a click in its place.
@@ -56,8 +68,8 @@ class Form1 : public QWidget {
     HScrollBar* HScroll1 = nullptr;
     HScrollBar* HScroll2 = nullptr;
 
-    // The game's windows, below Frame1: the scale (item 0 automatic, else
-    // the factor), fullscreen at start, the pause when the game loses the
+    // The game's windows, below Frame1: the scale (item 0 automatic, 1 to 4
+    // the factor, 5 filling), fullscreen at start, the pause when the game loses the
     // keyboard, the hero's help round corners.
     QFrame* Frame2 = nullptr;
     QLabel* Label5 = nullptr;
@@ -92,7 +104,12 @@ class Form1 : public QWidget {
     void KeyButtons_KeyOffered(std::size_t index, int key, Qt::KeyboardModifiers modifiers);
     void Command2_Click();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
+    // A place in twips as pixels at the scale.
+    QRect Twips(int left, int top, int width, int height) const;
     void CreateControls();
     void ConnectHandlers();
 
@@ -100,6 +117,8 @@ class Form1 : public QWidget {
     QString writeFile_;
     // Lines of the file the tool does not know, written back as they were.
     std::vector<std::string> otherLines_;
+    int scale_ = 1;
+    bool placed_ = false;
 };
 
 }  // namespace setup

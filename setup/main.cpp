@@ -2,7 +2,10 @@
 // found by the same rule as the game finds it (beside the program in the
 // portable folder, the player's config folder when installed).
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 
 #include "game/platform/app_paths.h"
 #include "setup/form1.h"
@@ -21,8 +24,25 @@ int main(int argc, char** argv) {
                         QString::fromStdString(text), QMessageBox::Ok);
         box.exec();
     }
+    // Drawn at the game's scale, as far as the screen has room for it.
+    int scale = 1;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const settings::SetupValues values =
+            settings::ReadSetupIni(paths.SettingsFile()).value_or(settings::SetupValues{});
+        const double ratio = screen->devicePixelRatio();
+        const QSize whole = screen->geometry().size();
+        const QSize freeArea = screen->availableGeometry().size();
+        // The frame the game assumes until the window system tells: thin
+        // borders and a title bar.
+        scale = setup::ToolScale(values.scale, values.fullScreen,
+                                 platform::DevicePixels(whole.width(), whole.height(), ratio),
+                                 platform::DevicePixels(freeArea.width(), freeArea.height(), ratio),
+                                 platform::PixelSize{2, 32});
+        // The layout is in the toolkit's units, ratio device pixels each.
+        scale = std::max(1, static_cast<int>(scale / ratio));
+    }
     setup::Form1 form(QString::fromStdString(paths.SettingsFile()),
-                      QString::fromStdString(paths.SettingsFileToWrite()));
+                      QString::fromStdString(paths.SettingsFileToWrite()), scale);
     form.show();
     // Closing the window, by the button or otherwise, ends the program.
     return app.exec();

@@ -5,7 +5,12 @@
 #include <optional>
 #include <system_error>
 
+#include "game/platform/view_scale.h"
+
 namespace game {
+
+// The file's "vypln" is the view's own choice to fill: one number for both.
+static_assert(settings::kScaleFill == platform::kFillChoice);
 
 Settings SettingsOfLines(const settings::SetupLines& lines) {
     const settings::SetupValues values = settings::ValuesOfLines(lines);

@@ -94,6 +94,14 @@ std::unique_ptr<MusicSink> MakeLibraryMusicSink(SoundComponent& component,
     return std::make_unique<LibraryMusicSink>(crossFade, duck, dataFolder);
 }
 
+bool SetLibraryMusicVolume(SoundComponent& component, int volume) {
+    auto setVolume =
+        reinterpret_cast<decltype(&TembraMusicSetVolume)>(component.Symbol("TembraMusicSetVolume"));
+    if (!setVolume) return false;
+    setVolume(volume);
+    return true;
+}
+
 SoundComponent* CurrentSoundComponent() {
     return Current().get();
 }

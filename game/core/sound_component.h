@@ -38,6 +38,10 @@ std::unique_ptr<SoundComponent> LoadSoundComponentFile(const std::string& librar
 std::unique_ptr<MusicSink> MakeLibraryMusicSink(SoundComponent& component,
                                                 const std::string& dataFolder, int volume);
 
+// The music's volume (0 to 100) changed while it plays; false when the
+// library lacks the function.
+bool SetLibraryMusicVolume(SoundComponent& component, int volume);
+
 // The component the start-up uses (tests put their own in place).
 SoundComponent* CurrentSoundComponent();
 void SetSoundComponent(std::unique_ptr<SoundComponent> component);

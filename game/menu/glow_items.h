@@ -1,4 +1,4 @@
-// Texts that glow from red to yellow while highlighted: the main menu's six
+// Texts that glow from red to yellow while highlighted: the main menu's seven
 // items and each dialog's two buttons.  Each has a hit area; the pointer or
 // the keys choose one, and a timer lets the chosen one brighten while the
 // others fade.

@@ -24,7 +24,7 @@ int16_t NextMenuItem(int16_t selected, bool canSave, bool canResume) {
     int16_t next = static_cast<int16_t>(selected + 1);
     if (next >= kMenuItemCount) next = 0;
     if (next == kMenuSave && !canSave) next = kMenuResume;
-    if (!canResume && next == kMenuResume) next = kMenuCredits;
+    if (!canResume && next == kMenuResume) next = kMenuSettings;
     return next;
 }
 

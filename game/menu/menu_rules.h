@@ -1,4 +1,4 @@
-// The main menu's rules without its window: the six items and where they
+// The main menu's rules without its window: the seven items and where they
 // are, which of them the arrow keys visit, what a key asks the menu to do,
 // and the texts the menu shows.
 #pragma once
@@ -16,10 +16,11 @@ enum MenuItem : int16_t {
     kMenuLoad = 1,
     kMenuSave = 2,
     kMenuResume = 3,
-    kMenuCredits = 4,
-    kMenuExit = 5,
+    kMenuSettings = 4,
+    kMenuCredits = 5,
+    kMenuExit = 6,
 };
-inline constexpr int16_t kMenuItemCount = 6;
+inline constexpr int16_t kMenuItemCount = 7;
 
 struct MenuItemLayout {
     const char* text;
@@ -32,7 +33,8 @@ inline constexpr std::array<MenuItemLayout, kMenuItemCount> kMenuLayout{{
     {"Nahrát", {25, 188, 185, 208}, 81, 188},
     {"Uložit", {25, 235, 185, 255}, 85, 235},
     {"Zpět", {25, 283, 185, 303}, 89, 283},
-    {"Credits", {25, 330, 185, 350}, 82, 330},
+    {"Nastavení", {25, 315, 185, 335}, 69, 315},
+    {"Credits", {25, 347, 185, 367}, 82, 347},
     {"Exit", {25, 379, 185, 399}, 93, 379},
 }};
 

@@ -114,7 +114,8 @@ std::string AppPaths::ReplaysFolder() const {
 }
 
 FilePlaces AppPaths::Places() const {
-    return {DataFolder(), SettingsFile(), SavesFolder(), WorkingLevelsFolder(), ReplaysFolder()};
+    return {DataFolder(),          SettingsFile(),  SavesFolder(),
+            WorkingLevelsFolder(), ReplaysFolder(), SettingsFileToWrite()};
 }
 
 std::string AppPaths::TemporaryFolderPattern(const std::string& kind) {

@@ -43,7 +43,7 @@ BackgroundWindow::BackgroundWindow(int width, int height, const QColor& colour, 
     : QWidget(parent), logicalSize_(width, height), colour_(colour) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     View& view = View::Instance();
-    placement_ = ViewPlacement{view.Scale(), view.PixelRatio(), 0.0, 0.0};
+    placement_ = FramedPlacement(view.Choice(), view.PixelRatio());
     setFixedSize(WindowedSize());
     RebuildBackground();
     connect(&view, &View::Changed, this, &BackgroundWindow::FollowView);
@@ -52,9 +52,11 @@ BackgroundWindow::BackgroundWindow(int width, int height, const QColor& colour, 
 }
 
 QSize BackgroundWindow::WindowedSize() const {
-    const double unit = placement_.Unit();
-    return QSize(static_cast<int>(std::lround(logicalSize_.width() * unit)),
-                 static_cast<int>(std::lround(logicalSize_.height() * unit)));
+    // Whole device pixels, as the content's image has them.
+    const double ratio = placement_.pixelRatio;
+    return QSize(
+        static_cast<int>(std::lround(placement_.DevicePixelsOf(logicalSize_.width()) / ratio)),
+        static_cast<int>(std::lround(placement_.DevicePixelsOf(logicalSize_.height()) / ratio)));
 }
 
 void BackgroundWindow::SetBackground(const QImage& picture) {
@@ -71,6 +73,17 @@ void BackgroundWindow::RebuildBackground() {
     if (!background_.isNull()) {
         QPainter painter(&logical);
         painter.drawImage(0, 0, background_);
+    }
+    if (placement_.Fills()) {
+        QImage filled(placement_.DevicePixelsOf(logical.width()),
+                      placement_.DevicePixelsOf(logical.height()), QImage::Format_RGB32);
+        FillPixels(reinterpret_cast<const uint32_t*>(logical.constBits()),
+                   static_cast<std::size_t>(logical.bytesPerLine() / 4), logical.width(),
+                   logical.height(), reinterpret_cast<uint32_t*>(filled.bits()),
+                   static_cast<std::size_t>(filled.bytesPerLine() / 4), filled.width(),
+                   filled.height());
+        scaledBackground_ = filled;
+        return;
     }
     const int scale = placement_.scale;
     if (scale == 1) {
@@ -125,15 +138,16 @@ void BackgroundWindow::AdoptControls() {
 void BackgroundWindow::LayOut() {
     View& view = View::Instance();
     const int oldScale = placement_.scale;
+    const double oldFill = placement_.fill;
     const double oldRatio = placement_.pixelRatio;
     if (fullNow_) {
         QSize area = isVisible() ? size() : QSize();
         if (area.isEmpty())
             if (QScreen* s = ScreenOf(*this)) area = s->geometry().size();
-        placement_ = CentredPlacement({logicalSize_.width(), logicalSize_.height()}, view.Scale(),
+        placement_ = CentredPlacement({logicalSize_.width(), logicalSize_.height()}, view.Choice(),
                                       view.PixelRatio(), area.width(), area.height());
     } else {
-        placement_ = ViewPlacement{view.Scale(), view.PixelRatio(), 0.0, 0.0};
+        placement_ = FramedPlacement(view.Choice(), view.PixelRatio());
         setFixedSize(WindowedSize());
     }
     AdoptControls();
@@ -151,7 +165,8 @@ void BackgroundWindow::LayOut() {
             control.widget->setFont(font);
         }
     }
-    if (!laidOut_ || oldScale != placement_.scale || oldRatio != placement_.pixelRatio) {
+    if (!laidOut_ || oldScale != placement_.scale || oldFill != placement_.fill ||
+        oldRatio != placement_.pixelRatio) {
         laidOut_ = true;
         RebuildBackground();
         Rescaled();

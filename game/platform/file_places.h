@@ -13,6 +13,9 @@ struct FilePlaces {
     std::string saves;          // save games; empty when there is no such folder
     std::string workingLevels;  // the running campaign's level files
     std::string replays;        // recordings of the games; empty without a save folder
+    // The player's own setup.ini, which the settings window writes (the
+    // settings tool's file); empty when this run never writes settings.
+    std::string settingsFileToWrite;
 };
 
 }  // namespace platform

@@ -78,15 +78,59 @@ void EnlargedFrame::Reset(int width, int height, int scale) {
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
     scale_ = std::max(scale, 1);
+    outWidth_ = width_ * scale_;
+    outHeight_ = height_ * scale_;
+    across_.clear();
+    down_.clear();
     const std::size_t pixels = static_cast<std::size_t>(width_) * height_;
     last_.assign(pixels, 0);
-    enlarged_.assign(pixels * scale_ * scale_, 0);
+    enlarged_.assign(static_cast<std::size_t>(outWidth_) * outHeight_, 0);
     changed_.clear();
     valid_ = false;
 }
 
+void EnlargedFrame::ResetFilled(int width, int height, int outWidth, int outHeight) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (width == 0 || height == 0 || outWidth < width || outHeight < height) {
+        Reset(width, height, 1);
+        return;
+    }
+    Reset(width, height, std::max(1, std::min(outWidth / width, outHeight / height)));
+    outWidth_ = outWidth;
+    outHeight_ = outHeight;
+    across_ = FillTaps(width_, outWidth_);
+    down_ = FillTaps(height_, outHeight_);
+    enlarged_.assign(static_cast<std::size_t>(outWidth_) * outHeight_, 0);
+}
+
+PixelRect EnlargedFrame::OutRect(const PixelRect& part) const {
+    if (!Fills())
+        return {part.left * scale_, part.top * scale_, part.right * scale_, part.bottom * scale_};
+    // Target pixel t covers [t * w, (t + 1) * w) in 1 / out of a frame
+    // pixel: the first that reaches past `from` up to the first that
+    // starts at or after `to`.
+    auto first = [](int from, int in, int out) {
+        return static_cast<int>(static_cast<int64_t>(from) * out / in);
+    };
+    auto end = [](int to, int in, int out) {
+        return static_cast<int>((static_cast<int64_t>(to) * out + in - 1) / in);
+    };
+    return {first(part.left, width_, outWidth_), first(part.top, height_, outHeight_),
+            end(part.right, width_, outWidth_), end(part.bottom, height_, outHeight_)};
+}
+
+void EnlargedFrame::EnlargePart(const uint32_t* frame, std::size_t stride, const PixelRect& part) {
+    if (Fills()) {
+        FillPixelsPart(frame, stride, across_, down_, enlarged_.data(), Stride(), OutRect(part));
+        return;
+    }
+    EnlargePixels(frame, stride, part.left, part.top, part.Width(), part.Height(), enlarged_.data(),
+                  Stride(), scale_);
+}
+
 void EnlargedFrame::EnlargeAll(const uint32_t* frame, std::size_t stride) {
-    EnlargePixels(frame, stride, 0, 0, width_, height_, enlarged_.data(), Stride(), scale_);
+    EnlargePart(frame, stride, {0, 0, width_, height_});
     for (int y = 0; y < height_; ++y)
         std::memcpy(&last_[static_cast<std::size_t>(y) * width_],
                     frame + static_cast<std::size_t>(y) * stride,
@@ -136,8 +180,7 @@ const std::vector<PixelRect>& EnlargedFrame::Update(const uint32_t* frame, std::
             while (end < cells && cellChanged_[end])
                 ++end;
             const int left = c * kCell, right = std::min(end * kCell, width_);
-            EnlargePixels(frame, stride, left, top, right - left, bottom - top, enlarged_.data(),
-                          Stride(), scale_);
+            EnlargePart(frame, stride, {left, top, right, bottom});
             for (int y = top; y < bottom; ++y)
                 std::memcpy(&last_[static_cast<std::size_t>(y) * width_ + left],
                             frame + static_cast<std::size_t>(y) * stride + left,
@@ -147,6 +190,82 @@ const std::vector<PixelRect>& EnlargedFrame::Update(const uint32_t* frame, std::
         }
     }
     return changed_;
+}
+
+namespace {
+
+// share / 256 of p and the rest of q.
+inline uint32_t Mix(uint32_t p, uint32_t q, uint32_t share) {
+    const uint32_t rest = 256 - share;
+    const uint32_t rb = (((p & 0xFF00FFu) * share + (q & 0xFF00FFu) * rest) >> 8) & 0xFF00FFu;
+    const uint32_t g = (((p & 0x00FF00u) * share + (q & 0x00FF00u) * rest) >> 8) & 0x00FF00u;
+    return 0xFF000000u | rb | g;
+}
+
+}  // namespace
+
+void FillPixelsPart(const uint32_t* src, std::size_t srcStride, const std::vector<FillTap>& across,
+                    const std::vector<FillTap>& down, uint32_t* dst, std::size_t dstStride,
+                    PixelRect part) {
+    part.left = std::max(part.left, 0);
+    part.top = std::max(part.top, 0);
+    part.right = std::min(part.right, static_cast<int>(across.size()));
+    part.bottom = std::min(part.bottom, static_cast<int>(down.size()));
+    if (part.Width() <= 0 || part.Height() <= 0) return;
+    // The source rows the part needs are widened once each, then mixed down.
+    const int firstRow = down[static_cast<std::size_t>(part.top)].source;
+    const FillTap& lastTap = down[static_cast<std::size_t>(part.bottom - 1)];
+    const int lastRow = lastTap.source + (lastTap.share < 256 ? 1 : 0);
+    const int width = part.Width();
+    thread_local std::vector<uint32_t> rows;
+    rows.resize(static_cast<std::size_t>(width) * (lastRow - firstRow + 1));
+    const FillTap* taps = across.data() + part.left;
+    for (int y = firstRow; y <= lastRow; ++y) {
+        const uint32_t* in = src + static_cast<std::size_t>(y) * srcStride;
+        uint32_t* out = rows.data() + static_cast<std::size_t>(y - firstRow) * width;
+        for (int x = 0; x < width; ++x) {
+            const FillTap tap = taps[x];
+            const uint32_t p = in[tap.source];
+            out[x] = tap.share >= 256 ? (p | 0xFF000000u) : Mix(p, in[tap.source + 1], tap.share);
+        }
+    }
+    for (int y = part.top; y < part.bottom; ++y) {
+        const FillTap tap = down[static_cast<std::size_t>(y)];
+        const uint32_t* first =
+            rows.data() + static_cast<std::size_t>(tap.source - firstRow) * width;
+        uint32_t* out = dst + static_cast<std::size_t>(y) * dstStride + part.left;
+        if (tap.share >= 256) {
+            std::memcpy(out, first, static_cast<std::size_t>(width) * sizeof(uint32_t));
+            continue;
+        }
+        const uint32_t* next = first + width;
+        for (int x = 0; x < width; ++x)
+            out[x] = Mix(first[x], next[x], tap.share);
+    }
+}
+
+void FillPixels(const uint32_t* src, std::size_t srcStride, int w, int h, uint32_t* dst,
+                std::size_t dstStride, int dw, int dh) {
+    if (w <= 0 || h <= 0 || dw < w || dh < h) return;
+    FillPixelsPart(src, srcStride, FillTaps(w, dw), FillTaps(h, dh), dst, dstStride,
+                   {0, 0, dw, dh});
+}
+
+std::vector<FillTap> FillTaps(int from, int to) {
+    // Target pixel t covers [t * from, (t + 1) * from) in units of 1 / to of
+    // a source pixel; to >= from, so at most one source edge lies inside.
+    std::vector<FillTap> taps(static_cast<std::size_t>(to));
+    for (int t = 0; t < to; ++t) {
+        const int64_t begin = static_cast<int64_t>(t) * from;
+        const int64_t end = begin + from;
+        const int first = static_cast<int>(begin / to);
+        const int64_t edge = static_cast<int64_t>(first + 1) * to;
+        uint32_t share = 256;
+        if (end > edge && first + 1 < from)
+            share = static_cast<uint32_t>(((edge - begin) * 256 + from / 2) / from);
+        taps[static_cast<std::size_t>(t)] = {first, share};
+    }
+    return taps;
 }
 
 }  // namespace platform

@@ -79,21 +79,19 @@ void View::Refresh() {
 void View::Recompute(bool forceSignal) {
     QScreen* screen = Screen();
     double ratio = screen ? screen->devicePixelRatio() : 1.0;
-    int scale = 1;
+    ScaleChoice choice;
     if (screen) {
         QSize whole = screen->geometry().size();
         QSize available = screen->availableGeometry().size();
-        if (fullScreen_)
-            scale = FullScreenScale(DevicePixels(whole.width(), whole.height(), ratio), reference_);
-        else
-            scale =
-                WindowedScale(chosen_, DevicePixels(available.width(), available.height(), ratio),
-                              frame_, reference_);
-    } else if (chosen_ >= 1 && !fullScreen_) {
-        scale = chosen_;
+        choice = ChooseScale(
+            chosen_, fullScreen_, DevicePixels(whole.width(), whole.height(), ratio),
+            DevicePixels(available.width(), available.height(), ratio), frame_, reference_);
+    } else if (chosen_ >= 1 && chosen_ != kFillChoice && !fullScreen_) {
+        choice.whole = chosen_;
     }
-    const bool changed = scale != scale_ || ratio != ratio_;
-    scale_ = scale;
+    const bool changed = choice.whole != scale_ || choice.fill != fill_ || ratio != ratio_;
+    scale_ = choice.whole;
+    fill_ = choice.fill;
     ratio_ = ratio;
     if (changed || forceSignal) emit Changed();
 }

@@ -38,7 +38,14 @@ class View : public QObject {
     // largest whole scale at which the game window fits the screen, else
     // the chosen one or the largest at which it fits the available area
     // with its frame.
+    // When the view fills (ChooseScale), Scale() is the whole part of the
+    // factor.
     int Scale() const { return scale_; }
+    // The factor that fills, device pixels per game pixel, not necessarily
+    // whole; 0 when the windows are shown at the whole Scale().
+    double FillFactor() const { return fill_; }
+    // Both together.
+    ScaleChoice Choice() const { return {scale_, fill_}; }
     // Device pixels per toolkit unit of the game's screen.
     double PixelRatio() const { return ratio_; }
     QScreen* Screen() const;
@@ -69,6 +76,7 @@ class View : public QObject {
     int chosen_ = 0;
     bool fullScreen_ = false;
     int scale_ = 1;
+    double fill_ = 0.0;
     double ratio_ = 1.0;
     PixelSize reference_{779, 516};
     // Device pixels of the frame: 1-pixel borders and a 30-pixel title bar

@@ -27,6 +27,33 @@ int FullScreenScale(PixelSize screen, PixelSize client);
 // automatic one.
 int WindowedScale(int chosen, PixelSize available, PixelSize frame, PixelSize client);
 
+// The player's choice "fill" (setup.ini's Zvetseni=vypln): the largest
+// factor that fits, not necessarily whole.
+inline constexpr int kFillChoice = 5;
+
+// The largest factor f >= 1, not necessarily whole, with f * client +
+// frame <= available on both axes; 1 when even 1 does not fit.
+double FillFactor(PixelSize available, PixelSize frame, PixelSize client);
+
+// How the windows are enlarged: a whole scale, and for a filling view the
+// factor that fills (then `whole` is its whole part, at least 1, which
+// decides what stays whole: fonts, borders, the settings tool).
+struct ScaleChoice {
+    int whole = 1;
+    double fill = 0.0;  // 0: the whole scale alone
+    bool Fills() const { return fill > 0.0; }
+    double Factor() const { return Fills() ? fill : whole; }
+};
+
+// The scale of the game's windows.  A chosen whole scale holds in a window;
+// full screen takes the largest whole scale that fits the screen.  Filling
+// is chosen with kFillChoice, and automatically (choice 0) in full screen
+// when 1 is the largest whole scale that fits but the screen has room for
+// more; a window on automatic keeps the largest whole scale, so that what
+// is sharp stays as it is.
+ScaleChoice ChooseScale(int chosen, bool fullScreen, PixelSize screen, PixelSize available,
+                        PixelSize frame, PixelSize client);
+
 // A size in toolkit units as device pixels.
 PixelSize DevicePixels(int widthUnits, int heightUnits, double pixelRatio);
 
@@ -34,12 +61,19 @@ PixelSize DevicePixels(int widthUnits, int heightUnits, double pixelRatio);
 // units: the game's pixel (x, y) covers [origin + x * unit, origin + (x + 1)
 // * unit).
 struct ViewPlacement {
-    int scale = 1;            // device pixels per game pixel
+    int scale = 1;            // device pixels per game pixel (the whole part when filling)
     double pixelRatio = 1.0;  // device pixels per toolkit unit
     double originX = 0.0;     // the game's (0, 0), in toolkit units
     double originY = 0.0;
+    double fill = 0.0;  // a filling view's factor, device pixels per game pixel; 0 for none
 
-    double Unit() const { return scale / pixelRatio; }
+    bool Fills() const { return fill > 0.0; }
+    double Factor() const { return Fills() ? fill : scale; }
+    double Unit() const { return Factor() / pixelRatio; }
+    // The device pixels that `pixels` game pixels from the origin cover.
+    int DevicePixelsOf(int pixels) const {
+        return static_cast<int>(std::lround(pixels * Factor()));
+    }
     // A game coordinate as toolkit units, rounded to whole units.
     int UnitsX(int x) const { return static_cast<int>(std::lround(originX + x * Unit())); }
     int UnitsY(int y) const { return static_cast<int>(std::lround(originY + y * Unit())); }
@@ -52,10 +86,19 @@ struct ViewPlacement {
     static int PixelOf(double pixels) { return static_cast<int>(std::floor(pixels + 1e-6)); }
 };
 
+// The placement of a window that is not centred in a larger area: its
+// content from the window's own top-left corner.
+ViewPlacement FramedPlacement(ScaleChoice scale, double pixelRatio);
+
 // The placement of a client of `client` game pixels centred in an area of
 // `area` toolkit units (a window filling the screen), each game pixel
-// `scale` device pixels.  The origin falls on a whole device pixel.
-ViewPlacement CentredPlacement(PixelSize client, int scale, double pixelRatio, double areaWidth,
-                               double areaHeight);
+// `scale` device pixels (or the filling factor).  The origin falls on a
+// whole device pixel.
+ViewPlacement CentredPlacement(PixelSize client, ScaleChoice scale, double pixelRatio,
+                               double areaWidth, double areaHeight);
+inline ViewPlacement CentredPlacement(PixelSize client, int scale, double pixelRatio,
+                                      double areaWidth, double areaHeight) {
+    return CentredPlacement(client, ScaleChoice{scale, 0.0}, pixelRatio, areaWidth, areaHeight);
+}
 
 }  // namespace platform

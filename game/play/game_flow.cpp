@@ -1,5 +1,7 @@
 #include "game/play/game_flow.h"
 
+#include <optional>
+
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
 #include "game/core/messages.h"
@@ -19,6 +21,14 @@ void TellGameEnds(GameEnd how) {
     if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(how);
 }
 
+// A choice of the help round corners made during a game, for the next one.
+std::optional<bool> chosenCornerHelp;
+
+void TakeChosenCornerHelp() {
+    if (chosenCornerHelp) CornerSlideOn = *chosenCornerHelp;
+    chosenCornerHelp.reset();
+}
+
 }  // namespace
 
 bool StartNewGame(int32_t level, int16_t tile) {
@@ -35,6 +45,7 @@ bool StartNewGame(int32_t level, int16_t tile) {
 bool NewGameFromMenu() {
     TellGameEnds(GameEnd::Left);
     Windows().ClearLog();
+    TakeChosenCornerHelp();
     const bool ready = StartNewGame(NewGameLevel, NewGameTile);
     if (ShutdownRequested || !ready) return false;
     if (PlayObserver* observer = CurrentPlayObserver()) observer->NewGameStarted();
@@ -63,6 +74,7 @@ AfterLoad LoadChosenGame(const std::string& name) {
     GameSuspended = false;
     ClearPlayBeforeLoad();
     Windows().ClearLog();
+    TakeChosenCornerHelp();
     const bool loaded = LoadGame(name);
     if (ShutdownRequested) return AfterLoad::kShutDown;
     if (!loaded && !CanResume) {
@@ -98,7 +110,17 @@ bool QuickLoad() {
     // levels and would take only half the save; he gets all of it.
     ClearPlayBeforeLoad();
     Windows().ClearLog();
+    TakeChosenCornerHelp();
     return LoadGame(kQuickSaveName);
+}
+
+void ChooseCornerHelp(bool on) {
+    if (CanResume) {
+        chosenCornerHelp = on;
+        return;
+    }
+    CornerSlideOn = on;
+    chosenCornerHelp.reset();
 }
 
 void ClearPlayBeforeLoad() {

@@ -58,6 +58,12 @@ bool QuickSave();
 // The pause ends either way.
 bool QuickLoad();
 
+// The help round corners as the player chose it in the settings.  With no
+// game under way it holds at once; a game under way keeps the rules it was
+// begun (and is recorded) with, and the choice holds from the next new game
+// or load.
+void ChooseCornerHelp(bool on);
+
 // What a loaded game must not inherit from the one it replaces: the hero's
 // death, the pause and the held keys.
 void ClearPlayBeforeLoad();

@@ -20,6 +20,9 @@ constexpr const char* kProgramTitle = "Karvelun";
 bool shutDownDone = false;
 // The sound library's music while the sound is on and the music above 0.
 std::unique_ptr<MusicSink> librarySink;
+// The player switched the sound off while the device was open: it stays
+// open, silent, until he switches it on again or the game ends.
+bool soundSilenced = false;
 
 bool LoadBackgroundOrFail(Form form, const std::string& name) {
     std::string path = Places.data + "/obr/" + name;
@@ -87,6 +90,36 @@ void StartMusic(int volume) {
     Music().SetSink(librarySink.get());
 }
 
+void ApplySound(bool soundOn, int musicVolume) {
+    if (!soundOn) {
+        if (!SoundOn) return;
+        StopMusic();
+        try {
+            Sound->StopAll();
+        } catch (const tembra::SoundError& e) {
+            std::fprintf(stderr, "karvelun: stopping the sounds failed (%s)\n", e.what());
+        }
+        SoundOn = false;
+        soundSilenced = true;
+        return;
+    }
+    if (!SoundOn) {
+        if (soundSilenced && Sound) {
+            SoundOn = true;
+            soundSilenced = false;
+        } else {
+            StartSound();
+        }
+        StartMusic(musicVolume);
+        return;
+    }
+    SoundComponent* component = CurrentSoundComponent();
+    if (musicVolume <= 0)
+        StopMusic();
+    else if (!librarySink || !component || !SetLibraryMusicVolume(*component, musicVolume))
+        StartMusic(musicVolume);
+}
+
 void UnregisterSoundLibrary() {
     SoundComponent* component = CurrentSoundComponent();
     if (!component) return;
@@ -103,6 +136,7 @@ bool Main(const FilePlaces& places, const Settings& settings) {
     GameWindows& windows = Windows();
     shutDownDone = false;
     ShutdownRequested = false;
+    soundSilenced = false;
 
     windows.SetBusyCursor(true);
     Places = places;
@@ -161,7 +195,7 @@ void ShutDown() {
     ClearWorkingLevels();
     Windows().FreeSurfaces();
     StopMusic();
-    if (SoundOn && Sound) {
+    if ((SoundOn || soundSilenced) && Sound) {
         try {
             Sound->StopAll();
             Sound->DsClose();

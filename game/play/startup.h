@@ -29,6 +29,12 @@ bool RegisterSoundLibrary();
 // line on stderr says why.
 void StartSound();
 
+// The sound switched on or off, or the music's volume changed (0 to 100),
+// while the game runs.  Switched off, every sound stops and the music with
+// it, the device stays open for switching on again; switched on, a device
+// not yet open is opened as at start.
+void ApplySound(bool soundOn, int musicVolume);
+
 // DllUnregisterServer; a non-zero result shows "Chyba při čištění paměti!".
 void UnregisterSoundLibrary();
 

@@ -100,9 +100,10 @@ bool IsKnownName(std::string_view name) {
            SameWord(name, kMusicName) || KeyCommandOfName(name).has_value();
 }
 
-// "auto" gives 0, "1" to "4" the scale itself.
+// "auto" gives 0, "1" to "4" the scale itself, "vypln" kScaleFill.
 std::optional<int> ScaleFromValue(std::string_view value) {
     if (SameWord(value, "auto")) return 0;
+    if (SameWord(value, "vypln")) return kScaleFill;
     if (value.size() == 1 && value[0] >= '1' && value[0] <= '0' + kScaleMax) return value[0] - '0';
     return std::nullopt;
 }
@@ -241,7 +242,9 @@ std::string FormatSetupIni(const SetupValues& values) {
     text += "\r\nHlasitost=" + std::to_string(values.volume);
     text += "\r\nTick=" + std::to_string(values.tick);
     text += "\r\nZvetseni=";
-    text += values.scale == 0 ? std::string("auto") : std::to_string(values.scale);
+    text += values.scale == 0            ? std::string("auto")
+            : values.scale == kScaleFill ? std::string("vypln")
+                                         : std::to_string(values.scale);
     text += "\r\nCelaObrazovka=";
     text += values.fullScreen ? "Ano" : "Ne";
     text += "\r\nPauzaPriPrepnuti=";

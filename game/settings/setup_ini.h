@@ -8,7 +8,7 @@
 //
 // Every later setting is a "Name=value" line after them:
 //
-//   Zvetseni=auto|1|2|3|4
+//   Zvetseni=auto|1|2|3|4|vypln
 //   CelaObrazovka=Ano|Ne
 //   PauzaPriPrepnuti=Ano|Ne
 //   PomocNaRozich=Ano|Ne
@@ -40,14 +40,17 @@ inline constexpr std::string_view kSetupIniName = "setup.ini";
 inline constexpr int kVolumeMax = 100;
 inline constexpr int kTickMax = 20000;
 inline constexpr int kScaleMax = 4;
+// Zvetseni=vypln: the largest factor that fits, not necessarily whole (the
+// settings tool's last choice, after 4x).
+inline constexpr int kScaleFill = kScaleMax + 1;
 inline constexpr int kMusicVolumeDefault = 70;
 
 struct SetupValues {
     bool soundOn = true;
-    int volume = kVolumeMax;       // percent, as the tool's bar shows it
-    int tick = 0;                  // idle passes before every frame, as the tool's bar shows it
-    int scale = 0;                 // the game's windows enlarged: 0 automatic, else 1 to 4
-    bool fullScreen = false;       // the game starts covering the screen
+    int volume = kVolumeMax;  // percent, as the tool's bar shows it
+    int tick = 0;             // idle passes before every frame, as the tool's bar shows it
+    int scale = 0;            // the game's windows enlarged: 0 automatic, 1 to 4, or kScaleFill
+    bool fullScreen = false;  // the game starts covering the screen
     bool pauseOnFocusLoss = true;  // time stops when the game loses the keyboard
     bool cornerHelp = true;        // the hero slides round corners into openings
     // The commands' keys; a key line that does not read, a reserved key or

@@ -22,6 +22,12 @@ constexpr std::array<CommandKey, kCommandCount> kCommandKeys = {{
     {"Nahrat", vk::F7},
 }};
 
+// In the order of kCommandKeys.
+constexpr std::array<std::string_view, kCommandCount> kCommandCaptions = {
+    "Nahoru", "Dolů",  "Vlevo", "Vpravo",         "Střelba",
+    "Bomba",  "Pauza", "Menu",  "Rychlé uložení", "Rychlé nahrání",
+};
+
 constexpr int16_t kF11 = vk::F1 + 10;
 constexpr int16_t kF24 = vk::F1 + 23;
 
@@ -70,6 +76,10 @@ const std::array<CommandKey, kCommandCount>& KeyCommands() {
     return kCommandKeys;
 }
 
+std::string_view CommandCaption(std::size_t command) {
+    return command < kCommandCount ? kCommandCaptions[command] : std::string_view{};
+}
+
 KeyCodes DefaultKeys() {
     KeyCodes keys{};
     for (std::size_t i = 0; i < kCommandCount; ++i)
@@ -116,6 +126,39 @@ bool IsReservedKey(int16_t keyCode) {
 
 bool CanBeChosen(int16_t keyCode) {
     return !IsReservedKey(keyCode) && !PortableNameOf(keyCode).empty();
+}
+
+std::size_t OwnerOf(const KeyCodes& keys, std::size_t command, int16_t keyCode) {
+    for (std::size_t other = 0; other < kCommandCount; ++other)
+        if (other != command && keys[other] == keyCode) return other;
+    return kCommandCount;
+}
+
+KeyRefusal RefusalOf(const KeyCodes& keys, std::size_t command, int16_t keyCode, bool withAlt) {
+    if (keyCode == vk::F1) return KeyRefusal::Help;
+    if (keyCode == kF11 || (keyCode == vk::Return && withAlt)) return KeyRefusal::Screen;
+    if (!CanBeChosen(keyCode)) return KeyRefusal::Unknown;
+    if (OwnerOf(keys, command, keyCode) != kCommandCount) return KeyRefusal::Taken;
+    return KeyRefusal::None;
+}
+
+std::string RefusalNote(KeyRefusal refusal, int16_t keyCode, std::string_view keyCaption,
+                        std::string_view ownerCaption) {
+    switch (refusal) {
+        case KeyRefusal::Help:
+            return "F1 nelze zvolit, ve hře otevírá nápovědu.";
+        case KeyRefusal::Screen:
+            return std::string(keyCode == kF11 ? "F11" : "Alt+Enter") +
+                   " nelze zvolit, přepíná celou obrazovku.";
+        case KeyRefusal::Taken:
+            return "Klávesu " + std::string(keyCaption) + " už má příkaz " +
+                   std::string(ownerCaption) + ".";
+        case KeyRefusal::Unknown:
+            return "Tuto klávesu hra nezná, zvolte jinou.";
+        case KeyRefusal::None:
+            break;
+    }
+    return {};
 }
 
 void SettleSharedKeys(KeyCodes& keys) {

@@ -25,6 +25,8 @@ struct CommandKey {
 // the order the help window, the settings tool and setup.ini list them in.
 const std::array<CommandKey, kCommandCount>& KeyCommands();
 inline constexpr std::string_view kKeyLinePrefix = "Klavesa.";
+// What the player is shown for a command (UTF-8): "Nahoru", "Rychlé uložení".
+std::string_view CommandCaption(std::size_t command);
 
 // Key codes, one per command in the order of KeyCommands().
 using KeyCodes = std::array<int16_t, kCommandCount>;
@@ -45,6 +47,25 @@ std::string PortableNameOf(int16_t keyCode);
 bool IsReservedKey(int16_t keyCode);
 // A key the game sees that is not reserved.
 bool CanBeChosen(int16_t keyCode);
+
+// Why a key cannot become a command's.
+enum class KeyRefusal {
+    None,
+    Unknown,  // the game cannot see it
+    Help,     // F1 opens the game's help
+    Screen,   // F11 and Alt+Enter switch full screen
+    Taken,    // another command has it
+};
+// Whether the key (a game's key code, 0 for a key the game does not see),
+// pressed with Alt or without, may become the command's.  Alt matters only
+// for Enter; any other key counts alone.
+KeyRefusal RefusalOf(const KeyCodes& keys, std::size_t command, int16_t keyCode, bool withAlt);
+// The command that has the key besides `command`, or kCommandCount.
+std::size_t OwnerOf(const KeyCodes& keys, std::size_t command, int16_t keyCode);
+// What the player is told about a refusal (UTF-8), the key and the command
+// that has it named by the caller's captions.  Empty for None.
+std::string RefusalNote(KeyRefusal refusal, int16_t keyCode, std::string_view keyCaption,
+                        std::string_view ownerCaption);
 
 // Two commands on one key cannot both be meant: every command whose key
 // another command shares goes back to its standard key, until no two share

@@ -69,7 +69,7 @@ void DialogWindow::Timer1_Timer() {
 }
 
 void DialogWindow::PrintButtons() {
-    if (canvas_.Follow(ScaledBackground(), Scale())) update();
+    if (canvas_.Follow(ScaledBackground(), Placement().Factor())) update();
     for (int16_t i = 0; i < Buttons.Count(); ++i) {
         // Only a caption whose glow changed goes to the screen again.
         UpdateDevicePixels(canvas_.Print(layout_[i].captionX, layout_[i].captionY,
@@ -112,7 +112,7 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void DialogWindow::PaintContent(QPainter& painter) {
-    canvas_.Follow(ScaledBackground(), Scale());
+    canvas_.Follow(ScaledBackground(), Placement().Factor());
     DrawDevicePixels(painter, 0, 0, canvas_.Image());
     // Shape1(0) and Shape1(1): outlines exactly on the hit areas, one game
     // pixel wide.

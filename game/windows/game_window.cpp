@@ -96,12 +96,17 @@ PlayField::PlayField(Form1& form, QWidget* parent) : QWidget(parent), form_(form
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PlayField::SetScale(int scale, double pixelRatio) {
+void PlayField::SetScale(int scale, double pixelRatio, QSize filled) {
     scale = std::max(scale, 1);
-    if (scale == scale_ && pixelRatio == pixelRatio_) return;
+    if (filled.width() < kFieldSize || filled.height() < kFieldSize) filled = QSize();
+    if (scale == scale_ && pixelRatio == pixelRatio_ && filled == filled_) return;
     scale_ = scale;
+    filled_ = filled;
     // The enlarged copy is kept only where there is something to enlarge.
-    enlarged_.Reset(scale_ > 1 ? kFieldSize : 0, scale_ > 1 ? kFieldSize : 0, scale_);
+    if (!filled_.isEmpty())
+        enlarged_.ResetFilled(kFieldSize, kFieldSize, filled_.width(), filled_.height());
+    else
+        enlarged_.Reset(scale_ > 1 ? kFieldSize : 0, scale_ > 1 ? kFieldSize : 0, scale_);
     pixelRatio_ = pixelRatio;
     frame_ = nullptr;
     keptFrame_ = QImage();
@@ -113,7 +118,7 @@ void PlayField::SetScale(int scale, double pixelRatio) {
 }
 
 QImage PlayField::Shown() const {
-    if (scale_ == 1) {
+    if (scale_ == 1 && filled_.isEmpty()) {
         if (!frame_) {
             QImage black(kFieldSize, kFieldSize, QImage::Format_RGB32);
             black.fill(0);
@@ -121,8 +126,8 @@ QImage PlayField::Shown() const {
         }
         return QImage(frame_, kFieldSize, kFieldSize, frameStride_, QImage::Format_RGB32);
     }
-    const int side = kFieldSize * scale_;
-    return QImage(reinterpret_cast<const uchar*>(enlarged_.Pixels()), side, side,
+    return QImage(reinterpret_cast<const uchar*>(enlarged_.Pixels()), enlarged_.OutWidth(),
+                  enlarged_.OutHeight(),
                   static_cast<qsizetype>(enlarged_.Stride() * sizeof(uint32_t)),
                   QImage::Format_RGB32);
 }
@@ -137,7 +142,7 @@ void PlayField::LetGoOfFrame() {
 void PlayField::Present(const QImage& frame) {
     if (frame.size() != QSize(kFieldSize, kFieldSize) || frame.format() != QImage::Format_RGB32)
         return;
-    if (scale_ == 1) {
+    if (scale_ == 1 && filled_.isEmpty()) {
         // The frame's own pixels, read in place: a copy of the image would
         // share them and make the next print into the frame copy them away.
         frame_ = frame.constBits();
@@ -152,13 +157,13 @@ void PlayField::Present(const QImage& frame) {
     presented_ = true;
     if (changed.empty()) return;
     // Only what changed goes to the screen, in the field's units.
-    const double unit = scale_ / pixelRatio_;
     QRegion region;
     for (const platform::PixelRect& part : changed) {
-        const int left = static_cast<int>(std::floor(part.left * unit));
-        const int top = static_cast<int>(std::floor(part.top * unit));
-        const int right = static_cast<int>(std::ceil(part.right * unit));
-        const int bottom = static_cast<int>(std::ceil(part.bottom * unit));
+        const platform::PixelRect out = enlarged_.OutRect(part);
+        const int left = static_cast<int>(std::floor(out.left / pixelRatio_));
+        const int top = static_cast<int>(std::floor(out.top / pixelRatio_));
+        const int right = static_cast<int>(std::ceil(out.right / pixelRatio_));
+        const int bottom = static_cast<int>(std::ceil(out.bottom / pixelRatio_));
         region += QRect(left, top, right - left, bottom - top);
     }
     repaint(region);
@@ -353,7 +358,16 @@ void Form1::DrawFrame() {
 }
 
 void Form1::Rescaled() {
-    Picture1->SetScale(Scale(), Placement().pixelRatio);
+    const platform::ViewPlacement& view = Placement();
+    QSize filled;
+    if (view.Fills()) {
+        // The field's own place on the window's pixel grid.
+        const QRect field = LogicalGeometry(Picture1);
+        filled =
+            QSize(view.DevicePixelsOf(field.x() + field.width()) - view.DevicePixelsOf(field.x()),
+                  view.DevicePixelsOf(field.y() + field.height()) - view.DevicePixelsOf(field.y()));
+    }
+    Picture1->SetScale(Scale(), view.pixelRatio, filled);
     // The log's scroll bar in whole toolkit units per game pixel.
     StyleStoneScrollBar(*Text1, std::max(1, static_cast<int>(std::lround(Placement().Unit()))));
 }

@@ -46,8 +46,9 @@ class PlayField : public QWidget {
     // keeps showing that frame from a copy of its own.
     void LetGoOfFrame();
     // A new scale (device pixels per field pixel) and pixel ratio; the next
-    // frame is enlarged whole.
-    void SetScale(int scale, double pixelRatio);
+    // frame is enlarged whole.  A filling view gives the field's size in
+    // device pixels instead (an empty size for a whole scale).
+    void SetScale(int scale, double pixelRatio, QSize filled = QSize());
     // What the field shows: the last frame enlarged, in device pixels.
     QImage Shown() const;
 
@@ -63,7 +64,8 @@ class PlayField : public QWidget {
     Form1& form_;
     bool pauseShown_ = false;
     int scale_ = 1;
-    // The enlarged copy, at scale 2 and more.
+    QSize filled_;
+    // The enlarged copy, at scale 2 and more or filling.
     platform::EnlargedFrame enlarged_;
     // At scale 1, the pixels of the frame shown: the caller's, or the copy
     // kept when the caller let go of them.

@@ -3,17 +3,20 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace game {
 
 GlowCanvas::GlowCanvas(QFont font) : font_(font), scaledFont_(font) {}
 
-bool GlowCanvas::Follow(const QImage& scaledBackground, int scale) {
+bool GlowCanvas::Follow(const QImage& scaledBackground, double scale) {
     if (scaledBackground.cacheKey() == backgroundKey_ && scale == scale_) return false;
     backgroundKey_ = scaledBackground.cacheKey();
     scale_ = scale;
     scaledFont_ = font_;
-    if (font_.pixelSize() > 0) scaledFont_.setPixelSize(font_.pixelSize() * scale);
+    if (font_.pixelSize() > 0)
+        scaledFont_.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(font_.pixelSize() * scale))));
     background_ = scaledBackground;
     image_ = background_.copy();
     printed_.clear();
@@ -30,11 +33,12 @@ QRect GlowCanvas::Print(int x, int y, const QString& text, const QColor& colour)
         printed_.push_back({x, y, text, colour.rgb()});
     else
         *here = {x, y, text, colour.rgb()};
-    const int px = x * scale_, py = y * scale_;
+    const int px = static_cast<int>(std::lround(x * scale_));
+    const int py = static_cast<int>(std::lround(y * scale_));
+    const int margin = static_cast<int>(std::lround(2 * scale_));
     QFontMetrics metrics(scaledFont_);
     // A little room either side for glyphs that reach past their advance.
-    QRect place(px - 2 * scale_, py, metrics.horizontalAdvance(text) + 4 * scale_,
-                metrics.height());
+    QRect place(px - margin, py, metrics.horizontalAdvance(text) + 2 * margin, metrics.height());
     place = place.intersected(image_.rect());
     QPainter painter(&image_);
     painter.drawImage(place.topLeft(), background_, place);

@@ -5,7 +5,8 @@
 // printed in the same place on every tick stays as crisp as the first time
 // instead of thickening, and printing a text again where it already stands
 // in the same colour changes nothing and is skipped.  Texts are printed at
-// the scale too: a font of s times its pixel size at s times their place.
+// the scale too: a font of s times its pixel size at s times their place
+// (s need not be whole when the view fills the screen).
 #pragma once
 
 #include <QColor>
@@ -23,7 +24,7 @@ class GlowCanvas {
 
     // Starts again from the window's background (device pixels, `scale`
     // of them to a game pixel) whenever it is a new one; true when it did.
-    bool Follow(const QImage& scaledBackground, int scale);
+    bool Follow(const QImage& scaledBackground, double scale);
 
     // Prints the text with its top-left corner at the game's pixel (x, y).
     // Returns the device pixels it changed: none when the same text stands
@@ -32,14 +33,14 @@ class GlowCanvas {
 
     // Device pixels.
     const QImage& Image() const { return image_; }
-    int Scale() const { return scale_; }
+    double Scale() const { return scale_; }
     // The font at the present scale.
     const QFont& Font() const { return scaledFont_; }
 
   private:
     QFont font_;
     QFont scaledFont_;
-    int scale_ = 0;
+    double scale_ = 0.0;
     QImage background_;
     QImage image_;
     qint64 backgroundKey_ = -1;

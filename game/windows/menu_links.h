@@ -10,6 +10,7 @@ class Form4;
 class Form5;
 class Form6;
 class Form7;
+class SettingsWindow;
 
 struct MenuWindows {
     Form3* menu = nullptr;
@@ -17,6 +18,7 @@ struct MenuWindows {
     Form5* question = nullptr;
     Form6* load = nullptr;
     Form7* save = nullptr;
+    SettingsWindow* settings = nullptr;
 };
 
 MenuWindows& MenuLinks();

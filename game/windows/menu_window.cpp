@@ -20,6 +20,7 @@
 #include "game/windows/menu_links.h"
 #include "game/windows/question_window.h"
 #include "game/windows/save_window.h"
+#include "game/windows/settings_window.h"
 
 namespace game {
 namespace {
@@ -61,7 +62,7 @@ void Form3::Timer1_Timer() {
 }
 
 void Form3::PrintItems() {
-    if (canvas_.Follow(ScaledBackground(), Scale())) update();
+    if (canvas_.Follow(ScaledBackground(), Placement().Factor())) update();
     for (int16_t i = 0; i < kMenuItemCount; ++i) {
         const MenuItemLayout& item = kMenuLayout[i];
         QColor colour = MenuItemOffered(i, CanSave, CanResume) ? QColor(255, Items.Brightness[i], 0)
@@ -97,6 +98,9 @@ void Form3::MenuItems(int16_t ix) {
                 hide();
                 Windows().ResumeGameWindow();
             }
+            break;
+        case kMenuSettings:
+            ShowSettings();
             break;
         case kMenuCredits:
             ShowCredits();
@@ -144,6 +148,11 @@ void Form3::ShowSaveDialog() {
     save->ProposeName(
         QString::fromStdString(ProposedSaveName(LevelNumber, now.hour(), now.minute())));
     save->ShowModally();
+}
+
+void Form3::ShowSettings() {
+    SettingsWindow* settings = MenuLinks().settings;
+    if (settings) settings->ShowModally();
 }
 
 void Form3::ShowCredits() {
@@ -204,7 +213,7 @@ void Form3::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form3::PaintContent(QPainter& painter) {
-    canvas_.Follow(ScaledBackground(), Scale());
+    canvas_.Follow(ScaledBackground(), Placement().Factor());
     DrawDevicePixels(painter, 0, 0, canvas_.Image());
 }
 

@@ -1,4 +1,4 @@
-// The main menu (Form3): six items printed on the "gui3" picture that glow from red
+// The main menu (Form3): seven items printed on the "gui3" picture that glow from red
 // to yellow while chosen, chosen with the arrows or the pointer and run with
 // Enter or a click.  It also fills the load and save dialogs' lists.
 #pragma once
@@ -21,11 +21,11 @@ class Form3 : public platform::BackgroundWindow, public PadNavigation {
 
     // Animates the menu; stopped while a game runs.
     QTimer* Timer1;
-    // Selected, Highlighted, Brightness and ItemRects of the six items.
+    // Selected, Highlighted, Brightness and ItemRects of the seven items.
     MenuGlow Items;
 
     // Runs an item: 0 new game, 1 load, 2 save, 3 back to the game,
-    // 4 credits, 5 exit.
+    // 4 settings, 5 credits, 6 exit.
     void MenuItems(int16_t ix);
     // Fills the load dialog's list with the saved games, each listed once by
     // name, and chooses the newest.
@@ -53,10 +53,11 @@ class Form3 : public platform::BackgroundWindow, public PadNavigation {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // Prints the six items in their present colours.
+    // Prints the seven items in their present colours.
     void PrintItems();
     void NewGame();
     void ShowCredits();
+    void ShowSettings();
     void ShowLoadDialog();
     void ShowSaveDialog();
 

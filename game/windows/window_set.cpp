@@ -20,6 +20,7 @@
 #include "game/windows/progress_window.h"
 #include "game/windows/question_window.h"
 #include "game/windows/save_window.h"
+#include "game/windows/settings_window.h"
 #include "game/windows/sheets.h"
 
 namespace game {
@@ -33,7 +34,10 @@ WindowSet::WindowSet()
       form6_(std::make_unique<Form6>()),
       form7_(std::make_unique<Form7>()),
       form8_(std::make_unique<Form8>()),
-      help_(std::make_unique<HelpWindow>()) {}
+      help_(std::make_unique<HelpWindow>()),
+      settings_(std::make_unique<SettingsWindow>()) {
+    settings_->pauseOnFocusLossChanged = [this](bool on) { form1_->PauseOnFocusLoss = on; };
+}
 
 WindowSet::~WindowSet() {
     if (busy_) QApplication::restoreOverrideCursor();
@@ -202,8 +206,11 @@ bool WindowSet::LoadBackground(Form form, const std::string& path) {
             break;
     }
     window->SetBackground(*picture);
-    // The help window is framed in the notice's stones.
-    if (form == Form::Notice) help_->SetFramePicture(*picture);
+    // The help and the settings windows are framed in the notice's stones.
+    if (form == Form::Notice) {
+        help_->SetFramePicture(*picture);
+        settings_->SetFramePicture(*picture);
+    }
     return true;
 }
 
@@ -239,6 +246,7 @@ void WindowSet::UnloadWindows() {
     for (QWidget* w : others)
         w->hide();
     help_->hide();
+    settings_->hide();
     form1_->hide();
     QCoreApplication::exit(exitStatus_);
 }

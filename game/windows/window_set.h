@@ -1,4 +1,4 @@
-// The game's eight windows, and the GameWindows the rules talk to.
+// The game's windows, and the GameWindows the rules talk to.
 #pragma once
 
 #include <memory>
@@ -18,6 +18,7 @@ class Form6;
 class Form7;
 class Form8;
 class HelpWindow;
+class SettingsWindow;
 
 class WindowSet final : public GameWindows {
   public:
@@ -33,6 +34,7 @@ class WindowSet final : public GameWindows {
     Form7& form7() { return *form7_; }
     Form8& form8() { return *form8_; }
     HelpWindow& help() { return *help_; }
+    SettingsWindow& settings() { return *settings_; }
 
     // How the windows are shown and behave, from setup.ini.
     void ApplyViewSettings(const ViewSettings& view);
@@ -78,6 +80,7 @@ class WindowSet final : public GameWindows {
     std::unique_ptr<Form7> form7_;
     std::unique_ptr<Form8> form8_;
     std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<SettingsWindow> settings_;
     // The log's lines as it shows them at its normal size.
     LogLineCounter logLines_;
     bool busy_ = false;

@@ -61,4 +61,38 @@ void StyleStoneScrollBar(QAbstractScrollArea& area, int scale) {
     QCoreApplication::sendEvent(&area, &sameSize);
 }
 
+// The notice's frame around a larger field: corners as they are, the
+// middle of each edge repeated along it, black inside.
+QImage StoneFrame(const QImage& picture, QSize size) {
+    constexpr int kBorder = kStoneBorder;
+    QImage frame(size, QImage::Format_RGB32);
+    frame.fill(Qt::black);
+    if (picture.width() <= 3 * kBorder || picture.height() <= 3 * kBorder) return frame;
+    const int w = size.width(), h = size.height();
+    const int pw = picture.width(), ph = picture.height();
+    const QRect top(kBorder, 0, pw - 2 * kBorder, kBorder);
+    const QRect bottom(kBorder, ph - kBorder, pw - 2 * kBorder, kBorder);
+    const QRect left(0, kBorder, kBorder, ph - 2 * kBorder);
+    const QRect right(pw - kBorder, kBorder, kBorder, ph - 2 * kBorder);
+    QPainter painter(&frame);
+    for (int x = kBorder; x < w - kBorder; x += top.width()) {
+        const int width = std::min(top.width(), w - kBorder - x);
+        painter.drawImage(QPoint(x, 0), picture, QRect(top.topLeft(), QSize(width, kBorder)));
+        painter.drawImage(QPoint(x, h - kBorder), picture,
+                          QRect(bottom.topLeft(), QSize(width, kBorder)));
+    }
+    for (int y = kBorder; y < h - kBorder; y += left.height()) {
+        const int height = std::min(left.height(), h - kBorder - y);
+        painter.drawImage(QPoint(0, y), picture, QRect(left.topLeft(), QSize(kBorder, height)));
+        painter.drawImage(QPoint(w - kBorder, y), picture,
+                          QRect(right.topLeft(), QSize(kBorder, height)));
+    }
+    painter.drawImage(QPoint(0, 0), picture, QRect(0, 0, kBorder, kBorder));
+    painter.drawImage(QPoint(w - kBorder, 0), picture, QRect(pw - kBorder, 0, kBorder, kBorder));
+    painter.drawImage(QPoint(0, h - kBorder), picture, QRect(0, ph - kBorder, kBorder, kBorder));
+    painter.drawImage(QPoint(w - kBorder, h - kBorder), picture,
+                      QRect(pw - kBorder, ph - kBorder, kBorder, kBorder));
+    return frame;
+}
+
 }  // namespace game

@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QColor>
+#include <QImage>
 #include <QLabel>
 #include <QRect>
 #include <QString>
@@ -16,6 +17,13 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
                  height / kTwipsPerPixel);
 }
+
+// The stone border of the notice's picture ("gui2"), in pixels.
+inline constexpr int kStoneBorder = 8;
+// The notice's frame around a larger field: its corners as they are, the
+// middle of each edge repeated along it, black inside.  The help and the
+// settings windows are framed so.
+QImage StoneFrame(const QImage& picture, QSize size);
 
 // A centred, bold, word-wrapping label with black background.
 QLabel* MakeLabel(QWidget* parent, const QRect& place, const QColor& colour, double points,

@@ -17,8 +17,9 @@ e2e_skip_without Xvfb xdotool
 
 e2e_start_xvfb 640x600x24
 
-# The window's client area is 209 x 494 pixels and, with no window manager,
-# sits at the screen's top left.  Control centres, from their twip positions:
+# On this screen the tool is drawn at 1x (its layout 209 x 542 pixels, the
+# window a little wider for its title) and opens in the middle of it.
+# Control centres in the window, from their twip positions:
 check1=(30 24)    # "Zvuky"
 command1=(156 24) # "Uložit a skončit"
 check2=(30 170)   # "Celá obrazovka"

@@ -10,6 +10,13 @@
 #include "gamepad/pad_fixture.h"
 #include "windows/menu_test_support.h"
 
+#include <fstream>
+#include <sstream>
+
+#include "game/core/key_bindings.h"
+#include "game/platform/view.h"
+#include "game/windows/settings_window.h"
+
 namespace {
 
 using namespace game;
@@ -42,8 +49,8 @@ TEST_F(PadMenus, TheMenuMovesWithTheDpadAndTheStickAndARunsTheItem) {
     // Without a game "Uložit" and "Zpět" are skipped, as with the arrows.
     Stick(0, 32767);
     Stick(0, 0);
-    EXPECT_EQ(menu->Items.Selected, kMenuCredits);
-    EXPECT_TRUE(menu->Items.Highlighted[kMenuCredits]);
+    EXPECT_EQ(menu->Items.Selected, kMenuSettings);
+    EXPECT_TRUE(menu->Items.Highlighted[kMenuSettings]);
     // Held, it goes on as a held arrow does.
     Push(SDL_CONTROLLER_BUTTON_DPAD_UP);
     Wait(platform::PadKeys::kRepeatDelayMs);
@@ -287,6 +294,60 @@ TEST_F(PadMenus, TheLetterGridWritesANameByPad) {
     Gold = 0;
     ASSERT_TRUE(LoadGame("dům 3"));
     EXPECT_EQ(Gold, 77);
+}
+
+TEST_F(PadMenus, TheSettingsAreOpenedChangedAndClosedByPadAlone) {
+    SettingsWindow settings;
+    const std::string ini = Places.settingsFileToWrite;
+    std::ofstream(ini, std::ios::binary) << "Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n";
+    // At the first start, Down twice from "Nová hra" and A.
+    menu->Items.Selected = kMenuNewGame;
+    Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    ASSERT_EQ(menu->Items.Selected, kMenuSettings);
+    bool shown = false;
+    WhenShown(settings, [&] {
+        shown = true;
+        ASSERT_TRUE(Active(settings));
+        // Full screen in the sixth row, at once.
+        for (int row = kRowSound; row < kRowFullScreen; ++row)
+            Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        Tap(SDL_CONTROLLER_BUTTON_A);
+        EXPECT_TRUE(platform::View::Instance().FullScreen());
+        // The effects a step lower, with the stick.
+        for (int row = kRowFullScreen; row > kRowVolume; --row)
+            Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
+        Stick(-32767, 0);
+        Stick(0, 0);
+        EXPECT_FLOAT_EQ(Volume, 0.95f);
+        // In the key list a command waiting for its key takes no button:
+        // A does nothing, B stops the waiting, B again leaves the list.
+        for (int row = kRowVolume; row < kRowKeys; ++row)
+            Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        Tap(SDL_CONTROLLER_BUTTON_A);
+        ASSERT_TRUE(settings.ShowingKeys());
+        Tap(SDL_CONTROLLER_BUTTON_A);
+        EXPECT_TRUE(settings.KeyListNow().waiting);
+        Tap(SDL_CONTROLLER_BUTTON_A);
+        Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        EXPECT_TRUE(settings.KeyListNow().waiting);
+        Tap(SDL_CONTROLLER_BUTTON_B);
+        EXPECT_FALSE(settings.KeyListNow().waiting);
+        EXPECT_EQ(ActiveKeyBindings(), KeyBindings());
+        Tap(SDL_CONTROLLER_BUTTON_B);
+        EXPECT_FALSE(settings.ShowingKeys());
+        Tap(SDL_CONTROLLER_BUTTON_B);
+    });
+    PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(settings.isVisible());
+    EXPECT_TRUE(menu->isVisible());
+    std::stringstream written;
+    written << std::ifstream(ini, std::ios::binary).rdbuf();
+    const std::string start =
+        "Zvuky=Ano\r\nHlasitost=95\r\nTick=0\r\nZvetseni=auto\r\nCelaObrazovka=Ano\r\n";
+    EXPECT_EQ(written.str().substr(0, start.size()), start);
+    platform::View::Instance().Configure(0, false);
 }
 
 }  // namespace

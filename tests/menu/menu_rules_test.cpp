@@ -24,7 +24,7 @@ TEST(MenuKeys, BOnlyOnCreditsAndCtrlAltCOnlyOnNewGame) {
     key = MenuKeyDown(menu, 'B', 0, false, false);
     EXPECT_EQ(key.action, MenuKeyAction::kNothing);
     EXPECT_FALSE(key.highlightAfter);
-    EXPECT_EQ(menu.Highlighted, (std::array<bool, 6>{}));
+    EXPECT_EQ(menu.Highlighted, (std::array<bool, 7>{}));
 
     menu.Selected = kMenuNewGame;
     EXPECT_EQ(MenuKeyDown(menu, 'C', kCtrl | kAlt, false, false).action, MenuKeyAction::kCheatMode);
@@ -74,6 +74,10 @@ TEST(MenuPointer, HitAreasIncludeTheirLeftAndTopEdgesOnly) {
     EXPECT_EQ(menu.ItemAt(100, 163), -1);
     EXPECT_EQ(menu.ItemAt(24, 150), -1);
     EXPECT_EQ(menu.ItemAt(100, 398), kMenuExit);
+    // "Nastavení" and "Credits" share the space between "Zpět" and "Exit".
+    EXPECT_EQ(menu.ItemAt(100, 315), kMenuSettings);
+    EXPECT_EQ(menu.ItemAt(100, 340), -1);
+    EXPECT_EQ(menu.ItemAt(100, 366), kMenuCredits);
     // The pointer is rounded to whole pixels, halves to even.
     EXPECT_EQ(menu.ItemClicked(24.5f, 150.0f), -1);
     EXPECT_EQ(menu.ItemClicked(24.6f, 150.0f), kMenuNewGame);

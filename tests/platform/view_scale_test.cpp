@@ -60,6 +60,58 @@ TEST(WindowedScale, AChosenScaleHoldsAndZeroMeansAutomatic) {
     EXPECT_EQ(WindowedScale(0, {2560, 1400}, kThinFrame, kGameWindow), 2);
 }
 
+TEST(ChooseScale, FillsSmallScreensInFullScreenAndKeepsWholeScalesElsewhere) {
+    constexpr int kAuto = 0, kFill = platform::kFillChoice;
+    struct Case {
+        const char* what;
+        int chosen;
+        bool fullScreen;
+        PixelSize screen, available;
+        int whole;
+        double fill;  // 0: none
+    };
+    const Case cases[] = {
+        // Full screen where only 1 fits whole: the height is the limit.
+        {"1280 x 800 full", kAuto, true, {1280, 800}, {1280, 760}, 1, 800.0 / 516},
+        {"1366 x 768 full", kAuto, true, {1366, 768}, {1366, 728}, 1, 768.0 / 516},
+        {"1024 x 768 full", kAuto, true, {1024, 768}, {1024, 728}, 1, 1024.0 / 779},
+        // A window keeps the largest whole scale.
+        {"1024 x 768 window", kAuto, false, {1024, 768}, {1024, 728}, 1, 0},
+        {"1280 x 800 window", kAuto, false, {1280, 800}, {1280, 760}, 1, 0},
+        {"1920 x 1080 window", kAuto, false, {1920, 1080}, {1920, 1080}, 2, 0},
+        {"1920 x 1080 full", kAuto, true, {1920, 1080}, {1920, 1040}, 2, 0},
+        // A chosen whole scale: held in a window, the largest whole one in
+        // full screen, as before.
+        {"2x on 1280 x 800 full", 2, true, {1280, 800}, {1280, 760}, 1, 0},
+        {"3x window", 3, false, {1280, 800}, {1280, 760}, 3, 0},
+        // Filling chosen: in a window too, with its frame, and on large
+        // screens; an exact whole fit is that whole scale.
+        {"fill 1280 x 800 window", kFill, false, {1280, 800}, {1280, 760}, 1, 728.0 / 516},
+        {"fill 1920 x 1080 full", kFill, true, {1920, 1080}, {1920, 1040}, 2, 1080.0 / 516},
+        {"fill exact 2x", kFill, true, {1558, 1032}, {1558, 992}, 2, 0},
+        {"fill, nothing fits", kFill, true, {640, 480}, {640, 440}, 1, 0},
+    };
+    for (const Case& c : cases) {
+        const platform::ScaleChoice choice = platform::ChooseScale(
+            c.chosen, c.fullScreen, c.screen, c.available, kThinFrame, kGameWindow);
+        EXPECT_EQ(choice.whole, c.whole) << c.what;
+        EXPECT_NEAR(choice.fill, c.fill, 1e-9) << c.what;
+        // Never larger than the place it has.
+        const PixelSize room = c.fullScreen ? c.screen : c.available;
+        const PixelSize frame = c.fullScreen ? PixelSize{} : kThinFrame;
+        if (c.fill > 0) {
+            EXPECT_LE(choice.Factor() * kGameWindow.width + frame.width, room.width + 1e-9);
+            EXPECT_LE(choice.Factor() * kGameWindow.height + frame.height, room.height + 1e-9);
+        }
+    }
+    // Full screen on the 1280 x 800 handheld: at least 95 % of the height,
+    // and the 8-pixel capitals at least 12 pixels tall.
+    const platform::ScaleChoice handheld =
+        platform::ChooseScale(kAuto, true, {1280, 800}, {1280, 760}, kThinFrame, kGameWindow);
+    EXPECT_GE(handheld.Factor() * kGameWindow.height, 0.95 * 800);
+    EXPECT_GE(handheld.Factor() * 8, 12.0);
+}
+
 TEST(DevicePixels, AScreenAtPixelRatioTwoCountsItsDevicePixels) {
     // A 3840 x 2160 screen at ratio 2 reports 1920 x 1080 units: the scale
     // is decided on its 3840 x 2160 pixels, 4 of them to a game pixel.

@@ -116,6 +116,32 @@ TEST_F(GameFlow, ChosenSavesAndLoadsTellTheRecordingAndSayWhatToShow) {
     }
 }
 
+TEST_F(GameFlow, TheCornerHelpChosenDuringAGameHoldsFromTheNextNewGameOrLoad) {
+    InstallCampaign();
+    CanResume = false;
+    ChooseCornerHelp(false);
+    EXPECT_FALSE(CornerSlideOn);
+    // A game under way keeps the rules it is recorded with.
+    CanResume = true;
+    ChooseCornerHelp(true);
+    EXPECT_FALSE(CornerSlideOn);
+    ASSERT_TRUE(NewGameFromMenu());
+    EXPECT_TRUE(CornerSlideOn);
+    ASSERT_TRUE(SaveChosenGame("hra"));
+    ChooseCornerHelp(false);
+    EXPECT_TRUE(CornerSlideOn);
+    EXPECT_EQ(LoadChosenGame("hra"), AfterLoad::kPlay);
+    EXPECT_FALSE(CornerSlideOn);
+    // A recording's own start (the replay's) keeps what it set.
+    CornerSlideOn = true;
+    ChooseCornerHelp(false);
+    ASSERT_TRUE(StartNewGame(0, 591));
+    EXPECT_TRUE(CornerSlideOn);
+    EXPECT_TRUE(QuickSave());
+    EXPECT_TRUE(QuickLoad());
+    EXPECT_FALSE(CornerSlideOn);
+}
+
 TEST_F(GameFlow, LeavingForTheMenuSuspendsAndResumingGoesOn) {
     LeaveForMenu();
     EXPECT_TRUE(GameSuspended);

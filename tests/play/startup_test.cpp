@@ -29,6 +29,21 @@ class FakeComponent : public SoundComponent {
         return unregisterResult;
     }
     tembra::_SoundSys* CreateSoundSys() override { return &sound_; }
+    // The library's music functions, when asked for: each volume set is
+    // written down.
+    bool withMusic = false;
+    static inline std::vector<int32_t> musicVolumes;
+    void* Symbol(const char* name) override {
+        if (!withMusic) return nullptr;
+        const std::string symbol = name;
+        if (symbol == "TembraMusicSetVolume")
+            return reinterpret_cast<void*>(+[](int32_t volume) { musicVolumes.push_back(volume); });
+        if (symbol == "TembraMusicCrossFade")
+            return reinterpret_cast<void*>(
+                +[](const char*, int32_t, int32_t) { return int32_t{0}; });
+        if (symbol == "TembraMusicDuck") return reinterpret_cast<void*>(+[](int32_t) {});
+        return nullptr;
+    }
 
   private:
     std::vector<std::string>& calls_;
@@ -108,6 +123,43 @@ TEST_F(StartupTest, SoundOffCreatesNoSoundObject) {
     ShutDown();
     EXPECT_FALSE(windows.Called("StopAll"));
     EXPECT_TRUE(windows.Called("DllUnregisterServer"));
+}
+
+TEST_F(StartupTest, TheSoundAndTheMusicsVolumeChangeWhileTheGameRuns) {
+    component->withMusic = true;
+    FakeComponent::musicVolumes.clear();
+    WriteSettings("Zvuky=Ne\r\nHlasitost=100\r\nTick=0\r\nHudba=70\r\n");
+    ASSERT_TRUE(Main(platform::AppPaths::Portable(appFolder.string()).Places()));
+    struct Step {
+        bool soundOn;
+        int music;
+        bool opensDevice, stopsSounds;
+        std::vector<int32_t> musicVolumes;
+    };
+    const Step steps[] = {
+        {true, 70, true, false, {70}},   // switched on: the device opens as at start
+        {true, 35, false, false, {35}},  // the music's volume alone
+        {true, 0, false, false, {}},     // no music
+        {true, 50, false, false, {50}},  // music again
+        {false, 50, false, true, {}},    // switched off: every sound stops
+        {false, 20, false, false, {}},   // the music's volume kept for later
+        {true, 20, false, false, {20}},  // on again on the open device
+    };
+    for (const Step& step : steps) {
+        windows.calls.clear();
+        FakeComponent::musicVolumes.clear();
+        ApplySound(step.soundOn, step.music);
+        EXPECT_EQ(SoundOn, step.soundOn) << step.music;
+        EXPECT_EQ(windows.Called("DsInit_PRE"), step.opensDevice) << step.music;
+        EXPECT_EQ(windows.Called("StopAll"), step.stopsSounds) << step.music;
+        EXPECT_EQ(FakeComponent::musicVolumes, step.musicVolumes) << step.music;
+    }
+    // Switched off, the open device is still closed at the end.
+    ApplySound(false, 20);
+    windows.calls.clear();
+    ShutDown();
+    EXPECT_TRUE(windows.Called("DsClose"));
+    EXPECT_EQ(Sound, nullptr);
 }
 
 TEST_F(StartupTest, AMachineWithoutSoundStartsSilently) {

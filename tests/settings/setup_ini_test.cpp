@@ -236,7 +236,14 @@ TEST(SetupText, TheViewsLines) {
     }
     for (int scale = 1; scale <= kScaleMax; ++scale)
         EXPECT_EQ(After3("Zvetseni=" + std::to_string(scale)).scale, scale);
-    for (const char* scale : {"0", "5", "2x", "2.0", "02", "", "-1", "dva", "1 2"})
+    for (const char* fill : {"vypln", " VyPlN\t"})
+        EXPECT_EQ(After3(std::string("Zvetseni=") + fill).scale, kScaleFill) << fill;
+    SetupValues filled;
+    filled.scale = kScaleFill;
+    EXPECT_NE(FormatSetupIni(filled).find("\r\nZvetseni=vypln\r\n"), std::string::npos);
+    EXPECT_EQ(ParseSetupIni(FormatSetupIni(filled)).scale, kScaleFill);
+    for (const char* scale :
+         {"0", "5", "2x", "2.0", "02", "", "-1", "dva", "1 2", "vyplnit", "vypl n"})
         EXPECT_EQ(After3(std::string("Zvetseni=2\nZvetseni=") + scale).scale, 0) << scale;
     for (const char* yesNo : {"Yes", "1", "", "Ano!", "A no"}) {
         const SetupValues values = After3(std::string("CelaObrazovka=Ano\nPauzaPriPrepnuti=Ne\n") +

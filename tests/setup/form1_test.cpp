@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,8 +66,10 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     auto form = Open();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Orvane Setup v1.0"));
     // The old frame and its controls where they always were; the window grew
-    // downward for the second frame.
-    EXPECT_EQ(form->size(), QSize(209, 542));
+    // downward for the second frame, and at 1x to its right for the title
+    // bar (the layout, 209 pixels wide, stays where it is).
+    EXPECT_EQ(form->height(), 542);
+    EXPECT_GT(form->width(), 209);
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->Frame1->geometry(), QRect(0, 0, 209, 121));
 
@@ -102,10 +105,11 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     EXPECT_EQ(form->Label8->text(), QStringLiteral("Hudba"));
     EXPECT_EQ(form->HScroll3->value(), 70);
     EXPECT_EQ(form->HScroll3->maximum(), 100);
-    ASSERT_EQ(form->Combo1->count(), 5);
+    ASSERT_EQ(form->Combo1->count(), 6);
     EXPECT_EQ(form->Combo1->itemText(0), QStringLiteral("automaticky"));
     EXPECT_EQ(form->Combo1->itemText(2), QStringLiteral("2×"));
     EXPECT_EQ(form->Combo1->itemText(4), QStringLiteral("4×"));
+    EXPECT_EQ(form->Combo1->itemText(settings::kScaleFill), QStringLiteral("vyplnit"));
 
     EXPECT_EQ(form->Check1->text(), QStringLiteral("Zvuky"));
     EXPECT_EQ(form->Command1->text(), QStringLiteral("Uložit a skončit"));
@@ -510,6 +514,62 @@ TEST_F(Form1Test, ShowsTheFilesKeysAndKeepsItsUnknownKeyLines) {
               "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=auto\r\n"
               "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ano\r\n" +
                   keys + "Klavesa.Skok=K\r\n");
+}
+
+TEST(ToolScale, TheGamesWholeScaleAsFarAsTheFreeAreaHoldsTheTool) {
+    constexpr int kAuto = 0, kFill = settings::kScaleFill;
+    constexpr platform::PixelSize kFrame{2, 32};
+    struct Case {
+        const char* what;
+        int chosen;
+        bool fullScreen;
+        platform::PixelSize screen, available;
+        int scale;
+    };
+    const Case cases[] = {
+        {"2560 x 1440, game at 2x", kAuto, false, {2560, 1440}, {2560, 1440}, 2},
+        // The tool is 542 high: at 2x it would not fit 1080 rows with a frame.
+        {"full HD, game at 2x", kAuto, false, {1920, 1080}, {1920, 1080}, 1},
+        {"full HD below a panel", kAuto, false, {1920, 1080}, {1920, 1040}, 1},
+        {"4x chosen, 3x fits", 4, false, {3840, 2160}, {3840, 2120}, 3},
+        {"4K full screen", kAuto, true, {3840, 2160}, {3840, 2120}, 3},
+        {"2x chosen on a 4K screen", 2, false, {3840, 2160}, {3840, 2120}, 2},
+        {"handheld filling", kAuto, true, {1280, 800}, {1280, 760}, 1},
+        {"filling counts its whole part", kFill, false, {1600, 2400}, {1600, 2400}, 2},
+        {"nothing fits", 3, false, {640, 480}, {640, 440}, 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ToolScale(c.chosen, c.fullScreen, c.screen, c.available, kFrame), c.scale)
+            << c.what;
+}
+
+TEST_F(Form1Test, AtAScaleEveryPlaceAndTheFontGrowAndTheWindowOpensCentred) {
+    const Form1 small(IniPath(), IniPath());
+    Form1 form(IniPath(), IniPath(), 2);
+    EXPECT_EQ(form.Scale(), 2);
+    EXPECT_EQ(form.size(), QSize(418, 1084));
+    EXPECT_EQ(form.font().pixelSize(), 2 * small.font().pixelSize());
+    const std::vector<std::pair<QWidget*, QWidget*>> pairs = {
+        {form.Check1, small.Check1},
+        {form.Combo1, small.Combo1},
+        {form.Frame2, small.Frame2},
+        {form.KeyButtons[9], small.KeyButtons[9]},
+        {form.Label7, small.Label7}};
+    for (const auto& [big, little] : pairs) {
+        const QRect g = little->geometry();
+        EXPECT_EQ(big->geometry(), QRect(2 * g.x(), 2 * g.y(), 2 * g.width(), 2 * g.height()))
+            << big->objectName().toStdString();
+    }
+    form.show();
+    ASSERT_NE(form.screen(), nullptr);
+    const QRect area = form.screen()->availableGeometry();
+    EXPECT_EQ(form.pos(), area.topLeft() + QPoint((area.width() - form.width()) / 2,
+                                                  (area.height() - form.height()) / 2));
+    // Moved by the player, it stays where it was put when shown again.
+    form.hide();
+    form.move(area.topLeft() + QPoint(5, 7));
+    form.show();
+    EXPECT_EQ(form.pos(), area.topLeft() + QPoint(5, 7));
 }
 
 }  // namespace

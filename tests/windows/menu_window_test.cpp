@@ -19,11 +19,11 @@ namespace fs = std::filesystem;
 
 class MenuWindow : public MenuTest {
   protected:
-    // The items the arrow visits from "Nová hra", six presses.
+    // The items the arrow visits from "Nová hra", seven presses.
     std::vector<int16_t> Walk(Qt::Key arrow) {
         menu->Items.Selected = 0;
         std::vector<int16_t> visited;
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < kMenuItemCount; ++i) {
             Key(*menu, arrow);
             visited.push_back(menu->Items.Selected);
         }
@@ -37,10 +37,11 @@ TEST_F(MenuWindow, ArrowsSkipWhatIsNotOfferedInEveryState) {
         std::vector<int16_t> down, up;
     };
     const Case cases[] = {
-        {false, false, {1, 4, 5, 0, 1, 4}, {5, 4, 1, 0, 5, 4}},
-        {true, true, {1, 2, 3, 4, 5, 0}, {5, 4, 3, 2, 1, 0}},
-        {true, false, {1, 2, 4, 5, 0, 1}, {5, 4, 2, 1, 0, 5}},
-        {false, true, {1, 3, 4, 5, 0, 1}, {5, 4, 3, 1, 0, 5}},
+        // At the first start Down twice from "Nová hra" reaches "Nastavení".
+        {false, false, {1, 4, 5, 6, 0, 1, 4}, {6, 5, 4, 1, 0, 6, 5}},
+        {true, true, {1, 2, 3, 4, 5, 6, 0}, {6, 5, 4, 3, 2, 1, 0}},
+        {true, false, {1, 2, 4, 5, 6, 0, 1}, {6, 5, 4, 2, 1, 0, 6}},
+        {false, true, {1, 3, 4, 5, 6, 0, 1}, {6, 5, 4, 3, 1, 0, 6}},
     };
     for (const Case& c : cases) {
         CanSave = c.canSave;
@@ -48,20 +49,20 @@ TEST_F(MenuWindow, ArrowsSkipWhatIsNotOfferedInEveryState) {
         EXPECT_EQ(Walk(Qt::Key_Down), c.down) << c.canSave << c.canResume;
         EXPECT_EQ(Walk(Qt::Key_Up), c.up) << c.canSave << c.canResume;
         // The selected item, and only it, glows after an arrow.
-        std::array<bool, 6> glowing{};
+        std::array<bool, 7> glowing{};
         glowing[menu->Items.Selected] = true;
         EXPECT_EQ(menu->Items.Highlighted, glowing);
     }
 }
 
 TEST_F(MenuWindow, ThePointerChoosesAnItemAndBetweenItemsNothingGlows) {
-    MoveMouse(*menu, {100, 340});
+    MoveMouse(*menu, {100, 355});
     EXPECT_EQ(menu->Items.Selected, kMenuCredits);
     EXPECT_TRUE(menu->Items.Highlighted[kMenuCredits]);
 
     MoveMouse(*menu, {100, 170});
     EXPECT_EQ(menu->Items.Selected, kMenuCredits);
-    EXPECT_EQ(menu->Items.Highlighted, (std::array<bool, 6>{}));
+    EXPECT_EQ(menu->Items.Highlighted, (std::array<bool, 7>{}));
 
     // Items not offered are chosen like the others.
     MoveMouse(*menu, {30, 240});
@@ -193,7 +194,7 @@ TEST_F(MenuWindow, BOnCreditsTellsAboutTheProject) {
     menu->Items.Selected = kMenuLoad;
     Key(*menu, Qt::Key_B);
     EXPECT_TRUE(windows.messageBoxes.empty());
-    EXPECT_EQ(menu->Items.Highlighted, (std::array<bool, 6>{}));
+    EXPECT_EQ(menu->Items.Highlighted, (std::array<bool, 7>{}));
 
     menu->Items.Selected = kMenuCredits;
     Key(*menu, Qt::Key_B);
