@@ -72,6 +72,8 @@ class KeyBindings {
     explicit KeyBindings(const settings::KeyCodes& keys) : keys_(keys) {}
 
     int16_t KeyOf(Command command) const { return keys_[static_cast<std::size_t>(command)]; }
+    // Every command's key, in the order of settings::KeyCommands().
+    const settings::KeyCodes& Keys() const { return keys_; }
     // Gives the command its key, unchecked: a table filled from a file is
     // mended afterwards by SettleSharedKeys.
     void Set(Command command, int16_t keyCode) {

@@ -1,5 +1,6 @@
 #include "game/core/play_observer.h"
 
+#include "game/core/key_text.h"
 #include "game/core/windows.h"
 
 namespace game {
@@ -48,7 +49,7 @@ UntoldKeys::~UntoldKeys() {
 }
 
 void ShowGameNotice(const std::string& text) {
-    Windows().ShowNotice(text);
+    Windows().ShowNotice(WithKeyNames(text));
     if (observer) observer->NoticeClosed();
 }
 

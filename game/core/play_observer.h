@@ -84,8 +84,9 @@ class UntoldKeys {
     UntoldKeys& operator=(const UntoldKeys&) = delete;
 };
 
-// The notice window with the text, modally, and the listener told when it
-// has been closed: the rules show their notices through this.
+// The notice window with the text, modally, its keys named (key_text.h),
+// and the listener told when it has been closed: the rules show their
+// notices through this.
 void ShowGameNotice(const std::string& text);
 
 }  // namespace game

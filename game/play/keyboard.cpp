@@ -4,6 +4,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
+#include "game/core/key_text.h"
 #include "game/core/messages.h"
 #include "game/core/music_director.h"
 #include "game/core/play_observer.h"
@@ -142,6 +143,7 @@ void Picture1_KeyUp(int16_t, int16_t keyCode, int16_t shift) {
 }
 
 void KeyboardKeyDown(int16_t keyCode, int16_t shift, bool autoRepeat) {
+    KeyboardKeyUsed();
     for (int16_t code : ActiveKeyBindings().CodesOf(keyCode))
         if (!autoRepeat || RepeatsWhileHeld(code)) Picture1_KeyDown(0, code, shift);
 }

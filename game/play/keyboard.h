@@ -29,6 +29,8 @@ void Picture1_KeyUp(int16_t index, int16_t keyCode, int16_t shift);
 // action holding keeps going (RepeatsWhileHeld); a command such as Pause or
 // a quick save must not repeat.  Releases that the window system repeats
 // while a key is held are no releases and must not reach KeyboardKeyUp.
+// A press makes the texts name the keyboard's keys (key_text.h); the pad's
+// keys never come this way, the game window takes them itself.
 void KeyboardKeyDown(int16_t keyCode, int16_t shift, bool autoRepeat);
 void KeyboardKeyUp(int16_t keyCode, int16_t shift);
 

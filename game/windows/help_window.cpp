@@ -5,8 +5,10 @@
 #include <QPainter>
 
 #include "game/core/game_state.h"
+#include "game/core/key_text.h"
 #include "game/core/music_director.h"
 #include "game/platform/keys.h"
+#include "game/settings/key_names.h"
 #include "game/windows/window_style.h"
 
 namespace game {
@@ -70,34 +72,7 @@ QLabel* Heading(QWidget* parent, const QRect& place, const QColor& colour, doubl
 }  // namespace
 
 QString KeyCaptionOf(int16_t keyCode) {
-    switch (keyCode) {
-        case vk::Up:
-            return QStringLiteral("Šipka nahoru");
-        case vk::Down:
-            return QStringLiteral("Šipka dolů");
-        case vk::Left:
-            return QStringLiteral("Šipka vlevo");
-        case vk::Right:
-            return QStringLiteral("Šipka vpravo");
-        case vk::Control:
-            return QStringLiteral("Ctrl");
-        case vk::Menu:
-            return QStringLiteral("Alt");
-        case vk::Space:
-            return QStringLiteral("Mezerník");
-        case vk::Return:
-            return QStringLiteral("Enter");
-        case vk::Prior:
-            return QStringLiteral("Page Up");
-        case vk::Next:
-            return QStringLiteral("Page Down");
-        case vk::Insert:
-            return QStringLiteral("Insert");
-        case vk::Delete:
-            return QStringLiteral("Delete");
-        default:
-            return QString::fromStdString(PortableNameOf(keyCode));
-    }
+    return QString::fromStdString(settings::KeyCaption(keyCode));
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : BackgroundWindow(kWidth, kHeight, Qt::black, parent) {
@@ -146,12 +121,12 @@ void HelpWindow::SetFramePicture(const QImage& picture) {
 void HelpWindow::ShowHelp(const KeyBindings& keys) {
     for (std::size_t i = 0; i < kCommandCount; ++i)
         KeyCaptions[i]->setText(KeyCaptionOf(keys.KeyOf(kAllCommands[i])));
-    Tips[0]->setText(QStringLiteral("Držte střelbu (%1) a kouzla poletí jedno za druhým.")
-                         .arg(KeyCaptionOf(keys.KeyOf(Command::Fire))));
-    Tips[1]->setText(QStringLiteral("Od vlastní bomby ustupte aspoň tři políčka."));
-    Tips[2]->setText(QStringLiteral("Ukládejte často: %1 hru rychle uloží, %2 ji vrátí.")
-                         .arg(KeyCaptionOf(keys.KeyOf(Command::QuickSave)),
-                              KeyCaptionOf(keys.KeyOf(Command::QuickLoad))));
+    const auto tip = [&](const char* text) {
+        return QString::fromStdString(settings::FillKeyNames(text, keys.Keys(), LastKeyDevice()));
+    };
+    Tips[0]->setText(tip("Držte střelbu ({Strelba}) a kouzla poletí jedno za druhým."));
+    Tips[1]->setText(tip("Od vlastní bomby ustupte aspoň tři políčka."));
+    Tips[2]->setText(tip("Ukládejte často: {Ulozit} hru rychle uloží, {Nahrat} ji vrátí."));
     MusicOverlay lowered;
     platform::ShowModal(*this, [] { return ShutdownRequested; });
 }

@@ -1,6 +1,7 @@
 // The help window, opened by F1 (or the pad's Y) during play: the keys of
-// this run and the pad's buttons with what each does, and a few tips, on
-// black in the stone frame of the notice.  It is shown modally as a notice
+// this run and the pad's buttons with what each does, and a few tips that
+// name the keys of this run, or the pad's buttons while the pad was used
+// last, on black in the stone frame of the notice.  It is shown modally as a notice
 // is, so no frame of the game runs meanwhile; Esc, Enter or F1 closes it.
 #pragma once
 
@@ -13,7 +14,8 @@
 
 namespace game {
 
-// What the window calls a key ("Šipka nahoru", "Mezerník", "W").
+// What the window calls a key ("Šipka nahoru", "Mezerník", "W"): the
+// captions the settings tool shows too (game/settings/key_names.h).
 QString KeyCaptionOf(int16_t keyCode);
 
 class HelpWindow : public platform::BackgroundWindow {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "game/core/key_text.h"
 #include "game/platform/keys.h"
 #include "game/windows/pad_navigation.h"
 
@@ -87,6 +88,7 @@ platform::PadLayout PadDelivery::LayoutNow() {
 void PadDelivery::PadKeyDown(int16_t keyCode, bool autoRepeat) {
     QWidget* focus = KeyboardWidget();
     if (!focus) return;
+    PadKeyUsed();
     PadNavigation* window = NavigationOf(*focus);
     if (window && window->TakePadKey(keyCode, true, autoRepeat)) return;
     if (keyCode == vk::Escape && window && window->HasWayBack()) {

@@ -5,7 +5,8 @@
 // question), its arrows move through the list of saves (Up, Down) and the
 // dialog's two buttons (Left, Right); elsewhere its keys arrive as key
 // presses (Enter closes a notice or a message box).  Nothing reaches the
-// game while another program has the keyboard.
+// game while another program has the keyboard.  A pad key that reaches a
+// window makes the texts name the pad's buttons (game/core/key_text.h).
 #pragma once
 
 #include "game/platform/gamepad.h"

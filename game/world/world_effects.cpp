@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "game/core/game_state.h"
+#include "game/core/key_text.h"
 #include "game/core/messages.h"
 #include "game/core/music_director.h"
 #include "game/core/play_observer.h"
@@ -126,8 +127,9 @@ void EndTheGame() {
 }
 
 void Sign(Tile& w) {
-    FloatOverTile(w, w.Param1, kWhite);
-    AddLogLine(w.Param1);
+    const std::string text = WithKeyNames(w.Param1);
+    FloatOverTile(w, text, kWhite);
+    AddLogLine(text);
     if (ActsOnce(w.Param2)) w.Kind = kFloor;
 }
 
@@ -172,7 +174,7 @@ void Mechanism(Tile& w) {
 }
 
 void MessageScreen(Tile& w) {
-    const std::string text = w.Param1;
+    const std::string text = WithKeyNames(w.Param1);
     ShowGameNotice(text);
     if (ShutdownRequested) return;
     // The keys were let go while the notice had the keyboard.

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QTimer>
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
 #include "game/windows/menu_window.h"
+#include "game/windows/notice_window.h"
 #include "gamepad/pad_fixture.h"
 #include "windows/game_window_test.h"
 
@@ -148,6 +150,61 @@ TEST_F(PadPlay, ThePadKeepsItsButtonsWhenThePlayerChoosesOtherKeys) {
     LetGo(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
     EXPECT_FALSE(FireHeld);
     EXPECT_FALSE(KeyRightHeld);
+    SetActiveKeyBindings(KeyBindings());
+}
+
+// Signs and message screens name the keys the player chose while he plays
+// by keyboard, and the pad's buttons once he has taken up the pad; the pad's
+// keys, which arrive as the keyboard's, do not count as the keyboard.
+TEST_F(PadPlay, SignsAndMessagesNameTheChosenKeysOrThePadsButtons) {
+    KeyBindings chosen;
+    chosen.Set(Command::Fire, 'J');
+    chosen.Set(Command::Up, 'W');
+    SetActiveKeyBindings(chosen);
+    constexpr int16_t kSignTile = 12 * 25 + 12, kMessageTile = 12 * 25 + 13;
+    Tiles[kSignTile].Kind = kSign;
+    Tiles[kSignTile].Param1 = "{Pohyb} se pohybuješ, drž {Strelba}.";
+    Tiles[kMessageTile].Kind = kMessageScreen;
+    Tiles[kMessageTile].Param1 = "Toto okno zavře {Potvrdit}.";
+    // The hero's centre comes onto the tile in the next frame.
+    const auto stepOn = [&](int16_t t) {
+        LastHeroTile = -1;
+        HeroX = Tiles[t].X + 2.0f;
+        HeroY = Tiles[t].Y + 2.0f;
+        form().Loop.RunFrame();
+    };
+    const auto lastFloatText = [] { return FloatTexts[FloatTextCount - 1].Text; };
+
+    QTest::keyClick(field(), Qt::Key_J);
+    stepOn(kSignTile);
+    const std::string byKeyboard =
+        "Klávesami W, šipka vlevo, šipka dolů, šipka vpravo se pohybuješ, drž J.";
+    EXPECT_EQ(LogLines().last().toStdString(), byKeyboard);
+    EXPECT_EQ(lastFloatText(), byKeyboard);
+
+    Tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    stepOn(kSignTile);
+    EXPECT_EQ(LogLines().last().toStdString(), "Levou páčkou se pohybuješ, drž A.");
+    EXPECT_EQ(lastFloatText(), "Levou páčkou se pohybuješ, drž A.");
+    QString noticeText;
+    bool closedByA = false;
+    QTimer::singleShot(0, [&] {
+        Form2& notice = windows->form2();
+        noticeText = notice.Label1->text();
+        EXPECT_TRUE(Active(notice));
+        Tap(SDL_CONTROLLER_BUTTON_A);
+        closedByA = !notice.isVisible();
+        if (!closedByA) QTest::keyClick(&notice, Qt::Key_Return);
+    });
+    stepOn(kMessageTile);
+    EXPECT_EQ(noticeText, "Toto okno zavře A.");
+    EXPECT_TRUE(closedByA);
+    EXPECT_EQ(LogLines().last(), "Toto okno zavře A.");
+
+    // Back on the keyboard.
+    QTest::keyClick(field(), Qt::Key_Left);
+    stepOn(kSignTile);
+    EXPECT_EQ(lastFloatText(), byKeyboard);
     SetActiveKeyBindings(KeyBindings());
 }
 

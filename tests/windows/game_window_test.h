@@ -17,6 +17,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
+#include "game/core/key_text.h"
 #include "game/platform/app_paths.h"
 #include "game/platform/clock.h"
 #include "game/platform/pacing.h"
@@ -52,6 +53,7 @@ class GameWindowTest : public ::testing::Test {
         SetWindows(nullptr);
         platform::SetTimeOfDaySource(nullptr);
         SetHealthClock(nullptr);
+        KeyboardKeyUsed();  // the pad's tests leave it in use
         platform::SetPacingEnabled(true);
         ResetGameState();
         fs::remove_all(folder);
