@@ -73,10 +73,10 @@ bool CheckLevelUp() {
     int16_t gain = platform::CInt(5.0f * platform::Rnd() + 5.0f);
     MaxLives = static_cast<int16_t>(std::min<int32_t>(MaxLives + gain, INT16_MAX));
     Lives = MaxLives;
-    AddFloatText(HeroX + 7.0f, HeroY + 7.0f, "Úroveň " + platform::ToText(HeroLevel + 1),
+    AddFloatText(HeroX + 7.0f, HeroY + 7.0f, CountedText("Úroveň %n", HeroLevel + 1),
                  Rgb(0, 200, 255));
     AddLogLine("Postoupil jsi na úroveň!");
-    AddLogLine("Získal jsi " + platform::ToText(gain) + " životů...");
+    AddLogLine(CountedText("Získal jsi %n životů...", gain));
     return true;
 }
 

@@ -9,7 +9,7 @@ namespace game {
 
 inline constexpr const char* kPausedLine = "Čas se zastavil...";
 inline constexpr const char* kResumedLine = "Čas běží dál...";
-inline constexpr const char* kMapLinePrefix = "Aktuální mapa: ";
+inline constexpr const char* kMapLinePattern = "Aktuální mapa: %n";
 
 // The hidden passage: S on this tile of this level leads to the other level.
 inline constexpr int32_t kPassageLevel = 55;

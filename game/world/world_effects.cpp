@@ -40,11 +40,11 @@ int32_t Add32(int32_t value, int32_t add) {
     return static_cast<int32_t>(sum > INT32_MAX ? INT32_MAX : sum < INT32_MIN ? INT32_MIN : sum);
 }
 
-void FloatOverItem(const Item& item, const std::string& text, int32_t colour) {
+void FloatOverItem(const Item& item, const PlayerText& text, int32_t colour) {
     AddFloatText(static_cast<float>(item.X + 9), static_cast<float>(item.Y + 9), text, colour);
 }
 
-void FloatOverTile(const Tile& w, const std::string& text, int32_t colour) {
+void FloatOverTile(const Tile& w, const PlayerText& text, int32_t colour) {
     AddFloatText(static_cast<float>(w.X + 10), static_cast<float>(w.Y + 10), text, colour);
 }
 
@@ -127,7 +127,7 @@ void EndTheGame() {
 }
 
 void Sign(Tile& w) {
-    const std::string text = WithKeyNames(w.Param1);
+    const PlayerText text = LevelText(WithKeyNames(w.Param1), w.Param1);
     FloatOverTile(w, text, kWhite);
     AddLogLine(text);
     if (ActsOnce(w.Param2)) w.Kind = kFloor;
@@ -174,7 +174,7 @@ void Mechanism(Tile& w) {
 }
 
 void MessageScreen(Tile& w) {
-    const std::string text = WithKeyNames(w.Param1);
+    const PlayerText text = LevelText(WithKeyNames(w.Param1), w.Param1);
     ShowGameNotice(text);
     if (ShutdownRequested) return;
     // The keys were let go while the notice had the keyboard.
@@ -192,8 +192,8 @@ void PickUpItem(int16_t& i) {
         case 0: {  // gold
             const int16_t g = platform::CInt(platform::Rnd() * 10.0f + 1.0f);
             Gold = Add32(Gold, g);
-            FloatOverItem(item, platform::ToText(g) + "+", kGoldYellow);
-            AddLogLine("Získal jsi " + platform::ToText(g) + GoldEnding(g));
+            FloatOverItem(item, CountedText(kGainPattern, g), kGoldYellow);
+            AddLogLine(GoldFoundText(g));
             break;
         }
         case 1: {  // experience, told in the log first
@@ -201,8 +201,8 @@ void PickUpItem(int16_t& i) {
             const int32_t x = platform::CLng(r * static_cast<float>(35 * HeroLevel) +
                                              static_cast<float>(35 * (HeroLevel + 1)));
             Experience = Add32(Experience, x);
-            AddLogLine("Získal jsi " + platform::ToText(x) + " zkušeností!");
-            if (!CheckLevelUp()) FloatOverItem(item, platform::ToText(x) + "+", kExperienceBlue);
+            AddLogLine(CountedText(kExperiencePattern, x));
+            if (!CheckLevelUp()) FloatOverItem(item, CountedText(kGainPattern, x), kExperienceBlue);
             break;
         }
         case 2: {  // healing, never above the maximum
@@ -211,9 +211,9 @@ void PickUpItem(int16_t& i) {
             if (h > MaxLives - Lives) h = MaxLives - Lives;
             Lives = Add16(Lives, h);
             if (Lives > MaxLives) Lives = MaxLives;
-            FloatOverItem(item, platform::ToText(h) + "+", kRed);
-            const std::string healed = LivesMessage("Byl jsi vyléčen za ", h);
-            if (!healed.empty()) AddLogLine(healed);
+            FloatOverItem(item, CountedText(kGainPattern, h), kRed);
+            const PlayerText healed = LivesMessage("Byl jsi vyléčen za ", h);
+            if (!healed.czech.empty()) AddLogLine(healed);
             Windows().SetLivesCaption(platform::ToText(Lives));
             break;
         }
@@ -247,8 +247,8 @@ void PickUpItem(int16_t& i) {
         case 10: {  // gold chest
             const int16_t g = platform::CInt(platform::Rnd() * 50.0f + 10.0f);
             Gold = Add32(Gold, g);
-            FloatOverItem(item, platform::ToText(g) + "+", kGoldYellow);
-            AddLogLine("Získal jsi " + platform::ToText(g) + " zlatých!");
+            FloatOverItem(item, CountedText(kGainPattern, g), kGoldYellow);
+            AddLogLine(CountedText(kGoldFoundPattern, g));
             break;
         }
         default:
@@ -331,7 +331,8 @@ void TrapStep() {
     if (!HeroDead) PlayCue(kCueHurt, 0.8f + 0.4f * platform::Rnd());
     if (Lives > 0) {
         AddFloatText(HeroX + 7.0f, HeroY + 7.0f, "-1", kRed);
-        AddLogLine("Byl jsi zraněn za 1 život...");
+        AddLogLine(
+            CountedText("Byl jsi zraněn za %n životů...", 1, "Byl jsi zraněn za 1 život..."));
         TrapTime = platform::TimeOfDay();
     } else if (!HeroDead) {
         KillHero();
