@@ -5,6 +5,7 @@
 #include "game/core/messages.h"
 #include "game/core/progression.h"
 #include "game/platform/rounding.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 
@@ -93,7 +94,8 @@ void RemoveFloatText(int16_t& i) {
 void RemoveMonster(int16_t& i) {
     if (LevelNumber == kLastLevel) {
         // Every kill in the last hall shakes it open.
-        static const std::string kHallShakes = "Zabitím monstra se otřásla celá hala!";
+        static const std::string kHallShakes =
+            SHOWN_TEXT("Rules", "Zabitím monstra se otřásla celá hala!");
         Tile& gate = Tiles[kHallGateTile];
         gate.Kind = kFloor;
         AddTileEffect(static_cast<int16_t>(gate.X + 10), static_cast<int16_t>(gate.Y + 10));

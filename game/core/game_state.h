@@ -71,8 +71,14 @@ struct Animation {
 struct FloatText {
     float X = 0, Y = 0;
     int16_t Age = 0;
-    std::string Text;
+    std::string Text;    // as shown in Czech
     int32_t Colour = 0;  // red + 256 green + 65536 blue
+    // The Czech template the text was made from and its number, or the
+    // level's text before its keys were named (see PlayerText).  Only the
+    // windows read them, to show the text in another language.
+    std::string Pattern;
+    int32_t Number = 0;
+    bool FromLevel = false;
 };
 
 // A picture sheet in memory: a device context with its bitmap.

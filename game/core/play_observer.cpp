@@ -48,8 +48,12 @@ UntoldKeys::~UntoldKeys() {
     --untold;
 }
 
-void ShowGameNotice(const std::string& text) {
-    Windows().ShowNotice(WithKeyNames(text));
+void ShowGameNotice(const PlayerText& text) {
+    PlayerText shown = text;
+    shown.czech = WithKeyNames(text.czech);
+    // A fixed text that names keys is found in another language as written.
+    if (shown.pattern.empty() && shown.czech != text.czech) shown.pattern = text.czech;
+    Windows().ShowNotice(shown);
     if (observer) observer->NoticeClosed();
 }
 

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/core/player_text.h"
+
 namespace game {
 
 // How a game came to an end.
@@ -87,6 +89,6 @@ class UntoldKeys {
 // The notice window with the text, modally, its keys named (key_text.h),
 // and the listener told when it has been closed: the rules show their
 // notices through this.
-void ShowGameNotice(const std::string& text);
+void ShowGameNotice(const PlayerText& text);
 
 }  // namespace game

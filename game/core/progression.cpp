@@ -9,6 +9,7 @@
 #include "game/platform/numbers.h"
 #include "game/platform/random.h"
 #include "game/platform/rounding.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 
@@ -73,10 +74,10 @@ bool CheckLevelUp() {
     int16_t gain = platform::CInt(5.0f * platform::Rnd() + 5.0f);
     MaxLives = static_cast<int16_t>(std::min<int32_t>(MaxLives + gain, INT16_MAX));
     Lives = MaxLives;
-    AddFloatText(HeroX + 7.0f, HeroY + 7.0f, "Úroveň " + platform::ToText(HeroLevel + 1),
-                 Rgb(0, 200, 255));
-    AddLogLine("Postoupil jsi na úroveň!");
-    AddLogLine("Získal jsi " + platform::ToText(gain) + " životů...");
+    AddFloatText(HeroX + 7.0f, HeroY + 7.0f,
+                 CountedText(SHOWN_TEXT("Rules", "Úroveň %n"), HeroLevel + 1), Rgb(0, 200, 255));
+    AddLogLine(SHOWN_TEXT("Rules", "Postoupil jsi na úroveň!"));
+    AddLogLine(CountedText(SHOWN_TEXT("Rules", "Získal jsi %n životů..."), gain));
     return true;
 }
 

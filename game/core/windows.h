@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/core/player_text.h"
+
 namespace game {
 
 // Captions of the eleven status values, in the order UpdateStatus sets them:
@@ -27,9 +29,10 @@ class GameWindows {
     virtual int LogLineCount() = 0;
     virtual void ClearLog() = 0;
     // Appends a line break and the text, and scrolls to the end.
-    virtual void AppendLogLine(const std::string& text) = 0;
+    virtual void AppendLogLine(const PlayerText& text) = 0;
     // When the log's last line is `from`, puts `to` in its place and
-    // returns true; otherwise changes nothing and returns false.
+    // returns true; otherwise changes nothing and returns false.  Both are
+    // fixed texts of the rules.
     virtual bool ReplaceLastLogLine(const std::string& from, const std::string& to) = 0;
 
     // --- play field ---
@@ -43,12 +46,12 @@ class GameWindows {
 
     // --- other windows ---
     // The notice window with the text, modally; returns when it is closed.
-    virtual void ShowNotice(const std::string& text) = 0;
+    virtual void ShowNotice(const PlayerText& text) = 0;
     // The help window with the keys of this run, modally; returns when it is
     // closed.
     virtual void ShowHelp() = 0;
     // A message box with an OK button; returns when it is closed.
-    virtual void ShowMessageBox(const std::string& text, const std::string& title) = 0;
+    virtual void ShowMessageBox(const PlayerText& text, const std::string& title) = 0;
     // The progress notice: shown with its bar reset to "-", grown, hidden.
     virtual void ShowProgress() = 0;
     virtual void AdvanceProgress(int dashes) = 0;
@@ -96,14 +99,14 @@ class SilentWindows : public GameWindows {
   public:
     int LogLineCount() override { return 1; }
     void ClearLog() override {}
-    void AppendLogLine(const std::string&) override {}
+    void AppendLogLine(const PlayerText&) override {}
     bool ReplaceLastLogLine(const std::string&, const std::string&) override { return false; }
     int TextWidth(const std::string&) override { return 0; }
     void ShowStatus(const StatusCaptions&) override {}
     void SetLivesCaption(const std::string&) override {}
-    void ShowNotice(const std::string&) override {}
+    void ShowNotice(const PlayerText&) override {}
     void ShowHelp() override {}
-    void ShowMessageBox(const std::string&, const std::string&) override {}
+    void ShowMessageBox(const PlayerText&, const std::string&) override {}
     void ShowProgress() override {}
     void AdvanceProgress(int) override {}
     void HideProgress() override {}

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "game/platform/shown_text.h"
+
 namespace game {
 
 std::string SavesFolder();
@@ -42,10 +44,11 @@ std::string UnfinishedPositionPath();
 void RemoveUnfinishedSave();
 
 // Log lines of a save that did not happen.
-inline constexpr const char* kSaveFailedLine = "Hru se nepodařilo uložit...";
+inline constexpr const char* kSaveFailedLine = SHOWN_TEXT("Rules", "Hru se nepodařilo uložit...");
 inline constexpr const char* kSaveFailedKeptLine =
-    "Hru se nepodařilo uložit, předchozí uložená hra zůstala beze změny...";
-inline constexpr const char* kSaveRefusedLine = "Hru nelze uložit, hrdina je mrtvý...";
+    SHOWN_TEXT("Rules", "Hru se nepodařilo uložit, předchozí uložená hra zůstala beze změny...");
+inline constexpr const char* kSaveRefusedLine =
+    SHOWN_TEXT("Rules", "Hru nelze uložit, hrdina je mrtvý...");
 
 // What the log says when a save under saveName did not happen: that the
 // previous save stayed as it was, when there is one of that name.

@@ -8,8 +8,8 @@
 
 namespace game {
 
-inline constexpr const char* kGameSavedLine = "Hra byla úspěšně uložena...";
-inline constexpr const char* kGameLoadedLine = "Hra byla úspěšně načtena...";
+inline constexpr const char* kGameSavedLine = SHOWN_TEXT("Rules", "Hra byla úspěšně uložena...");
+inline constexpr const char* kGameLoadedLine = SHOWN_TEXT("Rules", "Hra byla úspěšně načtena...");
 inline constexpr const char* kNoSaveLine = SHOWN_TEXT("Message", "Uložená hra nebyla nalezena...");
 
 // The name of the quick save (F5, F7).

@@ -7,11 +7,13 @@
 
 #include <cstdint>
 
+#include "game/platform/shown_text.h"
+
 namespace game {
 
 // The game-over notice (four blanks before "Game Over").
 inline constexpr const char* kGameOverText =
-    "...a tak tvá duše odešla do astrálních sfér...    Game Over";
+    SHOWN_TEXT("Rules", "...a tak tvá duše odešla do astrálních sfér...    Game Over");
 
 // Frames an explosion or tile-effect picture stays, and its last picture.
 inline constexpr int16_t kTicksPerPicture = 4;

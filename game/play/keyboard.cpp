@@ -96,7 +96,7 @@ void Picture1_KeyDown(int16_t, int16_t keyCode, int16_t shift) {
             QuickLoad();
             break;
         case kKeyL:
-            if (CheatMode) AddLogLine(kMapLinePrefix + std::to_string(LevelNumber));
+            if (CheatMode) AddLogLine(CountedText(kMapLinePattern, LevelNumber));
             break;
         case kKeyH:
             if (shift == kCtrlAlt && CheatMode) {

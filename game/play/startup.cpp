@@ -18,6 +18,7 @@ namespace game {
 namespace {
 
 constexpr const char* kProgramTitle = "Karvelun";
+constexpr const char* kPictureMissingPattern = SHOWN_TEXT("Rules", "Nelze načíst obrázek %1.");
 bool shutDownDone = false;
 // The sound library's music while the sound is on and the music above 0.
 std::unique_ptr<MusicSink> librarySink;
@@ -28,7 +29,7 @@ bool soundSilenced = false;
 bool LoadBackgroundOrFail(Form form, const std::string& name) {
     std::string path = Places.data + "/obr/" + name;
     if (Windows().LoadBackground(form, path)) return true;
-    Windows().ShowMessageBox("Nelze načíst obrázek " + path + ".", kProgramTitle);
+    Windows().ShowMessageBox(NamedText(kPictureMissingPattern, path), kProgramTitle);
     return false;
 }
 
@@ -170,7 +171,7 @@ bool Main(const FilePlaces& places, const Settings& settings) {
 
     std::string failedPath;
     if (!windows.LoadSurfaces(&failedPath)) {
-        windows.ShowMessageBox("Nelze načíst obrázek " + failedPath + ".", kProgramTitle);
+        windows.ShowMessageBox(NamedText(kPictureMissingPattern, failedPath), kProgramTitle);
         return false;
     }
     windows.AdvanceProgress(4);

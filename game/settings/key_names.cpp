@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -20,7 +21,7 @@ struct Caption {
     std::string_view caption;
     bool word;
 };
-constexpr Caption kCaptions[] = {
+constexpr Caption kCzechCaptions[] = {
     {vk::Up, "Šipka nahoru", true},  {vk::Down, "Šipka dolů", true},
     {vk::Left, "Šipka vlevo", true}, {vk::Right, "Šipka vpravo", true},
     {vk::Control, "Ctrl", false},    {vk::Shift, "Shift", false},
@@ -32,6 +33,58 @@ constexpr Caption kCaptions[] = {
     {vk::End, "End", false},         {vk::Insert, "Insert", false},
     {vk::Delete, "Delete", false},
 };
+// English names keys by their labels, capitals and all.
+constexpr Caption kEnglishCaptions[] = {
+    {vk::Up, "Up arrow", false},     {vk::Down, "Down arrow", false},
+    {vk::Left, "Left arrow", false}, {vk::Right, "Right arrow", false},
+    {vk::Control, "Ctrl", false},    {vk::Shift, "Shift", false},
+    {vk::Menu, "Alt", false},        {vk::Space, "Space", false},
+    {vk::Escape, "Esc", false},      {vk::Pause, "Pause", false},
+    {vk::Return, "Enter", false},    {vk::Back, "Backspace", false},
+    {vk::Tab, "Tab", false},         {vk::Prior, "Page Up", false},
+    {vk::Next, "Page Down", false},  {vk::Home, "Home", false},
+    {vk::End, "End", false},         {vk::Insert, "Insert", false},
+    {vk::Delete, "Delete", false},
+};
+static_assert(std::size(kCzechCaptions) == std::size(kEnglishCaptions));
+
+// What a language calls the keys and the pad's controls.
+struct Naming {
+    const Caption* captions;
+    std::size_t captionCount;
+    // The pad's standard layout, as inside a sentence, per command.
+    std::array<std::string_view, kCommandCount> pad;
+    std::string_view padConfirm;
+    // {Pohyb}: the arrows, the pad's stick, and four other keys around
+    // their names.
+    std::string_view arrows;
+    std::string_view padMove;
+    std::string_view moveKeysBefore;
+    std::string_view moveKeysAfter;
+};
+
+constexpr Naming kCzech = {kCzechCaptions,
+                           std::size(kCzechCaptions),
+                           {"levá páčka nahoru", "levá páčka dolů", "levá páčka vlevo",
+                            "levá páčka vpravo", "A", "B", "Start", "Back", "LB", "RB"},
+                           "A",
+                           "šipkami",
+                           "levou páčkou",
+                           "klávesami ",
+                           ""};
+constexpr Naming kEnglish = {kEnglishCaptions,
+                             std::size(kEnglishCaptions),
+                             {"left stick up", "left stick down", "left stick left",
+                              "left stick right", "A", "B", "Start", "Back", "LB", "RB"},
+                             "A",
+                             "the arrow keys",
+                             "the left stick",
+                             "the ",
+                             " keys"};
+
+const Naming& NamingOf(KeyLanguage language) {
+    return language == KeyLanguage::English ? kEnglish : kCzech;
+}
 
 // The Czech small letters and their capitals, in UTF-8.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kCzechLetters = {{
@@ -74,28 +127,16 @@ std::string WithFirstLetter(std::string text, bool capital) {
 }
 
 // A key's name as it stands inside a sentence.
-std::string KeyInSentence(int16_t keyCode) {
-    for (const Caption& c : kCaptions)
+std::string KeyInSentence(int16_t keyCode, const Naming& naming) {
+    for (std::size_t i = 0; i < naming.captionCount; ++i) {
+        const Caption& c = naming.captions[i];
         if (c.code == keyCode) return WithFirstLetter(std::string(c.caption), !c.word);
+    }
     return PortableNameOf(keyCode);
 }
 
 // The commands in the order of KeyCommands().
 enum : std::size_t { kUp, kDown, kLeft, kRight, kFire, kBomb, kPause, kMenu, kSave, kLoad };
-
-// The pad's standard layout, as inside a sentence, per command.
-constexpr std::array<std::string_view, kCommandCount> kPadNames = {"levá páčka nahoru",
-                                                                   "levá páčka dolů",
-                                                                   "levá páčka vlevo",
-                                                                   "levá páčka vpravo",
-                                                                   "A",
-                                                                   "B",
-                                                                   "Start",
-                                                                   "Back",
-                                                                   "LB",
-                                                                   "RB"};
-constexpr std::string_view kPadConfirm = "A";
-constexpr std::string_view kPadMove = "levou páčkou";
 
 constexpr std::string_view kMove = "Pohyb";
 constexpr std::string_view kConfirm = "Potvrdit";
@@ -109,19 +150,22 @@ std::optional<std::size_t> PlaceholderOf(std::string_view name) {
     return std::nullopt;
 }
 
-std::string Fill(std::string_view name, const KeyCodes& keys, KeyDevice device) {
+std::string Fill(std::string_view name, const KeyCodes& keys, KeyDevice device,
+                 const Naming& naming) {
     const bool pad = device == KeyDevice::Pad;
-    if (name == kConfirm) return pad ? std::string(kPadConfirm) : KeyInSentence(vk::Return);
+    if (name == kConfirm)
+        return pad ? std::string(naming.padConfirm) : KeyInSentence(vk::Return, naming);
     if (name == kMove) {
-        if (pad) return std::string(kPadMove);
+        if (pad) return std::string(naming.padMove);
         if (keys[kUp] == vk::Up && keys[kDown] == vk::Down && keys[kLeft] == vk::Left &&
             keys[kRight] == vk::Right)
-            return "šipkami";
-        return "klávesami " + KeyInSentence(keys[kUp]) + ", " + KeyInSentence(keys[kLeft]) + ", " +
-               KeyInSentence(keys[kDown]) + ", " + KeyInSentence(keys[kRight]);
+            return std::string(naming.arrows);
+        return std::string(naming.moveKeysBefore) + KeyInSentence(keys[kUp], naming) + ", " +
+               KeyInSentence(keys[kLeft], naming) + ", " + KeyInSentence(keys[kDown], naming) +
+               ", " + KeyInSentence(keys[kRight], naming) + std::string(naming.moveKeysAfter);
     }
     const std::size_t command = *PlaceholderOf(name);
-    return pad ? std::string(kPadNames[command]) : KeyInSentence(keys[command]);
+    return pad ? std::string(naming.pad[command]) : KeyInSentence(keys[command], naming);
 }
 
 bool EndsWith(std::string_view text, std::string_view end) {
@@ -156,13 +200,16 @@ bool SentenceStartsAfter(std::string_view before) {
 
 }  // namespace
 
-std::string KeyCaption(int16_t keyCode) {
-    for (const Caption& c : kCaptions)
-        if (c.code == keyCode) return std::string(c.caption);
+std::string KeyCaption(int16_t keyCode, KeyLanguage language) {
+    const Naming& naming = NamingOf(language);
+    for (std::size_t i = 0; i < naming.captionCount; ++i)
+        if (naming.captions[i].code == keyCode) return std::string(naming.captions[i].caption);
     return PortableNameOf(keyCode);
 }
 
-std::string FillKeyNames(std::string_view text, const KeyCodes& keys, KeyDevice device) {
+std::string FillKeyNames(std::string_view text, const KeyCodes& keys, KeyDevice device,
+                         KeyLanguage language) {
+    const Naming& naming = NamingOf(language);
     std::string filled;
     filled.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
@@ -171,7 +218,7 @@ std::string FillKeyNames(std::string_view text, const KeyCodes& keys, KeyDevice 
             if (close != std::string_view::npos) {
                 const std::string_view name = text.substr(i + 1, close - i - 1);
                 if (PlaceholderOf(name)) {
-                    std::string key = Fill(name, keys, device);
+                    std::string key = Fill(name, keys, device, naming);
                     if (SentenceStartsAfter(filled)) key = WithFirstLetter(std::move(key), true);
                     filled += key;
                     i = close + 1;

@@ -23,6 +23,11 @@
 //
 // Anything else in braces, and a brace that is not closed, stays as it is
 // written.  Plain C++; texts are UTF-8.
+//
+// In English the keys keep their labels' capitals wherever they stand
+// ("Hold Space."), the pad's stick is small inside a sentence ("left stick
+// up"), and {Pohyb} reads "the arrow keys", "the W, A, S, D keys" or "the
+// left stick" ("You move with {Pohyb}.").
 #pragma once
 
 #include <cstdint>
@@ -34,10 +39,14 @@
 
 namespace settings {
 
+// The language keys are named in.
+enum class KeyLanguage : uint8_t { Czech, English };
+
 // The caption of a key as the settings tool and the help list it, with a
 // capital letter ("Šipka nahoru", "Mezerník", "Ctrl", "Page Up", "F9",
-// "W"); empty for a code the game has no name for.
-std::string KeyCaption(int16_t keyCode);
+// "W"; "Up arrow", "Space" in English); empty for a code the game has no
+// name for.
+std::string KeyCaption(int16_t keyCode, KeyLanguage language = KeyLanguage::Czech);
 
 // Which of the player's things he used last: it decides whether a text
 // names his keys or the pad's buttons.
@@ -45,7 +54,8 @@ enum class KeyDevice : uint8_t { Keyboard, Pad };
 
 // The text with its placeholders filled: for the keyboard the keys of
 // `keys` (in the order of KeyCommands()), for the pad its standard layout.
-std::string FillKeyNames(std::string_view text, const KeyCodes& keys, KeyDevice device);
+std::string FillKeyNames(std::string_view text, const KeyCodes& keys, KeyDevice device,
+                         KeyLanguage language = KeyLanguage::Czech);
 
 // The pieces of a text that begin with "{" but are no placeholder, each as
 // written up to its closing brace ("{Strelba2}", "{bomba}"), or up to the

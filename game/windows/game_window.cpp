@@ -14,6 +14,7 @@
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
+#include "game/core/messages.h"
 #include "game/platform/fonts.h"
 #include "game/platform/keys.h"
 #include "game/platform/rounding.h"
@@ -22,6 +23,7 @@
 #include "game/play/startup.h"
 #include "game/windows/language.h"
 #include "game/windows/pause_overlay.h"
+#include "game/windows/shown_text.h"
 #include "game/windows/window_style.h"
 
 namespace game {
@@ -83,11 +85,11 @@ QColor ColourOf(int32_t colour) {
 // Where a floating text is printed: at its own top-left corner, or moved
 // the least way inside the field where it would stick out, so that it is
 // read whole.  Only the print moves; the text keeps its place and its rise.
-QPoint FloatTextCorner(const FloatText& text, QSizeF size) {
+QPoint FloatTextCorner(float x, float y, QSizeF size) {
     const int width = static_cast<int>(std::ceil(size.width()));
     const int height = static_cast<int>(std::ceil(size.height()));
-    return {std::clamp<int>(platform::CInt(text.X), 0, std::max(0, kFieldSize - width)),
-            std::clamp<int>(platform::CInt(text.Y), 0, std::max(0, kFieldSize - height))};
+    return {std::clamp<int>(platform::CInt(x), 0, std::max(0, kFieldSize - width)),
+            std::clamp<int>(platform::CInt(y), 0, std::max(0, kFieldSize - height))};
 }
 
 }  // namespace
@@ -338,11 +340,23 @@ void Form1::PrintFloatTexts() {
     if (FloatTextCount == 0) return;
     QPainter painter(&fieldImage_);
     painter.setFont(fieldFont_);
+    const bool english = EnglishShown();
     for (int i = 0; i < FloatTextCount; ++i) {
         const FloatText& text = FloatTexts[i];
-        const QStaticText& laidOut = LaidOut(text.Text);
+        float x = text.X;
+        std::string shown;
+        if (english) {
+            // The rules centred the Czech text; another text is centred on
+            // the same middle.
+            shown = ShownText(TextOf(text)).toStdString();
+            if (shown != text.Text)
+                x += static_cast<float>(TextWidth(QString::fromStdString(text.Text)) -
+                                        TextWidth(QString::fromStdString(shown))) /
+                     2.0f;
+        }
+        const QStaticText& laidOut = LaidOut(english ? shown : text.Text);
         painter.setPen(ColourOf(text.Colour));
-        painter.drawStaticText(FloatTextCorner(text, laidOut.size()), laidOut);
+        painter.drawStaticText(FloatTextCorner(x, text.Y, laidOut.size()), laidOut);
     }
 }
 

@@ -76,7 +76,8 @@ QLabel* Heading(QWidget* parent, const QRect& place, const QColor& colour, doubl
 }  // namespace
 
 QString KeyCaptionOf(int16_t keyCode) {
-    return QString::fromStdString(settings::KeyCaption(keyCode));
+    return QString::fromStdString(settings::KeyCaption(
+        keyCode, EnglishShown() ? settings::KeyLanguage::English : settings::KeyLanguage::Czech));
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : BackgroundWindow(kWidth, kHeight, Qt::black, parent) {
@@ -144,8 +145,9 @@ void HelpWindow::ShowHelp(const KeyBindings& keys) {
         KeyCaptions[i]->setText(KeyCaptionOf(keys.KeyOf(kAllCommands[i])));
     // A tip is translated with its keys' placeholders, then they are filled.
     const auto tip = [&](const char* text) {
-        return QString::fromStdString(settings::FillKeyNames(Shown("Help", text).toStdString(),
-                                                             keys.Keys(), LastKeyDevice()));
+        return QString::fromStdString(settings::FillKeyNames(
+            Shown("Help", text).toStdString(), keys.Keys(), LastKeyDevice(),
+            EnglishShown() ? settings::KeyLanguage::English : settings::KeyLanguage::Czech));
     };
     Tips[0]->setText(tip(
         QT_TRANSLATE_NOOP("Help", "Držte střelbu ({Strelba}) a kouzla poletí jedno za druhým.")));

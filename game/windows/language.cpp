@@ -35,6 +35,14 @@ settings::Language LanguageInUse() {
     return inUse;
 }
 
+bool EnglishShown() {
+    return inUse == settings::Language::kEnglish;
+}
+
+void SetEnglishShown(bool english) {
+    UseLanguage(english ? settings::Language::kEnglish : settings::Language::kCzech);
+}
+
 QString Shown(const char* context, const char* text) {
     return QCoreApplication::translate(context, text);
 }

@@ -37,17 +37,17 @@ class PlaybackWindows final : public GameWindows {
 
     int LogLineCount() override { return w_.LogLineCount(); }
     void ClearLog() override { w_.ClearLog(); }
-    void AppendLogLine(const std::string& text) override { w_.AppendLogLine(text); }
+    void AppendLogLine(const PlayerText& text) override { w_.AppendLogLine(text); }
     bool ReplaceLastLogLine(const std::string& from, const std::string& to) override {
         return w_.ReplaceLastLogLine(from, to);
     }
     int TextWidth(const std::string& text) override { return w_.TextWidth(text); }
     void ShowStatus(const StatusCaptions& captions) override { w_.ShowStatus(captions); }
     void SetLivesCaption(const std::string& caption) override { w_.SetLivesCaption(caption); }
-    void ShowNotice(const std::string&) override {}
+    void ShowNotice(const PlayerText&) override {}
     // The help on F1 is for the player at the keys, not for a watcher.
     void ShowHelp() override {}
-    void ShowMessageBox(const std::string& text, const std::string& title) override {
+    void ShowMessageBox(const PlayerText& text, const std::string& title) override {
         w_.ShowMessageBox(text, title);
     }
     void ShowProgress() override {}

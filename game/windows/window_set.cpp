@@ -23,6 +23,7 @@
 #include "game/windows/save_window.h"
 #include "game/windows/settings_window.h"
 #include "game/windows/sheets.h"
+#include "game/windows/shown_text.h"
 
 namespace game {
 
@@ -57,11 +58,12 @@ void WindowSet::ClearLog() {
     logLines_.Clear();
 }
 
-void WindowSet::AppendLogLine(const std::string& text) {
+void WindowSet::AppendLogLine(const PlayerText& text) {
     // A line break and the text go in at the end without re-reading the
     // whole log, so a long log stays as fast as a short one.  The log thus
-    // starts with an empty first line.
-    const QString line = QString::fromStdString(text);
+    // starts with an empty first line.  A line stays in the language it was
+    // written in.
+    const QString line = ShownText(text);
     QTextCursor cursor(form1_->Text1->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock();
@@ -72,10 +74,10 @@ void WindowSet::AppendLogLine(const std::string& text) {
 }
 
 bool WindowSet::ReplaceLastLogLine(const std::string& from, const std::string& to) {
-    const QString old = QString::fromStdString(from);
+    const QString old = ShownText(from);
     const QTextBlock last = form1_->Text1->document()->lastBlock();
     if (last.text() != old) return false;
-    const QString line = QString::fromStdString(to);
+    const QString line = ShownText(to);
     QTextCursor cursor(last);
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     cursor.insertText(line);
@@ -97,21 +99,23 @@ void WindowSet::SetLivesCaption(const std::string& caption) {
     form1_->Label1->setText(QString::fromStdString(caption));
 }
 
-void WindowSet::ShowNotice(const std::string& text) {
-    form2_->ShowNotice(QString::fromStdString(text));
+void WindowSet::ShowNotice(const PlayerText& text) {
+    form2_->ShowNotice(ShownText(text));
 }
 
 void WindowSet::ShowHelp() {
     help_->ShowHelp(ActiveKeyBindings());
 }
 
-void WindowSet::ShowMessageBox(const std::string& text, const std::string& title) {
+void WindowSet::ShowMessageBox(const PlayerText& text, const std::string& title) {
     // Shown also while the game shuts down: the shut-down has a message of
     // its own (a failed unregistration of the sound library).
-    // A text of the rules in the player's language; one composed with a
-    // name or a number in it is shown as written.
-    QMessageBox box(QMessageBox::NoIcon, Shown("Message", title), Shown("Message", text),
-                    QMessageBox::Ok);
+    // A text of the rules in the player's language: its template's
+    // translation, or the windows' own message of the same words.
+    QString shown = ShownText(text);
+    if (EnglishShown() && shown == QString::fromStdString(text.czech))
+        shown = Shown("Message", text.czech);
+    QMessageBox box(QMessageBox::NoIcon, Shown("Message", title), shown, QMessageBox::Ok);
     MusicOverlay lowered;
     box.exec();
 }

@@ -44,14 +44,14 @@ class WindowSet final : public GameWindows {
 
     int LogLineCount() override;
     void ClearLog() override;
-    void AppendLogLine(const std::string& text) override;
+    void AppendLogLine(const PlayerText& text) override;
     bool ReplaceLastLogLine(const std::string& from, const std::string& to) override;
     int TextWidth(const std::string& text) override;
     void ShowStatus(const StatusCaptions& captions) override;
     void SetLivesCaption(const std::string& caption) override;
-    void ShowNotice(const std::string& text) override;
+    void ShowNotice(const PlayerText& text) override;
     void ShowHelp() override;
-    void ShowMessageBox(const std::string& text, const std::string& title) override;
+    void ShowMessageBox(const PlayerText& text, const std::string& title) override;
     void ShowProgress() override;
     void AdvanceProgress(int dashes) override;
     void HideProgress() override;

@@ -4,6 +4,7 @@
 #include "game/core/messages.h"
 #include "game/levels/working_levels.h"
 #include "game/platform/rounding.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 
@@ -11,7 +12,7 @@ void KillHero() {
     HeroDead = true;
     AddExplosion(platform::CInt(HeroX + 7.0f), platform::CInt(HeroY + 7.0f));
     AddFloatText(HeroX + 7.0f, HeroY + 7.0f, "R.I.P.", Rgb(255, 0, 0));
-    AddLogLine("Jsi mrtev...");
+    AddLogLine(SHOWN_TEXT("Rules", "Jsi mrtev..."));
     ClearWorkingLevels();
     KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
     FireHeld = false;

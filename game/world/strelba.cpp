@@ -13,6 +13,7 @@
 #include "game/platform/numbers.h"
 #include "game/platform/random.h"
 #include "game/platform/rounding.h"
+#include "game/platform/shown_text.h"
 #include "game/world/float_text_colours.h"
 #include "game/world/hero_death.h"
 #include "game/world/walls.h"
@@ -66,8 +67,8 @@ int32_t Clamp32(int64_t value) {
                                                     std::numeric_limits<int32_t>::max()));
 }
 
-void LogIfAny(const std::string& line) {
-    if (!line.empty()) AddLogLine(line);
+void LogIfAny(const PlayerText& line) {
+    if (!line.czech.empty()) AddLogLine(line);
 }
 
 // Experience for a kill, with its floating text unless the hero rose a
@@ -75,15 +76,15 @@ void LogIfAny(const std::string& line) {
 // flight may kill, but earns him nothing.
 void RewardKill(int16_t j) {
     if (HeroDead) {
-        AddLogLine("Monstrum bylo zabito...");
+        AddLogLine(SHOWN_TEXT("Rules", "Monstrum bylo zabito..."));
         return;
     }
     const int32_t xp = KillExperience(Monsters[j]);
     Experience = Clamp32(static_cast<int64_t>(Experience) + xp);
-    AddLogLine("Monstrum bylo zabito...");
-    AddLogLine("Získal jsi " + platform::ToText(xp) + " zkušeností!");
+    AddLogLine(SHOWN_TEXT("Rules", "Monstrum bylo zabito..."));
+    AddLogLine(CountedText(kExperiencePattern, xp));
     if (!CheckLevelUp())
-        AddFloatText(HeroX + 7.0f, HeroY + 7.0f, platform::ToText(xp) + "+", kExperienceBlue);
+        AddFloatText(HeroX + 7.0f, HeroY + 7.0f, CountedText(kGainPattern, xp), kExperienceBlue);
 }
 
 void CountdownStep(const char* text) {
@@ -254,7 +255,7 @@ void DamageWall(Tile& w, int16_t strength, bool byMissile) {
                       static_cast<int32_t>(strength);
     PlayVariedCue(kCueHit, 0.8f, 0.4f);
     AddFloatText(static_cast<float>(w.X + 10), static_cast<float>(w.Y + 10),
-                 platform::ToText(strength) + "-", kWhite);
+                 CountedText(kLossPattern, strength), kWhite);
     if (h < 1) {
         AddExplosion(static_cast<int16_t>(w.X + 10), static_cast<int16_t>(w.Y + 10));
         if (byMissile) PlayVariedCue(kCueBoom, 0.9f, 0.2f);
@@ -342,7 +343,7 @@ void HitHero(int16_t& i) {
     UpdateStatus();
     PlayHurtCue();
     if (Lives > 0) {
-        AddFloatText(HeroX + 7.0f, HeroY + 7.0f, platform::ToText(damage) + "-", kRed);
+        AddFloatText(HeroX + 7.0f, HeroY + 7.0f, CountedText(kLossPattern, damage), kRed);
         LogIfAny(LivesMessage("Byl jsi zraněn za ", damage));
     } else if (!HeroDead) {
         KillHero();
@@ -360,7 +361,7 @@ bool MissileHitsMonster(int16_t& i, int16_t& j) {
     Monster& m = Monsters[j];
     m.HitPoints = Clamp16(static_cast<int32_t>(m.HitPoints) - MissileStrength);
     PlayVariedCue(kCueHit, 0.8f, 0.4f);
-    AddFloatText(m.X + 7.0f, m.Y + 7.0f, platform::ToText(MissileStrength) + "-", kWhite);
+    AddFloatText(m.X + 7.0f, m.Y + 7.0f, CountedText(kLossPattern, MissileStrength), kWhite);
     LogIfAny(LivesMessage("Monstrum bylo zraněno za ", MissileStrength));
     if (m.HitPoints < 1) {
         AddExplosion(platform::CInt(m.X + 6.0f), platform::CInt(m.Y + 6.0f));
@@ -388,8 +389,9 @@ bool FragmentHitsMonster(int16_t& i) {
     Monster& m = Monsters[j];
     m.HitPoints = Clamp16(static_cast<int32_t>(m.HitPoints) - BombStrength);
     PlayVariedCue(kCueHit, 0.8f, 0.4f);
-    AddFloatText(m.X + 7.0f, m.Y + 7.0f, platform::ToText(BombStrength) + "-", kWhite);
-    AddLogLine("Monstrum bylo zraněno za " + platform::ToText(BombStrength) + " životů...");
+    AddFloatText(m.X + 7.0f, m.Y + 7.0f, CountedText(kLossPattern, BombStrength), kWhite);
+    AddLogLine(
+        CountedText(SHOWN_TEXT("Rules", "Monstrum bylo zraněno za %n životů..."), BombStrength));
     if (m.HitPoints < 1) {
         PlayVariedCue(kCueBoom, 0.9f, 0.2f);
         RewardKill(j);
@@ -411,8 +413,9 @@ bool FragmentHitsHero(int16_t& i) {
     Lives = Clamp16(static_cast<int32_t>(Lives) - BombStrength);
     Windows().SetLivesCaption(platform::ToText(Lives));
     if (Lives > 0) {
-        AddFloatText(HeroX + 7.0f, HeroY + 7.0f, platform::ToText(BombStrength) + "-", kRed);
-        AddLogLine("Byl jsi zraněn za " + platform::ToText(BombStrength) + " životů...");
+        AddFloatText(HeroX + 7.0f, HeroY + 7.0f, CountedText(kLossPattern, BombStrength), kRed);
+        AddLogLine(
+            CountedText(SHOWN_TEXT("Rules", "Byl jsi zraněn za %n životů..."), BombStrength));
     } else if (!HeroDead) {
         KillHero();
     }
@@ -434,9 +437,14 @@ std::string LivesEnding(int32_t n) {
     return " životů...";
 }
 
-std::string LivesMessage(const std::string& prefix, int32_t n) {
-    if (n < 1) return "";
-    return prefix + platform::ToText(n) + LivesEnding(n);
+// LivesMessage's templates that no line of the rules writes out whole,
+// named here for the translation.
+[[maybe_unused]] constexpr const char* kComposedLivesTemplates[] = {
+    SHOWN_TEXT("Rules", "Byl jsi vyléčen za %n životů...")};
+
+PlayerText LivesMessage(const std::string& prefix, int32_t n) {
+    if (n < 1) return PlayerText();
+    return CountedText(prefix + "%n životů...", n, prefix + platform::ToText(n) + LivesEnding(n));
 }
 
 }  // namespace game

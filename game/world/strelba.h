@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/core/game_state.h"
+#include "game/core/player_text.h"
 
 namespace game {
 
@@ -72,7 +73,8 @@ int32_t KillExperience(const Monster& m);
 // Czech agreement of lives with their number: 1 " život...", 2 to 4
 // " životy...", 5 and more " životů...".
 std::string LivesEnding(int32_t n);
-// "<prefix><n><ending>", or empty when n < 1 (nothing is logged then).
-std::string LivesMessage(const std::string& prefix, int32_t n);
+// "<prefix><n><ending>", of the template "<prefix>%n životů...", or empty
+// when n < 1 (nothing is logged then).
+PlayerText LivesMessage(const std::string& prefix, int32_t n);
 
 }  // namespace game

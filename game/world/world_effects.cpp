@@ -16,6 +16,7 @@
 #include "game/platform/numbers.h"
 #include "game/platform/random.h"
 #include "game/platform/rounding.h"
+#include "game/platform/shown_text.h"
 #include "game/world/float_text_colours.h"
 #include "game/world/hero_death.h"
 #include "game/world/strelba.h"
@@ -25,9 +26,11 @@ namespace game {
 
 namespace {
 
-constexpr const char* kMechanismText = "Spustil jsi nějaký mechanismus...";
-constexpr const char* kLevelNotStoredLine = "Úroveň se nepodařilo uložit, zůstáváš zde...";
-constexpr const char* kEndingText = "...a tak jsi dohrál tuto hru...    Game Over";
+constexpr const char* kMechanismText = SHOWN_TEXT("Rules", "Spustil jsi nějaký mechanismus...");
+constexpr const char* kLevelNotStoredLine =
+    SHOWN_TEXT("Rules", "Úroveň se nepodařilo uložit, zůstáváš zde...");
+constexpr const char* kEndingText =
+    SHOWN_TEXT("Rules", "...a tak jsi dohrál tuto hru...    Game Over");
 
 // Upgrades stop at the type's limit instead of wrapping round.
 int16_t Add16(int16_t value, int32_t add) {
@@ -40,11 +43,11 @@ int32_t Add32(int32_t value, int32_t add) {
     return static_cast<int32_t>(sum > INT32_MAX ? INT32_MAX : sum < INT32_MIN ? INT32_MIN : sum);
 }
 
-void FloatOverItem(const Item& item, const std::string& text, int32_t colour) {
+void FloatOverItem(const Item& item, const PlayerText& text, int32_t colour) {
     AddFloatText(static_cast<float>(item.X + 9), static_cast<float>(item.Y + 9), text, colour);
 }
 
-void FloatOverTile(const Tile& w, const std::string& text, int32_t colour) {
+void FloatOverTile(const Tile& w, const PlayerText& text, int32_t colour) {
     AddFloatText(static_cast<float>(w.X + 10), static_cast<float>(w.Y + 10), text, colour);
 }
 
@@ -127,7 +130,7 @@ void EndTheGame() {
 }
 
 void Sign(Tile& w) {
-    const std::string text = WithKeyNames(w.Param1);
+    const PlayerText text = LevelText(WithKeyNames(w.Param1), w.Param1);
     FloatOverTile(w, text, kWhite);
     AddLogLine(text);
     if (ActsOnce(w.Param2)) w.Kind = kFloor;
@@ -174,7 +177,7 @@ void Mechanism(Tile& w) {
 }
 
 void MessageScreen(Tile& w) {
-    const std::string text = WithKeyNames(w.Param1);
+    const PlayerText text = LevelText(WithKeyNames(w.Param1), w.Param1);
     ShowGameNotice(text);
     if (ShutdownRequested) return;
     // The keys were let go while the notice had the keyboard.
@@ -192,8 +195,8 @@ void PickUpItem(int16_t& i) {
         case 0: {  // gold
             const int16_t g = platform::CInt(platform::Rnd() * 10.0f + 1.0f);
             Gold = Add32(Gold, g);
-            FloatOverItem(item, platform::ToText(g) + "+", kGoldYellow);
-            AddLogLine("Získal jsi " + platform::ToText(g) + GoldEnding(g));
+            FloatOverItem(item, CountedText(kGainPattern, g), kGoldYellow);
+            AddLogLine(GoldFoundText(g));
             break;
         }
         case 1: {  // experience, told in the log first
@@ -201,8 +204,8 @@ void PickUpItem(int16_t& i) {
             const int32_t x = platform::CLng(r * static_cast<float>(35 * HeroLevel) +
                                              static_cast<float>(35 * (HeroLevel + 1)));
             Experience = Add32(Experience, x);
-            AddLogLine("Získal jsi " + platform::ToText(x) + " zkušeností!");
-            if (!CheckLevelUp()) FloatOverItem(item, platform::ToText(x) + "+", kExperienceBlue);
+            AddLogLine(CountedText(kExperiencePattern, x));
+            if (!CheckLevelUp()) FloatOverItem(item, CountedText(kGainPattern, x), kExperienceBlue);
             break;
         }
         case 2: {  // healing, never above the maximum
@@ -211,44 +214,44 @@ void PickUpItem(int16_t& i) {
             if (h > MaxLives - Lives) h = MaxLives - Lives;
             Lives = Add16(Lives, h);
             if (Lives > MaxLives) Lives = MaxLives;
-            FloatOverItem(item, platform::ToText(h) + "+", kRed);
-            const std::string healed = LivesMessage("Byl jsi vyléčen za ", h);
-            if (!healed.empty()) AddLogLine(healed);
+            FloatOverItem(item, CountedText(kGainPattern, h), kRed);
+            const PlayerText healed = LivesMessage("Byl jsi vyléčen za ", h);
+            if (!healed.czech.empty()) AddLogLine(healed);
             Windows().SetLivesCaption(platform::ToText(Lives));
             break;
         }
         case 4:
             BombStrength = Add16(BombStrength, 2);
-            FloatOverItem(item, "Síla +2", kBombOrange);
-            AddLogLine("Síla dračí bomby byla vylepšena!");
+            FloatOverItem(item, SHOWN_TEXT("Rules", "Síla +2"), kBombOrange);
+            AddLogLine(SHOWN_TEXT("Rules", "Síla dračí bomby byla vylepšena!"));
             break;
         case 5:
             MissileStrength = Add16(MissileStrength, 1);
-            FloatOverItem(item, "Síla +1", kGoldYellow);
-            AddLogLine("Síla magické střely byla vylepšena!");
+            FloatOverItem(item, SHOWN_TEXT("Rules", "Síla +1"), kGoldYellow);
+            AddLogLine(SHOWN_TEXT("Rules", "Síla magické střely byla vylepšena!"));
             break;
         case 6:  // "+1" on the panel's scale: five pixels
             BombRange = Add16(BombRange, 5);
-            FloatOverItem(item, "Dosah +1", kBombOrange);
-            AddLogLine("Dosah magické bomby byl vylepšen!");
+            FloatOverItem(item, SHOWN_TEXT("Rules", "Dosah +1"), kBombOrange);
+            AddLogLine(SHOWN_TEXT("Rules", "Dosah magické bomby byl vylepšen!"));
             break;
         case 7:
             MissileRange = Add16(MissileRange, 5);
-            FloatOverItem(item, "Dosah +1", kGoldYellow);
-            AddLogLine("Dosah magické střely byl vylepšen!");
+            FloatOverItem(item, SHOWN_TEXT("Rules", "Dosah +1"), kGoldYellow);
+            AddLogLine(SHOWN_TEXT("Rules", "Dosah magické střely byl vylepšen!"));
             break;
         case 8:
             // The sum is made in double and stored as a float, like the
             // decimal step it stands for.
             HeroSpeed = static_cast<float>(static_cast<double>(HeroSpeed) + 0.1);
-            FloatOverItem(item, "Rychlost +1", kSpeedGrey);
-            AddLogLine("Tvá rychlost byla vylepšena!");
+            FloatOverItem(item, SHOWN_TEXT("Rules", "Rychlost +1"), kSpeedGrey);
+            AddLogLine(SHOWN_TEXT("Rules", "Tvá rychlost byla vylepšena!"));
             break;
         case 10: {  // gold chest
             const int16_t g = platform::CInt(platform::Rnd() * 50.0f + 10.0f);
             Gold = Add32(Gold, g);
-            FloatOverItem(item, platform::ToText(g) + "+", kGoldYellow);
-            AddLogLine("Získal jsi " + platform::ToText(g) + " zlatých!");
+            FloatOverItem(item, CountedText(kGainPattern, g), kGoldYellow);
+            AddLogLine(CountedText(kGoldFoundPattern, g));
             break;
         }
         default:
@@ -331,7 +334,8 @@ void TrapStep() {
     if (!HeroDead) PlayCue(kCueHurt, 0.8f + 0.4f * platform::Rnd());
     if (Lives > 0) {
         AddFloatText(HeroX + 7.0f, HeroY + 7.0f, "-1", kRed);
-        AddLogLine("Byl jsi zraněn za 1 život...");
+        AddLogLine(CountedText(SHOWN_TEXT("Rules", "Byl jsi zraněn za %n životů..."), 1,
+                               "Byl jsi zraněn za 1 život..."));
         TrapTime = platform::TimeOfDay();
     } else if (!HeroDead) {
         KillHero();

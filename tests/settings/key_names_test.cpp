@@ -1,5 +1,6 @@
 // Texts that name the player's keys: every placeholder for the standard
-// keys, for chosen ones and for the pad, in the case the sentence needs.
+// keys, for chosen ones and for the pad, in the case the sentence needs, in
+// Czech and in English.
 #include <gtest/gtest.h>
 
 #include "game/platform/keys.h"
@@ -20,12 +21,14 @@ TEST(KeyNames, PlaceholdersBecomeTheKeysInTheCaseTheSentenceNeeds) {
     KeyCodes upOnly = standard;
     upOnly[0] = 'W';
     constexpr KeyDevice kKeys = KeyDevice::Keyboard, kPad = KeyDevice::Pad;
+    constexpr KeyLanguage kEnglish = KeyLanguage::English;
 
     struct Case {
         const char* text;
         const KeyCodes& keys;
         KeyDevice device;
         const char* shown;
+        KeyLanguage language = KeyLanguage::Czech;
     };
     const Case cases[] = {
         // Moving: always the instrumental, a capital only at a sentence's start.
@@ -70,10 +73,33 @@ TEST(KeyNames, PlaceholdersBecomeTheKeysInTheCaseTheSentenceNeeds) {
         {"{bomba} {Foo} {} { Bomba} {Bomba", standard, kKeys, "{bomba} {Foo} {} { Bomba} {Bomba"},
         {"{{Bomba}} }{Strelba}{", standard, kKeys, "{mezerník} }Ctrl{"},
         {"", standard, kPad, ""},
+        // English: keys by their labels wherever they stand, the stick and
+        // {Pohyb} small inside a sentence.
+        {"You move with {Pohyb}.", standard, kKeys, "You move with the arrow keys.", kEnglish},
+        {"{Pohyb} move you.", chosen, kKeys, "The W, A, S, D keys move you.", kEnglish},
+        {"Walk with {Pohyb}.", upOnly, kKeys,
+         "Walk with the W, Left arrow, Down arrow, Right arrow keys.", kEnglish},
+        {"You move with {Pohyb}. {Pohyb}!", chosen, kPad,
+         "You move with the left stick. The left stick!", kEnglish},
+        {"{Nahoru}, {Dolu}, {Vlevo}, {Vpravo}", standard, kKeys,
+         "Up arrow, Down arrow, Left arrow, Right arrow", kEnglish},
+        {"{Strelba}, {Bomba}, {Pauza}, {Menu}, {Ulozit}, {Nahrat}, {Potvrdit}", standard, kKeys,
+         "Ctrl, Space, Pause, Esc, F5, F7, Enter", kEnglish},
+        {"{Nahoru}, {Dolu}, {Vlevo}, {Vpravo}", chosen, kPad,
+         "Left stick up, left stick down, left stick left, left stick right", kEnglish},
+        {"{Bomba} lays a bomb. Hold {Strelba}: missiles fly.", chosen, kKeys,
+         "Ctrl lays a bomb. Hold Space: missiles fly.", kEnglish},
+        {"{Potvrdit} closes this window.", chosen, kPad, "A closes this window.", kEnglish},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FillKeyNames(c.text, c.keys, c.device), c.shown)
-            << c.text << (c.device == kPad ? " (pad)" : "");
+        EXPECT_EQ(FillKeyNames(c.text, c.keys, c.device, c.language), c.shown)
+            << c.text << (c.device == kPad ? " (pad)" : "")
+            << (c.language == kEnglish ? " (English)" : "");
+    // The captions the help and the settings tool list.
+    EXPECT_EQ(KeyCaption(vk::Space), "Mezerník");
+    EXPECT_EQ(KeyCaption(vk::Space, kEnglish), "Space");
+    EXPECT_EQ(KeyCaption(vk::Up, kEnglish), "Up arrow");
+    EXPECT_EQ(KeyCaption('W', kEnglish), "W");
 }
 
 }  // namespace

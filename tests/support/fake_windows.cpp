@@ -20,8 +20,8 @@ void RecordingWindows::ClearLog() {
     log.assign(1, "");
 }
 
-void RecordingWindows::AppendLogLine(const std::string& text) {
-    log.push_back(text);
+void RecordingWindows::AppendLogLine(const game::PlayerText& text) {
+    log.push_back(text.czech);
 }
 
 bool RecordingWindows::ReplaceLastLogLine(const std::string& from, const std::string& to) {
@@ -50,15 +50,15 @@ void RecordingWindows::ShowHelp() {
     calls.push_back("ShowHelp");
 }
 
-void RecordingWindows::ShowNotice(const std::string& text) {
-    calls.push_back("ShowNotice(" + text + ")");
-    notices.push_back(text);
-    if (onNotice) onNotice(text);
+void RecordingWindows::ShowNotice(const game::PlayerText& text) {
+    calls.push_back("ShowNotice(" + text.czech + ")");
+    notices.push_back(text.czech);
+    if (onNotice) onNotice(text.czech);
 }
 
-void RecordingWindows::ShowMessageBox(const std::string& text, const std::string& title) {
-    calls.push_back("ShowMessageBox(" + text + ")");
-    messageBoxes.emplace_back(text, title);
+void RecordingWindows::ShowMessageBox(const game::PlayerText& text, const std::string& title) {
+    calls.push_back("ShowMessageBox(" + text.czech + ")");
+    messageBoxes.emplace_back(text.czech, title);
 }
 
 void RecordingWindows::ShowProgress() {

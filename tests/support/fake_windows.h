@@ -46,14 +46,14 @@ class RecordingWindows : public game::GameWindows {
 
     int LogLineCount() override { return static_cast<int>(log.size()); }
     void ClearLog() override;
-    void AppendLogLine(const std::string& text) override;
+    void AppendLogLine(const game::PlayerText& text) override;
     bool ReplaceLastLogLine(const std::string& from, const std::string& to) override;
     int TextWidth(const std::string& text) override;
     void ShowStatus(const game::StatusCaptions& captions) override;
     void SetLivesCaption(const std::string& caption) override;
-    void ShowNotice(const std::string& text) override;
+    void ShowNotice(const game::PlayerText& text) override;
     void ShowHelp() override;
-    void ShowMessageBox(const std::string& text, const std::string& title) override;
+    void ShowMessageBox(const game::PlayerText& text, const std::string& title) override;
     void ShowProgress() override;
     void AdvanceProgress(int dashes) override;
     void HideProgress() override;

@@ -26,9 +26,9 @@ TEST(CzechEndings, AgreeWithTheNumber) {
         EXPECT_EQ(LivesEnding(n), " životy...");
     for (int n : {5, 6, 11, 21, 100})
         EXPECT_EQ(LivesEnding(n), " životů...");
-    EXPECT_EQ(LivesMessage("Byl jsi zraněn za ", 1), "Byl jsi zraněn za 1 život...");
-    EXPECT_EQ(LivesMessage("Byl jsi zraněn za ", 0), "");
-    EXPECT_EQ(LivesMessage("Byl jsi zraněn za ", -3), "");
+    EXPECT_EQ(LivesMessage("Byl jsi zraněn za ", 1).czech, "Byl jsi zraněn za 1 život...");
+    EXPECT_EQ(LivesMessage("Byl jsi zraněn za ", 0).czech, "");
+    EXPECT_EQ(LivesMessage("Byl jsi zraněn za ", -3).czech, "");
 }
 
 TEST(TouchTest, OverlapIsStrictAndTheSamePointDoesNotCount) {

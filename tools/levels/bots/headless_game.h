@@ -24,8 +24,8 @@ class QuietWindows final : public game::SilentWindows {
 
     // Six pixels a character, about the play field's font.
     int TextWidth(const std::string& text) override { return 6 * static_cast<int>(text.size()); }
-    void ShowMessageBox(const std::string& text, const std::string& title) override {
-        messageBoxes.push_back(title + ": " + text);
+    void ShowMessageBox(const game::PlayerText& text, const std::string& title) override {
+        messageBoxes.push_back(title + ": " + text.czech);
     }
     // The program would shut down: the frame loop leaves.
     void CloseMainWindow() override;
