@@ -35,12 +35,14 @@ inline constexpr int kLogLineLimit = 10000;
 std::string GoldEnding(int32_t gold);
 // "Získal jsi <gold><GoldEnding>", of the template "Získal jsi %n zlatých!".
 PlayerText GoldFoundText(int32_t gold);
-inline constexpr const char* kGoldFoundPattern = SHOWN_TEXT("Rules", "Získal jsi %n zlatých!");
+inline constexpr const char* kGoldFoundPattern =
+    SHOWN_COUNTED_TEXT("Rules", "Získal jsi %n zlatých!");
 
 // The templates of texts the rules tell in several places.
-inline constexpr const char* kExperiencePattern = SHOWN_TEXT("Rules", "Získal jsi %n zkušeností!");
+inline constexpr const char* kExperiencePattern =
+    SHOWN_COUNTED_TEXT("Rules", "Získal jsi %n zkušeností!");
 // Floating over what was gained or lost: "7+", "12-".
-inline constexpr const char* kGainPattern = SHOWN_TEXT("Rules", "%n+");
-inline constexpr const char* kLossPattern = SHOWN_TEXT("Rules", "%n-");
+inline constexpr const char* kGainPattern = SHOWN_COUNTED_TEXT("Rules", "%n+");
+inline constexpr const char* kLossPattern = SHOWN_COUNTED_TEXT("Rules", "%n-");
 
 }  // namespace game

@@ -75,9 +75,10 @@ bool CheckLevelUp() {
     MaxLives = static_cast<int16_t>(std::min<int32_t>(MaxLives + gain, INT16_MAX));
     Lives = MaxLives;
     AddFloatText(HeroX + 7.0f, HeroY + 7.0f,
-                 CountedText(SHOWN_TEXT("Rules", "Úroveň %n"), HeroLevel + 1), Rgb(0, 200, 255));
+                 CountedText(SHOWN_COUNTED_TEXT("Rules", "Úroveň %n"), HeroLevel + 1),
+                 Rgb(0, 200, 255));
     AddLogLine(SHOWN_TEXT("Rules", "Postoupil jsi na úroveň!"));
-    AddLogLine(CountedText(SHOWN_TEXT("Rules", "Získal jsi %n životů..."), gain));
+    AddLogLine(CountedText(SHOWN_COUNTED_TEXT("Rules", "Získal jsi %n životů..."), gain));
     return true;
 }
 

@@ -5,3 +5,6 @@
 #pragma once
 
 #define SHOWN_TEXT(context, text) text
+// The same for a template with a number ("%n"), whose translation has a
+// form for each plural.
+#define SHOWN_COUNTED_TEXT(context, text) text

@@ -390,8 +390,8 @@ bool FragmentHitsMonster(int16_t& i) {
     m.HitPoints = Clamp16(static_cast<int32_t>(m.HitPoints) - BombStrength);
     PlayVariedCue(kCueHit, 0.8f, 0.4f);
     AddFloatText(m.X + 7.0f, m.Y + 7.0f, CountedText(kLossPattern, BombStrength), kWhite);
-    AddLogLine(
-        CountedText(SHOWN_TEXT("Rules", "Monstrum bylo zraněno za %n životů..."), BombStrength));
+    AddLogLine(CountedText(SHOWN_COUNTED_TEXT("Rules", "Monstrum bylo zraněno za %n životů..."),
+                           BombStrength));
     if (m.HitPoints < 1) {
         PlayVariedCue(kCueBoom, 0.9f, 0.2f);
         RewardKill(j);
@@ -414,8 +414,8 @@ bool FragmentHitsHero(int16_t& i) {
     Windows().SetLivesCaption(platform::ToText(Lives));
     if (Lives > 0) {
         AddFloatText(HeroX + 7.0f, HeroY + 7.0f, CountedText(kLossPattern, BombStrength), kRed);
-        AddLogLine(
-            CountedText(SHOWN_TEXT("Rules", "Byl jsi zraněn za %n životů..."), BombStrength));
+        AddLogLine(CountedText(SHOWN_COUNTED_TEXT("Rules", "Byl jsi zraněn za %n životů..."),
+                               BombStrength));
     } else if (!HeroDead) {
         KillHero();
     }
@@ -440,7 +440,7 @@ std::string LivesEnding(int32_t n) {
 // LivesMessage's templates that no line of the rules writes out whole,
 // named here for the translation.
 [[maybe_unused]] constexpr const char* kComposedLivesTemplates[] = {
-    SHOWN_TEXT("Rules", "Byl jsi vyléčen za %n životů...")};
+    SHOWN_COUNTED_TEXT("Rules", "Byl jsi vyléčen za %n životů...")};
 
 PlayerText LivesMessage(const std::string& prefix, int32_t n) {
     if (n < 1) return PlayerText();

@@ -334,7 +334,7 @@ void TrapStep() {
     if (!HeroDead) PlayCue(kCueHurt, 0.8f + 0.4f * platform::Rnd());
     if (Lives > 0) {
         AddFloatText(HeroX + 7.0f, HeroY + 7.0f, "-1", kRed);
-        AddLogLine(CountedText(SHOWN_TEXT("Rules", "Byl jsi zraněn za %n životů..."), 1,
+        AddLogLine(CountedText(SHOWN_COUNTED_TEXT("Rules", "Byl jsi zraněn za %n životů..."), 1,
                                "Byl jsi zraněn za 1 život..."));
         TrapTime = platform::TimeOfDay();
     } else if (!HeroDead) {
