@@ -26,6 +26,7 @@
 #include "game/platform/file_io.h"
 #include "game/platform/fonts.h"
 #include "game/platform/keys.h"
+#include "game/settings/key_names.h"
 #include "game/windows/credits_window.h"
 #include "game/windows/glow_canvas.h"
 #include "game/windows/help_window.h"
@@ -241,8 +242,13 @@ class TextFitTest : public GameWindowTest {
         MeasureControls("Save", set.form7(), overflows);
         MeasureControls("Progress", set.form8(), overflows);
         MeasureControls("Settings window", set.settings(), overflows);
+        // The help names the keyboard's keys or the pad's buttons, whichever
+        // was used last.
+        for (const auto used : {&KeyboardKeyUsed, &PadKeyUsed}) {
+            used();
+            MeasureOpened("Help", set.help(), [&] { set.help().ShowHelp(KeyBindings()); });
+        }
         KeyboardKeyUsed();
-        MeasureOpened("Help", set.help(), [&] { set.help().ShowHelp(KeyBindings()); });
         MeasurePrinted("Menu", MenuItems(), overflows);
         MeasurePrinted("Question", ButtonsOf(kQuestionButtons), overflows);
         MeasurePrinted("Load", ButtonsOf(kLoadButtons), overflows);
@@ -302,18 +308,24 @@ TEST_F(TextFitTest, TheCampaignsSignsFitTheFieldAndItsMessagesTheNotice) {
             const std::string* translation = english->Find(tile.Param1);
             ASSERT_NE(translation, nullptr) << "level " << n << " tile " << t;
             for (const std::string* text : {&tile.Param1, translation}) {
-                overflows.SetLanguage(text == translation ? "en" : "cs");
-                const QString shown = QString::fromStdString(*text);
+                const bool czech = text == &tile.Param1;
+                overflows.SetLanguage(czech ? "cs" : "en");
                 const QString where = QStringLiteral("level %1 tile %2").arg(n).arg(t);
-                if (tile.Kind == kMessageScreen) {
-                    ++messages;
-                    MeasureLabel(where + " / notice", notice, shown, overflows);
-                } else if (const int width = field.horizontalAdvance(shown); width > kFieldWidth) {
-                    ++signs;
-                    overflows.Report(where + " / sign", shown,
-                                     QStringLiteral("is %1 px wide").arg(width));
-                } else {
-                    ++signs;
+                ++(tile.Kind == kSign ? signs : messages);
+                // With the names of the keyboard's keys or of the pad's
+                // buttons in place of its {…}.
+                for (const auto device :
+                     {settings::KeyDevice::Keyboard, settings::KeyDevice::Pad}) {
+                    const QString shown = QString::fromStdString(settings::FillKeyNames(
+                        *text, KeyBindings().Keys(), device,
+                        czech ? settings::KeyLanguage::Czech : settings::KeyLanguage::English));
+                    if (tile.Kind == kMessageScreen) {
+                        MeasureLabel(where + " / notice", notice, shown, overflows);
+                    } else if (const int width = field.horizontalAdvance(shown);
+                               width > kFieldWidth) {
+                        overflows.Report(where + " / sign", shown,
+                                         QStringLiteral("is %1 px wide").arg(width));
+                    }
                 }
             }
         }
