@@ -441,7 +441,7 @@ Hopefully just bats.</translation>
     <name>Settings</name>
     <message>
         <source>Zvuky</source>
-        <translation>Sounds</translation>
+        <translation>Sound</translation>
     </message>
     <message>
         <source>Hlasitost</source>
@@ -465,7 +465,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Pauza při přepnutí okna</source>
-        <translation>Pause when switching away</translation>
+        <translation>Pause in background</translation>
     </message>
     <message>
         <source>Pomoc na rozích</source>

@@ -12,7 +12,7 @@
     <name>Setup</name>
     <message>
         <source>Zvuky</source>
-        <translation>Sounds</translation>
+        <translation>Sound</translation>
     </message>
     <message>
         <source>Uložit a skončit</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Pauza při přepnutí okna</source>
-        <translation>Pause when switching away</translation>
+        <translation>Pause in background</translation>
     </message>
     <message>
         <source>Pomoc na rozích</source>

@@ -62,6 +62,11 @@ QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// A command's name as the help shows it, in the language in use.
+QString CommandName(std::size_t command) {
+    return Shown("Help", std::string(settings::CommandCaption(command)));
+}
+
 // The row under a point of the window, or -1.
 int16_t SettingRowAt(float x, float y, int16_t rows) {
     if (x < kRowNameLeft || x >= kRowValueLeft + kRowValueWidth || y < kPageRowsTop) return -1;
@@ -234,8 +239,7 @@ void SettingsWindow::KeyListKey(int16_t keyCode, int16_t shift) {
                 Shown("Settings",
                       QT_TRANSLATE_NOOP(
                           "Settings", "Stiskněte novou klávesu pro příkaz %1 (Esc nechá starou)."))
-                    .arg(FromUtf8(std::string(
-                        settings::CommandCaption(static_cast<std::size_t>(keyList_.row))))));
+                    .arg(CommandName(static_cast<std::size_t>(keyList_.row))));
             break;
         case KeyListAction::kCancelled:
         case KeyListAction::kMoved:
@@ -263,7 +267,7 @@ void SettingsWindow::ShowRows() {
             if (i == kKeyListBack) {
                 name = Shown("Settings", QT_TRANSLATE_NOOP("Settings", "Zpět"));
             } else {
-                name = FromUtf8(std::string(settings::CommandCaption(static_cast<std::size_t>(i))));
+                name = CommandName(static_cast<std::size_t>(i));
                 value = keyList_.waiting && i == chosen
                             ? QStringLiteral("…")
                             : KeyCaptionOf(page_.values.keys[static_cast<std::size_t>(i)]);
