@@ -263,6 +263,10 @@ Hopefully just bats.</translation>
         <source>Rychlost</source>
         <translation>Speed</translation>
     </message>
+    <message>
+        <source>Pauza</source>
+        <translation>Pause</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "game/platform/fonts.h"
+#include "game/windows/language.h"
 
 namespace game {
 namespace {
@@ -31,7 +32,7 @@ void PaintPauseOverlay(QPainter& painter, const QRect& area) {
     const int pixels = std::max(10, area.height() / 25);
     font.setPixelSize(pixels);
     painter.setFont(font);
-    const QString caption = QString::fromUtf8(kPauseCaption);
+    const QString caption = Shown("Panel", kPauseCaption);
     const QRect band(area.left(), area.top() + std::max(2, area.height() / 100), area.width(),
                      pixels * 3 / 2);
     const int shadow = std::max(1, pixels / 10);

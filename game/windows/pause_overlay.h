@@ -4,12 +4,14 @@
 // shown, never into the frame.
 #pragma once
 
+#include <QtGlobal>
+
 class QPainter;
 class QRect;
 
 namespace game {
 
-inline constexpr const char* kPauseCaption = "Pauza";
+inline constexpr const char* kPauseCaption = QT_TRANSLATE_NOOP("Panel", "Pauza");
 
 // Paints the overlay over `area`, the frame as shown at whatever size; the
 // caption grows with the area and stays near its top edge.
