@@ -123,11 +123,11 @@
     <name>Keys</name>
     <message>
         <source>F1 nelze zvolit, ve hře otevírá nápovědu.</source>
-        <translation>F1 cannot be chosen: it opens the help in the game.</translation>
+        <translation>F1 opens the help in the game; choose another.</translation>
     </message>
     <message>
         <source>%1 nelze zvolit, přepíná celou obrazovku.</source>
-        <translation>%1 cannot be chosen: it switches full screen.</translation>
+        <translation>%1 switches full screen; choose another.</translation>
     </message>
     <message>
         <source>Klávesu %1 už má příkaz %2.</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Tuto klávesu hra nezná, zvolte jinou.</source>
-        <translation>The game does not know this key, choose another.</translation>
+        <translation>The game cannot see this key; choose another.</translation>
     </message>
 </context>
 <context>
