@@ -4,7 +4,9 @@
 #include <iterator>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QKeySequence>
+#include <string>
 
 #include "game/settings/key_names.h"
 
@@ -54,8 +56,8 @@ const std::vector<OfferedKey>& OfferedKeys() {
 }  // namespace
 
 QString CommandCaption(std::size_t command) {
-    const std::string_view caption = settings::CommandCaption(command);
-    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    return QCoreApplication::translate("Help",
+                                       std::string(settings::CommandCaption(command)).c_str());
 }
 
 KeyChoice DefaultKeys() {

@@ -49,8 +49,10 @@ constexpr int kKeyRowsTop = 2340;
 constexpr int kKeyRowStep = 300;
 
 QString RefusalNote(KeyRefusal refusal, int key, const QString& owner) {
-    return QString::fromStdString(settings::RefusalNote(
-        refusal, GameKeyOf(key), KeyCaption(key).toStdString(), owner.toStdString()));
+    const std::string pattern(settings::RefusalPattern(refusal));
+    return QString::fromStdString(settings::FillRefusal(
+        QCoreApplication::translate("Keys", pattern.c_str()).toStdString(), refusal, GameKeyOf(key),
+        KeyCaption(key).toStdString(), owner.toStdString()));
 }
 
 // What a title bar needs for the title in a bold title font, with room for

@@ -120,6 +120,25 @@
     </message>
 </context>
 <context>
+    <name>Keys</name>
+    <message>
+        <source>F1 nelze zvolit, ve hře otevírá nápovědu.</source>
+        <translation>F1 opens the help in the game; choose another.</translation>
+    </message>
+    <message>
+        <source>%1 nelze zvolit, přepíná celou obrazovku.</source>
+        <translation>%1 switches full screen; choose another.</translation>
+    </message>
+    <message>
+        <source>Klávesu %1 už má příkaz %2.</source>
+        <translation>The key %1 already belongs to %2.</translation>
+    </message>
+    <message>
+        <source>Tuto klávesu hra nezná, zvolte jinou.</source>
+        <translation>The game cannot see this key; choose another.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Ano</source>
@@ -266,6 +285,56 @@ Hopefully just bats.</translation>
     <message>
         <source>Pauza</source>
         <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>Playback</name>
+    <message>
+        <source>Soubor %1 není záznam hry Karvelun.</source>
+        <translation>The file %1 is not a Karvelun recording.</translation>
+    </message>
+    <message>
+        <source>Záznam %1 pořídila novější verze hry, tato ho neumí přehrát.</source>
+        <translation>The recording %1 was made by a newer version of the game; this one cannot play it.</translation>
+    </message>
+    <message>
+        <source>Záznam %1 byl pořízen s jinou kampaní a nelze ho přehrát.</source>
+        <translation>The recording %1 was made with another campaign and cannot be played.</translation>
+    </message>
+    <message>
+        <source>Záznam %1 byl pořízen s jinými pravidly hry nebo je poškozený a nelze ho přehrát.</source>
+        <translation>The recording %1 was made under other rules of the game or is damaged, and cannot be played.</translation>
+    </message>
+    <message>
+        <source>Záznam %1 nelze přečíst.</source>
+        <translation>The recording %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Pro přehrávání nelze vytvořit dočasnou složku.</source>
+        <translation>No temporary folder can be made for the playback.</translation>
+    </message>
+    <message>
+        <source>nejrychleji</source>
+        <translation>fastest</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source> – záznam, </source>
+        <translation> – recording, </translation>
+    </message>
+    <message>
+        <source>pozastaveno</source>
+        <translation>paused</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>Zpracování informací...</source>
+        <translation>Processing...</translation>
     </message>
 </context>
 <context>
@@ -439,6 +508,40 @@ Hopefully just bats.</translation>
     <message>
         <source>Tvá rychlost byla vylepšena!</source>
         <translation>You grew swifter!</translation>
+    </message>
+    <message>
+        <source>Záznam skončil: hrdina zahynul.</source>
+        <translation>The recording ended: the hero died.</translation>
+    </message>
+    <message>
+        <source>Záznam skončil: hra byla dohrána.</source>
+        <translation>The recording ended: the game was finished.</translation>
+    </message>
+    <message>
+        <source>Záznam skončil: hráč nahrál jinou hru.</source>
+        <translation>The recording ended: the player loaded another game.</translation>
+    </message>
+    <message>
+        <source>Záznam skončil: hráč hru opustil.</source>
+        <translation>The recording ended: the player left the game.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Záznam je neúplný nebo poškozený, přehrávání skončilo po snímku %n.</source>
+        <translation>
+            <numerusform>The recording is incomplete or damaged; the playback ended after frame %n.</numerusform>
+            <numerusform>The recording is incomplete or damaged; the playback ended after frame %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hra se od záznamu odchýlila ve snímku %n, přehrávání bylo zastaveno.</source>
+        <translation>
+            <numerusform>The game departed from the recording at frame %n; the playback was stopped.</numerusform>
+            <numerusform>The game departed from the recording at frame %n; the playback was stopped.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Přehrávání bylo ukončeno.</source>
+        <translation>The playback was ended.</translation>
     </message>
 </context>
 <context>

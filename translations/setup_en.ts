@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>Help</name>
+    <message>
+        <source>Nahoru</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Dolů</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Vlevo</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Vpravo</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Střelba</source>
+        <translation>Fire</translation>
+    </message>
+    <message>
+        <source>Bomba</source>
+        <translation>Bomb</translation>
+    </message>
+    <message>
+        <source>Pauza</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Rychlé uložení</source>
+        <translation>Quick save</translation>
+    </message>
+    <message>
+        <source>Rychlé nahrání</source>
+        <translation>Quick load</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>F1 nelze zvolit, ve hře otevírá nápovědu.</source>
+        <translation>F1 opens the help in the game; choose another.</translation>
+    </message>
+    <message>
+        <source>%1 nelze zvolit, přepíná celou obrazovku.</source>
+        <translation>%1 switches full screen; choose another.</translation>
+    </message>
+    <message>
+        <source>Klávesu %1 už má příkaz %2.</source>
+        <translation>The key %1 already belongs to %2.</translation>
+    </message>
+    <message>
+        <source>Tuto klávesu hra nezná, zvolte jinou.</source>
+        <translation>The game cannot see this key; choose another.</translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message>
         <source>Do složky %1 nelze zapisovat.</source>

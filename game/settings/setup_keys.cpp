@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/platform/keys.h"
+#include "game/platform/shown_text.h"
 
 namespace settings {
 namespace {
@@ -24,8 +25,11 @@ constexpr std::array<CommandKey, kCommandCount> kCommandKeys = {{
 
 // In the order of kCommandKeys.
 constexpr std::array<std::string_view, kCommandCount> kCommandCaptions = {
-    "Nahoru", "Dolů",  "Vlevo", "Vpravo",         "Střelba",
-    "Bomba",  "Pauza", "Menu",  "Rychlé uložení", "Rychlé nahrání",
+    SHOWN_TEXT("Help", "Nahoru"),         SHOWN_TEXT("Help", "Dolů"),
+    SHOWN_TEXT("Help", "Vlevo"),          SHOWN_TEXT("Help", "Vpravo"),
+    SHOWN_TEXT("Help", "Střelba"),        SHOWN_TEXT("Help", "Bomba"),
+    SHOWN_TEXT("Help", "Pauza"),          SHOWN_TEXT("Help", "Menu"),
+    SHOWN_TEXT("Help", "Rychlé uložení"), SHOWN_TEXT("Help", "Rychlé nahrání"),
 };
 
 constexpr int16_t kF11 = vk::F1 + 10;
@@ -142,23 +146,38 @@ KeyRefusal RefusalOf(const KeyCodes& keys, std::size_t command, int16_t keyCode,
     return KeyRefusal::None;
 }
 
-std::string RefusalNote(KeyRefusal refusal, int16_t keyCode, std::string_view keyCaption,
-                        std::string_view ownerCaption) {
+std::string_view RefusalPattern(KeyRefusal refusal) {
     switch (refusal) {
         case KeyRefusal::Help:
-            return "F1 nelze zvolit, ve hře otevírá nápovědu.";
+            return SHOWN_TEXT("Keys", "F1 nelze zvolit, ve hře otevírá nápovědu.");
         case KeyRefusal::Screen:
-            return std::string(keyCode == kF11 ? "F11" : "Alt+Enter") +
-                   " nelze zvolit, přepíná celou obrazovku.";
+            return SHOWN_TEXT("Keys", "%1 nelze zvolit, přepíná celou obrazovku.");
         case KeyRefusal::Taken:
-            return "Klávesu " + std::string(keyCaption) + " už má příkaz " +
-                   std::string(ownerCaption) + ".";
+            return SHOWN_TEXT("Keys", "Klávesu %1 už má příkaz %2.");
         case KeyRefusal::Unknown:
-            return "Tuto klávesu hra nezná, zvolte jinou.";
+            return SHOWN_TEXT("Keys", "Tuto klávesu hra nezná, zvolte jinou.");
         case KeyRefusal::None:
             break;
     }
     return {};
+}
+
+std::string FillRefusal(std::string_view pattern, KeyRefusal refusal, int16_t keyCode,
+                        std::string_view keyCaption, std::string_view ownerCaption) {
+    // The full-screen switches are named as the player presses them.
+    const std::string_view key = refusal != KeyRefusal::Screen ? keyCaption
+                                 : keyCode == kF11             ? "F11"
+                                                               : "Alt+Enter";
+    std::string note(pattern);
+    if (const std::size_t at = note.find("%1"); at != std::string::npos) note.replace(at, 2, key);
+    if (const std::size_t at = note.find("%2"); at != std::string::npos)
+        note.replace(at, 2, ownerCaption);
+    return note;
+}
+
+std::string RefusalNote(KeyRefusal refusal, int16_t keyCode, std::string_view keyCaption,
+                        std::string_view ownerCaption) {
+    return FillRefusal(RefusalPattern(refusal), refusal, keyCode, keyCaption, ownerCaption);
 }
 
 void SettleSharedKeys(KeyCodes& keys) {

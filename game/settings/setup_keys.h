@@ -25,7 +25,8 @@ struct CommandKey {
 // the order the help window, the settings tool and setup.ini list them in.
 const std::array<CommandKey, kCommandCount>& KeyCommands();
 inline constexpr std::string_view kKeyLinePrefix = "Klavesa.";
-// What the player is shown for a command (UTF-8): "Nahoru", "Rychlé uložení".
+// What the player is shown for a command (UTF-8): "Nahoru", "Rychlé uložení";
+// the windows translate it under "Help", as the help lists it.
 std::string_view CommandCaption(std::size_t command);
 
 // Key codes, one per command in the order of KeyCommands().
@@ -66,6 +67,12 @@ std::size_t OwnerOf(const KeyCodes& keys, std::size_t command, int16_t keyCode);
 // that has it named by the caller's captions.  Empty for None.
 std::string RefusalNote(KeyRefusal refusal, int16_t keyCode, std::string_view keyCaption,
                         std::string_view ownerCaption);
+// The same in another language: the note's Czech template ("%1" the key,
+// "%2" the command that has it; the windows translate it under "Keys"),
+// and the template, translated, filled in.
+std::string_view RefusalPattern(KeyRefusal refusal);
+std::string FillRefusal(std::string_view pattern, KeyRefusal refusal, int16_t keyCode,
+                        std::string_view keyCaption, std::string_view ownerCaption);
 
 // Two commands on one key cannot both be meant: every command whose key
 // another command shares goes back to its standard key, until no two share

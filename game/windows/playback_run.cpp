@@ -13,6 +13,7 @@
 #include "game/platform/file_io.h"
 #include "game/platform/fonts.h"
 #include "game/platform/pacing.h"
+#include "game/platform/shown_text.h"
 #include "game/platform/view.h"
 #include "game/play/startup.h"
 #include "game/windows/game_window.h"
@@ -84,42 +85,56 @@ void Refuse(const QString& text) {
 
 QString RefusalText(const Recording& recording, const Player& player, const QString& file) {
     if (recording.status == Recording::Status::Foreign)
-        return QString::fromUtf8("Soubor %1 není záznam hry Karvelun.").arg(file);
+        return Shown("Playback",
+                     QT_TRANSLATE_NOOP("Playback", "Soubor %1 není záznam hry Karvelun."))
+            .arg(file);
     if (recording.status == Recording::Status::NewerFormat)
-        return QString::fromUtf8("Záznam %1 pořídila novější verze hry, tato ho neumí přehrát.")
+        return Shown(
+                   "Playback",
+                   QT_TRANSLATE_NOOP(
+                       "Playback", "Záznam %1 pořídila novější verze hry, tato ho neumí přehrát."))
             .arg(file);
     if (player.CampaignDiffers())
-        return QString::fromUtf8("Záznam %1 byl pořízen s jinou kampaní a nelze ho přehrát.")
+        return Shown("Playback",
+                     QT_TRANSLATE_NOOP("Playback",
+                                       "Záznam %1 byl pořízen s jinou kampaní a nelze ho přehrát."))
             .arg(file);
-    return QString::fromUtf8(
-               "Záznam %1 byl pořízen s jinými pravidly hry nebo je poškozený a nelze ho přehrát.")
+    return Shown("Playback", QT_TRANSLATE_NOOP("Playback",
+                                               "Záznam %1 byl pořízen s jinými pravidly hry nebo "
+                                               "je poškozený a nelze ho přehrát."))
         .arg(file);
 }
 
 }  // namespace
 
-std::string PlaybackEndText(const Player& player) {
-    const std::string frame = std::to_string(player.Frame());
+PlayerText PlaybackEndText(const Player& player) {
+    const auto frame = static_cast<int32_t>(player.Frame());
     switch (player.GetState()) {
         case Player::State::Ended:
             switch (player.GetRecording().end->how) {
                 case GameEnd::Died:
-                    return "Záznam skončil: hrdina zahynul.";
+                    return SHOWN_TEXT("Rules", "Záznam skončil: hrdina zahynul.");
                 case GameEnd::Finished:
-                    return "Záznam skončil: hra byla dohrána.";
+                    return SHOWN_TEXT("Rules", "Záznam skončil: hra byla dohrána.");
                 case GameEnd::Loaded:
-                    return "Záznam skončil: hráč nahrál jinou hru.";
+                    return SHOWN_TEXT("Rules", "Záznam skončil: hráč nahrál jinou hru.");
                 case GameEnd::Left:
                     break;
             }
-            return "Záznam skončil: hráč hru opustil.";
+            return SHOWN_TEXT("Rules", "Záznam skončil: hráč hru opustil.");
         case Player::State::CutShort:
-            return "Záznam je neúplný nebo poškozený, přehrávání skončilo po snímku " + frame + ".";
+            return CountedText(
+                SHOWN_COUNTED_TEXT(
+                    "Rules", "Záznam je neúplný nebo poškozený, přehrávání skončilo po snímku %n."),
+                frame);
         case Player::State::Diverged:
-            return "Hra se od záznamu odchýlila ve snímku " + frame +
-                   ", přehrávání bylo zastaveno.";
+            return CountedText(
+                SHOWN_COUNTED_TEXT(
+                    "Rules",
+                    "Hra se od záznamu odchýlila ve snímku %n, přehrávání bylo zastaveno."),
+                frame);
         default:
-            return "Přehrávání bylo ukončeno.";
+            return SHOWN_TEXT("Rules", "Přehrávání bylo ukončeno.");
     }
 }
 
@@ -127,7 +142,8 @@ int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths
     const QString file = QString::fromStdString(options.replayFile);
     std::vector<uint8_t> bytes;
     if (!ReadWholeFile(options.replayFile, bytes, 1u << 30)) {
-        Refuse(QString::fromUtf8("Záznam %1 nelze přečíst.").arg(file));
+        Refuse(
+            Shown("Playback", QT_TRANSLATE_NOOP("Playback", "Záznam %1 nelze přečíst.")).arg(file));
         return 2;
     }
     const Recording recording = replay::ParseRecording(bytes);
@@ -144,7 +160,9 @@ int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths
     platform::OneCopyLock lock(paths.WorkingLevelsFolder());
     if (paths.WorkingLevelsFolder().empty() ||
         lock.Take() != platform::OneCopyLock::Outcome::Taken) {
-        Refuse(QString::fromUtf8("Pro přehrávání nelze vytvořit dočasnou složku."));
+        Refuse(
+            Shown("Playback",
+                  QT_TRANSLATE_NOOP("Playback", "Pro přehrávání nelze vytvořit dočasnou složku.")));
         return 2;
     }
     const FilePlaces places = paths.Places();
@@ -193,11 +211,16 @@ int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths
 
         PlaybackController controller(player, options.replaySpeed);
         auto showState = [&] {
-            const QString speed = controller.Speed() == 0
-                                      ? QString::fromUtf8("nejrychleji")
-                                      : QString::fromUtf8("%1×").arg(controller.Speed());
-            field.setWindowTitle(title + QString::fromUtf8(" – záznam, ") +
-                                 (controller.Halted() ? QString::fromUtf8("pozastaveno") : speed));
+            const QString speed =
+                controller.Speed() == 0
+                    ? Shown("Playback", QT_TRANSLATE_NOOP("Playback", "nejrychleji"))
+                    : Shown("Playback", QT_TRANSLATE_NOOP("Playback", "%1×"))
+                          .arg(controller.Speed());
+            field.setWindowTitle(
+                title + Shown("Playback", QT_TRANSLATE_NOOP("Playback", " – záznam, ")) +
+                (controller.Halted()
+                     ? Shown("Playback", QT_TRANSLATE_NOOP("Playback", "pozastaveno"))
+                     : speed));
         };
         showState();
         QObject::connect(&controller, &PlaybackController::Changed, showState);
@@ -206,8 +229,8 @@ int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths
             ShutDown();
         });
         QObject::connect(&controller, &PlaybackController::Finished, [&] {
-            const std::string text = PlaybackEndText(player);
-            std::printf("karvelun: %s\n", text.c_str());
+            const PlayerText text = PlaybackEndText(player);
+            std::printf("karvelun: %s\n", text.czech.c_str());
             std::fflush(stdout);
             if (player.GetState() != Player::State::Ended) windows.SetExitStatus(2);
             windows.ShowNotice(text);

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "game/core/player_text.h"
 #include "game/platform/app_paths.h"
 #include "game/platform/launch_options.h"
 #include "game/replay/player.h"
@@ -20,7 +21,7 @@ namespace game {
 // levels, saves and lock lie in a private folder of its own.
 int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths& layout);
 
-// The notice at the end of a watched recording (UTF-8).
-std::string PlaybackEndText(const replay::Player& player);
+// The notice at the end of a watched recording.
+PlayerText PlaybackEndText(const replay::Player& player);
 
 }  // namespace game

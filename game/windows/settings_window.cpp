@@ -229,9 +229,10 @@ void SettingsWindow::KeyListKey(int16_t keyCode, int16_t shift) {
         case KeyListAction::kRefused: {
             const std::size_t owner = settings::OwnerOf(
                 page_.values.keys, static_cast<std::size_t>(keyList_.row), keyCode);
-            const std::string ownerCaption(settings::CommandCaption(owner));
-            Note->setText(FromUtf8(settings::RefusalNote(
-                result.refusal, keyCode, KeyCaptionOf(keyCode).toStdString(), ownerCaption)));
+            const std::string pattern(settings::RefusalPattern(result.refusal));
+            Note->setText(FromUtf8(settings::FillRefusal(
+                Shown("Keys", pattern).toStdString(), result.refusal, keyCode,
+                KeyCaptionOf(keyCode).toStdString(), CommandName(owner).toStdString())));
             break;
         }
         case KeyListAction::kWaiting:

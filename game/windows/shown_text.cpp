@@ -72,4 +72,10 @@ QString ShownText(const PlayerText& text) {
     return QStringOf(text.czech);
 }
 
+QString ShownMessageText(const PlayerText& text) {
+    QString shown = ShownText(text);
+    if (EnglishShown() && shown == QStringOf(text.czech)) shown = Shown("Message", text.czech);
+    return shown;
+}
+
 }  // namespace game

@@ -17,6 +17,9 @@
 namespace game {
 
 QString ShownText(const PlayerText& text);
+// A message box's text of the rules: as ShownText shows it, or, when that
+// stays Czech in English, the windows' own message of the same words.
+QString ShownMessageText(const PlayerText& text);
 
 // The English of a level's text as the level holds it, from the catalogue
 // beside the package in use, read once per folder; nullptr when it has

@@ -112,10 +112,8 @@ void WindowSet::ShowMessageBox(const PlayerText& text, const std::string& title)
     // its own (a failed unregistration of the sound library).
     // A text of the rules in the player's language: its template's
     // translation, or the windows' own message of the same words.
-    QString shown = ShownText(text);
-    if (EnglishShown() && shown == QString::fromStdString(text.czech))
-        shown = Shown("Message", text.czech);
-    QMessageBox box(QMessageBox::NoIcon, Shown("Message", title), shown, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, Shown("Message", title), ShownMessageText(text),
+                    QMessageBox::Ok);
     MusicOverlay lowered;
     box.exec();
 }

@@ -15,6 +15,7 @@
 #include "game/platform/durable_file.h"
 #include "game/platform/keys.h"
 #include "game/platform/view.h"
+#include "game/windows/language.h"
 #include "game/windows/settings_window.h"
 #include "windows/menu_test_support.h"
 
@@ -35,6 +36,7 @@ class SettingsWindowTest : public MenuTest {
     }
     void TearDown() override {
         SetFileFaultHook(nullptr);
+        SetEnglishShown(false);
         window.reset();
         MenuTest::TearDown();
         platform::View::Instance().Configure(0, false);
@@ -147,6 +149,12 @@ TEST_F(SettingsWindowTest, AReboundKeyPlaysInTheNextFrameAndATakenKeyIsRefusedWi
         Key(*window, Qt::Key_F1);
         EXPECT_EQ(window->Note->text(), "F1 nelze zvolit, ve hře otevírá nápovědu.");
         EXPECT_TRUE(window->KeyListNow().waiting);
+        // In English the note names the key and the command in English.
+        SetEnglishShown(true);
+        Key(*window, Qt::Key_Space);
+        EXPECT_EQ(window->Note->text(), "The key Space already belongs to Bomb.");
+        EXPECT_EQ(window->RowNames[0]->text(), "Up");
+        SetEnglishShown(false);
         Key(*window, Qt::Key_J);
         EXPECT_EQ(window->RowValues[4]->text(), "J");
         // What the keyboard routines of the next frame take it for.
