@@ -102,9 +102,17 @@ KeyChoice QtKeysOf(const settings::KeyCodes& keys) {
     return qtKeys;
 }
 
+namespace {
+settings::KeyLanguage keyLanguage = settings::KeyLanguage::Czech;
+}  // namespace
+
+void NameKeysIn(settings::KeyLanguage language) {
+    keyLanguage = language;
+}
+
 QString KeyCaption(int key) {
     // The game's own caption, as its help shows the key.
-    const std::string caption = settings::KeyCaption(GameKeyOf(key));
+    const std::string caption = settings::KeyCaption(GameKeyOf(key), keyLanguage);
     if (!caption.empty()) return QString::fromStdString(caption);
     return QKeySequence(key).toString(QKeySequence::NativeText);
 }

@@ -11,6 +11,7 @@
 #include <QString>
 #include <Qt>
 
+#include "game/settings/key_names.h"
 #include "game/settings/setup_keys.h"
 
 namespace setup {
@@ -42,7 +43,11 @@ int QtKeyOf(int16_t gameKey);
 settings::KeyCodes GameKeysOf(const KeyChoice& keys);
 KeyChoice QtKeysOf(const settings::KeyCodes& keys);
 
-// What the window shows for a key ("Šipka nahoru", "Mezerník", "W").
+// What the window shows for a key ("Šipka nahoru", "Mezerník", "W"; in
+// English "Up arrow", "Space").
 QString KeyCaption(int key);
+// The language keys are named in from now on: the tool's own, chosen at
+// its start.  Czech until told.
+void NameKeysIn(settings::KeyLanguage language);
 
 }  // namespace setup

@@ -19,8 +19,10 @@ int main(int argc, char** argv) {
     QTranslator english;
     if (settings::ReadSetupIni(paths.SettingsFile()).value_or(settings::SetupValues{}).language ==
             settings::Language::kEnglish &&
-        english.load(QStringLiteral(":/translations/setup_en.qm")))
+        english.load(QStringLiteral(":/translations/setup_en.qm"))) {
         QCoreApplication::installTranslator(&english);
+        setup::NameKeysIn(settings::KeyLanguage::English);
+    }
     const auto surroundings = platform::Surroundings::OfThisProcess();
     const std::string& folder = paths.FolderPath(platform::AppPaths::Folder::Settings);
     // Said at once; the window still opens, and saving says so again.

@@ -382,6 +382,17 @@ class KeysSection : public Form1Test {
                                  kMenu = 7, kQuickLoad = 9;
 };
 
+// In English the buttons name keys by their labels; the file is the same.
+TEST_F(KeysSection, InEnglishAKeyIsNamedByItsLabel) {
+    NameKeysIn(settings::KeyLanguage::English);
+    Button(kUp)->SetKey(Qt::Key_Up);
+    Button(kBomb)->SetKey(Qt::Key_Space);
+    const QString up = Button(kUp)->text(), bomb = Button(kBomb)->text();
+    NameKeysIn(settings::KeyLanguage::Czech);
+    EXPECT_EQ(up, QStringLiteral("Up arrow"));
+    EXPECT_EQ(bomb, QStringLiteral("Space"));
+}
+
 TEST_F(KeysSection, ShowsEveryCommandWithItsDefaultKey) {
     const char* const captions[] = {"Nahoru", "Dolů",  "Vlevo", "Vpravo",         "Střelba",
                                     "Bomba",  "Pauza", "Menu",  "Rychlé uložení", "Rychlé nahrání"};
