@@ -26,7 +26,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -38,6 +37,7 @@
 #include "game/platform/pixel_scaler.h"
 #include "game/platform/view.h"
 #include "game/windows/game_window.h"
+#include "tests/support/offscreen_screen.h"
 
 namespace {
 
@@ -234,13 +234,7 @@ BENCHMARK(PresentPlayFrame)
 int main(int argc, char** argv) {
     // A 1280 x 800 screen, so that the full screen fills.
     QTemporaryDir folder;
-    const QString config = folder.path() + "/screen.json";
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) return 2;
-    file.write(R"({"screens": [{"name": "handheld", "x": 0, "y": 0, "width": 1280,
-                   "height": 800, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    file.close();
-    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit().constData(), 0);
+    if (!testing_support::UseOffscreenScreen(folder, 1280, 800, 1, true)) return 2;
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +14,7 @@
 #include "game/platform/view.h"
 #include "game/windows/game_window.h"
 #include "game/windows/menu_window.h"
+#include "support/offscreen_screen.h"
 #include "support/test_images.h"
 
 namespace {
@@ -81,13 +81,7 @@ TEST_F(HiDpiScreen, ThePointerChoosesTheMenuItemItIsOver) {
 int main(int argc, char** argv) {
     // An offscreen screen of 1920 x 1080 units at pixel ratio 2.
     QTemporaryDir folder;
-    const QString config = folder.path() + "/screen.json";
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) return 2;
-    file.write(R"({"screens": [{"name": "uhd", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2}]})");
-    file.close();
-    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit().constData(), 1);
+    if (!testing_support::UseOffscreenScreen(folder, 1920, 1080, 2)) return 2;
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

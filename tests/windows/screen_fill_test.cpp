@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -13,6 +12,7 @@
 
 #include "game/platform/pixel_scaler.h"
 #include "game/platform/view.h"
+#include "support/offscreen_screen.h"
 #include "windows/game_window_test.h"
 
 namespace {
@@ -137,16 +137,8 @@ int main(int argc, char** argv) {
         if (std::sscanf(argv[i], "--screen=%dx%d", &w, &h) == 2) gScreen = QSize(w, h);
     }
     QTemporaryDir folder;
-    const QString config = folder.path() + "/screen.json";
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) return 2;
-    file.write(QStringLiteral(R"({"screens": [{"name": "s", "x": 0, "y": 0, "width": %1,
-                   "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                   .arg(gScreen.width())
-                   .arg(gScreen.height())
-                   .toUtf8());
-    file.close();
-    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit().constData(), 1);
+    if (!testing_support::UseOffscreenScreen(folder, gScreen.width(), gScreen.height(), 1))
+        return 2;
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
