@@ -34,6 +34,17 @@ std::string Joined(const std::vector<std::string>& words) {
     return out;
 }
 
+// Every tile with a text the player reads (a sign's, a message screen's),
+// level by level.
+template <typename Visit>
+void ForEachText(const game::PackageRecord& package, Visit visit) {
+    for (size_t n = 0; n < package.levels.size(); ++n)
+        for (int32_t t = 0; t < game::kTileCount; ++t) {
+            const game::TileRecord& tile = package.levels[n].tiles[t];
+            if (HasText(tile)) visit(static_cast<int32_t>(n), t, tile);
+        }
+}
+
 }  // namespace
 
 std::vector<std::string> BracedWords(const std::string& text) {
@@ -52,28 +63,22 @@ std::vector<std::string> BracedWords(const std::string& text) {
 EnglishReport CheckEnglish(const game::PackageRecord& package, const EnglishLookup& english,
                            bool required) {
     EnglishReport report;
-    for (size_t n = 0; n < package.levels.size(); ++n) {
-        const auto level = static_cast<int32_t>(n);
-        for (int32_t t = 0; t < game::kTileCount; ++t) {
-            const game::TileRecord& tile = package.levels[n].tiles[t];
-            if (!HasText(tile)) continue;
-            const std::string* text = english(level, t, tile.Param1);
-            if (!text) {
-                (required ? report.problems : report.notes)
-                    .push_back(TilePlace(level, t) + ": " + What(tile) + " " + Quote(tile.Param1) +
-                               " has no English text (en \"...\")");
-                continue;
-            }
-            std::vector<std::string> czech = BracedWords(tile.Param1),
-                                     translated = BracedWords(*text);
-            std::sort(czech.begin(), czech.end());
-            std::sort(translated.begin(), translated.end());
-            if (czech != translated)
-                report.problems.push_back(TilePlace(level, t) + ": the English text " +
-                                          Quote(*text) + " names the keys " + Joined(translated) +
-                                          ", the Czech text " + Joined(czech));
+    ForEachText(package, [&](int32_t level, int32_t t, const game::TileRecord& tile) {
+        const std::string* text = english(level, t, tile.Param1);
+        if (!text) {
+            (required ? report.problems : report.notes)
+                .push_back(TilePlace(level, t) + ": " + What(tile) + " " + Quote(tile.Param1) +
+                           " has no English text (en \"...\")");
+            return;
         }
-    }
+        std::vector<std::string> czech = BracedWords(tile.Param1), translated = BracedWords(*text);
+        std::sort(czech.begin(), czech.end());
+        std::sort(translated.begin(), translated.end());
+        if (czech != translated)
+            report.problems.push_back(TilePlace(level, t) + ": the English text " + Quote(*text) +
+                                      " names the keys " + Joined(translated) +
+                                      ", the Czech text " + Joined(czech));
+    });
     return report;
 }
 
@@ -92,26 +97,19 @@ std::map<std::string, std::string> EnglishCatalogue(const game::PackageRecord& p
     std::map<std::string, std::string> catalogue;
     std::map<std::string, std::pair<int32_t, int32_t>> firstPlace;
     const EnglishLookup english = SourceEnglish(texts);
-    for (size_t n = 0; n < package.levels.size(); ++n) {
-        const auto level = static_cast<int32_t>(n);
-        for (int32_t t = 0; t < game::kTileCount; ++t) {
-            const game::TileRecord& tile = package.levels[n].tiles[t];
-            if (!HasText(tile)) continue;
-            const std::string* text = english(level, t, tile.Param1);
-            if (!text) continue;
-            auto [it, fresh] = catalogue.emplace(tile.Param1, *text);
-            if (fresh) {
-                firstPlace[tile.Param1] = {level, t};
-            } else if (it->second != *text) {
-                const auto [firstLevel, firstTile] = firstPlace[tile.Param1];
-                problems.push_back(TilePlace(level, t) + ": the English text " + Quote(*text) +
-                                   " differs from " + Quote(it->second) +
-                                   " for the same Czech "
-                                   "text on " +
-                                   TilePlace(firstLevel, firstTile));
-            }
+    ForEachText(package, [&](int32_t level, int32_t t, const game::TileRecord& tile) {
+        const std::string* text = english(level, t, tile.Param1);
+        if (!text) return;
+        auto [it, fresh] = catalogue.emplace(tile.Param1, *text);
+        if (fresh) {
+            firstPlace[tile.Param1] = {level, t};
+        } else if (it->second != *text) {
+            const auto [firstLevel, firstTile] = firstPlace[tile.Param1];
+            problems.push_back(TilePlace(level, t) + ": the English text " + Quote(*text) +
+                               " differs from " + Quote(it->second) +
+                               " for the same Czech text on " + TilePlace(firstLevel, firstTile));
         }
-    }
+    });
     return catalogue;
 }
 
