@@ -39,10 +39,6 @@ bool EnglishShown() {
     return inUse == settings::Language::kEnglish;
 }
 
-void SetEnglishShown(bool english) {
-    UseLanguage(english ? settings::Language::kEnglish : settings::Language::kCzech);
-}
-
 QString Shown(const char* context, const char* text) {
     return QCoreApplication::translate(context, text);
 }

@@ -12,10 +12,8 @@ namespace game {
 
 void UseLanguage(settings::Language language);
 settings::Language LanguageInUse();
-// Whether the windows show English now; switching by a flag is the same as
-// UseLanguage.
+// Whether the windows show English now.
 bool EnglishShown();
-void SetEnglishShown(bool english);
 
 // A Czech text of the game, as the window shows it: its translation under
 // `context` while English is in use, else the text itself.

@@ -97,13 +97,13 @@ std::vector<Met> Replay(bool english) {
     EXPECT_TRUE(game::WriteWholeFile(game::CampaignPackagePath(), campaign, false));
     const fs::path folder = fs::path(game::CampaignPackagePath()).parent_path();
     fs::copy_file(data / "levels.en", folder / "levels.en", fs::copy_options::overwrite_existing);
-    game::SetEnglishShown(english);
+    game::UseLanguage(english ? settings::Language::kEnglish : settings::Language::kCzech);
     EXPECT_EQ(game::EnglishShown(), english);
 
     replay::Player player(replay::ParseRecording(recording));
     EXPECT_TRUE(player.Begin()) << player.Why();
     EXPECT_EQ(player.PlayToEnd(), replay::Player::State::Ended) << player.Why();
-    game::SetEnglishShown(false);
+    game::UseLanguage(settings::Language::kCzech);
     return std::move(windows.met);
 }
 

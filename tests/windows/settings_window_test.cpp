@@ -36,7 +36,7 @@ class SettingsWindowTest : public MenuTest {
     }
     void TearDown() override {
         SetFileFaultHook(nullptr);
-        SetEnglishShown(false);
+        UseLanguage(settings::Language::kCzech);
         window.reset();
         MenuTest::TearDown();
         platform::View::Instance().Configure(0, false);
@@ -150,11 +150,11 @@ TEST_F(SettingsWindowTest, AReboundKeyPlaysInTheNextFrameAndATakenKeyIsRefusedWi
         EXPECT_EQ(window->Note->text(), "F1 nelze zvolit, ve hře otevírá nápovědu.");
         EXPECT_TRUE(window->KeyListNow().waiting);
         // In English the note names the key and the command in English.
-        SetEnglishShown(true);
+        UseLanguage(settings::Language::kEnglish);
         Key(*window, Qt::Key_Space);
         EXPECT_EQ(window->Note->text(), "The key Space already belongs to Bomb.");
         EXPECT_EQ(window->RowNames[0]->text(), "Up");
-        SetEnglishShown(false);
+        UseLanguage(settings::Language::kCzech);
         Key(*window, Qt::Key_J);
         EXPECT_EQ(window->RowValues[4]->text(), "J");
         // What the keyboard routines of the next frame take it for.

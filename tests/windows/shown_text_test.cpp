@@ -28,14 +28,14 @@ class ShownTextTest : public testing_support::GameTest {
         KeyboardKeyUsed();
     }
     void TearDown() override {
-        SetEnglishShown(false);
+        UseLanguage(settings::Language::kCzech);
         KeyboardKeyUsed();
         QCoreApplication::removeTranslator(&translator_);
         GameTest::TearDown();
     }
 
     static std::string Shown(const PlayerText& text, bool english) {
-        SetEnglishShown(english);
+        UseLanguage(english ? settings::Language::kEnglish : settings::Language::kCzech);
         return ShownText(text).toStdString();
     }
 
