@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace platform {
 namespace {
 
@@ -202,6 +206,35 @@ inline uint32_t Mix(uint32_t p, uint32_t q, uint32_t share) {
     return 0xFF000000u | rb | g;
 }
 
+// out[x] = Mix(a[x], b[x], share) for a whole row.  The same sums, four
+// pixels at a time where the processor has SSE2: every channel's
+// c_a * share + c_b * (256 - share) fits 16 bits, as in Mix.
+void MixRows(const uint32_t* a, const uint32_t* b, uint32_t* out, int n, uint32_t share) {
+    int x = 0;
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i first = _mm_set1_epi16(static_cast<short>(share));
+    const __m128i second = _mm_set1_epi16(static_cast<short>(256 - share));
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    for (; x + 4 <= n; x += 4) {
+        const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + x));
+        const __m128i q = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + x));
+        const __m128i low =
+            _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(p, zero), first),
+                                         _mm_mullo_epi16(_mm_unpacklo_epi8(q, zero), second)),
+                           8);
+        const __m128i high =
+            _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(p, zero), first),
+                                         _mm_mullo_epi16(_mm_unpackhi_epi8(q, zero), second)),
+                           8);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
+                         _mm_or_si128(_mm_packus_epi16(low, high), opaque));
+    }
+#endif
+    for (; x < n; ++x)
+        out[x] = Mix(a[x], b[x], share);
+}
+
 }  // namespace
 
 void FillPixelsPart(const uint32_t* src, std::size_t srcStride, const std::vector<FillTap>& across,
@@ -238,9 +271,7 @@ void FillPixelsPart(const uint32_t* src, std::size_t srcStride, const std::vecto
             std::memcpy(out, first, static_cast<std::size_t>(width) * sizeof(uint32_t));
             continue;
         }
-        const uint32_t* next = first + width;
-        for (int x = 0; x < width; ++x)
-            out[x] = Mix(first[x], next[x], tap.share);
+        MixRows(first, first + width, out, width, tap.share);
     }
 }
 
