@@ -1,0 +1,70 @@
+// What the load dialog tells about a save besides its name: the level, when
+// it was written, how long the game had been played, and a small picture of
+// the play field.  Each save's description is written in the same commit as
+// its pair (save_commit.h), into the folder "about" of the save folder.  Its
+// file is named by the hexadecimal bytes of the save's name, so neither the
+// folder nor its files ever look like a save to the save lists.  A save
+// written before descriptions existed simply has none.
+//
+// The file: a title line, "key=value" lines (UTF-8; unknown keys are
+// skipped, so later versions may add more), an empty line, then the
+// thumbnail as a binary PPM picture.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/platform/surface.h"
+
+namespace game {
+
+inline constexpr const char* kDescriptionsFolderName = "about";
+// The thumbnail is the play field at a quarter of its size.
+inline constexpr int kThumbnailDivisor = 4;
+inline constexpr int kThumbnailSize = 500 / kThumbnailDivisor;
+
+struct SaveThumbnail {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;  // 0xFFRRGGBB, row after row
+};
+
+struct SaveDescription {
+    int32_t level = 0;
+    std::string levelName;  // as the game names the level, in Czech
+    int64_t writtenAt = 0;  // seconds since 1970-01-01 UTC
+    // Frames played while not paused, from the new game on; nothing when
+    // the game was loaded from a save that did not know it.
+    std::optional<uint64_t> playFrames;
+    // Autosaves count up, so the newest is the highest; 0 for other saves.
+    uint64_t autosaveNumber = 0;
+    SaveThumbnail thumbnail;
+
+    bool operator==(const SaveDescription&) const = default;
+};
+
+std::vector<uint8_t> FormatSaveDescription(const SaveDescription& description);
+// Nothing for anything that is not a whole description.
+std::optional<SaveDescription> ParseSaveDescription(const std::vector<uint8_t>& bytes);
+
+// <save folder>/about, and a description's place in the save folder:
+// "about/<hex of the name>.desc".
+std::string DescriptionsFolder();
+std::string DescriptionFileName(const std::string& saveName);
+// Where a description is written before the commit puts it into place.
+std::string UnfinishedDescriptionPath();
+
+// The description of the save <saveName>, nothing when it has none or it
+// does not read.
+std::optional<SaveDescription> ReadSaveDescription(const std::string& saveName);
+
+// The play field (500 x 500) averaged down to a quarter of its size.
+SaveThumbnail QuarterThumbnail(const platform::PixelSurface& field);
+
+// The description of the game under way: the level and its name, the
+// current time, the play time and a thumbnail of the field as it stands.
+SaveDescription DescribeCurrentGame();
+
+}  // namespace game
