@@ -45,6 +45,19 @@ SaveNameVerdict JudgeSaveName(const std::string& name) {
     return SaveNameVerdict::kAccepted;
 }
 
+std::string AutosaveName(int slot) {
+    return "auto-" + std::to_string(slot);
+}
+
+bool IsAutosaveName(const std::string& name) {
+    std::string lower = name;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (int slot = 1; slot <= kAutosaveCount; ++slot)
+        if (lower == AutosaveName(slot)) return true;
+    return false;
+}
+
 std::string ProposedSaveName(int level, int hour, int minute) {
     hour = std::clamp(hour, 0, 23);
     minute = std::clamp(minute, 0, 59);

@@ -26,6 +26,12 @@ enum class SaveNameVerdict {
     kNotInCodePage,
 };
 
+// The autosaves' names, "auto-1" to "auto-3": the game's alone.
+inline constexpr int kAutosaveCount = 3;
+std::string AutosaveName(int slot);  // slot 1 to kAutosaveCount
+// True for an autosave's name in any letter case.
+bool IsAutosaveName(const std::string& name);
+
 // Longest name taken, in characters.
 inline constexpr std::size_t kMaxSaveNameLength = 100;
 

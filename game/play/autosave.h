@@ -11,17 +11,14 @@
 #include <optional>
 #include <string>
 
+#include "game/levels/save_names.h"
 #include "game/platform/shown_text.h"
 
 namespace game {
 
-inline constexpr int kAutosaveCount = 3;
 
 inline constexpr const char* kAutosaveFailedLine =
     SHOWN_TEXT("Rules", "Automatické uložení se nepodařilo...");
-
-// "auto-1" ... "auto-3" in any letter case.
-bool IsAutosaveName(const std::string& name);
 
 // On in the game's own run only (off by default).
 void EnableAutosaves(bool on);
