@@ -14,6 +14,7 @@
 #include "game/platform/launch_options.h"
 #include "game/platform/level_try_out.h"
 #include "game/platform/view.h"
+#include "game/play/autosave.h"
 #include "game/play/startup.h"
 #include "game/windows/game_recordings.h"
 #include "game/windows/language.h"
@@ -125,6 +126,9 @@ int main(int argc, char** argv) {
         platform::Gamepad gamepad(padKeys);
         // Every game played is recorded.
         game::GameRecordings recordings;
+        // The player's own game keeps itself on every level; a try-out
+        // keeps nothing.
+        game::EnableAutosaves(!tryOut);
         if (game::Main(places, settings)) {
             if (tryOut)
                 windows.form3().MenuItems(0);  // straight into the new game

@@ -139,6 +139,337 @@
     </message>
 </context>
 <context>
+    <name>LevelName</name>
+    <message>
+        <source>Vstup do jeskyně</source>
+        <translation>Cave Entrance</translation>
+    </message>
+    <message>
+        <source>Podzemní řeka</source>
+        <translation>Underground River</translation>
+    </message>
+    <message>
+        <source>Stará krypta</source>
+        <translation>Old Crypt</translation>
+    </message>
+    <message>
+        <source>Netopýří sluj</source>
+        <translation>Bat Lair</translation>
+    </message>
+    <message>
+        <source>Bořkova komora</source>
+        <translation>Bořek&apos;s Storeroom</translation>
+    </message>
+    <message>
+        <source>Pavoučí chodby</source>
+        <translation>Spider Tunnels</translation>
+    </message>
+    <message>
+        <source>Rozcestí</source>
+        <translation>Crossroads</translation>
+    </message>
+    <message>
+        <source>Brána hlubin</source>
+        <translation>Gate of the Deep</translation>
+    </message>
+    <message>
+        <source>Jezírko</source>
+        <translation>The Pool</translation>
+    </message>
+    <message>
+        <source>Zatopená síň</source>
+        <translation>Flooded Hall</translation>
+    </message>
+    <message>
+        <source>Hadí hnízdo</source>
+        <translation>Snakes&apos; Nest</translation>
+    </message>
+    <message>
+        <source>Ztracená studna</source>
+        <translation>Lost Well</translation>
+    </message>
+    <message>
+        <source>Vodopád</source>
+        <translation>Waterfall</translation>
+    </message>
+    <message>
+        <source>Slizová jezírka</source>
+        <translation>Slime Pools</translation>
+    </message>
+    <message>
+        <source>Stavidla</source>
+        <translation>Sluices</translation>
+    </message>
+    <message>
+        <source>Hráz</source>
+        <translation>The Dam</translation>
+    </message>
+    <message>
+        <source>Důlní vchod</source>
+        <translation>Mine Entrance</translation>
+    </message>
+    <message>
+        <source>Štola</source>
+        <translation>The Adit</translation>
+    </message>
+    <message>
+        <source>Skladiště</source>
+        <translation>Storehouse</translation>
+    </message>
+    <message>
+        <source>Hluboká šachta</source>
+        <translation>Deep Shaft</translation>
+    </message>
+    <message>
+        <source>Bořkova dílna</source>
+        <translation>Bořek&apos;s Workshop</translation>
+    </message>
+    <message>
+        <source>Zával</source>
+        <translation>Cave-in</translation>
+    </message>
+    <message>
+        <source>Zatopený důl</source>
+        <translation>Flooded Mine</translation>
+    </message>
+    <message>
+        <source>Skřetí tábor</source>
+        <translation>Goblin Camp</translation>
+    </message>
+    <message>
+        <source>Podzemní hřbitov</source>
+        <translation>Underground Graveyard</translation>
+    </message>
+    <message>
+        <source>Kostnice</source>
+        <translation>Ossuary</translation>
+    </message>
+    <message>
+        <source>Krypta králů</source>
+        <translation>Crypt of Kings</translation>
+    </message>
+    <message>
+        <source>Labyrint mrtvých</source>
+        <translation>Maze of the Dead</translation>
+    </message>
+    <message>
+        <source>Tichá kaple</source>
+        <translation>Quiet Chapel</translation>
+    </message>
+    <message>
+        <source>Síň duchů</source>
+        <translation>Hall of Ghosts</translation>
+    </message>
+    <message>
+        <source>Chodba pastí</source>
+        <translation>Corridor of Traps</translation>
+    </message>
+    <message>
+        <source>Hrobka strážce</source>
+        <translation>Guardian&apos;s Tomb</translation>
+    </message>
+    <message>
+        <source>Třpytivá jeskyně</source>
+        <translation>Glittering Cave</translation>
+    </message>
+    <message>
+        <source>Houbový les</source>
+        <translation>Mushroom Forest</translation>
+    </message>
+    <message>
+        <source>Jeskyně ozvěn</source>
+        <translation>Cave of Echoes</translation>
+    </message>
+    <message>
+        <source>Krystalové bludiště</source>
+        <translation>Crystal Maze</translation>
+    </message>
+    <message>
+        <source>Podzemní jezero</source>
+        <translation>Underground Lake</translation>
+    </message>
+    <message>
+        <source>Skrytá geoda</source>
+        <translation>Hidden Geode</translation>
+    </message>
+    <message>
+        <source>Orčí hlídka</source>
+        <translation>Orc Watch</translation>
+    </message>
+    <message>
+        <source>Krystalová brána</source>
+        <translation>Crystal Gate</translation>
+    </message>
+    <message>
+        <source>Velká brána</source>
+        <translation>Great Gate</translation>
+    </message>
+    <message>
+        <source>Sloupová síň</source>
+        <translation>Hall of Pillars</translation>
+    </message>
+    <message>
+        <source>Kovárna</source>
+        <translation>The Forge</translation>
+    </message>
+    <message>
+        <source>Trpasličí tržiště</source>
+        <translation>Dwarf Market</translation>
+    </message>
+    <message>
+        <source>Královská pokladnice</source>
+        <translation>Royal Treasury</translation>
+    </message>
+    <message>
+        <source>Trollí most</source>
+        <translation>Trolls&apos; Bridge</translation>
+    </message>
+    <message>
+        <source>Trůnní sál</source>
+        <translation>Throne Hall</translation>
+    </message>
+    <message>
+        <source>Zapečetěné dveře</source>
+        <translation>Sealed Doors</translation>
+    </message>
+    <message>
+        <source>Předsíň knihovny</source>
+        <translation>Library Vestibule</translation>
+    </message>
+    <message>
+        <source>Čítárna</source>
+        <translation>Reading Room</translation>
+    </message>
+    <message>
+        <source>Síň portálů</source>
+        <translation>Hall of Portals</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>The Archive</translation>
+    </message>
+    <message>
+        <source>Alchymistova dílna</source>
+        <translation>Alchemist&apos;s Room</translation>
+    </message>
+    <message>
+        <source>Zrcadlová síň</source>
+        <translation>Hall of Mirrors</translation>
+    </message>
+    <message>
+        <source>Mágova věž</source>
+        <translation>Mage&apos;s Tower</translation>
+    </message>
+    <message>
+        <source>Ardanova pracovna</source>
+        <translation>Ardan&apos;s Study</translation>
+    </message>
+    <message>
+        <source>Horké chodby</source>
+        <translation>Hot Galleries</translation>
+    </message>
+    <message>
+        <source>Lávová řeka</source>
+        <translation>River of Lava</translation>
+    </message>
+    <message>
+        <source>Sopouch</source>
+        <translation>Volcanic Vent</translation>
+    </message>
+    <message>
+        <source>Výheň</source>
+        <translation>The Furnace</translation>
+    </message>
+    <message>
+        <source>Popelová pláň</source>
+        <translation>Ash Plain</translation>
+    </message>
+    <message>
+        <source>Pramen ohně</source>
+        <translation>Fire Spring</translation>
+    </message>
+    <message>
+        <source>Lávové jezero</source>
+        <translation>Lake of Lava</translation>
+    </message>
+    <message>
+        <source>Plamenná brána</source>
+        <translation>Gate of Flames</translation>
+    </message>
+    <message>
+        <source>Okraj propasti</source>
+        <translation>Rim of the Chasm</translation>
+    </message>
+    <message>
+        <source>Visuté mosty</source>
+        <translation>Hanging Bridges</translation>
+    </message>
+    <message>
+        <source>Kamenní strážci</source>
+        <translation>Stone Guards</translation>
+    </message>
+    <message>
+        <source>Rozbitý most</source>
+        <translation>Broken Bridge</translation>
+    </message>
+    <message>
+        <source>Poustevna</source>
+        <translation>Hermitage</translation>
+    </message>
+    <message>
+        <source>Sestup do tmy</source>
+        <translation>Descent into Darkness</translation>
+    </message>
+    <message>
+        <source>Dno propasti</source>
+        <translation>Floor of the Chasm</translation>
+    </message>
+    <message>
+        <source>Poslední most</source>
+        <translation>The Last Bridge</translation>
+    </message>
+    <message>
+        <source>Démonova brána</source>
+        <translation>Demon Gate</translation>
+    </message>
+    <message>
+        <source>Síň lebek</source>
+        <translation>Hall of Skulls</translation>
+    </message>
+    <message>
+        <source>Ohnivý labyrint</source>
+        <translation>Fiery Maze</translation>
+    </message>
+    <message>
+        <source>Chrám temnoty</source>
+        <translation>Temple of Darkness</translation>
+    </message>
+    <message>
+        <source>Poslední zkouška</source>
+        <translation>The Last Trial</translation>
+    </message>
+    <message>
+        <source>Studánka</source>
+        <translation>The Spring</translation>
+    </message>
+    <message>
+        <source>Předsíň srdce</source>
+        <translation>Hall before the Heart</translation>
+    </message>
+    <message>
+        <source>Práh</source>
+        <translation>The Threshold</translation>
+    </message>
+    <message>
+        <source>Srdce hory</source>
+        <translation>Heart of the Mountain</translation>
+    </message>
+    <message>
+        <source>Bořkova skrýš</source>
+        <translation>Bořek&apos;s Refuge</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Ano</source>
@@ -542,6 +873,10 @@ Hopefully just bats.</translation>
     <message>
         <source>Přehrávání bylo ukončeno.</source>
         <translation>The playback was ended.</translation>
+    </message>
+    <message>
+        <source>Automatické uložení se nepodařilo...</source>
+        <translation>The autosave failed...</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "game/core/windows.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/level_files.h"
+#include "game/levels/level_record.h"
 #include "game/levels/load_failure.h"
 #include "game/levels/package_record.h"
 #include "game/levels/save_commit.h"
@@ -137,6 +138,44 @@ bool PackLevels(const std::string& name) {
     HideProgressWindow();
     if (ShutdownRequested) return false;
     if (!written) return PackageSaveFailed(name, failure);
+    return true;
+}
+
+bool PackLevelsAside(const std::string& name, std::string* why) {
+    const auto fail = [&](const std::string& reason) {
+        if (why) *why = reason;
+        RemoveFile(UnfinishedPackagePath());
+        return false;
+    };
+    if (ShutdownRequested) return fail("the program is shutting down");
+    if (!IsSafeSaveFileName(name) || !platform::FitsCp1250(name))
+        return fail("\"" + name + "\" is not a save's file name");
+    const int32_t count = UnpackedLevelCount;
+    if (count <= 0 || LevelNumber < 0 || LevelNumber >= count)
+        return fail("no game was unpacked into the working folder");
+    if (!MakeSavesFolder()) return fail("no save folder " + SavesFolder());
+
+    ByteWriter out;
+    out.Reserve(static_cast<size_t>(count) * 12 * 1024);
+    WriteKeyedString(out, name, SaveHeaderKey());
+    out.Int32(count);
+    for (int32_t i = 0; i < count; ++i) {
+        if (i == LevelNumber) {
+            WritePackedLevel(out, i);
+            continue;
+        }
+        std::vector<uint8_t> bytes;
+        ReadWholeFile(LevelFilePath(i), bytes);
+        ByteReader in(bytes);
+        LevelRecord level;
+        std::string damage;
+        if (!ReadLevelRecord(in, i, level, &damage))
+            return fail("the working level " + LevelFilePath(i) + " does not read: " + damage);
+        WriteLevelRecord(out, i, level);
+    }
+    std::string failure;
+    if (!WriteNewFile(UnfinishedPackagePath(), out.Bytes(), Durability::kFlushed, &failure))
+        return fail(failure);
     return true;
 }
 

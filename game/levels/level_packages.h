@@ -22,6 +22,14 @@ namespace game {
 // True when the package is ready.
 bool PackLevels(const std::string& name);
 
+// The same package, written whole under UnfinishedPackagePath(), without
+// touching the running game: the other levels are read from their working
+// files, the level in play from memory; no progress window, no log line
+// and no level loaded (so an autosave leaves the game exactly as it was).
+// False, with the reason in *why, when a working level is missing or
+// damaged, or the file cannot be written.
+bool PackLevelsAside(const std::string& name, std::string* why);
+
 // Replaces the working folder by the levels of data/levels.all (name exactly
 // "levels.all") or of data/saves/<name>, whose header must be name exactly.
 // A name that mentions "quick" when there is no quick.lev changes nothing.

@@ -62,25 +62,36 @@ bool WriteUnfinishedPosition(const std::string& name) {
         AddLogLine(kSaveRefusedLine);
         return false;
     }
-    if (!IsSafeSaveFileName(name))
-        return PositionSaveFailed(name, "\"" + name + "\" is not a file name");
-    if (!platform::FitsCp1250(name))
-        return PositionSaveFailed(name,
-                                  "\"" + name + "\" cannot be written in the files' code page");
-    if (!MakeSavesFolder()) return PositionSaveFailed(name, "no save folder " + SavesFolder());
-
-    ByteWriter out;
-    WritePositionRecord(out, name, SaveHeaderKey(), CurrentPosition());
     std::string failure;
-    if (!WriteNewFile(UnfinishedPositionPath(), out.Bytes(), Durability::kFlushed, &failure))
-        return PositionSaveFailed(name, failure);
+    if (!WritePositionAside(name, &failure)) return PositionSaveFailed(name, failure);
     return true;
 }
 
+bool WritePositionAside(const std::string& name, std::string* why) {
+    const auto fail = [&](const std::string& reason) {
+        if (why) *why = reason;
+        return false;
+    };
+    if (ShutdownRequested) return fail("the program is shutting down");
+    if (HeroDead) return fail("the hero is dead");
+    if (!IsSafeSaveFileName(name)) return fail("\"" + name + "\" is not a file name");
+    if (!platform::FitsCp1250(name))
+        return fail("\"" + name + "\" cannot be written in the files' code page");
+    if (!MakeSavesFolder()) return fail("no save folder " + SavesFolder());
+    ByteWriter out;
+    WritePositionRecord(out, name, SaveHeaderKey(), CurrentPosition());
+    return WriteNewFile(UnfinishedPositionPath(), out.Bytes(), Durability::kFlushed, why);
+}
+
 bool CommitUnfinishedSave(const std::string& packageName, const std::string& name) {
-    // Both halves are complete: they go into place together or not at all.
+    return CommitUnfinishedSave(packageName, name, std::string());
+}
+
+bool CommitUnfinishedSave(const std::string& packageName, const std::string& name,
+                          const std::string& descriptionFile) {
+    // The halves are complete: they go into place together or not at all.
     std::string why;
-    switch (CommitSavePair(packageName, name, &why)) {
+    switch (CommitSavePair(packageName, name, descriptionFile, &why)) {
         case PairCommit::kSaved:
             return true;
         case PairCommit::kOldKept:

@@ -19,12 +19,18 @@ bool SavePosition(const std::string& name);
 // in the message log and the unfinished halves are removed.  True when the
 // half is ready.
 bool WriteUnfinishedPosition(const std::string& name);
+// The same half without a word in the log: false, with the reason in *why.
+bool WritePositionAside(const std::string& name, std::string* why);
 
 // Puts the complete halves into place together as the save folder's files
 // packageName (none when empty) and name, or neither of them.  A failure is
 // told in the message log, the unfinished halves removed and the previous
 // pair put back.  True when the save is complete.
 bool CommitUnfinishedSave(const std::string& packageName, const std::string& name);
+// The same with the save's description, complete under
+// UnfinishedDescriptionPath(), going to descriptionFile in the same commit.
+bool CommitUnfinishedSave(const std::string& packageName, const std::string& name,
+                          const std::string& descriptionFile);
 
 // Reads data/saves/<name>, whose header must be name exactly, into the
 // hero's globals, refreshes the status display and loads the level.

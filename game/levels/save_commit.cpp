@@ -8,9 +8,11 @@
 #include <system_error>
 #include <vector>
 
+#include "game/levels/save_description.h"
 #include "game/levels/save_folder.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
+#include "game/platform/private_folder.h"
 
 namespace game {
 namespace {
@@ -23,16 +25,54 @@ constexpr size_t kLargestRecord = 64 * 1024;
 // One file of the pair: its temporary name, the name it goes to, and where
 // the old file of that name waits while the pair changes.
 struct Member {
-    char role = 'P';  // 'P' the package, 'H' the hero's position file
+    // 'P' the package, 'H' the hero's position file, 'D' the description
+    char role = 'P';
     std::string target;
     bool hadOld = false;
 
     std::string TemporaryPath() const {
-        return role == 'P' ? UnfinishedPackagePath() : UnfinishedPositionPath();
+        switch (role) {
+            case 'P':
+                return UnfinishedPackagePath();
+            case 'H':
+                return UnfinishedPositionPath();
+        }
+        return UnfinishedDescriptionPath();
     }
-    std::string KeptPath() const { return role == 'P' ? KeptPackagePath() : KeptPositionPath(); }
+    std::string KeptPath() const {
+        switch (role) {
+            case 'P':
+                return KeptPackagePath();
+            case 'H':
+                return KeptPositionPath();
+        }
+        return KeptDescriptionPath();
+    }
     std::string TargetPath() const { return SavePath(target); }
 };
+
+// A description lives in the descriptions folder, under a plain name.
+bool IsDescriptionTarget(const std::string& target) {
+    const std::string folder = std::string(kDescriptionsFolderName) + "/";
+    return target.compare(0, folder.size(), folder) == 0 &&
+           IsSafeSaveFileName(target.substr(folder.size()));
+}
+
+bool IsSafeTarget(char role, const std::string& target) {
+    return role == 'D' ? IsDescriptionTarget(target) : IsSafeSaveFileName(target);
+}
+
+bool HasDescription(const std::vector<Member>& members) {
+    for (const Member& m : members)
+        if (m.role == 'D') return true;
+    return false;
+}
+
+// The folders whose entries a commit changes.
+bool SyncFolders(const std::vector<Member>& members, std::string* why = nullptr) {
+    if (!SyncFolder(SavesFolder(), why)) return false;
+    return !HasDescription(members) || SyncFolder(DescriptionsFolder(), why);
+}
 
 bool Exists(const std::string& path) {
     struct stat info {};
@@ -62,10 +102,11 @@ bool ParseRecord(const std::string& path, std::vector<Member>& members) {
     size_t at = kRecordTitle.size();
     members.clear();
     while (text.compare(at, std::string::npos, kRecordEnd) != 0) {
-        if (members.size() == 2 || at + 6 > text.size()) return false;
+        if (members.size() == 3 || at + 6 > text.size()) return false;
         Member m;
         m.role = text[at];
-        if ((m.role != 'P' && m.role != 'H') || text[at + 1] != ' ' || text[at + 3] != ' ')
+        if ((m.role != 'P' && m.role != 'H' && m.role != 'D') || text[at + 1] != ' ' ||
+            text[at + 3] != ' ')
             return false;
         if (text[at + 2] != '0' && text[at + 2] != '1') return false;
         m.hadOld = text[at + 2] == '1';
@@ -81,7 +122,7 @@ bool ParseRecord(const std::string& path, std::vector<Member>& members) {
         if (at + length + 1 > text.size() || text[at + length] != '\n') return false;
         m.target = text.substr(at, length);
         at += length + 1;
-        if (!IsSafeSaveFileName(m.target)) return false;
+        if (!IsSafeTarget(m.role, m.target)) return false;
         for (const Member& other : members)
             if (other.role == m.role) return false;
         members.push_back(std::move(m));
@@ -96,7 +137,7 @@ bool RunForward(const std::vector<Member>& members, std::string* why) {
     for (const Member& m : members)
         if (Exists(m.TemporaryPath()) && !RenameFile(m.TemporaryPath(), m.TargetPath(), why))
             return false;
-    if (!SyncFolder(SavesFolder(), why)) return false;
+    if (!SyncFolders(members, why)) return false;
     for (const Member& m : members)
         if (!RemoveFile(m.KeptPath(), why)) return false;
     if (!RemoveFile(CommitRecordPath(), why)) return false;
@@ -117,7 +158,7 @@ bool RunBackward(const std::vector<Member>& members, std::string* why) {
     }
     for (const Member& m : members)
         if (!RemoveFile(m.TemporaryPath(), why)) return false;
-    if (!SyncFolder(SavesFolder(), why)) return false;
+    if (!SyncFolders(members, why)) return false;
     if (!RemoveFile(RollbackRecordPath(), why)) return false;
     SyncFolder(SavesFolder());
     return true;
@@ -143,7 +184,8 @@ bool SettleRecord(std::string* why) {
 
 void RemoveLeftovers() {
     for (const std::string& path :
-         {UnfinishedPackagePath(), UnfinishedPositionPath(), KeptPackagePath(), KeptPositionPath()})
+         {UnfinishedPackagePath(), UnfinishedPositionPath(), UnfinishedDescriptionPath(),
+          KeptPackagePath(), KeptPositionPath(), KeptDescriptionPath()})
         RemoveFile(path);
     // Temporary files of a record that was being written.
     std::error_code ec;
@@ -157,6 +199,7 @@ void RemoveLeftovers() {
 void RemoveHalves() {
     RemoveFile(UnfinishedPackagePath());
     RemoveFile(UnfinishedPositionPath());
+    RemoveFile(UnfinishedDescriptionPath());
 }
 
 // A failure after the record: back to the old pair if the record can say
@@ -194,18 +237,36 @@ std::string KeptPositionPath() {
     return SavePath("previous-save.hero");
 }
 
+std::string KeptDescriptionPath() {
+    return SavePath("previous-save.about");
+}
+
 PairCommit CommitSavePair(const std::string& packageFile, const std::string& positionFile,
                           std::string* why) {
+    return CommitSavePair(packageFile, positionFile, std::string(), why);
+}
+
+PairCommit CommitSavePair(const std::string& packageFile, const std::string& positionFile,
+                          const std::string& descriptionFile, std::string* why) {
     // A record of an earlier save must be settled before this one writes its
     // own; the kept names must be free.
     if (!SettleRecord(why) || !RemoveFile(KeptPackagePath(), why) ||
-        !RemoveFile(KeptPositionPath(), why)) {
+        !RemoveFile(KeptPositionPath(), why) || !RemoveFile(KeptDescriptionPath(), why)) {
         RemoveHalves();
         return PairCommit::kOldKept;
     }
     std::vector<Member> members;
     if (!packageFile.empty()) members.push_back({'P', packageFile});
     members.push_back({'H', positionFile});
+    if (!descriptionFile.empty()) {
+        if (!IsDescriptionTarget(descriptionFile) ||
+            !platform::MakePrivateFolder(DescriptionsFolder())) {
+            if (why) *why = "no folder for the save's description " + DescriptionsFolder();
+            RemoveHalves();
+            return PairCommit::kOldKept;
+        }
+        members.push_back({'D', descriptionFile});
+    }
     for (Member& m : members) {
         if (IsFolder(m.TargetPath())) {
             if (why) *why = m.TargetPath() + " is a folder";
@@ -228,7 +289,7 @@ PairCommit CommitSavePair(const std::string& packageFile, const std::string& pos
         if (placed && m.hadOld) placed = RenameFile(m.TargetPath(), m.KeptPath(), why);
     for (const Member& m : members)
         if (placed) placed = RenameFile(m.TemporaryPath(), m.TargetPath(), why);
-    if (placed) placed = SyncFolder(SavesFolder(), why);
+    if (placed) placed = SyncFolders(members, why);
     if (!placed) return RecoverLiveFailure(members);
 
     // The new pair is in place; what is left is tidying that the next start

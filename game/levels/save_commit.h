@@ -13,7 +13,7 @@
 // save are simply removed.
 //
 // None of these names contains "lev" in any letter case, so the save lists
-// never show them.
+// never show them.  A save's description goes into place with its pair.
 #pragma once
 
 #include <string>
@@ -25,6 +25,7 @@ std::string CommitRecordPath();
 std::string RollbackRecordPath();
 std::string KeptPackagePath();
 std::string KeptPositionPath();
+std::string KeptDescriptionPath();
 
 enum class PairCommit {
     kSaved,      // the new pair is in place
@@ -38,6 +39,11 @@ enum class PairCommit {
 // failure.
 PairCommit CommitSavePair(const std::string& packageFile, const std::string& positionFile,
                           std::string* why);
+// The same with the save's description (save_description.h), complete under
+// UnfinishedDescriptionPath(), going to descriptionFile ("about/<...>.desc")
+// in the same commit.
+PairCommit CommitSavePair(const std::string& packageFile, const std::string& positionFile,
+                          const std::string& descriptionFile, std::string* why);
 
 // Finishes or rolls back a save that a crash or a failure interrupted, and
 // removes the leftovers of unfinished saves.  Harmless when there are none.

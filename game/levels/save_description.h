@@ -29,6 +29,8 @@ struct SaveThumbnail {
     int width = 0;
     int height = 0;
     std::vector<uint32_t> pixels;  // 0xFFRRGGBB, row after row
+
+    bool operator==(const SaveThumbnail&) const = default;
 };
 
 struct SaveDescription {
@@ -55,6 +57,10 @@ std::string DescriptionsFolder();
 std::string DescriptionFileName(const std::string& saveName);
 // Where a description is written before the commit puts it into place.
 std::string UnfinishedDescriptionPath();
+
+// Writes the description whole under UnfinishedDescriptionPath(); false,
+// with the reason in *why, when it cannot.
+bool WriteUnfinishedDescription(const SaveDescription& description, std::string* why);
 
 // The description of the save <saveName>, nothing when it has none or it
 // does not read.

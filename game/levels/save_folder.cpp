@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "game/core/game_state.h"
+#include "game/levels/save_description.h"
 #include "game/platform/private_folder.h"
 
 namespace game {
@@ -78,6 +79,7 @@ void RemoveUnfinishedSave() {
     std::error_code ec;
     std::filesystem::remove(UnfinishedPackagePath(), ec);
     std::filesystem::remove(UnfinishedPositionPath(), ec);
+    std::filesystem::remove(UnfinishedDescriptionPath(), ec);
 }
 
 }  // namespace game

@@ -1,12 +1,15 @@
 #include "game/levels/save_games.h"
 
+#include "game/core/arrivals.h"
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
 #include "game/core/play_observer.h"
+#include "game/core/play_time.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/position_files.h"
 #include "game/levels/save_commit.h"
+#include "game/levels/save_description.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_pair.h"
 
@@ -34,8 +37,13 @@ bool LoadGame(const std::string& name) {
         AddLogLine(kNoSaveLine);
         return false;
     }
+    // The description is read first: loading may replace it (an autosave
+    // loaded is the oldest of its kind by the next arrival).
+    const std::optional<SaveDescription> description = ReadSaveDescription(name);
     if (!UnpackLevels(name + ".lev")) return false;
     if (!LoadPosition(name + ".pos")) return false;
+    StartPlayTime(description ? description->playFrames : std::nullopt);
+    NoteHeroArrived();
     AddLogLine(kGameLoadedLine);
     if (PlayObserver* observer = CurrentPlayObserver()) observer->GameLoaded(name);
     return true;

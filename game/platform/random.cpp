@@ -30,4 +30,14 @@ float Rnd() {
     return static_cast<float>(bits) * (1.0f / 16777216.0f);
 }
 
+struct RandomSequenceKept::Saved {
+    std::mt19937_64 generator;
+};
+
+RandomSequenceKept::RandomSequenceKept() : saved_(new Saved{Generator()}) {}
+
+RandomSequenceKept::~RandomSequenceKept() {
+    Generator() = saved_->generator;
+}
+
 }  // namespace platform

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 namespace platform {
 
@@ -11,5 +12,20 @@ void RandomizeFromClock();
 
 // The next number of the sequence, 0 <= r < 1 as a 32-bit float.
 float Rnd();
+
+// For as long as it lives the sequence goes on as if nothing drew from it
+// meanwhile: an autosave's file keys must not change what the game draws
+// next, or a recording would play back differently.
+class RandomSequenceKept {
+  public:
+    RandomSequenceKept();
+    ~RandomSequenceKept();
+    RandomSequenceKept(const RandomSequenceKept&) = delete;
+    RandomSequenceKept& operator=(const RandomSequenceKept&) = delete;
+
+  private:
+    struct Saved;
+    std::unique_ptr<Saved> saved_;
+};
 
 }  // namespace platform

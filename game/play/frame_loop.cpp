@@ -4,8 +4,10 @@
 #include "game/core/health_signs.h"
 #include "game/core/music_director.h"
 #include "game/core/play_observer.h"
+#include "game/core/play_time.h"
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
+#include "game/play/autosave.h"
 #include "game/world/corner_slide.h"
 #include "game/world/strelba.h"
 #include "game/world/walls.h"
@@ -111,6 +113,9 @@ bool FrameLoop::RunFrame() {
     FollowHealth();
     Windows().DrawFrame();
     FreeFinishedSounds();
+    CountPlayFrame();
+    // Once the hero stands on a level he has arrived on, the game is kept.
+    AutosaveAfterArrival();
     return !MustLeave();
 }
 

@@ -2,11 +2,13 @@
 
 #include <optional>
 
+#include "game/core/arrivals.h"
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
 #include "game/core/messages.h"
 #include "game/core/music_director.h"
 #include "game/core/play_observer.h"
+#include "game/core/play_time.h"
 #include "game/core/windows.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
@@ -39,7 +41,10 @@ bool StartNewGame(int32_t level, int16_t tile) {
     CurrentHealthSigns().Forget();
     HeroX = Tiles[tile].X + 2;
     HeroY = Tiles[tile].Y + 2;
-    return UnpackLevels("levels.all") && LoadLevel(level);
+    StartPlayTime(0);
+    if (!UnpackLevels("levels.all") || !LoadLevel(level)) return false;
+    NoteHeroArrived();
+    return true;
 }
 
 bool NewGameFromMenu() {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "game/core/arrivals.h"
 #include "game/core/game_state.h"
 #include "game/core/key_text.h"
 #include "game/core/messages.h"
@@ -273,7 +274,9 @@ bool TravelToLevel(int32_t level, int32_t arrivalTile) {
     // Tile positions are the same in every level.
     PlaceHeroOn(arrivalTile);
     LevelNumber = level;
-    return LoadLevel(LevelNumber);
+    if (!LoadLevel(LevelNumber)) return false;
+    NoteHeroArrived();
+    return true;
 }
 
 void HeroTileEvents() {

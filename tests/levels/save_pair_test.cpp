@@ -1,7 +1,8 @@
-// A save's two files change together: failures injected at every step of
-// the real save flow (named and quick), and a crash at any instant of it in
-// a child process killed with SIGKILL.  Afterwards the name holds the old or
-// the new pair, whole, it loads, and the log told the truth.
+// A save's files (its pair and its description) change together: failures
+// injected at every step of the real save flow (named and quick), and a
+// crash at any instant of it or of an autosave in a child process killed
+// with SIGKILL.  Afterwards the name holds the old or the new save, whole,
+// it loads, and the log told the truth.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -13,16 +14,21 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
 #include <random>
 #include <thread>
 
 #include "game/core/game_state.h"
+#include "game/core/play_time.h"
 #include "game/levels/level_files.h"
 #include "game/levels/save_commit.h"
+#include "game/levels/save_description.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
 #include "game/platform/durable_file.h"
+#include "game/play/autosave.h"
 #include "game/play/game_flow.h"
 #include "levels/levels_test.h"
 
@@ -53,16 +59,18 @@ class SavePair : public LevelsTest {
     }
     void TearDown() override {
         SetFileFaultHook(nullptr);
+        EnableAutosaves(false);
         LevelsTest::TearDown();
         std::error_code ec;
         if (!memoryFolder.empty()) fs::remove_all(memoryFolder, ec);
     }
 
-    // The game of three levels with gold g, and level 0's first tile
-    // telling the same g: a package and a position file from different
-    // saves can then be told apart.
+    // The game of three levels with gold g, level 0's first tile and the
+    // play time telling the same g: a package, a position file and a
+    // description from different saves can then be told apart.
     void MakeState(int32_t gold) {
         Gold = gold;
+        StartPlayTime(static_cast<uint64_t>(gold));
         LevelNumber = 0;
         Tiles[0].Param1 = "stav " + std::to_string(gold);
         ASSERT_TRUE(StoreLevel(0));
@@ -71,10 +79,12 @@ class SavePair : public LevelsTest {
     bool Save(bool quick) { return quick ? QuickSave() : SaveGame("hra"); }
     std::string Name(bool quick) const { return quick ? "quick" : "hra"; }
 
+    // The files of the save folder and of its descriptions folder.
     std::vector<std::string> SaveFolderNames() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(appFolder / "data/saves"))
-            names.push_back(entry.path().filename().string());
+        const fs::path folder = appFolder / "data/saves";
+        for (const auto& entry : fs::recursive_directory_iterator(folder))
+            if (!entry.is_directory()) names.push_back(entry.path().lexically_relative(folder));
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -85,6 +95,10 @@ class SavePair : public LevelsTest {
         if (!LoadGame(name)) return -1;
         const std::string expected = "stav " + std::to_string(Gold);
         EXPECT_EQ(Tiles[0].Param1, expected) << "a package and a position of different saves";
+        const auto description = ReadSaveDescription(name);
+        EXPECT_TRUE(description && description->playFrames == static_cast<uint64_t>(Gold))
+            << "a description of another save";
+        EXPECT_EQ(PlayFrames(), static_cast<uint64_t>(Gold)) << "the play time was not carried";
         return Tiles[0].Param1 == expected ? Gold : -1;
     }
 
@@ -104,6 +118,7 @@ TEST_F(SavePair, AFailureAtEveryStepOfASaveLeavesOneWholePairAndTheLogSaysWhich)
         ASSERT_TRUE(Save(quick));
         const auto oldLev = ReadBytes(SavePath(Name(quick) + ".lev"));
         const auto oldPos = ReadBytes(SavePath(Name(quick) + ".pos"));
+        const auto oldAbout = ReadBytes(SavePath(DescriptionFileName(Name(quick))));
         const auto names = SaveFolderNames();
 
         // The steps of one save.
@@ -123,6 +138,7 @@ TEST_F(SavePair, AFailureAtEveryStepOfASaveLeavesOneWholePairAndTheLogSaysWhich)
                 SCOPED_TRACE("step " + std::to_string(n) + " error " + std::to_string(error));
                 WriteBytes(SavePath(Name(quick) + ".lev"), oldLev);
                 WriteBytes(SavePath(Name(quick) + ".pos"), oldPos);
+                WriteBytes(SavePath(DescriptionFileName(Name(quick))), oldAbout);
                 MakeState(222);
                 auto counter = std::make_shared<size_t>(0);
                 SetFileFaultHook([counter, n, error](FileStep step, const std::string&) {
@@ -141,6 +157,7 @@ TEST_F(SavePair, AFailureAtEveryStepOfASaveLeavesOneWholePairAndTheLogSaysWhich)
                     ++kept;
                     EXPECT_EQ(ReadBytes(SavePath(Name(quick) + ".lev")), oldLev);
                     EXPECT_EQ(ReadBytes(SavePath(Name(quick) + ".pos")), oldPos);
+                    EXPECT_EQ(ReadBytes(SavePath(DescriptionFileName(Name(quick)))), oldAbout);
                 } else {
                     // Only a second failure leaves the folder to the next
                     // start; one failure is always settled at once.
@@ -183,7 +200,8 @@ TEST_F(SavePair, ASecondFailureDuringTheRollbackIsSettledByTheNextStart) {
     EXPECT_TRUE(fs::exists(RollbackRecordPath()));
 
     SettleInterruptedSave();
-    EXPECT_EQ(SaveFolderNames(), (std::vector<std::string>{"hra.lev", "hra.pos"}));
+    EXPECT_EQ(SaveFolderNames(),
+              (std::vector<std::string>{DescriptionFileName("hra"), "hra.lev", "hra.pos"}));
     EXPECT_EQ(ReadBytes(SavePath("hra.lev")), oldLev);
     EXPECT_EQ(LoadedGold("hra"), 111);
 }
@@ -213,56 +231,74 @@ TEST_F(SavePair, ADamagedRecordIsDroppedAndTheOldPairStays) {
     WriteBytes(CommitRecordPath(), {'x', '\n'});
     WriteBytes(UnfinishedPositionPath(), {1, 2, 3});
     SettleInterruptedSave();
-    EXPECT_EQ(SaveFolderNames(), (std::vector<std::string>{"hra.lev", "hra.pos"}));
+    EXPECT_EQ(SaveFolderNames(),
+              (std::vector<std::string>{DescriptionFileName("hra"), "hra.lev", "hra.pos"}));
     EXPECT_EQ(LoadedGold("hra"), 111);
 }
 
 TEST_F(SavePair, NoNameOfTheSaveMachineryLooksLikeASave) {
     for (const std::string& path :
          {CommitRecordPath(), RollbackRecordPath(), KeptPackagePath(), KeptPositionPath(),
-          UnfinishedPackagePath(), UnfinishedPositionPath()}) {
+          KeptDescriptionPath(), UnfinishedPackagePath(), UnfinishedPositionPath(),
+          UnfinishedDescriptionPath(), DescriptionsFolder()}) {
         std::string name = fs::path(path).filename().string();
         std::transform(name.begin(), name.end(), name.begin(), ::toupper);
         EXPECT_EQ(name.find("LEV"), std::string::npos) << name;
         EXPECT_EQ(fs::path(path).parent_path(), appFolder / "data/saves");
     }
+    // A description's name never says "lev", whatever the save's name.
+    for (const std::string save : {"level", "LEV", "klevety", "úroveň"}) {
+        std::string name = DescriptionFileName(save);
+        std::transform(name.begin(), name.end(), name.begin(), ::toupper);
+        EXPECT_EQ(name.find("LEV"), std::string::npos) << name;
+    }
+}
+
+// Runs work in a child process, killed with SIGKILL after killAfter
+// (never when negative); its wait status.
+int RunInChild(const std::function<bool()>& work, std::chrono::microseconds killAfter) {
+    const pid_t child = ::fork();
+    if (child == 0) _exit(work() ? 0 : 1);
+    if (killAfter.count() >= 0) {
+        std::this_thread::sleep_for(killAfter);
+        ::kill(child, SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return status;
+}
+
+// How long work takes in a child, fork included: the middle of seven runs.
+std::chrono::microseconds MiddleDuration(const std::function<bool(int)>& work) {
+    std::vector<std::chrono::microseconds> durations;
+    for (int i = 0; i < 7; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        const int status = RunInChild([&] { return work(i); }, std::chrono::microseconds(-1));
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        durations.push_back(std::chrono::duration_cast<std::chrono::microseconds>(
+            std::chrono::steady_clock::now() - start));
+    }
+    std::sort(durations.begin(), durations.end());
+    return durations[3];
+}
+
+int KillCount() {
+    const char* asked = std::getenv("KARVELUN_CRASH_KILLS");
+    return asked ? std::max(1, std::atoi(asked)) : 1000;
 }
 
 // The whole save flow in a child process, killed at random instants spread
 // over the time a save takes.  KARVELUN_CRASH_KILLS sets the number of kills
 // for a longer run.
 TEST_F(SavePair, AKillAtAnyInstantOfASaveLeavesTheOldOrTheNewPairAndItLoads) {
-    const char* asked = std::getenv("KARVELUN_CRASH_KILLS");
-    const int kills = asked ? std::max(1, std::atoi(asked)) : 1000;
-
+    const int kills = KillCount();
     MakeWorkingLevels(4);
     MakeState(1);
     ASSERT_TRUE(SaveGame("hra"));
     ASSERT_TRUE(QuickSave());
-
-    auto saveInChild = [&](bool quick, std::chrono::microseconds killAfter) {
-        const pid_t child = ::fork();
-        if (child == 0) _exit(Save(quick) ? 0 : 1);
-        if (killAfter.count() >= 0) {
-            std::this_thread::sleep_for(killAfter);
-            ::kill(child, SIGKILL);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        return status;
-    };
-
-    // How long a save takes, fork included: the middle of seven.
-    std::vector<std::chrono::microseconds> durations;
-    for (int i = 0; i < 7; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        const int status = saveInChild(i % 2 == 0, std::chrono::microseconds(-1));
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        durations.push_back(std::chrono::duration_cast<std::chrono::microseconds>(
-            std::chrono::steady_clock::now() - start));
-    }
-    std::sort(durations.begin(), durations.end());
-    const std::chrono::microseconds longest = durations[3];
+    const std::vector<std::string> names = SaveFolderNames();
+    const std::chrono::microseconds longest =
+        MiddleDuration([&](int i) { return Save(i % 2 == 0); });
 
     std::mt19937 random(20261208);
     std::uniform_int_distribution<long> instant(0, longest.count());
@@ -272,15 +308,14 @@ TEST_F(SavePair, AKillAtAnyInstantOfASaveLeavesTheOldOrTheNewPairAndItLoads) {
         const bool quick = k % 2 == 1;
         const int32_t next = 10 + k;
         MakeState(next);
-        const int status = saveInChild(quick, std::chrono::microseconds(instant(random)));
+        const int status =
+            RunInChild([&] { return Save(quick); }, std::chrono::microseconds(instant(random)));
         if (WIFEXITED(status)) ++finishedSaves;
         if (fs::exists(CommitRecordPath()) || fs::exists(RollbackRecordPath())) ++recordsFound;
 
         // The next start, then a load of each pair.
         SettleInterruptedSave();
-        ASSERT_EQ(SaveFolderNames(),
-                  (std::vector<std::string>{"hra.lev", "hra.pos", "quick.lev", "quick.pos"}))
-            << "kill " << k;
+        ASSERT_EQ(SaveFolderNames(), names) << "kill " << k;
         const int32_t other = LoadedGold(Name(!quick));
         ASSERT_EQ(other, saved[!quick]) << "kill " << k << ": the other save changed";
         const int32_t gold = LoadedGold(Name(quick));
@@ -297,6 +332,63 @@ TEST_F(SavePair, AKillAtAnyInstantOfASaveLeavesTheOldOrTheNewPairAndItLoads) {
     // The kills fell all over the save, not only before or after it.
     EXPECT_GT(oldPairs, kills / 20);
     EXPECT_GT(newPairs, kills / 20);
+}
+
+// The same for the autosave on arrival: each of the three is whole, old or
+// new, the oldest alone may change, and the newest is offered and loads.
+TEST_F(SavePair, AKillAtAnyInstantOfAnAutosaveLeavesEachAutosaveWholeAndTheNewestLoads) {
+    const int kills = KillCount();
+    EnableAutosaves(true);
+    MakeWorkingLevels(4);
+    std::map<std::string, int32_t> saved;  // the gold each autosave holds
+    for (int32_t gold = 1; gold <= kAutosaveCount; ++gold) {
+        MakeState(gold);
+        ASSERT_TRUE(AutosaveNow());
+        saved[NewestAutosave()->name] = gold;
+    }
+    ASSERT_EQ(saved.size(), static_cast<size_t>(kAutosaveCount));
+    const std::vector<std::string> names = SaveFolderNames();
+    const std::chrono::microseconds longest = MiddleDuration([&](int) { return AutosaveNow(); });
+    // Those runs went round the three names with the last gold.
+    for (auto& [name, gold] : saved)
+        gold = LoadedGold(name);
+
+    std::mt19937 random(20261209);
+    std::uniform_int_distribution<long> instant(0, longest.count());
+    int oldSaves = 0, newSaves = 0;
+    std::string newest = NewestAutosave()->name;
+    for (int k = 0; k < kills; ++k) {
+        const int32_t next = 10 + k;
+        // The one written next: the one after the newest, round the three.
+        const std::string target =
+            AutosaveName(newest.back() - '0' + 1 > kAutosaveCount ? 1 : newest.back() - '0' + 1);
+        MakeState(next);
+        RunInChild([] { return AutosaveNow(); }, std::chrono::microseconds(instant(random)));
+
+        SettleInterruptedSave();
+        ASSERT_EQ(SaveFolderNames(), names) << "kill " << k;
+        const std::optional<FoundAutosave> offered = NewestAutosave();
+        ASSERT_TRUE(offered) << "kill " << k;
+        for (auto& [name, gold] : saved) {
+            const int32_t loaded = LoadedGold(name);
+            if (name != target) {
+                ASSERT_EQ(loaded, gold) << "kill " << k << ": " << name << " changed";
+                continue;
+            }
+            ASSERT_TRUE(loaded == gold || loaded == next) << "kill " << k << ": gold " << loaded;
+            (loaded == next ? newSaves : oldSaves) += 1;
+            ASSERT_EQ(offered->name, loaded == next ? target : newest) << "kill " << k;
+            gold = loaded;
+        }
+        newest = offered->name;
+        EXPECT_EQ(LoadedGold(offered->name), saved[offered->name]);
+        ExpectNotRefused();
+        if (HasFailure()) return;
+    }
+    std::printf("an autosave takes %ld us; %d kills: %d old, %d new\n",
+                static_cast<long>(longest.count()), kills, oldSaves, newSaves);
+    EXPECT_GT(oldSaves, kills / 20);
+    EXPECT_GT(newSaves, kills / 20);
 }
 
 }  // namespace

@@ -123,7 +123,7 @@ std::vector<std::string> MenuTest::SaveFolderNames() const {
     std::vector<std::string> names;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(appFolder / "data/saves", ec))
-        names.push_back(entry.path().filename().string());
+        if (!entry.is_directory()) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -51,6 +51,7 @@ class MenuTest : public testing_support::GameTest {
     void MakeSave(const std::string& name, int32_t level, int32_t gold);
     // Dates both files of the save `name` back to `minutesAgo` minutes ago.
     void DateSave(const std::string& name, int minutesAgo);
+    // The save folder's files, without the folder of descriptions.
     std::vector<std::string> SaveFolderNames() const;
     // Texts of a dialog list.
     static std::vector<std::string> Entries(const QListWidget& list);

@@ -1,0 +1,83 @@
+// A save's description: what is written reads back, damage of any kind is
+// refused (the save is then listed by its name alone), and the thumbnail is
+// the field averaged down to a quarter.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "game/levels/save_description.h"
+
+namespace {
+
+using namespace game;
+
+std::vector<uint8_t> Bytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+TEST(SaveDescription, WhatIsWrittenReadsBackAndDamageIsRefused) {
+    SaveDescription written;
+    written.level = 12;
+    written.levelName = "Vodopád";
+    written.writtenAt = 1765000000;
+    written.playFrames = 216000;
+    written.autosaveNumber = 9;
+    written.thumbnail = {2, 1, {0xFF102030u, 0xFFA0B0C0u}};
+    const std::vector<uint8_t> bytes = FormatSaveDescription(written);
+    EXPECT_EQ(ParseSaveDescription(bytes), written);
+    written.playFrames.reset();
+    written.autosaveNumber = 0;
+    EXPECT_EQ(ParseSaveDescription(FormatSaveDescription(written)), written);
+
+    const std::string head = "karvelun save description 1\nlevel=3\nwritten=5\n";
+    const std::string picture = "P6 1 1 255\n\x01\x02\x03";
+    // Later versions may add keys; this one skips them.
+    EXPECT_TRUE(ParseSaveDescription(Bytes(head + "campaign=x\n\n" + picture)));
+    const struct {
+        const char* why;
+        std::string text;
+    } damaged[] = {
+        {"another title", "karvelun save description 2\nlevel=3\nwritten=5\n\n" + picture},
+        {"no level", "karvelun save description 1\nwritten=5\n\n" + picture},
+        {"a negative level", "karvelun save description 1\nlevel=-1\nwritten=5\n\n" + picture},
+        {"not a number", head + "played=12a\n\n" + picture},
+        {"a line without =", head + "level\n\n" + picture},
+        {"a control character", head + "name=a\tb\n\n" + picture},
+        {"no end of the lines", head},
+        {"no picture", head + "\n"},
+        {"a picture cut short", head + "\nP6 1 1 255\n\x01\x02"},
+        {"a picture too long", head + "\n" + picture + "x"},
+        {"a picture of no size", head + "\nP6 0 1 255\n"},
+        {"a huge picture", head + "\nP6 100000 100000 255\n\x01\x02\x03"},
+        {"another depth", head + "\nP6 1 1 65535\n\x01\x02\x03"},
+    };
+    for (const auto& d : damaged)
+        EXPECT_FALSE(ParseSaveDescription(Bytes(d.text))) << d.why;
+    // Cut anywhere, a description never reads.
+    for (size_t size = 0; size < bytes.size(); ++size)
+        ASSERT_FALSE(ParseSaveDescription({bytes.begin(), bytes.begin() + size})) << size;
+}
+
+TEST(SaveDescription, TheThumbnailAveragesEachBlockOfFourByFour) {
+    platform::PixelSurface field(8, 4, 0xFF000000u);
+    // The left block: half white, half black, rounds to 128; the right one
+    // a single red pixel in sixteen: 255 / 16 rounds to 16.
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 2; ++x)
+            field.at(x, y) = 0xFFFFFFFFu;
+    field.at(7, 3) = 0xFFFF0000u;
+    const SaveThumbnail thumbnail = QuarterThumbnail(field);
+    EXPECT_EQ(thumbnail.width, 2);
+    EXPECT_EQ(thumbnail.height, 1);
+    EXPECT_EQ(thumbnail.pixels, (std::vector<uint32_t>{0xFF808080u, 0xFF100000u}));
+}
+
+TEST(SaveDescription, ItsFileNameNeverLooksLikeASaveAndNamesDoNotMeet) {
+    EXPECT_EQ(DescriptionFileName("hra"), "about/687261.desc");
+    // Letter case and bytes beyond ASCII give names of their own.
+    EXPECT_NE(DescriptionFileName("Hra"), DescriptionFileName("hra"));
+    EXPECT_EQ(DescriptionFileName("ú"), "about/c3ba.desc");
+}
+
+}  // namespace
