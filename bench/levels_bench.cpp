@@ -1,6 +1,7 @@
 // Packing and unpacking a whole campaign of 82 levels: through the game's
 // own routines (files, progress, every level passing through memory) and
-// the package format alone, in memory.
+// the package format alone, in memory.  A save with and without its
+// description, and the frame of an arrival with and without its autosave.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -10,11 +11,17 @@
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/package_record.h"
+#include "game/levels/position_files.h"
+#include "game/levels/save_description.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_pair.h"
 #include "game/levels/working_levels.h"
 #include "game/platform/app_paths.h"
 #include "game/platform/random.h"
+#include "game/play/autosave.h"
+#include "game/play/frame_loop.h"
+#include "game/world/world_effects.h"
+#include "support/synthetic_sheets.h"
 
 namespace {
 
@@ -100,6 +107,47 @@ void BM_PackSave(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kCampaignLevels);
 }
 BENCHMARK(BM_PackSave)->Unit(benchmark::kMillisecond);
+
+// The save as it was before descriptions: the pair alone.
+void BM_PackSaveWithoutDescription(benchmark::State& state) {
+    GameFolder folder;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PackLevels("bench.lev") && WriteUnfinishedPosition("bench.pos") &&
+                                 CommitUnfinishedSave("bench.lev", "bench.pos"));
+    }
+}
+BENCHMARK(BM_PackSaveWithoutDescription)->Unit(benchmark::kMillisecond);
+
+// The description alone: the field drawn afresh, the thumbnail, the file.
+void BM_DescribeGame(benchmark::State& state) {
+    GameFolder folder;
+    testing_support::InstallSyntheticSheets();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(WriteUnfinishedDescription(DescribeCurrentGame(), nullptr));
+    }
+    testing_support::RemoveSyntheticSheets();
+}
+BENCHMARK(BM_DescribeGame)->Unit(benchmark::kMillisecond);
+
+// The frame in which the hero arrives on another level: the level left is
+// stored, the next one loaded, the frame's rules run and, with autosaves
+// on, the game autosaved with its description (the windows are the silent
+// stand-ins; drawing is frame_bench's).
+void BM_ArrivalFrame(benchmark::State& state) {
+    GameFolder folder;
+    testing_support::InstallSyntheticSheets();
+    EnableAutosaves(state.range(0) != 0);
+    FrameLoop loop;
+    int32_t next = 1;
+    for (auto _ : state) {
+        TravelToLevel(next, 591);
+        benchmark::DoNotOptimize(loop.RunFrame());
+        next = next % (kCampaignLevels - 1) + 1;
+    }
+    EnableAutosaves(false);
+    testing_support::RemoveSyntheticSheets();
+}
+BENCHMARK(BM_ArrivalFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // What a save checks before it packs: every working level there and
 // readable.

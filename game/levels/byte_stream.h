@@ -14,6 +14,10 @@ class ByteWriter {
     void Int16(int16_t value);
     void Int32(int32_t value);
     void Float32(float value);
+    // Bytes already in the format, as they are.
+    void Raw(const std::vector<uint8_t>& bytes) {
+        bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+    }
 
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
     void Reserve(size_t size) { bytes_.reserve(size); }

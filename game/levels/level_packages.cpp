@@ -171,7 +171,12 @@ bool PackLevelsAside(const std::string& name, std::string* why) {
         std::string damage;
         if (!ReadLevelRecord(in, i, level, &damage))
             return fail("the working level " + LevelFilePath(i) + " does not read: " + damage);
-        WriteLevelRecord(out, i, level);
+        // A working file is one level record, so it goes in as it is (and
+        // draws no new keys); anything after the record is left out.
+        if (in.Remaining() == 0)
+            out.Raw(bytes);
+        else
+            WriteLevelRecord(out, i, level);
     }
     std::string failure;
     if (!WriteNewFile(UnfinishedPackagePath(), out.Bytes(), Durability::kFlushed, &failure))

@@ -23,9 +23,10 @@ namespace game {
 bool PackLevels(const std::string& name);
 
 // The same package, written whole under UnfinishedPackagePath(), without
-// touching the running game: the other levels are read from their working
-// files, the level in play from memory; no progress window, no log line
-// and no level loaded (so an autosave leaves the game exactly as it was).
+// touching the running game: the other levels are checked and copied from
+// their working files, the level in play written from memory; no progress
+// window, no log line and no level loaded (so an autosave leaves the game
+// exactly as it was).
 // False, with the reason in *why, when a working level is missing or
 // damaged, or the file cannot be written.
 bool PackLevelsAside(const std::string& name, std::string* why);
