@@ -470,6 +470,21 @@
     </message>
 </context>
 <context>
+    <name>Load</name>
+    <message>
+        <source>%1. patro – %2</source>
+        <translation>Floor %1 – %2</translation>
+    </message>
+    <message>
+        <source>%1. patro</source>
+        <translation>Floor %1</translation>
+    </message>
+    <message>
+        <source>Doba hry: %1</source>
+        <translation>Play time: %1</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Ano</source>

@@ -29,6 +29,7 @@ bool ContainsQuick(const std::string& name) {
 SaveNameVerdict JudgeSaveName(const std::string& name) {
     if (name.empty()) return SaveNameVerdict::kEmpty;
     if (ContainsQuick(name)) return SaveNameVerdict::kMentionsQuick;
+    if (IsAutosaveName(name)) return SaveNameVerdict::kAutosaveName;
 
     std::vector<char32_t> characters = platform::Utf8ToCodePoints(name);
     if (std::all_of(characters.begin(), characters.end(), [](char32_t c) { return c == '.'; }))

@@ -12,6 +12,9 @@ enum class SaveNameVerdict {
     kEmpty,
     // "quick" in any letter case: the quick save is F5's alone.
     kMentionsQuick,
+    // An autosave's name ("auto-1" to "auto-3") in any letter case: the
+    // autosaves are the game's alone.
+    kAutosaveName,
     // One of . , : ; " ' & # $ ? *
     kReservedCharacter,
     // "/" or "\": the name would leave the save folder.
@@ -44,7 +47,7 @@ inline bool SaveNameRefused(const std::string& name) {
 
 // The name the save dialog offers before the player types: the level and
 // the time of day, "12 patro 14-03".  Always a name JudgeSaveName accepts,
-// never the quick save's; hours and minutes out of range are brought in.
+// never the quick save's nor an autosave's; hours and minutes out of range are brought in.
 std::string ProposedSaveName(int level, int hour, int minute);
 
 }  // namespace game

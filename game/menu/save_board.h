@@ -3,8 +3,12 @@
 // and is listed once, as <name>.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "game/levels/save_description.h"
 
 namespace game {
 
@@ -19,18 +23,46 @@ std::vector<std::string> SaveBoardEntries(const std::vector<std::string>& sorted
 // when it is missing.
 std::vector<std::string> SaveFolderFiles();
 
-// What FillBoard lists: SaveBoardEntries of the save folder.
+// SaveBoardEntries of the save folder: what the save dialog lists (less
+// RemoveReservedEntries) and what LoadBoard orders.
 std::vector<std::string> ListSaves();
 
-// The entry of the newest save among the listed entries: the one whose pair
-// was written last, a pair's time being the later modification time of its
-// <name>.lev and <name>.pos (of equal times, the first entry).  -1 when no
-// entry is a whole pair.  The load dialog opens with it chosen.
-int NewestSaveEntry(const std::vector<std::string>& entries);
+// When a listed save was written, in seconds since 1970-01-01 UTC.
+struct SaveTimes {
+    std::string name;
+    // Its description's time; nothing when it has no description.
+    std::optional<int64_t> describedAt;
+    // The later modification time of its <name>.lev and <name>.pos; nothing
+    // when either is missing.
+    std::optional<int64_t> filesWrittenAt;
+};
 
-// The save dialog offers no way to overwrite the quick save: every entry
-// that reads "QUICK" in upper case goes.
-void RemoveQuickSaveEntries(std::vector<std::string>& entries);
+// The load dialog's order: newest first.  A save's time is its
+// description's, else its files'; a save with neither comes last.  Equal
+// times (and saves without one) go by name.
+std::vector<std::string> NewestFirst(std::vector<SaveTimes> saves);
+
+// An entry of the load dialog's list, with what its panel tells of it.
+struct LoadBoardEntry {
+    std::string name;
+    std::optional<SaveDescription> description;
+    // Both files are there: it can be loaded.
+    bool whole = false;
+};
+
+// The load dialog's list: ListSaves newest first, each save once (a name
+// listed twice, as "a.lev" and "a.LEV" give, only once), with its
+// description, read here once.
+std::vector<LoadBoardEntry> LoadBoard();
+
+// The entry the load dialog opens with, so that Enter loads it: the newest
+// whole save; -1 when no entry is one.
+int NewestWholeEntry(const std::vector<LoadBoardEntry>& entries);
+
+// The save dialog offers no way to overwrite the quick save nor an
+// autosave: every entry that reads "QUICK" in upper case or is an
+// autosave's name in any case goes; the others keep their order.
+void RemoveReservedEntries(std::vector<std::string>& entries);
 
 // True when both files of the save <name> are in the save folder.
 bool SaveExists(const std::string& name);

@@ -36,8 +36,8 @@ void DialogList::focusInEvent(QFocusEvent* event) {
     if (!SelectedEntry()) selectionModel()->clearCurrentIndex();
 }
 
-DialogWindow::DialogWindow(const DialogButtonsLayout& layout, QWidget* parent)
-    : BackgroundWindow(312, 213, kDialogColour, parent),
+DialogWindow::DialogWindow(const DialogButtonsLayout& layout, QWidget* parent, int width)
+    : BackgroundWindow(width, kDialogHeight, kDialogColour, parent),
       Buttons(NewDialogGlow(layout)),
       layout_(layout),
       canvas_(platform::GameFont(9.75)) {

@@ -31,7 +31,11 @@ class DialogList : public QListWidget {
 class DialogWindow : public platform::BackgroundWindow, public PadNavigation {
     Q_OBJECT
   public:
-    DialogWindow(const DialogButtonsLayout& layout, QWidget* parent);
+    // The dialogs' size in the game's pixels; the load dialog is wider.
+    static constexpr int kDialogWidth = 312;
+    static constexpr int kDialogHeight = 213;
+
+    DialogWindow(const DialogButtonsLayout& layout, QWidget* parent, int width = kDialogWidth);
 
     // Animates the buttons.
     QTimer* Timer1;

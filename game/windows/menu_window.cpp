@@ -153,7 +153,7 @@ void Form3::NewGame() {
 void Form3::ShowLoadDialog() {
     Form6* load = MenuLinks().load;
     if (!load) return;
-    FillBoard(*load->List1);
+    FillBoard(*load);
     load->ShowModally();
 }
 
@@ -161,7 +161,7 @@ void Form3::ShowSaveDialog() {
     Form7* save = MenuLinks().save;
     if (!save) return;
     std::vector<std::string> entries = ListSaves();
-    RemoveQuickSaveEntries(entries);
+    RemoveReservedEntries(entries);
     FillList(*save->List1, entries);
     // The level and the time of day, which Enter or the pad's A take as
     // they are and typing replaces.
@@ -186,12 +186,10 @@ void Form3::ShowCredits() {
     credits->ShowModally();
 }
 
-void Form3::FillBoard(QListWidget& List1) {
-    const std::vector<std::string> saves = ListSaves();
-    FillList(List1, saves);
-    // The newest save comes chosen, so that Enter loads it.
-    const int newest = NewestSaveEntry(saves);
-    if (newest >= 0) List1.setCurrentRow(newest);
+void Form3::FillBoard(Form6& Forma) {
+    // Newest first, each save with its description, the newest whole one
+    // chosen so that Enter loads it.
+    Forma.ShowSaves(LoadBoard());
 }
 
 void Form3::Form_KeyDown(int16_t keyCode, int16_t shift) {

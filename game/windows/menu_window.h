@@ -13,6 +13,8 @@
 
 namespace game {
 
+class Form6;
+
 class Form3 : public platform::BackgroundWindow, public PadNavigation {
     Q_OBJECT
   public:
@@ -28,8 +30,8 @@ class Form3 : public platform::BackgroundWindow, public PadNavigation {
     // 4 settings, 5 credits, 6 exit.
     void MenuItems(int16_t ix);
     // Fills the load dialog's list with the saved games, each listed once by
-    // name, and chooses the newest.
-    void FillBoard(QListWidget& List1);
+    // name, newest first, and chooses the newest.
+    void FillBoard(Form6& Forma);
 
     // One tick: prints the items in their glow, brightens the chosen one
     // and fades the others, lets the sound library free finished sounds.

@@ -210,7 +210,11 @@ bool WindowSet::LoadBackground(Form form, const std::string& path) {
             window = form8_.get();
             break;
     }
-    window->SetBackground(*picture);
+    // The load dialog is wider than the picture: its frame is built from it.
+    if (form == Form::Load)
+        form6_->SetFramePicture(*picture);
+    else
+        window->SetBackground(*picture);
     // The help and the settings windows are framed in the notice's stones.
     if (form == Form::Notice) {
         help_->SetFramePicture(*picture);

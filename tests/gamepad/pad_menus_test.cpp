@@ -106,6 +106,8 @@ TEST_F(PadMenus, BInTheMenuGoesBackToTheGameOnlyWhenThereIsOne) {
 TEST_F(PadMenus, ASaveIsLoadedByPadAloneAfterTheQuestion) {
     MakeSave("hrad", 2, 321);
     MakeSave("jeskyně", 1, 55);
+    DateSave("jeskyně", 20);
+    DateSave("hrad", 1);  // the newest comes chosen, the older one below
     GameUnderWay();
     LevelNumber = 0;
     Gold = 9;

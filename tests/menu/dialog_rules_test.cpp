@@ -2,10 +2,12 @@
 // may have, and how the save folder is listed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 
+#include "game/levels/save_description.h"
 #include "game/levels/save_names.h"
 #include "game/menu/dialog_buttons.h"
 #include "game/menu/letter_grid.h"
@@ -58,12 +60,10 @@ TEST(DialogButtonsGlow, LosingThePointerFadesInThirtyTwoTicks) {
     EXPECT_EQ(buttons.Brightness, (std::array<int16_t, 2>{0, 255}));
 }
 
-TEST(SaveNames, TheElevenCharactersAndQuickAreRefused) {
+TEST(SaveNames, TheElevenCharactersAndTheEmptyNameAreRefused) {
     for (char c : std::string(".,:;\"'&#$?*"))
         EXPECT_EQ(JudgeSaveName(std::string("hra") + c + "1"), SaveNameVerdict::kReservedCharacter)
             << c;
-    for (const char* name : {"quick", "QUICK", "Quick", "můjQuIcKsave"})
-        EXPECT_EQ(JudgeSaveName(name), SaveNameVerdict::kMentionsQuick) << name;
     EXPECT_EQ(JudgeSaveName(""), SaveNameVerdict::kEmpty);
 }
 
@@ -111,10 +111,35 @@ TEST(SaveBoard, EachSaveOnceByNameAndOnlyFilesWithLev) {
     EXPECT_EQ(SaveBoardEntries({"lev", ".lev", "xlev"}), (std::vector<std::string>{}));
 }
 
-TEST(SaveBoard, QuickIsRemovedInAnyCase) {
-    std::vector<std::string> entries{"QUICK", "hra", "quick", "quickly", "Quick"};
-    RemoveQuickSaveEntries(entries);
-    EXPECT_EQ(entries, (std::vector<std::string>{"hra", "quickly"}));
+// The quick save and the autosaves are the game's alone: the save dialog
+// refuses their names as typed and leaves them out of its list, which
+// keeps its order.  The list knows the quick save by its name only; typed,
+// any name with "quick" in it is refused.
+TEST(SaveNames, TheQuickSaveAndTheAutosavesAreTheGamesAlone) {
+    using enum SaveNameVerdict;
+    struct Case {
+        const char* name;
+        SaveNameVerdict verdict;
+        bool listed;
+    };
+    const Case cases[] = {
+        {"zámek", kAccepted, true},        {"QUICK", kMentionsQuick, false},
+        {"quick", kMentionsQuick, false},  {"Quick", kMentionsQuick, false},
+        {"quickly", kMentionsQuick, true}, {"můjQuIcKsave", kMentionsQuick, true},
+        {"auto-1", kAutosaveName, false},  {"AUTO-2", kAutosaveName, false},
+        {"Auto-3", kAutosaveName, false},  {"auto-0", kAccepted, true},
+        {"auto-4", kAccepted, true},       {"auto-12", kAccepted, true},
+        {"auto-1 ", kAccepted, true},      {"auto1", kAccepted, true},
+        {"xauto-2", kAccepted, true},      {"hrad", kAccepted, true},
+    };
+    std::vector<std::string> entries, kept;
+    for (const Case& c : cases) {
+        EXPECT_EQ(JudgeSaveName(c.name), c.verdict) << c.name;
+        entries.push_back(c.name);
+        if (c.listed) kept.push_back(c.name);
+    }
+    RemoveReservedEntries(entries);
+    EXPECT_EQ(entries, kept);
 }
 
 class SaveFolderListing : public testing_support::GameTest {
@@ -135,38 +160,81 @@ TEST_F(SaveFolderListing, CreatesTheFolderAndListsByNameWhateverTheOrderOfCreati
     EXPECT_FALSE(SaveExists("nic"));
 }
 
-// The load dialog's first choice.  Each case is the save folder's files with
-// how many minutes ago each was written, and the save that is chosen.
-TEST_F(SaveFolderListing, TheNewestWholePairIsChosen) {
+// The load dialog's list, newest first, and the save it opens with.  Each
+// case is the save folder's files with how many minutes ago each was
+// written, the saves that have a description with how many minutes ago it
+// says they were written, the list and the save chosen.
+TEST_F(SaveFolderListing, TheLoadListIsNewestFirstAndChoosesTheNewestWholeSave) {
+    using Ages = std::vector<std::pair<const char*, int>>;
     struct Case {
-        std::vector<std::pair<const char*, int>> files;
-        const char* newest;  // "" for none
+        Ages files;
+        Ages described;
+        std::vector<std::string> listed;
+        const char* chosen;  // "" for none
     };
     const Case cases[] = {
-        {{}, ""},
-        // The newest by name order or by its package alone is not the newest.
-        {{{"a.lev", 5}, {"a.pos", 5}, {"b.lev", 3}, {"b.pos", 3}, {"c.lev", 9}, {"c.pos", 9}}, "b"},
-        // A pair is as new as the later of its two files.
-        {{{"a.lev", 1}, {"a.pos", 8}, {"b.lev", 9}, {"b.pos", 0}}, "b"},
-        // A package without its position file is no save to load.
-        {{{"a.lev", 5}, {"a.pos", 5}, {"nový.lev", 0}, {"elevator.txt", 0}}, "a"},
-        {{{"nový.lev", 0}}, ""},
-        // Written in the same moment: the first of the list.
-        {{{"b.lev", 2}, {"b.pos", 2}, {"a.lev", 2}, {"a.pos", 2}}, "a"},
+        {{}, {}, {}, ""},
+        // By their files: a pair is as new as the later of its two files.
+        {{{"a.lev", 1}, {"a.pos", 8}, {"b.lev", 9}, {"b.pos", 0}, {"c.lev", 5}, {"c.pos", 5}},
+         {},
+         {"b", "a", "c"},
+         "b"},
+        // A description's time counts, not its files' (a copied save keeps
+        // its time); an old save without one goes by its files among them.
+        {{{"a.lev", 0}, {"a.pos", 0}, {"b.lev", 30}, {"b.pos", 30}, {"old.lev", 4}, {"old.pos", 4}},
+         {{"a", 60}, {"b", 2}},
+         {"b", "old", "a"},
+         "b"},
+        // A package without its position file has no time: last, and never
+        // chosen.  Other files with "lev" are listed as ever.
+        {{{"a.lev", 5}, {"a.pos", 5}, {"nový.lev", 0}, {"elevator.txt", 0}},
+         {},
+         {"a", "elevator", "nový"},
+         "a"},
+        {{{"nový.lev", 0}}, {}, {"nový"}, ""},
+        // A described save whose position file is gone is listed by its
+        // description's time, but is no save to load.
+        {{{"a.lev", 5}, {"a.pos", 5}, {"b.lev", 0}}, {{"b", 1}}, {"b", "a"}, "a"},
+        // Written in the same second, by a description or by the files: by name.
+        {{{"b.lev", 2}, {"b.pos", 2}, {"a.lev", 2}, {"a.pos", 2}}, {}, {"a", "b"}, "a"},
+        {{{"b.lev", 3}, {"b.pos", 3}, {"a.lev", 9}, {"a.pos", 9}}, {{"a", 3}}, {"a", "b"}, "a"},
     };
     const fs::path saves = appFolder / "data/saves";
-    const auto now = fs::file_time_type::clock::now();
+    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     for (size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
+        SCOPED_TRACE("case " + std::to_string(i));
         fs::remove_all(saves);
         fs::create_directories(saves);
         for (const auto& [name, minutesAgo] : c.files) {
             Touch(name);
-            fs::last_write_time(saves / name, now - std::chrono::minutes(minutesAgo));
+            fs::last_write_time(saves / name, std::chrono::file_clock::from_sys(
+                                                  now - std::chrono::minutes(minutesAgo)));
         }
-        const std::vector<std::string> entries = ListSaves();
-        const int newest = NewestSaveEntry(entries);
-        EXPECT_EQ(newest < 0 ? "" : entries[newest], c.newest) << "case " << i;
+        for (const auto& [name, minutesAgo] : c.described) {
+            SaveDescription description;
+            description.level = 3;
+            description.thumbnail = {1, 1, {0xFF000000}};
+            description.writtenAt =
+                (now - std::chrono::minutes(minutesAgo)).time_since_epoch().count();
+            const std::vector<uint8_t> bytes = FormatSaveDescription(description);
+            const fs::path place = saves / DescriptionFileName(name);
+            fs::create_directories(place.parent_path());
+            std::ofstream(place, std::ios::binary)
+                .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        }
+        const std::vector<LoadBoardEntry> board = LoadBoard();
+        std::vector<std::string> listed;
+        for (const LoadBoardEntry& entry : board) {
+            listed.push_back(entry.name);
+            const bool described =
+                std::any_of(c.described.begin(), c.described.end(),
+                            [&](const auto& d) { return entry.name == d.first; });
+            EXPECT_EQ(entry.description.has_value(), described) << entry.name;
+        }
+        EXPECT_EQ(listed, c.listed);
+        const int chosen = NewestWholeEntry(board);
+        EXPECT_EQ(chosen < 0 ? "" : board[size_t(chosen)].name, c.chosen);
     }
 }
 
@@ -192,7 +260,7 @@ TEST(SaveNames, TheProposedNameIsTheLevelAndTimeAndAlwaysTaken) {
         EXPECT_EQ(JudgeSaveName(name), SaveNameVerdict::kAccepted);
         // Never the quick save, and never taken from the save dialog's list.
         std::vector<std::string> listed{name};
-        RemoveQuickSaveEntries(listed);
+        RemoveReservedEntries(listed);
         EXPECT_EQ(listed.size(), 1u);
     }
 }

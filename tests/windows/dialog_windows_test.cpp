@@ -3,15 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDateTime>
+#include <QLocale>
 #include <QTest>
 #include <QTime>
 #include <filesystem>
 #include <fstream>
 
 #include "game/core/game_state.h"
+#include "game/core/play_time.h"
+#include "game/levels/save_description.h"
 #include "game/levels/save_games.h"
 #include "game/levels/save_names.h"
 #include "game/levels/working_levels.h"
+#include "game/windows/language.h"
 #include "windows/menu_test_support.h"
 
 namespace {
@@ -230,6 +235,65 @@ TEST_F(Dialogs, EnterLoadsTheNewestSaveAtOnceWithNoGame) {
     EXPECT_FALSE(menu->isVisible());
 }
 
+// Beside the list the chosen save is told of: the picture of its field, its
+// level, when it was written and its play time; a save from before the
+// descriptions by its name alone.  The panel follows the choice and the
+// language.
+TEST_F(Dialogs, ThePanelTellsOfTheChosenSave) {
+    MakeSave("stará", 1, 10);
+    fs::remove(appFolder / "data/saves" / DescriptionFileName("stará"));
+    DateSave("stará", 60);
+    StartPlayTime(uint64_t{(75 * 60 + 30) * 60});  // 1:15:30
+    MakeSave("jeskyně", 2, 5);
+    // A picture whose every pixel is told apart from its neighbours.
+    std::optional<SaveDescription> told = ReadSaveDescription("jeskyně");
+    ASSERT_TRUE(told);
+    told->thumbnail = {kThumbnailSize, kThumbnailSize, {}};
+    for (uint32_t y = 0; y < kThumbnailSize; ++y)
+        for (uint32_t x = 0; x < kThumbnailSize; ++x)
+            told->thumbnail.pixels.push_back(0xFF000000u | x << 17 | y << 9 | 0x40);
+    const std::vector<uint8_t> bytes = FormatSaveDescription(*told);
+    std::ofstream(appFolder / "data/saves" / DescriptionFileName("jeskyně"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(told->writtenAt).toLocalTime();
+    const QString written =
+        QString::asprintf("%d. %d. %d %d:%02d", local.date().day(), local.date().month(),
+                          local.date().year(), local.time().hour(), local.time().minute());
+
+    const auto Text = [](const QLabel* label) { return label->text().toStdString(); };
+    EXPECT_TRUE(LoadDialogStillOpenAfter([&] {
+        EXPECT_EQ(Entries(*load->List1), (std::vector<std::string>{"jeskyně", "stará"}));
+        EXPECT_EQ(Text(load->LevelLabel), "2. patro – Stará krypta");
+        EXPECT_EQ(Text(load->WrittenLabel), written.toStdString());
+        EXPECT_EQ(Text(load->PlayTimeLabel), "Doba hry: 1:15:30");
+        // Shown beside the list, each of its pixels a block at the scale.
+        const int s = load->Scale();
+        const QImage shown = load->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (const QPoint at : {QPoint(0, 0), QPoint(124, 124), QPoint(61, 7), QPoint(3, 100)}) {
+            const QPoint place = (QPoint(Form6::kThumbnailX, Form6::kThumbnailY) + at) * s;
+            EXPECT_EQ(shown.pixel(place), told->thumbnail.pixels[size_t(at.y() * 125 + at.x())]);
+            EXPECT_EQ(shown.pixel(place + QPoint(s - 1, s - 1)), shown.pixel(place));
+        }
+
+        Key(*load->List1, Qt::Key_Down);
+        EXPECT_EQ(Text(load->LevelLabel), "stará");
+        EXPECT_EQ(Text(load->WrittenLabel), "");
+        EXPECT_EQ(Text(load->PlayTimeLabel), "Doba hry: ?");
+        EXPECT_TRUE(load->Thumbnail().isNull());
+
+        UseLanguage(settings::Language::kEnglish);
+        QApplication::processEvents();  // the windows hear of it
+        EXPECT_EQ(Text(load->PlayTimeLabel), "Play time: ?");
+        Key(*load->List1, Qt::Key_Up);
+        EXPECT_EQ(Text(load->WrittenLabel),
+                  QLocale(QLocale::English).toString(local, "d MMM yyyy, H:mm").toStdString());
+        EXPECT_EQ(Text(load->LevelLabel), "Floor 2 – Old Crypt");
+        EXPECT_EQ(Text(load->PlayTimeLabel), "Play time: 1:15:30");
+        EXPECT_FALSE(load->Thumbnail().isNull());
+        UseLanguage(settings::Language::kCzech);
+    }));
+}
+
 TEST_F(Dialogs, LoadDuringAGameAsksAndNoKeepsTheDialog) {
     MakeSave("hrad", 2, 321);
     GameUnderWay();
@@ -267,7 +331,7 @@ TEST_F(Dialogs, ASaveThatVanishedIsReportedAndTheListRefreshed) {
     EXPECT_TRUE(LoadDialogStillOpenAfter([&] {
         fs::remove(appFolder / "data/saves/hrad.pos");
         fs::remove(appFolder / "data/saves/hrad.lev");
-        load->List1->setCurrentRow(0);
+        load->List1->setCurrentItem(load->List1->findItems("hrad", Qt::MatchExactly).value(0));
         Key(*load->List1, Qt::Key_Return);
         EXPECT_EQ(Entries(*load->List1), (std::vector<std::string>{"zámek"}));
     }));
@@ -369,10 +433,15 @@ TEST_F(Dialogs, ANameDifferingOnlyInCaseSavesWithoutTheQuestion) {
     question->hide();
 }
 
-TEST_F(Dialogs, TheSaveListNeverOffersQuickAndFillsTheNameBox) {
+TEST_F(Dialogs, TheSaveListNeverOffersQuickNorAutosavesAndFillsTheNameBox) {
     MakeSave("quick", 1, 1);
     MakeSave("hrad", 2, 321);
+    MakeSave("auto-2", 1, 7);
     MakeSave("zámek", 0, 3);
+    DateSave("auto-2", 4);
+    DateSave("quick", 3);
+    DateSave("hrad", 2);
+    DateSave("zámek", 1);
     GameUnderWay();
     EXPECT_TRUE(SaveDialogStillOpenAfter([&] {
         EXPECT_EQ(Entries(*save->List1), (std::vector<std::string>{"hrad", "zámek"}));
@@ -385,9 +454,10 @@ TEST_F(Dialogs, TheSaveListNeverOffersQuickAndFillsTheNameBox) {
         Click(*save->List1->viewport(), first.center());
         EXPECT_EQ(save->Text1->text(), "hrad");
     }));
-    // The load list offers it.
+    // The load list offers them, newest first.
     EXPECT_TRUE(LoadDialogStillOpenAfter([&] {
-        EXPECT_EQ(Entries(*load->List1), (std::vector<std::string>{"hrad", "quick", "zámek"}));
+        EXPECT_EQ(Entries(*load->List1),
+                  (std::vector<std::string>{"zámek", "hrad", "quick", "auto-2"}));
     }));
 }
 
@@ -476,9 +546,9 @@ TEST_F(Dialogs, AClickOnTheLoadDialogLeavesTheKeysInTheList) {
         Click(*load, {150, 190});      // between the buttons
         Click(*load, {150, 172});      // between the list and the buttons
         EXPECT_EQ(QApplication::focusWidget(), load->List1);
-        EXPECT_EQ(load->List1->currentRow(), 1);
-        KeyToFocus(Qt::Key_Up);
         EXPECT_EQ(load->List1->currentRow(), 0);
+        KeyToFocus(Qt::Key_Down);
+        EXPECT_EQ(load->List1->currentRow(), 1);
         KeyToFocus(Qt::Key_Return);  // loads, never "Zpět"
     }));
     EXPECT_EQ(Gold, 321);

@@ -14,6 +14,7 @@
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/package_record.h"
+#include "game/levels/save_description.h"
 #include "game/levels/save_games.h"
 
 namespace menu_testing {
@@ -113,10 +114,18 @@ void MenuTest::MakeSave(const std::string& name, int32_t level, int32_t gold) {
 }
 
 void MenuTest::DateSave(const std::string& name, int minutesAgo) {
-    const auto when =
-        std::filesystem::file_time_type::clock::now() - std::chrono::minutes(minutesAgo);
+    using namespace std::chrono;
+    const auto when = floor<seconds>(system_clock::now()) - minutes(minutesAgo);
+    const std::filesystem::path saves = appFolder / "data/saves";
     for (const char* ending : {".lev", ".pos"})
-        std::filesystem::last_write_time(appFolder / "data/saves" / (name + ending), when);
+        std::filesystem::last_write_time(saves / (name + ending), file_clock::from_sys(when));
+    // The time its description tells, if it has one.
+    std::optional<game::SaveDescription> description = game::ReadSaveDescription(name);
+    if (!description) return;
+    description->writtenAt = when.time_since_epoch().count();
+    const std::vector<uint8_t> bytes = game::FormatSaveDescription(*description);
+    std::ofstream(saves / game::DescriptionFileName(name), std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 std::vector<std::string> MenuTest::SaveFolderNames() const {

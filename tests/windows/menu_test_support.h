@@ -49,7 +49,8 @@ class MenuTest : public testing_support::GameTest {
     // A saved game under `name` of a hero on level `level` with `gold`, made
     // by the game's own save routine.
     void MakeSave(const std::string& name, int32_t level, int32_t gold);
-    // Dates both files of the save `name` back to `minutesAgo` minutes ago.
+    // Dates both files of the save `name`, and the time its description
+    // tells, back to `minutesAgo` minutes ago.
     void DateSave(const std::string& name, int minutesAgo);
     // The save folder's files, without the folder of descriptions.
     std::vector<std::string> SaveFolderNames() const;

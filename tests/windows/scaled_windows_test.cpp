@@ -47,6 +47,9 @@ TEST_P(ScaledWindows, TheWindowsGrowWithTheScale) {
     EXPECT_EQ(menu->size(), QSize(483, 416) * Scale());
     question->show();
     EXPECT_EQ(question->size(), QSize(312, 213) * Scale());
+    load->show();
+    EXPECT_EQ(load->size(), QSize(Form6::kWidth, 213) * Scale());
+    EXPECT_EQ(load->LevelLabel->font().pixelSize(), 11 * Scale());
     save->show();
     EXPECT_EQ(save->List1->geometry(), QRect(QPoint(8, 8) * Scale(), QSize(297, 132) * Scale()));
     EXPECT_EQ(save->Text1->geometry(), QRect(QPoint(8, 146) * Scale(), QSize(297, 18) * Scale()));

@@ -16,6 +16,7 @@
 #include <QTranslator>
 
 #include "game/core/key_bindings.h"
+#include "game/core/level_names.h"
 #include "game/core/tile_kinds.h"
 #include "game/levels/byte_stream.h"
 #include "game/levels/package_record.h"
@@ -212,6 +213,19 @@ void MeasureKeyList(SettingsWindow& window, Overflows& overflows) {
     window.Form_KeyDown(platform::vk::Escape, 0);
 }
 
+// The load dialog's panel with every level's name, the widest dates and a
+// long play time.
+void MeasureLoadPanel(Form6& load, Overflows& overflows) {
+    for (int32_t level = 0; !LevelName(level).empty(); ++level)
+        MeasureLabel("Load", *load.LevelLabel, SaveLevelText(level, LevelName(level)), overflows);
+    MeasureLabel("Load", *load.LevelLabel, SaveLevelText(2147483647, ""), overflows);
+    // 30 September and 31 December 2026, 23:59 UTC (or the next morning).
+    for (const int64_t written : {1790812740, 1798761540})
+        MeasureLabel("Load", *load.WrittenLabel, SaveWrittenText(written), overflows);
+    MeasureLabel("Load", *load.PlayTimeLabel,
+                 SavePlayTimeText(uint64_t{999} * 3600 * 60 + 59 * 60 * 60), overflows);
+}
+
 class TextFitTest : public GameWindowTest {
   protected:
     void SetUp() override {
@@ -239,6 +253,7 @@ class TextFitTest : public GameWindowTest {
         MeasureControls("Credits", set.form4(), overflows);
         MeasureControls("Question", set.form5(), overflows);
         MeasureControls("Load", set.form6(), overflows);
+        MeasureLoadPanel(set.form6(), overflows);
         MeasureControls("Save", set.form7(), overflows);
         MeasureControls("Progress", set.form8(), overflows);
         MeasureControls("Settings window", set.settings(), overflows);
