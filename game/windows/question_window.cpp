@@ -1,5 +1,7 @@
 #include "game/windows/question_window.h"
 
+#include <cstdio>
+
 #include "game/core/game_state.h"
 #include "game/core/windows.h"
 #include "game/menu/menu_sounds.h"
@@ -47,8 +49,13 @@ bool AskPlayer(const char* question) {
 bool GoOnAfterLastRun(platform::LastRunEnd lastEnd) {
     const std::optional<GoOnOffer> offer = OfferToGoOn(lastEnd, NewestAutosave());
     if (!offer) return false;
-    QString question = Shown("Question", offer->question);
-    if (question.contains(QLatin1String("%1"))) question = question.arg(offer->level);
+    const auto filled = [&](QString text) {
+        return text.contains(QLatin1String("%1")) ? text.arg(offer->level) : text;
+    };
+    std::fprintf(stderr, "karvelun: %s (%s)\n",
+                 filled(QString::fromUtf8(offer->question)).toUtf8().constData(),
+                 offer->autosave.c_str());
+    const QString question = filled(Shown("Question", offer->question));
     Windows().HideProgress();
     if (!AskPlayer(question.toUtf8().constData())) return ShutdownRequested;
     switch (LoadChosenGame(offer->autosave)) {
