@@ -144,14 +144,24 @@ int main(int argc, char** argv) {
         game::EnableAutosaves(!tryOut);
         // A desktop that logs out, or a Ctrl+C, ends the game as "Exit" does;
         // a game under way is saved first.
+        bool asking = false, wentOn = false;
         platform::EndingSignals endingSignals([&](int) {
             if (game::ShutdownRequested) return;
-            if (game::AutosaveNow() && marker) marker->EndedBySystem();
+            if (game::AutosaveNow() && marker)
+                marker->EndedBySystem();
+            else if (asking && marker)
+                marker->EndedWhileAsking(lastEnd);
             windows.CloseMainWindow();
         });
-        bool wentOn = false;
         std::function<bool()> goOn;
-        if (marker) goOn = [&] { return wentOn = game::GoOnAfterLastRun(lastEnd); };
+        if (marker) {
+            goOn = [&] {
+                asking = true;
+                wentOn = game::GoOnAfterLastRun(lastEnd);
+                asking = false;
+                return wentOn;
+            };
+        }
         if (game::Main(places, settings, goOn)) {
             if (tryOut)
                 windows.form3().MenuItems(0);  // straight into the new game

@@ -36,17 +36,24 @@ LastRunEnd RunMarker::Begin() {
         last = text.substr(0, kBySystem.size()) == kBySystem ? LastRunEnd::kBySystem
                                                              : LastRunEnd::kUnclean;
     }
-    bySystem_ = false;
+    kept_ = false;
     Write(path_, kUnderWay);
     return last;
 }
 
 void RunMarker::EndedBySystem() {
-    bySystem_ = Write(path_, kBySystem);
+    kept_ = Write(path_, kBySystem);
+}
+
+void RunMarker::EndedWhileAsking(LastRunEnd last) {
+    if (last == LastRunEnd::kBySystem)
+        EndedBySystem();
+    else
+        kept_ = last == LastRunEnd::kUnclean;  // the mark of a run under way stays
 }
 
 void RunMarker::EndedCleanly() {
-    if (!bySystem_) ::unlink(path_.c_str());
+    if (!kept_) ::unlink(path_.c_str());
 }
 
 }  // namespace platform

@@ -32,14 +32,17 @@ class RunMarker {
     // A signal ends this run after its game was saved: the mark stays and
     // says so.
     void EndedBySystem();
-    // The shut-down ran: the mark goes, unless EndedBySystem has changed it.
+    // A signal ends this run while it still asks whether to go on after
+    // the run before (`last`, as Begin told it): the next start asks again.
+    void EndedWhileAsking(LastRunEnd last);
+    // The shut-down ran: the mark goes, unless one of the two above kept it.
     void EndedCleanly();
 
     const std::string& Path() const { return path_; }
 
   private:
     std::string path_;
-    bool bySystem_ = false;
+    bool kept_ = false;
 };
 
 }  // namespace platform

@@ -21,7 +21,17 @@ using platform::LastRunEnd;
 using platform::RunMarker;
 
 // How the run before ended.
-enum class Before { kNoRun, kShutDown, kKilled, kKilledTwice, kSignal, kSignalUnsaved, kCutShort };
+enum class Before {
+    kNoRun,
+    kShutDown,
+    kKilled,
+    kKilledTwice,
+    kSignal,
+    kSignalUnsaved,
+    kCutShort,
+    kSignalWhileAskingAfterKill,
+    kSignalWhileAskingAfterSignal,
+};
 
 void EndRunBefore(const std::string& folder, Before before) {
     RunMarker run(folder);
@@ -51,6 +61,15 @@ void EndRunBefore(const std::string& folder, Before before) {
         case Before::kCutShort:  // killed while the mark was written
             std::ofstream(run.Path());
             return;
+        case Before::kSignalWhileAskingAfterKill:
+        case Before::kSignalWhileAskingAfterSignal: {
+            run.Begin();
+            if (before == Before::kSignalWhileAskingAfterSignal) run.EndedBySystem();
+            RunMarker asking(folder);
+            asking.EndedWhileAsking(asking.Begin());
+            asking.EndedCleanly();
+            return;
+        }
     }
 }
 
@@ -73,6 +92,10 @@ TEST(GoingOnTest, TheQuestionFollowsHowTheRunBeforeEndedAndNeedsAnAutosave) {
         {Before::kCutShort, true, LastRunEnd::kUnclean, game::kUncleanEndQuestion},
         {Before::kSignal, true, LastRunEnd::kBySystem, game::kSystemEndQuestion},
         {Before::kSignal, false, LastRunEnd::kBySystem, nullptr},
+        {Before::kSignalWhileAskingAfterKill, true, LastRunEnd::kUnclean,
+         game::kUncleanEndQuestion},
+        {Before::kSignalWhileAskingAfterSignal, true, LastRunEnd::kBySystem,
+         game::kSystemEndQuestion},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.before));
