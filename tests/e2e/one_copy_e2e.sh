@@ -47,6 +47,12 @@ levels_snapshot() {
     (cd "$levels" && find . -maxdepth 1 -type f -print0 | sort -z | xargs -0 md5sum)
 }
 
+# Every file of the save folder (the first copy's autosaves) with its checksum.
+saves_snapshot() {
+    [[ -d $game/data/saves ]] || return 0
+    (cd "$game/data/saves" && find . -type f -print0 | sort -z | xargs -0 -r md5sum)
+}
+
 # 1. The first copy: a new game from the menu.
 start_copy first
 app_pid=$!
@@ -57,6 +63,10 @@ level_count=$(find "$levels" -maxdepth 1 -name 'level*.sc' | wc -l)
 [[ $level_count -gt 1 ]] || fail "the new game unpacked $level_count working levels"
 [[ -f $lock ]] || fail "the running copy holds no $lock"
 before=$(levels_snapshot)
+# The new game's arrival is autosaved at the end of its first frame.
+e2e_until_files "$game/data/saves/auto-1.lev" "$game/data/saves/auto-1.pos" ||
+    fail "the first copy's new game wrote no autosave"
+saves_before=$(saves_snapshot)
 echo "one_copy_e2e: the first copy plays with $level_count working levels"
 
 # 2. A second copy on the same folder: the box, and nothing else.
@@ -65,7 +75,7 @@ second_pid=$!
 others+=("$second_pid")
 e2e_refused "$second_pid" "the second copy"
 [[ "$(levels_snapshot)" == "$before" ]] || fail "the second copy changed the working levels"
-[[ ! -e $game/data/saves ]] || fail "the second copy wrote into data/saves"
+[[ "$(saves_snapshot)" == "$saves_before" ]] || fail "the second copy wrote into data/saves"
 kill -0 "$app_pid" 2>/dev/null || fail "the first copy ended with the second"
 echo "one_copy_e2e: a second copy said \"Karvelun už běží.\" and ended with status 1, touching nothing"
 

@@ -3,8 +3,10 @@
 # real game on its own Xvfb display and a campaign of two open halls (made by
 # open_campaign), the first with an exit right beside the hero's start.
 #
-#   1. SIGHUP in the menu with no game: the game ends as "Exit" does (status
-#      0, the lock and its mark of a run under way gone), writing no autosave.
+#   1. SIGTERM in the menu with no game: the game ends as "Exit" does
+#      (status 0, the lock and its mark of a run under way gone), writing no
+#      autosave.  The start has removed a temporary folder of a run that is
+#      gone.
 #   2. A new game, the hero walked onto the exit: his arrival on level 1 is
 #      autosaved.  SIGKILL, as a crash would end it.
 #   3. The next start asks whether to go on from the arrival on level 1,
@@ -14,8 +16,9 @@
 #   4. The next start asks the system's question; "Ne" shows the menu.  A new
 #      game, Esc to the menu, SIGHUP: an autosave of the suspended game first,
 #      then the same end.
-#   5. The next start asks again; "Ne", then "Exit": a clean end, the
-#      autosaves kept.  The start after that asks nothing.
+#   5. Asked again, Enter goes on; SIGHUP during play, the same.
+#   6. Asked again; "Ne", then "Exit": a clean end, the autosaves kept.  The
+#      start after that asks nothing; SIGINT ends it in its menu.
 #
 #   signals_e2e.sh <dist folder> <open_campaign program>
 #
@@ -40,6 +43,13 @@ marker="$levels/karvelun.run"
 asked_line='karvelun: Hra'
 
 e2e_start_xvfb 1024x768x24
+# The game's temporary folders, one left by a process that is gone.
+export TMPDIR="$work/tmp"
+sh -c 'exit 0' &
+gone_pid=$!
+wait "$gone_pid"
+stale="$TMPDIR/karvelun-level-$gone_pid-AbC123"
+mkdir -p "$stale/levels"
 
 # start_copy <name>: the game of $game, its output in $work/<name>.log.
 start_copy() {
@@ -52,7 +62,6 @@ start_copy() {
 # level among them.
 hero_of() { tail -c 48 "$1" | od -An -v -tx1 | tr -d ' \n'; }
 level_of() { tail -c 48 "$1" | od -An -t d4 -N4 | tr -d ' '; }
-newest_autosave() { ls -t "$saves"/auto-*.pos 2>/dev/null | head -n1; }
 
 # until_autosave_after <stamp file> <level>: waits up to ten seconds for an
 # autosave newer than the stamp of that level; prints its position file.
@@ -60,7 +69,7 @@ until_autosave_after() {
     local newest
     for _ in $(seq 100); do
         newest=$(find "$saves" -maxdepth 1 -name 'auto-*.pos' -newer "$1" 2>/dev/null |
-            xargs -r ls -t | head -n1)
+            xargs -r ls -t | head -n1 || true)
         if [[ -n $newest && $(level_of "$newest") == "$2" ]]; then
             echo "$newest"
             return 0
@@ -111,7 +120,7 @@ end_by_signal() {
     [[ $e2e_ended_with -eq 0 ]] || fail "$what ended with status $e2e_ended_with after SIG$signal"
     [[ -z $(find "$levels" -maxdepth 1 -name 'level*.sc') ]] || fail "$what left its working levels"
     [[ ! -e $lock ]] || fail "$what left its lock behind"
-    written=$(find "$saves" -maxdepth 1 -name 'auto-*.pos' -newer "$work/stamp" 2>/dev/null)
+    written=$(find "$saves" -maxdepth 1 -name 'auto-*.pos' -newer "$work/stamp" 2>/dev/null || true)
     if [[ $autosaved == yes ]]; then
         [[ -n $written ]] || fail "$what wrote no autosave on SIG$signal"
         grep -q 'ended by the system' "$marker" 2>/dev/null ||
@@ -124,11 +133,12 @@ end_by_signal() {
         "(autosave: $autosaved)"
 }
 
-# 1. SIGHUP in the menu, no game under way.
+# 1. SIGTERM in the menu, no game under way.
 start_copy first
 menu_without_question "the first start" >/dev/null
 [[ -f $marker ]] || fail "the running game holds no $marker"
-end_by_signal "the game in its menu" HUP no
+[[ ! -e $stale ]] || fail "the start left $stale of a process that is gone"
+end_by_signal "the game in its menu" TERM no
 
 # 2. A new game, the hero onto the exit to level 1, then SIGKILL.
 start_copy second
@@ -174,10 +184,19 @@ e2e_window "$e2e_menu_title" "$app_pid" >/dev/null || fail "Esc did not bring th
 sleep 0.5
 end_by_signal "the game suspended in its menu" HUP yes
 
-# 5. Asked again; "Ne" keeps the autosaves, "Exit" ends cleanly.
+# 5. Asked again; Enter goes on, SIGHUP during play.
 start_copy fifth
-before=$(cd "$saves" && md5sum auto-*)
 question=$(asked "the start after SIGHUP" "Hra byla ukončena systémem. Pokračovat tam, kde jsi přestal?")
+e2e_keys_to "$question" Return
+e2e_focus window_id "$e2e_game_title" "$app_pid"
+sleep 1
+end_by_signal "the game gone on with, in play" HUP yes
+
+# 6. Asked again; "Ne" keeps the autosaves, "Exit" ends cleanly.  SIGINT in
+#    the menu of the start after.
+start_copy sixth
+before=$(cd "$saves" && md5sum auto-*)
+question=$(asked "the start after SIGHUP in play" "Hra byla ukončena systémem. Pokračovat tam, kde jsi přestal?")
 e2e_keys_to "$question" Right Return
 menu=$(e2e_window "$e2e_menu_title" "$app_pid") || fail "\"Ne\" did not show the menu"
 e2e_keys_to "$menu" Up Return
@@ -186,11 +205,9 @@ app_pid=""
 [[ $e2e_ended_with -eq 0 ]] || fail "\"Exit\" ended the game with status $e2e_ended_with"
 [[ ! -e $marker ]] || fail "\"Exit\" left the mark of a run under way"
 [[ "$(cd "$saves" && md5sum auto-*)" == "$before" ]] || fail "\"Ne\" changed the autosaves"
-start_copy sixth
-menu=$(menu_without_question "the start after \"Exit\"")
-e2e_keys_to "$menu" Up Return
-e2e_until_ended "$app_pid" || fail "the last copy still runs after \"Exit\""
-app_pid=""
-echo "signals_e2e: \"Ne\" kept the autosaves; after \"Exit\" the next start asked nothing"
+echo "signals_e2e: \"Ne\" kept the autosaves and \"Exit\" ended the game cleanly"
+start_copy seventh
+menu_without_question "the start after \"Exit\"" >/dev/null
+end_by_signal "the game in the menu after a clean end" INT no
 
 echo "signals_e2e: PASS"
