@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 #include "game/core/game_state.h"
@@ -10,9 +11,11 @@
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
 #include "game/platform/app_paths.h"
+#include "game/platform/ending_signals.h"
 #include "game/platform/fonts.h"
 #include "game/platform/launch_options.h"
 #include "game/platform/level_try_out.h"
+#include "game/platform/run_marker.h"
 #include "game/platform/view.h"
 #include "game/play/autosave.h"
 #include "game/play/startup.h"
@@ -21,6 +24,7 @@
 #include "game/windows/menu_window.h"
 #include "game/windows/pad_delivery.h"
 #include "game/windows/playback_run.h"
+#include "game/windows/question_window.h"
 #include "game/windows/window_set.h"
 
 namespace {
@@ -105,6 +109,15 @@ int main(int argc, char** argv) {
     // working levels.
     platform::OneCopyLock lock(paths.WorkingLevelsFolder());
     if (!HoldFolder(lock, paths)) return 1;
+    platform::AppPaths::RemoveStaleTemporaryFolders();
+    // Only the game's own run marks itself, and asks after a run that left
+    // its mark.
+    std::optional<platform::RunMarker> marker;
+    auto lastEnd = platform::LastRunEnd::kClean;
+    if (!tryOut) {
+        marker.emplace(paths.WorkingLevelsFolder());
+        lastEnd = marker->Begin();
+    }
     WarnWhenSavesCannotBeWritten(paths);
     game::FilePlaces places = paths.Places();
     // The try-out's own campaign, beside links to the shared pictures, sounds
@@ -129,12 +142,33 @@ int main(int argc, char** argv) {
         // The player's own game keeps itself on every level; a try-out
         // keeps nothing.
         game::EnableAutosaves(!tryOut);
-        if (game::Main(places, settings)) {
+        // A desktop that logs out, or a Ctrl+C, ends the game as "Exit" does;
+        // a game under way is saved first.
+        bool asking = false, wentOn = false;
+        platform::EndingSignals endingSignals([&](int) {
+            if (game::ShutdownRequested) return;
+            if (game::AutosaveNow() && marker)
+                marker->EndedBySystem();
+            else if (asking && marker)
+                marker->EndedWhileAsking(lastEnd);
+            windows.CloseMainWindow();
+        });
+        std::function<bool()> goOn;
+        if (marker) {
+            goOn = [&] {
+                asking = true;
+                wentOn = game::GoOnAfterLastRun(lastEnd);
+                asking = false;
+                return wentOn;
+            };
+        }
+        if (game::Main(places, settings, goOn)) {
             if (tryOut)
                 windows.form3().MenuItems(0);  // straight into the new game
-            else
+            else if (!wentOn)
                 game::Music().Menu();
-            status = app.exec();
+            // A signal during the question has ended the program already.
+            status = game::ShutdownRequested ? 0 : app.exec();
         } else {
             windows.SetExitStatus(1);
             game::ShutDown();
@@ -142,5 +176,6 @@ int main(int argc, char** argv) {
         }
         game::SetWindows(nullptr);
     }
+    if (marker) marker->EndedCleanly();
     return status;
 }

@@ -684,6 +684,17 @@ Hopefully just bats.</translation>
     </message>
 </context>
 <context>
+    <name>Question</name>
+    <message>
+        <source>Hra nebyla řádně ukončena. Pokračovat od příchodu do %1. patra?</source>
+        <translation>The game did not end properly. Go on from the arrival on level %1?</translation>
+    </message>
+    <message>
+        <source>Hra byla ukončena systémem. Pokračovat tam, kde jsi přestal?</source>
+        <translation>The game was ended by the system. Go on where you left off?</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>Zabitím monstra se otřásla celá hala!</source>

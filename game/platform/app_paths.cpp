@@ -2,7 +2,12 @@
 
 #include "game/platform/private_folder.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <string_view>
 
 #include <QDateTime>
 #include <QDir>
@@ -119,7 +124,59 @@ FilePlaces AppPaths::Places() const {
 }
 
 std::string AppPaths::TemporaryFolderPattern(const std::string& kind) {
-    return QDir::tempPath().toStdString() + "/karvelun-" + kind + "-XXXXXX";
+    return QDir::tempPath().toStdString() + "/karvelun-" + kind + "-" + std::to_string(::getpid()) +
+           "-XXXXXX";
+}
+
+void AppPaths::RemoveStaleTemporaryFolders() {
+    platform::RemoveStaleTemporaryFolders(QDir::tempPath().toStdString());
+}
+
+namespace {
+
+// The process named by a private folder "karvelun-<kind>-<pid>-XXXXXX";
+// 0 for any other name.
+pid_t OwnerOfTemporaryFolder(const std::string& name) {
+    static constexpr std::string_view kPrefix = "karvelun-";
+    constexpr size_t kUniqueLength = 6;  // what mkdtemp puts for XXXXXX
+    if (name.compare(0, kPrefix.size(), kPrefix) != 0) return 0;
+    size_t at = kPrefix.size();
+    const size_t kindEnd = name.find('-', at);
+    if (kindEnd == std::string::npos || kindEnd == at) return 0;
+    for (size_t i = at; i < kindEnd; ++i)
+        if (name[i] < 'a' || name[i] > 'z') return 0;
+    at = kindEnd + 1;
+    const size_t pidEnd = name.find('-', at);
+    if (pidEnd == std::string::npos || pidEnd == at || pidEnd - at > 9) return 0;
+    if (name.size() - (pidEnd + 1) != kUniqueLength) return 0;
+    pid_t pid = 0;
+    for (size_t i = at; i < pidEnd; ++i) {
+        if (name[i] < '0' || name[i] > '9') return 0;
+        pid = pid * 10 + (name[i] - '0');
+    }
+    return pid;
+}
+
+}  // namespace
+
+int RemoveStaleTemporaryFolders(const std::string& parent) {
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(parent, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const pid_t pid = OwnerOfTemporaryFolder(name);
+        if (pid <= 0) continue;
+        struct stat info {};
+        if (::lstat(it->path().c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+            info.st_uid != ::getuid())
+            continue;
+        if (::kill(pid, 0) == 0 || errno != ESRCH) continue;
+        std::error_code removeError;
+        if (fs::remove_all(it->path(), removeError) != static_cast<std::uintmax_t>(-1) &&
+            !removeError)
+            ++removed;
+    }
+    return removed;
 }
 
 AppPaths AppPaths::Portable(const std::string& programFolder) {

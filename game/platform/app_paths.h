@@ -92,8 +92,12 @@ class AppPaths {
     FilePlaces Places() const;
 
     // The pattern of a fresh private folder under the system's temporary
-    // folder ($TMPDIR), for mkdtemp or QTemporaryDir: "<tmp>/karvelun-<kind>-XXXXXX".
+    // folder ($TMPDIR), for mkdtemp or QTemporaryDir, naming the process
+    // that owns it: "<tmp>/karvelun-<kind>-<pid>-XXXXXX".
     static std::string TemporaryFolderPattern(const std::string& kind);
+    // Removes from the system's temporary folder what runs that are gone
+    // left of their private folders (see RemoveStaleTemporaryFolders).
+    static void RemoveStaleTemporaryFolders();
 
   private:
     AppPaths() = default;
@@ -113,6 +117,13 @@ class AppPaths {
 // ".local/state"); empty when neither gives an absolute path.  Never "/".
 std::string XdgBaseFolder(const Surroundings& surroundings, const char* variable,
                           const char* defaultUnderHome);
+
+// Removes the folders in `parent` that a run killed before its end left of
+// its private folders: only real folders (never what a link points to) of
+// this user, named "karvelun-<kind>-<pid>-XXXXXX", whose process is gone.
+// Folders of a live process, of another user or without a process in
+// their name stay.  The number removed.
+int RemoveStaleTemporaryFolders(const std::string& parent);
 
 // MakePrivateFolder of private_folder.h, true when the folder then also can be
 // written.

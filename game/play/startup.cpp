@@ -134,7 +134,8 @@ bool Main(const FilePlaces& places) {
     return Main(places, ReadSettings(places.settingsFile));
 }
 
-bool Main(const FilePlaces& places, const Settings& settings) {
+bool Main(const FilePlaces& places, const Settings& settings,
+          const std::function<bool()>& beforeMenu) {
     GameWindows& windows = Windows();
     shutDownDone = false;
     ShutdownRequested = false;
@@ -183,7 +184,7 @@ bool Main(const FilePlaces& places, const Settings& settings) {
     windows.AdvanceProgress(4);
 
     windows.SetBusyCursor(false);
-    windows.ShowMainMenu();
+    if (!beforeMenu || !beforeMenu()) windows.ShowMainMenu();
     return true;
 }
 

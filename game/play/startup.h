@@ -1,6 +1,7 @@
 // Start-up and shut-down of the game program.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "game/core/game_state.h"
@@ -16,8 +17,12 @@ namespace game {
 // library); a message box has said why and the shut-down has run.
 bool Main(const FilePlaces& places);
 // The same with setup.ini already read (the program reads it once, before
-// its first window, for the view).
-bool Main(const FilePlaces& places, const Settings& settings);
+// its first window, for the view).  `beforeMenu`, when given, runs last, in
+// place of showing the menu: it returns true when it has shown something
+// else (a game the player went on with) or the program is ending, false for
+// the menu.
+bool Main(const FilePlaces& places, const Settings& settings,
+          const std::function<bool()>& beforeMenu = {});
 
 // DllRegisterServer of the sound library; a missing library is ignored, a
 // non-zero result shows "Chyba během načítání!" and closes the game window.

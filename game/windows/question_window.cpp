@@ -1,7 +1,13 @@
 #include "game/windows/question_window.h"
 
+#include <cstdio>
+
 #include "game/core/game_state.h"
+#include "game/core/windows.h"
 #include "game/menu/menu_sounds.h"
+#include "game/play/game_flow.h"
+#include "game/play/going_on.h"
+#include "game/windows/language.h"
 #include "game/windows/menu_links.h"
 #include "game/windows/window_style.h"
 
@@ -38,6 +44,30 @@ bool AskPlayer(const char* question) {
     if (!window) return false;
     const bool agreed = window->Ask(question);
     return agreed && !ShutdownRequested;
+}
+
+bool GoOnAfterLastRun(platform::LastRunEnd lastEnd) {
+    const std::optional<GoOnOffer> offer = OfferToGoOn(lastEnd, NewestAutosave());
+    if (!offer) return false;
+    const auto filled = [&](QString text) {
+        return text.contains(QLatin1String("%1")) ? text.arg(offer->level) : text;
+    };
+    std::fprintf(stderr, "karvelun: %s (%s)\n",
+                 filled(QString::fromUtf8(offer->question)).toUtf8().constData(),
+                 offer->autosave.c_str());
+    const QString question = filled(Shown("Question", offer->question));
+    Windows().HideProgress();
+    if (!AskPlayer(question.toUtf8().constData())) return ShutdownRequested;
+    switch (LoadChosenGame(offer->autosave)) {
+        case AfterLoad::kPlay:
+            Windows().ResumeGameWindow();
+            return true;
+        case AfterLoad::kMenu:
+            return false;
+        case AfterLoad::kShutDown:
+            break;
+    }
+    return true;
 }
 
 }  // namespace game

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 
+#include "game/platform/run_marker.h"
 #include "game/windows/dialog_window.h"
 
 namespace game {
@@ -39,5 +40,12 @@ class Form5 : public DialogWindow {
 // "Ano" and the program goes on (there is no answer while it shuts down, nor
 // without a question window).
 bool AskPlayer(const char* question);
+
+// At start, in place of the menu, after a run that did not end by its
+// shut-down: with an autosave to go on from, asks whether to; "Ano" loads it
+// and shows the game as the load dialog does.  True when the menu is not to
+// be shown (the game is, or the program is ending); false for the menu,
+// the autosaves kept.
+bool GoOnAfterLastRun(platform::LastRunEnd lastEnd);
 
 }  // namespace game

@@ -7,7 +7,9 @@
 # status 1, leaving the first copy's working levels exactly as they were.
 # The first copy then quick-saves the whole campaign with F5.  After the first
 # copy is killed (SIGKILL, as a crash would end it, leaving its lock file
-# behind) a third copy starts normally and ends cleanly through "Exit".
+# behind) a third copy starts, asks whether to go on from the autosave of
+# the first copy's new game, shows the menu on "Ne" and ends cleanly through
+# "Exit".
 #
 #   one_copy_e2e.sh <dist folder>
 #
@@ -45,6 +47,12 @@ levels_snapshot() {
     (cd "$levels" && find . -maxdepth 1 -type f -print0 | sort -z | xargs -0 md5sum)
 }
 
+# Every file of the save folder (the first copy's autosaves) with its checksum.
+saves_snapshot() {
+    [[ -d $game/data/saves ]] || return 0
+    (cd "$game/data/saves" && find . -type f -print0 | sort -z | xargs -0 -r md5sum)
+}
+
 # 1. The first copy: a new game from the menu.
 start_copy first
 app_pid=$!
@@ -55,6 +63,10 @@ level_count=$(find "$levels" -maxdepth 1 -name 'level*.sc' | wc -l)
 [[ $level_count -gt 1 ]] || fail "the new game unpacked $level_count working levels"
 [[ -f $lock ]] || fail "the running copy holds no $lock"
 before=$(levels_snapshot)
+# The new game's arrival is autosaved at the end of its first frame.
+e2e_until_files "$game/data/saves/auto-1.lev" "$game/data/saves/auto-1.pos" ||
+    fail "the first copy's new game wrote no autosave"
+saves_before=$(saves_snapshot)
 echo "one_copy_e2e: the first copy plays with $level_count working levels"
 
 # 2. A second copy on the same folder: the box, and nothing else.
@@ -63,7 +75,7 @@ second_pid=$!
 others+=("$second_pid")
 e2e_refused "$second_pid" "the second copy"
 [[ "$(levels_snapshot)" == "$before" ]] || fail "the second copy changed the working levels"
-[[ ! -e $game/data/saves ]] || fail "the second copy wrote into data/saves"
+[[ "$(saves_snapshot)" == "$saves_before" ]] || fail "the second copy wrote into data/saves"
 kill -0 "$app_pid" 2>/dev/null || fail "the first copy ended with the second"
 echo "one_copy_e2e: a second copy said \"Karvelun už běží.\" and ended with status 1, touching nothing"
 
@@ -86,10 +98,22 @@ app_pid=""
 app_log="$work/third.log"
 start_copy third
 app_pid=$!
+# It asks, before any menu, whether to go on (its log names the question);
+# the loading notice, of the same title, is gone by then.
+for _ in $(seq 300); do
+    grep -q 'karvelun: Hra nebyla řádně ukončena' "$app_log" && break
+    kill -0 "$app_pid" 2>/dev/null || fail "the third copy ended without asking"
+    sleep 0.1
+done
+grep -q 'karvelun: Hra nebyla řádně ukončena' "$app_log" || fail "the third copy did not ask to go on"
+sleep 1
+[[ -z $(xdotool search --all --onlyvisible --pid "$app_pid" --name "$e2e_menu_title" 2>/dev/null) ]] ||
+    fail "the third copy showed its menu with the question"
+question=$(xdotool search --all --onlyvisible --pid "$app_pid" --name "$box_title" 2>/dev/null | tail -n1)
+[[ -n $question ]] || fail "the third copy shows no question"
+e2e_keys_to "$question" Right Return
 third_menu=$(e2e_window "$e2e_menu_title" "$app_pid") || fail "a third copy after the crash showed no menu"
-[[ -z $(xdotool search --all --onlyvisible --pid "$app_pid" --name "$box_title" 2>/dev/null) ]] ||
-    fail "the third copy showed a box"
-echo "one_copy_e2e: after the first copy was killed a third one started"
+echo "one_copy_e2e: after the first copy was killed a third one started, asked to go on and took \"Ne\""
 
 # "Exit" is one up from "Nová hra" without a game.
 e2e_keys_to "$third_menu" Up Return

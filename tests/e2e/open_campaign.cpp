@@ -3,9 +3,10 @@
 // walk in any direction from where a new game puts him.  With "penned", the
 // hall's upper part holds a pen of brick wall with fast monsters wandering
 // inside it: always something moving in view, never anything that reaches
-// the hero.
+// the hero.  With "two-levels", the tile right of where a new game puts the
+// hero is an exit to a second such hall, arriving on tile 312 in its middle.
 //
-//   open_campaign <path of levels.all> [penned]
+//   open_campaign <path of levels.all> [penned | two-levels]
 #include <cstdio>
 #include <cstring>
 
@@ -16,7 +17,8 @@
 namespace {
 
 constexpr int kColumns = 25;
-constexpr int16_t kBrickWall = 11;  // its picture; kind 1 is solid wall
+constexpr int kHeroStartTile = 591;  // where a new game puts the hero
+constexpr int16_t kBrickWall = 11;   // its picture; kind 1 is solid wall
 
 // The pen: its wall ring from column 2 to 22 and from row 2 to 9.
 constexpr int kPenLeft = 2, kPenRight = 22, kPenTop = 2, kPenBottom = 9;
@@ -49,9 +51,11 @@ void AddPen(game::LevelRecord& hall) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool penned = argc == 3 && std::strcmp(argv[2], "penned") == 0;
-    if (argc != 2 && !penned) {
-        std::fprintf(stderr, "usage: open_campaign <path of levels.all> [penned]\n");
+    const char* mode = argc == 3 ? argv[2] : "";
+    const bool penned = std::strcmp(mode, "penned") == 0;
+    const bool twoLevels = std::strcmp(mode, "two-levels") == 0;
+    if (argc != 2 && !penned && !twoLevels) {
+        std::fprintf(stderr, "usage: open_campaign <path of levels.all> [penned | two-levels]\n");
         return 2;
     }
     game::LevelRecord hall;
@@ -61,8 +65,18 @@ int main(int argc, char** argv) {
     }
     if (penned) AddPen(hall);
     game::ByteWriter package;
-    package.Int32(1);
-    game::WriteLevelRecord(package, 0, hall);
+    package.Int32(twoLevels ? 2 : 1);
+    if (twoLevels) {
+        game::LevelRecord first = hall;
+        game::TileRecord& exit = first.tiles[kHeroStartTile + 1];
+        exit.Kind = 5;  // a level exit: to level Param1, onto tile Param2
+        exit.Param1 = "1";
+        exit.Param2 = "312";
+        game::WriteLevelRecord(package, 0, first);
+        game::WriteLevelRecord(package, 1, hall);
+    } else {
+        game::WriteLevelRecord(package, 0, hall);
+    }
     if (!game::WriteWholeFile(argv[1], package.Bytes(), false)) {
         std::fprintf(stderr, "open_campaign: cannot write %s\n", argv[1]);
         return 1;

@@ -117,4 +117,62 @@ TEST_F(OneCopyLockTest, AFolderThatCannotBeMadeIsUnusable) {
     EXPECT_EQ(lock.Take(), Outcome::Unusable);
 }
 
+// What runs killed before their end left in the temporary folder: only this
+// user's real folders named after a process that is gone are removed.
+TEST_F(OneCopyLockTest, OnlyStaleTemporaryFoldersOfGoneProcessesAreRemoved) {
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ASSERT_GT(gone, 0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string dead = std::to_string(gone), live = std::to_string(::getpid());
+    const fs::path target = program / "elsewhere";
+    fs::create_directories(target / "inside");
+
+    enum Kind { kFolder, kFile, kLink, kForeignFolder };
+    const struct {
+        std::string name;
+        Kind kind;
+        bool removed;
+    } cases[] = {
+        {"karvelun-level-" + dead + "-a1B2c3", kFolder, true},
+        {"karvelun-run-" + dead + "-zzzzzz", kFolder, true},
+        {"karvelun-level-" + live + "-a1B2c3", kFolder, false},   // still running
+        {"karvelun-level-" + dead + "-a1B2c3x", kFolder, false},  // not the pattern
+        {"karvelun-Level-" + dead + "-a1B2c3", kFolder, false},   // nor this
+        {"karvelun-level-" + dead + "x-a1B2c3", kFolder, false},  // nor this
+        {"karvelun-level-a1B2c3", kFolder, false},                // before pids were named
+        {"karvelun-level-" + dead + "-linkto", kLink, false},     // never followed
+        {"karvelun-level-" + dead + "-a-file", kFile, false},
+        {"karvelun-level-" + dead + "-others", kForeignFolder, false},
+    };
+    for (const auto& c : cases) {
+        const fs::path path = program / c.name;
+        switch (c.kind) {
+            case kFolder:
+            case kForeignFolder:
+                fs::create_directories(path / "levels");
+                std::ofstream(path / "levels/level0.sc") << "x";
+                // Another user's folder needs root to make; without, the
+                // case is left out.
+                if (c.kind == kForeignFolder && ::chown(path.c_str(), 65534, 65534) != 0)
+                    fs::remove_all(path);
+                break;
+            case kFile:
+                std::ofstream(path) << "x";
+                break;
+            case kLink:
+                fs::create_directory_symlink(target, path);
+                break;
+        }
+    }
+
+    EXPECT_EQ(platform::RemoveStaleTemporaryFolders(program.string()), 2);
+    for (const auto& c : cases) {
+        const bool gone = fs::symlink_status(program / c.name).type() == fs::file_type::not_found;
+        if (c.kind == kForeignFolder && gone && ::geteuid() != 0) continue;
+        EXPECT_EQ(gone, c.removed) << c.name;
+    }
+    EXPECT_TRUE(fs::is_directory(target / "inside"));
+}
+
 }  // namespace

@@ -1,0 +1,16 @@
+#include "game/play/going_on.h"
+
+namespace game {
+
+std::optional<GoOnOffer> OfferToGoOn(platform::LastRunEnd lastEnd,
+                                     const std::optional<FoundAutosave>& newest) {
+    if (lastEnd == platform::LastRunEnd::kClean || !newest) return std::nullopt;
+    GoOnOffer offer;
+    offer.question =
+        lastEnd == platform::LastRunEnd::kBySystem ? kSystemEndQuestion : kUncleanEndQuestion;
+    offer.level = newest->level;
+    offer.autosave = newest->name;
+    return offer;
+}
+
+}  // namespace game

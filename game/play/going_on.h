@@ -1,0 +1,32 @@
+// Going on after a run that ended without its shut-down: what the start
+// asks, if anything, before the menu.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "game/platform/run_marker.h"
+#include "game/platform/shown_text.h"
+#include "game/play/autosave.h"
+
+namespace game {
+
+// %1 is the level of the hero's last arrival.
+inline constexpr const char* kUncleanEndQuestion =
+    SHOWN_TEXT("Question", "Hra nebyla řádně ukončena. Pokračovat od příchodu do %1. patra?");
+inline constexpr const char* kSystemEndQuestion =
+    SHOWN_TEXT("Question", "Hra byla ukončena systémem. Pokračovat tam, kde jsi přestal?");
+
+struct GoOnOffer {
+    const char* question = nullptr;  // one of the two above
+    int32_t level = 0;               // for the %1 of kUncleanEndQuestion
+    std::string autosave;            // what "Ano" loads
+};
+
+// The offer after the run before: none after a clean end or without an
+// autosave to go on from.
+std::optional<GoOnOffer> OfferToGoOn(platform::LastRunEnd lastEnd,
+                                     const std::optional<FoundAutosave>& newest);
+
+}  // namespace game
