@@ -20,6 +20,7 @@
 #include "game/play/autosave.h"
 #include "game/play/startup.h"
 #include "game/windows/game_recordings.h"
+#include "game/windows/game_window.h"
 #include "game/windows/language.h"
 #include "game/windows/menu_window.h"
 #include "game/windows/pad_delivery.h"
@@ -147,7 +148,10 @@ int main(int argc, char** argv) {
         bool asking = false, wentOn = false;
         platform::EndingSignals endingSignals([&](int) {
             if (game::ShutdownRequested) return;
-            if (game::AutosaveNow() && marker)
+            // A game is under way while its window shows, or while it waits
+            // in the menu to be resumed; a finished or lost one is not.
+            const bool underWay = windows.form1().isVisible() || game::CanResume;
+            if (underWay && game::AutosaveNow() && marker)
                 marker->EndedBySystem();
             else if (asking && marker)
                 marker->EndedWhileAsking(lastEnd);

@@ -686,8 +686,16 @@ Hopefully just bats.</translation>
 <context>
     <name>Question</name>
     <message>
+        <source>Opravdu chcete ztratit neuloženou hru?</source>
+        <translation>Do you really want to lose the unsaved game?</translation>
+    </message>
+    <message>
+        <source>Opravdu chcete přepsat tuto pozici?</source>
+        <translation>Do you really want to overwrite this save?</translation>
+    </message>
+    <message>
         <source>Hra nebyla řádně ukončena. Pokračovat od příchodu do %1. patra?</source>
-        <translation>The game did not end properly. Go on from the arrival on level %1?</translation>
+        <translation>The game did not end properly. Go on from your arrival on floor %1?</translation>
     </message>
     <message>
         <source>Hra byla ukončena systémem. Pokračovat tam, kde jsi přestal?</source>

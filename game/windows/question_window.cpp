@@ -15,7 +15,7 @@ namespace game {
 
 Form5::Form5(QWidget* parent) : DialogWindow(kQuestionButtons, parent) {
     Label1 = MakeLabel(this, QRect(8, 8, 297, 49), QColor(255, 128, 0), 9.75,
-                       QString::fromUtf8(kLoseGameQuestion));
+                       Shown("Question", kLoseGameQuestion));
     Label1->setFocusPolicy(Qt::NoFocus);
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
     MenuLinks().question = this;
@@ -27,9 +27,9 @@ Form5::~Form5() {
 
 bool Form5::Ask(const char* question) {
     agreed_ = false;
-    Label1->setText(QString::fromUtf8(question));
+    Label1->setText(Shown("Question", question));
     ShowModally();
-    Label1->setText(QString::fromUtf8(kLoseGameQuestion));
+    Label1->setText(Shown("Question", kLoseGameQuestion));
     return agreed_;
 }
 

@@ -5,12 +5,15 @@
 #include <QLabel>
 
 #include "game/platform/run_marker.h"
+#include "game/platform/shown_text.h"
 #include "game/windows/dialog_window.h"
 
 namespace game {
 
-inline constexpr const char* kLoseGameQuestion = "Opravdu chcete ztratit neuloženou hru?";
-inline constexpr const char* kOverwriteQuestion = "Opravdu chcete přepsat tuto pozici?";
+inline constexpr const char* kLoseGameQuestion =
+    SHOWN_TEXT("Question", "Opravdu chcete ztratit neuloženou hru?");
+inline constexpr const char* kOverwriteQuestion =
+    SHOWN_TEXT("Question", "Opravdu chcete přepsat tuto pozici?");
 
 class Form5 : public DialogWindow {
     Q_OBJECT
@@ -22,7 +25,7 @@ class Form5 : public DialogWindow {
     // questions, whatever Ask last asked.
     QLabel* Label1;
 
-    // Asks the question modally and returns the answer: true for "Ano",
+    // Asks the question (in the player's language) modally and returns the answer: true for "Ano",
     // false for "Ne" or the close button.  The label then shows the usual
     // question again.
     bool Ask(const char* question);

@@ -27,6 +27,7 @@
 #include "game/platform/file_io.h"
 #include "game/platform/fonts.h"
 #include "game/platform/keys.h"
+#include "game/play/going_on.h"
 #include "game/settings/key_names.h"
 #include "game/windows/credits_window.h"
 #include "game/windows/glow_canvas.h"
@@ -252,6 +253,10 @@ class TextFitTest : public GameWindowTest {
         MeasureControls("Game window", set.form1(), overflows);
         MeasureControls("Credits", set.form4(), overflows);
         MeasureControls("Question", set.form5(), overflows);
+        for (const char* question :
+             {kLoseGameQuestion, kOverwriteQuestion, kSystemEndQuestion, kUncleanEndQuestion})
+            MeasureLabel("Question", *set.form5().Label1,
+                         Shown("Question", question).replace(QLatin1String("%1"), "80"), overflows);
         MeasureControls("Load", set.form6(), overflows);
         MeasureLoadPanel(set.form6(), overflows);
         MeasureControls("Save", set.form7(), overflows);
