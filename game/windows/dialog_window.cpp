@@ -127,20 +127,21 @@ void DialogWindow::PaintContent(QPainter& painter) {
     DrawDevicePixels(painter, 0, 0, canvas_.Image());
     // Shape1(0) and Shape1(1): outlines exactly on the hit areas, one game
     // pixel wide.
-    const platform::ViewPlacement& view = Placement();
-    for (const Rect& area : Buttons.ItemRects) {
-        const int left = view.UnitsX(area.Left), right = view.UnitsX(area.Right);
-        const int top = view.UnitsY(area.Top), bottom = view.UnitsY(area.Bottom);
-        const int innerLeft = view.UnitsX(area.Left + 1), innerRight = view.UnitsX(area.Right - 1);
-        const int innerTop = view.UnitsY(area.Top + 1), innerBottom = view.UnitsY(area.Bottom - 1);
-        painter.fillRect(QRect(left, top, right - left, innerTop - top), kOutlineColour);
-        painter.fillRect(QRect(left, innerBottom, right - left, bottom - innerBottom),
-                         kOutlineColour);
-        painter.fillRect(QRect(left, innerTop, innerLeft - left, innerBottom - innerTop),
-                         kOutlineColour);
-        painter.fillRect(QRect(innerRight, innerTop, right - innerRight, innerBottom - innerTop),
-                         kOutlineColour);
-    }
+    for (const Rect& area : Buttons.ItemRects)
+        PaintOutline(painter, Placement(), area);
+}
+
+void PaintOutline(QPainter& painter, const platform::ViewPlacement& view, const Rect& area) {
+    const QColor& colour = kOutlineColour;
+    const int left = view.UnitsX(area.Left), right = view.UnitsX(area.Right);
+    const int top = view.UnitsY(area.Top), bottom = view.UnitsY(area.Bottom);
+    const int innerLeft = view.UnitsX(area.Left + 1), innerRight = view.UnitsX(area.Right - 1);
+    const int innerTop = view.UnitsY(area.Top + 1), innerBottom = view.UnitsY(area.Bottom - 1);
+    painter.fillRect(QRect(left, top, right - left, innerTop - top), colour);
+    painter.fillRect(QRect(left, innerBottom, right - left, bottom - innerBottom), colour);
+    painter.fillRect(QRect(left, innerTop, innerLeft - left, innerBottom - innerTop), colour);
+    painter.fillRect(QRect(innerRight, innerTop, right - innerRight, innerBottom - innerTop),
+                     colour);
 }
 
 QWidget& DialogWindow::PadKeyTarget(int16_t keyCode, QWidget& focus) {

@@ -28,6 +28,10 @@ class DialogList : public QListWidget {
     void focusInEvent(QFocusEvent* event) override;
 };
 
+// A frame one game pixel wide just inside `area` (game pixels), in the
+// bronze of the dialogs' buttons.
+void PaintOutline(QPainter& painter, const platform::ViewPlacement& view, const Rect& area);
+
 class DialogWindow : public platform::BackgroundWindow, public PadNavigation {
     Q_OBJECT
   public:

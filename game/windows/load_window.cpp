@@ -31,8 +31,6 @@ constexpr const char* kPlayTimeTemplate = SHOWN_TEXT("Load", "Doba hry: %1");
 
 const QColor kSavesColour(255, 128, 0);
 const QColor kSaveDetailColour(200, 152, 88);
-// The thumbnail's outline: the colour of the buttons' outlines.
-const QColor kThumbnailOutline(160, 112, 48);
 
 // The panel beside the list, in the game's pixels: the stones of the list's
 // frame and of the panel's meet at x 312; its texts lie under the picture.
@@ -168,19 +166,9 @@ void Form6::PaintContent(QPainter& painter) {
     const platform::ViewPlacement& view = Placement();
     // A one-pixel outline round the picture's place, also for a save that
     // has no picture.
-    const int left = view.UnitsX(kThumbnailX - 1), top = view.UnitsY(kThumbnailY - 1);
-    const int right = view.UnitsX(kThumbnailX + kThumbnailSize + 1);
-    const int bottom = view.UnitsY(kThumbnailY + kThumbnailSize + 1);
-    const int innerLeft = view.UnitsX(kThumbnailX), innerTop = view.UnitsY(kThumbnailY);
-    const int innerRight = view.UnitsX(kThumbnailX + kThumbnailSize);
-    const int innerBottom = view.UnitsY(kThumbnailY + kThumbnailSize);
-    painter.fillRect(QRect(left, top, right - left, innerTop - top), kThumbnailOutline);
-    painter.fillRect(QRect(left, innerBottom, right - left, bottom - innerBottom),
-                     kThumbnailOutline);
-    painter.fillRect(QRect(left, innerTop, innerLeft - left, innerBottom - innerTop),
-                     kThumbnailOutline);
-    painter.fillRect(QRect(innerRight, innerTop, right - innerRight, innerBottom - innerTop),
-                     kThumbnailOutline);
+    PaintOutline(painter, view,
+                 Rect{kThumbnailX - 1, kThumbnailY - 1, kThumbnailX + kThumbnailSize + 1,
+                      kThumbnailY + kThumbnailSize + 1});
     if (thumbnail_.isNull()) return;
     if (scaledThumbnail_.isNull()) {
         // Enlarged like the window's picture, once for each scale.
