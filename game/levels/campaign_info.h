@@ -1,0 +1,41 @@
+// campaign.ini: what a campaign of one's own says about itself, beside its
+// levels.all in its folder.  UTF-8 lines "Key=value":
+//   Nazev=   its name (required)
+//   Autor=   who made it
+//   Verze=   its version
+//   Jazyk=   the languages its texts are written in: cs, en or cs,en
+//   Konec=   N,T: stepping on tile T of level N ends its game (required)
+//   Popis=   a line about it (optional)
+// Empty lines and lines starting with "#" or ";" are skipped; a line break
+// may be CR LF; other keys are refused, so a misspelt one is noticed.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace game {
+
+inline constexpr const char* kCampaignInfoFileName = "campaign.ini";
+
+struct CampaignInfo {
+    std::string name;
+    std::string author;
+    std::string version;
+    std::vector<std::string> languages = {"cs"};
+    int32_t endLevel = 0;
+    int32_t endTile = 0;
+    std::string description;
+
+    bool operator==(const CampaignInfo&) const = default;
+};
+
+// Nothing, with "line N: why" (or what is missing) in *error, for a file
+// that is not a campaign.ini.  Tiles run from 0 to 624, levels from 0.
+std::optional<CampaignInfo> ParseCampaignInfo(std::string_view text, std::string* error);
+// The file as the level tool writes it (UTF-8, LF line breaks).
+std::string FormatCampaignInfo(const CampaignInfo& info);
+
+}  // namespace game
