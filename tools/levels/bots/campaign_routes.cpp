@@ -65,7 +65,7 @@ const LevelReach& CampaignRoutes::ReachFrom(int32_t level, int32_t tile) {
         reach.items.push_back(search.TouchedItem(i));
     reach.passage =
         level == kPassageLevel && LevelCount() > kPassageTargetLevel && reach.tiles[kPassageTile];
-    reach.ending = level == game::kLastLevel && reach.tiles[game::kEndingTile];
+    reach.ending = level == settings_.endLevel && reach.tiles[settings_.endTile];
     return reaches_.emplace(place, std::move(reach)).first->second;
 }
 
@@ -105,9 +105,9 @@ std::optional<std::vector<Leg>> CampaignRoutes::Search(const Place& start, bool 
         const Place place = queue.front();
         queue.pop_front();
         std::optional<Leg> last;
-        if (toEnding && place.first == game::kLastLevel &&
+        if (toEnding && place.first == settings_.endLevel &&
             ReachFrom(place.first, place.second).ending)
-            last = Leg{place.first, place.second, game::kEndingTile, Leg::Goal::Ending};
+            last = Leg{place.first, place.second, settings_.endTile, Leg::Goal::Ending};
         if (last || (!toEnding && place.first == target)) {
             std::vector<Leg> legs;
             if (last) legs.push_back(*last);
@@ -125,7 +125,7 @@ std::optional<std::vector<Leg>> CampaignRoutes::Search(const Place& start, bool 
 }
 
 std::optional<std::vector<Leg>> CampaignRoutes::RouteToEnding() {
-    return Route({0, game::kNewGameTile}, true, game::kLastLevel);
+    return Route({0, game::kNewGameTile}, true, settings_.endLevel);
 }
 
 std::optional<std::vector<Leg>> CampaignRoutes::RouteToLevel(int32_t n) {
@@ -133,7 +133,7 @@ std::optional<std::vector<Leg>> CampaignRoutes::RouteToLevel(int32_t n) {
 }
 
 std::optional<std::vector<Leg>> CampaignRoutes::RouteToEndingFrom(int32_t level, int32_t tile) {
-    return Route({level, tile}, true, game::kLastLevel);
+    return Route({level, tile}, true, settings_.endLevel);
 }
 
 std::optional<std::vector<Leg>> CampaignRoutes::RouteToLevelFrom(int32_t level, int32_t tile,
@@ -168,7 +168,7 @@ std::optional<CampaignRoutes::Entry> CampaignRoutes::EntryInto(int32_t n) {
 
 std::optional<Leg> CampaignRoutes::WayOnFrom(int32_t n, int32_t tile) {
     std::optional<std::vector<Leg>> route;
-    if (LevelCount() > game::kLastLevel) {
+    if (LevelCount() > settings_.endLevel) {
         route = RouteToEndingFrom(n, tile);
     } else {
         const std::vector<bool> reached = LevelsReachedFromStart();

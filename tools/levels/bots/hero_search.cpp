@@ -120,7 +120,7 @@ void HeroSearch::AddStart(float x, float y) {
 
 bool HeroSearch::Stops(int32_t t) const {
     if (!ActsHere(t)) return false;
-    if (level_.number == game::kLastLevel && t == game::kEndingTile) return true;
+    if (level_.number == settings_.endLevel && t == settings_.endTile) return true;
     return kinds_[t] == game::kLevelExit && level_.arrival[t] >= 0;
 }
 

@@ -75,6 +75,10 @@ struct SearchSettings {
     // The last level's gate counts as open when the level has a monster to
     // kill.
     bool gateOpensOnKill = true;
+    // Where the game ends: the hero stepping on this tile of this level
+    // (the golden portal of the last hall, or where a pack says).
+    int32_t endLevel = game::kLastLevel;
+    int32_t endTile = game::kEndingTile;
     // Side of a cell in pixels.
     float cell = 2.5f;
 };

@@ -49,7 +49,9 @@ class Checker {
                                 ": the hero starts here, but it is a wall");
         }
         // Walking the levels makes sense only once they are sound.
-        if (problems_.empty()) problems_ = CheckReachability(package_);
+        if (problems_.empty())
+            problems_ = CheckReachability(
+                package_, {.endLevel = options_.endLevel, .endTile = options_.endTile});
         if (problems_.empty() && options_.greetings) problems_ = CheckGreetings(package_);
         return problems_;
     }
@@ -69,8 +71,8 @@ class Checker {
             const TileRecord& tile = level.tiles[t];
             const int row = t / 25, column = t % 25;
             const bool border = row == 0 || row == 24 || column == 0 || column == 24;
-            // The last level's way out of the cave ends the game on its tile.
-            const bool wayOut = n == game::kLastLevel && t == game::kEndingTile;
+            // The way out of the cave ends the game on its tile.
+            const bool wayOut = n == options_.endLevel && t == options_.endTile;
             if (border && !wayOut && tile.Kind != game::kSolidWall)
                 Report(n, t,
                        "the border must be solid wall (kind 1), this tile is kind " +

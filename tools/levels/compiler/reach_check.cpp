@@ -18,7 +18,7 @@ bool IsWallKind(int16_t kind) {
 class ReachChecker {
   public:
     ReachChecker(const game::PackageRecord& package, const SearchSettings& settings)
-        : routes_(package, settings) {}
+        : routes_(package, settings), settings_(settings) {}
 
     std::vector<std::string> Run() {
         for (int32_t n = 0; n < routes_.LevelCount(); ++n) {
@@ -26,8 +26,8 @@ class ReachChecker {
             if (!routes_.ArrivalsInto(n).empty()) CheckOffers(n);
         }
         CheckLevelsReached();
-        if (routes_.LevelCount() > game::kLastLevel && !routes_.RouteToEnding())
-            problems_.push_back(TilePlace(game::kLastLevel, game::kEndingTile) +
+        if (routes_.LevelCount() > settings_.endLevel && !routes_.RouteToEnding())
+            problems_.push_back(TilePlace(settings_.endLevel, settings_.endTile) +
                                 ": the end of the game cannot be reached from level 0");
         return problems_;
     }
@@ -126,6 +126,7 @@ class ReachChecker {
     }
 
     CampaignRoutes routes_;
+    SearchSettings settings_;
     std::vector<std::string> problems_;
 };
 

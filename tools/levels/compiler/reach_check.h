@@ -1,7 +1,7 @@
 // The walking part of the campaign check: with the game's own movement
 // (HeroSearch), everything a level offers the hero can be reached from the
 // places he arrives at, no arrival strands him, every level can be got to
-// from the start, and the last level's end can be reached from level 0.
+// from the start, and the end of the game (SearchSettings) can be reached from level 0.
 // Destructible walls count as breakable and mechanisms as opening their
 // targets.
 #pragma once
