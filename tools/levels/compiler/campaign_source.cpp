@@ -332,15 +332,27 @@ std::string TrimRight(std::string line) {
     return line;
 }
 
-Legend ReadLegendFile(const fs::path& path) {
+Legend ParseLegend(const std::vector<std::string>& lines, const std::string& file) {
     Legend legend;
-    const std::vector<std::string> lines = ReadLines(path);
     for (size_t i = 0; i < lines.size(); ++i) {
         if (IsBlankOrComment(lines[i])) continue;
-        const Place at{path.string(), static_cast<int>(i + 1)};
+        const Place at{file, static_cast<int>(i + 1)};
         ParseLegendLine(SplitWords(lines[i], at), at, legend);
     }
     return legend;
+}
+
+// The lines of a text held in memory, as ReadLines gives a file's.
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const size_t newline = text.find('\n');
+        std::string line(text.substr(0, newline));
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+        text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
+    }
+    return lines;
 }
 
 LevelSource ReadLevelFile(const fs::path& path, int32_t number) {
@@ -484,13 +496,17 @@ LevelRecord BuildLevel(const LevelSource& level, const Legend& shared,
 }  // namespace
 
 game::PackageRecord CompileCampaign(const fs::path& folder, const MapLoader& loadMap,
-                                    CampaignMarks* marksUsed, EnglishTexts* english) {
+                                    CampaignMarks* marksUsed, EnglishTexts* english,
+                                    std::string_view sharedLegend) {
     if (!fs::is_directory(folder)) throw SourceError(folder.string() + ": no such folder");
     const fs::path legendPath = folder / "legend.txt";
     Legend shared;
-    if (fs::exists(legendPath)) shared = ReadLegendFile(legendPath);
+    if (fs::exists(legendPath))
+        shared = ParseLegend(ReadLines(legendPath), legendPath.string());
+    else if (!sharedLegend.empty())
+        shared = ParseLegend(SplitLines(sharedLegend), "the built-in legend.txt");
 
-    static const std::regex kLevelName(R"(level(\d{1,6})\.(txt|tmx))");
+    static const std::regex kLevelName(R"(level(\d{1,6})\.(txt|tmx|sc))");
     std::map<int32_t, LevelSource> levels;
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(folder))
@@ -504,8 +520,9 @@ game::PackageRecord CompileCampaign(const fs::path& folder, const MapLoader& loa
         if (levels.count(number))
             throw SourceError(path.string() + ": level " + std::to_string(number) +
                               " also comes from " + levels[number].file);
-        if (m[2] == "tmx") {
-            if (!loadMap) throw SourceError(path.string() + ": Tiled maps are not read here");
+        if (m[2] != "txt") {
+            if (!loadMap)
+                throw SourceError(path.string() + ": Tiled maps and level files are not read here");
             LevelSource level;
             level.number = number;
             level.file = path.string();
@@ -516,7 +533,7 @@ game::PackageRecord CompileCampaign(const fs::path& folder, const MapLoader& loa
         }
     }
     if (levels.empty())
-        throw SourceError(folder.string() + ": no level<N>.txt or level<N>.tmx files");
+        throw SourceError(folder.string() + ": no level<N>.txt, level<N>.tmx or level<N>.sc files");
     for (int32_t n = 0; n < static_cast<int32_t>(levels.size()); ++n)
         if (!levels.count(n))
             throw SourceError(folder.string() + ": level " + std::to_string(n) +

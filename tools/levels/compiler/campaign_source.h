@@ -13,6 +13,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "game/levels/package_record.h"
 
@@ -33,12 +34,15 @@ struct MapLevel {
     std::map<int32_t, std::string> english;
 };
 
-// Reads a level<N>.tmx of the folder as level N; throws SourceError.
+// Reads a level<N>.tmx (or a level file, level<N>.sc) of the folder as
+// level N; throws SourceError.
 using MapLoader = std::function<MapLevel(const std::filesystem::path&, int32_t)>;
 
 // Compiles the campaign folder into the levels of a package (without a
-// header).  Levels may also come as Tiled maps, level<N>.tmx, read by
-// loadMap; without one a map is a mistake.  Throws SourceError at the first
+// header).  Levels may also come as Tiled maps, level<N>.tmx, and as level
+// files, level<N>.sc, read by loadMap; without one they are a mistake.  A
+// folder without legend.txt reads its levels with sharedLegend, the text of
+// a legend file, when one is given.  Throws SourceError at the first
 // mistake.
 // The marks that the exits, teleports and mechanisms of a campaign use, by
 // level: character and tile.
@@ -50,6 +54,11 @@ using EnglishTexts = std::map<int32_t, std::map<int32_t, std::string>>;
 game::PackageRecord CompileCampaign(const std::filesystem::path& folder,
                                     const MapLoader& loadMap = nullptr,
                                     CampaignMarks* marksUsed = nullptr,
-                                    EnglishTexts* english = nullptr);
+                                    EnglishTexts* english = nullptr,
+                                    std::string_view sharedLegend = {});
+
+// The built-in campaign's legend.txt, as the tool was built: the characters
+// a campaign of one's own may use without a legend of its own.
+std::string_view BuiltInLegend();
 
 }  // namespace levels_tool
