@@ -521,6 +521,137 @@ TEST_F(LevelTool, AFailedWriteKeepsTheOldOutputAndLeavesNothingBeside) {
     }
 }
 
+// A campaign of one's own becomes a pack from level sources in any of the
+// three forms, with the built-in legend when the folder has none; a source
+// that would give a broken pack writes nothing and names the file and the
+// reason.
+TEST_F(LevelTool, CampaignBuildsAPackFromEveryFormOrWritesNothing) {
+    const std::string greeting0 = R"("0. patro: Start" once en "Floor 0: Start")";
+    const std::string level0 = Level(
+        {{1, "#>" + std::string(22, '.') + "#"},
+         {2, "#.2" + std::string(21, '.') + "#"},
+         {23, "#" + std::string(15, '.') + "0" + std::string(7, '.') + "#"}},
+        "tile > 38 exit 1 27\ntile 2 1 sign " + greeting0 + "\ntile 0 1 sign " + greeting0 + "\n");
+    const std::string level1 = Level(
+        {{1, "#<1" + std::string(21, '.') + "#"}},
+        "tile < 39 exit 0 52\ntile 1 1 sign \"1. patro: Cíl\" once en \"Floor 1: The Goal\"\n");
+    const std::string ini = "Nazev=Zkouška\nAutor=A\nVerze=1\nJazyk=cs,en\nKonec=1,312\n";
+    Write("src/level0.txt", level0);
+    Write("src/level1.txt", level1);
+    Write("src/campaign.ini", ini);
+
+    // The same levels as a level file (without legend.txt: the built-in
+    // legend knows '#', '.' and the digits alike) and as a Tiled map.
+    ASSERT_EQ(Tool({"build", Path("src"), Path("x.all")}).status, 0);
+    ASSERT_EQ(Tool({"unpack", Path("x.all"), Path("unpacked")}).status, 0);
+    fs::create_directories(dir / "sc");
+    fs::create_directories(dir / "tmx");
+    for (const char* form : {"sc", "tmx"}) {
+        fs::copy_file(dir / "src/level0.txt", dir / form / "level0.txt");
+        fs::copy_file(dir / "src/campaign.ini", dir / form / "campaign.ini");
+    }
+    fs::copy_file(dir / "src/legend.txt", dir / "tmx/legend.txt");
+    fs::copy_file(dir / "unpacked/level1.sc", dir / "sc/level1.sc");
+    ASSERT_EQ(Tool({"export", Path("src/level1.txt"), "--tilesets", KARVELUN_TILESETS_DIR,
+                    Path("tmx/level1.tmx")})
+                  .status,
+              0);
+
+    const ToolRun built = Tool({"campaign", Path("src"), Path("packs/txt")});
+    ASSERT_EQ(built.status, 0) << built.err;
+    EXPECT_EQ(built.err, "");
+    const auto levels = ReadBytes(dir / "packs/txt/levels.all");
+    ByteReader in(levels);
+    PackageRecord package;
+    ASSERT_TRUE(ReadPackageRecord(in, false, package));
+    EXPECT_EQ(package.levels.size(), 2u);
+    EXPECT_EQ(ReadBytes(dir / "packs/txt/campaign.ini"),
+              ReadBytes(dir / "src/campaign.ini"));  // written as FormatCampaignInfo writes it
+    const auto english = ReadBytes(dir / "packs/txt/levels.en");
+    EXPECT_NE(std::string(english.begin(), english.end()).find("\tFloor 1: The Goal"),
+              std::string::npos);
+    for (const char* form : {"sc", "tmx"}) {
+        const ToolRun run = Tool({"campaign", Path(form), Path(std::string("packs/") + form)});
+        ASSERT_EQ(run.status, 0) << form << ": " << run.err;
+        EXPECT_EQ(ReadBytes(dir / "packs" / form / "levels.all"), levels) << form;
+    }
+
+    struct Case {
+        const char* what;
+        std::string file, text;  // replaces a file of the good sources
+        std::string named;       // the file the error names
+        std::string reason;      // empty: the pack is built, with notes
+    };
+    const std::string enclosed = Level(
+        {{1, "#>" + std::string(22, '.') + "#"},
+         {2, "#.2" + std::string(21, '.') + "#"},
+         {22, "#" + std::string(14, '.') + "###" + std::string(6, '.') + "#"},
+         {23, "#" + std::string(14, '.') + "#0#" + std::string(6, '.') + "#"}},
+        "tile > 38 exit 1 27\ntile 2 1 sign " + greeting0 + "\ntile 0 1 sign " + greeting0 + "\n");
+    const std::string level2 = Level({}, "");
+    const std::string noKonec = "Nazev=Zkouška\nJazyk=cs,en\n";
+    std::string exitToNowhere = level0, exitOffGrid = level0, unread = level1, notGreeted = level1;
+    exitToNowhere.replace(exitToNowhere.find("exit 1 27"), 9, "exit 5 27");
+    exitOffGrid.replace(exitOffGrid.find("exit 1 27"), 9, "exit 1 700");
+    unread.replace(unread.find("#<1"), 3, "#<Q");
+    notGreeted.replace(notGreeted.find("tile 1 1 sign"), std::string::npos,
+                       "tile 1 1 sign \"Bez překladu\" once\n");
+    const std::vector<Case> cases{
+        {"a level that does not read", "level1.txt", unread, "level1.txt:", "not in the legend"},
+        {"an exit to no level", "level0.txt", exitToNowhere, "level0.txt: level 0, tile 26",
+         "which does not exist"},
+        {"an exit to no tile", "level0.txt", exitOffGrid, "level0.txt:", "\"700\""},
+        {"a level nothing leads to", "level2.txt", level2, "level2.txt: level 2",
+         "cannot get here from level 0"},
+        {"a start with no way on", "level0.txt", enclosed, "level0.txt: level 0, tile 591",
+         "the start of a new game cannot reach any exit"},
+        {"no Konec", "campaign.ini", noKonec, "campaign.ini", "no Konec="},
+        {"an unreadable Konec", "campaign.ini", ini + "Konec=1\n", "campaign.ini: line 6",
+         "Konec takes"},
+        {"a Konec in no level", "campaign.ini", "Nazev=Z\nKonec=2,312\n", "campaign.ini: line 2",
+         "names level 2, but the levels are 0 to 1"},
+        {"a Konec in a wall", "campaign.ini", "Nazev=Z\nKonec=1,0\n", "level1.txt: level 1, tile 0",
+         "the end of the game cannot be reached"},
+        {"notes only", "level1.txt", notGreeted, "level1.txt: note: level 1, tile 27", ""},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(dir / "case");
+        fs::copy(dir / "src", dir / "case");
+        Write("case/" + c.file, c.text);
+        const ToolRun run = Tool({"campaign", Path("case"), Path("packs/case")});
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << c.what << ": " << run.err;
+        if (c.reason.empty()) {
+            EXPECT_EQ(run.status, 0) << c.what << ": " << run.err;
+            EXPECT_EQ(ProblemLines(run.err), 0) << c.what << ": " << run.err;
+            EXPECT_NE(run.err.find("greets him"), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find("has no English text"), std::string::npos) << run.err;
+            EXPECT_TRUE(fs::exists(dir / "packs/case/campaign.ini"));
+            fs::remove_all(dir / "packs/case");
+            continue;
+        }
+        EXPECT_EQ(run.status, 1) << c.what;
+        EXPECT_NE(run.err.find(c.reason), std::string::npos) << c.what << ": " << run.err;
+        EXPECT_FALSE(fs::exists(dir / "packs/case")) << c.what;
+    }
+
+    // A pack whose last file cannot be written keeps its old files, and a
+    // new one leaves no folder.
+    Write("src/campaign.ini", "Nazev=Jiná\nKonec=1,312\n");
+    SetFileFaultHook([](FileStep step, const std::string& path) {
+        return step == FileStep::kRename && path.find("campaign.ini") != std::string::npos ? ENOSPC
+                                                                                           : 0;
+    });
+    const ToolRun full = Tool({"campaign", Path("src"), Path("packs/txt")});
+    const ToolRun fresh = Tool({"campaign", Path("src"), Path("packs/new")});
+    SetFileFaultHook(nullptr);
+    EXPECT_EQ(full.status, 1);
+    EXPECT_NE(full.err.find("No space left"), std::string::npos) << full.err;
+    EXPECT_EQ(ReadBytes(dir / "packs/txt/campaign.ini"), ReadBytes(dir / "sc/campaign.ini"));
+    EXPECT_EQ(ReadBytes(dir / "packs/txt/levels.en"), english);
+    EXPECT_EQ(fresh.status, 1);
+    EXPECT_FALSE(fs::exists(dir / "packs/new"));
+}
+
 TEST_F(LevelTool, WrongUsageAndBrokenFilesFailWithOneLine) {
     EXPECT_EQ(Tool({}).status, 2);
     EXPECT_EQ(Tool({"fly"}).status, 2);

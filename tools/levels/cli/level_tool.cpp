@@ -1,14 +1,18 @@
 #include "tools/levels/cli/level_tool.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <map>
 #include <optional>
 #include <regex>
+#include <sstream>
 #include <system_error>
 
+#include "game/levels/campaign_info.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/text_catalogue.h"
+#include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
 #include "game/platform/random.h"
 #include "tools/levels/bots/difficulty.h"
@@ -18,6 +22,7 @@
 #include "tools/levels/compiler/campaign_check.h"
 #include "tools/levels/compiler/campaign_source.h"
 #include "tools/levels/compiler/english_texts.h"
+#include "tools/levels/compiler/greeting_check.h"
 #include "tools/levels/compiler/json_dump.h"
 #include "tools/levels/compiler/level_text_writer.h"
 #include "tools/levels/tiled/tiled_map.h"
@@ -33,6 +38,7 @@ using game::PackageRecord;
 constexpr const char* kUsage =
     "usage: karvelun-levels dump FILE --json [--level N]\n"
     "       karvelun-levels build SOURCE_DIR OUT.all [--seed N] [--no-check] [--require-english]\n"
+    "       karvelun-levels campaign SOURCE_DIR PACK_DIR\n"
     "       karvelun-levels pack DIR OUT.all|OUT.lev\n"
     "       karvelun-levels unpack FILE.all|FILE.lev DIR\n"
     "       karvelun-levels check FILE.all|FILE.lev\n"
@@ -186,8 +192,22 @@ std::string ReadTextFile(const fs::path& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-// A campaign's level<N>.tmx, as level N.
+// A campaign's level<N>.tmx or level<N>.sc, as level N.
 MapLevel ReadMapLevel(const fs::path& path, int32_t number) {
+    if (Extension(path) == ".sc") {
+        std::vector<uint8_t> bytes;
+        try {
+            bytes = ReadFileOrFail(path);
+        } catch (const ToolError& e) {
+            throw SourceError(e.message);
+        }
+        ByteReader in(bytes);
+        MapLevel level;
+        std::string why;
+        if (!game::ReadLevelRecord(in, number, level.level, &why))
+            throw SourceError(path.string() + ": " + why);
+        return level;
+    }
     try {
         tiled_map::ImportedLevel map =
             tiled_map::ReadMap(ReadTextFile(path), path.parent_path(), number);
@@ -434,6 +454,156 @@ int Build(const std::vector<std::string>& args, std::ostream& err) {
     return 0;
 }
 
+// The line of a campaign.ini that sets key, for a message about its value.
+std::string KeyLine(const std::string& text, const std::string& key) {
+    std::istringstream in(text);
+    int number = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++number;
+        const size_t first = line.find_first_not_of(" \t");
+        if (first != std::string::npos && line.compare(first, key.size(), key) == 0)
+            return "line " + std::to_string(number) + ": ";
+    }
+    return "";
+}
+
+// The source of level n in a pack's folder, to name in its problems.
+fs::path LevelSourceFile(const fs::path& folder, int32_t n) {
+    const std::string stem = "level" + std::to_string(n);
+    for (const char* extension : {".txt", ".tmx", ".sc"}) {
+        std::error_code ec;
+        if (fs::is_regular_file(folder / (stem + extension), ec))
+            return folder / (stem + extension);
+    }
+    return folder;
+}
+
+// Problems and notes as "level N, ..." lines, each told with the source of
+// its level ("src/level2.txt: level 2, tile 40 (...): ...").
+void ReportByLevel(const std::vector<std::string>& lines, const fs::path& folder, bool notes,
+                   std::ostream& err) {
+    static const std::regex kLevel(R"(level (\d+)[,:].*)");
+    for (const std::string& line : lines) {
+        std::smatch m;
+        const fs::path file =
+            std::regex_match(line, m, kLevel) ? LevelSourceFile(folder, std::stoi(m[1])) : folder;
+        err << file.string() << (notes ? ": note: " : ": ") << line << "\n";
+    }
+}
+
+struct PackFile {
+    fs::path path;
+    // Nothing: the file goes (a catalogue the pack no longer has).
+    std::optional<std::vector<uint8_t>> bytes;
+};
+
+// Writes the files of a pack, each whole.  When one cannot be written, the
+// ones written before it get their old bytes back (or go, when they are
+// new) and a folder made for the pack goes as well: the game never finds
+// half a pack.
+void WritePack(const fs::path& folder, const std::vector<PackFile>& files) {
+    std::error_code ec;
+    const bool made = !fs::exists(folder, ec);
+    if (made && !fs::create_directories(folder, ec))
+        throw ToolError{folder.string() + ": cannot be made (" + ec.message() + ")"};
+    std::vector<PackFile> before;
+    const auto undo = [&] {
+        for (auto old = before.rbegin(); old != before.rend(); ++old) {
+            if (old->bytes)
+                game::ReplaceFile(old->path.string(), *old->bytes, game::Durability::kFlushed);
+            else
+                game::RemoveFile(old->path.string());
+        }
+        if (made) fs::remove(folder, ec);
+    };
+    for (const PackFile& file : files) {
+        PackFile old{file.path, std::nullopt};
+        if (fs::is_regular_file(file.path, ec)) {
+            std::vector<uint8_t> bytes;
+            if (!game::ReadWholeFile(file.path.string(), bytes)) {
+                undo();
+                throw ToolError{file.path.string() + ": cannot be read"};
+            }
+            old.bytes = std::move(bytes);
+        } else if (!file.bytes) {
+            continue;
+        }
+        std::string why;
+        const bool done = file.bytes ? game::ReplaceFile(file.path.string(), *file.bytes,
+                                                         game::Durability::kFlushed, &why)
+                                     : game::RemoveFile(file.path.string(), &why);
+        if (!done) {
+            undo();
+            throw ToolError{file.path.string() + ": cannot be written (" + why + ")"};
+        }
+        before.push_back(std::move(old));
+    }
+}
+
+// A campaign of one's own: its sources checked and built into a pack
+// folder (campaign.ini, levels.all and, when the sources give English
+// texts, levels.en), which the game offers beside the built-in campaign.
+int BuildPack(const std::vector<std::string>& args, std::ostream& err) {
+    if (args.size() != 2) return 2;
+    const fs::path source = args[0];
+    const fs::path pack = args[1];
+    const fs::path infoPath = source / game::kCampaignInfoFileName;
+    const std::string infoText = ReadTextFile(infoPath);
+    std::string why;
+    const std::optional<game::CampaignInfo> info = game::ParseCampaignInfo(infoText, &why);
+    if (!info) throw ToolError{infoPath.string() + ": " + why};
+
+    PackageRecord package;
+    EnglishTexts english;
+    try {
+        package = CompileCampaign(source, ReadMapLevel, nullptr, &english, BuiltInLegend());
+    } catch (const SourceError& e) {
+        throw ToolError{e.what()};
+    }
+    const auto count = static_cast<int32_t>(package.levels.size());
+    if (info->endLevel >= count)
+        throw ToolError{infoPath.string() + ": " + KeyLine(infoText, "Konec") + "Konec=" +
+                        std::to_string(info->endLevel) + "," + std::to_string(info->endTile) +
+                        " names level " + std::to_string(info->endLevel) +
+                        ", but the levels are 0 to " + std::to_string(count - 1)};
+
+    std::vector<std::string> problems;
+    const std::map<std::string, std::string> catalogue =
+        EnglishCatalogue(package, english, problems);
+    const std::vector<std::string> found = CheckCampaign(
+        package, {.greetings = false, .endLevel = info->endLevel, .endTile = info->endTile});
+    problems.insert(problems.end(), found.begin(), found.end());
+    // English beside Czech texts: each text wants its own.
+    const auto speaks = [&](const char* language) {
+        return std::find(info->languages.begin(), info->languages.end(), language) !=
+               info->languages.end();
+    };
+    EnglishReport report = CheckEnglish(package, SourceEnglish(english), false);
+    problems.insert(problems.end(), report.problems.begin(), report.problems.end());
+    if (!problems.empty()) {
+        ReportByLevel(problems, source, false, err);
+        return 1;
+    }
+    ReportByLevel(CheckGreetings(package), source, true, err);
+    if (speaks("cs") && speaks("en")) ReportByLevel(report.notes, source, true, err);
+
+    // A fixed seed: the same sources give the same pack.
+    platform::Randomize(1);
+    const std::vector<uint8_t> levels = PackageBytes(std::move(package), pack / "levels.all");
+    const std::string text = game::FormatTextCatalogue(catalogue);
+    const std::string ini = game::FormatCampaignInfo(*info);
+    std::vector<PackFile> files{{pack / "levels.all", levels}};
+    if (catalogue.empty())
+        files.push_back({pack / "levels.en", std::nullopt});
+    else
+        files.push_back({pack / "levels.en", std::vector<uint8_t>(text.begin(), text.end())});
+    // campaign.ini last: it is what makes the folder a pack.
+    files.push_back(
+        {pack / game::kCampaignInfoFileName, std::vector<uint8_t>(ini.begin(), ini.end())});
+    WritePack(pack, files);
+    return 0;
+}
+
 int Pack(const std::vector<std::string>& args) {
     if (args.size() != 2) return 2;
     const fs::path folder = args[0];
@@ -610,6 +780,8 @@ int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
             status = Dump(rest, out);
         else if (command == "build")
             status = Build(rest, err);
+        else if (command == "campaign")
+            status = BuildPack(rest, err);
         else if (command == "pack")
             status = Pack(rest);
         else if (command == "unpack")
