@@ -7,15 +7,18 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "campaign/campaign_sources.h"
 #include "game/core/game_state.h"
+#include "game/levels/campaign_info.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/platform/file_io.h"
 #include "support/game_test.h"
 #include "tools/levels/bots/headless_game.h"
 #include "tools/levels/bots/playthrough_bot.h"
+#include "tools/levels/cli/level_tool.h"
 
 namespace {
 
@@ -334,6 +337,35 @@ TEST_F(Playthrough, TheBuiltCampaignCanBePlayedThrough) {
     } else {
         EXPECT_EQ(game::LevelNumber, deepest);
     }
+}
+
+// The sample campaign of one's own (campaign/examples), built by the level
+// tool as a player gets it, played from the start to the tile its
+// campaign.ini names as the end.
+TEST_F(Playthrough, TheSamplePackCanBePlayedToItsEnd) {
+    const fs::path pack = appFolder / "pack";
+    std::ostringstream out, err;
+    ASSERT_EQ(
+        levels_tool::RunLevelTool({"campaign", KARVELUN_EXAMPLE_PACK, pack.string()}, out, err), 0)
+        << err.str();
+    std::vector<uint8_t> ini;
+    ASSERT_TRUE(game::ReadWholeFile((pack / "campaign.ini").string(), ini));
+    const auto info = game::ParseCampaignInfo(std::string(ini.begin(), ini.end()), nullptr);
+    ASSERT_TRUE(info);
+    fs::copy_file(pack / "levels.all", Campaign(), fs::copy_options::overwrite_existing);
+    const game::PackageRecord package = Read(Campaign());
+    const auto route =
+        CampaignRoutes(package, {.endLevel = info->endLevel, .endTile = info->endTile})
+            .RouteToEnding();
+    ASSERT_TRUE(route);
+
+    NewGame();
+    const PlaythroughBot bot = Play(*route);
+    ASSERT_TRUE(bot.Done()) << bot.Failure();
+    EXPECT_FALSE(game::HeroDead);
+    EXPECT_EQ(game::LevelNumber, info->endLevel);
+    EXPECT_EQ(levels_tool::CentreTile(game::HeroX, game::HeroY), info->endTile);
+    EXPECT_EQ(bot.Counts().levels.size(), package.levels.size());
 }
 
 }  // namespace

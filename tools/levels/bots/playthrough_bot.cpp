@@ -51,8 +51,10 @@ bool PlaythroughBot::BeforeFrame() {
         if (!Arrive()) return false;
         if (done_) return false;
     }
-    // The last level's end has acted under the hero's centre.
-    if (level_ == game::kLastLevel && CentreTile(game::HeroX, game::HeroY) == game::kEndingTile) {
+    // The end of the game (the route's last goal) has acted under the
+    // hero's centre.
+    if (!legs_.empty() && legs_.back().kind == Leg::Goal::Ending && level_ == legs_.back().level &&
+        CentreTile(game::HeroX, game::HeroY) == legs_.back().goal) {
         done_ = true;
         ReleaseArrows();
         HoldFire(false);
