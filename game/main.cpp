@@ -26,6 +26,7 @@
 #include "game/windows/pad_delivery.h"
 #include "game/windows/playback_run.h"
 #include "game/windows/question_window.h"
+#include "game/windows/tried_level_follow.h"
 #include "game/windows/window_set.h"
 
 namespace {
@@ -141,8 +142,10 @@ int main(int argc, char** argv) {
         // Every game played is recorded.
         game::GameRecordings recordings;
         // The player's own game keeps itself on every level; a try-out
-        // keeps nothing.
+        // keeps nothing, and follows its level's file as it is edited.
         game::EnableAutosaves(!tryOut);
+        std::optional<game::TriedLevelFollow> follow;
+        if (tryOut) follow.emplace(*tryOut);
         // A desktop that logs out, or a Ctrl+C, ends the game as "Exit" does;
         // a game under way is saved first.
         bool asking = false, wentOn = false;

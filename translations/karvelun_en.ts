@@ -912,6 +912,14 @@ Hopefully just bats.</translation>
         <source>Automatické uložení se nepodařilo...</source>
         <translation>The autosave failed...</translation>
     </message>
+    <message>
+        <source>Úroveň ze souboru %1 se změnila a hraje se nově.</source>
+        <translation>The level in %1 has changed and is played anew.</translation>
+    </message>
+    <message>
+        <source>Změněná úroveň se nedá přečíst, hraje se dál ta dosavadní: %1</source>
+        <translation>The changed level does not read; the game goes on with the level as it was: %1</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

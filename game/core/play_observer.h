@@ -43,6 +43,11 @@ class PlayObserver {
     virtual void NewGameStarted() = 0;
     // A game has been loaded from the save pair <name>.
     virtual void GameLoaded(const std::string& name) = 0;
+    // The game under way is changed from outside (a tried level's file
+    // edited, tried_level.h): before the change, when nothing of it has
+    // changed yet, and after it.
+    virtual void GameChanging() = 0;
+    virtual void GameChanged() = 0;
     // After a notice shown during a frame has been closed (whatever reached
     // the keyboard routines while it was up came before).
     virtual void NoticeClosed() = 0;

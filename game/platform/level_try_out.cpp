@@ -31,23 +31,46 @@ std::optional<LevelTryOut> PrepareLevelTryOut(const QString& dataFolder, const Q
         if (QFileInfo::exists(base.filePath(shared)))
             QFile::link(base.filePath(shared), own.filePath(shared));
 
-    QStringList args = {"tryout", QFileInfo(levelFile).absoluteFilePath()};
-    if (startTile) args << "--tile" << QString::number(*startTile);
-    args << base.filePath("levels.all") << own.filePath("levels.all");
+    tryOut.levelFile = QFileInfo(levelFile).absoluteFilePath();
+    tryOut.levelTool = levelTool;
+    tryOut.campaign = base.filePath("levels.all");
+    tryOut.chosenTile = startTile;
     QProcess tool;
-    tool.start(levelTool, args);
+    StartLevelConversion(tool, tryOut, own.filePath("levels.all"));
     if (!tool.waitForStarted()) return fail("karvelun-levels beside the game cannot be started");
     tool.waitForFinished(120000);
+    QString why;
+    if (!LevelConversionOutcome(tool, &tryOut.level, &tryOut.startTile, &why)) return fail(why);
+    return tryOut;
+}
+
+void StartLevelConversion(QProcess& tool, const LevelTryOut& tryOut, const QString& output) {
+    QStringList args = {"tryout", tryOut.levelFile};
+    if (tryOut.chosenTile) args << "--tile" << QString::number(*tryOut.chosenTile);
+    args << tryOut.campaign << output;
+    tool.start(tryOut.levelTool, args);
+}
+
+bool LevelConversionOutcome(QProcess& tool, int* level, int* startTile, QString* error) {
     const QString out = QString::fromUtf8(tool.readAllStandardOutput());
     const QString err = QString::fromUtf8(tool.readAllStandardError()).trimmed();
-    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
-        return fail(err.isEmpty() ? "karvelun-levels failed" : err);
+    if (tool.error() == QProcess::FailedToStart) {
+        *error = "karvelun-levels beside the game cannot be started";
+        return false;
+    }
+    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
+        *error = err.isEmpty() ? "karvelun-levels failed" : err;
+        return false;
+    }
     static const QRegularExpression kAnswer(R"(^level (\d+) tile (\d+)\s*$)");
     const QRegularExpressionMatch m = kAnswer.match(out);
-    if (!m.hasMatch()) return fail("karvelun-levels answered \"" + out.trimmed() + "\"");
-    tryOut.level = m.captured(1).toInt();
-    tryOut.startTile = m.captured(2).toInt();
-    return tryOut;
+    if (!m.hasMatch()) {
+        *error = "karvelun-levels answered \"" + out.trimmed() + "\"";
+        return false;
+    }
+    *level = m.captured(1).toInt();
+    *startTile = m.captured(2).toInt();
+    return true;
 }
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 // touches the player's files.  The folder is deleted when the try-out ends.
 #pragma once
 
+#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -18,7 +19,19 @@ struct LevelTryOut {
     QString dataFolder;                     // obr/, zvuky/, fonts/, levels.all
     int level = 0;
     int startTile = 0;
+    // What the level is made from, to make it again when its file changes.
+    QString levelFile;  // absolute
+    QString levelTool;
+    QString campaign;  // the game's own levels.all
+    std::optional<int> chosenTile;
 };
+
+// Starts karvelun-levels making the campaign with the tried level into
+// `output` (a .all file).
+void StartLevelConversion(QProcess& tool, const LevelTryOut& tryOut, const QString& output);
+// The outcome of a finished conversion: true with *level and *startTile
+// from its answer, else false with the reason in *error.
+bool LevelConversionOutcome(QProcess& tool, int* level, int* startTile, QString* error);
 
 // Makes the folder; on a failure nothing, with the reason in *error.
 // dataFolder is the game's read-only data, levelTool the karvelun-levels

@@ -8,6 +8,7 @@
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
 #include "game/play/autosave.h"
+#include "game/play/tried_level.h"
 #include "game/world/corner_slide.h"
 #include "game/world/strelba.h"
 #include "game/world/walls.h"
@@ -54,6 +55,9 @@ void FrameLoop::Timer1_Timer() {
 
     for (;;) {
         if (!IdlePasses()) return;
+        // A tried level changed on disk is put in here, between two frames;
+        // a standing game shows it at once.
+        if (PutInWaitingLevelChange() && Paused && !GameSuspended) Windows().DrawFrame();
         if (Paused || GameSuspended) return;
         if (!RunFrame()) return;
     }

@@ -1,7 +1,9 @@
 // The frame loop of a running game.  The game window's timer only starts it;
 // it then runs frame after frame inside that one timer event, letting the
 // window system deliver pending events in its idle passes, until the game is
-// paused, left for the menu, over, or the program shuts down.  It reaches
+// paused, left for the menu, over, or the program shuts down.  A tried
+// level changed on disk is put in after the idle passes, never inside a
+// frame.  It reaches
 // the windows only through Windows(), so it runs without a display in tests.
 #pragma once
 

@@ -68,6 +68,8 @@ class Player final : public game::PlayObserver {
     void GameEnds(game::GameEnd) override {}
     void NewGameStarted() override {}
     void GameLoaded(const std::string&) override {}
+    void GameChanging() override {}
+    void GameChanged() override {}
     void MonstersTakenOff(int16_t) override {}
     void NoticeClosed() override;
 

@@ -84,6 +84,8 @@ class Recorder final : public game::PlayObserver {
     void GameEnds(game::GameEnd how) override { Finish(how); }
     void NewGameStarted() override {}
     void GameLoaded(const std::string&) override {}
+    void GameChanging() override {}
+    void GameChanged() override {}
     void MonstersTakenOff(int16_t keep) override;
     void NoticeClosed() override;
 

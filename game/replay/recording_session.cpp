@@ -8,6 +8,8 @@
 #include <tuple>
 #include <vector>
 
+#include "game/levels/level_packages.h"
+#include "game/levels/position_files.h"
 #include "game/levels/save_folder.h"
 #include "game/platform/file_io.h"
 
@@ -151,6 +153,33 @@ void RecordingSession::GameLoaded(const std::string& name) {
         return;
     }
     if (Recording()) recorder_->Finish(game::GameEnd::Loaded);
+    Begin(std::move(start));
+}
+
+void RecordingSession::GameChanging() {
+    recordAfterChange_ = Recording();
+    if (recordAfterChange_) recorder_->Finish(game::GameEnd::Loaded);
+}
+
+void RecordingSession::GameChanged() {
+    if (!recordAfterChange_) return;
+    recordAfterChange_ = false;
+    // The changed game as a save would keep it, made aside and read back.
+    static constexpr const char* kChangedName = "zmena";
+    StartState start;
+    start.kind = StartKind::LoadedPair;
+    start.saveName = kChangedName;
+    std::string why;
+    const bool packed = game::PackLevelsAside(start.saveName + ".lev", &why) &&
+                        game::WritePositionAside(start.saveName + ".pos", &why) &&
+                        game::ReadWholeFile(game::UnfinishedPackagePath(), start.package) &&
+                        game::ReadWholeFile(game::UnfinishedPositionPath(), start.position);
+    game::RemoveUnfinishedSave();
+    if (!packed) {
+        std::fprintf(stderr, "karvelun: the changed game cannot be recorded (%s)\n",
+                     why.empty() ? "its files cannot be read" : why.c_str());
+        return;
+    }
     Begin(std::move(start));
 }
 

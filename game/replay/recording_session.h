@@ -46,6 +46,11 @@ class RecordingSession final : public game::PlayObserver {
     void GameEnds(game::GameEnd how) override;
     void NewGameStarted() override;
     void GameLoaded(const std::string& name) override;
+    // A change from outside ends the recording as a load does; the game
+    // after it is recorded from its changed state, packed as a save pair
+    // that the recording holds (the save folder does not keep it).
+    void GameChanging() override;
+    void GameChanged() override;
     void MonstersTakenOff(int16_t keep) override;
     void NoticeClosed() override;
 
@@ -58,6 +63,8 @@ class RecordingSession final : public game::PlayObserver {
     std::string folder_;
     std::string path_;
     std::unique_ptr<Recorder> recorder_;
+    // A recording was under way when the game began to change.
+    bool recordAfterChange_ = false;
 };
 
 }  // namespace replay

@@ -2,8 +2,9 @@
 # karvelun --level end to end, on its own Xvfb display: level 0 exported as a
 # Tiled map is tried from the tile below its stairs down.  The game opens
 # straight into the game window; a quick save (F5) shows the hero on the
-# chosen tile of level 0; held Up walks him onto the stairs, and the next
-# quick save shows him on level 1.  The quick saves go into the try-out's own
+# chosen tile of level 0; the map changed on disk is played without a
+# restart; held Up walks him onto the stairs, and the next quick save shows
+# him on level 1.  The quick saves go into the try-out's own
 # private folder, never into the game folder's saves, and the try-out's
 # folders are gone once the game is left with "Exit".
 #
@@ -66,6 +67,69 @@ read -r level tile < <(quick_save)
 [[ $level -eq 0 && $tile -eq $start_tile ]] ||
     fail "the hero started on level $level, tile $tile, not level 0, tile $start_tile"
 echo "level_tryout_e2e: the hero starts on level 0, tile $start_tile"
+
+# The map edited while the game runs: the picture of a tile beside the hero
+# written in place, then that of another written beside the map and renamed
+# over it (as Tiled saves), then a map that does not read.  Each is followed
+# without a restart: the game tells its error output, and the next quick
+# save holds level 0 as the file has it -- or, after the broken map, as it
+# was -- with the hero where he stood.
+map="$work/maps/level0.tmx"
+# The map with the picture gid $3 on tile $2 of its pictures layer.
+with_picture() {
+    awk -v t="$2" -v g="$3" '
+        /<data encoding="csv">/ { block++; row = 0; print; next }
+        block == 1 && row < 25 && /^[0-9]/ {
+            n = split($0, f, ",")
+            if (row == int(t / 25)) {
+                f[t % 25 + 1] = g
+                line = f[1]
+                for (i = 2; i <= n; i++) line = line "," f[i]
+                $0 = line
+            }
+            row++
+        }
+        { print }' "$1"
+}
+# The picture of tile $1 of level 0 in the quick save.
+saved_picture() {
+    "$dist/karvelun-levels" dump "$run_folder/saves/quick.lev" --json --level 0 |
+        awk -v t="$1" '/"tiles": \[/ { n = 0; on = 1; next }
+            on { if (n == t) { sub(/.*"picture": /, ""); sub(/,.*/, ""); print; exit } n++ }'
+}
+# Waits until the error output holds $1 lines with $2.
+until_told() {
+    local started
+    started=$(date +%s%3N)
+    for _ in $(seq 100); do
+        if (( $(grep -c -- "$2" "$app_log") >= $1 )); then
+            echo "level_tryout_e2e: followed in $(( $(date +%s%3N) - started )) ms"
+            return 0
+        fi
+        sleep 0.05
+    done
+    fail "the game did not follow the map: no \"$2\" within 5 s"
+}
+followed="level0.tmx changed and is played anew"
+with_picture "$map" 98 5 >"$work/edited.tmx"
+cat "$work/edited.tmx" >"$map"
+until_told 1 "$followed"
+with_picture "$work/edited.tmx" 97 5 >"$work/maps/.level0.tmx.new"
+mv "$work/maps/.level0.tmx.new" "$map"
+until_told 2 "$followed"
+read -r level tile < <(quick_save)
+[[ $level -eq 0 && $tile -eq $start_tile ]] ||
+    fail "after the map changed the hero is on level $level, tile $tile"
+[[ $(saved_picture 98) == 4 && $(saved_picture 97) == 4 ]] ||
+    fail "the changed tiles 97 and 98 show pictures $(saved_picture 97) and $(saved_picture 98)"
+echo "level_tryout_e2e: the map written in place and renamed over is played without a restart"
+printf '<map version="1.8"' >"$work/maps/.level0.tmx.new"
+mv "$work/maps/.level0.tmx.new" "$map"
+until_told 1 "level0.tmx changed and does not read"
+read -r level tile < <(quick_save)
+[[ $level -eq 0 && $tile -eq $start_tile && $(saved_picture 98) == 4 ]] ||
+    fail "a broken map changed the game (level $level, tile $tile)"
+echo "level_tryout_e2e: a broken map leaves the level as it was"
 
 xdotool windowfocus --sync "$game_window"
 xdotool keydown Up

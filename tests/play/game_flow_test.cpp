@@ -6,11 +6,13 @@
 #include "game/core/game_state.h"
 #include "game/core/play_observer.h"
 #include "game/levels/byte_stream.h"
+#include "game/levels/level_files.h"
 #include "game/levels/package_record.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
 #include "game/platform/file_io.h"
 #include "game/play/game_flow.h"
+#include "game/play/tried_level.h"
 #include "levels/levels_test.h"
 
 namespace {
@@ -33,6 +35,8 @@ class HeardObserver : public PlayObserver {
     }
     void NewGameStarted() override { heard.push_back("new game"); }
     void GameLoaded(const std::string& name) override { heard.push_back("loaded " + name); }
+    void GameChanging() override { heard.push_back("changing"); }
+    void GameChanged() override { heard.push_back("changed"); }
     void NoticeClosed() override {}
     void MonstersTakenOff(int16_t) override {}
 };
@@ -154,3 +158,84 @@ TEST_F(GameFlow, LeavingForTheMenuSuspendsAndResumingGoesOn) {
 }
 
 }  // namespace
+
+// A tried level changed on disk, put in between two frames: the hero stays,
+// is put back onto his tile or goes to the start tile; a hero elsewhere
+// finds the new version in its working file; a dying hero's game is left.
+TEST_F(GameFlow, AChangedTriedLevelTakesThePlaceOfTheOld) {
+    constexpr int16_t kHisTile = 212, kStartTile = 316;
+    struct Case {
+        const char* what;
+        int32_t heroLevel;
+        bool heroDead;
+        float offsetX;       // the hero's corner from his tile's corner
+        int16_t newWall;     // a tile of the new version that is a wall
+        bool changed;        // the change was put in
+        float heroX, heroY;  // where he stands afterwards
+    };
+    const float x = Tiles[kHisTile].X, y = Tiles[kHisTile].Y;
+    const float sx = Tiles[kStartTile].X + 2, sy = Tiles[kStartTile].Y + 2;
+    const Case cases[] = {
+        {"his tile still floor", 1, false, 3.0f, 213, true, x + 3, y + 3},
+        {"a new wall touches him", 1, false, 6.0f, 213, true, x + 2, y + 2},
+        {"his tile a wall", 1, false, 6.0f, kHisTile, true, sx, sy},
+        {"on another level", 0, false, 3.0f, kHisTile, true, x + 3, y + 3},
+        {"dying", 1, true, 3.0f, kHisTile, false, x + 3, y + 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MakeWorkingLevels(3, c.heroLevel);
+        observer.heard.clear();
+        const LevelRecord before = CurrentLevelRecord();
+        Tiles[401].Revealed = kTrue;  // seen by the hero
+        HeroX = x + c.offsetX;
+        HeroY = y + 3;
+        LastHeroTile = kHisTile;
+        HeroDead = c.heroDead;
+        Paused = true;
+        GameSuspended = c.heroLevel == 0;
+
+        TriedLevelChange change;
+        change.number = 1;
+        change.startTile = kStartTile;
+        change.level = levels_test::SampleLevel();
+        change.level.tiles[c.newWall].Kind = kSolidWall;
+        change.level.tiles[400].Picture = 99;
+        change.level.tiles[401].Revealed = kFalse;
+        change.level.monsters.resize(1);
+        change.level.items.resize(1);
+        OfferTriedLevelChange(change);
+        EXPECT_EQ(PutInWaitingLevelChange(), c.changed);
+        EXPECT_FALSE(TriedLevelChangeWaits());
+        EXPECT_FALSE(PutInWaitingLevelChange()) << "put in twice";
+
+        EXPECT_EQ(NewGameTile, kStartTile);
+        EXPECT_TRUE(Paused);
+        EXPECT_EQ(GameSuspended, c.heroLevel == 0);
+        EXPECT_FLOAT_EQ(HeroX, c.heroX);
+        EXPECT_FLOAT_EQ(HeroY, c.heroY);
+        const std::vector<std::string> heard = c.changed
+                                                   ? std::vector<std::string>{"changing", "changed"}
+                                                   : std::vector<std::string>{};
+        EXPECT_EQ(observer.heard, heard);
+        EXPECT_EQ(LastHeroTile, c.heroX == sx ? kStartTile : kHisTile);
+        std::vector<uint8_t> bytes = levels_test::ReadBytes(LevelPath(1));
+        ByteReader in(bytes);
+        LevelRecord working;
+        ASSERT_TRUE(ReadLevelRecord(in, 1, working));
+        if (c.heroLevel == 1 && c.changed) {
+            // The new version in play, what he has seen still seen.
+            EXPECT_EQ(Tiles[400].Picture, 99);
+            EXPECT_EQ(Tiles[401].Revealed, kTrue);
+            EXPECT_EQ(MonsterCount, 1);
+            EXPECT_EQ(ItemCount, 1);
+        } else {
+            EXPECT_EQ(Tiles[400].Picture, before.tiles[400].Picture) << "the level in play changed";
+            EXPECT_EQ(MonsterCount, static_cast<int16_t>(before.monsters.size()));
+        }
+        // Elsewhere the hero finds the new version when he comes.
+        EXPECT_EQ(working.tiles[400].Picture == 99, c.heroLevel == 0);
+        HeroDead = false;
+        Paused = GameSuspended = false;
+    }
+}

@@ -4,11 +4,13 @@
 #include <fstream>
 
 #include "game/core/game_state.h"
+#include "game/levels/level_files.h"
 #include "game/levels/save_games.h"
 #include "game/platform/file_io.h"
 #include "game/platform/keys.h"
 #include "game/play/frame_loop.h"
 #include "game/play/keyboard.h"
+#include "game/play/tried_level.h"
 #include "game/replay/player.h"
 #include "game/replay/recording_session.h"
 #include "replay/replay_fixture.h"
@@ -169,6 +171,46 @@ TEST_F(SessionTest, AQuickLoadEndsOneRecordingAndStartsTheNextFromThePair) {
     EXPECT_EQ(two.start.kind, replay::StartKind::LoadedPair);
     EXPECT_EQ(two.start.saveName, "quick");
     EXPECT_GT(one.end->frames + two.end->frames, 150u);
+    PlayBack(one);
+    PlayBack(two);
+}
+
+// A tried level changed on disk during play ends the recording as a load
+// does; the game after it is recorded from the changed game, and both play
+// back.  The save folder keeps nothing of it.
+TEST_F(SessionTest, AChangedTriedLevelEndsOneRecordingAndTheNextStartsFromTheChangedGame) {
+    replay::RecordingSession session;
+    game::SetPlayObserver(&session);
+    NewGame();
+    session.NewGameStarted();
+    const std::string first = session.CurrentPath();
+    Script script;
+    script[10] = [] { game::Picture1_KeyDown(0, vk::Right, 0); };
+    script[60] = [] {
+        game::TriedLevelChange change;
+        change.number = game::LevelNumber;
+        change.startTile = game::NewGameTile;
+        change.level = game::CurrentLevelRecord();
+        change.level.tiles[30].Picture = 7;
+        if (!change.level.monsters.empty()) change.level.monsters.pop_back();
+        game::OfferTriedLevelChange(change);
+    };
+    script[120] = [] { game::Picture1_KeyUp(0, vk::Right, 0); };
+    Play(200, script);
+    const std::string second = session.CurrentPath();
+    ASSERT_NE(first, second);
+    EXPECT_EQ(game::Tiles[30].Picture, 7);
+    session.GameEnds(game::GameEnd::Left);
+    game::SetPlayObserver(nullptr);
+    EXPECT_TRUE(fs::is_empty(appFolder / "data" / "saves"));
+
+    const Recording one = Read(first), two = Read(second);
+    ASSERT_EQ(one.status, Recording::Status::Complete);
+    ASSERT_EQ(two.status, Recording::Status::Complete);
+    EXPECT_EQ(one.end->how, game::GameEnd::Loaded);
+    EXPECT_EQ(two.start.kind, replay::StartKind::LoadedPair);
+    EXPECT_GT(one.end->frames, 40u);
+    EXPECT_GT(two.end->frames, 100u);
     PlayBack(one);
     PlayBack(two);
 }
