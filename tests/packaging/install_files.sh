@@ -35,6 +35,10 @@ expected=(
     "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg"
     share/man/man6/karvelun.6 share/man/man6/karvelun-levels.6 share/man/man6/karvelun-setup.6
+    # The sample campaign pack, an example to copy into the campaigns folder.
+    share/doc/karvelun/examples/ztraceny-zvon/campaign.ini
+    share/doc/karvelun/examples/ztraceny-zvon/levels.all
+    share/doc/karvelun/examples/ztraceny-zvon/levels.en
 )
 for size in "${sizes[@]}"; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
