@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>Campaigns</name>
+    <message>
+        <source>Původní kampaň</source>
+        <translation>The original campaign</translation>
+    </message>
+    <message>
+        <source>pater: %1</source>
+        <translation>levels: %1</translation>
+    </message>
+    <message>
+        <source>%1, verze %2, pater: %3</source>
+        <translation>%1, version %2, levels: %3</translation>
+    </message>
+    <message>
+        <source>neznámý autor</source>
+        <translation>unknown author</translation>
+    </message>
+</context>
+<context>
     <name>Credits</name>
     <message>
         <source>Tato hra je pokračováním oprašování staré školy, která je a bude vždy tím nejlepším, co herní svět mohlo potkat.</source>
@@ -534,6 +553,10 @@ Snad jsou to jen netopýři.</source>
 
 Hopefully just bats.</translation>
     </message>
+    <message>
+        <source>Hrát</source>
+        <translation>Play</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -588,6 +611,14 @@ Hopefully just bats.</translation>
     <message>
         <source>Nastavení se nepodařilo uložit do souboru %1 (%2). Platí jen do konce této hry.</source>
         <translation>The settings could not be saved to the file %1 (%2). They hold only until this game ends.</translation>
+    </message>
+    <message>
+        <source>Tato uložená hra patří ke kampani „%1“, která tu není.</source>
+        <translation>This saved game belongs to the campaign “%1”, which is not here.</translation>
+    </message>
+    <message>
+        <source>Tato uložená hra patří ke kampani „%1“, která se od té doby změnila.</source>
+        <translation>This saved game belongs to the campaign “%1”, which has changed since.</translation>
     </message>
 </context>
 <context>
@@ -674,6 +705,10 @@ Hopefully just bats.</translation>
     <message>
         <source>pozastaveno</source>
         <translation>paused</translation>
+    </message>
+    <message>
+        <source>Záznam %1 patří ke kampani „%2“, která tu není.</source>
+        <translation>The recording %1 belongs to the campaign “%2”, which is not here.</translation>
     </message>
 </context>
 <context>

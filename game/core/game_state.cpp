@@ -92,7 +92,7 @@ void RemoveFloatText(int16_t& i) {
 }
 
 void RemoveMonster(int16_t& i) {
-    if (LevelNumber == kLastLevel) {
+    if (LevelNumber == kLastLevel && CurrentCampaign().BuiltIn()) {
         // Every kill in the last hall shakes it open.
         static const std::string kHallShakes =
             SHOWN_TEXT("Rules", "Zabitím monstra se otřásla celá hala!");
@@ -138,6 +138,7 @@ void ResetHero() {
 
 void ResetGameState() {
     Places = FilePlaces();
+    PlayBuiltInCampaign();
     ClearList(Surfaces, SurfaceCount);
     Tiles = {};
     ClearList(Monsters, MonsterCount);

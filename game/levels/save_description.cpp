@@ -8,6 +8,7 @@
 #include "game/core/game_state.h"
 #include "game/core/level_names.h"
 #include "game/core/play_time.h"
+#include "game/levels/current_campaign.h"
 #include "game/levels/save_folder.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
@@ -84,6 +85,14 @@ std::string Hex(const std::string& bytes) {
     return hex;
 }
 
+// A value on one line, whatever it was given: control characters become
+// blanks.
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    return text;
+}
+
 }  // namespace
 
 std::vector<uint8_t> FormatSaveDescription(const SaveDescription& d) {
@@ -93,6 +102,11 @@ std::vector<uint8_t> FormatSaveDescription(const SaveDescription& d) {
     text += "written=" + std::to_string(d.writtenAt) + "\n";
     text += "played=" + (d.playFrames ? std::to_string(*d.playFrames) : std::string("?")) + "\n";
     if (d.autosaveNumber) text += "autosave=" + std::to_string(d.autosaveNumber) + "\n";
+    if (!d.campaign.empty()) {
+        text += "campaign=" + OneLine(d.campaign) + "\n";
+        text += "campaignname=" + OneLine(d.campaignName) + "\n";
+        text += "campaignhash=" + OneLine(d.campaignHash) + "\n";
+    }
     text += "\n";
     const SaveThumbnail& t = d.thumbnail;
     text += "P6 " + std::to_string(t.width) + " " + std::to_string(t.height) + " 255\n";
@@ -140,6 +154,12 @@ std::optional<SaveDescription> ParseSaveDescription(const std::vector<uint8_t>& 
                 return std::nullopt;
         } else if (key == "autosave") {
             if (!ParseNumber(value, d.autosaveNumber)) return std::nullopt;
+        } else if (key == "campaign") {
+            d.campaign = std::string(value);
+        } else if (key == "campaignname") {
+            d.campaignName = std::string(value);
+        } else if (key == "campaignhash") {
+            d.campaignHash = std::string(value);
         }
         // Other keys belong to later versions of the game.
     }
@@ -213,6 +233,10 @@ SaveDescription DescribeCurrentGame() {
                       std::chrono::system_clock::now().time_since_epoch())
                       .count();
     d.playFrames = PlayFrames();
+    const PlayedCampaign& campaign = CurrentCampaign();
+    d.campaign = campaign.folderName;
+    d.campaignName = campaign.name;
+    d.campaignHash = campaign.hash;
     // Drawn afresh: the field the player last saw may be of the level he
     // has just left.
     platform::PixelSurface field(kThumbnailSize * kThumbnailDivisor,

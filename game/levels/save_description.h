@@ -42,6 +42,12 @@ struct SaveDescription {
     std::optional<uint64_t> playFrames;
     // Autosaves count up, so the newest is the highest; 0 for other saves.
     uint64_t autosaveNumber = 0;
+    // The campaign pack the game is of: its folder name, its name and the
+    // hash of its levels.all (campaign_packs.h).  All empty for the built-in
+    // campaign, as in every save written before packs existed.
+    std::string campaign;
+    std::string campaignName;
+    std::string campaignHash;
     SaveThumbnail thumbnail;
 
     bool operator==(const SaveDescription&) const = default;

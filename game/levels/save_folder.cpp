@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "game/core/game_state.h"
+#include "game/levels/current_campaign.h"
 #include "game/levels/save_description.h"
 #include "game/platform/private_folder.h"
 
@@ -28,7 +29,7 @@ std::string SavePath(const std::string& fileName) {
 }
 
 std::string CampaignPackagePath() {
-    return Places.data + "/levels.all";
+    return CurrentPackagePath();
 }
 
 bool IsSafeSaveFileName(const std::string& fileName) {

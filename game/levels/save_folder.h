@@ -13,7 +13,8 @@ namespace game {
 std::string SavesFolder();
 // A file of the save folder.
 std::string SavePath(const std::string& fileName);
-// The fresh campaign data/levels.all.
+// The fresh campaign being played: data/levels.all, or a pack's
+// (current_campaign.h).
 std::string CampaignPackagePath();
 
 // A name that stays inside the save folder: not empty, not "." or "..",

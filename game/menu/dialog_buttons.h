@@ -35,6 +35,12 @@ inline constexpr DialogButtonsLayout kSaveButtons{{
     {SHOWN_TEXT("Menu", "Zpět"), {200, 176, 305, 201}, 237, 178},
 }};
 
+// The choice of a campaign for a new game.
+inline constexpr DialogButtonsLayout kCampaignButtons{{
+    {SHOWN_TEXT("Menu", "Hrát"), {8, 176, 113, 201}, 47, 178},
+    {SHOWN_TEXT("Menu", "Zpět"), {200, 176, 305, 201}, 237, 178},
+}};
+
 using DialogGlow = GlowItems<2>;
 
 // A dialog's buttons as the window is created: button 0 selected, nothing

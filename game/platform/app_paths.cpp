@@ -119,8 +119,8 @@ std::string AppPaths::ReplaysFolder() const {
 }
 
 FilePlaces AppPaths::Places() const {
-    return {DataFolder(),          SettingsFile(),  SavesFolder(),
-            WorkingLevelsFolder(), ReplaysFolder(), SettingsFileToWrite()};
+    return {DataFolder(),    SettingsFile(),        SavesFolder(),    WorkingLevelsFolder(),
+            ReplaysFolder(), SettingsFileToWrite(), CampaignFolders()};
 }
 
 std::string AppPaths::TemporaryFolderPattern(const std::string& kind) {
@@ -191,6 +191,7 @@ AppPaths AppPaths::Portable(const std::string& programFolder) {
     paths.settingsFileToWrite_ = paths.settingsFile_;
     paths.savesFolder_ = folder + "/data/saves";
     paths.workingLevelsFolder_ = folder + "/data/levels";
+    paths.campaignFolders_ = {folder + "/data/campaigns"};
     return paths;
 }
 
@@ -219,6 +220,11 @@ AppPaths AppPaths::Installed(const std::string& programFolder, const Surrounding
     paths.settingsFileToWrite_ = UnderOrEmpty(paths.settingsFolder_, "/setup.ini");
     paths.settingsFile_ =
         IsFile(paths.settingsFileToWrite_) ? paths.settingsFileToWrite_ : folder + "/setup.ini";
+
+    const std::string ownCampaigns = UnderOrEmpty(
+        XdgBaseFolder(surroundings, "XDG_DATA_HOME", ".local/share"), "/karvelun/campaigns");
+    if (!ownCampaigns.empty()) paths.campaignFolders_.push_back(ownCampaigns);
+    paths.campaignFolders_.push_back(paths.dataFolder_ + "/campaigns");
     return paths;
 }
 

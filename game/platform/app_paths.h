@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/platform/file_places.h"
 #include "game/platform/shown_text.h"
@@ -68,6 +69,10 @@ class AppPaths {
     const std::string& SoundLibraryFile() const { return soundLibraryFile_; }
     // The level tool, which lies beside the game (it converts a tried level).
     std::string LevelToolFile() const { return programFolder_ + "/karvelun-levels"; }
+    // The folders that hold campaign packs, one folder per pack: data/campaigns
+    // beside the program; installed, the player's own
+    // $XDG_DATA_HOME/karvelun/campaigns before the shared one beside the data.
+    const std::vector<std::string>& CampaignFolders() const { return campaignFolders_; }
 
     // The setup.ini the game and the settings tool read.
     const std::string& SettingsFile() const { return settingsFile_; }
@@ -109,6 +114,7 @@ class AppPaths {
     std::string settingsFile_;
     std::string settingsFileToWrite_;
     std::string settingsFolder_, savesFolder_, workingLevelsFolder_;
+    std::vector<std::string> campaignFolders_;
     std::shared_ptr<const void> temporaryFolder_;  // removes it with the last copy
 };
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -16,6 +17,8 @@ struct FilePlaces {
     // The player's own setup.ini, which the settings window writes (the
     // settings tool's file); empty when this run never writes settings.
     std::string settingsFileToWrite;
+    // The folders of campaign packs, the player's own first (read only).
+    std::vector<std::string> campaigns;
 };
 
 }  // namespace platform

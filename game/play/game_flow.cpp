@@ -10,6 +10,7 @@
 #include "game/core/play_observer.h"
 #include "game/core/play_time.h"
 #include "game/core/windows.h"
+#include "game/levels/current_campaign.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/save_commit.h"
@@ -47,7 +48,13 @@ bool StartNewGame(int32_t level, int16_t tile) {
     return true;
 }
 
-bool NewGameFromMenu() {
+bool NewGameFromMenu(const CampaignPack* pack) {
+    if (pack && !PlayCampaignPack(*pack)) {
+        // Gone since the list was shown: the game under way stays.
+        Windows().ShowMessageBox(NamedText(kCampaignGoneText, pack->info.name), "Karvelun");
+        return false;
+    }
+    if (!pack) PlayBuiltInCampaign();
     TellGameEnds(GameEnd::Left);
     Windows().ClearLog();
     TakeChosenCornerHelp();
@@ -74,6 +81,9 @@ void LeaveForMenu() {
 }
 
 AfterLoad LoadChosenGame(const std::string& name) {
+    // A save of a campaign that is not here loads nothing and changes
+    // nothing; the box has said why.
+    if (SavePairExists(name) && !TakeCampaignOfSave(name)) return AfterLoad::kMenu;
     // The game under way, if any, ends before the load changes it.
     TellGameEnds(GameEnd::Loaded);
     GameSuspended = false;
@@ -111,6 +121,7 @@ bool QuickLoad() {
         AddLogLine(kNoSaveLine);
         return false;
     }
+    if (!TakeCampaignOfSave(kQuickSaveName)) return false;
     // A hero between his death and the game-over notice has no working
     // levels and would take only half the save; he gets all of it.
     ClearPlayBeforeLoad();

@@ -9,6 +9,8 @@
 
 namespace game {
 
+struct CampaignPack;
+
 // A new game of the campaign (levels.all) on `level` with the hero standing
 // on `tile`: neither paused nor suspended, the hero as a new game has him,
 // the campaign unpacked into fresh working levels and the level loaded.
@@ -17,11 +19,12 @@ namespace game {
 bool StartNewGame(int32_t level, int16_t tile);
 
 // The menu's "Nová hra" once the player has agreed to lose the game under
-// way: that game ends for the recording, the log is emptied, and a new game
-// starts where new games start (NewGameLevel, NewGameTile).  True when it
-// is ready to be shown; false when the campaign could not be read (the menu
-// stays) or the program is shutting down.
-bool NewGameFromMenu();
+// way and chosen the campaign (the built-in one without a pack): that game
+// ends for the recording, the log is emptied, and a new game of the
+// campaign starts where new games start (NewGameLevel, NewGameTile).  True
+// when it is ready to be shown; false when the campaign could not be read
+// (the menu stays) or the program is shutting down.
+bool NewGameFromMenu(const CampaignPack* pack = nullptr);
 
 // "Zpět" of the menu: the suspended game goes on.
 void ResumeFromMenu();
@@ -39,7 +42,9 @@ enum class AfterLoad {
 
 // The load dialog's "Nahrát" once the player has agreed to lose the game
 // under way and the save is known to be there: the game under way ends for
-// the recording, the log is emptied and the save loaded whole.
+// the recording, the log is emptied and the save loaded whole.  A save of
+// a campaign pack that is gone or has changed is refused with a box, and
+// the menu shows with the game under way untouched.
 AfterLoad LoadChosenGame(const std::string& name);
 
 // The save dialog's "Uložit" once the name is taken and an overwrite is

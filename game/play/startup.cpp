@@ -9,6 +9,7 @@
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
 #include "game/core/windows.h"
+#include "game/levels/current_campaign.h"
 #include "game/levels/save_commit.h"
 #include "game/levels/working_levels.h"
 #include "game/platform/random.h"
@@ -143,6 +144,7 @@ bool Main(const FilePlaces& places, const Settings& settings,
 
     windows.SetBusyCursor(true);
     Places = places;
+    PlayBuiltInCampaign();
     platform::RandomizeFromClock();
     if (!LoadBackgroundOrFail(Form::Progress, "gui2")) return false;
     windows.ShowLoadingNotice();
@@ -181,6 +183,8 @@ bool Main(const FilePlaces& places, const Settings& settings,
     // A save that a crash cut short is finished or undone before the save
     // lists are read.
     SettleInterruptedSave();
+    // Campaign packs that do not read are told once, here.
+    FindPlayablePacks(stderr);
     windows.AdvanceProgress(4);
 
     windows.SetBusyCursor(false);

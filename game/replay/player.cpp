@@ -1,6 +1,7 @@
 #include "game/replay/player.h"
 
 #include "game/core/game_state.h"
+#include "game/levels/current_campaign.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/save_folder.h"
@@ -58,7 +59,21 @@ bool Player::Begin(bool anyCampaign) {
         return Stop(State::Refused, "recorded under rules version " +
                                         std::to_string(start.rulesVersion) + ", these are " +
                                         std::to_string(kRulesVersion));
-    campaignDiffers_ = start.kind == StartKind::NewGame && start.campaignCrc != CampaignCrc();
+    // The campaign the game was played in: the built-in one, or a pack that
+    // must be here.  A pack that has changed since is another campaign.
+    campaignGone_ = false;
+    if (start.campaign.empty()) {
+        game::PlayBuiltInCampaign();
+    } else {
+        const std::optional<game::CampaignPack> pack =
+            game::FindCampaignPack(game::CampaignFolders(), start.campaign);
+        if (!pack || !game::PlayCampaignPack(*pack)) {
+            campaignGone_ = true;
+            return Stop(State::Refused, "the campaign " + start.campaign + " is not here");
+        }
+    }
+    campaignDiffers_ = (start.kind == StartKind::NewGame || !start.campaign.empty()) &&
+                       start.campaignCrc != CampaignCrc();
     if (campaignDiffers_ && !anyCampaign)
         return Stop(State::Refused, "recorded with another campaign");
     if (!SetUpStart()) return false;

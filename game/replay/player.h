@@ -57,6 +57,8 @@ class Player final : public game::PlayObserver {
     // tools; the game window words its own messages from State and Frame.
     const std::string& Why() const { return why_; }
     bool CampaignDiffers() const { return campaignDiffers_; }
+    // The recording is of a campaign pack that is not here.
+    bool CampaignGone() const { return campaignGone_; }
 
     // game::PlayObserver
     void KeyDown(int16_t, int16_t) override {}
@@ -94,6 +96,7 @@ class Player final : public game::PlayObserver {
     // notice); told once the frame is over.
     std::string mismatch_;
     bool campaignDiffers_ = false;
+    bool campaignGone_ = false;
 };
 
 const char* StatusName(Recording::Status status);

@@ -29,7 +29,9 @@ bool DecodeStart(const std::vector<uint8_t>& payload, StartState& start) {
     if (start.kind == StartKind::LoadedPair &&
         (!in.Text(start.saveName) || !in.Bytes(start.package) || !in.Bytes(start.position)))
         return false;
-    return in.Bytes(start.snapshot) && in.U32(start.checksum) && in.AtEnd();
+    if (!in.Bytes(start.snapshot) || !in.U32(start.checksum)) return false;
+    if (in.AtEnd()) return true;
+    return in.Text(start.campaign) && !start.campaign.empty() && in.AtEnd();
 }
 
 bool DecodeEnd(const std::vector<uint8_t>& payload, EndState& end) {
@@ -170,6 +172,7 @@ std::vector<uint8_t> EncodeStart(const StartState& start) {
     }
     w.Bytes(start.snapshot);
     w.U32(start.checksum);
+    if (!start.campaign.empty()) w.Text(start.campaign);
     return out;
 }
 

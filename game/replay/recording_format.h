@@ -49,6 +49,10 @@ struct StartState {
     std::vector<uint8_t> package, position;  // LoadedPair: <name>.lev, <name>.pos
     std::vector<uint8_t> snapshot;           // the rules' state once started
     uint32_t checksum = 0;                   // the state checksum then
+    // The folder name of the campaign pack played; empty for the built-in
+    // campaign.  Written after the checksum and only for a pack, so that
+    // recordings of the built-in campaign stay as they always were.
+    std::string campaign;
 };
 
 struct EndState {

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "game/levels/current_campaign.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/position_files.h"
 #include "game/levels/save_folder.h"
@@ -90,6 +91,7 @@ void RecordingSession::Begin(StartState start) {
         return;
     }
     start.campaignCrc = CampaignCrc();
+    start.campaign = game::CurrentCampaign().folderName;
     path_ = path;
     recorder_ = std::make_unique<Recorder>(std::move(sink), std::move(start), FreshSeed());
 }

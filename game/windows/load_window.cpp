@@ -9,12 +9,14 @@
 #include "game/core/game_state.h"
 #include "game/core/play_time.h"
 #include "game/core/windows.h"
+#include "game/levels/current_campaign.h"
 #include "game/levels/save_games.h"
 #include "game/menu/menu_sounds.h"
 #include "game/platform/keys.h"
 #include "game/platform/pixel_scaler.h"
 #include "game/platform/shown_text.h"
 #include "game/play/game_flow.h"
+#include "game/windows/campaign_window.h"
 #include "game/windows/language.h"
 #include "game/windows/menu_links.h"
 #include "game/windows/menu_window.h"
@@ -71,6 +73,10 @@ QString SaveWrittenText(int64_t writtenAt) {
     return QLocale(QLocale::Czech).toString(local, QStringLiteral("d. M. yyyy H:mm"));
 }
 
+QString SaveCampaignText(const std::string& campaignName) {
+    return campaignName.empty() ? BuiltInCampaignName() : QString::fromStdString(campaignName);
+}
+
 QString SavePlayTimeText(std::optional<uint64_t> frames) {
     return Shown("Load", kPlayTimeTemplate).arg(QString::fromStdString(PlayTimeText(frames)));
 }
@@ -84,10 +90,12 @@ Form6::Form6(QWidget* parent) : DialogWindow(kLoadButtons, parent, kWidth) {
     // the pad, the list filled anew.
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] { ShowChosenSave(); });
 
-    const int textTop = kThumbnailY + kThumbnailSize + 5;
+    // The texts fill the panel below the picture down to the frame's stones.
+    const int textTop = kThumbnailY + kThumbnailSize + 2;
     LevelLabel = MakePanelLabel(this, textTop, 28, kSavesColour);
-    WrittenLabel = MakePanelLabel(this, textTop + 30, 14, kSaveDetailColour);
-    PlayTimeLabel = MakePanelLabel(this, textTop + 46, 14, kSaveDetailColour);
+    CampaignLabel = MakePanelLabel(this, textTop + 28, 14, kSaveDetailColour);
+    WrittenLabel = MakePanelLabel(this, textTop + 42, 14, kSaveDetailColour);
+    PlayTimeLabel = MakePanelLabel(this, textTop + 56, 14, kSaveDetailColour);
     MenuLinks().load = this;
 }
 
@@ -125,15 +133,20 @@ void Form6::ShowChosenSave() {
     scaledThumbnail_ = QImage();
     if (!save) {
         LevelLabel->clear();
+        CampaignLabel->clear();
         WrittenLabel->clear();
         PlayTimeLabel->clear();
     } else if (const std::optional<SaveDescription>& about = save->description) {
         LevelLabel->setText(SaveLevelText(about->level, about->levelName));
+        CampaignLabel->setText(SaveCampaignText(
+            about->campaignName.empty() && !about->campaign.empty() ? about->campaign
+                                                                    : about->campaignName));
         WrittenLabel->setText(SaveWrittenText(about->writtenAt));
         PlayTimeLabel->setText(SavePlayTimeText(about->playFrames));
     } else {
         // A save from before descriptions: its name alone.
         LevelLabel->setText(QString::fromStdString(save->name));
+        CampaignLabel->setText(SaveCampaignText(std::string()));
         WrittenLabel->clear();
         PlayTimeLabel->setText(SavePlayTimeText(std::nullopt));
     }
@@ -206,6 +219,13 @@ void Form6::DialogItems(int16_t ix) {
     QListWidgetItem* chosen = List1->SelectedEntry();
     if (!chosen) return;
     QString name = chosen->text();
+
+    // A save of a campaign that is not here (or not as it was): the box
+    // says so, and the dialog stays.
+    if (std::optional<PlayerText> refusal = SaveCampaignRefusal(name.toStdString())) {
+        Windows().ShowMessageBox(*refusal, "Karvelun");
+        return;
+    }
 
     if (CanResume && !AskPlayer(kLoseGameQuestion)) return;
 

@@ -32,8 +32,9 @@ class Form6 : public DialogWindow {
     // The saves.
     DialogList* List1;
     // The panel: the chosen save's level (its name alone for a save that
-    // has no description), when it was written, its play time.
+    // has no description), its campaign, when it was written, its play time.
     QLabel* LevelLabel;
+    QLabel* CampaignLabel;  // the campaign the save is of
     QLabel* WrittenLabel;
     QLabel* PlayTimeLabel;
 
@@ -88,6 +89,9 @@ class Form6 : public DialogWindow {
 // the play time ("Doba hry: 1:02:03", "?" when unknown).
 QString SaveLevelText(int32_t level, const std::string& levelName);
 QString SaveWrittenText(int64_t writtenAt);
+// The campaign of a save: the pack's name, or the built-in campaign's for a
+// save that names no pack.
+QString SaveCampaignText(const std::string& campaignName);
 QString SavePlayTimeText(std::optional<uint64_t> frames);
 
 }  // namespace game

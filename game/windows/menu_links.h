@@ -11,6 +11,7 @@ class Form5;
 class Form6;
 class Form7;
 class SettingsWindow;
+class CampaignWindow;
 
 struct MenuWindows {
     Form3* menu = nullptr;
@@ -19,6 +20,7 @@ struct MenuWindows {
     Form6* load = nullptr;
     Form7* save = nullptr;
     SettingsWindow* settings = nullptr;
+    CampaignWindow* campaigns = nullptr;
 };
 
 MenuWindows& MenuLinks();

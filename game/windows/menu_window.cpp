@@ -8,6 +8,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/windows.h"
+#include "game/levels/current_campaign.h"
 #include "game/levels/save_names.h"
 #include "game/menu/build_info.h"
 #include "game/menu/menu_sounds.h"
@@ -16,6 +17,7 @@
 #include "game/platform/keys.h"
 #include "game/platform/pacing.h"
 #include "game/play/game_flow.h"
+#include "game/windows/campaign_window.h"
 #include "game/windows/credits_window.h"
 #include "game/windows/language.h"
 #include "game/windows/load_window.h"
@@ -139,9 +141,20 @@ void Form3::NewGame() {
     Items.ClearHighlights();
     // A game is under way: losing it needs a "yes".
     if (CanResume && !AskPlayer(kLoseGameQuestion)) return;
+    // With campaign packs there, the player chooses one; without, the
+    // built-in campaign starts at once.
+    std::optional<CampaignPack> pack;
+    if (std::vector<CampaignPack> packs = FindPlayablePacks(); !packs.empty()) {
+        CampaignWindow* choice = MenuLinks().campaigns;
+        if (!choice) return;
+        choice->ShowCampaigns(std::move(packs), PackageLevelCount(Places.data + "/levels.all"));
+        choice->ShowModally();
+        if (ShutdownRequested || !choice->Choice()) return;
+        pack = *choice->Choice();
+    }
     // The glow rests while the campaign is read.
     platform::SetTimerInterval(*Timer1, 0);
-    if (!NewGameFromMenu()) {
+    if (!NewGameFromMenu(pack ? &*pack : nullptr)) {
         // The campaign could not be read; the menu stays.
         if (!ShutdownRequested) platform::SetTimerInterval(*Timer1, 1);
         return;

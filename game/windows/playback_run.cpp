@@ -94,6 +94,10 @@ QString RefusalText(const Recording& recording, const Player& player, const QStr
                    QT_TRANSLATE_NOOP(
                        "Playback", "Záznam %1 pořídila novější verze hry, tato ho neumí přehrát."))
             .arg(file);
+    if (player.CampaignGone())
+        return Shown("Playback", QT_TRANSLATE_NOOP(
+                                     "Playback", "Záznam %1 patří ke kampani „%2“, která tu není."))
+            .arg(file, QString::fromStdString(recording.start.campaign));
     if (player.CampaignDiffers())
         return Shown("Playback",
                      QT_TRANSLATE_NOOP("Playback",

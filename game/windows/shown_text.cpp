@@ -6,7 +6,7 @@
 
 #include "game/core/key_bindings.h"
 #include "game/core/key_text.h"
-#include "game/levels/save_folder.h"
+#include "game/levels/current_campaign.h"
 #include "game/levels/text_catalogue.h"
 #include "game/windows/language.h"
 
@@ -47,13 +47,12 @@ const std::string* EnglishOfCampaignText(std::string_view czech) {
     static std::string folder;
     static std::optional<TextCatalogue> catalogue;
     static bool read = false;
-    const std::string package = CampaignPackagePath();
-    const std::string packageFolder = package.substr(0, package.rfind('/') + 1);
-    if (!read || packageFolder != folder) {
+    const std::string path = CurrentCataloguePath();
+    if (!read || path != folder) {
         read = true;
-        folder = packageFolder;
+        folder = path;
         std::string error;
-        catalogue = TextCatalogue::Load(folder + "levels.en", &error);
+        catalogue = TextCatalogue::Load(path, &error);
         if (!catalogue)
             std::fprintf(stderr, "karvelun: the levels' texts stay Czech: %s\n", error.c_str());
     }

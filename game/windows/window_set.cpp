@@ -11,6 +11,7 @@
 #include "game/core/music_director.h"
 #include "game/platform/pacing.h"
 #include "game/platform/picture.h"
+#include "game/windows/campaign_window.h"
 #include "game/windows/credits_window.h"
 #include "game/windows/game_window.h"
 #include "game/windows/help_window.h"
@@ -37,7 +38,8 @@ WindowSet::WindowSet()
       form7_(std::make_unique<Form7>()),
       form8_(std::make_unique<Form8>()),
       help_(std::make_unique<HelpWindow>()),
-      settings_(std::make_unique<SettingsWindow>()) {
+      settings_(std::make_unique<SettingsWindow>()),
+      campaigns_(std::make_unique<CampaignWindow>()) {
     settings_->pauseOnFocusLossChanged = [this](bool on) { form1_->PauseOnFocusLoss = on; };
 }
 
@@ -215,6 +217,8 @@ bool WindowSet::LoadBackground(Form form, const std::string& path) {
         form6_->SetFramePicture(*picture);
     else
         window->SetBackground(*picture);
+    // The choice of a campaign looks like the save dialog.
+    if (form == Form::Save) campaigns_->SetBackground(*picture);
     // The help and the settings windows are framed in the notice's stones.
     if (form == Form::Notice) {
         help_->SetFramePicture(*picture);
@@ -256,6 +260,7 @@ void WindowSet::UnloadWindows() {
         w->hide();
     help_->hide();
     settings_->hide();
+    campaigns_->hide();
     form1_->hide();
     QCoreApplication::exit(exitStatus_);
 }

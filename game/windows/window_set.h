@@ -15,6 +15,7 @@ class Form3;
 class Form4;
 class Form5;
 class Form6;
+class CampaignWindow;
 class Form7;
 class Form8;
 class HelpWindow;
@@ -31,6 +32,7 @@ class WindowSet final : public GameWindows {
     Form4& form4() { return *form4_; }
     Form5& form5() { return *form5_; }
     Form6& form6() { return *form6_; }
+    CampaignWindow& campaigns() { return *campaigns_; }
     Form7& form7() { return *form7_; }
     Form8& form8() { return *form8_; }
     HelpWindow& help() { return *help_; }
@@ -81,6 +83,7 @@ class WindowSet final : public GameWindows {
     std::unique_ptr<Form8> form8_;
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<SettingsWindow> settings_;
+    std::unique_ptr<CampaignWindow> campaigns_;
     // The log's lines as it shows them at its normal size.
     LogLineCounter logLines_;
     bool busy_ = false;

@@ -9,6 +9,7 @@
 #include "game/core/progression.h"
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
+#include "game/levels/current_campaign.h"
 #include "game/platform/clock.h"
 #include "game/platform/numbers.h"
 #include "game/platform/random.h"
@@ -426,7 +427,8 @@ int32_t KillExperience(const Monster& m) {
     const float r = platform::Rnd();
     const int32_t worth = 2 * ((static_cast<int32_t>(m.Kind) + 1) * 10 + m.Damage);
     int32_t xp = platform::CLng(r * 5.0f + static_cast<float>(worth));
-    if (LevelNumber == kLastLevel) xp = 500;
+    // The last hall of the built-in campaign pays for every kill alike.
+    if (LevelNumber == kLastLevel && CurrentCampaign().BuiltIn()) xp = 500;
     return xp;
 }
 

@@ -12,6 +12,7 @@
 #include "game/core/progression.h"
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
+#include "game/levels/current_campaign.h"
 #include "game/levels/level_files.h"
 #include "game/platform/clock.h"
 #include "game/platform/numbers.h"
@@ -116,7 +117,7 @@ void RevealAround(int32_t t) {
         if (IsTileIndex(n)) Tiles[n].Revealed = kTrue;
 }
 
-// The notice of the last level's end, then back to the menu for good.
+// The notice of the campaign's end, then back to the menu for good.
 void EndTheGame() {
     Music().Ending();
     ShowGameNotice(kEndingText);
@@ -294,7 +295,8 @@ void HeroTileEvents() {
     if (t == LastHeroTile) return;
     LastHeroTile = static_cast<int16_t>(t);
 
-    if (LevelNumber == kLastLevel && t == kDoorClosingTile &&
+    const bool builtIn = CurrentCampaign().BuiltIn();
+    if (builtIn && LevelNumber == kLastLevel && t == kDoorClosingTile &&
         Tiles[kHallDoorTile].Kind != kSolidWall) {
         // The last hall's door shuts behind the hero.
         PlayCue(kCueButton, 1.0f);
@@ -303,7 +305,7 @@ void HeroTileEvents() {
         door.Kind = kSolidWall;
         door.Picture = 28;
     }
-    if (LevelNumber == kLastLevel && t == kEndingTile) {
+    if (IsCampaignEnding(LevelNumber, t)) {
         EndTheGame();
         return;
     }

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "game/core/game_state.h"
+#include "game/levels/current_campaign.h"
 #include "game/levels/save_games.h"
 #include "gamepad/pad_fixture.h"
 #include "windows/menu_test_support.h"
@@ -100,6 +101,36 @@ TEST_F(PadMenus, BInTheMenuGoesBackToTheGameOnlyWhenThereIsOne) {
     Tap(SDL_CONTROLLER_BUTTON_B);
     EXPECT_FALSE(menu->isVisible());
     EXPECT_FALSE(GameSuspended);
+    EXPECT_TRUE(windows.Called("ResumeGameWindow"));
+}
+
+TEST_F(PadMenus, TheCampaignIsChosenWithTheDpadAndAAndBGoesBack) {
+    MakeCampaign(3);
+    MakePack("jaro", "Jaro");
+    ChooseInMenu(kMenuNewGame);
+    // B first: back to the menu, no game.
+    bool shown = false;
+    WhenShown(*campaigns, [&] {
+        shown = true;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(campaigns.get()));
+        Tap(SDL_CONTROLLER_BUTTON_B);
+        if (campaigns->isVisible()) campaigns->hide();
+    });
+    PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_FALSE(windows.Called("ResumeGameWindow"));
+
+    ASSERT_TRUE(Active(*menu));
+    WhenShown(*campaigns, [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(campaigns.get()));
+        Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        Tap(SDL_CONTROLLER_BUTTON_A);
+        if (campaigns->isVisible()) campaigns->hide();
+    });
+    PushAndLetGo(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_EQ(Tiles[0].Param1, "Jaro 0");
+    EXPECT_EQ(CurrentCampaign().folderName, "jaro");
     EXPECT_TRUE(windows.Called("ResumeGameWindow"));
 }
 

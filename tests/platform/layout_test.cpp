@@ -14,6 +14,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "game/platform/app_paths.h"
 #include "game/platform/private_folder.h"
@@ -76,6 +77,8 @@ TEST_F(LayoutTest, DataBesideAWritableProgramIsPortableWithOrWithoutSetupIni) {
         EXPECT_EQ(paths.SettingsFileToWrite(), folder + "/setup.ini");
         EXPECT_EQ(paths.SavesFolder(), folder + "/data/saves");
         EXPECT_EQ(paths.WorkingLevelsFolder(), folder + "/data/levels");
+        EXPECT_EQ(paths.CampaignFolders(), std::vector<std::string>{folder + "/data/campaigns"});
+        EXPECT_EQ(paths.Places().campaigns, paths.CampaignFolders());
     }
 }
 
@@ -99,6 +102,11 @@ TEST_F(LayoutTest, WithoutDataBesideTheProgramTheInstalledLayoutUsesThePrefixAnd
     EXPECT_EQ(paths.SettingsFileToWrite(), (root / "cfg/karvelun/setup.ini").string());
     EXPECT_EQ(paths.SavesFolder(), (root / "dat/karvelun/saves").string());
     EXPECT_EQ(paths.WorkingLevelsFolder(), (root / "st/karvelun/levels").string());
+    // The player's own packs come before the shared ones.
+    EXPECT_EQ(paths.CampaignFolders(),
+              (std::vector<std::string>{(root / "dat/karvelun/campaigns").string(),
+                                        (root / "prefix/share/karvelun/campaigns").string()}));
+    EXPECT_EQ(paths.Places().campaigns, paths.CampaignFolders());
 }
 
 TEST_F(LayoutTest, UnsetOrRelativeXdgVariablesFallBackToTheHomeFolder) {

@@ -3,10 +3,13 @@
 // stops the playback where it begins, naming the frame.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <sstream>
 
 #include "game/core/game_state.h"
+#include "game/levels/current_campaign.h"
 #include "game/levels/save_folder.h"
 #include "game/platform/file_io.h"
 #include "game/platform/keys.h"
@@ -22,6 +25,7 @@ using replay::Player;
 using replay::Recording;
 using replay_testing::ReplayTest;
 using replay_testing::Script;
+namespace fs = std::filesystem;
 
 // The offsets at which the blocks after the header begin.
 std::vector<size_t> BlockStarts(const std::vector<uint8_t>& file) {
@@ -308,6 +312,58 @@ TEST_F(ReplayTest, ForeignFilesAndBadHeadersAreRefused) {
     Player anyway(otherCampaign);
     EXPECT_TRUE(anyway.Begin(true));
     EXPECT_EQ(anyway.PlayToEnd(), Player::State::Ended);
+}
+
+// A game of a campaign pack names the pack's folder in its start: it plays
+// back where that pack is, and is refused, saying so, where it is gone or
+// has changed.
+TEST_F(ReplayTest, APacksRecordingPlaysOnlyWhereItsPackIsAsItWas) {
+    NewGame();
+    const std::vector<uint8_t> file = RecordGame(300, BusyScript());
+    // The same game as a pack's: the start names it, the blocks after stay.
+    replay::StartState start = replay::ParseRecording(file).start;
+    start.campaign = "jeskyne";
+    std::vector<uint8_t> packFile = replay::EncodeHeader();
+    const std::vector<uint8_t> startBlock =
+        replay::EncodeBlock(replay::BlockType::kStart, replay::EncodeStart(start));
+    packFile.insert(packFile.end(), startBlock.begin(), startBlock.end());
+    packFile.insert(packFile.end(), file.begin() + static_cast<long>(BlockStarts(file)[1]),
+                    file.end());
+    const Recording recording = replay::ParseRecording(packFile);
+    ASSERT_EQ(recording.status, Recording::Status::Complete);
+    EXPECT_EQ(recording.start.campaign, "jeskyne");
+    // A recording of the built-in campaign is written as it always was.
+    EXPECT_EQ(replay::EncodeStart(replay::ParseRecording(file).start),
+              std::vector<uint8_t>(file.begin() + static_cast<long>(replay::kHeaderSize + 5),
+                                   file.begin() + static_cast<long>(BlockStarts(file)[1] - 4)));
+
+    const fs::path pack = playbackFolder / "data/campaigns/jeskyne";
+    fs::create_directories(pack);
+    std::ofstream(pack / "campaign.ini") << "Nazev=Jeskyně\nKonec=0,5\n";
+    fs::copy_file(playbackFolder / "data/levels.all", pack / "levels.all");
+    // The built-in campaign of the playback folder is another one now.
+    fs::remove(playbackFolder / "data/levels.all");
+
+    MoveToPlaybackFolder();
+    Player here(recording);
+    ASSERT_TRUE(here.Begin()) << here.Why();
+    EXPECT_EQ(game::CurrentCampaign().folderName, "jeskyne");
+    EXPECT_EQ(here.PlayToEnd(), Player::State::Ended) << here.Why();
+    EXPECT_EQ(here.FinalChecksum(), recordedFinal);
+
+    std::vector<uint8_t> changed;
+    ASSERT_TRUE(game::ReadWholeFile((pack / "levels.all").string(), changed));
+    changed.back() ^= 1;
+    ASSERT_TRUE(game::WriteWholeFile((pack / "levels.all").string(), changed, false));
+    Player changedPack(recording);
+    EXPECT_FALSE(changedPack.Begin());
+    EXPECT_TRUE(changedPack.CampaignDiffers());
+
+    fs::remove_all(pack);
+    Player gone(recording);
+    EXPECT_FALSE(gone.Begin());
+    EXPECT_EQ(gone.GetState(), Player::State::Refused);
+    EXPECT_TRUE(gone.CampaignGone());
 }
 
 // The level tool's verifier: the outcome, the frames and the checksum of a

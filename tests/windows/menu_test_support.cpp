@@ -27,12 +27,14 @@ void MenuTest::SetUp() {
     question = std::make_unique<game::Form5>();
     load = std::make_unique<game::Form6>();
     save = std::make_unique<game::Form7>();
+    campaigns = std::make_unique<game::CampaignWindow>();
     menu->show();
     QApplication::processEvents();
 }
 
 void MenuTest::TearDown() {
     watches_.reset();
+    campaigns.reset();
     save.reset();
     load.reset();
     question.reset();
@@ -86,19 +88,35 @@ void MenuTest::RunFromKeys(int16_t ix) {
     Key(*menu, Qt::Key_Return);
 }
 
-void MenuTest::MakeCampaign(int count) {
+namespace {
+
+void WriteLevels(const std::filesystem::path& path, int count, const std::string& mark) {
     game::PackageRecord campaign;
     for (int i = 0; i < count; ++i) {
         game::LevelRecord level;
-        level.tiles[0].Param1 = "kampaň " + std::to_string(i);
+        level.tiles[0].Param1 = mark + " " + std::to_string(i);
         level.tiles[1].Kind = 1;
         campaign.levels.push_back(level);
     }
     game::ByteWriter out;
     game::WritePackageRecord(out, campaign);
-    std::ofstream file(appFolder / "data/levels.all", std::ios::binary);
+    std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(out.Bytes().data()),
                static_cast<std::streamsize>(out.Bytes().size()));
+}
+
+}  // namespace
+
+void MenuTest::MakeCampaign(int count) {
+    WriteLevels(appFolder / "data/levels.all", count, "kampaň");
+}
+
+void MenuTest::MakePack(const std::string& folder, const std::string& name) {
+    const std::filesystem::path pack = appFolder / "data/campaigns" / folder;
+    std::filesystem::create_directories(pack);
+    std::ofstream(pack / "campaign.ini")
+        << "Nazev=" << name << "\nAutor=Eliška\nVerze=0.9\nKonec=1,5\n";
+    WriteLevels(pack / "levels.all", 2, name);
 }
 
 void MenuTest::MakeSave(const std::string& name, int32_t level, int32_t gold) {

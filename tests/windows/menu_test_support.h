@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "game/windows/campaign_window.h"
 #include "game/windows/credits_window.h"
 #include "game/windows/load_window.h"
 #include "game/windows/menu_window.h"
@@ -46,6 +47,9 @@ class MenuTest : public testing_support::GameTest {
     // data/levels.all with `count` levels; level i has tile 0's Param1
     // "kampaň i".
     void MakeCampaign(int count);
+    // A campaign pack data/campaigns/<folder> named `name` of two levels;
+    // tile 0's Param1 of level i is "<name> i".
+    void MakePack(const std::string& folder, const std::string& name);
     // A saved game under `name` of a hero on level `level` with `gold`, made
     // by the game's own save routine.
     void MakeSave(const std::string& name, int32_t level, int32_t gold);
@@ -62,6 +66,7 @@ class MenuTest : public testing_support::GameTest {
     std::unique_ptr<game::Form5> question;
     std::unique_ptr<game::Form6> load;
     std::unique_ptr<game::Form7> save;
+    std::unique_ptr<game::CampaignWindow> campaigns;
     RecordingSound sound;
 
   private:

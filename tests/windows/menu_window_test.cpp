@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "game/core/game_state.h"
+#include "game/levels/current_campaign.h"
 #include "game/levels/working_levels.h"
 #include "windows/menu_test_support.h"
 
@@ -116,12 +120,18 @@ TEST_F(MenuWindow, BackToTheGameOnlyWhenThereIsOne) {
 
 TEST_F(MenuWindow, NewGameWithoutAGameStartsAtOnce) {
     MakeCampaign(3);
+    // A folder of packs that holds none that reads offers no choice.
+    fs::create_directories(appFolder / "data/campaigns/prazdny");
     LevelNumber = 2;
     Paused = true;
     bool asked = false;
     WhenShown(*question, [&] {
         asked = true;
         question->hide();
+    });
+    WhenShown(*campaigns, [&] {
+        asked = true;
+        campaigns->hide();
     });
     RunFromKeys(kMenuNewGame);
     EXPECT_FALSE(asked);
@@ -135,6 +145,57 @@ TEST_F(MenuWindow, NewGameWithoutAGameStartsAtOnce) {
     EXPECT_TRUE(windows.Called("ResumeGameWindow"));
     EXPECT_FALSE(menu->isVisible());
     EXPECT_FALSE(menu->Timer1->isActive());
+}
+
+TEST_F(MenuWindow, WithPacksNewGameOffersTheCampaignsToKeysAndPointer) {
+    MakeCampaign(3);
+    MakePack("zima", "Zima");
+    MakePack("jaro", "Jaro");
+    QListWidget& list = *campaigns->List1;
+    const auto clickEntry = [&](int row) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list.visualItemRect(list.item(row)).center());
+    };
+    struct Case {
+        const char* how;
+        std::function<void()> choose;
+        const char* level0;  // tile 0 of level 0 afterwards
+        const char* campaign;
+    };
+    const std::vector<Case> cases = {
+        {"Enter on the entry chosen first", [&] { Key(list, Qt::Key_Return); }, "kampaň 0", ""},
+        {"Down, Enter",
+         [&] {
+             Key(list, Qt::Key_Down);
+             Key(list, Qt::Key_Return);
+         },
+         "Jaro 0", "jaro"},
+        {"a click on an entry", [&] { clickEntry(2); }, "Zima 0", "zima"},
+        {"Esc", [&] { Key(list, Qt::Key_Escape); }, "rozehraná", "zima"},
+        {"Zpět",
+         [&] {
+             Click(*campaigns, {210, 180});
+         },
+         "rozehraná", "zima"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        menu->show();
+        Tiles[0].Param1 = "rozehraná";
+        std::vector<std::string> entries;
+        WhenShown(*campaigns, [&] {
+            entries = Entries(list);
+            c.choose();
+            if (campaigns->isVisible()) campaigns->hide();
+        });
+        RunFromKeys(kMenuNewGame);
+        EXPECT_EQ(entries, (std::vector<std::string>{"Původní kampaň\npater: 3",
+                                                     "Jaro\nEliška, verze 0.9, pater: 2",
+                                                     "Zima\nEliška, verze 0.9, pater: 2"}));
+        EXPECT_EQ(Tiles[0].Param1, c.level0);
+        EXPECT_EQ(CurrentCampaign().folderName, c.campaign);
+        EXPECT_EQ(menu->isVisible(), c.level0 == std::string("rozehraná"));
+    }
 }
 
 TEST_F(MenuWindow, NewGameDuringAGameAnsweredNoKeepsTheGame) {

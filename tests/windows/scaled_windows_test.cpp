@@ -55,6 +55,11 @@ TEST_P(ScaledWindows, TheWindowsGrowWithTheScale) {
     EXPECT_EQ(save->Text1->geometry(), QRect(QPoint(8, 146) * Scale(), QSize(297, 18) * Scale()));
     EXPECT_EQ(save->List1->font().pixelSize(), 11 * Scale());
     EXPECT_EQ(save->Text1->font().pixelSize(), 11 * Scale());
+    campaigns->show();
+    EXPECT_EQ(campaigns->size(), QSize(312, 213) * Scale());
+    EXPECT_EQ(campaigns->List1->geometry(),
+              QRect(QPoint(8, 8) * Scale(), QSize(297, 158) * Scale()));
+    EXPECT_EQ(campaigns->List1->font().pixelSize(), 11 * Scale());
     credits->show();
     EXPECT_EQ(credits->Label1[4]->font().pixelSize(), 13 * Scale());
     EXPECT_EQ(credits->Label1[0]->geometry().topLeft(), QPoint(8, 8) * Scale());

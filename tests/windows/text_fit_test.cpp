@@ -223,6 +223,7 @@ void MeasureLoadPanel(Form6& load, Overflows& overflows) {
     // 30 September and 31 December 2026, 23:59 UTC (or the next morning).
     for (const int64_t written : {1790812740, 1798761540})
         MeasureLabel("Load", *load.WrittenLabel, SaveWrittenText(written), overflows);
+    MeasureLabel("Load", *load.CampaignLabel, SaveCampaignText(std::string()), overflows);
     MeasureLabel("Load", *load.PlayTimeLabel,
                  SavePlayTimeText(uint64_t{999} * 3600 * 60 + 59 * 60 * 60), overflows);
 }
@@ -273,6 +274,7 @@ class TextFitTest : public GameWindowTest {
         MeasurePrinted("Question", ButtonsOf(kQuestionButtons), overflows);
         MeasurePrinted("Load", ButtonsOf(kLoadButtons), overflows);
         MeasurePrinted("Save", ButtonsOf(kSaveButtons), overflows);
+        MeasurePrinted("Campaigns", ButtonsOf(kCampaignButtons), overflows);
         MeasureSettingsRows(set.settings(), overflows);
         MeasureKeyList(set.settings(), overflows);
     }

@@ -1,0 +1,176 @@
+// A game of a campaign pack: begun from its own levels, saved, autosaved
+// and loaded as its game, refused (with nothing changed) once the pack is
+// gone or has changed, and ended on its own ending tile.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/core/game_state.h"
+#include "game/levels/byte_stream.h"
+#include "game/levels/current_campaign.h"
+#include "game/levels/level_files.h"
+#include "game/levels/package_record.h"
+#include "game/levels/save_description.h"
+#include "game/levels/save_folder.h"
+#include "game/levels/save_games.h"
+#include "game/platform/file_io.h"
+#include "game/play/autosave.h"
+#include "game/play/game_flow.h"
+#include "game/play/going_on.h"
+#include "game/world/world_effects.h"
+#include "levels/levels_test.h"
+
+namespace {
+
+using namespace game;
+namespace fs = std::filesystem;
+
+class CampaignPackGame : public levels_test::LevelsTest {
+  protected:
+    void SetUp() override {
+        LevelsTest::SetUp();
+        WriteCampaign(appFolder / "data/levels.all", 3, "vestavěná");
+        packFolder = appFolder / "data/campaigns/moje";
+        fs::create_directories(packFolder);
+        std::ofstream(packFolder / kCampaignInfoFileName)
+            << "Nazev=Moje kampaň\nAutor=Eliška\nVerze=1\nKonec=1,312\n";
+        WriteCampaign(packFolder / "levels.all", 2, "balíček");
+    }
+    void TearDown() override {
+        EnableAutosaves(false);
+        LevelsTest::TearDown();
+    }
+
+    // levels.all of `count` sample levels, tile 0 of each marked.
+    static void WriteCampaign(const fs::path& path, int count, const std::string& mark) {
+        PackageRecord campaign;
+        campaign.levels.assign(static_cast<size_t>(count), levels_test::SampleLevel());
+        for (LevelRecord& level : campaign.levels)
+            level.tiles[0].Param1 = mark;
+        ByteWriter out;
+        WritePackageRecord(out, campaign);
+        ASSERT_TRUE(WriteWholeFile(path.string(), out.Bytes(), false));
+    }
+
+    CampaignPack ThePack() {
+        const std::vector<CampaignPack> packs = FindPlayablePacks();
+        EXPECT_EQ(packs.size(), 1u);
+        return packs.empty() ? CampaignPack{} : packs[0];
+    }
+
+    // The hero's centre steps onto the tile of the level in play.
+    static void StepOn(int16_t tile) {
+        HeroX = Tiles[tile].X + 2;
+        HeroY = Tiles[tile].Y + 2;
+        LastHeroTile = -1;
+        HeroTileEvents();
+    }
+
+    fs::path packFolder;
+};
+
+TEST_F(CampaignPackGame, ItsGamesAreSavedAsItsOwnAndRefusedOnceItIsGoneOrChanged) {
+    const CampaignPack pack = ThePack();
+    ASSERT_TRUE(NewGameFromMenu(&pack));
+    EXPECT_EQ(CurrentCampaign().folderName, "moje");
+    EXPECT_EQ(Tiles[0].Param1, "balíček");
+    EXPECT_EQ(UnpackedLevelCount, 2);
+
+    EnableAutosaves(true);
+    ASSERT_TRUE(AutosaveNow());
+    ASSERT_TRUE(SaveChosenGame("moje-hra"));
+    ASSERT_TRUE(QuickSave());
+    for (const std::string& name : {std::string("moje-hra"), NewestAutosave()->name}) {
+        const std::optional<SaveDescription> about = ReadSaveDescription(name);
+        ASSERT_TRUE(about) << name;
+        EXPECT_EQ(about->campaign, "moje");
+        EXPECT_EQ(about->campaignName, "Moje kampaň");
+        EXPECT_EQ(about->campaignHash, FileHash((packFolder / "levels.all").string()));
+    }
+    EXPECT_TRUE(OfferToGoOn(platform::LastRunEnd::kUnclean, NewestAutosave()));
+
+    // A game of the built-in campaign, saved as before packs existed.
+    ASSERT_TRUE(NewGameFromMenu());
+    EXPECT_TRUE(CurrentCampaign().BuiltIn());
+    EXPECT_EQ(Tiles[0].Param1, "vestavěná");
+    ASSERT_TRUE(SaveChosenGame("puvodni"));
+    EXPECT_TRUE(ReadSaveDescription("puvodni")->campaign.empty());
+
+    // The pack's save brings its campaign back.
+    EXPECT_EQ(LoadChosenGame("moje-hra"), AfterLoad::kPlay);
+    EXPECT_EQ(CurrentCampaign().folderName, "moje");
+    EXPECT_EQ(CurrentPackagePath(), (packFolder / "levels.all").string());
+    ASSERT_TRUE(NewGameFromMenu());  // back to the built-in game for what follows
+    ASSERT_TRUE(SaveChosenGame("puvodni"));
+
+    struct Case {
+        const char* what;
+        std::function<void()> happen;
+        const char* box;
+    };
+    const std::vector<Case> cases = {
+        {"changed", [&] { WriteCampaign(packFolder / "levels.all", 2, "jiný"); },
+         "Tato uložená hra patří ke kampani „Moje kampaň“, která se od té doby změnila."},
+        {"gone", [&] { fs::remove_all(packFolder); },
+         "Tato uložená hra patří ke kampani „Moje kampaň“, která tu není."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.happen();
+        CanResume = true;
+        GameSuspended = true;
+        Gold = 123;
+        windows.messageBoxes.clear();
+        EXPECT_EQ(LoadChosenGame("moje-hra"), AfterLoad::kMenu);
+        EXPECT_FALSE(QuickLoad());
+        ASSERT_EQ(windows.messageBoxes.size(), 2u);
+        EXPECT_EQ(windows.messageBoxes[0].first, c.box);
+        EXPECT_EQ(windows.messageBoxes[1].first, c.box);
+        EXPECT_TRUE(SaveCampaignRefusal(NewestAutosave()->name));
+        EXPECT_FALSE(OfferToGoOn(platform::LastRunEnd::kUnclean, NewestAutosave()));
+        // Nothing of the game under way changed.
+        EXPECT_TRUE(CurrentCampaign().BuiltIn());
+        EXPECT_TRUE(GameSuspended);
+        EXPECT_EQ(Gold, 123);
+        EXPECT_EQ(Tiles[0].Param1, "vestavěná");
+    }
+
+    // The built-in campaign's saves load whatever became of its levels.all.
+    WriteCampaign(appFolder / "data/levels.all", 4, "novější");
+    EXPECT_FALSE(SaveCampaignRefusal("puvodni"));
+    windows.messageBoxes.clear();
+    Gold = 0;
+    EXPECT_EQ(LoadChosenGame("puvodni"), AfterLoad::kPlay);
+    EXPECT_TRUE(windows.messageBoxes.empty());
+    EXPECT_EQ(Tiles[0].Param1, "vestavěná");
+}
+
+TEST_F(CampaignPackGame, ItEndsOnItsOwnEndingTileAndTheBuiltInHallIsNotItsOwn) {
+    const CampaignPack pack = ThePack();
+    ASSERT_TRUE(NewGameFromMenu(&pack));
+    CanResume = CanSave = true;
+    // Level 0 of the pack: its tile 312 is plain floor.
+    StepOn(312);
+    EXPECT_TRUE(windows.notices.empty());
+    EXPECT_TRUE(CanResume);
+
+    // The built-in campaign's ending and hall door do nothing in a pack.
+    LevelNumber = kLastLevel;
+    StepOn(kDoorClosingTile);
+    EXPECT_NE(Tiles[kHallDoorTile].Kind, kSolidWall);
+    StepOn(kEndingTile);
+    EXPECT_TRUE(windows.notices.empty());
+
+    LevelNumber = 1;
+    ASSERT_TRUE(LoadLevel(1));
+    StepOn(312);
+    ASSERT_EQ(windows.notices.size(), 1u);
+    EXPECT_FALSE(CanResume);
+    EXPECT_FALSE(CanSave);
+}
+
+}  // namespace
