@@ -8,6 +8,8 @@
 #include <random>
 
 #include "game/core/game_state.h"
+#include "game/levels/campaign_info.h"
+#include "game/levels/campaign_packs.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/package_record.h"
@@ -148,6 +150,30 @@ void BM_ArrivalFrame(benchmark::State& state) {
     testing_support::RemoveSyntheticSheets();
 }
 BENCHMARK(BM_ArrivalFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What the start does with a hundred campaign packs in the campaigns folder:
+// each one's campaign.ini read and its levels.all looked at, never read whole.
+void BM_FindHundredPacks(benchmark::State& state) {
+    std::random_device rd;
+    const fs::path folder = fs::temp_directory_path() / ("karvelun-bench-" + std::to_string(rd()));
+    ByteWriter levels;
+    WritePackageRecord(levels, Campaign());
+    for (int i = 0; i < 100; ++i) {
+        const fs::path pack = folder / ("balicek-" + std::to_string(i));
+        fs::create_directories(pack);
+        std::FILE* ini = std::fopen((pack / kCampaignInfoFileName).c_str(), "wb");
+        std::fprintf(ini, "Nazev=Balíček %d\nAutor=Někdo\nVerze=1\nKonec=81,11\n", i);
+        std::fclose(ini);
+        std::FILE* all = std::fopen((pack / "levels.all").c_str(), "wb");
+        std::fwrite(levels.Bytes().data(), 1, levels.Bytes().size(), all);
+        std::fclose(all);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindCampaignPacks({folder.string()}, nullptr).size());
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+}
+BENCHMARK(BM_FindHundredPacks)->Unit(benchmark::kMillisecond);
 
 // What a save checks before it packs: every working level there and
 // readable.

@@ -3,8 +3,9 @@
 // walk in any direction from where a new game puts him.  With "penned", the
 // hall's upper part holds a pen of brick wall with fast monsters wandering
 // inside it: always something moving in view, never anything that reaches
-// the hero.  With "two-levels", the tile right of where a new game puts the
-// hero is an exit to a second such hall, arriving on tile 312 in its middle.
+// the hero.  With "two-levels", both halls are walled round and the tile
+// right of where a new game puts the hero is an exit to the second hall,
+// arriving on tile 312 in its middle.
 //
 //   open_campaign <path of levels.all> [penned | two-levels]
 #include <cstdio>
@@ -67,6 +68,13 @@ int main(int argc, char** argv) {
     game::ByteWriter package;
     package.Int32(twoLevels ? 2 : 1);
     if (twoLevels) {
+        // Walled round, as the level tool wants a campaign's levels.
+        for (int t = 0; t < kColumns * kColumns; ++t) {
+            const int row = t / kColumns, column = t % kColumns;
+            if (row != 0 && row != kColumns - 1 && column != 0 && column != kColumns - 1) continue;
+            hall.tiles[t].Picture = kBrickWall;
+            hall.tiles[t].Kind = 1;
+        }
         game::LevelRecord first = hall;
         game::TileRecord& exit = first.tiles[kHeroStartTile + 1];
         exit.Kind = 5;  // a level exit: to level Param1, onto tile Param2

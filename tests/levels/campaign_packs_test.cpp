@@ -3,7 +3,6 @@
 // same folder name, and a hundred packs found quickly.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -131,14 +130,12 @@ TEST_F(CampaignPacks, AHundredPacksAreFoundWithoutReadingTheirLevels) {
         MakePack(folder / name, Ini("Balíček " + std::to_string(1000 + i)), levels);
         fs::resize_file(folder / name / "levels.all", 4 + 60 * kMinLevelRecordBytes);
     }
-    const auto start = std::chrono::steady_clock::now();
+    // How long it takes is levels_bench's BM_FindHundredPacks.
     const std::vector<CampaignPack> packs = FindCampaignPacks({folder.string()}, nullptr);
-    const auto took = std::chrono::steady_clock::now() - start;
     ASSERT_EQ(packs.size(), 100u);
     EXPECT_EQ(packs.front().info.name, "Balíček 1000");
     EXPECT_EQ(packs.back().info.name, "Balíček 1099");
     EXPECT_EQ(packs.front().levelCount, 60);
-    EXPECT_LT(took, std::chrono::milliseconds(250));
 }
 
 }  // namespace
