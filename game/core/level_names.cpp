@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "game/core/campaign_places.h"
 #include "game/platform/shown_text.h"
 
 namespace game {
@@ -95,6 +96,8 @@ constexpr std::array<const char*, 82> kNames = {
 }  // namespace
 
 std::string LevelName(int32_t level) {
+    // A campaign of one's own names its levels on its own signs.
+    if (!CurrentCampaign().BuiltIn()) return {};
     if (level < 0 || level >= static_cast<int32_t>(kNames.size())) return {};
     return kNames[static_cast<size_t>(level)];
 }

@@ -8,7 +8,8 @@
 namespace game {
 
 // The level's name in Czech (the windows show it in the player's language);
-// empty for a number the campaign has no name for.
+// empty for a number the game's own campaign has no name for, and in a
+// campaign of one's own.
 std::string LevelName(int32_t level);
 
 }  // namespace game

@@ -90,6 +90,8 @@ TEST_F(CampaignPackGame, ItsGamesAreSavedAsItsOwnAndRefusedOnceItIsGoneOrChanged
         EXPECT_EQ(about->campaign, "moje");
         EXPECT_EQ(about->campaignName, "Moje kampaň");
         EXPECT_EQ(about->campaignHash, FileHash((packFolder / "levels.all").string()));
+        // The game's own level names are not the pack's.
+        EXPECT_EQ(about->levelName, "") << name;
     }
     EXPECT_TRUE(OfferToGoOn(platform::LastRunEnd::kUnclean, NewestAutosave()));
 
@@ -99,6 +101,7 @@ TEST_F(CampaignPackGame, ItsGamesAreSavedAsItsOwnAndRefusedOnceItIsGoneOrChanged
     EXPECT_EQ(Tiles[0].Param1, "vestavěná");
     ASSERT_TRUE(SaveChosenGame("puvodni"));
     EXPECT_TRUE(ReadSaveDescription("puvodni")->campaign.empty());
+    EXPECT_EQ(ReadSaveDescription("puvodni")->levelName, "Vstup do jeskyně");
 
     // The pack's save brings its campaign back.
     EXPECT_EQ(LoadChosenGame("moje-hra"), AfterLoad::kPlay);
