@@ -620,6 +620,10 @@ Hopefully just bats.</translation>
         <source>Tato uložená hra patří ke kampani „%1“, která se od té doby změnila.</source>
         <translation>This saved game belongs to the campaign “%1”, which has changed since.</translation>
     </message>
+    <message>
+        <source>Kampaň „%1“ je poškozená a nelze ji hrát.</source>
+        <translation>The campaign “%1” is damaged and cannot be played.</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>

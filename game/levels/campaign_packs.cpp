@@ -5,7 +5,9 @@
 #include <fstream>
 #include <system_error>
 
+#include "game/levels/byte_stream.h"
 #include "game/levels/level_record.h"
+#include "game/levels/package_record.h"
 #include "game/platform/file_io.h"
 
 namespace game {
@@ -119,6 +121,22 @@ std::optional<CampaignPack> FindCampaignPack(const std::vector<std::string>& pac
         return ReadCampaignPack(folder, nullptr);
     }
     return std::nullopt;
+}
+
+bool CampaignPackReadsWhole(const CampaignPack& pack, std::string* why) {
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(pack.PackagePath(), bytes)) {
+        if (why) *why = "levels.all does not read";
+        return false;
+    }
+    ByteReader in(bytes);
+    PackageRecord package;
+    if (!ReadPackageRecord(in, false, package, why)) return false;
+    if (in.Remaining() != 0) {
+        if (why) *why = "levels.all goes on after its last level";
+        return false;
+    }
+    return true;
 }
 
 int32_t PackageLevelCount(const std::string& path) {

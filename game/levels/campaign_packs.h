@@ -45,6 +45,12 @@ std::optional<CampaignPack> FindCampaignPack(const std::vector<std::string>& pac
 // its first bytes; 0 when it is not one.
 int32_t PackageLevelCount(const std::string& path);
 
+// Whether the pack's levels.all reads whole, every level of it: looked at
+// when the pack is chosen, so that a pack damaged past its first bytes is
+// refused with a message instead of ending the program as a damaged
+// campaign of the game's own would.  *why tells what is wrong.
+bool CampaignPackReadsWhole(const CampaignPack& pack, std::string* why);
+
 // A stable hash of a whole file, as hexadecimal text; empty when it does not
 // read.  Saves of a pack carry the hash of its levels.all.
 std::string FileHash(const std::string& path);

@@ -31,6 +31,8 @@ std::vector<CampaignPack> FindPlayablePacks(std::FILE* errors = nullptr);
 
 inline constexpr const char* kCampaignGoneText =
     SHOWN_TEXT("Message", "Tato uložená hra patří ke kampani „%1“, která tu není.");
+inline constexpr const char* kCampaignDamagedText =
+    SHOWN_TEXT("Message", "Kampaň „%1“ je poškozená a nelze ji hrát.");
 inline constexpr const char* kCampaignChangedText =
     SHOWN_TEXT("Message", "Tato uložená hra patří ke kampani „%1“, která se od té doby změnila.");
 

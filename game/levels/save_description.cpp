@@ -102,11 +102,10 @@ std::vector<uint8_t> FormatSaveDescription(const SaveDescription& d) {
     text += "written=" + std::to_string(d.writtenAt) + "\n";
     text += "played=" + (d.playFrames ? std::to_string(*d.playFrames) : std::string("?")) + "\n";
     if (d.autosaveNumber) text += "autosave=" + std::to_string(d.autosaveNumber) + "\n";
-    if (!d.campaign.empty()) {
-        text += "campaign=" + OneLine(d.campaign) + "\n";
-        text += "campaignname=" + OneLine(d.campaignName) + "\n";
-        text += "campaignhash=" + OneLine(d.campaignHash) + "\n";
-    }
+    // Each campaign line on its own, so that whatever was read writes back.
+    if (!d.campaign.empty()) text += "campaign=" + OneLine(d.campaign) + "\n";
+    if (!d.campaignName.empty()) text += "campaignname=" + OneLine(d.campaignName) + "\n";
+    if (!d.campaignHash.empty()) text += "campaignhash=" + OneLine(d.campaignHash) + "\n";
     text += "\n";
     const SaveThumbnail& t = d.thumbnail;
     text += "P6 " + std::to_string(t.width) + " " + std::to_string(t.height) + " 255\n";

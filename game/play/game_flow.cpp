@@ -1,5 +1,6 @@
 #include "game/play/game_flow.h"
 
+#include <cstdio>
 #include <optional>
 
 #include "game/core/arrivals.h"
@@ -49,6 +50,14 @@ bool StartNewGame(int32_t level, int16_t tile) {
 }
 
 bool NewGameFromMenu(const CampaignPack* pack) {
+    std::string damage;
+    if (pack && !CampaignPackReadsWhole(*pack, &damage)) {
+        // A pack is the player's own file: it is refused, the game goes on.
+        std::fprintf(stderr, "karvelun: the campaign %s cannot be played: %s\n",
+                     pack->folder.c_str(), damage.c_str());
+        Windows().ShowMessageBox(NamedText(kCampaignDamagedText, pack->info.name), "Karvelun");
+        return false;
+    }
     if (pack && !PlayCampaignPack(*pack)) {
         // Gone since the list was shown: the game under way stays.
         Windows().ShowMessageBox(NamedText(kCampaignGoneText, pack->info.name), "Karvelun");

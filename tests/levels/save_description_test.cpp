@@ -33,7 +33,11 @@ TEST(SaveDescription, WhatIsWrittenReadsBackAndDamageIsRefused) {
     const std::string head = "karvelun save description 1\nlevel=3\nwritten=5\n";
     const std::string picture = "P6 1 1 255\n\x01\x02\x03";
     // Later versions may add keys; this one skips them.
-    EXPECT_TRUE(ParseSaveDescription(Bytes(head + "campaign=x\n\n" + picture)));
+    EXPECT_TRUE(ParseSaveDescription(Bytes(head + "weather=x\n\n" + picture)));
+    // Any of the campaign's lines alone writes back as it was read.
+    const auto alone = ParseSaveDescription(Bytes(head + "campaignname=Vodopád\n\n" + picture));
+    ASSERT_TRUE(alone);
+    EXPECT_EQ(ParseSaveDescription(FormatSaveDescription(*alone)), alone);
     const struct {
         const char* why;
         std::string text;

@@ -176,4 +176,22 @@ TEST_F(CampaignPackGame, ItEndsOnItsOwnEndingTileAndTheBuiltInHallIsNotItsOwn) {
     EXPECT_FALSE(CanSave);
 }
 
+// A pack is the player's own file: damaged past the first bytes that the
+// list looks at, it is refused when chosen and the game under way goes on.
+TEST_F(CampaignPackGame, ADamagedPackIsRefusedWhenChosenAndTheProgramGoesOn) {
+    ASSERT_TRUE(NewGameFromMenu());
+    std::vector<uint8_t> levels = levels_test::ReadBytes(packFolder / "levels.all");
+    levels.resize(levels.size() - 7);
+    levels_test::WriteBytes(packFolder / "levels.all", levels);
+    const CampaignPack pack = ThePack();
+    windows.messageBoxes.clear();
+
+    EXPECT_FALSE(NewGameFromMenu(&pack));
+    EXPECT_FALSE(ShutdownRequested);
+    ASSERT_EQ(windows.messageBoxes.size(), 1u);
+    EXPECT_EQ(windows.messageBoxes[0].first, "Kampaň „Moje kampaň“ je poškozená a nelze ji hrát.");
+    EXPECT_TRUE(CurrentCampaign().BuiltIn());
+    EXPECT_EQ(Tiles[0].Param1, "vestavěná");
+}
+
 }  // namespace
