@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
-#include <functional>
 #include <optional>
 
 #include "game/core/game_state.h"
@@ -15,17 +14,15 @@
 #include "game/platform/fonts.h"
 #include "game/platform/launch_options.h"
 #include "game/platform/level_try_out.h"
-#include "game/platform/run_marker.h"
 #include "game/platform/view.h"
 #include "game/play/autosave.h"
 #include "game/play/startup.h"
 #include "game/windows/game_recordings.h"
-#include "game/windows/game_window.h"
 #include "game/windows/language.h"
 #include "game/windows/menu_window.h"
 #include "game/windows/pad_delivery.h"
 #include "game/windows/playback_run.h"
-#include "game/windows/question_window.h"
+#include "game/windows/run_ending.h"
 #include "game/windows/tried_level_follow.h"
 #include "game/windows/window_set.h"
 
@@ -113,13 +110,8 @@ int main(int argc, char** argv) {
     if (!HoldFolder(lock, paths)) return 1;
     platform::AppPaths::RemoveStaleTemporaryFolders();
     // Only the game's own run marks itself, and asks after a run that left
-    // its mark.
-    std::optional<platform::RunMarker> marker;
-    auto lastEnd = platform::LastRunEnd::kClean;
-    if (!tryOut) {
-        marker.emplace(paths.WorkingLevelsFolder());
-        lastEnd = marker->Begin();
-    }
+    // its mark; the mark goes after the windows.
+    game::RunEnding ending(paths.WorkingLevelsFolder(), !tryOut);
     WarnWhenSavesCannotBeWritten(paths);
     game::FilePlaces places = paths.Places();
     // The try-out's own campaign, beside links to the shared pictures, sounds
@@ -148,31 +140,11 @@ int main(int argc, char** argv) {
         if (tryOut) follow.emplace(*tryOut);
         // A desktop that logs out, or a Ctrl+C, ends the game as "Exit" does;
         // a game under way is saved first.
-        bool asking = false, wentOn = false;
-        platform::EndingSignals endingSignals([&](int) {
-            if (game::ShutdownRequested) return;
-            // A game is under way while its window shows, or while it waits
-            // in the menu to be resumed; a finished or lost one is not.
-            const bool underWay = windows.form1().isVisible() || game::CanResume;
-            if (underWay && game::AutosaveNow() && marker)
-                marker->EndedBySystem();
-            else if (asking && marker)
-                marker->EndedWhileAsking(lastEnd);
-            windows.CloseMainWindow();
-        });
-        std::function<bool()> goOn;
-        if (marker) {
-            goOn = [&] {
-                asking = true;
-                wentOn = game::GoOnAfterLastRun(lastEnd);
-                asking = false;
-                return wentOn;
-            };
-        }
-        if (game::Main(places, settings, goOn)) {
+        platform::EndingSignals endingSignals([&](int) { ending.EndBySignal(windows); });
+        if (game::Main(places, settings, ending.BeforeMenu())) {
             if (tryOut)
                 windows.form3().MenuItems(0);  // straight into the new game
-            else if (!wentOn)
+            else if (!ending.WentOn())
                 game::Music().Menu();
             // A signal during the question has ended the program already.
             status = game::ShutdownRequested ? 0 : app.exec();
@@ -183,6 +155,5 @@ int main(int argc, char** argv) {
         }
         game::SetWindows(nullptr);
     }
-    if (marker) marker->EndedCleanly();
     return status;
 }
