@@ -195,9 +195,9 @@ TEST(ActOne, ANewcomerPlaysTheFirstActInOneGo) {
     options.levels = {0, 1, 2, 3, 4, 5, 6, 7};
     options.runs = 20;
     options.seed = 1;
-    const auto results = levels_tool::MeasureChained(BuiltCampaign(), options);
-    ASSERT_EQ(results.size(), options.levels.size());
-    for (const levels_tool::ChainedLevel& result : results) {
+    const auto report = levels_tool::MeasureChained(BuiltCampaign(), options);
+    ASSERT_EQ(report.levels.size(), options.levels.size());
+    for (const levels_tool::ChainedLevel& result : report.levels) {
         std::cout << "[ one go   ] " << levels_tool::ChainedLine(result) << "\n";
         EXPECT_EQ(result.problem, "");
         EXPECT_GE(result.cleared, 16) << levels_tool::ChainedLine(result);

@@ -181,6 +181,18 @@ std::optional<Leg> CampaignRoutes::WayOnFrom(int32_t n, int32_t tile) {
     return route->front();
 }
 
+void CampaignRoutes::CarryChanges(int32_t n, int32_t tile) {
+    if (n < 0 || n >= LevelCount() || !game::IsTileIndex(tile)) return;
+    WalkLevel& walk = levels_[n];
+    HeroSearch search(walk, settings_);
+    search.AddStart(ArrivalX(tile), ArrivalY(tile));
+    search.Run();
+    if (search.AppliedMechanisms().empty()) return;
+    walk.kinds = search.Kinds();
+    for (auto it = reaches_.begin(); it != reaches_.end();)
+        it = it->first.first == n ? reaches_.erase(it) : std::next(it);
+}
+
 std::string TilePlace(int32_t level, int32_t t) {
     return "level " + std::to_string(level) + ", tile " + std::to_string(t) + " (column " +
            std::to_string(t % game::kGridSize) + ", row " + std::to_string(t / game::kGridSize) +

@@ -96,6 +96,11 @@ class CampaignRoutes {
     // no way on.
     std::optional<Leg> WayOnFrom(int32_t n, int32_t tile);
 
+    // The hero has been in level n from tile `tile` and pulled every lever
+    // he could get to there: the doors they opened stay open for every way
+    // planned from now on, as the game keeps a level as it was left.
+    void CarryChanges(int32_t n, int32_t tile);
+
   private:
     using Place = std::pair<int32_t, int32_t>;  // level, arrival tile
     std::optional<std::vector<Leg>> Route(const Place& start, bool toEnding, int32_t level);

@@ -44,6 +44,8 @@ constexpr double kStopJitter = 2.5, kLineJitter = 2.5;
 // stop closes that step to him for fifteen seconds.
 constexpr int kStuckTries = 4, kStuckPause = 900;
 constexpr int kIdleFrames = 30;
+// The way he came in by lies this many steps from where he arrives at most.
+constexpr int kWayBackSteps = 6;
 
 constexpr int16_t kHealingPicture = 2;
 constexpr int16_t kBoulderPicture = 22;
@@ -85,8 +87,10 @@ bool HasUnknownNeighbour(const FieldMemory& memory, int32_t t) {
 
 }  // namespace
 
-NewcomerBot::NewcomerBot(uint64_t seed, Looks wayOn) : random_(seed), wayOn_(wayOn) {
+NewcomerBot::NewcomerBot(uint64_t seed, Looks wayOn, Looks cameBy)
+    : random_(seed), wayOn_(wayOn), cameBy_(cameBy) {
     delay_ = random_.Between(kReactionMin, kReactionMax);
+    start_ = HeroTile();
     lastX_ = game::HeroX;
     lastY_ = game::HeroY;
     lastLives_ = noticedLives_ = game::Lives;
@@ -104,6 +108,7 @@ int32_t NewcomerBot::HeroTile() const {
 
 void NewcomerBot::Observe() {
     memory_.Look(frame_);
+    NoteWayBack();
     const int32_t here = HeroTile();
     const float moved = std::hypot(game::HeroX - lastX_, game::HeroY - lastY_);
     // Carried off by a portal: he remembers where it took him.
@@ -131,6 +136,27 @@ void NewcomerBot::Observe() {
     glimpse.monsters = memory_.Monsters();
     glimpse.lives = game::Lives;
     glimpse.livesLow = game::LivesLow();
+}
+
+// The way he came in by: of its look, the one nearest to where he first
+// stood, a few steps off at most.
+void NewcomerBot::NoteWayBack() {
+    if (wayBack_ >= 0 || cameBy_ == Looks::Unknown || !game::IsTileIndex(start_)) return;
+    int best = kWayBackSteps + 1;
+    for (int32_t t = 0; t < game::kTileCount; ++t) {
+        if (memory_.What(t) != cameBy_) continue;
+        const int steps = std::abs(t % game::kGridSize - start_ % game::kGridSize) +
+                          std::abs(t / game::kGridSize - start_ / game::kGridSize);
+        if (steps < best) {
+            best = steps;
+            wayBack_ = t;
+        }
+    }
+}
+
+// A way out of the look wanted, other than the way back.
+bool NewcomerBot::WayOut(int32_t t, Looks looks) const {
+    return t != wayBack_ && memory_.What(t) == looks;
 }
 
 const NewcomerBot::Glimpse& NewcomerBot::Seen(int framesAgo) const {
@@ -389,8 +415,7 @@ bool NewcomerBot::ChooseAim() {
         }
         if (choose(Aim::Potion, potion)) return true;
     }
-    if (choose(Aim::Stairs, nearest([&](int32_t t) { return memory_.What(t) == wayOn_; })))
-        return true;
+    if (choose(Aim::Stairs, nearest([&](int32_t t) { return WayOut(t, wayOn_); }))) return true;
     // What lies near his way.
     int32_t item = -1;
     for (const SeenItem& seen : memory_.Items()) {
@@ -454,8 +479,13 @@ bool NewcomerBot::ChooseAim() {
             from = t;
         }
     }
-    if (choose(Aim::Tunnel, nearest([&](int32_t t) { return memory_.What(t) == Looks::Tunnel; })))
+    // Last of all another way out: a tunnel mouth, stairs up he did not come
+    // down (the way on may lie behind him), and then the way he came.
+    if (choose(Aim::Tunnel, nearest([&](int32_t t) { return WayOut(t, Looks::Tunnel); })))
         return true;
+    if (choose(Aim::Tunnel, nearest([&](int32_t t) { return WayOut(t, Looks::StairsUp); })))
+        return true;
+    if (choose(Aim::Tunnel, nearest([&](int32_t t) { return t == wayBack_; }))) return true;
     aim_ = Aim::None;
     goal_ = -1;
     return false;

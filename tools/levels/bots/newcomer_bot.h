@@ -38,8 +38,13 @@ class NewcomerBot {
   public:
     // `wayOn` is the way out he looks for: the stairs down, or a tunnel
     // mouth into a side branch he means to see (then the stairs down are
-    // not his way).
-    explicit NewcomerBot(uint64_t seed, Looks wayOn = Looks::StairsDown);
+    // not his way).  `cameBy` is what he came into the level through
+    // (stairs up after stairs down, a tunnel mouth, ...; Unknown at the
+    // start of a game): the way out of that look nearest to where he
+    // stands first is the way back, which he takes only when nothing else
+    // is left.
+    explicit NewcomerBot(uint64_t seed, Looks wayOn = Looks::StairsDown,
+                         Looks cameBy = Looks::Unknown);
 
     // Runs in the frame loop's idle pass before every frame: looks at the
     // field and sets the keys for the coming frame.
@@ -78,6 +83,8 @@ class NewcomerBot {
     bool WidenCrack();
     bool FleeFrom(float x, float y, float distance);
     bool StepOffHazard();
+    void NoteWayBack();
+    bool WayOut(int32_t t, Looks looks) const;
     void OnStuck();
     void Hold(Heading heading, bool fire, int frames);
 
@@ -89,6 +96,10 @@ class NewcomerBot {
 
     BotRandom random_;
     Looks wayOn_;
+    Looks cameBy_;
+    int32_t start_ = -1;
+    // The way out he came in by; -1 until he has seen it.
+    int32_t wayBack_ = -1;
     FieldMemory memory_;
     int bumps_ = 0;
     int frame_ = 0;

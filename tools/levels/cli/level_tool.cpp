@@ -43,7 +43,7 @@ constexpr const char* kUsage =
     "       karvelun-levels unpack FILE.all|FILE.lev DIR\n"
     "       karvelun-levels check FILE.all|FILE.lev\n"
     "       karvelun-levels difficulty FILE.all|FILE.lev [--levels N|A-B] [--runs R] [--seed N]\n"
-    "                                   [--chained]\n"
+    "                                   [--chained [--healed-before N]]\n"
     "       karvelun-levels export FILE [--level N] [--tilesets DIR] OUT.tmx\n"
     "       karvelun-levels import MAP.tmx [--level N] OUT.sc|OUT.txt\n"
     "       karvelun-levels tryout FILE [--level N] [--tile T] CAMPAIGN.all OUT.all\n"
@@ -696,18 +696,19 @@ std::vector<int32_t> LevelRange(const std::string& text) {
     return levels;
 }
 
-// Act I in one go: one line per level, the levels that could not be
-// played told on the error output.
+// The campaign in one go: one line per level, then per act and for the
+// way to the end; the levels that could not be played told on the error
+// output.
 int ChainedDifficulty(const fs::path& file, const PackageRecord& package,
                       const DifficultyOptions& options, std::ostream& out, std::ostream& err) {
-    std::vector<ChainedLevel> results;
+    ChainedReport report;
     try {
-        results = MeasureChained(package, options);
+        report = MeasureChained(package, options);
     } catch (const DifficultyError& e) {
         throw ToolError{file.string() + ": " + e.what()};
     }
     int status = 0;
-    for (const ChainedLevel& result : results) {
+    for (const ChainedLevel& result : report.levels) {
         if (result.problem.empty()) {
             out << ChainedLine(result) << "\n";
         } else {
@@ -715,6 +716,13 @@ int ChainedDifficulty(const fs::path& file, const PackageRecord& package,
             status = 1;
         }
     }
+    if (status != 0) return status;
+    for (const ChainedStretch& act : report.acts)
+        out << StretchLine(act) << "\n";
+    for (const ChainedStretch& ending : report.ending)
+        out << StretchLine(ending) << "\n";
+    for (const ChainedLevel& result : report.levels)
+        if (!LostLine(result).empty()) out << LostLine(result) << "\n";
     return status;
 }
 
@@ -733,6 +741,10 @@ int Difficulty(const std::vector<std::string>& args, std::ostream& out, std::ost
             const auto runs = NumberArgument(args[++i]);
             if (!runs || *runs < 1) throw ToolError{"--runs needs a number from 1"};
             options.runs = *runs;
+        } else if (args[i] == "--healed-before" && valued) {
+            const auto level = NumberArgument(args[++i]);
+            if (!level || *level < 0) throw ToolError{"--healed-before needs a level number"};
+            options.healedBefore = static_cast<int32_t>(*level);
         } else if (args[i] == "--seed" && valued) {
             const auto seed = NumberArgument(args[++i]);
             if (!seed || *seed < 0) throw ToolError{"--seed needs a number"};
