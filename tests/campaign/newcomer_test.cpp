@@ -240,10 +240,16 @@ TEST_F(Newcomer, InOneGoHeGoesOnFromHisQuickSaveUntilTheFifthDeathInALevel) {
                   report, errors),
               0)
         << errors.str();
-    EXPECT_EQ(
-        report.str(),
-        "level 0: reached 2/2, cleared 2/2, mean deaths 0.00, lives on arrival 10 (median)\n"
-        "level 1: reached 2/2, cleared 0/2, mean deaths 5.00, lives on arrival 10 (median)\n");
+    const std::string lines = report.str();
+    const std::string second = lines.substr(lines.find('\n') + 1);
+    EXPECT_EQ(lines.rfind("level 0: reached 2/2, cleared 2/2, mean deaths 0.00, lives on arrival "
+                          "10 (median), hero level 0, missile 1, median time ",
+                          0),
+              0u)
+        << lines;
+    EXPECT_EQ(second,
+              "level 1: reached 2/2, cleared 0/2, mean deaths 5.00, lives on arrival 10 (median), "
+              "hero level 0, missile 1, median time -\n");
 
     // A chain starts with a new game.
     std::ostringstream later, laterErrors;
@@ -251,6 +257,90 @@ TEST_F(Newcomer, InOneGoHeGoesOnFromHisQuickSaveUntilTheFifthDeathInALevel) {
                                         later, laterErrors),
               1);
     EXPECT_NE(laterErrors.str().find("from level 0"), std::string::npos) << laterErrors.str();
+}
+
+// In one go he finds the ways a cave hides from the plain way down, each in
+// a cave of its own:
+// - a return: the stairs down lead into a closed grotto of level 1, whose
+//   other stairs lead back up into the other half of level 0, where the
+//   stairs down to the rest of level 1 are;
+// - a lever: in level 0 it opens the door to the tunnel of a side branch,
+//   level 1, which leads back into level 0 behind that door; the stairs
+//   down lie on the first side of it, so only a door that stays open
+//   gets him on;
+// - stairs behind a wall that looks whole: he never finds them, and the
+//   report names the level.
+TEST_F(Newcomer, InOneGoHeFindsReturnsAndLeversAndTheReportNamesALevelWithoutAWayOn) {
+    // The return.  A new game starts in the east half.
+    std::string halves = CampaignSources::Room();
+    for (int row = 1; row <= 23; ++row)
+        Put(halves, 12, row, '~');
+    Put(halves, 20, 20, '>');  // into the grotto
+    Put(halves, 3, 20, '4');   // back from the grotto
+    Put(halves, 3, 3, 'v');    // down to the rest of level 1
+    std::string grotto = CampaignSources::Room();
+    WallRow(grotto, 12);
+    Put(grotto, 20, 20, '3');  // from level 0's east half
+    Put(grotto, 3, 20, 'U');
+    Put(grotto, 12, 3, '>');
+    Put(grotto, 12, 6, '1');  // from level 0's west half
+
+    // The lever and the side branch.
+    std::string doors = CampaignSources::Room();
+    for (int row = 1; row <= 23; ++row)
+        Put(doors, 12, row, '#');
+    Put(doors, 12, 12, 'D');
+    Put(doors, 20, 5, '/');
+    Put(doors, 20, 20, '>');
+    Put(doors, 4, 3, 'O');
+    Put(doors, 4, 6, '6');
+    std::string branch = CampaignSources::Room();
+    Put(branch, 12, 12, '0');
+    Put(branch, 12, 14, 'O');
+
+    // Stairs behind a wall that looks whole.
+    std::string hidden = CampaignSources::Room();
+    WallRow(hidden, 12);
+    Put(hidden, 12, 12, 'h');
+    Put(hidden, 12, 3, '>');
+
+    struct Case {
+        const char* name;
+        std::string level0, legend0, level1, legend1;
+        int32_t levels;
+        int cleared;
+        std::string lost;
+    };
+    const std::vector<Case> cases = {
+        {"return", halves, "tile > 38 exit 1 @3\ntile v 38 exit 1 @1\n", grotto,
+         "tile U 39 exit 0 @4\ntile > 38 exit 2 @0\n", 3, 2, ""},
+        {"lever", doors,
+         "tile / 41 mechanism @D 29 floor\ntile > 38 exit 2 @0\n"
+         "tile O 40 exit 1 @0\n",
+         branch, "tile O 40 exit 0 @6\n", 3, 2, ""},
+        {"hidden", hidden, "tile > 38 exit 1 @0\ntile h 11 breakable 3 25\n", "", "", 1, 0,
+         "level 0: the way on was not found in 2 of the 2 runs that reached it"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CampaignSources sources(dir / c.name);
+        sources.Level(0, c.level0, c.legend0);
+        std::string room = CampaignSources::Room();
+        Put(room, 12, 12, '0');
+        sources.Level(1, c.level1.empty() ? room : c.level1, c.legend1);
+        sources.Level(2, room);
+        DifficultyOptions options;
+        for (int32_t n = 0; n < c.levels; ++n)
+            options.levels.push_back(n);
+        options.runs = 2;
+        options.frameLimit = 12000;
+        const levels_tool::ChainedReport report =
+            levels_tool::MeasureChained(sources.Compile(3), options);
+        const levels_tool::ChainedLevel& last = report.levels.at(c.levels == 1 ? 0 : 1);
+        EXPECT_EQ(last.problem, "");
+        EXPECT_EQ(last.cleared, c.cleared) << levels_tool::ChainedLine(last);
+        EXPECT_EQ(levels_tool::LostLine(report.levels[0]), c.lost);
+    }
 }
 
 // The bot on a field set up by hand, every tile shown.
