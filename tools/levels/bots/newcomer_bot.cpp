@@ -31,6 +31,10 @@ constexpr float kFleeDistance = 100.0f;
 constexpr int kFleeFrames = 150;
 // A fight he does not win in fifteen seconds he leaves for ten.
 constexpr int kFightGiveUp = 900, kFightPause = 600;
+// Fighting on and off for half a minute without a kill (monsters that come
+// and go out of his line, or that he cannot tell apart): he leaves every
+// fight alone for ten seconds and goes his way.
+constexpr int kSkirmishGiveUp = 1800;
 // Missiles at a cracked wall: eight of them before he tries a bomb.
 constexpr int kShotsAtWall = 8;
 constexpr int kMissileEvery = 49;
@@ -185,6 +189,7 @@ const SeenMonster* NewcomerBot::Threat(const Glimpse& glimpse) const {
     for (const SeenMonster& m : glimpse.monsters) {
         auto ignored = ignoreUntil_.find(m.id);
         if (ignored != ignoreUntil_.end() && ignored->second > frame_) continue;
+        if (frame_ < skirmishPauseUntil_) continue;
         const float d = std::hypot(m.x + 7.5f - HeroCentreX(), m.y + 7.5f - HeroCentreY());
         if (d >= best) continue;
         if (!ClearLine(HeroCentreX(), HeroCentreY(), m.x + 7.5f, m.y + 7.5f)) continue;
@@ -263,9 +268,24 @@ void NewcomerBot::Think() {
 }
 
 void NewcomerBot::Fight(const SeenMonster& monster) {
+    // A fight broken off for a moment (the monster stepped out of his
+    // line, he turned to his way again) is the same fight when it comes
+    // back soon: he gives it up all the same after its time.
     if (monster.id != foe_) {
+        if (monster.id != lastFoe_ || frame_ - lastFoeFrame_ > kFightPause) foeSince_ = frame_;
         foe_ = monster.id;
-        foeSince_ = frame_;
+    }
+    lastFoe_ = monster.id;
+    if (frame_ - lastFoeFrame_ > kFightPause || game::MonsterCount < monstersLeft_)
+        skirmishSince_ = frame_;
+    lastFoeFrame_ = frame_;
+    monstersLeft_ = game::MonsterCount;
+    if (frame_ - skirmishSince_ > kSkirmishGiveUp) {
+        skirmishPauseUntil_ = frame_ + kFightPause;
+        skirmishSince_ = skirmishPauseUntil_;
+        foe_ = -1;
+        Hold(Heading::Stand, false, 1);
+        return;
     }
     if (frame_ - foeSince_ > kFightGiveUp) {
         ignoreUntil_[foe_] = frame_ + kFightPause;

@@ -129,6 +129,9 @@ class NewcomerBot {
     // The monster he fights, and the ones he has given up on for a while.
     int foe_ = -1;
     int foeSince_ = 0;
+    int lastFoe_ = -1, lastFoeFrame_ = 0;
+    int skirmishSince_ = 0, skirmishPauseUntil_ = 0;
+    int16_t monstersLeft_ = 0;
     std::map<int, int> ignoreUntil_;
     int fleeUntil_ = 0;
 
