@@ -63,7 +63,9 @@ void ThrowIfStopped(HeadlessGame& game) {
 class DifficultyRuns {
   public:
     DifficultyRuns(const game::PackageRecord& package, const DifficultyOptions& options)
-        : package_(package), options_(options), routes_(package, {}) {}
+        : package_(package), options_(options), routes_(package, {}) {
+        game_.SetDifficulty(options.difficulty);
+    }
 
     std::vector<LevelDifficulty> Run() {
         if (!game_.InstallCampaign(package_))
@@ -223,7 +225,9 @@ constexpr int16_t kWayDownPicture = 38;
 class ChainedRuns {
   public:
     ChainedRuns(const game::PackageRecord& package, const DifficultyOptions& options)
-        : package_(package), options_(options), routes_(package, {}) {}
+        : package_(package), options_(options), routes_(package, {}) {
+        game_.SetDifficulty(options.difficulty);
+    }
 
     std::vector<ChainedLevel> Run() {
         for (size_t i = 0; i < options_.levels.size(); ++i)

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "game/levels/package_record.h"
+#include "game/settings/difficulty.h"
 
 namespace levels_tool {
 
@@ -27,6 +28,8 @@ struct DifficultyOptions {
     int frameLimit = 36000;
     // Chained runs (MeasureChained): deaths in one level that end the run.
     int deathLimit = 5;
+    // Every run's game is a new game of this difficulty.
+    settings::Difficulty difficulty = settings::Difficulty::kNormal;
 };
 
 struct LevelDifficulty {
