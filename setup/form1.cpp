@@ -34,7 +34,7 @@ constexpr int kTwipsPerPixel = 15;
 
 // The window's client area in twips.
 constexpr int kClientTwipsWidth = 3135;
-constexpr int kClientTwipsHeight = 8490;
+constexpr int kClientTwipsHeight = 8850;
 
 // 8.25 points on the 96-dots-per-inch screen the layout was made for, fixed
 // in pixels so the controls keep their sizes whatever the desktop's DPI.
@@ -121,7 +121,8 @@ void Form1::CreateControls() {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // The first frame keeps the tool's old layout; the second, for the
     // game's windows and keys, was added below it and the window grew
-    // downward, and again by a row for the music's volume.  At 1x that
+    // downward, and again by a row for the music's volume and one for the
+    // difficulty.  At 1x that
     // is narrower than a title bar needs for the title and its buttons, so
     // the window is widened on its right, the layout staying where it is.
     const QRect client = Twips(0, 0, kClientTwipsWidth, kClientTwipsHeight);
@@ -172,7 +173,7 @@ void Form1::CreateControls() {
 
     Frame2 = new QFrame(this);
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame2->setGeometry(Twips(0, 1830, 3135, 6645));
+    Frame2->setGeometry(Twips(0, 1830, 3135, 7005));
 
     Label5 = new QLabel(Text(QT_TRANSLATE_NOOP("Setup", "Zvětšení")), Frame2);
     Label5->setGeometry(Twips(120, 240, 900, 255));
@@ -238,6 +239,15 @@ void Form1::CreateControls() {
     Combo2 = new QComboBox(Frame2);
     Combo2->setGeometry(Twips(1080, 6240, 1935, 315));
     Combo2->addItems({QStringLiteral("Čeština"), QStringLiteral("English")});
+
+    // The difficulty below the language, the window grown by its row: what
+    // the next new game is.
+    Label11 = new QLabel(Text(QT_TRANSLATE_NOOP("Setup", "Obtížnost")), Frame2);
+    Label11->setGeometry(Twips(120, 6630, 900, 255));
+    Combo3 = new QComboBox(Frame2);
+    Combo3->setGeometry(Twips(1080, 6600, 1935, 315));
+    Combo3->addItems(
+        {Text(QT_TRANSLATE_NOOP("Setup", "normální")), Text(QT_TRANSLATE_NOOP("Setup", "lehká"))});
 }
 
 void Form1::ConnectHandlers() {
@@ -280,6 +290,7 @@ void Form1::Form_Load() {
     Check3->setChecked(values->pauseOnFocusLoss);
     Check4->setChecked(values->cornerHelp);
     Combo2->setCurrentIndex(values->language == settings::Language::kEnglish ? 1 : 0);
+    Combo3->setCurrentIndex(values->difficulty == settings::Difficulty::kEasy ? 1 : 0);
     const KeyChoice keys = QtKeysOf(values->keys);
     for (std::size_t i = 0; i < kCommandCount; ++i)
         KeyButtons[i]->SetKey(keys[i]);
@@ -323,6 +334,8 @@ SetupValues Form1::CurrentValues() const {
     values.music = HScroll3->value();
     values.language =
         Combo2->currentIndex() == 1 ? settings::Language::kEnglish : settings::Language::kCzech;
+    values.difficulty =
+        Combo3->currentIndex() == 1 ? settings::Difficulty::kEasy : settings::Difficulty::kNormal;
     values.keys = GameKeysOf(ChosenKeys());
     values.otherLines = otherLines_;
     return values;

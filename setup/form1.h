@@ -92,6 +92,8 @@ class Form1 : public QWidget {
     QLabel* Label7 = nullptr;
     QLabel* Label10 = nullptr;    // "Jazyk"
     QComboBox* Combo2 = nullptr;  // Čeština, English
+    QLabel* Label11 = nullptr;    // "Obtížnost"
+    QComboBox* Combo3 = nullptr;  // normální, lehká
 
     void Form_Load();
     void Check1_Click();

@@ -1054,5 +1054,17 @@ Hopefully just bats.</translation>
         <source>Nastavení</source>
         <translation>Settings</translation>
     </message>
+    <message>
+        <source>Obtížnost</source>
+        <translation>Difficulty</translation>
+    </message>
+    <message>
+        <source>lehká</source>
+        <translation>easy</translation>
+    </message>
+    <message>
+        <source>normální</source>
+        <translation>normal</translation>
+    </message>
 </context>
 </TS>

@@ -152,5 +152,17 @@ and that the disk has free space, then try again.</translation>
         <source>Jazyk</source>
         <translation>Language</translation>
     </message>
+    <message>
+        <source>Obtížnost</source>
+        <translation>Difficulty</translation>
+    </message>
+    <message>
+        <source>normální</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>lehká</source>
+        <translation>easy</translation>
+    </message>
 </context>
 </TS>

@@ -158,6 +158,7 @@ void ResetGameState() {
     BombX = BombY = BombStage = BombStrength = BombRange = 0;
     HeroBlastHit = HeroDead = false;
     CornerSlideOn = true;
+    GameDifficulty = ChosenDifficulty = Difficulty::kNormal;
     ClearList(Missiles, MissileCount);
     ClearList(Fragments, FragmentCount);
     ClearList(Explosions, ExplosionCount);

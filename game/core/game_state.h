@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/core/campaign_places.h"
+#include "game/core/difficulty.h"
 #include "game/core/tile_kinds.h"
 #include "game/platform/file_places.h"
 #include "tembra/soundsys.h"
@@ -148,6 +149,11 @@ inline bool HeroDead = false;
 // Help round corners (the PomocNaRozich setting): a hero held up by a wall's
 // corner slides toward the opening beside it.  Off, he moves as he always did.
 inline bool CornerSlideOn = true;
+// The game under way, easy or normal as it was begun: a save and a
+// recording keep it, and a loaded or replayed game plays as it was.
+inline Difficulty GameDifficulty = Difficulty::kNormal;
+// The Obtiznost setting as the player chose it: what the next new game is.
+inline Difficulty ChosenDifficulty = Difficulty::kNormal;
 
 inline std::vector<Projectile> Missiles(1);
 inline int16_t MissileCount = 0;

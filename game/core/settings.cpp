@@ -22,6 +22,7 @@ Settings SettingsOfLines(const settings::SetupLines& lines) {
     s.view.fullScreen = values.fullScreen;
     s.view.pauseOnFocusLoss = values.pauseOnFocusLoss;
     s.cornerHelp = values.cornerHelp;
+    s.difficulty = values.difficulty;
     s.music = values.music;
     s.language = values.language;
     s.keys = KeyBindings(values.keys);

@@ -29,6 +29,8 @@ struct Settings {
     // PomocNaRozich: the hero slides round corners into openings.  A rule,
     // unlike the view: a recording keeps what it was played with.
     bool cornerHelp = true;
+    // Obtiznost: what a new game is; a game under way keeps its own.
+    settings::Difficulty difficulty = settings::Difficulty::kNormal;
     // Hudba: the music's volume, 0 (none) to 100.
     int music = settings::kMusicVolumeDefault;
     // Jazyk: the language the windows speak.  The rules never look at it.

@@ -106,6 +106,7 @@ std::vector<uint8_t> FormatSaveDescription(const SaveDescription& d) {
     if (!d.campaign.empty()) text += "campaign=" + OneLine(d.campaign) + "\n";
     if (!d.campaignName.empty()) text += "campaignname=" + OneLine(d.campaignName) + "\n";
     if (!d.campaignHash.empty()) text += "campaignhash=" + OneLine(d.campaignHash) + "\n";
+    if (d.difficulty == Difficulty::kEasy) text += "difficulty=easy\n";
     text += "\n";
     const SaveThumbnail& t = d.thumbnail;
     text += "P6 " + std::to_string(t.width) + " " + std::to_string(t.height) + " 255\n";
@@ -159,6 +160,9 @@ std::optional<SaveDescription> ParseSaveDescription(const std::vector<uint8_t>& 
             d.campaignName = std::string(value);
         } else if (key == "campaignhash") {
             d.campaignHash = std::string(value);
+        } else if (key == "difficulty") {
+            // A difficulty of a later version is none of these: normal.
+            d.difficulty = value == "easy" ? Difficulty::kEasy : Difficulty::kNormal;
         }
         // Other keys belong to later versions of the game.
     }
@@ -236,6 +240,7 @@ SaveDescription DescribeCurrentGame() {
     d.campaign = campaign.folderName;
     d.campaignName = campaign.name;
     d.campaignHash = campaign.hash;
+    d.difficulty = GameDifficulty;
     // Drawn afresh: the field the player last saw may be of the level he
     // has just left.
     platform::PixelSurface field(kThumbnailSize * kThumbnailDivisor,

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "game/core/difficulty.h"
 #include "game/platform/surface.h"
 
 namespace game {
@@ -48,6 +49,9 @@ struct SaveDescription {
     std::string campaign;
     std::string campaignName;
     std::string campaignHash;
+    // The game's difficulty: "difficulty=easy" for an easy game, no line
+    // for a normal one (every save written before the easy game was).
+    Difficulty difficulty = Difficulty::kNormal;
     SaveThumbnail thumbnail;
 
     bool operator==(const SaveDescription&) const = default;
@@ -76,7 +80,8 @@ std::optional<SaveDescription> ReadSaveDescription(const std::string& saveName);
 SaveThumbnail QuarterThumbnail(const platform::PixelSurface& field);
 
 // The description of the game under way: the level and its name, the
-// current time, the play time and a thumbnail of the field as it stands.
+// current time, the play time, the campaign, the difficulty and a thumbnail
+// of the field as it stands.
 SaveDescription DescribeCurrentGame();
 
 }  // namespace game

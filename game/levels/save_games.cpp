@@ -42,6 +42,9 @@ bool LoadGame(const std::string& name) {
     const std::optional<SaveDescription> description = ReadSaveDescription(name);
     if (!UnpackLevels(name + ".lev")) return false;
     if (!LoadPosition(name + ".pos")) return false;
+    // The game plays as easy or normal as it was saved, whatever the
+    // settings say now; a save without a word of it is a normal game.
+    GameDifficulty = description ? description->difficulty : Difficulty::kNormal;
     StartPlayTime(description ? description->playFrames : std::nullopt);
     NoteHeroArrived();
     AddLogLine(kGameLoadedLine);

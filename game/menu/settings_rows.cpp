@@ -21,6 +21,7 @@ constexpr std::array<const char*, kSettingsRowCount> kRowNames = {
     SHOWN_TEXT("Settings", "Pauza při přepnutí okna"),
     SHOWN_TEXT("Settings", "Pomoc na rozích"),
     SHOWN_TEXT("Settings", "Jazyk"),
+    SHOWN_TEXT("Settings", "Obtížnost"),
     SHOWN_TEXT("Settings", "Klávesy…"),
     SHOWN_TEXT("Settings", "Výchozí"),
     SHOWN_TEXT("Settings", "Zpět"),
@@ -86,13 +87,17 @@ std::string SettingsRowValue(const settings::SetupValues& values, int16_t row) {
         case kRowLanguage:
             // Each language by its own name, whatever the windows speak.
             return values.language == settings::Language::kEnglish ? "English" : "Čeština";
+        case kRowDifficulty:
+            return values.difficulty == settings::Difficulty::kEasy
+                       ? SHOWN_TEXT("Settings", "lehká")
+                       : SHOWN_TEXT("Settings", "normální");
         default:
             return {};
     }
 }
 
 bool RowHasValue(int16_t row) {
-    return row >= kRowSound && row <= kRowLanguage;
+    return row >= kRowSound && row <= kRowDifficulty;
 }
 
 bool StepSetting(settings::SetupValues& values, int16_t row, int direction) {
@@ -105,6 +110,12 @@ bool StepSetting(settings::SetupValues& values, int16_t row, int direction) {
         values.language = values.language == settings::Language::kCzech
                               ? settings::Language::kEnglish
                               : settings::Language::kCzech;
+        return true;
+    }
+    if (row == kRowDifficulty) {
+        values.difficulty = values.difficulty == settings::Difficulty::kNormal
+                                ? settings::Difficulty::kEasy
+                                : settings::Difficulty::kNormal;
         return true;
     }
     int* value = nullptr;
@@ -154,7 +165,8 @@ SettingsAction SettingsKeyDown(SettingsPage& page, int16_t keyCode) {
                        ? SettingsAction::kChanged
                        : SettingsAction::kNothing;
         case vk::Return:
-            if (Switch(page.values, page.row) || page.row == kRowLanguage) {
+            if (Switch(page.values, page.row) || page.row == kRowLanguage ||
+                page.row == kRowDifficulty) {
                 StepSetting(page.values, page.row, 1);
                 return SettingsAction::kChanged;
             }

@@ -22,6 +22,7 @@ enum SettingsRow : int16_t {
     kRowPauseOnFocusLoss,
     kRowCornerHelp,
     kRowLanguage,
+    kRowDifficulty,
     kRowKeys,
     kRowDefaults,
     kRowBack,
@@ -40,8 +41,8 @@ std::string SettingsRowValue(const settings::SetupValues& values, int16_t row);
 // Whether Left and Right change the row's value.
 bool RowHasValue(int16_t row);
 
-// Left (direction -1) or Right (+1) on a row: an Ano/Ne row and the
-// language turn over,
+// Left (direction -1) or Right (+1) on a row: an Ano/Ne row, the
+// language and the difficulty turn over,
 // the others go one step along and stop at their ends.  False when nothing
 // changed.
 bool StepSetting(settings::SetupValues& values, int16_t row, int direction);
@@ -65,7 +66,8 @@ struct SettingsPage {
 };
 
 // Up and Down move between the rows, round at the ends; Left and Right
-// change the chosen value; Enter turns an Ano/Ne row or the language over and presses
+// change the chosen value; Enter turns an Ano/Ne row, the language or the
+// difficulty over and presses
 // "Klávesy…", "Výchozí" and "Zpět"; Esc closes.
 SettingsAction SettingsKeyDown(SettingsPage& page, int16_t keyCode);
 

@@ -67,6 +67,8 @@ bool NewGameFromMenu(const CampaignPack* pack) {
     TellGameEnds(GameEnd::Left);
     Windows().ClearLog();
     TakeChosenCornerHelp();
+    // The difficulty chosen in the settings now; the game keeps it.
+    GameDifficulty = ChosenDifficulty;
     const bool ready = StartNewGame(NewGameLevel, NewGameTile);
     if (ShutdownRequested || !ready) return false;
     if (PlayObserver* observer = CurrentPlayObserver()) observer->NewGameStarted();

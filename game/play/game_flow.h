@@ -21,7 +21,8 @@ bool StartNewGame(int32_t level, int16_t tile);
 // The menu's "Nová hra" once the player has agreed to lose the game under
 // way and chosen the campaign (the built-in one without a pack): that game
 // ends for the recording, the log is emptied, and a new game of the
-// campaign starts where new games start (NewGameLevel, NewGameTile).  True
+// campaign starts where new games start (NewGameLevel, NewGameTile), as
+// easy or normal as the settings say now (ChosenDifficulty).  True
 // when it is ready to be shown; false when the campaign could not be read
 // (the menu stays) or the program is shutting down.
 bool NewGameFromMenu(const CampaignPack* pack = nullptr);

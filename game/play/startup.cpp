@@ -158,6 +158,7 @@ bool Main(const FilePlaces& places, const Settings& settings,
     Volume = settings.volume;
     TickDelay = settings.tickDelay;
     CornerSlideOn = settings.cornerHelp;
+    ChosenDifficulty = settings.difficulty;
     SetActiveKeyBindings(settings.keys);
     windows.AdvanceProgress(4);
 

@@ -35,12 +35,14 @@ const char* StatusName(Recording::Status status) {
 Player::Player(Recording recording)
     : recording_(std::move(recording)),
       events_(recording_.events.data(), recording_.events.size()),
-      cornerHelpBefore_(game::CornerSlideOn) {}
+      cornerHelpBefore_(game::CornerSlideOn),
+      difficultyBefore_(game::GameDifficulty) {}
 
 Player::~Player() {
     if (state_ != State::Ready) platform::SetTimeOfDaySource(nullptr);
     // The game played on afterwards moves as its own settings say.
     game::CornerSlideOn = cornerHelpBefore_;
+    game::GameDifficulty = difficultyBefore_;
     if (game::CurrentPlayObserver() == this) game::SetPlayObserver(nullptr);
 }
 
@@ -103,6 +105,9 @@ bool Player::SetUpStart() {
                 WriteWholeFile(SavePath(name + ".pos"), start.position, false) && LoadGame(name);
     }
     if (!ready) return Stop(State::Refused, "the recorded start could not be set up");
+    // As easy or normal as the recorded game was (a load would take the
+    // pair's description, which the start does not hold).
+    GameDifficulty = start.difficulty;
     if (!RestoreSnapshot(start.snapshot))
         return Stop(State::Refused, "the recorded start state is damaged");
     platform::Randomize(start.seed);

@@ -85,6 +85,7 @@ class Player final : public game::PlayObserver {
     PayloadReader events_;
     // The game's own help round corners, given back when the player goes.
     bool cornerHelpBefore_;
+    game::Difficulty difficultyBefore_;
     game::FrameLoop loop_;
     StateChecksum checksum_;
     State state_ = State::Ready;

@@ -41,6 +41,7 @@ Recorder::Recorder(std::unique_ptr<RecordingSink> sink, StartState start, uint64
     start.rulesVersion = kRulesVersion;
     start.seed = seed;
     start.cornerHelp = game::CornerSlideOn;
+    start.difficulty = game::GameDifficulty;
     platform::Randomize(seed);
     start.snapshot = TakeSnapshot(true);
     start.checksum = checksum_.Compute();

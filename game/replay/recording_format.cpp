@@ -31,7 +31,13 @@ bool DecodeStart(const std::vector<uint8_t>& payload, StartState& start) {
         return false;
     if (!in.Bytes(start.snapshot) || !in.U32(start.checksum)) return false;
     if (in.AtEnd()) return true;
-    return in.Text(start.campaign) && !start.campaign.empty() && in.AtEnd();
+    if (!in.Text(start.campaign)) return false;
+    // The built-in campaign's empty name comes only before the difficulty.
+    if (in.AtEnd()) return !start.campaign.empty();
+    uint8_t easy = 0;
+    if (!in.U8(easy) || easy != 1) return false;
+    start.difficulty = game::Difficulty::kEasy;
+    return in.AtEnd();
 }
 
 bool DecodeEnd(const std::vector<uint8_t>& payload, EndState& end) {
@@ -172,7 +178,9 @@ std::vector<uint8_t> EncodeStart(const StartState& start) {
     }
     w.Bytes(start.snapshot);
     w.U32(start.checksum);
-    if (!start.campaign.empty()) w.Text(start.campaign);
+    const bool easy = start.difficulty == game::Difficulty::kEasy;
+    if (!start.campaign.empty() || easy) w.Text(start.campaign);
+    if (easy) w.U8(1);
     return out;
 }
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "game/core/difficulty.h"
 #include "game/core/play_observer.h"
 
 namespace replay {
@@ -53,6 +54,11 @@ struct StartState {
     // campaign.  Written after the checksum and only for a pack, so that
     // recordings of the built-in campaign stay as they always were.
     std::string campaign;
+    // The game's difficulty.  An easy game writes it after the campaign's
+    // name (an empty name for the built-in campaign) as one byte, 1; a
+    // normal game writes nothing, as every recording did before, and a game
+    // that knows no easy game refuses the recording of one.
+    game::Difficulty difficulty = game::Difficulty::kNormal;
 };
 
 struct EndState {

@@ -69,6 +69,7 @@ constexpr std::string_view kScaleName = "Zvetseni";
 constexpr std::string_view kFullScreenName = "CelaObrazovka";
 constexpr std::string_view kPauseName = "PauzaPriPrepnuti";
 constexpr std::string_view kCornerName = "PomocNaRozich";
+constexpr std::string_view kDifficultyName = "Obtiznost";
 constexpr std::string_view kMusicName = "Hudba";
 constexpr std::string_view kLanguageName = "Jazyk";
 
@@ -98,8 +99,8 @@ std::optional<std::size_t> KeyCommandOfName(std::string_view name) {
 bool IsKnownName(std::string_view name) {
     return SameWord(name, kScaleName) || SameWord(name, kFullScreenName) ||
            SameWord(name, kPauseName) || SameWord(name, kCornerName) ||
-           SameWord(name, kMusicName) || SameWord(name, kLanguageName) ||
-           KeyCommandOfName(name).has_value();
+           SameWord(name, kDifficultyName) || SameWord(name, kMusicName) ||
+           SameWord(name, kLanguageName) || KeyCommandOfName(name).has_value();
 }
 
 // "auto" gives 0, "1" to "4" the scale itself, "vypln" kScaleFill.
@@ -122,6 +123,12 @@ std::optional<int> MusicVolumeFromValue(std::string_view value) {
 std::optional<Language> LanguageFromValue(std::string_view value) {
     if (SameWord(value, LanguageCode(Language::kCzech))) return Language::kCzech;
     if (SameWord(value, LanguageCode(Language::kEnglish))) return Language::kEnglish;
+    return std::nullopt;
+}
+
+std::optional<Difficulty> DifficultyFromValue(std::string_view value) {
+    if (SameWord(value, "normalni")) return Difficulty::kNormal;
+    if (SameWord(value, "lehka")) return Difficulty::kEasy;
     return std::nullopt;
 }
 
@@ -217,6 +224,8 @@ SetupValues ValuesOfLines(const SetupLines& lines) {
             values.pauseOnFocusLoss = YesNoFromValue(line->value).value_or(true);
         } else if (SameWord(line->name, kCornerName)) {
             values.cornerHelp = YesNoFromValue(line->value).value_or(true);
+        } else if (SameWord(line->name, kDifficultyName)) {
+            values.difficulty = DifficultyFromValue(line->value).value_or(Difficulty::kNormal);
         } else if (SameWord(line->name, kMusicName)) {
             values.music = MusicVolumeFromValue(line->value).value_or(kMusicVolumeDefault);
         } else if (SameWord(line->name, kLanguageName)) {
@@ -266,6 +275,7 @@ std::string FormatSetupIni(const SetupValues& values) {
     text += "\r\nPomocNaRozich=";
     text += values.cornerHelp ? "Ano" : "Ne";
     text += "\r\n";
+    if (values.difficulty == Difficulty::kEasy) text += "Obtiznost=lehka\r\n";
     for (std::size_t i = 0; i < kCommandCount; ++i) {
         text += kKeyLinePrefix;
         text += KeyCommands()[i].settingName;

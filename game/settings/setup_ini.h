@@ -12,6 +12,7 @@
 //   CelaObrazovka=Ano|Ne
 //   PauzaPriPrepnuti=Ano|Ne
 //   PomocNaRozich=Ano|Ne
+//   Obtiznost=normalni|lehka   (written only for the easy game)
 //   Klavesa.Nahoru=<key> ... Klavesa.Nahrat=<key>   (setup_keys.h)
 //   Hudba=<0..100>   the music's volume (Hlasitost is the effects')
 //   Jazyk=cs|en      the language of the game's and the tool's texts
@@ -33,6 +34,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/settings/difficulty.h"
 #include "game/settings/setup_keys.h"
 
 namespace settings {
@@ -60,6 +62,9 @@ struct SetupValues {
     bool fullScreen = false;  // the game starts covering the screen
     bool pauseOnFocusLoss = true;  // time stops when the game loses the keyboard
     bool cornerHelp = true;        // the hero slides round corners into openings
+    // Obtiznost: "normalni" or "lehka" without regard to case; a value that
+    // does not read gives the normal game.  New games take it.
+    Difficulty difficulty = Difficulty::kNormal;
     // The commands' keys; a key line that does not read, a reserved key or
     // a key two commands share gives the standard key.
     KeyCodes keys = DefaultKeys();
@@ -118,8 +123,10 @@ std::optional<SetupLines> ReadSetupLines(const std::string& path);
 // The same, read into values.
 std::optional<SetupValues> ReadSetupIni(const std::string& path);
 
-// The exact bytes the tool writes: the three old lines, the view's lines,
-// every command's key line, the music's and the language's lines, then the other lines, each ended
+// The exact bytes the tool writes: the three old lines, the view's lines
+// (with "Obtiznost=lehka" after the corner help's line for the easy game
+// only, so the file of a normal game stays as it always was), every
+// command's key line, the music's and the language's lines, then the other lines, each ended
 // by CR LF.
 std::string FormatSetupIni(const SetupValues& values);
 

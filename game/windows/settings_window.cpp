@@ -21,7 +21,7 @@ namespace {
 namespace vk = platform::vk;
 
 constexpr int kPageWidth = 500;
-constexpr int kPageHeight = 372;
+constexpr int kPageHeight = 392;
 
 // The rows, in the window's pixels: the name on the left, the value on the
 // right; the chosen row's value between arrows.
@@ -162,6 +162,10 @@ void SettingsWindow::Apply(int16_t row) {
             break;
         case kRowLanguage:
             // Taken when the window closes: the page keeps its words meanwhile.
+            break;
+        case kRowDifficulty:
+            // For the next new game; the game under way keeps its own.
+            ChosenDifficulty = values.difficulty;
             break;
         default:
             break;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "game/core/difficulty.h"
+#include "game/core/game_state.h"
 #include "game/core/messages.h"
 #include "game/core/progression.h"
 #include "game/core/sound_cues.h"
@@ -339,7 +341,7 @@ void TouchHero(int16_t& i) {
 }
 
 void HitHero(int16_t& i) {
-    const int16_t damage = Monsters[i].Damage;
+    const int32_t damage = LivesTaken(GameDifficulty, Monsters[i].Damage);
     Lives = Clamp16(static_cast<int32_t>(Lives) - damage);
     UpdateStatus();
     PlayHurtCue();
@@ -411,12 +413,13 @@ bool FragmentHitsHero(int16_t& i) {
     HeroBlastHit = true;
     RemoveFragment(i);
     PlayHurtCue();
-    Lives = Clamp16(static_cast<int32_t>(Lives) - BombStrength);
+    const int32_t damage = LivesTaken(GameDifficulty, BombStrength);
+    Lives = Clamp16(static_cast<int32_t>(Lives) - damage);
     Windows().SetLivesCaption(platform::ToText(Lives));
     if (Lives > 0) {
-        AddFloatText(HeroX + 7.0f, HeroY + 7.0f, CountedText(kLossPattern, BombStrength), kRed);
-        AddLogLine(CountedText(SHOWN_COUNTED_TEXT("Rules", "Byl jsi zraněn za %n životů..."),
-                               BombStrength));
+        AddFloatText(HeroX + 7.0f, HeroY + 7.0f, CountedText(kLossPattern, damage), kRed);
+        AddLogLine(
+            CountedText(SHOWN_COUNTED_TEXT("Rules", "Byl jsi zraněn za %n životů..."), damage));
     } else if (!HeroDead) {
         KillHero();
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "game/core/arrivals.h"
+#include "game/core/difficulty.h"
 #include "game/core/game_state.h"
 #include "game/core/key_text.h"
 #include "game/core/messages.h"
@@ -211,8 +212,9 @@ void PickUpItem(int16_t& i) {
             break;
         }
         case 2: {  // healing, never above the maximum
-            int32_t h =
-                platform::CInt(platform::Rnd() * static_cast<float>(5 * HeroLevel + 4) + 1.0f);
+            int32_t h = LivesHealed(
+                GameDifficulty,
+                platform::CInt(platform::Rnd() * static_cast<float>(5 * HeroLevel + 4) + 1.0f));
             if (h > MaxLives - Lives) h = MaxLives - Lives;
             Lives = Add16(Lives, h);
             if (Lives > MaxLives) Lives = MaxLives;
@@ -334,6 +336,7 @@ void HeroTileEvents() {
 
 void TrapStep() {
     if (platform::SecondsSince(TrapTime, platform::TimeOfDay()) < 1.0f) return;
+    // One life, in the easy game too (half of one, rounded up).
     if (Lives > 0) Lives = static_cast<int16_t>(Lives - 1);
     Windows().SetLivesCaption(platform::ToText(Lives));
     if (!HeroDead) PlayCue(kCueHurt, 0.8f + 0.4f * platform::Rnd());

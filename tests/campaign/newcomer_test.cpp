@@ -56,8 +56,10 @@ class Newcomer : public ::testing::Test {
     }
 
     static LevelDifficulty Measure(const game::PackageRecord& package, int runs,
-                                   int frameLimit = 36000, uint64_t seed = 1) {
+                                   int frameLimit = 36000, uint64_t seed = 1,
+                                   settings::Difficulty difficulty = {}) {
         DifficultyOptions options;
+        options.difficulty = difficulty;
         options.levels = {0};
         options.runs = runs;
         options.seed = seed;
@@ -156,6 +158,13 @@ TEST_F(Newcomer, MonstersOnTheWayCostLivesAndAStrongOneKillsHim) {
     EXPECT_EQ(killed.cleared, 0);
     EXPECT_EQ(killed.deaths, 3);
     EXPECT_GE(killed.livesLost, 30);
+    // A weaker troll, of blow 4, still kills him; in the easy game its
+    // blows take 2 and he shoots his way past it every time.
+    const game::PackageRecord weaker = Cave(map, "monster T 10 1 4 5\n", troll);
+    EXPECT_EQ(Measure(weaker, 3).deaths, 3);
+    const LevelDifficulty easy = Measure(weaker, 3, 36000, 1, settings::Difficulty::kEasy);
+    EXPECT_EQ(easy.cleared, 3);
+    EXPECT_EQ(easy.deaths, 0);
 }
 
 // Boulders across the way: he bombs them and runs from his bomb, but not

@@ -20,7 +20,7 @@ bool SameStart(const replay::StartState& a, const replay::StartState& b) {
     return a.rulesVersion == b.rulesVersion && a.campaignCrc == b.campaignCrc && a.kind == b.kind &&
            a.seed == b.seed && a.cornerHelp == b.cornerHelp && a.saveName == b.saveName &&
            a.package == b.package && a.position == b.position && a.snapshot == b.snapshot &&
-           a.checksum == b.checksum;
+           a.checksum == b.checksum && a.campaign == b.campaign && a.difficulty == b.difficulty;
 }
 
 // The recording as the recorder would write what was read: one block of

@@ -23,6 +23,7 @@ void ExpectGameAgrees(const settings::SetupValues& v, const game::Settings& g) {
                      g.view.pauseOnFocusLoss == v.pauseOnFocusLoss,
                  "the game reads another view");
     fuzz::Expect(g.cornerHelp == v.cornerHelp, "the game reads another help round corners");
+    fuzz::Expect(g.difficulty == v.difficulty, "the game reads another difficulty");
     fuzz::Expect(g.keys == game::KeyBindings(v.keys), "the game reads other keys");
 }
 

@@ -29,11 +29,24 @@ TEST(SaveDescription, WhatIsWrittenReadsBackAndDamageIsRefused) {
     written.playFrames.reset();
     written.autosaveNumber = 0;
     EXPECT_EQ(ParseSaveDescription(FormatSaveDescription(written)), written);
+    // The easy game says so in a line of its own; a normal one writes none.
+    const std::vector<uint8_t> normalBytes = FormatSaveDescription(written);
+    const std::string normal(normalBytes.begin(), normalBytes.end());
+    written.difficulty = Difficulty::kEasy;
+    const std::vector<uint8_t> easy = FormatSaveDescription(written);
+    EXPECT_EQ(ParseSaveDescription(easy), written);
+    EXPECT_EQ(std::string(easy.begin(), easy.end()), normal.substr(0, normal.find("\n\n")) +
+                                                         "\ndifficulty=easy" +
+                                                         normal.substr(normal.find("\n\n")));
 
     const std::string head = "karvelun save description 1\nlevel=3\nwritten=5\n";
     const std::string picture = "P6 1 1 255\n\x01\x02\x03";
-    // Later versions may add keys; this one skips them.
+    // Later versions may add keys; this one skips them, and a difficulty it
+    // does not know is the normal game.
     EXPECT_TRUE(ParseSaveDescription(Bytes(head + "weather=x\n\n" + picture)));
+    const auto harder = ParseSaveDescription(Bytes(head + "difficulty=hard\n\n" + picture));
+    ASSERT_TRUE(harder);
+    EXPECT_EQ(harder->difficulty, Difficulty::kNormal);
     // Any of the campaign's lines alone writes back as it was read.
     const auto alone = ParseSaveDescription(Bytes(head + "campaignname=Vodopád\n\n" + picture));
     ASSERT_TRUE(alone);

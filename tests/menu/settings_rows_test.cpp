@@ -27,11 +27,12 @@ std::vector<std::string> Shown(const SetupValues& values) {
 TEST(SettingsRows, OrderValuesAndWhatEachKeyDoes) {
     SetupValues values;
     values.otherLines = {"Novinka=1"};
-    EXPECT_EQ(Shown(values),
-              (std::vector<std::string>{
-                  "Zvuky=Ano", "Hlasitost=100", "Hudba=70", "Zpomalení hry=žádné",
-                  "Zvětšení=automaticky", "Celá obrazovka=Ne", "Pauza při přepnutí okna=Ano",
-                  "Pomoc na rozích=Ano", "Jazyk=Čeština", "Klávesy…", "Výchozí", "Zpět"}));
+    EXPECT_EQ(
+        Shown(values),
+        (std::vector<std::string>{
+            "Zvuky=Ano", "Hlasitost=100", "Hudba=70", "Zpomalení hry=žádné", "Zvětšení=automaticky",
+            "Celá obrazovka=Ne", "Pauza při přepnutí okna=Ano", "Pomoc na rozích=Ano",
+            "Jazyk=Čeština", "Obtížnost=normální", "Klávesy…", "Výchozí", "Zpět"}));
 
     // Each step: the row chosen before, the key, what it asked, and the row
     // shown afterwards.  The steps run on one page, one after another.
@@ -60,6 +61,9 @@ TEST(SettingsRows, OrderValuesAndWhatEachKeyDoes) {
         {kRowLanguage, vk::Right, SettingsAction::kChanged, "Jazyk=English"},
         {kRowLanguage, vk::Right, SettingsAction::kChanged, "Jazyk=Čeština"},  // round
         {kRowLanguage, vk::Return, SettingsAction::kChanged, "Jazyk=English"},
+        {kRowDifficulty, vk::Left, SettingsAction::kChanged, "Obtížnost=lehká"},
+        {kRowDifficulty, vk::Left, SettingsAction::kChanged, "Obtížnost=normální"},  // round
+        {kRowDifficulty, vk::Return, SettingsAction::kChanged, "Obtížnost=lehká"},
         {kRowKeys, vk::Left, SettingsAction::kNothing, "Klávesy…"},
         {kRowKeys, vk::Return, SettingsAction::kOpenKeys, "Klávesy…"},
         {kRowBack, vk::Return, SettingsAction::kClose, "Zpět"},

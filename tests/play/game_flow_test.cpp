@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "game/levels/byte_stream.h"
 #include "game/levels/level_files.h"
 #include "game/levels/package_record.h"
+#include "game/levels/save_description.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
 #include "game/platform/file_io.h"
@@ -144,6 +146,43 @@ TEST_F(GameFlow, TheCornerHelpChosenDuringAGameHoldsFromTheNextNewGameOrLoad) {
     EXPECT_TRUE(QuickSave());
     EXPECT_TRUE(QuickLoad());
     EXPECT_FALSE(CornerSlideOn);
+}
+
+// A new game is as easy as the settings say when it starts; a save, an
+// autosave and a quick save alike play as they were saved, whatever the
+// settings say at the load, and a save that tells nothing of it is normal.
+TEST_F(GameFlow, ANewGameTakesTheChosenDifficultyAndASaveKeepsItsOwn) {
+    InstallCampaign();
+    ChosenDifficulty = Difficulty::kEasy;
+    ASSERT_TRUE(NewGameFromMenu());
+    EXPECT_EQ(GameDifficulty, Difficulty::kEasy);
+    ASSERT_TRUE(SaveChosenGame("lehka"));
+    ChosenDifficulty = Difficulty::kNormal;
+    EXPECT_EQ(GameDifficulty, Difficulty::kEasy);  // the game under way keeps it
+    ASSERT_TRUE(QuickSave());
+    ASSERT_TRUE(NewGameFromMenu());
+    EXPECT_EQ(GameDifficulty, Difficulty::kNormal);
+    ASSERT_TRUE(SaveChosenGame("normalni"));
+
+    EXPECT_EQ(LoadChosenGame("lehka"), AfterLoad::kPlay);
+    EXPECT_EQ(GameDifficulty, Difficulty::kEasy);
+    ChosenDifficulty = Difficulty::kEasy;
+    EXPECT_EQ(LoadChosenGame("normalni"), AfterLoad::kPlay);
+    EXPECT_EQ(GameDifficulty, Difficulty::kNormal);
+    ChosenDifficulty = Difficulty::kNormal;
+    EXPECT_TRUE(QuickLoad());
+    EXPECT_EQ(GameDifficulty, Difficulty::kEasy);
+
+    // The normal game's description says nothing of it, as every save
+    // before the easy game; one without a description at all is normal too.
+    std::vector<uint8_t> normal, easy;
+    ASSERT_TRUE(ReadWholeFile(SavePath(DescriptionFileName("normalni")), normal));
+    ASSERT_TRUE(ReadWholeFile(SavePath(DescriptionFileName("lehka")), easy));
+    EXPECT_EQ(std::string(normal.begin(), normal.end()).find("difficulty"), std::string::npos);
+    EXPECT_NE(std::string(easy.begin(), easy.end()).find("\ndifficulty=easy\n"), std::string::npos);
+    ASSERT_TRUE(std::filesystem::remove(SavePath(DescriptionFileName("lehka"))));
+    EXPECT_EQ(LoadChosenGame("lehka"), AfterLoad::kPlay);
+    EXPECT_EQ(GameDifficulty, Difficulty::kNormal);
 }
 
 TEST_F(GameFlow, LeavingForTheMenuSuspendsAndResumingGoesOn) {

@@ -194,6 +194,74 @@ TEST_F(ReplayTest, ARecordingPlaysBackWithTheHelpRoundCornersItWasMadeWith) {
     }
 }
 
+// The difficulty is part of how a game plays: an easy game's start says so
+// and plays back easy, whatever the game the player had, which it leaves as
+// it found it.  (A normal game's start is written as it always was: see the
+// packs' test below.)
+TEST_F(ReplayTest, AnEasyGamesRecordingPlaysBackEasy) {
+    NewGame();
+    game::GameDifficulty = game::Difficulty::kEasy;
+    // A monster of blow 3 beside the hero strikes him at once and then
+    // every second or so.
+    const int16_t i = game::AppendEntry(game::Monsters, game::MonsterCount);
+    game::Monsters[i].X = game::HeroX + 5;
+    game::Monsters[i].Y = game::HeroY;
+    game::Monsters[i].HitPoints = 5;
+    game::Monsters[i].Damage = 3;
+    game::UpdateMonsterRects();
+    const int16_t livesBefore = game::Lives;
+    const Recording recording = replay::ParseRecording(RecordGame(150, {}));
+    ASSERT_EQ(recording.status, Recording::Status::Complete);
+    EXPECT_EQ(recording.start.difficulty, game::Difficulty::kEasy);
+    EXPECT_EQ(livesBefore - game::Lives, 6);  // three blows of 2
+
+    for (const auto difficulty : {game::Difficulty::kEasy, game::Difficulty::kNormal}) {
+        const bool easy = difficulty == game::Difficulty::kEasy;
+        SCOPED_TRACE(easy ? "as recorded" : "played as a normal game");
+        MoveToPlaybackFolder();
+        game::GameDifficulty = game::Difficulty::kNormal;  // the player's own game
+        Recording played = recording;
+        played.start.difficulty = difficulty;
+        {
+            Player player(played);
+            ASSERT_TRUE(player.Begin()) << player.Why();
+            EXPECT_EQ(game::GameDifficulty, difficulty);
+            EXPECT_EQ(player.PlayToEnd(), easy ? Player::State::Ended : Player::State::Diverged)
+                << player.Why();
+        }
+        EXPECT_EQ(game::GameDifficulty, game::Difficulty::kNormal);
+    }
+
+    // The start of an easy game of the built-in campaign or of a pack reads
+    // back as it was written; a difficulty byte other than the easy one's,
+    // or the built-in campaign's empty name without it, is no start.
+    for (const std::string campaign : {"", "jeskyne"}) {
+        replay::StartState start = recording.start;
+        start.campaign = campaign;
+        std::vector<uint8_t> payload = replay::EncodeStart(start);
+        std::vector<uint8_t> file = replay::EncodeHeader();
+        const auto withStart = [&file](const std::vector<uint8_t>& startPayload) {
+            std::vector<uint8_t> bytes = file;
+            const std::vector<uint8_t> block =
+                replay::EncodeBlock(replay::BlockType::kStart, startPayload);
+            bytes.insert(bytes.end(), block.begin(), block.end());
+            return replay::ParseRecording(bytes);
+        };
+        const Recording read = withStart(payload);
+        ASSERT_EQ(read.status, Recording::Status::Incomplete) << campaign;
+        EXPECT_EQ(read.start.difficulty, game::Difficulty::kEasy);
+        EXPECT_EQ(read.start.campaign, campaign);
+        EXPECT_EQ(replay::EncodeStart(read.start), payload);
+        for (const uint8_t other : {0, 2}) {
+            payload.back() = other;
+            EXPECT_EQ(withStart(payload).status, Recording::Status::Foreign) << campaign;
+        }
+        payload.pop_back();
+        EXPECT_EQ(withStart(payload).status,
+                  campaign.empty() ? Recording::Status::Foreign : Recording::Status::Incomplete);
+    }
+}
+
 // A recording cut anywhere inside a block plays up to the last whole block
 // and says it is incomplete; a flipped bit stops it at the damaged block.
 TEST_F(ReplayTest, CutShortOrDamagedRecordingsPlayUpToTheirLastSoundBlock) {

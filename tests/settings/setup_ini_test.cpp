@@ -181,6 +181,7 @@ TEST(SetupText, TheViewsLines) {
         bool corner = true;
         int music = 70;
         Language language = Language::kCzech;
+        Difficulty difficulty = Difficulty::kNormal;
     } cases[] = {
         {"", 0, false, true, {}},
         {"Zvetseni=3\r\nCelaObrazovka=Ano\r\nPauzaPriPrepnuti=Ne\r\n", 3, true, false, {}},
@@ -215,6 +216,23 @@ TEST(SetupText, TheViewsLines) {
         {"Jazyk=e n", 0, false, true, {}, true, 70, Language::kCzech},
         {"Jazyk=cs\nJazyk=En", 0, false, true, {}, true, 70, Language::kEnglish},
         {"Jazyky=en\n", 0, false, true, {"Jazyky=en"}, true, 70, Language::kCzech},
+        // The difficulty: "normalni" or "lehka" in any case; anything else
+        // (the accented word too) is the normal game, the last line counts.
+        {"Obtiznost=lehka\r\n", 0, false, true, {}, true, 70, {}, Difficulty::kEasy},
+        {" obtiznost =\tLEHKA \n", 0, false, true, {}, true, 70, {}, Difficulty::kEasy},
+        {"Obtiznost=lehka\nObtiznost=Normalni", 0, false, true, {}, true, 70, {}, {}},
+        {"Obtiznost=lehka\nObtiznost=lehká", 0, false, true, {}, true, 70, {}, {}},
+        {"Obtiznost=lehka\nObtiznost=", 0, false, true, {}, true, 70, {}, {}},
+        {"Obtiznost=normalni\nObtiznost=lehka",
+         0,
+         false,
+         true,
+         {},
+         true,
+         70,
+         {},
+         Difficulty::kEasy},
+        {"Obtížnost=lehka\n", 0, false, true, {"Obtížnost=lehka"}, true, 70, {}, {}},
         {" zvetseni = 4 \r\n\tCELAOBRAZOVKA\t=\tano\r\npauzapriprepnuti=NE\r\n",
          4,
          true,
@@ -243,6 +261,7 @@ TEST(SetupText, TheViewsLines) {
         EXPECT_EQ(values.cornerHelp, c.corner) << c.later;
         EXPECT_EQ(values.music, c.music) << c.later;
         EXPECT_EQ(values.language, c.language) << c.later;
+        EXPECT_EQ(values.difficulty, c.difficulty) << c.later;
         EXPECT_EQ(values.otherLines, c.otherLines) << c.later;
         EXPECT_EQ(values.keys, DefaultKeys()) << c.later;
     }
@@ -355,6 +374,7 @@ TEST(SetupFormat, TheOldLinesFirstThenTheViewTheKeysAndTheOtherLinesWithCrLf) {
     everything.pauseOnFocusLoss = false;
     everything.cornerHelp = false;
     everything.music = 0;
+    everything.difficulty = Difficulty::kEasy;
     SetupValues keys = Old(true, 80, 50);
     keys.keys = KeysWith({{kUp, 'W'},
                           {kLeft, 'A'},
@@ -377,7 +397,7 @@ TEST(SetupFormat, TheOldLinesFirstThenTheViewTheKeysAndTheOtherLinesWithCrLf) {
              kDefaultKeyLines + kDefaultLastLines},
         {everything,
          "Zvuky=Ne\r\nHlasitost=0\r\nTick=20000\r\nZvetseni=4\r\nCelaObrazovka=Ano\r\n"
-         "PauzaPriPrepnuti=Ne\r\nPomocNaRozich=Ne\r\n" +
+         "PauzaPriPrepnuti=Ne\r\nPomocNaRozich=Ne\r\nObtiznost=lehka\r\n" +
              kDefaultKeyLines + "Hudba=0\r\nJazyk=cs\r\n"},
         {keys,
          "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=auto\r\nCelaObrazovka=Ne\r\n"

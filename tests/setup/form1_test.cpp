@@ -68,7 +68,7 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     // The old frame and its controls where they always were; the window grew
     // downward for the second frame, and at 1x to its right for the title
     // bar (the layout, 209 pixels wide, stays where it is).
-    EXPECT_EQ(form->height(), 566);
+    EXPECT_EQ(form->height(), 590);
     EXPECT_GT(form->width(), 209);
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->Frame1->geometry(), QRect(0, 0, 209, 121));
@@ -88,11 +88,11 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
         EXPECT_EQ(control->parentWidget(), form->Frame1);
     }
 
-    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 443));
+    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 467));
     std::vector<QWidget*> newControls = {
-        form->Label5, form->Combo1,   form->Check2, form->Check3, form->Check4,
-        form->Label8, form->HScroll3, form->Label9, form->Label6, form->Command2,
-        form->Label7, form->Label10,  form->Combo2};
+        form->Label5, form->Combo1,   form->Check2, form->Check3,  form->Check4,
+        form->Label8, form->HScroll3, form->Label9, form->Label6,  form->Command2,
+        form->Label7, form->Label10,  form->Combo2, form->Label11, form->Combo3};
     newControls.insert(newControls.end(), form->KeyLabels.begin(), form->KeyLabels.end());
     newControls.insert(newControls.end(), form->KeyButtons.begin(), form->KeyButtons.end());
     for (QWidget* control : newControls) {
@@ -161,9 +161,11 @@ TEST_F(Form1Test, TheThreeOldLinesAloneShowTheDefaultsOfTheNewSettings) {
 TEST_F(Form1Test, ShowsTheNewSettingsAndSavesTheChangesKeepingUnknownLines) {
     WriteIni(
         "Zvuky=Ano\nHlasitost=80\nTick=50\nKlavesy=W\nZvetseni=3\nCelaObrazovka=ano\n"
-        "PauzaPriPrepnuti=Ne\npomocnarozich=ano\nbudoucí nastavení\nHudba=45\njazyk=EN\n");
+        "PauzaPriPrepnuti=Ne\npomocnarozich=ano\nbudoucí nastavení\nHudba=45\njazyk=EN\n"
+        "obtiznost=LEHKA\n");
     auto form = Open();
     EXPECT_EQ(form->Combo2->currentText(), QStringLiteral("English"));
+    EXPECT_EQ(form->Combo3->currentText(), QStringLiteral("lehká"));
     EXPECT_EQ(form->HScroll3->value(), 45);
     EXPECT_EQ(form->Label9->text(), QStringLiteral("45%"));
     EXPECT_EQ(form->Combo1->currentIndex(), 3);
@@ -184,10 +186,11 @@ TEST_F(Form1Test, ShowsTheNewSettingsAndSavesTheChangesKeepingUnknownLines) {
     QByteArray keys = kDefaultKeys;
     keys.replace("Hudba=70", "Hudba=46");
     keys.replace("Jazyk=cs", "Jazyk=en");
-    EXPECT_EQ(ReadIni(),
-              "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=4\r\n"
-              "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ne\r\n" +
-                  keys + "Klavesy=W\r\nbudoucí nastavení\r\n");
+    EXPECT_EQ(
+        ReadIni(),
+        "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=4\r\n"
+        "CelaObrazovka=Ne\r\nPauzaPriPrepnuti=Ano\r\nPomocNaRozich=Ne\r\nObtiznost=lehka\r\n" +
+            keys + "Klavesy=W\r\nbudoucí nastavení\r\n");
 }
 
 TEST_F(Form1Test, EnterAndSpacePressTheButtonThatHasTheKeyboard) {
@@ -561,7 +564,7 @@ TEST_F(Form1Test, AtAScaleEveryPlaceAndTheFontGrowAndTheWindowOpensCentred) {
     const Form1 small(IniPath(), IniPath());
     Form1 form(IniPath(), IniPath(), 2);
     EXPECT_EQ(form.Scale(), 2);
-    EXPECT_EQ(form.size(), QSize(418, 1132));
+    EXPECT_EQ(form.size(), QSize(418, 1180));
     EXPECT_EQ(form.font().pixelSize(), 2 * small.font().pixelSize());
     const std::vector<std::pair<QWidget*, QWidget*>> pairs = {
         {form.Check1, small.Check1},

@@ -159,7 +159,7 @@ TEST_F(GameReadsSetup, BothProgramsSeeTheSameValuesInOddFiles) {
         "Zvuky=Ano\nHlasitost=80\nTick=x\nZvetseni=3\nZvetseni=5\nPauzaPriPrepnuti=ne\n",
         "Zvuky=Ano\nZvetseni=4\n",
         "\n\n\nZvetseni=1\nCelaObrazovka=Ne\nCelaObrazovka=Ano\nPauzaPriPrepnuti=Ano!\n"
-        "PomocNaRozich=Ne\nPomocNaRozich=Ano!\n",
+        "PomocNaRozich=Ne\nPomocNaRozich=Ano!\nObtiznost=LEHKA\n",
         "",
         "Zvuky=Ano\nHlasitost=1\nTick=1\nKlavesa.Strelba=Space\nKlavesa.Bomba=up\n",
         "\n\n\nKlavesa.Pauza=P\nKlavesa.Menu=P\nKlavesa.Nahoru=w\nklavesa.dolu = s\n",
@@ -182,6 +182,7 @@ TEST_F(GameReadsSetup, BothProgramsSeeTheSameValuesInOddFiles) {
         EXPECT_EQ(game.view.fullScreen, tool.fullScreen) << text;
         EXPECT_EQ(game.view.pauseOnFocusLoss, tool.pauseOnFocusLoss) << text;
         EXPECT_EQ(game.cornerHelp, tool.cornerHelp) << text;
+        EXPECT_EQ(game.difficulty, tool.difficulty) << text;
         // The keys the tool's buttons show are the keys the game acts on.
         EXPECT_EQ(game.keys, KeyboardKeysOf(setup::QtKeysOf(tool.keys))) << text;
     }

@@ -111,10 +111,16 @@ TEST_F(SettingsWindowTest, EveryChangeHoldsAtOnceAndClosingWritesTheFileWithItsU
         Key(*window, Qt::Key_Down);
         Key(*window, Qt::Key_Return);
         EXPECT_FALSE(CornerSlideOn);
+        // The difficulty is the next new game's, past the language.
+        Key(*window, Qt::Key_Down);
+        Key(*window, Qt::Key_Down);
+        Key(*window, Qt::Key_Return);
+        EXPECT_EQ(ChosenDifficulty, Difficulty::kEasy);
+        EXPECT_EQ(GameDifficulty, Difficulty::kNormal);
 
         // Sound off silences the game; the music's row is then only kept.
         Key(*window, Qt::Key_Home);  // no key of the window's
-        for (int i = 0; i < kRowCornerHelp; ++i)
+        for (int i = 0; i < kRowDifficulty; ++i)
             Key(*window, Qt::Key_Up);
         Key(*window, Qt::Key_Return);
         EXPECT_FALSE(SoundOn);
@@ -126,7 +132,7 @@ TEST_F(SettingsWindowTest, EveryChangeHoldsAtOnceAndClosingWritesTheFileWithItsU
     CornerSlideOn = true;
     EXPECT_EQ(ReadIni(),
               "Zvuky=Ano\r\nHlasitost=90\r\nTick=100\r\nZvetseni=2\r\nCelaObrazovka=Ano\r\n"
-              "PauzaPriPrepnuti=Ne\r\nPomocNaRozich=Ne\r\n"
+              "PauzaPriPrepnuti=Ne\r\nPomocNaRozich=Ne\r\nObtiznost=lehka\r\n"
               "Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\n"
               "Klavesa.Vpravo=Right\r\nKlavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\n"
               "Klavesa.Pauza=Pause\r\nKlavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\n"

@@ -177,6 +177,7 @@ void MeasureSettingsRows(SettingsWindow& window, Overflows& overflows) {
     variants[1].pauseOnFocusLoss = !variants[0].pauseOnFocusLoss;
     variants[1].cornerHelp = !variants[0].cornerHelp;
     variants[1].language = settings::Language::kEnglish;
+    variants[1].difficulty = settings::Difficulty::kEasy;
     variants[0].tick = 0;
     variants[1].tick = 20000;
     variants[1].volume = variants[1].music = 100;

@@ -64,7 +64,9 @@ void ThrowIfStopped(HeadlessGame& game) {
 class DifficultyRuns {
   public:
     DifficultyRuns(const game::PackageRecord& package, const DifficultyOptions& options)
-        : package_(package), options_(options), routes_(package, {}) {}
+        : package_(package), options_(options), routes_(package, {}) {
+        game_.SetDifficulty(options.difficulty);
+    }
 
     std::vector<LevelDifficulty> Run() {
         if (!game_.InstallCampaign(package_))
@@ -266,7 +268,9 @@ std::string MedianText(double median) {
 class ChainedRuns {
   public:
     ChainedRuns(const game::PackageRecord& package, const DifficultyOptions& options)
-        : package_(package), options_(options), routes_(package, {}) {}
+        : package_(package), options_(options), routes_(package, {}) {
+        game_.SetDifficulty(options.difficulty);
+    }
 
     ChainedReport Run() {
         for (size_t i = 0; i < options_.levels.size(); ++i)

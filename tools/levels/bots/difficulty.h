@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "game/levels/package_record.h"
+#include "game/settings/difficulty.h"
 
 namespace levels_tool {
 
@@ -32,6 +33,8 @@ struct DifficultyOptions {
     // cave can be measured with what a run brings there before the levels
     // above it are fair.  0: never.
     int32_t healedBefore = 0;
+    // Every run's game is a new game of this difficulty.
+    settings::Difficulty difficulty = settings::Difficulty::kNormal;
 };
 
 struct LevelDifficulty {

@@ -52,6 +52,7 @@ HeadlessGame::HeadlessGame() {
 
 void HeadlessGame::ResetState() {
     game::ResetGameState();
+    game::GameDifficulty = difficulty_;
     game::SetWindows(&windows_);
     game::SetSoundComponent(nullptr);
     game::Places = platform::AppPaths::Portable(folder_.string()).Places();
@@ -71,6 +72,11 @@ bool HeadlessGame::InstallCampaign(const game::PackageRecord& package) {
     game::ByteWriter out;
     game::WritePackageRecord(out, package);
     return game::WriteWholeFile((folder_ / "data" / "levels.all").string(), out.Bytes(), false);
+}
+
+void HeadlessGame::SetDifficulty(settings::Difficulty difficulty) {
+    difficulty_ = difficulty;
+    game::GameDifficulty = difficulty;
 }
 
 bool HeadlessGame::NewGame() {

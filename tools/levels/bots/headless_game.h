@@ -12,6 +12,7 @@
 
 #include "game/core/windows.h"
 #include "game/levels/package_record.h"
+#include "game/settings/difficulty.h"
 
 namespace levels_tool {
 
@@ -56,8 +57,12 @@ class HeadlessGame {
     QuietWindows& Windows() { return windows_; }
 
     // Every value of the game back to the start of the program (the folder
-    // and the windows stay), as for a run that must not inherit anything.
+    // and the windows stay), as for a run that must not inherit anything;
+    // only the difficulty set below stays.
     void ResetState();
+    // The games played from now on are of this difficulty (normal unless
+    // set).
+    void SetDifficulty(settings::Difficulty difficulty);
 
     // The campaign as the game's fresh data/levels.all.
     bool InstallCampaign(const game::PackageRecord& package);
@@ -74,6 +79,7 @@ class HeadlessGame {
   private:
     std::filesystem::path folder_;
     QuietWindows windows_;
+    settings::Difficulty difficulty_ = settings::Difficulty::kNormal;
 };
 
 }  // namespace levels_tool

@@ -43,7 +43,8 @@ constexpr const char* kUsage =
     "       karvelun-levels unpack FILE.all|FILE.lev DIR\n"
     "       karvelun-levels check FILE.all|FILE.lev\n"
     "       karvelun-levels difficulty FILE.all|FILE.lev [--levels N|A-B] [--runs R] [--seed N]\n"
-    "                                   [--chained [--healed-before N]]\n"
+    "                                   [--chained [--healed-before N]] [--obtiznost "
+    "normalni|lehka]\n"
     "       karvelun-levels export FILE [--level N] [--tilesets DIR] OUT.tmx\n"
     "       karvelun-levels import MAP.tmx [--level N] OUT.sc|OUT.txt\n"
     "       karvelun-levels tryout FILE [--level N] [--tile T] CAMPAIGN.all OUT.all\n"
@@ -749,6 +750,15 @@ int Difficulty(const std::vector<std::string>& args, std::ostream& out, std::ost
             const auto seed = NumberArgument(args[++i]);
             if (!seed || *seed < 0) throw ToolError{"--seed needs a number"};
             options.seed = static_cast<uint64_t>(*seed);
+        } else if (args[i] == "--obtiznost" && valued) {
+            // The settings file's words: the easy game, or the normal one.
+            const std::string& value = args[++i];
+            if (value == "lehka")
+                options.difficulty = settings::Difficulty::kEasy;
+            else if (value == "normalni")
+                options.difficulty = settings::Difficulty::kNormal;
+            else
+                throw ToolError{"--obtiznost needs normalni or lehka"};
         } else if (file.empty()) {
             file = args[i];
         } else {
