@@ -54,11 +54,13 @@ deb: deps-deb configure
 	cmake --build $(BUILD) -j $(JOBS) --target karvelun_installable
 	cd $(BUILD) && cpack -G DEB
 
-# How hard act I is for a newcomer: 20 seeded runs of each level, then 20
-# runs of the whole act in one go (campaign/README.md).
+# How hard the cave is for a newcomer: 20 seeded runs of the whole campaign
+# in one go, in the game as it starts and in the easier one
+# (campaign/README.md).
 difficulty: dist
-	./dist/karvelun-levels difficulty dist/data/levels.all --levels 0-7 --runs 20
-	./dist/karvelun-levels difficulty dist/data/levels.all --levels 0-7 --runs 20 --chained
+	./dist/karvelun-levels difficulty dist/data/levels.all --levels 0-80 --runs 20 --chained
+	./dist/karvelun-levels difficulty dist/data/levels.all --levels 0-80 --runs 20 --chained \
+		--obtiznost lehka
 
 clean:
 	rm -rf $(BUILD)
