@@ -13,6 +13,8 @@ bool LooksSharp(int16_t picture) {
     return picture == 45 || picture == 46;
 }
 constexpr int16_t kStairsDownPicture = 38, kStairsUpPicture = 39;
+// The golden portal that ends the game: the way on, as plain as stairs.
+constexpr int16_t kGoldenPortalPicture = 60;
 
 // A monster moves at most a pixel a frame: one this near to where one stood
 // a frame ago is the same.
@@ -33,6 +35,7 @@ FieldMemory::FieldMemory() {
 }
 
 Looks FieldMemory::Classify(const game::Tile& tile) const {
+    if (tile.Picture == kGoldenPortalPicture && tile.Kind == game::kFloor) return Looks::StairsDown;
     switch (tile.Kind) {
         case game::kSolidWall:
             return Looks::Wall;

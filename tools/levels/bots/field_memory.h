@@ -25,7 +25,7 @@ enum class Looks : uint8_t {
     Hazard,      // spikes, grates over embers, and sigils that burnt him
     Lever,       // levers, buttons and plates not yet pressed
     Portal,      // portals
-    StairsDown,  // the way on
+    StairsDown,  // the way on (and the golden portal at the end of the game)
     StairsUp,    // back to the surface
     Tunnel,      // a tunnel mouth (or another way out)
 };
