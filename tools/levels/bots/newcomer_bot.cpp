@@ -275,9 +275,9 @@ void NewcomerBot::Fight(const SeenMonster& monster) {
         if (monster.id != lastFoe_ || frame_ - lastFoeFrame_ > kFightPause) foeSince_ = frame_;
         foe_ = monster.id;
     }
-    lastFoe_ = monster.id;
-    if (frame_ - lastFoeFrame_ > kFightPause || game::MonsterCount < monstersLeft_)
+    if (lastFoe_ < 0 || frame_ - lastFoeFrame_ > kFightPause || game::MonsterCount < monstersLeft_)
         skirmishSince_ = frame_;
+    lastFoe_ = monster.id;
     lastFoeFrame_ = frame_;
     monstersLeft_ = game::MonsterCount;
     if (frame_ - skirmishSince_ > kSkirmishGiveUp) {
