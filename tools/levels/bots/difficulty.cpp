@@ -8,6 +8,7 @@
 #include <set>
 
 #include "game/core/game_state.h"
+#include "game/core/play_time.h"
 #include "game/levels/level_files.h"
 #include "game/platform/random.h"
 #include "game/play/game_flow.h"
@@ -245,17 +246,11 @@ double MedianSecondsOf(const std::vector<int>& frames) {
     return median < 0 ? -1.0 : median / 60.0;
 }
 
-// "1:05", "1:02:30"; "-" for no time.
-std::string ClockText(double seconds) {
-    if (seconds < 0) return "-";
-    const long whole = std::lround(seconds);
-    char text[32];
-    if (whole >= 3600)
-        std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", whole / 3600, whole / 60 % 60,
-                      whole % 60);
-    else
-        std::snprintf(text, sizeof text, "%ld:%02ld", whole / 60, whole % 60);
-    return text;
+// A median of frames as the load dialog tells play time ("0:02:36"); "-"
+// for no time.
+std::string ClockText(double frames) {
+    if (frames < 0) return "-";
+    return game::PlayTimeText(static_cast<uint64_t>(std::llround(frames)));
 }
 
 std::string MedianText(double median) {
@@ -562,7 +557,7 @@ std::string ChainedLine(const ChainedLevel& result) {
            ", lives on arrival " + MedianText(result.MedianArrivalLives()) +
            " (median), hero level " + MedianText(result.MedianArrivalHeroLevel()) + ", missile " +
            MedianText(result.MedianArrivalMissile()) + ", median time " +
-           ClockText(result.MedianSeconds());
+           ClockText(Median(result.clearedFrames));
 }
 
 std::string LostLine(const ChainedLevel& result) {
@@ -576,10 +571,10 @@ std::string StretchLine(const ChainedStretch& stretch) {
     const std::string runs = "/" + std::to_string(stretch.runs);
     if (stretch.name == "ending")
         return "ending: " + std::to_string(stretch.finished) + runs + ", median time " +
-               ClockText(stretch.MedianSeconds());
+               ClockText(Median(stretch.finishedFrames));
     return "act " + stretch.name + ": reached " + std::to_string(stretch.reached) + runs +
            ", finished " + std::to_string(stretch.finished) + runs + ", median time " +
-           ClockText(stretch.MedianSeconds());
+           ClockText(Median(stretch.finishedFrames));
 }
 
 double LevelDifficulty::MedianSeconds() const {

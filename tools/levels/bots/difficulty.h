@@ -135,13 +135,13 @@ struct ChainedReport {
 ChainedReport MeasureChained(const game::PackageRecord& package, const DifficultyOptions& options);
 
 // "level N: reached R/20, cleared C/20, mean deaths D, lives on arrival L
-// (median), hero level H, missile M, median time M:SS"
+// (median), hero level H, missile M, median time H:MM:SS"
 std::string ChainedLine(const ChainedLevel& result);
 // "level N: the way on was not found in L of the R runs that reached it"
 // for a level some runs got lost in, else empty.
 std::string LostLine(const ChainedLevel& result);
-// "act II: reached R/20, finished F/20, median time M:SS", "ending: R/20,
-// median time H:MM:SS"
+// "act II: reached R/20, finished F/20, median time H:MM:SS", "ending:
+// R/20, median time H:MM:SS"
 std::string StretchLine(const ChainedStretch& stretch);
 
 }  // namespace levels_tool
