@@ -1,4 +1,4 @@
-#include "tools/levels/bots/difficulty.h"
+#include "tools/levels/bots/difficulty_report.h"
 
 #include <algorithm>
 #include <cmath>
