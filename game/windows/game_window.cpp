@@ -23,7 +23,7 @@
 #include "game/play/startup.h"
 #include "game/windows/language.h"
 #include "game/windows/pause_overlay.h"
-#include "game/windows/shown_text.h"
+#include "game/windows/translated_text.h"
 #include "game/windows/window_style.h"
 
 namespace game {

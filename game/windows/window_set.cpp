@@ -24,7 +24,7 @@
 #include "game/windows/save_window.h"
 #include "game/windows/settings_window.h"
 #include "game/windows/sheets.h"
-#include "game/windows/shown_text.h"
+#include "game/windows/translated_text.h"
 
 namespace game {
 

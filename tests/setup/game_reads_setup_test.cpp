@@ -17,7 +17,7 @@
 #include "game/core/settings.h"
 #include "game/platform/keys.h"
 #include "setup/chosen_keys.h"
-#include "setup/setup_ini.h"
+#include "setup/setup_ini_file.h"
 
 namespace {
 

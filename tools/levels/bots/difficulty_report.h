@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "game/levels/package_record.h"
-#include "game/settings/difficulty.h"
+#include "game/settings/difficulty_setting.h"
 
 namespace levels_tool {
 

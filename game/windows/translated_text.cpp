@@ -1,4 +1,4 @@
-#include "game/windows/shown_text.h"
+#include "game/windows/translated_text.h"
 
 #include <QCoreApplication>
 #include <cstdio>

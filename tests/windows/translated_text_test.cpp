@@ -11,7 +11,7 @@
 #include "game/core/messages.h"
 #include "game/levels/text_catalogue.h"
 #include "game/windows/language.h"
-#include "game/windows/shown_text.h"
+#include "game/windows/translated_text.h"
 #include "game/world/strelba.h"
 #include "support/game_test.h"
 

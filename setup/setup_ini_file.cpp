@@ -1,4 +1,4 @@
-#include "setup/setup_ini.h"
+#include "setup/setup_ini_file.h"
 
 #include <string>
 
