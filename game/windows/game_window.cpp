@@ -15,7 +15,7 @@
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
 #include "game/core/messages.h"
-#include "game/platform/fonts.h"
+#include "game/desktop/fonts.h"
 #include "game/platform/keys.h"
 #include "game/platform/rounding.h"
 #include "game/platform/surface.h"

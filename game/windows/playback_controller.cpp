@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "game/platform/launch_options.h"
+#include "game/app/launch_options.h"
 
 namespace game {
 namespace {

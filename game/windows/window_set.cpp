@@ -9,8 +9,9 @@
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
 #include "game/core/music_director.h"
-#include "game/platform/pacing.h"
-#include "game/platform/picture.h"
+#include "game/desktop/pacing.h"
+#include "game/desktop/picture.h"
+#include "game/desktop/sheet_surfaces.h"
 #include "game/windows/campaign_window.h"
 #include "game/windows/credits_window.h"
 #include "game/windows/game_window.h"
@@ -23,7 +24,6 @@
 #include "game/windows/question_window.h"
 #include "game/windows/save_window.h"
 #include "game/windows/settings_window.h"
-#include "game/windows/sheets.h"
 #include "game/windows/translated_text.h"
 
 namespace game {

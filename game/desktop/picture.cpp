@@ -1,4 +1,4 @@
-#include "game/platform/picture.h"
+#include "game/desktop/picture.h"
 
 #include <QImageReader>
 

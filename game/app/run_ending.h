@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "game/platform/run_marker.h"
+#include "game/app/run_marker.h"
 
 namespace game {
 

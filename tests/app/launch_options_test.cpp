@@ -3,7 +3,7 @@
 // ends with status 2).
 #include <gtest/gtest.h>
 
-#include "game/platform/launch_options.h"
+#include "game/app/launch_options.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "game/windows/tried_level_follow.h"
+#include "game/app/tried_level_follow.h"
 
 #include <QDir>
 #include <QFile>

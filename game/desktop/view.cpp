@@ -1,4 +1,4 @@
-#include "game/platform/view.h"
+#include "game/desktop/view.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "game/windows/run_ending.h"
+#include "game/app/run_ending.h"
 
 #include "game/core/game_state.h"
 #include "game/play/autosave.h"

@@ -1,4 +1,4 @@
-#include "game/windows/playback_run.h"
+#include "game/app/playback_run.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -9,12 +9,12 @@
 #include "game/core/progression.h"
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
-#include "game/platform/app_paths.h"
+#include "game/desktop/app_paths.h"
+#include "game/desktop/fonts.h"
+#include "game/desktop/pacing.h"
+#include "game/desktop/view.h"
 #include "game/platform/file_io.h"
-#include "game/platform/fonts.h"
-#include "game/platform/pacing.h"
 #include "game/platform/shown_text.h"
-#include "game/platform/view.h"
 #include "game/play/startup.h"
 #include "game/windows/game_window.h"
 #include "game/windows/language.h"

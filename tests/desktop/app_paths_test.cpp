@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "game/platform/app_paths.h"
+#include "game/desktop/app_paths.h"
 
 namespace {
 

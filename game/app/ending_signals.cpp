@@ -1,4 +1,4 @@
-#include "game/platform/ending_signals.h"
+#include "game/app/ending_signals.h"
 
 #include <fcntl.h>
 #include <sys/socket.h>

@@ -1,4 +1,4 @@
-#include "game/platform/app_paths.h"
+#include "game/desktop/app_paths.h"
 
 #include "game/platform/private_folder.h"
 

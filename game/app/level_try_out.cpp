@@ -1,4 +1,4 @@
-#include "game/platform/level_try_out.h"
+#include "game/app/level_try_out.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-#include "game/platform/app_paths.h"
+#include "game/desktop/app_paths.h"
 
 namespace platform {
 

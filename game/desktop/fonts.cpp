@@ -1,4 +1,4 @@
-#include "game/platform/fonts.h"
+#include "game/desktop/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -8,8 +8,8 @@
 #include <QObject>
 #include <QProcess>
 
-#include "game/platform/file_follower.h"
-#include "game/platform/level_try_out.h"
+#include "game/app/level_try_out.h"
+#include "game/desktop/file_follower.h"
 
 namespace game {
 

@@ -10,8 +10,8 @@
 #include <QTest>
 #include <QWindow>
 
-#include "game/platform/background_window.h"
-#include "game/platform/view.h"
+#include "game/desktop/background_window.h"
+#include "game/desktop/view.h"
 #include "support/test_images.h"
 
 namespace {

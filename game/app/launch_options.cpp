@@ -1,4 +1,4 @@
-#include "game/platform/launch_options.h"
+#include "game/app/launch_options.h"
 
 #include <QCommandLineParser>
 #include <algorithm>

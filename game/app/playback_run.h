@@ -8,9 +8,9 @@
 
 #include <string>
 
+#include "game/app/launch_options.h"
 #include "game/core/player_text.h"
-#include "game/platform/app_paths.h"
-#include "game/platform/launch_options.h"
+#include "game/desktop/app_paths.h"
 #include "game/replay/player.h"
 
 namespace game {

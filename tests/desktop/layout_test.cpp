@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "game/platform/app_paths.h"
+#include "game/desktop/app_paths.h"
 #include "game/platform/private_folder.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "game/platform/file_follower.h"
+#include "game/desktop/file_follower.h"
 
 #include <sys/stat.h>
 

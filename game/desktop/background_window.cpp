@@ -1,4 +1,4 @@
-#include "game/platform/background_window.h"
+#include "game/desktop/background_window.h"
 
 #include <QEvent>
 #include <QEventLoop>
@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/desktop/view.h"
 #include "game/platform/pixel_scaler.h"
-#include "game/platform/view.h"
 
 namespace platform {
 namespace {

@@ -1,7 +1,7 @@
-#include "game/windows/sheets.h"
+#include "game/desktop/sheet_surfaces.h"
 
 #include "game/core/game_state.h"
-#include "game/platform/picture.h"
+#include "game/desktop/picture.h"
 #include "game/platform/surface.h"
 
 namespace game {

@@ -1,4 +1,4 @@
-#include "game/windows/game_recordings.h"
+#include "game/app/game_recordings.h"
 
 #include "game/core/play_observer.h"
 

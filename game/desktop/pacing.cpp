@@ -1,4 +1,4 @@
-#include "game/platform/pacing.h"
+#include "game/desktop/pacing.h"
 
 #include <QTimer>
 #include <chrono>

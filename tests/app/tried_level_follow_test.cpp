@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "game/app/tried_level_follow.h"
 #include "game/core/game_state.h"
 #include "game/levels/byte_stream.h"
 #include "game/levels/package_record.h"
 #include "game/play/tried_level.h"
-#include "game/windows/tried_level_follow.h"
 #include "levels/levels_test.h"
 #include "support/game_test.h"
 

@@ -1,4 +1,4 @@
-#include "game/platform/gamepad.h"
+#include "game/desktop/gamepad.h"
 
 #include <SDL.h>
 

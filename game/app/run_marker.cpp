@@ -1,4 +1,4 @@
-#include "game/platform/run_marker.h"
+#include "game/app/run_marker.h"
 
 #include <unistd.h>
 
