@@ -2,6 +2,9 @@
 
 #include <QCommandLineParser>
 #include <algorithm>
+#include <iterator>
+
+#include "game/replay/player.h"
 
 namespace platform {
 
@@ -39,8 +42,8 @@ std::optional<LaunchOptions> ParseLaunchOptions(const QStringList& arguments, QS
         if (options.replayFile.empty()) return fail(QStringLiteral("--speed goes with --replay"));
         bool number = false;
         const int value = parser.value(speed).toInt(&number);
-        if (!number || std::find(std::begin(kReplaySpeeds), std::end(kReplaySpeeds), value) ==
-                           std::end(kReplaySpeeds))
+        if (!number || std::find(std::begin(replay::kReplaySpeeds), std::end(replay::kReplaySpeeds),
+                                 value) == std::end(replay::kReplaySpeeds))
             return fail(QStringLiteral("--speed must be 1, 2, 8 or 0, not ") + parser.value(speed));
         options.replaySpeed = value;
     }

@@ -27,10 +27,6 @@ struct LaunchOptions {
     std::optional<int> startTile;
 };
 
-// The speeds a recording can be watched at, slowest first; 0 is as fast
-// as possible.
-inline constexpr int kReplaySpeeds[] = {1, 2, 8, 0};
-
 // Parses the arguments (the program's name first); on a mistake nothing,
 // with the message in *error.
 std::optional<LaunchOptions> ParseLaunchOptions(const QStringList& arguments, QString* error);

@@ -9,14 +9,9 @@
 
 #include <string>
 
-namespace platform {
+#include "game/platform/last_run_end.h"
 
-// How the run before this one ended, as its mark says.
-enum class LastRunEnd {
-    kClean,     // no mark: its shut-down ran (or no run before)
-    kUnclean,   // the mark of a run under way was left behind
-    kBySystem,  // a signal ended it after saving the game
-};
+namespace platform {
 
 class RunMarker {
   public:

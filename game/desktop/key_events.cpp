@@ -1,4 +1,4 @@
-#include "game/platform/keys.h"
+#include "game/desktop/key_events.h"
 
 #include <QKeyEvent>
 

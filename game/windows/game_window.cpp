@@ -16,6 +16,7 @@
 #include "game/core/health_signs.h"
 #include "game/core/messages.h"
 #include "game/desktop/fonts.h"
+#include "game/desktop/key_events.h"
 #include "game/platform/keys.h"
 #include "game/platform/rounding.h"
 #include "game/platform/surface.h"

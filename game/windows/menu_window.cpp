@@ -9,6 +9,7 @@
 #include "game/core/game_state.h"
 #include "game/core/windows.h"
 #include "game/desktop/fonts.h"
+#include "game/desktop/key_events.h"
 #include "game/desktop/pacing.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/save_names.h"

@@ -8,6 +8,7 @@
 #include "game/core/game_state.h"
 #include "game/core/windows.h"
 #include "game/desktop/fonts.h"
+#include "game/desktop/key_events.h"
 #include "game/levels/save_games.h"
 #include "game/levels/save_names.h"
 #include "game/menu/menu_sounds.h"

@@ -6,6 +6,7 @@
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
 #include "game/core/windows.h"
+#include "game/desktop/key_events.h"
 #include "game/desktop/view.h"
 #include "game/platform/keys.h"
 #include "game/play/game_flow.h"

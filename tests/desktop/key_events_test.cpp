@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "game/desktop/key_events.h"
 #include "game/platform/keys.h"
 
 namespace {
