@@ -3,16 +3,14 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
+#include <optional>
 
+#include "game/app/program_start.h"
 #include "game/core/game_state.h"
 #include "game/core/play_observer.h"
 #include "game/core/progression.h"
-#include "game/core/settings.h"
-#include "game/core/sound_component.h"
 #include "game/desktop/app_paths.h"
-#include "game/desktop/fonts.h"
 #include "game/desktop/pacing.h"
-#include "game/desktop/view.h"
 #include "game/platform/file_io.h"
 #include "game/platform/shown_text.h"
 #include "game/play/startup.h"
@@ -142,67 +140,56 @@ PlayerText PlaybackEndText(const Player& player) {
     }
 }
 
-int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths& layout) {
-    const QString file = QString::fromStdString(options.replayFile);
-    std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(options.replayFile, bytes, 1u << 30)) {
-        Refuse(
-            Shown("Playback", QT_TRANSLATE_NOOP("Playback", "Záznam %1 nelze přečíst.")).arg(file));
-        return 2;
-    }
-    const Recording recording = replay::ParseRecording(bytes);
-    Player player(recording);
-    if (recording.status == Recording::Status::Foreign ||
-        recording.status == Recording::Status::NewerFormat) {
-        Refuse(RefusalText(recording, player, file));
-        return 2;
-    }
+namespace {
 
-    // Nothing of the player's own files is touched: the recorded saves and
-    // the working levels go to a private folder removed when the run ends.
-    const platform::AppPaths paths = platform::AppPaths::Temporary(layout);
-    platform::OneCopyLock lock(paths.WorkingLevelsFolder());
-    if (paths.WorkingLevelsFolder().empty() ||
-        lock.Take() != platform::OneCopyLock::Outcome::Taken) {
-        Refuse(
-            Shown("Playback",
-                  QT_TRANSLATE_NOOP("Playback", "Pro přehrávání nelze vytvořit dočasnou složku.")));
-        return 2;
-    }
-    const FilePlaces places = paths.Places();
+// The watched recording's run: nothing of the player's own files is
+// touched, the recorded saves and the working levels go to a private folder
+// removed when the run ends.
+class PlaybackRun final : public ProgramRun {
+  public:
+    PlaybackRun(const Recording& recording, const QString& file, int speed,
+                const platform::AppPaths& layout)
+        : player_(recording),
+          file_(file),
+          speed_(speed),
+          paths_(platform::AppPaths::Temporary(layout)) {}
 
-    platform::LoadGameFont(QString::fromStdString(paths.FontFile()));
-    // setup.ini, read once for the view and the start-up.
-    const Settings settings = ReadSettings(places.settingsFile);
-    UseLanguage(settings.language);
-    const ViewSettings& view = settings.view;
-    platform::View::Instance().Configure(view.scale, view.fullScreen);
-    SetSoundComponent(LoadSoundComponentFile(paths.SoundLibraryFile()));
-    // The controller keeps the pace; a frame never waits for the display.
-    platform::SetPacingEnabled(false);
+    const Player& GetPlayer() const { return player_; }
+    const platform::AppPaths& Paths() const override { return paths_; }
 
-    int status = 0;
-    {
-        WindowSet windows;
-        PlaybackWindows playbackWindows(windows);
-        SetWindows(&playbackWindows);
-        windows.ApplyViewSettings(view);
-        if (!Main(places, settings)) {
-            windows.SetExitStatus(1);
-            ShutDown();
-            SetWindows(nullptr);
-            return 1;
+    std::optional<int> Hold() override {
+        lock_.emplace(paths_.WorkingLevelsFolder());
+        if (paths_.WorkingLevelsFolder().empty() ||
+            lock_->Take() != platform::OneCopyLock::Outcome::Taken) {
+            Refuse(Shown(
+                "Playback",
+                QT_TRANSLATE_NOOP("Playback", "Pro přehrávání nelze vytvořit dočasnou složku.")));
+            return 2;
         }
-        windows.form3().hide();
+        // The controller keeps the pace; a frame never waits for the display.
+        platform::SetPacingEnabled(false);
+        return std::nullopt;
+    }
 
+    GameWindows& Open(WindowSet& windows) override { return playbackWindows_.emplace(windows); }
+
+    int Run(WindowSet& windows) override {
+        windows.form3().hide();
         // From here on the game takes nothing from the player's keys.
         SetPlayerInputBlocked(true);
-        if (!player.Begin()) {
-            Refuse(RefusalText(recording, player, file));
+        const int status = Watch(windows);
+        SetPlayerInputBlocked(false);
+        return status;
+    }
+
+    void Close() override { playbackWindows_.reset(); }
+
+  private:
+    int Watch(WindowSet& windows) {
+        if (!player_.Begin()) {
+            Refuse(RefusalText(player_.GetRecording(), player_, file_));
             windows.SetExitStatus(2);
             ShutDown();
-            SetWindows(nullptr);
-            SetPlayerInputBlocked(false);
             return 2;
         }
         UpdateStatus();
@@ -213,7 +200,7 @@ int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths
         field.activateWindow();
         windows.DrawFrame();
 
-        PlaybackController controller(player, options.replaySpeed);
+        PlaybackController controller(player_, speed_);
         auto showState = [&] {
             const QString speed =
                 controller.Speed() == 0
@@ -233,19 +220,43 @@ int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths
             ShutDown();
         });
         QObject::connect(&controller, &PlaybackController::Finished, [&] {
-            const PlayerText text = PlaybackEndText(player);
+            const PlayerText text = PlaybackEndText(player_);
             std::printf("karvelun: %s\n", text.czech.c_str());
             std::fflush(stdout);
-            if (player.GetState() != Player::State::Ended) windows.SetExitStatus(2);
+            if (player_.GetState() != Player::State::Ended) windows.SetExitStatus(2);
             windows.ShowNotice(text);
             ShutDown();
         });
         controller.Start();
-        status = QApplication::exec();
-        SetPlayerInputBlocked(false);
-        SetWindows(nullptr);
+        return QApplication::exec();
     }
-    return status;
+
+    Player player_;
+    QString file_;
+    int speed_;
+    platform::AppPaths paths_;
+    std::optional<platform::OneCopyLock> lock_;
+    std::optional<PlaybackWindows> playbackWindows_;
+};
+
+}  // namespace
+
+int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths& layout) {
+    const QString file = QString::fromStdString(options.replayFile);
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(options.replayFile, bytes, 1u << 30)) {
+        Refuse(
+            Shown("Playback", QT_TRANSLATE_NOOP("Playback", "Záznam %1 nelze přečíst.")).arg(file));
+        return 2;
+    }
+    const Recording recording = replay::ParseRecording(bytes);
+    if (recording.status == Recording::Status::Foreign ||
+        recording.status == Recording::Status::NewerFormat) {
+        Refuse(RefusalText(recording, Player(recording), file));
+        return 2;
+    }
+    PlaybackRun run(recording, file, options.replaySpeed, layout);
+    return StartAndRun(run);
 }
 
 }  // namespace game
