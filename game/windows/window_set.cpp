@@ -128,6 +128,7 @@ void WindowSet::ShowProgress() {
 
 void WindowSet::AdvanceProgress(int dashes) {
     form8_->AdvanceProgress(dashes);
+    loadingHold_.Advanced();
 }
 
 void WindowSet::HideProgress() {
@@ -231,6 +232,7 @@ void WindowSet::ShowLoadingNotice() {
     form8_->ResetBar();
     form8_->show();
     QCoreApplication::processEvents();
+    loadingHold_.Shown();
 }
 
 bool WindowSet::LoadSurfaces(std::string* failedPath) {
