@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "game/core/campaign_places.h"
 #include "game/platform/shown_text.h"
 
 namespace game {
@@ -12,12 +13,6 @@ namespace game {
 inline constexpr const char* kPausedLine = SHOWN_TEXT("Rules", "Čas se zastavil...");
 inline constexpr const char* kResumedLine = SHOWN_TEXT("Rules", "Čas běží dál...");
 inline constexpr const char* kMapLinePattern = SHOWN_COUNTED_TEXT("Rules", "Aktuální mapa: %n");
-
-// The hidden passage: S on this tile of this level leads to the other level.
-inline constexpr int32_t kPassageLevel = 55;
-inline constexpr int32_t kPassageTile = 79;
-inline constexpr int32_t kPassageTargetLevel = 81;
-inline constexpr int32_t kPassageTargetTile = 587;
 
 // A key pressed on the play field (index: the element of the Picture1 array,
 // not used).
