@@ -5,6 +5,7 @@
 #include "game/core/messages.h"
 #include "game/core/play_observer.h"
 #include "game/core/play_time.h"
+#include "game/core/run_statistics.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/position_files.h"
@@ -26,6 +27,7 @@ bool SaveGame(const std::string& name) {
         return false;
     }
     if (!SaveGamePair(name)) return false;
+    NoteSavePoint();
     AddLogLine(kGameSavedLine);
     return true;
 }
@@ -46,6 +48,8 @@ bool LoadGame(const std::string& name) {
     // settings say now; a save without a word of it is a normal game.
     GameDifficulty = description ? description->difficulty : Difficulty::kNormal;
     StartPlayTime(description ? description->playFrames : std::nullopt);
+    ContinueRunStatistics(description ? description->statistics : std::nullopt,
+                          description ? description->playFrames : std::nullopt);
     NoteHeroArrived();
     AddLogLine(kGameLoadedLine);
     if (PlayObserver* observer = CurrentPlayObserver()) observer->GameLoaded(name);

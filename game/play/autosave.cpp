@@ -5,6 +5,7 @@
 #include "game/core/arrivals.h"
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
+#include "game/core/run_statistics.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/position_files.h"
 #include "game/levels/save_commit.h"
@@ -90,7 +91,11 @@ bool AutosaveNow() {
 }
 
 void AutosaveAfterArrival() {
-    if (TakeHeroArrival()) AutosaveNow();
+    if (!TakeHeroArrival()) return;
+    // The game as an autosave keeps it, whether one is written or not (a
+    // recording played back writes none, and its records still know it).
+    NoteSavePoint();
+    AutosaveNow();
 }
 
 std::optional<FoundAutosave> NewestAutosave() {

@@ -5,6 +5,7 @@
 #include "game/core/music_director.h"
 #include "game/core/play_observer.h"
 #include "game/core/play_time.h"
+#include "game/core/run_statistics.h"
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
 #include "game/play/autosave.h"
@@ -118,6 +119,7 @@ bool FrameLoop::RunFrame() {
     Windows().DrawFrame();
     FreeFinishedSounds();
     CountPlayFrame();
+    CountStatisticsFrame();
     // Once the hero stands on a level he has arrived on, the game is kept.
     AutosaveAfterArrival();
     return !MustLeave();

@@ -10,6 +10,7 @@
 #include "game/core/music_director.h"
 #include "game/core/play_observer.h"
 #include "game/core/play_time.h"
+#include "game/core/run_statistics.h"
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/level_files.h"
@@ -46,6 +47,7 @@ bool StartNewGame(int32_t level, int16_t tile) {
     StartPlayTime(0);
     if (!UnpackLevels("levels.all") || !LoadLevel(level)) return false;
     NoteHeroArrived();
+    BeginRunStatistics();
     return true;
 }
 

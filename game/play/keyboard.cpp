@@ -9,6 +9,7 @@
 #include "game/core/music_director.h"
 #include "game/core/play_observer.h"
 #include "game/core/progression.h"
+#include "game/core/run_statistics.h"
 #include "game/core/windows.h"
 #include "game/platform/clock.h"
 #include "game/platform/keys.h"
@@ -47,7 +48,8 @@ void TogglePause() {
 void HiddenPassage() {
     if (HeroDead || LevelNumber != kPassageLevel) return;
     if (TileIndexOf(HeroX + 7.0f, HeroY + 7.0f) != kPassageTile) return;
-    TravelToLevel(kPassageTargetLevel, kPassageTargetTile);
+    if (TravelToLevel(kPassageTargetLevel, kPassageTargetTile))
+        CountSecret(kPassageLevel, kPassageTile);
 }
 
 }  // namespace
@@ -100,6 +102,7 @@ void Picture1_KeyDown(int16_t, int16_t keyCode, int16_t shift) {
             break;
         case kKeyH:
             if (shift == kCtrlAlt && CheatMode) {
+                CountCheat();
                 Lives = MaxLives;
                 UpdateStatus();
             }

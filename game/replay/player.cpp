@@ -1,6 +1,7 @@
 #include "game/replay/player.h"
 
 #include "game/core/game_state.h"
+#include "game/core/run_statistics.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
@@ -108,6 +109,8 @@ bool Player::SetUpStart() {
     // As easy or normal as the recorded game was (a load would take the
     // pair's description, which the start does not hold).
     GameDifficulty = start.difficulty;
+    // The run's statistics as the recorded game went on with them.
+    if (start.statistics) AdoptRunStatistics(*start.statistics);
     if (!RestoreSnapshot(start.snapshot))
         return Stop(State::Refused, "the recorded start state is damaged");
     platform::Randomize(start.seed);

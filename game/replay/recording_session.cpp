@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/core/game_state.h"
+#include "game/core/run_statistics.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/position_files.h"
@@ -21,6 +22,13 @@ namespace fs = std::filesystem;
 
 std::string ReplaysFolder() {
     return game::Places.replays;
+}
+
+std::string RecordingStamp(const std::string& path) {
+    std::string stem = fs::path(path).stem().string();
+    for (const char* prefix : {kRecordingPrefix, kFinishedPrefix})
+        if (stem.rfind(prefix, 0) == 0) return stem.substr(std::string(prefix).size());
+    return stem;
 }
 
 RecordingSession::RecordingSession(std::string folder) : folder_(std::move(folder)) {}
@@ -95,6 +103,9 @@ void RecordingSession::Begin(StartState start) {
     start.campaign = game::CurrentCampaign().folderName;
     path_ = path;
     recorder_ = std::make_unique<Recorder>(std::move(sink), std::move(start), FreshSeed());
+    // The run knows its recordings (its start holds the run as it stood
+    // before this one).
+    game::NoteRunRecording(RecordingStamp(path));
 }
 
 void RecordingSession::FlushIfDue() {
@@ -149,6 +160,7 @@ void RecordingSession::GameLoaded(const std::string& name) {
     StartState start;
     start.kind = StartKind::LoadedPair;
     start.saveName = name;
+    start.statistics = game::CurrentRunStatistics();
     if (!game::ReadWholeFile(game::SavePath(name + ".lev"), start.package) ||
         !game::ReadWholeFile(game::SavePath(name + ".pos"), start.position)) {
         std::fprintf(stderr, "karvelun: the loaded game %s cannot be recorded\n", name.c_str());
@@ -172,6 +184,7 @@ void RecordingSession::GameChanged() {
     StartState start;
     start.kind = StartKind::LoadedPair;
     start.saveName = kChangedName;
+    start.statistics = game::CurrentRunStatistics();
     std::string why;
     const bool packed = game::PackLevelsAside(start.saveName + ".lev", &why) &&
                         game::WritePositionAside(start.saveName + ".pos", &why) &&

@@ -24,6 +24,11 @@ inline constexpr const char* kRecordingExtension = ".rec";
 // no save folder.
 std::string ReplaysFolder();
 
+// What names a recording among the run's: its file's time stamp, without
+// the prefix ("hra-20261208-101500.rec" and "dohrano-20261208-101500.rec"
+// are both "20261208-101500").
+std::string RecordingStamp(const std::string& path);
+
 class RecordingSession final : public game::PlayObserver {
   public:
     // Records into `folder`; empty: the replays folder, found as each
