@@ -1,0 +1,140 @@
+#include "game/records/records_keeper.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+#include "game/core/campaign_places.h"
+#include "game/core/messages.h"
+#include "game/levels/package_record.h"
+#include "game/levels/save_folder.h"
+#include "game/platform/file_io.h"
+#include "game/records/records_file.h"
+
+namespace game {
+namespace {
+
+RecordsKeeper* keeper = nullptr;
+
+int64_t Now() {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+}  // namespace
+
+RecordsKeeper::RecordsKeeper(std::string path) : path_(std::move(path)) {
+    if (!path_.empty()) {
+        RecordsFileRead read = ReadRecordsFile(path_);
+        switch (read.state) {
+            case RecordsFileRead::State::kMissing:
+                break;
+            case RecordsFileRead::State::kRead:
+                records_ = std::move(read.records);
+                break;
+            case RecordsFileRead::State::kSetAside:
+                std::fprintf(stderr,
+                             "karvelun: the records file %s did not read (%s): it now lies as "
+                             "%s and the records start empty\n",
+                             path_.c_str(), read.why.c_str(), read.setAsideAs.c_str());
+                break;
+            case RecordsFileRead::State::kStuck:
+                std::fprintf(stderr,
+                             "karvelun: the records file %s did not read (%s): the records "
+                             "start empty and are not written over it\n",
+                             path_.c_str(), read.why.c_str());
+                writable_ = false;
+                break;
+        }
+    }
+    AttemptsLedger ledger = records_.ledger;
+    // Runs seen since start-up stay the newest.
+    for (const auto& entry : RunAttemptsLedger()) {
+        ledger.erase(std::remove_if(ledger.begin(), ledger.end(),
+                                    [&](const auto& e) { return e.first == entry.first; }),
+                     ledger.end());
+        ledger.push_back(entry);
+    }
+    SetRunAttemptsLedger(std::move(ledger));
+    keeper = this;
+    AddRunListener(this);
+}
+
+RecordsKeeper::~RecordsKeeper() {
+    RemoveRunListener(this);
+    if (keeper == this) keeper = nullptr;
+    Save();
+}
+
+std::vector<const Achievement*> RecordsKeeper::TakeUnannounced() {
+    std::vector<const Achievement*> taken;
+    taken.swap(unannounced_);
+    return taken;
+}
+
+bool RecordsKeeper::KeepsRecording(const std::string& stamp) const {
+    const auto& run = CurrentRunStatistics().attempts.recordings;
+    if (std::find(run.begin(), run.end(), stamp) != run.end()) return true;
+    const std::set<std::string> named = records_.NamedRecordings();
+    return named.count(stamp) > 0;
+}
+
+const CampaignFacts& RecordsKeeper::FactsOfCurrentCampaign() {
+    const std::string path = CampaignPackagePath();
+    auto found = facts_.find(path);
+    if (found != facts_.end()) return found->second;
+    CampaignFacts facts;
+    std::vector<uint8_t> bytes;
+    PackageRecord package;
+    if (ReadWholeFile(path, bytes)) {
+        ByteReader in(bytes);
+        if (ReadPackageRecord(in, false, package))
+            facts = FactsOfCampaign(package, CurrentCampaign().BuiltIn());
+    }
+    return facts_.emplace(path, std::move(facts)).first->second;
+}
+
+bool RecordsKeeper::Save() {
+    // The ledger moves with every run; it is written along with the rest.
+    if (!changed_ || path_.empty() || !writable_) return true;
+    records_.ledger = RunAttemptsLedger();
+    std::string why;
+    if (!WriteRecordsFile(path_, records_, &why)) {
+        if (!failureTold_)
+            std::fprintf(stderr, "karvelun: the records cannot be written into %s: %s\n",
+                         path_.c_str(), why.c_str());
+        failureTold_ = true;
+        return false;
+    }
+    failureTold_ = false;
+    changed_ = false;
+    return true;
+}
+
+void RecordsKeeper::RunChanged(RunEvent event) {
+    if (event == RunEvent::kSavePoint) return;
+    const bool triesOnly =
+        event == RunEvent::kBegun || event == RunEvent::kDeath || event == RunEvent::kRecorded;
+    if (triesOnly) {
+        changed_ = true;
+    } else {
+        const RunStatistics& run = CurrentRunStatistics();
+        const RecordsNews news =
+            TakeRun(records_, run, FactsOfCurrentCampaign(), Now(), CurrentCampaign().name);
+        if (!news.Empty()) changed_ = true;
+        for (const Achievement* a : news.achievements) {
+            AddLogLine(NamedText(kAchievementLinePattern, a->name));
+            std::fprintf(stderr, "karvelun: achievement earned: %s\n", a->name);
+            unannounced_.push_back(a);
+        }
+    }
+    // Only between the fights.
+    if (event != RunEvent::kKill && event != RunEvent::kSecret) Save();
+}
+
+RecordsKeeper* CurrentRecordsKeeper() {
+    return keeper;
+}
+
+}  // namespace game
