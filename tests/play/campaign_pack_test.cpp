@@ -21,6 +21,7 @@
 #include "game/play/autosave.h"
 #include "game/play/game_flow.h"
 #include "game/play/going_on.h"
+#include "game/play/keyboard.h"
 #include "game/world/world_effects.h"
 #include "levels/levels_test.h"
 
@@ -167,6 +168,15 @@ TEST_F(CampaignPackGame, ItEndsOnItsOwnEndingTileAndTheBuiltInHallIsNotItsOwn) {
     EXPECT_NE(Tiles[kHallDoorTile].Kind, kSolidWall);
     StepOn(kEndingTile);
     EXPECT_TRUE(windows.notices.empty());
+
+    // Nor does the built-in cave's hidden passage from level 55 to level 81.
+    LevelNumber = kPassageLevel;
+    HeroX = Tiles[kPassageTile].X + 2;
+    HeroY = Tiles[kPassageTile].Y + 2;
+    Picture1_KeyDown(0, 'S', 0);
+    EXPECT_EQ(LevelNumber, kPassageLevel);
+    EXPECT_TRUE(windows.messageBoxes.empty());
+    EXPECT_FALSE(ShutdownRequested);
 
     LevelNumber = 1;
     ASSERT_TRUE(LoadLevel(1));
