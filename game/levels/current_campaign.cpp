@@ -42,7 +42,8 @@ std::optional<PlayerText> CampaignRefusal(const std::string& folderName, const s
                                           std::optional<CampaignPack>* pack) {
     if (pack) pack->reset();
     if (folderName.empty()) return std::nullopt;
-    const std::string shownName = name.empty() ? folderName : name;
+    // Written by an earlier version, the name may still hold direction controls.
+    const std::string shownName = WithoutDirectionControls(name.empty() ? folderName : name);
     std::optional<CampaignPack> found = FindCampaignPack(CampaignFolders(), folderName);
     if (!found) return NamedText(kCampaignGoneText, shownName);
     if (FileHash(found->PackagePath()) != hash) return NamedText(kCampaignChangedText, shownName);
