@@ -1,6 +1,7 @@
 #include "game/levels/pack_fingerprint.h"
 
 #include "game/levels/byte_stream.h"
+#include "game/levels/keyed_string.h"
 #include "game/platform/file_io.h"
 #include "game/platform/numbers.h"
 
@@ -55,10 +56,21 @@ LevelsFingerprint FingerprintOf(const PackageRecord& package) {
 
 std::optional<LevelsFingerprint> ReadLevelsFingerprint(const std::vector<uint8_t>& bytes,
                                                        bool withHeader) {
+    // As ReadPackageRecord reads, one level at a time in the same record:
+    // a whole campaign held at once would cost most of the time in memory.
     ByteReader in(bytes);
-    PackageRecord package;
-    if (!ReadPackageRecord(in, withHeader, package)) return std::nullopt;
-    return FingerprintOf(package);
+    std::string header;
+    if (withHeader && !ReadKeyedString(in, header)) return std::nullopt;
+    int32_t count = 0;
+    if (!ReadLevelCount(in, count)) return std::nullopt;
+    LevelsFingerprint fingerprint;
+    fingerprint.levels.reserve(static_cast<size_t>(count));
+    LevelRecord level;
+    for (int32_t i = 0; i < count; ++i) {
+        if (!ReadLevelRecord(in, i, level)) return std::nullopt;
+        fingerprint.levels.push_back(LevelFingerprint(level));
+    }
+    return fingerprint;
 }
 
 std::optional<LevelsFingerprint> PackageFileFingerprint(const std::string& path, bool withHeader) {
