@@ -57,9 +57,8 @@ class PackFingerprint : public levels_test::LevelsTest {
 };
 
 TEST_F(PackFingerprint, PlayLeavesItAsItWasAndAnotherCampaignsLevelsChangeIt) {
-    const PackageRecord fresh = Campaign();
     const std::optional<LevelsFingerprint> expected =
-        ReadLevelsFingerprint(Bytes(fresh, false), false);
+        ReadLevelsFingerprint(Bytes(Campaign(), false), false);
     ASSERT_TRUE(expected);
     ASSERT_EQ(expected->LevelCount(), 2);
 
@@ -114,9 +113,6 @@ TEST_F(PackFingerprint, PlayLeavesItAsItWasAndAnotherCampaignsLevelsChangeIt) {
         ASSERT_TRUE(found);
         EXPECT_EQ(*found == *expected, c.same);
     }
-    std::vector<uint8_t> cut = Bytes(fresh, false);
-    cut.pop_back();
-    EXPECT_FALSE(ReadLevelsFingerprint(cut, false)) << "a package that ends early";
 }
 
 TEST(SaveCampaign, TheOneCampaignWithTheSavesLevelsOrTheBuiltInOfAnEarlierVersion) {
