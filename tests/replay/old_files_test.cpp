@@ -7,8 +7,6 @@
 #include <zlib.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -18,6 +16,7 @@
 #include "game/core/play_time.h"
 #include "game/core/rules_version.h"
 #include "game/core/settings.h"
+#include "game/desktop/app_paths.h"
 #include "game/levels/byte_stream.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/package_record.h"
@@ -25,9 +24,8 @@
 #include "game/levels/save_description.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
-#include "game/platform/app_paths.h"
 #include "game/platform/file_io.h"
-#include "game/platform/run_marker.h"
+#include "game/platform/last_run_end.h"
 #include "game/play/frame_loop.h"
 #include "game/play/game_flow.h"
 #include "game/play/going_on.h"
