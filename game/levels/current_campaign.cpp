@@ -1,5 +1,8 @@
 #include "game/levels/current_campaign.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "game/core/game_state.h"
 #include "game/core/windows.h"
 #include "game/levels/pack_fingerprint.h"
@@ -46,7 +49,16 @@ SaveCampaign CampaignByLevels(const std::string& saveName) {
     return {PlayerText(kCampaignUnknownText), std::nullopt};
 }
 
+std::optional<PlayerText> NewerSaveRefusal(const std::string& saveName) {
+    const std::optional<uint32_t> version = NewerDescriptionFormat(saveName);
+    if (!version) return std::nullopt;
+    return CountedText(kNewerSaveText,
+                       static_cast<int32_t>(std::min<uint32_t>(*version, INT32_MAX)));
+}
+
 SaveCampaign CampaignOfSave(const std::string& saveName) {
+    // A description of a later format is never taken for a missing one.
+    if (std::optional<PlayerText> newer = NewerSaveRefusal(saveName)) return {newer, std::nullopt};
     const std::optional<SaveDescription> about = ReadSaveDescription(saveName);
     if (!about) return CampaignByLevels(saveName);
     SaveCampaign campaign;
