@@ -20,7 +20,8 @@ inline constexpr int16_t kDoorClosingTile = 61;
 // Reaching it ends the game.
 inline constexpr int16_t kEndingTile = 11;
 
-// The hidden passage: S on this tile of this level leads to the other level.
+// The hidden passage of the built-in cave: S on this tile of this level
+// leads to the other level.
 inline constexpr int32_t kPassageLevel = 55;
 inline constexpr int32_t kPassageTile = 79;
 inline constexpr int32_t kPassageTargetLevel = 81;

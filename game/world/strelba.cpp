@@ -9,6 +9,7 @@
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
 #include "game/core/progression.h"
+#include "game/core/rules_version.h"
 #include "game/core/run_statistics.h"
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
@@ -77,13 +78,15 @@ void LogIfAny(const PlayerText& line) {
 
 // Experience for a kill, with its floating text unless the hero rose a
 // level (the level-up text says it then).  A dead hero's missile still in
-// flight may kill, but earns him nothing.
+// flight may kill, but earns him nothing (under the first rules it earned
+// him all a living hero's would).
 void RewardKill(int16_t j) {
-    if (HeroDead) {
+    if (HeroDead && RulesHave(RuleChange::kDeadHeroGainsNothing)) {
         AddLogLine(SHOWN_TEXT("Rules", "Monstrum bylo zabito..."));
         return;
     }
-    CountKill(Monsters[j].Picture);
+    // The run's records count the living hero's kills.
+    if (!HeroDead) CountKill(Monsters[j].Picture);
     const int32_t xp = KillExperience(Monsters[j]);
     Experience = Clamp32(static_cast<int64_t>(Experience) + xp);
     AddLogLine(SHOWN_TEXT("Rules", "Monstrum bylo zabito..."));
