@@ -10,14 +10,14 @@
 namespace game {
 namespace {
 
-RunStatistics current;
-std::vector<RunListener*> listeners;
-AttemptsLedger ledger;
-// Runs whose tries a ledger keeps; the oldest go first.
+RunStatistics currentRun;
+std::vector<RunListener*> runListeners;
+AttemptsLedger attemptsLedger;
+// Runs whose tries a attemptsLedger keeps; the oldest go first.
 constexpr size_t kLedgerRuns = 64;
 
-void Tell(RunEvent event) {
-    const std::vector<RunListener*> told = listeners;
+void TellRunListeners(RunEvent event) {
+    const std::vector<RunListener*> told = runListeners;
     for (RunListener* listener : told)
         listener->RunChanged(event);
 }
@@ -36,14 +36,14 @@ void TakeGameOf(RunStatistics& s) {
     s.campaignHash = CurrentCampaign().hash;
 }
 
-// The ledger's entry of a run, made the newest.
+// The attemptsLedger's entry of a run, made the newest.
 void KeepInLedger(uint64_t run, const RunAttempts& attempts) {
     if (run == 0) return;
-    ledger.erase(std::remove_if(ledger.begin(), ledger.end(),
-                                [run](const auto& entry) { return entry.first == run; }),
-                 ledger.end());
-    ledger.emplace_back(run, attempts);
-    if (ledger.size() > kLedgerRuns) ledger.erase(ledger.begin());
+    attemptsLedger.erase(std::remove_if(attemptsLedger.begin(), attemptsLedger.end(),
+                                        [run](const auto& entry) { return entry.first == run; }),
+                         attemptsLedger.end());
+    attemptsLedger.emplace_back(run, attempts);
+    if (attemptsLedger.size() > kLedgerRuns) attemptsLedger.erase(attemptsLedger.begin());
 }
 
 LevelVisit VisitOf(int32_t level) {
@@ -53,7 +53,7 @@ LevelVisit VisitOf(int32_t level) {
 }
 
 LevelVisit& VisitInProgress() {
-    std::vector<LevelVisit>& visits = current.progress.visits;
+    std::vector<LevelVisit>& visits = currentRun.progress.visits;
     if (visits.empty() || visits.back().level != LevelNumber)
         visits.push_back(VisitOf(LevelNumber));
     return visits.back();
@@ -67,7 +67,7 @@ int ActsReached(const RunProgress& progress) {
 }
 
 bool HasActDone(int act) {
-    const std::vector<ActDone>& done = current.progress.actsDone;
+    const std::vector<ActDone>& done = currentRun.progress.actsDone;
     return std::any_of(done.begin(), done.end(), [act](const ActDone& d) { return d.act == act; });
 }
 
@@ -75,14 +75,14 @@ void MarkActDone(int act) {
     if (act < 0 || HasActDone(act)) return;
     ActDone done;
     done.act = act;
-    for (const LevelVisit& visit : current.progress.visits) {
+    for (const LevelVisit& visit : currentRun.progress.visits) {
         if (ActOfLevel(visit.level) != act) continue;
         done.frames += visit.frames;
         done.potions += visit.potions;
     }
-    done.deaths = ActDeaths(current, act);
-    current.progress.actsDone.push_back(done);
-    Tell(RunEvent::kActDone);
+    done.deaths = ActDeaths(currentRun, act);
+    currentRun.progress.actsDone.push_back(done);
+    TellRunListeners(RunEvent::kActDone);
 }
 
 }  // namespace
@@ -116,22 +116,22 @@ uint32_t ActDeaths(const RunStatistics& statistics, int act) {
 }
 
 const RunStatistics& CurrentRunStatistics() {
-    return current;
+    return currentRun;
 }
 
 void BeginRunStatistics() {
-    KeepInLedger(current.run, current.attempts);
-    current = RunStatistics{};
-    current.run = FreshRunNumber();
-    TakeGameOf(current);
-    current.progress.visits.push_back(VisitOf(LevelNumber));
-    KeepInLedger(current.run, current.attempts);
-    Tell(RunEvent::kBegun);
+    KeepInLedger(currentRun.run, currentRun.attempts);
+    currentRun = RunStatistics{};
+    currentRun.run = FreshRunNumber();
+    TakeGameOf(currentRun);
+    currentRun.progress.visits.push_back(VisitOf(LevelNumber));
+    KeepInLedger(currentRun.run, currentRun.attempts);
+    TellRunListeners(RunEvent::kBegun);
 }
 
 void ContinueRunStatistics(std::optional<RunStatistics> saved,
                            std::optional<uint64_t> playFramesOfSave) {
-    KeepInLedger(current.run, current.attempts);
+    KeepInLedger(currentRun.run, currentRun.attempts);
     RunStatistics next;
     if (saved) {
         next = std::move(*saved);
@@ -140,24 +140,24 @@ void ContinueRunStatistics(std::optional<RunStatistics> saved,
         next.fromStart = false;
         next.framesBefore = playFramesOfSave.value_or(0);
     }
-    for (const auto& [run, attempts] : ledger)
+    for (const auto& [run, attempts] : attemptsLedger)
         if (run == next.run) next.attempts = attempts;
     ++next.attempts.reloads;
     TakeGameOf(next);
-    current = std::move(next);
-    KeepInLedger(current.run, current.attempts);
+    currentRun = std::move(next);
+    KeepInLedger(currentRun.run, currentRun.attempts);
     // The stay the save was made in goes on.
     VisitInProgress();
-    Tell(RunEvent::kBegun);
+    TellRunListeners(RunEvent::kBegun);
 }
 
 void AdoptRunStatistics(RunStatistics statistics) {
-    KeepInLedger(current.run, current.attempts);
-    current = std::move(statistics);
-    TakeGameOf(current);
-    KeepInLedger(current.run, current.attempts);
+    KeepInLedger(currentRun.run, currentRun.attempts);
+    currentRun = std::move(statistics);
+    TakeGameOf(currentRun);
+    KeepInLedger(currentRun.run, currentRun.attempts);
     VisitInProgress();
-    Tell(RunEvent::kBegun);
+    TellRunListeners(RunEvent::kBegun);
 }
 
 void CountStatisticsFrame() {
@@ -165,18 +165,18 @@ void CountStatisticsFrame() {
 }
 
 void CountArrival(int32_t level) {
-    const int reached = ActsReached(current.progress);
+    const int reached = ActsReached(currentRun.progress);
     const int act = ActOfLevel(level);
     if (reached >= 0)
         for (int a = reached; a < act; ++a)
             MarkActDone(a);
-    current.progress.visits.push_back(VisitOf(level));
-    Tell(RunEvent::kArrived);
+    currentRun.progress.visits.push_back(VisitOf(level));
+    TellRunListeners(RunEvent::kArrived);
 }
 
 void CountKill(int16_t picture) {
     ++VisitInProgress().kills[picture];
-    Tell(RunEvent::kKill);
+    TellRunListeners(RunEvent::kKill);
 }
 
 void CountGold(int32_t gold) {
@@ -192,60 +192,62 @@ void CountLivesLost(int32_t lives) {
 }
 
 void CountDeath() {
-    ++current.attempts.deaths[LevelNumber];
-    KeepInLedger(current.run, current.attempts);
-    Tell(RunEvent::kDeath);
+    ++currentRun.attempts.deaths[LevelNumber];
+    KeepInLedger(currentRun.run, currentRun.attempts);
+    TellRunListeners(RunEvent::kDeath);
 }
 
 void CountSecret(int32_t level, int16_t tile) {
-    std::vector<SecretPlace>& found = current.progress.secrets;
+    std::vector<SecretPlace>& found = currentRun.progress.secrets;
     const SecretPlace place{level, tile};
     if (std::find(found.begin(), found.end(), place) != found.end()) return;
     found.push_back(place);
-    Tell(RunEvent::kSecret);
+    TellRunListeners(RunEvent::kSecret);
 }
 
 void CountCheat() {
-    ++current.attempts.cheats;
-    KeepInLedger(current.run, current.attempts);
+    ++currentRun.attempts.cheats;
+    KeepInLedger(currentRun.run, currentRun.attempts);
 }
 
 void CountCampaignFinished() {
-    if (current.progress.ending) return;
-    MarkActDone(std::max(ActsReached(current.progress), ActOfLevel(LevelNumber)));
-    current.progress.ending = RunEnding{current.Frames(), current.attempts.Deaths()};
-    Tell(RunEvent::kFinished);
+    if (currentRun.progress.ending) return;
+    MarkActDone(std::max(ActsReached(currentRun.progress), ActOfLevel(LevelNumber)));
+    currentRun.progress.ending = CaveEnd{currentRun.Frames(), currentRun.attempts.Deaths()};
+    TellRunListeners(RunEvent::kFinished);
 }
 
 void NoteRunRecording(const std::string& stamp) {
-    current.attempts.recordings.push_back(stamp);
-    KeepInLedger(current.run, current.attempts);
-    Tell(RunEvent::kRecorded);
+    currentRun.attempts.recordings.push_back(stamp);
+    KeepInLedger(currentRun.run, currentRun.attempts);
+    TellRunListeners(RunEvent::kRecorded);
 }
 
 void NoteSavePoint() {
-    Tell(RunEvent::kSavePoint);
+    TellRunListeners(RunEvent::kSavePoint);
 }
 
 void AddRunListener(RunListener* listener) {
-    if (std::find(listeners.begin(), listeners.end(), listener) == listeners.end())
-        listeners.push_back(listener);
+    if (std::find(runListeners.begin(), runListeners.end(), listener) == runListeners.end())
+        runListeners.push_back(listener);
 }
 
 void RemoveRunListener(RunListener* listener) {
-    listeners.erase(std::remove(listeners.begin(), listeners.end(), listener), listeners.end());
+    runListeners.erase(std::remove(runListeners.begin(), runListeners.end(), listener),
+                       runListeners.end());
 }
 
 const AttemptsLedger& RunAttemptsLedger() {
-    KeepInLedger(current.run, current.attempts);
-    return ledger;
+    KeepInLedger(currentRun.run, currentRun.attempts);
+    return attemptsLedger;
 }
 
 void SetRunAttemptsLedger(AttemptsLedger kept) {
-    ledger = std::move(kept);
-    if (ledger.size() > kLedgerRuns)
-        ledger.erase(ledger.begin(), ledger.end() - static_cast<ptrdiff_t>(kLedgerRuns));
-    KeepInLedger(current.run, current.attempts);
+    attemptsLedger = std::move(kept);
+    if (attemptsLedger.size() > kLedgerRuns)
+        attemptsLedger.erase(attemptsLedger.begin(),
+                             attemptsLedger.end() - static_cast<ptrdiff_t>(kLedgerRuns));
+    KeepInLedger(currentRun.run, currentRun.attempts);
 }
 
 }  // namespace game

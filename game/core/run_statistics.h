@@ -55,11 +55,11 @@ struct SecretPlace {
 };
 
 // The end of the cave reached: the run's play time then and its deaths.
-struct RunEnding {
+struct CaveEnd {
     uint64_t frames = 0;
     uint32_t deaths = 0;
 
-    bool operator==(const RunEnding&) const = default;
+    bool operator==(const CaveEnd&) const = default;
 };
 
 // What a load puts back as its save had it.
@@ -67,7 +67,7 @@ struct RunProgress {
     std::vector<LevelVisit> visits;
     std::vector<SecretPlace> secrets;  // in the order found, each once
     std::vector<ActDone> actsDone;     // in the order gone on from
-    std::optional<RunEnding> ending;
+    std::optional<CaveEnd> ending;
 
     bool operator==(const RunProgress&) const = default;
 };

@@ -8,30 +8,30 @@
 namespace game {
 namespace {
 
-constexpr uint64_t kLargestCount = uint64_t{1} << 40;
-constexpr int32_t kLargestLevel = 1 << 20;
-constexpr size_t kLargestStamp = 40;
+constexpr uint64_t kLargestFrames = uint64_t{1} << 40;
+constexpr int32_t kLargestLevelNumber = 1 << 20;
+constexpr size_t kLargestStampLength = 40;
 
 template <typename Number>
-bool ReadNumber(std::string_view text, Number& value, Number low, Number high) {
+bool ReadStatisticsNumber(std::string_view text, Number& value, Number low, Number high) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size() && low <= value &&
            value <= high;
 }
 
-bool ReadCount(std::string_view text, uint64_t& value) {
-    return ReadNumber<uint64_t>(text, value, 0, kLargestCount);
+bool ReadFramesCount(std::string_view text, uint64_t& value) {
+    return ReadStatisticsNumber<uint64_t>(text, value, 0, kLargestFrames);
 }
 
-bool ReadSmallCount(std::string_view text, uint32_t& value) {
-    return ReadNumber<uint32_t>(text, value, 0, 1u << 31);
+bool ReadCount32(std::string_view text, uint32_t& value) {
+    return ReadStatisticsNumber<uint32_t>(text, value, 0, 1u << 31);
 }
 
-bool ReadLevel(std::string_view text, int32_t& value) {
-    return ReadNumber<int32_t>(text, value, 0, kLargestLevel);
+bool ReadLevelNumber(std::string_view text, int32_t& value) {
+    return ReadStatisticsNumber<int32_t>(text, value, 0, kLargestLevelNumber);
 }
 
-std::vector<std::string_view> Split(std::string_view text, char by) {
+std::vector<std::string_view> SplitBy(std::string_view text, char by) {
     std::vector<std::string_view> parts;
     size_t at = 0;
     for (;;) {
@@ -42,7 +42,7 @@ std::vector<std::string_view> Split(std::string_view text, char by) {
     }
 }
 
-bool ReadPair(std::string_view text, std::string_view& first, std::string_view& second) {
+bool ReadColonPair(std::string_view text, std::string_view& first, std::string_view& second) {
     const size_t colon = text.find(':');
     if (colon == std::string_view::npos) return false;
     first = text.substr(0, colon);
@@ -50,13 +50,13 @@ bool ReadPair(std::string_view text, std::string_view& first, std::string_view& 
     return true;
 }
 
-bool ReadVisit(std::string_view text, LevelVisit& visit) {
-    const std::vector<std::string_view> parts = Split(text, ',');
+bool ReadVisitWord(std::string_view text, LevelVisit& visit) {
+    const std::vector<std::string_view> parts = SplitBy(text, ',');
     if (parts.size() < 5) return false;
     uint64_t gold = 0, lost = 0;
-    if (!ReadLevel(parts[0], visit.level) || !ReadCount(parts[1], visit.frames) ||
-        !ReadCount(parts[2], gold) || !ReadSmallCount(parts[3], visit.potions) ||
-        !ReadCount(parts[4], lost))
+    if (!ReadLevelNumber(parts[0], visit.level) || !ReadFramesCount(parts[1], visit.frames) ||
+        !ReadFramesCount(parts[2], gold) || !ReadCount32(parts[3], visit.potions) ||
+        !ReadFramesCount(parts[4], lost))
         return false;
     visit.gold = static_cast<int64_t>(gold);
     visit.livesLost = static_cast<int64_t>(lost);
@@ -64,22 +64,22 @@ bool ReadVisit(std::string_view text, LevelVisit& visit) {
         std::string_view picture, count;
         int16_t p = 0;
         uint32_t n = 0;
-        if (!ReadPair(parts[k], picture, count) || !ReadNumber<int16_t>(picture, p, 0, 32767) ||
-            !ReadSmallCount(count, n))
+        if (!ReadColonPair(parts[k], picture, count) ||
+            !ReadStatisticsNumber<int16_t>(picture, p, 0, 32767) || !ReadCount32(count, n))
             return false;
         visit.kills[p] = n;
     }
     return true;
 }
 
-bool ReadStamp(std::string_view text) {
-    if (text.empty() || text.size() > kLargestStamp) return false;
+bool ReadStampWord(std::string_view text) {
+    if (text.empty() || text.size() > kLargestStampLength) return false;
     for (char c : text)
         if (!(c >= '0' && c <= '9') && c != '-') return false;
     return true;
 }
 
-bool ReadWord(std::string_view key, std::string_view value, RunStatistics& s) {
+bool ReadStatisticsWord(std::string_view key, std::string_view value, RunStatistics& s) {
     std::string_view first, second;
     if (key == "run") {
         if (value.size() != 16) return false;
@@ -92,32 +92,32 @@ bool ReadWord(std::string_view key, std::string_view value, RunStatistics& s) {
         s.fromStart = value == "1";
         return true;
     }
-    if (key == "before") return ReadCount(value, s.framesBefore);
+    if (key == "before") return ReadFramesCount(value, s.framesBefore);
     if (key == "v") {
         LevelVisit visit;
-        if (!ReadVisit(value, visit)) return false;
+        if (!ReadVisitWord(value, visit)) return false;
         s.progress.visits.push_back(std::move(visit));
         return true;
     }
     if (key == "s") {
         SecretPlace place;
-        return ReadPair(value, first, second) && ReadLevel(first, place.level) &&
-               ReadNumber<int16_t>(second, place.tile, 0, 624) &&
+        return ReadColonPair(value, first, second) && ReadLevelNumber(first, place.level) &&
+               ReadStatisticsNumber<int16_t>(second, place.tile, 0, 624) &&
                (s.progress.secrets.push_back(place), true);
     }
     if (key == "a") {
-        const std::vector<std::string_view> parts = Split(value, ',');
+        const std::vector<std::string_view> parts = SplitBy(value, ',');
         ActDone done;
-        return parts.size() == 4 && ReadNumber<int>(parts[0], done.act, 0, kActCount - 1) &&
-               ReadCount(parts[1], done.frames) && ReadSmallCount(parts[2], done.deaths) &&
-               ReadSmallCount(parts[3], done.potions) &&
-               (s.progress.actsDone.push_back(done), true);
+        return parts.size() == 4 &&
+               ReadStatisticsNumber<int>(parts[0], done.act, 0, kActCount - 1) &&
+               ReadFramesCount(parts[1], done.frames) && ReadCount32(parts[2], done.deaths) &&
+               ReadCount32(parts[3], done.potions) && (s.progress.actsDone.push_back(done), true);
     }
     if (key == "end") {
-        RunEnding ending;
-        const std::vector<std::string_view> parts = Split(value, ',');
-        if (parts.size() != 2 || !ReadCount(parts[0], ending.frames) ||
-            !ReadSmallCount(parts[1], ending.deaths))
+        CaveEnd ending;
+        const std::vector<std::string_view> parts = SplitBy(value, ',');
+        if (parts.size() != 2 || !ReadFramesCount(parts[0], ending.frames) ||
+            !ReadCount32(parts[1], ending.deaths))
             return false;
         s.progress.ending = ending;
         return true;
@@ -125,16 +125,16 @@ bool ReadWord(std::string_view key, std::string_view value, RunStatistics& s) {
     if (key == "d") {
         int32_t level = 0;
         uint32_t n = 0;
-        if (!ReadPair(value, first, second) || !ReadLevel(first, level) ||
-            !ReadSmallCount(second, n))
+        if (!ReadColonPair(value, first, second) || !ReadLevelNumber(first, level) ||
+            !ReadCount32(second, n))
             return false;
         s.attempts.deaths[level] = n;
         return true;
     }
-    if (key == "reloads") return ReadSmallCount(value, s.attempts.reloads);
-    if (key == "cheats") return ReadSmallCount(value, s.attempts.cheats);
+    if (key == "reloads") return ReadCount32(value, s.attempts.reloads);
+    if (key == "cheats") return ReadCount32(value, s.attempts.cheats);
     if (key == "rec") {
-        if (!ReadStamp(value)) return false;
+        if (!ReadStampWord(value)) return false;
         s.attempts.recordings.emplace_back(value);
         return true;
     }
@@ -176,13 +176,13 @@ std::string FormatRunStatistics(const RunStatistics& s) {
 
 std::optional<RunStatistics> ParseRunStatistics(std::string_view text) {
     if (text.size() > kLargestStatisticsText) return std::nullopt;
-    const std::vector<std::string_view> words = Split(text, ' ');
+    const std::vector<std::string_view> words = SplitBy(text, ' ');
     if (words.empty() || words[0] != "1") return std::nullopt;
     RunStatistics s;
     for (size_t k = 1; k < words.size(); ++k) {
         const size_t equals = words[k].find('=');
         if (equals == std::string_view::npos || equals == 0) return std::nullopt;
-        if (!ReadWord(words[k].substr(0, equals), words[k].substr(equals + 1), s))
+        if (!ReadStatisticsWord(words[k].substr(0, equals), words[k].substr(equals + 1), s))
             return std::nullopt;
     }
     return s;

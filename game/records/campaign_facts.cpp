@@ -9,9 +9,9 @@
 namespace game {
 namespace {
 
-constexpr int kSide = 25;
+constexpr int kFieldSide = 25;
 
-std::vector<std::vector<int16_t>> HiddenClusters(const LevelRecord& level) {
+std::vector<std::vector<int16_t>> HiddenWallClusters(const LevelRecord& level) {
     std::vector<std::vector<int16_t>> clusters;
     std::vector<bool> seen(level.tiles.size(), false);
     const auto hidden = [&](int t) {
@@ -26,12 +26,12 @@ std::vector<std::vector<int16_t>> HiddenClusters(const LevelRecord& level) {
             const int t = open.back();
             open.pop_back();
             cluster.push_back(static_cast<int16_t>(t));
-            const int row = t / kSide, column = t % kSide;
+            const int row = t / kFieldSide, column = t % kFieldSide;
             const int next[4][2] = {
                 {row - 1, column}, {row + 1, column}, {row, column - 1}, {row, column + 1}};
             for (const auto& [r, c] : next) {
-                if (r < 0 || r >= kSide || c < 0 || c >= kSide) continue;
-                const int n = r * kSide + c;
+                if (r < 0 || r >= kFieldSide || c < 0 || c >= kFieldSide) continue;
+                const int n = r * kFieldSide + c;
                 if (seen[n] || !hidden(n)) continue;
                 seen[n] = true;
                 open.push_back(n);
@@ -43,7 +43,8 @@ std::vector<std::vector<int16_t>> HiddenClusters(const LevelRecord& level) {
     return clusters;
 }
 
-bool Found(const RunStatistics& statistics, int32_t level, const std::vector<int16_t>& secret) {
+bool SecretFound(const RunStatistics& statistics, int32_t level,
+                 const std::vector<int16_t>& secret) {
     for (const SecretPlace& place : statistics.progress.secrets)
         if (place.level == level &&
             std::find(secret.begin(), secret.end(), place.tile) != secret.end())
@@ -56,7 +57,7 @@ bool Found(const RunStatistics& statistics, int32_t level, const std::vector<int
 CampaignFacts FactsOfCampaign(const PackageRecord& package, bool builtIn) {
     CampaignFacts facts;
     for (size_t n = 0; n < package.levels.size(); ++n) {
-        auto clusters = HiddenClusters(package.levels[n]);
+        auto clusters = HiddenWallClusters(package.levels[n]);
         if (!clusters.empty()) facts.secrets[static_cast<int32_t>(n)] = std::move(clusters);
     }
     if (!builtIn) return facts;
@@ -80,7 +81,7 @@ int CampaignFacts::SecretsFound(const RunStatistics& statistics, int act) const 
     for (const auto& [level, list] : secrets)
         if (ActOfLevel(level) == act)
             for (const auto& secret : list)
-                n += Found(statistics, level, secret) ? 1 : 0;
+                n += SecretFound(statistics, level, secret) ? 1 : 0;
     return n;
 }
 

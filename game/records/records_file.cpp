@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kTitle = "karvelun records 1";
 
-std::string Escape(const std::string& field) {
+std::string EscapeField(const std::string& field) {
     if (field.empty()) return "-";
     if (field == "-") return "%2D";
     static constexpr char kHex[] = "0123456789ABCDEF";
@@ -32,14 +32,14 @@ std::string Escape(const std::string& field) {
     return out;
 }
 
-int HexDigit(char c) {
+int FieldHexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
 
-bool Unescape(std::string_view field, std::string& out) {
+bool UnescapeField(std::string_view field, std::string& out) {
     out.clear();
     if (field == "-") return true;
     if (field.empty()) return false;
@@ -49,7 +49,7 @@ bool Unescape(std::string_view field, std::string& out) {
             continue;
         }
         if (k + 2 >= field.size()) return false;
-        const int high = HexDigit(field[k + 1]), low = HexDigit(field[k + 2]);
+        const int high = FieldHexDigit(field[k + 1]), low = FieldHexDigit(field[k + 2]);
         if (high < 0 || low < 0) return false;
         out += static_cast<char>(high << 4 | low);
         k += 2;
@@ -57,7 +57,7 @@ bool Unescape(std::string_view field, std::string& out) {
     return true;
 }
 
-std::string RunText(uint64_t run) {
+std::string RunNumberText(uint64_t run) {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string text;
     for (int shift = 60; shift >= 0; shift -= 4)
@@ -65,26 +65,26 @@ std::string RunText(uint64_t run) {
     return text;
 }
 
-bool ReadRun(std::string_view text, uint64_t& run) {
+bool ReadRunNumber(std::string_view text, uint64_t& run) {
     if (text.size() != 16) return false;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), run, 16);
     return error == std::errc() && end == text.data() + text.size();
 }
 
 template <typename Number>
-bool ReadNumber(std::string_view text, Number& value) {
+bool ReadFieldNumber(std::string_view text, Number& value) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
-bool StampText(std::string_view stamp) {
+bool IsRecordingStamp(std::string_view stamp) {
     if (stamp.empty() || stamp.size() > 40) return false;
     for (char c : stamp)
         if (!(c >= '0' && c <= '9') && c != '-') return false;
     return true;
 }
 
-std::string RecordingsText(const std::vector<std::string>& recordings) {
+std::string RecordingsField(const std::vector<std::string>& recordings) {
     if (recordings.empty()) return "-";
     std::string text;
     for (const std::string& stamp : recordings)
@@ -92,28 +92,28 @@ std::string RecordingsText(const std::vector<std::string>& recordings) {
     return text;
 }
 
-bool ReadRecordings(std::string_view text, std::vector<std::string>& recordings) {
+bool ReadRecordingsField(std::string_view text, std::vector<std::string>& recordings) {
     recordings.clear();
     if (text == "-") return true;
     size_t at = 0;
     for (;;) {
         const size_t comma = text.find(',', at);
         const std::string_view stamp = text.substr(at, comma - at);
-        if (!StampText(stamp)) return false;
+        if (!IsRecordingStamp(stamp)) return false;
         recordings.emplace_back(stamp);
         if (comma == std::string_view::npos) return true;
         at = comma + 1;
     }
 }
 
-bool IdText(std::string_view id) {
+bool IsAchievementId(std::string_view id) {
     if (id.empty() || id.size() > 64) return false;
     for (char c : id)
         if (!(c >= 'a' && c <= 'z') && !(c >= '0' && c <= '9') && c != '-') return false;
     return true;
 }
 
-std::vector<std::string_view> Fields(std::string_view line) {
+std::vector<std::string_view> SplitFields(std::string_view line) {
     std::vector<std::string_view> fields;
     size_t at = 0;
     for (;;) {
@@ -124,28 +124,28 @@ std::vector<std::string_view> Fields(std::string_view line) {
     }
 }
 
-bool ReadBest(const std::vector<std::string_view>& f, PlayerRecords& records) {
+bool ReadBestLine(const std::vector<std::string_view>& f, PlayerRecords& records) {
     if (f.size() != 11) return false;
     BestKey key;
     BestRecord record;
-    if (!Unescape(f[1], key.campaign) || !Unescape(f[2], key.campaignHash)) return false;
+    if (!UnescapeField(f[1], key.campaign) || !UnescapeField(f[2], key.campaignHash)) return false;
     if (f[3] != "n" && f[3] != "e") return false;
     key.difficulty = f[3] == "e" ? Difficulty::kEasy : Difficulty::kNormal;
-    if (!ReadNumber(f[4], key.scope) || key.scope < 0 || key.scope > kWholeCave) return false;
+    if (!ReadFieldNumber(f[4], key.scope) || key.scope < 0 || key.scope > kWholeCave) return false;
     if (f[5] != "fastest" && f[5] != "deaths") return false;
-    if (!ReadNumber(f[6], record.value) || !ReadNumber(f[7], record.frames) ||
-        !ReadRun(f[8], record.run) || !ReadNumber(f[9], record.when) ||
-        !ReadRecordings(f[10], record.recordings))
+    if (!ReadFieldNumber(f[6], record.value) || !ReadFieldNumber(f[7], record.frames) ||
+        !ReadRunNumber(f[8], record.run) || !ReadFieldNumber(f[9], record.when) ||
+        !ReadRecordingsField(f[10], record.recordings))
         return false;
     Bests& bests = records.bests[key];
     (f[5] == "fastest" ? bests.fastest : bests.fewestDeaths) = std::move(record);
     return true;
 }
 
-bool ReadAchievement(const std::vector<std::string_view>& f, PlayerRecords& records) {
+bool ReadAchievementLine(const std::vector<std::string_view>& f, PlayerRecords& records) {
     EarnedAchievement a;
-    if (f.size() != 5 || !IdText(f[1]) || !ReadNumber(f[2], a.when) || !ReadRun(f[3], a.run) ||
-        !ReadRecordings(f[4], a.recordings))
+    if (f.size() != 5 || !IsAchievementId(f[1]) || !ReadFieldNumber(f[2], a.when) ||
+        !ReadRunNumber(f[3], a.run) || !ReadRecordingsField(f[4], a.recordings))
         return false;
     a.id = std::string(f[1]);
     // Earned once: a second line of the same one is damage.
@@ -167,21 +167,21 @@ std::string FormatPlayerRecords(const PlayerRecords& records) {
     std::string text(kTitle);
     text += "\n";
     for (const auto& [folder, name] : records.campaignNames)
-        text += "campaign " + Escape(folder) + " " + Escape(name) + "\n";
+        text += "campaign " + EscapeField(folder) + " " + EscapeField(name) + "\n";
     for (const auto& [key, bests] : records.bests) {
         const auto line = [&, &key = key](const char* kind, const BestRecord& r) {
-            text += "best " + Escape(key.campaign) + " " + Escape(key.campaignHash) + " " +
-                    (key.difficulty == Difficulty::kEasy ? "e" : "n") + " " +
+            text += "best " + EscapeField(key.campaign) + " " + EscapeField(key.campaignHash) +
+                    " " + (key.difficulty == Difficulty::kEasy ? "e" : "n") + " " +
                     std::to_string(key.scope) + " " + kind + " " + std::to_string(r.value) + " " +
-                    std::to_string(r.frames) + " " + RunText(r.run) + " " + std::to_string(r.when) +
-                    " " + RecordingsText(r.recordings) + "\n";
+                    std::to_string(r.frames) + " " + RunNumberText(r.run) + " " +
+                    std::to_string(r.when) + " " + RecordingsField(r.recordings) + "\n";
         };
         if (bests.fastest) line("fastest", *bests.fastest);
         if (bests.fewestDeaths) line("deaths", *bests.fewestDeaths);
     }
     for (const EarnedAchievement& a : records.achievements)
-        text += "achievement " + a.id + " " + std::to_string(a.when) + " " + RunText(a.run) + " " +
-                RecordingsText(a.recordings) + "\n";
+        text += "achievement " + a.id + " " + std::to_string(a.when) + " " + RunNumberText(a.run) +
+                " " + RecordingsField(a.recordings) + "\n";
     for (const auto& [run, attempts] : records.ledger) {
         RunStatistics tries;
         tries.run = run;
@@ -208,17 +208,17 @@ std::optional<PlayerRecords> ParsePlayerRecords(std::string_view text) {
             titled = true;
             continue;
         }
-        const std::vector<std::string_view> f = Fields(line);
+        const std::vector<std::string_view> f = SplitFields(line);
         bool read = true;
         if (f[0] == "campaign") {
             std::string folder, name;
-            read =
-                f.size() == 3 && Unescape(f[1], folder) && Unescape(f[2], name) && !folder.empty();
+            read = f.size() == 3 && UnescapeField(f[1], folder) && UnescapeField(f[2], name) &&
+                   !folder.empty();
             if (read) records.campaignNames[folder] = name;
         } else if (f[0] == "best") {
-            read = ReadBest(f, records);
+            read = ReadBestLine(f, records);
         } else if (f[0] == "achievement") {
-            read = ReadAchievement(f, records);
+            read = ReadAchievementLine(f, records);
         } else if (f[0] == "run") {
             read = line.size() > 4 && ReadLedgerLine(line.substr(4), records);
         } else if (f[0].empty()) {

@@ -14,9 +14,9 @@
 namespace game {
 namespace {
 
-RecordsKeeper* keeper = nullptr;
+RecordsKeeper* currentKeeper = nullptr;
 
-int64_t Now() {
+int64_t SecondsNow() {
     return std::chrono::duration_cast<std::chrono::seconds>(
                std::chrono::system_clock::now().time_since_epoch())
         .count();
@@ -57,13 +57,13 @@ RecordsKeeper::RecordsKeeper(std::string path) : path_(std::move(path)) {
         ledger.push_back(entry);
     }
     SetRunAttemptsLedger(std::move(ledger));
-    keeper = this;
+    currentKeeper = this;
     AddRunListener(this);
 }
 
 RecordsKeeper::~RecordsKeeper() {
     RemoveRunListener(this);
-    if (keeper == this) keeper = nullptr;
+    if (currentKeeper == this) currentKeeper = nullptr;
     Save();
 }
 
@@ -121,7 +121,7 @@ void RecordsKeeper::RunChanged(RunEvent event) {
     } else {
         const RunStatistics& run = CurrentRunStatistics();
         const RecordsNews news =
-            TakeRun(records_, run, FactsOfCurrentCampaign(), Now(), CurrentCampaign().name);
+            TakeRun(records_, run, FactsOfCurrentCampaign(), SecondsNow(), CurrentCampaign().name);
         if (!news.Empty()) changed_ = true;
         for (const Achievement* a : news.achievements) {
             AddLogLine(NamedText(kAchievementLinePattern, a->name));
@@ -134,7 +134,7 @@ void RecordsKeeper::RunChanged(RunEvent event) {
 }
 
 RecordsKeeper* CurrentRecordsKeeper() {
-    return keeper;
+    return currentKeeper;
 }
 
 }  // namespace game

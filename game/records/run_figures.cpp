@@ -7,8 +7,8 @@
 namespace game {
 namespace {
 
-// Hundredths of a second, the nearest (frames / 60 * 100 = frames * 5 / 3).
-uint64_t Hundredths(uint64_t frames) {
+// HundredthsOfFrames of a second, the nearest (frames / 60 * 100 = frames * 5 / 3).
+uint64_t HundredthsOfFrames(uint64_t frames) {
     return (frames * 5 + 1) / 3;
 }
 
@@ -59,7 +59,7 @@ RunFigures FiguresOfRun(const RunStatistics& s) {
 }
 
 std::string MinutesText(uint64_t frames) {
-    const uint64_t h = Hundredths(frames);
+    const uint64_t h = HundredthsOfFrames(frames);
     char text[48];
     std::snprintf(text, sizeof text, "%llu:%02u.%02u", static_cast<unsigned long long>(h / 6000),
                   static_cast<unsigned>(h / 100 % 60), static_cast<unsigned>(h % 100));
@@ -67,7 +67,7 @@ std::string MinutesText(uint64_t frames) {
 }
 
 std::string HoursText(uint64_t frames) {
-    const uint64_t h = Hundredths(frames);
+    const uint64_t h = HundredthsOfFrames(frames);
     char text[56];
     std::snprintf(text, sizeof text, "%llu:%02u:%02u.%02u",
                   static_cast<unsigned long long>(h / 360000), static_cast<unsigned>(h / 6000 % 60),
@@ -86,7 +86,7 @@ std::string ActLine(const ActFigures& a) {
            std::to_string(a.deaths);
 }
 
-std::string EndingLine(const RunEnding& ending) {
+std::string EndingLine(const CaveEnd& ending) {
     return "ending: " + HoursText(ending.frames);
 }
 

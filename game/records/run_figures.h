@@ -32,7 +32,7 @@ struct ActFigures {
 struct RunFigures {
     std::vector<LevelFigures> levels;  // in the order first reached
     std::vector<ActFigures> acts;      // in their order
-    std::optional<RunEnding> ending;
+    std::optional<CaveEnd> ending;
     uint64_t frames = 0;
     uint32_t deaths = 0;
     uint32_t reloads = 0;
@@ -52,7 +52,7 @@ std::string LevelLine(const LevelFigures& level);
 // "act I: time 0:11:19.50, deaths 1"
 std::string ActLine(const ActFigures& act);
 // "ending: 0:30:12.33"
-std::string EndingLine(const RunEnding& ending);
+std::string EndingLine(const CaveEnd& ending);
 // "run: time 0:30:12.33, deaths 0, loads 0"
 std::string RunLine(const RunFigures& figures);
 // Every line of the run, in that order, the achievements' last

@@ -89,7 +89,7 @@ TEST(RunStatisticsText, WhatIsWrittenReadsBackAndDamageIsRefused) {
     s.progress.visits = {{0, 600, {{3, 2}, {15, 1}}, 11, 1, 4}, {8, 120, {}, 0, 0, 0}};
     s.progress.secrets = {{55, 79}, {8, 30}};
     s.progress.actsDone = {{0, 600, 2, 1}};
-    s.progress.ending = RunEnding{720, 2};
+    s.progress.ending = CaveEnd{720, 2};
     s.attempts.deaths = {{3, 2}};
     s.attempts.reloads = 4;
     s.attempts.cheats = 1;

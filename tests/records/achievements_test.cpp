@@ -42,7 +42,7 @@ RunStatistics WholeCave() {
         s.progress.visits.push_back(Visit(level, 2700));
     for (int act = 0; act < 10; ++act)
         s.progress.actsDone.push_back({act, 8 * 2700, act == 2 ? 1u : 0u, 8});
-    s.progress.ending = RunEnding{s.Frames(), 1};
+    s.progress.ending = CaveEnd{s.Frames(), 1};
     s.progress.visits[kLastLevel].kills[kLordPicture] = 2;
     s.progress.visits[kLastLevel].livesLost = 3;
     s.attempts.deaths[20] = 1;
