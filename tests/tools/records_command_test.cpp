@@ -9,7 +9,7 @@
 
 #include "game/platform/file_io.h"
 #include "game/replay/recording_format.h"
-#include "tools/levels/cli/records_command.h"
+#include "tools/levels/cli/level_tool.h"
 
 namespace {
 
@@ -37,7 +37,8 @@ TEST(RecordsCommand, ThePlaythroughsRecordsComeFromItsRecording) {
     ASSERT_TRUE(parsed.end);
 
     std::ostringstream out, err;
-    ASSERT_EQ(levels_tool::RecordsCommand({recording, "--campaign", campaign}, out, err), 0)
+    ASSERT_EQ(levels_tool::RunLevelTool({"records", recording, "--campaign", campaign}, out, err),
+              0)
         << err.str();
     const std::string text = out.str();
     EXPECT_EQ(Lines(text, "act ").size(), 10u) << text;
@@ -60,7 +61,8 @@ TEST(RecordsCommand, ThePlaythroughsRecordsComeFromItsRecording) {
     const std::string cutPath = ::testing::TempDir() + "/cut-playthrough.rec";
     ASSERT_TRUE(game::WriteWholeFile(cutPath, cut, false));
     std::ostringstream cutOut, cutErr;
-    EXPECT_EQ(levels_tool::RecordsCommand({cutPath, "--campaign", campaign}, cutOut, cutErr), 2);
+    EXPECT_EQ(
+        levels_tool::RunLevelTool({"records", cutPath, "--campaign", campaign}, cutOut, cutErr), 2);
     EXPECT_NE(cutErr.str().find("does not verify"), std::string::npos) << cutErr.str();
     EXPECT_EQ(cutOut.str(), "");
 }

@@ -18,6 +18,7 @@
 #include "game/platform/file_io.h"
 #include "game/platform/random.h"
 #include "tools/levels/bots/difficulty_report.h"
+#include "tools/levels/cli/records_command.h"
 #include "tools/levels/cli/replay_commands.h"
 #include "tools/levels/cli/tool_paths.h"
 #include "tools/levels/cli/try_out.h"
@@ -51,6 +52,7 @@ constexpr const char* kUsage =
     "       karvelun-levels import MAP.tmx [--level N] OUT.sc|OUT.txt\n"
     "       karvelun-levels tryout FILE [--level N] [--tile T] CAMPAIGN.all OUT.all\n"
     "       karvelun-levels replay FILE.rec [--campaign LEVELS.ALL]\n"
+    "       karvelun-levels records FILE.rec [MORE.rec ...] [--campaign LEVELS.ALL]\n"
     "       karvelun-levels record-playthrough LEVELS.ALL OUT.rec [--seed N]\n";
 
 // One clear line on stderr and a failed exit.
@@ -823,6 +825,9 @@ int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
         else if (command == "replay")
             // Its own exit status 2 tells of a recording that did not play.
             return ReplayCommand(rest, out, err);
+        else if (command == "records")
+            // Its status is replay's: 2 for a recording that did not verify.
+            return RecordsCommand(rest, out, err);
         else if (command == "record-playthrough")
             status = RecordPlaythroughCommand(rest, out, err);
     } catch (const ToolError& e) {
