@@ -66,6 +66,7 @@ std::optional<SaveDescription> ParseSaveDescription(const std::vector<uint8_t>& 
 std::string DescriptionsFolder();
 std::string DescriptionFileName(const std::string& saveName);
 // Where a description is written before the commit puts it into place.
+inline constexpr const char* kUnfinishedDescriptionName = "unfinished-save.about";
 std::string UnfinishedDescriptionPath();
 
 // Writes the description whole under UnfinishedDescriptionPath(); false,
@@ -73,8 +74,12 @@ std::string UnfinishedDescriptionPath();
 bool WriteUnfinishedDescription(const SaveDescription& description, std::string* why);
 
 // The description of the save <saveName>, nothing when it has none or it
-// does not read.
+// does not read.  Read once the save folder is free of a save being written
+// in the background (save_folder_writer.h).
 std::optional<SaveDescription> ReadSaveDescription(const std::string& saveName);
+// The same in a save folder named outright, with no waiting.
+std::optional<SaveDescription> ReadSaveDescriptionIn(const std::string& savesFolder,
+                                                     const std::string& saveName);
 
 // The play field (500 x 500) averaged down to a quarter of its size.
 SaveThumbnail QuarterThumbnail(const platform::PixelSurface& field);
