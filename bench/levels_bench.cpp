@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "game/core/game_state.h"
+#include "game/desktop/app_paths.h"
 #include "game/levels/campaign_info.h"
 #include "game/levels/campaign_packs.h"
 #include "game/levels/level_files.h"
@@ -23,7 +24,6 @@
 #include "game/levels/save_pair.h"
 #include "game/levels/save_snapshot.h"
 #include "game/levels/working_levels.h"
-#include "game/platform/app_paths.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/random.h"
 #include "game/play/autosave.h"

@@ -97,6 +97,13 @@ std::optional<CampaignInfo> ParseCampaignInfo(std::string_view text, std::string
             ended = true;
         } else if (key == "Popis") {
             info.description = value;
+        } else if (key == "Format") {
+            if (!ParseWhole(value, info.format) || info.format < 1)
+                return fail(at + "Format takes the version of the pack's format, 1 or more");
+            if (info.format > kCampaignFormat)
+                return fail(at + "the pack is of format version " + std::to_string(info.format) +
+                            ", this game reads packs up to version " +
+                            std::to_string(kCampaignFormat));
         } else {
             return fail(at + "unknown key \"" + std::string(key) + "\"");
         }
@@ -116,6 +123,9 @@ std::string FormatCampaignInfo(const CampaignInfo& info) {
     text += "Jazyk=" + languages + "\n";
     text += "Konec=" + std::to_string(info.endLevel) + "," + std::to_string(info.endTile) + "\n";
     if (!info.description.empty()) text += "Popis=" + info.description + "\n";
+    // No line means the first format, so a pack of it is written as it
+    // always was; games before the line refuse any pack that has one.
+    if (info.format != 1) text += "Format=" + std::to_string(info.format) + "\n";
     return text;
 }
 

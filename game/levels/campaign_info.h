@@ -6,8 +6,11 @@
 //   Jazyk=   the languages its texts are written in: cs, en or cs,en
 //   Konec=   N,T: stepping on tile T of level N ends its game (required)
 //   Popis=   a line about it (optional)
+//   Format=  the version of the pack's format, 1 when there is no such line
+//            (Verze= is the author's own version of his campaign)
 // Empty lines and lines starting with "#" or ";" are skipped; a line break
-// may be CR LF; other keys are refused, so a misspelt one is noticed.
+// may be CR LF; other keys are refused, so a misspelt one is noticed.  A
+// pack of a later format than kCampaignFormat is refused, naming it.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +22,8 @@
 namespace game {
 
 inline constexpr const char* kCampaignInfoFileName = "campaign.ini";
+// The format of the packs this game reads and the level tool writes.
+inline constexpr int32_t kCampaignFormat = 1;
 
 struct CampaignInfo {
     std::string name;
@@ -28,6 +33,7 @@ struct CampaignInfo {
     int32_t endLevel = 0;
     int32_t endTile = 0;
     std::string description;
+    int32_t format = kCampaignFormat;
 
     bool operator==(const CampaignInfo&) const = default;
 };

@@ -1,5 +1,8 @@
 #include "game/levels/current_campaign.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "game/core/game_state.h"
 #include "game/core/windows.h"
 #include "game/levels/save_description.h"
@@ -50,13 +53,29 @@ std::optional<PlayerText> CampaignRefusal(const std::string& folderName, const s
     return std::nullopt;
 }
 
+namespace {
+
+std::optional<PlayerText> NewerSaveRefusal(const std::string& saveName) {
+    const std::optional<uint32_t> version = NewerDescriptionFormat(saveName);
+    if (!version) return std::nullopt;
+    return CountedText(kNewerSaveText,
+                       static_cast<int32_t>(std::min<uint32_t>(*version, INT32_MAX)));
+}
+
+}  // namespace
+
 std::optional<PlayerText> SaveCampaignRefusal(const std::string& saveName) {
+    if (std::optional<PlayerText> newer = NewerSaveRefusal(saveName)) return newer;
     const std::optional<SaveDescription> about = ReadSaveDescription(saveName);
     if (!about) return std::nullopt;
     return CampaignRefusal(about->campaign, about->campaignName, about->campaignHash);
 }
 
 bool TakeCampaignOfSave(const std::string& saveName) {
+    if (std::optional<PlayerText> newer = NewerSaveRefusal(saveName)) {
+        Windows().ShowMessageBox(*newer, "Karvelun");
+        return false;
+    }
     const std::optional<SaveDescription> about = ReadSaveDescription(saveName);
     std::optional<CampaignPack> pack;
     if (about) {

@@ -18,7 +18,10 @@
 namespace game {
 namespace {
 
+// The title line, which ends with the format's version.
+constexpr std::string_view kTitleStart = "karvelun save description ";
 constexpr std::string_view kTitle = "karvelun save description 1\n";
+static_assert(kTitle.size() == kTitleStart.size() + 2 && kDescriptionFormat == 1);
 // A description is a few lines and a 125 x 125 picture; anything far
 // larger is not one.
 constexpr size_t kLargestDescription = 256 * 1024;
@@ -173,6 +176,17 @@ std::optional<SaveDescription> ParseSaveDescription(const std::vector<uint8_t>& 
     return d;
 }
 
+std::optional<uint32_t> DescriptionFormatOf(const std::vector<uint8_t>& bytes) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (text.substr(0, kTitleStart.size()) != kTitleStart) return std::nullopt;
+    const size_t newline = text.find('\n', kTitleStart.size());
+    if (newline == std::string_view::npos) return std::nullopt;
+    uint32_t version = 0;
+    if (!ParseNumber(text.substr(kTitleStart.size(), newline - kTitleStart.size()), version))
+        return std::nullopt;
+    return version;
+}
+
 std::string DescriptionsFolder() {
     return SavePath(kDescriptionsFolderName);
 }
@@ -209,6 +223,17 @@ std::optional<SaveDescription> ReadSaveDescriptionIn(const std::string& savesFol
                        kLargestDescription))
         return std::nullopt;
     return ParseSaveDescription(bytes);
+}
+
+std::optional<uint32_t> NewerDescriptionFormat(const std::string& saveName) {
+    WaitForSaveFolder();
+    if (saveName.empty() || SavesFolder().empty()) return std::nullopt;
+    // A later format may be larger than any description of this one.
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(SavePath(DescriptionFileName(saveName)), bytes)) return std::nullopt;
+    const std::optional<uint32_t> version = DescriptionFormatOf(bytes);
+    if (!version || *version <= kDescriptionFormat) return std::nullopt;
+    return version;
 }
 
 SaveThumbnail QuarterThumbnail(const platform::PixelSurface& field) {

@@ -10,6 +10,7 @@
 #include "game/core/music_director.h"
 #include "game/core/play_observer.h"
 #include "game/core/play_time.h"
+#include "game/core/rules_version.h"
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/level_files.h"
@@ -38,6 +39,7 @@ void TakeChosenCornerHelp() {
 
 bool StartNewGame(int32_t level, int16_t tile) {
     NoteGameStateBroken();
+    RulesVersion = kNewestRules;
     LevelNumber = level;
     GameSuspended = false;
     Paused = false;

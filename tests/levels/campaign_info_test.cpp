@@ -20,6 +20,10 @@ TEST(CampaignInfo, WhatIsWrittenReadsBackAndEveryFaultNamesItsLine) {
     info.description = "Tři patra pod starým mlýnem.";
     std::string error;
     EXPECT_EQ(ParseCampaignInfo(FormatCampaignInfo(info), &error), info) << error;
+    // A pack of the first format is written without a Format line, as
+    // every pack was before the line; no line and Format=1 are that format.
+    EXPECT_EQ(FormatCampaignInfo(info).find("Format"), std::string::npos);
+    EXPECT_EQ(ParseCampaignInfo("Nazev=A\nFormat=1\nKonec=0,5\n", &error)->format, 1) << error;
     // As a text editor on another system may write it.
     EXPECT_EQ(ParseCampaignInfo("\xEF\xBB\xBF# můj balík\r\nNazev = A\r\n\r\nKonec=0,5\r\n", &error)
                   ->name,
@@ -43,6 +47,10 @@ TEST(CampaignInfo, WhatIsWrittenReadsBackAndEveryFaultNamesItsLine) {
         {"Nazev=A\nkonec\n", "line 2: no \"=\""},
         {"Nazev=A\xFF\nKonec=1,5\n", "line 1: the value is not UTF-8"},
         {"Nazev=A\tB\nKonec=1,5\n", "line 1: the value is not UTF-8"},
+        {"Nazev=A\nKonec=1,5\nFormat=2\n",
+         "line 3: the pack is of format version 2, this game reads packs up to version 1"},
+        {"Nazev=A\nFormat=0\nKonec=1,5\n", "line 2: Format takes"},
+        {"Nazev=A\nFormat=1.1\nKonec=1,5\n", "line 2: Format takes"},
     };
     for (const auto& b : broken) {
         error.clear();

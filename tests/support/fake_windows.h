@@ -38,6 +38,9 @@ class RecordingWindows : public game::GameWindows {
     // While a message box is shown (a signal may come then).
     std::function<void()> onMessageBox;
     std::function<void()> onCloseMainWindow;
+    // Where the loading notice takes events: as it shows, and at each
+    // advance of its bar.
+    std::function<void()> onLoadingNoticeEvents;
 
     // Log lines without the empty first line.
     std::vector<std::string> LogLines() const {
