@@ -14,6 +14,7 @@
 #include "game/desktop/app_paths.h"
 #include "game/levels/campaign_info.h"
 #include "game/levels/campaign_packs.h"
+#include "game/levels/current_campaign.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/package_record.h"
@@ -240,6 +241,35 @@ void BM_FindHundredPacks(benchmark::State& state) {
     fs::remove_all(folder, ec);
 }
 BENCHMARK(BM_FindHundredPacks)->Unit(benchmark::kMillisecond);
+
+// A save without a description known by its levels, as the load dialog
+// and the load each do on choosing it: its package, the built-in
+// campaign's and those of the packs with as many levels (here three, each
+// with one sign of its own) read and fingerprinted.
+void BM_KnowSaveByItsLevels(benchmark::State& state) {
+    GameFolder folder;
+    if (!PackLevels("bench.lev") || !WriteUnfinishedPosition("bench.pos") ||
+        !CommitUnfinishedSave("bench.lev", "bench.pos"))
+        state.SkipWithError("no save");
+    for (int i = 0; i < 3; ++i) {
+        PackageRecord campaign = Campaign();
+        campaign.levels[0].tiles[30].Param1 = "Balíček " + std::to_string(i);
+        ByteWriter levels;
+        WritePackageRecord(levels, campaign);
+        const fs::path pack = fs::path(Places.campaigns.front()) / ("balicek-" + std::to_string(i));
+        fs::create_directories(pack);
+        std::FILE* ini = std::fopen((pack / kCampaignInfoFileName).c_str(), "wb");
+        std::fprintf(ini, "Nazev=Balíček %d\nKonec=81,11\n", i);
+        std::fclose(ini);
+        std::FILE* all = std::fopen((pack / "levels.all").c_str(), "wb");
+        std::fwrite(levels.Bytes().data(), 1, levels.Bytes().size(), all);
+        std::fclose(all);
+    }
+    if (SaveCampaignRefusal("bench")) state.SkipWithError("the save was not known");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SaveCampaignRefusal("bench"));
+}
+BENCHMARK(BM_KnowSaveByItsLevels)->Unit(benchmark::kMillisecond);
 
 // What a save checks before it packs: every working level there and
 // readable.

@@ -38,9 +38,13 @@ bool LoadBackgroundOrFail(Form form, const std::string& name) {
     return false;
 }
 
+// The library's stream stops at once: dropping the sink alone would leave
+// the piece playing, and deaf to every later change of place.
 void StopMusic() {
     Music().SetSink(nullptr);
+    if (!librarySink) return;
     librarySink.reset();
+    if (SoundComponent* component = CurrentSoundComponent()) StopLibraryMusic(*component);
 }
 
 void ReleaseSound() {
