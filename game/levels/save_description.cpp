@@ -10,7 +10,9 @@
 #include "game/core/play_time.h"
 #include "game/core/run_statistics_text.h"
 #include "game/levels/current_campaign.h"
+#include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
+#include "game/levels/save_folder_writer.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
 
@@ -198,7 +200,7 @@ std::string DescriptionFileName(const std::string& saveName) {
 }
 
 std::string UnfinishedDescriptionPath() {
-    return SavePath("unfinished-save.about");
+    return SavePath(kUnfinishedDescriptionName);
 }
 
 bool WriteUnfinishedDescription(const SaveDescription& description, std::string* why) {
@@ -206,19 +208,29 @@ bool WriteUnfinishedDescription(const SaveDescription& description, std::string*
         if (why) *why = "no save folder " + SavesFolder();
         return false;
     }
+    // The halves of a save cut short are that save's until it is settled.
+    if (!SettlePendingCommit(why)) return false;
     return WriteNewFile(UnfinishedDescriptionPath(), FormatSaveDescription(description),
                         Durability::kFlushed, why);
 }
 
 std::optional<SaveDescription> ReadSaveDescription(const std::string& saveName) {
-    if (saveName.empty() || SavesFolder().empty()) return std::nullopt;
+    WaitForSaveFolder();
+    return ReadSaveDescriptionIn(SavesFolder(), saveName);
+}
+
+std::optional<SaveDescription> ReadSaveDescriptionIn(const std::string& savesFolder,
+                                                     const std::string& saveName) {
+    if (saveName.empty() || savesFolder.empty()) return std::nullopt;
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(SavePath(DescriptionFileName(saveName)), bytes, kLargestDescription))
+    if (!ReadWholeFile(PathInFolder(savesFolder, DescriptionFileName(saveName)), bytes,
+                       kLargestDescription))
         return std::nullopt;
     return ParseSaveDescription(bytes);
 }
 
 std::optional<uint32_t> NewerDescriptionFormat(const std::string& saveName) {
+    WaitForSaveFolder();
     if (saveName.empty() || SavesFolder().empty()) return std::nullopt;
     // A later format may be larger than any description of this one.
     std::vector<uint8_t> bytes;

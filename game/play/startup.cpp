@@ -11,6 +11,7 @@
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/save_commit.h"
+#include "game/levels/save_folder_writer.h"
 #include "game/levels/working_levels.h"
 #include "game/platform/random.h"
 #include "game/platform/shown_text.h"
@@ -213,6 +214,8 @@ bool Main(const FilePlaces& places, const Settings& settings,
 void ShutDown() {
     if (shutDownDone) return;
     shutDownDone = true;
+    // An autosave still being written lands before the program goes.
+    WaitForSaveFolder();
     // A game still under way is left here.
     if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Left);
     ShutdownRequested = true;
