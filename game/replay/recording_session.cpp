@@ -60,8 +60,11 @@ void RecordingSession::Prune(const std::string& folder, size_t keep) {
     for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
          it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.rfind(kRecordingPrefix, 0) == 0 && it->path().extension() == kRecordingExtension)
-            recordings.push_back(it->path());
+        if (name.rfind(kRecordingPrefix, 0) != 0 || it->path().extension() != kRecordingExtension)
+            continue;
+        // Outside the rotation, and not counted among the last kept.
+        if (keptForGood_ && keptForGood_(RecordingStamp(it->path().string()))) continue;
+        recordings.push_back(it->path());
     }
     // Oldest first: by the time in the name, then by the counter of games
     // begun in the same second ("-2" after "-1", both after none).
