@@ -1,5 +1,6 @@
 // The records of the campaign's playthrough, recomputed from its recording:
-// every act, an ending at the recording's own frame count, an achievement.
+// every act, an ending at the recording's own frame count, an achievement;
+// and the records window's marks from those lines.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +9,8 @@
 #include <string>
 
 #include "game/platform/file_io.h"
+#include "game/records/record_check.h"
+#include "game/records/run_figures.h"
 #include "game/replay/recording_format.h"
 #include "tools/levels/cli/level_tool.h"
 
@@ -55,6 +58,56 @@ TEST(RecordsCommand, ThePlaythroughsRecordsComeFromItsRecording) {
     const double counted = parsed.end->frames * 100.0 / 60.0;
     EXPECT_LE(std::abs(shown - counted), 100.0 / 60.0 + 0.5) << ending[0];
     EXPECT_FALSE(Lines(text, "achievement: ").empty()) << text;
+
+    // A record is verified only when the recordings give its own figures.
+    const game::RecordsOutput output = Lines(text, "");
+    const auto framesShown = [](const std::string& time) {
+        const long shown = Hundredths(time);
+        for (uint64_t f = shown * 60 / 100 - 2; f <= uint64_t(shown * 60 / 100 + 2); ++f)
+            if (game::HoursText(f) == time) return f;
+        ADD_FAILURE() << time;
+        return uint64_t{0};
+    };
+    const uint64_t caveFrames = framesShown(ending[0].substr(8));
+    const std::string actOne = Lines(text, "act I: ")[0];
+    const uint64_t actOneFrames = framesShown(actOne.substr(12, actOne.find(',') - 12));
+    const std::vector<std::string> named{"20261209-130000"};
+    const game::Achievement* earned = game::AchievementById("cave-normal");
+    const game::Achievement* notEarned = game::AchievementById("cave-easy");
+    ASSERT_TRUE(earned && notEarned);
+    struct Case {
+        const char* what;
+        int scope;
+        bool fastest;
+        game::BestRecord best;
+        bool verified;
+    };
+    const Case cases[] = {
+        {"the cave's time", game::kWholeCave, true, {caveFrames, caveFrames, 1, 0, named}, true},
+        {"a second off",
+         game::kWholeCave,
+         true,
+         {caveFrames + 60, caveFrames + 60, 1, 0, named},
+         false},
+        {"a frame off",
+         game::kWholeCave,
+         true,
+         {caveFrames + 1, caveFrames + 1, 1, 0, named},
+         false},
+        {"no recording named", game::kWholeCave, true, {caveFrames, caveFrames, 1, 0, {}}, false},
+        {"the cave's deaths", game::kWholeCave, false, {0, caveFrames, 1, 0, named}, true},
+        {"a death more", game::kWholeCave, false, {1, caveFrames, 1, 0, named}, false},
+        {"act I's time", 0, true, {actOneFrames, actOneFrames, 1, 0, named}, true},
+        {"act I's deaths", 0, false, {0, actOneFrames, 1, 0, named}, true},
+        {"act I's time for act II", 1, true, {actOneFrames, actOneFrames, 1, 0, named}, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(game::BestAgrees(c.scope, c.fastest, c.best, output), c.verified) << c.what;
+        EXPECT_FALSE(game::BestAgrees(c.scope, c.fastest, c.best, {})) << c.what << ", unplayed";
+    }
+    EXPECT_TRUE(game::AchievementAgrees(*earned, output));
+    EXPECT_FALSE(game::AchievementAgrees(*notEarned, output));
+    EXPECT_FALSE(game::AchievementAgrees(*earned, {}));
 
     // A recording that does not verify: a clear error and replay's status.
     std::vector<uint8_t> cut(bytes.begin(), bytes.end() - 40);
