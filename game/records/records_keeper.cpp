@@ -114,6 +114,7 @@ bool RecordsKeeper::Save() {
 
 void RecordsKeeper::RunChanged(RunEvent event) {
     if (event == RunEvent::kSavePoint) return;
+    if (event == RunEvent::kFinished) endingToShow_ = true;
     const bool triesOnly =
         event == RunEvent::kBegun || event == RunEvent::kDeath || event == RunEvent::kRecorded;
     if (triesOnly) {

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/core/run_statistics.h"
@@ -39,6 +40,10 @@ class RecordsKeeper final : public RunListener {
     std::vector<const Achievement*> TakeUnannounced();
     bool HasUnannounced() const { return !unannounced_.empty(); }
 
+    // True once after the run under way finished the cave: the records
+    // window follows the ending's notice.
+    bool TakeEndingToShow() { return std::exchange(endingToShow_, false); }
+
     // Recordings that must outlive the rotation of the last twenty: those a
     // record names and those of the run under way.
     bool KeepsRecording(const std::string& stamp) const;
@@ -57,6 +62,7 @@ class RecordsKeeper final : public RunListener {
     bool changed_ = false;
     bool writable_ = true;
     bool failureTold_ = false;
+    bool endingToShow_ = false;
     std::vector<const Achievement*> unannounced_;
     std::map<std::string, CampaignFacts> facts_;
 };

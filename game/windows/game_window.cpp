@@ -22,6 +22,7 @@
 #include "game/platform/surface.h"
 #include "game/play/keyboard.h"
 #include "game/play/startup.h"
+#include "game/records/records_keeper.h"
 #include "game/windows/language.h"
 #include "game/windows/pause_overlay.h"
 #include "game/windows/translated_text.h"
@@ -190,8 +191,15 @@ void PlayField::paintEvent(QPaintEvent* event) {
         }
     }
     // The overlay of a standing game covers the field at its shown size.
+    if (Paused && !pauseShown_) {
+        pauseNotices_.clear();
+        if (RecordsKeeper* keeper = CurrentRecordsKeeper())
+            for (const Achievement* a : keeper->TakeUnannounced())
+                pauseNotices_ << game::Shown("Rules", kAchievementLinePattern)
+                                     .arg(game::Shown("Achievements", a->name));
+    }
     pauseShown_ = Paused;
-    if (pauseShown_) PaintPauseOverlay(painter, rect());
+    if (pauseShown_) PaintPauseOverlay(painter, rect(), pauseNotices_);
 }
 
 void PlayField::FollowPause() {

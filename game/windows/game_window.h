@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStaticText>
+#include <QStringList>
 #include <QTimer>
 #include <array>
 #include <string>
@@ -63,6 +64,8 @@ class PlayField : public QWidget {
   private:
     Form1& form_;
     bool pauseShown_ = false;
+    // The achievements told by this pause.
+    QStringList pauseNotices_;
     int scale_ = 1;
     QSize filled_;
     // The enlarged copy, at scale 2 and more or filling.

@@ -11,6 +11,8 @@
 #include "game/platform/keys.h"
 #include "game/settings/key_names.h"
 #include "game/windows/language.h"
+#include "game/windows/menu_links.h"
+#include "game/windows/records_window.h"
 #include "game/windows/window_style.h"
 
 namespace game {
@@ -159,7 +161,8 @@ void HelpWindow::ShowHelp(const KeyBindings& keys) {
     Footer->setText(
         LastKeyDevice() == settings::KeyDevice::Pad
             ? Shown("Help", QT_TRANSLATE_NOOP("Help", "B, A nebo Y nápovědu zavře."))
-            : Shown("Help", QT_TRANSLATE_NOOP("Help", "Esc, Enter nebo F1 nápovědu zavře.")));
+            : Shown("Help", QT_TRANSLATE_NOOP(
+                                "Help", "Esc, Enter nebo F1 nápovědu zavře, Z ukáže záznamy.")));
     MusicOverlay lowered;
     platform::ShowModal(*this, [] { return ShutdownRequested; });
 }
@@ -171,6 +174,8 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
     const auto key = platform::VirtualKeyOf(*event);
     if (!key) return;
     if (key->keyCode == vk::Escape || key->keyCode == vk::Return || key->keyCode == vk::F1) hide();
+    // A game runs under the help: the records show what earlier replays gave.
+    if (key->keyCode == 'Z' && MenuLinks().records) MenuLinks().records->ShowRecords(false, false);
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {

@@ -12,6 +12,7 @@
 #include "game/desktop/pacing.h"
 #include "game/desktop/picture.h"
 #include "game/desktop/sheet_surfaces.h"
+#include "game/records/records_keeper.h"
 #include "game/windows/campaign_window.h"
 #include "game/windows/credits_window.h"
 #include "game/windows/game_window.h"
@@ -22,6 +23,7 @@
 #include "game/windows/notice_window.h"
 #include "game/windows/progress_window.h"
 #include "game/windows/question_window.h"
+#include "game/windows/records_window.h"
 #include "game/windows/save_window.h"
 #include "game/windows/settings_window.h"
 #include "game/windows/translated_text.h"
@@ -38,6 +40,7 @@ WindowSet::WindowSet()
       form7_(std::make_unique<Form7>()),
       form8_(std::make_unique<Form8>()),
       help_(std::make_unique<HelpWindow>()),
+      records_(std::make_unique<RecordsWindow>()),
       settings_(std::make_unique<SettingsWindow>()),
       campaigns_(std::make_unique<CampaignWindow>()) {
     settings_->pauseOnFocusLossChanged = [this](bool on) { form1_->PauseOnFocusLoss = on; };
@@ -102,7 +105,13 @@ void WindowSet::SetLivesCaption(const std::string& caption) {
 }
 
 void WindowSet::ShowNotice(const PlayerText& text) {
-    form2_->ShowNotice(ShownText(text));
+    QString shown = ShownText(text);
+    // Achievements earned since the last pause or message are told with it.
+    if (RecordsKeeper* keeper = CurrentRecordsKeeper())
+        for (const Achievement* a : keeper->TakeUnannounced())
+            shown += QStringLiteral("\n\n") +
+                     Shown("Rules", kAchievementLinePattern).arg(Shown("Achievements", a->name));
+    form2_->ShowNotice(shown);
 }
 
 void WindowSet::ShowHelp() {
@@ -151,6 +160,11 @@ void WindowSet::EndGameToMenu() {
     form1_->Loop.Stop();
     platform::SetTimerInterval(*form3_->Timer1, 1);
     form1_->hide();
+    // After the ending's notice: the run's figures and the records it made (its
+    // recording is not finished yet: nothing is replayed now).
+    RecordsKeeper* keeper = CurrentRecordsKeeper();
+    if (keeper && keeper->TakeEndingToShow() && !ShutdownRequested)
+        records_->ShowRecords(false, true);
     ShowMainMenu();
 }
 
@@ -223,6 +237,7 @@ bool WindowSet::LoadBackground(Form form, const std::string& path) {
     // The help and the settings windows are framed in the notice's stones.
     if (form == Form::Notice) {
         help_->SetFramePicture(*picture);
+        records_->SetFramePicture(*picture);
         settings_->SetFramePicture(*picture);
     }
     return true;
@@ -261,6 +276,7 @@ void WindowSet::UnloadWindows() {
     for (QWidget* w : others)
         w->hide();
     help_->hide();
+    records_->hide();
     settings_->hide();
     campaigns_->hide();
     form1_->hide();

@@ -21,6 +21,7 @@ class Form7;
 class Form8;
 class HelpWindow;
 class SettingsWindow;
+class RecordsWindow;
 
 class WindowSet final : public GameWindows {
   public:
@@ -38,6 +39,7 @@ class WindowSet final : public GameWindows {
     Form8& form8() { return *form8_; }
     HelpWindow& help() { return *help_; }
     SettingsWindow& settings() { return *settings_; }
+    RecordsWindow& records() { return *records_; }
 
     // How the windows are shown and behave, from setup.ini.
     void ApplyViewSettings(const ViewSettings& view);
@@ -83,6 +85,7 @@ class WindowSet final : public GameWindows {
     std::unique_ptr<Form7> form7_;
     std::unique_ptr<Form8> form8_;
     std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<RecordsWindow> records_;
     std::unique_ptr<SettingsWindow> settings_;
     std::unique_ptr<CampaignWindow> campaigns_;
     // The log's lines as it shows them at its normal size.
