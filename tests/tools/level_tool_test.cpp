@@ -653,9 +653,32 @@ TEST_F(LevelTool, CampaignBuildsAPackFromEveryFormOrWritesNothing) {
 }
 
 TEST_F(LevelTool, WrongUsageAndBrokenFilesFailWithOneLine) {
-    EXPECT_EQ(Tool({}).status, 2);
-    EXPECT_EQ(Tool({"fly"}).status, 2);
-    EXPECT_EQ(Tool({"dump", Path("x.all")}).status, 2);  // --json is required
+    // Status 2 shows the usage; a flag's bad value fails before any file is
+    // read, with one line naming the flag.
+    const std::vector<std::pair<std::vector<std::string>, std::string>> lines{
+        {{}, "usage: "},
+        {{"fly"}, "usage: "},
+        {{"dump", "x.all"}, "usage: "},  // --json is required
+        {{"dump", "x.all", "--json", "--level"}, "usage: "},
+        {{"check", "x.all", "--json"}, "usage: "},
+        {{"pack", "a", "b", "c"}, "usage: "},
+        {{"replay", "a.rec", "--seed", "1"}, "usage: "},
+        {{"dump", "x.all", "--json", "--level", "2x"}, "--level needs a level number"},
+        {{"export", "a.txt", "--level", "-1", "b.tmx"}, "--level needs a level number"},
+        {{"tryout", "a.txt", "--tile", "", "b.all", "c.all"}, "--tile needs a number"},
+        {{"build", "a", "b.all", "--seed", "-1"}, "--seed needs a number"},
+        {{"difficulty", "x.all", "--runs", "0"}, "--runs needs a number from 1"},
+        {{"difficulty", "x.all", "--levels", "3-1"}, "--levels needs a level or a range"},
+        {{"difficulty", "--obtiznost", "tezka", "x.all"}, "--obtiznost needs normalni or lehka"},
+        {{"record-playthrough", "a", "b", "--seed", "+5"}, "--seed needs a number"},
+    };
+    for (const auto& [args, told] : lines) {
+        const ToolRun run = Tool(args);
+        const bool usage = told == "usage: ";
+        EXPECT_EQ(run.status, usage ? 2 : 1) << run.err;
+        EXPECT_EQ(run.err.find(usage ? told : "karvelun-levels: " + told), 0u) << run.err;
+        if (!usage) EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
     WriteBytes(dir / "broken.all", {1, 0, 0, 0, 9, 9});
     const ToolRun run = Tool({"check", Path("broken.all")});
     EXPECT_EQ(run.status, 1);
