@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/levels/bots/difficulty.h"
+#include "tools/levels/bots/difficulty_report.h"
 #include "tools/levels/cli/tool_commands.h"
 #include "tools/levels/cli/tool_files.h"
 
