@@ -13,9 +13,11 @@
 #include "game/core/game_state.h"
 #include "game/levels/package_record.h"
 #include "game/levels/position_record.h"
+#include "game/levels/text_catalogue.h"
 #include "game/platform/durable_file.h"
 #include "levels/levels_test.h"
 #include "tools/levels/cli/level_tool.h"
+#include "tools/levels/compiler/json_dump.h"
 
 namespace {
 
@@ -652,6 +654,29 @@ TEST_F(LevelTool, CampaignBuildsAPackFromEveryFormOrWritesNothing) {
     EXPECT_FALSE(fs::exists(dir / "packs/new"));
 }
 
+// The catalogue packs ship and the JSON dump escape texts each their own
+// way, through one escaper: the catalogue only what its lines need, JSON
+// also the quote and every other control character.
+TEST(TextEscapes, TheCatalogueAndTheJsonDumpEachWriteTheirOwnForm) {
+    const struct {
+        std::string text, catalogue, json;
+    } cases[] = {
+        {"Žluťoučký kůň", "Žluťoučký kůň", "\"Žluťoučký kůň\""},
+        {"a\\b\tc\nd\re", "a\\\\b\\tc\\nd\\re", "\"a\\\\b\\tc\\nd\\re\""},
+        {"\"{Strelba}\"", "\"{Strelba}\"", "\"\\\"{Strelba}\\\"\""},
+        {std::string("\x01\x1f\x7f\x80 ", 5), std::string("\x01\x1f\x7f\x80 ", 5),
+         "\"\\u0001\\u001f\\u007f\x80 \""},
+        {std::string("nul\0.", 5), std::string("nul\0.", 5), "\"nul\\u0000.\""},
+        {"\\n", "\\\\n", "\"\\\\n\""},  // a backslash and an n, not a line end
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatTextCatalogue(std::map<std::string, std::string>{{c.text, "x"}}),
+                  std::string(kTextCatalogueHeader) + "\n" + c.catalogue + "\tx\n")
+            << c.text;
+        EXPECT_EQ(levels_tool::JsonString(c.text), c.json) << c.text;
+    }
+}
+
 TEST_F(LevelTool, WrongUsageAndBrokenFilesFailWithOneLine) {
     // Status 2 shows the usage; a flag's bad value fails before any file is
     // read, with one line naming the flag.
@@ -677,7 +702,9 @@ TEST_F(LevelTool, WrongUsageAndBrokenFilesFailWithOneLine) {
         const bool usage = told == "usage: ";
         EXPECT_EQ(run.status, usage ? 2 : 1) << run.err;
         EXPECT_EQ(run.err.find(usage ? told : "karvelun-levels: " + told), 0u) << run.err;
-        if (!usage) EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        if (!usage) {
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        }
     }
     WriteBytes(dir / "broken.all", {1, 0, 0, 0, 9, 9});
     const ToolRun run = Tool({"check", Path("broken.all")});
