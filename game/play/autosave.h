@@ -16,7 +16,6 @@
 
 namespace game {
 
-
 inline constexpr const char* kAutosaveFailedLine =
     SHOWN_TEXT("Rules", "Automatické uložení se nepodařilo...");
 
