@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/levels/bots/difficulty_report.h"
+#include "tools/levels/bots/chained_runs.h"
+#include "tools/levels/bots/level_runs.h"
 #include "tools/levels/cli/tool_commands.h"
 #include "tools/levels/cli/tool_files.h"
 
