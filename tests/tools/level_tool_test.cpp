@@ -18,6 +18,7 @@
 #include "levels/levels_test.h"
 #include "tools/levels/cli/level_tool.h"
 #include "tools/levels/compiler/json_dump.h"
+#include "tools/levels/compiler/level_file_names.h"
 
 namespace {
 
@@ -674,6 +675,40 @@ TEST(TextEscapes, TheCatalogueAndTheJsonDumpEachWriteTheirOwnForm) {
                   std::string(kTextCatalogueHeader) + "\n" + c.catalogue + "\tx\n")
             << c.text;
         EXPECT_EQ(levels_tool::JsonString(c.text), c.json) << c.text;
+    }
+}
+
+// Level files are found by their names: level<N>.<small letters>.
+TEST(LevelFileNames, OnlyLevelDigitsDotLettersReadAsALevel) {
+    const struct {
+        const char* name;
+        size_t maxDigits;
+        bool negative;
+        std::optional<int32_t> number;  // nothing: not a level's name
+        const char* extension;
+    } cases[] = {
+        {"level12.txt", 6, false, 12, "txt"},
+        {"level007.tmx", 6, false, 7, "tmx"},
+        {"level123456.sc", 6, false, 123456, "sc"},
+        {"level1234567.sc", 6, false, std::nullopt, ""},
+        {"level-3.sc", 9, true, -3, "sc"},
+        {"level-3.sc", 9, false, std::nullopt, ""},
+        {"level-2147483648.sc", 99, true, INT32_MIN, "sc"},
+        {"level2147483648.sc", 99, true, std::nullopt, ""},
+        {"level12.TXT", 6, false, std::nullopt, ""},
+        {"level12.t1", 6, false, std::nullopt, ""},
+        {"level12.", 6, false, std::nullopt, ""},
+        {"level.txt", 6, false, std::nullopt, ""},
+        {"Level1.txt", 6, false, std::nullopt, ""},
+        {"level1.txt~", 6, false, std::nullopt, ""},
+        {"level 1.txt", 6, false, std::nullopt, ""},
+    };
+    for (const auto& c : cases) {
+        const auto read = levels_tool::ReadLevelFileName(c.name, c.maxDigits, c.negative);
+        ASSERT_EQ(read.has_value(), c.number.has_value()) << c.name;
+        if (!read) continue;
+        EXPECT_EQ(read->number, *c.number) << c.name;
+        EXPECT_EQ(read->extension, c.extension) << c.name;
     }
 }
 

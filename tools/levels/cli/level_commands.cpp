@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <map>
 #include <optional>
-#include <regex>
 
 #include "game/levels/byte_stream.h"
 #include "game/levels/position_record.h"
@@ -14,6 +13,7 @@
 #include "tools/levels/cli/tool_paths.h"
 #include "tools/levels/cli/try_out.h"
 #include "tools/levels/compiler/json_dump.h"
+#include "tools/levels/compiler/level_file_names.h"
 #include "tools/levels/compiler/level_text_writer.h"
 #include "tools/levels/tiled/tiled_map.h"
 
@@ -25,13 +25,9 @@ namespace {
 
 // The level a dumped level file holds, from its name (level-1.sc too).
 std::optional<int32_t> DumpedLevelNumber(const fs::path& file) {
-    static const std::regex kName(R"(level(-?\d+)\.sc)");
-    std::smatch m;
-    const std::string name = file.filename().string();
-    if (!std::regex_match(name, m, kName)) return std::nullopt;
-    const std::optional<int64_t> number = WholeNumber(std::string(m[1]));
-    if (!number || *number < INT32_MIN || *number > INT32_MAX) return std::nullopt;
-    return static_cast<int32_t>(*number);
+    const auto name = ReadLevelFileName(file.filename().string(), std::string::npos, true);
+    if (!name || name->extension != "sc") return std::nullopt;
+    return name->number;
 }
 
 }  // namespace
