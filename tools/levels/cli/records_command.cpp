@@ -19,9 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kRecordsUsage =
-    "usage: karvelun-levels records FILE.rec [MORE.rec ...] [--campaign LEVELS.ALL]\n";
-
 // The progress of every moment the run was kept at, as the recordings
 // played show it.
 class KeptMoments final : public game::RunListener {
@@ -60,22 +57,9 @@ std::string BreakInChain(const replay::StartState& start, const game::RunAttempt
 
 }  // namespace
 
-int RecordsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::vector<std::string> files;
-    fs::path campaign = PathsOfThisTool().CampaignFile();
-    bool usable = true;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--campaign" && i + 1 < args.size())
-            campaign = args[++i];
-        else if (!args[i].empty() && args[i][0] != '-')
-            files.push_back(args[i]);
-        else
-            usable = false;
-    }
-    if (files.empty() || !usable) {
-        err << kRecordsUsage;
-        return 2;
-    }
+int RecordsCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    const std::vector<std::string>& files = line.Paths();
+    const fs::path campaign = line.Word("--campaign").value_or(PathsOfThisTool().CampaignFile());
     std::vector<uint8_t> campaignBytes;
     game::PackageRecord package;
     if (!game::ReadWholeFile(campaign.string(), campaignBytes)) {

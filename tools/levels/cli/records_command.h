@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/levels/cli/command_line.h"
+
 namespace levels_tool {
 
 // records FILE.rec [MORE.rec ...] [--campaign LEVELS.ALL]: plays the
@@ -17,6 +19,6 @@ namespace levels_tool {
 // before left them (a load more) and the progress of a moment the run was
 // kept at (a save, an arrival).  0 when every recording plays to its end,
 // agrees and goes on from the one before; 2 otherwise, with the reason.
-int RecordsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RecordsCommand(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 }  // namespace levels_tool
