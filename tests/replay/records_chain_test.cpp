@@ -16,7 +16,7 @@
 #include "game/replay/recording_format.h"
 #include "game/replay/recording_session.h"
 #include "replay/replay_fixture.h"
-#include "tools/levels/cli/records_command.h"
+#include "tools/levels/cli/level_tool.h"
 
 namespace {
 
@@ -42,11 +42,12 @@ class RecordsChain : public ReplayTest {
     }
 
     int Records(const std::vector<std::string>& files, std::string& out, std::string& err) {
-        std::vector<std::string> args = files;
+        std::vector<std::string> args{"records"};
+        args.insert(args.end(), files.begin(), files.end());
         args.push_back("--campaign");
         args.push_back((appFolder / "data" / "levels.all").string());
         std::ostringstream o, e;
-        const int status = levels_tool::RecordsCommand(args, o, e);
+        const int status = levels_tool::RunLevelTool(args, o, e);
         out = o.str(), err = e.str();
         return status;
     }
