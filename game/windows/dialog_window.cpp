@@ -10,6 +10,7 @@
 #include "game/platform/fonts.h"
 #include "game/platform/keys.h"
 #include "game/platform/pacing.h"
+#include "game/windows/language.h"
 
 namespace game {
 namespace {

@@ -1,6 +1,7 @@
 #include "game/windows/window_style.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <QPalette>
 #include <QResizeEvent>
 #include <QScrollBar>

@@ -9,6 +9,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "game/core/game_state.h"
+#include "game/core/tile_kinds.h"
 #include "game/levels/campaign_info.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/text_catalogue.h"
