@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>pater: %1</source>
-        <translation>levels: %1</translation>
+        <translation>floors: %1</translation>
     </message>
     <message>
         <source>%1, verze %2, pater: %3</source>
-        <translation>%1, version %2, levels: %3</translation>
+        <translation>%1, version %2, floors: %3</translation>
     </message>
     <message>
         <source>neznámý autor</source>
@@ -24,19 +24,30 @@
     <name>Credits</name>
     <message>
         <source>Tato hra je pokračováním oprašování staré školy, která je a bude vždy tím nejlepším, co herní svět mohlo potkat.</source>
-        <translation>This game carries on dusting off the old school, the best thing the world of games ever met, and always will be.</translation>
+        <translation>This game carries on the revival of the old school, which is and always will be the best thing that ever happened to games.</translation>
     </message>
     <message>
         <source>Pokud jste stejně jako já příznivcem dob dávno minulých, jistě s hrou zažijete mnoho pěkných chvil. Odhalte tajemství jeskyně!</source>
-        <translation>If, like me, you are fond of days long gone, this game will give you many fine hours. Uncover the secret of the cave!</translation>
+        <translation>If, like me, you love the days of old, you are sure to have many happy hours with this game. Uncover the secret of the cave!</translation>
     </message>
     <message>
         <source>Líbí se vám hra, nebo jste v ní našli chybu? Napište nám na tym@karvelun.invalid, každý dopis nás potěší.</source>
-        <translation>Do you like the game, or did you find a bug in it? Write to us at tym@karvelun.invalid, every letter makes our day.</translation>
+        <translation>Do you like the game, or have you found a bug in it? Write to us at tym@karvelun.invalid; every letter makes our day.</translation>
     </message>
     <message>
         <source>Hru pro vás vykopal tým Karvelun.</source>
         <translation>Dug out for you by the Karvelun team.</translation>
+    </message>
+</context>
+<context>
+    <name>Floor</name>
+    <message>
+        <source>%1. patro: %2</source>
+        <translation>Floor %1: %2</translation>
+    </message>
+    <message>
+        <source>%1. patro</source>
+        <translation>Floor %1</translation>
     </message>
 </context>
 <context>
@@ -119,19 +130,19 @@
     </message>
     <message>
         <source>Karvelun - nápověda</source>
-        <translation>Karvelun - help</translation>
+        <translation>Karvelun - Help</translation>
     </message>
     <message>
         <source>Od vlastní bomby ustupte aspoň tři políčka.</source>
-        <translation>Keep at least three tiles away from your own bomb.</translation>
+        <translation>Step at least three tiles away from your own bomb.</translation>
     </message>
     <message>
         <source>Držte střelbu ({Strelba}) a kouzla poletí jedno za druhým.</source>
-        <translation>Hold fire ({Strelba}) and the spells fly one after another.</translation>
+        <translation>Hold down {Strelba} and your spells fly one after another.</translation>
     </message>
     <message>
         <source>Ukládejte často: {Ulozit} hru rychle uloží, {Nahrat} ji vrátí.</source>
-        <translation>Save often: {Ulozit} saves the game quickly, {Nahrat} brings it back.</translation>
+        <translation>Save often: {Ulozit} makes a quick save, {Nahrat} brings it back.</translation>
     </message>
     <message>
         <source>B, A nebo Y nápovědu zavře.</source>
@@ -142,26 +153,26 @@
     <name>Keys</name>
     <message>
         <source>F1 nelze zvolit, ve hře otevírá nápovědu.</source>
-        <translation>F1 opens the help in the game; choose another.</translation>
+        <translation>F1 cannot be chosen: it opens the help during play.</translation>
     </message>
     <message>
         <source>%1 nelze zvolit, přepíná celou obrazovku.</source>
-        <translation>%1 switches full screen; choose another.</translation>
+        <translation>%1 cannot be chosen: it switches full screen.</translation>
     </message>
     <message>
         <source>Klávesu %1 už má příkaz %2.</source>
-        <translation>The key %1 already belongs to %2.</translation>
+        <translation>The key %1 is already taken by %2.</translation>
     </message>
     <message>
         <source>Tuto klávesu hra nezná, zvolte jinou.</source>
-        <translation>The game cannot see this key; choose another.</translation>
+        <translation>The game does not know this key; choose another.</translation>
     </message>
 </context>
 <context>
     <name>LevelName</name>
     <message>
         <source>Vstup do jeskyně</source>
-        <translation>Cave Entrance</translation>
+        <translation>The Cave Mouth</translation>
     </message>
     <message>
         <source>Podzemní řeka</source>
@@ -169,7 +180,7 @@
     </message>
     <message>
         <source>Stará krypta</source>
-        <translation>Old Crypt</translation>
+        <translation>The Old Crypt</translation>
     </message>
     <message>
         <source>Netopýří sluj</source>
@@ -177,7 +188,7 @@
     </message>
     <message>
         <source>Bořkova komora</source>
-        <translation>Bořek&apos;s Storeroom</translation>
+        <translation>Bořek&apos;s Cache</translation>
     </message>
     <message>
         <source>Pavoučí chodby</source>
@@ -185,7 +196,7 @@
     </message>
     <message>
         <source>Rozcestí</source>
-        <translation>Crossroads</translation>
+        <translation>The Crossroads</translation>
     </message>
     <message>
         <source>Brána hlubin</source>
@@ -201,15 +212,15 @@
     </message>
     <message>
         <source>Hadí hnízdo</source>
-        <translation>Snakes&apos; Nest</translation>
+        <translation>Snake Nest</translation>
     </message>
     <message>
         <source>Ztracená studna</source>
-        <translation>Lost Well</translation>
+        <translation>The Lost Well</translation>
     </message>
     <message>
         <source>Vodopád</source>
-        <translation>Waterfall</translation>
+        <translation>The Waterfall</translation>
     </message>
     <message>
         <source>Slizová jezírka</source>
@@ -217,7 +228,7 @@
     </message>
     <message>
         <source>Stavidla</source>
-        <translation>Sluices</translation>
+        <translation>The Sluices</translation>
     </message>
     <message>
         <source>Hráz</source>
@@ -233,11 +244,11 @@
     </message>
     <message>
         <source>Skladiště</source>
-        <translation>Storehouse</translation>
+        <translation>The Storehouse</translation>
     </message>
     <message>
         <source>Hluboká šachta</source>
-        <translation>Deep Shaft</translation>
+        <translation>The Deep Shaft</translation>
     </message>
     <message>
         <source>Bořkova dílna</source>
@@ -245,7 +256,7 @@
     </message>
     <message>
         <source>Zával</source>
-        <translation>Cave-in</translation>
+        <translation>The Cave-In</translation>
     </message>
     <message>
         <source>Zatopený důl</source>
@@ -257,11 +268,11 @@
     </message>
     <message>
         <source>Podzemní hřbitov</source>
-        <translation>Underground Graveyard</translation>
+        <translation>Graveyard Below</translation>
     </message>
     <message>
         <source>Kostnice</source>
-        <translation>Ossuary</translation>
+        <translation>The Ossuary</translation>
     </message>
     <message>
         <source>Krypta králů</source>
@@ -273,7 +284,7 @@
     </message>
     <message>
         <source>Tichá kaple</source>
-        <translation>Quiet Chapel</translation>
+        <translation>The Quiet Chapel</translation>
     </message>
     <message>
         <source>Síň duchů</source>
@@ -281,7 +292,7 @@
     </message>
     <message>
         <source>Chodba pastí</source>
-        <translation>Corridor of Traps</translation>
+        <translation>Trap Corridor</translation>
     </message>
     <message>
         <source>Hrobka strážce</source>
@@ -321,7 +332,7 @@
     </message>
     <message>
         <source>Velká brána</source>
-        <translation>Great Gate</translation>
+        <translation>The Great Gate</translation>
     </message>
     <message>
         <source>Sloupová síň</source>
@@ -341,7 +352,7 @@
     </message>
     <message>
         <source>Trollí most</source>
-        <translation>Trolls&apos; Bridge</translation>
+        <translation>Troll Bridge</translation>
     </message>
     <message>
         <source>Trůnní sál</source>
@@ -349,7 +360,7 @@
     </message>
     <message>
         <source>Zapečetěné dveře</source>
-        <translation>Sealed Doors</translation>
+        <translation>The Sealed Doors</translation>
     </message>
     <message>
         <source>Předsíň knihovny</source>
@@ -369,7 +380,7 @@
     </message>
     <message>
         <source>Alchymistova dílna</source>
-        <translation>Alchemist&apos;s Room</translation>
+        <translation>Alchemist&apos;s Den</translation>
     </message>
     <message>
         <source>Zrcadlová síň</source>
@@ -385,15 +396,15 @@
     </message>
     <message>
         <source>Horké chodby</source>
-        <translation>Hot Galleries</translation>
+        <translation>Hot Tunnels</translation>
     </message>
     <message>
         <source>Lávová řeka</source>
-        <translation>River of Lava</translation>
+        <translation>Lava River</translation>
     </message>
     <message>
         <source>Sopouch</source>
-        <translation>Volcanic Vent</translation>
+        <translation>The Vent</translation>
     </message>
     <message>
         <source>Výheň</source>
@@ -401,7 +412,7 @@
     </message>
     <message>
         <source>Popelová pláň</source>
-        <translation>Ash Plain</translation>
+        <translation>The Ash Plain</translation>
     </message>
     <message>
         <source>Pramen ohně</source>
@@ -409,15 +420,15 @@
     </message>
     <message>
         <source>Lávové jezero</source>
-        <translation>Lake of Lava</translation>
+        <translation>Lava Lake</translation>
     </message>
     <message>
         <source>Plamenná brána</source>
-        <translation>Gate of Flames</translation>
+        <translation>Flame Gate</translation>
     </message>
     <message>
         <source>Okraj propasti</source>
-        <translation>Rim of the Chasm</translation>
+        <translation>The Chasm&apos;s Edge</translation>
     </message>
     <message>
         <source>Visuté mosty</source>
@@ -425,7 +436,7 @@
     </message>
     <message>
         <source>Kamenní strážci</source>
-        <translation>Stone Guards</translation>
+        <translation>Stone Guardians</translation>
     </message>
     <message>
         <source>Rozbitý most</source>
@@ -433,15 +444,15 @@
     </message>
     <message>
         <source>Poustevna</source>
-        <translation>Hermitage</translation>
+        <translation>The Hermitage</translation>
     </message>
     <message>
         <source>Sestup do tmy</source>
-        <translation>Descent into Darkness</translation>
+        <translation>Into the Dark</translation>
     </message>
     <message>
         <source>Dno propasti</source>
-        <translation>Floor of the Chasm</translation>
+        <translation>Rock Bottom</translation>
     </message>
     <message>
         <source>Poslední most</source>
@@ -457,7 +468,7 @@
     </message>
     <message>
         <source>Ohnivý labyrint</source>
-        <translation>Fiery Maze</translation>
+        <translation>Maze of Fire</translation>
     </message>
     <message>
         <source>Chrám temnoty</source>
@@ -473,7 +484,7 @@
     </message>
     <message>
         <source>Předsíň srdce</source>
-        <translation>Hall before the Heart</translation>
+        <translation>The Antechamber</translation>
     </message>
     <message>
         <source>Práh</source>
@@ -485,19 +496,11 @@
     </message>
     <message>
         <source>Bořkova skrýš</source>
-        <translation>Bořek&apos;s Refuge</translation>
+        <translation>Bořek&apos;s Hideout</translation>
     </message>
 </context>
 <context>
     <name>Load</name>
-    <message>
-        <source>%1. patro – %2</source>
-        <translation>Floor %1 – %2</translation>
-    </message>
-    <message>
-        <source>%1. patro</source>
-        <translation>Floor %1</translation>
-    </message>
     <message>
         <source>Doba hry: %1</source>
         <translation>Play time: %1</translation>
@@ -551,7 +554,7 @@
 Snad jsou to jen netopýři.</source>
         <translation>We started digging Karvelun in 2026. Since then the cave has grown to %1 lines of source code, and now and then something still rustles in it.
 
-Hopefully just bats.</translation>
+Let&apos;s hope it&apos;s only bats.</translation>
     </message>
     <message>
         <source>Hrát</source>
@@ -582,11 +585,11 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Hru nepůjde uložit.</source>
-        <translation>The game cannot be saved.</translation>
+        <translation>You will not be able to save the game.</translation>
     </message>
     <message>
         <source>Z kroniky jeskyně</source>
-        <translation>From the cave&apos;s chronicle</translation>
+        <translation>From the chronicle of the cave</translation>
     </message>
     <message>
         <source>Do složky %1 nelze zapisovat.</source>
@@ -602,23 +605,23 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Nezapomněl jsem...</source>
-        <translation>I did not forget...</translation>
+        <translation>I haven&apos;t forgotten...</translation>
     </message>
     <message>
         <source>...poděkovat za zvuky! Zvukovou knihovnu Tembra, která hře dává hlas, napsal tým Karvelun. Bez ní by v jeskyni bylo až příliš ticho.</source>
-        <translation>...to give thanks for the sounds! Tembra, the sound library that gives the game its voice, was written by the Karvelun team. Without it the cave would be far too quiet.</translation>
+        <translation>...to say thank you for the sounds! Tembra, the sound library that gives the game its voice, was written by the Karvelun team. Without it the cave would be far too quiet.</translation>
     </message>
     <message>
         <source>Nastavení se nepodařilo uložit do souboru %1 (%2). Platí jen do konce této hry.</source>
-        <translation>The settings could not be saved to the file %1 (%2). They hold only until this game ends.</translation>
+        <translation>The settings could not be saved to the file %1 (%2). They last only until you leave the game.</translation>
     </message>
     <message>
         <source>Tato uložená hra patří ke kampani „%1“, která tu není.</source>
-        <translation>This saved game belongs to the campaign “%1”, which is not here.</translation>
+        <translation>This saved game belongs to the campaign “%1”, which is not installed.</translation>
     </message>
     <message>
         <source>Tato uložená hra patří ke kampani „%1“, která se od té doby změnila.</source>
-        <translation>This saved game belongs to the campaign “%1”, which has changed since.</translation>
+        <translation>This saved game belongs to the campaign “%1”, which has changed since then.</translation>
     </message>
     <message>
         <source>Kampaň „%1“ je poškozená a nelze ji hrát.</source>
@@ -680,11 +683,11 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Záznam %1 byl pořízen s jinou kampaní a nelze ho přehrát.</source>
-        <translation>The recording %1 was made with another campaign and cannot be played.</translation>
+        <translation>The recording %1 was made with a different campaign and cannot be played.</translation>
     </message>
     <message>
         <source>Záznam %1 byl pořízen s jinými pravidly hry nebo je poškozený a nelze ho přehrát.</source>
-        <translation>The recording %1 was made under other rules of the game or is damaged, and cannot be played.</translation>
+        <translation>The recording %1 was made under different rules of the game, or is damaged, and cannot be played.</translation>
     </message>
     <message>
         <source>Záznam %1 nelze přečíst.</source>
@@ -692,7 +695,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Pro přehrávání nelze vytvořit dočasnou složku.</source>
-        <translation>No temporary folder can be made for the playback.</translation>
+        <translation>Cannot make a temporary folder for the playback.</translation>
     </message>
     <message>
         <source>nejrychleji</source>
@@ -712,7 +715,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Záznam %1 patří ke kampani „%2“, která tu není.</source>
-        <translation>The recording %1 belongs to the campaign “%2”, which is not here.</translation>
+        <translation>The recording %1 belongs to the campaign “%2”, which is not installed.</translation>
     </message>
 </context>
 <context>
@@ -726,26 +729,28 @@ Hopefully just bats.</translation>
     <name>Question</name>
     <message>
         <source>Opravdu chcete ztratit neuloženou hru?</source>
-        <translation>Do you really want to lose the unsaved game?</translation>
+        <translation>Do you really want to lose your unsaved game?</translation>
     </message>
     <message>
         <source>Opravdu chcete přepsat tuto pozici?</source>
         <translation>Do you really want to overwrite this save?</translation>
     </message>
     <message>
-        <source>Hra nebyla řádně ukončena. Pokračovat od příchodu do %1. patra?</source>
-        <translation>The game did not end properly. Go on from your arrival on floor %1?</translation>
+        <source>Hra byla ukončena systémem. Pokračovat tam, kde jsi přestal?</source>
+        <translation>The system closed the game. Carry on where you left off?</translation>
     </message>
     <message>
-        <source>Hra byla ukončena systémem. Pokračovat tam, kde jsi přestal?</source>
-        <translation>The game was ended by the system. Go on where you left off?</translation>
+        <source>Hra nebyla řádně ukončena. Pokračovat od posledního příchodu?
+%1</source>
+        <translation>The game was not shut down properly. Carry on from your last arrival?
+%1</translation>
     </message>
 </context>
 <context>
     <name>Rules</name>
     <message>
         <source>Zabitím monstra se otřásla celá hala!</source>
-        <translation>The kill shook the whole hall!</translation>
+        <translation>The monster&apos;s death shook the whole hall!</translation>
     </message>
     <message numerus="yes">
         <source>Získal jsi %n zlatých!</source>
@@ -784,7 +789,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Postoupil jsi na úroveň!</source>
-        <translation>You reached a new level!</translation>
+        <translation>You went up a level!</translation>
     </message>
     <message numerus="yes">
         <source>Získal jsi %n životů...</source>
@@ -799,23 +804,24 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Hru se nepodařilo uložit, předchozí uložená hra zůstala beze změny...</source>
-        <translation>The game could not be saved; the previous save is unchanged...</translation>
+        <translation>The game could not be saved; the previous save is left as it was...</translation>
     </message>
     <message>
         <source>Hru nelze uložit, hrdina je mrtvý...</source>
-        <translation>The game cannot be saved, the hero is dead...</translation>
+        <translation>The game cannot be saved: the hero is dead...</translation>
     </message>
     <message>
         <source>Hra byla úspěšně uložena...</source>
-        <translation>The game was saved...</translation>
+        <translation>The game has been saved...</translation>
     </message>
     <message>
         <source>Hra byla úspěšně načtena...</source>
-        <translation>The game was loaded...</translation>
+        <translation>The game has been loaded...</translation>
     </message>
     <message>
         <source>...a tak tvá duše odešla do astrálních sfér...    Game Over</source>
-        <translation>...and so your soul departed to the astral spheres...    Game Over</translation>
+        <translation>...and so your soul departed for the astral spheres...
+Game Over</translation>
     </message>
     <message>
         <source>Čas se zastavil...</source>
@@ -842,7 +848,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Monstrum bylo zabito...</source>
-        <translation>The monster is slain...</translation>
+        <translation>The monster was slain...</translation>
     </message>
     <message numerus="yes">
         <source>Monstrum bylo zraněno za %n životů...</source>
@@ -871,11 +877,12 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Úroveň se nepodařilo uložit, zůstáváš zde...</source>
-        <translation>The level could not be stored, you stay here...</translation>
+        <translation>The level could not be saved; you stay here...</translation>
     </message>
     <message>
         <source>...a tak jsi dohrál tuto hru...    Game Over</source>
-        <translation>...and so you have finished this game...    Game Over</translation>
+        <translation>...and so you have finished this game...
+Game Over</translation>
     </message>
     <message>
         <source>Síla +2</source>
@@ -939,13 +946,13 @@ Hopefully just bats.</translation>
     <message numerus="yes">
         <source>Hra se od záznamu odchýlila ve snímku %n, přehrávání bylo zastaveno.</source>
         <translation>
-            <numerusform>The game departed from the recording at frame %n; the playback was stopped.</numerusform>
-            <numerusform>The game departed from the recording at frame %n; the playback was stopped.</numerusform>
+            <numerusform>The game no longer matched the recording at frame %n; the playback was stopped.</numerusform>
+            <numerusform>The game no longer matched the recording at frame %n; the playback was stopped.</numerusform>
         </translation>
     </message>
     <message>
         <source>Přehrávání bylo ukončeno.</source>
-        <translation>The playback was ended.</translation>
+        <translation>The playback was stopped.</translation>
     </message>
     <message>
         <source>Automatické uložení se nepodařilo...</source>
@@ -953,11 +960,11 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Úroveň ze souboru %1 se změnila a hraje se nově.</source>
-        <translation>The level in %1 has changed and is played anew.</translation>
+        <translation>The level in %1 has changed; it is played as it now stands.</translation>
     </message>
     <message>
         <source>Změněná úroveň se nedá přečíst, hraje se dál ta dosavadní: %1</source>
-        <translation>The changed level does not read; the game goes on with the level as it was: %1</translation>
+        <translation>The changed level cannot be read; the game goes on with the level as it was: %1</translation>
     </message>
 </context>
 <context>
@@ -976,7 +983,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Zpomalení hry</source>
-        <translation>Slow down</translation>
+        <translation>Slowdown</translation>
     </message>
     <message>
         <source>Zvětšení</source>
@@ -992,7 +999,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Pomoc na rozích</source>
-        <translation>Help at corners</translation>
+        <translation>Slide past corners</translation>
     </message>
     <message>
         <source>Jazyk</source>
@@ -1044,7 +1051,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Karvelun - nastavení</source>
-        <translation>Karvelun - settings</translation>
+        <translation>Karvelun - Settings</translation>
     </message>
     <message>
         <source>Klávesy</source>

@@ -48,19 +48,19 @@
     <name>Keys</name>
     <message>
         <source>F1 nelze zvolit, ve hře otevírá nápovědu.</source>
-        <translation>F1 opens the help in the game; choose another.</translation>
+        <translation>F1 cannot be chosen: it opens the help during play.</translation>
     </message>
     <message>
         <source>%1 nelze zvolit, přepíná celou obrazovku.</source>
-        <translation>%1 switches full screen; choose another.</translation>
+        <translation>%1 cannot be chosen: it switches full screen.</translation>
     </message>
     <message>
         <source>Klávesu %1 už má příkaz %2.</source>
-        <translation>The key %1 already belongs to %2.</translation>
+        <translation>The key %1 is already taken by %2.</translation>
     </message>
     <message>
         <source>Tuto klávesu hra nezná, zvolte jinou.</source>
-        <translation>The game cannot see this key; choose another.</translation>
+        <translation>The game does not know this key; choose another.</translation>
     </message>
 </context>
 <context>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>Nastavení ticku</source>
-        <translation>Tick setting</translation>
+        <translation>Slowdown (tick)</translation>
     </message>
     <message>
         <source>Zvětšení</source>
@@ -110,11 +110,11 @@
     </message>
     <message>
         <source>Pomoc na rozích</source>
-        <translation>Help at corners</translation>
+        <translation>Slide past corners</translation>
     </message>
     <message>
         <source>Hrdina zaseknutý o roh zdi sklouzne k průchodu vedle sebe</source>
-        <translation>A hero stuck on the corner of a wall slides into the opening beside him</translation>
+        <translation>A hero caught on the corner of a wall slides into the opening beside him</translation>
     </message>
     <message>
         <source>Hudba</source>

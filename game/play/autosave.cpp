@@ -99,7 +99,8 @@ std::optional<FoundAutosave> NewestAutosave() {
     for (const Slot& slot : ReadSlots()) {
         if (!slot.written || slot.written->autosaveNumber <= newestNumber) continue;
         newestNumber = slot.written->autosaveNumber;
-        newest = FoundAutosave{AutosaveName(slot.number), slot.written->level};
+        newest =
+            FoundAutosave{AutosaveName(slot.number), slot.written->level, slot.written->levelName};
     }
     return newest;
 }

@@ -7,6 +7,7 @@
 #include "game/menu/menu_sounds.h"
 #include "game/play/game_flow.h"
 #include "game/play/going_on.h"
+#include "game/windows/floor_title.h"
 #include "game/windows/language.h"
 #include "game/windows/menu_links.h"
 #include "game/windows/window_style.h"
@@ -49,13 +50,14 @@ bool AskPlayer(const char* question) {
 bool GoOnAfterLastRun(platform::LastRunEnd lastEnd) {
     const std::optional<GoOnOffer> offer = OfferToGoOn(lastEnd, NewestAutosave());
     if (!offer) return false;
-    const auto filled = [&](QString text) {
-        return text.contains(QLatin1String("%1")) ? text.arg(offer->level) : text;
-    };
-    std::fprintf(stderr, "karvelun: %s (%s)\n",
-                 filled(QString::fromUtf8(offer->question)).toUtf8().constData(),
-                 offer->autosave.c_str());
-    const QString question = filled(Shown("Question", offer->question));
+    QString question = Shown("Question", offer->question);
+    if (question.contains(QLatin1String("%1")))
+        question = question.arg(FloorTitle(offer->level, offer->levelName));
+    // The terminal has the question on one line.
+    std::fprintf(
+        stderr, "karvelun: %s (%s)\n",
+        QString(question).replace(QLatin1Char('\n'), QLatin1Char(' ')).toUtf8().constData(),
+        offer->autosave.c_str());
     Windows().HideProgress();
     if (!AskPlayer(question.toUtf8().constData())) return ShutdownRequested;
     switch (LoadChosenGame(offer->autosave)) {

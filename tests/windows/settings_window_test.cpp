@@ -158,7 +158,7 @@ TEST_F(SettingsWindowTest, AReboundKeyPlaysInTheNextFrameAndATakenKeyIsRefusedWi
         // In English the note names the key and the command in English.
         UseLanguage(settings::Language::kEnglish);
         Key(*window, Qt::Key_Space);
-        EXPECT_EQ(window->Note->text(), "The key Space already belongs to Bomb.");
+        EXPECT_EQ(window->Note->text(), "The key Space is already taken by Bomb.");
         EXPECT_EQ(window->RowNames[0]->text(), "Up");
         UseLanguage(settings::Language::kCzech);
         Key(*window, Qt::Key_J);

@@ -30,6 +30,7 @@
 #include "game/play/going_on.h"
 #include "game/settings/key_names.h"
 #include "game/windows/credits_window.h"
+#include "game/windows/floor_title.h"
 #include "game/windows/glow_canvas.h"
 #include "game/windows/help_window.h"
 #include "game/windows/language.h"
@@ -219,8 +220,8 @@ void MeasureKeyList(SettingsWindow& window, Overflows& overflows) {
 // long play time.
 void MeasureLoadPanel(Form6& load, Overflows& overflows) {
     for (int32_t level = 0; !LevelName(level).empty(); ++level)
-        MeasureLabel("Load", *load.LevelLabel, SaveLevelText(level, LevelName(level)), overflows);
-    MeasureLabel("Load", *load.LevelLabel, SaveLevelText(2147483647, ""), overflows);
+        MeasureLabel("Load", *load.LevelLabel, FloorTitle(level, LevelName(level)), overflows);
+    MeasureLabel("Load", *load.LevelLabel, FloorTitle(2147483647, ""), overflows);
     // 30 September and 31 December 2026, 23:59 UTC (or the next morning).
     for (const int64_t written : {1790812740, 1798761540})
         MeasureLabel("Load", *load.WrittenLabel, SaveWrittenText(written), overflows);
@@ -255,10 +256,14 @@ class TextFitTest : public GameWindowTest {
         MeasureControls("Game window", set.form1(), overflows);
         MeasureControls("Credits", set.form4(), overflows);
         MeasureControls("Question", set.form5(), overflows);
-        for (const char* question :
-             {kLoseGameQuestion, kOverwriteQuestion, kSystemEndQuestion, kUncleanEndQuestion})
-            MeasureLabel("Question", *set.form5().Label1,
-                         Shown("Question", question).replace(QLatin1String("%1"), "80"), overflows);
+        for (const char* question : {kLoseGameQuestion, kOverwriteQuestion, kSystemEndQuestion})
+            MeasureLabel("Question", *set.form5().Label1, Shown("Question", question), overflows);
+        // The question after a run that ended badly names the floor.
+        for (int32_t level = 0; !LevelName(level).empty(); ++level)
+            MeasureLabel(
+                "Question", *set.form5().Label1,
+                Shown("Question", kUncleanEndQuestion).arg(FloorTitle(level, LevelName(level))),
+                overflows);
         MeasureControls("Load", set.form6(), overflows);
         MeasureLoadPanel(set.form6(), overflows);
         MeasureControls("Save", set.form7(), overflows);
