@@ -17,6 +17,7 @@
 #include "game/platform/view.h"
 #include "game/play/autosave.h"
 #include "game/play/startup.h"
+#include "game/settings/terminal_language.h"
 #include "game/windows/game_recordings.h"
 #include "game/windows/language.h"
 #include "game/windows/menu_window.h"
@@ -70,6 +71,8 @@ void WarnWhenSavesCannotBeWritten(const platform::AppPaths& paths) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Until setup.ini is read the terminal speaks the desktop's language.
+    game::UseTerminalLanguage(settings::TerminalLanguage(std::nullopt));
     // The desktop entry the installed game ships, so that the desktop shows
     // its name and icon for the game's windows.
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.karvelun.Karvelun"));
@@ -103,7 +106,7 @@ int main(int argc, char** argv) {
     // the windows are shown is known before the first of them, the loading
     // notice, opens; the start-up takes the rest.
     const game::Settings settings = game::ReadSettings(paths.Places().settingsFile);
-    game::UseLanguage(settings.language);
+    game::UseLanguagesOf(settings);
     // Held until the program ends, after the shut-down has deleted the
     // working levels.
     platform::OneCopyLock lock(paths.WorkingLevelsFolder());

@@ -1074,4 +1074,103 @@ Game Over</translation>
         <translation>normal</translation>
     </message>
 </context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>Soubor %1 nelze přečíst jako nastavení, platí výchozí nastavení</source>
+        <translation>%1 cannot be read as a settings file; using the defaults</translation>
+    </message>
+    <message>
+        <source>Kampaň %1 je vynechána: %2</source>
+        <translation>The campaign %1 is left out: %2</translation>
+    </message>
+    <message>
+        <source>Soubor úrovně %1 se nepodařilo zapsat (%2)</source>
+        <translation>Could not write the level file %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze použít: %2</source>
+        <translation>Cannot use %1: %2</translation>
+    </message>
+    <message>
+        <source>Odstraňuji poškozený záznam o ukládání %1</source>
+        <translation>Removing the damaged save record %1</translation>
+    </message>
+    <message>
+        <source>Předchozí uložená hra se vrátí při příštím spuštění: %1</source>
+        <translation>The previous save will be put back at the next start: %1</translation>
+    </message>
+    <message>
+        <source>Nová uložená hra se dokončí při příštím spuštění: %1</source>
+        <translation>The new save will be put in place at the next start: %1</translation>
+    </message>
+    <message>
+        <source>Záložní kopie uložené hry se odstraní při příštím spuštění: %1</source>
+        <translation>The save&apos;s spare copies will be removed at the next start: %1</translation>
+    </message>
+    <message>
+        <source>Přerušené ukládání se nepodařilo dokončit ani vrátit: %1</source>
+        <translation>An interrupted save could be neither finished nor undone: %1</translation>
+    </message>
+    <message>
+        <source>Hra nebyla uložena: %1</source>
+        <translation>The game was not saved: %1</translation>
+    </message>
+    <message>
+        <source>Automatické uložení se nepodařilo: %1</source>
+        <translation>The autosave failed: %1</translation>
+    </message>
+    <message>
+        <source>Kampaň %1 nelze hrát: %2</source>
+        <translation>The campaign %1 cannot be played: %2</translation>
+    </message>
+    <message>
+        <source>Zvuková knihovna chybí, hra poběží bez zvuku</source>
+        <translation>No sound library, playing silently</translation>
+    </message>
+    <message>
+        <source>Žádné zvukové zařízení, hra poběží bez zvuku</source>
+        <translation>No sound output device, playing silently</translation>
+    </message>
+    <message>
+        <source>Zvukové zařízení nelze otevřít (%1), hra poběží bez zvuku</source>
+        <translation>The sound device could not be opened (%1), playing silently</translation>
+    </message>
+    <message>
+        <source>Zvuky se nepodařilo zastavit (%1)</source>
+        <translation>Stopping the sounds failed (%1)</translation>
+    </message>
+    <message>
+        <source>Zvukové zařízení se nepodařilo zavřít (%1)</source>
+        <translation>Closing the sound device failed (%1)</translation>
+    </message>
+    <message>
+        <source>Pro záznam hry není složka</source>
+        <translation>There is no folder for the game&apos;s recording</translation>
+    </message>
+    <message>
+        <source>Hru nelze zaznamenat do %1</source>
+        <translation>Cannot record the game into %1</translation>
+    </message>
+    <message>
+        <source>Nahranou hru %1 nelze zaznamenat</source>
+        <translation>The loaded game %1 cannot be recorded</translation>
+    </message>
+    <message>
+        <source>Změněnou hru nelze zaznamenat, její soubory nelze přečíst</source>
+        <translation>The changed game cannot be recorded: its files cannot be read</translation>
+    </message>
+    <message>
+        <source>Změněnou hru nelze zaznamenat (%1)</source>
+        <translation>The changed game cannot be recorded (%1)</translation>
+    </message>
+    <message>
+        <source>Anglické texty chybí, hra poběží česky</source>
+        <translation>The English texts are missing, playing in Czech</translation>
+    </message>
+    <message>
+        <source>Texty úrovní zůstanou česky: %1</source>
+        <translation>The levels&apos; texts stay in Czech: %1</translation>
+    </message>
+</context>
 </TS>

@@ -8,14 +8,19 @@
 #include <system_error>
 #include <vector>
 
+#include "game/core/terminal.h"
 #include "game/levels/save_description.h"
 #include "game/levels/save_folder.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
 #include "game/platform/private_folder.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 namespace {
+
+constexpr const char* kDamagedRecordLine =
+    SHOWN_TEXT("Terminal", "Odstraňuji poškozený záznam o ukládání %1");
 
 constexpr std::string_view kRecordTitle = "karvelun save pair 1\n";
 constexpr std::string_view kRecordEnd = "end\n";
@@ -169,14 +174,12 @@ bool SettleRecord(std::string* why) {
     std::vector<Member> members;
     if (Exists(RollbackRecordPath())) {
         if (ParseRecord(RollbackRecordPath(), members)) return RunBackward(members, why);
-        std::fprintf(stderr, "karvelun: removing the damaged save record %s\n",
-                     RollbackRecordPath().c_str());
+        Tell(kDamagedRecordLine, {RollbackRecordPath()});
         return RemoveFile(RollbackRecordPath(), why) && !Exists(CommitRecordPath());
     }
     if (Exists(CommitRecordPath())) {
         if (ParseRecord(CommitRecordPath(), members)) return RunForward(members, why);
-        std::fprintf(stderr, "karvelun: removing the damaged save record %s\n",
-                     CommitRecordPath().c_str());
+        Tell(kDamagedRecordLine, {CommitRecordPath()});
         return RemoveFile(CommitRecordPath(), why);
     }
     return true;
@@ -208,14 +211,13 @@ PairCommit RecoverLiveFailure(const std::vector<Member>& members) {
     if (RenameFile(CommitRecordPath(), RollbackRecordPath())) {
         std::string why;
         if (RunBackward(members, &why)) return PairCommit::kOldKept;
-        std::fprintf(stderr, "karvelun: the old save is put back at the next start: %s\n",
-                     why.c_str());
+        Tell(SHOWN_TEXT("Terminal", "Předchozí uložená hra se vrátí při příštím spuštění: %1"),
+             {why});
         return PairCommit::kUnsettled;
     }
     std::string why;
     if (RunForward(members, &why)) return PairCommit::kSaved;
-    std::fprintf(stderr, "karvelun: the new save is put in place at the next start: %s\n",
-                 why.c_str());
+    Tell(SHOWN_TEXT("Terminal", "Nová uložená hra se dokončí při příštím spuštění: %1"), {why});
     return PairCommit::kUnsettled;
 }
 
@@ -296,8 +298,9 @@ PairCommit CommitSavePair(const std::string& packageFile, const std::string& pos
     // repeats if it is cut short.
     std::string tidy;
     if (!RunForward(members, &tidy))
-        std::fprintf(stderr, "karvelun: the save's kept copies go at the next start: %s\n",
-                     tidy.c_str());
+        Tell(SHOWN_TEXT("Terminal",
+                        "Záložní kopie uložené hry se odstraní při příštím spuštění: %1"),
+             {tidy});
     return PairCommit::kSaved;
 }
 
@@ -306,8 +309,8 @@ void SettleInterruptedSave() {
     if (!std::filesystem::is_directory(SavesFolder(), ec)) return;
     std::string why;
     if (!SettleRecord(&why)) {
-        std::fprintf(stderr, "karvelun: an interrupted save could not be settled: %s\n",
-                     why.c_str());
+        Tell(SHOWN_TEXT("Terminal", "Přerušené ukládání se nepodařilo dokončit ani vrátit: %1"),
+             {why});
         return;
     }
     RemoveLeftovers();

@@ -5,12 +5,14 @@
 #include "game/core/arrivals.h"
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
+#include "game/core/terminal.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/position_files.h"
 #include "game/levels/save_commit.h"
 #include "game/levels/save_description.h"
 #include "game/levels/save_folder.h"
 #include "game/platform/random.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 namespace {
@@ -36,7 +38,7 @@ std::vector<Slot> ReadSlots() {
 
 // unsettled: the halves belong to a commit the next start finishes.
 bool Fail(const std::string& why, bool unsettled = false) {
-    std::fprintf(stderr, "karvelun: no autosave: %s\n", why.c_str());
+    Tell(SHOWN_TEXT("Terminal", "Automatické uložení se nepodařilo: %1"), {why});
     if (!unsettled) RemoveUnfinishedSave();
     if (!failureTold) AddLogLine(kAutosaveFailedLine);
     failureTold = true;

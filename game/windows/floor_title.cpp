@@ -1,5 +1,6 @@
 #include "game/windows/floor_title.h"
 
+#include "game/core/terminal.h"
 #include "game/platform/shown_text.h"
 #include "game/windows/language.h"
 
@@ -14,6 +15,13 @@ constexpr const char* kFloor = SHOWN_TEXT("Floor", "%1. patro");
 QString FloorTitle(int32_t level, const std::string& czechName) {
     if (czechName.empty()) return Shown("Floor", kFloor).arg(level);
     return Shown("Floor", kNamedFloor).arg(level).arg(Shown("LevelName", czechName));
+}
+
+std::string FloorTitleOnTerminal(int32_t level, const std::string& czechName) {
+    const std::string number = std::to_string(level);
+    if (czechName.empty()) return WithNames(InTerminalLanguage("Floor", kFloor), {number});
+    return WithNames(InTerminalLanguage("Floor", kNamedFloor),
+                     {number, InTerminalLanguage("LevelName", czechName.c_str())});
 }
 
 }  // namespace game

@@ -13,5 +13,7 @@ namespace game {
 
 // `czechName` is the level's name as LevelName gives it (empty: none).
 QString FloorTitle(int32_t level, const std::string& czechName);
+// The same in the terminal's language.
+std::string FloorTitleOnTerminal(int32_t level, const std::string& czechName);
 
 }  // namespace game

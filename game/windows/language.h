@@ -6,12 +6,20 @@
 #include <QString>
 #include <string>
 
+#include "game/core/settings.h"
 #include "game/settings/setup_ini.h"
 
 namespace game {
 
 void UseLanguage(settings::Language language);
 settings::Language LanguageInUse();
+
+// The language of what the game prints on its terminal (game/core/terminal.h),
+// which the desktop's language decides when the player chose none
+// (game/settings/terminal_language.h).
+void UseTerminalLanguage(settings::Language language);
+// Both, as the settings read at start have them.
+void UseLanguagesOf(const Settings& settings);
 // Whether the windows show English now.
 bool EnglishShown();
 

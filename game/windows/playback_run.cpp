@@ -9,6 +9,7 @@
 #include "game/core/progression.h"
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
+#include "game/core/terminal.h"
 #include "game/platform/app_paths.h"
 #include "game/platform/file_io.h"
 #include "game/platform/fonts.h"
@@ -174,7 +175,7 @@ int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths
     platform::LoadGameFont(QString::fromStdString(paths.FontFile()));
     // setup.ini, read once for the view and the start-up.
     const Settings settings = ReadSettings(places.settingsFile);
-    UseLanguage(settings.language);
+    UseLanguagesOf(settings);
     const ViewSettings& view = settings.view;
     platform::View::Instance().Configure(view.scale, view.fullScreen);
     SetSoundComponent(LoadSoundComponentFile(paths.SoundLibraryFile()));
@@ -234,7 +235,7 @@ int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths
         });
         QObject::connect(&controller, &PlaybackController::Finished, [&] {
             const PlayerText text = PlaybackEndText(player);
-            std::printf("karvelun: %s\n", text.czech.c_str());
+            std::printf("karvelun: %s\n", InTerminalLanguage(text).c_str());
             std::fflush(stdout);
             if (player.GetState() != Player::State::Ended) windows.SetExitStatus(2);
             windows.ShowNotice(text);

@@ -1,8 +1,9 @@
 #include "game/windows/question_window.h"
 
-#include <cstdio>
+#include <algorithm>
 
 #include "game/core/game_state.h"
+#include "game/core/terminal.h"
 #include "game/core/windows.h"
 #include "game/menu/menu_sounds.h"
 #include "game/play/game_flow.h"
@@ -53,11 +54,12 @@ bool GoOnAfterLastRun(platform::LastRunEnd lastEnd) {
     QString question = Shown("Question", offer->question);
     if (question.contains(QLatin1String("%1")))
         question = question.arg(FloorTitle(offer->level, offer->levelName));
-    // The terminal has the question on one line.
-    std::fprintf(
-        stderr, "karvelun: %s (%s)\n",
-        QString(question).replace(QLatin1Char('\n'), QLatin1Char(' ')).toUtf8().constData(),
-        offer->autosave.c_str());
+    // The terminal has the question in its own language, on one line.
+    std::string echo = WithNames(InTerminalLanguage("Question", offer->question),
+                                 {FloorTitleOnTerminal(offer->level, offer->levelName)}) +
+                       " (" + offer->autosave + ")";
+    std::replace(echo.begin(), echo.end(), '\n', ' ');
+    TellLine(echo);
     Windows().HideProgress();
     if (!AskPlayer(question.toUtf8().constData())) return ShutdownRequested;
     switch (LoadChosenGame(offer->autosave)) {

@@ -124,8 +124,10 @@ void SettingsWindow::ShowModally() {
     platform::ShowModal(*this, [] { return ShutdownRequested; });
     if (!ShutdownRequested) {
         WriteIfChanged();
-        // Every window speaks the chosen language from now on.
+        // Every window speaks the chosen language from now on, and so does
+        // the terminal.
         UseLanguage(page_.values.language);
+        UseTerminalLanguage(page_.values.language);
     }
 }
 

@@ -6,8 +6,10 @@
 
 #include "game/core/key_bindings.h"
 #include "game/core/key_text.h"
+#include "game/core/terminal.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/text_catalogue.h"
+#include "game/platform/shown_text.h"
 #include "game/windows/language.h"
 
 namespace game {
@@ -53,8 +55,7 @@ const std::string* EnglishOfCampaignText(std::string_view czech) {
         folder = path;
         std::string error;
         catalogue = TextCatalogue::Load(path, &error);
-        if (!catalogue)
-            std::fprintf(stderr, "karvelun: the levels' texts stay Czech: %s\n", error.c_str());
+        if (!catalogue) Tell(SHOWN_TEXT("Terminal", "Texty úrovní zůstanou česky: %1"), {error});
     }
     return catalogue ? catalogue->Find(czech) : nullptr;
 }
