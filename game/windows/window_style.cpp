@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "game/platform/fonts.h"
+#include "game/desktop/fonts.h"
 
 namespace game {
 

@@ -14,7 +14,7 @@
 #include <sstream>
 #include <string>
 
-#include "game/platform/picture.h"
+#include "game/desktop/picture.h"
 
 namespace {
 

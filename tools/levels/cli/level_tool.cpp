@@ -17,7 +17,7 @@
 #include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
 #include "game/platform/random.h"
-#include "tools/levels/bots/difficulty.h"
+#include "tools/levels/bots/difficulty_report.h"
 #include "tools/levels/cli/replay_commands.h"
 #include "tools/levels/cli/tool_paths.h"
 #include "tools/levels/cli/try_out.h"
