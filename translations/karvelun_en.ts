@@ -960,7 +960,7 @@ Game Over</translation>
     </message>
     <message>
         <source>Úroveň ze souboru %1 se změnila a hraje se nově.</source>
-        <translation>The level in %1 has changed; it is played as it now stands.</translation>
+        <translation>The level in %1 has changed; playing the new version.</translation>
     </message>
     <message>
         <source>Změněná úroveň se nedá přečíst, hraje se dál ta dosavadní: %1</source>
@@ -1171,6 +1171,73 @@ Game Over</translation>
     <message>
         <source>Texty úrovní zůstanou česky: %1</source>
         <translation>The levels&apos; texts stay in Czech: %1</translation>
+    </message>
+    <message>
+        <source>Neznámá volba %1</source>
+        <translation>Unknown option %1</translation>
+    </message>
+    <message>
+        <source>Volbě %1 chybí hodnota</source>
+        <translation>The option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>Nečekaný argument %1</source>
+        <translation>Unexpected argument %1</translation>
+    </message>
+    <message>
+        <source>--replay a --level nelze použít spolu</source>
+        <translation>--replay and --level cannot be used together</translation>
+    </message>
+    <message>
+        <source>--speed patří k --replay</source>
+        <translation>--speed goes with --replay</translation>
+    </message>
+    <message>
+        <source>--speed musí být 1, 2, 8 nebo 0, ne %1</source>
+        <translation>--speed must be 1, 2, 8 or 0, not %1</translation>
+    </message>
+    <message>
+        <source>--level potřebuje soubor</source>
+        <translation>--level needs a file</translation>
+    </message>
+    <message>
+        <source>--tile patří k --level</source>
+        <translation>--tile goes with --level</translation>
+    </message>
+    <message>
+        <source>--tile potřebuje políčko od 0 do 624, ne %1</source>
+        <translation>--tile needs a tile from 0 to 624, not %1</translation>
+    </message>
+    <message>
+        <source>Úroveň %1, políčko %2: text „%3“ nemá anglické znění, zůstane česky</source>
+        <translation>Level %1, tile %2: the text “%3” has no English and stays in Czech</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Použití: karvelun [--level SOUBOR [--tile N] | --replay SOUBOR [--speed N]]
+Akční hra s pohledem shora v jeskyni plné příšer.
+
+  --level SOUBOR   nová hra rovnou na jedné úrovni: zdroj v textu, mapa
+                   Tiled nebo soubor úrovně (pro autory úrovní)
+  --tile N         políčko, na kterém hrdina začne (0 až 624)
+  --replay SOUBOR  přehraje záznam hry
+  --speed N        rychlost přehrávání: 1, 2, 8, nebo 0 (co nejrychleji)
+  --help           vypíše tuto nápovědu
+  --version        vypíše verzi hry
+</source>
+        <translation>Usage: karvelun [--level FILE [--tile N] | --replay FILE [--speed N]]
+A top-down action game in a cave full of monsters.
+
+  --level FILE   start a new game straight on one level: a text source, a
+                 Tiled map or a level file (for level designers)
+  --tile N       the tile the hero starts on (0 to 624)
+  --replay FILE  watch a recorded game
+  --speed N      the speed of watching: 1, 2, 8, or 0 (as fast as it goes)
+  --help         print this help
+  --version      print the game&apos;s version
+</translation>
     </message>
 </context>
 </TS>

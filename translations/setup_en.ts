@@ -164,5 +164,28 @@ and that the disk has free space, then try again.</translation>
         <source>lehká</source>
         <translation>easy</translation>
     </message>
+    <message>
+        <source>Nastavení nelze zapsat do %1: %2</source>
+        <translation>Cannot write the settings to %1: %2</translation>
+    </message>
+    <message>
+        <source>Neznámá volba %1</source>
+        <translation>Unknown option %1</translation>
+    </message>
+    <message>
+        <source>Použití: %1 [--help]
+Nastavení hry Karvelun v jednom okně: zvuk, hlasitost, tempo hry, okna, hudba,
+jazyk, obtížnost a klávesy. Uloží je do setup.ini, který hra čte při spuštění.
+
+  --help  vypíše tuto nápovědu
+</source>
+        <translation>Usage: %1 [--help]
+The settings of the game Karvelun in one window: sound, volume, the game&apos;s
+pace, the windows, music, language, difficulty and keys. They are saved to
+the setup.ini the game reads when it starts.
+
+  --help  print this help
+</translation>
+    </message>
 </context>
 </TS>

@@ -7,9 +7,9 @@
 
 #include "game/app/program_start.h"
 #include "game/core/game_state.h"
-#include "game/core/terminal.h"
 #include "game/core/play_observer.h"
 #include "game/core/progression.h"
+#include "game/core/terminal.h"
 #include "game/desktop/app_paths.h"
 #include "game/desktop/pacing.h"
 #include "game/platform/file_io.h"

@@ -60,6 +60,12 @@ void UseLanguagesOf(const Settings& settings) {
     UseTerminalLanguage(settings::TerminalLanguage(settings.chosenLanguage));
 }
 
+void UseTerminalLanguageOfFile(const std::string& settingsFile) {
+    const std::optional<settings::SetupLines> lines = settings::ReadSetupLines(settingsFile);
+    UseTerminalLanguage(
+        settings::TerminalLanguage(lines ? settings::ChosenLanguage(*lines) : std::nullopt));
+}
+
 settings::Language LanguageInUse() {
     return inUse;
 }

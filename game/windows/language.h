@@ -20,6 +20,9 @@ settings::Language LanguageInUse();
 void UseTerminalLanguage(settings::Language language);
 // Both, as the settings read at start have them.
 void UseLanguagesOf(const Settings& settings);
+// The terminal's alone, before the settings are read whole (the program's
+// command line): as the file, or without a choice the desktop, has it.
+void UseTerminalLanguageOfFile(const std::string& settingsFile);
 // Whether the windows show English now.
 bool EnglishShown();
 

@@ -45,10 +45,27 @@ std::optional<QString> EnglishOfRulesText(const PlayerText& text) {
 
 }  // namespace
 
+namespace {
+
+struct CampaignTexts {
+    std::string folder;
+    std::optional<TextCatalogue> catalogue;
+    bool read = false;
+};
+
+CampaignTexts& TheCampaignTexts() {
+    static CampaignTexts texts;
+    return texts;
+}
+
+}  // namespace
+
+void ForgetCampaignTexts() {
+    TheCampaignTexts().read = false;
+}
+
 const std::string* EnglishOfCampaignText(std::string_view czech) {
-    static std::string folder;
-    static std::optional<TextCatalogue> catalogue;
-    static bool read = false;
+    auto& [folder, catalogue, read] = TheCampaignTexts();
     const std::string path = CurrentCataloguePath();
     if (!read || path != folder) {
         read = true;

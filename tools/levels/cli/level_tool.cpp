@@ -38,7 +38,7 @@ using game::ByteWriter;
 using game::PackageRecord;
 
 constexpr const char* kUsage =
-    "usage: karvelun-levels dump FILE --json [--level N]\n"
+    "Usage: karvelun-levels dump FILE --json [--level N]\n"
     "       karvelun-levels build SOURCE_DIR OUT.all [--seed N] [--no-check] [--require-english]\n"
     "       karvelun-levels campaign SOURCE_DIR PACK_DIR\n"
     "       karvelun-levels pack DIR OUT.all|OUT.lev\n"
@@ -51,7 +51,8 @@ constexpr const char* kUsage =
     "       karvelun-levels import MAP.tmx [--level N] OUT.sc|OUT.txt\n"
     "       karvelun-levels tryout FILE [--level N] [--tile T] CAMPAIGN.all OUT.all\n"
     "       karvelun-levels replay FILE.rec [--campaign LEVELS.ALL]\n"
-    "       karvelun-levels record-playthrough LEVELS.ALL OUT.rec [--seed N]\n";
+    "       karvelun-levels record-playthrough LEVELS.ALL OUT.rec [--seed N]\n"
+    "       karvelun-levels --help\n";
 
 // One clear line on stderr and a failed exit.
 struct ToolError {
@@ -377,8 +378,28 @@ int Import(const std::vector<std::string>& args) {
     return 0;
 }
 
+// The English catalogue of a try-out's campaign: the campaign's own (the
+// catalogue beside it, if any), the tried level's English texts over it.
+std::map<std::string, std::string, std::less<>> TryOutEnglish(
+    const fs::path& campaign, const game::LevelRecord& level,
+    const std::map<int32_t, std::string>& english) {
+    std::map<std::string, std::string, std::less<>> entries;
+    std::error_code ec;
+    if (fs::is_regular_file(CataloguePath(campaign), ec)) {
+        std::string why;
+        const auto own = game::TextCatalogue::Load(CataloguePath(campaign).string(), &why);
+        if (!own) throw ToolError{why};
+        entries = own->Entries();
+    }
+    for (const auto& [tile, text] : english)
+        if (tile >= 0 && tile < game::kTileCount && !text.empty())
+            entries[level.tiles[static_cast<size_t>(tile)].Param1] = text;
+    return entries;
+}
+
 // The campaign with one level in place of its number, for the game's
-// karvelun --level; prints the level and the hero's start tile.
+// karvelun --level, and its English catalogue beside it; prints the level
+// and the hero's start tile.
 int TryOut(const std::vector<std::string>& args, std::ostream& out) {
     std::vector<fs::path> paths;
     std::optional<int32_t> number, tile;
@@ -393,8 +414,11 @@ int TryOut(const std::vector<std::string>& args, std::ostream& out) {
     }
     if (paths.size() != 3) return 2;
     std::map<char, int32_t> marks;
-    const game::LevelRecord level = LevelOfFile(paths[0], number, marks);
+    std::map<int32_t, std::string> english;
+    const game::LevelRecord level = LevelOfFile(paths[0], number, marks, &english);
     PackageRecord campaign = ReadPackageFile(paths[1]);
+    const std::string catalogue =
+        game::FormatTextCatalogue(TryOutEnglish(paths[1], level, english));
     int32_t start = 0;
     try {
         PlaceTriedLevel(campaign, *number, level);
@@ -404,6 +428,8 @@ int TryOut(const std::vector<std::string>& args, std::ostream& out) {
     }
     platform::RandomizeFromClock();
     WriteFileOrFail(paths[2], PackageBytes(std::move(campaign), paths[2]));
+    WriteFileOrFail(CataloguePath(paths[2]),
+                    std::vector<uint8_t>(catalogue.begin(), catalogue.end()));
     out << "level " << *number << " tile " << start << "\n";
     return 0;
 }
@@ -797,6 +823,11 @@ int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::o
         return 2;
     }
     const std::string& command = args[0];
+    // The usage asked for is an answer, on the standard output.
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << kUsage;
+        return 0;
+    }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     int status = 2;
     try {

@@ -52,7 +52,7 @@ bool ReadPackage(const std::vector<uint8_t>& bytes, game::PackageRecord& package
 
 int ReplayCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     constexpr const char* kReplayUsage =
-        "usage: karvelun-levels replay FILE.rec [--campaign LEVELS.ALL]\n";
+        "Usage: karvelun-levels replay FILE.rec [--campaign LEVELS.ALL]\n";
     if (args.empty()) {
         err << kReplayUsage;
         return 2;
