@@ -11,7 +11,9 @@
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
+#include "game/core/terminal.h"
 #include "game/desktop/view.h"
+#include "game/levels/save_folder.h"
 #include "game/menu/menu_sounds.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/keys.h"
@@ -138,6 +140,36 @@ TEST_F(SettingsWindowTest, EveryChangeHoldsAtOnceAndClosingWritesTheFileWithItsU
               "Klavesa.Pauza=Pause\r\nKlavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\n"
               "Klavesa.Nahrat=F7\r\nHudba=70\r\nJazyk=cs\r\nNovinka=42\r\n");
     EXPECT_TRUE(windows.messageBoxes.empty());
+}
+
+// Choosing the language relabels the window at once, and the menu behind it
+// and the terminal with it; closing keeps the choice in the file.
+TEST_F(SettingsWindowTest, TheLanguageChosenRelabelsThisWindowAndTheOnesBehindAtOnce) {
+    InSettings([&] {
+        for (int i = 0; i < kRowLanguage; ++i)
+            Key(*window, Qt::Key_Down);
+        const QImage czechMenu = menu->Canvas().copy();
+        Key(*window, Qt::Key_Right);
+        QApplication::processEvents();  // the windows hear of it
+        EXPECT_TRUE(EnglishShown());
+        EXPECT_EQ(window->windowTitle(), "Karvelun - Settings");
+        EXPECT_EQ(window->RowNames[kRowSound]->text(), "Sound");
+        EXPECT_EQ(window->RowValues[kRowLanguage]->text(), "◄ English ►");
+        EXPECT_NE(menu->Canvas(), czechMenu) << "the menu behind still shows its Czech items";
+        EXPECT_EQ(TerminalLine(kGameNotSavedLine, {"?"}), "The game was not saved: ?");
+        Key(*window, Qt::Key_Left);
+        QApplication::processEvents();
+        EXPECT_FALSE(EnglishShown());
+        EXPECT_EQ(window->windowTitle(), "Karvelun - nastavení");
+        EXPECT_EQ(window->RowNames[kRowSound]->text(), "Zvuky");
+        EXPECT_EQ(menu->Canvas(), czechMenu);
+        EXPECT_EQ(TerminalLine(kGameNotSavedLine, {"?"}), "Hra nebyla uložena: ?");
+        Key(*window, Qt::Key_Right);
+        Key(*window, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(EnglishShown());
+    EXPECT_NE(ReadIni().find("\r\nJazyk=en\r\n"), std::string::npos) << ReadIni();
+    UseTerminalLanguage(settings::Language::kCzech);
 }
 
 TEST_F(SettingsWindowTest, AReboundKeyPlaysInTheNextFrameAndATakenKeyIsRefusedWithANote) {
