@@ -43,6 +43,9 @@ int main(int argc, char** argv) {
     // The desktop entry the installed game ships, so that the desktop shows
     // its name and icon for the game's windows.
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.karvelun.Karvelun"));
+    // A recording or a level refused before the start-up reads setup.ini
+    // whole is refused in the player's language too.
+    game::UseLanguagesOfFile(layout.Places().settingsFile);
     if (!options->replayFile.empty()) return game::RunPlayback(*options, layout);
     std::optional<platform::LevelTryOut> tryOut;
     if (!options->levelFile.empty()) {

@@ -66,6 +66,12 @@ void UseTerminalLanguageOfFile(const std::string& settingsFile) {
         settings::TerminalLanguage(lines ? settings::ChosenLanguage(*lines) : std::nullopt));
 }
 
+void UseLanguagesOfFile(const std::string& settingsFile) {
+    const std::optional<settings::SetupLines> lines = settings::ReadSetupLines(settingsFile);
+    UseLanguage(lines ? settings::ValuesOfLines(*lines).language : settings::Language::kCzech);
+    UseTerminalLanguageOfFile(settingsFile);
+}
+
 settings::Language LanguageInUse() {
     return inUse;
 }

@@ -23,6 +23,9 @@ void UseLanguagesOf(const Settings& settings);
 // The terminal's alone, before the settings are read whole (the program's
 // command line): as the file, or without a choice the desktop, has it.
 void UseTerminalLanguageOfFile(const std::string& settingsFile);
+// Both as the file has them (the windows Czech without a choice), for what
+// the program tells before its start-up reads the settings whole.
+void UseLanguagesOfFile(const std::string& settingsFile);
 // Whether the windows show English now.
 bool EnglishShown();
 
