@@ -130,7 +130,7 @@ for _ in $(seq 100); do
     grep -q 'není záznam hry Karvelun' "$app_log" && break
     sleep 0.1
 done
-grep -q 'není záznam hry Karvelun' "$app_log" || fail "a foreign file was not refused"
+grep -q 'is not a Karvelun recording' "$app_log" || fail "a foreign file was not refused"
 notice=$(e2e_focused_box) || fail "a foreign file showed no box"
 e2e_keys_to "$notice" Return
 status=0
