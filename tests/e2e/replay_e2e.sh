@@ -127,7 +127,7 @@ app_log="$work/foreign.log"
 (cd / && exec "$game/karvelun" --replay "$work/foreign.rec") >"$app_log" 2>&1 &
 app_pid=$!
 for _ in $(seq 100); do
-    grep -q 'není záznam hry Karvelun' "$app_log" && break
+    grep -q 'is not a Karvelun recording' "$app_log" && break
     sleep 0.1
 done
 grep -q 'is not a Karvelun recording' "$app_log" || fail "a foreign file was not refused"
