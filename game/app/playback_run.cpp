@@ -103,8 +103,15 @@ Refusal RefusalOf(const Recording& recording, const Player& player, const std::s
         return {QT_TRANSLATE_NOOP("Playback", "Soubor %1 není záznam hry Karvelun."), {file}};
     if (recording.status == Recording::Status::NewerFormat)
         return {QT_TRANSLATE_NOOP("Playback",
-                                  "Záznam %1 pořídila novější verze hry, tato ho neumí přehrát."),
-                {file}};
+                                  "Záznam %1 pořídila novější verze hry (formát záznamu verze %2), "
+                                  "tato ho neumí přehrát."),
+                {file, std::to_string(recording.formatVersion)}};
+    if (player.NewerRules())
+        return {QT_TRANSLATE_NOOP("Playback",
+                                  "Záznam %1 byl pořízen podle novějších pravidel hry (verze %2), "
+                                  "tato hra zná pravidla jen do verze %3 a neumí ho přehrát."),
+                {file, std::to_string(recording.start.rulesVersion),
+                 std::to_string(replay::kRulesVersion)}};
     if (player.CampaignGone())
         return {QT_TRANSLATE_NOOP("Playback", "Záznam %1 patří ke kampani „%2“, která tu není."),
                 {file, recording.start.campaign}};

@@ -1,24 +1,30 @@
 #include "game/core/terminal.h"
 
 #include <cstdio>
+#include <mutex>
 #include <vector>
 
 namespace game {
 namespace {
 
-TerminalWording& Wording() {
-    static TerminalWording wording;
-    return wording;
-}
+// A save written in the background tells its failure from its own thread.
+std::mutex wordingGuard;
+TerminalWording wording;
 
 }  // namespace
 
-void SetTerminalWording(TerminalWording wording) {
-    Wording() = std::move(wording);
+void SetTerminalWording(TerminalWording newWording) {
+    const std::lock_guard<std::mutex> held(wordingGuard);
+    wording = std::move(newWording);
 }
 
 std::string InTerminalLanguage(const char* context, const char* czech, int number) {
-    return Wording() ? Wording()(context, czech, number) : std::string(czech);
+    TerminalWording now;
+    {
+        const std::lock_guard<std::mutex> held(wordingGuard);
+        now = wording;
+    }
+    return now ? now(context, czech, number) : std::string(czech);
 }
 
 std::string InTerminalLanguage(const PlayerText& text) {
