@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Ovladač</source>
-        <translation>Game pad</translation>
+        <translation>Gamepad</translation>
     </message>
     <message>
         <source>Celá obrazovka</source>
@@ -629,13 +629,13 @@ Let&apos;s hope it&apos;s only bats.</translation>
     </message>
     <message>
         <source>Tato uložená hra nemá čitelný popis a nelze poznat, ke které kampani patří.</source>
-        <translation>This saved game has no readable description, and which campaign it belongs to cannot be told.</translation>
+        <translation>This saved game has no readable description, so there is no telling which campaign it belongs to.</translation>
     </message>
     <message numerus="yes">
         <source>Tuto hru uložila novější verze hry (popis hry je ve formátu verze %n) a tato ji nahrát neumí. Uložená hra zůstává, jak byla.</source>
         <translation>
-            <numerusform>This game was saved by a newer version of the game (its description is of format version %n), and this version cannot load it. The saved game stays as it was.</numerusform>
-            <numerusform>This game was saved by a newer version of the game (its description is of format version %n), and this version cannot load it. The saved game stays as it was.</numerusform>
+            <numerusform>This game was saved by a newer version of the game (description format version %n), and this version cannot load it. The saved game is left as it was.</numerusform>
+            <numerusform>This game was saved by a newer version of the game (description format version %n), and this version cannot load it. The saved game is left as it was.</numerusform>
         </translation>
     </message>
 </context>
@@ -888,7 +888,7 @@ Game Over</translation>
     </message>
     <message>
         <source>Spustil jsi nějaký mechanismus...</source>
-        <translation>You set off some mechanism...</translation>
+        <translation>You set off a mechanism...</translation>
     </message>
     <message>
         <source>Úroveň se nepodařilo uložit, zůstáváš zde...</source>
@@ -1149,7 +1149,7 @@ Game Over</translation>
     </message>
     <message>
         <source>Zvukové zařízení nelze otevřít (%1), hra poběží bez zvuku</source>
-        <translation>The sound device could not be opened (%1), playing silently</translation>
+        <translation>The sound device could not be opened (%1); playing silently</translation>
     </message>
     <message>
         <source>Zvuky se nepodařilo zastavit (%1)</source>
@@ -1165,7 +1165,7 @@ Game Over</translation>
     </message>
     <message>
         <source>Hru nelze zaznamenat do %1</source>
-        <translation>Cannot record the game into %1</translation>
+        <translation>Cannot record the game to %1</translation>
     </message>
     <message>
         <source>Nahranou hru %1 nelze zaznamenat</source>
@@ -1181,7 +1181,7 @@ Game Over</translation>
     </message>
     <message>
         <source>Anglické texty chybí, hra poběží česky</source>
-        <translation>The English texts are missing, playing in Czech</translation>
+        <translation>The English texts are missing; playing in Czech</translation>
     </message>
     <message>
         <source>Texty úrovní zůstanou česky: %1</source>
