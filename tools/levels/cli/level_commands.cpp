@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 
+#include "game/core/game_state.h"
 #include "game/levels/byte_stream.h"
 #include "game/levels/position_record.h"
 #include "game/levels/text_catalogue.h"
