@@ -7,7 +7,7 @@
 
 #include "game/levels/package_record.h"
 #include "game/platform/file_io.h"
-#include "tools/levels/bots/difficulty.h"
+#include "tools/levels/bots/difficulty_report.h"
 
 namespace {
 

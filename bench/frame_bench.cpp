@@ -23,7 +23,7 @@
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
 #include "game/core/messages.h"
-#include "game/platform/pacing.h"
+#include "game/desktop/pacing.h"
 #include "game/platform/surface.h"
 #include "game/play/frame_loop.h"
 #include "game/windows/game_window.h"

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "game/core/game_state.h"
+#include "game/desktop/app_paths.h"
 #include "game/levels/campaign_info.h"
 #include "game/levels/campaign_packs.h"
 #include "game/levels/level_files.h"
@@ -18,7 +19,6 @@
 #include "game/levels/save_folder.h"
 #include "game/levels/save_pair.h"
 #include "game/levels/working_levels.h"
-#include "game/platform/app_paths.h"
 #include "game/platform/random.h"
 #include "game/play/autosave.h"
 #include "game/play/frame_loop.h"

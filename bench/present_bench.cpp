@@ -34,8 +34,8 @@
 #include <vector>
 
 #include "game/core/game_state.h"
+#include "game/desktop/view.h"
 #include "game/platform/pixel_scaler.h"
-#include "game/platform/view.h"
 #include "game/windows/game_window.h"
 #include "tests/support/offscreen_screen.h"
 

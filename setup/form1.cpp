@@ -19,7 +19,7 @@
 #include "setup/chosen_keys.h"
 #include "setup/hscrollbar.h"
 #include "setup/key_button.h"
-#include "setup/setup_ini.h"
+#include "setup/setup_ini_file.h"
 
 namespace setup {
 namespace {

@@ -8,7 +8,7 @@
 #include <QTranslator>
 #include <algorithm>
 
-#include "game/platform/app_paths.h"
+#include "game/desktop/app_paths.h"
 #include "setup/form1.h"
 
 int main(int argc, char** argv) {

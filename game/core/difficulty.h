@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "game/settings/difficulty.h"
+#include "game/settings/difficulty_setting.h"
 
 namespace game {
 

@@ -5,9 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
-
-class QKeyEvent;
 
 namespace platform {
 
@@ -26,13 +23,5 @@ struct VirtualKey {
     int16_t keyCode = 0;
     int16_t shift = 0;
 };
-
-// The virtual key of a Qt key event, or nothing for keys the game has no
-// code for.
-std::optional<VirtualKey> VirtualKeyOf(const QKeyEvent& event);
-
-// True for a real release.  While a key is held, X11 sends release/press
-// pairs marked as auto-repeat: those releases are not key-ups.
-bool IsRealKeyRelease(const QKeyEvent& event);
 
 }  // namespace platform

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "game/platform/run_marker.h"
+#include "game/platform/last_run_end.h"
 #include "game/platform/shown_text.h"
 #include "game/play/autosave.h"
 

@@ -21,6 +21,9 @@ namespace {
 constexpr const char* kProgramTitle = "Karvelun";
 constexpr const char* kPictureMissingPattern = SHOWN_TEXT("Rules", "Nelze načíst obrázek %1.");
 bool shutDownDone = false;
+// DllRegisterServer succeeded: the shut-down unregisters what was
+// registered, and only that.
+bool libraryRegistered = false;
 // The sound library's music while the sound is on and the music above 0.
 std::unique_ptr<MusicSink> librarySink;
 // The player switched the sound off while the device was open: it stays
@@ -53,6 +56,7 @@ bool RegisterSoundLibrary() {
     SoundComponent* component = CurrentSoundComponent();
     if (!component) return true;
     auto result = component->Register();
+    libraryRegistered = result && *result == 0;
     if (result && *result != 0) {
         Windows().ShowMessageBox(SHOWN_TEXT("Message", "Chyba během načítání!"), kProgramTitle);
         Windows().CloseMainWindow();
@@ -125,7 +129,8 @@ void ApplySound(bool soundOn, int musicVolume) {
 
 void UnregisterSoundLibrary() {
     SoundComponent* component = CurrentSoundComponent();
-    if (!component) return;
+    if (!component || !libraryRegistered) return;
+    libraryRegistered = false;
     auto result = component->Unregister();
     if (result && *result != 0)
         Windows().ShowMessageBox(SHOWN_TEXT("Message", "Chyba při čištění paměti!"), kProgramTitle);
@@ -148,6 +153,10 @@ bool Main(const FilePlaces& places, const Settings& settings,
     platform::RandomizeFromClock();
     if (!LoadBackgroundOrFail(Form::Progress, "gui2")) return false;
     windows.ShowLoadingNotice();
+    // The notice takes events: a signal heard there has run the shut-down,
+    // and nothing more may start (no device opened, no sheet loaded after
+    // it, no menu).
+    if (ShutdownRequested) return true;
 
     if (!RegisterSoundLibrary()) return false;
 
@@ -161,6 +170,7 @@ bool Main(const FilePlaces& places, const Settings& settings,
     ChosenDifficulty = settings.difficulty;
     SetActiveKeyBindings(settings.keys);
     windows.AdvanceProgress(4);
+    if (ShutdownRequested) return true;
 
     static constexpr struct {
         Form form;
@@ -171,6 +181,7 @@ bool Main(const FilePlaces& places, const Settings& settings,
     for (const auto& background : kBackgrounds) {
         if (!LoadBackgroundOrFail(background.form, background.picture)) return false;
         windows.AdvanceProgress(4);
+        if (ShutdownRequested) return true;
     }
 
     std::string failedPath;
@@ -179,6 +190,7 @@ bool Main(const FilePlaces& places, const Settings& settings,
         return false;
     }
     windows.AdvanceProgress(4);
+    if (ShutdownRequested) return true;
 
     InitTileCoordinates();
     // A save that a crash cut short is finished or undone before the save
@@ -187,6 +199,7 @@ bool Main(const FilePlaces& places, const Settings& settings,
     // Campaign packs that do not read are told once, here.
     FindPlayablePacks(stderr);
     windows.AdvanceProgress(4);
+    if (ShutdownRequested) return true;
 
     windows.SetBusyCursor(false);
     if (!beforeMenu || !beforeMenu()) windows.ShowMainMenu();

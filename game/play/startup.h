@@ -14,7 +14,10 @@ namespace game {
 // the sound library, setup.ini, the window backgrounds, the picture sheets,
 // the tile grid, then the main menu.  False when the program cannot go on (a
 // picture file missing or unreadable, a failed registration of the sound
-// library); a message box has said why and the shut-down has run.
+// library); a message box has said why and the shut-down has run.  True,
+// with ShutdownRequested set, when the shut-down ran while the loading
+// notice took events (a signal ending the program): the start-up stops
+// there, and nothing it would have opened or loaded after it is.
 bool Main(const FilePlaces& places);
 // The same with setup.ini already read (the program reads it once, before
 // its first window, for the view).  `beforeMenu`, when given, runs last, in
@@ -40,7 +43,8 @@ void StartSound();
 // not yet open is opened as at start.
 void ApplySound(bool soundOn, int musicVolume);
 
-// DllUnregisterServer; a non-zero result shows "Chyba při čištění paměti!".
+// DllUnregisterServer of a library that RegisterSoundLibrary registered; a
+// non-zero result shows "Chyba při čištění paměti!".
 void UnregisterSoundLibrary();
 
 // The shut-down of the game window's unload, in its order.  Runs once; the

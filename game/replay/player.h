@@ -18,6 +18,10 @@
 
 namespace replay {
 
+// The speeds a recording can be watched at, slowest first; 0 is as fast
+// as possible.
+inline constexpr int kReplaySpeeds[] = {1, 2, 8, 0};
+
 // The player listens to the game while it plays (as a recorder would): a
 // notice shown during a frame is where the events recorded while it was up
 // are applied.

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "game/core/game_state.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/position_files.h"

@@ -34,7 +34,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/settings/difficulty.h"
+#include "game/settings/difficulty_setting.h"
 #include "game/settings/setup_keys.h"
 
 namespace settings {

@@ -7,6 +7,7 @@
 #include "game/core/game_state.h"
 #include "game/core/music_director.h"
 #include "game/core/windows.h"
+#include "game/desktop/key_events.h"
 #include "game/platform/keys.h"
 #include "game/windows/language.h"
 #include "game/windows/menu_links.h"

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <array>
 
-#include "game/platform/background_window.h"
+#include "game/desktop/background_window.h"
 
 namespace game {
 

@@ -6,10 +6,12 @@
 
 #include "game/core/game_state.h"
 #include "game/core/music_director.h"
+#include "game/desktop/fonts.h"
+#include "game/desktop/key_events.h"
+#include "game/desktop/pacing.h"
 #include "game/menu/menu_sounds.h"
-#include "game/platform/fonts.h"
 #include "game/platform/keys.h"
-#include "game/platform/pacing.h"
+#include "game/windows/language.h"
 
 namespace game {
 namespace {

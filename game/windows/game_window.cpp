@@ -15,7 +15,8 @@
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
 #include "game/core/messages.h"
-#include "game/platform/fonts.h"
+#include "game/desktop/fonts.h"
+#include "game/desktop/key_events.h"
 #include "game/platform/keys.h"
 #include "game/platform/rounding.h"
 #include "game/platform/surface.h"
@@ -23,7 +24,7 @@
 #include "game/play/startup.h"
 #include "game/windows/language.h"
 #include "game/windows/pause_overlay.h"
-#include "game/windows/shown_text.h"
+#include "game/windows/translated_text.h"
 #include "game/windows/window_style.h"
 
 namespace game {

@@ -12,7 +12,7 @@
 #include <unordered_map>
 
 #include "game/core/windows.h"
-#include "game/platform/background_window.h"
+#include "game/desktop/background_window.h"
 #include "game/platform/keys.h"
 #include "game/platform/pixel_scaler.h"
 #include "game/play/frame_loop.h"

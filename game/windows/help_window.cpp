@@ -7,6 +7,7 @@
 #include "game/core/game_state.h"
 #include "game/core/key_text.h"
 #include "game/core/music_director.h"
+#include "game/desktop/key_events.h"
 #include "game/platform/keys.h"
 #include "game/settings/key_names.h"
 #include "game/windows/language.h"

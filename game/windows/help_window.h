@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "game/core/key_bindings.h"
-#include "game/platform/background_window.h"
+#include "game/desktop/background_window.h"
 
 namespace game {
 

@@ -3,7 +3,7 @@
 #include <QTextLayout>
 #include <QTextOption>
 
-#include "game/platform/fonts.h"
+#include "game/desktop/fonts.h"
 
 namespace game {
 

@@ -6,8 +6,8 @@
 #include <QListWidget>
 #include <QTimer>
 
+#include "game/desktop/background_window.h"
 #include "game/menu/menu_rules.h"
-#include "game/platform/background_window.h"
 #include "game/windows/glow_canvas.h"
 #include "game/windows/pad_navigation.h"
 

@@ -5,6 +5,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/music_director.h"
+#include "game/desktop/key_events.h"
 #include "game/platform/keys.h"
 #include "game/windows/window_style.h"
 

@@ -4,7 +4,7 @@
 
 #include <QLabel>
 
-#include "game/platform/background_window.h"
+#include "game/desktop/background_window.h"
 
 namespace game {
 

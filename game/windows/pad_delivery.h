@@ -9,7 +9,7 @@
 // window makes the texts name the pad's buttons (game/core/key_text.h).
 #pragma once
 
-#include "game/platform/gamepad.h"
+#include "game/desktop/gamepad.h"
 
 class QWidget;
 

@@ -8,7 +8,7 @@
 #include <QRect>
 #include <QString>
 
-#include "game/platform/fonts.h"
+#include "game/desktop/fonts.h"
 #include "game/windows/language.h"
 
 namespace game {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "game/platform/launch_options.h"
+#include "game/replay/player.h"
 
 namespace game {
 namespace {
@@ -70,7 +70,7 @@ void PlaybackController::Tick() {
 }
 
 void PlaybackController::ChangeSpeed(int direction) {
-    const auto begin = std::begin(platform::kReplaySpeeds), end = std::end(platform::kReplaySpeeds);
+    const auto begin = std::begin(replay::kReplaySpeeds), end = std::end(replay::kReplaySpeeds);
     const auto at = std::find(begin, end, speed_);
     const long index = std::clamp<long>((at - begin) + direction, 0, (end - begin) - 1);
     speed_ = begin[index];

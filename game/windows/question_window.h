@@ -4,7 +4,7 @@
 
 #include <QLabel>
 
-#include "game/platform/run_marker.h"
+#include "game/platform/last_run_end.h"
 #include "game/platform/shown_text.h"
 #include "game/windows/dialog_window.h"
 

@@ -7,10 +7,11 @@
 
 #include "game/core/game_state.h"
 #include "game/core/windows.h"
+#include "game/desktop/fonts.h"
+#include "game/desktop/key_events.h"
 #include "game/levels/save_games.h"
 #include "game/levels/save_names.h"
 #include "game/menu/menu_sounds.h"
-#include "game/platform/fonts.h"
 #include "game/platform/keys.h"
 #include "game/play/game_flow.h"
 #include "game/windows/menu_links.h"

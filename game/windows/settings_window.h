@@ -11,8 +11,8 @@
 #include <array>
 #include <functional>
 
+#include "game/desktop/background_window.h"
 #include "game/menu/settings_rows.h"
-#include "game/platform/background_window.h"
 #include "game/windows/pad_navigation.h"
 
 namespace game {

@@ -9,8 +9,9 @@
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
 #include "game/core/music_director.h"
-#include "game/platform/pacing.h"
-#include "game/platform/picture.h"
+#include "game/desktop/pacing.h"
+#include "game/desktop/picture.h"
+#include "game/desktop/sheet_surfaces.h"
 #include "game/windows/campaign_window.h"
 #include "game/windows/credits_window.h"
 #include "game/windows/game_window.h"
@@ -23,8 +24,7 @@
 #include "game/windows/question_window.h"
 #include "game/windows/save_window.h"
 #include "game/windows/settings_window.h"
-#include "game/windows/sheets.h"
-#include "game/windows/shown_text.h"
+#include "game/windows/translated_text.h"
 
 namespace game {
 
@@ -128,6 +128,7 @@ void WindowSet::ShowProgress() {
 
 void WindowSet::AdvanceProgress(int dashes) {
     form8_->AdvanceProgress(dashes);
+    loadingHold_.Advanced();
 }
 
 void WindowSet::HideProgress() {
@@ -231,6 +232,7 @@ void WindowSet::ShowLoadingNotice() {
     form8_->ResetBar();
     form8_->show();
     QCoreApplication::processEvents();
+    loadingHold_.Shown();
 }
 
 bool WindowSet::LoadSurfaces(std::string* failedPath) {

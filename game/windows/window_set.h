@@ -5,6 +5,7 @@
 
 #include "game/core/settings.h"
 #include "game/core/windows.h"
+#include "game/windows/loading_hold.h"
 #include "game/windows/log_line_counter.h"
 
 namespace game {
@@ -86,6 +87,7 @@ class WindowSet final : public GameWindows {
     std::unique_ptr<CampaignWindow> campaigns_;
     // The log's lines as it shows them at its normal size.
     LogLineCounter logLines_;
+    LoadingHold loadingHold_;
     bool busy_ = false;
     int exitStatus_ = 0;
 };

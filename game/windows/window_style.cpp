@@ -1,12 +1,13 @@
 #include "game/windows/window_style.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <QPalette>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
 
-#include "game/platform/fonts.h"
+#include "game/desktop/fonts.h"
 
 namespace game {
 

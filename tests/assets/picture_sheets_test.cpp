@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "game/platform/picture.h"
+#include "game/desktop/picture.h"
 
 namespace {
 

@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "game/core/tile_kinds.h"
+#include "game/desktop/picture.h"
 #include "game/levels/package_record.h"
 #include "game/platform/file_io.h"
-#include "game/platform/picture.h"
 
 namespace {
 

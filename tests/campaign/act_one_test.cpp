@@ -10,7 +10,7 @@
 #include "game/levels/package_record.h"
 #include "game/platform/file_io.h"
 #include "tools/levels/bots/campaign_routes.h"
-#include "tools/levels/bots/difficulty.h"
+#include "tools/levels/bots/difficulty_report.h"
 #include "tools/levels/bots/hero_search.h"
 
 namespace {

@@ -19,7 +19,7 @@
 #include "game/platform/file_io.h"
 #include "game/replay/player.h"
 #include "game/windows/language.h"
-#include "game/windows/shown_text.h"
+#include "game/windows/translated_text.h"
 #include "tools/levels/bots/headless_game.h"
 
 namespace {

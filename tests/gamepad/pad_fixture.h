@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "game/platform/gamepad.h"
+#include "game/desktop/gamepad.h"
 #include "game/windows/pad_delivery.h"
 #include "gamepad/virtual_pad.h"
 

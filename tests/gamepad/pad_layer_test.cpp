@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "game/platform/gamepad.h"
+#include "game/desktop/gamepad.h"
 #include "game/platform/keys.h"
 #include "gamepad/virtual_pad.h"
 

@@ -15,7 +15,7 @@
 #include <sstream>
 
 #include "game/core/key_bindings.h"
-#include "game/platform/view.h"
+#include "game/desktop/view.h"
 #include "game/windows/settings_window.h"
 
 namespace {

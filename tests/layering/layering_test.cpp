@@ -60,25 +60,49 @@ const std::string* EntryOf(const Layering& layering, const std::string& file) {
     return best;
 }
 
-bool IncludesQt(const std::string& text) {
+// Qt in a file's own text: one of its headers, or one of its classes declared
+// ahead (which only a file that also sees Qt's headers can use).
+bool NamesQt(const std::string& text) {
     static const std::regex qtInclude(R"(^\s*#\s*include\s*<Q)", std::regex::multiline);
-    return std::regex_search(text, qtInclude);
+    static const std::regex qtDeclaration(R"(^\s*class\s+Q[A-Z][A-Za-z]*\s*;)",
+                                          std::regex::multiline);
+    return std::regex_search(text, qtInclude) || std::regex_search(text, qtDeclaration);
+}
+
+const std::regex& LocalInclude() {
+    static const std::regex localInclude(R"(^\s*#\s*include\s*"((game|sound|setup|tools)/[^"]+)\")",
+                                         std::regex::multiline);
+    return localInclude;
+}
+
+using HeaderReader = std::function<std::string(const std::string&)>;
+
+// Whether a header of the tree brings Qt along: it names Qt itself, or
+// through any header it includes, however deep.
+bool PullsQtIn(const std::string& header, const HeaderReader& readHeader,
+               std::map<std::string, bool>& known) {
+    if (const auto at = known.find(header); at != known.end()) return at->second;
+    known[header] = false;  // a cycle of includes adds nothing
+    const std::string text = readHeader(header);
+    bool pulls = NamesQt(text);
+    for (std::sregex_iterator it(text.begin(), text.end(), LocalInclude()), end;
+         !pulls && it != end; ++it)
+        pulls = PullsQtIn((*it)[1], readHeader, known);
+    return known[header] = pulls;
 }
 
 // What is wrong with one file's includes; `readHeader` gives the text of a
 // header of the tree (empty when there is none).
-std::vector<std::string> CheckFile(
-    const Layering& layering, const std::string& file, const std::string& text,
-    const std::function<std::string(const std::string&)>& readHeader) {
+std::vector<std::string> CheckFile(const Layering& layering, const std::string& file,
+                                   const std::string& text, const HeaderReader& readHeader) {
     std::vector<std::string> faults;
     const std::string* place = EntryOf(layering, file);
     if (!place) return {file + ": its folder is not in the layering list"};
     const Entry& entry = layering.at(*place);
-    if (!entry.qt && IncludesQt(text)) faults.push_back(file + ": includes Qt");
+    if (!entry.qt && NamesQt(text)) faults.push_back(file + ": names Qt");
 
-    static const std::regex localInclude(R"(^\s*#\s*include\s*"((game|sound|setup|tools)/[^"]+)\")",
-                                         std::regex::multiline);
-    for (std::sregex_iterator it(text.begin(), text.end(), localInclude), end; it != end; ++it) {
+    std::map<std::string, bool> known;
+    for (std::sregex_iterator it(text.begin(), text.end(), LocalInclude()), end; it != end; ++it) {
         const std::string header = (*it)[1];
         // A file of its own (main.cpp) has no folder to share.
         bool allowed = !fs::path(*place).has_extension() && IsUnder(header, *place);
@@ -86,8 +110,8 @@ std::vector<std::string> CheckFile(
             allowed = allowed || IsUnder(header, other);
         if (!allowed)
             faults.push_back(file + ": includes " + header + ", which " + *place + " may not");
-        else if (!entry.qt && IncludesQt(readHeader(header)))
-            faults.push_back(file + ": includes " + header + ", which includes Qt");
+        else if (!entry.qt && PullsQtIn(header, readHeader, known))
+            faults.push_back(file + ": includes " + header + ", which brings Qt along");
     }
     return faults;
 }
@@ -100,14 +124,26 @@ std::string ReadText(const fs::path& path) {
 TEST(Layering, TheCheckCatchesEachKindOfFault) {
     const Layering layering = ParseLayering(
         "# comment\n"
-        "game/platform qt:\n"
+        "game/platform:\n"
         "game/core: game/platform\n"
-        "game/windows qt: game/core game/platform\n"
-        "game/main.cpp qt: game/windows\n"
-        "setup qt: game/platform/app_paths.h\n");
-    const auto headers = [](const std::string& header) {
-        return header == "game/platform/fonts.h" ? std::string("#include <QFont>\n")
-                                                 : std::string();
+        "game/desktop qt: game/platform\n"
+        "game/windows qt: game/desktop game/core game/platform\n"
+        "game/app/main.cpp qt: game/windows\n"
+        "setup qt: game/desktop/app_paths.h game/platform/keys.h\n");
+    // Headers of the tree: Qt's own header, a class of Qt declared ahead,
+    // Qt two headers down, and a cycle of includes without Qt.
+    const std::map<std::string, std::string> tree = {
+        {"game/desktop/fonts.h", "#include <QFont>\n"},
+        {"game/desktop/key_events.h", "namespace x {}\nclass QKeyEvent;\n"},
+        {"game/platform/keys.h", "#include \"game/platform/key_codes.h\"\n"},
+        {"game/platform/key_codes.h", "#include \"game/desktop/fonts.h\"\n"},
+        {"game/platform/a.h", "#include \"game/platform/b.h\"\n"},
+        {"game/platform/b.h", "#include \"game/platform/a.h\"\nclass QuiteOurs;\n"},
+        {"game/platform/c.h", "namespace x {\n    class QObject;\n}\n"},
+    };
+    const auto headers = [&](const std::string& header) {
+        const auto at = tree.find(header);
+        return at == tree.end() ? std::string() : at->second;
     };
     struct Case {
         const char* file;
@@ -115,32 +151,49 @@ TEST(Layering, TheCheckCatchesEachKindOfFault) {
         std::vector<std::string> faults;
     };
     const std::vector<Case> cases = {
-        {"game/core/a.cpp", "#include \"game/core/b.h\"\n#include \"game/platform/clock.h\"\n", {}},
+        {"game/core/a.cpp", "#include \"game/core/b.h\"\n#include \"game/platform/a.h\"\n", {}},
         {"game/core/a.cpp",
          "#include \"game/windows/menu_window.h\"\n",
          {"game/core/a.cpp: includes game/windows/menu_window.h, which game/core may not"}},
         {"game/platform/clock.cpp",
          "  #  include \"game/core/game_state.h\"\n",
          {"game/platform/clock.cpp: includes game/core/game_state.h, which game/platform may not"}},
-        {"game/core/a.cpp", "#include <QString>\n", {"game/core/a.cpp: includes Qt"}},
+        {"game/core/a.cpp", "#include <QString>\n", {"game/core/a.cpp: names Qt"}},
+        {"game/platform/keys.h",
+         "#pragma once\n  class QKeyEvent;\n",
+         {"game/platform/keys.h: names Qt"}},
         {"game/core/a.cpp",
-         "#include \"game/platform/fonts.h\"\n",
-         {"game/core/a.cpp: includes game/platform/fonts.h, which includes Qt"}},
-        {"game/windows/w.cpp", "#include <QWidget>\n#include \"game/platform/fonts.h\"\n", {}},
-        {"game/main.cpp", "#include \"game/windows/window_set.h\"\n#include <QApplication>\n", {}},
-        {"game/main.cpp",
+         "#include \"game/desktop/fonts.h\"\n",
+         {
+             "game/core/a.cpp: includes game/desktop/fonts.h, which game/core may not",
+         }},
+        {"game/core/a.cpp",
+         "#include \"game/platform/keys.h\"\n",
+         {"game/core/a.cpp: includes game/platform/keys.h, which brings Qt along"}},
+        {"game/core/a.cpp",
+         "#include \"game/platform/c.h\"\n",
+         {"game/core/a.cpp: includes game/platform/c.h, which brings Qt along"}},
+        {"setup/form1.cpp", "#include \"game/platform/keys.h\"\n", {}},
+        {"game/windows/w.cpp",
+         "#include <QWidget>\nclass QLabel;\n#include \"game/desktop/key_events.h\"\n",
+         {}},
+        {"game/app/main.cpp",
+         "#include \"game/windows/window_set.h\"\n#include <QApplication>\n",
+         {}},
+        {"game/app/main.cpp",
          "#include \"game/levels/level_files.h\"\n",
-         {"game/main.cpp: includes game/levels/level_files.h, which game/main.cpp may not"}},
+         {"game/app/main.cpp: includes game/levels/level_files.h, which game/app/main.cpp may "
+          "not"}},
         {"game/other.cpp",
          "#include \"game/core/a.h\"\n",
          {"game/other.cpp: its folder is not in the layering list"}},
-        {"setup/form1.cpp", "#include \"game/platform/app_paths.h\"\n", {}},
+        {"setup/form1.cpp", "#include \"game/desktop/app_paths.h\"\n", {}},
         {"setup/form1.cpp",
          "#include \"game/platform/clock.h\"\n",
          {"setup/form1.cpp: includes game/platform/clock.h, which setup may not"}},
-        // Names that merely begin alike are other folders.
+        // Names that merely begin alike are other folders, or not Qt's.
         {"game/core/a.cpp",
-         "#include \"game/corelike/x.h\"\n",
+         "#include \"game/corelike/x.h\"\nclass Quest;\nclass QueueOfOurs {};\n",
          {"game/core/a.cpp: includes game/corelike/x.h, which game/core may not"}},
     };
     for (const Case& c : cases)

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "game/platform/run_marker.h"
+#include "game/app/run_marker.h"
 #include "game/play/going_on.h"
 
 namespace {

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "game/core/game_state.h"
 #include "game/core/sound_component.h"
-#include "game/platform/app_paths.h"
+#include "game/desktop/app_paths.h"
 #include "game/play/startup.h"
 #include "support/game_test.h"
 #include "support/recording_sound.h"
@@ -112,6 +113,33 @@ TEST_F(StartupTest, ShutDownRunsInItsOrderOnce) {
     EXPECT_FALSE(std::filesystem::exists(appFolder / "data/levels/level0.sc"));
     EXPECT_FALSE(std::filesystem::exists(appFolder / "data/levels/level1.sc"));
     EXPECT_EQ(Sound, nullptr);
+}
+
+TEST_F(StartupTest, AShutDownWhileTheLoadingNoticeTakesEventsIsTheStartUpsLastStep) {
+    WriteSettings("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n");
+    // The notice shows, then its bar grows ten times: the sound device is
+    // open from the first growth on.
+    for (int signalAt = 0; signalAt <= 10; ++signalAt) {
+        ResetGameState();
+        windows.calls.clear();
+        int events = 0;
+        windows.onLoadingNoticeEvents = [&] {
+            if (events++ == signalAt) windows.CloseMainWindow();  // as an ending signal does
+        };
+        ASSERT_TRUE(Main(platform::AppPaths::Portable(appFolder.string()).Places())) << signalAt;
+        EXPECT_TRUE(ShutdownRequested) << signalAt;
+        // Before the library is registered the shut-down has nothing to
+        // close or unregister; after, each thing opened is closed once.
+        std::vector<std::string> shutDown = {"CloseMainWindow", "FreeSurfaces", "UnloadWindows"};
+        if (signalAt > 0)
+            shutDown = {"CloseMainWindow",     "FreeSurfaces",  "StopAll", "DsClose",
+                        "DllUnregisterServer", "UnloadWindows", "Release"};
+        const auto close = std::find(windows.calls.begin(), windows.calls.end(), "CloseMainWindow");
+        EXPECT_EQ(std::vector<std::string>(close, windows.calls.end()), shutDown) << signalAt;
+        EXPECT_EQ(windows.CountCalls("DllRegisterServer"), signalAt > 0 ? 1 : 0) << signalAt;
+        EXPECT_EQ(windows.CountCalls("DsInit("), signalAt > 0 ? 1 : 0) << signalAt;
+        EXPECT_EQ(Sound, nullptr) << signalAt;
+    }
 }
 
 TEST_F(StartupTest, SoundOffCreatesNoSoundObject) {

@@ -17,7 +17,7 @@
 #include "setup/form1.h"
 #include "setup/hscrollbar.h"
 #include "setup/key_button.h"
-#include "setup/setup_ini.h"
+#include "setup/setup_ini_file.h"
 
 namespace setup {
 namespace {

@@ -15,9 +15,10 @@
 
 #include "game/core/key_bindings.h"
 #include "game/core/settings.h"
+#include "game/desktop/key_events.h"
 #include "game/platform/keys.h"
 #include "setup/chosen_keys.h"
-#include "setup/setup_ini.h"
+#include "setup/setup_ini_file.h"
 
 namespace {
 

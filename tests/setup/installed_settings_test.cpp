@@ -14,7 +14,7 @@
 #include <sstream>
 
 #include "game/core/settings.h"
-#include "game/platform/app_paths.h"
+#include "game/desktop/app_paths.h"
 #include "setup/form1.h"
 
 namespace {

@@ -70,6 +70,7 @@ void RecordingWindows::ShowProgress() {
 void RecordingWindows::AdvanceProgress(int dashes) {
     calls.push_back("AdvanceProgress(" + std::to_string(dashes) + ")");
     progressBar += std::string(static_cast<size_t>(std::max(dashes, 0)), '-');
+    if (onLoadingNoticeEvents) onLoadingNoticeEvents();
 }
 
 void RecordingWindows::HideProgress() {
@@ -115,6 +116,7 @@ void RecordingWindows::ShowLoadingNotice() {
     calls.push_back("ShowLoadingNotice");
     progressBar = "-";
     progressShown = true;
+    if (onLoadingNoticeEvents) onLoadingNoticeEvents();
 }
 
 bool RecordingWindows::LoadSurfaces(std::string* failedPath) {

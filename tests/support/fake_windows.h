@@ -36,6 +36,9 @@ class RecordingWindows : public game::GameWindows {
     std::function<void()> onDrawFrame;
     std::function<void(const std::string&)> onNotice;
     std::function<void()> onCloseMainWindow;
+    // Where the loading notice takes events: as it shows, and at each
+    // advance of its bar.
+    std::function<void()> onLoadingNoticeEvents;
 
     // Log lines without the empty first line.
     std::vector<std::string> LogLines() const {

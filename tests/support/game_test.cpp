@@ -5,7 +5,7 @@
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
 #include "game/core/sound_component.h"
-#include "game/platform/app_paths.h"
+#include "game/desktop/app_paths.h"
 #include "game/platform/clock.h"
 #include "game/platform/random.h"
 

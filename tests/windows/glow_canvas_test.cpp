@@ -5,7 +5,7 @@
 
 #include <QImage>
 
-#include "game/platform/fonts.h"
+#include "game/desktop/fonts.h"
 #include "game/windows/glow_canvas.h"
 
 namespace {

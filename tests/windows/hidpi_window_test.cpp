@@ -10,8 +10,8 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "game/desktop/view.h"
 #include "game/menu/menu_rules.h"
-#include "game/platform/view.h"
 #include "game/windows/game_window.h"
 #include "game/windows/menu_window.h"
 #include "support/offscreen_screen.h"

@@ -10,8 +10,8 @@
 
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
-#include "game/platform/fonts.h"
-#include "game/platform/view.h"
+#include "game/desktop/fonts.h"
+#include "game/desktop/view.h"
 #include "game/windows/game_window.h"
 #include "game/windows/window_style.h"
 #include "support/test_images.h"

@@ -9,9 +9,9 @@
 #include <filesystem>
 
 #include "game/core/game_state.h"
+#include "game/desktop/view.h"
 #include "game/menu/dialog_buttons.h"
 #include "game/menu/menu_rules.h"
-#include "game/platform/view.h"
 #include "game/windows/notice_window.h"
 #include "windows/menu_test_support.h"
 

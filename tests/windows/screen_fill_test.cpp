@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <cstring>
 
+#include "game/desktop/view.h"
 #include "game/platform/pixel_scaler.h"
-#include "game/platform/view.h"
 #include "support/offscreen_screen.h"
 #include "windows/game_window_test.h"
 

@@ -11,10 +11,10 @@
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
+#include "game/desktop/view.h"
 #include "game/menu/menu_sounds.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/keys.h"
-#include "game/platform/view.h"
 #include "game/windows/language.h"
 #include "game/windows/settings_window.h"
 #include "windows/menu_test_support.h"

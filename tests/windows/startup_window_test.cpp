@@ -22,7 +22,7 @@
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
 #include "game/core/sound_component.h"
-#include "game/platform/app_paths.h"
+#include "game/desktop/app_paths.h"
 #include "game/platform/surface.h"
 #include "game/play/startup.h"
 #include "game/windows/game_window.h"

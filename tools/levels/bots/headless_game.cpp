@@ -7,10 +7,10 @@
 
 #include "game/core/game_state.h"
 #include "game/core/sound_component.h"
+#include "game/desktop/app_paths.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/working_levels.h"
-#include "game/platform/app_paths.h"
 #include "game/platform/clock.h"
 #include "game/platform/file_io.h"
 #include "game/play/frame_loop.h"

@@ -12,7 +12,7 @@
 
 #include "game/core/windows.h"
 #include "game/levels/package_record.h"
-#include "game/settings/difficulty.h"
+#include "game/settings/difficulty_setting.h"
 
 namespace levels_tool {
 

@@ -17,14 +17,14 @@
 
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
+#include "game/desktop/app_paths.h"
+#include "game/desktop/fonts.h"
+#include "game/desktop/sheet_surfaces.h"
 #include "game/levels/byte_stream.h"
 #include "game/levels/level_files.h"
 #include "game/levels/package_record.h"
-#include "game/platform/app_paths.h"
 #include "game/platform/codepage.h"
 #include "game/platform/file_io.h"
-#include "game/platform/fonts.h"
-#include "game/windows/sheets.h"
 
 namespace {
 

@@ -9,13 +9,15 @@
 #include <sstream>
 #include <system_error>
 
+#include "game/core/game_state.h"
+#include "game/core/tile_kinds.h"
 #include "game/levels/campaign_info.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/text_catalogue.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
 #include "game/platform/random.h"
-#include "tools/levels/bots/difficulty.h"
+#include "tools/levels/bots/difficulty_report.h"
 #include "tools/levels/cli/replay_commands.h"
 #include "tools/levels/cli/tool_paths.h"
 #include "tools/levels/cli/try_out.h"

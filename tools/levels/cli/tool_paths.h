@@ -4,7 +4,7 @@
 // installed in <prefix>/bin.
 #pragma once
 
-#include "game/platform/app_paths.h"
+#include "game/desktop/app_paths.h"
 
 namespace levels_tool {
 

@@ -1,0 +1,34 @@
+// The game's command line:
+//
+//   karvelun                          the game
+//   karvelun --replay FILE [--speed N] watch a recording (N: 1, 2, 8, or 0
+//                                     for as fast as possible)
+//   karvelun --level FILE [--tile N]  a new game straight on one level (a
+//                                     text source, Tiled map or level
+//                                     file), for level designers
+//
+// An unknown option, a bad value or both --replay and --level is told on the
+// error output, and the program ends with status 2.
+#pragma once
+
+#include <QStringList>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+struct LaunchOptions {
+    // The recording to watch; empty for a game.
+    std::string replayFile;
+    int replaySpeed = 1;
+    // The level to try; empty for a game.
+    std::string levelFile;
+    // The tile the hero starts on there, when chosen.
+    std::optional<int> startTile;
+};
+
+// Parses the arguments (the program's name first); on a mistake nothing,
+// with the message in *error.
+std::optional<LaunchOptions> ParseLaunchOptions(const QStringList& arguments, QString* error);
+
+}  // namespace platform
