@@ -432,8 +432,8 @@ std::map<int, PictureSet> TilesToNotice(const game::PackageRecord& campaign,
         }
         for (const auto& [t, pictures] : shown) {
             const int row = t / 25, column = t % 25;
-            for (const auto [r, c] : {std::pair{row - 1, column}, std::pair{row + 1, column},
-                                      std::pair{row, column - 1}, std::pair{row, column + 1}}) {
+            for (const auto& [r, c] : {std::pair{row - 1, column}, std::pair{row + 1, column},
+                                       std::pair{row, column - 1}, std::pair{row, column + 1}}) {
                 if (r < 0 || c < 0 || r >= 25 || c >= 25) continue;
                 const game::TileRecord& next = level.tiles[r * 25 + c];
                 if (next.Kind != game::kFloor || !plainFloors.count(next.Picture)) continue;
