@@ -22,6 +22,7 @@
 #include "game/desktop/picture.h"
 #include "game/levels/package_record.h"
 #include "game/platform/file_io.h"
+#include "support/colour_vision.h"
 
 namespace {
 
@@ -291,60 +292,19 @@ TEST(Outlines, MonstersTheHeroAndItemsAreRimmedInBlack) {
 }
 
 // ---------------------------------------------------------------------------
-// Colours told apart without hue.  Every picture is seen as a player with
-// protanopia, deuteranopia or tritanopia sees it, by the model of G. M.
-// Machado, M. M. Oliveira and L. A. F. Fernandes, "A Physiologically-based
-// Model for Simulation of Color Vision Deficiency", IEEE Transactions on
-// Visualization and Computer Graphics 15(6), 2009, pp. 1291-1298: the
-// authors' published matrices for severity 1.0, applied to linear RGB.
+// Colours told apart without hue: every picture seen through the
+// colour-vision simulations of support/colour_vision.h.
 
-struct Vision {
-    const char* name;
-    double matrix[3][3];
-};
-
-const Vision kVisions[] = {
-    {"normal vision", {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}},
-    {"protanopia",
-     {{0.152286, 1.052583, -0.204868},
-      {0.114503, 0.786281, 0.099216},
-      {-0.003882, -0.048116, 1.051998}}},
-    {"deuteranopia",
-     {{0.367322, 0.860646, -0.227968},
-      {0.280085, 0.672501, 0.047413},
-      {-0.011820, 0.042940, 0.968881}}},
-    {"tritanopia",
-     {{1.255528, -0.076749, -0.178779},
-      {-0.078411, 0.930809, 0.147602},
-      {0.004733, 0.691367, 0.303900}}},
-};
-
-double Linear(uint32_t channel) {
-    const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-// The relative luminance (WCAG) of a pixel as the vision sees it.
-double Luminance(uint32_t pixel, const Vision& vision) {
-    const double rgb[3] = {Linear((pixel >> 16) & 0xFF), Linear((pixel >> 8) & 0xFF),
-                           Linear(pixel & 0xFF)};
-    double seen[3];
-    for (int i = 0; i < 3; ++i) {
-        const double* row = vision.matrix[i];
-        seen[i] = std::clamp(row[0] * rgb[0] + row[1] * rgb[1] + row[2] * rgb[2], 0.0, 1.0);
-    }
-    return 0.2126 * seen[0] + 0.7152 * seen[1] + 0.0722 * seen[2];
-}
+using testing_support::Contrast;
+using testing_support::kVisions;
+using testing_support::Luminance;
+using testing_support::Vision;
 
 double MeanLuminance(const std::vector<uint32_t>& pixels, const Vision& vision) {
     double sum = 0;
     for (uint32_t p : pixels)
         sum += Luminance(p, vision);
     return pixels.empty() ? 0.0 : sum / static_cast<double>(pixels.size());
-}
-
-double Contrast(double a, double b) {
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 // Something the player must notice as the field shows it: its pixels, and
