@@ -14,6 +14,7 @@
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
+#include "game/core/impact_sparks.h"
 #include "game/core/messages.h"
 #include "game/desktop/fonts.h"
 #include "game/desktop/key_events.h"
@@ -365,11 +366,10 @@ void Form1::PrintFloatTexts() {
 void Form1::DrawFrame() {
     EnsurePlayField();
     ComposeFrame(fieldDc_);
+    platform::PixelSurface* field = platform::SurfaceOfDc(fieldDc_);
+    if (field) DrawImpactSparks(*field);
     const HealthLook& health = CurrentHealthSigns().Look();
-    if (health.hurtFlash || health.edgeAlpha > 0) {
-        if (platform::PixelSurface* field = platform::SurfaceOfDc(fieldDc_))
-            DrawHealthSigns(*field, health);
-    }
+    if (field && (health.hurtFlash || health.edgeAlpha > 0)) DrawHealthSigns(*field, health);
     FlashLives(health.hurtFlash);
     Label1->Mark(health.livesLow, health.hurtFlash);
     PrintFloatTexts();

@@ -9,6 +9,7 @@
 
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
+#include "game/core/impact_sparks.h"
 #include "game/platform/surface.h"
 #include "support/colour_vision.h"
 #include "support/game_test.h"
@@ -318,6 +319,40 @@ TEST_F(DrawingTest, TheLowLivesEdgeLaysRedDashedWithLightOverItsRingsOnly) {
                     << "ring " << ring << " at opacity " << alpha << " in " << vision.name;
         }
     }
+}
+
+// A missile's impact: a small bright spark round the point for its frames,
+// cut at the field's edge, then nothing; a run that never draws keeps only
+// the latest few.
+TEST_F(DrawingTest, AnImpactSparksWhereTheMissileStruckForItsFramesOnly) {
+    ForgetImpactSparks();
+    ShowImpactSpark(100.4f, 200.6f);
+    ShowImpactSpark(0.0f, 499.0f);
+    for (int frame = 0; frame <= kImpactSparkFrames; ++frame) {
+        PixelSurface shown(kFieldSize, kFieldSize, kBlackPixel);
+        DrawImpactSparks(shown);
+        int lit = 0;
+        for (int y = 0; y < kFieldSize; ++y)
+            for (int x = 0; x < kFieldSize; ++x) {
+                if (shown.at(x, y) == kBlackPixel) continue;
+                ++lit;
+                const bool nearOne =
+                    (std::abs(x - 100) <= 2 && std::abs(y - 201) <= 2) || (x <= 2 && y >= 497);
+                EXPECT_TRUE(nearOne) << "frame " << frame << " at " << x << "," << y;
+            }
+        if (frame == kImpactSparkFrames) {
+            EXPECT_EQ(lit, 0);
+        } else {
+            EXPECT_GE(lit, 5) << "frame " << frame;
+            EXPECT_GE((shown.at(100, 201) >> 8) & 0xFF, 200u) << "frame " << frame;
+        }
+    }
+    EXPECT_TRUE(ImpactSparks().empty());
+    for (int i = 0; i < 1000; ++i)
+        ShowImpactSpark(static_cast<float>(i % 500), 10.0f);
+    EXPECT_LE(ImpactSparks().size(), 16u);
+    EXPECT_EQ(ImpactSparks().back().x, 499);
+    ForgetImpactSparks();
 }
 
 TEST_F(DrawingTest, TheDeadHeroIsNotDrawn) {
