@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 
 #include "game/core/campaign_places.h"
 #include "game/core/messages.h"
+#include "game/core/terminal.h"
 #include "game/levels/package_record.h"
 #include "game/levels/save_folder.h"
 #include "game/platform/file_io.h"
@@ -34,16 +34,16 @@ RecordsKeeper::RecordsKeeper(std::string path) : path_(std::move(path)) {
                 records_ = std::move(read.records);
                 break;
             case RecordsFileRead::State::kSetAside:
-                std::fprintf(stderr,
-                             "karvelun: the records file %s did not read (%s): it now lies as "
-                             "%s and the records start empty\n",
-                             path_.c_str(), read.why.c_str(), read.setAsideAs.c_str());
+                Tell(SHOWN_TEXT("Terminal",
+                                "Soubor záznamů %1 nejde přečíst (%2): leží nyní jako %3 a "
+                                "záznamy začínají prázdné"),
+                     {path_, read.why, read.setAsideAs});
                 break;
             case RecordsFileRead::State::kStuck:
-                std::fprintf(stderr,
-                             "karvelun: the records file %s did not read (%s): the records "
-                             "start empty and are not written over it\n",
-                             path_.c_str(), read.why.c_str());
+                Tell(SHOWN_TEXT("Terminal",
+                                "Soubor záznamů %1 nejde přečíst (%2): záznamy začínají "
+                                "prázdné a nezapíší se přes něj"),
+                     {path_, read.why});
                 writable_ = false;
                 break;
         }
@@ -102,8 +102,7 @@ bool RecordsKeeper::Save() {
     std::string why;
     if (!WriteRecordsFile(path_, records_, &why)) {
         if (!failureTold_)
-            std::fprintf(stderr, "karvelun: the records cannot be written into %s: %s\n",
-                         path_.c_str(), why.c_str());
+            Tell(SHOWN_TEXT("Terminal", "Záznamy nelze zapsat do %1: %2"), {path_, why});
         failureTold_ = true;
         return false;
     }
@@ -126,7 +125,8 @@ void RecordsKeeper::RunChanged(RunEvent event) {
         if (!news.Empty()) changed_ = true;
         for (const Achievement* a : news.achievements) {
             AddLogLine(NamedText(kAchievementLinePattern, a->name));
-            std::fprintf(stderr, "karvelun: achievement earned: %s\n", a->name);
+            TellLine(WithNames(InTerminalLanguage("Rules", kAchievementLinePattern),
+                               {InTerminalLanguage("Achievements", a->name)}));
             unannounced_.push_back(a);
         }
     }

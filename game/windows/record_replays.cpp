@@ -4,10 +4,10 @@
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <cstdio>
 #include <filesystem>
 
 #include "game/core/game_state.h"
+#include "game/core/terminal.h"
 
 namespace game {
 namespace {
@@ -54,7 +54,7 @@ RecordsOutput RecordReplays::Output(const std::vector<std::string>& stamps, bool
     if (!tool.waitForFinished(kLongestReplayMs)) {
         tool.kill();
         tool.waitForFinished();
-        std::fprintf(stderr, "karvelun: the records' recordings could not be replayed\n");
+        Tell(SHOWN_TEXT("Terminal", "Nahrávky záznamů nešlo přehrát"));
         return output;
     }
     if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) return output;
