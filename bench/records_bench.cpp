@@ -9,16 +9,16 @@
 
 #include <sstream>
 
-#include "tools/levels/cli/records_command.h"
+#include "tools/levels/cli/level_tool.h"
 
 namespace {
 
 void RecordsOfPlaythrough(benchmark::State& state) {
-    const std::vector<std::string> args = {KARVELUN_CAMPAIGN_DIR "/playthrough.rec", "--campaign",
-                                           KARVELUN_DIST_DIR "/data/levels.all"};
+    const std::vector<std::string> args = {"records", KARVELUN_CAMPAIGN_DIR "/playthrough.rec",
+                                           "--campaign", KARVELUN_DIST_DIR "/data/levels.all"};
     for (auto _ : state) {
         std::ostringstream out, err;
-        if (levels_tool::RecordsCommand(args, out, err) != 0) {
+        if (levels_tool::RunLevelTool(args, out, err) != 0) {
             state.SkipWithError(err.str().c_str());
             return;
         }
