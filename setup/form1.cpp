@@ -35,7 +35,7 @@ constexpr int kTwipsPerPixel = 15;
 
 // The window's client area in twips.
 constexpr int kClientTwipsWidth = 3135;
-constexpr int kClientTwipsHeight = 8850;
+constexpr int kClientTwipsHeight = 9210;
 
 // 8.25 points on the 96-dots-per-inch screen the layout was made for, fixed
 // in pixels so the controls keep their sizes whatever the desktop's DPI.
@@ -174,7 +174,7 @@ void Form1::CreateControls() {
 
     Frame2 = new QFrame(this);
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame2->setGeometry(Twips(0, 1830, 3135, 7005));
+    Frame2->setGeometry(Twips(0, 1830, 3135, 7365));
 
     Label5 = new QLabel(Text(QT_TRANSLATE_NOOP("Setup", "Zvětšení")), Frame2);
     Label5->setGeometry(Twips(120, 240, 900, 255));
@@ -249,6 +249,12 @@ void Form1::CreateControls() {
     Combo3->setGeometry(Twips(1080, 6600, 1935, 315));
     Combo3->addItems(
         {Text(QT_TRANSLATE_NOOP("Setup", "normální")), Text(QT_TRANSLATE_NOOP("Setup", "lehká"))});
+
+    // The racer's timer below the difficulty, the window grown by its row.
+    Check5 = new QCheckBox(Text(QT_TRANSLATE_NOOP("Setup", "Časomíra")), Frame2);
+    Check5->setGeometry(Twips(120, 6990, 2895, 255));
+    Check5->setToolTip(
+        Text(QT_TRANSLATE_NOOP("Setup", "Čas hry v rohu hrací plochy a mezičas každého dějství")));
 }
 
 void Form1::ConnectHandlers() {
@@ -292,6 +298,7 @@ void Form1::Form_Load() {
     Check4->setChecked(values->cornerHelp);
     Combo2->setCurrentIndex(values->language == settings::Language::kEnglish ? 1 : 0);
     Combo3->setCurrentIndex(values->difficulty == settings::Difficulty::kEasy ? 1 : 0);
+    Check5->setChecked(values->runTimer);
     const KeyChoice keys = QtKeysOf(values->keys);
     for (std::size_t i = 0; i < kCommandCount; ++i)
         KeyButtons[i]->SetKey(keys[i]);
@@ -337,6 +344,7 @@ SetupValues Form1::CurrentValues() const {
         Combo2->currentIndex() == 1 ? settings::Language::kEnglish : settings::Language::kCzech;
     values.difficulty =
         Combo3->currentIndex() == 1 ? settings::Difficulty::kEasy : settings::Difficulty::kNormal;
+    values.runTimer = Check5->isChecked();
     values.keys = GameKeysOf(ChosenKeys());
     values.otherLines = otherLines_;
     return values;

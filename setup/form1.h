@@ -94,6 +94,7 @@ class Form1 : public QWidget {
     QComboBox* Combo2 = nullptr;  // Čeština, English
     QLabel* Label11 = nullptr;    // "Obtížnost"
     QComboBox* Combo3 = nullptr;  // normální, lehká
+    QCheckBox* Check5 = nullptr;  // "Časomíra"
 
     void Form_Load();
     void Check1_Click();

@@ -1270,6 +1270,10 @@ Game Over</translation>
         <source>normální</source>
         <translation>normal</translation>
     </message>
+    <message>
+        <source>Časomíra</source>
+        <translation>Timer</translation>
+    </message>
 </context>
 <context>
     <name>Terminal</name>
@@ -1423,7 +1427,14 @@ Game Over</translation>
     </message>
     <message>
         <source>Nahrávky záznamů nešlo přehrát</source>
-        <translation>The records' recordings could not be replayed</translation>
+        <translation>The records&apos; recordings could not be replayed</translation>
+    </message>
+</context>
+<context>
+    <name>Timer</name>
+    <message>
+        <source>%1. dějství %2</source>
+        <translation>Act %1 %2</translation>
     </message>
 </context>
 <context>

@@ -187,5 +187,13 @@ the setup.ini the game reads when it starts.
   --help  print this help
 </translation>
     </message>
+    <message>
+        <source>Časomíra</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>Čas hry v rohu hrací plochy a mezičas každého dějství</source>
+        <translation>The game&apos;s time in a corner of the play field, and each act&apos;s split</translation>
+    </message>
 </context>
 </TS>

@@ -20,6 +20,7 @@ struct ViewSettings {
     int16_t scale = 0;             // Zvetseni: 0 automatic, else 1 to 4
     bool fullScreen = false;       // CelaObrazovka
     bool pauseOnFocusLoss = true;  // PauzaPriPrepnuti
+    bool runTimer = false;         // Casomira
 };
 
 struct Settings {

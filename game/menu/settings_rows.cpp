@@ -22,6 +22,7 @@ constexpr std::array<const char*, kSettingsRowCount> kRowNames = {
     SHOWN_TEXT("Settings", "Pomoc na rozích"),
     SHOWN_TEXT("Settings", "Jazyk"),
     SHOWN_TEXT("Settings", "Obtížnost"),
+    SHOWN_TEXT("Settings", "Časomíra"),
     SHOWN_TEXT("Settings", "Klávesy…"),
     SHOWN_TEXT("Settings", "Výchozí"),
     SHOWN_TEXT("Settings", "Zpět"),
@@ -47,6 +48,8 @@ bool* Switch(settings::SetupValues& values, int16_t row) {
             return &values.pauseOnFocusLoss;
         case kRowCornerHelp:
             return &values.cornerHelp;
+        case kRowRunTimer:
+            return &values.runTimer;
         default:
             return nullptr;
     }
@@ -84,6 +87,8 @@ std::string SettingsRowValue(const settings::SetupValues& values, int16_t row) {
             return YesNo(values.pauseOnFocusLoss);
         case kRowCornerHelp:
             return YesNo(values.cornerHelp);
+        case kRowRunTimer:
+            return YesNo(values.runTimer);
         case kRowLanguage:
             // Each language by its own name, whatever the windows speak.
             return values.language == settings::Language::kEnglish ? "English" : "Čeština";
@@ -97,7 +102,7 @@ std::string SettingsRowValue(const settings::SetupValues& values, int16_t row) {
 }
 
 bool RowHasValue(int16_t row) {
-    return row >= kRowSound && row <= kRowDifficulty;
+    return row >= kRowSound && row < kRowKeys;
 }
 
 bool StepSetting(settings::SetupValues& values, int16_t row, int direction) {

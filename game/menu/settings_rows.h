@@ -23,6 +23,7 @@ enum SettingsRow : int16_t {
     kRowCornerHelp,
     kRowLanguage,
     kRowDifficulty,
+    kRowRunTimer,
     kRowKeys,
     kRowDefaults,
     kRowBack,

@@ -72,6 +72,7 @@ constexpr std::string_view kCornerName = "PomocNaRozich";
 constexpr std::string_view kDifficultyName = "Obtiznost";
 constexpr std::string_view kMusicName = "Hudba";
 constexpr std::string_view kLanguageName = "Jazyk";
+constexpr std::string_view kRunTimerName = "Casomira";
 
 // A line of a later setting, split at its first "=".
 struct NamedLine {
@@ -100,7 +101,8 @@ bool IsKnownName(std::string_view name) {
     return SameWord(name, kScaleName) || SameWord(name, kFullScreenName) ||
            SameWord(name, kPauseName) || SameWord(name, kCornerName) ||
            SameWord(name, kDifficultyName) || SameWord(name, kMusicName) ||
-           SameWord(name, kLanguageName) || KeyCommandOfName(name).has_value();
+           SameWord(name, kLanguageName) || SameWord(name, kRunTimerName) ||
+           KeyCommandOfName(name).has_value();
 }
 
 // "auto" gives 0, "1" to "4" the scale itself, "vypln" kScaleFill.
@@ -230,6 +232,8 @@ SetupValues ValuesOfLines(const SetupLines& lines) {
             values.music = MusicVolumeFromValue(line->value).value_or(kMusicVolumeDefault);
         } else if (SameWord(line->name, kLanguageName)) {
             values.language = LanguageFromValue(line->value).value_or(Language::kCzech);
+        } else if (SameWord(line->name, kRunTimerName)) {
+            values.runTimer = YesNoFromValue(line->value).value_or(false);
         } else {
             const std::size_t command = *KeyCommandOfName(line->name);
             values.keys[command] =
@@ -296,6 +300,7 @@ std::string FormatSetupIni(const SetupValues& values) {
     text += "Jazyk=";
     text += LanguageCode(values.language);
     text += "\r\n";
+    if (values.runTimer) text += "Casomira=Ano\r\n";
     for (const std::string& line : values.otherLines) {
         text += line;
         text += "\r\n";

@@ -16,6 +16,7 @@
 //   Klavesa.Nahoru=<key> ... Klavesa.Nahrat=<key>   (setup_keys.h)
 //   Hudba=<0..100>   the music's volume (Hlasitost is the effects')
 //   Jazyk=cs|en      the language of the game's and the tool's texts
+//   Casomira=Ano|Ne  the run's time over the play field (written only when on)
 //
 // Names and values are read without regard to ASCII case and to the blanks
 // (spaces, tabs) around them; a value that does not read gives the default,
@@ -74,6 +75,9 @@ struct SetupValues {
     // Jazyk: "cs" or "en" without regard to case; a value that does not read
     // gives Czech.
     Language language = Language::kCzech;
+    // Casomira: the run's play time in a corner of the play field, for
+    // those who race.
+    bool runTimer = false;
     // Lines after the third that neither program knows (settings of a newer
     // game, say), kept in their order when the tool writes the file again.
     // Blank lines are not kept.
@@ -130,8 +134,9 @@ std::optional<SetupValues> ReadSetupIni(const std::string& path);
 // The exact bytes the tool writes: the three old lines, the view's lines
 // (with "Obtiznost=lehka" after the corner help's line for the easy game
 // only, so the file of a normal game stays as it always was), every
-// command's key line, the music's and the language's lines, then the other lines, each ended
-// by CR LF.
+// command's key line, the music's and the language's lines, "Casomira=Ano"
+// when the timer is on (a file without it stays as it was), then the other
+// lines, each ended by CR LF.
 std::string FormatSetupIni(const SetupValues& values);
 
 // Writes the file through a temporary file in the same folder that then

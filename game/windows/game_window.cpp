@@ -26,6 +26,7 @@
 #include "game/records/records_keeper.h"
 #include "game/windows/language.h"
 #include "game/windows/pause_overlay.h"
+#include "game/windows/run_timer_print.h"
 #include "game/windows/translated_text.h"
 #include "game/windows/window_style.h"
 
@@ -239,6 +240,7 @@ Form1::Form1(QWidget* parent) : BackgroundWindow(779, 516, QColor(64, 64, 64), p
     // letter in the text's own colour, no blending into the pictures below.
     fieldFont_ = platform::GameFont(8.25);
     fieldFont_.setStyleStrategy(QFont::NoAntialias);
+    runTimerFont_ = RunTimerFont();
 
     Picture1 = new PlayField(*this, this);
     Picture1->setGeometry(8, 8, kFieldSize, kFieldSize);
@@ -381,6 +383,7 @@ void Form1::DrawFrame() {
     FlashLives(health.hurtFlash);
     Label1->Mark(health.livesLow, health.hurtFlash);
     PrintFloatTexts();
+    if (ShowRunTimer) PrintRunTimer(fieldImage_, runTimerFont_, runTimer_.Reading());
     // The finished frame, pictures and texts at the field's own size, is
     // enlarged once as it is shown.
     Picture1->Present(fieldImage_);

@@ -12,6 +12,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "game/core/run_timer.h"
 #include "game/core/windows.h"
 #include "game/desktop/background_window.h"
 #include "game/platform/keys.h"
@@ -153,6 +154,8 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     // Whether time stops when the game loses the keyboard to another program
     // during play (the PauzaPriPrepnuti setting).
     bool PauseOnFocusLoss = true;
+    // The run's time over the play field (the Casomira setting).
+    bool ShowRunTimer = false;
 
   protected:
     // Closing the game window shuts the program down.
@@ -170,6 +173,8 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     void PrintFloatTexts();
     const QStaticText& LaidOut(const std::string& text);
 
+    RunTimer runTimer_;
+    QFont runTimerFont_;
     // Waits out kLostKeyboardGraceMs after the program lost the keyboard.
     QTimer* lostKeyboardTimer_;
     // The game window had the keyboard since it was last shown: only then

@@ -22,7 +22,7 @@ namespace {
 namespace vk = platform::vk;
 
 constexpr int kPageWidth = 500;
-constexpr int kPageHeight = 392;
+constexpr int kPageHeight = 412;
 
 // The rows, in the window's pixels: the name on the left, the value on the
 // right; the chosen row's value between arrows.
@@ -166,6 +166,9 @@ void SettingsWindow::Apply(int16_t row) {
         case kRowDifficulty:
             // For the next new game; the game under way keeps its own.
             ChosenDifficulty = values.difficulty;
+            break;
+        case kRowRunTimer:
+            if (runTimerChanged) runTimerChanged(values.runTimer);
             break;
         default:
             break;

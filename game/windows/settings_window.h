@@ -33,6 +33,8 @@ class SettingsWindow : public platform::BackgroundWindow, public PadNavigation {
 
     // Told when "Pauza při přepnutí okna" changes (the game window keeps it).
     std::function<void(bool)> pauseOnFocusLossChanged;
+    // Told when "Časomíra" changes (the game window shows the timer).
+    std::function<void(bool)> runTimerChanged;
 
     const SettingsPage& Page() const { return page_; }
     bool ShowingKeys() const { return showingKeys_; }

@@ -44,6 +44,7 @@ WindowSet::WindowSet()
       settings_(std::make_unique<SettingsWindow>()),
       campaigns_(std::make_unique<CampaignWindow>()) {
     settings_->pauseOnFocusLossChanged = [this](bool on) { form1_->PauseOnFocusLoss = on; };
+    settings_->runTimerChanged = [this](bool on) { form1_->ShowRunTimer = on; };
 }
 
 WindowSet::~WindowSet() {
@@ -52,6 +53,7 @@ WindowSet::~WindowSet() {
 
 void WindowSet::ApplyViewSettings(const ViewSettings& view) {
     form1_->PauseOnFocusLoss = view.pauseOnFocusLoss;
+    form1_->ShowRunTimer = view.runTimer;
 }
 
 int WindowSet::LogLineCount() {

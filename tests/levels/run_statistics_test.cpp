@@ -9,6 +9,7 @@
 #include "game/core/game_state.h"
 #include "game/core/run_statistics.h"
 #include "game/core/run_statistics_text.h"
+#include "game/core/run_timer.h"
 #include "game/levels/save_description.h"
 #include "game/levels/save_games.h"
 #include "game/play/game_flow.h"
@@ -79,6 +80,33 @@ TEST_F(LevelsTest, ALoadPutsTheProgressBackButNeverTheTries) {
     EXPECT_NE(CurrentRunStatistics().run, run);
     EXPECT_EQ(CurrentRunStatistics().Frames(), 5000u);
     EXPECT_EQ(CurrentRunStatistics().attempts.reloads, 1u);
+}
+
+// The racer's timer: the run's time, and an act's split for two seconds of
+// play after it ends; a load gone back before the act's end shows none.
+TEST_F(LevelsTest, TheTimerShowsTheRunsTimeAndAnActsSplitForTwoSecondsOfPlay) {
+    MakeWorkingLevels(25, 7);
+    RunTimer timer;
+    BeginRunStatistics();
+    Play(3599);
+    ASSERT_TRUE(QuickSave());
+    Play(1);
+    EXPECT_EQ(timer.Reading().time, "0:01:00");
+    EXPECT_FALSE(timer.Reading().split);
+    ASSERT_TRUE(TravelToLevel(8, 591));
+    ASSERT_TRUE(timer.Reading().split);
+    EXPECT_EQ(*timer.Reading().split, (ActDone{0, 3600, 0, 0}));
+    Play(static_cast<int>(kActSplitFrames) - 1);
+    EXPECT_TRUE(timer.Reading().split);
+    Play(1);
+    EXPECT_FALSE(timer.Reading().split);
+    // Two acts at once (a level far on): the later one shows.
+    ASSERT_TRUE(TravelToLevel(24, 591));
+    ASSERT_TRUE(timer.Reading().split);
+    EXPECT_EQ(timer.Reading().split->act, 2);
+    ASSERT_TRUE(QuickLoad());
+    EXPECT_FALSE(timer.Reading().split);
+    EXPECT_EQ(timer.Reading().time, "0:00:59");
 }
 
 TEST(RunStatisticsText, WhatIsWrittenReadsBackAndDamageIsRefused) {

@@ -32,7 +32,7 @@ TEST(SettingsRows, OrderValuesAndWhatEachKeyDoes) {
         (std::vector<std::string>{
             "Zvuky=Ano", "Hlasitost=100", "Hudba=70", "Zpomalení hry=žádné", "Zvětšení=automaticky",
             "Celá obrazovka=Ne", "Pauza při přepnutí okna=Ano", "Pomoc na rozích=Ano",
-            "Jazyk=Čeština", "Obtížnost=normální", "Klávesy…", "Výchozí", "Zpět"}));
+            "Jazyk=Čeština", "Obtížnost=normální", "Časomíra=Ne", "Klávesy…", "Výchozí", "Zpět"}));
 
     // Each step: the row chosen before, the key, what it asked, and the row
     // shown afterwards.  The steps run on one page, one after another.
@@ -64,6 +64,8 @@ TEST(SettingsRows, OrderValuesAndWhatEachKeyDoes) {
         {kRowDifficulty, vk::Left, SettingsAction::kChanged, "Obtížnost=lehká"},
         {kRowDifficulty, vk::Left, SettingsAction::kChanged, "Obtížnost=normální"},  // round
         {kRowDifficulty, vk::Return, SettingsAction::kChanged, "Obtížnost=lehká"},
+        {kRowRunTimer, vk::Return, SettingsAction::kChanged, "Časomíra=Ano"},
+        {kRowRunTimer, vk::Right, SettingsAction::kChanged, "Časomíra=Ne"},
         {kRowKeys, vk::Left, SettingsAction::kNothing, "Klávesy…"},
         {kRowKeys, vk::Return, SettingsAction::kOpenKeys, "Klávesy…"},
         {kRowBack, vk::Return, SettingsAction::kClose, "Zpět"},

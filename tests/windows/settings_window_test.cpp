@@ -32,6 +32,7 @@ class SettingsWindowTest : public MenuTest {
         MenuTest::SetUp();
         window = std::make_unique<SettingsWindow>();
         window->pauseOnFocusLossChanged = [this](bool on) { pauseOnFocusLoss = on; };
+        window->runTimerChanged = [this](bool on) { runTimer = on; };
         Sound = &sound;
         SoundOn = true;
         Volume = 1.0f;
@@ -74,6 +75,7 @@ class SettingsWindowTest : public MenuTest {
 
     std::unique_ptr<SettingsWindow> window;
     bool pauseOnFocusLoss = true;
+    bool runTimer = false;
 };
 
 TEST_F(SettingsWindowTest, EveryChangeHoldsAtOnceAndClosingWritesTheFileWithItsUnknownLines) {
@@ -119,10 +121,14 @@ TEST_F(SettingsWindowTest, EveryChangeHoldsAtOnceAndClosingWritesTheFileWithItsU
         Key(*window, Qt::Key_Return);
         EXPECT_EQ(ChosenDifficulty, Difficulty::kEasy);
         EXPECT_EQ(GameDifficulty, Difficulty::kNormal);
+        // The timer shows from the next frame on.
+        Key(*window, Qt::Key_Down);
+        Key(*window, Qt::Key_Right);
+        EXPECT_TRUE(runTimer);
 
         // Sound off silences the game; the music's row is then only kept.
         Key(*window, Qt::Key_Home);  // no key of the window's
-        for (int i = 0; i < kRowDifficulty; ++i)
+        for (int i = 0; i < kRowRunTimer; ++i)
             Key(*window, Qt::Key_Up);
         Key(*window, Qt::Key_Return);
         EXPECT_FALSE(SoundOn);
@@ -138,7 +144,7 @@ TEST_F(SettingsWindowTest, EveryChangeHoldsAtOnceAndClosingWritesTheFileWithItsU
               "Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\n"
               "Klavesa.Vpravo=Right\r\nKlavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\n"
               "Klavesa.Pauza=Pause\r\nKlavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\n"
-              "Klavesa.Nahrat=F7\r\nHudba=70\r\nJazyk=cs\r\nNovinka=42\r\n");
+              "Klavesa.Nahrat=F7\r\nHudba=70\r\nJazyk=cs\r\nCasomira=Ano\r\nNovinka=42\r\n");
     EXPECT_TRUE(windows.messageBoxes.empty());
 }
 
