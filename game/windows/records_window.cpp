@@ -86,7 +86,8 @@ void RecordsWindow::SetFramePicture(const QImage& picture) {
 
 QString RecordsWindow::BodyText(bool replay, bool finishedRun) {
     QStringList lines;
-    if (finishedRun) {
+    // The game under way or last played, so far; the run just finished whole.
+    if (finishedRun || CurrentRunStatistics().run != 0) {
         const RunFigures run = FiguresOfRun(CurrentRunStatistics());
         lines << Text(QT_TRANSLATE_NOOP("Records",
                                         "Tato hra: %1, smrtí %2, nahrání %3, "
@@ -99,7 +100,8 @@ QString RecordsWindow::BodyText(bool replay, bool finishedRun) {
         QStringList acts;
         for (const ActFigures& act : run.acts)
             acts << QStringLiteral("%1 %2").arg(ActNumeral(act.act), Time(act.frames));
-        lines << acts.join(QStringLiteral(" · ")) << QString();
+        if (!acts.isEmpty()) lines << acts.join(QStringLiteral(" · "));
+        lines << QString();
     }
     const RecordsKeeper* keeper = CurrentRecordsKeeper();
     static const PlayerRecords kNone;

@@ -1,8 +1,9 @@
 // The records window (Záznamy): the player's fastest times and fewest deaths
 // for the whole cave and its acts, per campaign and difficulty, the
 // achievements earned and those still to earn, each marked verified once its
-// recordings replayed give the same figures.  After the ending it shows the
-// finished run's own figures first.  Reached from the credits and the help,
+// recordings replayed give the same figures.  First come the figures of the
+// game under way or last played (after the ending, the finished run's, act
+// by act).  Reached from the credits and the help,
 // shown modally on black in the notice's stones; the arrows scroll it, Esc
 // or Enter closes it.
 #pragma once
