@@ -22,7 +22,8 @@ namespace {
 
 namespace vk = platform::vk;
 
-constexpr int kWidth = 500;
+// No wider than the menu it opens over from the credits.
+constexpr int kWidth = 483;
 constexpr int kHeight = 372;
 constexpr int kBorder = kStoneBorder;
 
