@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game/core/access_settings.h"
 #include "game/core/key_bindings.h"
 #include "game/settings/setup_ini.h"
 
@@ -35,6 +36,8 @@ struct Settings {
     int music = settings::kMusicVolumeDefault;
     // Jazyk: the language the windows speak.  The rules never look at it.
     settings::Language language = settings::Language::kCzech;
+    // Blikani, VelkePismo, StrelbaPrepinac, MrtvaZona and Predcitani.
+    AccessSettings access;
     // A missing or unreadable line, a reserved key (F1, F11) or a key that
     // another command shares gives the command its standard key.
     KeyBindings keys;

@@ -66,10 +66,12 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     auto form = Open();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Orvane Setup v1.0"));
     // The old frame and its controls where they always were; the window grew
-    // downward for the second frame, and at 1x to its right for the title
-    // bar (the layout, 209 pixels wide, stays where it is).
+    // downward for the second frame and to its right for the third.
     EXPECT_EQ(form->height(), 590);
-    EXPECT_GT(form->width(), 209);
+    EXPECT_EQ(form->width(), 419);
+    EXPECT_EQ(form->Frame3->geometry(), QRect(210, 0, 209, 589));
+    for (QWidget* control : form->Frame3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(form->Frame3->rect().contains(control->geometry())) << control;
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->Frame1->geometry(), QRect(0, 0, 209, 121));
 
@@ -564,7 +566,7 @@ TEST_F(Form1Test, AtAScaleEveryPlaceAndTheFontGrowAndTheWindowOpensCentred) {
     const Form1 small(IniPath(), IniPath());
     Form1 form(IniPath(), IniPath(), 2);
     EXPECT_EQ(form.Scale(), 2);
-    EXPECT_EQ(form.size(), QSize(418, 1180));
+    EXPECT_EQ(form.size(), QSize(838, 1180));
     EXPECT_EQ(form.font().pixelSize(), 2 * small.font().pixelSize());
     const std::vector<std::pair<QWidget*, QWidget*>> pairs = {
         {form.Check1, small.Check1},
