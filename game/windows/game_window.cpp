@@ -11,10 +11,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/core/access_settings.h"
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
+#include "game/core/key_bindings.h"
+#include "game/core/level_names.h"
 #include "game/core/messages.h"
+#include "game/core/speech.h"
 #include "game/desktop/fonts.h"
 #include "game/desktop/key_events.h"
 #include "game/platform/keys.h"
@@ -23,6 +27,7 @@
 #include "game/play/keyboard.h"
 #include "game/play/startup.h"
 #include "game/windows/language.h"
+#include "game/windows/load_window.h"
 #include "game/windows/pause_overlay.h"
 #include "game/windows/translated_text.h"
 #include "game/windows/window_style.h"
@@ -365,7 +370,7 @@ void Form1::DrawFrame() {
     EnsurePlayField();
     ComposeFrame(fieldDc_);
     const HealthLook& health = CurrentHealthSigns().Look();
-    if (health.hurtFlash || health.edgeAlpha > 0) {
+    if (health.hurtFlash || health.hurtRim || health.edgeAlpha > 0) {
         if (platform::PixelSurface* field = platform::SurfaceOfDc(fieldDc_))
             DrawHealthSigns(*field, health);
     }
@@ -394,6 +399,7 @@ void Form1::Rescaled() {
 void Form1::Picture1_KeyDown(QKeyEvent& event) {
     auto key = platform::VirtualKeyOf(event);
     if (!key) return;
+    if (key->keyCode == platform::vk::F2 && TakeStatusKey(event.isAutoRepeat())) return;
     // The chosen keys and the repeats of a held key are the keyboard
     // module's business.
     KeyboardKeyDown(key->keyCode, key->shift, event.isAutoRepeat());
@@ -410,12 +416,35 @@ void Form1::Picture1_KeyUp(QKeyEvent& event) {
 void Form1::Picture1_GameKeyDown(platform::VirtualKey key, bool autoRepeat) {
     // Holding a key repeats its press: that keeps a direction or the fire
     // going, but must not repeat a command such as Pause or a quick save.
-    if (autoRepeat && !RepeatsWhileHeld(key.keyCode)) return;
-    game::Picture1_KeyDown(0, key.keyCode, key.shift);
+    PlayKeyDown(key.keyCode, key.shift, autoRepeat);
     Picture1->FollowPause();
 }
 
+bool Form1::TakeStatusKey(bool autoRepeat) {
+    // A command the player put on F2 keeps it.
+    const settings::KeyCodes& keys = ActiveKeyBindings().Keys();
+    if (!Access.speech || std::find(keys.begin(), keys.end(), platform::vk::F2) != keys.end())
+        return false;
+    if (!autoRepeat) SpeakStatus();
+    return true;
+}
+
+void Form1::SpeakStatus() {
+    const QString floor = SaveLevelText(LevelNumber, LevelName(LevelNumber));
+    Speak(Shown("Speech", QT_TRANSLATE_NOOP("Speech", "Životy %1 z %2, peníze %3, %4."))
+              .arg(Lives)
+              .arg(MaxLives)
+              .arg(Gold)
+              .arg(floor)
+              .toStdString());
+}
+
 bool Form1::TakePadKey(int16_t keyCode, bool pressed, bool autoRepeat) {
+    // The left stick's press reads the hero's state; nothing of the rules.
+    if (keyCode == platform::vk::F2) {
+        if (pressed && !autoRepeat) SpeakStatus();
+        return true;
+    }
     if (pressed)
         Picture1_GameKeyDown({keyCode, 0}, autoRepeat);
     else
@@ -424,7 +453,7 @@ bool Form1::TakePadKey(int16_t keyCode, bool pressed, bool autoRepeat) {
 }
 
 void Form1::Picture1_GameKeyUp(platform::VirtualKey key) {
-    game::Picture1_KeyUp(0, key.keyCode, key.shift);
+    PlayKeyUp(key.keyCode, key.shift);
 }
 
 void Form1::Picture1_LostFocus() {

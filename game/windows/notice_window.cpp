@@ -5,6 +5,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/music_director.h"
+#include "game/core/speech.h"
 #include "game/desktop/key_events.h"
 #include "game/platform/keys.h"
 #include "game/windows/window_style.h"
@@ -22,6 +23,7 @@ Form2::Form2(QWidget* parent) : BackgroundWindow(312, 213, Qt::black, parent) {
 
 void Form2::ShowNotice(const QString& text) {
     Label1->setText(text);
+    Speak(text.toStdString());
     MusicOverlay lowered;
     platform::ShowModal(*this, [] { return ShutdownRequested; });
 }

@@ -3,8 +3,10 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "game/core/access_settings.h"
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
+#include "game/core/speech.h"
 #include "game/core/windows.h"
 #include "game/desktop/key_events.h"
 #include "game/desktop/view.h"
@@ -121,6 +123,7 @@ void SettingsWindow::ShowModally() {
     showingKeys_ = false;
     Note->clear();
     ShowRows();
+    SpeakChosenRow();
     // The music is not lowered here: the player hears the volume he sets.
     platform::ShowModal(*this, [] { return ShutdownRequested; });
     if (!ShutdownRequested) {
@@ -168,6 +171,15 @@ void SettingsWindow::Apply(int16_t row) {
             // For the next new game; the game under way keeps its own.
             ChosenDifficulty = values.difficulty;
             break;
+        case kRowFlashing:
+        case kRowLargeText:
+        case kRowFireToggles:
+        case kRowDeadZone:
+        case kRowSpeech:
+            // The drawing, the windows, the keys of play and the pad read
+            // them as they go.
+            Access = AccessOf(values);
+            break;
         default:
             break;
     }
@@ -210,6 +222,24 @@ void SettingsWindow::SettingsKey(int16_t keyCode) {
     }
     Note->clear();
     ShowRows();
+    SpeakChosenRow();
+}
+
+void SettingsWindow::SpeakChosenRow() {
+    QString name, value;
+    if (showingKeys_) {
+        if (keyList_.row == kKeyListBack) {
+            name = Shown("Settings", QT_TRANSLATE_NOOP("Settings", "Zpět"));
+        } else {
+            const auto command = static_cast<std::size_t>(keyList_.row);
+            name = CommandName(command);
+            value = KeyCaptionOf(page_.values.keys[command]);
+        }
+    } else {
+        name = Shown("Settings", SettingsRowName(page_.row));
+        value = Shown("Settings", SettingsRowValue(page_.values, page_.row));
+    }
+    Speak((value.isEmpty() ? name : name + QStringLiteral(": ") + value).toStdString());
 }
 
 void SettingsWindow::OpenKeys() {
@@ -217,6 +247,7 @@ void SettingsWindow::OpenKeys() {
     keyList_ = {};
     Note->clear();
     ShowRows();
+    SpeakChosenRow();
 }
 
 void SettingsWindow::KeyListKey(int16_t keyCode, int16_t shift) {
@@ -255,6 +286,11 @@ void SettingsWindow::KeyListKey(int16_t keyCode, int16_t shift) {
             break;
     }
     ShowRows();
+    // What the player must know now: the note, else where he is.
+    if (!Note->text().isEmpty())
+        Speak(Note->text().toStdString());
+    else if (result.action != KeyListAction::kNothing)
+        SpeakChosenRow();
 }
 
 void SettingsWindow::ShowRows() {

@@ -9,6 +9,7 @@
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
 #include "game/core/music_director.h"
+#include "game/core/speech.h"
 #include "game/desktop/pacing.h"
 #include "game/desktop/picture.h"
 #include "game/desktop/sheet_surfaces.h"
@@ -21,6 +22,7 @@
 #include "game/windows/menu_window.h"
 #include "game/windows/notice_window.h"
 #include "game/windows/progress_window.h"
+#include "game/windows/qt_speaker.h"
 #include "game/windows/question_window.h"
 #include "game/windows/save_window.h"
 #include "game/windows/settings_window.h"
@@ -39,7 +41,8 @@ WindowSet::WindowSet()
       form8_(std::make_unique<Form8>()),
       help_(std::make_unique<HelpWindow>()),
       settings_(std::make_unique<SettingsWindow>()),
-      campaigns_(std::make_unique<CampaignWindow>()) {
+      campaigns_(std::make_unique<CampaignWindow>()),
+      speaker_(std::make_unique<QtSpeaker>()) {
     settings_->pauseOnFocusLossChanged = [this](bool on) { form1_->PauseOnFocusLoss = on; };
 }
 
@@ -114,8 +117,9 @@ void WindowSet::ShowMessageBox(const PlayerText& text, const std::string& title)
     // its own (a failed unregistration of the sound library).
     // A text of the rules in the player's language: its template's
     // translation, or the windows' own message of the same words.
-    QMessageBox box(QMessageBox::NoIcon, Shown("Message", title), ShownMessageText(text),
-                    QMessageBox::Ok);
+    const QString shown = ShownMessageText(text);
+    QMessageBox box(QMessageBox::NoIcon, Shown("Message", title), shown, QMessageBox::Ok);
+    Speak(shown.toStdString());
     MusicOverlay lowered;
     box.exec();
 }

@@ -12,6 +12,7 @@
 #include "game/core/play_observer.h"
 #include "game/core/progression.h"
 #include "game/core/sound_cues.h"
+#include "game/core/speech.h"
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/level_files.h"
@@ -136,6 +137,7 @@ void Sign(Tile& w) {
     const PlayerText text = LevelText(WithKeyNames(w.Param1), w.Param1);
     FloatOverTile(w, text, kWhite);
     AddLogLine(text);
+    SpeakRuleText(text);
     if (ActsOnce(w.Param2)) w.Kind = kFloor;
 }
 
