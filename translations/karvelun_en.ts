@@ -624,6 +624,10 @@ Hopefully just bats.</translation>
         <source>Kampaň „%1“ je poškozená a nelze ji hrát.</source>
         <translation>The campaign “%1” is damaged and cannot be played.</translation>
     </message>
+    <message>
+        <source>Tato uložená hra nemá čitelný popis a nelze poznat, ke které kampani patří.</source>
+        <translation>This saved game has no readable description, and which campaign it belongs to cannot be told.</translation>
+    </message>
     <message numerus="yes">
         <source>Tuto hru uložila novější verze hry (popis hry je ve formátu verze %n) a tato ji nahrát neumí. Uložená hra zůstává, jak byla.</source>
         <translation>

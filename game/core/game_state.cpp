@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "game/core/arrivals.h"
 #include "game/core/messages.h"
 #include "game/core/progression.h"
 #include "game/core/rules_version.h"
@@ -176,6 +177,7 @@ void ResetGameState() {
     Volume = 0;
     TickDelay = 0;
     ShutdownRequested = false;
+    ForgetArrivals();
 }
 
 }  // namespace game

@@ -39,9 +39,17 @@ struct CampaignInfo {
 };
 
 // Nothing, with "line N: why" (or what is missing) in *error, for a file
-// that is not a campaign.ini.  Tiles run from 0 to 624, levels from 0.
+// that is not a campaign.ini.  Tiles run from 0 to 624, levels from 0; the
+// ending may not be the tile a new game begins on.  The texts come without
+// direction controls (below).
 std::optional<CampaignInfo> ParseCampaignInfo(std::string_view text, std::string* error);
 // The file as the level tool writes it (UTF-8, LF line breaks).
 std::string FormatCampaignInfo(const CampaignInfo& info);
+
+// UTF-8 text without the marks and embeddings that turn the direction of
+// what follows them (U+061C, U+200E, U+200F, U+202A to U+202E, U+2066 to
+// U+2069): a pack's name holding U+202E would draw the rest of its line in
+// the list reversed.
+std::string WithoutDirectionControls(std::string_view text);
 
 }  // namespace game

@@ -9,7 +9,9 @@
 #include "game/core/level_names.h"
 #include "game/core/play_time.h"
 #include "game/levels/current_campaign.h"
+#include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
+#include "game/levels/save_folder_writer.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
 
@@ -194,7 +196,7 @@ std::string DescriptionFileName(const std::string& saveName) {
 }
 
 std::string UnfinishedDescriptionPath() {
-    return SavePath("unfinished-save.about");
+    return SavePath(kUnfinishedDescriptionName);
 }
 
 bool WriteUnfinishedDescription(const SaveDescription& description, std::string* why) {
@@ -202,19 +204,29 @@ bool WriteUnfinishedDescription(const SaveDescription& description, std::string*
         if (why) *why = "no save folder " + SavesFolder();
         return false;
     }
+    // The halves of a save cut short are that save's until it is settled.
+    if (!SettlePendingCommit(why)) return false;
     return WriteNewFile(UnfinishedDescriptionPath(), FormatSaveDescription(description),
                         Durability::kFlushed, why);
 }
 
 std::optional<SaveDescription> ReadSaveDescription(const std::string& saveName) {
-    if (saveName.empty() || SavesFolder().empty()) return std::nullopt;
+    WaitForSaveFolder();
+    return ReadSaveDescriptionIn(SavesFolder(), saveName);
+}
+
+std::optional<SaveDescription> ReadSaveDescriptionIn(const std::string& savesFolder,
+                                                     const std::string& saveName) {
+    if (saveName.empty() || savesFolder.empty()) return std::nullopt;
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(SavePath(DescriptionFileName(saveName)), bytes, kLargestDescription))
+    if (!ReadWholeFile(PathInFolder(savesFolder, DescriptionFileName(saveName)), bytes,
+                       kLargestDescription))
         return std::nullopt;
     return ParseSaveDescription(bytes);
 }
 
 std::optional<uint32_t> NewerDescriptionFormat(const std::string& saveName) {
+    WaitForSaveFolder();
     if (saveName.empty() || SavesFolder().empty()) return std::nullopt;
     // A later format may be larger than any description of this one.
     std::vector<uint8_t> bytes;

@@ -73,6 +73,7 @@ std::optional<uint32_t> DescriptionFormatOf(const std::vector<uint8_t>& bytes);
 std::string DescriptionsFolder();
 std::string DescriptionFileName(const std::string& saveName);
 // Where a description is written before the commit puts it into place.
+inline constexpr const char* kUnfinishedDescriptionName = "unfinished-save.about";
 std::string UnfinishedDescriptionPath();
 
 // Writes the description whole under UnfinishedDescriptionPath(); false,
@@ -80,8 +81,12 @@ std::string UnfinishedDescriptionPath();
 bool WriteUnfinishedDescription(const SaveDescription& description, std::string* why);
 
 // The description of the save <saveName>, nothing when it has none or it
-// does not read.
+// does not read.  Read once the save folder is free of a save being written
+// in the background (save_folder_writer.h).
 std::optional<SaveDescription> ReadSaveDescription(const std::string& saveName);
+// The same in a save folder named outright, with no waiting.
+std::optional<SaveDescription> ReadSaveDescriptionIn(const std::string& savesFolder,
+                                                     const std::string& saveName);
 // The version of the save's description when it is of a later format than
 // kDescriptionFormat; nothing otherwise.
 std::optional<uint32_t> NewerDescriptionFormat(const std::string& saveName);

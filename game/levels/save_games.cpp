@@ -41,6 +41,7 @@ bool LoadGame(const std::string& name) {
     // The description is read first: loading may replace it (an autosave
     // loaded is the oldest of its kind by the next arrival).
     const std::optional<SaveDescription> description = ReadSaveDescription(name);
+    NoteGameStateBroken();
     if (!UnpackLevels(name + ".lev")) return false;
     if (!LoadPosition(name + ".pos")) return false;
     // The game plays as easy or normal as it was saved, whatever the

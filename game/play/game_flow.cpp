@@ -17,6 +17,7 @@
 #include "game/levels/level_packages.h"
 #include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
+#include "game/levels/save_folder_writer.h"
 #include "game/levels/save_games.h"
 
 namespace game {
@@ -37,6 +38,7 @@ void TakeChosenCornerHelp() {
 }  // namespace
 
 bool StartNewGame(int32_t level, int16_t tile) {
+    NoteGameStateBroken();
     RulesVersion = kNewestRules;
     LevelNumber = level;
     GameSuspended = false;
@@ -94,6 +96,8 @@ void LeaveForMenu() {
 }
 
 AfterLoad LoadChosenGame(const std::string& name) {
+    // An autosave still being written may be the one chosen.
+    WaitForSaveFolder();
     // A save of a campaign that is not here loads nothing and changes
     // nothing; the box has said why.
     if (SavePairExists(name) && !TakeCampaignOfSave(name)) return AfterLoad::kMenu;

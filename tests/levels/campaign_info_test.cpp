@@ -29,6 +29,13 @@ TEST(CampaignInfo, WhatIsWrittenReadsBackAndEveryFaultNamesItsLine) {
                   ->name,
               "A")
         << error;
+    // Marks and embeddings that turn the text's direction are dropped: a
+    // U+202E would draw the list line reversed.
+    const std::optional<CampaignInfo> turned = ParseCampaignInfo(
+        "Nazev=\u202Eabc\u200F \u061Cd\u202A\nAutor=\u2066Eli\u200Eška\u2069\nKonec=1,5\n", &error);
+    ASSERT_TRUE(turned) << error;
+    EXPECT_EQ(turned->name, "abc d");
+    EXPECT_EQ(turned->author, "Eliška");
 
     const struct {
         const char* text;
@@ -43,6 +50,8 @@ TEST(CampaignInfo, WhatIsWrittenReadsBackAndEveryFaultNamesItsLine) {
         {"Nazev=A\nJazyk=de\nKonec=1,5\n", "line 2: Jazyk takes"},
         {"Nazev=A\nJazyk=cs,cs\nKonec=1,5\n", "line 2: Jazyk takes"},
         {"Nazev=\nKonec=1,5\n", "line 1: the name is empty"},
+        {"Nazev=\u202E\u2067\nKonec=1,5\n", "line 1: the name is empty"},
+        {"Nazev=A\nKonec=0,591\n", "line 2: Konec names tile 591 of level 0, where a new game"},
         {"Nazev=A\nKonce=1,5\n", "line 2: unknown key \"Konce\""},
         {"Nazev=A\nkonec\n", "line 2: no \"=\""},
         {"Nazev=A\xFF\nKonec=1,5\n", "line 1: the value is not UTF-8"},
