@@ -49,6 +49,7 @@ DialogWindow::DialogWindow(const DialogButtonsLayout& layout, QWidget* parent, i
       layout_(layout),
       canvas_(platform::GameFont(9.75)) {
     setWindowTitle(QStringLiteral("Karvelun"));
+    SetReadsLarger(true);
     // The window takes the keyboard when it is given it (opening without a
     // control that wants it, Tab), never by a click: a click on a button
     // must leave the keys with the name box or the list that had them.

@@ -21,6 +21,7 @@
 #include "game/core/speech.h"
 #include "game/desktop/fonts.h"
 #include "game/desktop/key_events.h"
+#include "game/desktop/view.h"
 #include "game/platform/keys.h"
 #include "game/platform/rounding.h"
 #include "game/platform/surface.h"
@@ -232,8 +233,8 @@ Form1::Form1(QWidget* parent) : BackgroundWindow(779, 516, QColor(64, 64, 64), p
 
     // The field prints like the original bitmap font: every pixel of a
     // letter in the text's own colour, no blending into the pictures below.
-    fieldFont_ = platform::GameFont(8.25);
-    fieldFont_.setStyleStrategy(QFont::NoAntialias);
+    FollowTextSize();
+    connect(&platform::View::Instance(), &platform::View::Changed, this, &Form1::FollowTextSize);
 
     Picture1 = new PlayField(*this, this);
     Picture1->setGeometry(8, 8, kFieldSize, kFieldSize);
@@ -254,6 +255,8 @@ Form1::Form1(QWidget* parent) : BackgroundWindow(779, 516, QColor(64, 64, 64), p
     Text1->installEventFilter(this);
 
     CreateStatusLabels();
+    // The log wraps its lines anew at the larger letters.
+    SetTextGrows(Text1);
     Picture1->SetScale(Scale(), Placement().pixelRatio);
 
     Timer1 = new QTimer(this);
@@ -304,6 +307,19 @@ void Form1::FlashLives(bool on) {
         palette.setColor(QPalette::WindowText, on ? QColor(Qt::white) : place.colour);
         label->setPalette(palette);
     }
+}
+
+void Form1::FollowTextSize() {
+    QFont font = platform::GameFont(8.25);
+    if (platform::View::Instance().LargeText())
+        font.setPixelSize(
+            static_cast<int>(std::lround(font.pixelSize() * platform::kLargeTextZoom)));
+    if (font.pixelSize() == fieldFont_.pixelSize() &&
+        fieldFont_.styleStrategy() == QFont::NoAntialias)
+        return;
+    fieldFont_ = font;
+    fieldFont_.setStyleStrategy(QFont::NoAntialias);
+    laidOutTexts_.clear();
 }
 
 int Form1::TextWidth(const QString& text) const {

@@ -179,7 +179,10 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     bool hadKeyboard_ = false;
 
     bool livesFlashing_ = false;
+    // The letters of the texts over the field, at their normal size or
+    // larger (VelkePismo), following the view.
     QFont fieldFont_;
+    void FollowTextSize();
     int32_t fieldDc_ = 0;
     int32_t fieldBitmap_ = 0;
     QImage fieldImage_;

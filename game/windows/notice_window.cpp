@@ -19,6 +19,7 @@ Form2::Form2(QWidget* parent) : BackgroundWindow(312, 213, Qt::black, parent) {
     // The texts come from the levels: shown as written, never as markup.
     Label1->setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::StrongFocus);
+    SetReadsLarger(true);
 }
 
 void Form2::ShowNotice(const QString& text) {

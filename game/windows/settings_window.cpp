@@ -82,6 +82,7 @@ int16_t SettingRowAt(float x, float y, int16_t rows) {
 SettingsWindow::SettingsWindow(QWidget* parent)
     : BackgroundWindow(kPageWidth, kPageHeight, Qt::black, parent) {
     setFocusPolicy(Qt::StrongFocus);
+    SetReadsLarger(true);
 
     QLabel* title = MakeLabel(this, QRect(kStoneBorder, 16, kPageWidth - 2 * kStoneBorder, 22),
                               kPageTitleColour, 12, {});
@@ -171,8 +172,12 @@ void SettingsWindow::Apply(int16_t row) {
             // For the next new game; the game under way keeps its own.
             ChosenDifficulty = values.difficulty;
             break;
-        case kRowFlashing:
         case kRowLargeText:
+            // The windows that are read grow at once, this one too.
+            view.SetLargeText(values.largeText);
+            Access = AccessOf(values);
+            break;
+        case kRowFlashing:
         case kRowFireToggles:
         case kRowDeadZone:
         case kRowSpeech:

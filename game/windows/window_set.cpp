@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <cmath>
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
@@ -13,6 +14,7 @@
 #include "game/desktop/pacing.h"
 #include "game/desktop/picture.h"
 #include "game/desktop/sheet_surfaces.h"
+#include "game/desktop/view.h"
 #include "game/windows/campaign_window.h"
 #include "game/windows/credits_window.h"
 #include "game/windows/game_window.h"
@@ -119,6 +121,15 @@ void WindowSet::ShowMessageBox(const PlayerText& text, const std::string& title)
     // translation, or the windows' own message of the same words.
     const QString shown = ShownMessageText(text);
     QMessageBox box(QMessageBox::NoIcon, Shown("Message", title), shown, QMessageBox::Ok);
+    if (platform::View::Instance().LargeText()) {
+        QFont larger = box.font();
+        if (larger.pixelSize() > 0)
+            larger.setPixelSize(
+                static_cast<int>(std::lround(larger.pixelSize() * platform::kLargeTextZoom)));
+        else
+            larger.setPointSizeF(larger.pointSizeF() * platform::kLargeTextZoom);
+        box.setFont(larger);
+    }
     Speak(shown.toStdString());
     MusicOverlay lowered;
     box.exec();

@@ -3,11 +3,14 @@
 // lists, the texts the menu and the dialogs print on their pictures, the
 // settings window's rows with every value they take, the settings tool, and
 // the campaign's signs over the field and its message screens in the notice.
-// A text that leaves its place is named with its window and control.
+// A text that leaves its place is named with its window and control.  All
+// of it at the normal size of the letters and with large text (VelkePismo),
+// where the windows that are read grow at least 1.3 times with their letters.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -19,6 +22,7 @@
 #include "game/core/level_names.h"
 #include "game/core/tile_kinds.h"
 #include "game/desktop/fonts.h"
+#include "game/desktop/view.h"
 #include "game/levels/byte_stream.h"
 #include "game/levels/package_record.h"
 #include "game/levels/text_catalogue.h"
@@ -236,8 +240,25 @@ class TextFitTest : public GameWindowTest {
         ASSERT_TRUE(platform::LoadGameFont(QStringLiteral(KARVELUN_UI_FONT)));
     }
     void TearDown() override {
+        platform::View::Instance().SetLargeText(false);
         UseLanguage(settings::Language::kCzech);
         GameWindowTest::TearDown();
+    }
+
+    // The letters' pixel sizes of the texts that are read: the log, the
+    // notice, the help, the settings window, the load dialog's list and its
+    // descriptions.
+    std::vector<int> ReadLetterSizes() {
+        WindowSet& set = *windows;
+        std::vector<int> sizes;
+        sizes.push_back(set.form1().Text1->font().pixelSize());
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 &set.form2(), &set.help(), &set.settings(), &set.form6(), &set.form7()})
+            for (const QWidget* control : window->findChildren<QWidget*>())
+                if (qobject_cast<const QLabel*>(control) ||
+                    qobject_cast<const QListWidget*>(control))
+                    sizes.push_back(control->font().pixelSize());
+        return sizes;
     }
 
     // Measures the window as it shows when it opens modally.
@@ -266,10 +287,15 @@ class TextFitTest : public GameWindowTest {
         MeasureControls("Settings window", set.settings(), overflows);
         // The help names the keyboard's keys or the pad's buttons, whichever
         // was used last.
+        // Its tips follow fire switched by its key and texts read aloud.
         for (const auto used : {&KeyboardKeyUsed, &PadKeyUsed}) {
             used();
-            MeasureOpened("Help", set.help(), [&] { set.help().ShowHelp(KeyBindings()); });
+            for (const bool switched : {false, true}) {
+                Access.fireToggles = Access.speech = switched;
+                MeasureOpened("Help", set.help(), [&] { set.help().ShowHelp(KeyBindings()); });
+            }
         }
+        Access = {};
         KeyboardKeyUsed();
         MeasurePrinted("Menu", MenuItems(), overflows);
         MeasurePrinted("Question", ButtonsOf(kQuestionButtons), overflows);
@@ -297,13 +323,23 @@ class TextFitTest : public GameWindowTest {
     Overflows overflows;
 };
 
-TEST_F(TextFitTest, EveryWindowTextFitsItsControlInBothLanguages) {
-    for (const bool english : {false, true}) {
-        UseLanguage(english ? settings::Language::kEnglish : settings::Language::kCzech);
-        ASSERT_EQ(EnglishShown(), english);
-        overflows.SetLanguage(english ? "en" : "cs");
-        MeasureWindows();
-        MeasureSettingsTool(english);
+TEST_F(TextFitTest, EveryWindowTextFitsItsControlInBothLanguagesAndBothSizes) {
+    const std::vector<int> normal = ReadLetterSizes();
+    for (const bool large : {false, true}) {
+        platform::View::Instance().SetLargeText(large);
+        if (large) {
+            const std::vector<int> larger = ReadLetterSizes();
+            ASSERT_EQ(larger.size(), normal.size());
+            for (std::size_t i = 0; i < normal.size(); ++i)
+                EXPECT_GE(larger[i], 1.3 * normal[i]) << "text " << i;
+        }
+        for (const bool english : {false, true}) {
+            UseLanguage(english ? settings::Language::kEnglish : settings::Language::kCzech);
+            ASSERT_EQ(EnglishShown(), english);
+            overflows.SetLanguage(QString(english ? "en" : "cs") + (large ? ", large" : ""));
+            MeasureWindows();
+            if (!large) MeasureSettingsTool(english);
+        }
     }
     EXPECT_TRUE(overflows.Empty()) << overflows.Text().toStdString();
 }
@@ -321,33 +357,41 @@ TEST_F(TextFitTest, TheCampaignsSignsFitTheFieldAndItsMessagesTheNotice) {
     const auto english = TextCatalogue::Load(KARVELUN_CAMPAIGN_ENGLISH, &error);
     ASSERT_TRUE(english) << error;
 
-    const QFontMetrics field(platform::GameFont(8.25));
+    // The letters over the field as the game window prints them, at either
+    // size.
+    QFont largeField = platform::GameFont(8.25);
+    largeField.setPixelSize(
+        static_cast<int>(std::lround(largeField.pixelSize() * platform::kLargeTextZoom)));
     const QLabel& notice = *windows->form2().Label1;
     int signs = 0, messages = 0;
-    for (std::size_t n = 0; n < package.levels.size(); ++n) {
-        for (int t = 0; t < kTileCount; ++t) {
-            const TileRecord& tile = package.levels[n].tiles[t];
-            if (tile.Kind != kSign && tile.Kind != kMessageScreen) continue;
-            const std::string* translation = english->Find(tile.Param1);
-            ASSERT_NE(translation, nullptr) << "level " << n << " tile " << t;
-            for (const std::string* text : {&tile.Param1, translation}) {
-                const bool czech = text == &tile.Param1;
-                overflows.SetLanguage(czech ? "cs" : "en");
-                const QString where = QStringLiteral("level %1 tile %2").arg(n).arg(t);
-                ++(tile.Kind == kSign ? signs : messages);
-                // With the names of the keyboard's keys or of the pad's
-                // buttons in place of its {…}.
-                for (const auto device :
-                     {settings::KeyDevice::Keyboard, settings::KeyDevice::Pad}) {
-                    const QString shown = QString::fromStdString(settings::FillKeyNames(
-                        *text, KeyBindings().Keys(), device,
-                        czech ? settings::KeyLanguage::Czech : settings::KeyLanguage::English));
-                    if (tile.Kind == kMessageScreen) {
-                        MeasureLabel(where + " / notice", notice, shown, overflows);
-                    } else if (const int width = field.horizontalAdvance(shown);
-                               width > kFieldWidth) {
-                        overflows.Report(where + " / sign", shown,
-                                         QStringLiteral("is %1 px wide").arg(width));
+    for (const bool large : {false, true}) {
+        platform::View::Instance().SetLargeText(large);
+        const QFontMetrics field(large ? largeField : platform::GameFont(8.25));
+        for (std::size_t n = 0; n < package.levels.size(); ++n) {
+            for (int t = 0; t < kTileCount; ++t) {
+                const TileRecord& tile = package.levels[n].tiles[t];
+                if (tile.Kind != kSign && tile.Kind != kMessageScreen) continue;
+                const std::string* translation = english->Find(tile.Param1);
+                ASSERT_NE(translation, nullptr) << "level " << n << " tile " << t;
+                for (const std::string* text : {&tile.Param1, translation}) {
+                    const bool czech = text == &tile.Param1;
+                    overflows.SetLanguage(QString(czech ? "cs" : "en") + (large ? ", large" : ""));
+                    const QString where = QStringLiteral("level %1 tile %2").arg(n).arg(t);
+                    ++(tile.Kind == kSign ? signs : messages);
+                    // With the names of the keyboard's keys or of the pad's
+                    // buttons in place of its {…}.
+                    for (const auto device :
+                         {settings::KeyDevice::Keyboard, settings::KeyDevice::Pad}) {
+                        const QString shown = QString::fromStdString(settings::FillKeyNames(
+                            *text, KeyBindings().Keys(), device,
+                            czech ? settings::KeyLanguage::Czech : settings::KeyLanguage::English));
+                        if (tile.Kind == kMessageScreen) {
+                            MeasureLabel(where + " / notice", notice, shown, overflows);
+                        } else if (const int width = field.horizontalAdvance(shown);
+                                   width > kFieldWidth) {
+                            overflows.Report(where + " / sign", shown,
+                                             QStringLiteral("is %1 px wide").arg(width));
+                        }
                     }
                 }
             }
