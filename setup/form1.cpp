@@ -306,9 +306,7 @@ void Form1::CreateAccessControls() {
     note(3, 4110, QT_TRANSLATE_NOOP("Setup", "Jak daleko je třeba vychýlit levou páčku ovladače."));
 
     Check8 = check(4800, QT_TRANSLATE_NOOP("Setup", "Předčítání"), false);
-    note(
-        4, 5070,
-        QT_TRANSLATE_NOOP("Setup", "Hra čte nahlas nabídky, cedule a zprávy (speech-dispatcher)."));
+    note(4, 5070, QT_TRANSLATE_NOOP("Setup", "Hra čte nahlas nabídky, cedule a zprávy."));
 }
 
 void Form1::ConnectHandlers() {
