@@ -54,14 +54,17 @@ bool ComposeFrame(int32_t fieldDc);
 // replaced by the nearest picture that is not, the later one of two as near.
 std::array<int16_t, 11> CalmExplosionFrames(const platform::PixelSurface& sheet);
 
-// The thickness of the red edge of low lives, in field pixels.
+// The thickness of the red edge of low lives, in field pixels; its outer
+// rings are dashed with light, dashes and gaps of kHealthEdgeDash pixels.
 inline constexpr int kHealthEdgeWidth = 6;
+inline constexpr int kHealthEdgeDashedRings = 2;
+inline constexpr int kHealthEdgeDash = 10;
 
 // The hero's health over a composed frame: while he flashes, his own
 // pixels turn red (not those of a monster drawn over him); with the rim in
 // its place, the pixels round his shape are red; with an edge opacity above
-// 0, a red edge round the field, strongest at the rim and fading inwards.
-// All are gone when the look shows none.
+// 0, a red edge round the field, strongest at the rim and fading inwards,
+// its rim dashed with light.  All are gone when the look shows none.
 void DrawHealthSigns(platform::PixelSurface& field, const HealthLook& look);
 
 }  // namespace game

@@ -61,6 +61,7 @@ bool HealthSigns::Follow(int32_t lives, int32_t maxLives, bool heroDead, int64_t
     look_.hurtFlash = flashing_ && !calm;
     look_.hurtRim = flashing_ && calm;
     look_.edgeAlpha = !low_ ? 0 : calm ? kEdgeAlphaSteady : EdgeAlpha(nowMs - lowSince_);
+    look_.livesLow = low_;
     return beat;
 }
 

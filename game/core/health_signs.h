@@ -33,6 +33,8 @@ struct HealthLook {
     int edgeAlpha = 0;
     // In the flash's place, with nothing flashing: a red rim round the hero.
     bool hurtRim = false;
+    // The hero's lives are low (the edge shows, the panel's lives are framed).
+    bool livesLow = false;
 };
 
 // The signs' memory: the lives of the last frame, the end of the flash, the

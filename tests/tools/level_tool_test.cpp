@@ -718,13 +718,13 @@ TEST_F(LevelTool, WrongUsageAndBrokenFilesFailWithOneLine) {
     // Status 2 shows the usage; a flag's bad value fails before any file is
     // read, with one line naming the flag.
     const std::vector<std::pair<std::vector<std::string>, std::string>> lines{
-        {{}, "usage: "},
-        {{"fly"}, "usage: "},
-        {{"dump", "x.all"}, "usage: "},  // --json is required
-        {{"dump", "x.all", "--json", "--level"}, "usage: "},
-        {{"check", "x.all", "--json"}, "usage: "},
-        {{"pack", "a", "b", "c"}, "usage: "},
-        {{"replay", "a.rec", "--seed", "1"}, "usage: "},
+        {{}, "Usage: "},
+        {{"fly"}, "Usage: "},
+        {{"dump", "x.all"}, "Usage: "},  // --json is required
+        {{"dump", "x.all", "--json", "--level"}, "Usage: "},
+        {{"check", "x.all", "--json"}, "Usage: "},
+        {{"pack", "a", "b", "c"}, "Usage: "},
+        {{"replay", "a.rec", "--seed", "1"}, "Usage: "},
         {{"dump", "x.all", "--json", "--level", "2x"}, "--level needs a level number"},
         {{"export", "a.txt", "--level", "-1", "b.tmx"}, "--level needs a level number"},
         {{"tryout", "a.txt", "--tile", "", "b.all", "c.all"}, "--tile needs a number"},
@@ -736,7 +736,7 @@ TEST_F(LevelTool, WrongUsageAndBrokenFilesFailWithOneLine) {
     };
     for (const auto& [args, told] : lines) {
         const ToolRun run = Tool(args);
-        const bool usage = told == "usage: ";
+        const bool usage = told == "Usage: ";
         EXPECT_EQ(run.status, usage ? 2 : 1) << run.err;
         EXPECT_EQ(run.err.find(usage ? told : "karvelun-levels: " + told), 0u) << run.err;
         if (!usage) {

@@ -3,9 +3,14 @@
 // lists, the texts the menu and the dialogs print on their pictures, the
 // settings window's rows with every value they take, the settings tool, and
 // the campaign's signs over the field and its message screens in the notice.
-// A text that leaves its place is named with its window and control.  All
-// of it at the normal size of the letters and with large text (VelkePismo),
-// where the windows that are read grow at least 1.3 times with their letters.
+// Each is measured at every scale a window is shown at: 1x to 4x, and the
+// factor that fills this run's screen (--screen=WxH) in a window and in full
+// screen, since a font enlarged does not always grow as its box does.  A
+// text that leaves its place is named with its window, control and scale.
+// All of it at the normal size of the letters and with large text
+// (VelkePismo), where the windows that are read grow at least 1.3 times with
+// their letters.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -15,6 +20,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 
@@ -33,7 +39,9 @@
 #include "game/platform/keys.h"
 #include "game/play/going_on.h"
 #include "game/settings/key_names.h"
+#include "game/windows/campaign_window.h"
 #include "game/windows/credits_window.h"
+#include "game/windows/floor_title.h"
 #include "game/windows/glow_canvas.h"
 #include "game/windows/help_window.h"
 #include "game/windows/language.h"
@@ -45,6 +53,7 @@
 #include "game/windows/save_window.h"
 #include "game/windows/settings_window.h"
 #include "setup/form1.h"
+#include "support/offscreen_screen.h"
 #include "windows/game_window_test.h"
 
 namespace {
@@ -55,19 +64,46 @@ using core_testing::GameWindowTest;
 // The play field, 25 tiles of 20 pixels a side.
 constexpr int kFieldWidth = 500;
 
+// The screen of this run.
+QSize gScreen(1920, 1080);
+
+// The views every text is measured in: each whole scale in a window, and
+// the factor that fills the screen, in a window and in full screen.
+struct ViewCase {
+    int choice;  // as the Zvetseni setting gives it
+    bool fullScreen;
+};
+constexpr ViewCase kViews[] = {{1, false},
+                               {2, false},
+                               {3, false},
+                               {4, false},
+                               {platform::kFillChoice, false},
+                               {platform::kFillChoice, true}};
+
+// Shows every window of the game in the view; its name for the report.
+QString ShowIn(const ViewCase& view) {
+    platform::View& shown = platform::View::Instance();
+    shown.Configure(view.choice, view.fullScreen);
+    QApplication::processEvents();
+    const double factor = shown.FillFactor() > 0 ? shown.FillFactor() : shown.Scale();
+    return QStringLiteral("%1x%2").arg(factor, 0, 'g', 3).arg(view.fullScreen ? " full" : "");
+}
+
 // What does not fit, one line each.
 class Overflows {
   public:
     void Report(const QString& where, const QString& text, const QString& why) {
-        lines_ << QStringLiteral("%1 [%2]: \"%3\" %4").arg(where, language_, text, why);
+        lines_ << QStringLiteral("%1 [%2 %3]: \"%4\" %5").arg(where, language_, view_, text, why);
     }
     void SetLanguage(const QString& language) { language_ = language; }
+    void SetView(const QString& view) { view_ = view; }
     QString Text() const { return lines_.join('\n'); }
     bool Empty() const { return lines_.isEmpty(); }
 
   private:
     QStringList lines_;
     QString language_;
+    QString view_;
 };
 
 QString Size(int width, int height) {
@@ -133,28 +169,33 @@ void MeasureControls(const QString& window, QWidget& top, Overflows& overflows) 
 }
 
 // A text the menu or a dialog prints on its picture stays inside the item's
-// hit area, centred where the Czech text stands.
+// hit area, centred where the Czech text stands, in the device pixels of the
+// window's scale.
 struct PrintedItem {
     const char* text;
     Rect hitArea;
     int x;
 };
 
-void MeasurePrinted(const QString& window, const std::vector<PrintedItem>& items,
-                    Overflows& overflows) {
-    const GlowCanvas canvas(platform::GameFont(9.75));
+void MeasurePrinted(const QString& window, const platform::BackgroundWindow& shownIn,
+                    const std::vector<PrintedItem>& items, Overflows& overflows) {
+    const double factor = shownIn.Placement().Factor();
+    GlowCanvas canvas(platform::GameFont(9.75));
+    canvas.Follow(QImage(1, 1, QImage::Format_RGB32), factor);
+    const QFontMetrics printed(canvas.Font());
+    const auto device = [&](int x) { return static_cast<int>(std::lround(x * factor)); };
     for (const PrintedItem& item : items) {
         const char* czech = item.text;
         const QString text = Shown("Menu", czech);
-        const int left = canvas.CentredLike(text, QString::fromUtf8(czech), item.x);
-        const int right = left + canvas.TextWidth(text);
-        if (left < item.hitArea.Left || right > item.hitArea.Right)
+        const int left = device(canvas.CentredLike(text, QString::fromUtf8(czech), item.x));
+        const int right = left + printed.horizontalAdvance(text);
+        if (left < device(item.hitArea.Left) || right > device(item.hitArea.Right))
             overflows.Report(window, text,
                              QStringLiteral("spans %1..%2, the item %3..%4")
                                  .arg(left)
                                  .arg(right)
-                                 .arg(item.hitArea.Left)
-                                 .arg(item.hitArea.Right));
+                                 .arg(device(item.hitArea.Left))
+                                 .arg(device(item.hitArea.Right)));
     }
 }
 
@@ -185,6 +226,10 @@ void MeasureSettingsRows(SettingsWindow& window, Overflows& overflows) {
     variants[0].tick = 0;
     variants[1].tick = 20000;
     variants[1].volume = variants[1].music = 100;
+    variants[1].flashing = !variants[0].flashing;
+    variants[1].largeText = variants[1].fireToggles = variants[1].speech = true;
+    variants[0].deadZone = settings::kDeadZoneMin;
+    variants[1].deadZone = settings::kDeadZoneMax;
     for (int scale = 0; scale <= settings::kScaleFill; ++scale) {
         variants.push_back(variants[0]);
         variants.back().scale = scale;
@@ -223,8 +268,8 @@ void MeasureKeyList(SettingsWindow& window, Overflows& overflows) {
 // long play time.
 void MeasureLoadPanel(Form6& load, Overflows& overflows) {
     for (int32_t level = 0; !LevelName(level).empty(); ++level)
-        MeasureLabel("Load", *load.LevelLabel, SaveLevelText(level, LevelName(level)), overflows);
-    MeasureLabel("Load", *load.LevelLabel, SaveLevelText(2147483647, ""), overflows);
+        MeasureLabel("Load", *load.LevelLabel, FloorTitle(level, LevelName(level)), overflows);
+    MeasureLabel("Load", *load.LevelLabel, FloorTitle(2147483647, ""), overflows);
     // 30 September and 31 December 2026, 23:59 UTC (or the next morning).
     for (const int64_t written : {1790812740, 1798761540})
         MeasureLabel("Load", *load.WrittenLabel, SaveWrittenText(written), overflows);
@@ -242,6 +287,7 @@ class TextFitTest : public GameWindowTest {
     void TearDown() override {
         platform::View::Instance().SetLargeText(false);
         UseLanguage(settings::Language::kCzech);
+        platform::View::Instance().Configure(0, false);
         GameWindowTest::TearDown();
     }
 
@@ -276,18 +322,22 @@ class TextFitTest : public GameWindowTest {
         MeasureControls("Game window", set.form1(), overflows);
         MeasureControls("Credits", set.form4(), overflows);
         MeasureControls("Question", set.form5(), overflows);
-        for (const char* question :
-             {kLoseGameQuestion, kOverwriteQuestion, kSystemEndQuestion, kUncleanEndQuestion})
-            MeasureLabel("Question", *set.form5().Label1,
-                         Shown("Question", question).replace(QLatin1String("%1"), "80"), overflows);
+        for (const char* question : {kLoseGameQuestion, kOverwriteQuestion, kSystemEndQuestion})
+            MeasureLabel("Question", *set.form5().Label1, Shown("Question", question), overflows);
+        // The question after a run that ended badly names the floor.
+        for (int32_t level = 0; !LevelName(level).empty(); ++level)
+            MeasureLabel(
+                "Question", *set.form5().Label1,
+                Shown("Question", kUncleanEndQuestion).arg(FloorTitle(level, LevelName(level))),
+                overflows);
         MeasureControls("Load", set.form6(), overflows);
         MeasureLoadPanel(set.form6(), overflows);
         MeasureControls("Save", set.form7(), overflows);
         MeasureControls("Progress", set.form8(), overflows);
         MeasureControls("Settings window", set.settings(), overflows);
         // The help names the keyboard's keys or the pad's buttons, whichever
-        // was used last.
-        // Its tips follow fire switched by its key and texts read aloud.
+        // was used last.  Its tips follow fire switched by its key and texts
+        // read aloud.
         for (const auto used : {&KeyboardKeyUsed, &PadKeyUsed}) {
             used();
             for (const bool switched : {false, true}) {
@@ -297,24 +347,27 @@ class TextFitTest : public GameWindowTest {
         }
         Access = {};
         KeyboardKeyUsed();
-        MeasurePrinted("Menu", MenuItems(), overflows);
-        MeasurePrinted("Question", ButtonsOf(kQuestionButtons), overflows);
-        MeasurePrinted("Load", ButtonsOf(kLoadButtons), overflows);
-        MeasurePrinted("Save", ButtonsOf(kSaveButtons), overflows);
-        MeasurePrinted("Campaigns", ButtonsOf(kCampaignButtons), overflows);
+        MeasurePrinted("Menu", set.form3(), MenuItems(), overflows);
+        MeasurePrinted("Question", set.form5(), ButtonsOf(kQuestionButtons), overflows);
+        MeasurePrinted("Load", set.form6(), ButtonsOf(kLoadButtons), overflows);
+        MeasurePrinted("Save", set.form7(), ButtonsOf(kSaveButtons), overflows);
+        MeasurePrinted("Campaigns", set.campaigns(), ButtonsOf(kCampaignButtons), overflows);
         MeasureSettingsRows(set.settings(), overflows);
         MeasureKeyList(set.settings(), overflows);
     }
 
-    // The settings tool speaks the language it was started in.
+    // The settings tool speaks the language it was started in, at the whole
+    // scale of the game's windows.
     void MeasureSettingsTool(bool english) {
         QTranslator translator;
         if (english) {
             ASSERT_TRUE(translator.load(QStringLiteral(":/translations/setup_en.qm")));
             QCoreApplication::installTranslator(&translator);
         }
-        {
-            setup::Form1 tool(QString::fromStdString(folder.string()));
+        const QString file = QString::fromStdString((folder / "setup.ini").string());
+        for (int scale = 1; scale <= settings::kScaleMax; ++scale) {
+            overflows.SetView(QStringLiteral("%1x").arg(scale));
+            setup::Form1 tool(file, file, scale);
             MeasureControls("Settings tool", tool, overflows);
         }
         if (english) QCoreApplication::removeTranslator(&translator);
@@ -323,7 +376,7 @@ class TextFitTest : public GameWindowTest {
     Overflows overflows;
 };
 
-TEST_F(TextFitTest, EveryWindowTextFitsItsControlInBothLanguagesAndBothSizes) {
+TEST_F(TextFitTest, EveryWindowTextFitsItsControlInBothLanguagesAtEveryScaleAndBothSizes) {
     const std::vector<int> normal = ReadLetterSizes();
     for (const bool large : {false, true}) {
         platform::View::Instance().SetLargeText(large);
@@ -337,7 +390,11 @@ TEST_F(TextFitTest, EveryWindowTextFitsItsControlInBothLanguagesAndBothSizes) {
             UseLanguage(english ? settings::Language::kEnglish : settings::Language::kCzech);
             ASSERT_EQ(EnglishShown(), english);
             overflows.SetLanguage(QString(english ? "en" : "cs") + (large ? ", large" : ""));
-            MeasureWindows();
+            for (const ViewCase& view : kViews) {
+                overflows.SetView(ShowIn(view));
+                MeasureWindows();
+            }
+            platform::View::Instance().Configure(0, false);
             if (!large) MeasureSettingsTool(english);
         }
     }
@@ -345,9 +402,10 @@ TEST_F(TextFitTest, EveryWindowTextFitsItsControlInBothLanguagesAndBothSizes) {
 }
 
 // A sign floats its text over the field, kept whole inside it: it must not
-// be wider than the field.  A message screen wraps in the notice and must
-// not run below it.
-TEST_F(TextFitTest, TheCampaignsSignsFitTheFieldAndItsMessagesTheNotice) {
+// be wider than the field (printed at the field's own size, it is enlarged
+// with it).  A message screen wraps in the notice and must not run below it
+// at any scale.
+TEST_F(TextFitTest, TheCampaignsSignsFitTheFieldAndItsMessagesTheNoticeAtEveryScaleAndBothSizes) {
     std::vector<uint8_t> bytes;
     ASSERT_TRUE(ReadWholeFile(KARVELUN_CAMPAIGN_PACKAGE, bytes));
     ByteReader in(bytes);
@@ -357,49 +415,75 @@ TEST_F(TextFitTest, TheCampaignsSignsFitTheFieldAndItsMessagesTheNotice) {
     const auto english = TextCatalogue::Load(KARVELUN_CAMPAIGN_ENGLISH, &error);
     ASSERT_TRUE(english) << error;
 
+    // Every sign and message screen as it reads in either language, with
+    // the names of the keyboard's keys or of the pad's buttons in place of
+    // its {…}.
+    struct Shown {
+        QString where;
+        const char* language;
+        QString text;
+    };
+    std::vector<Shown> signs, messages;
+    for (std::size_t n = 0; n < package.levels.size(); ++n) {
+        for (int t = 0; t < kTileCount; ++t) {
+            const TileRecord& tile = package.levels[n].tiles[t];
+            if (tile.Kind != kSign && tile.Kind != kMessageScreen) continue;
+            const std::string* translation = english->Find(tile.Param1);
+            ASSERT_NE(translation, nullptr) << "level " << n << " tile " << t;
+            for (const std::string* text : {&tile.Param1, translation}) {
+                const bool czech = text == &tile.Param1;
+                for (const auto device : {settings::KeyDevice::Keyboard, settings::KeyDevice::Pad})
+                    (tile.Kind == kSign ? signs : messages)
+                        .push_back({QStringLiteral("level %1 tile %2").arg(n).arg(t),
+                                    czech ? "cs" : "en",
+                                    QString::fromStdString(settings::FillKeyNames(
+                                        *text, KeyBindings().Keys(), device,
+                                        czech ? settings::KeyLanguage::Czech
+                                              : settings::KeyLanguage::English))});
+            }
+        }
+    }
+    ASSERT_FALSE(signs.empty());
+    ASSERT_FALSE(messages.empty());
+
     // The letters over the field as the game window prints them, at either
     // size.
     QFont largeField = platform::GameFont(8.25);
     largeField.setPixelSize(
         static_cast<int>(std::lround(largeField.pixelSize() * platform::kLargeTextZoom)));
     const QLabel& notice = *windows->form2().Label1;
-    int signs = 0, messages = 0;
     for (const bool large : {false, true}) {
         platform::View::Instance().SetLargeText(large);
+        const QString size = large ? ", large" : "";
         const QFontMetrics field(large ? largeField : platform::GameFont(8.25));
-        for (std::size_t n = 0; n < package.levels.size(); ++n) {
-            for (int t = 0; t < kTileCount; ++t) {
-                const TileRecord& tile = package.levels[n].tiles[t];
-                if (tile.Kind != kSign && tile.Kind != kMessageScreen) continue;
-                const std::string* translation = english->Find(tile.Param1);
-                ASSERT_NE(translation, nullptr) << "level " << n << " tile " << t;
-                for (const std::string* text : {&tile.Param1, translation}) {
-                    const bool czech = text == &tile.Param1;
-                    overflows.SetLanguage(QString(czech ? "cs" : "en") + (large ? ", large" : ""));
-                    const QString where = QStringLiteral("level %1 tile %2").arg(n).arg(t);
-                    ++(tile.Kind == kSign ? signs : messages);
-                    // With the names of the keyboard's keys or of the pad's
-                    // buttons in place of its {…}.
-                    for (const auto device :
-                         {settings::KeyDevice::Keyboard, settings::KeyDevice::Pad}) {
-                        const QString shown = QString::fromStdString(settings::FillKeyNames(
-                            *text, KeyBindings().Keys(), device,
-                            czech ? settings::KeyLanguage::Czech : settings::KeyLanguage::English));
-                        if (tile.Kind == kMessageScreen) {
-                            MeasureLabel(where + " / notice", notice, shown, overflows);
-                        } else if (const int width = field.horizontalAdvance(shown);
-                                   width > kFieldWidth) {
-                            overflows.Report(where + " / sign", shown,
-                                             QStringLiteral("is %1 px wide").arg(width));
-                        }
-                    }
-                }
+        for (const Shown& sign : signs) {
+            overflows.SetLanguage(sign.language + size);
+            if (const int width = field.horizontalAdvance(sign.text); width > kFieldWidth)
+                overflows.Report(sign.where + " / sign", sign.text,
+                                 QStringLiteral("is %1 px wide").arg(width));
+        }
+        for (const ViewCase& view : kViews) {
+            overflows.SetView(ShowIn(view));
+            for (const Shown& message : messages) {
+                overflows.SetLanguage(message.language + size);
+                MeasureLabel(message.where + " / notice", notice, message.text, overflows);
             }
         }
     }
-    EXPECT_GT(signs, 0);
-    EXPECT_GT(messages, 0);
     EXPECT_TRUE(overflows.Empty()) << overflows.Text().toStdString();
 }
 
 }  // namespace
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        int w = 0, h = 0;
+        if (std::sscanf(argv[i], "--screen=%dx%d", &w, &h) == 2) gScreen = QSize(w, h);
+    }
+    QTemporaryDir folder;
+    if (!testing_support::UseOffscreenScreen(folder, gScreen.width(), gScreen.height(), 1))
+        return 2;
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
