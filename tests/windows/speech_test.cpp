@@ -80,7 +80,7 @@ TEST_F(SpeechTest, TheChosenThingsSignsAndNoticesAreReadInThePlayersLanguage) {
         {settings::Language::kEnglish,
          {"New game", "Load"},
          {"Volume: 100", "Volume: 95", "Volume: 100", "Sound: Yes"},
-         {"Do you really want to lose the unsaved game? Yes", "No"},
+         {"Do you really want to lose your unsaved game? Yes", "No"},
          {"Pozor na netopýry!"},
          {"Lives 7 of 10, gold 120, Floor 90."}},
     };

@@ -456,6 +456,7 @@ TEST_F(TextFitTest, TheCampaignsSignsFitTheFieldAndItsMessagesTheNoticeAtEverySc
         platform::View::Instance().SetLargeText(large);
         const QString size = large ? ", large" : "";
         const QFontMetrics field(large ? largeField : platform::GameFont(8.25));
+        overflows.SetView(QStringLiteral("field"));
         for (const Shown& sign : signs) {
             overflows.SetLanguage(sign.language + size);
             if (const int width = field.horizontalAdvance(sign.text); width > kFieldWidth)
