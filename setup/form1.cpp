@@ -295,7 +295,7 @@ void Form1::CreateAccessControls() {
          QT_TRANSLATE_NOOP("Setup", "Jeden stisk střelby začne střílet, další stisk přestane."));
 
     Label13 = new QLabel(Text(QT_TRANSLATE_NOOP("Setup", "Mrtvá zóna páčky")), Frame3);
-    Label13->setGeometry(Twips(120, 3600, 2895, 255));
+    Label13->setGeometry(Twips(120, 3600, 2895, 240));
     HScroll4 = new HScrollBar(Frame3);
     HScroll4->setGeometry(Twips(120, 3840, 1935, 255));
     HScroll4->setRange(settings::kDeadZoneMin, settings::kDeadZoneMax);

@@ -23,14 +23,16 @@ namespace {
 
 namespace vk = platform::vk;
 
-constexpr int kPageWidth = 500;
-constexpr int kPageHeight = 392;
-
 // The rows, in the window's pixels: the name on the left, the value on the
-// right; the chosen row's value between arrows.
+// right; the chosen row's value between arrows.  Under them the note of the
+// key list, then the footer: the window is as tall as its rows need.
 constexpr int kRowNameLeft = 40, kRowNameWidth = 220, kRowValueLeft = 270, kRowValueWidth = 190;
 constexpr int kPageRowsTop = 50, kPageRowHeight = 20;
 constexpr int kPageNoteTop = kPageRowsTop + kSettingsRowCount * kPageRowHeight + 8;
+constexpr int kPageNoteHeight = 34, kPageFooterRoom = 30;
+
+constexpr int kPageWidth = 500;
+constexpr int kPageHeight = kPageNoteTop + kPageNoteHeight + kPageFooterRoom;
 
 const QColor kPageTitleColour(255, 128, 0);
 const QColor kRowNameColour(255, 224, 192);
@@ -93,11 +95,12 @@ SettingsWindow::SettingsWindow(QWidget* parent)
         RowNames[i] = SettingLabel(this, kRowNameLeft, top, kRowNameWidth, kRowNameColour);
         RowValues[i] = SettingLabel(this, kRowValueLeft, top, kRowValueWidth, kRowValueColour);
     }
-    Note = MakeLabel(this, QRect(24, kPageNoteTop, kPageWidth - 48, 34), kPageNoteColour, 8.25, {});
+    Note = MakeLabel(this, QRect(24, kPageNoteTop, kPageWidth - 48, kPageNoteHeight),
+                     kPageNoteColour, 8.25, {});
     Note->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QLabel* footer =
-        MakeLabel(this, QRect(kStoneBorder, kPageHeight - 30, kPageWidth - 2 * kStoneBorder, 16),
-                  kPageFooterColour, 8.25, {});
+    QLabel* footer = MakeLabel(
+        this, QRect(kStoneBorder, kPageHeight - kPageFooterRoom, kPageWidth - 2 * kStoneBorder, 16),
+        kPageFooterColour, 8.25, {});
     footer->setObjectName(QStringLiteral("footer"));
     footer->setAttribute(Qt::WA_TransparentForMouseEvents);
     MenuLinks().settings = this;

@@ -139,6 +139,22 @@ void MeasureLabel(const QString& window, const QLabel& label, const QString& tex
 void MeasureControls(const QString& window, QWidget& top, Overflows& overflows) {
     for (QLabel* label : top.findChildren<QLabel*>())
         MeasureLabel(window, *label, label->text(), overflows);
+    // Nor may a text stand outside its window or over another text.
+    std::vector<std::pair<QLabel*, QRect>> shown;
+    for (QLabel* label : top.findChildren<QLabel*>())
+        if (label->isVisibleTo(&top) && !label->text().isEmpty())
+            shown.emplace_back(label, QRect(label->mapTo(&top, QPoint(0, 0)), label->size()));
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const auto& [label, place] = shown[i];
+        if (!top.rect().contains(place))
+            overflows.Report(
+                window + " / " + ControlName(*label), label->text(),
+                QStringLiteral("leaves the window of %1").arg(Size(top.width(), top.height())));
+        for (std::size_t j = i + 1; j < shown.size(); ++j)
+            if (place.intersects(shown[j].second))
+                overflows.Report(window + " / " + ControlName(*label), label->text(),
+                                 QStringLiteral("lies over \"%1\"").arg(shown[j].first->text()));
+    }
     const auto wide = [&](const QWidget& control, const QString& text, int room) {
         const int width = QFontMetrics(control.font()).horizontalAdvance(text);
         if (width > room)
