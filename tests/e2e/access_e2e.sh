@@ -109,9 +109,11 @@ wall_after_one_press() {
     e2e_keys_to "$window_id" F5
     e2e_until_files "$game/data/saves/quick.lev" || fail "F5 wrote no quick save"
     e2e_leave_game "$window_id"
+    # awk reads the dump to its end: leaving early would break the pipe, and
+    # the failed pipeline would end the check without a word.
     "$dist/karvelun-levels" dump "$game/data/saves/quick.lev" --json --level 0 |
         awk '/"tiles": \[/ { n = 0; on = 1; next }
-            on { if (n == 592) { sub(/.*"kind": /, ""); sub(/,.*/, ""); print; exit } n++ }'
+            on { if (n == 592) { sub(/.*"kind": /, ""); sub(/,.*/, ""); print; on = 0 } n++ }'
 }
 
 held=$(wall_after_one_press)
