@@ -259,6 +259,18 @@
         <source>Esc, Enter nebo F1 nápovědu zavře, Z ukáže záznamy.</source>
         <translation>Esc, Enter or F1 closes the help, Z shows the records.</translation>
     </message>
+    <message>
+        <source>Stiskněte střelbu ({Strelba}) a kouzla poletí, dalším stiskem přestanou.</source>
+        <translation>Press fire ({Strelba}) and the spells fly; press it again and they stop.</translation>
+    </message>
+    <message>
+        <source>F2 přečte životy, peníze a patro nahlas.</source>
+        <translation>F2 reads your lives, gold and floor aloud.</translation>
+    </message>
+    <message>
+        <source>Nastavení: blikání, velké písmo, střelba přepínačem, předčítání.</source>
+        <translation>Settings: flashing, large text, toggle fire, read aloud.</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>
@@ -1273,6 +1285,33 @@ Game Over</translation>
     <message>
         <source>Časomíra</source>
         <translation>Timer</translation>
+    </message>
+    <message>
+        <source>Blikání</source>
+        <translation>Flashing</translation>
+    </message>
+    <message>
+        <source>Velké písmo</source>
+        <translation>Large text</translation>
+    </message>
+    <message>
+        <source>Střelba přepínačem</source>
+        <translation>Toggle fire</translation>
+    </message>
+    <message>
+        <source>Mrtvá zóna páčky</source>
+        <translation>Stick dead zone</translation>
+    </message>
+    <message>
+        <source>Předčítání</source>
+        <translation>Read aloud</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>Životy %1 z %2, peníze %3, %4.</source>
+        <translation>Lives %1 of %2, gold %3, %4.</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,7 @@ Settings SettingsOfLines(const settings::SetupLines& lines) {
     s.difficulty = values.difficulty;
     s.music = values.music;
     s.language = values.language;
+    s.access = AccessOf(values);
     s.chosenLanguage = settings::ChosenLanguage(lines);
     s.keys = KeyBindings(values.keys);
     return s;

@@ -10,6 +10,7 @@
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
 #include "game/play/autosave.h"
+#include "game/play/fire_switch.h"
 #include "game/play/tried_level.h"
 #include "game/world/corner_slide.h"
 #include "game/world/strelba.h"
@@ -57,6 +58,9 @@ void FrameLoop::Timer1_Timer() {
 
     for (;;) {
         if (!IdlePasses()) return;
+        // Fire switched on by its key stops on a new level; between two
+        // frames, so that a recording holds the release where it happened.
+        StopSwitchedFireOnNewLevel();
         // A tried level changed on disk is put in here, between two frames;
         // a standing game shows it at once.
         if (PutInWaitingLevelChange() && Paused && !GameSuspended) Windows().DrawFrame();

@@ -31,6 +31,13 @@ void Picture1_KeyUp(int16_t index, int16_t keyCode, int16_t shift);
 void KeyboardKeyDown(int16_t keyCode, int16_t shift, bool autoRepeat);
 void KeyboardKeyUp(int16_t keyCode, int16_t shift);
 
+// A key of play from the player as its standard code: what a key of the
+// keyboard becomes after the chosen keys, and what the pad presses.  A
+// repeat goes on only for the codes RepeatsWhileHeld names, and the fire key
+// goes through its switch when fire is switched (fire_switch.h).
+void PlayKeyDown(int16_t keyCode, int16_t shift, bool autoRepeat);
+void PlayKeyUp(int16_t keyCode, int16_t shift);
+
 // The game window lost the keyboard: no key-up will reach it for the keys
 // held now, so every held key is released as its key-up would release it.
 void ReleaseHeldKeys();

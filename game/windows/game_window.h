@@ -136,6 +136,9 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     // The pad plays here: its keys are the commands of play.
     platform::PadLayout PadLayoutWanted() const override { return platform::PadLayout::Play; }
     bool TakePadKey(int16_t keyCode, bool pressed, bool autoRepeat) override;
+    // F2 (the pad's left stick pressed) reads the hero's lives, gold and
+    // floor aloud, when the player asked for texts read aloud.
+    void SpeakStatus();
     // The play field lost the keyboard to another window.
     void Picture1_LostFocus();
     // The program lost the keyboard (state other than active) or got it back.
@@ -171,6 +174,9 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     void CreateStatusLabels();
     void EnsurePlayField();
     void PrintFloatTexts();
+    // F2 from the keyboard: true when it read the hero's state, false when
+    // it is a command's key or nothing is read aloud.
+    bool TakeStatusKey(bool autoRepeat);
     const QStaticText& LaidOut(const std::string& text);
 
     RunTimer runTimer_;
@@ -182,7 +188,10 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     bool hadKeyboard_ = false;
 
     bool livesFlashing_ = false;
+    // The letters of the texts over the field, at their normal size or
+    // larger (VelkePismo), following the view.
     QFont fieldFont_;
+    void FollowTextSize();
     int32_t fieldDc_ = 0;
     int32_t fieldBitmap_ = 0;
     QImage fieldImage_;

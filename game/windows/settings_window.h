@@ -68,6 +68,8 @@ class SettingsWindow : public platform::BackgroundWindow, public PadNavigation {
     void OpenKeys();
     // Shows the rows or the key list as they are now.
     void ShowRows();
+    // Reads the chosen row aloud with its value (when the player asked for it).
+    void SpeakChosenRow();
     void Close();
     void WriteIfChanged();
 

@@ -5,13 +5,16 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <cmath>
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
 #include "game/core/music_director.h"
+#include "game/core/speech.h"
 #include "game/desktop/pacing.h"
 #include "game/desktop/picture.h"
 #include "game/desktop/sheet_surfaces.h"
+#include "game/desktop/view.h"
 #include "game/records/records_keeper.h"
 #include "game/windows/campaign_window.h"
 #include "game/windows/credits_window.h"
@@ -22,6 +25,7 @@
 #include "game/windows/menu_window.h"
 #include "game/windows/notice_window.h"
 #include "game/windows/progress_window.h"
+#include "game/windows/qt_speaker.h"
 #include "game/windows/question_window.h"
 #include "game/windows/records_window.h"
 #include "game/windows/save_window.h"
@@ -42,7 +46,8 @@ WindowSet::WindowSet()
       help_(std::make_unique<HelpWindow>()),
       records_(std::make_unique<RecordsWindow>()),
       settings_(std::make_unique<SettingsWindow>()),
-      campaigns_(std::make_unique<CampaignWindow>()) {
+      campaigns_(std::make_unique<CampaignWindow>()),
+      speaker_(std::make_unique<QtSpeaker>()) {
     settings_->pauseOnFocusLossChanged = [this](bool on) { form1_->PauseOnFocusLoss = on; };
     settings_->runTimerChanged = [this](bool on) { form1_->ShowRunTimer = on; };
 }
@@ -125,8 +130,18 @@ void WindowSet::ShowMessageBox(const PlayerText& text, const std::string& title)
     // its own (a failed unregistration of the sound library).
     // A text of the rules in the player's language: its template's
     // translation, or the windows' own message of the same words.
-    QMessageBox box(QMessageBox::NoIcon, Shown("Message", title), ShownMessageText(text),
-                    QMessageBox::Ok);
+    const QString shown = ShownMessageText(text);
+    QMessageBox box(QMessageBox::NoIcon, Shown("Message", title), shown, QMessageBox::Ok);
+    if (platform::View::Instance().LargeText()) {
+        QFont larger = box.font();
+        if (larger.pixelSize() > 0)
+            larger.setPixelSize(
+                static_cast<int>(std::lround(larger.pixelSize() * platform::kLargeTextZoom)));
+        else
+            larger.setPointSizeF(larger.pointSizeF() * platform::kLargeTextZoom);
+        box.setFont(larger);
+    }
+    Speak(shown.toStdString());
     MusicOverlay lowered;
     box.exec();
 }

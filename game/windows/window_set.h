@@ -21,6 +21,7 @@ class Form7;
 class Form8;
 class HelpWindow;
 class SettingsWindow;
+class QtSpeaker;
 class RecordsWindow;
 
 class WindowSet final : public GameWindows {
@@ -88,6 +89,8 @@ class WindowSet final : public GameWindows {
     std::unique_ptr<RecordsWindow> records_;
     std::unique_ptr<SettingsWindow> settings_;
     std::unique_ptr<CampaignWindow> campaigns_;
+    // Reads texts aloud when the player asks for it.
+    std::unique_ptr<QtSpeaker> speaker_;
     // The log's lines as it shows them at its normal size.
     LogLineCounter logLines_;
     LoadingHold loadingHold_;

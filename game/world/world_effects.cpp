@@ -13,6 +13,7 @@
 #include "game/core/progression.h"
 #include "game/core/run_statistics.h"
 #include "game/core/sound_cues.h"
+#include "game/core/speech.h"
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/level_files.h"
@@ -138,6 +139,7 @@ void Sign(Tile& w) {
     const PlayerText text = LevelText(WithKeyNames(w.Param1), w.Param1);
     FloatOverTile(w, text, kWhite);
     AddLogLine(text);
+    SpeakRuleText(text);
     if (ActsOnce(w.Param2)) w.Kind = kFloor;
 }
 

@@ -66,10 +66,12 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     auto form = Open();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Orvane Setup v1.0"));
     // The old frame and its controls where they always were; the window grew
-    // downward for the second frame, and at 1x to its right for the title
-    // bar (the layout, 209 pixels wide, stays where it is).
+    // downward for the second frame and to its right for the third.
     EXPECT_EQ(form->height(), 614);
-    EXPECT_GT(form->width(), 209);
+    EXPECT_EQ(form->width(), 419);
+    EXPECT_EQ(form->Frame3->geometry(), QRect(210, 0, 209, 613));
+    for (QWidget* control : form->Frame3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(form->Frame3->rect().contains(control->geometry())) << control;
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->Frame1->geometry(), QRect(0, 0, 209, 121));
 
@@ -92,7 +94,7 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     std::vector<QWidget*> newControls = {
         form->Label5,   form->Combo1,  form->Check2, form->Check3,   form->Check4, form->Label8,
         form->HScroll3, form->Label9,  form->Label6, form->Command2, form->Label7, form->Label10,
-        form->Combo2,   form->Label11, form->Combo3, form->Check5};
+        form->Combo2,   form->Label11, form->Combo3, form->Check9};
     newControls.insert(newControls.end(), form->KeyLabels.begin(), form->KeyLabels.end());
     newControls.insert(newControls.end(), form->KeyButtons.begin(), form->KeyButtons.end());
     for (QWidget* control : newControls) {
@@ -103,7 +105,7 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     EXPECT_EQ(form->Check2->text(), QStringLiteral("Celá obrazovka"));
     EXPECT_EQ(form->Check3->text(), QStringLiteral("Pauza při přepnutí okna"));
     EXPECT_EQ(form->Check4->text(), QStringLiteral("Pomoc na rozích"));
-    EXPECT_EQ(form->Check5->text(), QStringLiteral("Časomíra"));
+    EXPECT_EQ(form->Check9->text(), QStringLiteral("Časomíra"));
     EXPECT_EQ(form->Label8->text(), QStringLiteral("Hudba"));
     EXPECT_EQ(form->HScroll3->value(), 70);
     EXPECT_EQ(form->HScroll3->maximum(), 100);
@@ -165,7 +167,7 @@ TEST_F(Form1Test, ShowsTheNewSettingsAndSavesTheChangesKeepingUnknownLines) {
         "PauzaPriPrepnuti=Ne\npomocnarozich=ano\nbudoucí nastavení\nHudba=45\njazyk=EN\n"
         "obtiznost=LEHKA\nCASOMIRA=ano\n");
     auto form = Open();
-    EXPECT_TRUE(form->Check5->isChecked());
+    EXPECT_TRUE(form->Check9->isChecked());
     EXPECT_EQ(form->Combo2->currentText(), QStringLiteral("English"));
     EXPECT_EQ(form->Combo3->currentText(), QStringLiteral("lehká"));
     EXPECT_EQ(form->HScroll3->value(), 45);
@@ -566,7 +568,7 @@ TEST_F(Form1Test, AtAScaleEveryPlaceAndTheFontGrowAndTheWindowOpensCentred) {
     const Form1 small(IniPath(), IniPath());
     Form1 form(IniPath(), IniPath(), 2);
     EXPECT_EQ(form.Scale(), 2);
-    EXPECT_EQ(form.size(), QSize(418, 1228));
+    EXPECT_EQ(form.size(), QSize(838, 1228));
     EXPECT_EQ(form.font().pixelSize(), 2 * small.font().pixelSize());
     const std::vector<std::pair<QWidget*, QWidget*>> pairs = {
         {form.Check1, small.Check1},
