@@ -40,7 +40,7 @@ const std::array<CreditLine, 5> kCredits{{
          "Credits",
          "Líbí se vám hra, nebo jste v ní našli chybu? Napište nám na tym@karvelun.invalid, každý "
          "dopis nás potěší.")},
-    {2460, 360, QColor(255, 64, 0), 8.25,
+    {2460, 210, QColor(255, 64, 0), 8.25,
      QT_TRANSLATE_NOOP("Credits", "Hru pro vás vykopal tým Karvelun.")},
     {2835, 255, QColor(128, 128, 0), 9.75, ""},
 }};
@@ -57,8 +57,8 @@ Form4::Form4(QWidget* parent) : BackgroundWindow(312, 213, QColor(0x40, 0x40, 0x
         Label1[i]->setFocusPolicy(Qt::NoFocus);
         Label1[i]->installEventFilter(this);
     }
-    // In the gap under the last credit.
-    RecordsKey = MakeLabel(this, QRect(8, 177, 296, 12), QColor(128, 128, 0), 6.75,
+    // In the gap between the last credit's line and the version.
+    RecordsKey = MakeLabel(this, QRect(8, 178, 296, 11), QColor(128, 128, 0), 6.75,
                            Shown("Credits", kRecordsKeyText));
     RecordsKey->setFocusPolicy(Qt::NoFocus);
     RecordsKey->installEventFilter(this);
