@@ -270,7 +270,10 @@ Form1::Form1(QWidget* parent) : BackgroundWindow(779, 516, QColor(64, 64, 64), p
     CreateStatusLabels();
     // The log wraps its lines anew at the larger letters.
     SetTextGrows(Text1);
-    Picture1->SetScale(Scale(), Placement().pixelRatio);
+    // The field's scale from the placement laid out so far: at a start in
+    // full screen it already fills the screen, and no later layout changes
+    // it to tell the field again.
+    Rescaled();
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);

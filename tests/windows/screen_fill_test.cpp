@@ -75,6 +75,29 @@ class ScreenFill : public core_testing::GameWindowTest {
                 }
         return top < 0 ? 0 : bottom - top + 1;
     }
+    // The field as shown is the frame filled sharp to its place.
+    void ExpectFilledSharp() {
+        ASSERT_TRUE(form().Placement().Fills());
+        for (int i = 0; i < kTileCount; ++i) {
+            Tiles[i].Revealed = kTrue;
+            Tiles[i].Picture = static_cast<int16_t>(1 + i % 5);
+        }
+        HeroX = 200;
+        HeroY = 220;
+        for (int step = 0; step < 3; ++step, HeroX += 3) {
+            windows->DrawFrame();
+            const QImage& frame = form().FieldImage();
+            const QSize place = form().Picture1->size();
+            QImage expected(place, QImage::Format_RGB32);
+            platform::FillPixels(reinterpret_cast<const uint32_t*>(frame.constBits()),
+                                 frame.bytesPerLine() / 4, frame.width(), frame.height(),
+                                 reinterpret_cast<uint32_t*>(expected.bits()),
+                                 expected.bytesPerLine() / 4, place.width(), place.height());
+            ASSERT_EQ(form().Picture1->Shown(), expected);
+            EXPECT_EQ(form().Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                      expected);
+        }
+    }
 };
 
 TEST_F(ScreenFill, SmallFullScreensFillAndEverythingElseKeepsItsWholeScale) {
@@ -103,29 +126,26 @@ TEST_F(ScreenFill, SmallFullScreensFillAndEverythingElseKeepsItsWholeScale) {
 
 // Filling (chosen, so on every screen), the field shows its frame filled
 // sharp from the frame's own pixels, exactly as large as its place on the
-// screen, and keeps doing so as frames change a little.
+// screen, and keeps doing so as frames change a little: chosen while the
+// game runs, and chosen before the windows were made, as at a start in
+// full screen from setup.ini.
 TEST_F(ScreenFill, AFilledFieldIsTheFrameFilledSharpToItsPlace) {
-    View::Instance().Configure(platform::kFillChoice, true);
-    QApplication::processEvents();
-    ASSERT_TRUE(form().Placement().Fills());
-    for (int i = 0; i < kTileCount; ++i) {
-        Tiles[i].Revealed = kTrue;
-        Tiles[i].Picture = static_cast<int16_t>(1 + i % 5);
-    }
-    HeroX = 200;
-    HeroY = 220;
-    for (int step = 0; step < 3; ++step, HeroX += 3) {
-        windows->DrawFrame();
-        const QImage& frame = form().FieldImage();
-        const QSize place = form().Picture1->size();
-        QImage expected(place, QImage::Format_RGB32);
-        platform::FillPixels(reinterpret_cast<const uint32_t*>(frame.constBits()),
-                             frame.bytesPerLine() / 4, frame.width(), frame.height(),
-                             reinterpret_cast<uint32_t*>(expected.bits()),
-                             expected.bytesPerLine() / 4, place.width(), place.height());
-        ASSERT_EQ(form().Picture1->Shown(), expected);
-        EXPECT_EQ(form().Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32),
-                  expected);
+    for (const bool atStart : {false, true}) {
+        SCOPED_TRACE(atStart ? "chosen before the windows" : "chosen in the game");
+        View::Instance().Configure(0, false);
+        QApplication::processEvents();
+        if (atStart) {
+            View::Instance().Configure(platform::kFillChoice, true);
+            SetWindows(nullptr);
+            windows.reset();
+            windows = std::make_unique<WindowSet>();
+            SetWindows(windows.get());
+            form().show();
+        } else {
+            View::Instance().Configure(platform::kFillChoice, true);
+        }
+        QApplication::processEvents();
+        ExpectFilledSharp();
     }
 }
 
