@@ -672,6 +672,10 @@
         <translation>Build version: %1</translation>
     </message>
     <message>
+        <source>%1 patro %2</source>
+        <translation>floor %1 %2</translation>
+    </message>
+    <message>
         <source>Karvelun jsme začali kopat v roce 2026. Od té doby se jeskyně rozrostla na %1 řádků zdrojového kódu a pořád v ní tu a tam něco šramotí.
 
 Snad jsou to jen netopýři.</source>

@@ -40,6 +40,17 @@ void FillList(QListWidget& list, const std::vector<std::string>& entries) {
         list.addItem(QString::fromStdString(entry));
 }
 
+// The name the save dialog proposes, in the player's language: the rules'
+// "12 patro 14-03" in Czech, "floor 12 14-03" in English.
+QString ProposedName(const QTime& now) {
+    const std::string czech = ProposedSaveName(LevelNumber, now.hour(), now.minute());
+    if (LanguageInUse() == settings::Language::kCzech) return QString::fromStdString(czech);
+    const QString time = QString::fromStdString(czech.substr(czech.rfind(' ') + 1));
+    const QString name =
+        Shown("Menu", SHOWN_TEXT("Menu", "%1 patro %2")).arg(LevelNumber).arg(time);
+    return SaveNameRefused(name.toStdString()) ? QString::fromStdString(czech) : name;
+}
+
 // The B key's note: the Czech one as the rules write it with the Czech
 // word for lines, a translation from its template.
 std::string ProjectNote() {
@@ -187,8 +198,7 @@ void Form3::ShowSaveDialog() {
     // The level and the time of day, which Enter or the pad's A take as
     // they are and typing replaces.
     const QTime now = QTime::currentTime();
-    save->ProposeName(
-        QString::fromStdString(ProposedSaveName(LevelNumber, now.hour(), now.minute())));
+    save->ProposeName(ProposedName(now));
     save->ShowModally();
 }
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTime>
 #include <filesystem>
@@ -340,6 +341,24 @@ TEST_F(Dialogs, ASaveThatVanishedIsReportedAndTheListRefreshed) {
     EXPECT_EQ(Gold, 9);
     EXPECT_FALSE(windows.Called("ClearLog"));
     EXPECT_TRUE(menu->isVisible());
+}
+
+// In English the proposed name says "floor", and the save takes it.
+TEST_F(Dialogs, TheProposedNameIsInThePlayersLanguage) {
+    MakeSave("hrad", 2, 321);
+    GameUnderWay();
+    LevelNumber = 12;
+    UseLanguage(settings::Language::kEnglish);
+    EXPECT_FALSE(SaveDialogStillOpenAfter([&] {
+        const QString name = save->Text1->text();
+        EXPECT_TRUE(QRegularExpression("^floor 12 [0-2][0-9]-[0-5][0-9]$").match(name).hasMatch())
+            << name.toStdString();
+        Key(*save->Text1, Qt::Key_Return);
+    }));
+    UseLanguage(settings::Language::kCzech);
+    const std::vector<std::string> names = SaveFolderNames();
+    ASSERT_EQ(names.size(), 4u);
+    EXPECT_EQ(names[0].rfind("floor 12 ", 0), 0u) << names[0];
 }
 
 // The name box opens with the level and the time, all of it chosen: typing
