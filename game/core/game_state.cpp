@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "game/core/arrivals.h"
 #include "game/core/messages.h"
 #include "game/core/progression.h"
+#include "game/core/rules_version.h"
 #include "game/platform/rounding.h"
 #include "game/platform/shown_text.h"
 
@@ -141,6 +143,8 @@ void ResetGameState() {
     KARVELUN_GAME_GLOBALS(KARVELUN_RESET_GAME_GLOBAL)
 #undef KARVELUN_RESET_GAME_GLOBAL
     PlayBuiltInCampaign();
+    RulesVersion = kNewestRules;
+    ForgetArrivals();
 }
 
 }  // namespace game
