@@ -19,6 +19,7 @@
 #include "game/levels/save_folder.h"
 #include "game/levels/save_folder_writer.h"
 #include "game/levels/save_games.h"
+#include "game/play/difficulty_notice.h"
 
 namespace game {
 namespace {
@@ -50,6 +51,7 @@ bool StartNewGame(int32_t level, int16_t tile) {
     StartPlayTime(0);
     if (!UnpackLevels("levels.all") || !LoadLevel(level)) return false;
     NoteHeroArrived();
+    NoteGameBegun();
     return true;
 }
 
@@ -108,6 +110,7 @@ AfterLoad LoadChosenGame(const std::string& name) {
     Windows().ClearLog();
     TakeChosenCornerHelp();
     const bool loaded = LoadGame(name);
+    if (loaded) NoteGameBegun();
     if (ShutdownRequested) return AfterLoad::kShutDown;
     if (!loaded && !CanResume) {
         // Nothing to play: back to the menu.
@@ -144,7 +147,9 @@ bool QuickLoad() {
     ClearPlayBeforeLoad();
     Windows().ClearLog();
     TakeChosenCornerHelp();
-    return LoadGame(kQuickSaveName);
+    if (!LoadGame(kQuickSaveName)) return false;
+    NoteGameBegun();
+    return true;
 }
 
 void ChooseCornerHelp(bool on) {
