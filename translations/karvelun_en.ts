@@ -829,6 +829,10 @@ Hopefully just bats.</translation>
         <translation>The game was loaded...</translation>
     </message>
     <message>
+        <source>Lehká hra</source>
+        <translation>Easy game</translation>
+    </message>
+    <message>
         <source>...a tak tvá duše odešla do astrálních sfér...    Game Over</source>
         <translation>...and so your soul departed to the astral spheres...    Game Over</translation>
     </message>
