@@ -502,6 +502,18 @@
         <source>Doba hry: %1</source>
         <translation>Play time: %1</translation>
     </message>
+    <message>
+        <source>Doba hry: %1, %2</source>
+        <translation>Play time: %1, %2</translation>
+    </message>
+    <message>
+        <source>lehká</source>
+        <translation>easy</translation>
+    </message>
+    <message>
+        <source>normální</source>
+        <translation>normal</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -1076,6 +1088,10 @@ Hopefully just bats.</translation>
     <message>
         <source>Obtížnost</source>
         <translation>Difficulty</translation>
+    </message>
+    <message>
+        <source>Obtížnost platí od příští nové hry.</source>
+        <translation>The difficulty applies from the next new game.</translation>
     </message>
     <message>
         <source>lehká</source>

@@ -29,6 +29,10 @@ constexpr const char* kLevelTemplate = SHOWN_TEXT("Load", "%1. patro – %2");
 // A level the campaign has no name for.
 constexpr const char* kLevelNumberTemplate = SHOWN_TEXT("Load", "%1. patro");
 constexpr const char* kPlayTimeTemplate = SHOWN_TEXT("Load", "Doba hry: %1");
+// The play time and the game's difficulty.
+constexpr const char* kPlayTimeAndDifficultyTemplate = SHOWN_TEXT("Load", "Doba hry: %1, %2");
+constexpr const char* kEasyName = SHOWN_TEXT("Load", "lehká");
+constexpr const char* kNormalName = SHOWN_TEXT("Load", "normální");
 
 const QColor kSavesColour(255, 128, 0);
 const QColor kSaveDetailColour(200, 152, 88);
@@ -80,6 +84,12 @@ QString SaveCampaignText(const std::string& campaignName) {
 
 QString SavePlayTimeText(std::optional<uint64_t> frames) {
     return Shown("Load", kPlayTimeTemplate).arg(QString::fromStdString(PlayTimeText(frames)));
+}
+
+QString SavePlayTimeText(std::optional<uint64_t> frames, settings::Difficulty difficulty) {
+    return Shown("Load", kPlayTimeAndDifficultyTemplate)
+        .arg(QString::fromStdString(PlayTimeText(frames)),
+             Shown("Load", difficulty == settings::Difficulty::kEasy ? kEasyName : kNormalName));
 }
 
 Form6::Form6(QWidget* parent) : DialogWindow(kLoadButtons, parent, kWidth) {
@@ -143,7 +153,7 @@ void Form6::ShowChosenSave() {
             about->campaignName.empty() && !about->campaign.empty() ? about->campaign
                                                                     : about->campaignName));
         WrittenLabel->setText(SaveWrittenText(about->writtenAt));
-        PlayTimeLabel->setText(SavePlayTimeText(about->playFrames));
+        PlayTimeLabel->setText(SavePlayTimeText(about->playFrames, about->difficulty));
     } else {
         // A save from before descriptions: its name alone.
         LevelLabel->setText(QString::fromStdString(save->name));

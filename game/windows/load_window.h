@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "game/menu/save_board.h"
+#include "game/settings/difficulty_setting.h"
 #include "game/windows/dialog_window.h"
 
 namespace game {
@@ -93,5 +94,7 @@ QString SaveWrittenText(int64_t writtenAt);
 // save that names no pack.
 QString SaveCampaignText(const std::string& campaignName);
 QString SavePlayTimeText(std::optional<uint64_t> frames);
+// With the difficulty the game was played at.
+QString SavePlayTimeText(std::optional<uint64_t> frames, settings::Difficulty difficulty);
 
 }  // namespace game

@@ -29,6 +29,9 @@ constexpr int kPageHeight = 392;
 constexpr int kRowNameLeft = 40, kRowNameWidth = 220, kRowValueLeft = 270, kRowValueWidth = 190;
 constexpr int kPageRowsTop = 50, kPageRowHeight = 20;
 constexpr int kPageNoteTop = kPageRowsTop + kSettingsRowCount * kPageRowHeight + 8;
+// The difficulty row's note while a game is under way: that game keeps its own.
+constexpr const char* kDifficultyLaterNote =
+    QT_TRANSLATE_NOOP("Settings", "Obtížnost platí od příští nové hry.");
 
 const QColor kPageTitleColour(255, 128, 0);
 const QColor kRowNameColour(255, 224, 192);
@@ -208,7 +211,10 @@ void SettingsWindow::SettingsKey(int16_t keyCode) {
         case SettingsAction::kNothing:
             break;
     }
-    Note->clear();
+    if (page_.row == kRowDifficulty && CanResume)
+        Note->setText(Shown("Settings", kDifficultyLaterNote));
+    else
+        Note->clear();
     ShowRows();
 }
 

@@ -225,8 +225,10 @@ void MeasureLoadPanel(Form6& load, Overflows& overflows) {
     for (const int64_t written : {1790812740, 1798761540})
         MeasureLabel("Load", *load.WrittenLabel, SaveWrittenText(written), overflows);
     MeasureLabel("Load", *load.CampaignLabel, SaveCampaignText(std::string()), overflows);
-    MeasureLabel("Load", *load.PlayTimeLabel,
-                 SavePlayTimeText(uint64_t{999} * 3600 * 60 + 59 * 60 * 60), overflows);
+    for (const auto difficulty : {settings::Difficulty::kNormal, settings::Difficulty::kEasy})
+        MeasureLabel("Load", *load.PlayTimeLabel,
+                     SavePlayTimeText(uint64_t{999} * 3600 * 60 + 59 * 60 * 60, difficulty),
+                     overflows);
 }
 
 class TextFitTest : public GameWindowTest {
