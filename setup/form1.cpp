@@ -20,6 +20,7 @@
 #include "setup/hscrollbar.h"
 #include "setup/key_button.h"
 #include "setup/setup_ini_file.h"
+#include "setup/terminal_text.h"
 
 namespace setup {
 namespace {
@@ -381,7 +382,9 @@ void Form1::Command1_Click() {
     if (!WriteSetupIni(path, CurrentValues(), &reason)) {
         // Closing now would look as if the settings were saved: stay open so
         // the player can free the disk or the folder and try again.
-        qWarning("setup: cannot write %s: %s", qPrintable(path), qPrintable(reason));
+        TellOnTerminal(
+            TerminalText("Setup", QT_TRANSLATE_NOOP("Setup", "Nastavení nelze zapsat do %1: %2"))
+                .arg(path, reason));
         ShowError(Text(QT_TRANSLATE_NOOP("Setup", "CHYBA!")),
                   Text(QT_TRANSLATE_NOOP("Setup",
                                          "Nastavení se nepodařilo uložit:\n%1\n\n"

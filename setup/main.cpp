@@ -2,19 +2,50 @@
 // found by the same rule as the game finds it (beside the program in the
 // portable folder, the player's config folder when installed).
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTranslator>
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 
 #include "game/desktop/app_paths.h"
+#include "game/desktop/toolkit_options.h"
+#include "game/settings/terminal_language.h"
 #include "setup/form1.h"
+#include "setup/terminal_text.h"
 
 int main(int argc, char** argv) {
+    const auto paths = platform::AppPaths::ForThisProgram();
+    // Its command line is read before the toolkit starts, so that --help and
+    // a mistake need no display; the terminal speaks the language the file
+    // chooses, else the desktop's.
+    const std::optional<settings::SetupLines> lines =
+        settings::ReadSetupLines(paths.SettingsFile());
+    setup::UseTerminalLanguage(
+        settings::TerminalLanguage(lines ? settings::ChosenLanguage(*lines) : std::nullopt));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    arguments = platform::WithoutToolkitOptions(arguments);
+    const QString program = QFileInfo(arguments.value(0, QStringLiteral("setup"))).fileName();
+    if (arguments.size() > 1) {
+        const QString& first = arguments[1];
+        if (arguments.size() == 2 &&
+            (first == QLatin1String("--help") || first == QLatin1String("-h"))) {
+            std::fputs(setup::ToolUsage(program).toUtf8().constData(), stdout);
+            return 0;
+        }
+        setup::TellOnTerminal(
+            setup::TerminalText("Setup", QT_TRANSLATE_NOOP("Setup", "Neznámá volba %1"))
+                .arg(first));
+        std::fputs(setup::ToolUsage(program).toUtf8().constData(), stderr);
+        return 2;
+    }
+
     QApplication app(argc, argv);
-    const auto paths =
-        platform::AppPaths::ForProgram(QCoreApplication::applicationDirPath().toStdString());
     // The tool speaks the language the file chose; Czech needs nothing.
     QTranslator english;
     if (settings::ReadSetupIni(paths.SettingsFile()).value_or(settings::SetupValues{}).language ==

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>pater: %1</source>
-        <translation>levels: %1</translation>
+        <translation>floors: %1</translation>
     </message>
     <message>
         <source>%1, verze %2, pater: %3</source>
-        <translation>%1, version %2, levels: %3</translation>
+        <translation>%1, version %2, floors: %3</translation>
     </message>
     <message>
         <source>neznámý autor</source>
@@ -24,19 +24,30 @@
     <name>Credits</name>
     <message>
         <source>Tato hra je pokračováním oprašování staré školy, která je a bude vždy tím nejlepším, co herní svět mohlo potkat.</source>
-        <translation>This game carries on dusting off the old school, the best thing the world of games ever met, and always will be.</translation>
+        <translation>This game carries on the revival of the old school, which is and always will be the best thing that ever happened to games.</translation>
     </message>
     <message>
         <source>Pokud jste stejně jako já příznivcem dob dávno minulých, jistě s hrou zažijete mnoho pěkných chvil. Odhalte tajemství jeskyně!</source>
-        <translation>If, like me, you are fond of days long gone, this game will give you many fine hours. Uncover the secret of the cave!</translation>
+        <translation>If, like me, you love the days of old, you are sure to have many happy hours with this game. Uncover the secret of the cave!</translation>
     </message>
     <message>
         <source>Líbí se vám hra, nebo jste v ní našli chybu? Napište nám na tym@karvelun.invalid, každý dopis nás potěší.</source>
-        <translation>Do you like the game, or did you find a bug in it? Write to us at tym@karvelun.invalid, every letter makes our day.</translation>
+        <translation>Do you like the game, or have you found a bug in it? Write to us at tym@karvelun.invalid; every letter makes our day.</translation>
     </message>
     <message>
         <source>Hru pro vás vykopal tým Karvelun.</source>
         <translation>Dug out for you by the Karvelun team.</translation>
+    </message>
+</context>
+<context>
+    <name>Floor</name>
+    <message>
+        <source>%1. patro: %2</source>
+        <translation>Floor %1: %2</translation>
+    </message>
+    <message>
+        <source>%1. patro</source>
+        <translation>Floor %1</translation>
     </message>
 </context>
 <context>
@@ -107,7 +118,7 @@
     </message>
     <message>
         <source>Ovladač</source>
-        <translation>Game pad</translation>
+        <translation>Gamepad</translation>
     </message>
     <message>
         <source>Celá obrazovka</source>
@@ -119,19 +130,19 @@
     </message>
     <message>
         <source>Karvelun - nápověda</source>
-        <translation>Karvelun - help</translation>
+        <translation>Karvelun - Help</translation>
     </message>
     <message>
         <source>Od vlastní bomby ustupte aspoň tři políčka.</source>
-        <translation>Keep at least three tiles away from your own bomb.</translation>
+        <translation>Step at least three tiles away from your own bomb.</translation>
     </message>
     <message>
         <source>Držte střelbu ({Strelba}) a kouzla poletí jedno za druhým.</source>
-        <translation>Hold fire ({Strelba}) and the spells fly one after another.</translation>
+        <translation>Hold down {Strelba} and your spells fly one after another.</translation>
     </message>
     <message>
         <source>Ukládejte často: {Ulozit} hru rychle uloží, {Nahrat} ji vrátí.</source>
-        <translation>Save often: {Ulozit} saves the game quickly, {Nahrat} brings it back.</translation>
+        <translation>Save often: {Ulozit} makes a quick save, {Nahrat} brings it back.</translation>
     </message>
     <message>
         <source>B, A nebo Y nápovědu zavře.</source>
@@ -142,26 +153,26 @@
     <name>Keys</name>
     <message>
         <source>F1 nelze zvolit, ve hře otevírá nápovědu.</source>
-        <translation>F1 opens the help in the game; choose another.</translation>
+        <translation>F1 cannot be chosen: it opens the help during play.</translation>
     </message>
     <message>
         <source>%1 nelze zvolit, přepíná celou obrazovku.</source>
-        <translation>%1 switches full screen; choose another.</translation>
+        <translation>%1 cannot be chosen: it switches full screen.</translation>
     </message>
     <message>
         <source>Klávesu %1 už má příkaz %2.</source>
-        <translation>The key %1 already belongs to %2.</translation>
+        <translation>The key %1 is already taken by %2.</translation>
     </message>
     <message>
         <source>Tuto klávesu hra nezná, zvolte jinou.</source>
-        <translation>The game cannot see this key; choose another.</translation>
+        <translation>The game does not know this key; choose another.</translation>
     </message>
 </context>
 <context>
     <name>LevelName</name>
     <message>
         <source>Vstup do jeskyně</source>
-        <translation>Cave Entrance</translation>
+        <translation>The Cave Mouth</translation>
     </message>
     <message>
         <source>Podzemní řeka</source>
@@ -169,7 +180,7 @@
     </message>
     <message>
         <source>Stará krypta</source>
-        <translation>Old Crypt</translation>
+        <translation>The Old Crypt</translation>
     </message>
     <message>
         <source>Netopýří sluj</source>
@@ -177,7 +188,7 @@
     </message>
     <message>
         <source>Bořkova komora</source>
-        <translation>Bořek&apos;s Storeroom</translation>
+        <translation>Bořek&apos;s Cache</translation>
     </message>
     <message>
         <source>Pavoučí chodby</source>
@@ -185,7 +196,7 @@
     </message>
     <message>
         <source>Rozcestí</source>
-        <translation>Crossroads</translation>
+        <translation>The Crossroads</translation>
     </message>
     <message>
         <source>Brána hlubin</source>
@@ -201,15 +212,15 @@
     </message>
     <message>
         <source>Hadí hnízdo</source>
-        <translation>Snakes&apos; Nest</translation>
+        <translation>Snake Nest</translation>
     </message>
     <message>
         <source>Ztracená studna</source>
-        <translation>Lost Well</translation>
+        <translation>The Lost Well</translation>
     </message>
     <message>
         <source>Vodopád</source>
-        <translation>Waterfall</translation>
+        <translation>The Waterfall</translation>
     </message>
     <message>
         <source>Slizová jezírka</source>
@@ -217,7 +228,7 @@
     </message>
     <message>
         <source>Stavidla</source>
-        <translation>Sluices</translation>
+        <translation>The Sluices</translation>
     </message>
     <message>
         <source>Hráz</source>
@@ -233,11 +244,11 @@
     </message>
     <message>
         <source>Skladiště</source>
-        <translation>Storehouse</translation>
+        <translation>The Storehouse</translation>
     </message>
     <message>
         <source>Hluboká šachta</source>
-        <translation>Deep Shaft</translation>
+        <translation>The Deep Shaft</translation>
     </message>
     <message>
         <source>Bořkova dílna</source>
@@ -245,7 +256,7 @@
     </message>
     <message>
         <source>Zával</source>
-        <translation>Cave-in</translation>
+        <translation>The Cave-In</translation>
     </message>
     <message>
         <source>Zatopený důl</source>
@@ -257,11 +268,11 @@
     </message>
     <message>
         <source>Podzemní hřbitov</source>
-        <translation>Underground Graveyard</translation>
+        <translation>Graveyard Below</translation>
     </message>
     <message>
         <source>Kostnice</source>
-        <translation>Ossuary</translation>
+        <translation>The Ossuary</translation>
     </message>
     <message>
         <source>Krypta králů</source>
@@ -273,7 +284,7 @@
     </message>
     <message>
         <source>Tichá kaple</source>
-        <translation>Quiet Chapel</translation>
+        <translation>The Quiet Chapel</translation>
     </message>
     <message>
         <source>Síň duchů</source>
@@ -281,7 +292,7 @@
     </message>
     <message>
         <source>Chodba pastí</source>
-        <translation>Corridor of Traps</translation>
+        <translation>Trap Corridor</translation>
     </message>
     <message>
         <source>Hrobka strážce</source>
@@ -321,7 +332,7 @@
     </message>
     <message>
         <source>Velká brána</source>
-        <translation>Great Gate</translation>
+        <translation>The Great Gate</translation>
     </message>
     <message>
         <source>Sloupová síň</source>
@@ -341,7 +352,7 @@
     </message>
     <message>
         <source>Trollí most</source>
-        <translation>Trolls&apos; Bridge</translation>
+        <translation>Troll Bridge</translation>
     </message>
     <message>
         <source>Trůnní sál</source>
@@ -349,7 +360,7 @@
     </message>
     <message>
         <source>Zapečetěné dveře</source>
-        <translation>Sealed Doors</translation>
+        <translation>The Sealed Doors</translation>
     </message>
     <message>
         <source>Předsíň knihovny</source>
@@ -369,7 +380,7 @@
     </message>
     <message>
         <source>Alchymistova dílna</source>
-        <translation>Alchemist&apos;s Room</translation>
+        <translation>Alchemist&apos;s Den</translation>
     </message>
     <message>
         <source>Zrcadlová síň</source>
@@ -385,15 +396,15 @@
     </message>
     <message>
         <source>Horké chodby</source>
-        <translation>Hot Galleries</translation>
+        <translation>Hot Tunnels</translation>
     </message>
     <message>
         <source>Lávová řeka</source>
-        <translation>River of Lava</translation>
+        <translation>Lava River</translation>
     </message>
     <message>
         <source>Sopouch</source>
-        <translation>Volcanic Vent</translation>
+        <translation>The Vent</translation>
     </message>
     <message>
         <source>Výheň</source>
@@ -401,7 +412,7 @@
     </message>
     <message>
         <source>Popelová pláň</source>
-        <translation>Ash Plain</translation>
+        <translation>The Ash Plain</translation>
     </message>
     <message>
         <source>Pramen ohně</source>
@@ -409,15 +420,15 @@
     </message>
     <message>
         <source>Lávové jezero</source>
-        <translation>Lake of Lava</translation>
+        <translation>Lava Lake</translation>
     </message>
     <message>
         <source>Plamenná brána</source>
-        <translation>Gate of Flames</translation>
+        <translation>Flame Gate</translation>
     </message>
     <message>
         <source>Okraj propasti</source>
-        <translation>Rim of the Chasm</translation>
+        <translation>The Chasm&apos;s Edge</translation>
     </message>
     <message>
         <source>Visuté mosty</source>
@@ -425,7 +436,7 @@
     </message>
     <message>
         <source>Kamenní strážci</source>
-        <translation>Stone Guards</translation>
+        <translation>Stone Guardians</translation>
     </message>
     <message>
         <source>Rozbitý most</source>
@@ -433,15 +444,15 @@
     </message>
     <message>
         <source>Poustevna</source>
-        <translation>Hermitage</translation>
+        <translation>The Hermitage</translation>
     </message>
     <message>
         <source>Sestup do tmy</source>
-        <translation>Descent into Darkness</translation>
+        <translation>Into the Dark</translation>
     </message>
     <message>
         <source>Dno propasti</source>
-        <translation>Floor of the Chasm</translation>
+        <translation>Rock Bottom</translation>
     </message>
     <message>
         <source>Poslední most</source>
@@ -457,7 +468,7 @@
     </message>
     <message>
         <source>Ohnivý labyrint</source>
-        <translation>Fiery Maze</translation>
+        <translation>Maze of Fire</translation>
     </message>
     <message>
         <source>Chrám temnoty</source>
@@ -473,7 +484,7 @@
     </message>
     <message>
         <source>Předsíň srdce</source>
-        <translation>Hall before the Heart</translation>
+        <translation>The Antechamber</translation>
     </message>
     <message>
         <source>Práh</source>
@@ -485,19 +496,11 @@
     </message>
     <message>
         <source>Bořkova skrýš</source>
-        <translation>Bořek&apos;s Refuge</translation>
+        <translation>Bořek&apos;s Hideout</translation>
     </message>
 </context>
 <context>
     <name>Load</name>
-    <message>
-        <source>%1. patro – %2</source>
-        <translation>Floor %1 – %2</translation>
-    </message>
-    <message>
-        <source>%1. patro</source>
-        <translation>Floor %1</translation>
-    </message>
     <message>
         <source>Doba hry: %1</source>
         <translation>Play time: %1</translation>
@@ -563,7 +566,7 @@
 Snad jsou to jen netopýři.</source>
         <translation>We started digging Karvelun in 2026. Since then the cave has grown to %1 lines of source code, and now and then something still rustles in it.
 
-Hopefully just bats.</translation>
+Let&apos;s hope it&apos;s only bats.</translation>
     </message>
     <message>
         <source>Hrát</source>
@@ -594,11 +597,11 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Hru nepůjde uložit.</source>
-        <translation>The game cannot be saved.</translation>
+        <translation>You will not be able to save the game.</translation>
     </message>
     <message>
         <source>Z kroniky jeskyně</source>
-        <translation>From the cave&apos;s chronicle</translation>
+        <translation>From the chronicle of the cave</translation>
     </message>
     <message>
         <source>Do složky %1 nelze zapisovat.</source>
@@ -614,23 +617,23 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Nezapomněl jsem...</source>
-        <translation>I did not forget...</translation>
+        <translation>I haven&apos;t forgotten...</translation>
     </message>
     <message>
         <source>...poděkovat za zvuky! Zvukovou knihovnu Tembra, která hře dává hlas, napsal tým Karvelun. Bez ní by v jeskyni bylo až příliš ticho.</source>
-        <translation>...to give thanks for the sounds! Tembra, the sound library that gives the game its voice, was written by the Karvelun team. Without it the cave would be far too quiet.</translation>
+        <translation>...to say thank you for the sounds! Tembra, the sound library that gives the game its voice, was written by the Karvelun team. Without it the cave would be far too quiet.</translation>
     </message>
     <message>
         <source>Nastavení se nepodařilo uložit do souboru %1 (%2). Platí jen do konce této hry.</source>
-        <translation>The settings could not be saved to the file %1 (%2). They hold only until this game ends.</translation>
+        <translation>The settings could not be saved to the file %1 (%2). They last only until you leave the game.</translation>
     </message>
     <message>
         <source>Tato uložená hra patří ke kampani „%1“, která tu není.</source>
-        <translation>This saved game belongs to the campaign “%1”, which is not here.</translation>
+        <translation>This saved game belongs to the campaign “%1”, which is not installed.</translation>
     </message>
     <message>
         <source>Tato uložená hra patří ke kampani „%1“, která se od té doby změnila.</source>
-        <translation>This saved game belongs to the campaign “%1”, which has changed since.</translation>
+        <translation>This saved game belongs to the campaign “%1”, which has changed since then.</translation>
     </message>
     <message>
         <source>Kampaň „%1“ je poškozená a nelze ji hrát.</source>
@@ -638,13 +641,13 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Tato uložená hra nemá čitelný popis a nelze poznat, ke které kampani patří.</source>
-        <translation>This saved game has no readable description, and which campaign it belongs to cannot be told.</translation>
+        <translation>This saved game has no readable description, so there is no telling which campaign it belongs to.</translation>
     </message>
     <message numerus="yes">
         <source>Tuto hru uložila novější verze hry (popis hry je ve formátu verze %n) a tato ji nahrát neumí. Uložená hra zůstává, jak byla.</source>
         <translation>
-            <numerusform>This game was saved by a newer version of the game (its description is of format version %n), and this version cannot load it. The saved game stays as it was.</numerusform>
-            <numerusform>This game was saved by a newer version of the game (its description is of format version %n), and this version cannot load it. The saved game stays as it was.</numerusform>
+            <numerusform>This game was saved by a newer version of the game (description format version %n), and this version cannot load it. The saved game is left as it was.</numerusform>
+            <numerusform>This game was saved by a newer version of the game (description format version %n), and this version cannot load it. The saved game is left as it was.</numerusform>
         </translation>
     </message>
 </context>
@@ -699,11 +702,11 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Záznam %1 byl pořízen s jinou kampaní a nelze ho přehrát.</source>
-        <translation>The recording %1 was made with another campaign and cannot be played.</translation>
+        <translation>The recording %1 was made with a different campaign and cannot be played.</translation>
     </message>
     <message>
         <source>Záznam %1 byl pořízen s jinými pravidly hry nebo je poškozený a nelze ho přehrát.</source>
-        <translation>The recording %1 was made under other rules of the game or is damaged, and cannot be played.</translation>
+        <translation>The recording %1 was made under different rules of the game, or is damaged, and cannot be played.</translation>
     </message>
     <message>
         <source>Záznam %1 nelze přečíst.</source>
@@ -711,7 +714,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Pro přehrávání nelze vytvořit dočasnou složku.</source>
-        <translation>No temporary folder can be made for the playback.</translation>
+        <translation>Cannot make a temporary folder for the playback.</translation>
     </message>
     <message>
         <source>nejrychleji</source>
@@ -731,7 +734,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Záznam %1 patří ke kampani „%2“, která tu není.</source>
-        <translation>The recording %1 belongs to the campaign “%2”, which is not here.</translation>
+        <translation>The recording %1 belongs to the campaign “%2”, which is not installed.</translation>
     </message>
     <message>
         <source>Záznam %1 pořídila novější verze hry (formát záznamu verze %2), tato ho neumí přehrát.</source>
@@ -753,26 +756,28 @@ Hopefully just bats.</translation>
     <name>Question</name>
     <message>
         <source>Opravdu chcete ztratit neuloženou hru?</source>
-        <translation>Do you really want to lose the unsaved game?</translation>
+        <translation>Do you really want to lose your unsaved game?</translation>
     </message>
     <message>
         <source>Opravdu chcete přepsat tuto pozici?</source>
         <translation>Do you really want to overwrite this save?</translation>
     </message>
     <message>
-        <source>Hra nebyla řádně ukončena. Pokračovat od příchodu do %1. patra?</source>
-        <translation>The game did not end properly. Go on from your arrival on floor %1?</translation>
+        <source>Hra byla ukončena systémem. Pokračovat tam, kde jsi přestal?</source>
+        <translation>The system closed the game. Carry on where you left off?</translation>
     </message>
     <message>
-        <source>Hra byla ukončena systémem. Pokračovat tam, kde jsi přestal?</source>
-        <translation>The game was ended by the system. Go on where you left off?</translation>
+        <source>Hra nebyla řádně ukončena. Pokračovat od posledního příchodu?
+%1</source>
+        <translation>The game was not shut down properly. Carry on from your last arrival?
+%1</translation>
     </message>
 </context>
 <context>
     <name>Rules</name>
     <message>
         <source>Zabitím monstra se otřásla celá hala!</source>
-        <translation>The kill shook the whole hall!</translation>
+        <translation>The monster&apos;s death shook the whole hall!</translation>
     </message>
     <message numerus="yes">
         <source>Získal jsi %n zlatých!</source>
@@ -811,7 +816,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Postoupil jsi na úroveň!</source>
-        <translation>You reached a new level!</translation>
+        <translation>You went up a level!</translation>
     </message>
     <message numerus="yes">
         <source>Získal jsi %n životů...</source>
@@ -826,19 +831,19 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Hru se nepodařilo uložit, předchozí uložená hra zůstala beze změny...</source>
-        <translation>The game could not be saved; the previous save is unchanged...</translation>
+        <translation>The game could not be saved; the previous save is left as it was...</translation>
     </message>
     <message>
         <source>Hru nelze uložit, hrdina je mrtvý...</source>
-        <translation>The game cannot be saved, the hero is dead...</translation>
+        <translation>The game cannot be saved: the hero is dead...</translation>
     </message>
     <message>
         <source>Hra byla úspěšně uložena...</source>
-        <translation>The game was saved...</translation>
+        <translation>The game has been saved...</translation>
     </message>
     <message>
         <source>Hra byla úspěšně načtena...</source>
-        <translation>The game was loaded...</translation>
+        <translation>The game has been loaded...</translation>
     </message>
     <message>
         <source>Lehká hra</source>
@@ -846,7 +851,8 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>...a tak tvá duše odešla do astrálních sfér...    Game Over</source>
-        <translation>...and so your soul departed to the astral spheres...    Game Over</translation>
+        <translation>...and so your soul departed for the astral spheres...
+Game Over</translation>
     </message>
     <message>
         <source>Čas se zastavil...</source>
@@ -873,7 +879,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Monstrum bylo zabito...</source>
-        <translation>The monster is slain...</translation>
+        <translation>The monster was slain...</translation>
     </message>
     <message numerus="yes">
         <source>Monstrum bylo zraněno za %n životů...</source>
@@ -898,15 +904,16 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Spustil jsi nějaký mechanismus...</source>
-        <translation>You set off some mechanism...</translation>
+        <translation>You set off a mechanism...</translation>
     </message>
     <message>
         <source>Úroveň se nepodařilo uložit, zůstáváš zde...</source>
-        <translation>The level could not be stored, you stay here...</translation>
+        <translation>The level could not be saved; you stay here...</translation>
     </message>
     <message>
         <source>...a tak jsi dohrál tuto hru...    Game Over</source>
-        <translation>...and so you have finished this game...    Game Over</translation>
+        <translation>...and so you have finished this game...
+Game Over</translation>
     </message>
     <message>
         <source>Síla +2</source>
@@ -970,13 +977,13 @@ Hopefully just bats.</translation>
     <message numerus="yes">
         <source>Hra se od záznamu odchýlila ve snímku %n, přehrávání bylo zastaveno.</source>
         <translation>
-            <numerusform>The game departed from the recording at frame %n; the playback was stopped.</numerusform>
-            <numerusform>The game departed from the recording at frame %n; the playback was stopped.</numerusform>
+            <numerusform>The game no longer matched the recording at frame %n; the playback was stopped.</numerusform>
+            <numerusform>The game no longer matched the recording at frame %n; the playback was stopped.</numerusform>
         </translation>
     </message>
     <message>
         <source>Přehrávání bylo ukončeno.</source>
-        <translation>The playback was ended.</translation>
+        <translation>The playback was stopped.</translation>
     </message>
     <message>
         <source>Automatické uložení se nepodařilo...</source>
@@ -984,11 +991,11 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Úroveň ze souboru %1 se změnila a hraje se nově.</source>
-        <translation>The level in %1 has changed and is played anew.</translation>
+        <translation>The level in %1 has changed; playing the new version.</translation>
     </message>
     <message>
         <source>Změněná úroveň se nedá přečíst, hraje se dál ta dosavadní: %1</source>
-        <translation>The changed level does not read; the game goes on with the level as it was: %1</translation>
+        <translation>The changed level cannot be read; the game goes on with the level as it was: %1</translation>
     </message>
 </context>
 <context>
@@ -1007,7 +1014,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Zpomalení hry</source>
-        <translation>Slow down</translation>
+        <translation>Slowdown</translation>
     </message>
     <message>
         <source>Zvětšení</source>
@@ -1023,7 +1030,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Pomoc na rozích</source>
-        <translation>Help at corners</translation>
+        <translation>Slide past corners</translation>
     </message>
     <message>
         <source>Jazyk</source>
@@ -1075,7 +1082,7 @@ Hopefully just bats.</translation>
     </message>
     <message>
         <source>Karvelun - nastavení</source>
-        <translation>Karvelun - settings</translation>
+        <translation>Karvelun - Settings</translation>
     </message>
     <message>
         <source>Klávesy</source>
@@ -1100,6 +1107,172 @@ Hopefully just bats.</translation>
     <message>
         <source>normální</source>
         <translation>normal</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>Soubor %1 nelze přečíst jako nastavení, platí výchozí nastavení</source>
+        <translation>%1 cannot be read as a settings file; using the defaults</translation>
+    </message>
+    <message>
+        <source>Kampaň %1 je vynechána: %2</source>
+        <translation>The campaign %1 is left out: %2</translation>
+    </message>
+    <message>
+        <source>Soubor úrovně %1 se nepodařilo zapsat (%2)</source>
+        <translation>Could not write the level file %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze použít: %2</source>
+        <translation>Cannot use %1: %2</translation>
+    </message>
+    <message>
+        <source>Odstraňuji poškozený záznam o ukládání %1</source>
+        <translation>Removing the damaged save record %1</translation>
+    </message>
+    <message>
+        <source>Předchozí uložená hra se vrátí při příštím spuštění: %1</source>
+        <translation>The previous save will be put back at the next start: %1</translation>
+    </message>
+    <message>
+        <source>Nová uložená hra se dokončí při příštím spuštění: %1</source>
+        <translation>The new save will be put in place at the next start: %1</translation>
+    </message>
+    <message>
+        <source>Záložní kopie uložené hry se odstraní při příštím spuštění: %1</source>
+        <translation>The save&apos;s spare copies will be removed at the next start: %1</translation>
+    </message>
+    <message>
+        <source>Přerušené ukládání se nepodařilo dokončit ani vrátit: %1</source>
+        <translation>An interrupted save could be neither finished nor undone: %1</translation>
+    </message>
+    <message>
+        <source>Hra nebyla uložena: %1</source>
+        <translation>The game was not saved: %1</translation>
+    </message>
+    <message>
+        <source>Automatické uložení se nepodařilo: %1</source>
+        <translation>The autosave failed: %1</translation>
+    </message>
+    <message>
+        <source>Kampaň %1 nelze hrát: %2</source>
+        <translation>The campaign %1 cannot be played: %2</translation>
+    </message>
+    <message>
+        <source>Zvuková knihovna chybí, hra poběží bez zvuku</source>
+        <translation>No sound library, playing silently</translation>
+    </message>
+    <message>
+        <source>Žádné zvukové zařízení, hra poběží bez zvuku</source>
+        <translation>No sound output device, playing silently</translation>
+    </message>
+    <message>
+        <source>Zvukové zařízení nelze otevřít (%1), hra poběží bez zvuku</source>
+        <translation>The sound device could not be opened (%1); playing silently</translation>
+    </message>
+    <message>
+        <source>Zvuky se nepodařilo zastavit (%1)</source>
+        <translation>Stopping the sounds failed (%1)</translation>
+    </message>
+    <message>
+        <source>Zvukové zařízení se nepodařilo zavřít (%1)</source>
+        <translation>Closing the sound device failed (%1)</translation>
+    </message>
+    <message>
+        <source>Pro záznam hry není složka</source>
+        <translation>There is no folder for the game&apos;s recording</translation>
+    </message>
+    <message>
+        <source>Hru nelze zaznamenat do %1</source>
+        <translation>Cannot record the game to %1</translation>
+    </message>
+    <message>
+        <source>Nahranou hru %1 nelze zaznamenat</source>
+        <translation>The loaded game %1 cannot be recorded</translation>
+    </message>
+    <message>
+        <source>Změněnou hru nelze zaznamenat, její soubory nelze přečíst</source>
+        <translation>The changed game cannot be recorded: its files cannot be read</translation>
+    </message>
+    <message>
+        <source>Změněnou hru nelze zaznamenat (%1)</source>
+        <translation>The changed game cannot be recorded (%1)</translation>
+    </message>
+    <message>
+        <source>Anglické texty chybí, hra poběží česky</source>
+        <translation>The English texts are missing; playing in Czech</translation>
+    </message>
+    <message>
+        <source>Texty úrovní zůstanou česky: %1</source>
+        <translation>The levels&apos; texts stay in Czech: %1</translation>
+    </message>
+    <message>
+        <source>Neznámá volba %1</source>
+        <translation>Unknown option %1</translation>
+    </message>
+    <message>
+        <source>Volbě %1 chybí hodnota</source>
+        <translation>The option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>Nečekaný argument %1</source>
+        <translation>Unexpected argument %1</translation>
+    </message>
+    <message>
+        <source>--replay a --level nelze použít spolu</source>
+        <translation>--replay and --level cannot be used together</translation>
+    </message>
+    <message>
+        <source>--speed patří k --replay</source>
+        <translation>--speed goes with --replay</translation>
+    </message>
+    <message>
+        <source>--speed musí být 1, 2, 8 nebo 0, ne %1</source>
+        <translation>--speed must be 1, 2, 8 or 0, not %1</translation>
+    </message>
+    <message>
+        <source>--level potřebuje soubor</source>
+        <translation>--level needs a file</translation>
+    </message>
+    <message>
+        <source>--tile patří k --level</source>
+        <translation>--tile goes with --level</translation>
+    </message>
+    <message>
+        <source>--tile potřebuje políčko od 0 do 624, ne %1</source>
+        <translation>--tile needs a tile from 0 to 624, not %1</translation>
+    </message>
+    <message>
+        <source>Úroveň %1, políčko %2: text „%3“ nemá anglické znění, zůstane česky</source>
+        <translation>Level %1, tile %2: the text “%3” has no English and stays in Czech</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Použití: karvelun [--level SOUBOR [--tile N] | --replay SOUBOR [--speed N]]
+Akční hra s pohledem shora v jeskyni plné příšer.
+
+  --level SOUBOR   nová hra rovnou na jedné úrovni: zdroj v textu, mapa
+                   Tiled nebo soubor úrovně (pro autory úrovní)
+  --tile N         políčko, na kterém hrdina začne (0 až 624)
+  --replay SOUBOR  přehraje záznam hry
+  --speed N        rychlost přehrávání: 1, 2, 8, nebo 0 (co nejrychleji)
+  --help           vypíše tuto nápovědu
+  --version        vypíše verzi hry
+</source>
+        <translation>Usage: karvelun [--level FILE [--tile N] | --replay FILE [--speed N]]
+A top-down action game in a cave full of monsters.
+
+  --level FILE   start a new game straight on one level: a text source, a
+                 Tiled map or a level file (for level designers)
+  --tile N       the tile the hero starts on (0 to 624)
+  --replay FILE  watch a recorded game
+  --speed N      the speed of watching: 1, 2, 8, or 0 (as fast as it goes)
+  --help         print this help
+  --version      print the game&apos;s version
+</translation>
     </message>
 </context>
 </TS>

@@ -48,19 +48,19 @@
     <name>Keys</name>
     <message>
         <source>F1 nelze zvolit, ve hře otevírá nápovědu.</source>
-        <translation>F1 opens the help in the game; choose another.</translation>
+        <translation>F1 cannot be chosen: it opens the help during play.</translation>
     </message>
     <message>
         <source>%1 nelze zvolit, přepíná celou obrazovku.</source>
-        <translation>%1 switches full screen; choose another.</translation>
+        <translation>%1 cannot be chosen: it switches full screen.</translation>
     </message>
     <message>
         <source>Klávesu %1 už má příkaz %2.</source>
-        <translation>The key %1 already belongs to %2.</translation>
+        <translation>The key %1 is already taken by %2.</translation>
     </message>
     <message>
         <source>Tuto klávesu hra nezná, zvolte jinou.</source>
-        <translation>The game cannot see this key; choose another.</translation>
+        <translation>The game does not know this key; choose another.</translation>
     </message>
 </context>
 <context>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>Nastavení ticku</source>
-        <translation>Tick setting</translation>
+        <translation>Slowdown (tick)</translation>
     </message>
     <message>
         <source>Zvětšení</source>
@@ -110,11 +110,11 @@
     </message>
     <message>
         <source>Pomoc na rozích</source>
-        <translation>Help at corners</translation>
+        <translation>Slide past corners</translation>
     </message>
     <message>
         <source>Hrdina zaseknutý o roh zdi sklouzne k průchodu vedle sebe</source>
-        <translation>A hero stuck on the corner of a wall slides into the opening beside him</translation>
+        <translation>A hero caught on the corner of a wall slides into the opening beside him</translation>
     </message>
     <message>
         <source>Hudba</source>
@@ -163,6 +163,29 @@ and that the disk has free space, then try again.</translation>
     <message>
         <source>lehká</source>
         <translation>easy</translation>
+    </message>
+    <message>
+        <source>Nastavení nelze zapsat do %1: %2</source>
+        <translation>Cannot write the settings to %1: %2</translation>
+    </message>
+    <message>
+        <source>Neznámá volba %1</source>
+        <translation>Unknown option %1</translation>
+    </message>
+    <message>
+        <source>Použití: %1 [--help]
+Nastavení hry Karvelun v jednom okně: zvuk, hlasitost, tempo hry, okna, hudba,
+jazyk, obtížnost a klávesy. Uloží je do setup.ini, který hra čte při spuštění.
+
+  --help  vypíše tuto nápovědu
+</source>
+        <translation>Usage: %1 [--help]
+The settings of the game Karvelun in one window: sound, volume, the game&apos;s
+pace, the windows, music, language, difficulty and keys. They are saved to
+the setup.ini the game reads when it starts.
+
+  --help  print this help
+</translation>
     </message>
 </context>
 </TS>

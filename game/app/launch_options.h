@@ -6,9 +6,12 @@
 //   karvelun --level FILE [--tile N]  a new game straight on one level (a
 //                                     text source, Tiled map or level
 //                                     file), for level designers
+//   karvelun --help, --version        the usage or the version, printed
+//                                     without a display
 //
 // An unknown option, a bad value or both --replay and --level is told on the
-// error output, and the program ends with status 2.
+// error output in the terminal's language, with the usage, and the program
+// ends with status 2.
 #pragma once
 
 #include <QStringList>
@@ -18,6 +21,9 @@
 namespace platform {
 
 struct LaunchOptions {
+    // --help or --version: printed, and nothing else done.
+    bool help = false;
+    bool version = false;
     // The recording to watch; empty for a game.
     std::string replayFile;
     int replaySpeed = 1;

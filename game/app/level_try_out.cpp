@@ -6,7 +6,16 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include "game/core/game_state.h"
+#include "game/core/terminal.h"
+#include "game/core/tile_kinds.h"
 #include "game/desktop/app_paths.h"
+#include "game/levels/byte_stream.h"
+#include "game/levels/package_record.h"
+#include "game/levels/text_catalogue.h"
+#include "game/platform/file_io.h"
+#include "game/platform/shown_text.h"
+#include "game/windows/language.h"
 
 namespace platform {
 
@@ -42,6 +51,32 @@ std::optional<LevelTryOut> PrepareLevelTryOut(const QString& dataFolder, const Q
     QString why;
     if (!LevelConversionOutcome(tool, &tryOut.level, &tryOut.startTile, &why)) return fail(why);
     return tryOut;
+}
+
+void TellTextsWithoutEnglish(const QString& dataFolder, int level) {
+    if (!game::EnglishShown()) return;
+    const QDir folder(dataFolder);
+    std::vector<uint8_t> bytes;
+    if (!game::ReadWholeFile(folder.filePath("levels.all").toStdString(), bytes)) return;
+    game::ByteReader in(bytes);
+    game::PackageRecord campaign;
+    if (!game::ReadPackageRecord(in, false, campaign) || level < 0 ||
+        level >= static_cast<int>(campaign.levels.size()))
+        return;
+    // No catalogue at all is told when the first text is shown.
+    const std::optional<game::TextCatalogue> english =
+        game::TextCatalogue::Load(folder.filePath("levels.en").toStdString(), nullptr);
+    if (!english) return;
+    const game::LevelRecord& tried = campaign.levels[static_cast<size_t>(level)];
+    for (int t = 0; t < game::kTileCount; ++t) {
+        const game::TileRecord& tile = tried.tiles[static_cast<size_t>(t)];
+        if ((tile.Kind == game::kSign || tile.Kind == game::kMessageScreen) &&
+            !tile.Param1.empty() && !english->Find(tile.Param1))
+            game::Tell(SHOWN_TEXT("Terminal",
+                                  "Úroveň %1, políčko %2: text „%3“ nemá anglické znění, "
+                                  "zůstane česky"),
+                       {std::to_string(level), std::to_string(t), tile.Param1});
+    }
 }
 
 void StartLevelConversion(QProcess& tool, const LevelTryOut& tryOut, const QString& output) {

@@ -33,6 +33,12 @@ void StartLevelConversion(QProcess& tool, const LevelTryOut& tryOut, const QStri
 // from its answer, else false with the reason in *error.
 bool LevelConversionOutcome(QProcess& tool, int* level, int* startTile, QString* error);
 
+// In an English game: one line on the terminal for each sign or message
+// screen of the tried level that has no English text in the try-out's
+// catalogue (levels.en beside its levels.all) and so shows in Czech, naming
+// the level and the tile.
+void TellTextsWithoutEnglish(const QString& dataFolder, int level);
+
 // Makes the folder; on a failure nothing, with the reason in *error.
 // dataFolder is the game's read-only data, levelTool the karvelun-levels
 // program to run.

@@ -68,6 +68,8 @@ std::optional<int> OwnGameRun::Hold() {
     // its mark; the mark goes after the windows.
     ending_.emplace(paths_.WorkingLevelsFolder(), !tryOut_);
     WarnWhenSavesCannotBeWritten(paths_);
+    // The language is known now: the tried level's texts without English.
+    if (tryOut_) platform::TellTextsWithoutEnglish(tryOut_->dataFolder, tryOut_->level);
     return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 #include "game/core/game_state.h"
 #include "game/core/play_observer.h"
 #include "game/core/progression.h"
+#include "game/core/terminal.h"
 #include "game/desktop/app_paths.h"
 #include "game/desktop/pacing.h"
 #include "game/platform/file_io.h"
@@ -75,46 +76,53 @@ class PlaybackWindows final : public GameWindows {
     WindowSet& w_;
 };
 
-void Refuse(const QString& text) {
-    std::fprintf(stderr, "karvelun: %s\n", text.toUtf8().constData());
+// Why the recording is not played: its template (of the "Playback"
+// context) and the names put in.
+struct Refusal {
+    const char* czech;
+    std::vector<std::string> names;
+};
+
+// The box in the windows' language, the terminal's line in its own.
+void Refuse(const Refusal& refusal) {
+    QString text = Shown("Playback", refusal.czech);
+    std::string line = InTerminalLanguage("Playback", refusal.czech);
+    for (std::size_t i = 0; i < refusal.names.size(); ++i) {
+        text = text.arg(QString::fromStdString(refusal.names[i]));
+        const std::string mark = "%" + std::to_string(i + 1);
+        if (const std::size_t at = line.find(mark); at != std::string::npos)
+            line.replace(at, mark.size(), refusal.names[i]);
+    }
+    TellLine(line);
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Karvelun"), text, QMessageBox::Ok);
     box.exec();
 }
 
-QString RefusalText(const Recording& recording, const Player& player, const QString& file) {
+Refusal RefusalOf(const Recording& recording, const Player& player, const std::string& file) {
     if (recording.status == Recording::Status::Foreign)
-        return Shown("Playback",
-                     QT_TRANSLATE_NOOP("Playback", "Soubor %1 není záznam hry Karvelun."))
-            .arg(file);
+        return {QT_TRANSLATE_NOOP("Playback", "Soubor %1 není záznam hry Karvelun."), {file}};
     if (recording.status == Recording::Status::NewerFormat)
-        return Shown("Playback",
-                     QT_TRANSLATE_NOOP("Playback",
-                                       "Záznam %1 pořídila novější verze hry (formát záznamu verze "
-                                       "%2), tato ho neumí přehrát."))
-            .arg(file)
-            .arg(recording.formatVersion);
+        return {QT_TRANSLATE_NOOP("Playback",
+                                  "Záznam %1 pořídila novější verze hry (formát záznamu verze %2), "
+                                  "tato ho neumí přehrát."),
+                {file, std::to_string(recording.formatVersion)}};
     if (player.NewerRules())
-        return Shown("Playback",
-                     QT_TRANSLATE_NOOP("Playback",
-                                       "Záznam %1 byl pořízen podle novějších pravidel hry (verze "
-                                       "%2), tato hra zná pravidla jen do verze %3 a neumí ho "
-                                       "přehrát."))
-            .arg(file)
-            .arg(recording.start.rulesVersion)
-            .arg(replay::kRulesVersion);
+        return {QT_TRANSLATE_NOOP("Playback",
+                                  "Záznam %1 byl pořízen podle novějších pravidel hry (verze %2), "
+                                  "tato hra zná pravidla jen do verze %3 a neumí ho přehrát."),
+                {file, std::to_string(recording.start.rulesVersion),
+                 std::to_string(replay::kRulesVersion)}};
     if (player.CampaignGone())
-        return Shown("Playback", QT_TRANSLATE_NOOP(
-                                     "Playback", "Záznam %1 patří ke kampani „%2“, která tu není."))
-            .arg(file, QString::fromStdString(recording.start.campaign));
+        return {QT_TRANSLATE_NOOP("Playback", "Záznam %1 patří ke kampani „%2“, která tu není."),
+                {file, recording.start.campaign}};
     if (player.CampaignDiffers())
-        return Shown("Playback",
-                     QT_TRANSLATE_NOOP("Playback",
-                                       "Záznam %1 byl pořízen s jinou kampaní a nelze ho přehrát."))
-            .arg(file);
-    return Shown("Playback", QT_TRANSLATE_NOOP("Playback",
-                                               "Záznam %1 byl pořízen s jinými pravidly hry nebo "
-                                               "je poškozený a nelze ho přehrát."))
-        .arg(file);
+        return {QT_TRANSLATE_NOOP("Playback",
+                                  "Záznam %1 byl pořízen s jinou kampaní a nelze ho přehrát."),
+                {file}};
+    return {QT_TRANSLATE_NOOP("Playback",
+                              "Záznam %1 byl pořízen s jinými pravidly hry nebo je poškozený a "
+                              "nelze ho přehrát."),
+            {file}};
 }
 
 }  // namespace
@@ -171,9 +179,8 @@ class PlaybackRun final : public ProgramRun {
         lock_.emplace(paths_.WorkingLevelsFolder());
         if (paths_.WorkingLevelsFolder().empty() ||
             lock_->Take() != platform::OneCopyLock::Outcome::Taken) {
-            Refuse(Shown(
-                "Playback",
-                QT_TRANSLATE_NOOP("Playback", "Pro přehrávání nelze vytvořit dočasnou složku.")));
+            Refuse({QT_TRANSLATE_NOOP("Playback", "Pro přehrávání nelze vytvořit dočasnou složku."),
+                    {}});
             return 2;
         }
         // The controller keeps the pace; a frame never waits for the display.
@@ -197,7 +204,7 @@ class PlaybackRun final : public ProgramRun {
   private:
     int Watch(WindowSet& windows) {
         if (!player_.Begin()) {
-            Refuse(RefusalText(player_.GetRecording(), player_, file_));
+            Refuse(RefusalOf(player_.GetRecording(), player_, file_.toStdString()));
             windows.SetExitStatus(2);
             ShutDown();
             return 2;
@@ -231,7 +238,7 @@ class PlaybackRun final : public ProgramRun {
         });
         QObject::connect(&controller, &PlaybackController::Finished, [&] {
             const PlayerText text = PlaybackEndText(player_);
-            std::printf("karvelun: %s\n", text.czech.c_str());
+            std::printf("karvelun: %s\n", InTerminalLanguage(text).c_str());
             std::fflush(stdout);
             if (player_.GetState() != Player::State::Ended) windows.SetExitStatus(2);
             windows.ShowNotice(text);
@@ -255,14 +262,13 @@ int RunPlayback(const platform::LaunchOptions& options, const platform::AppPaths
     const QString file = QString::fromStdString(options.replayFile);
     std::vector<uint8_t> bytes;
     if (!ReadWholeFile(options.replayFile, bytes, 1u << 30)) {
-        Refuse(
-            Shown("Playback", QT_TRANSLATE_NOOP("Playback", "Záznam %1 nelze přečíst.")).arg(file));
+        Refuse({QT_TRANSLATE_NOOP("Playback", "Záznam %1 nelze přečíst."), {options.replayFile}});
         return 2;
     }
     const Recording recording = replay::ParseRecording(bytes);
     if (recording.status == Recording::Status::Foreign ||
         recording.status == Recording::Status::NewerFormat) {
-        Refuse(RefusalText(recording, Player(recording), file));
+        Refuse(RefusalOf(recording, Player(recording), options.replayFile));
         return 2;
     }
     PlaybackRun run(recording, file, options.replaySpeed, layout);

@@ -16,7 +16,7 @@ int StartAndRun(ProgramRun& run) {
     // the windows are shown is known before the first of them, the loading
     // notice, opens; the start-up takes the rest.
     const Settings settings = ReadSettings(paths.Places().settingsFile);
-    UseLanguage(settings.language);
+    UseLanguagesOf(settings);
     if (const std::optional<int> status = run.Hold()) return *status;
     const FilePlaces places = run.Places();
 

@@ -3,21 +3,22 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdio>
 #include <filesystem>
 
 #include "game/core/messages.h"
+#include "game/core/terminal.h"
 #include "game/levels/byte_stream.h"
 #include "game/levels/package_record.h"
 #include "game/platform/file_io.h"
 #include "game/play/tried_level.h"
+#include "game/windows/translated_text.h"
 
 namespace game {
 namespace {
 
-// Tells the player in the log, and the error output in its own words.
-void Tell(const PlayerText& line, const std::string& errorLine) {
-    std::fprintf(stderr, "karvelun: %s\n", errorLine.c_str());
+// Tells the player in the log, and on the terminal in its language.
+void TellBoth(const PlayerText& line) {
+    TellLine(InTerminalLanguage(line));
     AddLogLine(line);
 }
 
@@ -50,6 +51,7 @@ void TriedLevelFollow::Convert() {
     }
     changedAgain_ = false;
     QFile::remove(NextCampaign());
+    QFile::remove(QDir(tryOut_.dataFolder).filePath("next.en"));
     platform::StartLevelConversion(tool_, tryOut_, NextCampaign());
 }
 
@@ -73,21 +75,25 @@ void TriedLevelFollow::Converted() {
             error = QString::fromStdString(fileName + ": the campaign made of it does not read");
     }
     if (!error.isEmpty()) {
-        Tell(NamedText(kTriedLevelUnreadablePattern, error.toStdString()),
-             fileName +
-                 " changed and does not read; the level stays as it was: " + error.toStdString());
+        TellBoth(NamedText(kTriedLevelUnreadablePattern, error.toStdString()));
         return;
     }
     // New games begin on the new version too.
+    const QDir data(tryOut_.dataFolder);
     std::error_code ec;
-    std::filesystem::rename(NextCampaign().toStdString(),
-                            QDir(tryOut_.dataFolder).filePath("levels.all").toStdString(), ec);
+    std::filesystem::rename(NextCampaign().toStdString(), data.filePath("levels.all").toStdString(),
+                            ec);
+    // Its English too, read anew.
+    std::filesystem::rename(data.filePath("next.en").toStdString(),
+                            data.filePath("levels.en").toStdString(), ec);
+    ForgetCampaignTexts();
+    platform::TellTextsWithoutEnglish(tryOut_.dataFolder, level);
     TriedLevelChange change;
     change.number = level;
     change.startTile = static_cast<int16_t>(startTile);
     change.level = std::move(campaign.levels[static_cast<size_t>(level)]);
     OfferTriedLevelChange(std::move(change));
-    Tell(NamedText(kTriedLevelChangedPattern, fileName), fileName + " changed and is played anew");
+    TellBoth(NamedText(kTriedLevelChangedPattern, fileName));
 }
 
 }  // namespace game

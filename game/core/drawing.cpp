@@ -156,16 +156,16 @@ void FlashHero(PixelSurface& field, const PixelSurface& hero) {
     }
 }
 
-// Red laid over pixels at one opacity: red and blue are scaled together in
-// one multiplication, green in another (in 256ths, no division).  An
-// opacity of 0 keeps a pixel as it is.
-class RedTint {
+// A colour laid over pixels at one opacity: red and blue are scaled
+// together in one multiplication, green in another (in 256ths, no
+// division).  An opacity of 0 keeps a pixel as it is.
+class Tint {
   public:
-    RedTint() : RedTint(0) {}
-    explicit RedTint(uint32_t alpha)  // 0 to 255
+    Tint() : Tint(0, 0) {}
+    Tint(uint32_t alpha, uint32_t colour)  // alpha 0 to 255, colour 0xRRGGBB
         : keep_(256 - (alpha + (alpha >> 7))),
-          addRedBlue_(((220 * (256 - keep_)) >> 8) << 16 | ((16 * (256 - keep_)) >> 8)),
-          addGreen_(((16 * (256 - keep_)) >> 8) << 8) {}
+          addRedBlue_(Share(colour >> 16) << 16 | Share(colour)),
+          addGreen_(Share(colour >> 8) << 8) {}
     uint32_t operator()(uint32_t pixel) const {
         const uint32_t redBlue = (((pixel & 0xFF00FFu) * keep_) >> 8) & 0xFF00FFu;
         const uint32_t green = (((pixel & 0x00FF00u) * keep_) >> 8) & 0x00FF00u;
@@ -176,20 +176,27 @@ class RedTint {
     uint32_t Added() const { return addRedBlue_ | addGreen_; }
 
   private:
+    // What the colour's channel adds at this opacity.
+    uint32_t Share(uint32_t channel) const { return ((channel & 0xFF) * (256 - keep_)) >> 8; }
+
     uint32_t keep_, addRedBlue_, addGreen_;
 };
 
+// The edge's red, and the light of its dashes.
+constexpr uint32_t kEdgeRed = 0xDC1010;
+constexpr uint32_t kEdgeDashLight = 0xFFF0E6;
+
 #ifdef __SSE2__
 // Four pixels tinted at once, each channel widened to 16 bits: the same sums
-// as RedTint's, so the two give the same pixels.  keepLow and keepHigh hold
+// as Tint's, so the two give the same pixels.  keepLow and keepHigh hold
 // each channel's share for the first two pixels and the last two, added the
 // four pixels' added red.
 struct FourTints {
     __m128i keepLow, keepHigh, added;
 };
 
-FourTints TintsOfFour(const RedTint& a, const RedTint& b, const RedTint& c, const RedTint& d) {
-    const auto keep = [](const RedTint& t) { return static_cast<short>(t.Keep()); };
+FourTints TintsOfFour(const Tint& a, const Tint& b, const Tint& c, const Tint& d) {
+    const auto keep = [](const Tint& t) { return static_cast<short>(t.Keep()); };
     return {_mm_setr_epi16(keep(a), keep(a), keep(a), keep(a), keep(b), keep(b), keep(b), keep(b)),
             _mm_setr_epi16(keep(c), keep(c), keep(c), keep(c), keep(d), keep(d), keep(d), keep(d)),
             _mm_setr_epi32(static_cast<int>(a.Added()), static_cast<int>(b.Added()),
@@ -212,7 +219,7 @@ void TintFour(uint32_t* pixels, const FourTints& tints) {
 #endif
 
 // A run of a row at one opacity.
-void TintRun(uint32_t* pixels, int count, const RedTint& tint) {
+void TintRun(uint32_t* pixels, int count, const Tint& tint) {
     int x = 0;
 #ifdef __SSE2__
     const FourTints four = TintsOfFour(tint, tint, tint, tint);
@@ -223,44 +230,78 @@ void TintRun(uint32_t* pixels, int count, const RedTint& tint) {
         pixels[x] = tint(pixels[x]);
 }
 
+// Whether the dashes of the edge's outer rings light the pixel at this
+// place along its side: dashes and gaps of kHealthEdgeDash pixels, a dash
+// centred on each corner of the full field.
+bool InDash(int along) {
+    return (along + kHealthEdgeDash / 2) % (2 * kHealthEdgeDash) < kHealthEdgeDash;
+}
+
+// The outer rings of a top or bottom row: red and light in turns.
+void TintDashedRun(uint32_t* row, int from, int to, const Tint& red, const Tint& light) {
+    for (int x = from; x < to;) {
+        const bool dash = InDash(x);
+        int end = x + 1;
+        while (end < to && InDash(end) == dash)
+            ++end;
+        TintRun(row + x, end - x, dash ? light : red);
+        x = end;
+    }
+}
+
 // Rings one pixel wide from the rim inwards, each fainter than the last:
 // the top and bottom rows whole, then the few pixels at either end of each
-// row between them.
+// row between them.  The outer kHealthEdgeDashedRings rings are dashed with
+// a light that stands out from the red by its brightness, so that the edge
+// is a pattern, not a colour only.
 void DrawEdge(PixelSurface& field, int alpha) {
     const int w = field.width, h = field.height;
     const int rings = std::min({kHealthEdgeWidth, (w + 1) / 2, (h + 1) / 2});
     // One more ring than drawn, kept as it is, so that the sides below can
     // be tinted eight pixels at a time.
-    std::array<RedTint, 8> tints;
-    static_assert(kHealthEdgeWidth <= 8);
-    for (int ring = 0; ring < rings; ++ring)
-        tints[ring] =
-            RedTint(static_cast<uint32_t>(alpha * (kHealthEdgeWidth - ring) / kHealthEdgeWidth));
+    std::array<Tint, 8> red, light;
+    static_assert(kHealthEdgeWidth <= 8 && kHealthEdgeDashedRings <= kHealthEdgeWidth);
+    // The dashes hold still at the edge's full strength while the red
+    // swells and fades under them: the pattern is there at every moment.
+    const Tint dash(static_cast<uint32_t>(std::max(alpha, kEdgeAlphaHigh)), kEdgeDashLight);
+    for (int ring = 0; ring < rings; ++ring) {
+        red[ring] = Tint(
+            static_cast<uint32_t>(alpha * (kHealthEdgeWidth - ring) / kHealthEdgeWidth), kEdgeRed);
+        light[ring] = ring < kHealthEdgeDashedRings ? dash : red[ring];
+    }
 #ifdef __SSE2__
     const bool sidesAtOnce = w >= 16;
-    const FourTints left[2] = {TintsOfFour(tints[0], tints[1], tints[2], tints[3]),
-                               TintsOfFour(tints[4], tints[5], tints[6], tints[7])};
-    const FourTints right[2] = {TintsOfFour(tints[7], tints[6], tints[5], tints[4]),
-                                TintsOfFour(tints[3], tints[2], tints[1], tints[0])};
+    // The sides of a row between the bands, outside a dash and in one.
+    const FourTints inner[2] = {TintsOfFour(red[4], red[5], red[6], red[7]),
+                                TintsOfFour(red[7], red[6], red[5], red[4])};
+    const FourTints left[2] = {TintsOfFour(red[0], red[1], red[2], red[3]),
+                               TintsOfFour(light[0], light[1], light[2], light[3])};
+    const FourTints right[2] = {TintsOfFour(red[3], red[2], red[1], red[0]),
+                                TintsOfFour(light[3], light[2], light[1], light[0])};
 #endif
     for (int y = 0; y < h; ++y) {
         // The ring of a row: the nearer of its distances to the top and bottom.
         const int fromEdge = std::min(y, h - 1 - y);
+        const bool dash = InDash(y);
         uint32_t* row = &field.at(0, y);
 #ifdef __SSE2__
         if (fromEdge >= rings && sidesAtOnce) {
-            TintFour(row, left[0]);
-            TintFour(row + 4, left[1]);
-            TintFour(row + w - 8, right[0]);
-            TintFour(row + w - 4, right[1]);
+            TintFour(row, left[dash]);
+            TintFour(row + 4, inner[0]);
+            TintFour(row + w - 8, inner[1]);
+            TintFour(row + w - 4, right[dash]);
             continue;
         }
 #endif
-        if (fromEdge < rings) TintRun(row + fromEdge, w - 2 * fromEdge, tints[fromEdge]);
+        if (fromEdge < kHealthEdgeDashedRings && fromEdge < rings)
+            TintDashedRun(row, fromEdge, w - fromEdge, red[fromEdge], light[fromEdge]);
+        else if (fromEdge < rings)
+            TintRun(row + fromEdge, w - 2 * fromEdge, red[fromEdge]);
         // The rings' sides: on a row of the band only the outer rings'.
         for (int ring = 0; ring < std::min(fromEdge, rings); ++ring) {
-            row[ring] = tints[ring](row[ring]);
-            if (w - 1 - ring != ring) row[w - 1 - ring] = tints[ring](row[w - 1 - ring]);
+            const Tint& tint = dash ? light[ring] : red[ring];
+            row[ring] = tint(row[ring]);
+            if (w - 1 - ring != ring) row[w - 1 - ring] = tint(row[w - 1 - ring]);
         }
     }
 }

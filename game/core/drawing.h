@@ -45,13 +45,16 @@ void ComposeFrame(platform::PixelSurface& field);
 // context holds no bitmap.
 bool ComposeFrame(int32_t fieldDc);
 
-// The thickness of the red edge of low lives, in field pixels.
+// The thickness of the red edge of low lives, in field pixels; its outer
+// rings are dashed with light, dashes and gaps of kHealthEdgeDash pixels.
 inline constexpr int kHealthEdgeWidth = 6;
+inline constexpr int kHealthEdgeDashedRings = 2;
+inline constexpr int kHealthEdgeDash = 10;
 
 // The hero's health over a composed frame: while he flashes, his own
 // pixels turn red (not those of a monster drawn over him); with an edge
 // opacity above 0, a red edge round the field, strongest at the rim and
-// fading inwards.  Both are gone when the look shows neither.
+// fading inwards, its rim dashed with light.  Both are gone when the look shows neither.
 void DrawHealthSigns(platform::PixelSurface& field, const HealthLook& look);
 
 }  // namespace game

@@ -144,6 +144,7 @@ void ResetGameState() {
     KARVELUN_GAME_GLOBALS(KARVELUN_RESET_GAME_GLOBAL)
 #undef KARVELUN_RESET_GAME_GLOBAL
     PlayBuiltInCampaign();
+    // State kept by modules of its own.
     RulesVersion = kNewestRules;
     ForgetArrivals();
 }

@@ -60,6 +60,7 @@ bool HealthSigns::Follow(int32_t lives, int32_t maxLives, bool heroDead, int64_t
 
     look_.hurtFlash = flashing_;
     look_.edgeAlpha = low_ ? EdgeAlpha(nowMs - lowSince_) : 0;
+    look_.livesLow = low_;
     return beat;
 }
 

@@ -27,6 +27,8 @@ struct HealthLook {
     bool hurtFlash = false;
     // The opacity of the red edge, 0 (no edge) to 255.
     int edgeAlpha = 0;
+    // The hero's lives are low (the edge shows, the panel's lives are framed).
+    bool livesLow = false;
 };
 
 // The signs' memory: the lives of the last frame, the end of the flash, the

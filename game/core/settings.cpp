@@ -5,6 +5,8 @@
 #include <optional>
 #include <system_error>
 
+#include "game/core/terminal.h"
+#include "game/platform/shown_text.h"
 #include "game/platform/view_scale.h"
 
 namespace game {
@@ -25,6 +27,7 @@ Settings SettingsOfLines(const settings::SetupLines& lines) {
     s.difficulty = values.difficulty;
     s.music = values.music;
     s.language = values.language;
+    s.chosenLanguage = settings::ChosenLanguage(lines);
     s.keys = KeyBindings(values.keys);
     return s;
 }
@@ -36,8 +39,9 @@ Settings ReadSettings(const std::string& path) {
     if (!lines) {
         std::error_code ec;
         if (std::filesystem::exists(path, ec))
-            std::fprintf(stderr, "karvelun: %s is not a readable settings file; using defaults\n",
-                         path.c_str());
+            Tell(SHOWN_TEXT("Terminal",
+                            "Soubor %1 nelze přečíst jako nastavení, platí výchozí nastavení"),
+                 {path});
         return Settings{};
     }
     return SettingsOfLines(*lines);

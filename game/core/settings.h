@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "game/core/key_bindings.h"
@@ -35,6 +36,9 @@ struct Settings {
     int music = settings::kMusicVolumeDefault;
     // Jazyk: the language the windows speak.  The rules never look at it.
     settings::Language language = settings::Language::kCzech;
+    // The same when a line chooses it; the terminal speaks the desktop's
+    // language without one (game/settings/terminal_language.h).
+    std::optional<settings::Language> chosenLanguage;
     // A missing or unreadable line, a reserved key (F1, F11) or a key that
     // another command shares gives the command its standard key.
     KeyBindings keys;

@@ -113,6 +113,12 @@ AppPaths AppPaths::ForProgram(const std::string& programFolder, const Surroundin
     return Installed(folder, surroundings);
 }
 
+AppPaths AppPaths::ForThisProgram() {
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    return ForProgram(ec ? std::string(".") : self.parent_path().string());
+}
+
 std::string AppPaths::ReplaysFolder() const {
     if (SavesFolder().empty()) return std::string();
     return (fs::path(SavesFolder()).parent_path() / "replays").string();

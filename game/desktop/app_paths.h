@@ -46,6 +46,9 @@ class AppPaths {
     // can be written, installed otherwise.
     static AppPaths ForProgram(const std::string& programFolder,
                                const Surroundings& surroundings = Surroundings::OfThisProcess());
+    // The same for the running program, known before any toolkit starts
+    // (from /proc/self/exe; the working folder if that cannot be read).
+    static AppPaths ForThisProgram();
     // Everything beside the program: data/ and setup.ini in its folder.
     static AppPaths Portable(const std::string& programFolder);
     static AppPaths Installed(const std::string& programFolder, const Surroundings& surroundings);

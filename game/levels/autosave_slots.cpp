@@ -41,7 +41,7 @@ AutosaveSlots ReadAutosaveSlots(const std::string& savesFolder) {
         const std::optional<SaveDescription> about = ReadSaveDescriptionIn(savesFolder, name);
         // Without an autosave's description the pair is the player's.
         if (!about || about->autosaveNumber == 0) continue;
-        slots.autosaves.push_back({name, about->autosaveNumber, about->level});
+        slots.autosaves.push_back({name, about->autosaveNumber, about->level, about->levelName});
         slots.nextNumber = std::max(slots.nextNumber, about->autosaveNumber + 1);
     }
     if (slots.autosaves.size() >= static_cast<size_t>(kAutosaveCount)) {

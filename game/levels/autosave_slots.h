@@ -13,9 +13,10 @@
 namespace game {
 
 struct Autosave {
-    std::string name;     // "auto-2"
-    uint64_t number = 0;  // they count up: the newest has the highest
-    int32_t level = 0;    // where the hero had arrived
+    std::string name;       // "auto-2"
+    uint64_t number = 0;    // they count up: the newest has the highest
+    int32_t level = 0;      // where the hero had arrived
+    std::string levelName;  // its name in Czech, as the description has it
 };
 
 struct AutosaveSlots {

@@ -5,10 +5,12 @@
 #include <fstream>
 #include <system_error>
 
+#include "game/core/terminal.h"
 #include "game/levels/byte_stream.h"
 #include "game/levels/level_record.h"
 #include "game/levels/package_record.h"
 #include "game/platform/file_io.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 namespace {
@@ -94,8 +96,10 @@ std::vector<CampaignPack> FindCampaignPacks(const std::vector<std::string>& pack
             std::optional<CampaignPack> pack = ReadCampaignPack(folder.string(), &why);
             if (!pack) {
                 if (errors)
-                    std::fprintf(errors, "karvelun: the campaign %s is left out: %s\n",
-                                 folder.c_str(), why.c_str());
+                    std::fprintf(errors, "karvelun: %s\n",
+                                 TerminalLine(SHOWN_TEXT("Terminal", "Kampaň %1 je vynechána: %2"),
+                                              {folder.string(), why})
+                                     .c_str());
                 continue;
             }
             packs.push_back(std::move(*pack));

@@ -8,10 +8,12 @@
 
 #include "game/core/game_state.h"
 #include "game/core/monster_motion.h"
+#include "game/core/terminal.h"
 #include "game/levels/load_failure.h"
 #include "game/levels/working_levels.h"
 #include "game/platform/file_io.h"
 #include "game/platform/private_folder.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 
@@ -124,8 +126,7 @@ bool StoreLevel(int32_t number) {
     NoteWorkingLevelsChanged();
     std::string why;
     if (!WriteWholeFile(path, out.Bytes(), false, &why)) {
-        std::fprintf(stderr, "karvelun: could not write the level file %s (%s)\n", path.c_str(),
-                     why.c_str());
+        Tell(kLevelFileNotWrittenLine, {path, why});
         return false;
     }
     return true;

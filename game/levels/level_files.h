@@ -5,8 +5,14 @@
 #include <cstdint>
 
 #include "game/levels/level_record.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
+
+// The terminal's line of a level file that could not be written: its path
+// and why.
+inline constexpr const char* kLevelFileNotWrittenLine =
+    SHOWN_TEXT("Terminal", "Soubor úrovně %1 se nepodařilo zapsat (%2)");
 
 // Fills Tiles, Monsters, MonsterRects and Items from level<N>.sc and gives
 // every monster a random first movement.  LevelNumber and the hero are

@@ -9,6 +9,7 @@
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
 #include "game/core/sound_cues.h"
+#include "game/core/terminal.h"
 #include "game/core/windows.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/level_files.h"
@@ -21,6 +22,7 @@
 #include "game/platform/codepage.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 namespace {
@@ -40,7 +42,7 @@ void AdvanceAfterLevel(int32_t i, int32_t step) {
 }
 
 void TellNotSaved(const std::string& name, const std::string& why) {
-    std::fprintf(stderr, "karvelun: the game was not saved: %s\n", why.c_str());
+    Tell(kGameNotSavedLine, {why});
     AddLogLine(SaveFailedLine(SaveNameOf(name)));
 }
 

@@ -3,12 +3,14 @@
 #include <cstdio>
 
 #include "game/core/game_state.h"
+#include "game/core/terminal.h"
 #include "game/core/windows.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 
 void RefuseDamagedFile(const char* title, const std::string& path, const std::string& why) {
-    std::fprintf(stderr, "karvelun: cannot use %s: %s\n", path.c_str(), why.c_str());
+    Tell(SHOWN_TEXT("Terminal", "Soubor %1 nelze použít: %2"), {path, why});
     GameWindows& windows = Windows();
     windows.HideProgress();
     windows.SetBusyCursor(false);

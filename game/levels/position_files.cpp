@@ -8,6 +8,7 @@
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
 #include "game/core/progression.h"
+#include "game/core/terminal.h"
 #include "game/levels/keyed_string.h"
 #include "game/levels/level_files.h"
 #include "game/levels/load_failure.h"
@@ -16,13 +17,14 @@
 #include "game/platform/codepage.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 namespace {
 
 // previousKept false: the save folder is put right only at the next start.
 bool PositionSaveFailed(const std::string& name, const std::string& why, bool previousKept = true) {
-    std::fprintf(stderr, "karvelun: the game was not saved: %s\n", why.c_str());
+    Tell(kGameNotSavedLine, {why});
     RemoveUnfinishedSave();
     AddLogLine(previousKept ? SaveFailedLine(SaveNameOf(name)) : kSaveFailedLine);
     return false;

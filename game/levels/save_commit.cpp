@@ -8,15 +8,20 @@
 #include <system_error>
 #include <vector>
 
+#include "game/core/terminal.h"
 #include "game/levels/save_description.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_folder_writer.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
 #include "game/platform/private_folder.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 namespace {
+
+constexpr const char* kDamagedRecordLine =
+    SHOWN_TEXT("Terminal", "Odstraňuji poškozený záznam o ukládání %1");
 
 constexpr std::string_view kRecordTitle = "karvelun save pair 1\n";
 constexpr std::string_view kRecordEnd = "end\n";
@@ -191,12 +196,12 @@ bool SettleRecord(const std::string& folder, std::string* why) {
     std::vector<Member> members;
     if (Exists(rollback)) {
         if (ParseRecord(rollback, members)) return RunBackward(folder, members, why);
-        std::fprintf(stderr, "karvelun: removing the damaged save record %s\n", rollback.c_str());
+        Tell(kDamagedRecordLine, {rollback});
         return RemoveFile(rollback, why) && !Exists(commit);
     }
     if (Exists(commit)) {
         if (ParseRecord(commit, members)) return RunForward(folder, members, why);
-        std::fprintf(stderr, "karvelun: removing the damaged save record %s\n", commit.c_str());
+        Tell(kDamagedRecordLine, {commit});
         return RemoveFile(commit, why);
     }
     return true;
@@ -227,14 +232,13 @@ PairCommit RecoverLiveFailure(const std::string& folder, const std::vector<Membe
     if (RenameFile(CommitRecordIn(folder), RollbackRecordIn(folder))) {
         std::string why;
         if (RunBackward(folder, members, &why)) return PairCommit::kOldKept;
-        std::fprintf(stderr, "karvelun: the old save is put back at the next start: %s\n",
-                     why.c_str());
+        Tell(SHOWN_TEXT("Terminal", "Předchozí uložená hra se vrátí při příštím spuštění: %1"),
+             {why});
         return PairCommit::kUnsettled;
     }
     std::string why;
     if (RunForward(folder, members, &why)) return PairCommit::kSaved;
-    std::fprintf(stderr, "karvelun: the new save is put in place at the next start: %s\n",
-                 why.c_str());
+    Tell(SHOWN_TEXT("Terminal", "Nová uložená hra se dokončí při příštím spuštění: %1"), {why});
     return PairCommit::kUnsettled;
 }
 
@@ -324,8 +328,9 @@ PairCommit CommitSavePairIn(const std::string& folder, const std::string& packag
     // repeats if it is cut short.
     std::string tidy;
     if (!RunForward(folder, members, &tidy))
-        std::fprintf(stderr, "karvelun: the save's kept copies go at the next start: %s\n",
-                     tidy.c_str());
+        Tell(SHOWN_TEXT("Terminal",
+                        "Záložní kopie uložené hry se odstraní při příštím spuštění: %1"),
+             {tidy});
     return PairCommit::kSaved;
 }
 
@@ -342,8 +347,8 @@ bool SettlePendingCommitIn(const std::string& folder, std::string* why) {
     std::error_code ec;
     if (folder.empty() || !std::filesystem::is_directory(folder, ec)) return true;
     if (SettleRecord(folder, why)) return true;
-    std::fprintf(stderr, "karvelun: an interrupted save could not be settled: %s\n",
-                 why && !why->empty() ? why->c_str() : "?");
+    Tell(SHOWN_TEXT("Terminal", "Přerušené ukládání se nepodařilo dokončit ani vrátit: %1"),
+         {why && !why->empty() ? std::string_view(*why) : std::string_view("?")});
     return false;
 }
 

@@ -55,6 +55,8 @@ void RemoveUnfinishedSave();
 // The same in a folder named outright, with no waiting.
 void RemoveUnfinishedSaveIn(const std::string& folder);
 
+// The terminal's line of a save that did not happen, with why.
+inline constexpr const char* kGameNotSavedLine = SHOWN_TEXT("Terminal", "Hra nebyla uložena: %1");
 // Log lines of a save that did not happen.
 inline constexpr const char* kSaveFailedLine = SHOWN_TEXT("Rules", "Hru se nepodařilo uložit...");
 inline constexpr const char* kSaveFailedKeptLine =

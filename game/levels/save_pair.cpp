@@ -3,10 +3,12 @@
 #include <cstdio>
 
 #include "game/core/messages.h"
+#include "game/core/terminal.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/position_files.h"
 #include "game/levels/save_description.h"
 #include "game/levels/save_folder.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 
@@ -16,7 +18,7 @@ bool SaveGamePair(const std::string& saveName) {
     if (!PackLevels(package) || !WriteUnfinishedPosition(position)) return false;
     std::string why;
     if (!WriteUnfinishedDescription(DescribeCurrentGame(), &why)) {
-        std::fprintf(stderr, "karvelun: the game was not saved: %s\n", why.c_str());
+        Tell(kGameNotSavedLine, {why});
         RemoveUnfinishedSave();
         AddLogLine(SaveFailedLine(saveName));
         return false;

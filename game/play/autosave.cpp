@@ -6,10 +6,12 @@
 #include "game/core/arrivals.h"
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
+#include "game/core/terminal.h"
 #include "game/levels/autosave_slots.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_folder_writer.h"
 #include "game/levels/save_snapshot.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 namespace {
@@ -40,7 +42,7 @@ bool TellAutosaveResults() {
             failureTold = false;
             continue;
         }
-        std::fprintf(stderr, "karvelun: no autosave: %s\n", result.why.c_str());
+        Tell(SHOWN_TEXT("Terminal", "Automatické uložení se nepodařilo: %1"), {result.why});
         if (!failureTold && !ShutdownRequested) AddLogLine(kAutosaveFailedLine);
         failureTold = true;
     }
@@ -94,7 +96,7 @@ std::optional<FoundAutosave> NewestAutosave() {
     for (const Autosave& autosave : ReadAutosaveSlots(SavesFolder()).autosaves) {
         if (autosave.number <= newestNumber) continue;
         newestNumber = autosave.number;
-        newest = FoundAutosave{autosave.name, autosave.level};
+        newest = FoundAutosave{autosave.name, autosave.level, autosave.levelName};
     }
     return newest;
 }

@@ -45,6 +45,7 @@ void AutosaveAfterArrival();
 struct FoundAutosave {
     std::string name;  // "auto-2"
     int32_t level = 0;
+    std::string levelName;  // in Czech, as its description names it
 };
 // The newest autosave whose pair and description are there.
 std::optional<FoundAutosave> NewestAutosave();

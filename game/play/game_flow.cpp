@@ -11,6 +11,7 @@
 #include "game/core/play_observer.h"
 #include "game/core/play_time.h"
 #include "game/core/rules_version.h"
+#include "game/core/terminal.h"
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/level_files.h"
@@ -20,6 +21,7 @@
 #include "game/levels/save_folder_writer.h"
 #include "game/levels/save_games.h"
 #include "game/play/difficulty_notice.h"
+#include "game/platform/shown_text.h"
 
 namespace game {
 namespace {
@@ -59,8 +61,7 @@ bool NewGameFromMenu(const CampaignPack* pack) {
     std::string damage;
     if (pack && !CampaignPackReadsWhole(*pack, &damage)) {
         // A pack is the player's own file: it is refused, the game goes on.
-        std::fprintf(stderr, "karvelun: the campaign %s cannot be played: %s\n",
-                     pack->folder.c_str(), damage.c_str());
+        Tell(SHOWN_TEXT("Terminal", "Kampaň %1 nelze hrát: %2"), {pack->folder, damage});
         Windows().ShowMessageBox(NamedText(kCampaignDamagedText, pack->info.name), "Karvelun");
         return false;
     }

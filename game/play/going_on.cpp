@@ -13,6 +13,7 @@ std::optional<GoOnOffer> OfferToGoOn(platform::LastRunEnd lastEnd,
     offer.question =
         lastEnd == platform::LastRunEnd::kBySystem ? kSystemEndQuestion : kUncleanEndQuestion;
     offer.level = newest->level;
+    offer.levelName = newest->levelName;
     offer.autosave = newest->name;
     return offer;
 }

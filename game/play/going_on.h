@@ -12,15 +12,17 @@
 
 namespace game {
 
-// %1 is the level of the hero's last arrival.
+// %1 is the floor of the hero's last arrival, as the floor's greeting names
+// it ("2. patro: Stará krypta"), on a line of its own.
 inline constexpr const char* kUncleanEndQuestion =
-    SHOWN_TEXT("Question", "Hra nebyla řádně ukončena. Pokračovat od příchodu do %1. patra?");
+    SHOWN_TEXT("Question", "Hra nebyla řádně ukončena. Pokračovat od posledního příchodu?\n%1");
 inline constexpr const char* kSystemEndQuestion =
     SHOWN_TEXT("Question", "Hra byla ukončena systémem. Pokračovat tam, kde jsi přestal?");
 
 struct GoOnOffer {
     const char* question = nullptr;  // one of the two above
     int32_t level = 0;               // for the %1 of kUncleanEndQuestion
+    std::string levelName;           // its name in Czech, as LevelName gives it
     std::string autosave;            // what "Ano" loads
 };
 

@@ -8,6 +8,7 @@
 #include "game/core/play_observer.h"
 #include "game/core/settings.h"
 #include "game/core/sound_component.h"
+#include "game/core/terminal.h"
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/save_commit.h"
@@ -74,21 +75,20 @@ void StartSound() {
     SoundComponent* component = CurrentSoundComponent();
     Sound = component ? component->CreateSoundSys() : nullptr;
     if (!Sound) {
-        std::fprintf(stderr, "karvelun: no sound library, playing silently\n");
+        Tell(SHOWN_TEXT("Terminal", "Zvuková knihovna chybí, hra poběží bez zvuku"));
         return;
     }
     try {
         std::string devices = Sound->DsInit_PRE();
         if (devices.empty()) {
-            std::fprintf(stderr, "karvelun: no sound output device, playing silently\n");
+            Tell(SHOWN_TEXT("Terminal", "Žádné zvukové zařízení, hra poběží bez zvuku"));
             ReleaseSound();
             return;
         }
         Sound->DsInit(0, Windows().MainWindowHandle(), tembra::kFalse, 32);
     } catch (const tembra::SoundError& e) {
-        std::fprintf(stderr,
-                     "karvelun: the sound device could not be opened (%s), playing silently\n",
-                     e.what());
+        Tell(SHOWN_TEXT("Terminal", "Zvukové zařízení nelze otevřít (%1), hra poběží bez zvuku"),
+             {e.what()});
         ReleaseSound();
         return;
     }
@@ -109,7 +109,7 @@ void ApplySound(bool soundOn, int musicVolume) {
         try {
             Sound->StopAll();
         } catch (const tembra::SoundError& e) {
-            std::fprintf(stderr, "karvelun: stopping the sounds failed (%s)\n", e.what());
+            Tell(SHOWN_TEXT("Terminal", "Zvuky se nepodařilo zastavit (%1)"), {e.what()});
         }
         SoundOn = false;
         soundSilenced = true;
@@ -228,7 +228,7 @@ void ShutDown() {
             Sound->StopAll();
             Sound->DsClose();
         } catch (const tembra::SoundError& e) {
-            std::fprintf(stderr, "karvelun: closing the sound device failed (%s)\n", e.what());
+            Tell(SHOWN_TEXT("Terminal", "Zvukové zařízení se nepodařilo zavřít (%1)"), {e.what()});
         }
     }
     UnregisterSoundLibrary();

@@ -8,9 +8,11 @@
 #include "game/core/game_state.h"
 #include "game/core/monster_motion.h"
 #include "game/core/play_observer.h"
+#include "game/core/terminal.h"
 #include "game/levels/level_files.h"
 #include "game/levels/working_levels.h"
 #include "game/platform/file_io.h"
+#include "game/platform/shown_text.h"
 #include "game/world/walls.h"
 
 namespace game {
@@ -65,8 +67,7 @@ void ReplaceWorkingFile(const TriedLevelChange& change) {
     NoteWorkingLevelsChanged();
     std::string why;
     if (!WriteWholeFile(LevelFilePath(change.number), out.Bytes(), false, &why))
-        std::fprintf(stderr, "karvelun: could not write the level file %s (%s)\n",
-                     LevelFilePath(change.number).c_str(), why.c_str());
+        Tell(kLevelFileNotWrittenLine, {LevelFilePath(change.number), why});
 }
 
 }  // namespace

@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "game/core/game_state.h"
+#include "game/core/terminal.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/position_files.h"
 #include "game/levels/save_folder.h"
 #include "game/platform/file_io.h"
+#include "game/platform/shown_text.h"
 
 namespace replay {
 
@@ -77,7 +79,7 @@ void RecordingSession::Begin(StartState start) {
     path_.clear();
     const std::string folder = folder_.empty() ? ReplaysFolder() : folder_;
     if (folder.empty()) {
-        std::fprintf(stderr, "karvelun: no folder for the game's recording\n");
+        game::Tell(SHOWN_TEXT("Terminal", "Pro záznam hry není složka"));
         return;
     }
     std::error_code ec;
@@ -88,7 +90,7 @@ void RecordingSession::Begin(StartState start) {
     auto sink = std::make_unique<FileSink>(path);
     if (!sink->Ok()) {
         // The game goes on unrecorded.
-        std::fprintf(stderr, "karvelun: cannot record the game into %s\n", path.c_str());
+        game::Tell(SHOWN_TEXT("Terminal", "Hru nelze zaznamenat do %1"), {path});
         return;
     }
     start.campaignCrc = CampaignCrc();
@@ -151,7 +153,7 @@ void RecordingSession::GameLoaded(const std::string& name) {
     start.saveName = name;
     if (!game::ReadWholeFile(game::SavePath(name + ".lev"), start.package) ||
         !game::ReadWholeFile(game::SavePath(name + ".pos"), start.position)) {
-        std::fprintf(stderr, "karvelun: the loaded game %s cannot be recorded\n", name.c_str());
+        game::Tell(SHOWN_TEXT("Terminal", "Nahranou hru %1 nelze zaznamenat"), {name});
         if (Recording()) recorder_->Finish(game::GameEnd::Loaded);
         return;
     }
@@ -179,8 +181,11 @@ void RecordingSession::GameChanged() {
                         game::ReadWholeFile(game::UnfinishedPositionPath(), start.position);
     game::RemoveUnfinishedSave();
     if (!packed) {
-        std::fprintf(stderr, "karvelun: the changed game cannot be recorded (%s)\n",
-                     why.empty() ? "its files cannot be read" : why.c_str());
+        if (why.empty())
+            game::Tell(SHOWN_TEXT("Terminal",
+                                  "Změněnou hru nelze zaznamenat, její soubory nelze přečíst"));
+        else
+            game::Tell(SHOWN_TEXT("Terminal", "Změněnou hru nelze zaznamenat (%1)"), {why});
         return;
     }
     Begin(std::move(start));

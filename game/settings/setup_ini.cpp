@@ -240,6 +240,15 @@ SetupValues ValuesOfLines(const SetupLines& lines) {
     return values;
 }
 
+std::optional<Language> ChosenLanguage(const SetupLines& lines) {
+    std::optional<Language> chosen;
+    for (const std::string& text : lines.later) {
+        const std::optional<NamedLine> line = SplitNamedLine(text);
+        if (line && SameWord(line->name, kLanguageName)) chosen = LanguageFromValue(line->value);
+    }
+    return chosen;
+}
+
 SetupValues ParseSetupIni(std::string_view text) {
     return ValuesOfLines(SplitSetupIni(text));
 }

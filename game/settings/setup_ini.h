@@ -115,6 +115,10 @@ int16_t GameTickOfLine(std::string_view line);
 SetupValues ValuesOfLines(const SetupLines& lines);
 // The values of a whole file's text.
 SetupValues ParseSetupIni(std::string_view text);
+// The language the lines choose: that of the last Jazyk line, as for every
+// setting; nothing without one or when its value does not read (the values
+// then say Czech).
+std::optional<Language> ChosenLanguage(const SetupLines& lines);
 
 // Reads the file's lines.  A missing or unreadable file, or one that is no
 // regular file of a sensible size (a folder, a pipe, a device, a huge file),

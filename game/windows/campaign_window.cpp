@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 
 #include "game/levels/campaign_info.h"
-#include "game/menu/menu_sounds.h"
 #include "game/platform/keys.h"
 #include "game/platform/shown_text.h"
 #include "game/windows/language.h"

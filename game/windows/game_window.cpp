@@ -14,6 +14,7 @@
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
+#include "game/core/impact_sparks.h"
 #include "game/core/messages.h"
 #include "game/desktop/fonts.h"
 #include "game/desktop/key_events.h"
@@ -66,8 +67,9 @@ const LabelPlace kValuePlaces[7] = {
     {538, 410, 78, QColor(255, 255, 255)},
 };
 
-QLabel* MakeStatusLabel(QWidget* parent, const LabelPlace& place, const QString& text) {
-    auto* label = new QLabel(text, parent);
+template <typename Label = QLabel>
+Label* MakeStatusLabel(QWidget* parent, const LabelPlace& place, const QString& text) {
+    auto* label = new Label(text, parent);
     label->setGeometry(place.left, place.top, place.width, kLabelHeight);
     label->setFont(platform::GameFont(8.25));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -272,7 +274,7 @@ Form1::~Form1() {
 void Form1::CreateStatusLabels() {
     for (size_t i = 0; i < Label4.size(); ++i)
         Label4[i] = MakeStatusLabel(this, kCaptionPlaces[i], Shown("Panel", kCaptions[i]));
-    Label1 = MakeStatusLabel(this, kLivesPlace, QStringLiteral("10"));
+    Label1 = MakeStatusLabel<LivesLabel>(this, kLivesPlace, QStringLiteral("10"));
     Label3 = MakeStatusLabel(this, kMaxLivesPlace, QStringLiteral("10"));
     Label5[0] = MakeStatusLabel(this, kExperiencePlaces[0], QStringLiteral("0"));
     Label5[1] = MakeStatusLabel(this, kExperiencePlaces[1], QStringLiteral("100"));
@@ -292,7 +294,7 @@ void Form1::FlashLives(bool on) {
     livesFlashing_ = on;
     // The caption and the number of lives in white on red while the hero
     // flashes, in their own colours on black again afterwards.
-    for (QLabel* label : {Label4[0], Label1}) {
+    for (QLabel* label : std::initializer_list<QLabel*>{Label4[0], Label1}) {
         const LabelPlace& place = label == Label1 ? kLivesPlace : kCaptionPlaces[0];
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, on ? kLivesFlashBackground : QColor(Qt::black));
@@ -364,12 +366,12 @@ void Form1::PrintFloatTexts() {
 void Form1::DrawFrame() {
     EnsurePlayField();
     ComposeFrame(fieldDc_);
+    platform::PixelSurface* field = platform::SurfaceOfDc(fieldDc_);
+    if (field) DrawImpactSparks(*field);
     const HealthLook& health = CurrentHealthSigns().Look();
-    if (health.hurtFlash || health.edgeAlpha > 0) {
-        if (platform::PixelSurface* field = platform::SurfaceOfDc(fieldDc_))
-            DrawHealthSigns(*field, health);
-    }
+    if (field && (health.hurtFlash || health.edgeAlpha > 0)) DrawHealthSigns(*field, health);
     FlashLives(health.hurtFlash);
+    Label1->Mark(health.livesLow, health.hurtFlash);
     PrintFloatTexts();
     // The finished frame, pictures and texts at the field's own size, is
     // enlarged once as it is shown.

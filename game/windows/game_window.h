@@ -16,6 +16,7 @@
 #include "game/platform/keys.h"
 #include "game/platform/pixel_scaler.h"
 #include "game/play/frame_loop.h"
+#include "game/windows/lives_label.h"
 #include "game/windows/pad_navigation.h"
 
 namespace game {
@@ -94,7 +95,7 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     // The status panel: fixed captions (Label4), lives and their maximum
     // (Label1, Label3), experience and the next level's (Label5), gold,
     // level, weapons and speed (Label6).
-    QLabel* Label1;
+    LivesLabel* Label1;
     QLabel* Label3;
     std::array<QLabel*, 9> Label4{};
     std::array<QLabel*, 2> Label5{};

@@ -23,7 +23,9 @@ constexpr int kHeight = 372;
 constexpr int kBorder = kStoneBorder;
 
 // Columns and rows, in the window's pixels.
-constexpr int kKeysLeft = 24, kPadLeft = 266, kNameWidth = 104, kValueWidth = 112;
+// The widest value ("D-pad, levá páčka") needs 113 pixels when the view fills a
+// screen at 2.8 times.
+constexpr int kKeysLeft = 24, kPadLeft = 262, kNameWidth = 104, kValueWidth = 118;
 constexpr int kRowsTop = 66, kRowHeight = 16;
 
 const QColor kTitleColour(255, 128, 0);

@@ -16,6 +16,7 @@
 #include "game/platform/shown_text.h"
 #include "game/play/game_flow.h"
 #include "game/windows/campaign_window.h"
+#include "game/windows/floor_title.h"
 #include "game/windows/language.h"
 #include "game/windows/menu_links.h"
 #include "game/windows/menu_window.h"
@@ -25,9 +26,6 @@
 namespace game {
 namespace {
 
-constexpr const char* kLevelTemplate = SHOWN_TEXT("Load", "%1. patro – %2");
-// A level the campaign has no name for.
-constexpr const char* kLevelNumberTemplate = SHOWN_TEXT("Load", "%1. patro");
 constexpr const char* kPlayTimeTemplate = SHOWN_TEXT("Load", "Doba hry: %1");
 // The play time and the game's difficulty.
 constexpr const char* kPlayTimeAndDifficultyTemplate = SHOWN_TEXT("Load", "Doba hry: %1, %2");
@@ -62,11 +60,6 @@ QLabel* MakePanelLabel(QWidget* parent, int top, int height, const QColor& colou
 }
 
 }  // namespace
-
-QString SaveLevelText(int32_t level, const std::string& levelName) {
-    if (levelName.empty()) return Shown("Load", kLevelNumberTemplate).arg(level);
-    return Shown("Load", kLevelTemplate).arg(level).arg(Shown("LevelName", levelName));
-}
 
 QString SaveWrittenText(int64_t writtenAt) {
     const QDateTime local = QDateTime::fromSecsSinceEpoch(writtenAt).toLocalTime();
@@ -148,7 +141,7 @@ void Form6::ShowChosenSave() {
         WrittenLabel->clear();
         PlayTimeLabel->clear();
     } else if (const std::optional<SaveDescription>& about = save->description) {
-        LevelLabel->setText(SaveLevelText(about->level, about->levelName));
+        LevelLabel->setText(FloorTitle(about->level, about->levelName));
         CampaignLabel->setText(SaveCampaignText(
             about->campaignName.empty() && !about->campaign.empty() ? about->campaign
                                                                     : about->campaignName));

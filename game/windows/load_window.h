@@ -85,10 +85,9 @@ class Form6 : public DialogWindow {
     bool chosen_ = false;
 };
 
-// The panel's texts in the language shown: the level and its name
-// ("12. patro – Krystalové bludiště"), the local date and time written,
-// the play time ("Doba hry: 1:02:03", "?" when unknown).
-QString SaveLevelText(int32_t level, const std::string& levelName);
+// The panel's texts in the language shown (the floor is a FloorTitle): the
+// local date and time written, the play time ("Doba hry: 1:02:03", "?" when
+// unknown).
 QString SaveWrittenText(int64_t writtenAt);
 // The campaign of a save: the pack's name, or the built-in campaign's for a
 // save that names no pack.

@@ -1,12 +1,14 @@
 #include "game/windows/question_window.h"
 
-#include <cstdio>
+#include <algorithm>
 
 #include "game/core/game_state.h"
+#include "game/core/terminal.h"
 #include "game/core/windows.h"
 #include "game/menu/menu_sounds.h"
 #include "game/play/game_flow.h"
 #include "game/play/going_on.h"
+#include "game/windows/floor_title.h"
 #include "game/windows/language.h"
 #include "game/windows/menu_links.h"
 #include "game/windows/window_style.h"
@@ -49,13 +51,15 @@ bool AskPlayer(const char* question) {
 bool GoOnAfterLastRun(platform::LastRunEnd lastEnd) {
     const std::optional<GoOnOffer> offer = OfferToGoOn(lastEnd, NewestAutosave());
     if (!offer) return false;
-    const auto filled = [&](QString text) {
-        return text.contains(QLatin1String("%1")) ? text.arg(offer->level) : text;
-    };
-    std::fprintf(stderr, "karvelun: %s (%s)\n",
-                 filled(QString::fromUtf8(offer->question)).toUtf8().constData(),
-                 offer->autosave.c_str());
-    const QString question = filled(Shown("Question", offer->question));
+    QString question = Shown("Question", offer->question);
+    if (question.contains(QLatin1String("%1")))
+        question = question.arg(FloorTitle(offer->level, offer->levelName));
+    // The terminal has the question in its own language, on one line.
+    std::string echo = WithNames(InTerminalLanguage("Question", offer->question),
+                                 {FloorTitleOnTerminal(offer->level, offer->levelName)}) +
+                       " (" + offer->autosave + ")";
+    std::replace(echo.begin(), echo.end(), '\n', ' ');
+    TellLine(echo);
     Windows().HideProgress();
     if (!AskPlayer(question.toUtf8().constData())) return ShutdownRequested;
     switch (LoadChosenGame(offer->autosave)) {

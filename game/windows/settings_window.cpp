@@ -126,11 +126,7 @@ void SettingsWindow::ShowModally() {
     ShowRows();
     // The music is not lowered here: the player hears the volume he sets.
     platform::ShowModal(*this, [] { return ShutdownRequested; });
-    if (!ShutdownRequested) {
-        WriteIfChanged();
-        // Every window speaks the chosen language from now on.
-        UseLanguage(page_.values.language);
-    }
+    if (!ShutdownRequested) WriteIfChanged();
 }
 
 void SettingsWindow::changeEvent(QEvent* event) {
@@ -165,7 +161,10 @@ void SettingsWindow::Apply(int16_t row) {
             ChooseCornerHelp(values.cornerHelp);
             break;
         case kRowLanguage:
-            // Taken when the window closes: the page keeps its words meanwhile.
+            // At once, here and in every window behind (each hears of it,
+            // QEvent::LanguageChange), and on the terminal.
+            UseLanguage(values.language);
+            UseTerminalLanguage(values.language);
             break;
         case kRowDifficulty:
             // For the next new game; the game under way keeps its own.

@@ -6,8 +6,10 @@
 
 #include "game/core/key_bindings.h"
 #include "game/core/key_text.h"
+#include "game/core/terminal.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/text_catalogue.h"
+#include "game/platform/shown_text.h"
 #include "game/windows/language.h"
 
 namespace game {
@@ -43,18 +45,34 @@ std::optional<QString> EnglishOfRulesText(const PlayerText& text) {
 
 }  // namespace
 
+namespace {
+
+struct CampaignTexts {
+    std::string folder;
+    std::optional<TextCatalogue> catalogue;
+    bool read = false;
+};
+
+CampaignTexts& TheCampaignTexts() {
+    static CampaignTexts texts;
+    return texts;
+}
+
+}  // namespace
+
+void ForgetCampaignTexts() {
+    TheCampaignTexts().read = false;
+}
+
 const std::string* EnglishOfCampaignText(std::string_view czech) {
-    static std::string folder;
-    static std::optional<TextCatalogue> catalogue;
-    static bool read = false;
+    auto& [folder, catalogue, read] = TheCampaignTexts();
     const std::string path = CurrentCataloguePath();
     if (!read || path != folder) {
         read = true;
         folder = path;
         std::string error;
         catalogue = TextCatalogue::Load(path, &error);
-        if (!catalogue)
-            std::fprintf(stderr, "karvelun: the levels' texts stay Czech: %s\n", error.c_str());
+        if (!catalogue) Tell(SHOWN_TEXT("Terminal", "Texty úrovní zůstanou česky: %1"), {error});
     }
     return catalogue ? catalogue->Find(czech) : nullptr;
 }

@@ -25,5 +25,8 @@ QString ShownMessageText(const PlayerText& text);
 // beside the package in use, read once per folder; nullptr when it has
 // none, or there is no catalogue or it cannot be read.
 const std::string* EnglishOfCampaignText(std::string_view czech);
+// The catalogue changed in its folder (a try-out's level was made anew): it
+// is read again.
+void ForgetCampaignTexts();
 
 }  // namespace game

@@ -7,6 +7,7 @@
 
 #include "game/core/difficulty.h"
 #include "game/core/game_state.h"
+#include "game/core/impact_sparks.h"
 #include "game/core/messages.h"
 #include "game/core/progression.h"
 #include "game/core/rules_version.h"
@@ -243,6 +244,7 @@ bool MissileHitsWall(int16_t& i) {
     if (!IsTileIndex(t)) return false;
     Tile& w = Tiles[t];
     if (w.Kind == kSolidWall) {
+        ShowImpactSpark(p.X, p.Y);
         RemoveMissile(i);
         PlayVariedCue(kCueImpact, 0.8f, 0.4f);
         return true;

@@ -1,10 +1,13 @@
 // Pictures that read at a glance, checked on the built sheets: floors are
 // darker and quieter than masonry and rock walls, walls catch the light on
-// their top edge, monsters are clearly brighter than any floor, and
-// creatures carry a dark rim that parts them from any floor.  The floor and wall sets come from
-// assets/README.md and are checked against the kinds campaign/legend.txt gives the pictures.
+// their top edge, monsters are clearly brighter than any floor,
+// creatures carry a dark rim that parts them from any floor, and whatever
+// the player must notice stands out from its floors in every colour vision.
+// The floor and wall sets come from assets/README.md and are checked
+// against the kinds campaign/legend.txt gives the pictures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
@@ -13,8 +16,13 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "game/core/tile_kinds.h"
 #include "game/desktop/picture.h"
+#include "game/levels/package_record.h"
+#include "game/platform/file_io.h"
+#include "support/colour_vision.h"
 
 namespace {
 
@@ -24,6 +32,7 @@ using PictureSet = std::set<int>;
 constexpr int kTile = 20;
 
 const std::string kPictureDir = KARVELUN_DATA_DIR "/obr/";
+const std::string kCampaign = KARVELUN_DATA_DIR "/levels.all";
 const std::string kSourceDir = KARVELUN_SOURCE_DIR "/";
 
 const char* const kFloors = "floor";
@@ -280,6 +289,213 @@ TEST(Outlines, MonstersTheHeroAndItemsAreRimmedInBlack) {
     CheckOutlines("sc2", 15);
     CheckOutlines("sc4", 15);
     CheckOutlines("sc3", 18);
+}
+
+// ---------------------------------------------------------------------------
+// Colours told apart without hue: every picture seen through the
+// colour-vision simulations of support/colour_vision.h.
+
+using testing_support::Contrast;
+using testing_support::kVisions;
+using testing_support::Luminance;
+using testing_support::Vision;
+
+double MeanLuminance(const std::vector<uint32_t>& pixels, const Vision& vision) {
+    double sum = 0;
+    for (uint32_t p : pixels)
+        sum += Luminance(p, vision);
+    return pixels.empty() ? 0.0 : sum / static_cast<double>(pixels.size());
+}
+
+// Something the player must notice as the field shows it: its pixels, and
+// where among them the floor shows (the transparent pixels of a masked
+// picture, the floor a tile is painted on), with the floor pictures it
+// meets in the campaign.
+struct Thing {
+    std::string name;
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+    std::vector<bool> floorShows;
+    PictureSet floors;
+};
+
+// What the eye takes for a thing's edge: its pixels beside the floor (which
+// lies beyond the picture's edge too), or beside the dark pixels (luma 40
+// or less, the creatures' rim) that join the floor.  A black rim or a cast
+// shadow is as dark as the floors and tells a player nothing of where the
+// thing ends.
+std::vector<uint32_t> OuterRing(const Thing& thing) {
+    // The picture with a frame of floor one pixel wide round it.
+    const int w = thing.width + 2, h = thing.height + 2;
+    auto inside = [&](int i) { return i % w > 0 && i % w < w - 1 && i / w > 0 && i / w < h - 1; };
+    auto pixel = [&](int i) { return thing.pixels[(i / w - 1) * thing.width + i % w - 1]; };
+    std::vector<bool> outside(w * h);
+    std::vector<int> todo;
+    for (int i = 0; i < w * h; ++i) {
+        outside[i] = !inside(i) || thing.floorShows[(i / w - 1) * thing.width + i % w - 1];
+        if (outside[i]) todo.push_back(i);
+    }
+    while (!todo.empty()) {
+        const int i = todo.back();
+        todo.pop_back();
+        for (int next : {i - 1, i + 1, i - w, i + w}) {
+            if (next < 0 || next >= w * h || outside[next] || Luma(pixel(next)) > 40.0) continue;
+            outside[next] = true;
+            todo.push_back(next);
+        }
+    }
+    std::vector<uint32_t> ring;
+    for (int i = 0; i < w * h; ++i)
+        if (!outside[i] && (outside[i - 1] || outside[i + 1] || outside[i - w] || outside[i + w]))
+            ring.push_back(pixel(i));
+    return ring;
+}
+
+// A masked picture of a sheet, standing on every floor.
+Thing MaskedThing(const std::string& name, const PixelSurface& sheet, int size, int imageX,
+                  int imageY, int maskX, int maskY, const PictureSet& floors) {
+    Thing thing{name, size, size, {}, {}, floors};
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            thing.pixels.push_back(sheet.at(imageX + x, imageY + y));
+            thing.floorShows.push_back((sheet.at(maskX + x, maskY + y) & 0xFFFFFFu) != 0);
+        }
+    return thing;
+}
+
+// The tiles the player must notice: every picture the campaign gives a
+// sign, teleport, exit, mechanism, trap or message screen (but a plain
+// floor, which hides one on purpose) and every door and gate of the
+// catalogue that the campaign shows, each with the plain floors beside it
+// in any level, as laid or as a mechanism makes it.
+std::map<int, PictureSet> TilesToNotice(const game::PackageRecord& campaign,
+                                        const PictureSet& plainFloors, const PictureSet& doors) {
+    std::map<int, PictureSet> beside;
+    PictureSet acting;
+    for (const game::LevelRecord& level : campaign.levels) {
+        std::map<int, PictureSet> shown;
+        for (int t = 0; t < 625; ++t) {
+            const game::TileRecord& tile = level.tiles[t];
+            shown[t].insert(tile.Picture);
+            if (tile.Kind >= game::kSign && tile.Kind <= game::kMessageScreen &&
+                !plainFloors.count(tile.Picture))
+                acting.insert(tile.Picture);
+            if (tile.Kind != game::kMechanism) continue;
+            // "picture kind": the picture the target tile gets.
+            std::istringstream words(tile.Param2);
+            std::vector<int> numbers;
+            for (int n; words >> n;)
+                numbers.push_back(n);
+            const int target = std::atoi(tile.Param1.c_str());
+            if (numbers.size() >= 2 && target >= 0 && target < 625)
+                shown[target].insert(numbers[numbers.size() - 2]);
+        }
+        for (const auto& [t, pictures] : shown) {
+            const int row = t / 25, column = t % 25;
+            for (const auto& [r, c] : {std::pair{row - 1, column}, std::pair{row + 1, column},
+                                       std::pair{row, column - 1}, std::pair{row, column + 1}}) {
+                if (r < 0 || c < 0 || r >= 25 || c >= 25) continue;
+                const game::TileRecord& next = level.tiles[r * 25 + c];
+                if (next.Kind != game::kFloor || !plainFloors.count(next.Picture)) continue;
+                for (int p : pictures)
+                    beside[p].insert(next.Picture);
+            }
+        }
+    }
+    std::map<int, PictureSet> tiles;
+    for (const auto& [p, floors] : beside)
+        if (acting.count(p) || (doors.count(p) && !plainFloors.count(p))) tiles[p] = floors;
+    return tiles;
+}
+
+// The doors and gates of the catalogue of tile pictures: the rows
+// "| 28 | closed door | door, closed: ... |".
+PictureSet CatalogueDoors(const std::string& readme) {
+    PictureSet doors;
+    const std::regex row(R"(^\| ([0-9]+) \| [^|]+ \| (door|gate)[,:].*)");
+    std::istringstream lines(readme);
+    std::string line;
+    for (std::smatch m; std::getline(lines, line);)
+        if (std::regex_match(line, m, row)) doors.insert(std::stoi(m[1].str()));
+    return doors;
+}
+
+// A tile picture as a thing: the plain floor it is painted on (the one
+// whose pixels it keeps most of, a row's worth at least) shows where the
+// tile kept it or only tinted it (a glow's halo, within 24 levels of luma),
+// and that floor is met too.
+Thing TileThing(int picture, const PixelSurface& sheet, const PictureSet& plainFloors,
+                PictureSet floors) {
+    Thing thing{"tile " + std::to_string(picture), kTile, kTile, {}, {}, {}};
+    int ground = -1, kept = kTile - 1;
+    for (int floor : plainFloors) {
+        int same = 0;
+        for (int y = 0; y < kTile; ++y)
+            for (int x = 0; x < kTile; ++x)
+                same += sheet.at(picture * kTile + x, y) == sheet.at(floor * kTile + x, y);
+        if (same > kept) {
+            kept = same;
+            ground = floor;
+        }
+    }
+    for (int y = 0; y < kTile; ++y)
+        for (int x = 0; x < kTile; ++x) {
+            const uint32_t p = sheet.at(picture * kTile + x, y);
+            thing.pixels.push_back(p);
+            thing.floorShows.push_back(
+                ground >= 0 && std::abs(Luma(p) - Luma(sheet.at(ground * kTile + x, y))) <= 24.0);
+        }
+    if (ground >= 0) floors.insert(ground);
+    thing.floors = floors;
+    return thing;
+}
+
+TEST_F(FloorsAndWalls, WhatThePlayerMustNoticeStandsOutFromItsFloorsInEveryColourVision) {
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(game::ReadWholeFile(kCampaign, bytes)) << kCampaign;
+    game::ByteReader in(bytes);
+    game::PackageRecord campaign;
+    ASSERT_TRUE(game::ReadPackageRecord(in, false, campaign)) << kCampaign;
+    const PictureSet& floors = Set(kFloors);
+
+    std::vector<Thing> things;
+    const PixelSurface monsters = Load("sc2"), items = Load("sc3");
+    for (int p = 0; p < monsters.width / 15; ++p)
+        things.push_back(MaskedThing("monster " + std::to_string(p), monsters, 15, p * 15, 0,
+                                     p * 15, 15, floors));
+    for (int p = 0; p < items.width / 18; ++p)
+        things.push_back(
+            MaskedThing("item " + std::to_string(p), items, 18, p * 18, 0, p * 18, 18, floors));
+    const PixelSurface shots = Load("sc5"), blasts = Load("sc6");
+    things.push_back(MaskedThing("the bomb", shots, 8, 8, 0, 8, 8, floors));
+    things.push_back(MaskedThing("the missile", shots, 4, 2, 2, 2, 10, floors));
+    things.push_back(MaskedThing("a bomb's fragment", blasts, 12, 223, 3, 223, 23, floors));
+    const auto tiles =
+        TilesToNotice(campaign, floors, CatalogueDoors(ReadText(kSourceDir + "assets/README.md")));
+    ASSERT_GE(tiles.size(), 15u);  // the campaign shows nineteen today
+    for (const auto& [picture, beside] : tiles)
+        things.push_back(TileThing(picture, sheet, floors, beside));
+
+    for (const Thing& thing : things) {
+        const std::vector<uint32_t> ring = OuterRing(thing);
+        EXPECT_FALSE(thing.floors.empty()) << thing.name << " meets no floor";
+        if (ring.empty()) {
+            ADD_FAILURE() << "nothing of " << thing.name << " stands out from its floor";
+            continue;
+        }
+        for (const Vision& vision : kVisions) {
+            const double edge = MeanLuminance(ring, vision);
+            for (int floor : thing.floors) {
+                std::vector<uint32_t> ground;
+                for (int y = 0; y < kTile; ++y)
+                    for (int x = 0; x < kTile; ++x)
+                        ground.push_back(sheet.at(floor * kTile + x, y));
+                EXPECT_GE(Contrast(edge, MeanLuminance(ground, vision)), 3.0)
+                    << thing.name << " on floor " << floor << " in " << vision.name
+                    << " (its edge's luminance " << edge << ")";
+            }
+        }
+    }
 }
 
 }  // namespace

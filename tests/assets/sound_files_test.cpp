@@ -4,8 +4,11 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -157,6 +160,38 @@ TEST(SoundFiles, AFileThatIsNotAWaveIsRefused) {
     // The decoder the checks rely on must tell a bad file from a good one.
     Decoded sound;
     EXPECT_FALSE(Decode(kSoundDir + "missing.wav", &sound));
+}
+
+// A player who cannot hear the game misses nothing: the README's table of
+// the sounds gives every cue and the music a row, and each row says what
+// the screen shows of it.
+TEST(SoundFiles, EveryCueAndTheMusicHaveTheirCounterpartOnTheScreen) {
+    std::ifstream file(KARVELUN_SOURCE_DIR "/README.md");
+    ASSERT_TRUE(file) << "README.md";
+    std::stringstream text;
+    text << file.rdbuf();
+    const std::string readme = text.str();
+    const size_t table = readme.find("| sound | plays when | on the screen |");
+    ASSERT_NE(table, std::string::npos) << "the README has no table of the sounds";
+    std::vector<std::string> sounds(std::begin(kCueFiles), std::end(kCueFiles));
+    sounds.push_back("music");
+    for (const std::string& sound : sounds) {
+        const std::string start = sound == "music" ? "\n| music |" : "\n| `" + sound + "` |";
+        const size_t row = readme.find(start, table);
+        if (row == std::string::npos || readme.find("\n\n", table) < row) {
+            ADD_FAILURE() << sound << " has no row in the table";
+            continue;
+        }
+        const std::string line = readme.substr(row + 1, readme.find('\n', row + 1) - row - 1);
+        // sound | when | on the screen |: the last cell holds words.
+        const size_t lastBar = line.find_last_of('|', line.size() - 2);
+        const std::string shown = line.substr(lastBar + 1, line.size() - lastBar - 2);
+        EXPECT_GE(std::count_if(shown.begin(), shown.end(),
+                                [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }),
+                  3)
+            << sound << ": nothing on the screen tells it";
+        EXPECT_EQ(std::count(line.begin(), line.end(), '|'), 4) << line;
+    }
 }
 
 }  // namespace

@@ -2,11 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <utility>
+#include <vector>
 
 #include "game/core/drawing.h"
 #include "game/core/game_state.h"
+#include "game/core/impact_sparks.h"
 #include "game/platform/surface.h"
+#include "support/colour_vision.h"
 #include "support/game_test.h"
 #include "support/synthetic_sheets.h"
 
@@ -237,10 +242,14 @@ TEST_F(DrawingTest, AFlashRedensOnlyTheHerosOwnPixels) {
 
 // The low-lives edge over a field of every colour, on fields of several
 // sizes (the full one, and ones too narrow to be tinted in fours): each ring
-// is red laid over at its own opacity, fainter inwards, and nothing inside
-// the rings changes.
-TEST_F(DrawingTest, TheLowLivesEdgeLaysRedOverItsRingsOnly) {
-    constexpr int kAlpha = 190;
+// is red laid over at its own opacity, fainter inwards, except the light of
+// the dashes on the outer rings, laid at the edge's full strength; nothing
+// inside the rings changes.  On the full field the dashes run alike along
+// every side, and over a dark floor they stand out from the red between
+// them by their brightness in every colour vision, at every strength of
+// the pulse.
+TEST_F(DrawingTest, TheLowLivesEdgeLaysRedDashedWithLightOverItsRingsOnly) {
+    constexpr int kAlpha = kEdgeAlphaHigh;
     for (const auto& [w, h] :
          {std::pair{kFieldSize, kFieldSize}, std::pair{15, 40}, std::pair{9, 5}}) {
         PixelSurface shown(w, h);
@@ -251,6 +260,8 @@ TEST_F(DrawingTest, TheLowLivesEdgeLaysRedOverItsRingsOnly) {
                     ((static_cast<uint32_t>(x * 7919 + y * 104729) * 2654435761u) >> 8);
         PixelSurface tinted = shown;
         DrawHealthSigns(tinted, HealthLook{false, kAlpha});
+        // Along each side of the outer ring, which pixels the dashes light.
+        std::array<std::vector<bool>, 4> sides;
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
                 const int ring = std::min({x, y, w - 1 - x, h - 1 - y});
@@ -262,15 +273,86 @@ TEST_F(DrawingTest, TheLowLivesEdgeLaysRedOverItsRingsOnly) {
                 ASSERT_EQ(after >> 24, 0xFFu);
                 const double a = (kAlpha * (kHealthEdgeWidth - ring) / kHealthEdgeWidth) / 255.0;
                 const int red[3] = {16, 16, 220};  // blue, green, red
+                bool isRed = true, isLight = ring < kHealthEdgeDashedRings;
                 for (int channel = 0; channel < 3; ++channel) {
                     const int was = (before >> (8 * channel)) & 0xFF;
                     const int now = (after >> (8 * channel)) & 0xFF;
-                    ASSERT_NEAR(now, was * (1 - a) + red[channel] * a, 3.0)
-                        << w << "x" << h << " at " << x << "," << y << " channel " << channel;
+                    isRed = isRed && std::abs(now - (was * (1 - a) + red[channel] * a)) <= 3.0;
+                    // The colour laid over at full strength, read back.
+                    const double full = kAlpha / 255.0;
+                    isLight = isLight && (now - was * (1 - full)) / full >= 200.0;
+                }
+                ASSERT_TRUE(isRed || isLight) << w << "x" << h << " at " << x << "," << y;
+                if (ring == 0 && w == kFieldSize) {
+                    if (y == 0) sides[0].push_back(isLight);
+                    if (y == h - 1) sides[1].push_back(isLight);
+                    if (x == 0) sides[2].push_back(isLight);
+                    if (x == w - 1) sides[3].push_back(isLight);
                 }
             }
         }
+        if (w != kFieldSize) continue;
+        int dashes = 0;
+        for (size_t i = 0; i < sides[0].size(); ++i)
+            dashes += sides[0][i] && (i == 0 || !sides[0][i - 1]);
+        EXPECT_GE(dashes, 12);
+        for (int side = 1; side < 4; ++side)
+            EXPECT_EQ(sides[side], sides[0]) << "side " << side;
     }
+
+    // A dash and the red beside it on each dashed ring, over a dark floor.
+    for (int alpha : {kEdgeAlphaLow, (kEdgeAlphaLow + kEdgeAlphaHigh) / 2, kEdgeAlphaHigh}) {
+        PixelSurface floor(kFieldSize, kFieldSize, kBlackPixel | 0x2D2D2Du);
+        DrawHealthSigns(floor, HealthLook{false, alpha});
+        for (int ring = 0; ring < kHealthEdgeDashedRings; ++ring) {
+            uint32_t light = 0, red = 0;
+            for (int x = ring; x < kFieldSize - ring; ++x) {
+                const uint32_t p = floor.at(x, ring);
+                if (((p >> 8) & 0xFF) > 128)
+                    light = p;
+                else
+                    red = p;
+            }
+            ASSERT_NE(light, 0u) << "ring " << ring << " has no dash";
+            for (const Vision& vision : kVisions)
+                EXPECT_GE(Contrast(Luminance(light, vision), Luminance(red, vision)), 3.0)
+                    << "ring " << ring << " at opacity " << alpha << " in " << vision.name;
+        }
+    }
+}
+
+// A missile's impact: a small bright spark round the point for its frames,
+// cut at the field's edge, then nothing; a run that never draws keeps only
+// the latest few.
+TEST_F(DrawingTest, AnImpactSparksWhereTheMissileStruckForItsFramesOnly) {
+    ForgetImpactSparks();
+    ShowImpactSpark(100.4f, 200.6f);
+    ShowImpactSpark(0.0f, 499.0f);
+    for (int frame = 0; frame <= kImpactSparkFrames; ++frame) {
+        PixelSurface shown(kFieldSize, kFieldSize, kBlackPixel);
+        DrawImpactSparks(shown);
+        int lit = 0;
+        for (int y = 0; y < kFieldSize; ++y)
+            for (int x = 0; x < kFieldSize; ++x) {
+                if (shown.at(x, y) == kBlackPixel) continue;
+                ++lit;
+                const bool nearOne =
+                    (std::abs(x - 100) <= 2 && std::abs(y - 201) <= 2) || (x <= 2 && y >= 497);
+                EXPECT_TRUE(nearOne) << "frame " << frame << " at " << x << "," << y;
+            }
+        if (frame == kImpactSparkFrames) {
+            EXPECT_EQ(lit, 0);
+        } else {
+            EXPECT_GE(lit, 5) << "frame " << frame;
+            EXPECT_GE((shown.at(100, 201) >> 8) & 0xFF, 200u) << "frame " << frame;
+        }
+    }
+    EXPECT_TRUE(ImpactSparks().empty());
+    for (int i = 0; i < 1000; ++i)
+        ShowImpactSpark(static_cast<float>(i % 500), 10.0f);
+    EXPECT_LE(ImpactSparks().size(), 16u);
+    EXPECT_EQ(ImpactSparks().back().x, 499);
+    ForgetImpactSparks();
 }
 
 TEST_F(DrawingTest, TheDeadHeroIsNotDrawn) {

@@ -8,7 +8,15 @@
 #   2. With Jazyk=cs the menu is Czech; switching the language in the game's
 #      settings window (its ninth row, "Jazyk") makes the menu English as
 #      soon as the window closes.
-# The screenshots are left in $KARVELUN_E2E_SHOTS when that is set.
+#   3. With Jazyk=en a game killed after its first autosave: the next start
+#      asks on the terminal in English, naming the floor as its greeting
+#      does; "No", then the load dialog names the autosave's floor so too,
+#      and the credits read English.
+#   4. A try-out of level 0 exported as a Tiled map, one sign's Czech
+#      changed without an English text: the log shows "Floor 0", and the
+#      terminal names the sign left Czech.
+# The screenshots (the menu, a sign over the field, the question, the load
+# dialog, the credits) are left in $KARVELUN_E2E_SHOTS when that is set.
 #
 #   english_e2e.sh <dist folder>
 #
@@ -95,4 +103,69 @@ grep -q $'^Jazyk=en\r$' "$game/setup.ini" || fail "setup.ini does not keep Engli
 e2e_keys_to "$menu" Down Down Return  # from "Nastavení" past "Credits"
 e2e_until_ended "$app_pid" || fail "the game still runs after Exit"
 app_pid=""
+# 3. Killed, asked in English; the load dialog and the credits.
+e2e_game_folder "$dist" "$game" Ne
+printf 'Jazyk=en\r\n' >>"$game/setup.ini"
+app_log="$work/killed.log"
+e2e_new_game
+# The greeting floats over the hero as he arrives.
+sleep 0.4
+read_window "$window_id" sign-en >/dev/null
+e2e_until_files "$game/data/saves/auto-1.lev" "$game/data/saves/auto-1.pos" ||
+    fail "the new game wrote no autosave"
+sleep 0.5
+kill -KILL "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+app_log="$work/asked.log"
+: >"$app_log"
+(cd / && exec "$game/karvelun") >"$app_log" 2>&1 &
+app_pid=$!
+question='karvelun: The game was not shut down properly. Carry on from your last arrival? Floor 0: The Cave Mouth (auto-1)'
+for _ in $(seq 300); do
+    grep -qF "$question" "$app_log" && break
+    kill -0 "$app_pid" 2>/dev/null || fail "the start after the kill ended without asking"
+    sleep 0.1
+done
+grep -qF "$question" "$app_log" || fail "the terminal did not ask \"$question\": $(cat "$app_log")"
+box=$(e2e_focused_box) || fail "the question shows no window"
+expect_text "the question" "$(read_window "$box" question-en)" "Floor 0" "Cave Mouth"
+e2e_keys_to "$box" Right Return
+e2e_focus menu "$e2e_menu_title"
+xdotool key Down Return
+load=$(e2e_focused_box) || fail "the load dialog did not open"
+sleep 0.5
+expect_text "the load dialog" "$(read_window "$load" load-en)" "Floor 0" "Cave Mouth" "Play time"
+# "Back" (the list has the keys, as in the original): a click on it.
+xdotool mousemove --window "$load" 250 188 click 1
+e2e_focus menu "$e2e_menu_title"
+# The menu still has "Load" chosen: two down is "Credits".
+xdotool key --delay 150 Down Down Return
+credits=$(e2e_focused_box) || fail "the credits did not open"
+sleep 0.5
+expect_text "the credits" "$(read_window "$credits" credits-en)" "Dug out for you" "Karvelun team"
+e2e_keys_to "$credits" Escape
+e2e_focus menu "$e2e_menu_title"
+e2e_keys_to "$menu" Down Return
+e2e_until_ended "$app_pid" || fail "the game still runs after Exit"
+app_pid=""
+
+# 4. A try-out of an exported level in English.
+e2e_game_folder "$dist" "$game" Ne
+printf 'Jazyk=en\r\n' >>"$game/setup.ini"
+cp "$dist/karvelun-levels" "$game/"
+"$dist/karvelun-levels" export "$dist/data/levels.all" --level 0 --tilesets "$dist/data/tiled" \
+    "$work/maps/level0.tmx" || fail "level 0 could not be exported"
+sed -i 's|value="Tahle skála zní dutě..."|value="Tahle skála zní velmi dutě..."|' "$work/maps/level0.tmx"
+sed -i 's|<property name="text_en" value="This rock sounds hollow..."/>||' "$work/maps/level0.tmx"
+app_log="$work/tryout.log"
+(cd / && exec "$game/karvelun" --level "$work/maps/level0.tmx") >"$app_log" 2>&1 &
+app_pid=$!
+e2e_focus window_id "$e2e_game_title"
+sleep 1.5
+expect_text "the try-out's game window" "$(read_window "$window_id" tryout-en "$log_and_panel")" \
+    "Floor 0" "Lives"
+grep -q 'karvelun: Level 0, tile [0-9]*: the text “Tahle skála zní velmi dutě...” has no English and stays in Czech' \
+    "$app_log" || fail "the terminal did not name the sign without English: $(cat "$app_log")"
+[[ $(grep -c 'has no English' "$app_log") -eq 1 ]] || fail "more than one text was told: $(cat "$app_log")"
+e2e_leave_game "$window_id" "the try-out"
 echo "english_e2e: PASS"

@@ -110,7 +110,7 @@ until_told() {
     done
     fail "the game did not follow the map: no \"$2\" within 5 s"
 }
-followed="level0.tmx changed and is played anew"
+followed="The level in level0.tmx has changed; playing the new version."
 with_picture "$map" 98 5 >"$work/edited.tmx"
 cat "$work/edited.tmx" >"$map"
 until_told 1 "$followed"
@@ -125,7 +125,7 @@ read -r level tile < <(quick_save)
 echo "level_tryout_e2e: the map written in place and renamed over is played without a restart"
 printf '<map version="1.8"' >"$work/maps/.level0.tmx.new"
 mv "$work/maps/.level0.tmx.new" "$map"
-until_told 1 "level0.tmx changed and does not read"
+until_told 1 "The changed level cannot be read; the game goes on with the level as it was"
 read -r level tile < <(quick_save)
 [[ $level -eq 0 && $tile -eq $start_tile && $(saved_picture 98) == 4 ]] ||
     fail "a broken map changed the game (level $level, tile $tile)"

@@ -1,7 +1,8 @@
 # Shared pieces of the end-to-end checks, sourced by each script after it has
 # set e2e_name:
 #   - a scratch folder $work, removed at the end with every process started,
-#     and a home folder of its own inside it (HOME, no XDG variables);
+#     and a home folder of its own inside it (HOME, no XDG variables), and
+#     an English desktop (LANG=C.UTF-8);
 #   - fail: says what went wrong (with the program's log, if any) and exits 1;
 #   - e2e_skip_without: exits 77 (skipped) when a tool is not installed;
 #   - e2e_start_xvfb: a private Xvfb display for the programs under test;
@@ -22,6 +23,11 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/${e2e_name}.XXXXXX")
 # one writes there, never into the real player's.
 export HOME="$work/home"
 unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_STATE_HOME
+# The terminal speaks the desktop's language where setup.ini chooses none:
+# English here, whatever the caller's desktop speaks, unless a check asks
+# for Czech (LANGUAGE=cs).
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 mkdir -p "$HOME"
 xvfb_pid=""
 openbox_pid=""

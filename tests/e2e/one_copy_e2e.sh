@@ -23,6 +23,9 @@ dist=${1:?usage: one_copy_e2e.sh <dist folder>}
 e2e_name=one_copy_e2e
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_skip_without Xvfb xdotool
+# A Czech desktop: the shipped setup.ini chooses no language, so the game's
+# terminal speaks Czech too.
+export LANGUAGE=cs
 app_log="$work/first.log"
 
 # Copies other than the first, ended with the rest at the end.

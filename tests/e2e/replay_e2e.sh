@@ -96,11 +96,12 @@ app_log="$work/watch.log"
 app_pid=$!
 e2e_window "$e2e_game_title" >/dev/null && true
 for _ in $(seq 600); do
-    grep -q 'Záznam skončil' "$app_log" && break
+    grep -q 'The recording ended' "$app_log" && break
     kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1
 done
-grep -q 'karvelun: Záznam skončil: hráč hru opustil\.' "$app_log" || fail "no end notice"
+# The terminal speaks the desktop's English (the notice is Czech).
+grep -q 'karvelun: The recording ended: the player left the game\.' "$app_log" || fail "no end notice"
 notice=$(e2e_focused_box) || fail "the end notice showed no box"
 # The end notice is the only window of that title: the loading notice of the
 # start-up has gone.
@@ -126,10 +127,10 @@ app_log="$work/foreign.log"
 (cd / && exec "$game/karvelun" --replay "$work/foreign.rec") >"$app_log" 2>&1 &
 app_pid=$!
 for _ in $(seq 100); do
-    grep -q 'není záznam hry Karvelun' "$app_log" && break
+    grep -q 'is not a Karvelun recording' "$app_log" && break
     sleep 0.1
 done
-grep -q 'není záznam hry Karvelun' "$app_log" || fail "a foreign file was not refused"
+grep -q 'is not a Karvelun recording' "$app_log" || fail "a foreign file was not refused"
 notice=$(e2e_focused_box) || fail "a foreign file showed no box"
 e2e_keys_to "$notice" Return
 status=0

@@ -26,6 +26,8 @@ probe=${2:?usage: startup_signal_e2e.sh <dist folder> <probe library>}
 e2e_name=startup_signal_e2e
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_skip_without Xvfb xdotool
+# A Czech desktop: the terminal's question, were one asked, reads "Hra …".
+export LANGUAGE=cs
 
 game="$work/game"
 e2e_game_folder "$dist" "$game" Ano

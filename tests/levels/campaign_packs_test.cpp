@@ -107,7 +107,7 @@ TEST_F(CampaignPacks, BrokenPacksAreLeftOutWithALineAndTheRestSortedByName) {
         bool said = false;
         for (const std::string& line : told)
             said |=
-                line.find((shared / b.folder).string() + " is left out: ") != std::string::npos &&
+                line.find((shared / b.folder).string() + " je vynechána: ") != std::string::npos &&
                 line.find(b.why) != std::string::npos;
         EXPECT_TRUE(said) << b.folder;
     }

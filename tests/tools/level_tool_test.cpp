@@ -18,6 +18,7 @@
 #include "levels/levels_test.h"
 #include "tools/levels/cli/level_tool.h"
 #include "tools/levels/compiler/json_dump.h"
+#include "tools/levels/compiler/level_file_names.h"
 
 namespace {
 
@@ -679,17 +680,51 @@ TEST(TextEscapes, TheCatalogueAndTheJsonDumpEachWriteTheirOwnForm) {
     }
 }
 
+// Level files are found by their names: level<N>.<small letters>.
+TEST(LevelFileNames, OnlyLevelDigitsDotLettersReadAsALevel) {
+    const struct {
+        const char* name;
+        size_t maxDigits;
+        bool negative;
+        std::optional<int32_t> number;  // nothing: not a level's name
+        const char* extension;
+    } cases[] = {
+        {"level12.txt", 6, false, 12, "txt"},
+        {"level007.tmx", 6, false, 7, "tmx"},
+        {"level123456.sc", 6, false, 123456, "sc"},
+        {"level1234567.sc", 6, false, std::nullopt, ""},
+        {"level-3.sc", 9, true, -3, "sc"},
+        {"level-3.sc", 9, false, std::nullopt, ""},
+        {"level-2147483648.sc", 99, true, INT32_MIN, "sc"},
+        {"level2147483648.sc", 99, true, std::nullopt, ""},
+        {"level12.TXT", 6, false, std::nullopt, ""},
+        {"level12.t1", 6, false, std::nullopt, ""},
+        {"level12.", 6, false, std::nullopt, ""},
+        {"level.txt", 6, false, std::nullopt, ""},
+        {"Level1.txt", 6, false, std::nullopt, ""},
+        {"level1.txt~", 6, false, std::nullopt, ""},
+        {"level 1.txt", 6, false, std::nullopt, ""},
+    };
+    for (const auto& c : cases) {
+        const auto read = levels_tool::ReadLevelFileName(c.name, c.maxDigits, c.negative);
+        ASSERT_EQ(read.has_value(), c.number.has_value()) << c.name;
+        if (!read) continue;
+        EXPECT_EQ(read->number, *c.number) << c.name;
+        EXPECT_EQ(read->extension, c.extension) << c.name;
+    }
+}
+
 TEST_F(LevelTool, WrongUsageAndBrokenFilesFailWithOneLine) {
     // Status 2 shows the usage; a flag's bad value fails before any file is
     // read, with one line naming the flag.
     const std::vector<std::pair<std::vector<std::string>, std::string>> lines{
-        {{}, "usage: "},
-        {{"fly"}, "usage: "},
-        {{"dump", "x.all"}, "usage: "},  // --json is required
-        {{"dump", "x.all", "--json", "--level"}, "usage: "},
-        {{"check", "x.all", "--json"}, "usage: "},
-        {{"pack", "a", "b", "c"}, "usage: "},
-        {{"replay", "a.rec", "--seed", "1"}, "usage: "},
+        {{}, "Usage: "},
+        {{"fly"}, "Usage: "},
+        {{"dump", "x.all"}, "Usage: "},  // --json is required
+        {{"dump", "x.all", "--json", "--level"}, "Usage: "},
+        {{"check", "x.all", "--json"}, "Usage: "},
+        {{"pack", "a", "b", "c"}, "Usage: "},
+        {{"replay", "a.rec", "--seed", "1"}, "Usage: "},
         {{"dump", "x.all", "--json", "--level", "2x"}, "--level needs a level number"},
         {{"export", "a.txt", "--level", "-1", "b.tmx"}, "--level needs a level number"},
         {{"tryout", "a.txt", "--tile", "", "b.all", "c.all"}, "--tile needs a number"},
@@ -703,7 +738,7 @@ TEST_F(LevelTool, WrongUsageAndBrokenFilesFailWithOneLine) {
     };
     for (const auto& [args, told] : lines) {
         const ToolRun run = Tool(args);
-        const bool usage = told == "usage: ";
+        const bool usage = told == "Usage: ";
         EXPECT_EQ(run.status, usage ? 2 : 1) << run.err;
         EXPECT_EQ(run.err.find(usage ? told : "karvelun-levels: " + told), 0u) << run.err;
         if (!usage) {

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "game/core/game_state.h"
+#include "game/levels/text_catalogue.h"
 #include "levels/levels_test.h"
 #include "tools/levels/cli/level_tool.h"
 #include "tools/levels/compiler/campaign_source.h"
@@ -475,6 +476,43 @@ TEST_F(TiledTool, TryOutPlacesTheLevelAndFindsWhereTheHeroArrives) {
     std::tie(status, o, e) =
         tryOut({"--level", std::to_string(campaign.levels.size() + 1)}, P("level2.tmx"));
     EXPECT_NE(e.find("lies past the campaign"), std::string::npos) << e;
+}
+
+// A try-out speaks English: its catalogue, written beside its campaign, is
+// the campaign's own with the tried map's text_en over it, and a text the
+// map changed without English has none.
+TEST_F(TiledTool, TryOutWritesTheMapsEnglishOverTheCampaignsCatalogue) {
+    ASSERT_EQ(Tool({"build", P("campaign"), P("campaign.all"), "--no-check"}).status, 0);
+    ASSERT_EQ(Tool({"export", P("campaign.all"), "--level", "2", "--tilesets",
+                    KARVELUN_TILESETS_DIR, P("level2.tmx")})
+                  .status,
+              0);
+    std::ifstream file(dir / "level2.tmx");
+    std::string map(std::istreambuf_iterator<char>(file), {});
+    file.close();
+    Replace(map, "value=\"Floor 2: The Old Crypt\"", "value=\"Floor 2: The Crypt of Old\"");
+    Replace(map, "value=\"Floor 2: The Old Crypt\"", "value=\"Floor 2: The Crypt of Old\"");
+    Replace(map, "<property name=\"text\" value=\"Ostny zraňují",
+            "<property name=\"text\" value=\"Nové ostny zraňují");
+    Replace(map,
+            "<property name=\"text_en\" value=\"Spikes hurt you every second you stand on "
+            "them.\"/>",
+            "");
+    std::ofstream(dir / "level2.tmx", std::ios::trunc) << map;
+    ASSERT_EQ(Tool({"tryout", P("level2.tmx"), P("campaign.all"), P("try.all")}).status, 0);
+
+    std::string error;
+    const auto own = TextCatalogue::Load(P("campaign.en"), &error);
+    ASSERT_TRUE(own) << error;
+    const auto tried = TextCatalogue::Load(P("try.en"), &error);
+    ASSERT_TRUE(tried) << error;
+    for (const auto& [czech, english] : own->Entries()) {
+        ASSERT_NE(tried->Find(czech), nullptr) << czech;
+        EXPECT_EQ(*tried->Find(czech),
+                  czech == "2. patro: Stará krypta" ? "Floor 2: The Crypt of Old" : english);
+    }
+    EXPECT_EQ(tried->Size(), own->Size());
+    EXPECT_EQ(tried->Find("Nové ostny zraňují každou vteřinu, kterou na nich stojíš."), nullptr);
 }
 
 }  // namespace

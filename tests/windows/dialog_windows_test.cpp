@@ -263,7 +263,7 @@ TEST_F(Dialogs, ThePanelTellsOfTheChosenSave) {
     const auto Text = [](const QLabel* label) { return label->text().toStdString(); };
     EXPECT_TRUE(LoadDialogStillOpenAfter([&] {
         EXPECT_EQ(Entries(*load->List1), (std::vector<std::string>{"jeskyně", "stará"}));
-        EXPECT_EQ(Text(load->LevelLabel), "2. patro – Stará krypta");
+        EXPECT_EQ(Text(load->LevelLabel), "2. patro: Stará krypta");
         EXPECT_EQ(Text(load->WrittenLabel), written.toStdString());
         EXPECT_EQ(Text(load->PlayTimeLabel), "Doba hry: 1:15:30");
         // Shown beside the list, each of its pixels a block at the scale.
@@ -287,7 +287,7 @@ TEST_F(Dialogs, ThePanelTellsOfTheChosenSave) {
         Key(*load->List1, Qt::Key_Up);
         EXPECT_EQ(Text(load->WrittenLabel),
                   QLocale(QLocale::English).toString(local, "d MMM yyyy, H:mm").toStdString());
-        EXPECT_EQ(Text(load->LevelLabel), "Floor 2 – Old Crypt");
+        EXPECT_EQ(Text(load->LevelLabel), "Floor 2: The Old Crypt");
         EXPECT_EQ(Text(load->PlayTimeLabel), "Play time: 1:15:30");
         EXPECT_FALSE(load->Thumbnail().isNull());
         UseLanguage(settings::Language::kCzech);

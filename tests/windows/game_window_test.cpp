@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -46,6 +47,28 @@ using namespace game;
 
 QColor TextColour(const QLabel* label) {
     return label->palette().color(QPalette::WindowText);
+}
+
+// The marks of the panel's lives as drawn: the rows with the ink of the
+// number left of the number (a frame's side), and the longest run of that
+// ink in a row below the number's baseline (a bar, or a frame's bottom).
+std::pair<int, int> LivesMarks(QLabel* label) {
+    const QImage shown = label->grab().toImage();
+    const QRgb ink = TextColour(label).rgb();
+    const QFontMetrics metrics(label->font());
+    const int left = (label->width() - metrics.horizontalAdvance(label->text())) / 2;
+    int beside = 0, longest = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        bool side = false;
+        for (int x = 0, run = 0; x < shown.width(); ++x) {
+            const bool inked = shown.pixel(x, y) == ink;
+            side = side || (inked && x < left);
+            run = inked && y > metrics.ascent() ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+        beside += side;
+    }
+    return {beside, longest};
 }
 
 TEST_F(GameWindowTest, LaysOutTheFieldTheLogAndTheStatusPanel) {
@@ -119,6 +142,8 @@ TEST_F(GameWindowTest, AHurtHeroFlashesWithThePanelsLivesAndLowLivesEdgeTheField
     };
     const QImage calm = frameAt(20, 0);
     ASSERT_EQ(calm.pixel(208, 208), testing_support::HeroColour(HeroFacing) | 0xFF000000u);
+    const int digits = QFontMetrics(form().Label1->font()).horizontalAdvance("20");
+    EXPECT_EQ(LivesMarks(form().Label1), std::pair(0, 0));
 
     const QImage hurt = frameAt(17, 20);
     const QColor hero(hurt.pixel(208, 208));
@@ -126,16 +151,22 @@ TEST_F(GameWindowTest, AHurtHeroFlashesWithThePanelsLivesAndLowLivesEdgeTheField
     EXPECT_LT(hero.green(), 70);
     EXPECT_EQ(hurt.pixel(100, 100), calm.pixel(100, 100));  // the floor keeps its colour
     EXPECT_EQ(hurt.pixel(0, 0), calm.pixel(0, 0));          // lives are not low
-    for (QLabel* label : {form().Label4[0], form().Label1}) {
+    for (QLabel* label : std::initializer_list<QLabel*>{form().Label4[0], form().Label1}) {
         EXPECT_EQ(panel(label, QPalette::Window), QColor(200, 0, 0));
         EXPECT_EQ(panel(label, QPalette::WindowText), QColor(Qt::white));
     }
+    // Beyond its colour the number is underlined, not framed: lives are not low.
+    EXPECT_TRUE(form().Label1->Underlined());
+    EXPECT_FALSE(form().Label1->Framed());
+    EXPECT_EQ(LivesMarks(form().Label1).first, 0);
+    EXPECT_GE(LivesMarks(form().Label1).second, digits);
 
     // 120 ms on, all is as before.
     EXPECT_EQ(frameAt(17, 140), calm);
     EXPECT_EQ(panel(form().Label4[0], QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(panel(form().Label4[0], QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(panel(form().Label1, QPalette::WindowText), QColor(255, 128, 128));
+    EXPECT_EQ(LivesMarks(form().Label1), std::pair(0, 0));
 
     // Low lives: a red edge, strongest at the rim; the middle untouched.
     // (The loss of 12 lives flashes the hero too, till 1120 ms.)
@@ -149,8 +180,14 @@ TEST_F(GameWindowTest, AHurtHeroFlashesWithThePanelsLivesAndLowLivesEdgeTheField
         EXPECT_EQ(low.pixel(p), low.pixel(0, 250)) << p.x() << "," << p.y();
     EXPECT_EQ(low.pixel(kHealthEdgeWidth, 250), calm.pixel(kHealthEdgeWidth, 250));
     EXPECT_EQ(low.pixel(250, 250), calm.pixel(250, 250));
-    // Healed above the threshold, the edge is gone.
+    // The number is framed while lives are low (and underlined while he
+    // flashes from this blow).
+    EXPECT_TRUE(form().Label1->Framed());
+    EXPECT_TRUE(form().Label1->Underlined());
+    EXPECT_GE(LivesMarks(form().Label1).first, 10);
+    // Healed above the threshold, the edge and the marks are gone.
     EXPECT_EQ(frameAt(6, 1200), calm);
+    EXPECT_EQ(LivesMarks(form().Label1), std::pair(0, 0));
 }
 
 TEST_F(GameWindowTest, TheLogGivesTheFocusStraightBack) {

@@ -11,7 +11,9 @@
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
+#include "game/core/terminal.h"
 #include "game/desktop/view.h"
+#include "game/levels/save_folder.h"
 #include "game/menu/menu_sounds.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/keys.h"
@@ -140,6 +142,36 @@ TEST_F(SettingsWindowTest, EveryChangeHoldsAtOnceAndClosingWritesTheFileWithItsU
     EXPECT_TRUE(windows.messageBoxes.empty());
 }
 
+// Choosing the language relabels the window at once, and the menu behind it
+// and the terminal with it; closing keeps the choice in the file.
+TEST_F(SettingsWindowTest, TheLanguageChosenRelabelsThisWindowAndTheOnesBehindAtOnce) {
+    InSettings([&] {
+        for (int i = 0; i < kRowLanguage; ++i)
+            Key(*window, Qt::Key_Down);
+        const QImage czechMenu = menu->Canvas().copy();
+        Key(*window, Qt::Key_Right);
+        QApplication::processEvents();  // the windows hear of it
+        EXPECT_TRUE(EnglishShown());
+        EXPECT_EQ(window->windowTitle(), "Karvelun - Settings");
+        EXPECT_EQ(window->RowNames[kRowSound]->text(), "Sound");
+        EXPECT_EQ(window->RowValues[kRowLanguage]->text(), "◄ English ►");
+        EXPECT_NE(menu->Canvas(), czechMenu) << "the menu behind still shows its Czech items";
+        EXPECT_EQ(TerminalLine(kGameNotSavedLine, {"?"}), "The game was not saved: ?");
+        Key(*window, Qt::Key_Left);
+        QApplication::processEvents();
+        EXPECT_FALSE(EnglishShown());
+        EXPECT_EQ(window->windowTitle(), "Karvelun - nastavení");
+        EXPECT_EQ(window->RowNames[kRowSound]->text(), "Zvuky");
+        EXPECT_EQ(menu->Canvas(), czechMenu);
+        EXPECT_EQ(TerminalLine(kGameNotSavedLine, {"?"}), "Hra nebyla uložena: ?");
+        Key(*window, Qt::Key_Right);
+        Key(*window, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(EnglishShown());
+    EXPECT_NE(ReadIni().find("\r\nJazyk=en\r\n"), std::string::npos) << ReadIni();
+    UseTerminalLanguage(settings::Language::kCzech);
+}
+
 TEST_F(SettingsWindowTest, AReboundKeyPlaysInTheNextFrameAndATakenKeyIsRefusedWithANote) {
     WriteIni("Zvuky=Ano\r\nHlasitost=100\r\nTick=0\r\n");
     InSettings([&] {
@@ -158,7 +190,7 @@ TEST_F(SettingsWindowTest, AReboundKeyPlaysInTheNextFrameAndATakenKeyIsRefusedWi
         // In English the note names the key and the command in English.
         UseLanguage(settings::Language::kEnglish);
         Key(*window, Qt::Key_Space);
-        EXPECT_EQ(window->Note->text(), "The key Space already belongs to Bomb.");
+        EXPECT_EQ(window->Note->text(), "The key Space is already taken by Bomb.");
         EXPECT_EQ(window->RowNames[0]->text(), "Up");
         UseLanguage(settings::Language::kCzech);
         Key(*window, Qt::Key_J);

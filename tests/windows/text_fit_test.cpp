@@ -3,7 +3,11 @@
 // lists, the texts the menu and the dialogs print on their pictures, the
 // settings window's rows with every value they take, the settings tool, and
 // the campaign's signs over the field and its message screens in the notice.
-// A text that leaves its place is named with its window and control.
+// Each is measured at every scale a window is shown at: 1x to 4x, and the
+// factor that fills this run's screen (--screen=WxH) in a window and in full
+// screen, since a font enlarged does not always grow as its box does.  A
+// text that leaves its place is named with its window, control and scale.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -12,6 +16,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 
@@ -19,6 +24,7 @@
 #include "game/core/level_names.h"
 #include "game/core/tile_kinds.h"
 #include "game/desktop/fonts.h"
+#include "game/desktop/view.h"
 #include "game/levels/byte_stream.h"
 #include "game/levels/package_record.h"
 #include "game/levels/text_catalogue.h"
@@ -29,7 +35,9 @@
 #include "game/platform/keys.h"
 #include "game/play/going_on.h"
 #include "game/settings/key_names.h"
+#include "game/windows/campaign_window.h"
 #include "game/windows/credits_window.h"
+#include "game/windows/floor_title.h"
 #include "game/windows/glow_canvas.h"
 #include "game/windows/help_window.h"
 #include "game/windows/language.h"
@@ -41,6 +49,7 @@
 #include "game/windows/save_window.h"
 #include "game/windows/settings_window.h"
 #include "setup/form1.h"
+#include "support/offscreen_screen.h"
 #include "windows/game_window_test.h"
 
 namespace {
@@ -51,19 +60,46 @@ using core_testing::GameWindowTest;
 // The play field, 25 tiles of 20 pixels a side.
 constexpr int kFieldWidth = 500;
 
+// The screen of this run.
+QSize gScreen(1920, 1080);
+
+// The views every text is measured in: each whole scale in a window, and
+// the factor that fills the screen, in a window and in full screen.
+struct ViewCase {
+    int choice;  // as the Zvetseni setting gives it
+    bool fullScreen;
+};
+constexpr ViewCase kViews[] = {{1, false},
+                               {2, false},
+                               {3, false},
+                               {4, false},
+                               {platform::kFillChoice, false},
+                               {platform::kFillChoice, true}};
+
+// Shows every window of the game in the view; its name for the report.
+QString ShowIn(const ViewCase& view) {
+    platform::View& shown = platform::View::Instance();
+    shown.Configure(view.choice, view.fullScreen);
+    QApplication::processEvents();
+    const double factor = shown.FillFactor() > 0 ? shown.FillFactor() : shown.Scale();
+    return QStringLiteral("%1x%2").arg(factor, 0, 'g', 3).arg(view.fullScreen ? " full" : "");
+}
+
 // What does not fit, one line each.
 class Overflows {
   public:
     void Report(const QString& where, const QString& text, const QString& why) {
-        lines_ << QStringLiteral("%1 [%2]: \"%3\" %4").arg(where, language_, text, why);
+        lines_ << QStringLiteral("%1 [%2 %3]: \"%4\" %5").arg(where, language_, view_, text, why);
     }
     void SetLanguage(const QString& language) { language_ = language; }
+    void SetView(const QString& view) { view_ = view; }
     QString Text() const { return lines_.join('\n'); }
     bool Empty() const { return lines_.isEmpty(); }
 
   private:
     QStringList lines_;
     QString language_;
+    QString view_;
 };
 
 QString Size(int width, int height) {
@@ -129,28 +165,33 @@ void MeasureControls(const QString& window, QWidget& top, Overflows& overflows) 
 }
 
 // A text the menu or a dialog prints on its picture stays inside the item's
-// hit area, centred where the Czech text stands.
+// hit area, centred where the Czech text stands, in the device pixels of the
+// window's scale.
 struct PrintedItem {
     const char* text;
     Rect hitArea;
     int x;
 };
 
-void MeasurePrinted(const QString& window, const std::vector<PrintedItem>& items,
-                    Overflows& overflows) {
-    const GlowCanvas canvas(platform::GameFont(9.75));
+void MeasurePrinted(const QString& window, const platform::BackgroundWindow& shownIn,
+                    const std::vector<PrintedItem>& items, Overflows& overflows) {
+    const double factor = shownIn.Placement().Factor();
+    GlowCanvas canvas(platform::GameFont(9.75));
+    canvas.Follow(QImage(1, 1, QImage::Format_RGB32), factor);
+    const QFontMetrics printed(canvas.Font());
+    const auto device = [&](int x) { return static_cast<int>(std::lround(x * factor)); };
     for (const PrintedItem& item : items) {
         const char* czech = item.text;
         const QString text = Shown("Menu", czech);
-        const int left = canvas.CentredLike(text, QString::fromUtf8(czech), item.x);
-        const int right = left + canvas.TextWidth(text);
-        if (left < item.hitArea.Left || right > item.hitArea.Right)
+        const int left = device(canvas.CentredLike(text, QString::fromUtf8(czech), item.x));
+        const int right = left + printed.horizontalAdvance(text);
+        if (left < device(item.hitArea.Left) || right > device(item.hitArea.Right))
             overflows.Report(window, text,
                              QStringLiteral("spans %1..%2, the item %3..%4")
                                  .arg(left)
                                  .arg(right)
-                                 .arg(item.hitArea.Left)
-                                 .arg(item.hitArea.Right));
+                                 .arg(device(item.hitArea.Left))
+                                 .arg(device(item.hitArea.Right)));
     }
 }
 
@@ -219,8 +260,8 @@ void MeasureKeyList(SettingsWindow& window, Overflows& overflows) {
 // long play time.
 void MeasureLoadPanel(Form6& load, Overflows& overflows) {
     for (int32_t level = 0; !LevelName(level).empty(); ++level)
-        MeasureLabel("Load", *load.LevelLabel, SaveLevelText(level, LevelName(level)), overflows);
-    MeasureLabel("Load", *load.LevelLabel, SaveLevelText(2147483647, ""), overflows);
+        MeasureLabel("Load", *load.LevelLabel, FloorTitle(level, LevelName(level)), overflows);
+    MeasureLabel("Load", *load.LevelLabel, FloorTitle(2147483647, ""), overflows);
     // 30 September and 31 December 2026, 23:59 UTC (or the next morning).
     for (const int64_t written : {1790812740, 1798761540})
         MeasureLabel("Load", *load.WrittenLabel, SaveWrittenText(written), overflows);
@@ -239,6 +280,7 @@ class TextFitTest : public GameWindowTest {
     }
     void TearDown() override {
         UseLanguage(settings::Language::kCzech);
+        platform::View::Instance().Configure(0, false);
         GameWindowTest::TearDown();
     }
 
@@ -257,10 +299,14 @@ class TextFitTest : public GameWindowTest {
         MeasureControls("Game window", set.form1(), overflows);
         MeasureControls("Credits", set.form4(), overflows);
         MeasureControls("Question", set.form5(), overflows);
-        for (const char* question :
-             {kLoseGameQuestion, kOverwriteQuestion, kSystemEndQuestion, kUncleanEndQuestion})
-            MeasureLabel("Question", *set.form5().Label1,
-                         Shown("Question", question).replace(QLatin1String("%1"), "80"), overflows);
+        for (const char* question : {kLoseGameQuestion, kOverwriteQuestion, kSystemEndQuestion})
+            MeasureLabel("Question", *set.form5().Label1, Shown("Question", question), overflows);
+        // The question after a run that ended badly names the floor.
+        for (int32_t level = 0; !LevelName(level).empty(); ++level)
+            MeasureLabel(
+                "Question", *set.form5().Label1,
+                Shown("Question", kUncleanEndQuestion).arg(FloorTitle(level, LevelName(level))),
+                overflows);
         MeasureControls("Load", set.form6(), overflows);
         MeasureLoadPanel(set.form6(), overflows);
         MeasureControls("Save", set.form7(), overflows);
@@ -273,24 +319,27 @@ class TextFitTest : public GameWindowTest {
             MeasureOpened("Help", set.help(), [&] { set.help().ShowHelp(KeyBindings()); });
         }
         KeyboardKeyUsed();
-        MeasurePrinted("Menu", MenuItems(), overflows);
-        MeasurePrinted("Question", ButtonsOf(kQuestionButtons), overflows);
-        MeasurePrinted("Load", ButtonsOf(kLoadButtons), overflows);
-        MeasurePrinted("Save", ButtonsOf(kSaveButtons), overflows);
-        MeasurePrinted("Campaigns", ButtonsOf(kCampaignButtons), overflows);
+        MeasurePrinted("Menu", set.form3(), MenuItems(), overflows);
+        MeasurePrinted("Question", set.form5(), ButtonsOf(kQuestionButtons), overflows);
+        MeasurePrinted("Load", set.form6(), ButtonsOf(kLoadButtons), overflows);
+        MeasurePrinted("Save", set.form7(), ButtonsOf(kSaveButtons), overflows);
+        MeasurePrinted("Campaigns", set.campaigns(), ButtonsOf(kCampaignButtons), overflows);
         MeasureSettingsRows(set.settings(), overflows);
         MeasureKeyList(set.settings(), overflows);
     }
 
-    // The settings tool speaks the language it was started in.
+    // The settings tool speaks the language it was started in, at the whole
+    // scale of the game's windows.
     void MeasureSettingsTool(bool english) {
         QTranslator translator;
         if (english) {
             ASSERT_TRUE(translator.load(QStringLiteral(":/translations/setup_en.qm")));
             QCoreApplication::installTranslator(&translator);
         }
-        {
-            setup::Form1 tool(QString::fromStdString(folder.string()));
+        const QString file = QString::fromStdString((folder / "setup.ini").string());
+        for (int scale = 1; scale <= settings::kScaleMax; ++scale) {
+            overflows.SetView(QStringLiteral("%1x").arg(scale));
+            setup::Form1 tool(file, file, scale);
             MeasureControls("Settings tool", tool, overflows);
         }
         if (english) QCoreApplication::removeTranslator(&translator);
@@ -299,21 +348,25 @@ class TextFitTest : public GameWindowTest {
     Overflows overflows;
 };
 
-TEST_F(TextFitTest, EveryWindowTextFitsItsControlInBothLanguages) {
+TEST_F(TextFitTest, EveryWindowTextFitsItsControlInBothLanguagesAtEveryScale) {
     for (const bool english : {false, true}) {
         UseLanguage(english ? settings::Language::kEnglish : settings::Language::kCzech);
         ASSERT_EQ(EnglishShown(), english);
         overflows.SetLanguage(english ? "en" : "cs");
-        MeasureWindows();
+        for (const ViewCase& view : kViews) {
+            overflows.SetView(ShowIn(view));
+            MeasureWindows();
+        }
         MeasureSettingsTool(english);
     }
     EXPECT_TRUE(overflows.Empty()) << overflows.Text().toStdString();
 }
 
 // A sign floats its text over the field, kept whole inside it: it must not
-// be wider than the field.  A message screen wraps in the notice and must
-// not run below it.
-TEST_F(TextFitTest, TheCampaignsSignsFitTheFieldAndItsMessagesTheNotice) {
+// be wider than the field (printed at the field's own size, it is enlarged
+// with it).  A message screen wraps in the notice and must not run below it
+// at any scale.
+TEST_F(TextFitTest, TheCampaignsSignsFitTheFieldAndItsMessagesTheNoticeAtEveryScale) {
     std::vector<uint8_t> bytes;
     ASSERT_TRUE(ReadWholeFile(KARVELUN_CAMPAIGN_PACKAGE, bytes));
     ByteReader in(bytes);
@@ -323,9 +376,15 @@ TEST_F(TextFitTest, TheCampaignsSignsFitTheFieldAndItsMessagesTheNotice) {
     const auto english = TextCatalogue::Load(KARVELUN_CAMPAIGN_ENGLISH, &error);
     ASSERT_TRUE(english) << error;
 
-    const QFontMetrics field(platform::GameFont(8.25));
-    const QLabel& notice = *windows->form2().Label1;
-    int signs = 0, messages = 0;
+    // Every sign and message screen as it reads in either language, with
+    // the names of the keyboard's keys or of the pad's buttons in place of
+    // its {…}.
+    struct Shown {
+        QString where;
+        const char* language;
+        QString text;
+    };
+    std::vector<Shown> signs, messages;
     for (std::size_t n = 0; n < package.levels.size(); ++n) {
         for (int t = 0; t < kTileCount; ++t) {
             const TileRecord& tile = package.levels[n].tiles[t];
@@ -334,30 +393,49 @@ TEST_F(TextFitTest, TheCampaignsSignsFitTheFieldAndItsMessagesTheNotice) {
             ASSERT_NE(translation, nullptr) << "level " << n << " tile " << t;
             for (const std::string* text : {&tile.Param1, translation}) {
                 const bool czech = text == &tile.Param1;
-                overflows.SetLanguage(czech ? "cs" : "en");
-                const QString where = QStringLiteral("level %1 tile %2").arg(n).arg(t);
-                ++(tile.Kind == kSign ? signs : messages);
-                // With the names of the keyboard's keys or of the pad's
-                // buttons in place of its {…}.
-                for (const auto device :
-                     {settings::KeyDevice::Keyboard, settings::KeyDevice::Pad}) {
-                    const QString shown = QString::fromStdString(settings::FillKeyNames(
-                        *text, KeyBindings().Keys(), device,
-                        czech ? settings::KeyLanguage::Czech : settings::KeyLanguage::English));
-                    if (tile.Kind == kMessageScreen) {
-                        MeasureLabel(where + " / notice", notice, shown, overflows);
-                    } else if (const int width = field.horizontalAdvance(shown);
-                               width > kFieldWidth) {
-                        overflows.Report(where + " / sign", shown,
-                                         QStringLiteral("is %1 px wide").arg(width));
-                    }
-                }
+                for (const auto device : {settings::KeyDevice::Keyboard, settings::KeyDevice::Pad})
+                    (tile.Kind == kSign ? signs : messages)
+                        .push_back({QStringLiteral("level %1 tile %2").arg(n).arg(t),
+                                    czech ? "cs" : "en",
+                                    QString::fromStdString(settings::FillKeyNames(
+                                        *text, KeyBindings().Keys(), device,
+                                        czech ? settings::KeyLanguage::Czech
+                                              : settings::KeyLanguage::English))});
             }
         }
     }
-    EXPECT_GT(signs, 0);
-    EXPECT_GT(messages, 0);
+    ASSERT_FALSE(signs.empty());
+    ASSERT_FALSE(messages.empty());
+
+    const QFontMetrics field(platform::GameFont(8.25));
+    for (const Shown& sign : signs) {
+        overflows.SetLanguage(sign.language);
+        if (const int width = field.horizontalAdvance(sign.text); width > kFieldWidth)
+            overflows.Report(sign.where + " / sign", sign.text,
+                             QStringLiteral("is %1 px wide").arg(width));
+    }
+    const QLabel& notice = *windows->form2().Label1;
+    for (const ViewCase& view : kViews) {
+        overflows.SetView(ShowIn(view));
+        for (const Shown& message : messages) {
+            overflows.SetLanguage(message.language);
+            MeasureLabel(message.where + " / notice", notice, message.text, overflows);
+        }
+    }
     EXPECT_TRUE(overflows.Empty()) << overflows.Text().toStdString();
 }
 
 }  // namespace
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        int w = 0, h = 0;
+        if (std::sscanf(argv[i], "--screen=%dx%d", &w, &h) == 2) gScreen = QSize(w, h);
+    }
+    QTemporaryDir folder;
+    if (!testing_support::UseOffscreenScreen(folder, gScreen.width(), gScreen.height(), 1))
+        return 2;
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -69,7 +69,7 @@ TEST_F(ShownTextTest, RulesTextsStayCzechAndReadInEnglishWithItsPlurals) {
         {CountedText("Úroveň %n", 2), "Úroveň 2", "Level 2"},
         {CountedText(kGainPattern, 5), "5+", "5+"},
         {CountedText(kLossPattern, 21), "21-", "21-"},
-        {"Monstrum bylo zabito...", "Monstrum bylo zabito...", "The monster is slain..."},
+        {"Monstrum bylo zabito...", "Monstrum bylo zabito...", "The monster was slain..."},
         {NamedText("Nelze načíst obrázek %1.", "obr/%2.bmp"), "Nelze načíst obrázek obr/%2.bmp.",
          "Cannot load the picture obr/%2.bmp."},
         // Without a translation the Czech is shown, with its own endings.
@@ -106,7 +106,7 @@ TEST_F(ShownTextTest, LevelTextsReadFromTheCatalogueBesideThePackageWithEnglishK
     EXPECT_EQ(Shown(sign, true), "You move with the left stick. Hold A!");
     EXPECT_EQ(Shown(plain, true), untranslated);
     // The rules' texts are not looked up among the levels', nor the other way.
-    EXPECT_EQ(Shown("Monstrum bylo zabito...", true), "The monster is slain...");
+    EXPECT_EQ(Shown("Monstrum bylo zabito...", true), "The monster was slain...");
     EXPECT_EQ(Shown(LevelText("Jsi mrtev...", "Jsi mrtev..."), true), "Jsi mrtev...");
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "game/core/impact_sparks.h"
 #include "game/levels/level_files.h"
 #include "game/world/strelba.h"
 #include "world/world_test.h"
@@ -119,14 +120,20 @@ TEST_F(ProjectilesTest, ThreeStrengthWallTakesThreeMissiles) {
 }
 
 TEST_F(ProjectilesTest, WallPassStopsAtTheBorderAndSolidWalls) {
+    ForgetImpactSparks();
     SetTile(131, kSolidWall);
     int16_t i = AddMissile(125.0f, 105.0f);
     EXPECT_TRUE(MissileHitsWall(i));
     EXPECT_EQ(sound.Files(), std::vector<std::string>{"impact.wav"});
+    // The crackle is seen too: a spark where the missile struck.
+    ASSERT_EQ(ImpactSparks().size(), 1u);
+    EXPECT_EQ(ImpactSparks()[0].x, 125);
+    EXPECT_EQ(ImpactSparks()[0].y, 105);
 
-    i = AddMissile(0.0f, 105.0f);  // on the border: outside
+    i = AddMissile(0.0f, 105.0f);  // on the border: outside, silent and dark
     EXPECT_TRUE(MissileHitsWall(i));
     EXPECT_EQ(MissileCount, 0);
+    EXPECT_EQ(ImpactSparks().size(), 1u);
 
     // Inside the field but rounding into row 25: neither stopped nor removed.
     i = AddMissile(250.0f, 499.6f);

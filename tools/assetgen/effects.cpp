@@ -47,7 +47,7 @@ QImage MissileSprite() {
 
 QImage BombSprite() {
     Legend inks;
-    inks.Set('i', qRgb(76, 76, 92))
+    inks.Set('i', qRgb(118, 120, 140))  // iron, light enough to show on any floor
         .Set('h', qRgb(190, 190, 210), false)
         .Set('k', qRgb(150, 110, 60), false);
     inks.Set('Y', qRgb(255, 240, 140), false).Set('f', qRgb(255, 120, 20), false);
@@ -71,9 +71,10 @@ QImage FragmentSprite() {
         for (int x = 0; x < 12; ++x) {
             const double d = std::hypot(x + 0.5 - 6.0, y + 0.5 - 6.0) / 5.2;
             if (d >= 1.0) continue;
-            // Solid heart, ragged dithered rim.
+            // Solid heart, ragged dithered rim; it burns orange to its rim,
+            // never the dark red of a dying fire, so that it shows on any floor.
             if (d > 0.7 && Bayer(x, y) > (1.0 - d) * 3.0) continue;
-            fragment.setPixel(x, y, FireColour(1.0 - d));
+            fragment.setPixel(x, y, FireColour(1.0 - 0.8 * d));
         }
     }
     return fragment;

@@ -25,10 +25,11 @@ Legend ItemInks() {
         .Set('l', qRgb(140, 220, 255))         // crystal, light facets
         .Set('c', qRgb(40, 120, 230))          // crystal, dark facets
         .Set('r', qRgb(210, 30, 40))           // red potion, ruby
+        .Set('q', qRgb(255, 134, 142), false)  // a ruby's bright facets
         .Set('R', qRgb(255, 60, 40), false)    // red signs
         .Set('g', qRgb(170, 200, 220))         // glass
         .Set('k', qRgb(140, 100, 60))          // cork, grip
-        .Set('i', qRgb(72, 72, 88))            // bomb iron
+        .Set('i', qRgb(126, 128, 148))         // bomb iron, light enough to show on any floor
         .Set('h', qRgb(180, 180, 200), false)  // iron shine
         .Set('f', qRgb(255, 120, 20), false)   // flame
         .Set('Y', qRgb(255, 236, 120), false)  // bright yellow light
@@ -103,13 +104,13 @@ const ItemArt kItems[] = {
          "........gg........",
          "........gg........",
          "......rrrrrr......",
-         ".....rrwrrrrr.....",
-         "....rrwrrrrrrr....",
-         "....rrrrrrrrrr....",
-         "....rrrrrrrrrr....",
-         "....rrrrrrrrrr....",
-         ".....rrrrrrrr.....",
-         "......rrrrrr......",
+         ".....grwrrrrg.....",
+         "....grwrrrrrrg....",
+         "....grrrrrrrrg....",
+         "....grrrrrrrrg....",
+         "....grrrrrrrrg....",
+         ".....grrrrrrg.....",
+         "......gggggg......",
          "..................",
          "..................",
          "..................",
@@ -275,7 +276,7 @@ const ItemArt kItems[] = {
          "..................",
          "..................",
          "....Y..YY...Y.....",
-         "...bbbbbbbbbbbb...",
+         "...yyyyyyyyyyyy...",
          "..bbbbbbbbbbbbbb..",
          "..byybbbbbbbbyyb..",
          "..byybbbbbbbbyyb..",
@@ -342,14 +343,14 @@ const ItemArt kItems[] = {
          "..................",
          "..................",
          "..................",
-         ".......rrrr.......",
-         "......rwrrrr......",
-         ".....rwwrrrrr.....",
-         "....rrrrrrrrrr....",
-         ".....rrrrrrrr.....",
-         "......rrrrrr......",
-         ".......rrrr.......",
-         "........rr........",
+         ".......qqqq.......",
+         "......qwrrrq......",
+         ".....qwwrrrrq.....",
+         "....qrrrrrrrrq....",
+         ".....qrrrrrrq.....",
+         "......qrrrrq......",
+         ".......qrrq.......",
+         "........qq........",
          "..................",
          "..................",
          "..................",

@@ -291,7 +291,7 @@ std::vector<Creature> Bestiary() {
              "..tttt...tttt..",
              "...............",
          },
-         Inks({{'t', qRgb(130, 132, 152), kShade},
+         Inks({{'t', qRgb(140, 142, 162), kShade},
                {'l', qRgb(110, 76, 44), kShade},
                {'c', qRgb(130, 96, 60), kShade},
                {'w', qRgb(236, 230, 200), kGlow},
@@ -341,8 +341,10 @@ std::vector<Creature> Bestiary() {
              "......fff......",
              "...............",
          },
-         Inks({{'f', qRgb(220, 60, 20), kGlow},
-               {'o', qRgb(255, 150, 30), kGlow},
+         // Its outer flames are orange rather than red, so that it burns as
+         // bright for a player who sees no red.
+         Inks({{'f', qRgb(255, 118, 36), kGlow},
+               {'o', qRgb(255, 170, 44), kGlow},
                {'y', qRgb(255, 232, 130), kGlow},
                {'k', qRgb(70, 10, 0), kGlow}})},
         {"stone golem",

@@ -2,6 +2,7 @@
 // teleports, exits, mechanisms and traps.
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "colour.h"
 #include "sprite.h"
@@ -12,7 +13,7 @@ namespace assetgen::tiles {
 
 namespace {
 
-void Dim(QImage& tile, double factor) {
+void ScaleTile(QImage& tile, double factor) {
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x)
             tile.setPixel(x, y, Scale(tile.pixel(x, y), factor));
@@ -22,7 +23,7 @@ void Dim(QImage& tile, double factor) {
 // A glowing ring of runes on the floor.
 QImage RuneCircle(uint64_t seed, QRgb glow, QRgb core) {
     QImage tile = HallTiles(seed);
-    Dim(tile, 0.7);
+    ScaleTile(tile, 0.7);
     AddGlow(tile, 10, 10, 11, glow, 0.55);
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x) {
@@ -100,8 +101,9 @@ QImage Stairs(uint64_t seed, bool down) {
 QImage Lever(uint64_t seed, bool pulled) {
     QImage tile = Flagstones(seed);
     Legend legend;
-    legend.Set('i', pal::kIron).Set('d', Scale(pal::kIron, 0.6)).Set('w', pal::kWood);
-    legend.Set('r', qRgb(210, 40, 30)).Set('g', qRgb(60, 220, 80));
+    // A brass handle on a light iron base: the lever shows on any floor.
+    legend.Set('i', Scale(pal::kIron, 1.35)).Set('d', Scale(pal::kIron, 0.85));
+    legend.Set('w', qRgb(184, 144, 84)).Set('r', qRgb(240, 84, 60)).Set('g', qRgb(90, 230, 110));
     const PixelMap off = {
         "....................", "....................", "...rr...............",
         "..rrrr..............", "..rrrr..............", "...rrw..............",
@@ -130,8 +132,8 @@ QImage Lever(uint64_t seed, bool pulled) {
 QImage Signpost(uint64_t seed) {
     QImage tile = CaveFloor(seed);
     Legend legend;
-    legend.Set('w', Scale(pal::kWood, 1.25))
-        .Set('p', pal::kWoodDark)
+    legend.Set('w', Scale(pal::kWood, 1.5))
+        .Set('p', Scale(pal::kWood, 1.2))
         .Set('d', qRgb(40, 24, 12), false);
     const QImage sign = PaintSprite(
         {
@@ -151,7 +153,7 @@ QImage Signpost(uint64_t seed) {
 QImage Runestone(uint64_t seed) {
     QImage tile = CaveFloor(seed);
     Legend legend;
-    legend.Set('s', Scale(pal::kStoneDark, 1.35)).Set('b', pal::kStoneDark);
+    legend.Set('s', Scale(pal::kStone, 1.2)).Set('b', pal::kStone);
     legend.Set('r', qRgb(90, 230, 255), false);
     const QImage stone = PaintSprite(
         {
@@ -215,6 +217,9 @@ QImage StairsUp(uint64_t seed) {
 
 QImage TunnelMouth(uint64_t seed) {
     QImage tile = CaveRock(seed);
+    // The rock round the mouth a little lighter than the cave wall, so that
+    // the way out stands apart from the floor before it.
+    ScaleTile(tile, 1.12);
     // A dark hole whose rim catches the light on its far (bottom) edge.
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x) {
@@ -275,7 +280,7 @@ QImage RuneButton(uint64_t seed) {
                 tile.setPixel(x, y, Scale(tile.pixel(x, y), 0.45));
         }
     }
-    ShadedDisc(tile, 10, 10, 6.8, Scale(pal::kStone, 1.05));
+    ShadedDisc(tile, 10, 10, 6.8, Scale(pal::kStone, 1.3));
     const QRgb rune = qRgb(255, 70, 40);
     AddGlow(tile, 10, 10, 6, qRgb(255, 60, 20), 0.45);
     const int marks[][2] = {{10, 6},  {10, 7}, {10, 8}, {10, 9}, {10, 10}, {10, 11}, {10, 12},
@@ -332,20 +337,27 @@ QImage FireGrate(uint64_t seed) {
         tile.setPixel(17, i, Shaded(pal::kIron));
         tile.setPixel(i, 17, Shaded(pal::kIron));
     }
+    // A frame of light iron round the pit, which shows on any floor.
+    for (int i = 1; i < 19; ++i) {
+        for (const auto& [x, y] :
+             {std::pair{i, 1}, std::pair{i, 18}, std::pair{1, i}, std::pair{18, i}})
+            tile.setPixel(x, y, Scale(pal::kIron, 1.4));
+    }
     BevelRect(tile, 1, 1, 18, 18, 0.8);
     return tile;
 }
 
 QImage RuneTrap(uint64_t seed) {
     QImage tile = Flagstones(seed);
-    // A faint red sigil, easy to miss in a dark corridor.
-    const QRgb sigil = qRgb(120, 30, 26);
+    // A thin dull-red sigil, the least plain of the traps, yet bright enough
+    // to be seen on the floor without telling red.
+    const QRgb sigil = qRgb(204, 118, 104);
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x) {
             const double dx = x + 0.5 - 10;
             const double dy = y + 0.5 - 10;
             const double d = std::hypot(dx, dy);
-            if (d > 6.6 && d < 7.5) tile.setPixel(x, y, Mix(tile.pixel(x, y), sigil, 0.8));
+            if (d > 6.6 && d < 7.5) tile.setPixel(x, y, Mix(tile.pixel(x, y), sigil, 0.9));
         }
     }
     // A five-pointed star inside the ring.
@@ -356,7 +368,7 @@ QImage RuneTrap(uint64_t seed) {
             const double t = i / 12.0;
             const double x = 10 + 6.6 * ((1 - t) * std::cos(a0) + t * std::cos(a1));
             const double y = 10 + 6.6 * ((1 - t) * std::sin(a0) + t * std::sin(a1));
-            Blend(tile, static_cast<int>(x), static_cast<int>(y), sigil, 0.7);
+            Blend(tile, static_cast<int>(x), static_cast<int>(y), sigil, 0.9);
         }
     }
     return tile;
@@ -364,7 +376,7 @@ QImage RuneTrap(uint64_t seed) {
 
 QImage FinalPortal(uint64_t seed) {
     QImage tile = HallTiles(seed);
-    Dim(tile, 0.5);
+    ScaleTile(tile, 0.5);
     AddGlow(tile, 10, 10, 13, qRgb(255, 200, 80), 0.8);
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x) {

@@ -82,7 +82,7 @@ const TileEntry kTiles[] = {
     {"rune button", "mechanism: round stone button with a red rune", tiles::RuneButton},
     {"spikes", "trap floor: spikes", tiles::SpikeTrap},
     {"fire grate", "trap floor: grate over embers", tiles::FireGrate},
-    {"rune trap", "trap floor: faint red sigil, easy to miss", tiles::RuneTrap},
+    {"rune trap", "trap floor: thin dull-red sigil, the least plain of the traps", tiles::RuneTrap},
     // Decorations.
     {"bones", "decoration, floor: scattered bones and a skull", tiles::Bones},
     {"skulls", "decoration, floor: pile of skulls", tiles::Skulls},

@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <system_error>
 
@@ -18,6 +17,7 @@
 #include "tools/levels/compiler/campaign_source.h"
 #include "tools/levels/compiler/english_texts.h"
 #include "tools/levels/compiler/greeting_check.h"
+#include "tools/levels/compiler/level_file_names.h"
 
 namespace levels_tool {
 
@@ -49,15 +49,26 @@ fs::path LevelSourceFile(const fs::path& folder, int32_t n) {
     return folder;
 }
 
+// The N of a "level N, ..." or "level N: ..." line of one line.
+std::optional<int32_t> LevelOfLine(std::string_view line) {
+    constexpr std::string_view kLevel = "level ";
+    if (!line.starts_with(kLevel) || line.find_first_of("\n\r") != std::string_view::npos)
+        return std::nullopt;
+    line.remove_prefix(kLevel.size());
+    size_t digits = 0;
+    const std::optional<int32_t> level = LeadingNumber(line, &digits);
+    if (!level || digits == line.size() || (line[digits] != ',' && line[digits] != ':'))
+        return std::nullopt;
+    return level;
+}
+
 // Problems and notes as "level N, ..." lines, each told with the source of
 // its level ("src/level2.txt: level 2, tile 40 (...): ...").
 void ReportByLevel(const std::vector<std::string>& lines, const fs::path& folder, bool notes,
                    std::ostream& err) {
-    static const std::regex kLevel(R"(level (\d+)[,:].*)");
     for (const std::string& line : lines) {
-        std::smatch m;
-        const fs::path file =
-            std::regex_match(line, m, kLevel) ? LevelSourceFile(folder, std::stoi(m[1])) : folder;
+        const std::optional<int32_t> level = LevelOfLine(line);
+        const fs::path file = level ? LevelSourceFile(folder, *level) : folder;
         err << file.string() << (notes ? ": note: " : ": ") << line << "\n";
     }
 }

@@ -3,10 +3,11 @@
 #include <filesystem>
 #include <map>
 #include <optional>
-#include <regex>
 
+#include "game/core/game_state.h"
 #include "game/levels/byte_stream.h"
 #include "game/levels/position_record.h"
+#include "game/levels/text_catalogue.h"
 #include "game/platform/random.h"
 #include "tools/levels/cli/level_sources.h"
 #include "tools/levels/cli/tool_commands.h"
@@ -14,6 +15,7 @@
 #include "tools/levels/cli/tool_paths.h"
 #include "tools/levels/cli/try_out.h"
 #include "tools/levels/compiler/json_dump.h"
+#include "tools/levels/compiler/level_file_names.h"
 #include "tools/levels/compiler/level_text_writer.h"
 #include "tools/levels/tiled/tiled_map.h"
 
@@ -25,13 +27,9 @@ namespace {
 
 // The level a dumped level file holds, from its name (level-1.sc too).
 std::optional<int32_t> DumpedLevelNumber(const fs::path& file) {
-    static const std::regex kName(R"(level(-?\d+)\.sc)");
-    std::smatch m;
-    const std::string name = file.filename().string();
-    if (!std::regex_match(name, m, kName)) return std::nullopt;
-    const std::optional<int64_t> number = WholeNumber(std::string(m[1]));
-    if (!number || *number < INT32_MIN || *number > INT32_MAX) return std::nullopt;
-    return static_cast<int32_t>(*number);
+    const auto name = ReadLevelFileName(file.filename().string(), std::string::npos, true);
+    if (!name || name->extension != "sc") return std::nullopt;
+    return name->number;
 }
 
 }  // namespace
@@ -121,13 +119,38 @@ int Import(const CommandLine& line, std::ostream&, std::ostream&) {
     return 0;
 }
 
+// The English catalogue of a try-out's campaign: the campaign's own (the
+// catalogue beside it, if any), the tried level's English texts over it.
+std::map<std::string, std::string, std::less<>> TryOutEnglish(
+    const fs::path& campaign, const game::LevelRecord& level,
+    const std::map<int32_t, std::string>& english) {
+    std::map<std::string, std::string, std::less<>> entries;
+    std::error_code ec;
+    if (fs::is_regular_file(CataloguePath(campaign), ec)) {
+        std::string why;
+        const auto own = game::TextCatalogue::Load(CataloguePath(campaign).string(), &why);
+        if (!own) throw ToolError{why};
+        entries = own->Entries();
+    }
+    for (const auto& [tile, text] : english)
+        if (tile >= 0 && tile < game::kTileCount && !text.empty())
+            entries[level.tiles[static_cast<size_t>(tile)].Param1] = text;
+    return entries;
+}
+
+// The campaign with one level in place of its number, for the game's
+// karvelun --level, and its English catalogue beside it; prints the level
+// and the hero's start tile.
 int TryOut(const CommandLine& line, std::ostream& out, std::ostream&) {
     std::optional<int32_t> number = line.Level();
     std::optional<int32_t> tile;
     if (const auto given = line.Number("--tile")) tile = static_cast<int32_t>(*given);
     std::map<char, int32_t> marks;
-    const game::LevelRecord level = LevelOfFile(line.Path(0), number, marks);
+    std::map<int32_t, std::string> english;
+    const game::LevelRecord level = LevelOfFile(line.Path(0), number, marks, &english);
     game::PackageRecord campaign = ReadPackageFile(line.Path(1));
+    const std::string catalogue =
+        game::FormatTextCatalogue(TryOutEnglish(line.Path(1), level, english));
     int32_t start = 0;
     try {
         PlaceTriedLevel(campaign, *number, level);
@@ -137,6 +160,8 @@ int TryOut(const CommandLine& line, std::ostream& out, std::ostream&) {
     }
     platform::RandomizeFromClock();
     WriteFileOrFail(line.Path(2), PackageBytes(std::move(campaign), line.Path(2)));
+    WriteFileOrFail(CataloguePath(line.Path(2)),
+                    std::vector<uint8_t>(catalogue.begin(), catalogue.end()));
     out << "level " << *number << " tile " << start << "\n";
     return 0;
 }

@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
     }
     const bool texts = plain.size() == 2 && plain[1] == "--texts";
     if (plain.size() != 3 && !texts) {
-        std::cerr << "usage: karvelun-level-shot PACKAGE.all LEVEL OUT.png [--data DIR] "
+        std::cerr << "Usage: karvelun-level-shot PACKAGE.all LEVEL OUT.png [--data DIR] "
                      "[--hero TILE]\n"
                      "       karvelun-level-shot PACKAGE.all --texts [--data DIR]\n";
         return 2;

@@ -1,6 +1,5 @@
 #include "tools/levels/cli/level_sources.h"
 
-#include <regex>
 #include <system_error>
 
 #include "game/core/game_state.h"
@@ -10,6 +9,7 @@
 #include "tools/levels/cli/command_line.h"
 #include "tools/levels/cli/tool_files.h"
 #include "tools/levels/compiler/english_texts.h"
+#include "tools/levels/compiler/level_file_names.h"
 #include "tools/levels/tiled/tiled_map.h"
 
 namespace levels_tool {
@@ -20,11 +20,9 @@ namespace {
 
 // The number in a file name such as level12.sc or level12.txt.
 std::optional<int32_t> NumberInName(const fs::path& file) {
-    static const std::regex kName(R"(level(\d{1,7})\.[a-z]+)");
-    std::smatch m;
-    const std::string name = file.filename().string();
-    if (!std::regex_match(name, m, kName)) return std::nullopt;
-    return std::stoi(m[1]);  // seven digits at most
+    const auto name = ReadLevelFileName(file.filename().string(), 7);
+    if (!name) return std::nullopt;
+    return name->number;
 }
 
 }  // namespace

@@ -74,13 +74,19 @@ constexpr std::array kCommands{
 
 void PrintUsage(std::ostream& err) {
     for (const Command& command : kCommands)
-        err << (&command == &kCommands.front() ? "usage: " : "       ") << "karvelun-levels "
+        err << (&command == &kCommands.front() ? "Usage: " : "       ") << "karvelun-levels "
             << command.name << " " << command.synopsis << "\n";
+    err << "       karvelun-levels --help\n";
 }
 
 }  // namespace
 
 int RunLevelTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    // The usage asked for is an answer, on the standard output.
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
+        PrintUsage(out);
+        return 0;
+    }
     const auto command = args.empty()
                              ? kCommands.end()
                              : std::find_if(kCommands.begin(), kCommands.end(),
