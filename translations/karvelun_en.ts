@@ -506,16 +506,8 @@
         <translation>Play time: %1</translation>
     </message>
     <message>
-        <source>Doba hry: %1, %2</source>
-        <translation>Play time: %1, %2</translation>
-    </message>
-    <message>
-        <source>lehká</source>
-        <translation>easy</translation>
-    </message>
-    <message>
-        <source>normální</source>
-        <translation>normal</translation>
+        <source>%1, lehká</source>
+        <translation>%1, easy</translation>
     </message>
 </context>
 <context>

@@ -27,10 +27,9 @@ namespace game {
 namespace {
 
 constexpr const char* kPlayTimeTemplate = SHOWN_TEXT("Load", "Doba hry: %1");
-// The play time and the game's difficulty.
-constexpr const char* kPlayTimeAndDifficultyTemplate = SHOWN_TEXT("Load", "Doba hry: %1, %2");
-constexpr const char* kEasyName = SHOWN_TEXT("Load", "lehká");
-constexpr const char* kNormalName = SHOWN_TEXT("Load", "normální");
+// When an easy game's save was written, and that it is one; the normal
+// game's is told by the date alone ("normální" would not fit beside it).
+constexpr const char* kWrittenEasyTemplate = SHOWN_TEXT("Load", "%1, lehká");
 
 const QColor kSavesColour(255, 128, 0);
 const QColor kSaveDetailColour(200, 152, 88);
@@ -79,10 +78,9 @@ QString SavePlayTimeText(std::optional<uint64_t> frames) {
     return Shown("Load", kPlayTimeTemplate).arg(QString::fromStdString(PlayTimeText(frames)));
 }
 
-QString SavePlayTimeText(std::optional<uint64_t> frames, settings::Difficulty difficulty) {
-    return Shown("Load", kPlayTimeAndDifficultyTemplate)
-        .arg(QString::fromStdString(PlayTimeText(frames)),
-             Shown("Load", difficulty == settings::Difficulty::kEasy ? kEasyName : kNormalName));
+QString SaveWrittenText(int64_t writtenAt, settings::Difficulty difficulty) {
+    if (difficulty != settings::Difficulty::kEasy) return SaveWrittenText(writtenAt);
+    return Shown("Load", kWrittenEasyTemplate).arg(SaveWrittenText(writtenAt));
 }
 
 Form6::Form6(QWidget* parent) : DialogWindow(kLoadButtons, parent, kWidth) {
@@ -145,8 +143,8 @@ void Form6::ShowChosenSave() {
         CampaignLabel->setText(SaveCampaignText(
             about->campaignName.empty() && !about->campaign.empty() ? about->campaign
                                                                     : about->campaignName));
-        WrittenLabel->setText(SaveWrittenText(about->writtenAt));
-        PlayTimeLabel->setText(SavePlayTimeText(about->playFrames, about->difficulty));
+        WrittenLabel->setText(SaveWrittenText(about->writtenAt, about->difficulty));
+        PlayTimeLabel->setText(SavePlayTimeText(about->playFrames));
     } else {
         // A save from before descriptions: its name alone.
         LevelLabel->setText(QString::fromStdString(save->name));

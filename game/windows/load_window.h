@@ -89,11 +89,11 @@ class Form6 : public DialogWindow {
 // local date and time written, the play time ("Doba hry: 1:02:03", "?" when
 // unknown).
 QString SaveWrittenText(int64_t writtenAt);
+// With the easy game named after it.
+QString SaveWrittenText(int64_t writtenAt, settings::Difficulty difficulty);
 // The campaign of a save: the pack's name, or the built-in campaign's for a
 // save that names no pack.
 QString SaveCampaignText(const std::string& campaignName);
 QString SavePlayTimeText(std::optional<uint64_t> frames);
-// With the difficulty the game was played at.
-QString SavePlayTimeText(std::optional<uint64_t> frames, settings::Difficulty difficulty);
 
 }  // namespace game
