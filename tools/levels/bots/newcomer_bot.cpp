@@ -214,10 +214,14 @@ void NewcomerBot::BeforeFrame() {
 }
 
 void NewcomerBot::Hold(Heading heading, bool fire, int frames) {
-    heading_ = heading;
     fire_ = fire;
     framesLeft_ = std::max(0, frames - 1);
-    stillFrames_ = 0;
+    // Pressing on the same way again, he is still pushing at what stops
+    // him: he notices it once he has pushed for his reaction time, however
+    // many short holds that takes.  In a fight his eyes are on the monster
+    // and each step is a new one.
+    if (heading != heading_ || foe_ >= 0) stillFrames_ = 0;
+    heading_ = heading;
 }
 
 void NewcomerBot::Think() {
@@ -230,7 +234,6 @@ void NewcomerBot::Think() {
         OnStuck();
         return;
     }
-    stillFrames_ = 0;
 
     if (mode_ == Mode::Flee) {
         if (frame_ < fleeUntil_ && HeroTile() != goal_) {
