@@ -135,6 +135,29 @@ void BackgroundWindow::AdoptControls() {
     std::erase_if(controls_, [](const Control& c) { return c.widget.isNull(); });
 }
 
+ScaleChoice BackgroundWindow::ChoiceNow() const {
+    View& view = View::Instance();
+    if (!readsLarger_ || !view.LargeText()) return view.Choice();
+    // No larger than the screen holds: a dialog cut by the screen's edge
+    // would hide more than small letters do.
+    double fitting = view.Choice().Factor();
+    if (const QScreen* screen = ScreenOf(*this)) {
+        const PixelSize room =
+            DevicePixels(screen->availableGeometry().width(), screen->availableGeometry().height(),
+                         view.PixelRatio());
+        fitting = std::min(static_cast<double>(room.width) / logicalSize_.width(),
+                           static_cast<double>(room.height) / logicalSize_.height());
+    }
+    return ReadingLarger(view.Choice(), fitting);
+}
+
+void BackgroundWindow::SetTextGrows(QWidget* control) {
+    AdoptControls();
+    for (Control& known : controls_)
+        if (known.widget == control) known.textGrows = true;
+    LayOut();
+}
+
 void BackgroundWindow::LayOut() {
     View& view = View::Instance();
     const int oldScale = placement_.scale;
@@ -144,10 +167,10 @@ void BackgroundWindow::LayOut() {
         QSize area = isVisible() ? size() : QSize();
         if (area.isEmpty())
             if (QScreen* s = ScreenOf(*this)) area = s->geometry().size();
-        placement_ = CentredPlacement({logicalSize_.width(), logicalSize_.height()}, view.Choice(),
+        placement_ = CentredPlacement({logicalSize_.width(), logicalSize_.height()}, ChoiceNow(),
                                       view.PixelRatio(), area.width(), area.height());
     } else {
-        placement_ = FramedPlacement(view.Choice(), view.PixelRatio());
+        placement_ = FramedPlacement(ChoiceNow(), view.PixelRatio());
         setFixedSize(WindowedSize());
     }
     AdoptControls();
@@ -160,8 +183,9 @@ void BackgroundWindow::LayOut() {
         control.widget->setGeometry(left, top, right - left, bottom - top);
         if (control.fontPixels > 0) {
             QFont font = control.widget->font();
+            const double grows = control.textGrows && view.LargeText() ? kLargeTextZoom : 1.0;
             font.setPixelSize(
-                std::max(1, static_cast<int>(std::lround(control.fontPixels * unit))));
+                std::max(1, static_cast<int>(std::lround(control.fontPixels * unit * grows))));
             control.widget->setFont(font);
         }
     }

@@ -11,6 +11,7 @@
 #include "game/core/play_observer.h"
 #include "game/core/play_time.h"
 #include "game/core/rules_version.h"
+#include "game/core/run_statistics.h"
 #include "game/core/terminal.h"
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
@@ -20,8 +21,8 @@
 #include "game/levels/save_folder.h"
 #include "game/levels/save_folder_writer.h"
 #include "game/levels/save_games.h"
-#include "game/play/difficulty_notice.h"
 #include "game/platform/shown_text.h"
+#include "game/play/difficulty_notice.h"
 
 namespace game {
 namespace {
@@ -54,6 +55,7 @@ bool StartNewGame(int32_t level, int16_t tile) {
     if (!UnpackLevels("levels.all") || !LoadLevel(level)) return false;
     NoteHeroArrived();
     NoteGameBegun();
+    BeginRunStatistics();
     return true;
 }
 
