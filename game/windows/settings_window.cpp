@@ -255,7 +255,10 @@ void SettingsWindow::SpeakChosenRow() {
         name = Shown("Settings", SettingsRowName(page_.row));
         value = Shown("Settings", SettingsRowValue(page_.values, page_.row));
     }
-    Speak((value.isEmpty() ? name : name + QStringLiteral(": ") + value).toStdString());
+    QString spoken = value.isEmpty() ? name : name + QStringLiteral(": ") + value;
+    // The row's note is said with it (the difficulty's while a game is under way).
+    if (!Note->text().isEmpty()) spoken += QStringLiteral(". ") + Note->text();
+    Speak(spoken.toStdString());
 }
 
 void SettingsWindow::OpenKeys() {
