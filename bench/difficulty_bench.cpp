@@ -1,6 +1,7 @@
 // The report of `make difficulty`: twenty newcomers through the whole cave
 // the build made, in one go, in the game as it starts (0) and in the easier
-// one (1); the way through the cave planned once, then the twenty runs.
+// one (1), by a newcomer who reacts in 250 ms or, twice as slowly, in 500 ms;
+// the way through the cave planned once, then the twenty runs.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -34,13 +35,16 @@ void BM_TwentyNewcomersThroughTheCave(benchmark::State& state) {
     options.runs = 20;
     options.difficulty =
         state.range(0) == 1 ? settings::Difficulty::kEasy : settings::Difficulty::kNormal;
+    options.reaction = levels_tool::ReactionTime(static_cast<int>(state.range(1)));
     for (auto _ : state) {
         benchmark::DoNotOptimize(levels_tool::MeasureChained(package, options));
     }
 }
 BENCHMARK(BM_TwentyNewcomersThroughTheCave)
-    ->Arg(0)
-    ->Arg(1)
+    ->Args({0, levels_tool::ReactionTime::kUsualMs})
+    ->Args({1, levels_tool::ReactionTime::kUsualMs})
+    ->Args({1, 500})
+    ->Args({0, 500})
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 

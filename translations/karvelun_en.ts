@@ -628,6 +628,10 @@
         <source>Doba hry: %1</source>
         <translation>Play time: %1</translation>
     </message>
+    <message>
+        <source>%1, lehká</source>
+        <translation>%1, easy</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -1028,6 +1032,10 @@ Let&apos;s hope it&apos;s only bats.</translation>
         <translation>The game has been loaded...</translation>
     </message>
     <message>
+        <source>Lehká hra</source>
+        <translation>Easy game</translation>
+    </message>
+    <message>
         <source>...a tak tvá duše odešla do astrálních sfér...    Game Over</source>
         <translation>...and so your soul departed for the astral spheres...
 Game Over</translation>
@@ -1277,6 +1285,10 @@ Game Over</translation>
     <message>
         <source>Obtížnost</source>
         <translation>Difficulty</translation>
+    </message>
+    <message>
+        <source>Obtížnost platí od příští nové hry.</source>
+        <translation>The difficulty applies from the next new game.</translation>
     </message>
     <message>
         <source>lehká</source>

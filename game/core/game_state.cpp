@@ -125,6 +125,7 @@ void ResetHero() {
     BombArmed = false;
     BombTime = 0;
     HeroBlastHit = false;
+    LastBlowTime = -1;
     KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
     FireHeld = false;
     MissileCooldown = 0;

@@ -210,6 +210,9 @@ std::vector<T> EmptyList() {
                                                                                               \
     X(int16_t, LastHeroTile, 0)                                                               \
     X(float, TrapTime, 0)                                                                     \
+    /* The clock when the hero last took a blow (a monster's, a fragment's or a trap's); */   \
+    /* the easy game's grace runs from it.  Negative: none since the game began or loaded. */ \
+    X(float, LastBlowTime, -1)                                                                \
                                                                                               \
     X(bool, Paused, false)                                                                    \
     X(bool, GameSuspended, false)                                                             \

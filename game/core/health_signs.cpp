@@ -1,10 +1,12 @@
 #include "game/core/health_signs.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <numbers>
 
 #include "game/core/access_settings.h"
+#include "game/core/difficulty.h"
 #include "game/core/game_state.h"
 #include "game/core/progression.h"
 #include "game/core/sound_cues.h"
@@ -33,10 +35,11 @@ int EdgeAlpha(int64_t sinceMs) {
 
 }  // namespace
 
-bool HealthSigns::Follow(int32_t lives, int32_t maxLives, bool heroDead, int64_t nowMs) {
+bool HealthSigns::Follow(int32_t lives, int32_t maxLives, bool heroDead, int64_t nowMs,
+                         int64_t flashMs) {
     if (known_ && lives < lastLives_) {
         flashing_ = true;
-        flashEnd_ = nowMs + kHurtFlashMs;
+        flashEnd_ = nowMs + flashMs;
     }
     known_ = true;
     lastLives_ = lives;
@@ -74,8 +77,20 @@ HealthSigns& CurrentHealthSigns() {
     return signs;
 }
 
+namespace {
+
+// The flash of a blow lasts as long as the grace that follows it, when that
+// is longer than a flash.
+int64_t FlashMs() {
+    const double graceMs = std::round(PaceOfBlows(GameDifficulty).grace * 1000.0);
+    return std::max(kHurtFlashMs, static_cast<int64_t>(graceMs));
+}
+
+}  // namespace
+
 void FollowHealth() {
-    if (CurrentHealthSigns().Follow(Lives, MaxLives, HeroDead, NowMs())) PlayCue(kCueHeartbeat);
+    if (CurrentHealthSigns().Follow(Lives, MaxLives, HeroDead, NowMs(), FlashMs()))
+        PlayCue(kCueHeartbeat);
 }
 
 void SetHealthClock(std::function<int64_t()> clock) {

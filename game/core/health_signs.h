@@ -14,7 +14,8 @@
 
 namespace game {
 
-// How long a flash lasts, how often the heart beats and how long one swell
+// How long a flash lasts (at the least: a grace after a blow lasts
+// as long, so that the player sees it), how often the heart beats and how long one swell
 // of the edge takes, in milliseconds.
 inline constexpr int64_t kHurtFlashMs = 120;
 inline constexpr int64_t kHeartbeatMs = 800;
@@ -41,9 +42,11 @@ struct HealthLook {
 // rhythm of the edge and the heart.
 class HealthSigns {
   public:
-    // One frame shown at nowMs (a steady clock): the hero's lives now.  True
-    // when the heart beats in this frame.
-    bool Follow(int32_t lives, int32_t maxLives, bool heroDead, int64_t nowMs);
+    // One frame shown at nowMs (a steady clock): the hero's lives now, and
+    // how long a loss in it flashes.  True when the heart beats in this
+    // frame.
+    bool Follow(int32_t lives, int32_t maxLives, bool heroDead, int64_t nowMs,
+                int64_t flashMs = kHurtFlashMs);
     // A game begun or loaded: the lives it starts with are no loss, and
     // nothing flashes.
     void Forget();

@@ -20,6 +20,9 @@ enum class RuleChange : uint8_t {
     // A dead hero's missile still in flight earns him neither experience
     // nor a level, and his body takes no items.
     kDeadHeroGainsNothing,
+    // The easy game spaces the blows out: monsters in contact and trap
+    // floors strike less often, and a blow is followed by a grace.
+    kEasyGameSpacesBlows,
 };
 
 // The version that brought each change.
@@ -28,14 +31,17 @@ constexpr uint32_t FirstRulesWith(RuleChange change) {
         case RuleChange::kCornerHelp:
         case RuleChange::kDeadHeroGainsNothing:
             return 2;
+        case RuleChange::kEasyGameSpacesBlows:
+            return 3;
     }
     return 1;
 }
 
 inline constexpr uint32_t kOldestRules = 1;
-inline constexpr uint32_t kNewestRules = 2;
+inline constexpr uint32_t kNewestRules = 3;
 static_assert(FirstRulesWith(RuleChange::kCornerHelp) <= kNewestRules &&
-                  FirstRulesWith(RuleChange::kDeadHeroGainsNothing) <= kNewestRules,
+                  FirstRulesWith(RuleChange::kDeadHeroGainsNothing) <= kNewestRules &&
+                  FirstRulesWith(RuleChange::kEasyGameSpacesBlows) <= kNewestRules,
               "a change of the rules raises kNewestRules");
 
 // The version the game in play follows.

@@ -51,6 +51,8 @@ bool LoadGame(const std::string& name) {
     GameDifficulty = description ? description->difficulty : Difficulty::kNormal;
     // A save keeps no rules of its own: it goes on under the newest.
     RulesVersion = kNewestRules;
+    // Nor a grace after a blow: the loaded hero has taken none.
+    LastBlowTime = -1;
     StartPlayTime(description ? description->playFrames : std::nullopt);
     ContinueRunStatistics(description ? description->statistics : std::nullopt,
                           description ? description->playFrames : std::nullopt);

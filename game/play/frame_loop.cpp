@@ -10,6 +10,7 @@
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
 #include "game/play/autosave.h"
+#include "game/play/difficulty_notice.h"
 #include "game/play/fire_switch.h"
 #include "game/play/tried_level.h"
 #include "game/world/corner_slide.h"
@@ -94,6 +95,8 @@ bool FrameLoop::RunFrame() {
     HeroTileEvents();
     // Tile events may show a notice, end the game or fail to load a level.
     if (MustLeave()) return false;
+    // After the first tile of a game has named its level.
+    TellDifficultyOnce();
 
     // The projectile passes: cooldown and firing, missile flight, missiles
     // against monsters, missiles against walls, the bomb's countdown and

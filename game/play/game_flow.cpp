@@ -22,6 +22,7 @@
 #include "game/levels/save_folder_writer.h"
 #include "game/levels/save_games.h"
 #include "game/platform/shown_text.h"
+#include "game/play/difficulty_notice.h"
 
 namespace game {
 namespace {
@@ -53,6 +54,7 @@ bool StartNewGame(int32_t level, int16_t tile) {
     StartPlayTime(0);
     if (!UnpackLevels("levels.all") || !LoadLevel(level)) return false;
     NoteHeroArrived();
+    NoteGameBegun();
     BeginRunStatistics();
     return true;
 }
@@ -111,6 +113,7 @@ AfterLoad LoadChosenGame(const std::string& name) {
     Windows().ClearLog();
     TakeChosenCornerHelp();
     const bool loaded = LoadGame(name);
+    if (loaded) NoteGameBegun();
     if (ShutdownRequested) return AfterLoad::kShutDown;
     if (!loaded && !CanResume) {
         // Nothing to play: back to the menu.
@@ -147,7 +150,9 @@ bool QuickLoad() {
     ClearPlayBeforeLoad();
     Windows().ClearLog();
     TakeChosenCornerHelp();
-    return LoadGame(kQuickSaveName);
+    if (!LoadGame(kQuickSaveName)) return false;
+    NoteGameBegun();
+    return true;
 }
 
 void ChooseCornerHelp(bool on) {

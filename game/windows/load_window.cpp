@@ -27,6 +27,9 @@ namespace game {
 namespace {
 
 constexpr const char* kPlayTimeTemplate = SHOWN_TEXT("Load", "Doba hry: %1");
+// When an easy game's save was written, and that it is one; the normal
+// game's is told by the date alone ("normální" would not fit beside it).
+constexpr const char* kWrittenEasyTemplate = SHOWN_TEXT("Load", "%1, lehká");
 
 const QColor kSavesColour(255, 128, 0);
 const QColor kSaveDetailColour(200, 152, 88);
@@ -73,6 +76,11 @@ QString SaveCampaignText(const std::string& campaignName) {
 
 QString SavePlayTimeText(std::optional<uint64_t> frames) {
     return Shown("Load", kPlayTimeTemplate).arg(QString::fromStdString(PlayTimeText(frames)));
+}
+
+QString SaveWrittenText(int64_t writtenAt, settings::Difficulty difficulty) {
+    if (difficulty != settings::Difficulty::kEasy) return SaveWrittenText(writtenAt);
+    return Shown("Load", kWrittenEasyTemplate).arg(SaveWrittenText(writtenAt));
 }
 
 Form6::Form6(QWidget* parent) : DialogWindow(kLoadButtons, parent, kWidth) {
@@ -135,7 +143,7 @@ void Form6::ShowChosenSave() {
         CampaignLabel->setText(SaveCampaignText(
             about->campaignName.empty() && !about->campaign.empty() ? about->campaign
                                                                     : about->campaignName));
-        WrittenLabel->setText(SaveWrittenText(about->writtenAt));
+        WrittenLabel->setText(SaveWrittenText(about->writtenAt, about->difficulty));
         PlayTimeLabel->setText(SavePlayTimeText(about->playFrames));
     } else {
         // A save from before descriptions: its name alone.

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "game/menu/save_board.h"
+#include "game/settings/difficulty_setting.h"
 #include "game/windows/dialog_window.h"
 
 namespace game {
@@ -88,6 +89,8 @@ class Form6 : public DialogWindow {
 // local date and time written, the play time ("Doba hry: 1:02:03", "?" when
 // unknown).
 QString SaveWrittenText(int64_t writtenAt);
+// With the easy game named after it.
+QString SaveWrittenText(int64_t writtenAt, settings::Difficulty difficulty);
 // The campaign of a save: the pack's name, or the built-in campaign's for a
 // save that names no pack.
 QString SaveCampaignText(const std::string& campaignName);

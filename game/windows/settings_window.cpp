@@ -33,6 +33,9 @@ constexpr int kPageNoteHeight = 34, kPageFooterRoom = 30;
 
 constexpr int kPageWidth = 500;
 constexpr int kPageHeight = kPageNoteTop + kPageNoteHeight + kPageFooterRoom;
+// The difficulty row's note while a game is under way: that game keeps its own.
+constexpr const char* kDifficultyLaterNote =
+    QT_TRANSLATE_NOOP("Settings", "Obtížnost platí od příští nové hry.");
 
 const QColor kPageTitleColour(255, 128, 0);
 const QColor kRowNameColour(255, 224, 192);
@@ -230,7 +233,10 @@ void SettingsWindow::SettingsKey(int16_t keyCode) {
         case SettingsAction::kNothing:
             break;
     }
-    Note->clear();
+    if (page_.row == kRowDifficulty && CanResume)
+        Note->setText(Shown("Settings", kDifficultyLaterNote));
+    else
+        Note->clear();
     ShowRows();
     SpeakChosenRow();
 }
@@ -249,7 +255,10 @@ void SettingsWindow::SpeakChosenRow() {
         name = Shown("Settings", SettingsRowName(page_.row));
         value = Shown("Settings", SettingsRowValue(page_.values, page_.row));
     }
-    Speak((value.isEmpty() ? name : name + QStringLiteral(": ") + value).toStdString());
+    QString spoken = value.isEmpty() ? name : name + QStringLiteral(": ") + value;
+    // The row's note is said with it (the difficulty's while a game is under way).
+    if (!Note->text().isEmpty()) spoken += QStringLiteral(". ") + Note->text();
+    Speak(spoken.toStdString());
 }
 
 void SettingsWindow::OpenKeys() {

@@ -334,16 +334,27 @@ bool SquaresTouch(float ax, float ay, float bx, float by, float size) {
            (ay < by && by < ay + size && xNear) || (by < ay && ay < by + size && xNear);
 }
 
+void NoteBlowOnHero() {
+    // The normal game and the rules before the grace read no clock here, so
+    // their recordings play as they were made.
+    if (PaceOfBlows(GameDifficulty).grace > 0.0f) LastBlowTime = platform::TimeOfDay();
+}
+
 void TouchHero(int16_t& i) {
     if (!SquaresTouch(Monsters[i].X, Monsters[i].Y, HeroX, HeroY, 15.0f)) {
         Monsters[i].InContact = false;
         return;
     }
+    const BlowPace pace = PaceOfBlows(GameDifficulty);
+    if (pace.grace > 0.0f && LastBlowTime >= 0.0f &&
+        platform::SecondsSince(LastBlowTime, platform::TimeOfDay()) < pace.grace)
+        return;
     if (!Monsters[i].InContact) {
         HitHero(i);
         Monsters[i].InContact = true;
         Monsters[i].LastHitTime = platform::TimeOfDay();
-    } else if (platform::SecondsSince(Monsters[i].LastHitTime, platform::TimeOfDay()) > 1.0f) {
+    } else if (platform::SecondsSince(Monsters[i].LastHitTime, platform::TimeOfDay()) >
+               pace.contactRepeat) {
         Monsters[i].LastHitTime = platform::TimeOfDay();
         HitHero(i);
     }
@@ -353,6 +364,7 @@ void HitHero(int16_t& i) {
     const int32_t damage = LivesTaken(GameDifficulty, Monsters[i].Damage);
     if (!HeroDead) CountLivesLost(damage);
     Lives = Clamp16(static_cast<int32_t>(Lives) - damage);
+    NoteBlowOnHero();
     UpdateStatus();
     PlayHurtCue();
     if (Lives > 0) {
@@ -426,6 +438,7 @@ bool FragmentHitsHero(int16_t& i) {
     const int32_t damage = LivesTaken(GameDifficulty, BombStrength);
     if (!HeroDead) CountLivesLost(damage);
     Lives = Clamp16(static_cast<int32_t>(Lives) - damage);
+    NoteBlowOnHero();
     Windows().SetLivesCaption(platform::ToText(Lives));
     if (Lives > 0) {
         AddFloatText(HeroX + 7.0f, HeroY + 7.0f, CountedText(kLossPattern, damage), kRed);

@@ -55,8 +55,12 @@ void DamageWall(Tile& w, int16_t strength, bool byMissile);
 bool SquaresTouch(float ax, float ay, float bx, float by, float size);
 
 // Monster i against the hero: a blow on contact, then one each time more
-// than a second has passed while the contact lasts.
+// than a second (the easy game: two and a half) has passed while the
+// contact lasts.  In the easy game's grace after a blow no monster strikes;
+// one that touches the hero then strikes as the grace ends.
 void TouchHero(int16_t& i);
+// The hero took a blow: the easy game's grace begins.
+void NoteBlowOnHero();
 // Monster i's blow: the hero loses its damage in lives, or dies.
 void HitHero(int16_t& i);
 // True when missile i hit monster j (the missile is then gone).

@@ -344,12 +344,15 @@ void HeroTileEvents() {
 }
 
 void TrapStep() {
-    if (platform::SecondsSince(TrapTime, platform::TimeOfDay()) < 1.0f) return;
+    if (platform::SecondsSince(TrapTime, platform::TimeOfDay()) <
+        PaceOfBlows(GameDifficulty).trapRepeat)
+        return;
     // One life, in the easy game too (half of one, rounded up).
     if (Lives > 0) {
         Lives = static_cast<int16_t>(Lives - 1);
         if (!HeroDead) CountLivesLost(1);
     }
+    NoteBlowOnHero();
     Windows().SetLivesCaption(platform::ToText(Lives));
     if (!HeroDead) PlayCue(kCueHurt, 0.8f + 0.4f * platform::Rnd());
     if (Lives > 0) {

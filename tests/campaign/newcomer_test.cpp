@@ -196,7 +196,10 @@ TEST_F(Newcomer, TheToolReportsALinePerLevel) {
                   report, errors),
               0)
         << errors.str();
-    EXPECT_EQ(report.str().rfind("level 0: cleared 2/2, deaths 0, lives lost 0, median time ", 0),
+    // The first line names how late the newcomer reacts.
+    EXPECT_EQ(report.str().rfind("reaction time 200-300 ms\n"
+                                 "level 0: cleared 2/2, deaths 0, lives lost 0, median time ",
+                                 0),
               0u)
         << report.str();
 
@@ -206,7 +209,7 @@ TEST_F(Newcomer, TheToolReportsALinePerLevel) {
     EXPECT_EQ(levels_tool::RunLevelTool({"difficulty", file.string(), "--levels", "0-1"}, both,
                                         bothErrors),
               1);
-    EXPECT_EQ(both.str().rfind("level 0: cleared ", 0), 0u) << both.str();
+    EXPECT_EQ(both.str().rfind("reaction time 200-300 ms\nlevel 0: cleared ", 0), 0u) << both.str();
     EXPECT_EQ(bothErrors.str(), file.string() + ": level 1: no way on from tile 312\n");
     std::ostringstream bad, badErrors;
     EXPECT_EQ(
@@ -217,7 +220,7 @@ TEST_F(Newcomer, TheToolReportsALinePerLevel) {
     EXPECT_EQ(
         levels_tool::RunLevelTool({"difficulty", file.string(), "--levels", "7"}, none, noneErrors),
         1);
-    EXPECT_EQ(none.str(), "");
+    EXPECT_EQ(none.str(), "reaction time 200-300 ms\n");
     EXPECT_NE(noneErrors.str().find("level 7: the campaign has no such level"), std::string::npos);
 }
 
@@ -251,8 +254,9 @@ TEST_F(Newcomer, InOneGoHeGoesOnFromHisQuickSaveUntilTheFifthDeathInALevel) {
               0)
         << errors.str();
     const std::string lines = report.str();
-    const std::string second = lines.substr(lines.find('\n') + 1);
-    EXPECT_EQ(lines.rfind("level 0: reached 2/2, cleared 2/2, mean deaths 0.00, lives on arrival "
+    const std::string second = lines.substr(lines.find('\n', lines.find('\n') + 1) + 1);
+    EXPECT_EQ(lines.rfind("reaction time 200-300 ms\nlevel 0: reached 2/2, cleared 2/2, mean "
+                          "deaths 0.00, lives on arrival "
                           "10 (median), hero level 0, missile 1, median time ",
                           0),
               0u)

@@ -7,9 +7,11 @@
 // right of where a new game puts the hero is an exit to the second hall,
 // arriving on tile 312 in its middle.  With "round-trip", the tile right of
 // that is an exit back to the first hall, two tiles left of the start: a
-// hero walking right goes from hall to hall for as long as he walks.
+// hero walking right goes from hall to hall for as long as he walks.  With
+// "biter", a monster of blow 1 that never moves stands in contact with the
+// hero where a new game puts him.
 //
-//   open_campaign <path of levels.all> [penned | two-levels | round-trip]
+//   open_campaign <path of levels.all> [penned | two-levels | round-trip | biter]
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -52,6 +54,17 @@ void AddPen(game::LevelRecord& hall) {
     }
 }
 
+// Half a tile above the hero's start (tile corner + 2): the two overlap.
+void AddBiter(game::LevelRecord& hall) {
+    game::MonsterRecord monster;
+    monster.X = static_cast<float>(kHeroStartTile % kColumns * 20 + 2);
+    monster.Y = static_cast<float>(kHeroStartTile / kColumns * 20 + 2 - 10);
+    monster.Kind = 4;  // no kind of walker: it stands where it is
+    monster.Damage = 1;
+    monster.HitPoints = 1000;
+    hall.monsters.push_back(monster);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,10 +72,11 @@ int main(int argc, char** argv) {
     const bool penned = std::strcmp(mode, "penned") == 0;
     const bool roundTrip = std::strcmp(mode, "round-trip") == 0;
     const bool twoLevels = roundTrip || std::strcmp(mode, "two-levels") == 0;
-    if (argc != 2 && !penned && !twoLevels) {
+    const bool biter = std::strcmp(mode, "biter") == 0;
+    if (argc != 2 && !penned && !twoLevels && !biter) {
         std::fprintf(stderr,
                      "usage: open_campaign <path of levels.all> [penned | two-levels | "
-                     "round-trip]\n");
+                     "round-trip | biter]\n");
         return 2;
     }
     game::LevelRecord hall;
@@ -71,6 +85,7 @@ int main(int argc, char** argv) {
         tile.Revealed = -1;
     }
     if (penned) AddPen(hall);
+    if (biter) AddBiter(hall);
     game::ByteWriter package;
     package.Int32(twoLevels ? 2 : 1);
     if (twoLevels) {

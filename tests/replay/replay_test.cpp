@@ -203,8 +203,8 @@ TEST_F(ReplayTest, ARecordingPlaysBackWithTheHelpRoundCornersItWasMadeWith) {
 TEST_F(ReplayTest, AnEasyGamesRecordingPlaysBackEasy) {
     NewGame();
     game::GameDifficulty = game::Difficulty::kEasy;
-    // A monster of blow 3 beside the hero strikes him at once and then
-    // every second or so.
+    // A monster of blow 3 beside the hero strikes him at once and then,
+    // in the easy game, every two and a half seconds.
     const int16_t i = game::AppendEntry(game::Monsters, game::MonsterCount);
     game::Monsters[i].X = game::HeroX + 5;
     game::Monsters[i].Y = game::HeroY;
@@ -212,7 +212,7 @@ TEST_F(ReplayTest, AnEasyGamesRecordingPlaysBackEasy) {
     game::Monsters[i].Damage = 3;
     game::UpdateMonsterRects();
     const int16_t livesBefore = game::Lives;
-    const Recording recording = replay::ParseRecording(RecordGame(150, {}));
+    const Recording recording = replay::ParseRecording(RecordGame(330, {}));
     ASSERT_EQ(recording.status, Recording::Status::Complete);
     EXPECT_EQ(recording.start.difficulty, game::Difficulty::kEasy);
     EXPECT_EQ(livesBefore - game::Lives, 6);  // three blows of 2

@@ -732,6 +732,8 @@ TEST_F(LevelTool, WrongUsageAndBrokenFilesFailWithOneLine) {
         {{"difficulty", "x.all", "--runs", "0"}, "--runs needs a number from 1"},
         {{"difficulty", "x.all", "--levels", "3-1"}, "--levels needs a level or a range"},
         {{"difficulty", "--obtiznost", "tezka", "x.all"}, "--obtiznost needs normalni or lehka"},
+        {{"difficulty", "x.all", "--reaction", "99"}, "--reaction needs milliseconds from 100"},
+        {{"difficulty", "x.all", "--reaction", "2001"}, "--reaction needs milliseconds from 100"},
         {{"record-playthrough", "a", "b", "--seed", "+5"}, "--seed needs a number"},
     };
     for (const auto& [args, told] : lines) {

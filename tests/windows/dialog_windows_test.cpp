@@ -237,7 +237,8 @@ TEST_F(Dialogs, EnterLoadsTheNewestSaveAtOnceWithNoGame) {
 }
 
 // Beside the list the chosen save is told of: the picture of its field, its
-// level, when it was written and its play time; a save from before the
+// level, when it was written (and that it is an easy game's), its play
+// time; a save from before the
 // descriptions by its name alone.  The panel follows the choice and the
 // language.
 TEST_F(Dialogs, ThePanelTellsOfTheChosenSave) {
@@ -249,6 +250,7 @@ TEST_F(Dialogs, ThePanelTellsOfTheChosenSave) {
     // A picture whose every pixel is told apart from its neighbours.
     std::optional<SaveDescription> told = ReadSaveDescription("jeskyně");
     ASSERT_TRUE(told);
+    told->difficulty = Difficulty::kEasy;
     told->thumbnail = {kThumbnailSize, kThumbnailSize, {}};
     for (uint32_t y = 0; y < kThumbnailSize; ++y)
         for (uint32_t x = 0; x < kThumbnailSize; ++x)
@@ -265,7 +267,7 @@ TEST_F(Dialogs, ThePanelTellsOfTheChosenSave) {
     EXPECT_TRUE(LoadDialogStillOpenAfter([&] {
         EXPECT_EQ(Entries(*load->List1), (std::vector<std::string>{"jeskyně", "stará"}));
         EXPECT_EQ(Text(load->LevelLabel), "2. patro: Stará krypta");
-        EXPECT_EQ(Text(load->WrittenLabel), written.toStdString());
+        EXPECT_EQ(Text(load->WrittenLabel), written.toStdString() + ", lehká");
         EXPECT_EQ(Text(load->PlayTimeLabel), "Doba hry: 1:15:30");
         // Shown beside the list, each of its pixels a block at the scale.
         const int s = load->Scale();
@@ -286,8 +288,9 @@ TEST_F(Dialogs, ThePanelTellsOfTheChosenSave) {
         QApplication::processEvents();  // the windows hear of it
         EXPECT_EQ(Text(load->PlayTimeLabel), "Play time: ?");
         Key(*load->List1, Qt::Key_Up);
-        EXPECT_EQ(Text(load->WrittenLabel),
-                  QLocale(QLocale::English).toString(local, "d MMM yyyy, H:mm").toStdString());
+        EXPECT_EQ(
+            Text(load->WrittenLabel),
+            QLocale(QLocale::English).toString(local, "d MMM yyyy, H:mm").toStdString() + ", easy");
         EXPECT_EQ(Text(load->LevelLabel), "Floor 2: The Old Crypt");
         EXPECT_EQ(Text(load->PlayTimeLabel), "Play time: 1:15:30");
         EXPECT_FALSE(load->Thumbnail().isNull());

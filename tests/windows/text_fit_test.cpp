@@ -288,7 +288,9 @@ void MeasureLoadPanel(Form6& load, Overflows& overflows) {
     MeasureLabel("Load", *load.LevelLabel, FloorTitle(2147483647, ""), overflows);
     // 30 September and 31 December 2026, 23:59 UTC (or the next morning).
     for (const int64_t written : {1790812740, 1798761540})
-        MeasureLabel("Load", *load.WrittenLabel, SaveWrittenText(written), overflows);
+        for (const auto difficulty : {settings::Difficulty::kNormal, settings::Difficulty::kEasy})
+            MeasureLabel("Load", *load.WrittenLabel, SaveWrittenText(written, difficulty),
+                         overflows);
     MeasureLabel("Load", *load.CampaignLabel, SaveCampaignText(std::string()), overflows);
     MeasureLabel("Load", *load.PlayTimeLabel,
                  SavePlayTimeText(uint64_t{999} * 3600 * 60 + 59 * 60 * 60), overflows);

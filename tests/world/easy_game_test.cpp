@@ -1,12 +1,16 @@
-// The easy game: its numbers, and a blow, a fragment, a trap and potions
-// taken through the rules in an easy and in a normal game.
+// The easy game: its numbers, a blow, a fragment, a trap and potions taken
+// through the rules in an easy and in a normal game, and how far apart the
+// blows come in each.
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/core/difficulty.h"
+#include "game/core/health_signs.h"
+#include "game/core/rules_version.h"
 #include "game/platform/random.h"
 #include "game/platform/rounding.h"
 #include "game/world/strelba.h"
@@ -107,5 +111,101 @@ INSTANTIATE_TEST_SUITE_P(BothGames, EasyGameTest,
                          [](const testing::TestParamInfo<Difficulty>& info) {
                              return info.param == Difficulty::kEasy ? "Easy" : "Normal";
                          });
+
+class EasyBlowsTest : public WorldTest {};
+
+// Frames of a second and a half at 60 a second, blow by blow: the frames in
+// which the hero lost a life to monsters of blow 1 that come into contact
+// and step away, and to a trap floor under him.  Then how long a loss
+// flashes.  The easy game of the rules before its grace paces them as the
+// normal game does, so its recordings play as they were made.
+TEST_F(EasyBlowsTest, TheEasyGameSpacesOutEveryBlow) {
+    using Frames = std::vector<std::pair<int, int>>;  // from, to (not included)
+    struct Scene {
+        const char* name;
+        Frames first, second, trap;
+        int frames;
+    };
+    const Scene held{"one monster held in contact for six seconds", {{0, 360}}, {}, {}, 360};
+    const Scene reentry{"a monster steps away and back", {{0, 10}, {18, 40}}, {}, {}, 40};
+    const Scene another{
+        "a second monster comes as the first strikes", {{0, 100}}, {{6, 100}}, {}, 100};
+    const Scene trap{"a trap floor for six and a half seconds", {}, {}, {{0, 390}}, 390};
+    const Scene trapThenMonster{
+        "a monster comes just after the trap bit", {{2, 60}}, {}, {{0, 5}}, 60};
+    const Difficulty kEasy = Difficulty::kEasy, kNormal = Difficulty::kNormal;
+    const std::vector<int> heldNormal{0, 61, 122, 183, 244, 305};
+    const std::vector<int> trapNormal{0, 60, 120, 180, 240, 300, 360};
+    const struct {
+        const Scene& scene;
+        Difficulty difficulty;
+        uint32_t rules;
+        std::vector<int> blows;
+        int64_t flashMs;
+    } cases[] = {
+        {held, kNormal, kNewestRules, heldNormal, 120},
+        {held, kEasy, kNewestRules, {0, 151, 302}, 500},
+        {held, kEasy, 2, heldNormal, 120},
+        {reentry, kNormal, kNewestRules, {0, 18}, 120},
+        // Back within the grace: he strikes as it ends.
+        {reentry, kEasy, kNewestRules, {0, 30}, 500},
+        {another, kNormal, kNewestRules, {0, 6, 61, 67}, 120},
+        {another, kEasy, kNewestRules, {0, 30}, 500},
+        {another, kEasy, 2, {0, 6, 61, 67}, 120},
+        {trap, kNormal, kNewestRules, trapNormal, 120},
+        {trap, kEasy, kNewestRules, {0, 150, 300}, 500},
+        {trap, kEasy, 1, trapNormal, 120},
+        {trapThenMonster, kNormal, kNewestRules, {0, 2}, 120},
+        {trapThenMonster, kEasy, kNewestRules, {0, 30}, 500},
+    };
+    const auto within = [](const Frames& ranges, int f) {
+        for (const auto& [from, to] : ranges)
+            if (from <= f && f < to) return true;
+        return false;
+    };
+    const float hx = HeroX, hy = HeroY;
+    int16_t rat = AddMonster(hx + 100, hy, 0, 1, 1);
+    int16_t other = AddMonster(hx, hy + 100, 0, 1, 1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.scene.name) + (c.difficulty == kEasy ? ", easy" : ", normal") +
+                     ", rules " + std::to_string(c.rules));
+        RulesVersion = c.rules;
+        GameDifficulty = c.difficulty;
+        Lives = MaxLives = 50;
+        TrapTime = 0;
+        LastBlowTime = -1;
+        for (const int16_t m : {rat, other})
+            Monsters[m].InContact = false;
+        std::vector<int> blows;
+        for (int f = 0; f < c.scene.frames; ++f) {
+            SetClock(1000.0f + static_cast<float>(f) / 60.0f);
+            const int16_t before = Lives;
+            Monsters[rat].X = within(c.scene.first, f) ? hx + 5 : hx + 100;
+            Monsters[other].Y = within(c.scene.second, f) ? hy + 5 : hy + 100;
+            TouchHero(rat);
+            TouchHero(other);
+            if (within(c.scene.trap, f)) TrapStep();
+            for (int lost = Lives; lost < before; ++lost)
+                blows.push_back(f);
+        }
+        EXPECT_EQ(blows, c.blows);
+
+        // A loss flashes as long as the grace after it, or the short flash.
+        int64_t nowMs = 0;
+        SetHealthClock([&nowMs] { return nowMs; });
+        CurrentHealthSigns().Forget();
+        FollowHealth();
+        --Lives;
+        FollowHealth();
+        nowMs = c.flashMs - 1;
+        FollowHealth();
+        EXPECT_TRUE(CurrentHealthSigns().Look().hurtFlash);
+        nowMs = c.flashMs;
+        FollowHealth();
+        EXPECT_FALSE(CurrentHealthSigns().Look().hurtFlash);
+        SetHealthClock(nullptr);
+    }
+    RulesVersion = kNewestRules;
+}
 
 }  // namespace

@@ -286,7 +286,7 @@ class ChainedRuns {
             game::Tiles[leg.leg.goal].Picture != kWayDownPicture)
             wayOn = Looks::Tunnel;
         bot_ = std::make_unique<NewcomerBot>(MixSeed(options_.seed, at + 1, run, 2 * tries + 1),
-                                             wayOn, leg.cameBy);
+                                             wayOn, leg.cameBy, options_.reaction);
     }
 
     const game::PackageRecord& package_;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/settings/difficulty_setting.h"
+#include "tools/levels/bots/reaction_time.h"
 
 namespace levels_tool {
 
@@ -30,6 +31,8 @@ struct DifficultyOptions {
     int32_t healedBefore = 0;
     // Every run's game is a new game of this difficulty.
     settings::Difficulty difficulty = settings::Difficulty::kNormal;
+    // How late the newcomer reacts.
+    ReactionTime reaction;
 };
 
 // The runs cannot be played at all (the campaign cannot be written to the

@@ -167,7 +167,8 @@ class DifficultyRuns {
         if (!game::LoadLevel(n))
             throw DifficultyError(DifficultyLevelName(n) + ": it cannot be loaded");
 
-        NewcomerBot bot(MixSeed(options_.seed, static_cast<uint64_t>(n), run, 1));
+        NewcomerBot bot(MixSeed(options_.seed, static_cast<uint64_t>(n), run, 1), Looks::StairsDown,
+                        Looks::Unknown, options_.reaction);
         int frames = 0;
         int16_t lives = game::Lives;
         bool cleared = false;

@@ -15,8 +15,6 @@ namespace {
 
 namespace vk = platform::vk;
 
-// His reaction time: 200 to 300 ms.
-constexpr int kReactionMin = 12, kReactionMax = 18;
 // He fights what comes within three tiles, fires when it is within two
 // (what he has seen a missile reach) and lined up within five pixels.
 constexpr float kEngage = 60.0f;
@@ -76,9 +74,11 @@ bool HasUnknownNeighbour(const FieldMemory& memory, int32_t t) {
 
 }  // namespace
 
-NewcomerBot::NewcomerBot(uint64_t seed, Looks wayOn, Looks cameBy)
-    : random_(seed), wayOn_(wayOn), cameBy_(cameBy) {
-    delay_ = random_.Between(kReactionMin, kReactionMax);
+NewcomerBot::NewcomerBot(uint64_t seed, Looks wayOn, Looks cameBy, ReactionTime reaction)
+    : random_(seed), reaction_(reaction), wayOn_(wayOn), cameBy_(cameBy) {
+    static_assert(std::tuple_size_v<decltype(glimpses_)> >
+                  ReactionTime::kMostMs * 6 / 5 * 60 / 1000);
+    delay_ = random_.Between(reaction_.FewestFrames(), reaction_.MostFrames());
     start_ = HeroTile();
     lastX_ = game::HeroX;
     lastY_ = game::HeroY;
@@ -214,23 +214,26 @@ void NewcomerBot::BeforeFrame() {
 }
 
 void NewcomerBot::Hold(Heading heading, bool fire, int frames) {
-    heading_ = heading;
     fire_ = fire;
     framesLeft_ = std::max(0, frames - 1);
-    stillFrames_ = 0;
+    // Pressing on the same way again, he is still pushing at what stops
+    // him: he notices it once he has pushed for his reaction time, however
+    // many short holds that takes.  In a fight his eyes are on the monster
+    // and each step is a new one.
+    if (heading != heading_ || foe_ >= 0) stillFrames_ = 0;
+    heading_ = heading;
 }
 
 void NewcomerBot::Think() {
     const bool stuck = stillFrames_ >= delay_;
     const Glimpse& seen = Seen(delay_);
     // The next reaction takes its own time.
-    delay_ = random_.Between(kReactionMin, kReactionMax);
+    delay_ = random_.Between(reaction_.FewestFrames(), reaction_.MostFrames());
     if (stuck) {
         stillFrames_ = 0;
         OnStuck();
         return;
     }
-    stillFrames_ = 0;
 
     if (mode_ == Mode::Flee) {
         if (frame_ < fleeUntil_ && HeroTile() != goal_) {

@@ -11,13 +11,12 @@
 // break) and, last of all, goes through a tunnel mouth; he never goes back
 // up the stairs.
 //
-// He notices a monster 200-300 ms after it came into sight (what he acts
-// on is the field as it was that long ago), fights what comes within three
-// tiles with nothing solid between: lines up with it, turns to it and holds
-// Ctrl, walking closer while it is more than two tiles off; badly hurt, he
-// runs from a monster that touches him.  He lays a bomb beside the wall,
-// starts running after his reaction time and stops two to three and a half
-// tiles from it.  Keys are held for whole frames; where he stops and how
+// He notices a monster his reaction time after it came into sight (what
+// he acts on is the field as it was that long ago; 200-300 ms unless told), fights what comes
+// within three tiles with nothing solid between: lines up with it, turns to it and holds Ctrl,
+// walking closer while it is more than two tiles off; badly hurt, he runs from a monster that
+// touches him.  He lays a bomb beside the wall, starts running after his reaction time and stops
+// two to three and a half tiles from it.  Keys are held for whole frames; where he stops and how
 // well he lines up with a doorway are off by a couple of pixels, and when
 // the walls stop him he notices it late and sidesteps to line up again.
 // campaign/README.md states the rules with their figures.
@@ -31,6 +30,7 @@
 #include "tools/levels/bots/bot_random.h"
 #include "tools/levels/bots/field_memory.h"
 #include "tools/levels/bots/hero_search.h"
+#include "tools/levels/bots/reaction_time.h"
 #include "tools/levels/bots/wall_breaker.h"
 
 namespace levels_tool {
@@ -43,9 +43,9 @@ class NewcomerBot {
     // (stairs up after stairs down, a tunnel mouth, ...; Unknown at the
     // start of a game): the way out of that look nearest to where he
     // stands first is the way back, which he takes only when nothing else
-    // is left.
+    // is left.  `reaction` is how late he reacts.
     explicit NewcomerBot(uint64_t seed, Looks wayOn = Looks::StairsDown,
-                         Looks cameBy = Looks::Unknown);
+                         Looks cameBy = Looks::Unknown, ReactionTime reaction = ReactionTime());
 
     // Runs in the frame loop's idle pass before every frame: looks at the
     // field and sets the keys for the coming frame.
@@ -94,6 +94,7 @@ class NewcomerBot {
     int32_t HeroTile() const;
 
     BotRandom random_;
+    ReactionTime reaction_;
     Looks wayOn_;
     Looks cameBy_;
     int32_t start_ = -1;
@@ -103,7 +104,8 @@ class NewcomerBot {
     int bumps_ = 0;
     int frame_ = 0;
 
-    std::array<Glimpse, 32> glimpses_;
+    // What he saw, as far back as his slowest reaction reaches.
+    std::array<Glimpse, 160> glimpses_;
     int delay_ = 15;
     int16_t noticedLives_ = 0;
 

@@ -40,6 +40,7 @@ int ChainedDifficulty(const fs::path& file, const game::PackageRecord& package,
     } catch (const DifficultyError& e) {
         throw ToolError{file.string() + ": " + e.what()};
     }
+    out << options.reaction.Line() << "\n";
     int status = 0;
     for (const ChainedLevel& result : report.levels) {
         if (result.problem.empty()) {
@@ -78,6 +79,8 @@ int Difficulty(const CommandLine& line, std::ostream& out, std::ostream& err) {
         else
             throw ToolError{"--obtiznost needs normalni or lehka"};
     }
+    if (const auto reaction = line.Number("--reaction"))
+        options.reaction = ReactionTime(static_cast<int>(*reaction));
     const game::PackageRecord package = ReadPackageFile(file);
     if (line.Has("--chained")) return ChainedDifficulty(file, package, options, out, err);
     std::vector<LevelDifficulty> results;
@@ -87,6 +90,7 @@ int Difficulty(const CommandLine& line, std::ostream& out, std::ostream& err) {
         throw ToolError{file.string() + ": " + e.what()};
     }
     // The levels measured are reported even when others could not be.
+    out << options.reaction.Line() << "\n";
     int status = 0;
     for (const LevelDifficulty& result : results) {
         if (result.problem.empty()) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <limits>
 
+#include "tools/levels/bots/reaction_time.h"
 #include "tools/levels/cli/command_line.h"
 #include "tools/levels/cli/records_command.h"
 #include "tools/levels/cli/replay_commands.h"
@@ -31,7 +32,9 @@ constexpr Flag kDifficultyFlags[] = {
     {"--runs", Kind::kNumber, 1, kNoLimit, "a number from 1"},
     {"--healed-before", Kind::kNumber, 0, kNoLimit, "a level number"},
     kSeed,
-    {"--obtiznost", Kind::kWord}};
+    {"--obtiznost", Kind::kWord},
+    {"--reaction", Kind::kNumber, ReactionTime::kFewestMs, ReactionTime::kMostMs,
+     "milliseconds from 100 to 2000"}};
 constexpr Flag kExportFlags[] = {kLevelFromZero, {"--tilesets", Kind::kWord}};
 constexpr Flag kImportFlags[] = {kLevelFromZero};
 constexpr Flag kTryOutFlags[] = {kAnyLevel, {"--tile", Kind::kNumber}};
@@ -58,7 +61,8 @@ constexpr std::array kCommands{
     Command{"difficulty",
             "FILE.all|FILE.lev [--levels N|A-B] [--runs R] [--seed N]\n"
             "                                   [--chained [--healed-before N]] [--obtiznost "
-            "normalni|lehka]",
+            "normalni|lehka]\n"
+            "                                   [--reaction MS]",
             kDifficultyFlags, 1, Difficulty},
     Command{"export", "FILE [--level N] [--tilesets DIR] OUT.tmx", kExportFlags, 2, Export},
     Command{"import", "MAP.tmx [--level N] OUT.sc|OUT.txt", kImportFlags, 2, Import},
