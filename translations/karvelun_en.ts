@@ -733,6 +733,10 @@ Hopefully just bats.</translation>
         <translation>Do you really want to overwrite this save?</translation>
     </message>
     <message>
+        <source>Pokračovat od příchodu do %1. patra?</source>
+        <translation>Go on from your arrival on floor %1?</translation>
+    </message>
+    <message>
         <source>Hra nebyla řádně ukončena. Pokračovat od příchodu do %1. patra?</source>
         <translation>The game did not end properly. Go on from your arrival on floor %1?</translation>
     </message>
@@ -764,15 +768,15 @@ Hopefully just bats.</translation>
     <message numerus="yes">
         <source>%n+</source>
         <translation>
-            <numerusform>%n+</numerusform>
-            <numerusform>%n+</numerusform>
+            <numerusform>+%n</numerusform>
+            <numerusform>+%n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n-</source>
         <translation>
-            <numerusform>%n-</numerusform>
-            <numerusform>%n-</numerusform>
+            <numerusform>-%n</numerusform>
+            <numerusform>-%n</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -16,6 +16,7 @@ namespace game {
 namespace {
 
 bool enabled = false;
+std::optional<FoundAutosave> thisGames;
 // A failure is told once; the next success makes room for the next one.
 bool failureTold = false;
 
@@ -80,6 +81,7 @@ bool AutosaveNow() {
     switch (CommitSavePair(name + ".lev", name + ".pos", DescriptionFileName(name), &why)) {
         case PairCommit::kSaved:
             failureTold = false;
+            thisGames = FoundAutosave{name, description.level};
             return true;
         case PairCommit::kOldKept:
             break;
@@ -102,6 +104,20 @@ std::optional<FoundAutosave> NewestAutosave() {
         newest = FoundAutosave{AutosaveName(slot.number), slot.written->level};
     }
     return newest;
+}
+
+std::optional<FoundAutosave> ThisGamesAutosave() {
+    // Written by this game, and still there as it was written.
+    if (thisGames && !SavePairExists(thisGames->name)) thisGames.reset();
+    return thisGames;
+}
+
+void ForgetThisGamesAutosave() {
+    thisGames.reset();
+}
+
+void RememberThisGamesAutosave(const FoundAutosave& autosave) {
+    thisGames = autosave;
 }
 
 }  // namespace game

@@ -16,7 +16,6 @@
 
 namespace game {
 
-
 inline constexpr const char* kAutosaveFailedLine =
     SHOWN_TEXT("Rules", "Automatické uložení se nepodařilo...");
 
@@ -40,5 +39,12 @@ struct FoundAutosave {
 };
 // The newest autosave whose pair and description are there.
 std::optional<FoundAutosave> NewestAutosave();
+
+// The autosave written last in the game under way (its hero's last
+// arrival), if any: a new game or a load forgets it, going on from it
+// remembers it again.
+std::optional<FoundAutosave> ThisGamesAutosave();
+void ForgetThisGamesAutosave();
+void RememberThisGamesAutosave(const FoundAutosave& autosave);
 
 }  // namespace game

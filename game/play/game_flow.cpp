@@ -17,6 +17,7 @@
 #include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
 #include "game/levels/save_games.h"
+#include "game/play/autosave.h"
 
 namespace game {
 namespace {
@@ -44,6 +45,7 @@ bool StartNewGame(int32_t level, int16_t tile) {
     HeroX = Tiles[tile].X + 2;
     HeroY = Tiles[tile].Y + 2;
     StartPlayTime(0);
+    ForgetThisGamesAutosave();
     if (!UnpackLevels("levels.all") || !LoadLevel(level)) return false;
     NoteHeroArrived();
     return true;
@@ -102,6 +104,8 @@ AfterLoad LoadChosenGame(const std::string& name) {
     Windows().ClearLog();
     TakeChosenCornerHelp();
     const bool loaded = LoadGame(name);
+    // The loaded game has arrived nowhere yet.
+    if (loaded) ForgetThisGamesAutosave();
     if (ShutdownRequested) return AfterLoad::kShutDown;
     if (!loaded && !CanResume) {
         // Nothing to play: back to the menu.
@@ -138,7 +142,9 @@ bool QuickLoad() {
     ClearPlayBeforeLoad();
     Windows().ClearLog();
     TakeChosenCornerHelp();
-    return LoadGame(kQuickSaveName);
+    if (!LoadGame(kQuickSaveName)) return false;
+    ForgetThisGamesAutosave();
+    return true;
 }
 
 void ChooseCornerHelp(bool on) {
