@@ -624,6 +624,17 @@ Hopefully just bats.</translation>
         <source>Kampaň „%1“ je poškozená a nelze ji hrát.</source>
         <translation>The campaign “%1” is damaged and cannot be played.</translation>
     </message>
+    <message>
+        <source>Tato uložená hra nemá čitelný popis a nelze poznat, ke které kampani patří.</source>
+        <translation>This saved game has no readable description, and which campaign it belongs to cannot be told.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tuto hru uložila novější verze hry (popis hry je ve formátu verze %n) a tato ji nahrát neumí. Uložená hra zůstává, jak byla.</source>
+        <translation>
+            <numerusform>This game was saved by a newer version of the game (its description is of format version %n), and this version cannot load it. The saved game stays as it was.</numerusform>
+            <numerusform>This game was saved by a newer version of the game (its description is of format version %n), and this version cannot load it. The saved game stays as it was.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -675,10 +686,6 @@ Hopefully just bats.</translation>
         <translation>The file %1 is not a Karvelun recording.</translation>
     </message>
     <message>
-        <source>Záznam %1 pořídila novější verze hry, tato ho neumí přehrát.</source>
-        <translation>The recording %1 was made by a newer version of the game; this one cannot play it.</translation>
-    </message>
-    <message>
         <source>Záznam %1 byl pořízen s jinou kampaní a nelze ho přehrát.</source>
         <translation>The recording %1 was made with another campaign and cannot be played.</translation>
     </message>
@@ -713,6 +720,14 @@ Hopefully just bats.</translation>
     <message>
         <source>Záznam %1 patří ke kampani „%2“, která tu není.</source>
         <translation>The recording %1 belongs to the campaign “%2”, which is not here.</translation>
+    </message>
+    <message>
+        <source>Záznam %1 pořídila novější verze hry (formát záznamu verze %2), tato ho neumí přehrát.</source>
+        <translation>The recording %1 was made by a newer version of the game (recording format version %2); this one cannot play it.</translation>
+    </message>
+    <message>
+        <source>Záznam %1 byl pořízen podle novějších pravidel hry (verze %2), tato hra zná pravidla jen do verze %3 a neumí ho přehrát.</source>
+        <translation>The recording %1 was made under newer rules of the game (version %2); this game knows the rules only up to version %3 and cannot play it.</translation>
     </message>
 </context>
 <context>

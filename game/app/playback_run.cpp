@@ -89,11 +89,21 @@ QString RefusalText(const Recording& recording, const Player& player, const QStr
                      QT_TRANSLATE_NOOP("Playback", "Soubor %1 není záznam hry Karvelun."))
             .arg(file);
     if (recording.status == Recording::Status::NewerFormat)
-        return Shown(
-                   "Playback",
-                   QT_TRANSLATE_NOOP(
-                       "Playback", "Záznam %1 pořídila novější verze hry, tato ho neumí přehrát."))
-            .arg(file);
+        return Shown("Playback",
+                     QT_TRANSLATE_NOOP("Playback",
+                                       "Záznam %1 pořídila novější verze hry (formát záznamu verze "
+                                       "%2), tato ho neumí přehrát."))
+            .arg(file)
+            .arg(recording.formatVersion);
+    if (player.NewerRules())
+        return Shown("Playback",
+                     QT_TRANSLATE_NOOP("Playback",
+                                       "Záznam %1 byl pořízen podle novějších pravidel hry (verze "
+                                       "%2), tato hra zná pravidla jen do verze %3 a neumí ho "
+                                       "přehrát."))
+            .arg(file)
+            .arg(recording.start.rulesVersion)
+            .arg(replay::kRulesVersion);
     if (player.CampaignGone())
         return Shown("Playback", QT_TRANSLATE_NOOP(
                                      "Playback", "Záznam %1 patří ke kampani „%2“, která tu není."))

@@ -1,5 +1,6 @@
 #include "game/app/run_ending.h"
 
+#include "game/core/arrivals.h"
 #include "game/core/game_state.h"
 #include "game/play/autosave.h"
 #include "game/windows/game_window.h"
@@ -35,6 +36,10 @@ void RunEnding::EndBySignal(WindowSet& windows) {
     const bool underWay = windows.form1().isVisible() || CanResume;
     if (underWay && AutosaveNow() && marker_)
         marker_->EndedBySystem();
+    else if (underWay && !GameStateWhole() && marker_)
+        // A game broken by a load that failed is not saved: the next start
+        // offers the last whole one's autosave.
+        marker_->EndedUnsaved();
     else if (asking_ && marker_)
         marker_->EndedWhileAsking(lastEnd_);
     windows.CloseMainWindow();

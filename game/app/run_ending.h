@@ -32,7 +32,9 @@ class RunEnding {
     bool WentOn() const { return wentOn_; }
 
     // An ending signal came (between events): a game under way is autosaved
-    // first, then the windows close as "Exit" closes them.
+    // first -- one that a failed load broke is not, and the next start then
+    // offers its last autosave -- then the windows close as "Exit" closes
+    // them.
     void EndBySignal(WindowSet& windows);
 
   private:

@@ -45,6 +45,10 @@ void RunMarker::EndedBySystem() {
     kept_ = Write(path_, kBySystem);
 }
 
+void RunMarker::EndedUnsaved() {
+    kept_ = true;
+}
+
 void RunMarker::EndedWhileAsking(LastRunEnd last) {
     if (last == LastRunEnd::kBySystem)
         EndedBySystem();

@@ -27,6 +27,10 @@ class RunMarker {
     // A signal ends this run after its game was saved: the mark stays and
     // says so.
     void EndedBySystem();
+    // A signal ends this run while its game could not be saved as it stood
+    // (a load had failed): the mark of a run under way stays, and the next
+    // start offers the last autosave, as after a crash.
+    void EndedUnsaved();
     // A signal ends this run while it still asks whether to go on after
     // the run before (`last`, as Begin told it): the next start asks again.
     void EndedWhileAsking(LastRunEnd last);

@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "game/core/arrivals.h"
 #include "game/core/messages.h"
 #include "game/core/progression.h"
+#include "game/core/rules_version.h"
 #include "game/platform/rounding.h"
 #include "game/platform/shown_text.h"
 
@@ -158,6 +160,7 @@ void ResetGameState() {
     BombX = BombY = BombStage = BombStrength = BombRange = 0;
     HeroBlastHit = HeroDead = false;
     CornerSlideOn = true;
+    RulesVersion = kNewestRules;
     GameDifficulty = ChosenDifficulty = Difficulty::kNormal;
     ClearList(Missiles, MissileCount);
     ClearList(Fragments, FragmentCount);
@@ -174,6 +177,7 @@ void ResetGameState() {
     Volume = 0;
     TickDelay = 0;
     ShutdownRequested = false;
+    ForgetArrivals();
 }
 
 }  // namespace game

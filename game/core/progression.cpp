@@ -6,6 +6,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
+#include "game/core/rules_version.h"
 #include "game/platform/numbers.h"
 #include "game/platform/random.h"
 #include "game/platform/rounding.h"
@@ -67,8 +68,8 @@ void UpdateStatus() {
 
 bool CheckLevelUp() {
     // One level per call, even when the experience would do for several.
-    // A dead hero rises no more.
-    if (HeroDead) return false;
+    // A dead hero rises no more (under the first rules he still did).
+    if (HeroDead && RulesHave(RuleChange::kDeadHeroGainsNothing)) return false;
     if (Experience < NextLevelExperience() || HeroLevel == INT16_MAX) return false;
     HeroLevel = static_cast<int16_t>(HeroLevel + 1);
     int16_t gain = platform::CInt(5.0f * platform::Rnd() + 5.0f);

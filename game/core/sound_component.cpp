@@ -102,6 +102,13 @@ bool SetLibraryMusicVolume(SoundComponent& component, int volume) {
     return true;
 }
 
+bool StopLibraryMusic(SoundComponent& component) {
+    auto stop = reinterpret_cast<decltype(&TembraMusicStop)>(component.Symbol("TembraMusicStop"));
+    if (!stop) return false;
+    stop(0);
+    return true;
+}
+
 SoundComponent* CurrentSoundComponent() {
     return Current().get();
 }

@@ -41,6 +41,9 @@ std::unique_ptr<MusicSink> MakeLibraryMusicSink(SoundComponent& component,
 // The music's volume (0 to 100) changed while it plays; false when the
 // library lacks the function.
 bool SetLibraryMusicVolume(SoundComponent& component, int volume);
+// The music stream stopped at once (the piece forgotten); false when the
+// library lacks the function.
+bool StopLibraryMusic(SoundComponent& component);
 
 // The component the start-up uses (tests put their own in place).
 SoundComponent* CurrentSoundComponent();

@@ -18,6 +18,7 @@ class ByteWriter {
     void Raw(const std::vector<uint8_t>& bytes) {
         bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
     }
+    void Raw(const uint8_t* data, size_t size) { bytes_.insert(bytes_.end(), data, data + size); }
 
     const std::vector<uint8_t>& Bytes() const { return bytes_; }
     void Reserve(size_t size) { bytes_.reserve(size); }

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "game/core/campaign_places.h"
 #include "game/platform/codepage.h"
 
 namespace game {
@@ -45,6 +46,18 @@ bool ParseEnd(std::string_view text, int32_t& level, int32_t& tile) {
            level >= 0 && tile >= 0 && tile <= kLastTile;
 }
 
+// The length of the direction control that `text` begins with, 0 for none.
+size_t DirectionControlLength(std::string_view text) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    if (text.size() >= 2 && byte(0) == 0xD8 && byte(1) == 0x9C) return 2;  // U+061C
+    if (text.size() < 3 || byte(0) != 0xE2) return 0;
+    const unsigned second = byte(1), third = byte(2);
+    if (second == 0x80 && (third == 0x8E || third == 0x8F)) return 3;  // U+200E, U+200F
+    if (second == 0x80 && third >= 0xAA && third <= 0xAE) return 3;    // U+202A..U+202E
+    if (second == 0x81 && third >= 0xA6 && third <= 0xA9) return 3;    // U+2066..U+2069
+    return 0;
+}
+
 // A value shown to the player: valid UTF-8 without control characters.
 bool Printable(std::string_view value) {
     // Broken UTF-8 comes back as U+FFFD.
@@ -76,7 +89,8 @@ std::optional<CampaignInfo> ParseCampaignInfo(std::string_view text, std::string
         const size_t equals = line.find('=');
         if (equals == std::string_view::npos) return fail(at + "no \"=\" in the line");
         const std::string_view key = Trimmed(line.substr(0, equals));
-        const std::string_view value = Trimmed(line.substr(equals + 1));
+        const std::string shown = WithoutDirectionControls(Trimmed(line.substr(equals + 1)));
+        const std::string_view value = Trimmed(shown);
         if (!Printable(value)) return fail(at + "the value is not UTF-8 text on one line");
         if (key == "Nazev") {
             if (value.empty()) return fail(at + "the name is empty");
@@ -94,9 +108,20 @@ std::optional<CampaignInfo> ParseCampaignInfo(std::string_view text, std::string
                 return fail(at +
                             "Konec takes the level and the tile (0 to 624) where the game "
                             "ends, as N,T");
+            if (info.endLevel == 0 && info.endTile == kNewGameTile)
+                return fail(at + "Konec names tile " + std::to_string(kNewGameTile) +
+                            " of level 0, where a new game begins: the game would end as "
+                            "it starts");
             ended = true;
         } else if (key == "Popis") {
             info.description = value;
+        } else if (key == "Format") {
+            if (!ParseWhole(value, info.format) || info.format < 1)
+                return fail(at + "Format takes the version of the pack's format, 1 or more");
+            if (info.format > kCampaignFormat)
+                return fail(at + "the pack is of format version " + std::to_string(info.format) +
+                            ", this game reads packs up to version " +
+                            std::to_string(kCampaignFormat));
         } else {
             return fail(at + "unknown key \"" + std::string(key) + "\"");
         }
@@ -116,7 +141,24 @@ std::string FormatCampaignInfo(const CampaignInfo& info) {
     text += "Jazyk=" + languages + "\n";
     text += "Konec=" + std::to_string(info.endLevel) + "," + std::to_string(info.endTile) + "\n";
     if (!info.description.empty()) text += "Popis=" + info.description + "\n";
+    // No line means the first format, so a pack of it is written as it
+    // always was; games before the line refuse any pack that has one.
+    if (info.format != 1) text += "Format=" + std::to_string(info.format) + "\n";
     return text;
+}
+
+std::string WithoutDirectionControls(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    while (!text.empty()) {
+        if (const size_t control = DirectionControlLength(text)) {
+            text.remove_prefix(control);
+            continue;
+        }
+        kept.push_back(text.front());
+        text.remove_prefix(1);
+    }
+    return kept;
 }
 
 }  // namespace game

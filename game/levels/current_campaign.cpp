@@ -1,10 +1,74 @@
 #include "game/levels/current_campaign.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "game/core/game_state.h"
 #include "game/core/windows.h"
+#include "game/levels/pack_fingerprint.h"
+#include "game/levels/save_campaign.h"
 #include "game/levels/save_description.h"
+#include "game/levels/save_folder.h"
 
 namespace game {
+namespace {
+
+// The campaign a save is of: a pack, or the built-in one when there is
+// none; or why it cannot be played here.
+struct SaveCampaign {
+    std::optional<PlayerText> refusal;
+    std::optional<CampaignPack> pack;
+};
+
+// A save without a description that reads, told by its levels.  The packs'
+// levels are read only for packs with as many levels as the save.
+SaveCampaign CampaignByLevels(const std::string& saveName) {
+    const std::optional<LevelsFingerprint> save =
+        PackageFileFingerprint(SavePath(saveName + ".lev"), true);
+    // A package that does not read is refused by the load itself, as ever.
+    if (!save) return {};
+    std::vector<CampaignPack> packs;
+    std::vector<LevelsFingerprint> levels;
+    for (CampaignPack& pack : FindPlayablePacks()) {
+        if (pack.levelCount != save->LevelCount()) continue;
+        std::optional<LevelsFingerprint> its = PackageFileFingerprint(pack.PackagePath(), false);
+        if (!its) continue;
+        packs.push_back(std::move(pack));
+        levels.push_back(std::move(*its));
+    }
+    const RecognisedCampaign found = RecogniseCampaign(
+        *save, PackageFileFingerprint(Places.data + "/levels.all", false), levels);
+    switch (found.kind) {
+        case RecognisedCampaign::kBuiltIn:
+            return {};
+        case RecognisedCampaign::kPack:
+            return {std::nullopt, std::move(packs[found.pack])};
+        case RecognisedCampaign::kUnknown:
+            break;
+    }
+    return {PlayerText(kCampaignUnknownText), std::nullopt};
+}
+
+std::optional<PlayerText> NewerSaveRefusal(const std::string& saveName) {
+    const std::optional<uint32_t> version = NewerDescriptionFormat(saveName);
+    if (!version) return std::nullopt;
+    return CountedText(kNewerSaveText,
+                       static_cast<int32_t>(std::min<uint32_t>(*version, INT32_MAX)));
+}
+
+SaveCampaign CampaignOfSave(const std::string& saveName) {
+    // A description of a later format is never taken for a missing one.
+    if (std::optional<PlayerText> newer = NewerSaveRefusal(saveName)) return {newer, std::nullopt};
+    const std::optional<SaveDescription> about = ReadSaveDescription(saveName);
+    if (!about) return CampaignByLevels(saveName);
+    SaveCampaign campaign;
+    campaign.refusal =
+        CampaignRefusal(about->campaign, about->campaignName, about->campaignHash, &campaign.pack);
+    return campaign;
+}
+
+}  // namespace
+
 bool PlayCampaignPack(const CampaignPack& pack) {
     std::string hash = FileHash(pack.PackagePath());
     if (hash.empty()) return false;
@@ -42,7 +106,8 @@ std::optional<PlayerText> CampaignRefusal(const std::string& folderName, const s
                                           std::optional<CampaignPack>* pack) {
     if (pack) pack->reset();
     if (folderName.empty()) return std::nullopt;
-    const std::string shownName = name.empty() ? folderName : name;
+    // Written by an earlier version, the name may still hold direction controls.
+    const std::string shownName = WithoutDirectionControls(name.empty() ? folderName : name);
     std::optional<CampaignPack> found = FindCampaignPack(CampaignFolders(), folderName);
     if (!found) return NamedText(kCampaignGoneText, shownName);
     if (FileHash(found->PackagePath()) != hash) return NamedText(kCampaignChangedText, shownName);
@@ -51,27 +116,22 @@ std::optional<PlayerText> CampaignRefusal(const std::string& folderName, const s
 }
 
 std::optional<PlayerText> SaveCampaignRefusal(const std::string& saveName) {
-    const std::optional<SaveDescription> about = ReadSaveDescription(saveName);
-    if (!about) return std::nullopt;
-    return CampaignRefusal(about->campaign, about->campaignName, about->campaignHash);
+    return CampaignOfSave(saveName).refusal;
 }
 
 bool TakeCampaignOfSave(const std::string& saveName) {
-    const std::optional<SaveDescription> about = ReadSaveDescription(saveName);
-    std::optional<CampaignPack> pack;
-    if (about) {
-        if (std::optional<PlayerText> refusal =
-                CampaignRefusal(about->campaign, about->campaignName, about->campaignHash, &pack)) {
-            Windows().ShowMessageBox(*refusal, "Karvelun");
-            return false;
-        }
+    SaveCampaign campaign = CampaignOfSave(saveName);
+    if (campaign.refusal) {
+        Windows().ShowMessageBox(*campaign.refusal, "Karvelun");
+        return false;
     }
-    if (!pack) {
+    if (!campaign.pack) {
         PlayBuiltInCampaign();
         return true;
     }
-    if (!PlayCampaignPack(*pack)) {
-        Windows().ShowMessageBox(NamedText(kCampaignGoneText, pack->info.name), "Karvelun");
+    if (!PlayCampaignPack(*campaign.pack)) {
+        Windows().ShowMessageBox(NamedText(kCampaignGoneText, campaign.pack->info.name),
+                                 "Karvelun");
         return false;
     }
     return true;

@@ -35,6 +35,13 @@ inline constexpr const char* kCampaignDamagedText =
     SHOWN_TEXT("Message", "Kampaň „%1“ je poškozená a nelze ji hrát.");
 inline constexpr const char* kCampaignChangedText =
     SHOWN_TEXT("Message", "Tato uložená hra patří ke kampani „%1“, která se od té doby změnila.");
+inline constexpr const char* kCampaignUnknownText = SHOWN_TEXT(
+    "Message", "Tato uložená hra nemá čitelný popis a nelze poznat, ke které kampani patří.");
+// A save whose description is of a later format (its version the number).
+inline constexpr const char* kNewerSaveText = SHOWN_COUNTED_TEXT(
+    "Message",
+    "Tuto hru uložila novější verze hry (popis hry je ve formátu verze %n) a tato ji nahrát "
+    "neumí. Uložená hra zůstává, jak byla.");
 
 // Why a game of the pack named in a save's description (or a recording)
 // cannot be played here: its pack is gone, or its levels.all is no longer
@@ -44,8 +51,11 @@ inline constexpr const char* kCampaignChangedText =
 std::optional<PlayerText> CampaignRefusal(const std::string& folderName, const std::string& name,
                                           const std::string& hash,
                                           std::optional<CampaignPack>* pack = nullptr);
-// The same for the save <saveName>, by its description: a save without one,
-// or whose description names no pack, is of the built-in campaign.
+// The same for the save <saveName>, by its description; a description that
+// names no pack is of the built-in campaign.  A save without a description
+// that reads is known by its levels (save_campaign.h) or refused.  A save
+// whose description is of a later format than this game reads is refused
+// too (kNewerSaveText), whatever its campaign.
 std::optional<PlayerText> SaveCampaignRefusal(const std::string& saveName);
 
 // Before loading the save: its campaign becomes the current one.  When it

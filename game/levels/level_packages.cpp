@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "game/core/arrivals.h"
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
 #include "game/core/sound_cues.h"
@@ -118,9 +119,19 @@ bool PackLevels(const std::string& name) {
 
     ShowProgressWindow();
     const bool folderReady = MakeSavesFolder();
-    // A save cut short earlier is finished or undone before this one starts.
-    if (folderReady) SettleInterruptedSave();
+    // A save cut short earlier is finished or undone before this one starts;
+    // one that cannot be is left alone, and this save does not happen.
+    if (folderReady && !SettleInterruptedSave()) {
+        // Its halves are that save's: they stay for the next start.
+        HideProgressWindow();
+        TellNotSaved(name, "an interrupted save could not be settled");
+        return false;
+    }
 
+    // Every level passes through memory: until the current one is back the
+    // game is not whole.
+    const bool wasWhole = GameStateWhole();
+    NoteGameStateBroken();
     ByteWriter out;
     out.Reserve(static_cast<size_t>(count) * 12 * 1024);
     WriteKeyedString(out, name, SaveHeaderKey());
@@ -134,7 +145,7 @@ bool PackLevels(const std::string& name) {
     std::string failure = "no save folder " + SavesFolder();
     const bool written = folderReady && WriteNewFile(UnfinishedPackagePath(), out.Bytes(),
                                                      Durability::kFlushed, &failure);
-    LoadLevel(LevelNumber);
+    if (LoadLevel(LevelNumber) && wasWhole) NoteGameStateWhole();
     HideProgressWindow();
     if (ShutdownRequested) return false;
     if (!written) return PackageSaveFailed(name, failure);
@@ -142,6 +153,8 @@ bool PackLevels(const std::string& name) {
 }
 
 bool PackLevelsAside(const std::string& name, std::string* why) {
+    // The halves of a save cut short are that save's until it is settled.
+    if (!SettlePendingCommit(why)) return false;
     const auto fail = [&](const std::string& reason) {
         if (why) *why = reason;
         RemoveFile(UnfinishedPackagePath());

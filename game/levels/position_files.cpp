@@ -78,6 +78,8 @@ bool WritePositionAside(const std::string& name, std::string* why) {
     if (!platform::FitsCp1250(name))
         return fail("\"" + name + "\" cannot be written in the files' code page");
     if (!MakeSavesFolder()) return fail("no save folder " + SavesFolder());
+    // The halves of a save cut short are that save's until it is settled.
+    if (!SettlePendingCommit(why)) return false;
     ByteWriter out;
     WritePositionRecord(out, name, SaveHeaderKey(), CurrentPosition());
     return WriteNewFile(UnfinishedPositionPath(), out.Bytes(), Durability::kFlushed, why);

@@ -10,6 +10,7 @@
 
 #include "game/levels/save_description.h"
 #include "game/levels/save_folder.h"
+#include "game/levels/save_folder_writer.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
 #include "game/platform/private_folder.h"
@@ -22,6 +23,24 @@ constexpr std::string_view kRecordEnd = "end\n";
 // A record names two files; anything longer is not one.
 constexpr size_t kLargestRecord = 64 * 1024;
 
+constexpr const char* kCommitRecordName = "save-commit";
+constexpr const char* kRollbackRecordName = "save-rollback";
+constexpr const char* kKeptPackageName = "previous-save.pkg";
+constexpr const char* kKeptPositionName = "previous-save.hero";
+constexpr const char* kKeptDescriptionName = "previous-save.about";
+
+std::string CommitRecordIn(const std::string& folder) {
+    return PathInFolder(folder, kCommitRecordName);
+}
+
+std::string RollbackRecordIn(const std::string& folder) {
+    return PathInFolder(folder, kRollbackRecordName);
+}
+
+std::string DescriptionsFolderIn(const std::string& folder) {
+    return PathInFolder(folder, kDescriptionsFolderName);
+}
+
 // One file of the pair: its temporary name, the name it goes to, and where
 // the old file of that name waits while the pair changes.
 struct Member {
@@ -30,25 +49,25 @@ struct Member {
     std::string target;
     bool hadOld = false;
 
-    std::string TemporaryPath() const {
+    std::string TemporaryPath(const std::string& folder) const {
         switch (role) {
             case 'P':
-                return UnfinishedPackagePath();
+                return PathInFolder(folder, kUnfinishedPackageName);
             case 'H':
-                return UnfinishedPositionPath();
+                return PathInFolder(folder, kUnfinishedPositionName);
         }
-        return UnfinishedDescriptionPath();
+        return PathInFolder(folder, kUnfinishedDescriptionName);
     }
-    std::string KeptPath() const {
+    std::string KeptPath(const std::string& folder) const {
         switch (role) {
             case 'P':
-                return KeptPackagePath();
+                return PathInFolder(folder, kKeptPackageName);
             case 'H':
-                return KeptPositionPath();
+                return PathInFolder(folder, kKeptPositionName);
         }
-        return KeptDescriptionPath();
+        return PathInFolder(folder, kKeptDescriptionName);
     }
-    std::string TargetPath() const { return SavePath(target); }
+    std::string TargetPath(const std::string& folder) const { return PathInFolder(folder, target); }
 };
 
 // A description lives in the descriptions folder, under a plain name.
@@ -69,9 +88,10 @@ bool HasDescription(const std::vector<Member>& members) {
 }
 
 // The folders whose entries a commit changes.
-bool SyncFolders(const std::vector<Member>& members, std::string* why = nullptr) {
-    if (!SyncFolder(SavesFolder(), why)) return false;
-    return !HasDescription(members) || SyncFolder(DescriptionsFolder(), why);
+bool SyncFolders(const std::string& folder, const std::vector<Member>& members,
+                 std::string* why = nullptr) {
+    if (!SyncFolder(folder, why)) return false;
+    return !HasDescription(members) || SyncFolder(DescriptionsFolderIn(folder), why);
 }
 
 bool Exists(const std::string& path) {
@@ -133,87 +153,86 @@ bool ParseRecord(const std::string& path, std::vector<Member>& members) {
 // From the commit record on, the new pair is the save: every new file goes
 // into place, then the kept copies and the record go.  Repeatable after any
 // interruption.
-bool RunForward(const std::vector<Member>& members, std::string* why) {
+bool RunForward(const std::string& folder, const std::vector<Member>& members, std::string* why) {
     for (const Member& m : members)
-        if (Exists(m.TemporaryPath()) && !RenameFile(m.TemporaryPath(), m.TargetPath(), why))
+        if (Exists(m.TemporaryPath(folder)) &&
+            !RenameFile(m.TemporaryPath(folder), m.TargetPath(folder), why))
             return false;
-    if (!SyncFolders(members, why)) return false;
+    if (!SyncFolders(folder, members, why)) return false;
     for (const Member& m : members)
-        if (!RemoveFile(m.KeptPath(), why)) return false;
-    if (!RemoveFile(CommitRecordPath(), why)) return false;
-    SyncFolder(SavesFolder());
+        if (!RemoveFile(m.KeptPath(folder), why)) return false;
+    if (!RemoveFile(CommitRecordIn(folder), why)) return false;
+    SyncFolder(folder);
     return true;
 }
 
 // Under the rollback record: every kept copy goes back, a file that had no
 // old one goes, and so do the new halves and the record.  Repeatable too.
-bool RunBackward(const std::vector<Member>& members, std::string* why) {
+bool RunBackward(const std::string& folder, const std::vector<Member>& members, std::string* why) {
     for (const Member& m : members) {
-        if (Exists(m.KeptPath())) {
-            if (!RenameFile(m.KeptPath(), m.TargetPath(), why)) return false;
-        } else if (!m.hadOld && !Exists(m.TemporaryPath())) {
+        if (Exists(m.KeptPath(folder))) {
+            if (!RenameFile(m.KeptPath(folder), m.TargetPath(folder), why)) return false;
+        } else if (!m.hadOld && !Exists(m.TemporaryPath(folder))) {
             // The new file was already in place where there was none before.
-            if (!RemoveFile(m.TargetPath(), why)) return false;
+            if (!RemoveFile(m.TargetPath(folder), why)) return false;
         }
     }
     for (const Member& m : members)
-        if (!RemoveFile(m.TemporaryPath(), why)) return false;
-    if (!SyncFolders(members, why)) return false;
-    if (!RemoveFile(RollbackRecordPath(), why)) return false;
-    SyncFolder(SavesFolder());
+        if (!RemoveFile(m.TemporaryPath(folder), why)) return false;
+    if (!SyncFolders(folder, members, why)) return false;
+    if (!RemoveFile(RollbackRecordIn(folder), why)) return false;
+    SyncFolder(folder);
     return true;
 }
 
 // Finishes the record left in the folder, if any.  False when one remains.
-bool SettleRecord(std::string* why) {
+bool SettleRecord(const std::string& folder, std::string* why) {
+    const std::string rollback = RollbackRecordIn(folder), commit = CommitRecordIn(folder);
     std::vector<Member> members;
-    if (Exists(RollbackRecordPath())) {
-        if (ParseRecord(RollbackRecordPath(), members)) return RunBackward(members, why);
-        std::fprintf(stderr, "karvelun: removing the damaged save record %s\n",
-                     RollbackRecordPath().c_str());
-        return RemoveFile(RollbackRecordPath(), why) && !Exists(CommitRecordPath());
+    if (Exists(rollback)) {
+        if (ParseRecord(rollback, members)) return RunBackward(folder, members, why);
+        std::fprintf(stderr, "karvelun: removing the damaged save record %s\n", rollback.c_str());
+        return RemoveFile(rollback, why) && !Exists(commit);
     }
-    if (Exists(CommitRecordPath())) {
-        if (ParseRecord(CommitRecordPath(), members)) return RunForward(members, why);
-        std::fprintf(stderr, "karvelun: removing the damaged save record %s\n",
-                     CommitRecordPath().c_str());
-        return RemoveFile(CommitRecordPath(), why);
+    if (Exists(commit)) {
+        if (ParseRecord(commit, members)) return RunForward(folder, members, why);
+        std::fprintf(stderr, "karvelun: removing the damaged save record %s\n", commit.c_str());
+        return RemoveFile(commit, why);
     }
     return true;
 }
 
-void RemoveLeftovers() {
-    for (const std::string& path :
-         {UnfinishedPackagePath(), UnfinishedPositionPath(), UnfinishedDescriptionPath(),
-          KeptPackagePath(), KeptPositionPath(), KeptDescriptionPath()})
-        RemoveFile(path);
+// Once no record is left: the halves and kept copies of no save.
+void RemoveLeftovers(const std::string& folder) {
+    for (const char* name :
+         {kUnfinishedPackageName, kUnfinishedPositionName, kUnfinishedDescriptionName,
+          kKeptPackageName, kKeptPositionName, kKeptDescriptionName})
+        RemoveFile(PathInFolder(folder, name));
     // Temporary files of a record that was being written.
     std::error_code ec;
-    for (auto it = std::filesystem::directory_iterator(SavesFolder(), ec);
+    for (auto it = std::filesystem::directory_iterator(folder, ec);
          !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
         const std::string name = it->path().filename().string();
         if (name.rfind(".tmp-write-", 0) == 0) RemoveFile(it->path().string());
     }
 }
 
-void RemoveHalves() {
-    RemoveFile(UnfinishedPackagePath());
-    RemoveFile(UnfinishedPositionPath());
-    RemoveFile(UnfinishedDescriptionPath());
+void RemoveHalves(const std::string& folder) {
+    RemoveUnfinishedSaveIn(folder);
 }
 
 // A failure after the record: back to the old pair if the record can say
 // so, else on to the new one.
-PairCommit RecoverLiveFailure(const std::vector<Member>& members) {
-    if (RenameFile(CommitRecordPath(), RollbackRecordPath())) {
+PairCommit RecoverLiveFailure(const std::string& folder, const std::vector<Member>& members) {
+    if (RenameFile(CommitRecordIn(folder), RollbackRecordIn(folder))) {
         std::string why;
-        if (RunBackward(members, &why)) return PairCommit::kOldKept;
+        if (RunBackward(folder, members, &why)) return PairCommit::kOldKept;
         std::fprintf(stderr, "karvelun: the old save is put back at the next start: %s\n",
                      why.c_str());
         return PairCommit::kUnsettled;
     }
     std::string why;
-    if (RunForward(members, &why)) return PairCommit::kSaved;
+    if (RunForward(folder, members, &why)) return PairCommit::kSaved;
     std::fprintf(stderr, "karvelun: the new save is put in place at the next start: %s\n",
                  why.c_str());
     return PairCommit::kUnsettled;
@@ -222,23 +241,23 @@ PairCommit RecoverLiveFailure(const std::vector<Member>& members) {
 }  // namespace
 
 std::string CommitRecordPath() {
-    return SavePath("save-commit");
+    return CommitRecordIn(SavesFolder());
 }
 
 std::string RollbackRecordPath() {
-    return SavePath("save-rollback");
+    return RollbackRecordIn(SavesFolder());
 }
 
 std::string KeptPackagePath() {
-    return SavePath("previous-save.pkg");
+    return SavePath(kKeptPackageName);
 }
 
 std::string KeptPositionPath() {
-    return SavePath("previous-save.hero");
+    return SavePath(kKeptPositionName);
 }
 
 std::string KeptDescriptionPath() {
-    return SavePath("previous-save.about");
+    return SavePath(kKeptDescriptionName);
 }
 
 PairCommit CommitSavePair(const std::string& packageFile, const std::string& positionFile,
@@ -248,11 +267,19 @@ PairCommit CommitSavePair(const std::string& packageFile, const std::string& pos
 
 PairCommit CommitSavePair(const std::string& packageFile, const std::string& positionFile,
                           const std::string& descriptionFile, std::string* why) {
+    WaitForSaveFolder();
+    return CommitSavePairIn(SavesFolder(), packageFile, positionFile, descriptionFile, why);
+}
+
+PairCommit CommitSavePairIn(const std::string& folder, const std::string& packageFile,
+                            const std::string& positionFile, const std::string& descriptionFile,
+                            std::string* why) {
     // A record of an earlier save must be settled before this one writes its
     // own; the kept names must be free.
-    if (!SettleRecord(why) || !RemoveFile(KeptPackagePath(), why) ||
-        !RemoveFile(KeptPositionPath(), why) || !RemoveFile(KeptDescriptionPath(), why)) {
-        RemoveHalves();
+    if (!SettleRecord(folder, why) || !RemoveFile(PathInFolder(folder, kKeptPackageName), why) ||
+        !RemoveFile(PathInFolder(folder, kKeptPositionName), why) ||
+        !RemoveFile(PathInFolder(folder, kKeptDescriptionName), why)) {
+        RemoveHalves(folder);
         return PairCommit::kOldKept;
     }
     std::vector<Member> members;
@@ -260,57 +287,75 @@ PairCommit CommitSavePair(const std::string& packageFile, const std::string& pos
     members.push_back({'H', positionFile});
     if (!descriptionFile.empty()) {
         if (!IsDescriptionTarget(descriptionFile) ||
-            !platform::MakePrivateFolder(DescriptionsFolder())) {
-            if (why) *why = "no folder for the save's description " + DescriptionsFolder();
-            RemoveHalves();
+            !platform::MakePrivateFolder(DescriptionsFolderIn(folder))) {
+            if (why) *why = "no folder for the save's description " + DescriptionsFolderIn(folder);
+            RemoveHalves(folder);
             return PairCommit::kOldKept;
         }
         members.push_back({'D', descriptionFile});
     }
     for (Member& m : members) {
-        if (IsFolder(m.TargetPath())) {
-            if (why) *why = m.TargetPath() + " is a folder";
-            RemoveHalves();
+        if (IsFolder(m.TargetPath(folder))) {
+            if (why) *why = m.TargetPath(folder) + " is a folder";
+            RemoveHalves(folder);
             return PairCommit::kOldKept;
         }
-        m.hadOld = Exists(m.TargetPath());
+        m.hadOld = Exists(m.TargetPath(folder));
     }
 
-    if (!ReplaceFile(CommitRecordPath(), FormatRecord(members), Durability::kFlushed, why)) {
+    const std::string record = CommitRecordIn(folder);
+    if (!ReplaceFile(record, FormatRecord(members), Durability::kFlushed, why)) {
         // Only a record that is surely gone leaves the old pair the save.
-        if (!Exists(CommitRecordPath()) || RemoveFile(CommitRecordPath())) {
-            RemoveHalves();
+        if (!Exists(record) || RemoveFile(record)) {
+            RemoveHalves(folder);
             return PairCommit::kOldKept;
         }
     }
 
     bool placed = true;
     for (const Member& m : members)
-        if (placed && m.hadOld) placed = RenameFile(m.TargetPath(), m.KeptPath(), why);
+        if (placed && m.hadOld) placed = RenameFile(m.TargetPath(folder), m.KeptPath(folder), why);
     for (const Member& m : members)
-        if (placed) placed = RenameFile(m.TemporaryPath(), m.TargetPath(), why);
-    if (placed) placed = SyncFolders(members, why);
-    if (!placed) return RecoverLiveFailure(members);
+        if (placed) placed = RenameFile(m.TemporaryPath(folder), m.TargetPath(folder), why);
+    if (placed) placed = SyncFolders(folder, members, why);
+    if (!placed) return RecoverLiveFailure(folder, members);
 
     // The new pair is in place; what is left is tidying that the next start
     // repeats if it is cut short.
     std::string tidy;
-    if (!RunForward(members, &tidy))
+    if (!RunForward(folder, members, &tidy))
         std::fprintf(stderr, "karvelun: the save's kept copies go at the next start: %s\n",
                      tidy.c_str());
     return PairCommit::kSaved;
 }
 
-void SettleInterruptedSave() {
+bool SaveRecordPendingIn(const std::string& folder) {
+    return Exists(CommitRecordIn(folder)) || Exists(RollbackRecordIn(folder));
+}
+
+bool SettlePendingCommit(std::string* why) {
+    WaitForSaveFolder();
+    return SettlePendingCommitIn(SavesFolder(), why);
+}
+
+bool SettlePendingCommitIn(const std::string& folder, std::string* why) {
     std::error_code ec;
-    if (!std::filesystem::is_directory(SavesFolder(), ec)) return;
+    if (folder.empty() || !std::filesystem::is_directory(folder, ec)) return true;
+    if (SettleRecord(folder, why)) return true;
+    std::fprintf(stderr, "karvelun: an interrupted save could not be settled: %s\n",
+                 why && !why->empty() ? why->c_str() : "?");
+    return false;
+}
+
+bool SettleInterruptedSave() {
+    WaitForSaveFolder();
+    const std::string folder = SavesFolder();
+    std::error_code ec;
+    if (folder.empty() || !std::filesystem::is_directory(folder, ec)) return true;
     std::string why;
-    if (!SettleRecord(&why)) {
-        std::fprintf(stderr, "karvelun: an interrupted save could not be settled: %s\n",
-                     why.c_str());
-        return;
-    }
-    RemoveLeftovers();
+    if (!SettlePendingCommitIn(folder, &why)) return false;
+    RemoveLeftovers(folder);
+    return true;
 }
 
 }  // namespace game

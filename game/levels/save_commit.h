@@ -14,6 +14,12 @@
 //
 // None of these names contains "lev" in any letter case, so the save lists
 // never show them.  A save's description goes into place with its pair.
+//
+// The unfinished halves are shared by every save, so whatever writes them
+// first settles a record left in the folder: a record run forward later
+// would otherwise put this save's halves under that save's name.  The calls
+// without a folder wait until the save folder is free of a background write
+// (save_folder_writer.h); those with one are the background writer's.
 #pragma once
 
 #include <string>
@@ -44,9 +50,24 @@ PairCommit CommitSavePair(const std::string& packageFile, const std::string& pos
 // in the same commit.
 PairCommit CommitSavePair(const std::string& packageFile, const std::string& positionFile,
                           const std::string& descriptionFile, std::string* why);
+// The same in a save folder named outright, with no waiting.
+PairCommit CommitSavePairIn(const std::string& folder, const std::string& packageFile,
+                            const std::string& positionFile, const std::string& descriptionFile,
+                            std::string* why);
 
-// Finishes or rolls back a save that a crash or a failure interrupted, and
-// removes the leftovers of unfinished saves.  Harmless when there are none.
-void SettleInterruptedSave();
+// Finishes or rolls back the record of a save that a crash or a failure
+// interrupted, leaving the unfinished halves of no record alone: what a save
+// does before it writes its own.  False, with *why, when a record remains:
+// the save must not write then.
+bool SettlePendingCommit(std::string* why);
+bool SettlePendingCommitIn(const std::string& folder, std::string* why);
+// A commit or rollback record lies in the folder: the unfinished halves are
+// its own, and nothing but its settling may remove them.
+bool SaveRecordPendingIn(const std::string& folder);
+
+// The same, then the leftovers of unfinished saves removed: what the start
+// and the loads do.  Harmless when there are none; false when a record
+// remains.
+bool SettleInterruptedSave();
 
 }  // namespace game

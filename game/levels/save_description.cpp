@@ -9,14 +9,19 @@
 #include "game/core/level_names.h"
 #include "game/core/play_time.h"
 #include "game/levels/current_campaign.h"
+#include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
+#include "game/levels/save_folder_writer.h"
 #include "game/platform/durable_file.h"
 #include "game/platform/file_io.h"
 
 namespace game {
 namespace {
 
+// The title line, which ends with the format's version.
+constexpr std::string_view kTitleStart = "karvelun save description ";
 constexpr std::string_view kTitle = "karvelun save description 1\n";
+static_assert(kTitle.size() == kTitleStart.size() + 2 && kDescriptionFormat == 1);
 // A description is a few lines and a 125 x 125 picture; anything far
 // larger is not one.
 constexpr size_t kLargestDescription = 256 * 1024;
@@ -171,6 +176,17 @@ std::optional<SaveDescription> ParseSaveDescription(const std::vector<uint8_t>& 
     return d;
 }
 
+std::optional<uint32_t> DescriptionFormatOf(const std::vector<uint8_t>& bytes) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (text.substr(0, kTitleStart.size()) != kTitleStart) return std::nullopt;
+    const size_t newline = text.find('\n', kTitleStart.size());
+    if (newline == std::string_view::npos) return std::nullopt;
+    uint32_t version = 0;
+    if (!ParseNumber(text.substr(kTitleStart.size(), newline - kTitleStart.size()), version))
+        return std::nullopt;
+    return version;
+}
+
 std::string DescriptionsFolder() {
     return SavePath(kDescriptionsFolderName);
 }
@@ -180,7 +196,7 @@ std::string DescriptionFileName(const std::string& saveName) {
 }
 
 std::string UnfinishedDescriptionPath() {
-    return SavePath("unfinished-save.about");
+    return SavePath(kUnfinishedDescriptionName);
 }
 
 bool WriteUnfinishedDescription(const SaveDescription& description, std::string* why) {
@@ -188,16 +204,36 @@ bool WriteUnfinishedDescription(const SaveDescription& description, std::string*
         if (why) *why = "no save folder " + SavesFolder();
         return false;
     }
+    // The halves of a save cut short are that save's until it is settled.
+    if (!SettlePendingCommit(why)) return false;
     return WriteNewFile(UnfinishedDescriptionPath(), FormatSaveDescription(description),
                         Durability::kFlushed, why);
 }
 
 std::optional<SaveDescription> ReadSaveDescription(const std::string& saveName) {
-    if (saveName.empty() || SavesFolder().empty()) return std::nullopt;
+    WaitForSaveFolder();
+    return ReadSaveDescriptionIn(SavesFolder(), saveName);
+}
+
+std::optional<SaveDescription> ReadSaveDescriptionIn(const std::string& savesFolder,
+                                                     const std::string& saveName) {
+    if (saveName.empty() || savesFolder.empty()) return std::nullopt;
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(SavePath(DescriptionFileName(saveName)), bytes, kLargestDescription))
+    if (!ReadWholeFile(PathInFolder(savesFolder, DescriptionFileName(saveName)), bytes,
+                       kLargestDescription))
         return std::nullopt;
     return ParseSaveDescription(bytes);
+}
+
+std::optional<uint32_t> NewerDescriptionFormat(const std::string& saveName) {
+    WaitForSaveFolder();
+    if (saveName.empty() || SavesFolder().empty()) return std::nullopt;
+    // A later format may be larger than any description of this one.
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(SavePath(DescriptionFileName(saveName)), bytes)) return std::nullopt;
+    const std::optional<uint32_t> version = DescriptionFormatOf(bytes);
+    if (!version || *version <= kDescriptionFormat) return std::nullopt;
+    return version;
 }
 
 SaveThumbnail QuarterThumbnail(const platform::PixelSurface& field) {

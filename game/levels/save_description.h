@@ -8,7 +8,9 @@
 //
 // The file: a title line, "key=value" lines (UTF-8; unknown keys are
 // skipped, so later versions may add more), an empty line, then the
-// thumbnail as a binary PPM picture.
+// thumbnail as a binary PPM picture.  The title ends with the format's
+// version: a later format may mean anything by its lines, so a description
+// of one is never read, and its save is refused, naming the version.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +24,8 @@
 namespace game {
 
 inline constexpr const char* kDescriptionsFolderName = "about";
+// The format of the descriptions this game writes and reads.
+inline constexpr uint32_t kDescriptionFormat = 1;
 // The thumbnail is the play field at a quarter of its size.
 inline constexpr int kThumbnailDivisor = 4;
 inline constexpr int kThumbnailSize = 500 / kThumbnailDivisor;
@@ -60,12 +64,16 @@ struct SaveDescription {
 std::vector<uint8_t> FormatSaveDescription(const SaveDescription& description);
 // Nothing for anything that is not a whole description.
 std::optional<SaveDescription> ParseSaveDescription(const std::vector<uint8_t>& bytes);
+// The format version a description's title names; nothing when the bytes
+// do not begin as a description does.
+std::optional<uint32_t> DescriptionFormatOf(const std::vector<uint8_t>& bytes);
 
 // <save folder>/about, and a description's place in the save folder:
 // "about/<hex of the name>.desc".
 std::string DescriptionsFolder();
 std::string DescriptionFileName(const std::string& saveName);
 // Where a description is written before the commit puts it into place.
+inline constexpr const char* kUnfinishedDescriptionName = "unfinished-save.about";
 std::string UnfinishedDescriptionPath();
 
 // Writes the description whole under UnfinishedDescriptionPath(); false,
@@ -73,8 +81,15 @@ std::string UnfinishedDescriptionPath();
 bool WriteUnfinishedDescription(const SaveDescription& description, std::string* why);
 
 // The description of the save <saveName>, nothing when it has none or it
-// does not read.
+// does not read.  Read once the save folder is free of a save being written
+// in the background (save_folder_writer.h).
 std::optional<SaveDescription> ReadSaveDescription(const std::string& saveName);
+// The same in a save folder named outright, with no waiting.
+std::optional<SaveDescription> ReadSaveDescriptionIn(const std::string& savesFolder,
+                                                     const std::string& saveName);
+// The version of the save's description when it is of a later format than
+// kDescriptionFormat; nothing otherwise.
+std::optional<uint32_t> NewerDescriptionFormat(const std::string& saveName);
 
 // The play field (500 x 500) averaged down to a quarter of its size.
 SaveThumbnail QuarterThumbnail(const platform::PixelSurface& field);

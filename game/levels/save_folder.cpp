@@ -7,7 +7,9 @@
 
 #include "game/core/game_state.h"
 #include "game/levels/current_campaign.h"
+#include "game/levels/save_commit.h"
 #include "game/levels/save_description.h"
+#include "game/levels/save_folder_writer.h"
 #include "game/platform/private_folder.h"
 
 namespace game {
@@ -22,10 +24,14 @@ std::string SavesFolder() {
 }
 
 std::string SavePath(const std::string& fileName) {
+    return PathInFolder(SavesFolder(), fileName);
+}
+
+std::string PathInFolder(const std::string& folder, const std::string& fileName) {
     // No save folder (no home folder to put it in): no path either, rather
     // than a file in the root folder.
-    if (SavesFolder().empty()) return std::string();
-    return SavesFolder() + "/" + fileName;
+    if (folder.empty()) return std::string();
+    return folder + "/" + fileName;
 }
 
 std::string CampaignPackagePath() {
@@ -69,18 +75,24 @@ const char* SaveFailedLine(const std::string& saveName) {
 }
 
 std::string UnfinishedPackagePath() {
-    return SavePath("unfinished-save.pkg");
+    return SavePath(kUnfinishedPackageName);
 }
 
 std::string UnfinishedPositionPath() {
-    return SavePath("unfinished-save.hero");
+    return SavePath(kUnfinishedPositionName);
 }
 
 void RemoveUnfinishedSave() {
+    WaitForSaveFolder();
+    RemoveUnfinishedSaveIn(SavesFolder());
+}
+
+void RemoveUnfinishedSaveIn(const std::string& folder) {
+    if (folder.empty() || SaveRecordPendingIn(folder)) return;
     std::error_code ec;
-    std::filesystem::remove(UnfinishedPackagePath(), ec);
-    std::filesystem::remove(UnfinishedPositionPath(), ec);
-    std::filesystem::remove(UnfinishedDescriptionPath(), ec);
+    for (const char* name :
+         {kUnfinishedPackageName, kUnfinishedPositionName, kUnfinishedDescriptionName})
+        std::filesystem::remove(PathInFolder(folder, name), ec);
 }
 
 }  // namespace game

@@ -13,6 +13,10 @@ namespace game {
 std::string SavesFolder();
 // A file of the save folder.
 std::string SavePath(const std::string& fileName);
+// A file of the save folder named outright: for the writer that saves in the
+// background, which must not read the game's places.  Empty without a
+// folder, rather than a file in the root folder.
+std::string PathInFolder(const std::string& folder, const std::string& fileName);
 // The fresh campaign being played: data/levels.all, or a pack's
 // (current_campaign.h).
 std::string CampaignPackagePath();
@@ -40,9 +44,16 @@ std::string SaveNameOf(const std::string& fileName);
 // Where a save's package and position file are written before they are
 // renamed into place.  Leftovers of an interrupted save are removed by the
 // next start, save or load.
+inline constexpr const char* kUnfinishedPackageName = "unfinished-save.pkg";
+inline constexpr const char* kUnfinishedPositionName = "unfinished-save.hero";
 std::string UnfinishedPackagePath();
 std::string UnfinishedPositionPath();
+// Removes the halves (the description's too), once the save folder is free
+// of a save being written in the background (save_folder_writer.h).  Halves
+// of a commit record left in the folder stay: they are that save's.
 void RemoveUnfinishedSave();
+// The same in a folder named outright, with no waiting.
+void RemoveUnfinishedSaveIn(const std::string& folder);
 
 // Log lines of a save that did not happen.
 inline constexpr const char* kSaveFailedLine = SHOWN_TEXT("Rules", "Hru se nepodařilo uložit...");

@@ -5,6 +5,7 @@
 #include "game/core/messages.h"
 #include "game/core/play_observer.h"
 #include "game/core/play_time.h"
+#include "game/core/rules_version.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/position_files.h"
@@ -40,11 +41,14 @@ bool LoadGame(const std::string& name) {
     // The description is read first: loading may replace it (an autosave
     // loaded is the oldest of its kind by the next arrival).
     const std::optional<SaveDescription> description = ReadSaveDescription(name);
+    NoteGameStateBroken();
     if (!UnpackLevels(name + ".lev")) return false;
     if (!LoadPosition(name + ".pos")) return false;
     // The game plays as easy or normal as it was saved, whatever the
     // settings say now; a save without a word of it is a normal game.
     GameDifficulty = description ? description->difficulty : Difficulty::kNormal;
+    // A save keeps no rules of its own: it goes on under the newest.
+    RulesVersion = kNewestRules;
     StartPlayTime(description ? description->playFrames : std::nullopt);
     NoteHeroArrived();
     AddLogLine(kGameLoadedLine);

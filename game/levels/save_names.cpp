@@ -51,12 +51,21 @@ std::string AutosaveName(int slot) {
 }
 
 bool IsAutosaveName(const std::string& name) {
-    std::string lower = name;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    for (int slot = 1; slot <= kAutosaveCount; ++slot)
-        if (lower == AutosaveName(slot)) return true;
-    return false;
+    constexpr std::string_view kPrefix = "auto-";
+    if (name.size() <= kPrefix.size()) return false;
+    for (size_t i = 0; i < kPrefix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(name[i])) != kPrefix[i]) return false;
+    return std::all_of(name.begin() + kPrefix.size(), name.end(),
+                       [](unsigned char c) { return std::isdigit(c); });
+}
+
+int AutosaveSlotOf(const std::string& name) {
+    // Lower case, no leading zero, and at most four digits: beyond any
+    // folder a player fills.
+    if (!IsAutosaveName(name) || name.compare(0, 5, "auto-") != 0 || name[5] == '0' ||
+        name.size() > 9)
+        return 0;
+    return std::stoi(name.substr(5));
 }
 
 std::string ProposedSaveName(int level, int hour, int minute) {

@@ -12,7 +12,7 @@ enum class SaveNameVerdict {
     kEmpty,
     // "quick" in any letter case: the quick save is F5's alone.
     kMentionsQuick,
-    // An autosave's name ("auto-1" to "auto-3") in any letter case: the
+    // An autosave's name ("auto-" and a number) in any letter case: the
     // autosaves are the game's alone.
     kAutosaveName,
     // One of . , : ; " ' & # $ ? *
@@ -29,11 +29,15 @@ enum class SaveNameVerdict {
     kNotInCodePage,
 };
 
-// The autosaves' names, "auto-1" to "auto-3": the game's alone.
+// The autosaves' names: three of "auto-1", "auto-2", ... -- the first three
+// unless a player's own save of such a name keeps one (autosave_slots.h).
+// The game's alone.
 inline constexpr int kAutosaveCount = 3;
-std::string AutosaveName(int slot);  // slot 1 to kAutosaveCount
-// True for an autosave's name in any letter case.
+std::string AutosaveName(int slot);  // slot 1 and up
+// True for "auto-" and digits, in any letter case.
 bool IsAutosaveName(const std::string& name);
+// n for "auto-<n>" exactly as AutosaveName writes it; 0 for any other name.
+int AutosaveSlotOf(const std::string& name);
 
 // Longest name taken, in characters.
 inline constexpr std::size_t kMaxSaveNameLength = 100;

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "game/levels/save_folder.h"
+#include "game/levels/save_folder_writer.h"
 #include "game/levels/save_names.h"
 #include "game/platform/codepage.h"
 #include "game/platform/private_folder.h"
@@ -54,6 +55,9 @@ std::vector<std::string> SaveBoardEntries(const std::vector<std::string>& sorted
 }
 
 std::vector<std::string> SaveFolderFiles() {
+    // The list shows the saves as they are once a save written in the
+    // background has landed.
+    WaitForSaveFolder();
     std::vector<std::string> names;
     std::error_code ec;
     fs::path folder = SavesFolder();
@@ -122,6 +126,7 @@ void RemoveReservedEntries(std::vector<std::string>& entries) {
 }
 
 bool SaveExists(const std::string& name) {
+    WaitForSaveFolder();
     return SavePairExists(name);
 }
 

@@ -1,52 +1,75 @@
 #include "game/play/autosave.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "game/core/arrivals.h"
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
-#include "game/levels/level_packages.h"
-#include "game/levels/position_files.h"
-#include "game/levels/save_commit.h"
-#include "game/levels/save_description.h"
+#include "game/levels/autosave_slots.h"
 #include "game/levels/save_folder.h"
-#include "game/platform/random.h"
+#include "game/levels/save_folder_writer.h"
+#include "game/levels/save_snapshot.h"
 
 namespace game {
 namespace {
 
 bool enabled = false;
-std::optional<FoundAutosave> thisGames;
+// The game under way has an autosave of its own: the newest one is it.
+bool thisGameAutosaved = false;
 // A failure is told once; the next success makes room for the next one.
 bool failureTold = false;
 
-struct Slot {
-    int number = 0;                          // 1 to kAutosaveCount
-    std::optional<SaveDescription> written;  // its description, when whole
-};
-
-std::vector<Slot> ReadSlots() {
-    std::vector<Slot> slots;
-    for (int n = 1; n <= kAutosaveCount; ++n) {
-        Slot slot{n, std::nullopt};
-        if (SavePairExists(AutosaveName(n))) slot.written = ReadSaveDescription(AutosaveName(n));
-        slots.push_back(std::move(slot));
-    }
-    return slots;
+// On the background writer's thread: the snapshot goes to the next slot.
+BackgroundWriteResult WriteAutosave(GameSnapshot& snapshot) {
+    BackgroundWriteResult result;
+    // The slots are read after a record left behind is settled: it may be
+    // an autosave's own.
+    if (!SettlePendingCommitIn(snapshot.savesFolder, &result.why)) return result;
+    const AutosaveSlots slots = ReadAutosaveSlots(snapshot.savesFolder);
+    snapshot.description.autosaveNumber = slots.nextNumber;
+    result.written = WriteGameSnapshot(snapshot, slots.next, &result.why) == PairCommit::kSaved;
+    return result;
 }
 
-// unsettled: the halves belong to a commit the next start finishes.
-bool Fail(const std::string& why, bool unsettled = false) {
-    std::fprintf(stderr, "karvelun: no autosave: %s\n", why.c_str());
-    if (!unsettled) RemoveUnfinishedSave();
-    if (!failureTold) AddLogLine(kAutosaveFailedLine);
-    failureTold = true;
-    return false;
+// Tells on the game's thread what the autosaves written came to; true when
+// the last of them is in place.
+bool TellAutosaveResults() {
+    bool lastWritten = false;
+    for (const BackgroundWriteResult& result : TakeBackgroundResults()) {
+        lastWritten = result.written;
+        if (result.written) {
+            failureTold = false;
+            thisGameAutosaved = true;
+            continue;
+        }
+        std::fprintf(stderr, "karvelun: no autosave: %s\n", result.why.c_str());
+        if (!failureTold && !ShutdownRequested) AddLogLine(kAutosaveFailedLine);
+        failureTold = true;
+    }
+    return lastWritten;
+}
+
+// Hands the snapshot of the game under way to the background writer; false
+// when there is nothing to autosave (or the failure has been told).
+bool StartAutosave() {
+    if (!enabled || HeroDead || ShutdownRequested || !GameStateWhole()) return false;
+    std::string why;
+    std::optional<GameSnapshot> snapshot = TakeGameSnapshot(&why);
+    if (!snapshot) {
+        WriteInBackground([why] { return BackgroundWriteResult{false, why}; });
+        return true;
+    }
+    WriteInBackground(
+        [snapshot = std::move(*snapshot)]() mutable { return WriteAutosave(snapshot); });
+    return true;
 }
 
 }  // namespace
 
 void EnableAutosaves(bool on) {
+    WaitForSaveFolder();
+    TakeBackgroundResults();
     enabled = on;
     failureTold = false;
     TakeHeroArrival();
@@ -57,67 +80,45 @@ bool AutosavesEnabled() {
 }
 
 bool AutosaveNow() {
-    if (!enabled || HeroDead || ShutdownRequested || UnpackedLevelCount <= 0) return false;
-    // The free slot, else the one written longest ago; each gets the next
-    // number, so the newest is known whatever the clock did.
-    const std::vector<Slot> slots = ReadSlots();
-    const Slot* oldest = nullptr;
-    uint64_t newestNumber = 0;
-    for (const Slot& slot : slots) {
-        const uint64_t number = slot.written ? slot.written->autosaveNumber : 0;
-        if (number > newestNumber) newestNumber = number;
-        if (!oldest || number < (oldest->written ? oldest->written->autosaveNumber : 0))
-            oldest = &slot;
-    }
-    const std::string name = AutosaveName(oldest->number);
-    const platform::RandomSequenceKept randomKept;
-    SaveDescription description = DescribeCurrentGame();
-    description.autosaveNumber = newestNumber + 1;
-
-    std::string why;
-    if (!PackLevelsAside(name + ".lev", &why)) return Fail(why);
-    if (!WritePositionAside(name + ".pos", &why)) return Fail(why);
-    if (!WriteUnfinishedDescription(description, &why)) return Fail(why);
-    switch (CommitSavePair(name + ".lev", name + ".pos", DescriptionFileName(name), &why)) {
-        case PairCommit::kSaved:
-            failureTold = false;
-            thisGames = FoundAutosave{name, description.level};
-            return true;
-        case PairCommit::kOldKept:
-            break;
-        case PairCommit::kUnsettled:
-            return Fail(why, true);
-    }
-    return Fail(why);
+    if (!StartAutosave()) return false;
+    WaitForSaveFolder();
+    return TellAutosaveResults();
 }
 
 void AutosaveAfterArrival() {
-    if (TakeHeroArrival()) AutosaveNow();
+    if (TakeHeroArrival()) StartAutosave();
+    TellAutosaveResults();
 }
 
 std::optional<FoundAutosave> NewestAutosave() {
+    WaitForSaveFolder();
     std::optional<FoundAutosave> newest;
     uint64_t newestNumber = 0;
-    for (const Slot& slot : ReadSlots()) {
-        if (!slot.written || slot.written->autosaveNumber <= newestNumber) continue;
-        newestNumber = slot.written->autosaveNumber;
-        newest = FoundAutosave{AutosaveName(slot.number), slot.written->level};
+    for (const Autosave& autosave : ReadAutosaveSlots(SavesFolder()).autosaves) {
+        if (autosave.number <= newestNumber) continue;
+        newestNumber = autosave.number;
+        newest = FoundAutosave{autosave.name, autosave.level};
     }
     return newest;
 }
 
 std::optional<FoundAutosave> ThisGamesAutosave() {
-    // Written by this game, and still there as it was written.
-    if (thisGames && !SavePairExists(thisGames->name)) thisGames.reset();
-    return thisGames;
+    // An autosave of the last arrival may still be on its way.
+    WaitForSaveFolder();
+    TellAutosaveResults();
+    if (!thisGameAutosaved) return std::nullopt;
+    return NewestAutosave();
 }
 
 void ForgetThisGamesAutosave() {
-    thisGames.reset();
+    // What the game before wrote is no longer this game's.
+    WaitForSaveFolder();
+    TakeBackgroundResults();
+    thisGameAutosaved = false;
 }
 
-void RememberThisGamesAutosave(const FoundAutosave& autosave) {
-    thisGames = autosave;
+void RememberThisGamesAutosave() {
+    thisGameAutosaved = true;
 }
 
 }  // namespace game

@@ -5,6 +5,7 @@
 #include "game/core/music_director.h"
 #include "game/core/play_observer.h"
 #include "game/core/play_time.h"
+#include "game/core/rules_version.h"
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
 #include "game/play/autosave.h"
@@ -126,9 +127,11 @@ bool FrameLoop::RunFrame() {
 
 void MoveHero() {
     // With the help round corners on, a step blocked by a corner first
-    // slides the hero toward the opening beside it.
+    // slides the hero toward the opening beside it; the first rules had no
+    // such help.
     const auto slide = [](Heading heading) {
-        if (CornerSlideOn) CornerSlide(HeroX, HeroY, heading, HeroStepX, HeroStepY);
+        if (CornerSlideOn && RulesHave(RuleChange::kCornerHelp))
+            CornerSlide(HeroX, HeroY, heading, HeroStepX, HeroStepY);
     };
     if (KeyUpHeld) {
         slide(Heading::Up);
@@ -157,8 +160,9 @@ void MoveHero() {
 }
 
 bool TryPickUpItem(int16_t& i) {
-    // A dead hero's body takes nothing: the item stays where it lies.
-    if (HeroDead) return false;
+    // A dead hero's body takes nothing: the item stays where it lies (the
+    // first rules let it take what it touched).
+    if (HeroDead && RulesHave(RuleChange::kDeadHeroGainsNothing)) return false;
     if (!Touches(Items[i])) return false;
     if (Items[i].Kind == 9) return false;
     if (Items[i].Kind != 3) PickUpItem(i);

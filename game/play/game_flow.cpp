@@ -10,12 +10,14 @@
 #include "game/core/music_director.h"
 #include "game/core/play_observer.h"
 #include "game/core/play_time.h"
+#include "game/core/rules_version.h"
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
+#include "game/levels/save_folder_writer.h"
 #include "game/levels/save_games.h"
 #include "game/play/autosave.h"
 
@@ -37,6 +39,8 @@ void TakeChosenCornerHelp() {
 }  // namespace
 
 bool StartNewGame(int32_t level, int16_t tile) {
+    NoteGameStateBroken();
+    RulesVersion = kNewestRules;
     LevelNumber = level;
     GameSuspended = false;
     Paused = false;
@@ -94,6 +98,8 @@ void LeaveForMenu() {
 }
 
 AfterLoad LoadChosenGame(const std::string& name) {
+    // An autosave still being written may be the one chosen.
+    WaitForSaveFolder();
     // A save of a campaign that is not here loads nothing and changes
     // nothing; the box has said why.
     if (SavePairExists(name) && !TakeCampaignOfSave(name)) return AfterLoad::kMenu;

@@ -31,7 +31,7 @@ bool GoOnAfterDeath() {
     if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Died);
     switch (LoadChosenGame(arrival->name)) {
         case AfterLoad::kPlay:
-            RememberThisGamesAutosave(*arrival);
+            RememberThisGamesAutosave();
             Windows().ResumeGameWindow();
             break;
         case AfterLoad::kMenu:

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/core/campaign_places.h"
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
 #include "game/core/key_text.h"
@@ -43,9 +44,10 @@ void TogglePause() {
 }
 
 // S on the passage's tile of its level takes the hero to the other level,
-// as an exit would; a dead hero goes nowhere.
+// as an exit would; a dead hero goes nowhere.  The passage is the built-in
+// cave's: a pack's level 55 has no such way, and maybe no level 81.
 void HiddenPassage() {
-    if (HeroDead || LevelNumber != kPassageLevel) return;
+    if (HeroDead || !CurrentCampaign().BuiltIn() || LevelNumber != kPassageLevel) return;
     if (TileIndexOf(HeroX + 7.0f, HeroY + 7.0f) != kPassageTile) return;
     TravelToLevel(kPassageTargetLevel, kPassageTargetTile);
 }

@@ -13,7 +13,8 @@ inline constexpr const char* kPausedLine = SHOWN_TEXT("Rules", "Čas se zastavil
 inline constexpr const char* kResumedLine = SHOWN_TEXT("Rules", "Čas běží dál...");
 inline constexpr const char* kMapLinePattern = SHOWN_COUNTED_TEXT("Rules", "Aktuální mapa: %n");
 
-// The hidden passage: S on this tile of this level leads to the other level.
+// The hidden passage of the built-in cave: S on this tile of this level
+// leads to the other level.
 inline constexpr int32_t kPassageLevel = 55;
 inline constexpr int32_t kPassageTile = 79;
 inline constexpr int32_t kPassageTargetLevel = 81;

@@ -11,6 +11,7 @@
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/save_commit.h"
+#include "game/levels/save_folder_writer.h"
 #include "game/levels/working_levels.h"
 #include "game/platform/random.h"
 #include "game/platform/shown_text.h"
@@ -37,9 +38,13 @@ bool LoadBackgroundOrFail(Form form, const std::string& name) {
     return false;
 }
 
+// The library's stream stops at once: dropping the sink alone would leave
+// the piece playing, and deaf to every later change of place.
 void StopMusic() {
     Music().SetSink(nullptr);
+    if (!librarySink) return;
     librarySink.reset();
+    if (SoundComponent* component = CurrentSoundComponent()) StopLibraryMusic(*component);
 }
 
 void ReleaseSound() {
@@ -209,6 +214,8 @@ bool Main(const FilePlaces& places, const Settings& settings,
 void ShutDown() {
     if (shutDownDone) return;
     shutDownDone = true;
+    // An autosave still being written lands before the program goes.
+    WaitForSaveFolder();
     // A game still under way is left here.
     if (PlayObserver* observer = CurrentPlayObserver()) observer->GameEnds(GameEnd::Left);
     ShutdownRequested = true;

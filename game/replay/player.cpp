@@ -1,6 +1,7 @@
 #include "game/replay/player.h"
 
 #include "game/core/game_state.h"
+#include "game/core/rules_version.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
@@ -36,12 +37,14 @@ Player::Player(Recording recording)
     : recording_(std::move(recording)),
       events_(recording_.events.data(), recording_.events.size()),
       cornerHelpBefore_(game::CornerSlideOn),
+      rulesBefore_(game::RulesVersion),
       difficultyBefore_(game::GameDifficulty) {}
 
 Player::~Player() {
     if (state_ != State::Ready) platform::SetTimeOfDaySource(nullptr);
     // The game played on afterwards moves as its own settings say.
     game::CornerSlideOn = cornerHelpBefore_;
+    game::RulesVersion = rulesBefore_;
     game::GameDifficulty = difficultyBefore_;
     if (game::CurrentPlayObserver() == this) game::SetPlayObserver(nullptr);
 }
@@ -54,13 +57,17 @@ bool Player::Stop(State state, std::string why) {
 
 bool Player::Begin(bool anyCampaign) {
     const Recording::Status status = recording_.status;
-    if (status == Recording::Status::Foreign || status == Recording::Status::NewerFormat)
+    if (status == Recording::Status::Foreign)
         return Stop(State::Refused, std::string("the file is ") + StatusName(status));
+    if (status == Recording::Status::NewerFormat)
+        return Stop(State::Refused,
+                    "the file is of format version " + std::to_string(recording_.formatVersion) +
+                        ", this game reads version " + std::to_string(kFormatVersion));
     const StartState& start = recording_.start;
-    if (start.rulesVersion != kRulesVersion)
-        return Stop(State::Refused, "recorded under rules version " +
-                                        std::to_string(start.rulesVersion) + ", these are " +
-                                        std::to_string(kRulesVersion));
+    if (NewerRules())
+        return Stop(State::Refused,
+                    "recorded under rules version " + std::to_string(start.rulesVersion) +
+                        ", this game knows rules up to version " + std::to_string(kRulesVersion));
     // The campaign the game was played in: the built-in one, or a pack that
     // must be here.  A pack that has changed since is another campaign.
     campaignGone_ = false;
@@ -108,6 +115,9 @@ bool Player::SetUpStart() {
     // As easy or normal as the recorded game was (a load would take the
     // pair's description, which the start does not hold).
     GameDifficulty = start.difficulty;
+    // The rules it was recorded under, which the start set-up put at the
+    // newest.
+    RulesVersion = start.rulesVersion;
     if (!RestoreSnapshot(start.snapshot))
         return Stop(State::Refused, "the recorded start state is damaged");
     platform::Randomize(start.seed);

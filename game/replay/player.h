@@ -63,6 +63,8 @@ class Player final : public game::PlayObserver {
     bool CampaignDiffers() const { return campaignDiffers_; }
     // The recording is of a campaign pack that is not here.
     bool CampaignGone() const { return campaignGone_; }
+    // The recording was made under later rules than this game knows.
+    bool NewerRules() const { return recording_.start.rulesVersion > kRulesVersion; }
 
     // game::PlayObserver
     void KeyDown(int16_t, int16_t) override {}
@@ -87,8 +89,10 @@ class Player final : public game::PlayObserver {
 
     Recording recording_;
     PayloadReader events_;
-    // The game's own help round corners, given back when the player goes.
+    // The game's own help round corners and rules, given back when the
+    // player goes.
     bool cornerHelpBefore_;
+    uint32_t rulesBefore_;
     game::Difficulty difficultyBefore_;
     game::FrameLoop loop_;
     StateChecksum checksum_;

@@ -14,13 +14,15 @@ uint32_t ReadU32(const uint8_t* p) {
 bool DecodeStart(const std::vector<uint8_t>& payload, StartState& start) {
     PayloadReader in(payload.data(), payload.size());
     uint8_t kind = 0;
-    if (!in.U32(start.rulesVersion) || !in.U32(start.campaignCrc) || !in.U8(kind) ||
-        !in.U64(start.seed))
-        return false;
+    if (!in.U32(start.rulesVersion) || start.rulesVersion < game::kOldestRules) return false;
+    // Later rules may have changed the rest of the start: the player
+    // refuses it for its rules, and nothing more is read.
+    if (start.rulesVersion > kRulesVersion) return true;
+    if (!in.U32(start.campaignCrc) || !in.U8(kind) || !in.U64(start.seed)) return false;
     if (kind > static_cast<uint8_t>(StartKind::LoadedPair)) return false;
     start.kind = static_cast<StartKind>(kind);
-    // Older starts have no such byte; they are refused for their rules
-    // anyway, with a message that says so.
+    // Starts of the rules before the help round corners have no such byte.
+    start.cornerHelp = false;
     if (start.rulesVersion >= kCornerHelpRules) {
         uint8_t help = 0;
         if (!in.U8(help) || help > 1) return false;
@@ -199,6 +201,7 @@ Recording ParseRecording(const std::vector<uint8_t>& file) {
         ReadU32(file.data() + 12) != Crc32(file.data(), 12))
         return r;  // Foreign
     const uint16_t version = static_cast<uint16_t>(file[8] | (file[9] << 8));
+    r.formatVersion = version;
     if (version != kFormatVersion) {
         r.status =
             version > kFormatVersion ? Recording::Status::NewerFormat : Recording::Status::Foreign;

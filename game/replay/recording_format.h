@@ -17,18 +17,19 @@
 
 #include "game/core/difficulty.h"
 #include "game/core/play_observer.h"
+#include "game/core/rules_version.h"
 
 namespace replay {
 
 inline constexpr char kMagic[8] = {'K', 'A', 'R', 'V', 'R', 'E', 'C', '1'};
 inline constexpr uint16_t kFormatVersion = 1;
 inline constexpr size_t kHeaderSize = 16;
-// Raised whenever the rules change on purpose: a recording made under other
-// rules would play out differently and is refused.  2: the help round
-// corners, and a dead hero gains nothing.
-inline constexpr uint32_t kRulesVersion = 2;
+// The rules a new recording is made under (game/core/rules_version.h).  A
+// recording of any earlier rules plays back under its own; one of later
+// rules than this game knows is refused, naming them.
+inline constexpr uint32_t kRulesVersion = game::kNewestRules;
 // The first rules version whose start holds the help round corners.
-inline constexpr uint32_t kCornerHelpRules = 2;
+inline constexpr uint32_t kCornerHelpRules = game::FirstRulesWith(game::RuleChange::kCornerHelp);
 // No block is ever this long; a longer length is damage.
 inline constexpr uint32_t kLargestBlock = 64u << 20;
 
@@ -45,7 +46,9 @@ struct StartState {
     uint32_t campaignCrc = 0;  // CRC-32 of the fresh campaign's file
     StartKind kind = StartKind::NewGame;
     uint64_t seed = 0;
-    bool cornerHelp = true;                  // the hero slides round corners (rules 2 on)
+    // The hero slides round corners; always off under rules that had no
+    // such help (their starts hold no byte of it).
+    bool cornerHelp = true;
     std::string saveName;                    // LoadedPair: the pair's name
     std::vector<uint8_t> package, position;  // LoadedPair: <name>.lev, <name>.pos
     std::vector<uint8_t> snapshot;           // the rules' state once started
@@ -96,6 +99,10 @@ struct Recording {
         NewerFormat,  // a recording of a format this game does not read
     };
     Status status = Status::Foreign;
+    // The header's format version (0 when there is no header).
+    uint16_t formatVersion = 0;
+    // Of rules later than this game knows, only start.rulesVersion is read:
+    // what follows it may mean anything.
     StartState start;
     // The events of every sound block, in order.
     std::vector<uint8_t> events;

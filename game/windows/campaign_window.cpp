@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "game/levels/campaign_info.h"
 #include "game/menu/menu_sounds.h"
 #include "game/platform/keys.h"
 #include "game/platform/shown_text.h"
@@ -38,7 +39,8 @@ QString CampaignEntryText(const std::vector<CampaignPack>& packs, size_t index) 
     QString name = FromUtf8(pack.info.name);
     for (size_t other = 0; other < packs.size(); ++other) {
         if (other != index && packs[other].info.name == pack.info.name) {
-            name += QStringLiteral(" (%1)").arg(FromUtf8(pack.folderName));
+            name +=
+                QStringLiteral(" (%1)").arg(FromUtf8(WithoutDirectionControls(pack.folderName)));
             break;
         }
     }

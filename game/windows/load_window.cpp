@@ -74,7 +74,9 @@ QString SaveWrittenText(int64_t writtenAt) {
 }
 
 QString SaveCampaignText(const std::string& campaignName) {
-    return campaignName.empty() ? BuiltInCampaignName() : QString::fromStdString(campaignName);
+    // A description of an earlier version may hold a name's direction controls.
+    return campaignName.empty() ? BuiltInCampaignName()
+                                : QString::fromStdString(WithoutDirectionControls(campaignName));
 }
 
 QString SavePlayTimeText(std::optional<uint64_t> frames) {

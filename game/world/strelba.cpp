@@ -9,6 +9,7 @@
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
 #include "game/core/progression.h"
+#include "game/core/rules_version.h"
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
@@ -76,9 +77,10 @@ void LogIfAny(const PlayerText& line) {
 
 // Experience for a kill, with its floating text unless the hero rose a
 // level (the level-up text says it then).  A dead hero's missile still in
-// flight may kill, but earns him nothing.
+// flight may kill, but earns him nothing (under the first rules it earned
+// him all a living hero's would).
 void RewardKill(int16_t j) {
-    if (HeroDead) {
+    if (HeroDead && RulesHave(RuleChange::kDeadHeroGainsNothing)) {
         AddLogLine(SHOWN_TEXT("Rules", "Monstrum bylo zabito..."));
         return;
     }

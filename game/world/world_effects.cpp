@@ -274,6 +274,7 @@ bool TravelToLevel(int32_t level, int32_t arrivalTile) {
         if (!ShutdownRequested) AddLogLine(kLevelNotStoredLine);
         return false;
     }
+    NoteGameStateBroken();
     // Tile positions are the same in every level.
     PlaceHeroOn(arrivalTile);
     LevelNumber = level;

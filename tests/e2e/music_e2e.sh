@@ -4,7 +4,9 @@
 #   1. the menu plays its theme, at -34 to -22 dBFS RMS at the default
 #      volumes;
 #   2. a new game (level 0) plays act I's piece, not the menu's;
-#   3. a Pause lowers it to 40 % (about 8 dB) while it goes on.
+#   3. a Pause lowers it to 40 % (about 8 dB) while it goes on;
+#   4. back in the menu, Zvuky switched to Ne in the settings window is
+#      silence at once, and Ano again brings the menu's theme back.
 # Which piece sounds, and how loud against the piece's own file, is found by
 # music_probe, which matches a stretch of the output against the pieces.
 # Stretches are timed by the wave file's length at the moment.
@@ -58,7 +60,26 @@ pause_from=$(mark)
 sleep 3
 pause_to=$(mark)
 e2e_keys_to "$window_id" Pause
-e2e_leave_game "$window_id"
+
+e2e_keys_to "$window_id" Escape
+e2e_focus menu "$e2e_menu_title"
+xdotool key --delay 150 Down Down Down Down Return  # past Nahrát, Uložit and Zpět
+e2e_focus settings '^Karvelun - nastavení$'
+sleep 2  # the menu's theme is back
+xdotool key Right  # Zvuky: Ne
+sleep 0.5
+off_from=$(mark)
+sleep 3
+off_to=$(mark)
+xdotool key Right  # Zvuky: Ano
+sleep 1
+on_from=$(mark)
+sleep 3
+on_to=$(mark)
+xdotool key Escape
+e2e_keys_to "$menu" Down Down Return  # from Nastavení past Credits to Exit
+e2e_until_ended "$app_pid" || fail "the game still runs after Exit"
+app_pid=""
 
 [[ -s $audio ]] || fail "no audio file was written"
 rate=$(soxi -r "$audio" 2>/dev/null)
@@ -80,6 +101,8 @@ within() { awk -v v="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(v >= lo && v <= h
 read -r m_start m_len <<<"$(span "$menu_from" "$menu_to")"
 read -r l_start l_len <<<"$(span "$level_from" "$level_to")"
 read -r p_start p_len <<<"$(span "$pause_from" "$pause_to")"
+read -r off_start off_len <<<"$(span "$off_from" "$off_to")"
+read -r on_start on_len <<<"$(span "$on_from" "$on_to")"
 
 menu_db=$(rms_db "$m_start" "$m_len")
 level_db=$(rms_db "$l_start" "$l_len")
@@ -89,9 +112,12 @@ read -r level_corr _ level_gain <<<"$(probe_piece "$l_start" 2 act1)"
 read -r level_as_menu _ _ <<<"$(probe_piece "$l_start" 2 menu)"
 read -r pause_corr _ pause_gain <<<"$(probe_piece "$p_start" 2 act1)"
 drop=$(echo "$level_gain - $pause_gain" | bc)
+off_db=$(rms_db "$off_start" "$off_len")
+read -r on_corr _ _ <<<"$(probe_piece "$on_start" 2 menu)"
 echo "music_e2e: menu ${menu_db} dBFS RMS (theme match $menu_corr);" \
     "level 0 ${level_db} dBFS (act I match $level_corr, menu match $level_as_menu);" \
-    "paused ${pause_db} dBFS (act I match $pause_corr), lowered by $drop dB against the piece"
+    "paused ${pause_db} dBFS (act I match $pause_corr), lowered by $drop dB against the piece;" \
+    "Zvuky Ne ${off_db} dBFS; Ano again: theme match $on_corr"
 
 within "$menu_db" -34 -22 || fail "the menu's music measures $menu_db dBFS RMS, not -34 to -22"
 within "$menu_corr" 0.8 1 || fail "the menu does not play its theme (match $menu_corr)"
@@ -99,4 +125,6 @@ within "$level_corr" 0.8 1 || fail "level 0 does not play act I's piece (match $
 within "$level_as_menu" -1 0.5 || fail "level 0 still sounds like the menu (match $level_as_menu)"
 within "$pause_corr" 0.8 1 || fail "the paused game's music is not act I's piece (match $pause_corr)"
 within "$drop" 6.5 9.5 || fail "a Pause lowers the music by $drop dB, not about 8"
+within "$off_db" -999 -60 || fail "with Zvuky Ne the music still measures $off_db dBFS RMS"
+within "$on_corr" 0.8 1 || fail "Zvuky Ano again does not play the menu's theme (match $on_corr)"
 echo "music_e2e: PASS"

@@ -5,13 +5,17 @@
 // inside it: always something moving in view, never anything that reaches
 // the hero.  With "two-levels", both halls are walled round and the tile
 // right of where a new game puts the hero is an exit to the second hall,
-// arriving on tile 312 in its middle.  With "deadly", the second hall of
-// "two-levels" has monsters round that tile that chase the hero and take all
-// his lives with one blow, a few seconds after his arrival.
+// arriving on tile 312 in its middle.  With "round-trip", the tile right of
+// that is an exit back to the first hall, two tiles left of the start: a
+// hero walking right goes from hall to hall for as long as he walks.  With
+// "deadly", the second hall of "two-levels" has monsters round that tile
+// that chase the hero and take all his lives with one blow, a few seconds
+// after his arrival.
 //
-//   open_campaign <path of levels.all> [penned | two-levels | deadly]
+//   open_campaign <path of levels.all> [penned | two-levels | round-trip | deadly]
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "game/levels/byte_stream.h"
 #include "game/levels/level_record.h"
@@ -73,11 +77,13 @@ void AddKillers(game::LevelRecord& hall) {
 int main(int argc, char** argv) {
     const char* mode = argc == 3 ? argv[2] : "";
     const bool penned = std::strcmp(mode, "penned") == 0;
+    const bool roundTrip = std::strcmp(mode, "round-trip") == 0;
     const bool deadly = std::strcmp(mode, "deadly") == 0;
-    const bool twoLevels = deadly || std::strcmp(mode, "two-levels") == 0;
+    const bool twoLevels = roundTrip || deadly || std::strcmp(mode, "two-levels") == 0;
     if (argc != 2 && !penned && !twoLevels) {
         std::fprintf(stderr,
-                     "usage: open_campaign <path of levels.all> [penned | two-levels | deadly]\n");
+                     "usage: open_campaign <path of levels.all> [penned | two-levels | "
+                     "round-trip | deadly]\n");
         return 2;
     }
     game::LevelRecord hall;
@@ -102,6 +108,12 @@ int main(int argc, char** argv) {
         exit.Param1 = "1";
         exit.Param2 = "312";
         game::WriteLevelRecord(package, 0, first);
+        if (roundTrip) {
+            game::TileRecord& back = hall.tiles[313];
+            back.Kind = 5;
+            back.Param1 = "0";
+            back.Param2 = std::to_string(kHeroStartTile - 2);
+        }
         if (deadly) AddKillers(hall);
         game::WriteLevelRecord(package, 1, hall);
     } else {

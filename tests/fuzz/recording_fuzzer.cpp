@@ -1,6 +1,7 @@
 // A game recording (data/replays): refused as foreign, newer, damaged or cut
 // short, or read whole; whatever was read writes back as a recording that
-// reads back the same, and reading never stops past the file's end.
+// reads back the same, reading never stops past the file's end, and a start
+// of later rules than the game knows is not read past their version.
 #include <cstdint>
 #include <vector>
 
@@ -49,6 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Expect(read.stoppedAt <= size, "reading stopped past the end of the file");
     fuzz::Expect((read.status == Recording::Status::Complete) == read.end.has_value(),
                  "a recording is complete exactly when its end block was read");
+    // A start of later rules is read no further than its version.
+    if (read.start.rulesVersion > replay::kRulesVersion) {
+        replay::StartState unread;
+        unread.rulesVersion = read.start.rulesVersion;
+        fuzz::Expect(SameStart(read.start, unread), "a start of later rules was read on");
+    }
     if (read.status == Recording::Status::Complete || read.status == Recording::Status::Incomplete)
         CheckWritesBack(read);
     return 0;

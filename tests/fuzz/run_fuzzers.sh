@@ -39,10 +39,10 @@ for target in "${targets[@]}"; do
     mkdir -p "$corpus"
     limits=(-max_total_time="$seconds")
     [ "$runs" != 0 ] && limits+=(-runs="$runs")
-    # A full setup.ini is some 300 bytes; longer inputs only repeat its
-    # lines, and slow the run as libFuzzer lets them grow.
+    # A full setup.ini is some 300 bytes, a campaign.ini less; longer inputs
+    # only repeat their lines, and slow the run as libFuzzer lets them grow.
     case "$target" in
-        setup_ini_fuzzer | game_settings_fuzzer) limits+=(-max_len=2048) ;;
+        setup_ini_fuzzer | game_settings_fuzzer | campaign_info_fuzzer) limits+=(-max_len=2048) ;;
     esac
     start=$(date +%s.%N)
     # A reader may take no more than 256 MB for one input, nor 10 s.

@@ -78,6 +78,7 @@ TEST_F(CampaignPacks, BrokenPacksAreLeftOutWithALineAndTheRestSortedByName) {
         {"useknuty", Ini("Useknutý"), cut, "not a level package"},
         {"zaporny", Ini("Záporný"), negative, "not a level package"},
         {"konec-mimo", Ini("Konec mimo", "2,10"), two, "level 2, which it does not have"},
+        {"konec-na-startu", Ini("Konec na startu", "0,591"), two, "where a new game begins"},
     };
     for (const Broken& b : broken) {
         MakePack(shared / b.folder, b.ini, b.levels);

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "game/core/arrivals.h"
 #include "game/core/game_state.h"
 #include "game/levels/level_files.h"
 #include "levels/fuzz_readers.h"
@@ -34,6 +35,7 @@ void LevelsTest::MakeWorkingLevels(int32_t count, int32_t current) {
     UnpackedLevelCount = count;  // as if a package of them had been unpacked
     LevelNumber = current;
     ASSERT_TRUE(LoadLevel(current));
+    NoteGameStateWhole();
 }
 
 void LevelsTest::ExpectRefused(const std::string& title) const {

@@ -236,6 +236,64 @@ TEST_F(SavePair, ADamagedRecordIsDroppedAndTheOldPairStays) {
     EXPECT_EQ(LoadedGold("hra"), 111);
 }
 
+// A save cut short after its commit record (every step failing from then
+// on) leaves the record for "foo" and its halves under the unfinished names
+// every save shares.  Whatever save comes next settles that record before
+// it writes a half of its own, so foo is never given another save's files;
+// when the record cannot be settled yet, the next save is not written and
+// the next start settles it.
+TEST_F(SavePair, ASaveAfterAnUnsettledRecordSettlesItFirst) {
+    struct Case {
+        const char* how;
+        std::function<bool()> save;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"an autosave", [] { return AutosaveNow(); }, "auto-1"},
+        {"a quick save", [] { return QuickSave(); }, "quick"},
+        {"a named save", [] { return SaveGame("hra"); }, "hra"},
+    };
+    EnableAutosaves(true);
+    for (const Case& c : cases) {
+        for (bool settles : {true, false}) {
+            SCOPED_TRACE(std::string(c.how) + (settles ? "" : ", the record not yet settled"));
+            fs::remove_all(appFolder / "data/saves");
+            MakeWorkingLevels(3);
+            MakeState(111);
+            ASSERT_TRUE(SaveGame("foo"));
+            MakeState(222);
+            bool recordPlaced = false;
+            SetFileFaultHook([&](FileStep step, const std::string& path) {
+                if (recordPlaced && step != FileStep::kCreate && step != FileStep::kWrite &&
+                    step != FileStep::kSyncFile && step != FileStep::kClose)
+                    return EIO;
+                if (step == FileStep::kRename && path == CommitRecordPath()) recordPlaced = true;
+                return 0;
+            });
+            ASSERT_FALSE(SaveGame("foo"));
+            SetFileFaultHook(nullptr);
+            ASSERT_TRUE(fs::exists(CommitRecordPath()) && fs::exists(UnfinishedPackagePath()));
+
+            MakeState(333);
+            if (!settles) {
+                const std::string foo = game::SavePath("foo.lev");
+                SetFileFaultHook([foo](FileStep step, const std::string& path) {
+                    return step == FileStep::kRename && path == foo ? EIO : 0;
+                });
+            }
+            EXPECT_EQ(c.save(), settles);
+            SetFileFaultHook(nullptr);
+            EXPECT_EQ(SavePairExists(c.name), settles);
+
+            SettleInterruptedSave();  // the next start
+            EXPECT_EQ(SaveFolderNames().size(), settles ? 6u : 3u);
+            EXPECT_EQ(LoadedGold("foo"), 222) << "the committed save";
+            if (settles) EXPECT_EQ(LoadedGold(c.name), 333);
+            ExpectNotRefused();
+        }
+    }
+}
+
 TEST_F(SavePair, NoNameOfTheSaveMachineryLooksLikeASave) {
     for (const std::string& path :
          {CommitRecordPath(), RollbackRecordPath(), KeptPackagePath(), KeptPositionPath(),

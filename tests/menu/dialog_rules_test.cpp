@@ -112,9 +112,10 @@ TEST(SaveBoard, EachSaveOnceByNameAndOnlyFilesWithLev) {
 }
 
 // The quick save and the autosaves are the game's alone: the save dialog
-// refuses their names as typed and leaves them out of its list, which
-// keeps its order.  The list knows the quick save by its name only; typed,
-// any name with "quick" in it is refused.
+// refuses their names as typed ("auto-" and any number: the autosaves move
+// on past a player's own save of such a name) and leaves them out of its
+// list, which keeps its order.  The list knows the quick save by its name
+// only; typed, any name with "quick" in it is refused.
 TEST(SaveNames, TheQuickSaveAndTheAutosavesAreTheGamesAlone) {
     using enum SaveNameVerdict;
     struct Case {
@@ -127,8 +128,9 @@ TEST(SaveNames, TheQuickSaveAndTheAutosavesAreTheGamesAlone) {
         {"quick", kMentionsQuick, false},  {"Quick", kMentionsQuick, false},
         {"quickly", kMentionsQuick, true}, {"můjQuIcKsave", kMentionsQuick, true},
         {"auto-1", kAutosaveName, false},  {"AUTO-2", kAutosaveName, false},
-        {"Auto-3", kAutosaveName, false},  {"auto-0", kAccepted, true},
-        {"auto-4", kAccepted, true},       {"auto-12", kAccepted, true},
+        {"Auto-3", kAutosaveName, false},  {"auto-0", kAutosaveName, false},
+        {"auto-4", kAutosaveName, false},  {"AUTO-12", kAutosaveName, false},
+        {"auto-", kAccepted, true},        {"auto-1a", kAccepted, true},
         {"auto-1 ", kAccepted, true},      {"auto1", kAccepted, true},
         {"xauto-2", kAccepted, true},      {"hrad", kAccepted, true},
     };

@@ -21,6 +21,7 @@
 #include "game/play/autosave.h"
 #include "game/play/game_flow.h"
 #include "game/play/going_on.h"
+#include "game/play/keyboard.h"
 #include "game/world/world_effects.h"
 #include "levels/levels_test.h"
 
@@ -168,12 +169,81 @@ TEST_F(CampaignPackGame, ItEndsOnItsOwnEndingTileAndTheBuiltInHallIsNotItsOwn) {
     StepOn(kEndingTile);
     EXPECT_TRUE(windows.notices.empty());
 
+    // Nor does the built-in cave's hidden passage from level 55 to level 81.
+    LevelNumber = kPassageLevel;
+    HeroX = Tiles[kPassageTile].X + 2;
+    HeroY = Tiles[kPassageTile].Y + 2;
+    Picture1_KeyDown(0, 'S', 0);
+    EXPECT_EQ(LevelNumber, kPassageLevel);
+    EXPECT_TRUE(windows.messageBoxes.empty());
+    EXPECT_FALSE(ShutdownRequested);
+
     LevelNumber = 1;
     ASSERT_TRUE(LoadLevel(1));
     StepOn(312);
     ASSERT_EQ(windows.notices.size(), 1u);
     EXPECT_FALSE(CanResume);
     EXPECT_FALSE(CanSave);
+}
+
+// A save whose description is gone or damaged is known by its levels: a
+// pack's save goes on in its pack, an earlier version's save of the built-in
+// campaign in that, and a save no campaign here has the levels of is
+// refused and kept as it is.
+TEST_F(CampaignPackGame, ASaveWithoutItsDescriptionIsKnownByItsLevelsOrRefusedAndKept) {
+    const CampaignPack pack = ThePack();
+    ASSERT_TRUE(NewGameFromMenu(&pack));
+    ASSERT_TRUE(SaveChosenGame("moje-hra"));
+    ASSERT_TRUE(NewGameFromMenu());
+    ASSERT_TRUE(SaveChosenGame("puvodni"));
+    fs::remove(SavePath(DescriptionFileName("puvodni")));
+    levels_test::WriteBytes(SavePath(DescriptionFileName("moje-hra")), {'k', 'a', 'r'});
+
+    struct Case {
+        const char* what;
+        std::function<void()> happen;
+        const char* save;
+        const char* campaign;  // the folder of its campaign; null: refused
+    };
+    const std::vector<Case> cases = {
+        {"a pack's save with a damaged description", [] {}, "moje-hra", "moje"},
+        {"a built-in campaign's save without one", [] {}, "puvodni", ""},
+        {"the built-in campaign's levels changed since",
+         [&] { WriteCampaign(appFolder / "data/levels.all", 3, "novější"); }, "puvodni", ""},
+        {"the pack's levels changed since",
+         [&] { WriteCampaign(packFolder / "levels.all", 2, "jiný"); }, "moje-hra", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.happen();
+        ASSERT_TRUE(NewGameFromMenu());
+        const std::vector<uint8_t> levels =
+            levels_test::ReadBytes(SavePath(std::string(c.save) + ".lev"));
+        windows.messageBoxes.clear();
+        if (c.campaign) {
+            EXPECT_FALSE(SaveCampaignRefusal(c.save));
+            EXPECT_EQ(LoadChosenGame(c.save), AfterLoad::kPlay);
+            EXPECT_TRUE(windows.messageBoxes.empty());
+            EXPECT_EQ(CurrentCampaign().folderName, c.campaign);
+            continue;
+        }
+        const char* box =
+            "Tato uložená hra nemá čitelný popis a nelze poznat, ke které kampani patří.";
+        ASSERT_TRUE(SaveCampaignRefusal(c.save));
+        EXPECT_EQ(SaveCampaignRefusal(c.save)->czech, box);
+        EXPECT_EQ(LoadChosenGame(c.save), AfterLoad::kMenu);
+        ASSERT_EQ(windows.messageBoxes.size(), 1u);
+        EXPECT_EQ(windows.messageBoxes[0].first, box);
+        EXPECT_TRUE(CurrentCampaign().BuiltIn());
+        EXPECT_EQ(Tiles[0].Param1, "novější");
+        EXPECT_EQ(levels_test::ReadBytes(SavePath(std::string(c.save) + ".lev")), levels);
+    }
+
+    // Loaded in its pack, the save says so again when it is saved.
+    WriteCampaign(packFolder / "levels.all", 2, "balíček");
+    ASSERT_EQ(LoadChosenGame("moje-hra"), AfterLoad::kPlay);
+    ASSERT_TRUE(SaveChosenGame("moje-hra"));
+    EXPECT_EQ(ReadSaveDescription("moje-hra")->campaign, "moje");
 }
 
 // A pack is the player's own file: damaged past the first bytes that the

@@ -28,6 +28,7 @@ enum class Before {
     kKilledTwice,
     kSignal,
     kSignalUnsaved,
+    kSignalAtABrokenGame,
     kCutShort,
     kSignalWhileAskingAfterKill,
     kSignalWhileAskingAfterSignal,
@@ -58,6 +59,11 @@ void EndRunBefore(const std::string& folder, Before before) {
             run.Begin();
             run.EndedCleanly();
             return;
+        case Before::kSignalAtABrokenGame:  // a load error showing, no autosave
+            run.Begin();
+            run.EndedUnsaved();
+            run.EndedCleanly();
+            return;
         case Before::kCutShort:  // killed while the mark was written
             std::ofstream(run.Path());
             return;
@@ -86,6 +92,8 @@ TEST(GoingOnTest, TheQuestionFollowsHowTheRunBeforeEndedAndNeedsAnAutosave) {
         {Before::kNoRun, true, LastRunEnd::kClean, nullptr},
         {Before::kShutDown, true, LastRunEnd::kClean, nullptr},
         {Before::kSignalUnsaved, true, LastRunEnd::kClean, nullptr},
+        {Before::kSignalAtABrokenGame, true, LastRunEnd::kUnclean, game::kUncleanEndQuestion},
+        {Before::kSignalAtABrokenGame, false, LastRunEnd::kUnclean, nullptr},
         {Before::kKilled, true, LastRunEnd::kUnclean, game::kUncleanEndQuestion},
         {Before::kKilled, false, LastRunEnd::kUnclean, nullptr},
         {Before::kKilledTwice, true, LastRunEnd::kUnclean, game::kUncleanEndQuestion},

@@ -30,10 +30,11 @@ class FakeComponent : public SoundComponent {
         return unregisterResult;
     }
     tembra::_SoundSys* CreateSoundSys() override { return &sound_; }
-    // The library's music functions, when asked for: each volume set is
-    // written down.
+    // The library's music functions, when asked for: each volume set and
+    // each stop is written down.
     bool withMusic = false;
     static inline std::vector<int32_t> musicVolumes;
+    static inline int musicStops = 0;
     void* Symbol(const char* name) override {
         if (!withMusic) return nullptr;
         const std::string symbol = name;
@@ -43,6 +44,8 @@ class FakeComponent : public SoundComponent {
             return reinterpret_cast<void*>(
                 +[](const char*, int32_t, int32_t) { return int32_t{0}; });
         if (symbol == "TembraMusicDuck") return reinterpret_cast<void*>(+[](int32_t) {});
+        if (symbol == "TembraMusicStop")
+            return reinterpret_cast<void*>(+[](int32_t fadeMs) { musicStops += fadeMs == 0; });
         return nullptr;
     }
 
@@ -161,25 +164,28 @@ TEST_F(StartupTest, TheSoundAndTheMusicsVolumeChangeWhileTheGameRuns) {
     struct Step {
         bool soundOn;
         int music;
-        bool opensDevice, stopsSounds;
+        bool opensDevice, stopsSounds, stopsMusic;
         std::vector<int32_t> musicVolumes;
     };
     const Step steps[] = {
-        {true, 70, true, false, {70}},   // switched on: the device opens as at start
-        {true, 35, false, false, {35}},  // the music's volume alone
-        {true, 0, false, false, {}},     // no music
-        {true, 50, false, false, {50}},  // music again
-        {false, 50, false, true, {}},    // switched off: every sound stops
-        {false, 20, false, false, {}},   // the music's volume kept for later
-        {true, 20, false, false, {20}},  // on again on the open device
+        {true, 70, true, false, false, {70}},   // switched on: the device opens as at start
+        {true, 35, false, false, false, {35}},  // the music's volume alone
+        {true, 0, false, false, true, {}},      // no music: its stream stops at once
+        {true, 0, false, false, false, {}},     // nothing more to stop
+        {true, 50, false, false, false, {50}},  // music again
+        {false, 50, false, true, true, {}},     // switched off: every sound stops
+        {false, 20, false, false, false, {}},   // the music's volume kept for later
+        {true, 20, false, false, false, {20}},  // on again on the open device
     };
     for (const Step& step : steps) {
         windows.calls.clear();
         FakeComponent::musicVolumes.clear();
+        FakeComponent::musicStops = 0;
         ApplySound(step.soundOn, step.music);
         EXPECT_EQ(SoundOn, step.soundOn) << step.music;
         EXPECT_EQ(windows.Called("DsInit_PRE"), step.opensDevice) << step.music;
         EXPECT_EQ(windows.Called("StopAll"), step.stopsSounds) << step.music;
+        EXPECT_EQ(FakeComponent::musicStops, step.stopsMusic ? 1 : 0) << step.music;
         EXPECT_EQ(FakeComponent::musicVolumes, step.musicVolumes) << step.music;
     }
     // Switched off, the open device is still closed at the end.

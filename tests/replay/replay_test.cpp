@@ -353,24 +353,38 @@ TEST_F(ReplayTest, ForeignFilesAndBadHeadersAreRefused) {
     EXPECT_FALSE(foreign.Begin());
     EXPECT_EQ(foreign.GetState(), Player::State::Refused);
 
-    Recording otherRules = replay::ParseRecording(file);
-    otherRules.start.rulesVersion += 1;
-    Player rules(otherRules);
-    EXPECT_FALSE(rules.Begin());
-    EXPECT_EQ(rules.GetState(), Player::State::Refused);
-    // A start of the first rules, written as they wrote it (without the
-    // help round corners), reads and is refused for its rules.
-    replay::StartState first = replay::ParseRecording(file).start;
-    first.rulesVersion = 1;
-    std::vector<uint8_t> older = replay::EncodeHeader();
-    const std::vector<uint8_t> block =
-        replay::EncodeBlock(replay::BlockType::kStart, replay::EncodeStart(first));
-    older.insert(older.end(), block.begin(), block.end());
-    const Recording olderRead = replay::ParseRecording(older);
-    ASSERT_EQ(olderRead.status, Recording::Status::Incomplete);
-    Player oldRules(olderRead);
-    EXPECT_FALSE(oldRules.Begin());
-    EXPECT_EQ(oldRules.Why(), "recorded under rules version 1, these are 2");
+    Player newerFormat(replay::ParseRecording(newer));
+    EXPECT_FALSE(newerFormat.Begin());
+    EXPECT_EQ(newerFormat.Why(), "the file is of format version 2, this game reads version 1");
+
+    // A start of later rules is read no further than their version, and
+    // refused naming it; one of the first rules, written as they wrote it
+    // (without the help round corners), reads with the help off and plays.
+    for (const uint32_t rules : {replay::kRulesVersion + 1, uint32_t{1}}) {
+        replay::StartState start = replay::ParseRecording(file).start;
+        start.rulesVersion = rules;
+        std::vector<uint8_t> other = replay::EncodeHeader();
+        const std::vector<uint8_t> block =
+            replay::EncodeBlock(replay::BlockType::kStart, replay::EncodeStart(start));
+        other.insert(other.end(), block.begin(), block.end());
+        const Recording read = replay::ParseRecording(other);
+        ASSERT_EQ(read.status, Recording::Status::Incomplete);
+        EXPECT_EQ(read.start.rulesVersion, rules);
+        Player player(read);
+        if (rules > replay::kRulesVersion) {
+            EXPECT_EQ(read.start.snapshot, std::vector<uint8_t>{});
+            EXPECT_TRUE(player.NewerRules());
+            EXPECT_FALSE(player.Begin());
+            EXPECT_EQ(player.Why(), "recorded under rules version " + std::to_string(rules) +
+                                        ", this game knows rules up to version " +
+                                        std::to_string(replay::kRulesVersion));
+        } else {
+            EXPECT_FALSE(read.start.cornerHelp);
+            EXPECT_TRUE(player.Begin()) << player.Why();
+            EXPECT_EQ(game::RulesVersion, 1u);
+        }
+    }
+    EXPECT_EQ(game::RulesVersion, replay::kRulesVersion);
 
     Recording otherCampaign = replay::ParseRecording(file);
     otherCampaign.start.campaignCrc ^= 1;

@@ -59,6 +59,7 @@ void RecordingWindows::ShowNotice(const game::PlayerText& text) {
 void RecordingWindows::ShowMessageBox(const game::PlayerText& text, const std::string& title) {
     calls.push_back("ShowMessageBox(" + text.czech + ")");
     messageBoxes.emplace_back(text.czech, title);
+    if (onMessageBox) onMessageBox();
 }
 
 bool RecordingWindows::AskQuestion(const char* question, int32_t number, bool yesByDefault) {

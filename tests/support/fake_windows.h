@@ -35,6 +35,8 @@ class RecordingWindows : public game::GameWindows {
     std::function<void()> onProcessEvents;
     std::function<void()> onDrawFrame;
     std::function<void(const std::string&)> onNotice;
+    // While a message box is shown (a signal may come then).
+    std::function<void()> onMessageBox;
     std::function<void()> onCloseMainWindow;
     // Where the loading notice takes events: as it shows, and at each
     // advance of its bar.

@@ -612,6 +612,8 @@ TEST_F(LevelTool, CampaignBuildsAPackFromEveryFormOrWritesNothing) {
          "names level 2, but the levels are 0 to 1"},
         {"a Konec in a wall", "campaign.ini", "Nazev=Z\nKonec=1,0\n", "level1.txt: level 1, tile 0",
          "the end of the game cannot be reached"},
+        {"a Konec on the start of a new game", "campaign.ini", "Nazev=Z\nKonec=0,591\n",
+         "campaign.ini: line 2", "where a new game begins"},
         {"notes only", "level1.txt", notGreeted, "level1.txt: note: level 1, tile 27", ""},
     };
     for (const Case& c : cases) {
