@@ -95,7 +95,9 @@ TEST_F(OneScreen, InFullScreenEveryWindowIsInsideTheMenusAndInAWindowEachOpensOv
                 EXPECT_EQ(window->windowHandle()->transientParent(), menu->windowHandle());
                 EXPECT_LE(
                     (window->geometry().center() - menu->geometry().center()).manhattanLength(), 2);
-                if (fromTheMenu) EXPECT_LE(window->width(), menu->width());
+                if (fromTheMenu) {
+                    EXPECT_LE(window->width(), menu->width());
+                }
             }
             window->hide();
         }
