@@ -7,7 +7,7 @@
 
 #include "game/levels/package_record.h"
 #include "game/platform/file_io.h"
-#include "tools/levels/bots/difficulty_report.h"
+#include "tools/levels/bots/chained_runs.h"
 
 namespace {
 

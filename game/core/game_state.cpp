@@ -139,44 +139,12 @@ void ResetHero() {
 }
 
 void ResetGameState() {
-    Places = FilePlaces();
+#define KARVELUN_RESET_GAME_GLOBAL(type, name, start) name = start;
+    KARVELUN_GAME_GLOBALS(KARVELUN_RESET_GAME_GLOBAL)
+#undef KARVELUN_RESET_GAME_GLOBAL
     PlayBuiltInCampaign();
-    ClearList(Surfaces, SurfaceCount);
-    Tiles = {};
-    ClearList(Monsters, MonsterCount);
-    MonsterRects.assign(1, Rect{});
-    ClearList(Items, ItemCount);
-    LevelNumber = 0;
-    HeroX = HeroY = 0;
-    HeroFacing = 0;
-    HeroStepX = HeroStepY = HeroSpeed = 0;
-    KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = FireHeld = false;
-    Lives = MaxLives = 0;
-    Gold = Experience = 0;
-    HeroLevel = 0;
-    MissileStrength = MissileRange = MissileCooldown = 0;
-    BombArmed = false;
-    BombTime = 0;
-    BombX = BombY = BombStage = BombStrength = BombRange = 0;
-    HeroBlastHit = HeroDead = false;
-    CornerSlideOn = true;
+    // State kept by modules of its own.
     RulesVersion = kNewestRules;
-    GameDifficulty = ChosenDifficulty = Difficulty::kNormal;
-    ClearList(Missiles, MissileCount);
-    ClearList(Fragments, FragmentCount);
-    ClearList(Explosions, ExplosionCount);
-    ClearList(TileEffects, TileEffectCount);
-    ClearList(FloatTexts, FloatTextCount);
-    UnpackedLevelCount = 0;
-    LastHeroTile = 0;
-    TrapTime = 0;
-    Paused = GameSuspended = CanResume = CanSave = CheatMode = false;
-    Sound = nullptr;
-    SoundSlots = {};
-    SoundOn = false;
-    Volume = 0;
-    TickDelay = 0;
-    ShutdownRequested = false;
     ForgetArrivals();
 }
 

@@ -34,6 +34,8 @@ struct Tile {
     std::string Param2;
     int16_t Revealed = kFalse;  // kTrue once seen
     bool BlastHit = false;
+
+    bool operator==(const Tile&) const = default;
 };
 
 struct Monster {
@@ -47,12 +49,16 @@ struct Monster {
     float LastHitTime = 0;
     bool InContact = false;
     bool BlastHit = false;
+
+    bool operator==(const Monster&) const = default;
 };
 
 struct Item {
     int16_t X = 0, Y = 0;
     int16_t Picture = 0;
     int16_t Kind = 0;
+
+    bool operator==(const Item&) const = default;
 };
 
 // Hero missiles and bomb fragments.
@@ -60,6 +66,8 @@ struct Projectile {
     float X = 0, Y = 0;
     float StartX = 0, StartY = 0;
     float DX = 0, DY = 0;
+
+    bool operator==(const Projectile&) const = default;
 };
 
 // Explosions and tile effects.
@@ -67,6 +75,8 @@ struct Animation {
     int16_t X = 0, Y = 0;
     int16_t Tick = 0;
     int16_t Frame = 0;
+
+    bool operator==(const Animation&) const = default;
 };
 
 struct FloatText {
@@ -80,6 +90,8 @@ struct FloatText {
     std::string Pattern;
     int32_t Number = 0;
     bool FromLevel = false;
+
+    bool operator==(const FloatText&) const = default;
 };
 
 // A picture sheet in memory: a device context with its bitmap.
@@ -88,11 +100,15 @@ struct Surface {
     int32_t Bitmap = 0;
     int16_t Width = 0;
     int16_t Height = 0;
+
+    bool operator==(const Surface&) const = default;
 };
 
 // Left and top inclusive, right and bottom exclusive.
 struct Rect {
     int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+
+    bool operator==(const Rect&) const = default;
 };
 
 // Colours the rules use, as red + 256 green + 65536 blue.
@@ -101,94 +117,120 @@ constexpr int32_t Rgb(int r, int g, int b) {
 }
 
 // ---------------------------------------------------------------------------
-// Globals.  Growable lists are arrays with a separate count; an empty list
-// keeps one entry at index 0 that does not count.
+// Globals.  Each is said once, in the list below: its type, its name and its
+// value at the program's start.  The list makes both the declarations and
+// ResetGameState, so a global added to it is reset with the others.
+// Growable lists are arrays with a separate count; an empty list keeps one
+// entry at index 0 that does not count.
 
-// Where the data, settings, saves, working levels and recordings lie this run.
 using platform::FilePlaces;
-inline FilePlaces Places;
+// Names for the types with a comma, which a macro's argument cannot hold.
+using TileGrid = std::array<Tile, kTileCount>;
+using SoundSlotList = std::array<int16_t, 10>;
 
-inline std::vector<Surface> Surfaces(1);
-inline int16_t SurfaceCount = 0;
+template <typename T>
+std::vector<T> EmptyList() {
+    return std::vector<T>(1);
+}
 
-inline std::array<Tile, kTileCount> Tiles;
+#define KARVELUN_GAME_GLOBALS(X)                                                              \
+    /* Where the data, settings, saves, working levels and recordings lie this run. */        \
+    X(FilePlaces, Places, FilePlaces{})                                                       \
+                                                                                              \
+    X(std::vector<Surface>, Surfaces, EmptyList<Surface>())                                   \
+    X(int16_t, SurfaceCount, 0)                                                               \
+                                                                                              \
+    X(TileGrid, Tiles, TileGrid{})                                                            \
+                                                                                              \
+    X(std::vector<Monster>, Monsters, EmptyList<Monster>())                                   \
+    X(int16_t, MonsterCount, 0)                                                               \
+    X(std::vector<Rect>, MonsterRects, EmptyList<Rect>())                                     \
+                                                                                              \
+    X(std::vector<Item>, Items, EmptyList<Item>())                                            \
+    X(int16_t, ItemCount, 0)                                                                  \
+                                                                                              \
+    X(int32_t, LevelNumber, 0)                                                                \
+    /* Where a new game begins; a tried level (karvelun --level) begins elsewhere. */         \
+    X(int32_t, NewGameLevel, 0)                                                               \
+    X(int16_t, NewGameTile, kNewGameTile)                                                     \
+                                                                                              \
+    X(float, HeroX, 0)                                                                        \
+    X(float, HeroY, 0)                                                                        \
+    X(int16_t, HeroFacing, 0) /* 0 down, 1 up, 2 right, 3 left */                             \
+    X(float, HeroStepX, 0)                                                                    \
+    X(float, HeroStepY, 0)                                                                    \
+    X(float, HeroSpeed, 0)                                                                    \
+    X(bool, KeyUpHeld, false)                                                                 \
+    X(bool, KeyDownHeld, false)                                                               \
+    X(bool, KeyLeftHeld, false)                                                               \
+    X(bool, KeyRightHeld, false)                                                              \
+    X(bool, FireHeld, false)                                                                  \
+                                                                                              \
+    X(int16_t, Lives, 0)                                                                      \
+    X(int16_t, MaxLives, 0)                                                                   \
+    X(int32_t, Gold, 0)                                                                       \
+    X(int32_t, Experience, 0)                                                                 \
+    X(int16_t, HeroLevel, 0)                                                                  \
+                                                                                              \
+    X(int16_t, MissileStrength, 0)                                                            \
+    X(int16_t, MissileRange, 0)                                                               \
+    X(int16_t, MissileCooldown, 0)                                                            \
+    X(bool, BombArmed, false)                                                                 \
+    X(float, BombTime, 0)                                                                     \
+    X(int16_t, BombX, 0)                                                                      \
+    X(int16_t, BombY, 0)                                                                      \
+    X(int16_t, BombStage, 0)                                                                  \
+    X(int16_t, BombStrength, 0)                                                               \
+    X(int16_t, BombRange, 0)                                                                  \
+    X(bool, HeroBlastHit, false)                                                              \
+    X(bool, HeroDead, false)                                                                  \
+    /* Help round corners (the PomocNaRozich setting): a hero held up by a wall's corner */   \
+    /* slides toward the opening beside it.  Off, he moves as he always did. */               \
+    X(bool, CornerSlideOn, true)                                                              \
+    /* The game under way, easy or normal as it was begun: a save and a recording keep it, */ \
+    /* and a loaded or replayed game plays as it was. */                                      \
+    X(Difficulty, GameDifficulty, Difficulty::kNormal)                                        \
+    /* The Obtiznost setting as the player chose it: what the next new game is. */            \
+    X(Difficulty, ChosenDifficulty, Difficulty::kNormal)                                      \
+                                                                                              \
+    X(std::vector<Projectile>, Missiles, EmptyList<Projectile>())                             \
+    X(int16_t, MissileCount, 0)                                                               \
+    X(std::vector<Projectile>, Fragments, EmptyList<Projectile>())                            \
+    X(int16_t, FragmentCount, 0)                                                              \
+    X(std::vector<Animation>, Explosions, EmptyList<Animation>())                             \
+    X(int16_t, ExplosionCount, 0)                                                             \
+    X(std::vector<Animation>, TileEffects, EmptyList<Animation>())                            \
+    X(int16_t, TileEffectCount, 0)                                                            \
+    X(std::vector<FloatText>, FloatTexts, EmptyList<FloatText>())                             \
+    X(int16_t, FloatTextCount, 0)                                                             \
+                                                                                              \
+    /* Levels of the package last unpacked into the working folder: the fresh campaign at */  \
+    /* a new game, the save at a load.  A save packs exactly these. */                        \
+    X(int32_t, UnpackedLevelCount, 0)                                                         \
+                                                                                              \
+    X(int16_t, LastHeroTile, 0)                                                               \
+    X(float, TrapTime, 0)                                                                     \
+                                                                                              \
+    X(bool, Paused, false)                                                                    \
+    X(bool, GameSuspended, false)                                                             \
+    X(bool, CanResume, false)                                                                 \
+    X(bool, CanSave, false)                                                                   \
+    X(bool, CheatMode, false)                                                                 \
+                                                                                              \
+    /* The sound library's object; created at start-up only when sound is on. */              \
+    X(tembra::_SoundSys*, Sound, nullptr)                                                     \
+    X(SoundSlotList, SoundSlots, SoundSlotList{})                                             \
+    X(bool, SoundOn, false)                                                                   \
+    X(float, Volume, 0)                                                                       \
+    X(int16_t, TickDelay, 0)                                                                  \
+                                                                                              \
+    /* Set when the program is shutting down: loops and modal waits leave at once and no */   \
+    /* rule runs on the freed state afterwards. */                                            \
+    X(bool, ShutdownRequested, false)
 
-inline std::vector<Monster> Monsters(1);
-inline int16_t MonsterCount = 0;
-inline std::vector<Rect> MonsterRects(1);
-
-inline std::vector<Item> Items(1);
-inline int16_t ItemCount = 0;
-
-inline int32_t LevelNumber = 0;
-// Where a new game begins; a tried level (karvelun --level) begins elsewhere.
-inline int32_t NewGameLevel = 0;
-inline int16_t NewGameTile = kNewGameTile;
-
-inline float HeroX = 0, HeroY = 0;
-inline int16_t HeroFacing = 0;  // 0 down, 1 up, 2 right, 3 left
-inline float HeroStepX = 0, HeroStepY = 0;
-inline float HeroSpeed = 0;
-inline bool KeyUpHeld = false, KeyDownHeld = false, KeyLeftHeld = false, KeyRightHeld = false;
-inline bool FireHeld = false;
-
-inline int16_t Lives = 0, MaxLives = 0;
-inline int32_t Gold = 0;
-inline int32_t Experience = 0;
-inline int16_t HeroLevel = 0;
-
-inline int16_t MissileStrength = 0, MissileRange = 0;
-inline int16_t MissileCooldown = 0;
-inline bool BombArmed = false;
-inline float BombTime = 0;
-inline int16_t BombX = 0, BombY = 0;
-inline int16_t BombStage = 0;
-inline int16_t BombStrength = 0, BombRange = 0;
-inline bool HeroBlastHit = false;
-inline bool HeroDead = false;
-// Help round corners (the PomocNaRozich setting): a hero held up by a wall's
-// corner slides toward the opening beside it.  Off, he moves as he always did.
-inline bool CornerSlideOn = true;
-// The game under way, easy or normal as it was begun: a save and a
-// recording keep it, and a loaded or replayed game plays as it was.
-inline Difficulty GameDifficulty = Difficulty::kNormal;
-// The Obtiznost setting as the player chose it: what the next new game is.
-inline Difficulty ChosenDifficulty = Difficulty::kNormal;
-
-inline std::vector<Projectile> Missiles(1);
-inline int16_t MissileCount = 0;
-inline std::vector<Projectile> Fragments(1);
-inline int16_t FragmentCount = 0;
-inline std::vector<Animation> Explosions(1);
-inline int16_t ExplosionCount = 0;
-inline std::vector<Animation> TileEffects(1);
-inline int16_t TileEffectCount = 0;
-inline std::vector<FloatText> FloatTexts(1);
-inline int16_t FloatTextCount = 0;
-
-// Levels of the package last unpacked into the working folder: the fresh
-// campaign at a new game, the save at a load.  A save packs exactly these.
-inline int32_t UnpackedLevelCount = 0;
-
-inline int16_t LastHeroTile = 0;
-inline float TrapTime = 0;
-
-inline bool Paused = false;
-inline bool GameSuspended = false;
-inline bool CanResume = false;
-inline bool CanSave = false;
-inline bool CheatMode = false;
-
-// The sound library's object; created at start-up only when sound is on.
-inline tembra::_SoundSys* Sound = nullptr;
-inline std::array<int16_t, 10> SoundSlots{};
-inline bool SoundOn = false;
-inline float Volume = 0;
-inline int16_t TickDelay = 0;
-
-// Set when the program is shutting down: loops and modal waits leave at once
-// and no rule runs on the freed state afterwards.
-inline bool ShutdownRequested = false;
+#define KARVELUN_DECLARE_GAME_GLOBAL(type, name, start) inline type name = start;
+KARVELUN_GAME_GLOBALS(KARVELUN_DECLARE_GAME_GLOBAL)
+#undef KARVELUN_DECLARE_GAME_GLOBAL
 
 // ---------------------------------------------------------------------------
 // Sound cues: SoundSlots entry, file under data/zvuky.
@@ -267,7 +309,8 @@ void SwapRemove(std::vector<T>& list, int16_t& count, int16_t i) {
     --count;
 }
 
-// Every global back to its start-of-program value (tests).
+// Every global of the list back to its start-of-program value, and the
+// built-in campaign played again (tests, and the level tool between runs).
 void ResetGameState();
 
 }  // namespace game

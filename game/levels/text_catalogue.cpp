@@ -2,31 +2,11 @@
 
 #include <vector>
 
+#include "game/levels/escaped_text.h"
 #include "game/platform/file_io.h"
 
 namespace game {
 namespace {
-
-void Escape(std::string& out, std::string_view text) {
-    for (char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                out += c;
-        }
-    }
-}
 
 // The text with its escapes undone; false for a backslash that starts no
 // escape.
@@ -180,9 +160,9 @@ std::string Format(const Entries& entries) {
     out += '\n';
     for (const auto& [czech, english] : entries) {
         if (czech.empty() || english.empty()) continue;
-        Escape(out, czech);
+        AppendEscaped(out, czech, EscapeStyle::kCatalogue);
         out += '\t';
-        Escape(out, english);
+        AppendEscaped(out, english, EscapeStyle::kCatalogue);
         out += '\n';
     }
     return out;

@@ -19,6 +19,8 @@ struct FilePlaces {
     std::string settingsFileToWrite;
     // The folders of campaign packs, the player's own first (read only).
     std::vector<std::string> campaigns;
+
+    bool operator==(const FilePlaces&) const = default;
 };
 
 }  // namespace platform

@@ -13,45 +13,43 @@ namespace {
 
 namespace vk = platform::vk;
 
-// Keys with a caption of their own.  Letters, digits and F keys are
-// captioned as they are named.  A common word is written in small letters
-// inside a sentence.
+// Keys with a caption of their own, a column for each language.  Letters,
+// digits and F keys are captioned as they are named.  Czech writes a common
+// word in small letters inside a sentence; English names keys by their
+// labels, capitals and all.
 struct Caption {
     int16_t code;
-    std::string_view caption;
-    bool word;
+    std::string_view czech;
+    bool czechWord;
+    std::string_view english;
 };
-constexpr Caption kCzechCaptions[] = {
-    {vk::Up, "Šipka nahoru", true},  {vk::Down, "Šipka dolů", true},
-    {vk::Left, "Šipka vlevo", true}, {vk::Right, "Šipka vpravo", true},
-    {vk::Control, "Ctrl", false},    {vk::Shift, "Shift", false},
-    {vk::Menu, "Alt", false},        {vk::Space, "Mezerník", true},
-    {vk::Escape, "Esc", false},      {vk::Pause, "Pause", false},
-    {vk::Return, "Enter", false},    {vk::Back, "Backspace", false},
-    {vk::Tab, "Tab", false},         {vk::Prior, "Page Up", false},
-    {vk::Next, "Page Down", false},  {vk::Home, "Home", false},
-    {vk::End, "End", false},         {vk::Insert, "Insert", false},
-    {vk::Delete, "Delete", false},
+constexpr Caption kCaptions[] = {
+    {vk::Up, "Šipka nahoru", true, "Up arrow"},
+    {vk::Down, "Šipka dolů", true, "Down arrow"},
+    {vk::Left, "Šipka vlevo", true, "Left arrow"},
+    {vk::Right, "Šipka vpravo", true, "Right arrow"},
+    {vk::Control, "Ctrl", false, "Ctrl"},
+    {vk::Shift, "Shift", false, "Shift"},
+    {vk::Menu, "Alt", false, "Alt"},
+    {vk::Space, "Mezerník", true, "Space"},
+    {vk::Escape, "Esc", false, "Esc"},
+    {vk::Pause, "Pause", false, "Pause"},
+    {vk::Return, "Enter", false, "Enter"},
+    {vk::Back, "Backspace", false, "Backspace"},
+    {vk::Tab, "Tab", false, "Tab"},
+    {vk::Prior, "Page Up", false, "Page Up"},
+    {vk::Next, "Page Down", false, "Page Down"},
+    {vk::Home, "Home", false, "Home"},
+    {vk::End, "End", false, "End"},
+    {vk::Insert, "Insert", false, "Insert"},
+    {vk::Delete, "Delete", false, "Delete"},
 };
-// English names keys by their labels, capitals and all.
-constexpr Caption kEnglishCaptions[] = {
-    {vk::Up, "Up arrow", false},     {vk::Down, "Down arrow", false},
-    {vk::Left, "Left arrow", false}, {vk::Right, "Right arrow", false},
-    {vk::Control, "Ctrl", false},    {vk::Shift, "Shift", false},
-    {vk::Menu, "Alt", false},        {vk::Space, "Space", false},
-    {vk::Escape, "Esc", false},      {vk::Pause, "Pause", false},
-    {vk::Return, "Enter", false},    {vk::Back, "Backspace", false},
-    {vk::Tab, "Tab", false},         {vk::Prior, "Page Up", false},
-    {vk::Next, "Page Down", false},  {vk::Home, "Home", false},
-    {vk::End, "End", false},         {vk::Insert, "Insert", false},
-    {vk::Delete, "Delete", false},
-};
-static_assert(std::size(kCzechCaptions) == std::size(kEnglishCaptions));
 
 // What a language calls the keys and the pad's controls.
 struct Naming {
-    const Caption* captions;
-    std::size_t captionCount;
+    // Its column of kCaptions, and whether its common words are small.
+    std::string_view Caption::*caption;
+    bool smallWords;
     // The pad's standard layout, as inside a sentence, per command.
     std::array<std::string_view, kCommandCount> pad;
     std::string_view padConfirm;
@@ -63,8 +61,8 @@ struct Naming {
     std::string_view moveKeysAfter;
 };
 
-constexpr Naming kCzech = {kCzechCaptions,
-                           std::size(kCzechCaptions),
+constexpr Naming kCzech = {&Caption::czech,
+                           true,
                            {"levá páčka nahoru", "levá páčka dolů", "levá páčka vlevo",
                             "levá páčka vpravo", "A", "B", "Start", "Back", "LB", "RB"},
                            "A",
@@ -72,8 +70,8 @@ constexpr Naming kCzech = {kCzechCaptions,
                            "levou páčkou",
                            "klávesami ",
                            ""};
-constexpr Naming kEnglish = {kEnglishCaptions,
-                             std::size(kEnglishCaptions),
+constexpr Naming kEnglish = {&Caption::english,
+                             false,
                              {"left stick up", "left stick down", "left stick left",
                               "left stick right", "A", "B", "Start", "Back", "LB", "RB"},
                              "A",
@@ -128,10 +126,10 @@ std::string WithFirstLetter(std::string text, bool capital) {
 
 // A key's name as it stands inside a sentence.
 std::string KeyInSentence(int16_t keyCode, const Naming& naming) {
-    for (std::size_t i = 0; i < naming.captionCount; ++i) {
-        const Caption& c = naming.captions[i];
-        if (c.code == keyCode) return WithFirstLetter(std::string(c.caption), !c.word);
-    }
+    for (const Caption& c : kCaptions)
+        if (c.code == keyCode)
+            return WithFirstLetter(std::string(c.*naming.caption),
+                                   !(naming.smallWords && c.czechWord));
     return PortableNameOf(keyCode);
 }
 
@@ -202,8 +200,8 @@ bool SentenceStartsAfter(std::string_view before) {
 
 std::string KeyCaption(int16_t keyCode, KeyLanguage language) {
     const Naming& naming = NamingOf(language);
-    for (std::size_t i = 0; i < naming.captionCount; ++i)
-        if (naming.captions[i].code == keyCode) return std::string(naming.captions[i].caption);
+    for (const Caption& c : kCaptions)
+        if (c.code == keyCode) return std::string(c.*naming.caption);
     return PortableNameOf(keyCode);
 }
 

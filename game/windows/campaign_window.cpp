@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 
 #include "game/levels/campaign_info.h"
-#include "game/menu/menu_sounds.h"
 #include "game/platform/keys.h"
 #include "game/platform/shown_text.h"
 #include "game/windows/language.h"
@@ -87,12 +86,7 @@ void CampaignWindow::FillList() {
 }
 
 void CampaignWindow::DialogItems(int16_t ix) {
-    PlayClick();
-    if (ix != 0) {
-        hide();
-        return;
-    }
-    QListWidgetItem* chosen = List1->SelectedEntry();
+    QListWidgetItem* chosen = EntryToOpen(ix);
     if (!chosen) return;
     const int row = List1->row(chosen);
     if (row <= 0)

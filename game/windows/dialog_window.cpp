@@ -109,6 +109,16 @@ void DialogWindow::Form_MouseDown(float x, float y) {
     if (ix >= 0) DialogItems(ix);
 }
 
+QListWidgetItem* DialogWindow::EntryToOpen(int16_t ix) {
+    PlayClick();
+    if (ix != 0) {
+        hide();
+        return nullptr;
+    }
+    DialogList* list = SavesList();
+    return list ? list->SelectedEntry() : nullptr;
+}
+
 bool DialogWindow::IsEnterKey(const QKeyEvent& event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }

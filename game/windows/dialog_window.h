@@ -78,6 +78,11 @@ class DialogWindow : public platform::BackgroundWindow, public PadNavigation {
     // the window itself.
     virtual QWidget* FirstFocus() { return nullptr; }
 
+    // How a list dialog's DialogItems begins: the click; the second button
+    // closes the dialog; the first acts on the entry chosen in SavesList,
+    // which this returns.  Nullptr: closed, or nothing chosen to act on.
+    QListWidgetItem* EntryToOpen(int16_t ix);
+
     // Enter on either keyboard block.  A held Enter's repeats are ignored
     // everywhere: they must not answer a question that has just opened.
     static bool IsEnterKey(const QKeyEvent& event);

@@ -11,7 +11,6 @@
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/save_games.h"
-#include "game/menu/menu_sounds.h"
 #include "game/platform/keys.h"
 #include "game/platform/pixel_scaler.h"
 #include "game/platform/shown_text.h"
@@ -213,12 +212,7 @@ void Form6::changeEvent(QEvent* event) {
 }
 
 void Form6::DialogItems(int16_t ix) {
-    PlayClick();
-    if (ix != 0) {
-        hide();
-        return;
-    }
-    QListWidgetItem* chosen = List1->SelectedEntry();
+    QListWidgetItem* chosen = EntryToOpen(ix);
     if (!chosen) return;
     QString name = chosen->text();
 

@@ -25,13 +25,7 @@ void WriteText(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
-class TriedLevelFollowTest : public testing_support::GameTest {
-  protected:
-    void TearDown() override {
-        NewGameTile = kNewGameTile;
-        GameTest::TearDown();
-    }
-};
+class TriedLevelFollowTest : public testing_support::GameTest {};
 
 TEST_F(TriedLevelFollowTest, EachChangeOfTheFileIsOfferedOnceAndARefusedFileIsTold) {
     const fs::path maps = appFolder / "maps", data = appFolder / "try";

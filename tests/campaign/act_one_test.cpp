@@ -10,8 +10,9 @@
 #include "game/levels/package_record.h"
 #include "game/platform/file_io.h"
 #include "tools/levels/bots/campaign_routes.h"
-#include "tools/levels/bots/difficulty_report.h"
+#include "tools/levels/bots/chained_runs.h"
 #include "tools/levels/bots/hero_search.h"
+#include "tools/levels/bots/level_runs.h"
 
 namespace {
 

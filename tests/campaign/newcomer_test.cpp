@@ -12,8 +12,9 @@
 #include "game/core/game_state.h"
 #include "game/platform/file_io.h"
 #include "support/game_test.h"
-#include "tools/levels/bots/difficulty_report.h"
+#include "tools/levels/bots/chained_runs.h"
 #include "tools/levels/bots/headless_game.h"
+#include "tools/levels/bots/level_runs.h"
 #include "tools/levels/bots/newcomer_bot.h"
 #include "tools/levels/cli/level_tool.h"
 

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
+#include <type_traits>
+
 #include "game/core/game_state.h"
 #include "game/core/progression.h"
 #include "game/core/sound_cues.h"
@@ -188,6 +192,68 @@ TEST_F(GameStateTest, ResetHeroGivesTheNewGameValuesAndShowsThem) {
     // No experience and no gold yet: their grouped captions are empty.
     StatusCaptions expected{"10", "10", "", "100", "", "1", "1", "7", "5", "6", "6"};
     EXPECT_EQ(windows.status, expected);
+}
+
+// Gives a global a value of its type other than the one it has.  A global
+// of a record type not handled yet stops this test from compiling until it
+// gets its own line here.
+void Dirty(Tile& tile) {
+    tile.Param1 = "dirt";
+}
+void Dirty(FilePlaces& places) {
+    places.campaigns.push_back("dirt");
+}
+
+template <typename>
+constexpr bool kIsVector = false;
+template <typename T>
+constexpr bool kIsVector<std::vector<T>> = true;
+template <typename>
+constexpr bool kIsArray = false;
+template <typename T, size_t N>
+constexpr bool kIsArray<std::array<T, N>> = true;
+template <typename>
+constexpr bool kNotHandled = false;
+
+template <typename T>
+void Dirty(T& value) {
+    static int pointee = 0;
+    if constexpr (std::is_same_v<T, bool>) {
+        value = !value;
+    } else if constexpr (std::is_arithmetic_v<T>) {
+        value = static_cast<T>(value + 3);
+    } else if constexpr (std::is_enum_v<T>) {
+        value = static_cast<T>(static_cast<std::underlying_type_t<T>>(value) + 1);
+    } else if constexpr (std::is_pointer_v<T>) {
+        value = reinterpret_cast<T>(&pointee);  // never followed
+    } else if constexpr (kIsVector<T>) {
+        value.emplace_back();
+    } else if constexpr (kIsArray<T>) {
+        Dirty(value.back());
+    } else {
+        static_assert(kNotHandled<T>, "teach Dirty this global's type");
+    }
+}
+
+TEST_F(GameStateTest, EveryGlobalIsInTheListAndAResetRestoresEach) {
+#define KARVELUN_DIRTY(type, name, start) \
+    Dirty(name);                          \
+    EXPECT_FALSE(name == static_cast<type>(start)) << #name " kept its start value";
+    KARVELUN_GAME_GLOBALS(KARVELUN_DIRTY)
+#undef KARVELUN_DIRTY
+
+    ResetGameState();
+#define KARVELUN_RESTORED(type, name, start) \
+    EXPECT_TRUE(name == static_cast<type>(start)) << #name " was not reset";
+    KARVELUN_GAME_GLOBALS(KARVELUN_RESTORED)
+#undef KARVELUN_RESTORED
+
+    // A global declared beside the list, not in it, would escape the reset.
+    std::ifstream header(KARVELUN_SOURCE_DIR "/game/core/game_state.h");
+    ASSERT_TRUE(header);
+    const std::regex variable(R"(^inline (?!constexpr ).*;\s*$)");
+    for (std::string line; std::getline(header, line);)
+        EXPECT_FALSE(std::regex_match(line, variable)) << "outside the list: " << line;
 }
 
 TEST(Status, GroupedNumbersHaveOneBlankBetweenGroups) {

@@ -1,4 +1,5 @@
 #include "game/platform/durable_file.h"
+#include "game/platform/durable_file_set.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -206,6 +207,35 @@ TEST_F(DurableFile, TemporaryNamesNeverSpellLevAndStayInTheFolder) {
         std::transform(name.begin(), name.end(), name.begin(), ::toupper);
         EXPECT_EQ(fs::path(name).filename().string().find("LEV"), std::string::npos) << name;
     }
+}
+
+// A set of files replaced as one: whichever file fails, the written ones get
+// their old bytes back, a removed one comes back and a new one goes.
+TEST_F(DurableFile, AFailedFileOfASetPutsTheWholeSetBack) {
+    const std::string a = (folder / "a.bin").string(), b = (folder / "b.bin").string();
+    const std::string c = (folder / "c.bin").string();
+    const std::vector<FileOfSet> set{{a, NewBytes(10)}, {b, std::nullopt}, {c, NewBytes(20)}};
+    // The steps that put a file of the set into place: a's rename, b's
+    // removal, c's rename.
+    for (int failing = 0; failing < 3; ++failing) {
+        WriteBytes(a, kOld);
+        WriteBytes(b, {'b'});
+        int placing = 0;
+        SetFileFaultHook([&](FileStep step, const std::string&) {
+            if (step != FileStep::kRename && step != FileStep::kRemove) return 0;
+            return placing++ == failing ? ENOSPC : 0;
+        });
+        std::string why;
+        EXPECT_FALSE(ReplaceFileSet(folder.string(), set, &why));
+        SetFileFaultHook(nullptr);
+        EXPECT_NE(why.find(set[failing].path + ": cannot be written"), std::string::npos) << why;
+        EXPECT_EQ(Names(), (std::vector<std::string>{"a.bin", "b.bin"})) << failing;
+        EXPECT_EQ(ReadBytes(a), kOld) << failing;
+        EXPECT_EQ(ReadBytes(b), std::vector<uint8_t>{'b'}) << failing;
+    }
+    ASSERT_TRUE(ReplaceFileSet(folder.string(), set));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a.bin", "c.bin"}));
+    EXPECT_EQ(ReadBytes(c), NewBytes(20));
 }
 
 }  // namespace

@@ -51,8 +51,6 @@ class GameFlow : public levels_test::LevelsTest {
     }
     void TearDown() override {
         SetPlayObserver(nullptr);
-        NewGameLevel = 0;
-        NewGameTile = 591;
         LevelsTest::TearDown();
     }
 

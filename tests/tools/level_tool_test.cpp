@@ -13,9 +13,12 @@
 #include "game/core/game_state.h"
 #include "game/levels/package_record.h"
 #include "game/levels/position_record.h"
+#include "game/levels/text_catalogue.h"
 #include "game/platform/durable_file.h"
 #include "levels/levels_test.h"
 #include "tools/levels/cli/level_tool.h"
+#include "tools/levels/compiler/json_dump.h"
+#include "tools/levels/compiler/level_file_names.h"
 
 namespace {
 
@@ -654,10 +657,92 @@ TEST_F(LevelTool, CampaignBuildsAPackFromEveryFormOrWritesNothing) {
     EXPECT_FALSE(fs::exists(dir / "packs/new"));
 }
 
+// The catalogue packs ship and the JSON dump escape texts each their own
+// way, through one escaper: the catalogue only what its lines need, JSON
+// also the quote and every other control character.
+TEST(TextEscapes, TheCatalogueAndTheJsonDumpEachWriteTheirOwnForm) {
+    const struct {
+        std::string text, catalogue, json;
+    } cases[] = {
+        {"Žluťoučký kůň", "Žluťoučký kůň", "\"Žluťoučký kůň\""},
+        {"a\\b\tc\nd\re", "a\\\\b\\tc\\nd\\re", "\"a\\\\b\\tc\\nd\\re\""},
+        {"\"{Strelba}\"", "\"{Strelba}\"", "\"\\\"{Strelba}\\\"\""},
+        {std::string("\x01\x1f\x7f\x80 ", 5), std::string("\x01\x1f\x7f\x80 ", 5),
+         "\"\\u0001\\u001f\\u007f\x80 \""},
+        {std::string("nul\0.", 5), std::string("nul\0.", 5), "\"nul\\u0000.\""},
+        {"\\n", "\\\\n", "\"\\\\n\""},  // a backslash and an n, not a line end
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatTextCatalogue(std::map<std::string, std::string>{{c.text, "x"}}),
+                  std::string(kTextCatalogueHeader) + "\n" + c.catalogue + "\tx\n")
+            << c.text;
+        EXPECT_EQ(levels_tool::JsonString(c.text), c.json) << c.text;
+    }
+}
+
+// Level files are found by their names: level<N>.<small letters>.
+TEST(LevelFileNames, OnlyLevelDigitsDotLettersReadAsALevel) {
+    const struct {
+        const char* name;
+        size_t maxDigits;
+        bool negative;
+        std::optional<int32_t> number;  // nothing: not a level's name
+        const char* extension;
+    } cases[] = {
+        {"level12.txt", 6, false, 12, "txt"},
+        {"level007.tmx", 6, false, 7, "tmx"},
+        {"level123456.sc", 6, false, 123456, "sc"},
+        {"level1234567.sc", 6, false, std::nullopt, ""},
+        {"level-3.sc", 9, true, -3, "sc"},
+        {"level-3.sc", 9, false, std::nullopt, ""},
+        {"level-2147483648.sc", 99, true, INT32_MIN, "sc"},
+        {"level2147483648.sc", 99, true, std::nullopt, ""},
+        {"level12.TXT", 6, false, std::nullopt, ""},
+        {"level12.t1", 6, false, std::nullopt, ""},
+        {"level12.", 6, false, std::nullopt, ""},
+        {"level.txt", 6, false, std::nullopt, ""},
+        {"Level1.txt", 6, false, std::nullopt, ""},
+        {"level1.txt~", 6, false, std::nullopt, ""},
+        {"level 1.txt", 6, false, std::nullopt, ""},
+    };
+    for (const auto& c : cases) {
+        const auto read = levels_tool::ReadLevelFileName(c.name, c.maxDigits, c.negative);
+        ASSERT_EQ(read.has_value(), c.number.has_value()) << c.name;
+        if (!read) continue;
+        EXPECT_EQ(read->number, *c.number) << c.name;
+        EXPECT_EQ(read->extension, c.extension) << c.name;
+    }
+}
+
 TEST_F(LevelTool, WrongUsageAndBrokenFilesFailWithOneLine) {
-    EXPECT_EQ(Tool({}).status, 2);
-    EXPECT_EQ(Tool({"fly"}).status, 2);
-    EXPECT_EQ(Tool({"dump", Path("x.all")}).status, 2);  // --json is required
+    // Status 2 shows the usage; a flag's bad value fails before any file is
+    // read, with one line naming the flag.
+    const std::vector<std::pair<std::vector<std::string>, std::string>> lines{
+        {{}, "usage: "},
+        {{"fly"}, "usage: "},
+        {{"dump", "x.all"}, "usage: "},  // --json is required
+        {{"dump", "x.all", "--json", "--level"}, "usage: "},
+        {{"check", "x.all", "--json"}, "usage: "},
+        {{"pack", "a", "b", "c"}, "usage: "},
+        {{"replay", "a.rec", "--seed", "1"}, "usage: "},
+        {{"dump", "x.all", "--json", "--level", "2x"}, "--level needs a level number"},
+        {{"export", "a.txt", "--level", "-1", "b.tmx"}, "--level needs a level number"},
+        {{"tryout", "a.txt", "--tile", "", "b.all", "c.all"}, "--tile needs a number"},
+        {{"build", "a", "b.all", "--seed", "-1"}, "--seed needs a number"},
+        {{"difficulty", "x.all", "--runs", "0"}, "--runs needs a number from 1"},
+        {{"difficulty", "x.all", "--levels", "3-1"}, "--levels needs a level or a range"},
+        {{"difficulty", "--obtiznost", "tezka", "x.all"}, "--obtiznost needs normalni or lehka"},
+        {{"record-playthrough", "a", "b", "--seed", "+5"}, "--seed needs a number"},
+    };
+    for (const auto& [args, told] : lines) {
+        const ToolRun run = Tool(args);
+        const bool usage = told == "usage: ";
+        EXPECT_EQ(run.status, usage ? 2 : 1) << run.err;
+        EXPECT_EQ(run.err.find(usage ? told : "karvelun-levels: " + told), 0u) << run.err;
+        if (!usage) {
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        }
+    }
     WriteBytes(dir / "broken.all", {1, 0, 0, 0, 9, 9});
     const ToolRun run = Tool({"check", Path("broken.all")});
     EXPECT_EQ(run.status, 1);

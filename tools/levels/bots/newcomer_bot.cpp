@@ -35,12 +35,6 @@ constexpr int kFightGiveUp = 900, kFightPause = 600;
 // and go out of his line, or that he cannot tell apart): he leaves every
 // fight alone for ten seconds and goes his way.
 constexpr int kSkirmishGiveUp = 1800;
-// Missiles at a cracked wall: eight of them before he tries a bomb.
-constexpr int kShotsAtWall = 8;
-constexpr int kMissileEvery = 49;
-constexpr int kBombsAtWall = 5;
-// How far he runs from his bomb, in pixels.
-constexpr float kRunMin = 40.0f, kRunMax = 70.0f;
 // Where he stops and how well he lines up: two and a half pixels either
 // way (a key let go some seventy milliseconds early or late).
 constexpr double kStopJitter = 2.5, kLineJitter = 2.5;
@@ -52,18 +46,9 @@ constexpr int kIdleFrames = 30;
 constexpr int kWayBackSteps = 6;
 
 constexpr int16_t kHealingPicture = 2;
-constexpr int16_t kBoulderPicture = 22;
 
 bool Horizontal(Heading heading) {
     return heading == Heading::Left || heading == Heading::Right;
-}
-
-// The hero's corner when he stands in the middle of tile t.
-float MiddleX(int32_t t) {
-    return static_cast<float>((t % game::kGridSize) * game::kTileSize) + 2.5f;
-}
-float MiddleY(int32_t t) {
-    return static_cast<float>((t / game::kGridSize) * game::kTileSize) + 2.5f;
 }
 
 // Where, across his way, he lines up to walk through tile t in a heading:
@@ -341,13 +326,10 @@ bool NewcomerBot::StepOffHazard() {
     const int32_t here = HeroTile();
     if (memory_.What(here) != Looks::Hazard) return false;
     const TilePaths paths(memory_, here);
-    int32_t off = -1;
-    for (int32_t t = 0; t < game::kTileCount; ++t) {
+    const int32_t off = paths.Nearest([&](int32_t t) {
         const Looks looks = memory_.What(t);
-        if (paths.Reaches(t) && Walkable(looks) && looks != Looks::Hazard &&
-            (off < 0 || paths.Cost(t) < paths.Cost(off)))
-            off = t;
-    }
+        return Walkable(looks) && looks != Looks::Hazard;
+    });
     if (off < 0) return false;
     StepTowards(paths.PathTo(off));
     return true;
@@ -359,12 +341,10 @@ bool NewcomerBot::FleeFrom(float x, float y, float distance) {
     for (int32_t t = 0; t < game::kTileCount; ++t)
         if (std::hypot(MiddleX(t) + 5.0f - x, MiddleY(t) + 5.0f - y) < 30.0f) near.push_back(t);
     const TilePaths paths(memory_, HeroTile(), false, near);
-    int32_t best = -1;
-    for (int32_t t = 0; t < game::kTileCount; ++t) {
-        if (!paths.Reaches(t) || !Walkable(memory_.What(t))) continue;
-        if (std::hypot(MiddleX(t) + 5.0f - x, MiddleY(t) + 5.0f - y) < distance) continue;
-        if (best < 0 || paths.Cost(t) < paths.Cost(best)) best = t;
-    }
+    const int32_t best = paths.Nearest([&](int32_t t) {
+        return Walkable(memory_.What(t)) &&
+               std::hypot(MiddleX(t) + 5.0f - x, MiddleY(t) + 5.0f - y) >= distance;
+    });
     if (best < 0) return false;
     mode_ = Mode::Flee;
     goal_ = best;
@@ -406,51 +386,43 @@ void NewcomerBot::Explore() {
 bool NewcomerBot::ChooseAim() {
     const int32_t here = HeroTile();
     const TilePaths paths(memory_, here);
-    const auto nearest = [&](auto&& wanted) {
-        int32_t best = -1;
-        for (int32_t t = 0; t < game::kTileCount; ++t)
-            if (paths.Reaches(t) && wanted(t) && (best < 0 || paths.Cost(t) < paths.Cost(best)))
-                best = t;
-        return best;
-    };
     const auto choose = [&](Aim aim, int32_t t) {
         if (t < 0) return false;
         aim_ = aim;
         goal_ = t;
         return true;
     };
-    const auto itemTile = [](const SeenItem& item) {
-        return game::TileIndex(item.x + 7, item.y + 7);
+    // The tiles of the items he would take, potions or the others, in the
+    // order he saw them.
+    const auto itemTiles = [&](bool potions) {
+        std::vector<int32_t> tiles;
+        for (const SeenItem& item : memory_.Items())
+            if ((item.picture == kHealingPicture) == potions && !memory_.Untakeable(item))
+                tiles.push_back(game::TileIndex(item.x + 7, item.y + 7));
+        return tiles;
+    };
+    const auto within = [&](int reach) {
+        return [&paths, reach](int32_t t) { return paths.Cost(t) <= reach; };
     };
 
     // A potion when hurt: from anywhere once the field warns of low health.
     if (game::Lives < game::MaxLives) {
         const int reach = Seen(delay_).livesLow ? 1000 : kItemDetour * TilePaths::kStep;
-        int32_t potion = -1;
-        for (const SeenItem& item : memory_.Items()) {
-            const int32_t t = itemTile(item);
-            if (item.picture != kHealingPicture || memory_.Untakeable(item)) continue;
-            if (!paths.Reaches(t) || paths.Cost(t) > reach) continue;
-            if (potion < 0 || paths.Cost(t) < paths.Cost(potion)) potion = t;
-        }
-        if (choose(Aim::Potion, potion)) return true;
+        if (choose(Aim::Potion, paths.NearestOf(itemTiles(true), within(reach)))) return true;
     }
-    if (choose(Aim::Stairs, nearest([&](int32_t t) { return WayOut(t, wayOn_); }))) return true;
-    // What lies near his way.
-    int32_t item = -1;
-    for (const SeenItem& seen : memory_.Items()) {
-        const int32_t t = itemTile(seen);
-        if (memory_.Untakeable(seen) || seen.picture == kHealingPicture) continue;
-        if (!paths.Reaches(t) || paths.Cost(t) > kItemDetour * TilePaths::kStep) continue;
-        if (item < 0 || paths.Cost(t) < paths.Cost(item)) item = t;
-    }
-    if (choose(Aim::Item, item)) return true;
-    if (choose(Aim::Sign, nearest([&](int32_t t) {
-                   return memory_.What(t) == Looks::Sign && !memory_.Visited(t) &&
-                          paths.Cost(t) <= kSignDetour * TilePaths::kStep;
-               })))
+    if (choose(Aim::Stairs, paths.Nearest([&](int32_t t) { return WayOut(t, wayOn_); })))
         return true;
-    if (choose(Aim::Lever, nearest([&](int32_t t) { return memory_.What(t) == Looks::Lever; })))
+    // What lies near his way.
+    if (choose(Aim::Item,
+               paths.NearestOf(itemTiles(false), within(kItemDetour * TilePaths::kStep))))
+        return true;
+    if (choose(Aim::Sign, paths.Nearest([&](int32_t t) {
+            return memory_.What(t) == Looks::Sign && !memory_.Visited(t) &&
+                   paths.Cost(t) <= kSignDetour * TilePaths::kStep;
+        })))
+        return true;
+    if (choose(Aim::Lever,
+               paths.Nearest([&](int32_t t) { return memory_.What(t) == Looks::Lever; })))
         return true;
     // The edge of what he knows, or a portal he has not tried; he keeps to
     // the edge he was going to unless another is much nearer.
@@ -462,8 +434,8 @@ bool NewcomerBot::ChooseAim() {
     // He does not stand on spikes to look round while there is another
     // edge to go to.
     int32_t edge =
-        nearest([&](int32_t t) { return unexplored(t) && memory_.What(t) != Looks::Hazard; });
-    if (edge < 0) edge = nearest(unexplored);
+        paths.Nearest([&](int32_t t) { return unexplored(t) && memory_.What(t) != Looks::Hazard; });
+    if (edge < 0) edge = paths.Nearest(unexplored);
     if (edge >= 0) {
         if ((aim_ == Aim::Edge || aim_ == Aim::Portal) && goal_ >= 0 && goal_ != here &&
             paths.Reaches(goal_) && unexplored(goal_) &&
@@ -473,27 +445,18 @@ bool NewcomerBot::ChooseAim() {
     }
     // Nothing more to walk to: a cracked wall on the way to something new.
     const TilePaths through(memory_, here, true);
-    int32_t beyond = -1;
-    for (int32_t t = 0; t < game::kTileCount; ++t) {
-        if (!through.Reaches(t)) continue;
+    const int32_t beyond = through.Nearest([&](int32_t t) {
         const Looks looks = memory_.What(t);
-        const bool wanted =
-            looks == Looks::StairsDown || looks == Looks::Lever ||
-            ((Walkable(looks) || looks == Looks::Cracked) && HasUnknownNeighbour(memory_, t)) ||
-            (looks == Looks::Portal && memory_.PortalTarget(t) < 0);
-        if (wanted && (beyond < 0 || through.Cost(t) < through.Cost(beyond))) beyond = t;
-    }
+        return looks == Looks::StairsDown || looks == Looks::Lever ||
+               ((Walkable(looks) || looks == Looks::Cracked) && HasUnknownNeighbour(memory_, t)) ||
+               (looks == Looks::Portal && memory_.PortalTarget(t) < 0);
+    });
     if (beyond >= 0) {
         int32_t from = here;
         for (int32_t t : through.PathTo(beyond)) {
             if (memory_.What(t) == Looks::Cracked) {
                 mode_ = Mode::Break;
-                wall_ = t;
-                wallFrom_ = from;
-                stage_ = BreakStage::Approach;
-                bomb_ = game::Tiles[t].Picture == kBoulderPicture;
-                bombs_ = 0;
-                shootUntil_ = 0;
+                breaker_.Begin(t, from);
                 return true;
             }
             from = t;
@@ -501,11 +464,11 @@ bool NewcomerBot::ChooseAim() {
     }
     // Last of all another way out: a tunnel mouth, stairs up he did not come
     // down (the way on may lie behind him), and then the way he came.
-    if (choose(Aim::Tunnel, nearest([&](int32_t t) { return WayOut(t, Looks::Tunnel); })))
+    if (choose(Aim::Tunnel, paths.Nearest([&](int32_t t) { return WayOut(t, Looks::Tunnel); })))
         return true;
-    if (choose(Aim::Tunnel, nearest([&](int32_t t) { return WayOut(t, Looks::StairsUp); })))
+    if (choose(Aim::Tunnel, paths.Nearest([&](int32_t t) { return WayOut(t, Looks::StairsUp); })))
         return true;
-    if (choose(Aim::Tunnel, nearest([&](int32_t t) { return t == wayBack_; }))) return true;
+    if (choose(Aim::Tunnel, paths.Nearest([&](int32_t t) { return t == wayBack_; }))) return true;
     aim_ = Aim::None;
     goal_ = -1;
     return false;
@@ -603,134 +566,25 @@ void NewcomerBot::OnStuck() {
     Hold(side, false, frames);
 }
 
-// A wall broken: the crack beside it in the same wall goes too, so that
-// the way through is as wide as the crack.  False when there is none.
-bool NewcomerBot::WidenCrack() {
-    const Heading into = Towards(wallFrom_, wall_);
-    for (Heading side : kArrows) {
-        if (side == into || Towards(Beside(wall_, side), wall_) == into) continue;
-        const int32_t next = Beside(wall_, side);
-        const int32_t from = Beside(wallFrom_, side);
-        if (memory_.What(next) != Looks::Cracked || !Walkable(memory_.What(from))) continue;
-        wall_ = next;
-        wallFrom_ = from;
-        stage_ = BreakStage::Approach;
-        bomb_ = game::Tiles[next].Picture == kBoulderPicture;
-        bombs_ = 0;
-        return true;
-    }
-    return false;
-}
-
-// Breaking the wall wall_ from the tile wallFrom_ beside it.
+// The next step at the wall he breaks.
 void NewcomerBot::Break() {
-    if (memory_.What(wall_) != Looks::Cracked) {
-        if (stage_ != BreakStage::Wait && stage_ != BreakStage::Run) {
-            if (WidenCrack()) {
-                Break();
-                return;
-            }
+    const WallBreaker::Step step = breaker_.Next(memory_, frame_, delay_, random_);
+    switch (step.kind) {
+        case WallBreaker::Step::Kind::kWalk:
+            StepTowards(step.path);
+            return;
+        case WallBreaker::Step::Kind::kHold:
+            space_ = space_ || step.layBomb;
+            Hold(step.heading, step.fire, step.frames);
+            return;
+        case WallBreaker::Step::Kind::kGiveUp:
+            if (step.block) memory_.Block(step.from, step.wall, frame_ + kStuckPause);
+            mode_ = Mode::Explore;
+            Hold(Heading::Stand, false, 1);
+            return;
+        case WallBreaker::Step::Kind::kWallGone:
             mode_ = Mode::Explore;
             Explore();
-            return;
-        }
-    }
-    const int32_t here = HeroTile();
-    const Heading towardWall = Towards(wallFrom_, wall_);
-    switch (stage_) {
-        case BreakStage::Approach:
-            if (here != wallFrom_) {
-                const TilePaths paths(memory_, here);
-                if (!paths.Reaches(wallFrom_)) {
-                    mode_ = Mode::Explore;
-                    Hold(Heading::Stand, false, 1);
-                    return;
-                }
-                StepTowards(paths.PathTo(wallFrom_));
-                return;
-            }
-            stage_ = bomb_ ? BreakStage::Lay : BreakStage::Face;
-            Break();
-            return;
-        case BreakStage::Face:
-            stage_ = BreakStage::Shoot;
-            shootUntil_ = frame_ + kShotsAtWall * kMissileEvery + 20;
-            Hold(towardWall, false, 2);
-            return;
-        case BreakStage::Shoot:
-            if (frame_ > shootUntil_) {
-                bomb_ = true;
-                stage_ = BreakStage::Lay;
-                Hold(Heading::Stand, false, 1);
-                return;
-            }
-            if (here != wallFrom_) {
-                stage_ = BreakStage::Approach;
-                Break();
-                return;
-            }
-            Hold(Heading::Stand, true, 20);
-            return;
-        case BreakStage::Lay:
-            if (game::BombArmed) {
-                Hold(Heading::Stand, false, 10);
-                return;
-            }
-            if (++bombs_ > kBombsAtWall) {
-                memory_.Block(wallFrom_, wall_, frame_ + kStuckPause);
-                mode_ = Mode::Explore;
-                Hold(Heading::Stand, false, 1);
-                return;
-            }
-            space_ = true;
-            bombX_ = HeroCentreX() - 3.5f;
-            bombY_ = HeroCentreY() - 3.5f;
-            runDistance_ = static_cast<float>(random_.Uniform(kRunMin, kRunMax));
-            stage_ = BreakStage::Run;
-            // He starts running after his reaction time.
-            Hold(Heading::Stand, false, delay_);
-            return;
-        case BreakStage::Run: {
-            const float away = std::hypot(HeroCentreX() - bombX_, HeroCentreY() - bombY_);
-            if (away >= runDistance_) {
-                stage_ = BreakStage::Wait;
-                Break();
-                return;
-            }
-            const TilePaths paths(memory_, here);
-            int32_t best = -1;
-            for (int32_t t = 0; t < game::kTileCount; ++t) {
-                if (!paths.Reaches(t) || !Walkable(memory_.What(t))) continue;
-                if (std::hypot(MiddleX(t) + 7.5f - bombX_, MiddleY(t) + 7.5f - bombY_) <
-                    runDistance_)
-                    continue;
-                if (best < 0 || paths.Cost(t) < paths.Cost(best)) best = t;
-            }
-            if (best < 0 || best == here) {
-                stage_ = BreakStage::Wait;
-                Hold(Heading::Stand, false, 5);
-                return;
-            }
-            StepTowards(paths.PathTo(best));
-            return;
-        }
-        case BreakStage::Wait:
-            if (game::BombArmed || game::FragmentCount > 0) {
-                Hold(Heading::Stand, false, 5);
-                return;
-            }
-            stage_ = BreakStage::Look;
-            Hold(Heading::Stand, false, delay_);
-            return;
-        case BreakStage::Look:
-            if (memory_.What(wall_) != Looks::Cracked) {
-                stage_ = BreakStage::Approach;
-                Break();
-                return;
-            }
-            stage_ = BreakStage::Approach;
-            bomb_ = true;
-            Break();
             return;
     }
 }

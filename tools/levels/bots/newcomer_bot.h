@@ -31,6 +31,7 @@
 #include "tools/levels/bots/bot_random.h"
 #include "tools/levels/bots/field_memory.h"
 #include "tools/levels/bots/hero_search.h"
+#include "tools/levels/bots/wall_breaker.h"
 
 namespace levels_tool {
 
@@ -55,7 +56,6 @@ class NewcomerBot {
 
   private:
     enum class Mode { Explore, Break, Flee };
-    enum class BreakStage { Approach, Face, Shoot, Lay, Run, Wait, Look };
     enum class Aim { None, Potion, Stairs, Item, Sign, Lever, Edge, Portal, Tunnel };
 
     // What he saw in one frame, kept to be acted on late.
@@ -80,7 +80,6 @@ class NewcomerBot {
     bool ChooseAim();
     void StepTowards(const std::vector<int32_t>& path);
     void Break();
-    bool WidenCrack();
     bool FleeFrom(float x, float y, float distance);
     bool StepOffHazard();
     void NoteWayBack();
@@ -136,13 +135,7 @@ class NewcomerBot {
     int fleeUntil_ = 0;
 
     // The wall he breaks.
-    int32_t wall_ = -1, wallFrom_ = -1;
-    BreakStage stage_ = BreakStage::Approach;
-    bool bomb_ = false;
-    int shootUntil_ = 0;
-    int bombs_ = 0;
-    float runDistance_ = 0;
-    float bombX_ = 0, bombY_ = 0;
+    WallBreaker breaker_;
 };
 
 }  // namespace levels_tool

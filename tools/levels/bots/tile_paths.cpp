@@ -10,7 +10,23 @@ namespace {
 constexpr int kHazardStep = 10 * TilePaths::kStep;
 constexpr int kCrackedStep = 8 * TilePaths::kStep;
 
+constexpr std::array<int32_t, game::kTileCount> EveryTile() {
+    std::array<int32_t, game::kTileCount> tiles{};
+    for (int32_t t = 0; t < game::kTileCount; ++t)
+        tiles[t] = t;
+    return tiles;
+}
+
 }  // namespace
+
+const std::array<int32_t, game::kTileCount> TilePaths::kEveryTile = EveryTile();
+
+float MiddleX(int32_t t) {
+    return static_cast<float>((t % game::kGridSize) * game::kTileSize) + 2.5f;
+}
+float MiddleY(int32_t t) {
+    return static_cast<float>((t / game::kGridSize) * game::kTileSize) + 2.5f;
+}
 
 bool Walkable(Looks looks) {
     switch (looks) {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "tools/levels/bots/field_memory.h"
@@ -28,14 +29,35 @@ class TilePaths {
     // leads.  Empty for the start and for a tile out of reach.
     std::vector<int32_t> PathTo(int32_t t) const;
 
+    // Of the tiles `wanted` takes, the one reached at the lowest price (the
+    // first in order of a tie); -1 when none is reached.  Nearest looks at
+    // every tile of the field in order, NearestOf at the ones given.
+    template <typename Wanted>
+    int32_t NearestOf(std::span<const int32_t> tiles, Wanted&& wanted) const {
+        int32_t best = -1;
+        for (const int32_t t : tiles)
+            if (Reaches(t) && wanted(t) && (best < 0 || Cost(t) < Cost(best))) best = t;
+        return best;
+    }
+    template <typename Wanted>
+    int32_t Nearest(Wanted&& wanted) const {
+        return NearestOf(kEveryTile, wanted);
+    }
+
     // The price of one step onto a plain floor.
     static constexpr int kStep = 2;
 
   private:
+    static const std::array<int32_t, game::kTileCount> kEveryTile;
+
     std::array<int, game::kTileCount> cost_;
     std::array<int32_t, game::kTileCount> previous_;
     int32_t from_;
 };
+
+// The hero's corner when he stands in the middle of tile t.
+float MiddleX(int32_t t);
+float MiddleY(int32_t t);
 
 // Is a tile of this look one the hero can stand on and walk over?
 bool Walkable(Looks looks);

@@ -50,25 +50,12 @@ bool ReadPackage(const std::vector<uint8_t>& bytes, game::PackageRecord& package
 
 }  // namespace
 
-int ReplayCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    constexpr const char* kReplayUsage =
-        "usage: karvelun-levels replay FILE.rec [--campaign LEVELS.ALL]\n";
-    if (args.empty()) {
-        err << kReplayUsage;
-        return 2;
-    }
-    fs::path campaign = PathsOfThisTool().CampaignFile();
-    for (size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--campaign" && i + 1 < args.size()) {
-            campaign = args[++i];
-        } else {
-            err << kReplayUsage;
-            return 2;
-        }
-    }
+int ReplayCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    const std::string& recordingFile = line.Path(0);
+    const fs::path campaign = line.Word("--campaign").value_or(PathsOfThisTool().CampaignFile());
     std::vector<uint8_t> file, campaignBytes;
-    if (!game::ReadWholeFile(args[0], file, 1u << 30)) {
-        err << "karvelun-levels: " << args[0] << ": cannot be read\n";
+    if (!game::ReadWholeFile(recordingFile, file, 1u << 30)) {
+        err << "karvelun-levels: " << recordingFile << ": cannot be read\n";
         return 2;
     }
     game::PackageRecord package;
@@ -90,7 +77,7 @@ int ReplayCommand(const std::vector<std::string>& args, std::ostream& out, std::
     replay::Player player(replay::ParseRecording(file));
     const replay::Recording& recording = player.GetRecording();
     if (!player.Begin(true)) {
-        err << "karvelun-levels: " << args[0] << ": refused: " << player.Why() << "\n";
+        err << "karvelun-levels: " << recordingFile << ": refused: " << player.Why() << "\n";
         return 2;
     }
     const replay::Player::State state = player.PlayToEnd();
@@ -105,24 +92,17 @@ int ReplayCommand(const std::vector<std::string>& args, std::ostream& out, std::
     out << "time: " << std::fixed << std::setprecision(2) << seconds << " s ("
         << static_cast<long>(player.Frame() / std::max(seconds, 1e-6)) << " frames a second)\n";
     if (player.CampaignDiffers()) err << "karvelun-levels: recorded with another campaign\n";
-    if (!ended) err << "karvelun-levels: " << args[0] << ": " << player.Why() << "\n";
+    if (!ended) err << "karvelun-levels: " << recordingFile << ": " << player.Why() << "\n";
     return ended && !player.CampaignDiffers() ? 0 : 2;
 }
 
-int RecordPlaythroughCommand(const std::vector<std::string>& args, std::ostream& out,
-                             std::ostream& err) {
-    if (args.size() < 2) return 2;
-    uint64_t seed = 1;
-    for (size_t i = 2; i < args.size(); ++i) {
-        if (args[i] == "--seed" && i + 1 < args.size())
-            seed = std::stoull(args[++i]);
-        else
-            return 2;
-    }
+int RecordPlaythroughCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    const std::string& campaignFile = line.Path(0);
+    const uint64_t seed = static_cast<uint64_t>(line.Number("--seed").value_or(1));
     std::vector<uint8_t> campaignBytes;
     game::PackageRecord package;
-    if (!game::ReadWholeFile(args[0], campaignBytes) || !ReadPackage(campaignBytes, package)) {
-        err << "karvelun-levels: " << args[0] << ": not a campaign\n";
+    if (!game::ReadWholeFile(campaignFile, campaignBytes) || !ReadPackage(campaignBytes, package)) {
+        err << "karvelun-levels: " << campaignFile << ": not a campaign\n";
         return 1;
     }
     CampaignRoutes routes(package, {});
@@ -132,7 +112,7 @@ int RecordPlaythroughCommand(const std::vector<std::string>& args, std::ostream&
         return 1;
     }
 
-    const fs::path target = args[1];
+    const fs::path target = line.Path(1);
     const fs::path partial = target.string() + ".partial";
     uint32_t frames = 0;
     {

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <ostream>
-#include <string>
-#include <vector>
+
+#include "tools/levels/cli/command_line.h"
 
 namespace levels_tool {
 
@@ -13,12 +13,11 @@ namespace levels_tool {
 // state checksum and the time it took.  0 when the recording is complete
 // and every checksum agrees; 2 when it is incomplete, damaged, foreign or
 // plays out differently (the first frame that differs is named).
-int ReplayCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int ReplayCommand(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 // record-playthrough LEVELS.ALL OUT.rec [--seed N]: the playthrough bot
 // plays the campaign from a new game to its end, recorded.  0 when the bot
 // got through and the recording plays back; 1 otherwise.
-int RecordPlaythroughCommand(const std::vector<std::string>& args, std::ostream& out,
-                             std::ostream& err);
+int RecordPlaythroughCommand(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 }  // namespace levels_tool

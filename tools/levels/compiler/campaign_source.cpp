@@ -6,11 +6,11 @@
 #include <fstream>
 #include <map>
 #include <optional>
-#include <regex>
 #include <vector>
 
 #include "game/core/game_state.h"
 #include "game/platform/codepage.h"
+#include "tools/levels/compiler/level_file_names.h"
 #include "tools/levels/tiled/tile_parameters.h"
 
 namespace levels_tool {
@@ -151,6 +151,19 @@ std::string CheckedText(const Word& word, const Place& at) {
     return word.text;
 }
 
+// "column,row": two runs of digits with a comma between them.
+bool ReadColumnRow(std::string_view text, int32_t& column, int32_t& row) {
+    size_t digits = 0;
+    const std::optional<int32_t> first = LeadingNumber(text, &digits);
+    if (!first || digits + 1 >= text.size() || text[digits] != ',') return false;
+    text.remove_prefix(digits + 1);
+    const std::optional<int32_t> second = LeadingNumber(text, &digits);
+    if (!second || digits != text.size()) return false;
+    column = *first;
+    row = *second;
+    return true;
+}
+
 TileRef ParseTileRef(const Word& word, const Place& at) {
     TileRef ref;
     const std::string& t = word.text;
@@ -158,11 +171,8 @@ TileRef ParseTileRef(const Word& word, const Place& at) {
         ref.marker = t[1];
         return ref;
     }
-    static const std::regex kColumnRow(R"((\d+),(\d+))");
-    std::smatch m;
-    if (!word.quoted && std::regex_match(t, m, kColumnRow)) {
-        const int column = std::stoi(m[1]);
-        const int row = std::stoi(m[2]);
+    int32_t column = 0, row = 0;
+    if (!word.quoted && ReadColumnRow(t, column, row)) {
         if (column >= game::kGridSize || row >= game::kGridSize)
             Fail(at, "\"" + t + "\" lies outside the 25 x 25 tiles (columns and rows 0 to 24)");
         ref.index = row * game::kGridSize + column;
@@ -506,21 +516,21 @@ game::PackageRecord CompileCampaign(const fs::path& folder, const MapLoader& loa
     else if (!sharedLegend.empty())
         shared = ParseLegend(SplitLines(sharedLegend), "the built-in legend.txt");
 
-    static const std::regex kLevelName(R"(level(\d{1,6})\.(txt|tmx|sc))");
     std::map<int32_t, LevelSource> levels;
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(folder))
         if (entry.is_regular_file()) files.push_back(entry.path());
     std::sort(files.begin(), files.end());
     for (const fs::path& path : files) {
-        std::smatch m;
-        const std::string name = path.filename().string();
-        if (!std::regex_match(name, m, kLevelName)) continue;
-        const int32_t number = std::stoi(m[1]);
+        const auto name = ReadLevelFileName(path.filename().string(), 6);
+        if (!name ||
+            (name->extension != "txt" && name->extension != "tmx" && name->extension != "sc"))
+            continue;
+        const int32_t number = name->number;
         if (levels.count(number))
             throw SourceError(path.string() + ": level " + std::to_string(number) +
                               " also comes from " + levels[number].file);
-        if (m[2] != "txt") {
+        if (name->extension != "txt") {
             if (!loadMap)
                 throw SourceError(path.string() + ": Tiled maps and level files are not read here");
             LevelSource level;

@@ -1,39 +1,14 @@
 #include "tools/levels/compiler/json_dump.h"
 
 #include <charconv>
-#include <cstdio>
+
+#include "game/levels/escaped_text.h"
 
 namespace levels_tool {
 
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
-    for (unsigned char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20 || c == 0x7F) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                    out += escaped;
-                } else {
-                    out.push_back(static_cast<char>(c));
-                }
-        }
-    }
+    game::AppendEscaped(out, text, game::EscapeStyle::kJson);
     return out + "\"";
 }
 
