@@ -9,6 +9,7 @@
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
 #include "game/play/autosave.h"
+#include "game/play/going_on.h"
 #include "game/play/tried_level.h"
 #include "game/world/corner_slide.h"
 #include "game/world/strelba.h"
@@ -224,6 +225,9 @@ void GameOver() {
     KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
     CanResume = false;
     CanSave = false;
+    // Over the field: going on from the hero's last arrival, if this game
+    // has one, before the menu.
+    if (GoOnAfterDeath()) return;
     // Stops the game window's timer, starts the menu's, hides the game
     // window and shows the menu.
     Windows().EndGameToMenu();

@@ -21,6 +21,7 @@
 #include "game/levels/save_folder_writer.h"
 #include "game/levels/save_games.h"
 #include "game/platform/shown_text.h"
+#include "game/play/autosave.h"
 
 namespace game {
 namespace {
@@ -50,6 +51,7 @@ bool StartNewGame(int32_t level, int16_t tile) {
     HeroX = Tiles[tile].X + 2;
     HeroY = Tiles[tile].Y + 2;
     StartPlayTime(0);
+    ForgetThisGamesAutosave();
     if (!UnpackLevels("levels.all") || !LoadLevel(level)) return false;
     NoteHeroArrived();
     return true;
@@ -109,6 +111,8 @@ AfterLoad LoadChosenGame(const std::string& name) {
     Windows().ClearLog();
     TakeChosenCornerHelp();
     const bool loaded = LoadGame(name);
+    // The loaded game has arrived nowhere yet.
+    if (loaded) ForgetThisGamesAutosave();
     if (ShutdownRequested) return AfterLoad::kShutDown;
     if (!loaded && !CanResume) {
         // Nothing to play: back to the menu.
@@ -145,7 +149,9 @@ bool QuickLoad() {
     ClearPlayBeforeLoad();
     Windows().ClearLog();
     TakeChosenCornerHelp();
-    return LoadGame(kQuickSaveName);
+    if (!LoadGame(kQuickSaveName)) return false;
+    ForgetThisGamesAutosave();
+    return true;
 }
 
 void ChooseCornerHelp(bool on) {

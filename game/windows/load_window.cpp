@@ -216,7 +216,7 @@ void Form6::DialogItems(int16_t ix) {
         return;
     }
 
-    if (CanResume && !AskPlayer(kLoseGameQuestion)) return;
+    if (CanResume && !AskPlayer(kLoseGameQuestion, Answer::kNo)) return;
 
     // The save may have gone since the list was filled: say so and show
     // what is there now, instead of leaving for a game that cannot come.

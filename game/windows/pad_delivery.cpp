@@ -72,9 +72,14 @@ void SendKey(QWidget& target, int16_t keyCode, bool pressed, bool autoRepeat) {
     QCoreApplication::sendEvent(&target, &event);
 }
 
-// The window that has the keyboard, as the pad sees it.
+// The window that has the keyboard, as the pad sees it: in full screen a
+// dialog is a layer inside the window it opened over.
 PadNavigation* NavigationOf(QWidget& focus) {
-    return dynamic_cast<PadNavigation*>(focus.window());
+    for (QWidget* widget = &focus; widget; widget = widget->parentWidget()) {
+        if (auto* navigation = dynamic_cast<PadNavigation*>(widget)) return navigation;
+        if (widget->isWindow()) break;
+    }
+    return nullptr;
 }
 
 }  // namespace

@@ -21,12 +21,13 @@ namespace {
 
 namespace vk = platform::vk;
 
-constexpr int kPageWidth = 500;
+// As wide as the menu it opens over.
+constexpr int kPageWidth = 483;
 constexpr int kPageHeight = 392;
 
 // The rows, in the window's pixels: the name on the left, the value on the
 // right; the chosen row's value between arrows.
-constexpr int kRowNameLeft = 40, kRowNameWidth = 220, kRowValueLeft = 270, kRowValueWidth = 190;
+constexpr int kRowNameLeft = 32, kRowNameWidth = 220, kRowValueLeft = 262, kRowValueWidth = 190;
 constexpr int kPageRowsTop = 50, kPageRowHeight = 20;
 constexpr int kPageNoteTop = kPageRowsTop + kSettingsRowCount * kPageRowHeight + 8;
 

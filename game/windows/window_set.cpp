@@ -1,7 +1,6 @@
 #include "game/windows/window_set.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -19,6 +18,7 @@
 #include "game/windows/language.h"
 #include "game/windows/load_window.h"
 #include "game/windows/menu_window.h"
+#include "game/windows/message_window.h"
 #include "game/windows/notice_window.h"
 #include "game/windows/progress_window.h"
 #include "game/windows/question_window.h"
@@ -41,6 +41,8 @@ WindowSet::WindowSet()
       settings_(std::make_unique<SettingsWindow>()),
       campaigns_(std::make_unique<CampaignWindow>()) {
     settings_->pauseOnFocusLossChanged = [this](bool on) { form1_->PauseOnFocusLoss = on; };
+    // A dialog that fills the screen alone stands where the menu will.
+    platform::BackgroundWindow::SetScreenCaption(form3_->windowTitle());
 }
 
 WindowSet::~WindowSet() {
@@ -110,14 +112,14 @@ void WindowSet::ShowHelp() {
 }
 
 void WindowSet::ShowMessageBox(const PlayerText& text, const std::string& title) {
-    // Shown also while the game shuts down: the shut-down has a message of
-    // its own (a failed unregistration of the sound library).
     // A text of the rules in the player's language: its template's
     // translation, or the windows' own message of the same words.
-    QMessageBox box(QMessageBox::NoIcon, Shown("Message", title), ShownMessageText(text),
-                    QMessageBox::Ok);
-    MusicOverlay lowered;
-    box.exec();
+    MessageWindow box(Shown("Message", title), ShownMessageText(text));
+    box.ShowModally();
+}
+
+bool WindowSet::AskQuestion(const char* question, int32_t number, bool yesByDefault) {
+    return AskPlayer(question, yesByDefault ? Answer::kYes : Answer::kNo, number);
 }
 
 void WindowSet::ShowProgress() {
@@ -155,6 +157,8 @@ void WindowSet::EndGameToMenu() {
 }
 
 void WindowSet::SuspendToMenu() {
+    // Enter takes the player straight back.
+    form3_->ChooseItem(kMenuResume);
     platform::SetTimerInterval(*form3_->Timer1, 1);
     form1_->hide();
     ShowMainMenu();

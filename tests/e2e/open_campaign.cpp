@@ -7,9 +7,12 @@
 // right of where a new game puts the hero is an exit to the second hall,
 // arriving on tile 312 in its middle.  With "round-trip", the tile right of
 // that is an exit back to the first hall, two tiles left of the start: a
-// hero walking right goes from hall to hall for as long as he walks.
+// hero walking right goes from hall to hall for as long as he walks.  With
+// "deadly", the second hall of "two-levels" has monsters round that tile
+// that chase the hero and take all his lives with one blow, a few seconds
+// after his arrival.
 //
-//   open_campaign <path of levels.all> [penned | two-levels | round-trip]
+//   open_campaign <path of levels.all> [penned | two-levels | round-trip | deadly]
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -52,17 +55,35 @@ void AddPen(game::LevelRecord& hall) {
     }
 }
 
+// Eight monsters three tiles round the arrival's tile 312 (row 12, column
+// 12), each stronger than anything the hero could do.
+void AddKillers(game::LevelRecord& hall) {
+    const int offsets[8][2] = {{-3, -3}, {0, -3}, {3, -3}, {-3, 0},
+                               {3, 0},   {-3, 3}, {0, 3},  {3, 3}};
+    for (const auto& offset : offsets) {
+        game::MonsterRecord monster;
+        monster.X = static_cast<float>((12 + offset[0]) * 20 + 2);
+        monster.Y = static_cast<float>((12 + offset[1]) * 20 + 2);
+        monster.Picture = 0;
+        monster.Kind = 1;
+        monster.Damage = 30000;
+        monster.HitPoints = 30000;
+        hall.monsters.push_back(monster);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const char* mode = argc == 3 ? argv[2] : "";
     const bool penned = std::strcmp(mode, "penned") == 0;
     const bool roundTrip = std::strcmp(mode, "round-trip") == 0;
-    const bool twoLevels = roundTrip || std::strcmp(mode, "two-levels") == 0;
+    const bool deadly = std::strcmp(mode, "deadly") == 0;
+    const bool twoLevels = roundTrip || deadly || std::strcmp(mode, "two-levels") == 0;
     if (argc != 2 && !penned && !twoLevels) {
         std::fprintf(stderr,
                      "usage: open_campaign <path of levels.all> [penned | two-levels | "
-                     "round-trip]\n");
+                     "round-trip | deadly]\n");
         return 2;
     }
     game::LevelRecord hall;
@@ -93,6 +114,7 @@ int main(int argc, char** argv) {
             back.Param1 = "0";
             back.Param2 = std::to_string(kHeroStartTile - 2);
         }
+        if (deadly) AddKillers(hall);
         game::WriteLevelRecord(package, 1, hall);
     } else {
         game::WriteLevelRecord(package, 0, hall);
