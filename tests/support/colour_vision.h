@@ -42,8 +42,8 @@ inline double LinearChannel(uint32_t channel) {
 
 // The relative luminance (WCAG) of a pixel 0x..RRGGBB as the vision sees it.
 inline double Luminance(uint32_t pixel, const Vision& vision) {
-    const double rgb[3] = {LinearChannel((pixel >> 16) & 0xFF),
-                           LinearChannel((pixel >> 8) & 0xFF), LinearChannel(pixel & 0xFF)};
+    const double rgb[3] = {LinearChannel((pixel >> 16) & 0xFF), LinearChannel((pixel >> 8) & 0xFF),
+                           LinearChannel(pixel & 0xFF)};
     double seen[3];
     for (int i = 0; i < 3; ++i) {
         const double* row = vision.matrix[i];
