@@ -93,9 +93,11 @@ SettingsWindow::SettingsWindow(QWidget* parent)
     }
     Note = MakeLabel(this, QRect(24, kPageNoteTop, kPageWidth - 48, 34), kPageNoteColour, 8.25, {});
     Note->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Two lines' room: the Czech help breaks in two as wide as the menu.
     QLabel* footer =
-        MakeLabel(this, QRect(kStoneBorder, kPageHeight - 30, kPageWidth - 2 * kStoneBorder, 16),
+        MakeLabel(this, QRect(kStoneBorder, kPageHeight - 38, kPageWidth - 2 * kStoneBorder, 28),
                   kPageFooterColour, 8.25, {});
+    footer->setAlignment(Qt::AlignCenter);
     footer->setObjectName(QStringLiteral("footer"));
     footer->setAttribute(Qt::WA_TransparentForMouseEvents);
     MenuLinks().settings = this;
