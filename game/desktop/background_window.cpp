@@ -318,15 +318,18 @@ void BackgroundWindow::Arrange() {
     const bool shown = isVisible();
     QWidget* focus = shown ? QApplication::focusWidget() : nullptr;
     if (focus && focus != this && !isAncestorOf(focus)) focus = nullptr;
+    // An active window with nothing focused in it has the keyboard itself.
+    if (shown && !focus && QApplication::activeWindow() == this) focus = this;
     BackgroundWindow* owner = VisibleScreenFiller();
     if (owner == this) owner = nullptr;
     ++moving_;
-    if (!View::Instance().FullScreen())
+    if (!View::Instance().FullScreen()) {
         BecomeFramed(owner);
-    else if (owner)
+    } else if (owner) {
         BecomeLayerOf(*owner);
-    else
+    } else {
         BecomeAlone();
+    }
     if (shown && !isVisible()) QWidget::setVisible(true);
     --moving_;
     if (!shown) return;
@@ -334,7 +337,14 @@ void BackgroundWindow::Arrange() {
         raise();
         host->RestackLayers();
         // The dialog's window had the keyboard; now the one it lies in has.
-        if (focus) host->activateWindow();
+        // The window system gives it that window as the dialog's goes, while
+        // the dialog still holds the program modally, so the toolkit may
+        // not hear of it: it is told, or the pad would find no window with
+        // the keyboard.
+        if (focus) {
+            host->activateWindow();
+            if (!QApplication::activeWindow()) QApplication::setActiveWindow(host);
+        }
     } else {
         raise();
         activateWindow();
