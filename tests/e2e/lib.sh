@@ -51,6 +51,7 @@ trap e2e_cleanup EXIT
 fail() {
     echo "$e2e_name: FAIL: $*" >&2
     [[ -n $app_log && -f $app_log ]] && sed "s/^/$e2e_name: program: /" "$app_log" >&2
+    [[ -f $KARVELUN_LAYER_LOG ]] && sed "s/^/$e2e_name: layer: /" "$KARVELUN_LAYER_LOG" >&2
     exit 1
 }
 
