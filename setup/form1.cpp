@@ -33,9 +33,12 @@ QString Text(const char* czech) {
 // The window is laid out in twips, 15 to a pixel.
 constexpr int kTwipsPerPixel = 15;
 
-// The window's client area in twips.
-constexpr int kClientTwipsWidth = 3135;
-constexpr int kClientTwipsHeight = 8850;
+// The window's client area in twips: the two first frames, one above the
+// other, and the third beside them.
+constexpr int kColumnTwipsWidth = 3135;
+constexpr int kThirdFrameLeft = kColumnTwipsWidth + 15;
+constexpr int kClientTwipsWidth = kThirdFrameLeft + kColumnTwipsWidth;
+constexpr int kClientTwipsHeight = 9210;
 
 // 8.25 points on the 96-dots-per-inch screen the layout was made for, fixed
 // in pixels so the controls keep their sizes whatever the desktop's DPI.
@@ -123,9 +126,10 @@ void Form1::CreateControls() {
     // The first frame keeps the tool's old layout; the second, for the
     // game's windows and keys, was added below it and the window grew
     // downward, and again by a row for the music's volume and one for the
-    // difficulty.  At 1x that
-    // is narrower than a title bar needs for the title and its buttons, so
-    // the window is widened on its right, the layout staying where it is.
+    // difficulty.  The third, for what every player may need, stands beside
+    // them.  Should that be narrower than a title bar needs for the title
+    // and its buttons, the window is widened on its right, the layout
+    // staying where it is.
     const QRect client = Twips(0, 0, kClientTwipsWidth, kClientTwipsHeight);
     setFixedSize(std::max(client.width(), TitleBarWidth(windowTitle())), client.height());
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -174,7 +178,7 @@ void Form1::CreateControls() {
 
     Frame2 = new QFrame(this);
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame2->setGeometry(Twips(0, 1830, 3135, 7005));
+    Frame2->setGeometry(Twips(0, 1830, 3135, 7365));
 
     Label5 = new QLabel(Text(QT_TRANSLATE_NOOP("Setup", "Zvětšení")), Frame2);
     Label5->setGeometry(Twips(120, 240, 900, 255));
@@ -249,6 +253,66 @@ void Form1::CreateControls() {
     Combo3->setGeometry(Twips(1080, 6600, 1935, 315));
     Combo3->addItems(
         {Text(QT_TRANSLATE_NOOP("Setup", "normální")), Text(QT_TRANSLATE_NOOP("Setup", "lehká"))});
+
+    // The racer's timer below the difficulty, the window grown by its row.
+    Check9 = new QCheckBox(Text(QT_TRANSLATE_NOOP("Setup", "Časomíra")), Frame2);
+    Check9->setGeometry(Twips(120, 6990, 2895, 255));
+    Check9->setToolTip(
+        Text(QT_TRANSLATE_NOOP("Setup", "Čas hry v rohu hrací plochy a mezičas každého dějství")));
+    CreateAccessControls();
+}
+
+void Form1::CreateAccessControls() {
+    Frame3 = new QFrame(this);
+    Frame3->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame3->setGeometry(Twips(kThirdFrameLeft, 0, kColumnTwipsWidth, kClientTwipsHeight - 15));
+
+    Label12 = new QLabel(Text(QT_TRANSLATE_NOOP("Setup", "Pro každého hráče")), Frame3);
+    Label12->setGeometry(Twips(120, 240, 2895, 255));
+    QFont title = Label12->font();
+    title.setBold(true);
+    Label12->setFont(title);
+
+    // Each setting, then two lines in grey that say what it does.
+    constexpr int kNoteHeight = 480;
+    const auto note = [this](int index, int top, const char* text) {
+        QLabel* label = new QLabel(Text(text), Frame3);
+        label->setGeometry(Twips(360, top, 2655, kNoteHeight));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setStyleSheet(QStringLiteral("color: #505050;"));
+        AccessNotes[static_cast<std::size_t>(index)] = label;
+    };
+    const auto check = [this](int top, const char* text, bool on) {
+        auto* box = new QCheckBox(Text(text), Frame3);
+        box->setGeometry(Twips(120, top, 2895, 255));
+        box->setChecked(on);
+        return box;
+    };
+    Check5 = check(720, QT_TRANSLATE_NOOP("Setup", "Blikání"), true);
+    note(0, 990,
+         QT_TRANSLATE_NOOP("Setup",
+                           "Vypnuto: zásah, málo životů ani výbuch nebliká ani nepulzuje."));
+    Check6 = check(1680, QT_TRANSLATE_NOOP("Setup", "Velké písmo"), false);
+    note(1, 1950, QT_TRANSLATE_NOOP("Setup", "Texty ve hře nejméně o třetinu větší."));
+    Check7 = check(2640, QT_TRANSLATE_NOOP("Setup", "Střelba přepínačem"), false);
+    note(2, 2910,
+         QT_TRANSLATE_NOOP("Setup", "Jeden stisk střelby začne střílet, další stisk přestane."));
+
+    Label13 = new QLabel(Text(QT_TRANSLATE_NOOP("Setup", "Mrtvá zóna páčky")), Frame3);
+    Label13->setGeometry(Twips(120, 3600, 2895, 240));
+    HScroll4 = new HScrollBar(Frame3);
+    HScroll4->setGeometry(Twips(120, 3840, 1935, 255));
+    HScroll4->setRange(settings::kDeadZoneMin, settings::kDeadZoneMax);
+    HScroll4->setSingleStep(1);
+    HScroll4->setPageStep(5);
+    HScroll4->setValue(settings::kDeadZoneDefault);
+    Label14 = new QLabel(QStringLiteral("%1%").arg(settings::kDeadZoneDefault), Frame3);
+    Label14->setGeometry(Twips(2160, 3840, 855, 255));
+    note(3, 4110, QT_TRANSLATE_NOOP("Setup", "Jak daleko je třeba vychýlit levou páčku ovladače."));
+
+    Check8 = check(4800, QT_TRANSLATE_NOOP("Setup", "Předčítání"), false);
+    note(4, 5070, QT_TRANSLATE_NOOP("Setup", "Hra čte nahlas nabídky, cedule a zprávy."));
 }
 
 void Form1::ConnectHandlers() {
@@ -260,6 +324,7 @@ void Form1::ConnectHandlers() {
     connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
     connect(HScroll2, &QScrollBar::sliderMoved, this, &Form1::HScroll2_Scroll);
     connect(HScroll3, &QScrollBar::valueChanged, this, &Form1::HScroll3_Change);
+    connect(HScroll4, &QScrollBar::valueChanged, this, &Form1::HScroll4_Change);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     for (std::size_t i = 0; i < kCommandCount; ++i) {
         connect(KeyButtons[i], &QPushButton::clicked, this, [this, i] { KeyButtons_Click(i); });
@@ -292,6 +357,12 @@ void Form1::Form_Load() {
     Check4->setChecked(values->cornerHelp);
     Combo2->setCurrentIndex(values->language == settings::Language::kEnglish ? 1 : 0);
     Combo3->setCurrentIndex(values->difficulty == settings::Difficulty::kEasy ? 1 : 0);
+    Check9->setChecked(values->runTimer);
+    Check5->setChecked(values->flashing);
+    Check6->setChecked(values->largeText);
+    Check7->setChecked(values->fireToggles);
+    HScroll4->setValue(values->deadZone);
+    Check8->setChecked(values->speech);
     const KeyChoice keys = QtKeysOf(values->keys);
     for (std::size_t i = 0; i < kCommandCount; ++i)
         KeyButtons[i]->SetKey(keys[i]);
@@ -323,6 +394,10 @@ void Form1::HScroll3_Change() {
     Label9->setText(QStringLiteral("%1%").arg(HScroll3->value()));
 }
 
+void Form1::HScroll4_Change() {
+    Label14->setText(QStringLiteral("%1%").arg(HScroll4->value()));
+}
+
 SetupValues Form1::CurrentValues() const {
     SetupValues values;
     values.soundOn = Check1->isChecked();
@@ -337,6 +412,12 @@ SetupValues Form1::CurrentValues() const {
         Combo2->currentIndex() == 1 ? settings::Language::kEnglish : settings::Language::kCzech;
     values.difficulty =
         Combo3->currentIndex() == 1 ? settings::Difficulty::kEasy : settings::Difficulty::kNormal;
+    values.runTimer = Check9->isChecked();
+    values.flashing = Check5->isChecked();
+    values.largeText = Check6->isChecked();
+    values.fireToggles = Check7->isChecked();
+    values.deadZone = HScroll4->value();
+    values.speech = Check8->isChecked();
     values.keys = GameKeysOf(ChosenKeys());
     values.otherLines = otherLines_;
     return values;

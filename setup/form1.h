@@ -1,7 +1,7 @@
 // Form1, the settings tool's one window: sound on or off, the volume and the
 // game's tick in the first frame, how the game's windows are shown and the
-// keys of its commands in the second, saved to setup.ini beside the program
-// by "Uložit a skončit".
+// keys of its commands in the second, what every player may need in the
+// third, saved to setup.ini beside the program by "Uložit a skončit".
 #pragma once
 
 #include <array>
@@ -94,6 +94,22 @@ class Form1 : public QWidget {
     QComboBox* Combo2 = nullptr;  // Čeština, English
     QLabel* Label11 = nullptr;    // "Obtížnost"
     QComboBox* Combo3 = nullptr;  // normální, lehká
+    QCheckBox* Check9 = nullptr;  // "Časomíra"
+
+    // The settings for every player, in a third frame beside the other two:
+    // flashing (on by default), large text, fire switched by its key, the
+    // stick's dead zone (5 to 60, its caption and its value) and reading
+    // aloud, each with a line that says what it does.
+    QFrame* Frame3 = nullptr;
+    QLabel* Label12 = nullptr;  // the frame's title
+    QCheckBox* Check5 = nullptr;
+    QCheckBox* Check6 = nullptr;
+    QCheckBox* Check7 = nullptr;
+    QLabel* Label13 = nullptr;
+    HScrollBar* HScroll4 = nullptr;
+    QLabel* Label14 = nullptr;
+    QCheckBox* Check8 = nullptr;
+    std::array<QLabel*, 5> AccessNotes{};
 
     void Form_Load();
     void Check1_Click();
@@ -102,6 +118,7 @@ class Form1 : public QWidget {
     void HScroll2_Change();
     void HScroll2_Scroll();
     void HScroll3_Change();
+    void HScroll4_Change();
     void Command1_Click();
     void KeyButtons_Click(std::size_t index);
     // A key pressed while button `index` waits: taken, or refused with a note.
@@ -115,6 +132,7 @@ class Form1 : public QWidget {
     // A place in twips as pixels at the scale.
     QRect Twips(int left, int top, int width, int height) const;
     void CreateControls();
+    void CreateAccessControls();
     void ConnectHandlers();
 
     QString readFile_;

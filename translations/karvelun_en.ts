@@ -2,6 +2,113 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>Achievements</name>
+    <message>
+        <source>Čistý štít</source>
+        <translation>Clean Shield</translation>
+    </message>
+    <message>
+        <source>Projdi I. dějstvím bez jediné smrti.</source>
+        <translation>Get through act I without a single death.</translation>
+    </message>
+    <message>
+        <source>Bez lektvaru</source>
+        <translation>No Potion</translation>
+    </message>
+    <message>
+        <source>Projdi celým dějstvím, aniž vypiješ jediný lektvar.</source>
+        <translation>Get through a whole act without drinking a single potion.</translation>
+    </message>
+    <message>
+        <source>Průzkumník</source>
+        <translation>Explorer</translation>
+    </message>
+    <message>
+        <source>Najdi všechna tajemství jednoho dějství.</source>
+        <translation>Find every secret of one act.</translation>
+    </message>
+    <message>
+        <source>Všechna tajemství</source>
+        <translation>Every Secret</translation>
+    </message>
+    <message>
+        <source>Najdi všechna tajemství celé jeskyně.</source>
+        <translation>Find every secret of the whole cave.</translation>
+    </message>
+    <message>
+        <source>Bořkovo útočiště</source>
+        <translation>Bořek&apos;s Refuge</translation>
+    </message>
+    <message>
+        <source>Najdi skrytou cestu do Bořkova útočiště.</source>
+        <translation>Find the hidden way to Bořek&apos;s refuge.</translation>
+    </message>
+    <message>
+        <source>Srdce hory</source>
+        <translation>Heart of the Mountain</translation>
+    </message>
+    <message>
+        <source>Dojdi na konec jeskyně v normální hře.</source>
+        <translation>Reach the end of the cave in the normal game.</translation>
+    </message>
+    <message>
+        <source>Srdce hory lehkou cestou</source>
+        <translation>Heart of the Mountain the Easy Way</translation>
+    </message>
+    <message>
+        <source>Dojdi na konec jeskyně v lehké hře.</source>
+        <translation>Reach the end of the cave in the easy game.</translation>
+    </message>
+    <message>
+        <source>Rychlý jako vítr</source>
+        <translation>Swift as the Wind</translation>
+    </message>
+    <message>
+        <source>Projdi celou jeskyní za méně než tři hodiny hraní.</source>
+        <translation>Get through the whole cave in less than three hours of play.</translation>
+    </message>
+    <message>
+        <source>Páni hlubin padli</source>
+        <translation>The Lords of the Deep Have Fallen</translation>
+    </message>
+    <message>
+        <source>Poraz pány hlubin v poslední síni, aniž přijdeš o jediný život.</source>
+        <translation>Defeat the lords of the deep in the last hall without losing a single life.</translation>
+    </message>
+    <message>
+        <source>Nesmrtelný</source>
+        <translation>Deathless</translation>
+    </message>
+    <message>
+        <source>Projdi celou jeskyní bez jediné smrti.</source>
+        <translation>Get through the whole cave without a single death.</translation>
+    </message>
+    <message>
+        <source>Jedním dechem</source>
+        <translation>In One Breath</translation>
+    </message>
+    <message>
+        <source>Projdi celou jeskyní, aniž nahraješ uloženou hru.</source>
+        <translation>Get through the whole cave without loading a saved game.</translation>
+    </message>
+    <message>
+        <source>Lovec</source>
+        <translation>Hunter</translation>
+    </message>
+    <message>
+        <source>Zabij v jedné hře 300 nestvůr.</source>
+        <translation>Kill 300 monsters in one game.</translation>
+    </message>
+    <message>
+        <source>Poklad hory</source>
+        <translation>Treasure of the Mountain</translation>
+    </message>
+    <message>
+        <source>Nasbírej v jedné hře 2500 zlatých.</source>
+        <translation>Gather 2500 gold in one game.</translation>
+    </message>
+</context>
+<context>
     <name>Campaigns</name>
     <message>
         <source>Původní kampaň</source>
@@ -37,6 +144,10 @@
     <message>
         <source>Hru pro vás vykopal tým Karvelun.</source>
         <translation>Dug out for you by the Karvelun team.</translation>
+    </message>
+    <message>
+        <source>Z – záznamy</source>
+        <translation>Z – records</translation>
     </message>
 </context>
 <context>
@@ -125,10 +236,6 @@
         <translation>Full screen</translation>
     </message>
     <message>
-        <source>Esc, Enter nebo F1 nápovědu zavře.</source>
-        <translation>Esc, Enter or F1 closes the help.</translation>
-    </message>
-    <message>
         <source>Karvelun - nápověda</source>
         <translation>Karvelun - Help</translation>
     </message>
@@ -147,6 +254,22 @@
     <message>
         <source>B, A nebo Y nápovědu zavře.</source>
         <translation>B, A or Y closes the help.</translation>
+    </message>
+    <message>
+        <source>Esc, Enter nebo F1 nápovědu zavře, Z ukáže záznamy.</source>
+        <translation>Esc, Enter or F1 closes the help, Z shows the records.</translation>
+    </message>
+    <message>
+        <source>Stiskněte střelbu ({Strelba}) a kouzla poletí, dalším stiskem přestanou.</source>
+        <translation>Press fire ({Strelba}) and the spells fly; press it again and they stop.</translation>
+    </message>
+    <message>
+        <source>F2 přečte životy, peníze a patro nahlas.</source>
+        <translation>F2 reads your lives, gold and floor aloud.</translation>
+    </message>
+    <message>
+        <source>Nastavení: blikání, velké písmo, střelba přepínačem, předčítání.</source>
+        <translation>Settings: flashing, large text, toggle fire, read aloud.</translation>
     </message>
 </context>
 <context>
@@ -766,6 +889,73 @@ Let&apos;s hope it&apos;s only bats.</translation>
     </message>
 </context>
 <context>
+    <name>Records</name>
+    <message>
+        <source>ověřeno</source>
+        <translation>verified</translation>
+    </message>
+    <message>
+        <source>neověřeno</source>
+        <translation>unverified</translation>
+    </message>
+    <message>
+        <source>lehká</source>
+        <translation>easy</translation>
+    </message>
+    <message>
+        <source>normální</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>Tato hra: %1, smrtí %2, nahrání %3, zabitých %4, zlata %5</source>
+        <translation>This game: %1, deaths %2, loads %3, kills %4, gold %5</translation>
+    </message>
+    <message>
+        <source>Nejlepší výkony</source>
+        <translation>Personal bests</translation>
+    </message>
+    <message>
+        <source>Zatím žádné: dohrajte některé dějství.</source>
+        <translation>None yet: finish an act.</translation>
+    </message>
+    <message>
+        <source>Jeskyně</source>
+        <translation>The cave</translation>
+    </message>
+    <message>
+        <source>celá</source>
+        <translation>whole</translation>
+    </message>
+    <message>
+        <source>dějství %1</source>
+        <translation>act %1</translation>
+    </message>
+    <message>
+        <source>nejrychleji %1 (%2)</source>
+        <translation>fastest %1 (%2)</translation>
+    </message>
+    <message>
+        <source>nejméně smrtí %1 (%2)</source>
+        <translation>fewest deaths %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Ocenění: %1 z %2</source>
+        <translation>Achievements: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Karvelun - záznamy</source>
+        <translation>Karvelun - records</translation>
+    </message>
+    <message>
+        <source>Záznamy</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Šipky posouvají, Esc nebo Enter záznamy zavře.</source>
+        <translation>The arrows scroll, Esc or Enter closes the records.</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>Zabitím monstra se otřásla celá hala!</source>
@@ -985,6 +1175,10 @@ Game Over</translation>
         <source>Změněná úroveň se nedá přečíst, hraje se dál ta dosavadní: %1</source>
         <translation>The changed level cannot be read; the game goes on with the level as it was: %1</translation>
     </message>
+    <message>
+        <source>Získal jsi ocenění: %1</source>
+        <translation>You have earned an achievement: %1</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1091,6 +1285,37 @@ Game Over</translation>
     <message>
         <source>normální</source>
         <translation>normal</translation>
+    </message>
+    <message>
+        <source>Časomíra</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>Blikání</source>
+        <translation>Flashing</translation>
+    </message>
+    <message>
+        <source>Velké písmo</source>
+        <translation>Large text</translation>
+    </message>
+    <message>
+        <source>Střelba přepínačem</source>
+        <translation>Toggle fire</translation>
+    </message>
+    <message>
+        <source>Mrtvá zóna páčky</source>
+        <translation>Stick dead zone</translation>
+    </message>
+    <message>
+        <source>Předčítání</source>
+        <translation>Read aloud</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>Životy %1 z %2, peníze %3, %4.</source>
+        <translation>Lives %1 of %2, gold %3, %4.</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1455,29 @@ Game Over</translation>
     <message>
         <source>Úroveň %1, políčko %2: text „%3“ nemá anglické znění, zůstane česky</source>
         <translation>Level %1, tile %2: the text “%3” has no English and stays in Czech</translation>
+    </message>
+    <message>
+        <source>Soubor záznamů %1 nejde přečíst (%2): leží nyní jako %3 a záznamy začínají prázdné</source>
+        <translation>The records file %1 does not read (%2): it now lies as %3 and the records start empty</translation>
+    </message>
+    <message>
+        <source>Soubor záznamů %1 nejde přečíst (%2): záznamy začínají prázdné a nezapíší se přes něj</source>
+        <translation>The records file %1 does not read (%2): the records start empty and are not written over it</translation>
+    </message>
+    <message>
+        <source>Záznamy nelze zapsat do %1: %2</source>
+        <translation>The records cannot be written into %1: %2</translation>
+    </message>
+    <message>
+        <source>Nahrávky záznamů nešlo přehrát</source>
+        <translation>The records&apos; recordings could not be replayed</translation>
+    </message>
+</context>
+<context>
+    <name>Timer</name>
+    <message>
+        <source>%1. dějství %2</source>
+        <translation>Act %1 %2</translation>
     </message>
 </context>
 <context>

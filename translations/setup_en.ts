@@ -165,6 +165,50 @@ and that the disk has free space, then try again.</translation>
         <translation>easy</translation>
     </message>
     <message>
+        <source>Pro každého hráče</source>
+        <translation>For every player</translation>
+    </message>
+    <message>
+        <source>Blikání</source>
+        <translation>Flashing</translation>
+    </message>
+    <message>
+        <source>Vypnuto: zásah, málo životů ani výbuch nebliká ani nepulzuje.</source>
+        <translation>Off: no flash or pulse for hits, low lives or explosions.</translation>
+    </message>
+    <message>
+        <source>Velké písmo</source>
+        <translation>Large text</translation>
+    </message>
+    <message>
+        <source>Texty ve hře nejméně o třetinu větší.</source>
+        <translation>The game&apos;s texts at least a third larger.</translation>
+    </message>
+    <message>
+        <source>Střelba přepínačem</source>
+        <translation>Toggle fire</translation>
+    </message>
+    <message>
+        <source>Jeden stisk střelby začne střílet, další stisk přestane.</source>
+        <translation>One press of fire starts firing, the next press stops it.</translation>
+    </message>
+    <message>
+        <source>Mrtvá zóna páčky</source>
+        <translation>Stick dead zone</translation>
+    </message>
+    <message>
+        <source>Jak daleko je třeba vychýlit levou páčku ovladače.</source>
+        <translation>How far the pad&apos;s left stick must be pushed.</translation>
+    </message>
+    <message>
+        <source>Předčítání</source>
+        <translation>Read aloud</translation>
+    </message>
+    <message>
+        <source>Hra čte nahlas nabídky, cedule a zprávy.</source>
+        <translation>The game reads menus, signs and messages aloud.</translation>
+    </message>
+    <message>
         <source>Nastavení nelze zapsat do %1: %2</source>
         <translation>Cannot write the settings to %1: %2</translation>
     </message>
@@ -186,6 +230,14 @@ the setup.ini the game reads when it starts.
 
   --help  print this help
 </translation>
+    </message>
+    <message>
+        <source>Časomíra</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>Čas hry v rohu hrací plochy a mezičas každého dějství</source>
+        <translation>The game&apos;s time in a corner of the play field, and each act&apos;s split</translation>
     </message>
 </context>
 </TS>

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <filesystem>
 
 #include "game/core/music_director.h"
 #include "game/play/autosave.h"
+#include "game/records/records_file.h"
 #include "game/windows/language.h"
 #include "game/windows/menu_window.h"
 #include "game/windows/window_set.h"
@@ -85,7 +87,15 @@ GameWindows& OwnGameRun::Open(WindowSet& windows) {
     // A game pad plays and goes through the menus like the keyboard.
     padKeys_.emplace();
     gamepad_.emplace(*padKeys_);
-    // Every game played is recorded.
+    // The records beside the saves and the recordings (in memory only without
+    // a save folder); a try-out makes none.
+    if (!tryOut_)
+        records_.emplace(
+            paths_.SavesFolder().empty()
+                ? std::string()
+                : (std::filesystem::path(paths_.SavesFolder()).parent_path() / kRecordsFileName)
+                      .string());
+    // Every game played is recorded; the recordings a record names stay.
     recordings_.emplace();
     // The player's own game keeps itself on every level; a try-out keeps
     // nothing, and follows its level's file as it is edited.
@@ -113,6 +123,7 @@ void OwnGameRun::Close() {
     endingSignals_.reset();
     follow_.reset();
     recordings_.reset();
+    records_.reset();
     gamepad_.reset();
     padKeys_.reset();
 }

@@ -1,7 +1,7 @@
 // The player's own game, or a try-out of one level (karvelun --level): the
 // one-copy lock on its files, the mark of a run under way and the question
 // after a run that did not end in order, the game pads, the recording of
-// every game, the autosaves, a try-out's following of its level's file, and
+// every game, the player's records, the autosaves, a try-out's following of its level's file, and
 // the ending signals, which end the game as "Exit" does (a game under way is
 // autosaved first).
 #pragma once
@@ -15,6 +15,7 @@
 #include "game/app/run_ending.h"
 #include "game/app/tried_level_follow.h"
 #include "game/desktop/gamepad.h"
+#include "game/records/records_keeper.h"
 #include "game/windows/pad_delivery.h"
 
 namespace game {
@@ -43,6 +44,8 @@ class OwnGameRun final : public ProgramRun {
     // What lives as long as the windows, in the order it is made.
     std::optional<PadDelivery> padKeys_;
     std::optional<platform::Gamepad> gamepad_;
+    // The player's records, kept only by his own game.
+    std::optional<RecordsKeeper> records_;
     std::optional<GameRecordings> recordings_;
     std::optional<TriedLevelFollow> follow_;
     std::optional<platform::EndingSignals> endingSignals_;

@@ -23,6 +23,7 @@ int StartAndRun(ProgramRun& run) {
     platform::LoadGameFont(QString::fromStdString(paths.FontFile()));
     const ViewSettings& view = settings.view;
     platform::View::Instance().Configure(view.scale, view.fullScreen);
+    platform::View::Instance().SetLargeText(settings.access.largeText);
     SetSoundComponent(LoadSoundComponentFile(paths.SoundLibraryFile()));
 
     int status = 0;

@@ -20,6 +20,13 @@ inline constexpr int16_t kDoorClosingTile = 61;
 // Reaching it ends the game.
 inline constexpr int16_t kEndingTile = 11;
 
+// The hidden passage of the built-in cave: S on this tile of this level
+// leads to the other level.
+inline constexpr int32_t kPassageLevel = 55;
+inline constexpr int32_t kPassageTile = 79;
+inline constexpr int32_t kPassageTargetLevel = 81;
+inline constexpr int32_t kPassageTargetTile = 587;
+
 // The campaign being played: the built-in one, whose last level holds the
 // hall above, or a campaign pack of the player's (game/levels/current_campaign.h
 // chooses one), which ends where its campaign.ini says.

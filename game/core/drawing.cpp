@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
 
+#include "game/core/access_settings.h"
 #include "game/core/game_state.h"
 #include "game/platform/rounding.h"
 
@@ -52,9 +54,41 @@ void DrawProjectiles(PixelSurface& field, const PixelSurface& sheet,
 }
 
 void DrawAnimations(PixelSurface& field, const PixelSurface& sheet,
-                    const std::vector<Animation>& list, int16_t count) {
-    for (int i = 0; i < count; ++i)
-        DrawMasked(field, sheet, list[i].X, list[i].Y, FramePicture(20, list[i].Frame));
+                    const std::vector<Animation>& list, int16_t count,
+                    const std::array<int16_t, 11>* shownFrames = nullptr) {
+    for (int i = 0; i < count; ++i) {
+        int16_t frame = list[i].Frame;
+        if (shownFrames && frame >= 0 && frame < static_cast<int>(shownFrames->size()))
+            frame = (*shownFrames)[frame];
+        DrawMasked(field, sheet, list[i].X, list[i].Y, FramePicture(20, frame));
+    }
+}
+
+// The light of a pixel: its relative luminance (sRGB), in millionths.
+uint32_t LightOf(uint32_t pixel) {
+    static const std::array<uint32_t, 256> kLinear = [] {
+        std::array<uint32_t, 256> table{};
+        for (int c = 0; c < 256; ++c) {
+            const double v = c / 255.0;
+            table[c] = static_cast<uint32_t>(
+                1e6 * (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4)));
+        }
+        return table;
+    }();
+    return (2126 * kLinear[(pixel >> 16) & 0xFF] + 7152 * kLinear[(pixel >> 8) & 0xFF] +
+            722 * kLinear[pixel & 0xFF]) /
+           10000;
+}
+
+// The explosion sheet's calm pictures, worked out once per sheet.
+const std::array<int16_t, 11>& CalmFramesOf(const PixelSurface& sheet) {
+    static const uint32_t* known = nullptr;
+    static std::array<int16_t, 11> frames{};
+    if (known != sheet.pixels.data()) {
+        frames = CalmExplosionFrames(sheet);
+        known = sheet.pixels.data();
+    }
+    return frames;
 }
 
 // The whole field black: one row filled, the others copied from it, which
@@ -306,11 +340,65 @@ void DrawEdge(PixelSurface& field, int alpha) {
     }
 }
 
+// The red rim of a hurt hero when nothing may flash: every pixel beside his
+// shape, his own untouched.
+void RimHero(PixelSurface& field, const PixelSurface& hero) {
+    const int x = CInt(HeroX), y = CInt(HeroY);
+    const SheetPicture picture = FramePicture(15, HeroFacing);
+    constexpr uint32_t kRimRed = platform::kBlackPixel | (230u << 16) | (20u << 8) | 20u;
+    for (int py = -1; py <= picture.height; ++py) {
+        for (int px = -1; px <= picture.width; ++px) {
+            if (InShape(hero, picture, px, py)) continue;
+            bool beside = false;
+            for (int dy = -1; dy <= 1 && !beside; ++dy)
+                for (int dx = -1; dx <= 1 && !beside; ++dx)
+                    beside = InShape(hero, picture, px + dx, py + dy);
+            const int fx = x + px, fy = y + py;
+            if (beside && fx >= 0 && fy >= 0 && fx < field.width && fy < field.height)
+                field.at(fx, fy) = kRimRed;
+        }
+    }
+}
+
 }  // namespace
 
+std::array<int16_t, 11> CalmExplosionFrames(const PixelSurface& sheet) {
+    constexpr int kFrames = 11;
+    std::array<uint64_t, kFrames> light{};
+    for (int f = 0; f < kFrames; ++f) {
+        const SheetPicture picture = FramePicture(20, f);
+        for (int py = 0; py < picture.height; ++py)
+            for (int px = 0; px < picture.width; ++px)
+                if (InShape(sheet, picture, px, py) && picture.imageX + px < sheet.width &&
+                    picture.imageY + py < sheet.height)
+                    light[f] += LightOf(sheet.at(picture.imageX + px, picture.imageY + py));
+    }
+    const uint64_t brightest = *std::max_element(light.begin(), light.end());
+    const auto tooBright = [&](int f) { return brightest > 0 && 3 * light[f] > 2 * brightest; };
+    std::array<int16_t, kFrames> shown{};
+    for (int f = 0; f < kFrames; ++f) {
+        shown[f] = static_cast<int16_t>(f);
+        if (!tooBright(f)) continue;
+        for (int d = 1; d < kFrames; ++d) {
+            if (f + d < kFrames && !tooBright(f + d)) {
+                shown[f] = static_cast<int16_t>(f + d);
+                break;
+            }
+            if (f - d >= 0 && !tooBright(f - d)) {
+                shown[f] = static_cast<int16_t>(f - d);
+                break;
+            }
+        }
+    }
+    return shown;
+}
+
 void DrawHealthSigns(PixelSurface& field, const HealthLook& look) {
-    if (look.hurtFlash && !HeroDead) {
-        if (const PixelSurface* hero = Sheet(kHeroSheet)) FlashHero(field, *hero);
+    if ((look.hurtFlash || look.hurtRim) && !HeroDead) {
+        if (const PixelSurface* hero = Sheet(kHeroSheet)) {
+            if (look.hurtFlash) FlashHero(field, *hero);
+            if (look.hurtRim) RimHero(field, *hero);
+        }
     }
     if (look.edgeAlpha > 0) DrawEdge(field, std::min(look.edgeAlpha, 255));
 }
@@ -350,7 +438,8 @@ void ComposeFrame(PixelSurface& field) {
 
     if (const PixelSurface* blasts = Sheet(kExplosionSheet)) {
         DrawProjectiles(field, *blasts, Fragments, FragmentCount, kFragmentPicture);
-        DrawAnimations(field, *blasts, Explosions, ExplosionCount);
+        DrawAnimations(field, *blasts, Explosions, ExplosionCount,
+                       Access.flashing ? nullptr : &CalmFramesOf(*blasts));
     }
 
     if (const PixelSurface* effects = Sheet(kTileEffectSheet))

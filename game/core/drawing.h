@@ -4,6 +4,7 @@
 // lives in pixels, so nothing is decoded or scaled during play.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "game/core/health_signs.h"
@@ -37,13 +38,21 @@ void DrawMasked(platform::PixelSurface& field, const platform::PixelSurface& she
 // missiles, the fragments, the explosions, the tile effects and the living
 // hero -- except that a monster standing on the hero is drawn over him
 // within his box, with the hero's rim on top, so that no attacker hides
-// under him.  Reads the game state and changes nothing in it.  A sheet that
-// is not loaded leaves its layer out.
+// under him.  With nothing to flash (Blikani=Ne) an explosion shows
+// CalmExplosionFrames' pictures in place of its own.  Reads the game state
+// and changes nothing in it.  A sheet that is not loaded leaves its layer
+// out.
 void ComposeFrame(platform::PixelSurface& field);
 
 // The same onto the bitmap selected into a device context; false when the
 // context holds no bitmap.
 bool ComposeFrame(int32_t fieldDc);
+
+// The explosion pictures shown for pictures 0 to 10 when nothing may flash:
+// each of the brightest (whose light, its pixels' relative luminance summed
+// over its shape, is more than two thirds of the brightest picture's) is
+// replaced by the nearest picture that is not, the later one of two as near.
+std::array<int16_t, 11> CalmExplosionFrames(const platform::PixelSurface& sheet);
 
 // The thickness of the red edge of low lives, in field pixels; its outer
 // rings are dashed with light, dashes and gaps of kHealthEdgeDash pixels.
@@ -52,9 +61,10 @@ inline constexpr int kHealthEdgeDashedRings = 2;
 inline constexpr int kHealthEdgeDash = 10;
 
 // The hero's health over a composed frame: while he flashes, his own
-// pixels turn red (not those of a monster drawn over him); with an edge
-// opacity above 0, a red edge round the field, strongest at the rim and
-// fading inwards, its rim dashed with light.  Both are gone when the look shows neither.
+// pixels turn red (not those of a monster drawn over him); with the rim in
+// its place, the pixels round his shape are red; with an edge opacity above
+// 0, a red edge round the field, strongest at the rim and fading inwards,
+// its rim dashed with light.  All are gone when the look shows none.
 void DrawHealthSigns(platform::PixelSurface& field, const HealthLook& look);
 
 }  // namespace game

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "game/core/access_settings.h"
 #include "game/core/game_state.h"
 #include "game/core/progression.h"
 #include "game/core/sound_cues.h"
@@ -55,8 +56,11 @@ bool HealthSigns::Follow(int32_t lives, int32_t maxLives, bool heroDead, int64_t
         nextBeat_ = nowMs + kHeartbeatMs;
     }
 
-    look_.hurtFlash = flashing_;
-    look_.edgeAlpha = low_ ? EdgeAlpha(nowMs - lowSince_) : 0;
+    // The look may change from frame to frame with the setting.
+    const bool calm = !Access.flashing;
+    look_.hurtFlash = flashing_ && !calm;
+    look_.hurtRim = flashing_ && calm;
+    look_.edgeAlpha = !low_ ? 0 : calm ? kEdgeAlphaSteady : EdgeAlpha(nowMs - lowSince_);
     look_.livesLow = low_;
     return beat;
 }

@@ -1,7 +1,10 @@
 // What the player sees and hears of the hero's health besides the number in
 // the panel: a short red flash of the hero and of the panel's lives when he
 // loses lives, and while his lives are low a slowly pulsing red edge round
-// the play field and a soft heartbeat.  These signs only watch the lives
+// the play field and a soft heartbeat.  For a player who asked for nothing
+// to flash (Blikani=Ne) the flash is a steady red rim round the hero for as
+// long, the panel stays as it is and the edge stands still at its middle
+// strength.  These signs only watch the lives
 // from frame to frame: nothing of the game depends on them and no rule or
 // saved state knows them.
 #pragma once
@@ -19,6 +22,8 @@ inline constexpr int64_t kEdgePulseMs = 1600;
 // The edge's opacity swings between these two while lives are low.
 inline constexpr int kEdgeAlphaLow = 70;
 inline constexpr int kEdgeAlphaHigh = 190;
+// The edge that does not pulse.
+inline constexpr int kEdgeAlphaSteady = (kEdgeAlphaLow + kEdgeAlphaHigh) / 2;
 
 // What a frame shows of the hero's health.
 struct HealthLook {
@@ -26,6 +31,8 @@ struct HealthLook {
     bool hurtFlash = false;
     // The opacity of the red edge, 0 (no edge) to 255.
     int edgeAlpha = 0;
+    // In the flash's place, with nothing flashing: a red rim round the hero.
+    bool hurtRim = false;
     // The hero's lives are low (the edge shows, the panel's lives are framed).
     bool livesLow = false;
 };

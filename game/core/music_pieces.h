@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "game/core/acts.h"
+
 namespace game {
 
 // The folder under data/ that holds the pieces.
@@ -28,13 +30,9 @@ inline constexpr MusicPiece kMusicPieces[13] = {
     kMusicActs[4], kMusicActs[5],  kMusicActs[6], kMusicActs[7], kMusicActs[8],
     kMusicActs[9], kMusicGameOver, kMusicEnding};
 
-// The act (0 = act I) a level belongs to: eight levels an act, the last act
-// also holding level 80; the hidden refuge, level 81, reached from level 55,
-// belongs to act VII.
+// The act's piece (acts.h).
 inline constexpr int MusicActOfLevel(int32_t level) {
-    if (level == 81) return 6;
-    if (level < 0) return 0;
-    return level >= 72 ? 9 : static_cast<int>(level / 8);
+    return ActOfLevel(level);
 }
 
 inline constexpr const MusicPiece& MusicForLevel(int32_t level) {

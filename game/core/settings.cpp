@@ -23,10 +23,12 @@ Settings SettingsOfLines(const settings::SetupLines& lines) {
     s.view.scale = static_cast<int16_t>(values.scale);
     s.view.fullScreen = values.fullScreen;
     s.view.pauseOnFocusLoss = values.pauseOnFocusLoss;
+    s.view.runTimer = values.runTimer;
     s.cornerHelp = values.cornerHelp;
     s.difficulty = values.difficulty;
     s.music = values.music;
     s.language = values.language;
+    s.access = AccessOf(values);
     s.chosenLanguage = settings::ChosenLanguage(lines);
     s.keys = KeyBindings(values.keys);
     return s;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "game/core/access_settings.h"
 #include "game/core/key_bindings.h"
 #include "game/settings/setup_ini.h"
 
@@ -20,6 +21,7 @@ struct ViewSettings {
     int16_t scale = 0;             // Zvetseni: 0 automatic, else 1 to 4
     bool fullScreen = false;       // CelaObrazovka
     bool pauseOnFocusLoss = true;  // PauzaPriPrepnuti
+    bool runTimer = false;         // Casomira
 };
 
 struct Settings {
@@ -36,6 +38,8 @@ struct Settings {
     int music = settings::kMusicVolumeDefault;
     // Jazyk: the language the windows speak.  The rules never look at it.
     settings::Language language = settings::Language::kCzech;
+    // Blikani, VelkePismo, StrelbaPrepinac, MrtvaZona and Predcitani.
+    AccessSettings access;
     // The same when a line chooses it; the terminal speaks the desktop's
     // language without one (game/settings/terminal_language.h).
     std::optional<settings::Language> chosenLanguage;

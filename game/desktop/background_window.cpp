@@ -194,6 +194,43 @@ void BackgroundWindow::AdoptControls() {
     std::erase_if(controls_, [](const Control& c) { return c.widget.isNull(); });
 }
 
+ScaleChoice BackgroundWindow::ChoiceNow() const {
+    View& view = View::Instance();
+    // A layer's pixels are as large as its host's.
+    const BackgroundWindow* host = Host();
+    const ScaleChoice base =
+        host ? ScaleChoice{host->placement_.scale, host->placement_.fill} : view.Choice();
+    const bool larger = readsLarger_ && view.LargeText();
+    if (!larger && !host) return base;
+    // No larger than the screen (or the window it lies in) holds: a dialog
+    // cut by the edge would hide more than small letters do.
+    PixelSize room;
+    if (host) {
+        room = DevicePixels(host->width(), host->height(), host->placement_.pixelRatio);
+    } else if (const QScreen* screen = ScreenOf(*this)) {
+        room = DevicePixels(screen->availableGeometry().width(),
+                            screen->availableGeometry().height(), view.PixelRatio());
+    }
+    if (room.width <= 0 || room.height <= 0) return base;
+    const double fitting = std::min(static_cast<double>(room.width) / logicalSize_.width(),
+                                    static_cast<double>(room.height) / logicalSize_.height());
+    // A layer taller than the window it lies in (the settings with all
+    // their rows over a menu at its smallest) is drawn smaller, down to the
+    // game's own pixels.
+    if (host && fitting < base.Factor()) {
+        if (fitting <= 1.0) return ScaleChoice{1, 0.0};
+        return ScaleChoice{static_cast<int>(std::floor(fitting)), fitting};
+    }
+    return larger ? ReadingLarger(base, fitting) : base;
+}
+
+void BackgroundWindow::SetTextGrows(QWidget* control) {
+    AdoptControls();
+    for (Control& known : controls_)
+        if (known.widget == control) known.textGrows = true;
+    LayOut();
+}
+
 void BackgroundWindow::LayOut() {
     View& view = View::Instance();
     const int oldScale = placement_.scale;
@@ -203,15 +240,13 @@ void BackgroundWindow::LayOut() {
         QSize area = isVisible() ? size() : QSize();
         if (area.isEmpty())
             if (QScreen* s = ScreenOf(*this)) area = s->geometry().size();
-        placement_ = CentredPlacement({logicalSize_.width(), logicalSize_.height()}, view.Choice(),
+        placement_ = CentredPlacement({logicalSize_.width(), logicalSize_.height()}, ChoiceNow(),
                                       view.PixelRatio(), area.width(), area.height());
     } else if (BackgroundWindow* host = Host()) {
-        // A layer's pixels are as large as its host's.
-        const ViewPlacement& at = host->placement_;
-        placement_ = ViewPlacement{at.scale, at.pixelRatio, 0.0, 0.0, at.fill};
+        placement_ = FramedPlacement(ChoiceNow(), host->placement_.pixelRatio);
         setFixedSize(WindowedSize());
     } else {
-        placement_ = FramedPlacement(view.Choice(), view.PixelRatio());
+        placement_ = FramedPlacement(ChoiceNow(), view.PixelRatio());
         setFixedSize(WindowedSize());
     }
     AdoptControls();
@@ -224,8 +259,9 @@ void BackgroundWindow::LayOut() {
         control.widget->setGeometry(left, top, right - left, bottom - top);
         if (control.fontPixels > 0) {
             QFont font = control.widget->font();
+            const double grows = control.textGrows && view.LargeText() ? kLargeTextZoom : 1.0;
             font.setPixelSize(
-                std::max(1, static_cast<int>(std::lround(control.fontPixels * unit))));
+                std::max(1, static_cast<int>(std::lround(control.fontPixels * unit * grows))));
             control.widget->setFont(font);
         }
     }
@@ -447,7 +483,7 @@ void BackgroundWindow::PlaceLayers() {
     for (QObject* object : children()) {
         auto* layer = qobject_cast<BackgroundWindow*>(object);
         if (!layer || !layer->IsLayer()) continue;
-        if (layer->placement_.Factor() != placement_.Factor() ||
+        if (layer->placement_.Factor() != layer->ChoiceNow().Factor() ||
             layer->placement_.pixelRatio != placement_.pixelRatio)
             layer->LayOut();
         layer->move((width() - layer->width()) / 2, (height() - layer->height()) / 2);

@@ -72,6 +72,15 @@ class BackgroundWindow : public QWidget {
     // The colour and the picture at the view's scale, in device pixels.
     const QImage& ScaledBackground() const { return scaledBackground_; }
 
+    // A window that is read (the help, the settings, a notice, a dialog) is
+    // shown kLargeTextZoom times larger while the view asks for large text,
+    // as far as the screen has room: its layout grows with its letters, the
+    // pointer still meets what it points at.
+    void SetReadsLarger(bool reads) { readsLarger_ = reads; }
+    // A control of a window that is not enlarged whose letters still grow
+    // with large text (the game window's log): it wraps its text anew.
+    void SetTextGrows(QWidget* control);
+
     // The pointer in the game's pixels; the windows that answer it override
     // these.
     virtual void Form_MouseMove(float x, float y);
@@ -108,6 +117,7 @@ class BackgroundWindow : public QWidget {
         QPointer<QWidget> widget;
         QRect logical;
         int fontPixels = 0;  // 0: the font is not the window's to scale
+        bool textGrows = false;
     };
 
     void FollowView();
@@ -144,6 +154,8 @@ class BackgroundWindow : public QWidget {
     void RebuildBackground();
     void NoteFrame();
     QSize WindowedSize() const;
+    // The view's scale, enlarged when this window reads larger.
+    ScaleChoice ChoiceNow() const;
 
     QSize logicalSize_;
     QColor colour_;
@@ -152,6 +164,7 @@ class BackgroundWindow : public QWidget {
     ViewPlacement placement_;
     std::vector<Control> controls_;
     bool fillsScreen_ = false;
+    bool readsLarger_ = false;
     Showing showing_ = Showing::Framed;
     int moving_ = 0;
     // A filling window on its way out: no longer an owner.

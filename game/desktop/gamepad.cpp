@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "game/core/access_settings.h"
+
 namespace platform {
 
 struct Gamepad::Pads {
@@ -63,6 +65,9 @@ void ApplyButton(PadReading& reading, uint8_t button, bool down) {
             break;
         case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
             reading.rightShoulder = down;
+            break;
+        case SDL_CONTROLLER_BUTTON_LEFTSTICK:
+            reading.leftStickPress = down;
             break;
         default:
             break;
@@ -188,7 +193,9 @@ void Gamepad::ReadEvents() {
 
 void Gamepad::FollowPad(int32_t instance) {
     Pads::Pad* pad = pads_->Find(instance);
-    if (pads_->driver < 0 && PadControls::InUse(pad->reading)) pads_->driver = instance;
+    // The dead zone as the player chose it, changed at once by the settings.
+    controls_.SetDeadZone(game::Access.deadZone);
+    if (pads_->driver < 0 && controls_.InUse(pad->reading)) pads_->driver = instance;
     if (pads_->driver != instance) return;
     for (const PadControlChange& change : controls_.Follow(pad->reading))
         pending_.push_back(change);

@@ -60,6 +60,12 @@ void View::SetFullScreen(bool on) {
     Recompute(true);
 }
 
+void View::SetLargeText(bool on) {
+    if (on == largeText_) return;
+    largeText_ = on;
+    emit Changed();
+}
+
 void View::ToggleFullScreen() {
     SetFullScreen(!fullScreen_);
 }

@@ -50,6 +50,12 @@ class View : public QObject {
     double PixelRatio() const { return ratio_; }
     QScreen* Screen() const;
 
+    // VelkePismo: the windows that are read shown larger, the log's and
+    // the signs' letters taller (kLargeTextZoom).  A change tells the
+    // windows at once.
+    void SetLargeText(bool on);
+    bool LargeText() const { return largeText_; }
+
     // The client size that decides the automatic scale (the game window's).
     PixelSize ReferenceClient() const { return reference_; }
 
@@ -62,7 +68,8 @@ class View : public QObject {
     void Refresh();
 
   signals:
-    // The scale, the screen's pixel ratio or the full screen changed.
+    // The scale, the screen's pixel ratio, the full screen or the size of
+    // the texts changed.
     void Changed();
 
   protected:
@@ -77,6 +84,7 @@ class View : public QObject {
     bool fullScreen_ = false;
     int scale_ = 1;
     double fill_ = 0.0;
+    bool largeText_ = false;
     double ratio_ = 1.0;
     PixelSize reference_{779, 516};
     // Device pixels of the frame: 1-pixel borders and a 30-pixel title bar

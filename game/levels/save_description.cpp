@@ -8,6 +8,7 @@
 #include "game/core/game_state.h"
 #include "game/core/level_names.h"
 #include "game/core/play_time.h"
+#include "game/core/run_statistics_text.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/save_commit.h"
 #include "game/levels/save_folder.h"
@@ -112,6 +113,7 @@ std::vector<uint8_t> FormatSaveDescription(const SaveDescription& d) {
     if (!d.campaignName.empty()) text += "campaignname=" + OneLine(d.campaignName) + "\n";
     if (!d.campaignHash.empty()) text += "campaignhash=" + OneLine(d.campaignHash) + "\n";
     if (d.difficulty == Difficulty::kEasy) text += "difficulty=easy\n";
+    if (d.statistics) text += "statistics=" + FormatRunStatistics(*d.statistics) + "\n";
     text += "\n";
     const SaveThumbnail& t = d.thumbnail;
     text += "P6 " + std::to_string(t.width) + " " + std::to_string(t.height) + " 255\n";
@@ -168,6 +170,8 @@ std::optional<SaveDescription> ParseSaveDescription(const std::vector<uint8_t>& 
         } else if (key == "difficulty") {
             // A difficulty of a later version is none of these: normal.
             d.difficulty = value == "easy" ? Difficulty::kEasy : Difficulty::kNormal;
+        } else if (key == "statistics") {
+            d.statistics = ParseRunStatistics(value);
         }
         // Other keys belong to later versions of the game.
     }
@@ -277,6 +281,7 @@ SaveDescription DescribeCurrentGame() {
     d.campaignName = campaign.name;
     d.campaignHash = campaign.hash;
     d.difficulty = GameDifficulty;
+    d.statistics = CurrentRunStatistics();
     // Drawn afresh: the field the player last saw may be of the level he
     // has just left.
     platform::PixelSurface field(kThumbnailSize * kThumbnailDivisor,

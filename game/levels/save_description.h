@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "game/core/difficulty.h"
+#include "game/core/run_statistics.h"
 #include "game/platform/surface.h"
 
 namespace game {
@@ -56,6 +57,10 @@ struct SaveDescription {
     // The game's difficulty: "difficulty=easy" for an easy game, no line
     // for a normal one (every save written before the easy game was).
     Difficulty difficulty = Difficulty::kNormal;
+    // The run's statistics as they stood (run_statistics_text.h); nothing in
+    // a save written before there were any, or when the line does not read
+    // (the save loads as one without them).
+    std::optional<RunStatistics> statistics;
     SaveThumbnail thumbnail;
 
     bool operator==(const SaveDescription&) const = default;

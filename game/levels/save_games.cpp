@@ -6,6 +6,7 @@
 #include "game/core/play_observer.h"
 #include "game/core/play_time.h"
 #include "game/core/rules_version.h"
+#include "game/core/run_statistics.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
 #include "game/levels/position_files.h"
@@ -27,6 +28,7 @@ bool SaveGame(const std::string& name) {
         return false;
     }
     if (!SaveGamePair(name)) return false;
+    NoteSavePoint();
     AddLogLine(kGameSavedLine);
     return true;
 }
@@ -50,6 +52,8 @@ bool LoadGame(const std::string& name) {
     // A save keeps no rules of its own: it goes on under the newest.
     RulesVersion = kNewestRules;
     StartPlayTime(description ? description->playFrames : std::nullopt);
+    ContinueRunStatistics(description ? description->statistics : std::nullopt,
+                          description ? description->playFrames : std::nullopt);
     NoteHeroArrived();
     AddLogLine(kGameLoadedLine);
     if (PlayObserver* observer = CurrentPlayObserver()) observer->GameLoaded(name);

@@ -22,6 +22,12 @@ constexpr std::array<const char*, kSettingsRowCount> kRowNames = {
     SHOWN_TEXT("Settings", "Pomoc na rozích"),
     SHOWN_TEXT("Settings", "Jazyk"),
     SHOWN_TEXT("Settings", "Obtížnost"),
+    SHOWN_TEXT("Settings", "Blikání"),
+    SHOWN_TEXT("Settings", "Velké písmo"),
+    SHOWN_TEXT("Settings", "Střelba přepínačem"),
+    SHOWN_TEXT("Settings", "Mrtvá zóna páčky"),
+    SHOWN_TEXT("Settings", "Předčítání"),
+    SHOWN_TEXT("Settings", "Časomíra"),
     SHOWN_TEXT("Settings", "Klávesy…"),
     SHOWN_TEXT("Settings", "Výchozí"),
     SHOWN_TEXT("Settings", "Zpět"),
@@ -47,6 +53,16 @@ bool* Switch(settings::SetupValues& values, int16_t row) {
             return &values.pauseOnFocusLoss;
         case kRowCornerHelp:
             return &values.cornerHelp;
+        case kRowFlashing:
+            return &values.flashing;
+        case kRowLargeText:
+            return &values.largeText;
+        case kRowFireToggles:
+            return &values.fireToggles;
+        case kRowSpeech:
+            return &values.speech;
+        case kRowRunTimer:
+            return &values.runTimer;
         default:
             return nullptr;
     }
@@ -84,6 +100,8 @@ std::string SettingsRowValue(const settings::SetupValues& values, int16_t row) {
             return YesNo(values.pauseOnFocusLoss);
         case kRowCornerHelp:
             return YesNo(values.cornerHelp);
+        case kRowRunTimer:
+            return YesNo(values.runTimer);
         case kRowLanguage:
             // Each language by its own name, whatever the windows speak.
             return values.language == settings::Language::kEnglish ? "English" : "Čeština";
@@ -91,13 +109,23 @@ std::string SettingsRowValue(const settings::SetupValues& values, int16_t row) {
             return values.difficulty == settings::Difficulty::kEasy
                        ? SHOWN_TEXT("Settings", "lehká")
                        : SHOWN_TEXT("Settings", "normální");
+        case kRowFlashing:
+            return YesNo(values.flashing);
+        case kRowLargeText:
+            return YesNo(values.largeText);
+        case kRowFireToggles:
+            return YesNo(values.fireToggles);
+        case kRowDeadZone:
+            return std::to_string(values.deadZone) + " %";
+        case kRowSpeech:
+            return YesNo(values.speech);
         default:
             return {};
     }
 }
 
 bool RowHasValue(int16_t row) {
-    return row >= kRowSound && row <= kRowDifficulty;
+    return row >= kRowSound && row < kRowKeys;
 }
 
 bool StepSetting(settings::SetupValues& values, int16_t row, int direction) {
@@ -136,6 +164,11 @@ bool StepSetting(settings::SetupValues& values, int16_t row, int direction) {
         case kRowScale:
             value = &values.scale;
             next = std::clamp(*value + (direction > 0 ? 1 : -1), 0, settings::kScaleFill);
+            break;
+        case kRowDeadZone:
+            value = &values.deadZone;
+            next = std::max(Stepped(*value, kDeadZoneStep, settings::kDeadZoneMax, direction),
+                            settings::kDeadZoneMin);
             break;
         default:
             return false;

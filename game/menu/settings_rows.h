@@ -23,20 +23,28 @@ enum SettingsRow : int16_t {
     kRowCornerHelp,
     kRowLanguage,
     kRowDifficulty,
+    kRowFlashing,
+    kRowLargeText,
+    kRowFireToggles,
+    kRowDeadZone,
+    kRowSpeech,
+    kRowRunTimer,
     kRowKeys,
     kRowDefaults,
     kRowBack,
 };
 inline constexpr int16_t kSettingsRowCount = kRowBack + 1;
 
-// The volumes change by 5 (0 to 100), the slowing down by 100 (0 to 20000).
+// The volumes change by 5 (0 to 100), the slowing down by 100 (0 to 20000),
+// the stick's dead zone by 5 (5 to 60).
 inline constexpr int kVolumeStep = 5;
 inline constexpr int kTickStep = 100;
+inline constexpr int kDeadZoneStep = 5;
 
 // The row's name (UTF-8): "Zvuky", "Klávesy…".
 const char* SettingsRowName(int16_t row);
 // What the row shows of the values: "Ano", "75", "žádné", "2×",
-// "vyplnit"; empty for "Klávesy…", "Výchozí" and "Zpět".
+// "vyplnit", "35 %"; empty for "Klávesy…", "Výchozí" and "Zpět".
 std::string SettingsRowValue(const settings::SetupValues& values, int16_t row);
 // Whether Left and Right change the row's value.
 bool RowHasValue(int16_t row);

@@ -16,7 +16,7 @@ namespace vk {
 inline constexpr int16_t Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18,
                          Pause = 19, Escape = 27, Space = 32, Prior = 33, Next = 34, End = 35,
                          Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45,
-                         Delete = 46, Apps = 93, F1 = 112, F5 = 116, F7 = 118;
+                         Delete = 46, Apps = 93, F1 = 112, F2 = 113, F5 = 116, F7 = 118;
 }  // namespace vk
 
 struct VirtualKey {

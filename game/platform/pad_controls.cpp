@@ -1,15 +1,12 @@
 #include "game/platform/pad_controls.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
 namespace {
 
 constexpr double kAxisFull = 32767.0;
-// How far from its centre the stick must go to point somewhere, and how
-// near it must come back to point nowhere again (fractions of full travel).
-constexpr double kStickTakes = 0.35;
-constexpr double kStickLetsGo = 0.25;
 // A direction's share of the stick's slant: 0.383 (sin 22.5°) splits the
 // circle into eight equal ways; a held direction stays a little beyond that.
 constexpr double kSlantTakes = 0.43;
@@ -26,13 +23,19 @@ struct StickWays {
     bool up = false, down = false, left = false, right = false;
 };
 
+double StickDistance(int x, int y) {
+    return std::hypot(x / kAxisFull, y / kAxisFull);
+}
+
 // The ways the stick points, given which of them were held until now (a
-// direction held by the D-pad alone does not count as the stick's).
-StickWays StickPoints(int x, int y, const StickWays& before) {
+// direction held by the D-pad alone does not count as the stick's): it
+// must go `takes` from its centre to point somewhere, and come back nearer
+// than `letsGo` to point nowhere again (fractions of full travel).
+StickWays StickPoints(int x, int y, const StickWays& before, double takes, double letsGo) {
     const double dx = x / kAxisFull, dy = y / kAxisFull;
-    const double distance = std::hypot(dx, dy);
+    const double distance = StickDistance(x, y);
     const bool wasPointing = before.up || before.down || before.left || before.right;
-    if (distance < (wasPointing ? kStickLetsGo : kStickTakes)) return {};
+    if (distance < (wasPointing ? letsGo : takes)) return {};
     auto way = [&](double share, bool held) { return share > (held ? kSlantLetsGo : kSlantTakes); };
     StickWays ways;
     ways.right = way(dx / distance, before.right);
@@ -44,16 +47,24 @@ StickWays StickPoints(int x, int y, const StickWays& before) {
 
 }  // namespace
 
-bool PadControls::InUse(const PadReading& r) {
+void PadControls::SetDeadZone(int percent) {
+    stickTakes_ = percent / 100.0;
+    // A small zone would let go at the centre itself, or never: half of it
+    // is the least.
+    stickLetsGo_ = std::max(percent - kLetGoBelowHold, 0) / 100.0;
+    stickLetsGo_ = std::max(stickLetsGo_, stickTakes_ / 2);
+}
+
+bool PadControls::InUse(const PadReading& r) const {
     return r.dpadUp || r.dpadDown || r.dpadLeft || r.dpadRight || r.a || r.b || r.x || r.y ||
-           r.start || r.back || r.leftShoulder || r.rightShoulder ||
-           r.rightTrigger >= kTriggerTakes ||
-           std::hypot(r.stickX / kAxisFull, r.stickY / kAxisFull) >= kStickTakes;
+           r.start || r.back || r.leftShoulder || r.rightShoulder || r.leftStickPress ||
+           r.rightTrigger >= kTriggerTakes || StickDistance(r.stickX, r.stickY) >= stickTakes_;
 }
 
 std::vector<PadControlChange> PadControls::Follow(const PadReading& r) {
     const StickWays stick = StickPoints(
-        r.stickX, r.stickY, {stickHeld_[0], stickHeld_[1], stickHeld_[2], stickHeld_[3]});
+        r.stickX, r.stickY, {stickHeld_[0], stickHeld_[1], stickHeld_[2], stickHeld_[3]},
+        stickTakes_, stickLetsGo_);
     stickHeld_ = {stick.up, stick.down, stick.left, stick.right};
 
     std::array<bool, kPadControlCount> now{};
@@ -69,6 +80,7 @@ std::vector<PadControlChange> PadControls::Follow(const PadReading& r) {
     now[Index(PadControl::Back)] = r.back;
     now[Index(PadControl::LeftShoulder)] = r.leftShoulder;
     now[Index(PadControl::RightShoulder)] = r.rightShoulder;
+    now[Index(PadControl::LeftStickPress)] = r.leftStickPress;
     const bool triggerHeld = held_[Index(PadControl::RightTrigger)];
     now[Index(PadControl::RightTrigger)] =
         r.rightTrigger >= (triggerHeld ? kTriggerLetsGo : kTriggerTakes);

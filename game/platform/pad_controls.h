@@ -24,8 +24,9 @@ enum class PadControl : uint8_t {
     LeftShoulder,
     RightShoulder,
     RightTrigger,
+    LeftStickPress,  // the left stick pushed in, as a button
 };
-inline constexpr int kPadControlCount = 13;
+inline constexpr int kPadControlCount = 14;
 
 // The state of a pad as its driver reports it.  Axes run from -32768 to
 // 32767 (the stick's y grows downwards), the trigger from 0 to 32767.
@@ -34,6 +35,7 @@ struct PadReading {
     bool a = false, b = false, x = false, y = false;
     bool start = false, back = false;
     bool leftShoulder = false, rightShoulder = false;
+    bool leftStickPress = false;
     int stickX = 0, stickY = 0;
     int rightTrigger = 0;
 };
@@ -51,6 +53,14 @@ struct PadControlChange {
 // a hand resting near a border does not flicker.
 class PadControls {
   public:
+    // The stick takes hold this far from its centre, in percent of its
+    // travel, and lets go 10 points nearer, or at half the zone when that is
+    // farther out (the MrtvaZona setting: 35 and 25 unless the player chose
+    // otherwise).
+    static constexpr int kDeadZoneDefault = 35;
+    static constexpr int kLetGoBelowHold = 10;
+    void SetDeadZone(int percent);
+
     // The changes since the last reading, releases before presses.
     std::vector<PadControlChange> Follow(const PadReading& reading);
     // Every held control let go (the pad is gone).
@@ -59,9 +69,11 @@ class PadControls {
     bool Held(PadControl control) const { return held_[static_cast<int>(control)]; }
     // Whether a reading shows the player's hand on the pad: a button down,
     // the stick out of its dead zone or the trigger pulled.
-    static bool InUse(const PadReading& reading);
+    bool InUse(const PadReading& reading) const;
 
   private:
+    double stickTakes_ = kDeadZoneDefault / 100.0;
+    double stickLetsGo_ = (kDeadZoneDefault - kLetGoBelowHold) / 100.0;
     std::array<bool, kPadControlCount> held_{};
     // The ways the stick alone points (up, down, left, right).
     std::array<bool, 4> stickHeld_{};

@@ -49,6 +49,9 @@ int16_t PadKeyOf(PadControl control, PadLayout layout) {
             return vk::F5;
         case PadControl::RightShoulder:
             return vk::F7;
+        case PadControl::LeftStickPress:
+            // The hero's lives, gold and floor read aloud.
+            return vk::F2;
         default:
             return 0;
     }

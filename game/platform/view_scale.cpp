@@ -46,6 +46,13 @@ ScaleChoice ChooseScale(int chosen, bool fullScreen, PixelSize screen, PixelSize
     return ScaleChoice{WindowedScale(chosen, available, frame, client), 0.0};
 }
 
+ScaleChoice ReadingLarger(ScaleChoice choice, double fitting) {
+    const double factor = choice.Factor();
+    const double larger = std::max(factor, std::min(factor * kLargeTextZoom, fitting));
+    if (larger - factor < 1e-9) return choice;
+    return ScaleChoice{choice.whole, larger};
+}
+
 PixelSize DevicePixels(int widthUnits, int heightUnits, double pixelRatio) {
     return {static_cast<int>(std::lround(widthUnits * pixelRatio)),
             static_cast<int>(std::lround(heightUnits * pixelRatio))};

@@ -54,6 +54,18 @@ struct ScaleChoice {
 ScaleChoice ChooseScale(int chosen, bool fullScreen, PixelSize screen, PixelSize available,
                         PixelSize frame, PixelSize client);
 
+// The texts a player reads drawn larger (setup.ini's VelkePismo=Ano): the
+// windows that are read -- the help, the settings, the notices, the dialogs
+// -- are shown this much larger, their layout with their letters, so that
+// nothing is cut off; the log and the signs over the field get letters this
+// much taller.  Rounded to whole pixels an 11-pixel letter becomes 15.
+inline constexpr double kLargeTextZoom = 1.35;
+
+// A window enlarged for reading: the factor times kLargeTextZoom, but no
+// more than `fitting` (the factor at which the window just fits the screen),
+// and never below the factor itself.
+ScaleChoice ReadingLarger(ScaleChoice choice, double fitting);
+
 // A size in toolkit units as device pixels.
 PixelSize DevicePixels(int widthUnits, int heightUnits, double pixelRatio);
 

@@ -6,6 +6,7 @@
 #include "game/core/arrivals.h"
 #include "game/core/game_state.h"
 #include "game/core/messages.h"
+#include "game/core/run_statistics.h"
 #include "game/core/terminal.h"
 #include "game/levels/autosave_slots.h"
 #include "game/levels/save_folder.h"
@@ -88,7 +89,12 @@ bool AutosaveNow() {
 }
 
 void AutosaveAfterArrival() {
-    if (TakeHeroArrival()) StartAutosave();
+    if (TakeHeroArrival()) {
+        // The game as an autosave keeps it, whether one is written or not (a
+        // recording played back writes none, and its records still know it).
+        NoteSavePoint();
+        StartAutosave();
+    }
     TellAutosaveResults();
 }
 

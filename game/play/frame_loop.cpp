@@ -6,9 +6,11 @@
 #include "game/core/play_observer.h"
 #include "game/core/play_time.h"
 #include "game/core/rules_version.h"
+#include "game/core/run_statistics.h"
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
 #include "game/play/autosave.h"
+#include "game/play/fire_switch.h"
 #include "game/play/going_on.h"
 #include "game/play/tried_level.h"
 #include "game/world/corner_slide.h"
@@ -57,6 +59,9 @@ void FrameLoop::Timer1_Timer() {
 
     for (;;) {
         if (!IdlePasses()) return;
+        // Fire switched on by its key stops on a new level; between two
+        // frames, so that a recording holds the release where it happened.
+        StopSwitchedFireOnNewLevel();
         // A tried level changed on disk is put in here, between two frames;
         // a standing game shows it at once.
         if (PutInWaitingLevelChange() && Paused && !GameSuspended) Windows().DrawFrame();
@@ -120,6 +125,7 @@ bool FrameLoop::RunFrame() {
     Windows().DrawFrame();
     FreeFinishedSounds();
     CountPlayFrame();
+    CountStatisticsFrame();
     // Once the hero stands on a level he has arrived on, the game is kept.
     AutosaveAfterArrival();
     return !MustLeave();

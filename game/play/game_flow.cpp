@@ -11,6 +11,7 @@
 #include "game/core/play_observer.h"
 #include "game/core/play_time.h"
 #include "game/core/rules_version.h"
+#include "game/core/run_statistics.h"
 #include "game/core/terminal.h"
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
@@ -54,6 +55,7 @@ bool StartNewGame(int32_t level, int16_t tile) {
     ForgetThisGamesAutosave();
     if (!UnpackLevels("levels.all") || !LoadLevel(level)) return false;
     NoteHeroArrived();
+    BeginRunStatistics();
     return true;
 }
 

@@ -10,10 +10,12 @@
 #include "game/core/music_director.h"
 #include "game/core/play_observer.h"
 #include "game/core/progression.h"
+#include "game/core/run_statistics.h"
 #include "game/core/windows.h"
 #include "game/platform/clock.h"
 #include "game/platform/keys.h"
 #include "game/platform/rounding.h"
+#include "game/play/fire_switch.h"
 #include "game/play/game_flow.h"
 #include "game/world/world_effects.h"
 
@@ -49,7 +51,8 @@ void TogglePause() {
 void HiddenPassage() {
     if (HeroDead || !CurrentCampaign().BuiltIn() || LevelNumber != kPassageLevel) return;
     if (TileIndexOf(HeroX + 7.0f, HeroY + 7.0f) != kPassageTile) return;
-    TravelToLevel(kPassageTargetLevel, kPassageTargetTile);
+    if (TravelToLevel(kPassageTargetLevel, kPassageTargetTile))
+        CountSecret(kPassageLevel, kPassageTile);
 }
 
 }  // namespace
@@ -102,6 +105,7 @@ void Picture1_KeyDown(int16_t, int16_t keyCode, int16_t shift) {
             break;
         case kKeyH:
             if (shift == kCtrlAlt && CheatMode) {
+                CountCheat();
                 Lives = MaxLives;
                 UpdateStatus();
             }
@@ -147,12 +151,23 @@ void Picture1_KeyUp(int16_t, int16_t keyCode, int16_t shift) {
 void KeyboardKeyDown(int16_t keyCode, int16_t shift, bool autoRepeat) {
     KeyboardKeyUsed();
     for (int16_t code : ActiveKeyBindings().CodesOf(keyCode))
-        if (!autoRepeat || RepeatsWhileHeld(code)) Picture1_KeyDown(0, code, shift);
+        PlayKeyDown(code, shift, autoRepeat);
 }
 
 void KeyboardKeyUp(int16_t keyCode, int16_t shift) {
     for (int16_t code : ActiveKeyBindings().CodesOf(keyCode))
-        Picture1_KeyUp(0, code, shift);
+        PlayKeyUp(code, shift);
+}
+
+void PlayKeyDown(int16_t keyCode, int16_t shift, bool autoRepeat) {
+    if (autoRepeat && !RepeatsWhileHeld(keyCode)) return;
+    if (FireSwitchKeyDown(keyCode, shift, autoRepeat)) return;
+    Picture1_KeyDown(0, keyCode, shift);
+}
+
+void PlayKeyUp(int16_t keyCode, int16_t shift) {
+    if (FireSwitchKeyUp(keyCode)) return;
+    Picture1_KeyUp(0, keyCode, shift);
 }
 
 void ReleaseHeldKeys() {

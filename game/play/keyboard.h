@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "game/core/campaign_places.h"
 #include "game/platform/shown_text.h"
 
 namespace game {
@@ -12,13 +13,6 @@ namespace game {
 inline constexpr const char* kPausedLine = SHOWN_TEXT("Rules", "Čas se zastavil...");
 inline constexpr const char* kResumedLine = SHOWN_TEXT("Rules", "Čas běží dál...");
 inline constexpr const char* kMapLinePattern = SHOWN_COUNTED_TEXT("Rules", "Aktuální mapa: %n");
-
-// The hidden passage of the built-in cave: S on this tile of this level
-// leads to the other level.
-inline constexpr int32_t kPassageLevel = 55;
-inline constexpr int32_t kPassageTile = 79;
-inline constexpr int32_t kPassageTargetLevel = 81;
-inline constexpr int32_t kPassageTargetTile = 587;
 
 // A key pressed on the play field (index: the element of the Picture1 array,
 // not used).
@@ -36,6 +30,13 @@ void Picture1_KeyUp(int16_t index, int16_t keyCode, int16_t shift);
 // keys never come this way, the game window takes them itself.
 void KeyboardKeyDown(int16_t keyCode, int16_t shift, bool autoRepeat);
 void KeyboardKeyUp(int16_t keyCode, int16_t shift);
+
+// A key of play from the player as its standard code: what a key of the
+// keyboard becomes after the chosen keys, and what the pad presses.  A
+// repeat goes on only for the codes RepeatsWhileHeld names, and the fire key
+// goes through its switch when fire is switched (fire_switch.h).
+void PlayKeyDown(int16_t keyCode, int16_t shift, bool autoRepeat);
+void PlayKeyUp(int16_t keyCode, int16_t shift);
 
 // The game window lost the keyboard: no key-up will reach it for the keys
 // held now, so every held key is released as its key-up would release it.

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "game/core/access_settings.h"
 #include "game/core/game_state.h"
 #include "game/core/music_director.h"
 #include "game/core/play_observer.h"
@@ -173,6 +174,7 @@ bool Main(const FilePlaces& places, const Settings& settings,
     TickDelay = settings.tickDelay;
     CornerSlideOn = settings.cornerHelp;
     ChosenDifficulty = settings.difficulty;
+    Access = settings.access;
     SetActiveKeyBindings(settings.keys);
     windows.AdvanceProgress(4);
     if (ShutdownRequested) return true;

@@ -2,6 +2,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/rules_version.h"
+#include "game/core/run_statistics.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/level_files.h"
 #include "game/levels/level_packages.h"
@@ -118,6 +119,8 @@ bool Player::SetUpStart() {
     // The rules it was recorded under, which the start set-up put at the
     // newest.
     RulesVersion = start.rulesVersion;
+    // The run's statistics as the recorded game went on with them.
+    if (start.statistics) AdoptRunStatistics(*start.statistics);
     if (!RestoreSnapshot(start.snapshot))
         return Stop(State::Refused, "the recorded start state is damaged");
     platform::Randomize(start.seed);

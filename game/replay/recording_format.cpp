@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "game/core/run_statistics_text.h"
+
 namespace replay {
 namespace {
 
@@ -37,9 +39,14 @@ bool DecodeStart(const std::vector<uint8_t>& payload, StartState& start) {
     // The built-in campaign's empty name comes only before the difficulty.
     if (in.AtEnd()) return !start.campaign.empty();
     uint8_t easy = 0;
-    if (!in.U8(easy) || easy != 1) return false;
-    start.difficulty = game::Difficulty::kEasy;
-    return in.AtEnd();
+    if (!in.U8(easy) || easy > 1) return false;
+    if (easy == 1) start.difficulty = game::Difficulty::kEasy;
+    // A normal game's byte comes only before the statistics.
+    if (in.AtEnd()) return easy == 1;
+    std::string statistics;
+    if (!in.Text(statistics)) return false;
+    start.statistics = game::ParseRunStatistics(statistics);
+    return start.statistics && in.AtEnd();
 }
 
 bool DecodeEnd(const std::vector<uint8_t>& payload, EndState& end) {
@@ -181,8 +188,10 @@ std::vector<uint8_t> EncodeStart(const StartState& start) {
     w.Bytes(start.snapshot);
     w.U32(start.checksum);
     const bool easy = start.difficulty == game::Difficulty::kEasy;
-    if (!start.campaign.empty() || easy) w.Text(start.campaign);
-    if (easy) w.U8(1);
+    const bool statistics = start.statistics.has_value();
+    if (!start.campaign.empty() || easy || statistics) w.Text(start.campaign);
+    if (easy || statistics) w.U8(easy ? 1 : 0);
+    if (statistics) w.Text(game::FormatRunStatistics(*start.statistics));
     return out;
 }
 

@@ -18,6 +18,7 @@
 #include "game/core/difficulty.h"
 #include "game/core/play_observer.h"
 #include "game/core/rules_version.h"
+#include "game/core/run_statistics.h"
 
 namespace replay {
 
@@ -62,6 +63,12 @@ struct StartState {
     // normal game writes nothing, as every recording did before, and a game
     // that knows no easy game refuses the recording of one.
     game::Difficulty difficulty = game::Difficulty::kNormal;
+    // The run's statistics so far, for a game that did not begin afresh (a
+    // load, a changed game): after the difficulty's byte, which a normal
+    // game writes as 0 then, as one line of text (run_statistics_text.h).
+    // Written only when there are any, so recordings without stay as they
+    // were.
+    std::optional<game::RunStatistics> statistics;
 };
 
 struct EndState {

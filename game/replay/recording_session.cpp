@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/core/game_state.h"
+#include "game/core/run_statistics.h"
 #include "game/core/terminal.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/level_packages.h"
@@ -23,6 +24,13 @@ namespace fs = std::filesystem;
 
 std::string ReplaysFolder() {
     return game::Places.replays;
+}
+
+std::string RecordingStamp(const std::string& path) {
+    std::string stem = fs::path(path).stem().string();
+    for (const char* prefix : {kRecordingPrefix, kFinishedPrefix})
+        if (stem.rfind(prefix, 0) == 0) return stem.substr(std::string(prefix).size());
+    return stem;
 }
 
 RecordingSession::RecordingSession(std::string folder) : folder_(std::move(folder)) {}
@@ -54,8 +62,11 @@ void RecordingSession::Prune(const std::string& folder, size_t keep) {
     for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator();
          it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.rfind(kRecordingPrefix, 0) == 0 && it->path().extension() == kRecordingExtension)
-            recordings.push_back(it->path());
+        if (name.rfind(kRecordingPrefix, 0) != 0 || it->path().extension() != kRecordingExtension)
+            continue;
+        // Outside the rotation, and not counted among the last kept.
+        if (keptForGood_ && keptForGood_(RecordingStamp(it->path().string()))) continue;
+        recordings.push_back(it->path());
     }
     // Oldest first: by the time in the name, then by the counter of games
     // begun in the same second ("-2" after "-1", both after none).
@@ -97,6 +108,9 @@ void RecordingSession::Begin(StartState start) {
     start.campaign = game::CurrentCampaign().folderName;
     path_ = path;
     recorder_ = std::make_unique<Recorder>(std::move(sink), std::move(start), FreshSeed());
+    // The run knows its recordings (its start holds the run as it stood
+    // before this one).
+    game::NoteRunRecording(RecordingStamp(path));
 }
 
 void RecordingSession::FlushIfDue() {
@@ -151,6 +165,7 @@ void RecordingSession::GameLoaded(const std::string& name) {
     StartState start;
     start.kind = StartKind::LoadedPair;
     start.saveName = name;
+    start.statistics = game::CurrentRunStatistics();
     if (!game::ReadWholeFile(game::SavePath(name + ".lev"), start.package) ||
         !game::ReadWholeFile(game::SavePath(name + ".pos"), start.position)) {
         game::Tell(SHOWN_TEXT("Terminal", "Nahranou hru %1 nelze zaznamenat"), {name});
@@ -174,6 +189,7 @@ void RecordingSession::GameChanged() {
     StartState start;
     start.kind = StartKind::LoadedPair;
     start.saveName = kChangedName;
+    start.statistics = game::CurrentRunStatistics();
     std::string why;
     const bool packed = game::PackLevelsAside(start.saveName + ".lev", &why) &&
                         game::WritePositionAside(start.saveName + ".pos", &why) &&

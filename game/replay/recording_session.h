@@ -2,10 +2,11 @@
 // the saves: a new game, a loaded one, and after a quick or named load the
 // game that follows it, each in a file of its own.  The last 20 are kept,
 // the oldest deleted first; a recording of a finished campaign is kept for
-// good under a name of its own.
+// good under a name of its own, and so is one the player's records name.
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,11 @@ inline constexpr const char* kRecordingExtension = ".rec";
 // no save folder.
 std::string ReplaysFolder();
 
+// What names a recording among the run's: its file's time stamp, without
+// the prefix ("hra-20261208-101500.rec" and "dohrano-20261208-101500.rec"
+// are both "20261208-101500").
+std::string RecordingStamp(const std::string& path);
+
 class RecordingSession final : public game::PlayObserver {
   public:
     // Records into `folder`; empty: the replays folder, found as each
@@ -35,6 +41,11 @@ class RecordingSession final : public game::PlayObserver {
     const std::string& CurrentPath() const { return path_; }
     bool Recording() const { return recorder_ && !recorder_->Finished(); }
     void FlushIfDue();
+    // Recordings (by their stamps) the rotation must leave alone: those a
+    // record names, so that the record can be recomputed from them.
+    void KeepForGood(std::function<bool(const std::string& stamp)> kept) {
+        keptForGood_ = std::move(kept);
+    }
 
     // game::PlayObserver
     void KeyDown(int16_t keyCode, int16_t shift) override;
@@ -65,6 +76,7 @@ class RecordingSession final : public game::PlayObserver {
     std::unique_ptr<Recorder> recorder_;
     // A recording was under way when the game began to change.
     bool recordAfterChange_ = false;
+    std::function<bool(const std::string& stamp)> keptForGood_;
 };
 
 }  // namespace replay

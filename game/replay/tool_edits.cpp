@@ -2,6 +2,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/play_observer.h"
+#include "game/core/run_statistics.h"
 
 namespace replay {
 
@@ -13,6 +14,8 @@ void TakeOffMonsters(int16_t keep) {
 
 void ApplyTakeOffMonsters(int16_t keep) {
     using namespace game;
+    // No kill of the hero's: the run's records do not count it as play.
+    CountCheat();
     if (keep == kKillAll) {
         for (int16_t i = static_cast<int16_t>(MonsterCount - 1); i >= 0; --i)
             RemoveMonster(i);

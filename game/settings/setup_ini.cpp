@@ -72,6 +72,12 @@ constexpr std::string_view kCornerName = "PomocNaRozich";
 constexpr std::string_view kDifficultyName = "Obtiznost";
 constexpr std::string_view kMusicName = "Hudba";
 constexpr std::string_view kLanguageName = "Jazyk";
+constexpr std::string_view kFlashingName = "Blikani";
+constexpr std::string_view kLargeTextName = "VelkePismo";
+constexpr std::string_view kFireToggleName = "StrelbaPrepinac";
+constexpr std::string_view kDeadZoneName = "MrtvaZona";
+constexpr std::string_view kSpeechName = "Predcitani";
+constexpr std::string_view kRunTimerName = "Casomira";
 
 // A line of a later setting, split at its first "=".
 struct NamedLine {
@@ -100,7 +106,10 @@ bool IsKnownName(std::string_view name) {
     return SameWord(name, kScaleName) || SameWord(name, kFullScreenName) ||
            SameWord(name, kPauseName) || SameWord(name, kCornerName) ||
            SameWord(name, kDifficultyName) || SameWord(name, kMusicName) ||
-           SameWord(name, kLanguageName) || KeyCommandOfName(name).has_value();
+           SameWord(name, kLanguageName) || SameWord(name, kFlashingName) ||
+           SameWord(name, kLargeTextName) || SameWord(name, kFireToggleName) ||
+           SameWord(name, kDeadZoneName) || SameWord(name, kSpeechName) ||
+           SameWord(name, kRunTimerName) || KeyCommandOfName(name).has_value();
 }
 
 // "auto" gives 0, "1" to "4" the scale itself, "vypln" kScaleFill.
@@ -111,13 +120,17 @@ std::optional<int> ScaleFromValue(std::string_view value) {
     return std::nullopt;
 }
 
-// A number, held to 0..100 and rounded half to even.
-std::optional<int> MusicVolumeFromValue(std::string_view value) {
+// A number, held to low..high and rounded half to even.
+std::optional<int> NumberWithin(std::string_view value, int low, int high) {
     if (value.empty() || !IsNumber(value)) return std::nullopt;
     const double v = LeadingNumber(value);
-    if (!(v >= 0)) return 0;
-    if (v > kVolumeMax) return kVolumeMax;
+    if (!(v >= low)) return low;
+    if (v > high) return high;
     return RoundHalfEven(v);
+}
+
+std::optional<int> MusicVolumeFromValue(std::string_view value) {
+    return NumberWithin(value, 0, kVolumeMax);
 }
 
 std::optional<Language> LanguageFromValue(std::string_view value) {
@@ -230,6 +243,19 @@ SetupValues ValuesOfLines(const SetupLines& lines) {
             values.music = MusicVolumeFromValue(line->value).value_or(kMusicVolumeDefault);
         } else if (SameWord(line->name, kLanguageName)) {
             values.language = LanguageFromValue(line->value).value_or(Language::kCzech);
+        } else if (SameWord(line->name, kFlashingName)) {
+            values.flashing = YesNoFromValue(line->value).value_or(true);
+        } else if (SameWord(line->name, kLargeTextName)) {
+            values.largeText = YesNoFromValue(line->value).value_or(false);
+        } else if (SameWord(line->name, kFireToggleName)) {
+            values.fireToggles = YesNoFromValue(line->value).value_or(false);
+        } else if (SameWord(line->name, kDeadZoneName)) {
+            values.deadZone =
+                NumberWithin(line->value, kDeadZoneMin, kDeadZoneMax).value_or(kDeadZoneDefault);
+        } else if (SameWord(line->name, kSpeechName)) {
+            values.speech = YesNoFromValue(line->value).value_or(false);
+        } else if (SameWord(line->name, kRunTimerName)) {
+            values.runTimer = YesNoFromValue(line->value).value_or(false);
         } else {
             const std::size_t command = *KeyCommandOfName(line->name);
             values.keys[command] =
@@ -296,6 +322,21 @@ std::string FormatSetupIni(const SetupValues& values) {
     text += "Jazyk=";
     text += LanguageCode(values.language);
     text += "\r\n";
+    // Written only where they differ from what the game has always done.
+    const SetupValues defaults;
+    const auto yesNoLine = [&text](std::string_view name, bool on) {
+        text += name;
+        text += on ? "=Ano\r\n" : "=Ne\r\n";
+    };
+    if (values.flashing != defaults.flashing) yesNoLine(kFlashingName, values.flashing);
+    if (values.largeText != defaults.largeText) yesNoLine(kLargeTextName, values.largeText);
+    if (values.fireToggles != defaults.fireToggles) yesNoLine(kFireToggleName, values.fireToggles);
+    if (values.deadZone != defaults.deadZone) {
+        text += kDeadZoneName;
+        text += "=" + std::to_string(values.deadZone) + "\r\n";
+    }
+    if (values.speech != defaults.speech) yesNoLine(kSpeechName, values.speech);
+    if (values.runTimer) text += "Casomira=Ano\r\n";
     for (const std::string& line : values.otherLines) {
         text += line;
         text += "\r\n";

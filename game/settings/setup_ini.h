@@ -16,6 +16,14 @@
 //   Klavesa.Nahoru=<key> ... Klavesa.Nahrat=<key>   (setup_keys.h)
 //   Hudba=<0..100>   the music's volume (Hlasitost is the effects')
 //   Jazyk=cs|en      the language of the game's and the tool's texts
+//   Blikani=Ano|Ne          Ne: nothing of the game flashes or pulses
+//   VelkePismo=Ano|Ne       Ano: the texts a player reads are larger
+//   StrelbaPrepinac=Ano|Ne  Ano: one press of fire starts firing, the next stops
+//   MrtvaZona=<5..60>       where the pad's left stick takes hold, % of its travel
+//   Predcitani=Ano|Ne       Ano: the game reads its texts aloud
+//   (these five are written only when they differ from their defaults, so
+//   the file of a player who needs none of them stays as it was)
+//   Casomira=Ano|Ne  the run's time over the play field (written only when on)
 //
 // Names and values are read without regard to ASCII case and to the blanks
 // (spaces, tabs) around them; a value that does not read gives the default,
@@ -47,6 +55,12 @@ inline constexpr int kScaleMax = 4;
 // settings tool's last choice, after 4x).
 inline constexpr int kScaleFill = kScaleMax + 1;
 inline constexpr int kMusicVolumeDefault = 70;
+// MrtvaZona: how far the left stick must go before it points somewhere, in
+// percent of its travel; it lets go again kDeadZoneLetGo points lower.
+inline constexpr int kDeadZoneMin = 5;
+inline constexpr int kDeadZoneMax = 60;
+inline constexpr int kDeadZoneDefault = 35;
+inline constexpr int kDeadZoneLetGo = 10;
 
 // The language the windows speak.  Czech is the game's own; English is a
 // translation of its texts.
@@ -74,6 +88,21 @@ struct SetupValues {
     // Jazyk: "cs" or "en" without regard to case; a value that does not read
     // gives Czech.
     Language language = Language::kCzech;
+    // Blikani: the hurt flash, the pulsing edge of low lives, the panel's
+    // flashing lives and the brightest frames of explosions; Ne stills them.
+    bool flashing = true;
+    // VelkePismo: the texts a player reads drawn at least 1.3 times larger.
+    bool largeText = false;
+    // StrelbaPrepinac: fire is switched on and off by its key instead of held.
+    bool fireToggles = false;
+    // MrtvaZona: a number held to 5..60, rounded half to even; one that does
+    // not read gives 35.
+    int deadZone = kDeadZoneDefault;
+    // Predcitani: menus, dialogs, signs and notices are read aloud.
+    bool speech = false;
+    // Casomira: the run's play time in a corner of the play field, for
+    // those who race.
+    bool runTimer = false;
     // Lines after the third that neither program knows (settings of a newer
     // game, say), kept in their order when the tool writes the file again.
     // Blank lines are not kept.
@@ -130,8 +159,10 @@ std::optional<SetupValues> ReadSetupIni(const std::string& path);
 // The exact bytes the tool writes: the three old lines, the view's lines
 // (with "Obtiznost=lehka" after the corner help's line for the easy game
 // only, so the file of a normal game stays as it always was), every
-// command's key line, the music's and the language's lines, then the other lines, each ended
-// by CR LF.
+// command's key line, the music's and the language's lines, the lines of
+// Blikani, VelkePismo, StrelbaPrepinac, MrtvaZona and Predcitani that differ
+// from their defaults, "Casomira=Ano" when the timer is on (a file without
+// these stays as it was), then the other lines, each ended by CR LF.
 std::string FormatSetupIni(const SetupValues& values);
 
 // Writes the file through a temporary file in the same folder that then

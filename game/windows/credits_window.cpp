@@ -11,6 +11,7 @@
 #include "game/platform/keys.h"
 #include "game/windows/language.h"
 #include "game/windows/menu_links.h"
+#include "game/windows/records_window.h"
 #include "game/windows/window_style.h"
 
 namespace game {
@@ -39,7 +40,7 @@ const std::array<CreditLine, 5> kCredits{{
          "Credits",
          "Líbí se vám hra, nebo jste v ní našli chybu? Napište nám na tym@karvelun.invalid, každý "
          "dopis nás potěší.")},
-    {2460, 360, QColor(255, 64, 0), 8.25,
+    {2460, 210, QColor(255, 64, 0), 8.25,
      QT_TRANSLATE_NOOP("Credits", "Hru pro vás vykopal tým Karvelun.")},
     {2835, 255, QColor(128, 128, 0), 9.75, ""},
 }};
@@ -56,6 +57,11 @@ Form4::Form4(QWidget* parent) : BackgroundWindow(312, 213, QColor(0x40, 0x40, 0x
         Label1[i]->setFocusPolicy(Qt::NoFocus);
         Label1[i]->installEventFilter(this);
     }
+    // In the gap between the last credit's line and the version.
+    RecordsKey = MakeLabel(this, QRect(8, 178, 296, 11), QColor(128, 128, 0), 6.75,
+                           Shown("Credits", kRecordsKeyText));
+    RecordsKey->setFocusPolicy(Qt::NoFocus);
+    RecordsKey->installEventFilter(this);
     MenuLinks().credits = this;
 }
 
@@ -69,6 +75,8 @@ void Form4::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
         for (size_t i = 0; i + 1 < Label1.size(); ++i)
             Label1[i]->setText(Shown("Credits", kCredits[i].text));
+    if (event->type() == QEvent::LanguageChange)
+        RecordsKey->setText(Shown("Credits", kRecordsKeyText));
     BackgroundWindow::changeEvent(event);
 }
 
@@ -82,6 +90,11 @@ void Form4::ShowModally() {
 void Form4::Form_KeyDown(int16_t keyCode) {
     if (keyCode == 'P') {
         Windows().ShowMessageBox(kSoundCreditText, kSoundCreditTitle);
+        return;
+    }
+    if (keyCode == 'Z' && MenuLinks().records) {
+        // From the menu: no game runs, the recordings may be replayed.
+        MenuLinks().records->ShowRecords(true, false);
         return;
     }
     hide();

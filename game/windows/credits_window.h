@@ -1,6 +1,6 @@
 // The credits window (Form4): five labels on the "gui2" picture, shown modally from
 // the main menu.  Any key but P, or a click anywhere, closes it; P thanks the
-// author of the sound library.
+// author of the sound library, Z opens the records.
 #pragma once
 
 #include <QLabel>
@@ -11,6 +11,7 @@
 namespace game {
 
 // The P key's message box.
+inline constexpr const char* kRecordsKeyText = QT_TRANSLATE_NOOP("Credits", "Z – záznamy");
 inline constexpr const char* kSoundCreditTitle = QT_TRANSLATE_NOOP("Message", "Nezapomněl jsem...");
 inline constexpr const char* kSoundCreditText = QT_TRANSLATE_NOOP(
     "Message",
@@ -26,6 +27,8 @@ class Form4 : public platform::BackgroundWindow {
     // Label1(0) ... Label1(3) the credits, Label1(4) the version line the
     // menu sets before showing the window.
     std::array<QLabel*, 5> Label1{};
+    // Names the key that opens the records.
+    QLabel* RecordsKey = nullptr;
 
     // Shows the window modally; returns when it is closed or the game ends.
     void ShowModally();

@@ -6,6 +6,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/music_director.h"
+#include "game/core/speech.h"
 #include "game/desktop/fonts.h"
 #include "game/desktop/key_events.h"
 #include "game/desktop/pacing.h"
@@ -24,6 +25,10 @@ const QColor kOutlineColour(160, 112, 48);
 
 DialogList::DialogList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // The entry chosen is read aloud.
+    connect(this, &QListWidget::currentItemChanged, this, [](QListWidgetItem* now) {
+        if (now) Speak(now->text().toStdString());
+    });
 }
 
 QListWidgetItem* DialogList::SelectedEntry() const {
@@ -44,6 +49,7 @@ DialogWindow::DialogWindow(const DialogButtonsLayout& layout, QWidget* parent, i
       layout_(layout),
       canvas_(platform::GameFont(9.75)) {
     setWindowTitle(QStringLiteral("Karvelun"));
+    SetReadsLarger(true);
     // The window takes the keyboard when it is given it (opening without a
     // control that wants it, Tab), never by a click: a click on a button
     // must leave the keys with the name box or the list that had them.
@@ -94,14 +100,31 @@ void DialogWindow::changeEvent(QEvent* event) {
 void DialogWindow::showEvent(QShowEvent* event) {
     PrintButtons();
     BackgroundWindow::showEvent(event);
+    Speak(SpokenOnOpening().toStdString());
+}
+
+QString DialogWindow::ChosenButtonCaption() const {
+    if (Buttons.Selected < 0 || Buttons.Selected >= Buttons.Count()) return {};
+    return Shown("Menu", layout_[Buttons.Selected].caption);
+}
+
+QString DialogWindow::SpokenOnOpening() {
+    DialogList* list = SavesList();
+    if (list && list->SelectedEntry()) return list->SelectedEntry()->text();
+    return ChosenButtonCaption();
 }
 
 void DialogWindow::Form_KeyDown(int16_t keyCode) {
-    if (DialogKeyDown(Buttons, keyCode)) DialogItems(Buttons.Selected);
+    const int16_t before = Buttons.Selected;
+    const bool pressed = DialogKeyDown(Buttons, keyCode);
+    if (Buttons.Selected != before) Speak(ChosenButtonCaption().toStdString());
+    if (pressed) DialogItems(Buttons.Selected);
 }
 
 void DialogWindow::Form_MouseMove(float x, float y) {
+    const int16_t before = Buttons.Selected;
     Buttons.PointerMoved(x, y);
+    if (Buttons.Selected != before) Speak(ChosenButtonCaption().toStdString());
 }
 
 void DialogWindow::Form_MouseDown(float x, float y) {

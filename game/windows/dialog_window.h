@@ -74,6 +74,11 @@ class DialogWindow : public platform::BackgroundWindow, public PadNavigation {
     // The list of saves the dialog offers, if any.
     virtual DialogList* SavesList() { return nullptr; }
 
+    // What is read aloud as the dialog opens: its chosen entry, or else its
+    // chosen button.
+    virtual QString SpokenOnOpening();
+    QString ChosenButtonCaption() const;
+
     // The control that has the keyboard when the dialog opens; none means
     // the window itself.
     virtual QWidget* FirstFocus() { return nullptr; }

@@ -12,21 +12,30 @@
 #include <cmath>
 #include <vector>
 
+#include "game/core/access_settings.h"
 #include "game/core/drawing.h"
 #include "game/core/float_text_stacking.h"
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
 #include "game/core/impact_sparks.h"
+#include "game/core/key_bindings.h"
+#include "game/core/level_names.h"
 #include "game/core/messages.h"
+#include "game/core/speech.h"
 #include "game/desktop/fonts.h"
 #include "game/desktop/key_events.h"
+#include "game/desktop/view.h"
 #include "game/platform/keys.h"
 #include "game/platform/rounding.h"
 #include "game/platform/surface.h"
 #include "game/play/keyboard.h"
 #include "game/play/startup.h"
+#include "game/records/records_keeper.h"
+#include "game/windows/floor_title.h"
 #include "game/windows/language.h"
+#include "game/windows/load_window.h"
 #include "game/windows/pause_overlay.h"
+#include "game/windows/run_timer_print.h"
 #include "game/windows/translated_text.h"
 #include "game/windows/window_style.h"
 
@@ -196,8 +205,15 @@ void PlayField::paintEvent(QPaintEvent* event) {
         }
     }
     // The overlay of a standing game covers the field at its shown size.
+    if (Paused && !pauseShown_) {
+        pauseNotices_.clear();
+        if (RecordsKeeper* keeper = CurrentRecordsKeeper())
+            for (const Achievement* a : keeper->TakeUnannounced())
+                pauseNotices_ << game::Shown("Rules", kAchievementLinePattern)
+                                     .arg(game::Shown("Achievements", a->name));
+    }
     pauseShown_ = Paused;
-    if (pauseShown_) PaintPauseOverlay(painter, rect());
+    if (pauseShown_) PaintPauseOverlay(painter, rect(), pauseNotices_);
 }
 
 void PlayField::FollowPause() {
@@ -233,8 +249,9 @@ Form1::Form1(QWidget* parent) : BackgroundWindow(779, 516, QColor(64, 64, 64), p
 
     // The field prints like the original bitmap font: every pixel of a
     // letter in the text's own colour, no blending into the pictures below.
-    fieldFont_ = platform::GameFont(8.25);
-    fieldFont_.setStyleStrategy(QFont::NoAntialias);
+    FollowTextSize();
+    connect(&platform::View::Instance(), &platform::View::Changed, this, &Form1::FollowTextSize);
+    runTimerFont_ = RunTimerFont();
 
     Picture1 = new PlayField(*this, this);
     Picture1->setGeometry(8, 8, kFieldSize, kFieldSize);
@@ -255,6 +272,8 @@ Form1::Form1(QWidget* parent) : BackgroundWindow(779, 516, QColor(64, 64, 64), p
     Text1->installEventFilter(this);
 
     CreateStatusLabels();
+    // The log wraps its lines anew at the larger letters.
+    SetTextGrows(Text1);
     Picture1->SetScale(Scale(), Placement().pixelRatio);
 
     Timer1 = new QTimer(this);
@@ -305,6 +324,19 @@ void Form1::FlashLives(bool on) {
         palette.setColor(QPalette::WindowText, on ? QColor(Qt::white) : place.colour);
         label->setPalette(palette);
     }
+}
+
+void Form1::FollowTextSize() {
+    QFont font = platform::GameFont(8.25);
+    if (platform::View::Instance().LargeText())
+        font.setPixelSize(
+            static_cast<int>(std::lround(font.pixelSize() * platform::kLargeTextZoom)));
+    if (font.pixelSize() == fieldFont_.pixelSize() &&
+        fieldFont_.styleStrategy() == QFont::NoAntialias)
+        return;
+    fieldFont_ = font;
+    fieldFont_.setStyleStrategy(QFont::NoAntialias);
+    laidOutTexts_.clear();
 }
 
 int Form1::TextWidth(const QString& text) const {
@@ -390,10 +422,12 @@ void Form1::DrawFrame() {
     platform::PixelSurface* field = platform::SurfaceOfDc(fieldDc_);
     if (field) DrawImpactSparks(*field);
     const HealthLook& health = CurrentHealthSigns().Look();
-    if (field && (health.hurtFlash || health.edgeAlpha > 0)) DrawHealthSigns(*field, health);
+    if (field && (health.hurtFlash || health.hurtRim || health.edgeAlpha > 0))
+        DrawHealthSigns(*field, health);
     FlashLives(health.hurtFlash);
-    Label1->Mark(health.livesLow, health.hurtFlash);
+    Label1->Mark(health.livesLow, health.hurtFlash || health.hurtRim);
     PrintFloatTexts();
+    if (ShowRunTimer) PrintRunTimer(fieldImage_, runTimerFont_, runTimer_.Reading());
     // The finished frame, pictures and texts at the field's own size, is
     // enlarged once as it is shown.
     Picture1->Present(fieldImage_);
@@ -417,6 +451,7 @@ void Form1::Rescaled() {
 void Form1::Picture1_KeyDown(QKeyEvent& event) {
     auto key = platform::VirtualKeyOf(event);
     if (!key) return;
+    if (key->keyCode == platform::vk::F2 && TakeStatusKey(event.isAutoRepeat())) return;
     // The chosen keys and the repeats of a held key are the keyboard
     // module's business.
     KeyboardKeyDown(key->keyCode, key->shift, event.isAutoRepeat());
@@ -433,12 +468,35 @@ void Form1::Picture1_KeyUp(QKeyEvent& event) {
 void Form1::Picture1_GameKeyDown(platform::VirtualKey key, bool autoRepeat) {
     // Holding a key repeats its press: that keeps a direction or the fire
     // going, but must not repeat a command such as Pause or a quick save.
-    if (autoRepeat && !RepeatsWhileHeld(key.keyCode)) return;
-    game::Picture1_KeyDown(0, key.keyCode, key.shift);
+    PlayKeyDown(key.keyCode, key.shift, autoRepeat);
     Picture1->FollowPause();
 }
 
+bool Form1::TakeStatusKey(bool autoRepeat) {
+    // A command the player put on F2 keeps it.
+    const settings::KeyCodes& keys = ActiveKeyBindings().Keys();
+    if (!Access.speech || std::find(keys.begin(), keys.end(), platform::vk::F2) != keys.end())
+        return false;
+    if (!autoRepeat) SpeakStatus();
+    return true;
+}
+
+void Form1::SpeakStatus() {
+    const QString floor = FloorTitle(LevelNumber, LevelName(LevelNumber));
+    Speak(Shown("Speech", QT_TRANSLATE_NOOP("Speech", "Životy %1 z %2, peníze %3, %4."))
+              .arg(Lives)
+              .arg(MaxLives)
+              .arg(Gold)
+              .arg(floor)
+              .toStdString());
+}
+
 bool Form1::TakePadKey(int16_t keyCode, bool pressed, bool autoRepeat) {
+    // The left stick's press reads the hero's state; nothing of the rules.
+    if (keyCode == platform::vk::F2) {
+        if (pressed && !autoRepeat) SpeakStatus();
+        return true;
+    }
     if (pressed)
         Picture1_GameKeyDown({keyCode, 0}, autoRepeat);
     else
@@ -447,7 +505,7 @@ bool Form1::TakePadKey(int16_t keyCode, bool pressed, bool autoRepeat) {
 }
 
 void Form1::Picture1_GameKeyUp(platform::VirtualKey key) {
-    game::Picture1_KeyUp(0, key.keyCode, key.shift);
+    PlayKeyUp(key.keyCode, key.shift);
 }
 
 void Form1::Picture1_LostFocus() {

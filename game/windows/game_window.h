@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStaticText>
+#include <QStringList>
 #include <QTimer>
 #include <array>
 #include <string>
 #include <unordered_map>
 
+#include "game/core/run_timer.h"
 #include "game/core/windows.h"
 #include "game/desktop/background_window.h"
 #include "game/platform/keys.h"
@@ -64,6 +66,8 @@ class PlayField : public QWidget {
   private:
     Form1& form_;
     bool pauseShown_ = false;
+    // The achievements told by this pause.
+    QStringList pauseNotices_;
     int scale_ = 1;
     QSize filled_;
     // The enlarged copy, at scale 2 and more or filling.
@@ -132,6 +136,9 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     // The pad plays here: its keys are the commands of play.
     platform::PadLayout PadLayoutWanted() const override { return platform::PadLayout::Play; }
     bool TakePadKey(int16_t keyCode, bool pressed, bool autoRepeat) override;
+    // F2 (the pad's left stick pressed) reads the hero's lives, gold and
+    // floor aloud, when the player asked for texts read aloud.
+    void SpeakStatus();
     // The play field lost the keyboard to another window.
     void Picture1_LostFocus();
     // The program lost the keyboard (state other than active) or got it back.
@@ -150,6 +157,8 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     // Whether time stops when the game loses the keyboard to another program
     // during play (the PauzaPriPrepnuti setting).
     bool PauseOnFocusLoss = true;
+    // The run's time over the play field (the Casomira setting).
+    bool ShowRunTimer = false;
 
   protected:
     // Closing the game window shuts the program down.
@@ -165,8 +174,13 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     void CreateStatusLabels();
     void EnsurePlayField();
     void PrintFloatTexts();
+    // F2 from the keyboard: true when it read the hero's state, false when
+    // it is a command's key or nothing is read aloud.
+    bool TakeStatusKey(bool autoRepeat);
     const QStaticText& LaidOut(const std::string& text);
 
+    RunTimer runTimer_;
+    QFont runTimerFont_;
     // Waits out kLostKeyboardGraceMs after the program lost the keyboard.
     QTimer* lostKeyboardTimer_;
     // The game window had the keyboard since it was last shown: only then
@@ -174,7 +188,10 @@ class Form1 : public platform::BackgroundWindow, public PadNavigation {
     bool hadKeyboard_ = false;
 
     bool livesFlashing_ = false;
+    // The letters of the texts over the field, at their normal size or
+    // larger (VelkePismo), following the view.
     QFont fieldFont_;
+    void FollowTextSize();
     int32_t fieldDc_ = 0;
     int32_t fieldBitmap_ = 0;
     QImage fieldImage_;

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "game/core/access_settings.h"
 #include "game/core/game_state.h"
 #include "game/core/key_text.h"
 #include "game/core/music_director.h"
@@ -11,6 +12,8 @@
 #include "game/platform/keys.h"
 #include "game/settings/key_names.h"
 #include "game/windows/language.h"
+#include "game/windows/menu_links.h"
+#include "game/windows/records_window.h"
 #include "game/windows/window_style.h"
 
 namespace game {
@@ -85,6 +88,7 @@ QString KeyCaptionOf(int16_t keyCode) {
 
 HelpWindow::HelpWindow(QWidget* parent) : BackgroundWindow(kWidth, kHeight, Qt::black, parent) {
     setFocusPolicy(Qt::StrongFocus);
+    SetReadsLarger(true);
 
     fixedTexts_.push_back(
         {Heading(this, QRect(kBorder, 16, kWidth - 2 * kBorder, 20), kTitleColour, 12, {}),
@@ -152,16 +156,32 @@ void HelpWindow::ShowHelp(const KeyBindings& keys) {
             Shown("Help", text).toStdString(), keys.Keys(), LastKeyDevice(),
             EnglishShown() ? settings::KeyLanguage::English : settings::KeyLanguage::Czech));
     };
-    Tips[0]->setText(tip(
-        QT_TRANSLATE_NOOP("Help", "Držte střelbu ({Strelba}) a kouzla poletí jedno za druhým.")));
+    // Fire switched by its key is not held.
+    Tips[0]->setText(
+        Access.fireToggles
+            ? tip(QT_TRANSLATE_NOOP(
+                  "Help",
+                  "Stiskněte střelbu ({Strelba}) a kouzla poletí, dalším stiskem přestanou."))
+            : tip(QT_TRANSLATE_NOOP("Help",
+                                    "Držte střelbu ({Strelba}) a kouzla poletí jedno za druhým.")));
     Tips[1]->setText(tip(QT_TRANSLATE_NOOP("Help", "Od vlastní bomby ustupte aspoň tři políčka.")));
     Tips[2]->setText(tip(QT_TRANSLATE_NOOP(
         "Help", "Ukládejte často: {Ulozit} hru rychle uloží, {Nahrat} ji vrátí.")));
+    // Where the settings for every player are, and F2 for the state read
+    // aloud when texts are.
+    Tips[3]->setText(
+        Access.speech
+            ? Shown("Help", QT_TRANSLATE_NOOP("Help", "F2 přečte životy, peníze a patro nahlas."))
+            : Shown(
+                  "Help",
+                  QT_TRANSLATE_NOOP(
+                      "Help", "Nastavení: blikání, velké písmo, střelba přepínačem, předčítání.")));
     // The pad's B, A and Y arrive as Esc, Enter and F1.
     Footer->setText(
         LastKeyDevice() == settings::KeyDevice::Pad
             ? Shown("Help", QT_TRANSLATE_NOOP("Help", "B, A nebo Y nápovědu zavře."))
-            : Shown("Help", QT_TRANSLATE_NOOP("Help", "Esc, Enter nebo F1 nápovědu zavře.")));
+            : Shown("Help", QT_TRANSLATE_NOOP(
+                                "Help", "Esc, Enter nebo F1 nápovědu zavře, Z ukáže záznamy.")));
     MusicOverlay lowered;
     platform::ShowModal(*this, [] { return ShutdownRequested; });
 }
@@ -173,6 +193,8 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
     const auto key = platform::VirtualKeyOf(*event);
     if (!key) return;
     if (key->keyCode == vk::Escape || key->keyCode == vk::Return || key->keyCode == vk::F1) hide();
+    // A game runs under the help: the records show what earlier replays gave.
+    if (key->keyCode == 'Z' && MenuLinks().records) MenuLinks().records->ShowRecords(false, false);
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {

@@ -43,7 +43,7 @@ class HelpWindow : public platform::BackgroundWindow {
     std::array<QLabel*, kPadRows> PadNames{};
     std::array<QLabel*, kPadRows> PadButtons{};
     // The tips, one label each, and how the window is closed.
-    std::array<QLabel*, 3> Tips{};
+    std::array<QLabel*, 4> Tips{};
     QLabel* Footer = nullptr;
 
   protected:

@@ -12,6 +12,7 @@ class Form6;
 class Form7;
 class SettingsWindow;
 class CampaignWindow;
+class RecordsWindow;
 
 struct MenuWindows {
     Form3* menu = nullptr;
@@ -21,6 +22,7 @@ struct MenuWindows {
     Form7* save = nullptr;
     SettingsWindow* settings = nullptr;
     CampaignWindow* campaigns = nullptr;
+    RecordsWindow* records = nullptr;
 };
 
 MenuWindows& MenuLinks();

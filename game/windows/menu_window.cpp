@@ -7,6 +7,7 @@
 #include <QTime>
 
 #include "game/core/game_state.h"
+#include "game/core/speech.h"
 #include "game/core/windows.h"
 #include "game/desktop/fonts.h"
 #include "game/desktop/key_events.h"
@@ -102,6 +103,12 @@ void Form3::showEvent(QShowEvent* event) {
     // offered or not) shows at once.
     PrintItems();
     BackgroundWindow::showEvent(event);
+    SpeakChosen();
+}
+
+void Form3::SpeakChosen() {
+    if (Items.Selected >= 0 && Items.Selected < kMenuItemCount)
+        Speak(Shown("Menu", kMenuLayout[Items.Selected].text).toStdString());
 }
 
 void Form3::MenuItems(int16_t ix) {
@@ -215,7 +222,9 @@ void Form3::ChooseItem(int16_t item) {
 }
 
 void Form3::Form_KeyDown(int16_t keyCode, int16_t shift) {
+    const int16_t before = Items.Selected;
     MenuKey key = MenuKeyDown(Items, keyCode, shift, CanSave, CanResume);
+    if (Items.Selected != before) SpeakChosen();
     switch (key.action) {
         case MenuKeyAction::kRunSelected:
             MenuItems(Items.Selected);
@@ -233,7 +242,9 @@ void Form3::Form_KeyDown(int16_t keyCode, int16_t shift) {
 }
 
 void Form3::Form_MouseMove(float x, float y) {
+    const int16_t before = Items.Selected;
     Items.PointerMoved(x, y);
+    if (Items.Selected != before) SpeakChosen();
 }
 
 void Form3::Form_MouseDown(float x, float y) {

@@ -61,6 +61,8 @@ class Form3 : public platform::BackgroundWindow, public PadNavigation {
   private:
     // Prints the seven items in their present colours.
     void PrintItems();
+    // Reads the chosen item aloud (when the player asked for it).
+    void SpeakChosen();
     void NewGame();
     void ShowCredits();
     void ShowSettings();

@@ -15,60 +15,62 @@
 namespace game {
 namespace {
 
-constexpr int kMargin = 12;
-constexpr int kTitleHeight = 20;
-constexpr int kButtonWidth = 90, kButtonHeight = 24;
-constexpr double kTextPoints = 8.25;
+constexpr int kBoxMargin = 12;
+constexpr int kBoxTitleHeight = 20;
+constexpr int kBoxButtonWidth = 90, kBoxButtonHeight = 24;
+constexpr double kBoxTextPoints = 8.25;
 // A long text scrolls nowhere: the box grows to hold it, up to the menu's
 // height.
-constexpr int kMinHeight = 120, kMaxHeight = 416;
-const QColor kTitleColour(255, 192, 64);
-const QColor kButtonColour(255, 255, 0);
+constexpr int kBoxMinHeight = 120, kBoxMaxHeight = 416;
+const QColor kBoxTitleColour(255, 192, 64);
+const QColor kBoxButtonColour(255, 255, 0);
 
-int TextHeight(const QString& text) {
-    QFont font = platform::GameFont(kTextPoints);
+int BoxTextHeight(const QString& text) {
+    QFont font = platform::GameFont(kBoxTextPoints);
     font.setBold(true);
     const QRect bounds = QFontMetrics(font).boundingRect(
-        QRect(0, 0, MessageWindow::kWidth - 2 * kMargin, 10000), Qt::TextWordWrap, text);
+        QRect(0, 0, MessageWindow::kWidth - 2 * kBoxMargin, 10000), Qt::TextWordWrap, text);
     return bounds.height();
 }
 
-int HeightFor(const QString& text) {
-    const int height = kMargin + kTitleHeight + TextHeight(text) + 2 * kMargin + kButtonHeight;
-    return std::clamp(height, kMinHeight, kMaxHeight);
+int BoxHeightFor(const QString& text) {
+    const int height =
+        kBoxMargin + kBoxTitleHeight + BoxTextHeight(text) + 2 * kBoxMargin + kBoxButtonHeight;
+    return std::clamp(height, kBoxMinHeight, kBoxMaxHeight);
 }
 
-Rect ButtonArea(int windowHeight) {
-    const int left = (MessageWindow::kWidth - kButtonWidth) / 2;
-    const int top = windowHeight - kMargin - kButtonHeight;
-    return Rect{left, top, left + kButtonWidth, top + kButtonHeight};
+Rect BoxButtonArea(int windowHeight) {
+    const int left = (MessageWindow::kWidth - kBoxButtonWidth) / 2;
+    const int top = windowHeight - kBoxMargin - kBoxButtonHeight;
+    return Rect{left, top, left + kBoxButtonWidth, top + kBoxButtonHeight};
 }
 
 }  // namespace
 
 MessageWindow::MessageWindow(const QString& title, const QString& text, QWidget* parent)
-    : BackgroundWindow(kWidth, HeightFor(text), Qt::black, parent) {
+    : BackgroundWindow(kWidth, BoxHeightFor(text), Qt::black, parent) {
     setWindowTitle(title);
     const int height = LogicalSize().height();
-    Title = MakeLabel(this, QRect(kMargin, kMargin, kWidth - 2 * kMargin, kTitleHeight),
-                      kTitleColour, 9.75, title);
-    const int textTop = kMargin + kTitleHeight;
-    Text = MakeLabel(
-        this,
-        QRect(kMargin, textTop, kWidth - 2 * kMargin, ButtonArea(height).Top - kMargin - textTop),
-        Qt::white, kTextPoints, text);
+    Title = MakeLabel(this, QRect(kBoxMargin, kBoxMargin, kWidth - 2 * kBoxMargin, kBoxTitleHeight),
+                      kBoxTitleColour, 9.75, title);
+    const int textTop = kBoxMargin + kBoxTitleHeight;
+    Text = MakeLabel(this,
+                     QRect(kBoxMargin, textTop, kWidth - 2 * kBoxMargin,
+                           BoxButtonArea(height).Top - kBoxMargin - textTop),
+                     Qt::white, kBoxTextPoints, text);
     Text->setAlignment(Qt::AlignCenter);
-    const Rect button = ButtonArea(height);
+    const Rect button = BoxButtonArea(height);
     QLabel* ok = MakeLabel(
         this,
         QRect(button.Left, button.Top, button.Right - button.Left, button.Bottom - button.Top),
-        kButtonColour, 9.75, QStringLiteral("OK"));
+        kBoxButtonColour, 9.75, QStringLiteral("OK"));
     ok->setAlignment(Qt::AlignCenter);
     for (QLabel* label : {Title, Text, ok}) {
         label->setFocusPolicy(Qt::NoFocus);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     setFocusPolicy(Qt::StrongFocus);
+    SetReadsLarger(true);
 }
 
 void MessageWindow::ShowModally() {
@@ -79,7 +81,7 @@ void MessageWindow::ShowModally() {
 }
 
 void MessageWindow::Form_MouseDown(float x, float y) {
-    if (PtInRect(ButtonArea(LogicalSize().height()), static_cast<int32_t>(x),
+    if (PtInRect(BoxButtonArea(LogicalSize().height()), static_cast<int32_t>(x),
                  static_cast<int32_t>(y)))
         hide();
 }
@@ -108,7 +110,7 @@ void MessageWindow::PaintContent(QPainter& painter) {
     BackgroundWindow::PaintContent(painter);
     const Rect whole{0, 0, kWidth, LogicalSize().height()};
     PaintOutline(painter, Placement(), whole);
-    PaintOutline(painter, Placement(), ButtonArea(LogicalSize().height()));
+    PaintOutline(painter, Placement(), BoxButtonArea(LogicalSize().height()));
 }
 
 }  // namespace game

@@ -5,6 +5,7 @@
 
 #include "game/core/game_state.h"
 #include "game/core/music_director.h"
+#include "game/core/speech.h"
 #include "game/desktop/key_events.h"
 #include "game/platform/keys.h"
 #include "game/windows/window_style.h"
@@ -20,10 +21,12 @@ Form2::Form2(QWidget* parent) : BackgroundWindow(312, 213, Qt::black, parent) {
     // A short text stands in the middle of the stones, not under the top.
     Label1->setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::StrongFocus);
+    SetReadsLarger(true);
 }
 
 void Form2::ShowNotice(const QString& text) {
     Label1->setText(text);
+    Speak(text.toStdString());
     MusicOverlay lowered;
     platform::ShowModal(*this, [] { return ShutdownRequested; });
 }

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include "game/desktop/fonts.h"
 #include "game/windows/language.h"
@@ -22,7 +23,7 @@ const QColor kShadowColour(0, 0, 0);
 
 }  // namespace
 
-void PaintPauseOverlay(QPainter& painter, const QRect& area) {
+void PaintPauseOverlay(QPainter& painter, const QRect& area, const QStringList& notices) {
     painter.save();
     painter.fillRect(area, kDimming);
 
@@ -40,6 +41,14 @@ void PaintPauseOverlay(QPainter& painter, const QRect& area) {
     painter.drawText(band.translated(shadow, shadow), Qt::AlignHCenter | Qt::AlignTop, caption);
     painter.setPen(kCaptionColour);
     painter.drawText(band, Qt::AlignHCenter | Qt::AlignTop, caption);
+    QRect line = band;
+    for (const QString& notice : notices) {
+        line.translate(0, band.height());
+        painter.setPen(kShadowColour);
+        painter.drawText(line.translated(shadow, shadow), Qt::AlignHCenter | Qt::AlignTop, notice);
+        painter.setPen(Qt::white);
+        painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop, notice);
+    }
     painter.restore();
 }
 

@@ -4,6 +4,7 @@
 // shown, never into the frame.
 #pragma once
 
+#include <QStringList>
 #include <QtGlobal>
 
 class QPainter;
@@ -14,7 +15,8 @@ namespace game {
 inline constexpr const char* kPauseCaption = QT_TRANSLATE_NOOP("Panel", "Pauza");
 
 // Paints the overlay over `area`, the frame as shown at whatever size; the
-// caption grows with the area and stays near its top edge.
-void PaintPauseOverlay(QPainter& painter, const QRect& area);
+// caption grows with the area and stays near its top edge.  Notices (the
+// achievements earned since the last pause) stand under it.
+void PaintPauseOverlay(QPainter& painter, const QRect& area, const QStringList& notices);
 
 }  // namespace game

@@ -44,6 +44,10 @@ bool Form5::Ask(const char* question, Answer preset, int32_t number) {
     return agreed_;
 }
 
+QString Form5::SpokenOnOpening() {
+    return Label1->text() + QLatin1Char(' ') + ChosenButtonCaption();
+}
+
 void Form5::DialogItems(int16_t ix) {
     PlayClick();
     agreed_ = ix == 0;

@@ -39,6 +39,10 @@ class Form5 : public DialogWindow {
     // 0 "Ano", 1 "Ne": the answer is kept, and the window hides.
     void DialogItems(int16_t ix) override;
 
+  protected:
+    // The question and the answer chosen.
+    QString SpokenOnOpening() override;
+
   private:
     bool agreed_ = false;
 };

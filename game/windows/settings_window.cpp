@@ -3,8 +3,10 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "game/core/access_settings.h"
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
+#include "game/core/speech.h"
 #include "game/core/windows.h"
 #include "game/desktop/key_events.h"
 #include "game/desktop/view.h"
@@ -21,15 +23,17 @@ namespace {
 
 namespace vk = platform::vk;
 
-// As wide as the menu it opens over.
-constexpr int kPageWidth = 483;
-constexpr int kPageHeight = 392;
-
 // The rows, in the window's pixels: the name on the left, the value on the
-// right; the chosen row's value between arrows.
+// right; the chosen row's value between arrows.  Under them the note of the
+// key list, then the footer: the window is as tall as its rows need.
 constexpr int kRowNameLeft = 32, kRowNameWidth = 220, kRowValueLeft = 262, kRowValueWidth = 190;
 constexpr int kPageRowsTop = 50, kPageRowHeight = 20;
 constexpr int kPageNoteTop = kPageRowsTop + kSettingsRowCount * kPageRowHeight + 8;
+constexpr int kPageNoteHeight = 34, kPageFooterRoom = 38;
+
+// As wide as the menu it opens over.
+constexpr int kPageWidth = 483;
+constexpr int kPageHeight = kPageNoteTop + kPageNoteHeight + kPageFooterRoom;
 
 const QColor kPageTitleColour(255, 128, 0);
 const QColor kRowNameColour(255, 224, 192);
@@ -81,6 +85,7 @@ int16_t SettingRowAt(float x, float y, int16_t rows) {
 SettingsWindow::SettingsWindow(QWidget* parent)
     : BackgroundWindow(kPageWidth, kPageHeight, Qt::black, parent) {
     setFocusPolicy(Qt::StrongFocus);
+    SetReadsLarger(true);
 
     QLabel* title = MakeLabel(this, QRect(kStoneBorder, 16, kPageWidth - 2 * kStoneBorder, 22),
                               kPageTitleColour, 12, {});
@@ -91,12 +96,13 @@ SettingsWindow::SettingsWindow(QWidget* parent)
         RowNames[i] = SettingLabel(this, kRowNameLeft, top, kRowNameWidth, kRowNameColour);
         RowValues[i] = SettingLabel(this, kRowValueLeft, top, kRowValueWidth, kRowValueColour);
     }
-    Note = MakeLabel(this, QRect(24, kPageNoteTop, kPageWidth - 48, 34), kPageNoteColour, 8.25, {});
+    Note = MakeLabel(this, QRect(24, kPageNoteTop, kPageWidth - 48, kPageNoteHeight),
+                     kPageNoteColour, 8.25, {});
     Note->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Two lines' room: the Czech help breaks in two as wide as the menu.
-    QLabel* footer =
-        MakeLabel(this, QRect(kStoneBorder, kPageHeight - 38, kPageWidth - 2 * kStoneBorder, 28),
-                  kPageFooterColour, 8.25, {});
+    QLabel* footer = MakeLabel(
+        this, QRect(kStoneBorder, kPageHeight - kPageFooterRoom, kPageWidth - 2 * kStoneBorder, 28),
+        kPageFooterColour, 8.25, {});
     footer->setAlignment(Qt::AlignCenter);
     footer->setObjectName(QStringLiteral("footer"));
     footer->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -124,6 +130,7 @@ void SettingsWindow::ShowModally() {
     showingKeys_ = false;
     Note->clear();
     ShowRows();
+    SpeakChosenRow();
     // The music is not lowered here: the player hears the volume he sets.
     platform::ShowModal(*this, [] { return ShutdownRequested; });
     if (!ShutdownRequested) WriteIfChanged();
@@ -170,6 +177,22 @@ void SettingsWindow::Apply(int16_t row) {
             // For the next new game; the game under way keeps its own.
             ChosenDifficulty = values.difficulty;
             break;
+        case kRowLargeText:
+            // The windows that are read grow at once, this one too.
+            view.SetLargeText(values.largeText);
+            Access = AccessOf(values);
+            break;
+        case kRowFlashing:
+        case kRowFireToggles:
+        case kRowDeadZone:
+        case kRowSpeech:
+            // The drawing, the windows, the keys of play and the pad read
+            // them as they go.
+            Access = AccessOf(values);
+            break;
+        case kRowRunTimer:
+            if (runTimerChanged) runTimerChanged(values.runTimer);
+            break;
         default:
             break;
     }
@@ -212,6 +235,24 @@ void SettingsWindow::SettingsKey(int16_t keyCode) {
     }
     Note->clear();
     ShowRows();
+    SpeakChosenRow();
+}
+
+void SettingsWindow::SpeakChosenRow() {
+    QString name, value;
+    if (showingKeys_) {
+        if (keyList_.row == kKeyListBack) {
+            name = Shown("Settings", QT_TRANSLATE_NOOP("Settings", "Zpět"));
+        } else {
+            const auto command = static_cast<std::size_t>(keyList_.row);
+            name = CommandName(command);
+            value = KeyCaptionOf(page_.values.keys[command]);
+        }
+    } else {
+        name = Shown("Settings", SettingsRowName(page_.row));
+        value = Shown("Settings", SettingsRowValue(page_.values, page_.row));
+    }
+    Speak((value.isEmpty() ? name : name + QStringLiteral(": ") + value).toStdString());
 }
 
 void SettingsWindow::OpenKeys() {
@@ -219,6 +260,7 @@ void SettingsWindow::OpenKeys() {
     keyList_ = {};
     Note->clear();
     ShowRows();
+    SpeakChosenRow();
 }
 
 void SettingsWindow::KeyListKey(int16_t keyCode, int16_t shift) {
@@ -257,6 +299,11 @@ void SettingsWindow::KeyListKey(int16_t keyCode, int16_t shift) {
             break;
     }
     ShowRows();
+    // What the player must know now: the note, else where he is.
+    if (!Note->text().isEmpty())
+        Speak(Note->text().toStdString());
+    else if (result.action != KeyListAction::kNothing)
+        SpeakChosenRow();
 }
 
 void SettingsWindow::ShowRows() {

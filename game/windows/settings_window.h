@@ -33,6 +33,8 @@ class SettingsWindow : public platform::BackgroundWindow, public PadNavigation {
 
     // Told when "Pauza při přepnutí okna" changes (the game window keeps it).
     std::function<void(bool)> pauseOnFocusLossChanged;
+    // Told when "Časomíra" changes (the game window shows the timer).
+    std::function<void(bool)> runTimerChanged;
 
     const SettingsPage& Page() const { return page_; }
     bool ShowingKeys() const { return showingKeys_; }
@@ -66,6 +68,8 @@ class SettingsWindow : public platform::BackgroundWindow, public PadNavigation {
     void OpenKeys();
     // Shows the rows or the key list as they are now.
     void ShowRows();
+    // Reads the chosen row aloud with its value (when the player asked for it).
+    void SpeakChosenRow();
     void Close();
     void WriteIfChanged();
 

@@ -4,13 +4,17 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <cmath>
 
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
 #include "game/core/music_director.h"
+#include "game/core/speech.h"
 #include "game/desktop/pacing.h"
 #include "game/desktop/picture.h"
 #include "game/desktop/sheet_surfaces.h"
+#include "game/desktop/view.h"
+#include "game/records/records_keeper.h"
 #include "game/windows/campaign_window.h"
 #include "game/windows/credits_window.h"
 #include "game/windows/game_window.h"
@@ -21,7 +25,9 @@
 #include "game/windows/message_window.h"
 #include "game/windows/notice_window.h"
 #include "game/windows/progress_window.h"
+#include "game/windows/qt_speaker.h"
 #include "game/windows/question_window.h"
+#include "game/windows/records_window.h"
 #include "game/windows/save_window.h"
 #include "game/windows/settings_window.h"
 #include "game/windows/translated_text.h"
@@ -38,11 +44,14 @@ WindowSet::WindowSet()
       form7_(std::make_unique<Form7>()),
       form8_(std::make_unique<Form8>()),
       help_(std::make_unique<HelpWindow>()),
+      records_(std::make_unique<RecordsWindow>()),
       settings_(std::make_unique<SettingsWindow>()),
-      campaigns_(std::make_unique<CampaignWindow>()) {
+      campaigns_(std::make_unique<CampaignWindow>()),
+      speaker_(std::make_unique<QtSpeaker>()) {
     settings_->pauseOnFocusLossChanged = [this](bool on) { form1_->PauseOnFocusLoss = on; };
     // A dialog that fills the screen alone stands where the menu will.
     platform::BackgroundWindow::SetScreenCaption(form3_->windowTitle());
+    settings_->runTimerChanged = [this](bool on) { form1_->ShowRunTimer = on; };
 }
 
 WindowSet::~WindowSet() {
@@ -51,6 +60,7 @@ WindowSet::~WindowSet() {
 
 void WindowSet::ApplyViewSettings(const ViewSettings& view) {
     form1_->PauseOnFocusLoss = view.pauseOnFocusLoss;
+    form1_->ShowRunTimer = view.runTimer;
 }
 
 int WindowSet::LogLineCount() {
@@ -104,7 +114,13 @@ void WindowSet::SetLivesCaption(const std::string& caption) {
 }
 
 void WindowSet::ShowNotice(const PlayerText& text) {
-    form2_->ShowNotice(ShownText(text));
+    QString shown = ShownText(text);
+    // Achievements earned since the last pause or message are told with it.
+    if (RecordsKeeper* keeper = CurrentRecordsKeeper())
+        for (const Achievement* a : keeper->TakeUnannounced())
+            shown += QStringLiteral("\n\n") +
+                     Shown("Rules", kAchievementLinePattern).arg(Shown("Achievements", a->name));
+    form2_->ShowNotice(shown);
 }
 
 void WindowSet::ShowHelp() {
@@ -114,7 +130,9 @@ void WindowSet::ShowHelp() {
 void WindowSet::ShowMessageBox(const PlayerText& text, const std::string& title) {
     // A text of the rules in the player's language: its template's
     // translation, or the windows' own message of the same words.
-    MessageWindow box(Shown("Message", title), ShownMessageText(text));
+    const QString shown = ShownMessageText(text);
+    MessageWindow box(Shown("Message", title), shown);
+    Speak(shown.toStdString());
     box.ShowModally();
 }
 
@@ -153,6 +171,11 @@ void WindowSet::EndGameToMenu() {
     form1_->Loop.Stop();
     platform::SetTimerInterval(*form3_->Timer1, 1);
     form1_->hide();
+    // After the ending's notice: the run's figures and the records it made (its
+    // recording is not finished yet: nothing is replayed now).
+    RecordsKeeper* keeper = CurrentRecordsKeeper();
+    if (keeper && keeper->TakeEndingToShow() && !ShutdownRequested)
+        records_->ShowRecords(false, true);
     ShowMainMenu();
 }
 
@@ -227,6 +250,7 @@ bool WindowSet::LoadBackground(Form form, const std::string& path) {
     // The help and the settings windows are framed in the notice's stones.
     if (form == Form::Notice) {
         help_->SetFramePicture(*picture);
+        records_->SetFramePicture(*picture);
         settings_->SetFramePicture(*picture);
     }
     return true;
@@ -265,6 +289,7 @@ void WindowSet::UnloadWindows() {
     for (QWidget* w : others)
         w->hide();
     help_->hide();
+    records_->hide();
     settings_->hide();
     campaigns_->hide();
     form1_->hide();

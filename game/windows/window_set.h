@@ -21,6 +21,8 @@ class Form7;
 class Form8;
 class HelpWindow;
 class SettingsWindow;
+class QtSpeaker;
+class RecordsWindow;
 
 class WindowSet final : public GameWindows {
   public:
@@ -38,6 +40,7 @@ class WindowSet final : public GameWindows {
     Form8& form8() { return *form8_; }
     HelpWindow& help() { return *help_; }
     SettingsWindow& settings() { return *settings_; }
+    RecordsWindow& records() { return *records_; }
 
     // How the windows are shown and behave, from setup.ini.
     void ApplyViewSettings(const ViewSettings& view);
@@ -84,8 +87,11 @@ class WindowSet final : public GameWindows {
     std::unique_ptr<Form7> form7_;
     std::unique_ptr<Form8> form8_;
     std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<RecordsWindow> records_;
     std::unique_ptr<SettingsWindow> settings_;
     std::unique_ptr<CampaignWindow> campaigns_;
+    // Reads texts aloud when the player asks for it.
+    std::unique_ptr<QtSpeaker> speaker_;
     // The log's lines as it shows them at its normal size.
     LogLineCounter logLines_;
     LoadingHold loadingHold_;

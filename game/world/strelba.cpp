@@ -11,6 +11,7 @@
 #include "game/core/messages.h"
 #include "game/core/progression.h"
 #include "game/core/rules_version.h"
+#include "game/core/run_statistics.h"
 #include "game/core/sound_cues.h"
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
@@ -85,6 +86,8 @@ void RewardKill(int16_t j) {
         AddLogLine(SHOWN_TEXT("Rules", "Monstrum bylo zabito..."));
         return;
     }
+    // The run's records count the living hero's kills.
+    if (!HeroDead) CountKill(Monsters[j].Picture);
     const int32_t xp = KillExperience(Monsters[j]);
     Experience = Clamp32(static_cast<int64_t>(Experience) + xp);
     AddLogLine(SHOWN_TEXT("Rules", "Monstrum bylo zabito..."));
@@ -264,6 +267,8 @@ void DamageWall(Tile& w, int16_t strength, bool byMissile) {
     AddFloatText(static_cast<float>(w.X + 10), static_cast<float>(w.Y + 10),
                  CountedText(kLossPattern, strength), kWhite);
     if (h < 1) {
+        if (IsHiddenWall(w.Kind, w.Picture))
+            CountSecret(LevelNumber, static_cast<int16_t>(w.Y / kTileSize * 25 + w.X / kTileSize));
         AddExplosion(static_cast<int16_t>(w.X + 10), static_cast<int16_t>(w.Y + 10));
         if (byMissile) PlayVariedCue(kCueBoom, 0.9f, 0.2f);
         w.Picture = platform::CInt(platform::LeadingNumber(w.Param2));
@@ -346,6 +351,7 @@ void TouchHero(int16_t& i) {
 
 void HitHero(int16_t& i) {
     const int32_t damage = LivesTaken(GameDifficulty, Monsters[i].Damage);
+    if (!HeroDead) CountLivesLost(damage);
     Lives = Clamp16(static_cast<int32_t>(Lives) - damage);
     UpdateStatus();
     PlayHurtCue();
@@ -418,6 +424,7 @@ bool FragmentHitsHero(int16_t& i) {
     RemoveFragment(i);
     PlayHurtCue();
     const int32_t damage = LivesTaken(GameDifficulty, BombStrength);
+    if (!HeroDead) CountLivesLost(damage);
     Lives = Clamp16(static_cast<int32_t>(Lives) - damage);
     Windows().SetLivesCaption(platform::ToText(Lives));
     if (Lives > 0) {

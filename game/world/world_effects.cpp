@@ -11,7 +11,9 @@
 #include "game/core/music_director.h"
 #include "game/core/play_observer.h"
 #include "game/core/progression.h"
+#include "game/core/run_statistics.h"
 #include "game/core/sound_cues.h"
+#include "game/core/speech.h"
 #include "game/core/windows.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/level_files.h"
@@ -120,6 +122,7 @@ void RevealAround(int32_t t) {
 
 // The notice of the campaign's end, then back to the menu for good.
 void EndTheGame() {
+    CountCampaignFinished();
     Music().Ending();
     ShowGameNotice(kEndingText);
     if (ShutdownRequested) return;
@@ -136,6 +139,7 @@ void Sign(Tile& w) {
     const PlayerText text = LevelText(WithKeyNames(w.Param1), w.Param1);
     FloatOverTile(w, text, kWhite);
     AddLogLine(text);
+    SpeakRuleText(text);
     if (ActsOnce(w.Param2)) w.Kind = kFloor;
 }
 
@@ -198,6 +202,7 @@ void PickUpItem(int16_t& i) {
         case 0: {  // gold
             const int16_t g = platform::CInt(platform::Rnd() * 10.0f + 1.0f);
             Gold = Add32(Gold, g);
+            CountGold(g);
             FloatOverItem(item, CountedText(kGainPattern, g), kGoldYellow);
             AddLogLine(GoldFoundText(g));
             break;
@@ -216,6 +221,7 @@ void PickUpItem(int16_t& i) {
                 GameDifficulty,
                 platform::CInt(platform::Rnd() * static_cast<float>(5 * HeroLevel + 4) + 1.0f));
             if (h > MaxLives - Lives) h = MaxLives - Lives;
+            CountPotion();
             Lives = Add16(Lives, h);
             if (Lives > MaxLives) Lives = MaxLives;
             FloatOverItem(item, CountedText(kGainPattern, h), kRed);
@@ -254,6 +260,7 @@ void PickUpItem(int16_t& i) {
         case 10: {  // gold chest
             const int16_t g = platform::CInt(platform::Rnd() * 50.0f + 10.0f);
             Gold = Add32(Gold, g);
+            CountGold(g);
             FloatOverItem(item, CountedText(kGainPattern, g), kGoldYellow);
             AddLogLine(CountedText(kGoldFoundPattern, g));
             break;
@@ -280,6 +287,7 @@ bool TravelToLevel(int32_t level, int32_t arrivalTile) {
     LevelNumber = level;
     if (!LoadLevel(LevelNumber)) return false;
     NoteHeroArrived();
+    CountArrival(LevelNumber);
     return true;
 }
 
@@ -338,7 +346,10 @@ void HeroTileEvents() {
 void TrapStep() {
     if (platform::SecondsSince(TrapTime, platform::TimeOfDay()) < 1.0f) return;
     // One life, in the easy game too (half of one, rounded up).
-    if (Lives > 0) Lives = static_cast<int16_t>(Lives - 1);
+    if (Lives > 0) {
+        Lives = static_cast<int16_t>(Lives - 1);
+        if (!HeroDead) CountLivesLost(1);
+    }
     Windows().SetLivesCaption(platform::ToText(Lives));
     if (!HeroDead) PlayCue(kCueHurt, 0.8f + 0.4f * platform::Rnd());
     if (Lives > 0) {

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "game/core/access_settings.h"
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
 #include "game/windows/menu_window.h"
@@ -62,6 +63,29 @@ TEST_F(PadPlay, TheDpadAndTheStickHoldTheArrowsFlagsAndChangeTheStepOnRelease) {
     // Inside the dead zone the stick holds nothing.
     Stick(kFull / 5, -kFull / 5);
     EXPECT_FALSE(KeyRightHeld || KeyUpHeld);
+}
+
+// The dead zone the player chose (MrtvaZona), read by the pad as it goes:
+// the stick takes hold at it and lets go ten points lower.
+TEST_F(PadPlay, TheStickTakesHoldAtTheChosenDeadZone) {
+    const struct {
+        int zone;
+        double letGo;
+    } zones[] = {{5, 0.025}, {35, 0.25}, {60, 0.50}};
+    for (const auto& z : zones) {
+        SCOPED_TRACE(z.zone);
+        Access.deadZone = z.zone;
+        const auto at = [](double share) { return static_cast<int>(share * kFull); };
+        Stick(0, at(z.zone / 100.0 - 0.01));
+        EXPECT_FALSE(KeyDownHeld);
+        Stick(0, at(z.zone / 100.0 + 0.01));
+        EXPECT_TRUE(KeyDownHeld);
+        Stick(0, at(z.letGo + 0.01));
+        EXPECT_TRUE(KeyDownHeld);
+        Stick(0, at(z.letGo - 0.01));
+        EXPECT_FALSE(KeyDownHeld);
+    }
+    Access.deadZone = settings::kDeadZoneDefault;
 }
 
 TEST_F(PadPlay, AStickSlantMovesDiagonallyAsTwoArrowsDo) {
@@ -132,6 +156,25 @@ TEST_F(PadPlay, AAndTheTriggerFireTogetherBAndXLayABomb) {
     EXPECT_TRUE(BombArmed);
     EXPECT_EQ(BombX, 304);
     LetGo(SDL_CONTROLLER_BUTTON_X);
+
+    // Fire switched by its key: a press of A starts it and its release keeps
+    // it; the next press stops it, however long it is held; the trigger
+    // switches it as A does, and Start's pause stops it.
+    Access.fireToggles = true;
+    Tap(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_TRUE(FireHeld);
+    Push(SDL_CONTROLLER_BUTTON_A);
+    Wait(2 * platform::PadKeys::kRepeatDelayMs);
+    EXPECT_FALSE(FireHeld);
+    LetGo(SDL_CONTROLLER_BUTTON_A);
+    pad.Trigger(true);
+    padLayer->Poll();
+    pad.Trigger(false);
+    padLayer->Poll();
+    EXPECT_TRUE(FireHeld);
+    Tap(SDL_CONTROLLER_BUTTON_START);
+    EXPECT_TRUE(Paused);
+    EXPECT_FALSE(FireHeld);
 }
 
 TEST_F(PadPlay, ThePadKeepsItsButtonsWhenThePlayerChoosesOtherKeys) {

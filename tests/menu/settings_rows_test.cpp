@@ -27,12 +27,13 @@ std::vector<std::string> Shown(const SetupValues& values) {
 TEST(SettingsRows, OrderValuesAndWhatEachKeyDoes) {
     SetupValues values;
     values.otherLines = {"Novinka=1"};
-    EXPECT_EQ(
-        Shown(values),
-        (std::vector<std::string>{
-            "Zvuky=Ano", "Hlasitost=100", "Hudba=70", "Zpomalení hry=žádné", "Zvětšení=automaticky",
-            "Celá obrazovka=Ne", "Pauza při přepnutí okna=Ano", "Pomoc na rozích=Ano",
-            "Jazyk=Čeština", "Obtížnost=normální", "Klávesy…", "Výchozí", "Zpět"}));
+    EXPECT_EQ(Shown(values),
+              (std::vector<std::string>{
+                  "Zvuky=Ano", "Hlasitost=100", "Hudba=70", "Zpomalení hry=žádné",
+                  "Zvětšení=automaticky", "Celá obrazovka=Ne", "Pauza při přepnutí okna=Ano",
+                  "Pomoc na rozích=Ano", "Jazyk=Čeština", "Obtížnost=normální", "Blikání=Ano",
+                  "Velké písmo=Ne", "Střelba přepínačem=Ne", "Mrtvá zóna páčky=35 %",
+                  "Předčítání=Ne", "Časomíra=Ne", "Klávesy…", "Výchozí", "Zpět"}));
 
     // Each step: the row chosen before, the key, what it asked, and the row
     // shown afterwards.  The steps run on one page, one after another.
@@ -64,6 +65,14 @@ TEST(SettingsRows, OrderValuesAndWhatEachKeyDoes) {
         {kRowDifficulty, vk::Left, SettingsAction::kChanged, "Obtížnost=lehká"},
         {kRowDifficulty, vk::Left, SettingsAction::kChanged, "Obtížnost=normální"},  // round
         {kRowDifficulty, vk::Return, SettingsAction::kChanged, "Obtížnost=lehká"},
+        {kRowFlashing, vk::Right, SettingsAction::kChanged, "Blikání=Ne"},
+        {kRowLargeText, vk::Return, SettingsAction::kChanged, "Velké písmo=Ano"},
+        {kRowFireToggles, vk::Left, SettingsAction::kChanged, "Střelba přepínačem=Ano"},
+        {kRowDeadZone, vk::Right, SettingsAction::kChanged, "Mrtvá zóna páčky=40 %"},
+        {kRowDeadZone, vk::Return, SettingsAction::kNothing, "Mrtvá zóna páčky=40 %"},
+        {kRowSpeech, vk::Return, SettingsAction::kChanged, "Předčítání=Ano"},
+        {kRowRunTimer, vk::Return, SettingsAction::kChanged, "Časomíra=Ano"},
+        {kRowRunTimer, vk::Right, SettingsAction::kChanged, "Časomíra=Ne"},
         {kRowKeys, vk::Left, SettingsAction::kNothing, "Klávesy…"},
         {kRowKeys, vk::Return, SettingsAction::kOpenKeys, "Klávesy…"},
         {kRowBack, vk::Return, SettingsAction::kClose, "Zpět"},
@@ -90,17 +99,19 @@ TEST(SettingsRows, OrderValuesAndWhatEachKeyDoes) {
         int before, direction, after;
     };
     const Value between[] = {
-        {kRowVolume, 73, -1, 70},    {kRowVolume, 73, 1, 75},  {kRowVolume, 0, -1, 0},
-        {kRowMusic, 100, 1, 100},    {kRowMusic, 2, -1, 0},    {kRowTick, 19950, 1, 20000},
-        {kRowTick, 20000, 1, 20000}, {kRowTick, 150, -1, 100}, {kRowScale, 4, 1, 5},
-        {kRowScale, 5, 1, 5},
+        {kRowVolume, 73, -1, 70},    {kRowVolume, 73, 1, 75},   {kRowVolume, 0, -1, 0},
+        {kRowMusic, 100, 1, 100},    {kRowMusic, 2, -1, 0},     {kRowTick, 19950, 1, 20000},
+        {kRowTick, 20000, 1, 20000}, {kRowTick, 150, -1, 100},  {kRowScale, 4, 1, 5},
+        {kRowScale, 5, 1, 5},        {kRowDeadZone, 5, -1, 5},  {kRowDeadZone, 9, -1, 5},
+        {kRowDeadZone, 12, 1, 15},   {kRowDeadZone, 60, 1, 60}, {kRowDeadZone, 58, 1, 60},
     };
     for (const Value& v : between) {
         SetupValues stepped;
-        int& value = v.row == kRowVolume  ? stepped.volume
-                     : v.row == kRowMusic ? stepped.music
-                     : v.row == kRowTick  ? stepped.tick
-                                          : stepped.scale;
+        int& value = v.row == kRowVolume     ? stepped.volume
+                     : v.row == kRowMusic    ? stepped.music
+                     : v.row == kRowTick     ? stepped.tick
+                     : v.row == kRowDeadZone ? stepped.deadZone
+                                             : stepped.scale;
         value = v.before;
         EXPECT_EQ(StepSetting(stepped, v.row, v.direction), v.after != v.before) << v.before;
         EXPECT_EQ(value, v.after) << v.row << ": " << v.before << " " << v.direction;

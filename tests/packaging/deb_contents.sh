@@ -50,8 +50,11 @@ echo "deb_contents: the package holds $(grep -c . "$work/paths") paths under /us
 [[ $(dpkg-deb -f "$deb" Package) == karvelun ]] || fail "the package is not called karvelun"
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "the package is not version $version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libopenal1 libsndfile1 libsdl2 libc6; do
+for library in libqt6widgets6 libqt6texttospeech6 libopenal1 libsndfile1 libsdl2 libc6; do
     [[ $depends == *"$library"* ]] || fail "the computed dependencies lack $library: $depends"
 done
 echo "deb_contents: depends on $depends"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[[ $recommends == *qt6-speech-speechd-plugin* ]] ||
+    fail "the package does not recommend the speech-dispatcher plugin: $recommends"
 echo "deb_contents: PASS"

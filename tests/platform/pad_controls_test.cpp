@@ -36,8 +36,29 @@ TEST(PadControlsTest, TheStickPointsOnlyOutsideItsDeadZoneAndHoldsALittleLonger)
     // Coming back towards the centre: still right at 0.3, let go at 0.2.
     EXPECT_TRUE(controls.Follow(Stick(0.3, 0)).empty());
     EXPECT_EQ(controls.Follow(Stick(0.2, 0)), (std::vector<Change>{{PadControl::Right, false}}));
-    EXPECT_FALSE(PadControls::InUse(Stick(0.3, 0)));
-    EXPECT_TRUE(PadControls::InUse(Stick(0.3, 0.3)));
+    EXPECT_FALSE(controls.InUse(Stick(0.3, 0)));
+    EXPECT_TRUE(controls.InUse(Stick(0.3, 0.3)));
+
+    // A dead zone of the player's own: hold at it, let go ten points lower,
+    // but never nearer the centre than half the zone.
+    const struct {
+        int zone;
+        double letGo;
+    } zones[] = {{5, 0.025}, {16, 0.08}, {20, 0.10}, {35, 0.25}, {60, 0.50}};
+    for (const auto& z : zones) {
+        SCOPED_TRACE(z.zone);
+        PadControls chosen;
+        chosen.SetDeadZone(z.zone);
+        const double at = z.zone / 100.0;
+        EXPECT_TRUE(chosen.Follow(Stick(0, at - 0.005)).empty());
+        EXPECT_FALSE(chosen.InUse(Stick(0, at - 0.005)));
+        EXPECT_TRUE(chosen.InUse(Stick(0, at + 0.005)));
+        EXPECT_EQ(chosen.Follow(Stick(0, at + 0.005)),
+                  (std::vector<Change>{{PadControl::Down, true}}));
+        EXPECT_TRUE(chosen.Follow(Stick(0, z.letGo + 0.005)).empty());
+        EXPECT_EQ(chosen.Follow(Stick(0, z.letGo - 0.005)),
+                  (std::vector<Change>{{PadControl::Down, false}}));
+    }
 }
 
 TEST(PadControlsTest, TheStickPointsInEightWaysASlantHoldingTwoDirections) {

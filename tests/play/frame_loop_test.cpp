@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "game/core/access_settings.h"
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
 #include "game/core/messages.h"
@@ -475,28 +476,36 @@ TEST_F(HealthSignsTest, TheEdgeAndTheHeartbeatComeAtLowLivesAndGoAboveThem) {
         {4, 19, true},   {5, 19, false},   {5, 20, true},   {6, 20, false},
         {25, 100, true}, {26, 100, false}, {24, 24, false}, {2, 30, true},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.lives << " of " << c.maxLives);
-        CurrentHealthSigns().Forget();
-        sound.cues.clear();
-        Lives = c.lives;
-        MaxLives = c.maxLives;
-        // 2 s: beats at once, after 0.8 s and after 1.6 s.
-        int strongest = 0, faintest = 255;
-        Play(2000, [&] {
-            strongest = std::max(strongest, CurrentHealthSigns().Look().edgeAlpha);
-            faintest = std::min(faintest, CurrentHealthSigns().Look().edgeAlpha);
-        });
-        EXPECT_EQ(Beats(), c.low ? 3 : 0);
-        if (c.low) {
-            // The edge pulses between its faint and its strong opacity.
-            EXPECT_EQ(faintest, kEdgeAlphaLow);
-            EXPECT_EQ(strongest, kEdgeAlphaHigh);
-        } else {
-            EXPECT_EQ(strongest, 0);
+    for (const bool flashing : {true, false}) {
+        Access.flashing = flashing;
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.lives << " of " << c.maxLives
+                                            << (flashing ? "" : ", nothing flashing"));
+            CurrentHealthSigns().Forget();
+            sound.cues.clear();
+            Lives = c.lives;
+            MaxLives = c.maxLives;
+            // 2 s: beats at once, after 0.8 s and after 1.6 s.
+            int strongest = 0, faintest = 255;
+            Play(2000, [&] {
+                strongest = std::max(strongest, CurrentHealthSigns().Look().edgeAlpha);
+                faintest = std::min(faintest, CurrentHealthSigns().Look().edgeAlpha);
+            });
+            EXPECT_EQ(Beats(), c.low ? 3 : 0);
+            if (c.low) {
+                // The edge pulses between its faint and its strong opacity,
+                // or stands still between them.
+                EXPECT_EQ(faintest, flashing ? kEdgeAlphaLow : kEdgeAlphaSteady);
+                EXPECT_EQ(strongest, flashing ? kEdgeAlphaHigh : kEdgeAlphaSteady);
+            } else {
+                EXPECT_EQ(strongest, 0);
+            }
+            // No lives were lost.
+            EXPECT_FALSE(CurrentHealthSigns().Look().hurtFlash);
+            EXPECT_FALSE(CurrentHealthSigns().Look().hurtRim);
         }
-        EXPECT_FALSE(CurrentHealthSigns().Look().hurtFlash);  // no lives were lost
     }
+    Access.flashing = true;
 
     // Healed above the threshold, the edge and the heart stop at once; low
     // again, they come back.
@@ -523,22 +532,32 @@ TEST_F(HealthSignsTest, TheEdgeAndTheHeartbeatComeAtLowLivesAndGoAboveThem) {
 }
 
 TEST_F(HealthSignsTest, EveryLossOfLivesFlashesTheHeroForAboutAnEighthOfASecond) {
-    Lives = MaxLives = 20;
-    std::vector<bool> flashes;
-    int frame = 0;
-    Play(600, [&] {
-        flashes.push_back(CurrentHealthSigns().Look().hurtFlash);
-        ++frame;
-        if (frame == 5) Lives -= 3;   // a blow between frames 5 and 6
-        if (frame == 15) Lives += 5;  // a potion is no loss
-        if (frame == 20) Lives -= 1;
-        if (frame == 22) Lives -= 1;  // a second blow makes the flash last
-    });
-    for (int f = 0; f < static_cast<int>(flashes.size()); ++f) {
-        // 120 ms: the frame of the loss and the five after it.
-        const bool expected = (f >= 5 && f < 11) || (f >= 20 && f < 28);
-        EXPECT_EQ(flashes[f], expected) << "frame " << f + 1;
+    // Where nothing may flash, a steady rim takes the flash's place for as
+    // long.
+    for (const bool flashing : {true, false}) {
+        SCOPED_TRACE(flashing ? "flashing" : "a steady rim");
+        Access.flashing = flashing;
+        CurrentHealthSigns().Forget();
+        Lives = MaxLives = 20;
+        std::vector<bool> flashes, rims;
+        int frame = 0;
+        Play(600, [&] {
+            flashes.push_back(CurrentHealthSigns().Look().hurtFlash);
+            rims.push_back(CurrentHealthSigns().Look().hurtRim);
+            ++frame;
+            if (frame == 5) Lives -= 3;   // a blow between frames 5 and 6
+            if (frame == 15) Lives += 5;  // a potion is no loss
+            if (frame == 20) Lives -= 1;
+            if (frame == 22) Lives -= 1;  // a second blow makes the flash last
+        });
+        for (int f = 0; f < static_cast<int>(flashes.size()); ++f) {
+            // 120 ms: the frame of the loss and the five after it.
+            const bool expected = (f >= 5 && f < 11) || (f >= 20 && f < 28);
+            EXPECT_EQ(flashes[f], expected && flashing) << "frame " << f + 1;
+            EXPECT_EQ(rims[f], expected && !flashing) << "frame " << f + 1;
+        }
     }
+    Access.flashing = true;
     // A new or loaded game does not flash for the lives it starts with.
     CurrentHealthSigns().Forget();
     Lives = 2;

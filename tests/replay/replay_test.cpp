@@ -8,7 +8,9 @@
 #include <random>
 #include <sstream>
 
+#include "game/core/access_settings.h"
 #include "game/core/game_state.h"
+#include "game/core/tile_kinds.h"
 #include "game/levels/current_campaign.h"
 #include "game/levels/save_folder.h"
 #include "game/platform/file_io.h"
@@ -260,6 +262,56 @@ TEST_F(ReplayTest, AnEasyGamesRecordingPlaysBackEasy) {
         EXPECT_EQ(withStart(payload).status,
                   campaign.empty() ? Recording::Status::Foreign : Recording::Status::Incomplete);
     }
+}
+
+// Fire switched by its key reaches the rules as the fire key's presses and
+// releases: a press starts it, its release and its repeats change nothing,
+// the next press stops it, and a pause and a new level stop it.  The
+// recording plays back the same for a player who holds his fire.
+TEST_F(ReplayTest, FireSwitchedByItsKeyPlaysBackAsHeldFire) {
+    using game::KeyboardKeyDown, game::KeyboardKeyUp;
+    namespace vk = platform::vk;
+    NewGame();
+    // An exit to level 1 three tiles left of the hero.
+    game::Tile& exit = game::Tiles[game::TileIndexOf(game::HeroX + 7.0f, game::HeroY + 7.0f) - 3];
+    exit.Kind = game::kLevelExit;
+    exit.Param1 = "1";
+    exit.Param2 = "312";
+    game::Access.fireToggles = true;
+    std::vector<std::pair<int, bool>> firing;  // the pass and FireHeld there
+    int missiles = 0;
+    Script script;
+    const auto look = [&](int pass) { firing.emplace_back(pass, game::FireHeld); };
+    script[5] = [] { KeyboardKeyDown(vk::Control, platform::kCtrlMask, false); };
+    script[6] = [&] { KeyboardKeyUp(vk::Control, 0), look(6); };
+    script[30] = [&] { KeyboardKeyDown(vk::Control, platform::kCtrlMask, true), look(30); };
+    script[59] = [&] { missiles = game::MissileCount; };
+    script[60] = [&] { KeyboardKeyDown(vk::Pause, 0, false), look(60); };
+    script[70] = [&] { KeyboardKeyDown(vk::Pause, 0, false), look(70); };
+    script[80] = [&] { KeyboardKeyDown(vk::Control, platform::kCtrlMask, false), look(80); };
+    script[90] = [&] { KeyboardKeyDown(vk::Control, platform::kCtrlMask, false), look(90); };
+    script[100] = [&] { KeyboardKeyDown(vk::Control, platform::kCtrlMask, false), look(100); };
+    script[101] = [] { KeyboardKeyDown(vk::Left, 0, false); };
+    script[240] = [&] { look(240); };
+    const Recording recording = replay::ParseRecording(RecordGame(260, script));
+    ASSERT_EQ(recording.status, Recording::Status::Complete);
+    EXPECT_GT(missiles, 0);
+    EXPECT_EQ(game::LevelNumber, 1);
+    EXPECT_EQ(firing, (std::vector<std::pair<int, bool>>{{6, true},
+                                                         {30, true},
+                                                         {60, false},
+                                                         {70, false},
+                                                         {80, true},
+                                                         {90, false},
+                                                         {100, true},
+                                                         {240, false}}));
+
+    MoveToPlaybackFolder();
+    game::Access.fireToggles = false;
+    Player player(recording);
+    ASSERT_TRUE(player.Begin()) << player.Why();
+    EXPECT_EQ(player.PlayToEnd(), Player::State::Ended) << player.Why();
+    EXPECT_EQ(player.FinalChecksum(), recordedFinal);
 }
 
 // A recording cut anywhere inside a block plays up to the last whole block

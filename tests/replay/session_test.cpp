@@ -72,6 +72,7 @@ class SessionTest : public ReplayTest {
 };
 
 TEST_F(SessionTest, TheLastTwentyAreKeptTheOldestGoFirstAndAFinishedCampaignStays) {
+    // Two old ones a record names stay outside the rotation.
     fs::create_directories(Folder());
     for (int i = 0; i < 25; ++i) {
         char name[64];
@@ -82,6 +83,9 @@ TEST_F(SessionTest, TheLastTwentyAreKeptTheOldestGoFirstAndAFinishedCampaignStay
     std::ofstream(Folder() / "poznamky.txt") << "x";
 
     replay::RecordingSession session;
+    session.KeepForGood([](const std::string& stamp) {
+        return stamp == "20250101-000001" || stamp == "20250101-000003";
+    });
     game::SetPlayObserver(&session);
     NewGame();
     session.NewGameStarted();
@@ -92,8 +96,10 @@ TEST_F(SessionTest, TheLastTwentyAreKeptTheOldestGoFirstAndAFinishedCampaignStay
     game::SetPlayObserver(nullptr);
 
     const auto games = Names("hra-");
-    ASSERT_EQ(games.size(), 19u);
-    EXPECT_EQ(games.front(), "hra-20250101-000006.rec");
+    ASSERT_EQ(games.size(), 21u);
+    EXPECT_EQ(games[0], "hra-20250101-000001.rec");
+    EXPECT_EQ(games[1], "hra-20250101-000003.rec");
+    EXPECT_EQ(games[2], "hra-20250101-000006.rec");
     EXPECT_EQ(Names("dohrano-").size(), 2u);
     EXPECT_TRUE(fs::exists(Folder() / "poznamky.txt"));
     EXPECT_EQ(fs::path(session.CurrentPath()).filename().string().rfind("dohrano-", 0), 0u);

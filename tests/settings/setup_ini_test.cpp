@@ -182,6 +182,7 @@ TEST(SetupText, TheViewsLines) {
         int music = 70;
         Language language = Language::kCzech;
         Difficulty difficulty = Difficulty::kNormal;
+        bool runTimer = false;
     } cases[] = {
         {"", 0, false, true, {}},
         {"Zvetseni=3\r\nCelaObrazovka=Ano\r\nPauzaPriPrepnuti=Ne\r\n", 3, true, false, {}},
@@ -233,6 +234,11 @@ TEST(SetupText, TheViewsLines) {
          {},
          Difficulty::kEasy},
         {"Obtížnost=lehka\n", 0, false, true, {"Obtížnost=lehka"}, true, 70, {}, {}},
+        // The timer: Ano or Ne in any case, off when the value does not read.
+        {" casomira =\tANO \r\n", 0, false, true, {}, true, 70, {}, {}, true},
+        {"Casomira=Ano\nCasomira=ano ne", 0, false, true, {}, true, 70, {}, {}, false},
+        {"Casomira=Ne\nCasomira=Ano", 0, false, true, {}, true, 70, {}, {}, true},
+        {"Časomíra=Ano\n", 0, false, true, {"Časomíra=Ano"}, true, 70, {}, {}, false},
         {" zvetseni = 4 \r\n\tCELAOBRAZOVKA\t=\tano\r\npauzapriprepnuti=NE\r\n",
          4,
          true,
@@ -260,6 +266,7 @@ TEST(SetupText, TheViewsLines) {
         EXPECT_EQ(values.pauseOnFocusLoss, c.pause) << c.later;
         EXPECT_EQ(values.cornerHelp, c.corner) << c.later;
         EXPECT_EQ(values.music, c.music) << c.later;
+        EXPECT_EQ(values.runTimer, c.runTimer) << c.later;
         EXPECT_EQ(values.language, c.language) << c.later;
         EXPECT_EQ(values.difficulty, c.difficulty) << c.later;
         EXPECT_EQ(values.otherLines, c.otherLines) << c.later;
@@ -387,6 +394,7 @@ TEST(SetupFormat, TheOldLinesFirstThenTheViewTheKeysAndTheOtherLinesWithCrLf) {
     keys.otherLines = {"Barvy=tmavé\tpřesně", "x"};
     keys.music = 100;
     keys.language = Language::kEnglish;
+    keys.runTimer = true;
     const struct {
         SetupValues values;
         std::string bytes;
@@ -405,7 +413,7 @@ TEST(SetupFormat, TheOldLinesFirstThenTheViewTheKeysAndTheOtherLinesWithCrLf) {
          "S\r\nKlavesa.Vlevo=A\r\n"
          "Klavesa.Vpravo=D\r\nKlavesa.Strelba=Shift\r\nKlavesa.Bomba=Space\r\n"
          "Klavesa.Pauza=PgUp\r\nKlavesa.Menu=Q\r\nKlavesa.Ulozit=F5\r\nKlavesa.Nahrat=F12\r\n"
-         "Hudba=100\r\nJazyk=en\r\nBarvy=tmavé\tpřesně\r\nx\r\n"},
+         "Hudba=100\r\nJazyk=en\r\nCasomira=Ano\r\nBarvy=tmavé\tpřesně\r\nx\r\n"},
     };
     for (const auto& c : cases) {
         const std::string written = FormatSetupIni(c.values);

@@ -66,10 +66,12 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     auto form = Open();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Orvane Setup v1.0"));
     // The old frame and its controls where they always were; the window grew
-    // downward for the second frame, and at 1x to its right for the title
-    // bar (the layout, 209 pixels wide, stays where it is).
-    EXPECT_EQ(form->height(), 590);
-    EXPECT_GT(form->width(), 209);
+    // downward for the second frame and to its right for the third.
+    EXPECT_EQ(form->height(), 614);
+    EXPECT_EQ(form->width(), 419);
+    EXPECT_EQ(form->Frame3->geometry(), QRect(210, 0, 209, 613));
+    for (QWidget* control : form->Frame3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(form->Frame3->rect().contains(control->geometry())) << control;
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->Frame1->geometry(), QRect(0, 0, 209, 121));
 
@@ -88,11 +90,11 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
         EXPECT_EQ(control->parentWidget(), form->Frame1);
     }
 
-    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 467));
+    EXPECT_EQ(form->Frame2->geometry(), QRect(0, 122, 209, 491));
     std::vector<QWidget*> newControls = {
-        form->Label5, form->Combo1,   form->Check2, form->Check3,  form->Check4,
-        form->Label8, form->HScroll3, form->Label9, form->Label6,  form->Command2,
-        form->Label7, form->Label10,  form->Combo2, form->Label11, form->Combo3};
+        form->Label5,   form->Combo1,  form->Check2, form->Check3,   form->Check4, form->Label8,
+        form->HScroll3, form->Label9,  form->Label6, form->Command2, form->Label7, form->Label10,
+        form->Combo2,   form->Label11, form->Combo3, form->Check9};
     newControls.insert(newControls.end(), form->KeyLabels.begin(), form->KeyLabels.end());
     newControls.insert(newControls.end(), form->KeyButtons.begin(), form->KeyButtons.end());
     for (QWidget* control : newControls) {
@@ -103,6 +105,7 @@ TEST_F(Form1Test, LayoutFollowsTheTwipGrid) {
     EXPECT_EQ(form->Check2->text(), QStringLiteral("Celá obrazovka"));
     EXPECT_EQ(form->Check3->text(), QStringLiteral("Pauza při přepnutí okna"));
     EXPECT_EQ(form->Check4->text(), QStringLiteral("Pomoc na rozích"));
+    EXPECT_EQ(form->Check9->text(), QStringLiteral("Časomíra"));
     EXPECT_EQ(form->Label8->text(), QStringLiteral("Hudba"));
     EXPECT_EQ(form->HScroll3->value(), 70);
     EXPECT_EQ(form->HScroll3->maximum(), 100);
@@ -162,8 +165,9 @@ TEST_F(Form1Test, ShowsTheNewSettingsAndSavesTheChangesKeepingUnknownLines) {
     WriteIni(
         "Zvuky=Ano\nHlasitost=80\nTick=50\nKlavesy=W\nZvetseni=3\nCelaObrazovka=ano\n"
         "PauzaPriPrepnuti=Ne\npomocnarozich=ano\nbudoucí nastavení\nHudba=45\njazyk=EN\n"
-        "obtiznost=LEHKA\n");
+        "obtiznost=LEHKA\nCASOMIRA=ano\n");
     auto form = Open();
+    EXPECT_TRUE(form->Check9->isChecked());
     EXPECT_EQ(form->Combo2->currentText(), QStringLiteral("English"));
     EXPECT_EQ(form->Combo3->currentText(), QStringLiteral("lehká"));
     EXPECT_EQ(form->HScroll3->value(), 45);
@@ -185,7 +189,7 @@ TEST_F(Form1Test, ShowsTheNewSettingsAndSavesTheChangesKeepingUnknownLines) {
     QTest::mouseClick(form->Command1, Qt::LeftButton);
     QByteArray keys = kDefaultKeys;
     keys.replace("Hudba=70", "Hudba=46");
-    keys.replace("Jazyk=cs", "Jazyk=en");
+    keys.replace("Jazyk=cs", "Jazyk=en\r\nCasomira=Ano");
     EXPECT_EQ(
         ReadIni(),
         "Zvuky=Ano\r\nHlasitost=80\r\nTick=50\r\nZvetseni=4\r\n"
@@ -545,7 +549,7 @@ TEST(ToolScale, TheGamesWholeScaleAsFarAsTheFreeAreaHoldsTheTool) {
     };
     const Case cases[] = {
         {"2560 x 1440, game at 2x", kAuto, false, {2560, 1440}, {2560, 1440}, 2},
-        // The tool is 542 high: at 2x it would not fit 1080 rows with a frame.
+        // The tool is 614 high: at 2x it would not fit 1080 rows with a frame.
         {"full HD, game at 2x", kAuto, false, {1920, 1080}, {1920, 1080}, 1},
         {"full HD below a panel", kAuto, false, {1920, 1080}, {1920, 1040}, 1},
         {"4x chosen, 3x fits", 4, false, {3840, 2160}, {3840, 2120}, 3},
@@ -564,7 +568,7 @@ TEST_F(Form1Test, AtAScaleEveryPlaceAndTheFontGrowAndTheWindowOpensCentred) {
     const Form1 small(IniPath(), IniPath());
     Form1 form(IniPath(), IniPath(), 2);
     EXPECT_EQ(form.Scale(), 2);
-    EXPECT_EQ(form.size(), QSize(418, 1180));
+    EXPECT_EQ(form.size(), QSize(838, 1228));
     EXPECT_EQ(form.font().pixelSize(), 2 * small.font().pixelSize());
     const std::vector<std::pair<QWidget*, QWidget*>> pairs = {
         {form.Check1, small.Check1},

@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "game/core/access_settings.h"
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
 #include "game/core/sound_component.h"
@@ -13,6 +14,7 @@ namespace testing_support {
 
 void GameTest::SetUp() {
     game::ResetGameState();
+    game::Access = {};
     game::CurrentHealthSigns().Forget();
     game::SetWindows(&windows);
     game::SetSoundComponent(nullptr);
@@ -33,6 +35,7 @@ void GameTest::TearDown() {
     platform::SetTimeOfDaySource(nullptr);
     game::SetHealthClock(nullptr);
     game::ResetGameState();
+    game::Access = {};
     std::error_code ec;
     std::filesystem::remove_all(appFolder, ec);
 }

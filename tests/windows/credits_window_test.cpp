@@ -4,6 +4,8 @@
 #include <QTest>
 
 #include "game/core/game_state.h"
+#include "game/records/records_keeper.h"
+#include "game/windows/records_window.h"
 #include "windows/menu_test_support.h"
 
 namespace {
@@ -63,6 +65,26 @@ TEST_F(CreditsWindow, EscEnterAndLettersButPCloseIt) {
     for (Qt::Key key :
          {Qt::Key_Escape, Qt::Key_Return, Qt::Key_A, Qt::Key_Z, Qt::Key_Down, Qt::Key_Eacute})
         EXPECT_FALSE(StillOpenAfter([&] { Key(*credits, key); })) << key;
+}
+
+// With the records window at hand, Z opens it over the credits: a player
+// without records sees every achievement still to earn; Esc goes back.
+TEST_F(CreditsWindow, ZShowsTheRecordsAndEscGoesBackToTheCredits) {
+    RecordsKeeper keeper("");
+    RecordsWindow records;
+    std::string body;
+    WhenShown(records, [&] {
+        body = records.Body->text().toStdString();
+        Key(records, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(StillOpenAfter([&] { Key(*credits, Qt::Key_Z); }));
+    EXPECT_FALSE(records.isVisible());
+    EXPECT_NE(body.find("Zatím žádné"), std::string::npos) << body;
+    EXPECT_NE(body.find("Ocenění: 0 z " + std::to_string(Achievements().size())), std::string::npos)
+        << body;
+    for (const Achievement& a : Achievements())
+        EXPECT_NE(body.find(std::string("· ") + a.name + " – " + a.description), std::string::npos)
+            << a.id;
 }
 
 TEST_F(CreditsWindow, PThanksForTheSoundsAndStaysOpen) {

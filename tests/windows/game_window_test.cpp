@@ -189,6 +189,31 @@ TEST_F(GameWindowTest, AHurtHeroFlashesWithThePanelsLivesAndLowLivesEdgeTheField
     // Healed above the threshold, the edge and the marks are gone.
     EXPECT_EQ(frameAt(6, 1200), calm);
     EXPECT_EQ(LivesMarks(form().Label1), std::pair(0, 0));
+
+    // Nothing flashing: the hurt hero keeps his colours inside a steady red
+    // rim, the panel keeps its own, and the low-lives edge stands still.
+    Access.flashing = false;
+    signs.Forget();
+    frameAt(20, 2000);
+    const QImage rimmed = frameAt(17, 2020);
+    EXPECT_EQ(rimmed.pixel(208, 208), calm.pixel(208, 208));
+    EXPECT_EQ(QColor(rimmed.pixel(200, 208)), QColor(230, 20, 20));  // beside his shape
+    EXPECT_EQ(QColor(rimmed.pixel(208, 215)), QColor(230, 20, 20));
+    EXPECT_EQ(rimmed.pixel(198, 208), calm.pixel(198, 208));
+    EXPECT_EQ(panel(form().Label4[0], QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(panel(form().Label1, QPalette::WindowText), QColor(255, 128, 128));
+    EXPECT_TRUE(form().Label1->Underlined());  // the mark beyond colour stays
+    EXPECT_EQ(frameAt(17, 2140), calm);
+    frameAt(5, 3000);  // the loss puts the rim round him till 3120 ms
+    const QImage still = frameAt(5, 3200);
+    const std::pair<int, int> framedMarks = LivesMarks(form().Label1);
+    EXPECT_GE(framedMarks.first, 10);
+    EXPECT_GT(QColor(still.pixel(0, 250)).red(), QColor(calm.pixel(0, 250)).red());
+    for (const int64_t ms : {3500, 3800, 4200, 4600}) {
+        EXPECT_EQ(frameAt(5, ms), still) << ms;  // the edge's dashes too
+        EXPECT_EQ(LivesMarks(form().Label1), framedMarks) << ms;
+        EXPECT_FALSE(form().Label1->Underlined()) << ms;
+    }
 }
 
 TEST_F(GameWindowTest, TheLogGivesTheFocusStraightBack) {

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "game/core/access_settings.h"
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
 #include "game/core/key_text.h"
@@ -34,6 +35,7 @@ class GameWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetGameState();
+        Access = {};
         folder = fs::temp_directory_path() / ("karvelun-form1-" + std::to_string(::getpid()));
         fs::create_directories(folder / "data");
         Places = platform::AppPaths::Portable(folder.string()).Places();
@@ -56,6 +58,7 @@ class GameWindowTest : public ::testing::Test {
         KeyboardKeyUsed();  // the pad's tests leave it in use
         platform::SetPacingEnabled(true);
         ResetGameState();
+        Access = {};
         fs::remove_all(folder);
     }
 

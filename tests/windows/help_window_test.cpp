@@ -70,7 +70,7 @@ TEST_F(HelpTest, ListsTheChosenKeysThePadAndTips) {
         EXPECT_TRUE(help().Tips[0]->text().contains("(J)"));
         EXPECT_TRUE(help().Tips[1]->text().contains("tři políčka"));
         EXPECT_TRUE(help().Tips[2]->text().contains("F6"));
-        EXPECT_EQ(help().Footer->text(), "Esc, Enter nebo F1 nápovědu zavře.");
+        EXPECT_EQ(help().Footer->text(), "Esc, Enter nebo F1 nápovědu zavře, Z ukáže záznamy.");
         // Every text fits its label on one line.
         for (QLabel* label : help().findChildren<QLabel*>())
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())

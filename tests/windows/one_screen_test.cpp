@@ -15,6 +15,7 @@
 #include "game/windows/message_window.h"
 #include "game/windows/notice_window.h"
 #include "game/windows/progress_window.h"
+#include "game/windows/records_window.h"
 #include "game/windows/settings_window.h"
 #include "windows/menu_test_support.h"
 
@@ -53,6 +54,7 @@ TEST_F(OneScreen, InFullScreenEveryWindowIsInsideTheMenusAndInAWindowEachOpensOv
     Form8 progress;
     HelpWindow help;
     SettingsWindow settings;
+    RecordsWindow records;
     MessageWindow box(QStringLiteral("Karvelun"), QStringLiteral("Chyba během načítání!"));
     // The help opens over the game window only, which is wider.
     const struct {
@@ -70,6 +72,7 @@ TEST_F(OneScreen, InFullScreenEveryWindowIsInsideTheMenusAndInAWindowEachOpensOv
         {"settings", &settings, true},
         {"campaigns", campaigns.get(), true},
         {"message box", &box, true},
+        {"records", &records, true},
     };
     menu->show();
     for (bool fullScreen : {true, false}) {

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "game/core/access_settings.h"
 #include "game/core/game_state.h"
 #include "game/core/key_bindings.h"
 #include "game/core/terminal.h"
@@ -32,6 +33,7 @@ class SettingsWindowTest : public MenuTest {
         MenuTest::SetUp();
         window = std::make_unique<SettingsWindow>();
         window->pauseOnFocusLossChanged = [this](bool on) { pauseOnFocusLoss = on; };
+        window->runTimerChanged = [this](bool on) { runTimer = on; };
         Sound = &sound;
         SoundOn = true;
         Volume = 1.0f;
@@ -74,6 +76,7 @@ class SettingsWindowTest : public MenuTest {
 
     std::unique_ptr<SettingsWindow> window;
     bool pauseOnFocusLoss = true;
+    bool runTimer = false;
 };
 
 TEST_F(SettingsWindowTest, EveryChangeHoldsAtOnceAndClosingWritesTheFileWithItsUnknownLines) {
@@ -119,10 +122,30 @@ TEST_F(SettingsWindowTest, EveryChangeHoldsAtOnceAndClosingWritesTheFileWithItsU
         Key(*window, Qt::Key_Return);
         EXPECT_EQ(ChosenDifficulty, Difficulty::kEasy);
         EXPECT_EQ(GameDifficulty, Difficulty::kNormal);
+        // What every player may need holds at once too: no flashing in the
+        // next frame, the fire's switch at the next press, the pad's dead
+        // zone at its next reading.
+        Key(*window, Qt::Key_Down);
+        Key(*window, Qt::Key_Return);
+        EXPECT_FALSE(Access.flashing);
+        Key(*window, Qt::Key_Down);
+        Key(*window, Qt::Key_Down);
+        Key(*window, Qt::Key_Right);
+        EXPECT_TRUE(Access.fireToggles);
+        Key(*window, Qt::Key_Down);
+        Key(*window, Qt::Key_Left);
+        EXPECT_EQ(Access.deadZone, 30);
+        EXPECT_FALSE(Access.largeText);
+        EXPECT_FALSE(Access.speech);
+        // The timer shows from the next frame on.
+        Key(*window, Qt::Key_Down);
+        Key(*window, Qt::Key_Down);
+        Key(*window, Qt::Key_Right);
+        EXPECT_TRUE(runTimer);
 
         // Sound off silences the game; the music's row is then only kept.
         Key(*window, Qt::Key_Home);  // no key of the window's
-        for (int i = 0; i < kRowDifficulty; ++i)
+        for (int i = 0; i < kRowRunTimer; ++i)
             Key(*window, Qt::Key_Up);
         Key(*window, Qt::Key_Return);
         EXPECT_FALSE(SoundOn);
@@ -138,7 +161,8 @@ TEST_F(SettingsWindowTest, EveryChangeHoldsAtOnceAndClosingWritesTheFileWithItsU
               "Klavesa.Nahoru=Up\r\nKlavesa.Dolu=Down\r\nKlavesa.Vlevo=Left\r\n"
               "Klavesa.Vpravo=Right\r\nKlavesa.Strelba=Control\r\nKlavesa.Bomba=Space\r\n"
               "Klavesa.Pauza=Pause\r\nKlavesa.Menu=Esc\r\nKlavesa.Ulozit=F5\r\n"
-              "Klavesa.Nahrat=F7\r\nHudba=70\r\nJazyk=cs\r\nNovinka=42\r\n");
+              "Klavesa.Nahrat=F7\r\nHudba=70\r\nJazyk=cs\r\nBlikani=Ne\r\nStrelbaPrepinac=Ano\r\n"
+              "MrtvaZona=30\r\nCasomira=Ano\r\nNovinka=42\r\n");
     EXPECT_TRUE(windows.messageBoxes.empty());
 }
 

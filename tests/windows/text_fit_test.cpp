@@ -7,11 +7,15 @@
 // factor that fills this run's screen (--screen=WxH) in a window and in full
 // screen, since a font enlarged does not always grow as its box does.  A
 // text that leaves its place is named with its window, control and scale.
+// All of it at the normal size of the letters and with large text
+// (VelkePismo), where the windows that are read grow at least 1.3 times with
+// their letters.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -135,6 +139,22 @@ void MeasureLabel(const QString& window, const QLabel& label, const QString& tex
 void MeasureControls(const QString& window, QWidget& top, Overflows& overflows) {
     for (QLabel* label : top.findChildren<QLabel*>())
         MeasureLabel(window, *label, label->text(), overflows);
+    // Nor may a text stand outside its window or over another text.
+    std::vector<std::pair<QLabel*, QRect>> shown;
+    for (QLabel* label : top.findChildren<QLabel*>())
+        if (label->isVisibleTo(&top) && !label->text().isEmpty())
+            shown.emplace_back(label, QRect(label->mapTo(&top, QPoint(0, 0)), label->size()));
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const auto& [label, place] = shown[i];
+        if (!top.rect().contains(place))
+            overflows.Report(
+                window + " / " + ControlName(*label), label->text(),
+                QStringLiteral("leaves the window of %1").arg(Size(top.width(), top.height())));
+        for (std::size_t j = i + 1; j < shown.size(); ++j)
+            if (place.intersects(shown[j].second))
+                overflows.Report(window + " / " + ControlName(*label), label->text(),
+                                 QStringLiteral("lies over \"%1\"").arg(shown[j].first->text()));
+    }
     const auto wide = [&](const QWidget& control, const QString& text, int room) {
         const int width = QFontMetrics(control.font()).horizontalAdvance(text);
         if (width > room)
@@ -222,6 +242,10 @@ void MeasureSettingsRows(SettingsWindow& window, Overflows& overflows) {
     variants[0].tick = 0;
     variants[1].tick = 20000;
     variants[1].volume = variants[1].music = 100;
+    variants[1].flashing = !variants[0].flashing;
+    variants[1].largeText = variants[1].fireToggles = variants[1].speech = true;
+    variants[0].deadZone = settings::kDeadZoneMin;
+    variants[1].deadZone = settings::kDeadZoneMax;
     for (int scale = 0; scale <= settings::kScaleFill; ++scale) {
         variants.push_back(variants[0]);
         variants.back().scale = scale;
@@ -277,9 +301,26 @@ class TextFitTest : public GameWindowTest {
         ASSERT_TRUE(platform::LoadGameFont(QStringLiteral(KARVELUN_UI_FONT)));
     }
     void TearDown() override {
+        platform::View::Instance().SetLargeText(false);
         UseLanguage(settings::Language::kCzech);
         platform::View::Instance().Configure(0, false);
         GameWindowTest::TearDown();
+    }
+
+    // The letters' pixel sizes of the texts that are read: the log, the
+    // notice, the help, the settings window, the load dialog's list and its
+    // descriptions.
+    std::vector<int> ReadLetterSizes() {
+        WindowSet& set = *windows;
+        std::vector<int> sizes;
+        sizes.push_back(set.form1().Text1->font().pixelSize());
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 &set.form2(), &set.help(), &set.settings(), &set.form6(), &set.form7()})
+            for (const QWidget* control : window->findChildren<QWidget*>())
+                if (qobject_cast<const QLabel*>(control) ||
+                    qobject_cast<const QListWidget*>(control))
+                    sizes.push_back(control->font().pixelSize());
+        return sizes;
     }
 
     // Measures the window as it shows when it opens modally.
@@ -311,11 +352,16 @@ class TextFitTest : public GameWindowTest {
         MeasureControls("Progress", set.form8(), overflows);
         MeasureControls("Settings window", set.settings(), overflows);
         // The help names the keyboard's keys or the pad's buttons, whichever
-        // was used last.
+        // was used last.  Its tips follow fire switched by its key and texts
+        // read aloud.
         for (const auto used : {&KeyboardKeyUsed, &PadKeyUsed}) {
             used();
-            MeasureOpened("Help", set.help(), [&] { set.help().ShowHelp(KeyBindings()); });
+            for (const bool switched : {false, true}) {
+                Access.fireToggles = Access.speech = switched;
+                MeasureOpened("Help", set.help(), [&] { set.help().ShowHelp(KeyBindings()); });
+            }
         }
+        Access = {};
         KeyboardKeyUsed();
         MeasurePrinted("Menu", set.form3(), MenuItems(), overflows);
         MeasurePrinted("Question", set.form5(), ButtonsOf(kQuestionButtons), overflows);
@@ -346,16 +392,27 @@ class TextFitTest : public GameWindowTest {
     Overflows overflows;
 };
 
-TEST_F(TextFitTest, EveryWindowTextFitsItsControlInBothLanguagesAtEveryScale) {
-    for (const bool english : {false, true}) {
-        UseLanguage(english ? settings::Language::kEnglish : settings::Language::kCzech);
-        ASSERT_EQ(EnglishShown(), english);
-        overflows.SetLanguage(english ? "en" : "cs");
-        for (const ViewCase& view : kViews) {
-            overflows.SetView(ShowIn(view));
-            MeasureWindows();
+TEST_F(TextFitTest, EveryWindowTextFitsItsControlInBothLanguagesAtEveryScaleAndBothSizes) {
+    const std::vector<int> normal = ReadLetterSizes();
+    for (const bool large : {false, true}) {
+        platform::View::Instance().SetLargeText(large);
+        if (large) {
+            const std::vector<int> larger = ReadLetterSizes();
+            ASSERT_EQ(larger.size(), normal.size());
+            for (std::size_t i = 0; i < normal.size(); ++i)
+                EXPECT_GE(larger[i], 1.3 * normal[i]) << "text " << i;
         }
-        MeasureSettingsTool(english);
+        for (const bool english : {false, true}) {
+            UseLanguage(english ? settings::Language::kEnglish : settings::Language::kCzech);
+            ASSERT_EQ(EnglishShown(), english);
+            overflows.SetLanguage(QString(english ? "en" : "cs") + (large ? ", large" : ""));
+            for (const ViewCase& view : kViews) {
+                overflows.SetView(ShowIn(view));
+                MeasureWindows();
+            }
+            platform::View::Instance().Configure(0, false);
+            if (!large) MeasureSettingsTool(english);
+        }
     }
     EXPECT_TRUE(overflows.Empty()) << overflows.Text().toStdString();
 }
@@ -364,7 +421,7 @@ TEST_F(TextFitTest, EveryWindowTextFitsItsControlInBothLanguagesAtEveryScale) {
 // be wider than the field (printed at the field's own size, it is enlarged
 // with it).  A message screen wraps in the notice and must not run below it
 // at any scale.
-TEST_F(TextFitTest, TheCampaignsSignsFitTheFieldAndItsMessagesTheNoticeAtEveryScale) {
+TEST_F(TextFitTest, TheCampaignsSignsFitTheFieldAndItsMessagesTheNoticeAtEveryScaleAndBothSizes) {
     std::vector<uint8_t> bytes;
     ASSERT_TRUE(ReadWholeFile(KARVELUN_CAMPAIGN_PACKAGE, bytes));
     ByteReader in(bytes);
@@ -405,19 +462,29 @@ TEST_F(TextFitTest, TheCampaignsSignsFitTheFieldAndItsMessagesTheNoticeAtEverySc
     ASSERT_FALSE(signs.empty());
     ASSERT_FALSE(messages.empty());
 
-    const QFontMetrics field(platform::GameFont(8.25));
-    for (const Shown& sign : signs) {
-        overflows.SetLanguage(sign.language);
-        if (const int width = field.horizontalAdvance(sign.text); width > kFieldWidth)
-            overflows.Report(sign.where + " / sign", sign.text,
-                             QStringLiteral("is %1 px wide").arg(width));
-    }
+    // The letters over the field as the game window prints them, at either
+    // size.
+    QFont largeField = platform::GameFont(8.25);
+    largeField.setPixelSize(
+        static_cast<int>(std::lround(largeField.pixelSize() * platform::kLargeTextZoom)));
     const QLabel& notice = *windows->form2().Label1;
-    for (const ViewCase& view : kViews) {
-        overflows.SetView(ShowIn(view));
-        for (const Shown& message : messages) {
-            overflows.SetLanguage(message.language);
-            MeasureLabel(message.where + " / notice", notice, message.text, overflows);
+    for (const bool large : {false, true}) {
+        platform::View::Instance().SetLargeText(large);
+        const QString size = large ? ", large" : "";
+        const QFontMetrics field(large ? largeField : platform::GameFont(8.25));
+        overflows.SetView(QStringLiteral("field"));
+        for (const Shown& sign : signs) {
+            overflows.SetLanguage(sign.language + size);
+            if (const int width = field.horizontalAdvance(sign.text); width > kFieldWidth)
+                overflows.Report(sign.where + " / sign", sign.text,
+                                 QStringLiteral("is %1 px wide").arg(width));
+        }
+        for (const ViewCase& view : kViews) {
+            overflows.SetView(ShowIn(view));
+            for (const Shown& message : messages) {
+                overflows.SetLanguage(message.language + size);
+                MeasureLabel(message.where + " / notice", notice, message.text, overflows);
+            }
         }
     }
     EXPECT_TRUE(overflows.Empty()) << overflows.Text().toStdString();

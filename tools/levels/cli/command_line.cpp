@@ -37,7 +37,8 @@ std::optional<CommandLine> CommandLine::Read(const std::vector<std::string>& wor
         }
         line.given_[word] = value;
     }
-    if (line.paths_.size() != paths) return std::nullopt;
+    if (paths == kOneOrMorePaths ? line.paths_.empty() : line.paths_.size() != paths)
+        return std::nullopt;
     return line;
 }
 

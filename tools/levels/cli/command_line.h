@@ -36,6 +36,9 @@ struct Flag {
     std::string_view needs = "a number";
 };
 
+// A command that takes any number of paths but none.
+inline constexpr size_t kOneOrMorePaths = static_cast<size_t>(-1);
+
 class CommandLine {
   public:
     // Nothing when a word is a flag the command does not take, a flag lacks
@@ -45,6 +48,7 @@ class CommandLine {
                                            std::span<const Flag> flags, size_t paths);
 
     const std::string& Path(size_t i) const { return paths_.at(i); }
+    const std::vector<std::string>& Paths() const { return paths_; }
     bool Has(std::string_view flag) const;
     std::optional<std::string> Word(std::string_view flag) const;
     std::optional<int64_t> Number(std::string_view flag) const;

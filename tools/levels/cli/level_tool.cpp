@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "tools/levels/cli/command_line.h"
+#include "tools/levels/cli/records_command.h"
 #include "tools/levels/cli/replay_commands.h"
 #include "tools/levels/cli/tool_commands.h"
 
@@ -64,6 +65,9 @@ constexpr std::array kCommands{
     Command{"tryout", "FILE [--level N] [--tile T] CAMPAIGN.all OUT.all", kTryOutFlags, 3, TryOut},
     // Its own exit status 2 tells of a recording that did not play.
     Command{"replay", "FILE.rec [--campaign LEVELS.ALL]", kReplayFlags, 1, ReplayCommand},
+    // The same status 2 for a recording that did not verify.
+    Command{"records", "FILE.rec [MORE.rec ...] [--campaign LEVELS.ALL]", kReplayFlags,
+            kOneOrMorePaths, RecordsCommand},
     Command{"record-playthrough", "LEVELS.ALL OUT.rec [--seed N]", kRecordFlags, 2,
             RecordPlaythroughCommand},
 };
