@@ -38,7 +38,7 @@ int WriteCampaign(const char* path) {
     sign.Kind = 3;
     sign.Param1 = kSignText;
     game::TileRecord& wall = hall.tiles[kHeroStartTile + 1];
-    wall.Kind = 2;       // destructible: strength in Param1, the floor it leaves in Param2
+    wall.Kind = 2;  // destructible: strength in Param1, the floor it leaves in Param2
     wall.Param1 = "6";
     wall.Param2 = "1";
     wall.Picture = kWallPicture;
