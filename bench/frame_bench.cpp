@@ -6,6 +6,11 @@
 //   DrawFrameHurtAtLowLives
 //                    the same with the hero's red flash and the red edge of
 //                    low lives
+//   DrawFrameFullScreen
+//                    DrawFrame with the game window filling the screen
+//   DrawFrameUnderALayer
+//                    the same with a notice open over the field, as a layer
+//                    of the game window over the dimmed scene
 //   FrameStep        a whole frame after its idle passes (the frame loop's
 //                    steps, drawing included)
 //   FrameWithIdle    the same with its one idle pass
@@ -24,9 +29,11 @@
 #include "game/core/health_signs.h"
 #include "game/core/messages.h"
 #include "game/desktop/pacing.h"
+#include "game/desktop/view.h"
 #include "game/platform/surface.h"
 #include "game/play/frame_loop.h"
 #include "game/windows/game_window.h"
+#include "game/windows/notice_window.h"
 #include "game/windows/window_set.h"
 #include "support/busy_level.h"
 #include "support/synthetic_sheets.h"
@@ -89,6 +96,34 @@ void DrawFrameHurtAtLowLives(benchmark::State& state) {
     signs.Forget();
 }
 BENCHMARK(DrawFrameHurtAtLowLives)->Unit(benchmark::kMicrosecond);
+
+void DrawFrameFullScreen(benchmark::State& state) {
+    BusyGame game;
+    platform::View::Instance().SetFullScreen(true);
+    QApplication::processEvents();
+    for (auto _ : state)
+        game.windows.DrawFrame();
+    state.counters["scale"] = game.windows.form1().Placement().Factor();
+    platform::View::Instance().SetFullScreen(false);
+}
+BENCHMARK(DrawFrameFullScreen)->Unit(benchmark::kMicrosecond);
+
+void DrawFrameUnderALayer(benchmark::State& state) {
+    BusyGame game;
+    platform::View::Instance().SetFullScreen(true);
+    QApplication::processEvents();
+    Form2& notice = game.windows.form2();
+    notice.Label1->setText(QStringLiteral("Vítej v jeskyni."));
+    notice.show();
+    QApplication::processEvents();
+    if (!notice.IsLayer()) state.SkipWithError("the notice is not a layer of the game window");
+    for (auto _ : state)
+        game.windows.DrawFrame();
+    state.counters["scale"] = game.windows.form1().Placement().Factor();
+    notice.hide();
+    platform::View::Instance().SetFullScreen(false);
+}
+BENCHMARK(DrawFrameUnderALayer)->Unit(benchmark::kMicrosecond);
 
 void FrameStep(benchmark::State& state) {
     BusyGame game;

@@ -886,6 +886,10 @@ Let&apos;s hope it&apos;s only bats.</translation>
         <translation>The system closed the game. Carry on where you left off?</translation>
     </message>
     <message>
+        <source>Pokračovat od příchodu do %1. patra?</source>
+        <translation>Go on from your arrival on floor %1?</translation>
+    </message>
+    <message>
         <source>Hra nebyla řádně ukončena. Pokračovat od posledního příchodu?
 %1</source>
         <translation>The game was not shut down properly. Carry on from your last arrival?
@@ -982,15 +986,15 @@ Let&apos;s hope it&apos;s only bats.</translation>
     <message numerus="yes">
         <source>%n+</source>
         <translation>
-            <numerusform>%n+</numerusform>
-            <numerusform>%n+</numerusform>
+            <numerusform>+%n</numerusform>
+            <numerusform>+%n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n-</source>
         <translation>
-            <numerusform>%n-</numerusform>
-            <numerusform>%n-</numerusform>
+            <numerusform>-%n</numerusform>
+            <numerusform>-%n</numerusform>
         </translation>
     </message>
     <message numerus="yes">

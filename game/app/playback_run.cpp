@@ -45,6 +45,8 @@ class PlaybackWindows final : public GameWindows {
     void ShowStatus(const StatusCaptions& captions) override { w_.ShowStatus(captions); }
     void SetLivesCaption(const std::string& caption) override { w_.SetLivesCaption(caption); }
     void ShowNotice(const PlayerText&) override {}
+    // A watched game asks nothing: it plays as it was recorded.
+    bool AskQuestion(const char*, int32_t, bool) override { return false; }
     // The help on F1 is for the player at the keys, not for a watcher.
     void ShowHelp() override {}
     void ShowMessageBox(const PlayerText& text, const std::string& title) override {

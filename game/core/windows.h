@@ -52,6 +52,10 @@ class GameWindows {
     virtual void ShowHelp() = 0;
     // A message box with an OK button; returns when it is closed.
     virtual void ShowMessageBox(const PlayerText& text, const std::string& title) = 0;
+    // The question window, modally: true for "Ano".  `question` is a text of
+    // the questions' own, its %1 (if any) filled with `number`; it opens
+    // with "Ano" chosen when yesByDefault, else with "Ne".
+    virtual bool AskQuestion(const char* question, int32_t number, bool yesByDefault) = 0;
     // The progress notice: shown with its bar reset to "-", grown, hidden.
     virtual void ShowProgress() = 0;
     virtual void AdvanceProgress(int dashes) = 0;
@@ -107,6 +111,7 @@ class SilentWindows : public GameWindows {
     void ShowNotice(const PlayerText&) override {}
     void ShowHelp() override {}
     void ShowMessageBox(const PlayerText&, const std::string&) override {}
+    bool AskQuestion(const char*, int32_t, bool) override { return false; }
     void ShowProgress() override {}
     void AdvanceProgress(int) override {}
     void HideProgress() override {}

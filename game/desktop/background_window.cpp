@@ -1,5 +1,6 @@
 #include "game/desktop/background_window.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -13,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/desktop/layer_cover.h"
+#include "game/desktop/layer_log.h"
 #include "game/desktop/view.h"
 #include "game/platform/pixel_scaler.h"
 
@@ -26,10 +29,9 @@ std::vector<BackgroundWindow*>& AllWindows() {
     return windows;
 }
 
-BackgroundWindow* VisibleScreenFiller() {
-    for (BackgroundWindow* window : AllWindows())
-        if (window->FillsScreen() && window->isVisible()) return window;
-    return nullptr;
+QString& ScreenCaption() {
+    static QString caption;
+    return caption;
 }
 
 QScreen* ScreenOf(const QWidget& window) {
@@ -37,7 +39,34 @@ QScreen* ScreenOf(const QWidget& window) {
     return View::Instance().Screen();
 }
 
+// The layer that holds the widget, if any.
+BackgroundWindow* LayerHolding(QWidget* widget) {
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        auto* window = qobject_cast<BackgroundWindow*>(w);
+        if (window && window->IsLayer()) return window;
+        if (w->isWindow()) break;
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+// What has the keyboard in a host outside its layers is where it returns
+// when the last layer closes.
+void NoteBaseFocus(QWidget* now) {
+    if (!now || LayerHolding(now)) return;
+    if (auto* host = qobject_cast<BackgroundWindow*>(now->window())) host->baseFocus_ = now;
+}
+
+BackgroundWindow* BackgroundWindow::VisibleScreenFiller() {
+    for (BackgroundWindow* window : AllWindows())
+        if (window->FillsScreen() && window->isVisible() && !window->hiding_) return window;
+    return nullptr;
+}
+
+void BackgroundWindow::SetScreenCaption(const QString& caption) {
+    ScreenCaption() = caption;
+}
 
 BackgroundWindow::BackgroundWindow(int width, int height, const QColor& colour, QWidget* parent)
     : QWidget(parent), logicalSize_(width, height), colour_(colour) {
@@ -48,7 +77,34 @@ BackgroundWindow::BackgroundWindow(int width, int height, const QColor& colour, 
     RebuildBackground();
     connect(&view, &View::Changed, this, &BackgroundWindow::FollowView);
     AllWindows().push_back(this);
-    connect(this, &QObject::destroyed, [this] { std::erase(AllWindows(), this); });
+    static bool followingFocus = false;
+    if (!followingFocus && qApp) {
+        followingFocus = true;
+        QObject::connect(qApp, &QApplication::focusChanged, qApp,
+                         [](QWidget*, QWidget* now) { NoteBaseFocus(now); });
+    }
+}
+
+BackgroundWindow::~BackgroundWindow() {
+    std::erase(AllWindows(), this);
+    // Layers are windows of their own, owned elsewhere: they leave first.
+    for (QObject* object : children()) {
+        auto* layer = qobject_cast<BackgroundWindow*>(object);
+        if (!layer) continue;
+        ++layer->moving_;
+        layer->setParent(nullptr, Qt::Window);
+        layer->showing_ = Showing::Framed;
+        --layer->moving_;
+    }
+    if (BackgroundWindow* host = Host()) {
+        ++moving_;
+        setParent(nullptr, Qt::Window);
+        host->RestackLayers();
+    }
+}
+
+BackgroundWindow* BackgroundWindow::Host() const {
+    return IsLayer() ? qobject_cast<BackgroundWindow*>(parentWidget()) : nullptr;
 }
 
 QSize BackgroundWindow::WindowedSize() const {
@@ -122,9 +178,12 @@ QPoint BackgroundWindow::LogicalPoint(QPointF position) const {
 void BackgroundWindow::AdoptControls() {
     // The controls were laid out in the game's pixels; those places are
     // kept, and the window puts each control at its place times the scale.
+    // Layers and their cover are not controls.
     for (QObject* object : children()) {
         auto* widget = qobject_cast<QWidget*>(object);
-        if (!widget || widget->isWindow()) continue;
+        if (!widget || widget->isWindow() || qobject_cast<BackgroundWindow*>(widget) ||
+            qobject_cast<LayerCover*>(widget))
+            continue;
         auto known = std::find_if(controls_.begin(), controls_.end(),
                                   [widget](const Control& c) { return c.widget == widget; });
         if (known != controls_.end()) continue;
@@ -137,18 +196,32 @@ void BackgroundWindow::AdoptControls() {
 
 ScaleChoice BackgroundWindow::ChoiceNow() const {
     View& view = View::Instance();
-    if (!readsLarger_ || !view.LargeText()) return view.Choice();
-    // No larger than the screen holds: a dialog cut by the screen's edge
-    // would hide more than small letters do.
-    double fitting = view.Choice().Factor();
-    if (const QScreen* screen = ScreenOf(*this)) {
-        const PixelSize room =
-            DevicePixels(screen->availableGeometry().width(), screen->availableGeometry().height(),
-                         view.PixelRatio());
-        fitting = std::min(static_cast<double>(room.width) / logicalSize_.width(),
-                           static_cast<double>(room.height) / logicalSize_.height());
+    // A layer's pixels are as large as its host's.
+    const BackgroundWindow* host = Host();
+    const ScaleChoice base =
+        host ? ScaleChoice{host->placement_.scale, host->placement_.fill} : view.Choice();
+    const bool larger = readsLarger_ && view.LargeText();
+    if (!larger && !host) return base;
+    // No larger than the screen (or the window it lies in) holds: a dialog
+    // cut by the edge would hide more than small letters do.
+    PixelSize room;
+    if (host) {
+        room = DevicePixels(host->width(), host->height(), host->placement_.pixelRatio);
+    } else if (const QScreen* screen = ScreenOf(*this)) {
+        room = DevicePixels(screen->availableGeometry().width(),
+                            screen->availableGeometry().height(), view.PixelRatio());
     }
-    return ReadingLarger(view.Choice(), fitting);
+    if (room.width <= 0 || room.height <= 0) return base;
+    const double fitting = std::min(static_cast<double>(room.width) / logicalSize_.width(),
+                                    static_cast<double>(room.height) / logicalSize_.height());
+    // A layer taller than the window it lies in (the settings with all
+    // their rows over a menu at its smallest) is drawn smaller, down to the
+    // game's own pixels.
+    if (host && fitting < base.Factor()) {
+        if (fitting <= 1.0) return ScaleChoice{1, 0.0};
+        return ScaleChoice{static_cast<int>(std::floor(fitting)), fitting};
+    }
+    return larger ? ReadingLarger(base, fitting) : base;
 }
 
 void BackgroundWindow::SetTextGrows(QWidget* control) {
@@ -163,12 +236,15 @@ void BackgroundWindow::LayOut() {
     const int oldScale = placement_.scale;
     const double oldFill = placement_.fill;
     const double oldRatio = placement_.pixelRatio;
-    if (fullNow_) {
+    if (FullNow()) {
         QSize area = isVisible() ? size() : QSize();
         if (area.isEmpty())
             if (QScreen* s = ScreenOf(*this)) area = s->geometry().size();
         placement_ = CentredPlacement({logicalSize_.width(), logicalSize_.height()}, ChoiceNow(),
                                       view.PixelRatio(), area.width(), area.height());
+    } else if (BackgroundWindow* host = Host()) {
+        placement_ = FramedPlacement(ChoiceNow(), host->placement_.pixelRatio);
+        setFixedSize(WindowedSize());
     } else {
         placement_ = FramedPlacement(ChoiceNow(), view.PixelRatio());
         setFixedSize(WindowedSize());
@@ -195,52 +271,38 @@ void BackgroundWindow::LayOut() {
         RebuildBackground();
         Rescaled();
     }
+    PlaceLayers();
     update();
 }
 
 void BackgroundWindow::FollowView() {
+    if (Moving()) return;
     View& view = View::Instance();
     if (!isVisible()) {
         // A hidden window takes the new view now and its place when shown.
         LayOut();
         return;
     }
-    if (fillsScreen_) {
-        const bool wantFull = view.FullScreen();
-        if (wantFull && !fullNow_) {
-            EnterFullScreen();
-        } else if (!wantFull && fullNow_) {
-            LeaveFullScreen();
-        } else {
-            const QPoint centre = geometry().center();
-            LayOut();
-            if (!fullNow_) move(pos() + centre - geometry().center());
-        }
+    if (!fillsScreen_) {
+        // Its host, if it has one, places it as it follows the view itself.
+        if (!IsLayer() || !Host()->FillsScreen() || !view.FullScreen()) Arrange();
         return;
     }
-    const QPoint centre = geometry().center();
-    const bool wasCentredAbove = placedAbove_;
-    LayOut();
-    if (view.FullScreen()) {
-        placedAbove_ = true;
-        CentreOnScreen();
-        // Above the window that now fills the screen.
-        QTimer::singleShot(0, this, [this] {
-            if (!isVisible()) return;
-            raise();
-            activateWindow();
-        });
-    } else if (wasCentredAbove) {
-        placedAbove_ = false;
-        TakeWindowedPlace();
+    const bool wantFull = view.FullScreen();
+    if (wantFull && !FullNow()) {
+        EnterFullScreen();
+    } else if (!wantFull && FullNow()) {
+        LeaveFullScreen();
     } else {
-        // A new scale grows or shrinks the window round its centre.
-        move(pos() + centre - geometry().center());
+        const QPoint centre = geometry().center();
+        LayOut();
+        if (!FullNow()) move(pos() + centre - geometry().center());
     }
+    ArrangeDependants();
 }
 
 void BackgroundWindow::EnterFullScreen() {
-    fullNow_ = true;
+    showing_ = Showing::FullScreen;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     LayOut();
@@ -248,7 +310,7 @@ void BackgroundWindow::EnterFullScreen() {
 }
 
 void BackgroundWindow::LeaveFullScreen() {
-    fullNow_ = false;
+    showing_ = Showing::Framed;
     setWindowState(windowState() & ~Qt::WindowFullScreen);
     LayOut();
     TakeWindowedPlace();
@@ -272,48 +334,259 @@ void BackgroundWindow::RestoreWindowedPlace() {
 }
 
 void BackgroundWindow::PlaceForShowing() {
+    if (!fillsScreen_) {
+        Arrange();
+        return;
+    }
     View& view = View::Instance();
-    if (fillsScreen_) {
-        if (view.FullScreen()) {
-            if (!fullNow_) EnterFullScreen();
-            LayOut();
-        } else if (fullNow_) {
-            LeaveFullScreen();
-        } else {
-            LayOut();
-            CentreIfNeverPlaced();
-        }
-        return;
-    }
-    LayOut();
-    // A dialog over a window that fills the screen is one of its own: the
-    // window system keeps it above that window.
-    BackgroundWindow* filler = view.FullScreen() ? VisibleScreenFiller() : nullptr;
-    const Qt::WindowType type = filler ? Qt::Dialog : Qt::Window;
-    if (windowType() != type) setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | type);
-    if (filler) {
-        create();
-        filler->create();
-        windowHandle()->setTransientParent(filler->windowHandle());
-    } else if (windowHandle()) {
-        windowHandle()->setTransientParent(nullptr);
-    }
     if (view.FullScreen()) {
-        placedAbove_ = true;
-        CentreOnScreen();
+        if (!FullNow()) EnterFullScreen();
+        LayOut();
+    } else if (FullNow()) {
+        LeaveFullScreen();
+    } else {
+        LayOut();
+        CentreIfNeverPlaced();
+    }
+}
+
+void BackgroundWindow::Arrange() {
+    const bool shown = isVisible();
+    QWidget* focus = shown ? QApplication::focusWidget() : nullptr;
+    if (focus && focus != this && !isAncestorOf(focus)) focus = nullptr;
+    // An active window with nothing focused in it has the keyboard itself.
+    if (shown && !focus && QApplication::activeWindow() == this) focus = this;
+    BackgroundWindow* owner = VisibleScreenFiller();
+    if (owner == this) owner = nullptr;
+    ++moving_;
+    if (!View::Instance().FullScreen()) {
+        BecomeFramed(owner);
+    } else if (owner) {
+        BecomeLayerOf(*owner);
+    } else {
+        BecomeAlone();
+    }
+    if (shown && !isVisible()) QWidget::setVisible(true);
+    --moving_;
+    if (!shown) return;
+    if (BackgroundWindow* host = Host()) {
+        raise();
+        host->RestackLayers();
+        // The dialog's window had the keyboard; now the one it lies in has.
+        // The window system gives it that window as the dialog's goes, while
+        // the dialog still holds the program modally, so the toolkit may
+        // not hear of it: it is told, or the pad would find no window with
+        // the keyboard.
+        if (focus) {
+            host->activateWindow();
+            if (!QApplication::activeWindow()) QApplication::setActiveWindow(host);
+        }
+    } else {
+        raise();
+        activateWindow();
+    }
+    // The dialog keeps the keyboard where it had it.
+    if (focus) focus->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void BackgroundWindow::ArrangeDependants() {
+    // Copied: arranging changes the windows' parents, never the list.
+    const std::vector<BackgroundWindow*> windows = AllWindows();
+    for (BackgroundWindow* window : windows) {
+        if (window == this || window->fillsScreen_ || !window->isVisible() || window->Moving())
+            continue;
+        window->Arrange();
+    }
+}
+
+void BackgroundWindow::BecomeLayerOf(BackgroundWindow& host) {
+    if (FullNow()) LeaveAlone();
+    if (parentWidget() != &host) setParent(&host, Qt::Widget);
+    // A layer is modal through its cover and the keyboard it holds; as a
+    // window again it is modal as it was.
+    if (windowModality() != Qt::NonModal) {
+        modality_ = windowModality();
+        setWindowModality(Qt::NonModal);
+    }
+    showing_ = Showing::Layer;
+    overOwner_ = false;
+    LayOut();
+    host.PlaceLayers();
+}
+
+void BackgroundWindow::BecomeAlone() {
+    if (IsLayer()) LeaveHost();
+    if (!FullNow()) {
+        ownCaption_ = windowTitle();
+        if (!ScreenCaption().isEmpty()) setWindowTitle(ScreenCaption());
+        overOwner_ = false;
+        EnterFullScreen();
+    } else {
+        LayOut();
+    }
+}
+
+void BackgroundWindow::LeaveAlone() {
+    showing_ = Showing::Framed;
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    setWindowTitle(ownCaption_);
+}
+
+void BackgroundWindow::BecomeFramed(BackgroundWindow* owner) {
+    // A window of its own that stays one grows or shrinks round its centre.
+    const bool stays = isVisible() && showing_ == Showing::Framed && !overOwner_ && isWindow();
+    const QPoint centre = geometry().center();
+    if (IsLayer()) LeaveHost();
+    if (FullNow()) LeaveAlone();
+    LayOut();
+    // A dialog belongs to the window it opens over: the window system keeps
+    // it above that one.
+    const Qt::WindowType type = owner ? Qt::Dialog : Qt::Window;
+    if (windowType() != type) setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | type);
+    if (owner) {
+        create();
+        owner->create();
+        windowHandle()->setTransientParent(owner->windowHandle());
+        const QRect over = owner->geometry();
+        setGeometry(QRect(over.center() - QPoint(width() / 2, height() / 2), size()));
+        overOwner_ = true;
+        owner_ = owner;
         return;
     }
-    if (!CentreIfNeverPlaced() && placedAbove_) RestoreWindowedPlace();
-    placedAbove_ = false;
+    if (windowHandle()) windowHandle()->setTransientParent(nullptr);
+    if (stays)
+        move(pos() + centre - geometry().center());
+    else if (!CentreIfNeverPlaced())
+        RestoreWindowedPlace();
+    overOwner_ = false;
+}
+
+void BackgroundWindow::LeaveHost() {
+    BackgroundWindow* host = Host();
+    setParent(nullptr, Qt::Window);
+    if (windowModality() == Qt::NonModal) setWindowModality(modality_);
+    showing_ = Showing::Framed;
+    if (host) host->RestackLayers();
+}
+
+BackgroundWindow* BackgroundWindow::TopLayer() const {
+    // Children stand in the order they are stacked.
+    BackgroundWindow* top = nullptr;
+    for (QObject* object : children()) {
+        auto* layer = qobject_cast<BackgroundWindow*>(object);
+        if (layer && layer->IsLayer() && layer->isVisible()) top = layer;
+    }
+    return top;
+}
+
+void BackgroundWindow::PlaceLayers() {
+    for (QObject* object : children()) {
+        auto* layer = qobject_cast<BackgroundWindow*>(object);
+        if (!layer || !layer->IsLayer()) continue;
+        if (layer->placement_.Factor() != layer->ChoiceNow().Factor() ||
+            layer->placement_.pixelRatio != placement_.pixelRatio)
+            layer->LayOut();
+        layer->move((width() - layer->width()) / 2, (height() - layer->height()) / 2);
+    }
+    if (cover_) cover_->setGeometry(rect());
+}
+
+void BackgroundWindow::RestackLayers() {
+    BackgroundWindow* top = TopLayer();
+    if (!top) {
+        if (cover_) cover_->hide();
+        return;
+    }
+    if (!cover_) cover_ = new LayerCover(*this);
+    cover_->setGeometry(rect());
+    cover_->stackUnder(top);
+    cover_->show();
+}
+
+void BackgroundWindow::PassFocusOn() {
+    BackgroundWindow* host = Host();
+    if (!host) return;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus != this && !isAncestorOf(focus) && focus->isVisible()) return;
+    QWidget* next = nullptr;
+    if (BackgroundWindow* top = host->TopLayer()) {
+        next = top->focusWidget();
+        if (!next || (next != top && !top->isAncestorOf(next))) next = top;
+    } else {
+        next = host->baseFocus_ && host->baseFocus_->isVisible() ? host->baseFocus_.data() : host;
+    }
+    next->setFocus(Qt::OtherFocusReason);
 }
 
 void BackgroundWindow::setVisible(bool visible) {
-    if (visible && !isVisible()) PlaceForShowing();
+    if (Moving()) {
+        QWidget::setVisible(visible);
+        return;
+    }
+    if (visible && !isVisible()) {
+        PlaceForShowing();
+        QWidget::setVisible(true);
+        // Whatever filled the screen alone now lies over this window.
+        if (fillsScreen_) ArrangeDependants();
+        return;
+    }
+    if (!visible && isVisible() && fillsScreen_) {
+        // Its layers go over the window that fills the screen instead, or
+        // fill it alone: hiding with it would end what waits for them.
+        hiding_ = true;
+        ArrangeDependants();
+        QWidget::setVisible(false);
+        hiding_ = false;
+        return;
+    }
     QWidget::setVisible(visible);
 }
 
+void BackgroundWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (Moving()) return;
+    modality_ = Qt::NonModal;
+    // A dialog that closes gives the keyboard back to the window it was
+    // over, as a layer does to the window it lay in.
+    if (isWindow() && overOwner_ && owner_ && owner_->isVisible() && !event->spontaneous())
+        owner_->activateWindow();
+    if (BackgroundWindow* host = Host()) {
+        NoteLayer(*this, false);
+        host->RestackLayers();
+        PassFocusOn();
+    }
+}
+
+bool BackgroundWindow::event(QEvent* event) {
+    const bool taken = QWidget::event(event);
+    // The keys a layer leaves are nobody's: the window under it must not see
+    // them.
+    if (IsLayer() && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        event->accept();
+        return true;
+    }
+    return taken;
+}
+
+bool BackgroundWindow::focusNextPrevChild(bool next) {
+    if (!IsLayer()) return QWidget::focusNextPrevChild(next);
+    QWidget* start = QApplication::focusWidget();
+    if (!start || (start != this && !isAncestorOf(start))) start = this;
+    QWidget* candidate = start;
+    do {
+        candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
+        if (candidate != this && !isAncestorOf(candidate)) continue;
+        if (candidate->isVisible() && candidate->isEnabled() &&
+            (candidate->focusPolicy() & Qt::TabFocus)) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (candidate != start);
+    return true;
+}
+
 void BackgroundWindow::NoteFrame() {
-    if (fullNow_ || placedAbove_ || !isVisible()) return;
+    if (showing_ != Showing::Framed || overOwner_ || !isVisible() || !isWindow()) return;
     const QRect outer = frameGeometry(), inner = geometry();
     QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
@@ -323,19 +596,29 @@ void BackgroundWindow::NoteFrame() {
 void BackgroundWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     // Where the player put the window is where it comes back.
-    if (isVisible() && !fullNow_ && !placedAbove_) windowedPos_ = geometry().topLeft();
+    if (isVisible() && showing_ == Showing::Framed && !overOwner_)
+        windowedPos_ = geometry().topLeft();
     NoteFrame();
 }
 
 void BackgroundWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The screen's size decides where the content of a full-screen window lies.
-    if (fullNow_) LayOut();
+    if (FullNow()) LayOut();
 }
 
 void BackgroundWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     NoteFrame();
+    BackgroundWindow* host = Host();
+    if (!host || Moving()) return;
+    NoteLayer(*this, true);
+    raise();
+    host->RestackLayers();
+    // The layer on top has the keyboard, where it had it last.
+    QWidget* focus = focusWidget();
+    if (!focus || (focus != this && !isAncestorOf(focus))) focus = this;
+    focus->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void BackgroundWindow::Form_MouseMove(float, float) {}
@@ -373,7 +656,7 @@ void BackgroundWindow::PaintContent(QPainter& painter) {
 
 void BackgroundWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (fullNow_) {
+    if (FullNow()) {
         // Black round the content of a window that fills the screen.
         QRect content(placement_.UnitsX(0), placement_.UnitsY(0), 0, 0);
         content.setRight(placement_.UnitsX(logicalSize_.width()) - 1);
@@ -399,8 +682,9 @@ namespace {
 class HideWatcher : public QObject {
   public:
     HideWatcher(QEventLoop& loop) : loop_(loop) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Hide) loop_.quit();
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = qobject_cast<BackgroundWindow*>(watched);
+        if (event->type() == QEvent::Hide && !(window && window->Moving())) loop_.quit();
         return false;
     }
 
@@ -419,7 +703,12 @@ void ShowModal(QWidget& window, bool (*stop)()) {
     window.setWindowModality(Qt::ApplicationModal);
     window.show();
     window.raise();
-    window.activateWindow();
+    // Asked for whatever the window system believes: a dialog over its
+    // owner may count as active while its owner has the keyboard.
+    if (QWindow* handle = window.window()->windowHandle())
+        handle->requestActivate();
+    else
+        window.activateWindow();
     // A shut-down elsewhere ends the wait too.
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {

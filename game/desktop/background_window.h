@@ -4,8 +4,14 @@
 // enlarged pixel by pixel, its controls at their places and with their fonts
 // enlarged as many times, the pointer mapped back to the game's pixels.  The
 // game window and the menu fill the screen in full screen, their content
-// centred on black; the other windows then open centred above them.  A
-// window opens centred the first time and keeps its place afterwards.
+// centred on black.  In full screen every other window is a layer of the
+// one that fills it: drawn inside it at its scale, centred over the scene
+// dimmed, without a frame of the window manager, and the keys, the pad and
+// the pointer go to the layer on top.  With nothing filling the screen
+// such a window fills it alone, under the screen's caption.  In a window a
+// dialog opens centred over the window that fills the screen in full
+// screen (the one it belongs to) and is transient for it; a window with no
+// such owner opens centred the first time and keeps its place afterwards.
 #pragma once
 
 #include <QColor>
@@ -20,10 +26,29 @@
 
 namespace platform {
 
+class LayerCover;
+
 class BackgroundWindow : public QWidget {
     Q_OBJECT
   public:
     BackgroundWindow(int width, int height, const QColor& colour, QWidget* parent = nullptr);
+    ~BackgroundWindow() override;
+
+    // How the window is shown now.
+    enum class Showing { Framed, FullScreen, Layer };
+    Showing ShownAs() const { return showing_; }
+    bool IsLayer() const { return showing_ == Showing::Layer; }
+    // The window it is a layer of, or nullptr.
+    BackgroundWindow* Host() const;
+    // Moving between the screen and a host hides the window for a moment:
+    // nobody waiting for it to close must take that for its end.
+    bool Moving() const { return moving_ > 0; }
+    // The caption of a window that fills the screen alone (none of the
+    // windows that fill it is shown): the menu's.
+    static void SetScreenCaption(const QString& caption);
+    // The shown window that fills the screen in full screen, if any: the
+    // one the other windows belong to.
+    static BackgroundWindow* VisibleScreenFiller();
 
     void SetBackground(const QImage& picture);
     const QImage& Background() const { return background_; }
@@ -77,6 +102,10 @@ class BackgroundWindow : public QWidget {
     void UpdateDevicePixels(const QRect& device);
 
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    // Tab stays inside a layer.
+    bool focusNextPrevChild(bool next) override;
+    void hideEvent(QHideEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -93,6 +122,25 @@ class BackgroundWindow : public QWidget {
 
     void FollowView();
     void PlaceForShowing();
+    // A window that does not fill the screen takes its way of being shown:
+    // a layer of the filling window, alone in full screen, or framed over
+    // the window it belongs to.  A shown window stays shown and keeps the
+    // keyboard.
+    void Arrange();
+    // The windows shown over this filling window follow it.
+    void ArrangeDependants();
+    void BecomeLayerOf(BackgroundWindow& host);
+    void BecomeAlone();
+    void BecomeFramed(BackgroundWindow* owner);
+    void LeaveHost();
+    void LeaveAlone();
+    // A host: its layers centred, the cover under the top one.
+    void PlaceLayers();
+    void RestackLayers();
+    BackgroundWindow* TopLayer() const;
+    // A layer that hides gives the keyboard to what lies under it.
+    void PassFocusOn();
+    bool FullNow() const { return showing_ == Showing::FullScreen; }
     void EnterFullScreen();
     void LeaveFullScreen();
     // A framed window's place: centred the first time (true), else kept.
@@ -117,14 +165,26 @@ class BackgroundWindow : public QWidget {
     std::vector<Control> controls_;
     bool fillsScreen_ = false;
     bool readsLarger_ = false;
-    // Filling the screen now.
-    bool fullNow_ = false;
+    Showing showing_ = Showing::Framed;
+    int moving_ = 0;
+    // A filling window on its way out: no longer an owner.
+    bool hiding_ = false;
     // Has had a place as a framed window; that place (of the client area).
     bool placed_ = false;
     QPoint windowedPos_;
-    // Shown centred above a window that fills the screen.
-    bool placedAbove_ = false;
+    // Framed over the window it belongs to: a place of its own does not count.
+    bool overOwner_ = false;
+    QPointer<BackgroundWindow> owner_;
     bool laidOut_ = false;
+    // Its own caption while it fills the screen alone.
+    QString ownCaption_;
+    // The modality a layer had as a window, for when it is one again.
+    Qt::WindowModality modality_ = Qt::NonModal;
+    // A host's: the dimming under its top layer, and what had the keyboard
+    // in it before its layers.
+    QPointer<LayerCover> cover_;
+    QPointer<QWidget> baseFocus_;
+    friend void NoteBaseFocus(QWidget* now);
 };
 
 // Shows a window modally and waits until it is hidden again or the program

@@ -29,14 +29,25 @@ struct MenuItemLayout {
     int textX, textY;  // where the text is printed (its top-left corner)
 };
 
+// The items stand kMenuItemStep pixels apart from kMenuFirstItemY down, each
+// hit area the height of its text's line, from x 25 to 185.
+inline constexpr int kMenuFirstItemY = 141;
+inline constexpr int kMenuItemStep = 40;
+inline constexpr int kMenuItemHeight = 20;
+
+constexpr MenuItemLayout MenuItemAt(int index, const char* text, int textX) {
+    const int y = kMenuFirstItemY + index * kMenuItemStep;
+    return {text, {25, y, 185, y + kMenuItemHeight}, textX, y};
+}
+
 inline constexpr std::array<MenuItemLayout, kMenuItemCount> kMenuLayout{{
-    {SHOWN_TEXT("Menu", "Nová hra"), {25, 143, 185, 163}, 72, 143},
-    {SHOWN_TEXT("Menu", "Nahrát"), {25, 188, 185, 208}, 81, 188},
-    {SHOWN_TEXT("Menu", "Uložit"), {25, 235, 185, 255}, 85, 235},
-    {SHOWN_TEXT("Menu", "Zpět"), {25, 283, 185, 303}, 89, 283},
-    {SHOWN_TEXT("Menu", "Nastavení"), {25, 315, 185, 335}, 69, 315},
-    {SHOWN_TEXT("Menu", "Credits"), {25, 347, 185, 367}, 82, 347},
-    {SHOWN_TEXT("Menu", "Exit"), {25, 379, 185, 399}, 93, 379},
+    MenuItemAt(0, SHOWN_TEXT("Menu", "Nová hra"), 72),
+    MenuItemAt(1, SHOWN_TEXT("Menu", "Nahrát"), 81),
+    MenuItemAt(2, SHOWN_TEXT("Menu", "Uložit"), 85),
+    MenuItemAt(3, SHOWN_TEXT("Menu", "Zpět"), 89),
+    MenuItemAt(4, SHOWN_TEXT("Menu", "Nastavení"), 69),
+    MenuItemAt(5, SHOWN_TEXT("Menu", "Credits"), 82),
+    MenuItemAt(6, SHOWN_TEXT("Menu", "Exit"), 93),
 }};
 
 using MenuGlow = GlowItems<kMenuItemCount>;

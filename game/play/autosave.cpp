@@ -18,6 +18,8 @@ namespace game {
 namespace {
 
 bool enabled = false;
+// The game under way has an autosave of its own: the newest one is it.
+bool thisGameAutosaved = false;
 // A failure is told once; the next success makes room for the next one.
 bool failureTold = false;
 
@@ -41,6 +43,7 @@ bool TellAutosaveResults() {
         lastWritten = result.written;
         if (result.written) {
             failureTold = false;
+            thisGameAutosaved = true;
             continue;
         }
         Tell(SHOWN_TEXT("Terminal", "Automatické uložení se nepodařilo: %1"), {result.why});
@@ -105,6 +108,25 @@ std::optional<FoundAutosave> NewestAutosave() {
         newest = FoundAutosave{autosave.name, autosave.level, autosave.levelName};
     }
     return newest;
+}
+
+std::optional<FoundAutosave> ThisGamesAutosave() {
+    // An autosave of the last arrival may still be on its way.
+    WaitForSaveFolder();
+    TellAutosaveResults();
+    if (!thisGameAutosaved) return std::nullopt;
+    return NewestAutosave();
+}
+
+void ForgetThisGamesAutosave() {
+    // What the game before wrote is no longer this game's.
+    WaitForSaveFolder();
+    TakeBackgroundResults();
+    thisGameAutosaved = false;
+}
+
+void RememberThisGamesAutosave() {
+    thisGameAutosaved = true;
 }
 
 }  // namespace game

@@ -50,4 +50,11 @@ struct FoundAutosave {
 // The newest autosave whose pair and description are there.
 std::optional<FoundAutosave> NewestAutosave();
 
+// The autosave written last in the game under way (its hero's last
+// arrival), if any: a new game or a load forgets it, going on from it (the
+// newest autosave) remembers it again.
+std::optional<FoundAutosave> ThisGamesAutosave();
+void ForgetThisGamesAutosave();
+void RememberThisGamesAutosave();
+
 }  // namespace game

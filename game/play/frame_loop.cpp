@@ -12,6 +12,7 @@
 #include "game/play/autosave.h"
 #include "game/play/difficulty_notice.h"
 #include "game/play/fire_switch.h"
+#include "game/play/going_on.h"
 #include "game/play/tried_level.h"
 #include "game/world/corner_slide.h"
 #include "game/world/strelba.h"
@@ -233,6 +234,9 @@ void GameOver() {
     KeyUpHeld = KeyDownHeld = KeyLeftHeld = KeyRightHeld = false;
     CanResume = false;
     CanSave = false;
+    // Over the field: going on from the hero's last arrival, if this game
+    // has one, before the menu.
+    if (GoOnAfterDeath()) return;
     // Stops the game window's timer, starts the menu's, hides the game
     // window and shows the menu.
     Windows().EndGameToMenu();

@@ -22,6 +22,7 @@
 #include "game/levels/save_folder_writer.h"
 #include "game/levels/save_games.h"
 #include "game/platform/shown_text.h"
+#include "game/play/autosave.h"
 #include "game/play/difficulty_notice.h"
 
 namespace game {
@@ -52,6 +53,7 @@ bool StartNewGame(int32_t level, int16_t tile) {
     HeroX = Tiles[tile].X + 2;
     HeroY = Tiles[tile].Y + 2;
     StartPlayTime(0);
+    ForgetThisGamesAutosave();
     if (!UnpackLevels("levels.all") || !LoadLevel(level)) return false;
     NoteHeroArrived();
     NoteGameBegun();
@@ -114,6 +116,8 @@ AfterLoad LoadChosenGame(const std::string& name) {
     TakeChosenCornerHelp();
     const bool loaded = LoadGame(name);
     if (loaded) NoteGameBegun();
+    // The loaded game has arrived nowhere yet.
+    if (loaded) ForgetThisGamesAutosave();
     if (ShutdownRequested) return AfterLoad::kShutDown;
     if (!loaded && !CanResume) {
         // Nothing to play: back to the menu.
@@ -152,6 +156,7 @@ bool QuickLoad() {
     TakeChosenCornerHelp();
     if (!LoadGame(kQuickSaveName)) return false;
     NoteGameBegun();
+    ForgetThisGamesAutosave();
     return true;
 }
 

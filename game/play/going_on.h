@@ -19,6 +19,10 @@ inline constexpr const char* kUncleanEndQuestion =
 inline constexpr const char* kSystemEndQuestion =
     SHOWN_TEXT("Question", "Hra byla ukončena systémem. Pokračovat tam, kde jsi přestal?");
 
+// After the game-over notice; %1 is the level of the hero's last arrival.
+inline constexpr const char* kArrivalQuestion =
+    SHOWN_TEXT("Question", "Pokračovat od příchodu do %1. patra?");
+
 struct GoOnOffer {
     const char* question = nullptr;  // one of the two above
     int32_t level = 0;               // for the %1 of kUncleanEndQuestion
@@ -30,5 +34,11 @@ struct GoOnOffer {
 // autosave to go on from.
 std::optional<GoOnOffer> OfferToGoOn(platform::LastRunEnd lastEnd,
                                      const std::optional<FoundAutosave>& newest);
+
+// After the game-over notice, with an autosave of this game's last arrival:
+// asks whether to go on from it ("Ano" chosen), and "Ano" loads it and the
+// game plays on.  True when it does (or the program is ending), false for
+// the menu.
+bool GoOnAfterDeath();
 
 }  // namespace game

@@ -147,6 +147,11 @@ bool DialogWindow::IsEnterKey(const QKeyEvent& event) {
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc is the way back wherever the keyboard is in the dialog.
+    if (event->key() == Qt::Key_Escape) {
+        if (!event->isAutoRepeat()) GoBack();
+        return;
+    }
     // Only the window's own keys: what a list or the name box lets through
     // is not the buttons' business.
     QWidget* focus = focusWidget();

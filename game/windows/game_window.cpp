@@ -10,9 +10,11 @@
 #include <QPalette>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "game/core/access_settings.h"
 #include "game/core/drawing.h"
+#include "game/core/float_text_stacking.h"
 #include "game/core/game_state.h"
 #include "game/core/health_signs.h"
 #include "game/core/impact_sparks.h"
@@ -97,6 +99,8 @@ QColor ColourOf(int32_t colour) {
 // Where a floating text is printed: at its own top-left corner, or moved
 // the least way inside the field where it would stick out, so that it is
 // read whole.  Only the print moves; the text keeps its place and its rise.
+const QColor kFloatTextOutline(0, 0, 0);
+
 QPoint FloatTextCorner(float x, float y, QSizeF size) {
     const int width = static_cast<int>(std::ceil(size.width()));
     const int height = static_cast<int>(std::ceil(size.height()));
@@ -226,10 +230,10 @@ void PlayField::keyReleaseEvent(QKeyEvent* event) {
 
 void PlayField::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    // Another window took the keyboard: the keys held now will release
-    // there, never here.
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
-        form_.Picture1_LostFocus();
+    // Another window or a dialog over the field took the keyboard: the keys
+    // held now will release there, never here.  A click in the log only
+    // passes through it.
+    if (event->reason() != Qt::MouseFocusReason) form_.Picture1_LostFocus();
 }
 
 bool PlayField::focusNextPrevChild(bool) {
@@ -379,6 +383,8 @@ void Form1::PrintFloatTexts() {
     QPainter painter(&fieldImage_);
     painter.setFont(fieldFont_);
     const bool english = EnglishShown();
+    std::vector<const QStaticText*> laidOut(static_cast<std::size_t>(FloatTextCount));
+    std::vector<FloatTextBox> boxes(laidOut.size());
     for (int i = 0; i < FloatTextCount; ++i) {
         const FloatText& text = FloatTexts[i];
         float x = text.X;
@@ -392,9 +398,24 @@ void Form1::PrintFloatTexts() {
                                         TextWidth(QString::fromStdString(shown))) /
                      2.0f;
         }
-        const QStaticText& laidOut = LaidOut(english ? shown : text.Text);
-        painter.setPen(ColourOf(text.Colour));
-        painter.drawStaticText(FloatTextCorner(x, text.Y, laidOut.size()), laidOut);
+        const QStaticText& laid = LaidOut(english ? shown : text.Text);
+        const QPoint corner = FloatTextCorner(x, text.Y, laid.size());
+        laidOut[static_cast<std::size_t>(i)] = &laid;
+        boxes[static_cast<std::size_t>(i)] = {
+            corner.x(), corner.y(), static_cast<int>(std::ceil(laid.size().width())),
+            static_cast<int>(std::ceil(laid.size().height())), text.Age};
+    }
+    const std::vector<int> tops = StackedTops(boxes);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const QPoint at(boxes[i].left, tops[i]);
+        // A dark rim one pixel wide, so that the text reads over any floor,
+        // wall or water.
+        painter.setPen(kFloatTextOutline);
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (dx != 0 || dy != 0) painter.drawStaticText(at + QPoint(dx, dy), *laidOut[i]);
+        painter.setPen(ColourOf(FloatTexts[i].Colour));
+        painter.drawStaticText(at, *laidOut[i]);
     }
 }
 

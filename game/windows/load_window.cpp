@@ -35,9 +35,11 @@ const QColor kSavesColour(255, 128, 0);
 const QColor kSaveDetailColour(200, 152, 88);
 
 // The panel beside the list, in the game's pixels: the stones of the list's
-// frame and of the panel's meet at x 312; its texts lie under the picture.
-constexpr int kPanelLeft = 322;
-constexpr int kPanelWidth = Form6::kWidth - 10 - kPanelLeft;
+// frame and of the panel's meet at x 312; its texts lie under the picture
+// and take all the room between the panel's stones, so that a floor's
+// title breaks in two only when it must.
+constexpr int kPanelLeft = DialogWindow::kDialogWidth + kStoneBorder;
+constexpr int kPanelWidth = Form6::kWidth - kStoneBorder - kPanelLeft;
 
 QImage ThumbnailImage(const SaveThumbnail& thumbnail) {
     if (thumbnail.width <= 0 || thumbnail.height <= 0 ||
@@ -224,7 +226,7 @@ void Form6::DialogItems(int16_t ix) {
         return;
     }
 
-    if (CanResume && !AskPlayer(kLoseGameQuestion)) return;
+    if (CanResume && !AskPlayer(kLoseGameQuestion, Answer::kNo)) return;
 
     // The save may have gone since the list was filled: say so and show
     // what is there now, instead of leaving for a game that cannot come.

@@ -21,10 +21,11 @@ namespace game {
 class Form6 : public DialogWindow {
     Q_OBJECT
   public:
-    // Wider than the other dialogs by the panel beside the list.
-    static constexpr int kWidth = 496;
-    // The thumbnail's place, in the game's pixels.
-    static constexpr int kThumbnailX = 342;
+    // Wider than the other dialogs by the panel beside the list, and as
+    // wide as the menu it opens over.
+    static constexpr int kWidth = 483;
+    // The thumbnail's place, in the game's pixels: in the panel's middle.
+    static constexpr int kThumbnailX = 335;
     static constexpr int kThumbnailY = 8;
 
     explicit Form6(QWidget* parent = nullptr);

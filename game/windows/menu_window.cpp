@@ -148,6 +148,8 @@ void Form3::MenuItems(int16_t ix) {
             ShowCredits();
             break;
         case kMenuExit:
+            // A game under way is not thrown away by a slip of the finger.
+            if (CanResume && !AskPlayer(kLoseGameQuestion, Answer::kNo)) break;
             Windows().CloseMainWindow();
             break;
         default:
@@ -159,7 +161,7 @@ void Form3::NewGame() {
     Items.Brightness.fill(0);
     Items.ClearHighlights();
     // A game is under way: losing it needs a "yes".
-    if (CanResume && !AskPlayer(kLoseGameQuestion)) return;
+    if (CanResume && !AskPlayer(kLoseGameQuestion, Answer::kNo)) return;
     // With campaign packs there, the player chooses one; without, the
     // built-in campaign starts at once.
     std::optional<CampaignPack> pack;
@@ -221,6 +223,12 @@ void Form3::FillBoard(Form6& Forma) {
     // Newest first, each save with its description, the newest whole one
     // chosen so that Enter loads it.
     Forma.ShowSaves(LoadBoard());
+}
+
+void Form3::ChooseItem(int16_t item) {
+    Items.Selected = item;
+    Items.ClearHighlights();
+    Items.HighlightSelected();
 }
 
 void Form3::Form_KeyDown(int16_t keyCode, int16_t shift) {

@@ -40,6 +40,9 @@ class Form3 : public platform::BackgroundWindow, public PadNavigation {
     const QImage& Canvas() const { return canvas_.Image(); }
 
     void Form_KeyDown(int16_t keyCode, int16_t shift);
+    // Chooses an item and lets it glow (the menu reached by Esc during a
+    // game opens at "Zpět").
+    void ChooseItem(int16_t item);
     void Form_MouseMove(float x, float y) override;
     void Form_MouseDown(float x, float y) override;
 

@@ -18,6 +18,8 @@ Form2::Form2(QWidget* parent) : BackgroundWindow(312, 213, Qt::black, parent) {
     Label1->setFocusPolicy(Qt::NoFocus);
     // The texts come from the levels: shown as written, never as markup.
     Label1->setTextFormat(Qt::PlainText);
+    // A short text stands in the middle of the stones, not under the top.
+    Label1->setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::StrongFocus);
     SetReadsLarger(true);
 }

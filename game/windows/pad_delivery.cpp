@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "game/core/key_text.h"
+#include "game/desktop/background_window.h"
 #include "game/platform/keys.h"
 #include "game/windows/pad_navigation.h"
 
@@ -72,9 +73,16 @@ void SendKey(QWidget& target, int16_t keyCode, bool pressed, bool autoRepeat) {
     QCoreApplication::sendEvent(&target, &event);
 }
 
-// The window that has the keyboard, as the pad sees it.
+// The window that has the keyboard, as the pad sees it: in full screen a
+// dialog is a layer inside the window it opened over, and the search stops
+// at the layer, so that the window beneath never takes a B meant for the
+// credits over it.
 PadNavigation* NavigationOf(QWidget& focus) {
-    return dynamic_cast<PadNavigation*>(focus.window());
+    for (QWidget* widget = &focus; widget; widget = widget->parentWidget()) {
+        if (auto* navigation = dynamic_cast<PadNavigation*>(widget)) return navigation;
+        if (widget->isWindow() || dynamic_cast<platform::BackgroundWindow*>(widget)) break;
+    }
+    return nullptr;
 }
 
 }  // namespace

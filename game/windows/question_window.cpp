@@ -27,9 +27,18 @@ Form5::~Form5() {
     UnlinkWindow(MenuLinks().question, this);
 }
 
-bool Form5::Ask(const char* question) {
+bool Form5::Ask(const char* question, Answer preset, int32_t number) {
     agreed_ = false;
-    Label1->setText(Shown("Question", question));
+    QString text = Shown("Question", question);
+    if (text.contains(QLatin1String("%1"))) text = text.arg(number);
+    Label1->setText(text);
+    // Whatever was chosen the last time, the question opens with its own
+    // answer lit, so that Enter takes it.
+    Buttons.Selected = preset == Answer::kYes ? 0 : 1;
+    Buttons.ClearHighlights();
+    Buttons.HighlightSelected();
+    Buttons.Brightness.fill(0);
+    Buttons.Brightness[Buttons.Selected] = kGlowFull;
     ShowModally();
     Label1->setText(Shown("Question", kLoseGameQuestion));
     return agreed_;
@@ -45,10 +54,10 @@ void Form5::DialogItems(int16_t ix) {
     hide();
 }
 
-bool AskPlayer(const char* question) {
+bool AskPlayer(const char* question, Answer preset, int32_t number) {
     Form5* window = MenuLinks().question;
     if (!window) return false;
-    const bool agreed = window->Ask(question);
+    const bool agreed = window->Ask(question, preset, number);
     return agreed && !ShutdownRequested;
 }
 
@@ -65,7 +74,7 @@ bool GoOnAfterLastRun(platform::LastRunEnd lastEnd) {
     std::replace(echo.begin(), echo.end(), '\n', ' ');
     TellLine(echo);
     Windows().HideProgress();
-    if (!AskPlayer(question.toUtf8().constData())) return ShutdownRequested;
+    if (!AskPlayer(question.toUtf8().constData(), Answer::kYes)) return ShutdownRequested;
     switch (LoadChosenGame(offer->autosave)) {
         case AfterLoad::kPlay:
             Windows().ResumeGameWindow();

@@ -15,6 +15,9 @@ inline constexpr const char* kLoseGameQuestion =
 inline constexpr const char* kOverwriteQuestion =
     SHOWN_TEXT("Question", "Opravdu chcete přepsat tuto pozici?");
 
+// The answer a question opens with, chosen and glowing.
+enum class Answer { kYes, kNo };
+
 class Form5 : public DialogWindow {
     Q_OBJECT
   public:
@@ -25,10 +28,11 @@ class Form5 : public DialogWindow {
     // questions, whatever Ask last asked.
     QLabel* Label1;
 
-    // Asks the question (in the player's language) modally and returns the answer: true for "Ano",
-    // false for "Ne" or the close button.  The label then shows the usual
-    // question again.
-    bool Ask(const char* question);
+    // Asks the question (in the player's language, its %1 filled with
+    // `number`) modally, opening with `preset` chosen and glowing, and
+    // returns the answer: true for "Ano", false for "Ne", Esc or the close
+    // button.  The label then shows the usual question again.
+    bool Ask(const char* question, Answer preset, int32_t number = 0);
     // The last answer: true for "Ano".
     bool Agreed() const { return agreed_; }
 
@@ -46,7 +50,7 @@ class Form5 : public DialogWindow {
 // Asks the player through the game's question window: true when he says
 // "Ano" and the program goes on (there is no answer while it shuts down, nor
 // without a question window).
-bool AskPlayer(const char* question);
+bool AskPlayer(const char* question, Answer preset, int32_t number = 0);
 
 // At start, in place of the menu, after a run that did not end by its
 // shut-down: with an autosave to go on from, asks whether to; "Ano" loads it

@@ -50,7 +50,7 @@ void Form7::DialogItems(int16_t ix) {
 
     for (int i = 0; i < List1->count(); ++i) {
         if (List1->item(i)->text() != name) continue;
-        if (!AskPlayer(kOverwriteQuestion)) return;
+        if (!AskPlayer(kOverwriteQuestion, Answer::kNo)) return;
     }
 
     hide();
@@ -172,7 +172,8 @@ void Form7::PaintContent(QPainter& painter) {
 }
 
 void Form7::hideEvent(QHideEvent* event) {
-    CloseLetterGrid();
+    // Moving into the full screen's window or out of it keeps the grid.
+    if (!Moving()) CloseLetterGrid();
     DialogWindow::hideEvent(event);
 }
 

@@ -26,12 +26,13 @@ namespace vk = platform::vk;
 // The rows, in the window's pixels: the name on the left, the value on the
 // right; the chosen row's value between arrows.  Under them the note of the
 // key list, then the footer: the window is as tall as its rows need.
-constexpr int kRowNameLeft = 40, kRowNameWidth = 220, kRowValueLeft = 270, kRowValueWidth = 190;
+constexpr int kRowNameLeft = 32, kRowNameWidth = 220, kRowValueLeft = 262, kRowValueWidth = 190;
 constexpr int kPageRowsTop = 50, kPageRowHeight = 20;
 constexpr int kPageNoteTop = kPageRowsTop + kSettingsRowCount * kPageRowHeight + 8;
-constexpr int kPageNoteHeight = 34, kPageFooterRoom = 30;
+constexpr int kPageNoteHeight = 34, kPageFooterRoom = 38;
 
-constexpr int kPageWidth = 500;
+// As wide as the menu it opens over.
+constexpr int kPageWidth = 483;
 constexpr int kPageHeight = kPageNoteTop + kPageNoteHeight + kPageFooterRoom;
 // The difficulty row's note while a game is under way: that game keeps its own.
 constexpr const char* kDifficultyLaterNote =
@@ -101,9 +102,11 @@ SettingsWindow::SettingsWindow(QWidget* parent)
     Note = MakeLabel(this, QRect(24, kPageNoteTop, kPageWidth - 48, kPageNoteHeight),
                      kPageNoteColour, 8.25, {});
     Note->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Two lines' room: the Czech help breaks in two as wide as the menu.
     QLabel* footer = MakeLabel(
-        this, QRect(kStoneBorder, kPageHeight - kPageFooterRoom, kPageWidth - 2 * kStoneBorder, 16),
+        this, QRect(kStoneBorder, kPageHeight - kPageFooterRoom, kPageWidth - 2 * kStoneBorder, 28),
         kPageFooterColour, 8.25, {});
+    footer->setAlignment(Qt::AlignCenter);
     footer->setObjectName(QStringLiteral("footer"));
     footer->setAttribute(Qt::WA_TransparentForMouseEvents);
     MenuLinks().settings = this;

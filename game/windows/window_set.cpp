@@ -1,7 +1,6 @@
 #include "game/windows/window_set.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -23,6 +22,7 @@
 #include "game/windows/language.h"
 #include "game/windows/load_window.h"
 #include "game/windows/menu_window.h"
+#include "game/windows/message_window.h"
 #include "game/windows/notice_window.h"
 #include "game/windows/progress_window.h"
 #include "game/windows/qt_speaker.h"
@@ -49,6 +49,8 @@ WindowSet::WindowSet()
       campaigns_(std::make_unique<CampaignWindow>()),
       speaker_(std::make_unique<QtSpeaker>()) {
     settings_->pauseOnFocusLossChanged = [this](bool on) { form1_->PauseOnFocusLoss = on; };
+    // A dialog that fills the screen alone stands where the menu will.
+    platform::BackgroundWindow::SetScreenCaption(form3_->windowTitle());
     settings_->runTimerChanged = [this](bool on) { form1_->ShowRunTimer = on; };
 }
 
@@ -126,24 +128,16 @@ void WindowSet::ShowHelp() {
 }
 
 void WindowSet::ShowMessageBox(const PlayerText& text, const std::string& title) {
-    // Shown also while the game shuts down: the shut-down has a message of
-    // its own (a failed unregistration of the sound library).
     // A text of the rules in the player's language: its template's
     // translation, or the windows' own message of the same words.
     const QString shown = ShownMessageText(text);
-    QMessageBox box(QMessageBox::NoIcon, Shown("Message", title), shown, QMessageBox::Ok);
-    if (platform::View::Instance().LargeText()) {
-        QFont larger = box.font();
-        if (larger.pixelSize() > 0)
-            larger.setPixelSize(
-                static_cast<int>(std::lround(larger.pixelSize() * platform::kLargeTextZoom)));
-        else
-            larger.setPointSizeF(larger.pointSizeF() * platform::kLargeTextZoom);
-        box.setFont(larger);
-    }
+    MessageWindow box(Shown("Message", title), shown);
     Speak(shown.toStdString());
-    MusicOverlay lowered;
-    box.exec();
+    box.ShowModally();
+}
+
+bool WindowSet::AskQuestion(const char* question, int32_t number, bool yesByDefault) {
+    return AskPlayer(question, yesByDefault ? Answer::kYes : Answer::kNo, number);
 }
 
 void WindowSet::ShowProgress() {
@@ -186,6 +180,8 @@ void WindowSet::EndGameToMenu() {
 }
 
 void WindowSet::SuspendToMenu() {
+    // Enter takes the player straight back.
+    form3_->ChooseItem(kMenuResume);
     platform::SetTimerInterval(*form3_->Timer1, 1);
     form1_->hide();
     ShowMainMenu();

@@ -58,6 +58,7 @@ class WindowSet final : public GameWindows {
     void ShowNotice(const PlayerText& text) override;
     void ShowHelp() override;
     void ShowMessageBox(const PlayerText& text, const std::string& title) override;
+    bool AskQuestion(const char* question, int32_t number, bool yesByDefault) override;
     void ShowProgress() override;
     void AdvanceProgress(int dashes) override;
     void HideProgress() override;

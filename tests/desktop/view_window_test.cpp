@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -259,47 +260,79 @@ TEST_F(ViewWindowTest, AHiddenFillingWindowShowsInTheModeOfTheMoment) {
     EXPECT_EQ(window.size(), QSize(100, 60));
 }
 
-TEST_F(ViewWindowTest, InFullScreenAnotherWindowOpensCentredAboveTheFillingOne) {
-    TestWindow filler(300, 200);
-    filler.SetFillsScreen(true);
-    filler.show();
-    TestWindow dialog;
-    dialog.show();
-    dialog.move(20, 30);
-    QApplication::processEvents();
-    dialog.hide();
-
-    View::Instance().SetFullScreen(true);
-    dialog.show();
-    QApplication::processEvents();
-    EXPECT_LE((dialog.frameGeometry().center() - Screen().center()).manhattanLength(), 4);
-    ASSERT_NE(dialog.windowHandle(), nullptr);
-    EXPECT_EQ(dialog.windowHandle()->transientParent(), filler.windowHandle());
-    dialog.hide();
-
-    // Back in a window the dialog opens where the player had put it.
-    View::Instance().SetFullScreen(false);
-    dialog.show();
-    QApplication::processEvents();
-    EXPECT_EQ(dialog.pos(), QPoint(20, 30));
-    EXPECT_EQ(dialog.windowHandle()->transientParent(), nullptr);
+// Every window of the tests that is a window on the screen now.
+int ShownTopLevels() {
+    int shown = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible()) ++shown;
+    return shown;
 }
 
-TEST_F(ViewWindowTest, ADialogOpenWhileTheScreenIsFilledMovesAboveAndBack) {
+TEST_F(ViewWindowTest, ADialogIsALayerInFullScreenAndAWindowOverItsOwnerAndKeepsItsFocus) {
     TestWindow filler(300, 200);
     filler.SetFillsScreen(true);
     filler.show();
-    TestWindow dialog;
-    dialog.show();
-    dialog.move(20, 30);
+    TestWindow dialog(120, 80);
+    auto* field = new QLineEdit(&dialog);
+    field->setGeometry(10, 50, 100, 20);
+    filler.activateWindow();
     QApplication::processEvents();
 
+    // Opened, then the view switched twice while it stays open.
+    for (bool fullScreen : {true, false, true, false}) {
+        SCOPED_TRACE(fullScreen ? "full screen" : "window");
+        View::Instance().SetFullScreen(fullScreen);
+        if (!dialog.isVisible()) {
+            dialog.show();
+            field->setFocus();
+        }
+        QApplication::processEvents();
+        ASSERT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.isWindow(), !fullScreen);
+        EXPECT_EQ(dialog.IsLayer(), fullScreen);
+        EXPECT_EQ(ShownTopLevels(), fullScreen ? 1 : 2);
+        // The dialog's keyboard stays in its field.
+        EXPECT_EQ(dialog.focusWidget(), field);
+        if (fullScreen) {
+            // Centred inside the filling window at its scale, nothing of
+            // the window manager round it.
+            EXPECT_EQ(dialog.parentWidget(), &filler);
+            EXPECT_EQ(dialog.Placement().Factor(), filler.Placement().Factor());
+            EXPECT_LE((dialog.geometry().center() - filler.rect().center()).manhattanLength(), 2);
+        } else {
+            ASSERT_NE(dialog.windowHandle(), nullptr);
+            EXPECT_EQ(dialog.windowHandle()->transientParent(), filler.windowHandle());
+            EXPECT_LE((dialog.geometry().center() - filler.geometry().center()).manhattanLength(),
+                      2);
+        }
+        // Keys reach the layer; the window beneath hears none of them.
+        filler.keys.clear();
+        Press(*field, Qt::Key_F5);
+        EXPECT_TRUE(filler.keys.empty());
+    }
+
+    // Closed in full screen: the keyboard goes back to the window beneath.
+    dialog.hide();
     View::Instance().SetFullScreen(true);
     QApplication::processEvents();
-    EXPECT_LE((dialog.frameGeometry().center() - Screen().center()).manhattanLength(), 4);
-    View::Instance().SetFullScreen(false);
+    filler.setFocus();
+    dialog.show();
     QApplication::processEvents();
-    EXPECT_EQ(dialog.pos(), QPoint(20, 30));
+    ASSERT_TRUE(dialog.IsLayer());
+    EXPECT_TRUE(dialog.isAncestorOf(filler.focusWidget()));
+    dialog.hide();
+    QApplication::processEvents();
+    EXPECT_EQ(filler.focusWidget(), &filler);
+    // The pointer under a layer is the layer's cover's: the window beneath
+    // gets no click while a dialog is open.
+    dialog.show();
+    QApplication::processEvents();
+    filler.downs.clear();
+    QWidget* under = filler.childAt(QPoint(2, 2));
+    ASSERT_NE(under, nullptr);
+    QTest::mouseClick(under, Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_TRUE(filler.downs.empty());
+    dialog.hide();
 }
 
 }  // namespace

@@ -16,7 +16,10 @@
 #   - e2e_shoot, e2e_region, e2e_colours: a screenshot of the game window,
 #     its parts and how many colours they show; e2e_until_drawn: waiting
 #     for the game's field to be drawn;
-#   - e2e_hero_walked_right: the hero of a new game moved right, nothing else.
+#   - e2e_hero_walked_right: the hero of a new game moved right, nothing else;
+#   - e2e_layer_shown, e2e_layer_hidden: a dialog drawn inside the full
+#     screen's one window, told by the game's layer log; e2e_top_levels:
+#     how many windows of a program are on the screen.
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/${e2e_name}.XXXXXX")
 # A home of the check's own: a program that takes its folder for an installed
@@ -29,6 +32,8 @@ unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_STATE_HOME
 export LANG=C.UTF-8
 unset LANGUAGE LC_ALL LC_MESSAGES
 mkdir -p "$HOME"
+# Where the game notes the layers it shows inside its full-screen window.
+export KARVELUN_LAYER_LOG="$work/layers.log"
 xvfb_pid=""
 openbox_pid=""
 app_pid=""   # the program under test
@@ -46,6 +51,7 @@ trap e2e_cleanup EXIT
 fail() {
     echo "$e2e_name: FAIL: $*" >&2
     [[ -n $app_log && -f $app_log ]] && sed "s/^/$e2e_name: program: /" "$app_log" >&2
+    [[ -f $KARVELUN_LAYER_LOG ]] && sed "s/^/$e2e_name: layer: /" "$KARVELUN_LAYER_LOG" >&2
     exit 1
 }
 
@@ -244,14 +250,57 @@ e2e_new_game() {
     e2e_focus window_id "$e2e_game_title"
 }
 
+# e2e_layer_shown <class> / e2e_layer_hidden <class>
+# Waits up to ten seconds until the layer of that class (game::Form5, the
+# question) was last shown, or hidden, inside the full-screen window.
+e2e_layer_state() { grep " $1\$" "$KARVELUN_LAYER_LOG" 2>/dev/null | tail -n1 | cut -d' ' -f1; }
+e2e_layer_shown() {
+    for _ in $(seq 100); do
+        [[ $(e2e_layer_state "$1") == shown ]] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+e2e_layer_hidden() {
+    for _ in $(seq 100); do
+        [[ $(e2e_layer_state "$1") != shown ]] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# e2e_top_levels <pid>
+# The number of the program's windows on the screen now.
+e2e_top_levels() {
+    xdotool search --all --onlyvisible --pid "$1" --name '.*' 2>/dev/null | wc -l
+}
+
+# e2e_answer_question <window under it> <key>...
+# The question asked over the window: its own window in a window, a layer
+# of it in full screen; gives it the keys.
+e2e_answer_question() {
+    local under=$1 id
+    shift
+    for _ in $(seq 100); do
+        id=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Karvelun$' 2>/dev/null |
+            head -n1 || true)
+        [[ -n $id ]] && { e2e_keys_to "$id" "$@"; return 0; }
+        [[ $(e2e_layer_state game::Form5) == shown ]] && { e2e_keys_to "$under" "$@"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
 # e2e_leave_game <game window> [<what>]
-# Esc from the game to the menu, then "Exit" (one up from "Nová hra", round
-# the top of the menu): the program $app_pid must end with status 0.
+# Esc from the game to the menu, which opens at "Zpět"; then "Exit" (three
+# down), and "Ano" (left of "Ne", where the question opens) to losing the
+# game: the program $app_pid must end with status 0.
 e2e_leave_game() {
     local what=${2:-the game} menu
     e2e_keys_to "$1" Escape
     menu=$(e2e_window "$e2e_menu_title" "$app_pid") || fail "Esc did not bring the menu of $what"
-    e2e_keys_to "$menu" Up Return
+    e2e_keys_to "$menu" Down Down Down Return
+    e2e_answer_question "$menu" Left Return || fail "\"Exit\" during $what asked nothing"
     e2e_until_ended "$app_pid" || fail "$what still runs after \"Exit\""
     app_pid=""
     [[ $e2e_ended_with -eq 0 ]] || fail "$what ended with status $e2e_ended_with"

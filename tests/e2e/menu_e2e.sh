@@ -70,11 +70,11 @@ until_hidden "$e2e_menu_title" || fail "the menu stayed on screen during the gam
 [[ $(level_files) -gt 0 ]] || fail "the new game unpacked no working levels"
 echo "menu_e2e: a new game started from the menu ($(level_files) working levels)"
 
-# 2. Esc, then "Uložit" (two down from "Nová hra" now that there is a game),
-#    a typed name and Enter in the name box.
+# 2. Esc, then "Uložit" (one up from "Zpět", where the menu opens during a
+#    game), a typed name and Enter in the name box.
 keys_to "$e2e_game_title" Escape
 e2e_window "$e2e_menu_title" >/dev/null || fail "Esc did not bring the menu back"
-keys_to "$e2e_menu_title" Down Down Return
+keys_to "$e2e_menu_title" Up Return
 save_dialog=$(e2e_window "$dialog_title") || fail "\"Uložit\" opened no dialog"
 xdotool windowfocus --sync "$save_dialog"
 sleep 0.3
@@ -90,29 +90,31 @@ for file in "Hrad Večer.lev" "Hrad Večer.pos"; do
 done
 echo "menu_e2e: saved as \"Hrad Večer\""
 
-# 3. Esc, then "Nahrát" (one up from "Uložit"), which opens with the newest
+# 3. Esc, then "Nahrát" (two up from "Zpět"), which opens with the newest
 #    save chosen: Enter, and "Ano" to the question about the game under way.
 keys_to "$e2e_game_title" Escape
 e2e_window "$e2e_menu_title" >/dev/null || fail "Esc did not bring the menu back"
-keys_to "$e2e_menu_title" Up Return
+keys_to "$e2e_menu_title" Up Up Return
 load_dialog=$(e2e_window "$dialog_title") || fail "\"Nahrát\" opened no dialog"
 xdotool windowfocus --sync "$load_dialog"
 sleep 0.3
 xdotool key Return
-# The question about the game under way; "Ano" is its first button and chosen.
+# The question about the game under way opens at "Ne"; "Ano" is left of it.
 question=$(other_window "$dialog_title" "$load_dialog") || fail "loading during a game asked nothing"
 xdotool windowfocus --sync "$question"
 sleep 0.3
-xdotool key Return
+xdotool key --delay 150 Left Return
 e2e_window "$e2e_game_title" >/dev/null || fail "loading did not return to the game"
 until_hidden "$dialog_title" || fail "a dialog stayed open after loading"
 until_hidden "$e2e_menu_title" || fail "the menu stayed open after loading"
 echo "menu_e2e: loaded \"Hrad Večer\""
 
-# 4. Esc, then "Exit" (two up from "Nahrát", round past "Nová hra").
+# 4. Esc, then "Exit" (three down from "Zpět"), and "Ano" to losing the game.
 keys_to "$e2e_game_title" Escape
 e2e_window "$e2e_menu_title" >/dev/null || fail "Esc did not bring the menu back"
-keys_to "$e2e_menu_title" Up Up Return
+keys_to "$e2e_menu_title" Down Down Down Return
+question=$(e2e_window "$dialog_title") || fail "\"Exit\" during a game asked nothing"
+e2e_keys_to "$question" Left Return
 status=0
 for _ in $(seq 100); do
     kill -0 "$app_pid" 2>/dev/null || break

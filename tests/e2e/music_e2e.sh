@@ -63,7 +63,7 @@ e2e_keys_to "$window_id" Pause
 
 e2e_keys_to "$window_id" Escape
 e2e_focus menu "$e2e_menu_title"
-xdotool key --delay 150 Down Down Down Down Return  # past Nahrát, Uložit and Zpět
+xdotool key --delay 150 Down Return  # the menu opens at Zpět, Nastavení under it
 e2e_focus settings '^Karvelun - nastavení$'
 sleep 2  # the menu's theme is back
 xdotool key Right  # Zvuky: Ne
@@ -78,6 +78,8 @@ sleep 3
 on_to=$(mark)
 xdotool key Escape
 e2e_keys_to "$menu" Down Down Return  # from Nastavení past Credits to Exit
+# Losing the game under way is asked, at Ne; Ano is left of it.
+e2e_answer_question "$menu" Left Return || fail "Exit during the game asked nothing"
 e2e_until_ended "$app_pid" || fail "the game still runs after Exit"
 app_pid=""
 

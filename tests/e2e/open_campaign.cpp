@@ -9,9 +9,11 @@
 // that is an exit back to the first hall, two tiles left of the start: a
 // hero walking right goes from hall to hall for as long as he walks.  With
 // "biter", a monster of blow 1 that never moves stands in contact with the
-// hero where a new game puts him.
+// hero where a new game puts him.  With "deadly", the second hall of
+// "two-levels" has monsters round that tile that chase the hero and take
+// all his lives with one blow, a few seconds after his arrival.
 //
-//   open_campaign <path of levels.all> [penned | two-levels | round-trip | biter]
+//   open_campaign <path of levels.all> [penned | two-levels | round-trip | biter | deadly]
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -65,18 +67,36 @@ void AddBiter(game::LevelRecord& hall) {
     hall.monsters.push_back(monster);
 }
 
+// Eight monsters three tiles round the arrival's tile 312 (row 12, column
+// 12), each stronger than anything the hero could do.
+void AddKillers(game::LevelRecord& hall) {
+    const int offsets[8][2] = {{-3, -3}, {0, -3}, {3, -3}, {-3, 0},
+                               {3, 0},   {-3, 3}, {0, 3},  {3, 3}};
+    for (const auto& offset : offsets) {
+        game::MonsterRecord monster;
+        monster.X = static_cast<float>((12 + offset[0]) * 20 + 2);
+        monster.Y = static_cast<float>((12 + offset[1]) * 20 + 2);
+        monster.Picture = 0;
+        monster.Kind = 1;
+        monster.Damage = 30000;
+        monster.HitPoints = 30000;
+        hall.monsters.push_back(monster);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const char* mode = argc == 3 ? argv[2] : "";
     const bool penned = std::strcmp(mode, "penned") == 0;
     const bool roundTrip = std::strcmp(mode, "round-trip") == 0;
-    const bool twoLevels = roundTrip || std::strcmp(mode, "two-levels") == 0;
+    const bool deadly = std::strcmp(mode, "deadly") == 0;
+    const bool twoLevels = roundTrip || deadly || std::strcmp(mode, "two-levels") == 0;
     const bool biter = std::strcmp(mode, "biter") == 0;
     if (argc != 2 && !penned && !twoLevels && !biter) {
         std::fprintf(stderr,
                      "usage: open_campaign <path of levels.all> [penned | two-levels | "
-                     "round-trip | biter]\n");
+                     "round-trip | biter | deadly]\n");
         return 2;
     }
     game::LevelRecord hall;
@@ -108,6 +128,7 @@ int main(int argc, char** argv) {
             back.Param1 = "0";
             back.Param2 = std::to_string(kHeroStartTile - 2);
         }
+        if (deadly) AddKillers(hall);
         game::WriteLevelRecord(package, 1, hall);
     } else {
         game::WriteLevelRecord(package, 0, hall);

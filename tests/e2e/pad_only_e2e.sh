@@ -83,7 +83,7 @@ quiet_from=$(mark)
 pad down a
 sleep 0.5
 quiet_to=$(mark)
-e2e_window '^Karvelun$' >/dev/null || fail "A on \"Credits\" opened nothing"
+e2e_layer_shown game::Form4 || fail "A on \"Credits\" opened nothing"
 pad b
 
 # 2. A new game: three up from "Credits".
@@ -102,8 +102,8 @@ shown=$(convert "$work/game.png" -fuzz 2% -trim -format '%h' info:)
 pad a back
 e2e_window "$e2e_menu_title" >/dev/null || fail "Back did not bring the menu"
 saves_before=$(find "$game" -name '*.sav' -o -name '*.pos' | wc -l)
-pad down down a  # the menu keeps "Nová hra" chosen; two down is "Uložit"
-e2e_window '^Karvelun$' >/dev/null || fail "A on \"Uložit\" opened no dialog"
+pad up a  # the menu opens at "Zpět"; one up is "Uložit"
+e2e_layer_shown game::Form7 || fail "A on \"Uložit\" opened no dialog"
 sleep 0.5
 pad a
 sleep 1.5
@@ -112,29 +112,27 @@ saves_after=$(find "$game" -name '*.sav' -o -name '*.pos' | wc -l)
 # The proposed name: the level and the time.
 saved=$(find "$game" -name '0 patro [0-9][0-9]-[0-9][0-9].pos' | head -n1)
 [[ -n $saved ]] || fail "the save is not named by its level and time: $(find "$game" -name '*.pos')"
-# Then "Nahrát" (one up from "Uložit"), the save chosen, A loads it.
+# Then "Nahrát" (two up from "Zpět"), the save chosen, A loads it.
 e2e_window "$e2e_game_title" >/dev/null || fail "saving did not go back to the game"
 pad back
-pad up a
-e2e_window '^Karvelun$' >/dev/null || fail "A on \"Nahrát\" opened no dialog"
+pad up up a
+e2e_layer_shown game::Form6 || fail "A on \"Nahrát\" opened no dialog"
 sleep 0.5
 pad a
-# "Opravdu chcete ztratit neuloženou hru?": a new question stands on "Ano";
-# Left twice goes round to it and lights it, A answers.
-sleep 0.5
-pad left left a
+# "Opravdu chcete ztratit neuloženou hru?" opens at "Ne"; Left goes to
+# "Ano", A answers.
+e2e_layer_shown game::Form5 || fail "loading over the game asked nothing"
+pad left a
 sleep 1.5
 e2e_window "$e2e_game_title" >/dev/null || fail "loading did not bring the game"
 echo "pad_only_e2e: saved and loaded \"$(basename "$saved" .pos)\""
 
-# "Exit" (two up from "Nahrát", round the top), by the pad too; a question
-# about the game under way is answered "Ano".  The sound device closes and
-# the wave file gets its length.
-pad back up up a
-sleep 1
-if kill -0 "$app_pid" 2>/dev/null && e2e_window '^Karvelun$' >/dev/null; then
-    pad left left a
-fi
+# "Exit" (three down from "Zpět"), by the pad too; the question about the
+# game under way is answered "Ano".  The sound device closes and the wave
+# file gets its length.
+pad back down down down a
+e2e_layer_shown game::Form5 || fail "\"Exit\" during the game asked nothing"
+pad left a
 e2e_until_ended "$app_pid" || fail "the game still runs after \"Exit\""
 app_pid=""
 [[ $e2e_ended_with -eq 0 ]] || fail "the game ended with status $e2e_ended_with"

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 #include <string>
 
@@ -76,9 +77,11 @@ class PadFixture {
     static bool KeysIn(QWidget* widget) {
         return QTest::qWaitFor([widget] { return QApplication::focusWidget() == widget; }, 5000);
     }
+    // A dialog over its owner may count as active while its owner still has
+    // the keyboard: the application's active window tells.
     static bool Active(QWidget& window) {
-        window.activateWindow();
-        return QTest::qWaitForWindowActive(&window);
+        if (QWindow* handle = window.window()->windowHandle()) handle->requestActivate();
+        return QTest::qWaitFor([&] { return QApplication::activeWindow() == window.window(); });
     }
 
     game::PadDelivery delivery;

@@ -367,6 +367,9 @@ TEST_F(PadMenus, TheSettingsAreOpenedChangedAndClosedByPadAlone) {
             Tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
         Tap(SDL_CONTROLLER_BUTTON_A);
         EXPECT_TRUE(platform::View::Instance().FullScreen());
+        // The settings are drawn inside the menu's window now, which takes
+        // the keyboard as the window system gives it.
+        ASSERT_TRUE(Active(settings));
         // The effects a step lower, with the stick.
         for (int row = kRowFullScreen; row > kRowVolume; --row)
             Tap(SDL_CONTROLLER_BUTTON_DPAD_UP);

@@ -68,20 +68,22 @@ TEST(MenuGlowTicks, TurnsYellowInThirtyTwoTicksAndFadesBackInThirtyTwo) {
 
 TEST(MenuPointer, HitAreasIncludeTheirLeftAndTopEdgesOnly) {
     MenuGlow menu = NewMenuGlow();
-    EXPECT_EQ(menu.ItemAt(25, 143), kMenuNewGame);
-    EXPECT_EQ(menu.ItemAt(184, 162), kMenuNewGame);
+    EXPECT_EQ(menu.ItemAt(25, 141), kMenuNewGame);
+    EXPECT_EQ(menu.ItemAt(184, 160), kMenuNewGame);
     EXPECT_EQ(menu.ItemAt(185, 150), -1);
-    EXPECT_EQ(menu.ItemAt(100, 163), -1);
+    EXPECT_EQ(menu.ItemAt(100, 161), -1);
     EXPECT_EQ(menu.ItemAt(24, 150), -1);
-    EXPECT_EQ(menu.ItemAt(100, 398), kMenuExit);
-    // "Nastavení" and "Credits" share the space between "Zpět" and "Exit".
-    EXPECT_EQ(menu.ItemAt(100, 315), kMenuSettings);
-    EXPECT_EQ(menu.ItemAt(100, 340), -1);
-    EXPECT_EQ(menu.ItemAt(100, 366), kMenuCredits);
+    EXPECT_EQ(menu.ItemAt(100, 400), kMenuExit);
+    EXPECT_EQ(menu.ItemAt(100, 401), -1);
+    // Every item forty pixels below the one before, the gaps alike.
+    for (int16_t item = kMenuNewGame; item <= kMenuExit; ++item) {
+        EXPECT_EQ(menu.ItemAt(100, 141 + 40 * item), item);
+        EXPECT_EQ(menu.ItemAt(100, 141 + 40 * item - 1), -1);
+    }
     // The pointer is rounded to whole pixels, halves to even.
     EXPECT_EQ(menu.ItemClicked(24.5f, 150.0f), -1);
     EXPECT_EQ(menu.ItemClicked(24.6f, 150.0f), kMenuNewGame);
-    EXPECT_EQ(menu.ItemClicked(100.0f, 162.5f), kMenuNewGame);
+    EXPECT_EQ(menu.ItemClicked(100.0f, 160.5f), kMenuNewGame);
 }
 
 TEST(MenuTexts, VersionLineAndTheNoteOnTheProject) {

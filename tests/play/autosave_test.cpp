@@ -261,6 +261,54 @@ TEST_F(Autosaves, AFailureIsToldOnceUntilOneSucceedsAgain) {
     EXPECT_EQ(NewestAutosave(), std::nullopt);
 }
 
+TEST_F(Autosaves, AfterADeathThePlayerGoesOnFromThisGamesLastArrivalOrToTheMenu) {
+    struct Case {
+        const char* what;
+        bool ownRun;       // autosaves written at all
+        bool loadedAfter;  // a save loaded since the arrival's autosave
+        bool answer;       // the player's "Ano"
+        bool asked, playsOn;
+    };
+    const Case cases[] = {
+        {"Ano goes on", true, false, true, true, true},
+        {"Ne shows the menu", true, false, false, true, false},
+        {"a loaded game has arrived nowhere", true, true, true, false, false},
+        {"a try-out writes no autosave", false, false, true, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(appFolder / "data/saves");
+        EnableAutosaves(true);
+        ASSERT_TRUE(NewGameFromMenu());
+        LevelNumber = 3;
+        ASSERT_TRUE(LoadLevel(3) && SaveGame("jinde"));
+        EnableAutosaves(c.ownRun);
+        ASSERT_TRUE(TravelToLevel(2, 300));
+        RunFrame();  // the arrival's autosave
+        if (c.loadedAfter) {
+            ASSERT_EQ(LoadChosenGame("jinde"), AfterLoad::kPlay);
+        }
+        CanResume = CanSave = true;
+        windows.calls.clear();
+        windows.answer = c.answer;
+        HeroDead = true;
+        ExplosionCount = 0;
+        RunFrame();
+        EXPECT_EQ(windows.Called("AskQuestion(Pokračovat od příchodu do %1. patra?|2|yes)"),
+                  c.asked);
+        EXPECT_EQ(windows.CountCalls("AskQuestion"), c.asked ? 1 : 0);
+        EXPECT_EQ(windows.Called("EndGameToMenu"), !c.playsOn);
+        EXPECT_EQ(windows.Called("ResumeGameWindow"), c.playsOn);
+        EXPECT_EQ(HeroDead, !c.playsOn);
+        if (c.playsOn) {
+            EXPECT_EQ(LevelNumber, 2);
+            // The same arrival is there to go on from after the next death.
+            ASSERT_TRUE(ThisGamesAutosave());
+            EXPECT_EQ(ThisGamesAutosave()->level, 2);
+        }
+    }
+}
+
 // A pair of an autosave's name that is no autosave is the player's (the
 // save dialog of earlier versions took these names): one written as those
 // versions wrote a save, one with a damaged description or a save's own,

@@ -62,6 +62,12 @@ void RecordingWindows::ShowMessageBox(const game::PlayerText& text, const std::s
     if (onMessageBox) onMessageBox();
 }
 
+bool RecordingWindows::AskQuestion(const char* question, int32_t number, bool yesByDefault) {
+    calls.push_back("AskQuestion(" + std::string(question) + "|" + std::to_string(number) + "|" +
+                    (yesByDefault ? "yes" : "no") + ")");
+    return answer;
+}
+
 void RecordingWindows::ShowProgress() {
     calls.push_back("ShowProgress");
     progressBar = "-";

@@ -59,6 +59,10 @@ class RecordingWindows : public game::GameWindows {
     void ShowNotice(const game::PlayerText& text) override;
     void ShowHelp() override;
     void ShowMessageBox(const game::PlayerText& text, const std::string& title) override;
+    // Recorded as "AskQuestion(question|number|yes or no)"; answered with
+    // `answer`.
+    bool AskQuestion(const char* question, int32_t number, bool yesByDefault) override;
+    bool answer = false;
     void ShowProgress() override;
     void AdvanceProgress(int dashes) override;
     void HideProgress() override;

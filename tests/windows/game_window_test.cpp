@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -397,6 +398,7 @@ TEST_F(GameWindowTest, WasdWalksTheHeroAndTheArrowsNoLonger) {
 }
 
 TEST_F(GameWindowTest, EscLeavesForTheMenuAndLetsGoOfTheKeys) {
+    windows->form3().Items.Selected = kMenuLoad;
     Press(Qt::Key_Left);
     Press(Qt::Key_Escape);
     EXPECT_TRUE(GameSuspended);
@@ -408,6 +410,13 @@ TEST_F(GameWindowTest, EscLeavesForTheMenuAndLetsGoOfTheKeys) {
     // The arrow will be released in the menu, never here.
     EXPECT_FALSE(KeyLeftHeld);
     EXPECT_FLOAT_EQ(HeroStepX, 0.6f);
+    // The menu opens at "Zpět", lit, whatever was chosen before: Enter
+    // takes the player back.
+    EXPECT_EQ(windows->form3().Items.Selected, kMenuResume);
+    EXPECT_TRUE(windows->form3().Items.Highlighted[kMenuResume]);
+    QTest::keyClick(&windows->form3(), Qt::Key_Return);
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_FALSE(windows->form3().isVisible());
 }
 
 TEST_F(GameWindowTest, CheatKeysWorkOnlyInCheatMode) {
@@ -803,6 +812,44 @@ TEST_F(GameWindowTest, FloatingTextsArePrintedInTheirOwnColoursOverEverything) {
     const QRgb tile = testing_support::TileColour(3);
     EXPECT_EQ(first, (std::set<QRgb>{qRgb(255, 0, 0), tile, qRgb(0, 0, 0)}));
     EXPECT_EQ(second, (std::set<QRgb>{qRgb(0, 255, 0), qRgb(0, 0, 0)}));
+}
+
+// Two texts told at one place over a floor: each is ringed in black, never
+// touching the floor, and the second stands wholly above the first, while
+// both keep the places the rules gave them.
+TEST_F(GameWindowTest, FloatingTextsAtOnePlaceAreRingedAndStacked) {
+    for (int y = 60; y < 200; y += kTileSize)
+        for (int x = 60; x < 200; x += kTileSize) {
+            Tiles[TileIndex(x, y)].Revealed = kTrue;
+            Tiles[TileIndex(x, y)].Picture = 3;
+        }
+    HeroDead = true;
+    AddFloatText(130, 150, "WWWW", Rgb(255, 0, 0));
+    AddFloatText(130, 152, "WWWW", Rgb(0, 255, 0));
+    const float kept[] = {FloatTexts[0].X, FloatTexts[0].Y, FloatTexts[1].X, FloatTexts[1].Y};
+
+    windows->DrawFrame();
+    EXPECT_EQ(FloatTexts[0].X, kept[0]);
+    EXPECT_EQ(FloatTexts[0].Y, kept[1]);
+    EXPECT_EQ(FloatTexts[1].X, kept[2]);
+    EXPECT_EQ(FloatTexts[1].Y, kept[3]);
+    const QImage& image = form().FieldImage();
+    const QRgb floor = testing_support::TileColour(3);
+    int redTop = 500, greenBottom = -1, inked = 0;
+    for (int y = 61; y < 199; ++y)
+        for (int x = 61; x < 199; ++x) {
+            const QRgb here = image.pixel(x, y);
+            if (here != qRgb(255, 0, 0) && here != qRgb(0, 255, 0)) continue;
+            ++inked;
+            if (here == qRgb(255, 0, 0)) redTop = std::min(redTop, y);
+            if (here == qRgb(0, 255, 0)) greenBottom = std::max(greenBottom, y);
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    ASSERT_NE(image.pixel(x + dx, y + dy), floor)
+                        << "the floor touches the text at " << x + dx << ", " << y + dy;
+        }
+    ASSERT_GT(inked, 40);
+    EXPECT_LT(greenBottom, redTop);
 }
 
 // A text told at the field's edge would be cut there ("il jsi nějaký

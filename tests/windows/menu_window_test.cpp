@@ -207,7 +207,7 @@ TEST_F(MenuWindow, NewGameDuringAGameAnsweredNoKeepsTheGame) {
     std::string asked;
     WhenShown(*question, [&] {
         asked = question->Label1->text().toStdString();
-        Key(*question, Qt::Key_Right);
+        // It opens at "Ne".
         Key(*question, Qt::Key_Return);
     });
     RunFromKeys(kMenuNewGame);
@@ -291,10 +291,10 @@ TEST_F(MenuWindow, ATickPrintsTheGlowAndFreesFinishedSounds) {
                 colours.insert(menu->Canvas().pixel(x, y) & 0xFFFFFF);
         return colours;
     };
-    EXPECT_TRUE(coloursIn(QRect(72, 143, 70, 16)).count(0xFFFF00));
-    EXPECT_TRUE(coloursIn(QRect(81, 188, 60, 16)).count(0xFF0000));
-    EXPECT_TRUE(coloursIn(QRect(85, 235, 50, 16)).count(0x969696));
-    EXPECT_FALSE(coloursIn(QRect(85, 235, 50, 16)).count(0xFF0000));
+    EXPECT_TRUE(coloursIn(QRect(72, 141, 70, 16)).count(0xFFFF00));
+    EXPECT_TRUE(coloursIn(QRect(81, 181, 60, 16)).count(0xFF0000));
+    EXPECT_TRUE(coloursIn(QRect(85, 221, 50, 16)).count(0x969696));
+    EXPECT_FALSE(coloursIn(QRect(85, 221, 50, 16)).count(0xFF0000));
 
     // The sound library failing costs nothing but the freeing.
     sound.failFreeMemory = true;

@@ -74,13 +74,13 @@ TEST_F(SpeechTest, TheChosenThingsSignsAndNoticesAreReadInThePlayersLanguage) {
         {settings::Language::kCzech,
          {"Nová hra", "Nahrát"},
          {"Hlasitost: 100", "Hlasitost: 95", "Hlasitost: 100", "Zvuky: Ano"},
-         {"Opravdu chcete ztratit neuloženou hru? Ano", "Ne"},
+         {"Opravdu chcete ztratit neuloženou hru? Ne", "Ano"},
          {"Pozor na netopýry!"},
          {"Životy 7 z 10, peníze 120, 90. patro."}},
         {settings::Language::kEnglish,
          {"New game", "Load"},
          {"Volume: 100", "Volume: 95", "Volume: 100", "Sound: Yes"},
-         {"Do you really want to lose your unsaved game? Yes", "No"},
+         {"Do you really want to lose your unsaved game? No", "Yes"},
          {"Pozor na netopýry!"},
          {"Lives 7 of 10, gold 120, Floor 90."}},
     };
@@ -104,13 +104,12 @@ TEST_F(SpeechTest, TheChosenThingsSignsAndNoticesAreReadInThePlayersLanguage) {
             settings.Form_KeyDown(platform::vk::Right, 0);
             settings.Form_KeyDown(platform::vk::Up, 0);
             expect(c.settingsRows);
-            // A question with its chosen answer, then the other answer.
-            question->Buttons.Selected = 0;
+            // A question with the answer it opens at, then the other answer.
             WhenShown(*question, [&] {
-                question->Form_KeyDown(platform::vk::Right);
+                question->Form_KeyDown(platform::vk::Left);
                 question->Form_KeyDown(platform::vk::Return);
             });
-            question->Ask(kLoseGameQuestion);
+            question->Ask(kLoseGameQuestion, Answer::kNo);
             expect(c.question);
             // A notice as it opens, in the words it shows.
             WhenShown(notice, [&] { Key(notice, Qt::Key_Return); });

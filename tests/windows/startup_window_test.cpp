@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
@@ -27,6 +26,7 @@
 #include "game/play/startup.h"
 #include "game/windows/game_window.h"
 #include "game/windows/menu_window.h"
+#include "game/windows/message_window.h"
 #include "game/windows/progress_window.h"
 #include "game/windows/window_set.h"
 
@@ -97,7 +97,7 @@ TEST_F(StartupWindows, AnUnreadablePictureStopsTheStartUp) {
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [] {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->inherits("QMessageBox") && w->isVisible()) w->close();
+            if (qobject_cast<game::MessageWindow*>(w) && w->isVisible()) w->close();
     });
     closer.start(10);
     EXPECT_FALSE(game::Main(platform::AppPaths::Portable(folder.string()).Places()));
@@ -118,10 +118,9 @@ TEST_F(StartupWindows, AFailedUnregistrationIsShownDuringTheShutDownAndTheProgra
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(w);
+            auto* box = qobject_cast<game::MessageWindow*>(w);
             if (!box || !box->isVisible()) continue;
-            shown.push_back(box->text().toStdString());
-            EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+            shown.push_back(box->Text->text().toStdString());
             levelsDeletedBefore = !fs::exists(folder / "data/levels/level0.sc");
             QTest::keyClick(box, Qt::Key_Return);
         }

@@ -67,8 +67,9 @@ TEST_F(ShownTextTest, RulesTextsStayCzechAndReadInEnglishWithItsPlurals) {
         {CountedText(kExperiencePattern, 21), "Získal jsi 21 zkušeností!",
          "You gained 21 experience points!"},
         {CountedText("Úroveň %n", 2), "Úroveň 2", "Level 2"},
-        {CountedText(kGainPattern, 5), "5+", "5+"},
-        {CountedText(kLossPattern, 21), "21-", "21-"},
+        // English puts a number's sign first.
+        {CountedText(kGainPattern, 5), "5+", "+5"},
+        {CountedText(kLossPattern, 21), "21-", "-21"},
         {"Monstrum bylo zabito...", "Monstrum bylo zabito...", "The monster was slain..."},
         {NamedText("Nelze načíst obrázek %1.", "obr/%2.bmp"), "Nelze načíst obrázek obr/%2.bmp.",
          "Cannot load the picture obr/%2.bmp."},
