@@ -52,9 +52,10 @@ QImage ThumbnailImage(const SaveThumbnail& thumbnail) {
     return image;
 }
 
-QLabel* MakePanelLabel(QWidget* parent, int top, int height, const QColor& colour) {
+QLabel* MakePanelLabel(QWidget* parent, int top, int height, const QColor& colour,
+                       double points = 8.25) {
     QLabel* label =
-        MakeLabel(parent, QRect(kPanelLeft, top, kPanelWidth, height), colour, 8.25, QString());
+        MakeLabel(parent, QRect(kPanelLeft, top, kPanelWidth, height), colour, points, QString());
     // A level's line that needs one line of its two sits between them.
     label->setAlignment(Qt::AlignCenter);
     return label;
@@ -98,7 +99,9 @@ Form6::Form6(QWidget* parent) : DialogWindow(kLoadButtons, parent, kWidth) {
     const int textTop = kThumbnailY + kThumbnailSize + 2;
     LevelLabel = MakePanelLabel(this, textTop, 28, kSavesColour);
     CampaignLabel = MakePanelLabel(this, textTop + 28, 14, kSaveDetailColour);
-    WrittenLabel = MakePanelLabel(this, textTop + 42, 14, kSaveDetailColour);
+    // A little smaller: the date with an easy game's word stands on one line
+    // between the stones.
+    WrittenLabel = MakePanelLabel(this, textTop + 42, 14, kSaveDetailColour, 7.5);
     PlayTimeLabel = MakePanelLabel(this, textTop + 56, 14, kSaveDetailColour);
     MenuLinks().load = this;
 }
