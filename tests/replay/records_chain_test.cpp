@@ -26,21 +26,6 @@ using replay_testing::Script;
 
 class RecordsChain : public ReplayTest {
   protected:
-    void Play(int passes, const Script& script) {
-        int pass = 0;
-        windows.onProcessEvents = [&] {
-            ++pass;
-            SetClock(Clock() + 1.0f / 60.0f);
-            if (auto it = script.find(pass); it != script.end()) it->second();
-            if (pass >= passes) game::ShutdownRequested = true;
-        };
-        game::FrameLoop loop;
-        while (pass < passes)
-            loop.Timer1_Timer();
-        game::ShutdownRequested = false;
-        windows.onProcessEvents = nullptr;
-    }
-
     int Records(const std::vector<std::string>& files, std::string& out, std::string& err) {
         std::vector<std::string> args{"records"};
         args.insert(args.end(), files.begin(), files.end());

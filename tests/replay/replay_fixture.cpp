@@ -91,6 +91,21 @@ void ReplayTest::NewGame() {
     ASSERT_TRUE(game::UnpackLevels("levels.all") && game::LoadLevel(0));
 }
 
+void ReplayTest::Play(int passes, const Script& script) {
+    int pass = 0;
+    windows.onProcessEvents = [&] {
+        ++pass;
+        SetClock(Clock() + 1.0f / 60.0f);
+        if (auto it = script.find(pass); it != script.end()) it->second();
+        if (pass >= passes) game::ShutdownRequested = true;
+    };
+    game::FrameLoop loop;
+    while (pass < passes)
+        loop.Timer1_Timer();
+    game::ShutdownRequested = false;
+    windows.onProcessEvents = nullptr;
+}
+
 std::vector<uint8_t> ReplayTest::RecordGame(int passes, const Script& script, int blockEvery) {
     std::vector<uint8_t> file;
     replay::StartState start;

@@ -46,6 +46,9 @@ class ReplayTest : public testing_support::GameTest {
     // frames the recording is flushed as a block.  Returns the file.
     std::vector<uint8_t> RecordGame(int passes, const Script& script, int blockEvery = 600);
 
+    // Frames of play with the keys the script presses, nothing recorded.
+    void Play(int passes, const Script& script = {});
+
     // A script that walks, fires, lays a bomb, pauses across the bomb's
     // countdown, quick-saves, leaves for the menu and comes back, saves
     // under a name and loses the keyboard.

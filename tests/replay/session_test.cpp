@@ -39,22 +39,6 @@ class SessionTest : public ReplayTest {
         return names;
     }
 
-    // Frames of play with the keys the script presses.
-    void Play(int passes, const Script& script = {}) {
-        int pass = 0;
-        windows.onProcessEvents = [&] {
-            ++pass;
-            SetClock(Clock() + 1.0f / 60.0f);
-            if (auto it = script.find(pass); it != script.end()) it->second();
-            if (pass >= passes) game::ShutdownRequested = true;
-        };
-        game::FrameLoop loop;
-        while (pass < passes)
-            loop.Timer1_Timer();
-        game::ShutdownRequested = false;
-        windows.onProcessEvents = nullptr;
-    }
-
     static Recording Read(const fs::path& path) {
         std::vector<uint8_t> bytes;
         EXPECT_TRUE(game::ReadWholeFile(path.string(), bytes, 1u << 30)) << path;
