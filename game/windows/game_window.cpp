@@ -198,6 +198,13 @@ void PlayField::paintEvent(QPaintEvent* event) {
     } else {
         // The enlarged frame pixel for pixel, only where it is repainted.
         QImage shown = platform::DeviceImage(Shown(), pixelRatio_);
+        // The field is opaque: where its frame does not reach (it grew and
+        // the next frame is not enlarged yet) it shows black, never what a
+        // window over it left there.
+        const QRect reached(0, 0, static_cast<int>(shown.width() / pixelRatio_),
+                            static_cast<int>(shown.height() / pixelRatio_));
+        for (const QRect& part : event->region().subtracted(reached))
+            painter.fillRect(part, Qt::black);
         for (const QRect& part : event->region()) {
             const QRectF source(part.x() * pixelRatio_, part.y() * pixelRatio_,
                                 part.width() * pixelRatio_, part.height() * pixelRatio_);

@@ -12,12 +12,14 @@
 #      his arrival is autosaved, the game-over notice, then "Go on from your
 #      arrival on floor 1?" over the field, before any menu; Enter (on
 #      "Ano") puts him back at his arrival and the game goes on.
+#   After the help and after going on, nothing of the dialogs that closed
+#   stays drawn on the field.
 #
 #   one_screen_e2e.sh <dist folder> <open_campaign program> <full | window>
 #
 # With KARVELUN_E2E_SHOTS naming a folder, a screenshot of the whole screen
 # at each step goes there.  Exits 77 (skipped) when Xvfb, xdotool, openbox,
-# xprop or ImageMagick is not installed.
+# xprop or ImageMagick (import, convert) is not installed.
 set -euo pipefail
 
 dist=${1:?usage: one_screen_e2e.sh <dist folder> <open_campaign program> <full | window>}
@@ -27,7 +29,7 @@ view=${3:?usage: one_screen_e2e.sh <dist folder> <open_campaign program> <full |
 
 e2e_name=one_screen_e2e
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-e2e_skip_without Xvfb xdotool openbox xprop import
+e2e_skip_without Xvfb xdotool openbox xprop import convert
 
 if [[ $view == full ]]; then
     e2e_start_xvfb 1280x800x24
@@ -125,6 +127,22 @@ dialog_closed() {
     fi
 }
 
+# field_clear <what>: nothing of a dialog that closed stays drawn on the
+# field: no pixel of the dialogs' orange (the loading notice's "Processing...",
+# the question's text, the help's titles) in the left three fifths of the
+# game window, where the field lies; the panel right of it has orange names
+# of its own.
+field_clear() {
+    local picture="$work/field.png" orange
+    sleep 0.3
+    import -window "$game_window" "$picture" 2>>"$work/import.log" ||
+        fail "$1: no picture of the game window"
+    orange=$(convert "$picture" -gravity NorthWest -crop 60%x100%+0+0 +repage \
+        -fill black +opaque '#FF8000' -fill white -opaque '#FF8000' \
+        -format '%[fx:round(mean*w*h)]' info:)
+    ((orange == 0)) || fail "$1: $orange pixels of a closed dialog's text left on the field"
+}
+
 # --- 1. The menu, a game, its greeting and help, the menu again. ---------
 fresh_game
 start_game first
@@ -148,6 +166,7 @@ e2e_keys_to "$game_window" F1
 dialog_open "the help" game::HelpWindow '^Karvelun - help$' "$game_window" 3-help
 keys_to_dialog '^Karvelun - help$' "$game_window" Escape
 dialog_closed "the help" game::HelpWindow
+field_clear "the field after the help"
 e2e_keys_to "$game_window" Escape
 menu=$(e2e_window "$e2e_menu_title" "$app_pid") || fail "Esc did not bring the menu"
 sleep 0.5
@@ -204,5 +223,6 @@ e2e_window "$e2e_game_title" "$app_pid" >/dev/null || fail "\"Ano\" did not go o
     fail "\"Ano\" showed the menu"
 windows_now "going on from the arrival" 1
 shoot 9-going-on
+field_clear "the field after going on"
 echo "one_screen_e2e ($view): a death, and the game went on from the arrival on floor 1"
 echo "one_screen_e2e ($view): PASS"

@@ -101,6 +101,24 @@ TEST_P(ScaledField, AtScaleOneTheFieldShowsTheFrameItselfAndKeepsItWhenFreed) {
     ExpectFieldShowsTheFrameEnlarged();
 }
 
+// A field made larger than its last frame (full screen before the next
+// frame is enlarged) paints every pixel it owns: black beyond the frame,
+// never what a window over it left there.
+TEST_P(ScaledField, AFieldLargerThanItsFrameIsBlackBeyondIt) {
+    windows->DrawFrame();
+    PlayField& field = *form().Picture1;
+    field.resize(field.size() + QSize(40, 40));
+    QImage painted(field.size(), QImage::Format_RGB32);
+    const QColor leftOver(255, 128, 0);
+    painted.fill(leftOver);
+    field.render(&painted, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QImage frame = Enlarged(form().FieldImage(), Scale());
+    const QPoint last(field.width() - 1, field.height() - 1);
+    EXPECT_EQ(painted.pixel(0, 0), frame.pixel(0, 0));
+    EXPECT_EQ(painted.pixel(last), QColor(Qt::black).rgb());
+    EXPECT_EQ(painted.pixel(0, last.y()), QColor(Qt::black).rgb());
+}
+
 TEST_P(ScaledField, AStandingGameDimsTheWholeShownField) {
     windows->DrawFrame();
     Paused = true;
