@@ -5,10 +5,13 @@
 #include <QKeyEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <algorithm>
+#include <cmath>
 
 #include "game/core/acts.h"
 #include "game/core/game_state.h"
 #include "game/core/music_director.h"
+#include "game/desktop/fonts.h"
 #include "game/desktop/key_events.h"
 #include "game/platform/keys.h"
 #include "game/records/records_keeper.h"
@@ -26,6 +29,8 @@ namespace vk = platform::vk;
 constexpr int kWidth = 483;
 constexpr int kHeight = 372;
 constexpr int kBorder = kStoneBorder;
+// The list's letters, in points at the game's own pixels.
+constexpr double kBodyPoints = 7.5;
 
 const QColor kTitleColour(255, 128, 0);
 const QColor kBodyColour(255, 224, 192);
@@ -54,6 +59,8 @@ QString DifficultyName(Difficulty difficulty) {
 RecordsWindow::RecordsWindow(QWidget* parent)
     : BackgroundWindow(kWidth, kHeight, Qt::black, parent) {
     setFocusPolicy(Qt::StrongFocus);
+    // Read, not played: with large text it grows as the help does.
+    SetReadsLarger(true);
     Title = MakeLabel(this, QRect(kBorder, 16, kWidth - 2 * kBorder, 20), kTitleColour, 12, {});
     // Many bests and every achievement: the list scrolls with the arrows.
     scroll_ = new QScrollArea(this);
@@ -64,7 +71,7 @@ RecordsWindow::RecordsWindow(QWidget* parent)
     scroll_->setPalette(black);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setFocusPolicy(Qt::NoFocus);
-    Body = MakeLabel(nullptr, QRect(0, 0, kWidth - 64, 10), kBodyColour, 7.5, {});
+    Body = MakeLabel(nullptr, QRect(0, 0, kWidth - 64, 10), kBodyColour, kBodyPoints, {});
     Body->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Body->setTextFormat(Qt::PlainText);
     Body->setWordWrap(true);
@@ -79,6 +86,17 @@ RecordsWindow::RecordsWindow(QWidget* parent)
 
 RecordsWindow::~RecordsWindow() {
     UnlinkWindow(MenuLinks().records, this);
+}
+
+void RecordsWindow::Rescaled() {
+    // The list lies in its scroll area, not in the window: its letters and
+    // the area's bar follow the window's scale here.
+    QFont font = Body->font();
+    font.setPixelSize(std::max(
+        1, static_cast<int>(
+               std::lround(platform::PixelSizeOfPoints(kBodyPoints) * Placement().Unit()))));
+    Body->setFont(font);
+    StyleStoneScrollBar(*scroll_, std::max(1, static_cast<int>(std::lround(Placement().Unit()))));
 }
 
 void RecordsWindow::SetFramePicture(const QImage& picture) {

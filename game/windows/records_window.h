@@ -35,6 +35,7 @@ class RecordsWindow : public platform::BackgroundWindow {
     QLabel* Footer = nullptr;
 
   protected:
+    void Rescaled() override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -50,6 +50,7 @@
 #include "game/windows/notice_window.h"
 #include "game/windows/progress_window.h"
 #include "game/windows/question_window.h"
+#include "game/windows/records_window.h"
 #include "game/windows/save_window.h"
 #include "game/windows/settings_window.h"
 #include "setup/form1.h"
@@ -316,8 +317,9 @@ class TextFitTest : public GameWindowTest {
         WindowSet& set = *windows;
         std::vector<int> sizes;
         sizes.push_back(set.form1().Text1->font().pixelSize());
-        for (QWidget* window : std::initializer_list<QWidget*>{
-                 &set.form2(), &set.help(), &set.settings(), &set.form6(), &set.form7()})
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{&set.form2(), &set.help(), &set.settings(),
+                                             &set.form6(), &set.form7(), &set.records()})
             for (const QWidget* control : window->findChildren<QWidget*>())
                 if (qobject_cast<const QLabel*>(control) ||
                     qobject_cast<const QListWidget*>(control))
@@ -365,6 +367,7 @@ class TextFitTest : public GameWindowTest {
         }
         Access = {};
         KeyboardKeyUsed();
+        MeasureOpened("Records", set.records(), [&] { set.records().ShowRecords(false, false); });
         MeasurePrinted("Menu", set.form3(), MenuItems(), overflows);
         MeasurePrinted("Question", set.form5(), ButtonsOf(kQuestionButtons), overflows);
         MeasurePrinted("Load", set.form6(), ButtonsOf(kLoadButtons), overflows);
