@@ -8,7 +8,7 @@
         <translation>Clean Shield</translation>
     </message>
     <message>
-        <source>Projdi I. dějstvím bez jediné smrti.</source>
+        <source>Projděte I. dějstvím bez jediné smrti.</source>
         <translation>Get through act I without a single death.</translation>
     </message>
     <message>
@@ -16,7 +16,7 @@
         <translation>No Potion</translation>
     </message>
     <message>
-        <source>Projdi celým dějstvím, aniž vypiješ jediný lektvar.</source>
+        <source>Projděte celým dějstvím, aniž vypijete jediný lektvar.</source>
         <translation>Get through a whole act without drinking a single potion.</translation>
     </message>
     <message>
@@ -24,7 +24,7 @@
         <translation>Explorer</translation>
     </message>
     <message>
-        <source>Najdi všechna tajemství jednoho dějství.</source>
+        <source>Najděte všechna tajemství jednoho dějství.</source>
         <translation>Find every secret of one act.</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
         <translation>Every Secret</translation>
     </message>
     <message>
-        <source>Najdi všechna tajemství celé jeskyně.</source>
+        <source>Najděte všechna tajemství celé jeskyně.</source>
         <translation>Find every secret of the whole cave.</translation>
     </message>
     <message>
@@ -40,7 +40,7 @@
         <translation>Bořek&apos;s Refuge</translation>
     </message>
     <message>
-        <source>Najdi skrytou cestu do Bořkova útočiště.</source>
+        <source>Najděte skrytou cestu do Bořkova útočiště.</source>
         <translation>Find the hidden way to Bořek&apos;s refuge.</translation>
     </message>
     <message>
@@ -48,7 +48,7 @@
         <translation>Heart of the Mountain</translation>
     </message>
     <message>
-        <source>Dojdi na konec jeskyně v normální hře.</source>
+        <source>Dojděte na konec jeskyně v normální hře.</source>
         <translation>Reach the end of the cave in the normal game.</translation>
     </message>
     <message>
@@ -56,7 +56,7 @@
         <translation>Heart of the Mountain the Easy Way</translation>
     </message>
     <message>
-        <source>Dojdi na konec jeskyně v lehké hře.</source>
+        <source>Dojděte na konec jeskyně v lehké hře.</source>
         <translation>Reach the end of the cave in the easy game.</translation>
     </message>
     <message>
@@ -64,7 +64,7 @@
         <translation>Swift as the Wind</translation>
     </message>
     <message>
-        <source>Projdi celou jeskyní za méně než tři hodiny hraní.</source>
+        <source>Projděte celou jeskyní za méně než tři hodiny hraní.</source>
         <translation>Get through the whole cave in less than three hours of play.</translation>
     </message>
     <message>
@@ -72,7 +72,7 @@
         <translation>The Lords of the Deep Have Fallen</translation>
     </message>
     <message>
-        <source>Poraz pány hlubin v poslední síni, aniž přijdeš o jediný život.</source>
+        <source>Porazte pány hlubin v poslední síni, aniž přijdete o jediný život.</source>
         <translation>Defeat the lords of the deep in the last hall without losing a single life.</translation>
     </message>
     <message>
@@ -80,7 +80,7 @@
         <translation>Deathless</translation>
     </message>
     <message>
-        <source>Projdi celou jeskyní bez jediné smrti.</source>
+        <source>Projděte celou jeskyní bez jediné smrti.</source>
         <translation>Get through the whole cave without a single death.</translation>
     </message>
     <message>
@@ -88,7 +88,7 @@
         <translation>In One Breath</translation>
     </message>
     <message>
-        <source>Projdi celou jeskyní, aniž nahraješ uloženou hru.</source>
+        <source>Projděte celou jeskyní, aniž nahrajete uloženou hru.</source>
         <translation>Get through the whole cave without loading a saved game.</translation>
     </message>
     <message>
@@ -96,7 +96,7 @@
         <translation>Hunter</translation>
     </message>
     <message>
-        <source>Zabij v jedné hře 300 nestvůr.</source>
+        <source>Zabijte v jedné hře 300 nestvůr.</source>
         <translation>Kill 300 monsters in one game.</translation>
     </message>
     <message>
@@ -104,7 +104,7 @@
         <translation>Treasure of the Mountain</translation>
     </message>
     <message>
-        <source>Nasbírej v jedné hře 2500 zlatých.</source>
+        <source>Nasbírejte v jedné hře 2500 zlatých.</source>
         <translation>Gather 2500 gold in one game.</translation>
     </message>
 </context>
