@@ -7,12 +7,11 @@
 #include <QApplication>
 #include <QPainter>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <cstring>
 
 #include "game/desktop/view.h"
 #include "game/platform/pixel_scaler.h"
-#include "support/offscreen_screen.h"
+#include "support/screen_test_main.h"
 #include "windows/game_window_test.h"
 
 namespace {
@@ -113,10 +112,11 @@ TEST_F(ScreenFill, SmallFullScreensFillAndEverythingElseKeepsItsWholeScale) {
         // Filling, the content covers the screen's height or width; it is
         // centred.
         const QRect content = Content();
-        if (c.fills)
+        if (c.fills) {
             EXPECT_TRUE(content.height() >= gScreen.height() - 1 ||
                         content.width() >= gScreen.width() - 1)
                 << content.width() << " x " << content.height();
+        }
         EXPECT_GE(content.height(), c.heightShare * gScreen.height());
         EXPECT_LE(std::abs(content.center().x() - gScreen.width() / 2), 1);
         EXPECT_LE(std::abs(content.center().y() - gScreen.height() / 2), 1);
@@ -152,14 +152,5 @@ TEST_F(ScreenFill, AFilledFieldIsTheFrameFilledSharpToItsPlace) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        int w = 0, h = 0;
-        if (std::sscanf(argv[i], "--screen=%dx%d", &w, &h) == 2) gScreen = QSize(w, h);
-    }
-    QTemporaryDir folder;
-    if (!testing_support::UseOffscreenScreen(folder, gScreen.width(), gScreen.height(), 1))
-        return 2;
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return testing_support::RunTestsOnScreen(argc, argv, gScreen);
 }

@@ -20,7 +20,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 
@@ -54,7 +53,7 @@
 #include "game/windows/save_window.h"
 #include "game/windows/settings_window.h"
 #include "setup/form1.h"
-#include "support/offscreen_screen.h"
+#include "support/screen_test_main.h"
 #include "windows/game_window_test.h"
 
 namespace {
@@ -498,14 +497,5 @@ TEST_F(TextFitTest, TheCampaignsSignsFitTheFieldAndItsMessagesTheNoticeAtEverySc
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        int w = 0, h = 0;
-        if (std::sscanf(argv[i], "--screen=%dx%d", &w, &h) == 2) gScreen = QSize(w, h);
-    }
-    QTemporaryDir folder;
-    if (!testing_support::UseOffscreenScreen(folder, gScreen.width(), gScreen.height(), 1))
-        return 2;
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return testing_support::RunTestsOnScreen(argc, argv, gScreen);
 }
