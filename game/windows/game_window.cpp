@@ -454,8 +454,8 @@ void Form1::Rescaled() {
                   view.DevicePixelsOf(field.y() + field.height()) - view.DevicePixelsOf(field.y()));
     }
     Picture1->SetScale(Scale(), view.pixelRatio, filled);
-    // The log's scroll bar in whole toolkit units per game pixel.
-    StyleStoneScrollBar(*Text1, std::max(1, static_cast<int>(std::lround(Placement().Unit()))));
+    // The log's scroll bar at the window's scale.
+    StyleStoneScrollBarForUnit(*Text1, Placement().Unit());
 }
 
 void Form1::Picture1_KeyDown(QKeyEvent& event) {

@@ -96,7 +96,7 @@ void RecordsWindow::Rescaled() {
         1, static_cast<int>(
                std::lround(platform::PixelSizeOfPoints(kBodyPoints) * Placement().Unit()))));
     Body->setFont(font);
-    StyleStoneScrollBar(*scroll_, std::max(1, static_cast<int>(std::lround(Placement().Unit()))));
+    StyleStoneScrollBarForUnit(*scroll_, Placement().Unit());
 }
 
 void RecordsWindow::SetFramePicture(const QImage& picture) {

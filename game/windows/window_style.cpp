@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
 #include "game/desktop/fonts.h"
 
@@ -60,6 +61,10 @@ void StyleStoneScrollBar(QAbstractScrollArea& area, int scale) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QResizeEvent sameSize(area.size(), area.size());
     QCoreApplication::sendEvent(&area, &sameSize);
+}
+
+void StyleStoneScrollBarForUnit(QAbstractScrollArea& area, double unit) {
+    StyleStoneScrollBar(area, std::max(1, static_cast<int>(std::lround(unit))));
 }
 
 // The notice's frame around a larger field: corners as they are, the

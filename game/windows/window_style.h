@@ -37,5 +37,8 @@ inline constexpr int kStoneScrollBarWidth = 10;  // at scale 1
 QString StoneScrollBarStyle(int scale);
 // Gives a scrolling view's vertical bar that look, at the given scale.
 void StyleStoneScrollBar(QAbstractScrollArea& area, int scale = 1);
+// The same in a window whose game pixel is `unit` toolkit units: the bar in
+// whole units, at least one.
+void StyleStoneScrollBarForUnit(QAbstractScrollArea& area, double unit);
 
 }  // namespace game
